@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zentolk {
+
+// What the 14-line report shows: the input texts, the era's text and the ten
+// readings, each exactly as the window shows it.
+struct ReportTexts {
+    std::string_view Month;
+    std::string_view Day;
+    std::string_view Year;
+    std::string_view ADBC;
+    std::string_view GreatCycle;
+    std::string_view KinDays;
+    std::string_view KinLbl1;
+    std::string_view KinLeft;
+    std::string_view KinLbl2;
+    std::string_view Harmonic;
+    std::string_view jMayan;
+    std::string_view LongC;
+    std::string_view Tzolkin;
+    std::string_view WeekD;
+};
+
+inline constexpr std::string_view ClipboardLineEnd = "\r\n";
+
+// Appends the report; every line, the last included, ends in lineEnd.
+void AppendReport(std::string& out, const ReportTexts& texts,
+                  std::string_view lineEnd = ClipboardLineEnd);
+std::string BuildReport(const ReportTexts& texts, std::string_view lineEnd = ClipboardLineEnd);
+
+} // namespace zentolk
