@@ -1,0 +1,99 @@
+#include "Cli.h"
+
+#include "Batch.h"
+#include "FdWriter.h"
+#include "LocalDate.h"
+#include "NumberText.h"
+#include "Options.h"
+#include "Reading.h"
+#include "Report.h"
+
+#include <string>
+
+#ifndef ZENTOLK_VERSION
+#define ZENTOLK_VERSION "unknown"
+#endif
+
+namespace zentolk::cli {
+
+namespace {
+// The window's error box appends "." to a message whose last character sorts
+// after "."; the command line shows the same sentence.
+std::string asSentence(std::string message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        message += '.';
+    return message;
+}
+
+int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out, FdWriter& err) {
+    ReadingTexts reading;
+    const ReadingStatus status = ComputeReadingTexts(date, separator, reading);
+    if (status != ReadingStatus::Ok) {
+        err.write(asSentence(ReadingErrorMessage(status, date)) + "\n");
+        return 1;
+    }
+    const ReportTexts texts{
+        date.Month,
+        date.Day,
+        date.Year,
+        date.ADBC == 1 ? "B.C." : "A.D.",
+        reading.GreatCycle.view(),
+        reading.KinDays.view(),
+        reading.KinLbl1.view(),
+        reading.KinLeft.view(),
+        reading.KinLbl2.view(),
+        reading.Harmonic.view(),
+        reading.jMayan.view(),
+        reading.LongC.view(),
+        reading.Tzolkin.view(),
+        reading.WeekD.view(),
+    };
+    out.write(BuildReport(texts, crlf ? "\r\n" : "\n"));
+    return 0;
+}
+} // namespace
+
+int Run(std::span<const std::string_view> args, const Streams& streams) {
+    FdWriter out(streams.out, 1 << 20);
+    FdWriter err(streams.err, 1 << 12);
+    const ParseOutcome parsed = ParseArguments(args);
+    if (!parsed.options) {
+        err.write("zentolk-cli: " + parsed.error + "\n\n" + UsageText);
+        return 2;
+    }
+    const Options& options = *parsed.options;
+    const char separator = options.decimalSeparator.value_or(LocaleDecimalSeparator());
+
+    int status = 0;
+    switch (options.mode) {
+    case Mode::Help:
+        out.write(UsageText);
+        break;
+    case Mode::Version:
+        out.write("zentolk-cli " ZENTOLK_VERSION "\n");
+        break;
+    case Mode::Batch:
+        status = RunBatch(streams.in, out, err, separator);
+        break;
+    case Mode::Date:
+        status = printReport({options.month, options.day, options.year, options.era}, options.crlf,
+                             separator, out, err);
+        break;
+    case Mode::Today: {
+        const platform::LocalDate today = platform::TodayLocal();
+        const std::string month = std::to_string(today.month);
+        const std::string day = std::to_string(today.day);
+        const std::string year = std::to_string(today.year);
+        status = printReport({month, day, year, 0}, options.crlf, separator, out, err);
+        break;
+    }
+    }
+    if (!out.flush()) {
+        err.write("zentolk-cli: cannot write the output\n");
+        status = 1;
+    }
+    err.flush();
+    return status;
+}
+
+} // namespace zentolk::cli

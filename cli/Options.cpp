@@ -1,0 +1,131 @@
+#include "Options.h"
+
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace zentolk::cli {
+
+const char* const UsageText =
+    "Usage: zentolk-cli [--crlf] [--decimal-separator C] [MONTH DAY YEAR [ERA]]\n"
+    "       zentolk-cli --tsv [--decimal-separator C] < dates.tsv\n"
+    "\n"
+    "Prints where a day lies in the Great Cycle of the Long Count calendar.\n"
+    "\n"
+    "Without a date the report is for today. MONTH, DAY and YEAR are taken as\n"
+    "typed into the calculator's fields; ERA is A.D. (the default) or B.C.\n"
+    "(also AD, BC, in any letter case) or an era index (1 = B.C.).\n"
+    "\n"
+    "  --crlf                   end the report's lines in CR LF, as on the clipboard\n"
+    "  --tsv                    convert lines of month<TAB>day<TAB>year<TAB>era-index\n"
+    "                           from standard input into 14 tab-separated fields\n"
+    "                           (the four given, then the ten readings) or 5 (the\n"
+    "                           four given, then the error message)\n"
+    "  --decimal-separator C    write the percentages with C instead of the\n"
+    "                           locale's decimal separator\n"
+    "  --help                   show this help and exit\n"
+    "  --version                show the version and exit\n"
+    "  --                       end of options (for a year such as --5)\n"
+    "\n"
+    "Exit status: 0 success, 1 a date that cannot be read or a skipped batch\n"
+    "line, 2 wrong usage.\n";
+
+namespace {
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) ==
+               std::toupper(static_cast<unsigned char>(y));
+    });
+}
+} // namespace
+
+std::optional<std::int32_t> ParseEra(std::string_view text) {
+    if (equalsIgnoringCase(text, "A.D.") || equalsIgnoringCase(text, "AD"))
+        return 0;
+    if (equalsIgnoringCase(text, "B.C.") || equalsIgnoringCase(text, "BC"))
+        return 1;
+    std::int32_t index;
+    if (ParseInteger(text, index))
+        return index;
+    return std::nullopt;
+}
+
+ParseOutcome ParseArguments(std::span<const std::string_view> args) {
+    Options options;
+    bool batch = false, help = false, version = false;
+    std::vector<std::string_view> positional;
+    const auto fail = [](std::string message) { return ParseOutcome{std::nullopt, message}; };
+
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (optionsEnded || !arg.starts_with("--")) {
+            positional.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--crlf") {
+            options.crlf = true;
+        } else if (arg == "--tsv") {
+            batch = true;
+        } else if (arg == "--help") {
+            help = true;
+        } else if (arg == "--version") {
+            version = true;
+        } else if (arg == "--decimal-separator" || arg.starts_with("--decimal-separator=")) {
+            std::string_view value;
+            if (arg.size() > 19) {
+                value = arg.substr(20);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                return fail("--decimal-separator needs a character");
+            }
+            if (value.size() != 1)
+                return fail("the decimal separator must be one character, not '" +
+                            std::string(value) + "'");
+            options.decimalSeparator = value[0];
+        } else {
+            return fail("unknown option '" + std::string(arg) + "'");
+        }
+    }
+
+    if (help) {
+        options.mode = Mode::Help;
+        return {options, {}};
+    }
+    if (version) {
+        options.mode = Mode::Version;
+        return {options, {}};
+    }
+    if (batch) {
+        if (!positional.empty())
+            return fail("--tsv reads its dates from standard input, not from arguments");
+        if (options.crlf)
+            return fail("--crlf applies to the report, not to --tsv");
+        options.mode = Mode::Batch;
+        return {options, {}};
+    }
+    if (positional.empty()) {
+        options.mode = Mode::Today;
+        return {options, {}};
+    }
+    if (positional.size() != 3 && positional.size() != 4)
+        return fail("expected MONTH DAY YEAR [ERA], got " + std::to_string(positional.size()) +
+                    " argument" + (positional.size() == 1 ? "" : "s"));
+    options.mode = Mode::Date;
+    options.month = positional[0];
+    options.day = positional[1];
+    options.year = positional[2];
+    if (positional.size() == 4) {
+        const std::optional<std::int32_t> era = ParseEra(positional[3]);
+        if (!era)
+            return fail("the era must be A.D., B.C. or an era index, not '" +
+                        std::string(positional[3]) + "'");
+        options.era = *era;
+    }
+    return {options, {}};
+}
+
+} // namespace zentolk::cli

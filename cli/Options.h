@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zentolk::cli {
+
+enum class Mode { Today, Date, Batch, Help, Version };
+
+struct Options {
+    Mode mode = Mode::Today;
+    std::string_view month, day, year;
+    std::int32_t era = 0;
+    bool crlf = false;
+    std::optional<char> decimalSeparator; // the locale's when absent
+};
+
+struct ParseOutcome {
+    std::optional<Options> options;
+    std::string error; // why the arguments are not usable, when options is empty
+};
+
+ParseOutcome ParseArguments(std::span<const std::string_view> args);
+
+// "A.D."/"AD"/"B.C."/"BC" in any letter case, or an era index.
+std::optional<std::int32_t> ParseEra(std::string_view text);
+
+extern const char* const UsageText;
+
+} // namespace zentolk::cli

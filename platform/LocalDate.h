@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+namespace zentolk::platform {
+
+struct LocalDate {
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
+};
+
+// Today's date in the user's time zone.
+LocalDate TodayLocal();
+
+} // namespace zentolk::platform

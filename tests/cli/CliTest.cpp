@@ -1,0 +1,274 @@
+// Runs the built command-line calculator as a user's script would.
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class TempFile {
+public:
+    TempFile() {
+        char name[] = "/tmp/zentolk-cli-test-XXXXXX";
+        const int fd = mkstemp(name);
+        EXPECT_GE(fd, 0);
+        close(fd);
+        path_ = name;
+    }
+    ~TempFile() { std::remove(path_.c_str()); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+Result run(std::vector<std::string> args, const std::string& input = "",
+           const char* stdoutPath = nullptr) {
+    TempFile in, out, err;
+    std::ofstream(in.path(), std::ios::binary) << input;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, in.path().c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, stdoutPath ? stdoutPath : out.path().c_str(),
+                                     O_WRONLY | O_TRUNC, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, err.path().c_str(), O_WRONLY | O_TRUNC, 0);
+    args.insert(args.begin(), ZENTOLK_CLI);
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    Result result;
+    pid_t pid;
+    if (posix_spawn(&pid, ZENTOLK_CLI, &actions, nullptr, argv.data(), environ) != 0) {
+        ADD_FAILURE() << "cannot start " << ZENTOLK_CLI;
+        return result;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = readFile(out.path());
+    result.err = readFile(err.path());
+    return result;
+}
+
+const std::string WorkedExample = "Month:  6\r\n"
+                                  "Day:  15\r\n"
+                                  "Year:  2024   A.D.\r\n"
+                                  "\r\n"
+                                  "Great Cycle:  Plus 1\r\n"
+                                  "Long Count:  0.0.11.11.14\r\n"
+                                  "Elapsed Kin:  4,194  (0.22404%)\r\n"
+                                  "Remaining Kin:  1,867,806  (99.77596%)\r\n"
+                                  "Cycle Harmonic:  none\r\n"
+                                  "\r\n"
+                                  "Historical Long Count:  0.13.0.11.11.14\r\n"
+                                  "\r\n"
+                                  "Tzolkin Day:  12  Ix  (Jaguar)\r\n"
+                                  "Week Day:  Saturday\r\n";
+
+std::string withLf(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
+TEST(CliReport, WritesTheClipboardBytesWithCrlf) {
+    const Result r = run({"--crlf", "6", "15", "2024"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, WorkedExample);
+    EXPECT_EQ(r.out.size(), 286u);
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(CliReport, EndsLinesInLfByDefault) {
+    const Result r = run({"6", "15", "2024", "A.D."});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, withLf(WorkedExample));
+}
+
+TEST(CliReport, AcceptsEverySpellingOfTheEra) {
+    const std::string bc = run({"8", "11", "3114", "B.C."}).out;
+    ASSERT_NE(bc.find("Year:  3114   B.C.\n"), std::string::npos);
+    ASSERT_NE(bc.find("Elapsed Kin:  0  (0.00000%)\n"), std::string::npos);
+    for (const char* era : {"BC", "bc", "b.c.", "1", "$1"})
+        EXPECT_EQ(run({"8", "11", "3114", era}).out, bc) << era;
+    const std::string ad = run({"8", "11", "3114"}).out;
+    for (const char* era : {"AD", "ad", "A.d.", "0", "-1", "7"})
+        EXPECT_EQ(run({"8", "11", "3114", era}).out, ad) << era;
+}
+
+TEST(CliReport, TakesTextsLiterally) {
+    const Result r = run({"--", " 6", "+15", "-2024"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Month:   6\nDay:  +15\nYear:  -2024   A.D.\n"), std::string::npos);
+}
+
+TEST(CliReport, WithoutArgumentsReportsToday) {
+    for (int attempt = 0; attempt < 2; ++attempt) { // once more if midnight passed between
+        const std::time_t now = std::time(nullptr);
+        std::tm t{};
+        localtime_r(&now, &t);
+        const Result today = run({});
+        const Result dated = run({std::to_string(t.tm_mon + 1), std::to_string(t.tm_mday),
+                                  std::to_string(t.tm_year + 1900)});
+        if (today.out == dated.out || attempt == 1) {
+            EXPECT_EQ(today.status, 0);
+            EXPECT_EQ(today.out, dated.out);
+        }
+    }
+}
+
+TEST(CliReport, DecimalSeparatorCanBeChosen) {
+    for (const auto& args :
+         {std::vector<std::string>{"--decimal-separator", ",", "6", "15", "2024"},
+          std::vector<std::string>{"--decimal-separator=,", "6", "15", "2024"}}) {
+        const Result r = run(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_NE(r.out.find("Elapsed Kin:  4,194  (0,22404%)"), std::string::npos);
+        EXPECT_NE(r.out.find("Remaining Kin:  1,867,806  (99,77596%)"), std::string::npos);
+    }
+}
+
+TEST(CliErrors, ConversionErrorIsTheErrorBoxSentence) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--", "1", "1", "-"}, "'-' is not a valid integer value.\n"},
+        {{"", "1", "2000"}, "'' is not a valid integer value.\n"},
+        {{"a", "b", "2000"}, "'a' is not a valid integer value.\n"},
+        {{"7 ", "1", "2000"}, "'7 ' is not a valid integer value.\n"},
+        {{"1", "1", "2000000000"},
+         "Month 1, day 1, year 2000000000 A.D. lies outside the range that can be computed.\n"},
+    };
+    for (const Case& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.status, 1) << c.message;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, c.message);
+    }
+}
+
+TEST(CliErrors, WrongUsageExitsWithTwo) {
+    const std::vector<std::string> cases[] = {
+        {"1"},
+        {"1", "2"},
+        {"1", "2", "3", "4", "5"},
+        {"1", "2", "3", "CE"},
+        {"--bogus"},
+        {"--decimal-separator"},
+        {"--decimal-separator", ",,", "1", "1", "1"},
+        {"--tsv", "1", "1", "1"},
+        {"--tsv", "--crlf"},
+    };
+    for (const auto& args : cases) {
+        const Result r = run(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("Usage: zentolk-cli"), std::string::npos);
+    }
+}
+
+TEST(CliErrors, HelpAndVersion) {
+    const Result help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: zentolk-cli"));
+    const Result version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "zentolk-cli 3.2.0\n");
+}
+
+TEST(CliErrors, AFailedWriteIsNoSuccess) {
+    if (access("/dev/full", W_OK) != 0)
+        GTEST_SKIP() << "no /dev/full";
+    const Result r = run({"6", "15", "2024"}, "", "/dev/full");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "zentolk-cli: cannot write the output\n");
+}
+
+TEST(CliBatch, ConvertsEachLineIntoFourteenOrFiveFields) {
+    const std::string input = "6\t15\t2024\t0\n"
+                              "8\t11\t3114\t1\r\n"
+                              " 7\t1\t-\t0\n"
+                              "12\t21\t2012\t-1";
+    const Result r = run({"--tsv"}, input);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              "6\t15\t2024\t0\tPlus 1\t4,194\t0.22404%\t1,867,806\t99.77596%\tnone\t"
+              "0.0.11.11.14\t0.13.0.11.11.14\t12  Ix  (Jaguar)\tSaturday\n"
+              "8\t11\t3114\t1\tStarting\t0\t0.00000%\t1,872,000\t100.00000%\tStart of Cycle\t"
+              "0.0.0.0.0\t0.0.0.0.0.0\t4  Ahau  (Light, Lord)\tMonday\n"
+              " 7\t1\t-\t0\t'-' is not a valid integer value\n"
+              "12\t21\t2012\t-1\tPlus 1\t1,872,000\t100.00000%\t0\t0.00000%\t(1/1) 1,872,000\t"
+              "13.0.0.0.0\t0.13.0.0.0.0\t4  Ahau  (Light, Lord)\tFriday\n");
+}
+
+TEST(CliBatch, SkipsMalformedLinesAndSaysWhich) {
+    const std::string input = "1\t1\t2000\n"      // three fields
+                              "1\t1\t2000\t0\t\n" // five fields
+                              "1\t1\t2000\tBC\n"  // era is no integer
+                              "\n"                // empty line
+                              "6\t15\t2024\t0\n";
+    const Result r = run({"--tsv"}, input);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "zentolk-cli: line 1 skipped: it has 3 fields, not four (month, day, year, "
+                     "era index)\n"
+                     "zentolk-cli: line 2 skipped: it has 5 fields, not four (month, day, year, "
+                     "era index)\n"
+                     "zentolk-cli: line 3 skipped: it the era index 'BC' is not a valid integer "
+                     "value\n"
+                     "zentolk-cli: line 4 skipped: it has 1 field, not four (month, day, year, "
+                     "era index)\n");
+    EXPECT_TRUE(r.out.starts_with("6\t15\t2024\t0\tPlus 1\t"));
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+}
+
+TEST(CliBatch, AgreesWithTheReportForManyLines) {
+    std::string input;
+    for (int year = 1990; year < 2030; ++year)
+        for (int month = 0; month <= 13; ++month)
+            for (int day = 0; day <= 32; day += 4)
+                input += std::to_string(month) + "\t" + std::to_string(day) + "\t" +
+                         std::to_string(year) + "\t" + std::to_string(year % 3 - 1) + "\n";
+    const Result r = run({"--tsv", "--decimal-separator", ","}, input);
+    ASSERT_EQ(r.status, 0);
+    std::istringstream lines(r.out);
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        ++count;
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 13) << line;
+        EXPECT_NE(line.find(",", line.find("%") - 6), std::string::npos) << line;
+    }
+    EXPECT_EQ(count, 40 * 14 * 9);
+    // One line checked in full against the report.
+    const Result single = run({"--decimal-separator", ",", "13", "32", "2029", "BC"});
+    EXPECT_NE(single.out.find("Year:  2029   B.C."), std::string::npos);
+}
+
+} // namespace
