@@ -26,7 +26,9 @@ struct ParseCase {
     std::optional<std::int32_t> expected;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << "'" << c.text << "'"; }
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    *os << "'" << c.text << "'";
+}
 
 class ParseIntegerTest : public testing::TestWithParam<ParseCase> {};
 

@@ -234,7 +234,9 @@ const std::vector<ReadingCase> landmarkDays = {
      {{"GreatCycle", "Plus 1"}, {"KinDays", "1,872,000"}}},
 };
 
-void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const ReadingCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class LandmarkDayTest : public testing::TestWithParam<ReadingCase> {};
 

@@ -1,0 +1,75 @@
+#include "QtPlatform.h"
+
+#include "NumberText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+
+namespace zentolk::platform {
+
+namespace {
+QtPlatform realPlatform;
+Platform* current = &realPlatform;
+
+// Program texts are 8-bit; Latin-1 maps each byte to one character and back.
+QString fromBytes(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+} // namespace
+
+Platform& Current() {
+    return *current;
+}
+
+Platform* Install(Platform* platform) {
+    Platform* previous = current;
+    current = platform != nullptr ? platform : &realPlatform;
+    return previous;
+}
+
+void QtPlatform::Beep() {
+    QApplication::beep();
+}
+
+void QtPlatform::ShowMessage(const std::string& caption, const std::string& text,
+                             MessageKind kind) {
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    if (kind == MessageKind::Warning)
+        icon = QMessageBox::Warning;
+    else if (kind == MessageKind::Information)
+        icon = QMessageBox::Information;
+    QMessageBox box(icon, fromBytes(caption), fromBytes(text), QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+}
+
+bool QtPlatform::ClearClipboard() {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (clipboard == nullptr)
+        return false;
+    clipboard->clear();
+    return true;
+}
+
+bool QtPlatform::PutClipboardText(const std::string& text) {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (clipboard == nullptr)
+        return false;
+    // Plain text only; CR LF stays as it is.
+    clipboard->setText(fromBytes(text));
+    return true;
+}
+
+LocalDate QtPlatform::Today() {
+    return TodayLocal();
+}
+
+char QtPlatform::DecimalSeparator() {
+    // Qt sets the C library's locale from the environment at start-up, so the
+    // engine's and the window's separators agree.
+    return LocaleDecimalSeparator();
+}
+
+} // namespace zentolk::platform

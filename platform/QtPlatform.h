@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Platform.h"
+
+namespace zentolk::platform {
+
+// The desktop's services through Qt.
+class QtPlatform : public Platform {
+public:
+    void Beep() override;
+    void ShowMessage(const std::string& caption, const std::string& text,
+                     MessageKind kind) override;
+    bool ClearClipboard() override;
+    bool PutClipboardText(const std::string& text) override;
+    LocalDate Today() override;
+    char DecimalSeparator() override;
+};
+
+} // namespace zentolk::platform

@@ -1,0 +1,66 @@
+#include "Application.h"
+
+#include "FakePlatform.h"
+
+#include <QObject>
+#include <QTest>
+
+using zentolk::EAppError;
+using zentolk::ErrorBoxText;
+using zentolk::TApplication;
+using zentolk::testing::FakePlatform;
+
+namespace {
+
+class Thrower : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User)
+            throw EAppError("Cannot open clipboard");
+        return QObject::event(e);
+    }
+};
+
+} // namespace
+
+class ApplicationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void errorBoxTextAppendsAFullStopAfterLettersAndDigits() {
+        const std::pair<const char*, const char*> cases[] = {
+            {"", ""},
+            {"Cannot open clipboard", "Cannot open clipboard."},
+            {"'-' is not a valid integer value", "'-' is not a valid integer value."},
+            {"ends in 7", "ends in 7."},
+            {"already.", "already."},
+            {"quoted'", "quoted'"}, // "'" sorts before "."
+            {"slash/", "slash/."},  // "/" sorts after "."
+            {"dash-", "dash-"},
+            {"high\xe9", "high\xe9."}, // 8-bit characters sort after "." too
+        };
+        for (const auto& [message, shown] : cases)
+            QCOMPARE(ErrorBoxText(message), std::string(shown));
+    }
+
+    void anErrorInAnEventEndsItAndShowsTheErrorBox() {
+        FakePlatform fake;
+        auto* app = TApplication::Instance();
+        app->SetTitle("Ruviz Oruvodezar");
+        Thrower thrower;
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&thrower, &event);
+        QCOMPARE(fake.messages.size(), std::size_t{1});
+        QCOMPARE(fake.messages[0].caption, std::string("Ruviz Oruvodezar"));
+        QCOMPARE(fake.messages[0].text, std::string("Cannot open clipboard."));
+        QVERIFY(fake.messages[0].kind == zentolk::platform::MessageKind::Error);
+    }
+};
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    ApplicationTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ApplicationTest.moc"
