@@ -12,10 +12,8 @@ namespace {
 QtPlatform realPlatform;
 Platform* current = &realPlatform;
 
-// Program texts are 8-bit; Latin-1 maps each byte to one character and back.
-QString fromBytes(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+// The program's texts are UTF-8, as the window hands them over.
+QString fromBytes(const std::string& text) { return QString::fromStdString(text); }
 } // namespace
 
 Platform& Current() {
