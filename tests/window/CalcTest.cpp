@@ -1,0 +1,402 @@
+// The main window driven as a user drives it: keys into the fields, clicks
+// on the buttons, with a fake desktop recording boxes and the clipboard.
+#include "Calc.h"
+
+#include "Application.h"
+#include "FakePlatform.h"
+#include "Spin.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using zentolk::TFrmCalc;
+using zentolk::TSpinEdit;
+using zentolk::platform::MessageKind;
+using zentolk::testing::FakePlatform;
+
+namespace {
+
+const char* const OutputNames[] = {"GreatCycle", "KinDays", "KinLbl1", "KinLeft", "KinLbl2",
+                                   "Harmonic",   "jMayan",  "LongC",   "Tzolkin", "WeekD"};
+
+QString outputText(TFrmCalc& w, const char* name) {
+    auto* widget = w.findChild<QWidget*>(QString::fromLatin1(name));
+    if (auto* field = qobject_cast<QLineEdit*>(widget))
+        return field->text();
+    return qobject_cast<QLabel*>(widget)->text();
+}
+
+QStringList outputs(TFrmCalc& w) {
+    QStringList texts;
+    for (const char* name : OutputNames)
+        texts << outputText(w, name);
+    return texts;
+}
+
+// Replaces a field's text the way a user does: select all, then type.
+void typeInto(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(field, text);
+}
+
+} // namespace
+
+class CalcTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<TFrmCalc> window;
+
+    TFrmCalc& w() { return *window; }
+    std::vector<std::string> errorTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : fake->messages)
+            if (m.kind == MessageKind::Error)
+                texts.push_back(m.text);
+        return texts;
+    }
+
+private slots:
+    void init() {
+        fake = std::make_unique<FakePlatform>();
+        fake->today = {2024, 6, 15};
+        window = std::make_unique<TFrmCalc>();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup() {
+        window.reset();
+        fake.reset();
+    }
+
+    void startsOnTodayWithTodaysReadings() {
+        QCOMPARE(w().Month->text(), QString("6"));
+        QCOMPARE(w().Day->text(), QString("15"));
+        QCOMPARE(w().Year->text(), QString("2024"));
+        QCOMPARE(w().ADBC->currentText(), QString("A.D."));
+        QCOMPARE(outputs(w()),
+                 (QStringList{"Plus 1", "4,194", "0.22404%", "1,867,806", "99.77596%", "none",
+                              "0.0.11.11.14", "0.13.0.11.11.14", "12  Ix  (Jaguar)", "Saturday"}));
+        QVERIFY(fake->messages.empty());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w().Month));
+    }
+
+    void startsWithoutLeadingZerosAndWithoutErrors() {
+        fake->today = {2026, 1, 5};
+        TFrmCalc second;
+        QCOMPARE(second.Month->text(), QString("1"));
+        QCOMPARE(second.Day->text(), QString("5"));
+        for (const QString& text : outputs(second))
+            QVERIFY2(!text.isEmpty() && !QString(OutputNames[0]).contains(text), qPrintable(text));
+        QVERIFY(fake->messages.empty());
+    }
+
+    void monthAndDayWrapAsTheyAreTyped_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("month 13") << "Month"
+                                  << "13"
+                                  << "1";
+        QTest::newRow("month 0") << "Month"
+                                 << "0"
+                                 << "12";
+        QTest::newRow("month lone minus") << "Month"
+                                          << "-"
+                                          << "12";
+        QTest::newRow("month lone plus") << "Month"
+                                         << "+"
+                                         << "12";
+        QTest::newRow("day 45") << "Day"
+                                << "45"
+                                << "1";
+        QTest::newRow("day 32") << "Day"
+                                << "32"
+                                << "1";
+        QTest::newRow("day 0") << "Day"
+                               << "0"
+                               << "31";
+        QTest::newRow("day lone sign") << "Day"
+                                       << "-"
+                                       << "31";
+        QTest::newRow("day 31 in February stays") << "Day"
+                                                  << "31"
+                                                  << "31";
+    }
+    void monthAndDayWrapAsTheyAreTyped() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        auto* spin = w().findChild<TSpinEdit*>(field);
+        if (field == "Day")
+            typeInto(w().Month, "2");
+        typeInto(spin, typed);
+        QCOMPARE(spin->text(), shown);
+        QVERIFY(fake->messages.empty());
+        // The readings are those of the wrapped value.
+        TFrmCalc* calc = &w();
+        const QStringList wrapped = outputs(*calc);
+        typeInto(spin, shown);
+        QCOMPARE(outputs(*calc), wrapped);
+    }
+
+    void emptyingAnyFieldClearsEveryReading_data() {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("Month") << "Month";
+        QTest::newRow("Day") << "Day";
+        QTest::newRow("Year") << "Year";
+    }
+    void emptyingAnyFieldClearsEveryReading() {
+        QFETCH(QString, field);
+        auto* spin = w().findChild<TSpinEdit*>(field);
+        const QStringList before = outputs(w());
+        typeInto(spin, "");
+        QCOMPARE(outputs(w()), QStringList(10, QString()));
+        QVERIFY(fake->messages.empty());
+        typeInto(spin, field == "Year" ? "2024" : field == "Month" ? "6" : "15");
+        QCOMPARE(outputs(w()), before);
+    }
+
+    void yearZeroClearsButDoubleZeroIsYearZero() {
+        typeInto(w().Year, "0");
+        QCOMPARE(outputs(w()), QStringList(10, QString()));
+        typeInto(w().Year, "00");
+        QCOMPARE(outputText(w(), "WeekD"), QString("Thursday")); // 15 June of the year 0
+        QCOMPARE(outputText(w(), "GreatCycle"), QString("Starting"));
+        QVERIFY(fake->messages.empty());
+    }
+
+    void aYearThatIsNoNumberShowsTheErrorAndKeepsTheReadings() {
+        const QStringList before = outputs(w());
+        typeInto(w().Year, "-");
+        QCOMPARE(errorTexts(), std::vector<std::string>{"'-' is not a valid integer value."});
+        QCOMPARE(fake->messages[0].caption, std::string("Ruviz Oruvodezar"));
+        QCOMPARE(outputs(w()), before); // stale until the next success
+        QTest::keyClicks(w().Year, "5");
+        QCOMPARE(outputText(w(), "WeekD"), QString("Thursday")); // 15 June 6 B.C.
+    }
+
+    void aChangeWhileAnotherFieldIsEmptyNamesNothing() {
+        typeInto(w().Month, "");
+        fake->messages.clear();
+        w().ADBC->setFocus();
+        QTest::keyClick(w().ADBC, Qt::Key_Down);
+        QCOMPARE(w().ADBC->currentText(), QString("B.C."));
+        QCOMPARE(errorTexts(), std::vector<std::string>{"'' is not a valid integer value."});
+        typeInto(w().Day, "3");
+        QCOMPARE(errorTexts().size(), std::size_t{2});
+        QCOMPARE(errorTexts()[1], std::string("'' is not a valid integer value."));
+        QCOMPARE(outputs(w()), QStringList(10, QString()));
+    }
+
+    void aFailingWrapShowsTwoBoxes() {
+        typeInto(w().Year, "");
+        typeInto(w().Month, "1");
+        fake->messages.clear();
+        QTest::keyClicks(w().Month, "3"); // 13 wraps to 1: the nested run fails, then the outer
+        QCOMPARE(w().Month->text(), QString("1"));
+        QCOMPARE(errorTexts(), (std::vector<std::string>{"'' is not a valid integer value.",
+                                                         "'' is not a valid integer value."}));
+    }
+
+    void eraPickedByCodeRaisesNothing() {
+        const QStringList before = outputs(w());
+        w().ADBC->setCurrentIndex(1);
+        QCOMPARE(outputs(w()), before);
+        w().ADBC->setCurrentIndex(0);
+        w().ADBC->setFocus();
+        QTest::keyClick(w().ADBC, Qt::Key_Down);
+        QCOMPARE(outputText(w(), "LongC"), QString("0.2.15.5.12.17")); // 15 June 2024 B.C.
+    }
+
+    void f1OpensHelpWithAnyModifiersAndGoesOn() {
+        int helps = 0;
+        w().ShowHelp = [&] { ++helps; };
+        for (Qt::KeyboardModifiers modifiers :
+             {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+              Qt::KeyboardModifiers(Qt::ControlModifier)})
+            QTest::keyClick(w().Month, Qt::Key_F1, modifiers);
+        QCOMPARE(helps, 3);
+        QTest::mouseClick(w().HelpBtn, Qt::LeftButton);
+        QCOMPARE(helps, 4);
+        QTest::keyClick(w().Month, Qt::Key_F2);
+        QCOMPARE(helps, 4);
+    }
+
+    void tabCyclesThroughTheInputsAndButtonsButNotHelp() {
+        w().Month->setFocus();
+        QStringList order;
+        for (int i = 0; i < 7; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order,
+                 (QStringList{"Day", "Year", "ADBC", "ExitBtn", "CopyBtn", "InterBtn", "Month"}));
+    }
+
+    void copyPutsTheReportOnTheClipboard() {
+        QTest::mouseClick(w().CopyBtn, Qt::LeftButton);
+        const std::string expected = "Month:  6\r\nDay:  15\r\nYear:  2024   A.D.\r\n\r\n"
+                                     "Great Cycle:  Plus 1\r\nLong Count:  0.0.11.11.14\r\n"
+                                     "Elapsed Kin:  4,194  (0.22404%)\r\n"
+                                     "Remaining Kin:  1,867,806  (99.77596%)\r\n"
+                                     "Cycle Harmonic:  none\r\n\r\n"
+                                     "Historical Long Count:  0.13.0.11.11.14\r\n\r\n"
+                                     "Tzolkin Day:  12  Ix  (Jaguar)\r\nWeek Day:  Saturday\r\n";
+        QCOMPARE(fake->clipboard, expected);
+        QCOMPARE(fake->clipboard.size(), std::size_t{286});
+        QCOMPARE(fake->messages.size(), std::size_t{1});
+        QCOMPARE(fake->messages[0].caption, std::string("Information"));
+        QCOMPARE(fake->messages[0].text, std::string("Copied to Clipboard."));
+        QVERIFY(fake->messages[0].kind == MessageKind::Information);
+    }
+
+    void copyOfThreeEmptyFieldsKeepsEveryLabel() {
+        typeInto(w().Month, "");
+        typeInto(w().Day, "");
+        typeInto(w().Year, "");
+        fake->messages.clear();
+        QTest::mouseClick(w().CopyBtn, Qt::LeftButton);
+        QCOMPARE(fake->clipboard.size(), std::size_t{187});
+        QVERIFY(fake->clipboard.find("\r\nElapsed Kin:    ()\r\n") != std::string::npos);
+    }
+
+    void copyAfterAnErrorPairsNewInputsWithOldReadings() {
+        typeInto(w().Year, "+");
+        QTest::mouseClick(w().CopyBtn, Qt::LeftButton);
+        QVERIFY(fake->clipboard.find("Year:  +   A.D.\r\n") != std::string::npos);
+        QVERIFY(fake->clipboard.find("Tzolkin Day:  12  Ix  (Jaguar)") != std::string::npos);
+    }
+
+    void aBusyClipboardShowsTheErrorAndNoConfirmation() {
+        fake->clipboardAvailable = false;
+        QTest::mouseClick(w().CopyBtn, Qt::LeftButton);
+        QCOMPARE(fake->messages.size(), std::size_t{1});
+        QCOMPARE(fake->messages[0].text, std::string("Cannot open clipboard."));
+        QCOMPARE(fake->messages[0].caption, std::string("Ruviz Oruvodezar"));
+        QVERIFY(fake->messages[0].kind == MessageKind::Error);
+    }
+
+    void exitEndsTheEventLoopWithoutAsking() {
+        QTimer::singleShot(0, w().ExitBtn,
+                           [this] { QTest::mouseClick(w().ExitBtn, Qt::LeftButton); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); }); // never hang
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(fake->messages.empty());
+    }
+
+    void closingTheWindowEndsTheEventLoop() {
+        QTimer::singleShot(0, w().ExitBtn, [this] { w().close(); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    void everyControlHasItsPlace_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("geometry");
+        const struct {
+            const char* name;
+            const char* parent;
+            QRect geometry;
+        } table[] = {
+            {"Panel2", "FrmCalc", {0, 0, 448, 36}},
+            {"Label1", "FrmCalc", {92, 44, 42, 16}},
+            {"Label2", "FrmCalc", {160, 44, 29, 16}},
+            {"Label3", "FrmCalc", {232, 44, 34, 16}},
+            {"Month", "FrmCalc", {92, 60, 41, 26}},
+            {"Day", "FrmCalc", {160, 60, 41, 26}},
+            {"Year", "FrmCalc", {224, 60, 65, 26}},
+            {"ADBC", "FrmCalc", {300, 60, 57, 24}},
+            {"GroupBox2", "FrmCalc", {24, 96, 401, 219}},
+            {"GroupBox3", "FrmCalc", {24, 322, 401, 61}},
+            {"GroupBox1", "FrmCalc", {24, 392, 401, 85}},
+            {"HelpBtn", "FrmCalc", {45, 492, 75, 27}},
+            {"InterBtn", "FrmCalc", {140, 492, 75, 25}},
+            {"CopyBtn", "FrmCalc", {234, 492, 75, 25}},
+            {"ExitBtn", "FrmCalc", {329, 492, 75, 25}},
+            {"DayName", "FrmCalc", {388, 54, 41, 29}},
+            {"WeekN", "FrmCalc", {20, 46, 41, 29}},
+            {"Label9", "GroupBox2", {53, 24, 86, 16}},
+            {"GreatCycle", "GroupBox2", {148, 22, 125, 24}},
+            {"Label5", "GroupBox2", {57, 64, 82, 16}},
+            {"jMayan", "GroupBox2", {148, 62, 125, 24}},
+            {"Label4", "GroupBox2", {53, 104, 88, 16}},
+            {"KinDays", "GroupBox2", {148, 102, 125, 24}},
+            {"KinLbl1", "GroupBox2", {284, 104, 90, 13}},
+            {"Label8", "GroupBox2", {37, 144, 104, 16}},
+            {"KinLeft", "GroupBox2", {148, 142, 125, 24}},
+            {"KinLbl2", "GroupBox2", {284, 144, 90, 13}},
+            {"Label6", "GroupBox2", {27, 184, 114, 16}},
+            {"Harmonic", "GroupBox2", {148, 182, 125, 24}},
+            {"Label7", "GroupBox3", {57, 27, 82, 16}},
+            {"LongC", "GroupBox3", {148, 25, 125, 24}},
+            {"Label10", "GroupBox1", {51, 20, 87, 16}},
+            {"Tzolkin", "GroupBox1", {148, 18, 181, 24}},
+            {"Label11", "GroupBox1", {44, 52, 94, 16}},
+            {"WeekD", "GroupBox1", {148, 50, 181, 24}},
+        };
+        for (const auto& row : table)
+            QTest::newRow(row.name) << row.name << row.parent << row.geometry;
+    }
+    void everyControlHasItsPlace() {
+        QFETCH(QString, name);
+        QFETCH(QString, parent);
+        QFETCH(QRect, geometry);
+        auto* control = w().findChild<QWidget*>(name);
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->parentWidget()->objectName(), parent);
+        QCOMPARE(control->geometry(), geometry);
+        QCOMPARE(control->accessibleName(), name);
+    }
+
+    void theWindowIsFixedAndDressedAsDesigned() {
+        QCOMPARE(w().size(), QSize(448, 531));
+        QCOMPARE(w().minimumSize(), w().maximumSize());
+        QVERIFY(!(w().windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(w().windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(w().windowTitle().startsWith("Zentolk 3.2, "));
+        QCOMPARE(w().font().pixelSize(), 13);
+        QVERIFY(w().font().bold());
+        QCOMPARE(w().Panel2->font().pixelSize(), 16);
+        QCOMPARE(w().Panel2->text(), QString("Ririv Ivozezad Ozidovuvaz"));
+        QCOMPARE(w().GroupBox2->title(), QString(" Great Cycle "));
+        QCOMPARE(w().GroupBox3->title(), QString(" Historical Long Count "));
+        QCOMPARE(w().GroupBox1->title(), QString(" Day "));
+        QCOMPARE(w().DayName->count(), 20);
+        QCOMPARE(w().WeekN->item(0)->text(), QString("Sunday"));
+        QVERIFY(w().DayName->isHidden() && w().WeekN->isHidden());
+        int hints = 0;
+        for (QWidget* child : w().findChildren<QWidget*>())
+            hints += !child->toolTip().isEmpty();
+        QCOMPARE(hints, 9);
+        for (QPushButton* b : {w().HelpBtn, w().InterBtn, w().CopyBtn}) {
+            const QImage image = b->icon().pixmap(b->iconSize()).toImage();
+            QCOMPARE(image.pixelColor(0, image.height() - 1).alpha(), 0); // silver is transparent
+        }
+        QCOMPARE(w().HelpBtn->iconSize(), QSize(17, 17));
+    }
+};
+
+int main(int argc, char** argv) {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                              QStringLiteral("DejaVu Sans Condensed"));
+    zentolk::TApplication app(argc, argv);
+    app.SetTitle("Ruviz Oruvodezar");
+    CalcTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CalcTest.moc"

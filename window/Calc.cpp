@@ -1,0 +1,380 @@
+#include "Calc.h"
+
+#include "Application.h"
+#include "DayNames.h"
+#include "Platform.h"
+#include "Reading.h"
+#include "Report.h"
+#include "Spin.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace zentolk {
+
+TFrmCalc* FrmCalc = nullptr;
+
+namespace {
+#include "images/copy.xpm"
+#include "images/help.xpm"
+#include "images/web.xpm"
+
+constexpr int ClientWidth = 448;
+constexpr int ClientHeight = 531;
+
+// The image with the colour of its bottom-left pixel made transparent.
+QIcon buttonImage(const char* const xpm[]) {
+    QPixmap pixmap(xpm);
+    const QImage image = pixmap.toImage();
+    const QColor background = image.pixelColor(0, image.height() - 1);
+    pixmap.setMask(pixmap.createMaskFromColor(background, Qt::MaskInColor));
+    return QIcon(pixmap);
+}
+
+std::string textOf(const QLineEdit* field) {
+    return field->text().toStdString();
+}
+std::string textOf(const QLabel* label) {
+    return label->text().toStdString();
+}
+
+template <class Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, const char* caption, QRect geometry,
+              bool rightAligned) {
+    auto* l = named(new QLabel(QString::fromLatin1(caption), parent), name);
+    l->setGeometry(geometry);
+    l->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    return l;
+}
+
+// A read-only output: its text can be selected and copied, and Tab skips it.
+QLineEdit* output(QWidget* parent, const char* name, QRect geometry, const char* hint) {
+    auto* field = named(new QLineEdit(QString::fromLatin1(name), parent), name);
+    field->setGeometry(geometry);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    if (hint != nullptr)
+        field->setToolTip(QString::fromLatin1(hint));
+    return field;
+}
+
+TSpinEdit* spinField(QWidget* parent, const char* name, QRect geometry, std::int32_t minValue,
+                     std::int32_t maxValue, int maxLength, const char* storedText) {
+    auto* field = named(new TSpinEdit(parent), name);
+    field->setGeometry(geometry);
+    field->SetMinValue(minValue);
+    field->SetMaxValue(maxValue);
+    field->SetMaxLength(maxLength);
+    field->setText(QString::fromLatin1(storedText));
+    return field;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* b = named(new QPushButton(QString::fromLatin1(caption), parent), name);
+    b->setGeometry(geometry);
+    return b;
+}
+
+template <std::size_t N>
+QListWidget* hiddenList(QWidget* parent, const char* name, QRect geometry,
+                        const std::array<std::string_view, N>& items) {
+    auto* list = named(new QListWidget(parent), name);
+    for (std::string_view item : items)
+        list->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
+    list->setGeometry(geometry);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->hide();
+    return list;
+}
+} // namespace
+
+TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
+    FrmCalc = this;
+    setObjectName(QStringLiteral("FrmCalc"));
+    setWindowTitle(QStringLiteral("Zentolk 3.2, Copyright (C) the Zentolk developers"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(ClientWidth, ClientHeight);
+
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setBold(true);
+    font.setPixelSize(13);
+    setFont(font);
+    QPalette buttonFace = palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    buttonFace.setColor(QPalette::WindowText, Qt::black);
+    setPalette(buttonFace);
+    setAutoFillBackground(true);
+
+    CreateControls();
+    // The window sees every key before the focused control does.
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TFrmCalc::~TFrmCalc() {
+    qApp->removeEventFilter(this);
+    FormDestroy();
+    if (FrmCalc == this)
+        FrmCalc = nullptr;
+}
+
+void TFrmCalc::CreateControls() {
+    Panel2 = named(new QLabel(QStringLiteral("Ririv Ivozezad Ozidovuvaz"), this), "Panel2");
+    Panel2->setGeometry(0, 0, ClientWidth, 36);
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel2->setLineWidth(1);
+    Panel2->setAlignment(Qt::AlignCenter);
+    Panel2->setAutoFillBackground(true);
+    QFont heading = font();
+    heading.setPixelSize(16);
+    Panel2->setFont(heading);
+
+    Label1 = label(this, "Label1", "Month", {92, 44, 42, 16}, false);
+    Label2 = label(this, "Label2", "Day", {160, 44, 29, 16}, false);
+    Label3 = label(this, "Label3", "Year", {232, 44, 34, 16}, false);
+    // The bounds lie one beyond the wrap points, so that a step past an end
+    // changes the text and the change handler can wrap it.
+    Month = spinField(this, "Month", {92, 60, 41, 26}, 0, 13, 2, "1");
+    Day = spinField(this, "Day", {160, 60, 41, 26}, 0, 32, 2, "1");
+    Year = spinField(this, "Year", {224, 60, 65, 26}, 1, 99999, 5, "1998");
+
+    ADBC = named(new QComboBox(this), "ADBC");
+    ADBC->addItems({QStringLiteral("A.D."), QStringLiteral("B.C.")});
+    ADBC->setGeometry(300, 60, 57, 24);
+
+    GroupBox2 = named(new QGroupBox(QStringLiteral(" Great Cycle "), this), "GroupBox2");
+    GroupBox2->setGeometry(24, 96, 401, 219);
+    Label9 = label(GroupBox2, "Label9", "Great Cycle:", {53, 24, 86, 16}, true);
+    GreatCycle = output(GroupBox2, "GreatCycle", {148, 22, 125, 24},
+                        "13 x bakun = 1,872,000 days = 5,125.26 years.");
+    Label5 = label(GroupBox2, "Label5", "Long Count:", {57, 64, 82, 16}, true);
+    jMayan =
+        output(GroupBox2, "jMayan", {148, 62, 125, 24}, "[Baktun].[Katun].[Tun].[Uinal].[Kin]");
+    Label4 = label(GroupBox2, "Label4", "Elapsed Kin:", {53, 104, 88, 16}, true);
+    KinDays =
+        output(GroupBox2, "KinDays", {148, 102, 125, 24}, "Elapsed days from start of Cycle.");
+    KinLbl1 = label(GroupBox2, "KinLbl1", "KinLbl1", {284, 104, 90, 13}, true);
+    Label8 = label(GroupBox2, "Label8", "Remaining Kin:", {37, 144, 104, 16}, true);
+    KinLeft = output(GroupBox2, "KinLeft", {148, 142, 125, 24}, "Days to End of Cycle.");
+    KinLbl2 = label(GroupBox2, "KinLbl2", "KinLbl2", {284, 144, 90, 13}, true);
+    Label6 = label(GroupBox2, "Label6", "Cycle Harmonic:", {27, 184, 114, 16}, true);
+    Harmonic =
+        output(GroupBox2, "Harmonic", {148, 182, 125, 24}, "Fraction of 1,872,000 Kin Cycle");
+
+    GroupBox3 = named(new QGroupBox(QStringLiteral(" Historical Long Count "), this), "GroupBox3");
+    GroupBox3->setGeometry(24, 322, 401, 61);
+    Label7 = label(GroupBox3, "Label7", "Long Count:", {57, 27, 82, 16}, true);
+    LongC = output(GroupBox3, "LongC", {148, 25, 125, 24},
+                   "[Pictun].[Baktun].[Katun].[Tun].[Uinal].[Kin]");
+
+    GroupBox1 = named(new QGroupBox(QStringLiteral(" Day "), this), "GroupBox1");
+    GroupBox1->setGeometry(24, 392, 401, 85);
+    Label10 = label(GroupBox1, "Label10", "Tzolkin Day:", {51, 20, 87, 16}, false);
+    Tzolkin = output(GroupBox1, "Tzolkin", {148, 18, 181, 24}, nullptr);
+    Label11 = label(GroupBox1, "Label11", "Day of Week:", {44, 52, 94, 16}, false);
+    WeekD = output(GroupBox1, "WeekD", {148, 50, 181, 24}, nullptr);
+    for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3})
+        box->setFocusPolicy(Qt::NoFocus);
+
+    HelpBtn = button(this, "HelpBtn", "Help", {45, 492, 75, 27});
+    HelpBtn->setIcon(buttonImage(help_xpm));
+    HelpBtn->setIconSize({17, 17});
+    HelpBtn->setToolTip(QStringLiteral("Help"));
+    HelpBtn->setFocusPolicy(Qt::ClickFocus); // reached by the mouse or F1, never by Tab
+    InterBtn = button(this, "InterBtn", "Web", {140, 492, 75, 25});
+    InterBtn->setIcon(buttonImage(web_xpm));
+    InterBtn->setToolTip(QStringLiteral("Internet Links"));
+    CopyBtn = button(this, "CopyBtn", "Copy", {234, 492, 75, 25});
+    CopyBtn->setIcon(buttonImage(copy_xpm));
+    CopyBtn->setToolTip(QStringLiteral("Copy All to Clipboard"));
+    ExitBtn = button(this, "ExitBtn", "Exit", {329, 492, 75, 25});
+    for (QPushButton* b : {InterBtn, CopyBtn})
+        b->setIconSize({16, 16});
+
+    DayName = hiddenList(this, "DayName", {388, 54, 41, 29}, zentolk::DayName);
+    WeekN = hiddenList(this, "WeekN", {20, 46, 41, 29}, zentolk::WeekN);
+
+    setTabOrder(Month, Day);
+    setTabOrder(Day, Year);
+    setTabOrder(Year, ADBC);
+    setTabOrder(ADBC, ExitBtn);
+    setTabOrder(ExitBtn, CopyBtn);
+    setTabOrder(CopyBtn, InterBtn);
+    setTabOrder(InterBtn, Month);
+
+    // Handlers are live from here on, so they already run while the window
+    // is being created.
+    Month->OnChange = [this](TSpinEdit*) { RunHandler([this] { MonthChange(); }); };
+    Day->OnChange = [this](TSpinEdit*) { RunHandler([this] { DayChange(); }); };
+    Year->OnChange = [this](TSpinEdit*) { RunHandler([this] { YearChange(); }); };
+    // activated: only a pick by the user, never a selection made by code.
+    connect(ADBC, &QComboBox::activated, this, [this] { RunHandler([this] { ADBCChange(); }); });
+    connect(HelpBtn, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { HelpBtnClick(); }); });
+    connect(InterBtn, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { InterBtnClick(); }); });
+    connect(CopyBtn, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { CopyBtnClick(); }); });
+    connect(ExitBtn, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { ExitBtnClick(); }); });
+}
+
+void TFrmCalc::RunHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        TApplication::Instance()->ShowException(error);
+    }
+}
+
+void TFrmCalc::FormCreate() {
+    ADBC->setCurrentIndex(0);
+    const platform::LocalDate today = platform::Current().Today();
+    // Each write that changes a field's text runs its change handler at once,
+    // with the other fields as they stand at that moment.
+    Month->setText(QString::number(today.month));
+    Day->setText(QString::number(today.day));
+    Year->setText(QString::number(today.year));
+    Recalculate();
+    Month->setFocus(Qt::TabFocusReason);
+}
+
+void TFrmCalc::FormDestroy() {}
+
+void TFrmCalc::Recalculate() {
+    const CalendarDate date{textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
+    const ReadingResult result = ComputeReading(date, platform::Current().DecimalSeparator());
+    if (!result.ok())
+        throw EAppError(result.Error);
+    const CalendarReading& r = result.Reading;
+    const std::pair<QWidget*, const std::string*> outputs[] = {
+        {GreatCycle, &r.GreatCycle}, {KinDays, &r.KinDays}, {KinLbl1, &r.KinLbl1},
+        {KinLeft, &r.KinLeft},       {KinLbl2, &r.KinLbl2}, {Harmonic, &r.Harmonic},
+        {jMayan, &r.jMayan},         {LongC, &r.LongC},     {Tzolkin, &r.Tzolkin},
+        {WeekD, &r.WeekD},
+    };
+    for (const auto& [widget, text] : outputs) {
+        if (auto* field = qobject_cast<QLineEdit*>(widget))
+            field->setText(QString::fromStdString(*text));
+        else
+            static_cast<QLabel*>(widget)->setText(QString::fromStdString(*text));
+    }
+}
+
+void TFrmCalc::ClearReadings() {
+    GreatCycle->clear();
+    KinLbl1->clear();
+    KinLbl2->clear();
+    jMayan->clear();
+    KinDays->clear();
+    KinLeft->clear();
+    Harmonic->clear();
+    LongC->clear();
+    Tzolkin->clear();
+    WeekD->clear();
+}
+
+// Month and Day wrap one beyond either end. A write here changes the text
+// and so runs this handler again, nested, before the write returns; every
+// value is therefore read afresh after a write.
+void TFrmCalc::WrapField(TSpinEdit* field, int wrapPoint) {
+    if (!field->text().isEmpty()) {
+        if (field->Value() > wrapPoint)
+            field->SetValue(1);
+        if (field->Value() < 1)
+            field->SetValue(wrapPoint);
+    }
+    if (!field->text().isEmpty())
+        Recalculate();
+    else
+        ClearReadings();
+}
+
+void TFrmCalc::MonthChange() {
+    WrapField(Month, 12);
+}
+
+void TFrmCalc::DayChange() {
+    WrapField(Day, 31);
+}
+
+void TFrmCalc::YearChange() {
+    const QString text = Year->text();
+    if (!text.isEmpty() && text != QLatin1String("0"))
+        Recalculate();
+    else
+        ClearReadings();
+}
+
+void TFrmCalc::ADBCChange() {
+    Recalculate();
+}
+
+void TFrmCalc::HelpBtnClick() {
+    if (ShowHelp)
+        ShowHelp();
+}
+
+void TFrmCalc::InterBtnClick() {
+    if (ShowInternetDialog)
+        ShowInternetDialog();
+}
+
+void TFrmCalc::CopyBtnClick() {
+    // The report shows the controls as they stand; nothing is recalculated.
+    const std::string month = textOf(Month), day = textOf(Day), year = textOf(Year),
+                      era = ADBC->currentText().toStdString(), cycle = textOf(GreatCycle),
+                      elapsed = textOf(KinDays), elapsedShare = textOf(KinLbl1),
+                      remaining = textOf(KinLeft), remainingShare = textOf(KinLbl2),
+                      harmonic = textOf(Harmonic), longCount = textOf(jMayan),
+                      historical = textOf(LongC), tzolkin = textOf(Tzolkin),
+                      weekDay = textOf(WeekD);
+    CopyReport = BuildReport({month, day, year, era, cycle, elapsed, elapsedShare, remaining,
+                              remainingShare, harmonic, longCount, historical, tzolkin, weekDay});
+    platform::Platform& desktop = platform::Current();
+    if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport))
+        throw EAppError("Cannot open clipboard");
+    desktop.ShowMessage("Information", "Copied to Clipboard.", platform::MessageKind::Information);
+}
+
+void TFrmCalc::ExitBtnClick() {
+    QCoreApplication::quit();
+}
+
+void TFrmCalc::FormKeyDown(int key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_F1)
+        HelpBtnClick();
+}
+
+bool TFrmCalc::eventFilter(QObject* watched, QEvent* event) {
+    // A key reaches the focused control first and then, if that control
+    // ignores it, its parents; look at it once, on its first delivery.
+    if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget() &&
+        isAncestorOf(static_cast<QWidget*>(watched))) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        RunHandler([&] { FormKeyDown(key->key(), key->modifiers()); });
+    }
+    return false; // never consumed
+}
+
+void TFrmCalc::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}
+
+} // namespace zentolk

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace zentolk {
+
+class TSpinEdit;
+
+// The calculator window: three spin fields and the era list in, ten readings
+// out, and the Help, Web, Copy and Exit buttons. Every change of an input
+// recalculates at once; the engine does the calculating.
+class TFrmCalc : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFrmCalc(QWidget* parent = nullptr);
+    ~TFrmCalc() override;
+
+    // The controls, named as the program's design names them.
+    QLabel* Panel2;
+    QLabel *Label1, *Label2, *Label3;
+    TSpinEdit *Month, *Day, *Year;
+    QComboBox* ADBC;
+    QGroupBox *GroupBox1, *GroupBox2, *GroupBox3;
+    QLabel *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10, *Label11;
+    QLineEdit *GreatCycle, *jMayan, *KinDays, *KinLeft, *Harmonic, *LongC, *Tzolkin, *WeekD;
+    QLabel *KinLbl1, *KinLbl2;
+    QPushButton *HelpBtn, *InterBtn, *CopyBtn, *ExitBtn;
+    QListWidget *DayName, *WeekN;
+
+    // The last report put on the clipboard, rebuilt on every Copy.
+    std::string CopyReport;
+
+    // What Help, F1 and Web open; empty until the help viewer and the links
+    // dialog are attached, and then the buttons do nothing.
+    std::function<void()> ShowHelp;
+    std::function<void()> ShowInternetDialog;
+
+    // The window's operations. Each handler runs as one event: an error it
+    // raises ends it and is shown in the error box.
+    void Recalculate();
+    void ClearReadings();
+    void MonthChange();
+    void DayChange();
+    void YearChange();
+    void ADBCChange();
+    void HelpBtnClick();
+    void InterBtnClick();
+    void CopyBtnClick();
+    void ExitBtnClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void FormCreate();
+    void FormDestroy();
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void WrapField(TSpinEdit* field, int wrapPoint);
+    void RunHandler(const std::function<void()>& handler);
+};
+
+// The one main window, valid from before its creation handler runs.
+extern TFrmCalc* FrmCalc;
+
+} // namespace zentolk
