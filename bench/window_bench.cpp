@@ -1,0 +1,39 @@
+// A keystroke in Year until all ten readings show the new date, through the
+// real key event path of the window (offscreen, no display needed).
+#include "Application.h"
+#include "Calc.h"
+#include "Spin.h"
+
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_YearKeystroke(benchmark::State& state) {
+    zentolk::TFrmCalc window;
+    window.show();
+    window.Year->setFocus();
+    window.Year->setText(QStringLiteral("202"));
+    window.Year->setCursorPosition(3);
+    // Alternate between two years, so that every keystroke recalculates.
+    for (auto _ : state) {
+        QTest::keyClick(window.Year, Qt::Key_4);
+        QTest::keyClick(window.Year, Qt::Key_Backspace);
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+    state.counters["per_keystroke_us"] = benchmark::Counter(
+        2 * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
+}
+BENCHMARK(BM_YearKeystroke)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    zentolk::TApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
