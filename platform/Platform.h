@@ -2,6 +2,7 @@
 
 #include "LocalDate.h"
 
+#include <functional>
 #include <string>
 
 namespace zentolk::platform {
@@ -28,6 +29,11 @@ public:
     // Puts plain text on the clipboard, every byte as given (CR LF kept);
     // false when it cannot be opened.
     virtual bool PutClipboardText(const std::string& text) = 0;
+
+    // Hands an address to the desktop's default handler and returns at once,
+    // without waiting for a browser. `failed` runs later, on the user-interface
+    // thread, when the handler cannot be started or reports a failure.
+    virtual void OpenAddress(const std::string& address, std::function<void()> failed) = 0;
 
     virtual LocalDate Today() = 0;
     // The user's decimal separator, one character.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QProcess>
 
 namespace zentolk::platform {
 
@@ -13,7 +14,9 @@ QtPlatform realPlatform;
 Platform* current = &realPlatform;
 
 // The program's texts are UTF-8, as the window hands them over.
-QString fromBytes(const std::string& text) { return QString::fromStdString(text); }
+QString fromBytes(const std::string& text) {
+    return QString::fromStdString(text);
+}
 } // namespace
 
 Platform& Current() {
@@ -58,6 +61,32 @@ bool QtPlatform::PutClipboardText(const std::string& text) {
     // Plain text only; CR LF stays as it is.
     clipboard->setText(fromBytes(text));
     return true;
+}
+
+void QtPlatform::OpenAddress(const std::string& address, std::function<void()> failed) {
+    // xdg-open tells by its exit status whether anything could open the
+    // address; the process object lives until then and reports only failure.
+    auto* opener = new QProcess;
+    opener->setProgram(QStringLiteral("xdg-open"));
+    opener->setArguments({fromBytes(address)});
+    opener->setStandardInputFile(QProcess::nullDevice());
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, failed](int exitCode, QProcess::ExitStatus status) {
+                         if ((status != QProcess::NormalExit || exitCode != 0) && failed)
+                             failed();
+                         opener->deleteLater();
+                     });
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [opener, failed](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return; // a crash or a lost pipe also ends in finished
+                         if (failed)
+                             failed();
+                         opener->deleteLater();
+                     });
+    opener->start();
 }
 
 LocalDate QtPlatform::Today() {

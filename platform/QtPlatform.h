@@ -12,6 +12,7 @@ public:
                      MessageKind kind) override;
     bool ClearClipboard() override;
     bool PutClipboardText(const std::string& text) override;
+    void OpenAddress(const std::string& address, std::function<void()> failed) override;
     LocalDate Today() override;
     char DecimalSeparator() override;
 };

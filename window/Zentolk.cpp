@@ -1,6 +1,7 @@
 // The program entry: start-up, the event loop and shut-down, in that order.
 #include "Application.h"
 #include "Calc.h"
+#include "Inet.h"
 
 #include <QFont>
 #include <QScreen>
@@ -58,12 +59,18 @@ int main(int argc, char** argv) {
     auto calc = std::make_unique<zentolk::TFrmCalc>();
     const QRect screen = calc->screen()->availableGeometry();
     calc->move(screen.center() - calc->rect().center());
+    // Made once, hidden; Web shows it modally and Close only hides it again.
+    auto internet = std::make_unique<zentolk::TInternetFrm>();
+    internet->move(screen.center() - internet->rect().center());
+    calc->ShowInternetDialog = [] { zentolk::InternetFrm->exec(); };
     if (qEnvironmentVariableIsSet("ZENTOLK_REPORT_FIRST_PAINT"))
         calc->installEventFilter(new FirstPaintReporter(calc.get()));
     calc->show();
 
     const int status = app.exec();
 
+    // The windows go in the reverse order of their making.
+    internet.reset();
     calc.reset();
     return status;
 }

@@ -40,6 +40,11 @@ public:
         clipboard = text;
         return true;
     }
+    void OpenAddress(const std::string& address, std::function<void()> failed) override {
+        openedAddresses.push_back(address);
+        if (!addressesOpen && failed)
+            failed();
+    }
     platform::LocalDate Today() override { return today; }
     char DecimalSeparator() override { return decimalSeparator; }
 
@@ -48,6 +53,8 @@ public:
     bool clipboardAvailable = true;
     std::string clipboard;
     int clipboardClears = 0;
+    std::vector<std::string> openedAddresses;
+    bool addressesOpen = true; // false: every address fails to open
     platform::LocalDate today{2024, 6, 15};
     char decimalSeparator = '.';
 

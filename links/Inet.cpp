@@ -1,0 +1,119 @@
+#include "Inet.h"
+
+#include "Addresses.h"
+#include "ovcurl.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace zentolk {
+
+TInternetFrm* InternetFrm = nullptr;
+
+namespace {
+constexpr int ClientWidth = 346;
+constexpr int ClientHeight = 366;
+
+QFont boldFont(int pixels) {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setBold(true);
+    f.setPixelSize(pixels);
+    return f;
+}
+
+template <class Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* heading(QWidget* parent, const char* name, const char* text, QPoint at) {
+    auto* label = named(new QLabel(QString::fromLatin1(text), parent), name);
+    label->setFont(boldFont(16));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+TOvcURL* link(QWidget* parent, const char* name, const char* caption, const std::string& address,
+              QPoint at) {
+    auto* url = named(new TOvcURL(parent), name);
+    QFont f = boldFont(16);
+    f.setUnderline(true);
+    url->setFont(f);
+    url->SetFontColor(QColor(0, 0, 128)); // navy at rest
+    url->SetUseVisitedColor(true);
+    url->SetVisitedColor(QColor(128, 0, 0)); // maroon once visited
+    url->SetCaption(QString::fromLatin1(caption));
+    url->SetURL(QString::fromStdString(address));
+    url->move(at);
+    url->adjustSize();
+    return url;
+}
+} // namespace
+
+TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
+    InternetFrm = this;
+    setObjectName(QStringLiteral("InternetFrm"));
+    setWindowTitle(QString());
+    // A title bar without buttons: the dialog is left through Close or Esc.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(boldFont(13));
+    QPalette light = palette();
+    light.setColor(QPalette::Window, light.color(QPalette::Midlight));
+    light.setColor(QPalette::WindowText, Qt::black);
+    setPalette(light);
+    setAutoFillBackground(true);
+
+    Panel3 = named(new QLabel(QStringLiteral("Internet Resources"), this), "Panel3");
+    Panel3->setGeometry(0, 0, ClientWidth, 41);
+    Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel3->setLineWidth(2);
+    Panel3->setAlignment(Qt::AlignCenter);
+    QFont title(QStringLiteral("MS Sans Serif"));
+    title.setPixelSize(19);
+    title.setBold(false); // set, or the dialog's bold would be inherited
+    Panel3->setFont(title);
+
+    Panel4 = named(new QFrame(this), "Panel4");
+    Panel4->setGeometry(13, 55, 323, 258);
+    Panel4->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel4->setLineWidth(2);
+    QPalette white = Panel4->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Panel4->setPalette(white);
+    Panel4->setAutoFillBackground(true);
+
+    Label1 = heading(Panel4, "Label1", "Check for Software Update", {48, 20});
+    OvcURL3 = link(Panel4, "OvcURL3", "Zeriz Edaz Odazo Dozadizeva", links::ProductPageAddress(),
+                   {49, 46});
+    Label6 = heading(Panel4, "Label6", "Brinemoor Software", {48, 84});
+    OvcURL5 =
+        link(Panel4, "OvcURL5", "Brinemoor Software Catalog", links::CatalogueAddress(), {49, 110});
+    Label4 = named(new QLabel(QStringLiteral("If you would like to help support our programming "
+                                             "efforts, please consider making a donation."),
+                              Panel4),
+                   "Label4");
+    Label4->setGeometry(47, 148, 234, 53);
+    Label4->setWordWrap(true);
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    OvcURL1 = link(Panel4, "OvcURL1", "Make Donation", links::DonationAddress(), {98, 214});
+
+    Button1 = named(new QPushButton(QStringLiteral("Close"), this), "Button1");
+    Button1->setGeometry(135, 328, 75, 25);
+    Button1->setFocus();
+    connect(Button1, &QPushButton::clicked, this, &TInternetFrm::Button1Click);
+}
+
+TInternetFrm::~TInternetFrm() {
+    if (InternetFrm == this)
+        InternetFrm = nullptr;
+}
+
+// Close and Esc only hide the dialog; the modal call returns "cancelled".
+void TInternetFrm::Button1Click() {
+    reject();
+}
+
+} // namespace zentolk

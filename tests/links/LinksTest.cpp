@@ -1,0 +1,286 @@
+// The link labels and the Internet resources dialog, with the pointer
+// position injected and a fake desktop recording what would be opened.
+#include "Addresses.h"
+#include "Application.h"
+#include "FakePlatform.h"
+#include "Inet.h"
+#include "ovcurl.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using zentolk::TInternetFrm;
+using zentolk::TOvcURL;
+using zentolk::testing::FakePlatform;
+
+namespace {
+
+const QColor Navy(0, 0, 128);
+const QColor Red(255, 0, 0);
+const QColor Maroon(128, 0, 0);
+
+QPoint pointer;
+
+QPoint inside(TOvcURL* link) {
+    return link->mapToGlobal(link->rect().center());
+}
+QPoint outside(TOvcURL* link) {
+    return link->mapToGlobal(QPoint(-20, -20));
+}
+
+void moveOnto(TOvcURL* link) {
+    pointer = inside(link);
+    QTest::mouseMove(link, link->rect().center());
+}
+
+void leave(TOvcURL* link) {
+    pointer = outside(link);
+}
+
+class NoTimers : public TOvcURL {
+protected:
+    bool StartHoverTimer(QTimer&) override { return false; }
+};
+
+} // namespace
+
+class LinksTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<TInternetFrm> dialog;
+
+    // Shows the dialog modally, runs `whileOpen` inside its event loop, then
+    // closes it with Esc; returns the modal result.
+    int runModal(const std::function<void()>& whileOpen) {
+        QTimer::singleShot(0, dialog.get(), [&] {
+            whileOpen();
+            QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        });
+        QTimer::singleShot(10000, dialog.get(), [&] { dialog->done(99); }); // never hang
+        return dialog->exec();
+    }
+
+private slots:
+    void initTestCase() {
+        TOvcURL::PointerPosition = [] { return pointer; };
+    }
+    void init() {
+        fake = std::make_unique<FakePlatform>();
+        dialog = std::make_unique<TInternetFrm>();
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        pointer = QPoint(-1000, -1000);
+    }
+    void cleanup() {
+        dialog.reset();
+        fake.reset();
+    }
+
+    void linksAreNavyAtRestRedUnderThePointerAndNavyAgainAfterLeaving() {
+        TOvcURL* link = dialog->OvcURL3;
+        QCOMPARE(link->FontColor(), Navy);
+        moveOnto(link);
+        QCOMPARE(link->FontColor(), Red);
+        leave(link);
+        QTRY_COMPARE_WITH_TIMEOUT(link->FontColor(), Navy, 300);
+        QVERIFY(!link->Hovered());
+    }
+
+    void theHighlightStaysWhileThePointerStays() {
+        TOvcURL* link = dialog->OvcURL5;
+        moveOnto(link);
+        QTest::qWait(350); // several ticks with the pointer inside
+        QCOMPARE(link->FontColor(), Red);
+        QVERIFY(link->Hovered());
+    }
+
+    void aClickedLinkStaysRedWhileOverAndTurnsMaroonAfter() {
+        TOvcURL* link = dialog->OvcURL1;
+        moveOnto(link);
+        QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+        QCOMPARE(fake->openedAddresses,
+                 std::vector<std::string>{zentolk::links::DonationAddress()});
+        QCOMPARE(link->FontColor(), Red);
+        leave(link);
+        QTRY_COMPARE_WITH_TIMEOUT(link->FontColor(), Maroon, 300);
+        QCOMPARE(fake->beeps, 0);
+    }
+
+    void theVisitedColourOutlastsClosingAndReopening() {
+        TOvcURL* link = dialog->OvcURL3;
+        const int first = runModal([&] {
+            moveOnto(link);
+            QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+            leave(link);
+            QTRY_COMPARE_WITH_TIMEOUT(link->FontColor(), Maroon, 300);
+        });
+        QCOMPARE(first, int(QDialog::Rejected));
+        QVERIFY(dialog->isHidden());
+        const int second = runModal([&] { QCOMPARE(link->FontColor(), Maroon); });
+        QCOMPARE(second, int(QDialog::Rejected));
+        QCOMPARE(dialog->OvcURL5->FontColor(), Navy);
+    }
+
+    void closeButtonAndEscBothHideTheDialog() {
+        QTimer::singleShot(0, dialog.get(),
+                           [&] { QTest::mouseClick(dialog->Button1, Qt::LeftButton); });
+        QCOMPARE(dialog->exec(), int(QDialog::Rejected));
+        QCOMPARE(runModal([] {}), int(QDialog::Rejected));
+        QVERIFY(dialog->isHidden());
+    }
+
+    void aFailingDesktopBeepsOnceAndTheLinkIsStillVisited() {
+        fake->addressesOpen = false;
+        TOvcURL* link = dialog->OvcURL5;
+        moveOnto(link);
+        QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+        QCOMPARE(fake->beeps, 1);
+        leave(link);
+        QTRY_COMPARE_WITH_TIMEOUT(link->FontColor(), Maroon, 300);
+        QVERIFY(fake->messages.empty());
+    }
+
+    void anOverlongAddressIsCutTo1023Characters() {
+        TOvcURL link;
+        link.SetURL(QString(2000, QChar('a')));
+        link.Click();
+        QCOMPARE(fake->openedAddresses.size(), std::size_t{1});
+        QCOMPARE(fake->openedAddresses[0], std::string(1023, 'a'));
+    }
+
+    void anEmptyAddressOpensNothingButStillClicks() {
+        TOvcURL link;
+        link.SetUseVisitedColor(true);
+        link.SetVisitedColor(Maroon);
+        int clicks = 0;
+        link.OnClick = [&](TOvcURL* sender) {
+            QCOMPARE(sender, &link);
+            ++clicks;
+        };
+        link.Click();
+        QCOMPARE(clicks, 1);
+        QVERIFY(fake->openedAddresses.empty());
+        QCOMPARE(fake->beeps, 0);
+    }
+
+    void aReleaseOffTheLinkIsNoClick() {
+        TOvcURL* link = dialog->OvcURL3;
+        QTest::mousePress(link, Qt::LeftButton, {}, link->rect().center());
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
+        QVERIFY(fake->openedAddresses.empty());
+    }
+
+    void theCaptionOrElseTheAddressIsShown() {
+        TOvcURL link;
+        link.SetURL("http://brinemoor.example/");
+        QCOMPARE(link.text(), QString("http://brinemoor.example/"));
+        link.SetCaption("Home");
+        QCOMPARE(link.text(), QString("Home"));
+        link.SetURL("http://elsewhere.example/");
+        QCOMPARE(link.text(), QString("Home"));
+        link.SetCaption(QString());
+        QCOMPARE(link.text(), QString("http://elsewhere.example/"));
+    }
+
+    void noColourStoresTheFontColourAndColourChangesRecaptureTheRest() {
+        TOvcURL* link = dialog->OvcURL3;
+        link->SetFontColor(Qt::darkGreen);
+        link->SetHighlightColor(QColor()); // no colour: the font's colour of this moment
+        QCOMPARE(link->HighlightColor(), QColor(Qt::darkGreen));
+        link->SetHighlightColor(Red);
+
+        moveOnto(link);
+        QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+        leave(link);
+        QTRY_COMPARE_WITH_TIMEOUT(link->FontColor(), Maroon, 300);
+        link->SetVisitedColor(Qt::blue); // the next hover captures the font colour anew
+        moveOnto(link);
+        leave(link);
+        QTRY_COMPARE_WITH_TIMEOUT(link->FontColor(), Maroon, 300);
+    }
+
+    void aboutAndUnderlineAreViews() {
+        TOvcURL link;
+        QVERIFY(link.UnderlineURL());
+        link.SetUnderlineURL(false);
+        QVERIFY(!link.font().underline());
+        link.SetAbout("v9");
+        QCOMPARE(link.About(), QString("v4.06"));
+        QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(link.HighlightColor(), Red);
+        QCOMPARE(link.VisitedColor(), QColor(Qt::black));
+    }
+
+    void aHoverWithoutATimerIsReported() {
+        NoTimers link;
+        link.resize(50, 20);
+        link.show();
+        QTest::mouseMove(&link, QPoint(10, 10));
+        QCOMPARE(fake->messages.size(), std::size_t{1});
+        QCOMPARE(fake->messages[0].text, std::string("Not enough timers available."));
+        QVERIFY(!link.Hovered());
+    }
+
+    void theAddressesAreTheMakersAndThePaymentSites() {
+        QCOMPARE(dialog->OvcURL3->URL(), QString("http://brinemoor.example/brinemoor/zentolk/"));
+        QCOMPARE(dialog->OvcURL5->URL(),
+                 QString("http://brinemoor.example/brinemoor/software.html"));
+        QCOMPARE(dialog->OvcURL1->URL(),
+                 QString("https://payments.example/xclick/business=donations%40brinemoor.example"
+                         "&item_name=Software+Donation&item_number=DN-100&no_shipping=1"
+                         "&cn=Optional+Note&tax=0&currency_code=USD"));
+        QCOMPARE(dialog->OvcURL5->text(), QString("Brinemoor Software Catalog"));
+    }
+
+    void theDialogIsLaidOutAsDesigned_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Panel3") << "Panel3" << QRect(0, 0, 346, 41);
+        QTest::newRow("Panel4") << "Panel4" << QRect(13, 55, 323, 258);
+        QTest::newRow("Label1") << "Label1" << QRect(48, 20, 219, 20);
+        QTest::newRow("OvcURL3") << "OvcURL3" << QRect(49, 46, 237, 20);
+        QTest::newRow("Label6") << "Label6" << QRect(48, 84, -1, 20); // the maker's name is ours
+        QTest::newRow("Label4") << "Label4" << QRect(47, 148, 234, 53);
+        QTest::newRow("OvcURL1") << "OvcURL1" << QRect(98, 214, 122, 20);
+        QTest::newRow("Button1") << "Button1" << QRect(135, 328, 75, 25);
+    }
+    void theDialogIsLaidOutAsDesigned() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        auto* control = dialog->findChild<QWidget*>(name);
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->geometry().topLeft(), geometry.topLeft());
+        // Labels sized to their text: within a few pixels of the design's sizes.
+        if (geometry.width() >= 0)
+            QVERIFY2(qAbs(control->width() - geometry.width()) <= 4,
+                     qPrintable(QString::number(control->width())));
+        QVERIFY2(qAbs(control->height() - geometry.height()) <= 2,
+                 qPrintable(QString::number(control->height())));
+    }
+
+    void theDialogIsFixedWithoutTitleBarButtons() {
+        QCOMPARE(dialog->size(), QSize(346, 366));
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(dialog->windowTitle().isEmpty());
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        QVERIFY(!(flags & (Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog->Button1));
+    }
+};
+
+int main(int argc, char** argv) {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                              QStringLiteral("DejaVu Sans Condensed"));
+    zentolk::TApplication app(argc, argv);
+    app.SetTitle("Ruviz Oruvodezar");
+    LinksTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "LinksTest.moc"
