@@ -1,6 +1,7 @@
 #include "Inet.h"
 
 #include "Addresses.h"
+#include "Controls.h"
 #include "ovcurl.h"
 
 #include <QLabel>
@@ -14,22 +15,9 @@ namespace {
 constexpr int ClientWidth = 346;
 constexpr int ClientHeight = 366;
 
-QFont boldFont(int pixels) {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setBold(true);
-    f.setPixelSize(pixels);
-    return f;
-}
-
-template <class Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLabel* heading(QWidget* parent, const char* name, const char* text, QPoint at) {
-    auto* label = named(new QLabel(QString::fromLatin1(text), parent), name);
-    label->setFont(boldFont(16));
+    auto* label = Named(new QLabel(QString::fromLatin1(text), parent), name);
+    label->setFont(ClassicFont(16));
     label->move(at);
     label->adjustSize();
     return label;
@@ -37,8 +25,8 @@ QLabel* heading(QWidget* parent, const char* name, const char* text, QPoint at) 
 
 TOvcURL* link(QWidget* parent, const char* name, const char* caption, const std::string& address,
               QPoint at) {
-    auto* url = named(new TOvcURL(parent), name);
-    QFont f = boldFont(16);
+    auto* url = Named(new TOvcURL(parent), name);
+    QFont f = ClassicFont(16);
     f.setUnderline(true);
     url->setFont(f);
     url->SetFontColor(QColor(0, 0, 128)); // navy at rest
@@ -59,24 +47,21 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     // A title bar without buttons: the dialog is left through Close or Esc.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(ClientWidth, ClientHeight);
-    setFont(boldFont(13));
+    setFont(ClassicFont(13));
     QPalette light = palette();
     light.setColor(QPalette::Window, light.color(QPalette::Midlight));
     light.setColor(QPalette::WindowText, Qt::black);
     setPalette(light);
     setAutoFillBackground(true);
 
-    Panel3 = named(new QLabel(QStringLiteral("Internet Resources"), this), "Panel3");
+    Panel3 = Named(new QLabel(QStringLiteral("Internet Resources"), this), "Panel3");
     Panel3->setGeometry(0, 0, ClientWidth, 41);
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel3->setLineWidth(2);
     Panel3->setAlignment(Qt::AlignCenter);
-    QFont title(QStringLiteral("MS Sans Serif"));
-    title.setPixelSize(19);
-    title.setBold(false); // set, or the dialog's bold would be inherited
-    Panel3->setFont(title);
+    Panel3->setFont(ClassicFont(19, false));
 
-    Panel4 = named(new QFrame(this), "Panel4");
+    Panel4 = Named(new QFrame(this), "Panel4");
     Panel4->setGeometry(13, 55, 323, 258);
     Panel4->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel4->setLineWidth(2);
@@ -91,7 +76,7 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     Label6 = heading(Panel4, "Label6", "Brinemoor Software", {48, 84});
     OvcURL5 =
         link(Panel4, "OvcURL5", "Brinemoor Software Catalog", links::CatalogueAddress(), {49, 110});
-    Label4 = named(new QLabel(QStringLiteral("If you would like to help support our programming "
+    Label4 = Named(new QLabel(QStringLiteral("If you would like to help support our programming "
                                              "efforts, please consider making a donation."),
                               Panel4),
                    "Label4");
@@ -100,7 +85,7 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     OvcURL1 = link(Panel4, "OvcURL1", "Make Donation", links::DonationAddress(), {98, 214});
 
-    Button1 = named(new QPushButton(QStringLiteral("Close"), this), "Button1");
+    Button1 = Named(new QPushButton(QStringLiteral("Close"), this), "Button1");
     Button1->setGeometry(135, 328, 75, 25);
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, &TInternetFrm::Button1Click);

@@ -1,6 +1,7 @@
 #include "Calc.h"
 
 #include "Application.h"
+#include "Controls.h"
 #include "DayNames.h"
 #include "Platform.h"
 #include "Reading.h"
@@ -46,15 +47,9 @@ std::string textOf(const QLabel* label) {
     return label->text().toStdString();
 }
 
-template <class Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLabel* label(QWidget* parent, const char* name, const char* caption, QRect geometry,
               bool rightAligned) {
-    auto* l = named(new QLabel(QString::fromLatin1(caption), parent), name);
+    auto* l = Named(new QLabel(QString::fromLatin1(caption), parent), name);
     l->setGeometry(geometry);
     l->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     return l;
@@ -62,7 +57,7 @@ QLabel* label(QWidget* parent, const char* name, const char* caption, QRect geom
 
 // A read-only output: its text can be selected and copied, and Tab skips it.
 QLineEdit* output(QWidget* parent, const char* name, QRect geometry, const char* hint) {
-    auto* field = named(new QLineEdit(QString::fromLatin1(name), parent), name);
+    auto* field = Named(new QLineEdit(QString::fromLatin1(name), parent), name);
     field->setGeometry(geometry);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::ClickFocus);
@@ -73,7 +68,7 @@ QLineEdit* output(QWidget* parent, const char* name, QRect geometry, const char*
 
 TSpinEdit* spinField(QWidget* parent, const char* name, QRect geometry, std::int32_t minValue,
                      std::int32_t maxValue, int maxLength, const char* storedText) {
-    auto* field = named(new TSpinEdit(parent), name);
+    auto* field = Named(new TSpinEdit(parent), name);
     field->setGeometry(geometry);
     field->SetMinValue(minValue);
     field->SetMaxValue(maxValue);
@@ -83,7 +78,7 @@ TSpinEdit* spinField(QWidget* parent, const char* name, QRect geometry, std::int
 }
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-    auto* b = named(new QPushButton(QString::fromLatin1(caption), parent), name);
+    auto* b = Named(new QPushButton(QString::fromLatin1(caption), parent), name);
     b->setGeometry(geometry);
     return b;
 }
@@ -91,7 +86,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, QRec
 template <std::size_t N>
 QListWidget* hiddenList(QWidget* parent, const char* name, QRect geometry,
                         const std::array<std::string_view, N>& items) {
-    auto* list = named(new QListWidget(parent), name);
+    auto* list = Named(new QListWidget(parent), name);
     for (std::string_view item : items)
         list->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
     list->setGeometry(geometry);
@@ -110,10 +105,7 @@ TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
 
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setBold(true);
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(ClassicFont(13));
     QPalette buttonFace = palette();
     buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
     buttonFace.setColor(QPalette::WindowText, Qt::black);
@@ -134,15 +126,13 @@ TFrmCalc::~TFrmCalc() {
 }
 
 void TFrmCalc::CreateControls() {
-    Panel2 = named(new QLabel(QStringLiteral("Ririv Ivozezad Ozidovuvaz"), this), "Panel2");
+    Panel2 = Named(new QLabel(QStringLiteral("Ririv Ivozezad Ozidovuvaz"), this), "Panel2");
     Panel2->setGeometry(0, 0, ClientWidth, 36);
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel2->setLineWidth(1);
     Panel2->setAlignment(Qt::AlignCenter);
     Panel2->setAutoFillBackground(true);
-    QFont heading = font();
-    heading.setPixelSize(16);
-    Panel2->setFont(heading);
+    Panel2->setFont(ClassicFont(16));
 
     Label1 = label(this, "Label1", "Month", {92, 44, 42, 16}, false);
     Label2 = label(this, "Label2", "Day", {160, 44, 29, 16}, false);
@@ -153,11 +143,11 @@ void TFrmCalc::CreateControls() {
     Day = spinField(this, "Day", {160, 60, 41, 26}, 0, 32, 2, "1");
     Year = spinField(this, "Year", {224, 60, 65, 26}, 1, 99999, 5, "1998");
 
-    ADBC = named(new QComboBox(this), "ADBC");
+    ADBC = Named(new QComboBox(this), "ADBC");
     ADBC->addItems({QStringLiteral("A.D."), QStringLiteral("B.C.")});
     ADBC->setGeometry(300, 60, 57, 24);
 
-    GroupBox2 = named(new QGroupBox(QStringLiteral(" Great Cycle "), this), "GroupBox2");
+    GroupBox2 = Named(new QGroupBox(QStringLiteral(" Great Cycle "), this), "GroupBox2");
     GroupBox2->setGeometry(24, 96, 401, 219);
     Label9 = label(GroupBox2, "Label9", "Great Cycle:", {53, 24, 86, 16}, true);
     GreatCycle = output(GroupBox2, "GreatCycle", {148, 22, 125, 24},
@@ -176,13 +166,13 @@ void TFrmCalc::CreateControls() {
     Harmonic =
         output(GroupBox2, "Harmonic", {148, 182, 125, 24}, "Fraction of 1,872,000 Kin Cycle");
 
-    GroupBox3 = named(new QGroupBox(QStringLiteral(" Historical Long Count "), this), "GroupBox3");
+    GroupBox3 = Named(new QGroupBox(QStringLiteral(" Historical Long Count "), this), "GroupBox3");
     GroupBox3->setGeometry(24, 322, 401, 61);
     Label7 = label(GroupBox3, "Label7", "Long Count:", {57, 27, 82, 16}, true);
     LongC = output(GroupBox3, "LongC", {148, 25, 125, 24},
                    "[Pictun].[Baktun].[Katun].[Tun].[Uinal].[Kin]");
 
-    GroupBox1 = named(new QGroupBox(QStringLiteral(" Day "), this), "GroupBox1");
+    GroupBox1 = Named(new QGroupBox(QStringLiteral(" Day "), this), "GroupBox1");
     GroupBox1->setGeometry(24, 392, 401, 85);
     Label10 = label(GroupBox1, "Label10", "Tzolkin Day:", {51, 20, 87, 16}, false);
     Tzolkin = output(GroupBox1, "Tzolkin", {148, 18, 181, 24}, nullptr);

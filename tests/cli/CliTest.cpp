@@ -1,4 +1,6 @@
 // Runs the built command-line calculator as a user's script would.
+#include "WorkedExample.h"
+
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
@@ -75,20 +77,7 @@ Result run(std::vector<std::string> args, const std::string& input = "",
     return result;
 }
 
-const std::string WorkedExample = "Month:  6\r\n"
-                                  "Day:  15\r\n"
-                                  "Year:  2024   A.D.\r\n"
-                                  "\r\n"
-                                  "Great Cycle:  Plus 1\r\n"
-                                  "Long Count:  0.0.11.11.14\r\n"
-                                  "Elapsed Kin:  4,194  (0.22404%)\r\n"
-                                  "Remaining Kin:  1,867,806  (99.77596%)\r\n"
-                                  "Cycle Harmonic:  none\r\n"
-                                  "\r\n"
-                                  "Historical Long Count:  0.13.0.11.11.14\r\n"
-                                  "\r\n"
-                                  "Tzolkin Day:  12  Ix  (Jaguar)\r\n"
-                                  "Week Day:  Saturday\r\n";
+const std::string& WorkedExample = zentolk::testing::WorkedExampleReport;
 
 std::string withLf(std::string text) {
     std::erase(text, '\r');

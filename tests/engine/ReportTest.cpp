@@ -1,5 +1,7 @@
 #include "Report.h"
 
+#include "WorkedExample.h"
+
 #include <gtest/gtest.h>
 
 using zentolk::BuildReport;
@@ -23,20 +25,7 @@ const ReportTexts worked{"6",
                          "Saturday"};
 
 TEST(Report, WorkedExampleByteForByte) {
-    const std::string expected = "Month:  6\r\n"
-                                 "Day:  15\r\n"
-                                 "Year:  2024   A.D.\r\n"
-                                 "\r\n"
-                                 "Great Cycle:  Plus 1\r\n"
-                                 "Long Count:  0.0.11.11.14\r\n"
-                                 "Elapsed Kin:  4,194  (0.22404%)\r\n"
-                                 "Remaining Kin:  1,867,806  (99.77596%)\r\n"
-                                 "Cycle Harmonic:  none\r\n"
-                                 "\r\n"
-                                 "Historical Long Count:  0.13.0.11.11.14\r\n"
-                                 "\r\n"
-                                 "Tzolkin Day:  12  Ix  (Jaguar)\r\n"
-                                 "Week Day:  Saturday\r\n";
+    const std::string& expected = zentolk::testing::WorkedExampleReport;
     EXPECT_EQ(BuildReport(worked), expected);
     EXPECT_EQ(BuildReport(worked).size(), 286u);
 }

@@ -5,6 +5,7 @@
 #include "Application.h"
 #include "FakePlatform.h"
 #include "Spin.h"
+#include "WorkedExample.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -248,13 +249,7 @@ private slots:
 
     void copyPutsTheReportOnTheClipboard() {
         QTest::mouseClick(w().CopyBtn, Qt::LeftButton);
-        const std::string expected = "Month:  6\r\nDay:  15\r\nYear:  2024   A.D.\r\n\r\n"
-                                     "Great Cycle:  Plus 1\r\nLong Count:  0.0.11.11.14\r\n"
-                                     "Elapsed Kin:  4,194  (0.22404%)\r\n"
-                                     "Remaining Kin:  1,867,806  (99.77596%)\r\n"
-                                     "Cycle Harmonic:  none\r\n\r\n"
-                                     "Historical Long Count:  0.13.0.11.11.14\r\n\r\n"
-                                     "Tzolkin Day:  12  Ix  (Jaguar)\r\nWeek Day:  Saturday\r\n";
+        const std::string& expected = zentolk::testing::WorkedExampleReport;
         QCOMPARE(fake->clipboard, expected);
         QCOMPARE(fake->clipboard.size(), std::size_t{286});
         QCOMPARE(fake->messages.size(), std::size_t{1});
