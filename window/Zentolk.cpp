@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsSet("ZENTOLK_REPORT_FIRST_PAINT"))
         calc->installEventFilter(new FirstPaintReporter(calc.get()));
     calc->show();
+    calc->activateWindow(); // without a window manager nothing else gives it the keyboard
 
     const int status = app.exec();
 
