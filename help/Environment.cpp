@@ -1,0 +1,41 @@
+#include "Environment.h"
+
+#include "ControlFiles.h"
+#include "FileVersion.h"
+#include "PathText.h"
+#include "System.h"
+
+namespace zentolk::help {
+
+namespace {
+EnvironmentValues values;
+} // namespace
+
+const EnvironmentValues& Environment() {
+    return values;
+}
+
+void DetectModuleValues() {
+    auto& system = platform::CurrentSystem();
+    values.ModulePath = system.ModulePath();
+    values.ModuleDir = WithoutTrailingSeparators(DirectoryPart(values.ModulePath));
+    values.ModuleName = FileNamePart(values.ModulePath);
+    const auto arguments = system.Arguments();
+    values.RunDir =
+        arguments.empty() ? std::string() : WithoutTrailingSeparators(DirectoryPart(arguments[0]));
+}
+
+void DetectVersionValues() {
+    values.hhVerStr = ReadFileVersion(ResolveViewerControlPath()).text;
+    values.hhInstalled = !values.hhVerStr.empty();
+    values.hhFriendlyVerStr = ViewerFriendlyVersion();
+    values.ieVerStr = ReadBrowserVersion().text;
+    values.ieInstalled = !values.ieVerStr.empty();
+    values.ieFriendlyVerStr = BrowserFriendlyVersion();
+}
+
+void ClearEnvironment() {
+    values = EnvironmentValues{};
+}
+
+} // namespace zentolk::help

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace zentolk::help {
+
+// Where the program runs and which help viewer and browser control the
+// machine has, recorded once at kit start-up and cleared at kit shut-down.
+// The log header names each value with a leading "_" ("_ModuleDir").
+struct EnvironmentValues {
+    std::string ModulePath; // the running program's file
+    std::string ModuleDir;  // its folder, no trailing separator
+    std::string ModuleName; // its file name
+    std::string RunDir;     // the folder of the program path it was started with
+    std::string hhVerStr;   // the viewer control's version, or empty
+    bool hhInstalled = false;
+    std::string hhFriendlyVerStr;
+    std::string ieVerStr; // the browser control's version, or empty
+    bool ieInstalled = false;
+    std::string ieFriendlyVerStr;
+};
+
+const EnvironmentValues& Environment();
+
+// The module values: path, folder and name of the program, and its run folder.
+void DetectModuleValues();
+// The viewer and browser versions with their release names; _hhInstalled.
+void DetectVersionValues();
+void ClearEnvironment();
+
+} // namespace zentolk::help

@@ -1,0 +1,38 @@
+#include "FileVersion.h"
+
+#include "System.h"
+
+namespace zentolk::help {
+
+std::string VersionText(const VersionNumber& version) {
+    return std::to_string(version.Major) + '.' + std::to_string(version.Minor) + '.' +
+           std::to_string(version.Release) + '.' + std::to_string(version.Build);
+}
+
+FileVersion ReadFileVersion(const std::string& file) {
+    FileVersion version;
+    auto& system = platform::CurrentSystem();
+    if (file.empty() || !system.FileExists(file))
+        return version;
+    const auto info = system.ReadFileVersionInfo(file);
+    if (!info)
+        return version;
+    version.number.Major = static_cast<std::uint16_t>(info->fileVersionMS >> 16);
+    version.number.Minor = static_cast<std::uint16_t>(info->fileVersionMS & 0xFFFF);
+    version.number.Release = static_cast<std::uint16_t>(info->fileVersionLS >> 16);
+    version.number.Build = static_cast<std::uint16_t>(info->fileVersionLS & 0xFFFF);
+    version.text = VersionText(version.number);
+    return version;
+}
+
+int CompareVersions(const VersionNumber& a, const VersionNumber& b) {
+    const std::uint16_t left[] = {a.Major, a.Minor, a.Release, a.Build};
+    const std::uint16_t right[] = {b.Major, b.Minor, b.Release, b.Build};
+    for (int i = 0; i < 4; ++i) {
+        if (left[i] != right[i])
+            return left[i] > right[i] ? 1 : -1;
+    }
+    return 0;
+}
+
+} // namespace zentolk::help

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zentolk::help {
+
+struct VersionNumber {
+    std::uint16_t Major = 0;
+    std::uint16_t Minor = 0;
+    std::uint16_t Release = 0;
+    std::uint16_t Build = 0;
+};
+
+// A file's version: its four numbers, and their text ("5.2.3790.2847"),
+// empty when the file has no version.
+struct FileVersion {
+    VersionNumber number;
+    std::string text;
+};
+
+// The four numbers joined by ".".
+std::string VersionText(const VersionNumber& version);
+
+// The version stamped into a file; all zero and empty text for a missing
+// file or one without a version.
+FileVersion ReadFileVersion(const std::string& file);
+
+// -1, 0 or 1 as a is below, equal to or above b, part by part.
+int CompareVersions(const VersionNumber& a, const VersionNumber& b);
+
+} // namespace zentolk::help

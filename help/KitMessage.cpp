@@ -1,0 +1,24 @@
+#include "KitMessage.h"
+
+#include "Application.h"
+#include "Platform.h"
+
+namespace zentolk::help {
+
+int ShowKitMessage(const std::string& text, unsigned style) noexcept {
+    using platform::MessageKind;
+    const unsigned icon = style & 0xF0;
+    const MessageKind kind = icon == kMbIconHand       ? MessageKind::Error
+                             : icon == kMbIconAsterisk ? MessageKind::Information
+                                                       : MessageKind::Warning;
+    try {
+        const TApplication* application = TApplication::Instance();
+        const std::string caption = application != nullptr ? application->Title() : std::string();
+        platform::Current().ShowMessage(caption, text, kind);
+    } catch (...) {
+        // The kit raises nothing; a box that cannot be shown is simply not seen.
+    }
+    return kIdOk;
+}
+
+} // namespace zentolk::help

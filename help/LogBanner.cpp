@@ -1,0 +1,90 @@
+// The log header: the machine, the program and the help environment.
+#include "Environment.h"
+#include "FileVersion.h"
+#include "LogFile.h"
+#include "Platform.h"
+#include "System.h"
+
+#include <cstdio>
+
+namespace zentolk::help {
+
+namespace {
+
+constexpr char kTab = '\t';
+// The whole command-line argument, tab included, is cut to this length.
+constexpr std::size_t kCommandLineLimit = 255;
+
+std::string HexId(std::uint32_t id) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(id));
+    return text;
+}
+
+std::string YesNo(bool value) {
+    return value ? "YES" : "NO";
+}
+
+} // namespace
+
+void TDLogFile::WriteBanner() noexcept {
+    try {
+        auto& system = platform::CurrentSystem();
+        if (!keepOldLog_ && !logPath_.empty() && system.FileExists(logPath_))
+            system.DeleteFile(logPath_);
+        if (!logEnabled_ || !wantHeader_)
+            return;
+
+        const auto clock = system.Now();
+        const auto os = system.OperatingSystem();
+        const std::uint32_t localeId = system.LocaleId();
+        const std::uint32_t languageId = localeId & 0xFFFF;
+        const std::uint32_t primaryLanguage = languageId & 0x3FF;
+        const std::uint32_t subLanguage = languageId >> 10;
+        const auto arguments = system.Arguments();
+        const std::string program = arguments.empty() ? std::string() : arguments[0];
+        std::string parameters;
+        for (std::size_t i = 1; i < arguments.size(); ++i)
+            parameters += (i > 1 ? " | " : "") + arguments[i];
+        const auto& env = Environment();
+        const std::string tab(1, kTab);
+
+        AppendLogLine("=");
+        AppendLogLine("!Log File:             %s", {tab + logPath_});
+        AppendLogLine("!Date:                 %s", {tab + clock.shortDate + ' ' + clock.longTime});
+        AppendLogLine("!Operating System:      %s %d.%d (Build %d) %s",
+                      {tab + os.name, os.major, os.minor, os.build,
+                       os.servicePack.empty() ? std::string("No Service Pack") : os.servicePack});
+        AppendLogLine("!SysLocale.DefaultLCID: %s (%s)",
+                      {tab + HexId(localeId), std::to_string(localeId)});
+        AppendLogLine("!SysLocale.PriLangID:   %s (%s)",
+                      {tab + HexId(primaryLanguage), std::to_string(primaryLanguage)});
+        AppendLogLine("!SysLocale.SubLangID:   %s (%s)",
+                      {tab + HexId(subLanguage), std::to_string(subLanguage)});
+        AppendLogLine("!DecimalSeparator:      %s",
+                      {tab + std::string(1, platform::Current().DecimalSeparator())});
+        AppendLogLine("-");
+        AppendLogLine("!EXE Path =          %s", {tab + program});
+        AppendLogLine("!EXE Version =       %s", {tab + ReadFileVersion(program).text});
+        AppendLogLine("!Cmdline Param(s) =  %s", {tab + parameters});
+        AppendLogLine("!Actual CmdLine =  %s",
+                      {(tab + system.RawCommandLine()).substr(0, kCommandLineLimit)});
+        AppendLogLine("!_RunDir =           %s", {tab + env.RunDir});
+        AppendLogLine("!_ModuleName =       %s", {tab + env.ModuleName});
+        AppendLogLine("!_ModuleDir =        %s", {tab + env.ModuleDir});
+        AppendLogLine("!_ModulePath =        %s", {tab + env.ModulePath});
+        AppendLogLine("!Module Version =       %s", {tab + ReadFileVersion(env.ModulePath).text});
+        AppendLogLine("-");
+        AppendLogLine("!_hhInstalled =      %s", {tab + YesNo(env.hhInstalled)});
+        AppendLogLine("!_hhVerStr =         %s", {tab + env.hhVerStr});
+        AppendLogLine("!_hhFriendlyVerStr = %s", {tab + env.hhFriendlyVerStr});
+        AppendLogLine("-");
+        AppendLogLine("!_ieInstalled =      %s", {tab + YesNo(env.ieInstalled)});
+        AppendLogLine("!_ieVerStr =         %s", {tab + env.ieVerStr});
+        AppendLogLine("!_ieFriendlyVerStr = %s", {tab + env.ieFriendlyVerStr});
+        AppendLogLine("=");
+    } catch (...) {
+    }
+}
+
+} // namespace zentolk::help

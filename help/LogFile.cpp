@@ -1,0 +1,92 @@
+#include "LogFile.h"
+
+#include "KitMessage.h"
+#include "LogPlace.h"
+#include "PathText.h"
+#include "System.h"
+
+namespace zentolk::help {
+
+namespace {
+constexpr std::size_t kSeparatorLength = 80; // one is dropped as the line's marker
+} // namespace
+
+TDLogFile::TDLogFile(std::string path, bool enabled, bool stampTimes, bool wantHeader,
+                     bool keepOld) noexcept
+    : logEnabled_(enabled), stampTimes_(stampTimes), wantHeader_(wantHeader), keepOldLog_(keepOld) {
+    try {
+        auto& system = platform::CurrentSystem();
+        if (path.empty())
+            path = LogDirectory() + kPathSeparator + kLogFileName;
+        const std::string directory = DirectoryPart(path);
+        if (directory.empty() || !system.DirectoryExists(directory) ||
+            !IsDirectoryWritable(directory))
+            path = TempDirectory() + kPathSeparator + FileNamePart(path);
+        logPath_ = std::move(path);
+        // In a shared temporary folder someone else may have put a link at
+        // the log's name; it goes, and whatever it points at stays as it is.
+        if (system.IsSymbolicLink(logPath_))
+            system.DeleteFile(logPath_);
+        else if (system.FileExists(logPath_))
+            system.ClearAttributes(logPath_);
+    } catch (...) {
+        logPath_.clear();
+    }
+    WriteBanner();
+}
+
+void TDLogFile::AppendLogLine(const std::string& format) noexcept {
+    try {
+        Append(format);
+    } catch (...) {
+    }
+}
+
+void TDLogFile::AppendLogLine(const std::string& format, const FormatArgs& args) noexcept {
+    try {
+        Append(FormatKitText(format, args));
+    } catch (...) {
+    }
+}
+
+void TDLogFile::LogIfEnabled(const std::string& format) noexcept {
+    if (logEnabled_)
+        AppendLogLine(format);
+}
+
+void TDLogFile::LogIfEnabled(const std::string& format, const FormatArgs& args) noexcept {
+    if (logEnabled_)
+        AppendLogLine(format, args);
+}
+
+void TDLogFile::ShowAndLog(const std::string& format) noexcept {
+    ShowAndLog(format, {});
+}
+
+void TDLogFile::ShowAndLog(const std::string& format, const FormatArgs& args) noexcept {
+    try {
+        const std::string text = FormatKitText(format, args);
+        ShowKitMessage(text, kMbOk | kMbIconExclamation);
+        if (logEnabled_)
+            AppendLogLine(text);
+    } catch (...) {
+    }
+}
+
+void TDLogFile::Append(std::string line) noexcept {
+    if (logPath_.empty())
+        return;
+    try {
+        auto& system = platform::CurrentSystem();
+        if (line == "-" || line == "=")
+            line.assign(kSeparatorLength, line[0]);
+        if (!line.empty() && (line[0] == '!' || line[0] == '-' || line[0] == '='))
+            line.erase(0, 1);
+        else if (stampTimes_)
+            line.insert(0, system.Now().longTime + "   ");
+        system.AppendLine(logPath_, line);
+    } catch (...) {
+    }
+}
+
+} // namespace zentolk::help

@@ -1,0 +1,269 @@
+#include "PosixSystem.h"
+
+#include "ElfVersionNote.h"
+#include "LocaleId.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <langinfo.h>
+#include <locale.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+namespace zentolk::platform {
+
+namespace {
+
+PosixSystem realSystem;
+System* current = &realSystem;
+
+std::string ReadWholeFile(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string ModuleDirectory(const std::string& modulePath) {
+    return std::filesystem::path(modulePath).parent_path().string();
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// The locale of the date and time formats. The same names decide the locale
+// id, so the log header's date and id agree.
+std::string TimeLocaleName() {
+    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0')
+            return value;
+    }
+    return "C";
+}
+
+std::string FormatTime(const std::tm& when, nl_item format) {
+    locale_t locale = newlocale(LC_TIME_MASK, TimeLocaleName().c_str(), locale_t{});
+    if (locale == locale_t{})
+        locale = newlocale(LC_TIME_MASK, "C", locale_t{});
+    if (locale == locale_t{})
+        return {};
+    char buffer[128];
+    const std::size_t length =
+        strftime_l(buffer, sizeof buffer, nl_langinfo_l(format, locale), &when, locale);
+    freelocale(locale);
+    return std::string(buffer, length);
+}
+
+} // namespace
+
+System& CurrentSystem() {
+    return *current;
+}
+
+System* InstallSystem(System* system) {
+    System* previous = current;
+    current = system != nullptr ? system : &realSystem;
+    return previous;
+}
+
+std::optional<std::string> PosixSystem::ReadRegistryDefaultValue(const std::string&) {
+    return std::nullopt;
+}
+
+std::optional<FixedFileVersion> PosixSystem::ReadFileVersionInfo(const std::string& path) {
+    return ReadElfVersionNote(path);
+}
+
+std::string PosixSystem::ModulePath() {
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : path.string();
+}
+
+std::vector<std::string> PosixSystem::Arguments() {
+    const std::string raw = ReadWholeFile("/proc/self/cmdline");
+    std::vector<std::string> arguments;
+    std::size_t start = 0;
+    while (start < raw.size()) {
+        std::size_t end = raw.find('\0', start);
+        if (end == std::string::npos)
+            end = raw.size();
+        arguments.push_back(raw.substr(start, end - start));
+        start = end + 1;
+    }
+    return arguments;
+}
+
+std::string PosixSystem::RawCommandLine() {
+    std::string line;
+    for (const auto& argument : Arguments()) {
+        if (!line.empty())
+            line += ' ';
+        line += argument;
+    }
+    return line;
+}
+
+std::string PosixSystem::SystemDirectory() {
+    // Installed, the private libraries sit in <prefix>/lib/zentolk; in the
+    // build tree, beside the program.
+    const std::string moduleDir = ModuleDirectory(ModulePath());
+    const std::string installed =
+        (std::filesystem::path(moduleDir).parent_path() / "lib" / "zentolk").string();
+    return IsDirectory(installed) ? installed : moduleDir;
+}
+
+std::string PosixSystem::WindowsDirectory() {
+    const std::string moduleDir = ModuleDirectory(ModulePath());
+    return (std::filesystem::path(moduleDir).parent_path() / "share" / "zentolk").string();
+}
+
+std::string PosixSystem::TemporaryDirectory() {
+    const char* variable = std::getenv("TMPDIR");
+    const std::string candidate =
+        variable != nullptr && *variable != '\0' ? std::string(variable) : "/tmp";
+    return IsDirectory(candidate) ? candidate : "/";
+}
+
+std::string PosixSystem::CurrentDirectory() {
+    std::error_code error;
+    const auto path = std::filesystem::current_path(error);
+    return error ? std::string() : path.string();
+}
+
+bool PosixSystem::FileExists(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool PosixSystem::DirectoryExists(const std::string& path) {
+    return IsDirectory(path);
+}
+
+bool PosixSystem::IsSymbolicLink(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+CreateResult PosixSystem::CreateExclusive(const std::string& path) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return errno == EEXIST ? CreateResult::NameTaken : CreateResult::Failed;
+    close(fd);
+    return CreateResult::Created;
+}
+
+bool PosixSystem::DeleteFile(const std::string& path) {
+    return unlink(path.c_str()) == 0;
+}
+
+bool PosixSystem::ClearAttributes(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    const mode_t mode = (info.st_mode & 07777) | S_IRUSR | S_IWUSR;
+    return fchmodat(AT_FDCWD, path.c_str(), mode, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+bool PosixSystem::AppendLine(const std::string& path, const std::string& text) {
+    // No links, and no waiting on a pipe someone left at the log's name.
+    const int fd = open(path.c_str(),
+                        O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    bool written = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const std::string line = text + '\n';
+    std::size_t done = 0;
+    while (written && done < line.size()) {
+        const ssize_t n = write(fd, line.data() + done, line.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            written = false;
+        else
+            done += static_cast<std::size_t>(n);
+    }
+    return close(fd) == 0 && written;
+}
+
+std::uint32_t PosixSystem::LocaleId() {
+    return LocaleIdFromName(TimeLocaleName());
+}
+
+LocalClockText PosixSystem::Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    if (localtime_r(&now, &parts) == nullptr)
+        return {};
+    return {FormatTime(parts, D_FMT), FormatTime(parts, T_FMT)};
+}
+
+OperatingSystemInfo PosixSystem::OperatingSystem() {
+    OperatingSystemInfo info;
+    struct utsname names {};
+    if (uname(&names) == 0) {
+        info.name = names.sysname;
+        ParseKernelRelease(names.release, info.major, info.minor, info.build);
+    }
+    std::string release = ReadWholeFile("/etc/os-release");
+    if (release.empty())
+        release = ReadWholeFile("/usr/lib/os-release");
+    info.servicePack = PrettyNameFromOsRelease(release);
+    return info;
+}
+
+std::string PrettyNameFromOsRelease(const std::string& text) {
+    std::istringstream lines(text);
+    std::string line;
+    std::string name;
+    while (std::getline(lines, line)) {
+        constexpr std::string_view kKey = "PRETTY_NAME=";
+        if (line.compare(0, kKey.size(), kKey) != 0)
+            continue;
+        const std::string value = line.substr(kKey.size());
+        name.clear();
+        if (!value.empty() && (value.front() == '"' || value.front() == '\'')) {
+            const char quote = value.front();
+            for (std::size_t i = 1; i < value.size() && value[i] != quote; ++i) {
+                if (quote == '"' && value[i] == '\\' && i + 1 < value.size())
+                    ++i;
+                name += value[i];
+            }
+        } else {
+            name = value;
+        }
+    }
+    return name;
+}
+
+void ParseKernelRelease(const std::string& release, int& major, int& minor, int& build) {
+    int* parts[] = {&major, &minor, &build};
+    for (int* part : parts)
+        *part = 0;
+    std::size_t at = 0;
+    for (int* part : parts) {
+        if (at >= release.size() || release[at] < '0' || release[at] > '9')
+            break;
+        while (at < release.size() && release[at] >= '0' && release[at] <= '9' &&
+               *part < 100000000) {
+            *part = *part * 10 + (release[at] - '0');
+            ++at;
+        }
+        if (at >= release.size() || release[at] != '.')
+            break;
+        ++at;
+    }
+}
+
+} // namespace zentolk::platform

@@ -1,0 +1,156 @@
+#include "ElfVersionNote.h"
+#include "LocaleId.h"
+#include "PosixSystem.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace zentolk::platform;
+
+namespace {
+
+class PosixSystemTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("zentolk-system-" + std::to_string(getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string Write(const std::string& name, const std::string& content, fs::perms mode) {
+        const auto path = dir / name;
+        std::ofstream(path) << content;
+        fs::permissions(path, mode);
+        return path.string();
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    fs::path dir;
+    PosixSystem system;
+};
+
+TEST_F(PosixSystemTest, VersionNoteOfTheBuiltCalculatorReads3200) {
+    const auto version = ReadElfVersionNote(ZENTOLK_CLI);
+    ASSERT_TRUE(version.has_value());
+    EXPECT_EQ(version->fileVersionMS, 0x00030002u);
+    EXPECT_EQ(version->fileVersionLS, 0x00000000u);
+}
+
+TEST_F(PosixSystemTest, FilesWithoutANoteOrCutShortHaveNoVersion) {
+    EXPECT_FALSE(ReadElfVersionNote(system.ModulePath())); // this test program has none
+    EXPECT_FALSE(ReadElfVersionNote(Write("text", "not a program", fs::perms::owner_all)));
+    EXPECT_FALSE(ReadElfVersionNote((dir / "missing").string()));
+    EXPECT_FALSE(ReadElfVersionNote(dir.string()));
+    const std::string whole = Read(ZENTOLK_CLI);
+    for (std::size_t size : {0, 4, 63, 64, 200, 0x360, 0x380}) {
+        std::ofstream(dir / "cut") << whole.substr(0, size);
+        EXPECT_FALSE(ReadElfVersionNote((dir / "cut").string())) << size << " bytes";
+    }
+}
+
+TEST_F(PosixSystemTest, ExclusiveCreationLeavesExistingFilesAndLinkTargetsAlone) {
+    const auto target = Write("target", "precious", fs::perms::owner_read);
+    fs::create_symlink(target, dir / "link");
+    const auto existing = Write("existing", "kept", fs::perms::owner_all);
+    EXPECT_EQ(system.CreateExclusive(existing), CreateResult::NameTaken);
+    EXPECT_EQ(system.CreateExclusive((dir / "link").string()), CreateResult::NameTaken);
+    EXPECT_EQ(system.CreateExclusive((dir / "new").string()), CreateResult::Created);
+    EXPECT_EQ(system.CreateExclusive((dir / "nofolder/new").string()), CreateResult::Failed);
+    EXPECT_EQ(Read(existing), "kept");
+    EXPECT_EQ(Read(target), "precious");
+}
+
+TEST_F(PosixSystemTest, LinksAreNeitherWrittenThroughNorChangedButCanBeRemoved) {
+    const auto target = Write("target", "precious", fs::perms::owner_read);
+    const auto link = (dir / "link").string();
+    fs::create_symlink(target, link);
+    EXPECT_TRUE(system.IsSymbolicLink(link));
+    EXPECT_FALSE(system.AppendLine(link, "line"));
+    EXPECT_FALSE(system.ClearAttributes(link));
+    EXPECT_TRUE(system.DeleteFile(link));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+    EXPECT_EQ(Read(target), "precious");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read);
+}
+
+TEST_F(PosixSystemTest, AppendingCreatesAddsLinesAndRefusesPipes) {
+    const auto log = (dir / "log").string();
+    EXPECT_TRUE(system.AppendLine(log, "one"));
+    EXPECT_TRUE(system.AppendLine(log, "two"));
+    EXPECT_EQ(Read(log), "one\ntwo\n");
+    // A pipe at the log's name must not stall the program.
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(system.AppendLine((dir / "pipe").string(), "line"));
+    EXPECT_FALSE(ReadElfVersionNote((dir / "pipe").string()));
+}
+
+TEST_F(PosixSystemTest, ClearingAttributesMakesAReadOnlyFileWritable) {
+    const auto file = Write("old", "x", fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_TRUE(system.ClearAttributes(file));
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(PosixSystemTest, TemporaryFolderFallsBackToTheRoot) {
+    const char* saved = std::getenv("TMPDIR");
+    const std::string keep = saved != nullptr ? saved : "";
+    setenv("TMPDIR", dir.c_str(), 1);
+    EXPECT_EQ(system.TemporaryDirectory(), dir.string());
+    setenv("TMPDIR", (dir / "gone").c_str(), 1);
+    EXPECT_EQ(system.TemporaryDirectory(), "/");
+    unsetenv("TMPDIR");
+    EXPECT_EQ(system.TemporaryDirectory(), fs::is_directory("/tmp") ? "/tmp" : "/");
+    if (saved != nullptr)
+        setenv("TMPDIR", keep.c_str(), 1);
+}
+
+TEST_F(PosixSystemTest, ProgramAndCommandLine) {
+    EXPECT_EQ(fs::path(system.ModulePath()).filename(), "system_tests");
+    const auto arguments = system.Arguments();
+    ASSERT_FALSE(arguments.empty());
+    EXPECT_EQ(system.RawCommandLine().rfind(arguments[0], 0), 0u);
+    EXPECT_EQ(system.SystemDirectory(), fs::path(system.ModulePath()).parent_path().string());
+}
+
+TEST(LocaleIdTest, LanguageAndTerritoryDecide) {
+    const std::pair<const char*, std::uint32_t> cases[] = {
+        {"en_US.UTF-8", 0x0409},
+        {"de_AT@euro", 0x0C07},
+        {"zh_TW.Big5", 0x0404},
+        {"sr_RS", 0x241A},
+        {"en", 0},
+        {"C.UTF-8", 0},
+        {"POSIX", 0},
+        {"", 0},
+        {"xx_YY", 0},
+    };
+    for (const auto& [name, id] : cases)
+        EXPECT_EQ(LocaleIdFromName(name), id) << name;
+}
+
+TEST(OperatingSystemTest, KernelReleaseAndDistributionName) {
+    const std::tuple<const char*, int, int, int> releases[] = {{"6.1.0-18-amd64", 6, 1, 0},
+                                                               {"6.18.44-fc-v1374", 6, 18, 44},
+                                                               {"5.10", 5, 10, 0},
+                                                               {"", 0, 0, 0}};
+    for (const auto& [release, major, minor, build] : releases) {
+        int a = -1, b = -1, c = -1;
+        ParseKernelRelease(release, a, b, c);
+        EXPECT_EQ(std::tie(a, b, c), std::tie(major, minor, build)) << release;
+    }
+    EXPECT_EQ(PrettyNameFromOsRelease("NAME=x\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n"),
+              "Debian GNU/Linux 12 (bookworm)");
+    EXPECT_EQ(PrettyNameFromOsRelease("PRETTY_NAME='Say \"hi\"'"), "Say \"hi\"");
+    EXPECT_EQ(PrettyNameFromOsRelease("PRETTY_NAME=\"a \\\"b\\\"\""), "a \"b\"");
+    EXPECT_EQ(PrettyNameFromOsRelease("PRETTY_NAME=Plain"), "Plain");
+    EXPECT_EQ(PrettyNameFromOsRelease("NAME=x"), "");
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+#pragma once
+
+#include "System.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zentolk::testing {
+
+// A system with an in-memory file tree, installed for its lifetime. Folders
+// are listed with whether files can be created in them; files may be
+// read-only, and a file may be a symbolic link to another path.
+class FakeSystem : public platform::System {
+public:
+    struct File {
+        std::string content;
+        bool readOnly = false;
+        std::optional<std::string> linkTo;
+    };
+
+    FakeSystem() : previous_(platform::InstallSystem(this)) {
+        directories = {{"/", true},
+                       {"/opt/zentolk/bin", true},
+                       {"/opt/zentolk/lib/zentolk", false},
+                       {"/tmp", true}};
+    }
+    ~FakeSystem() override { platform::InstallSystem(previous_); }
+    FakeSystem(const FakeSystem&) = delete;
+    FakeSystem& operator=(const FakeSystem&) = delete;
+
+    std::optional<std::string> ReadRegistryDefaultValue(const std::string& key) override {
+        const auto found = registry.find(key);
+        if (found == registry.end())
+            return std::nullopt;
+        return found->second;
+    }
+    std::optional<platform::FixedFileVersion>
+    ReadFileVersionInfo(const std::string& path) override {
+        const auto found = versions.find(Resolve(path));
+        if (found == versions.end())
+            return std::nullopt;
+        return found->second;
+    }
+
+    std::string ModulePath() override { return modulePath; }
+    std::vector<std::string> Arguments() override { return arguments; }
+    std::string RawCommandLine() override { return rawCommandLine; }
+
+    std::string SystemDirectory() override { return systemDirectory; }
+    std::string WindowsDirectory() override { return windowsDirectory; }
+    std::string TemporaryDirectory() override { return temporaryDirectory; }
+    std::string CurrentDirectory() override { return currentDirectory; }
+
+    bool FileExists(const std::string& path) override { return files.count(Resolve(path)) != 0; }
+    bool DirectoryExists(const std::string& path) override {
+        return directories.count(Normal(path)) != 0;
+    }
+    bool IsSymbolicLink(const std::string& path) override {
+        const auto found = files.find(path);
+        return found != files.end() && found->second.linkTo.has_value();
+    }
+    platform::CreateResult CreateExclusive(const std::string& path) override {
+        if (files.count(path) != 0)
+            return platform::CreateResult::NameTaken;
+        if (!CanCreateIn(path))
+            return platform::CreateResult::Failed;
+        files[path] = File{};
+        created.push_back(path);
+        return platform::CreateResult::Created;
+    }
+    bool DeleteFile(const std::string& path) override {
+        deleted.push_back(path);
+        return files.erase(path) != 0;
+    }
+    bool ClearAttributes(const std::string& path) override {
+        const auto found = files.find(path);
+        if (found == files.end() || found->second.linkTo)
+            return false;
+        found->second.readOnly = false;
+        return true;
+    }
+    bool AppendLine(const std::string& path, const std::string& text) override {
+        auto found = files.find(path);
+        if (found == files.end()) {
+            if (!CanCreateIn(path))
+                return false;
+            found = files.emplace(path, File{}).first;
+        }
+        if (found->second.linkTo || found->second.readOnly)
+            return false;
+        found->second.content += text + '\n';
+        return true;
+    }
+
+    std::uint32_t LocaleId() override { return localeId; }
+    platform::LocalClockText Now() override { return clock; }
+    platform::OperatingSystemInfo OperatingSystem() override { return os; }
+
+    // A file carrying a version note of a.b.c.d.
+    void AddVersionedFile(const std::string& path, std::uint16_t a, std::uint16_t b,
+                          std::uint16_t c, std::uint16_t d) {
+        files[path] = File{};
+        versions[path] = {static_cast<std::uint32_t>(a) << 16 | b,
+                          static_cast<std::uint32_t>(c) << 16 | d};
+    }
+
+    // The lines of a file, without their line ends.
+    std::vector<std::string> Lines(const std::string& path) const {
+        std::vector<std::string> lines;
+        const auto found = files.find(path);
+        if (found == files.end())
+            return lines;
+        const std::string& content = found->second.content;
+        std::size_t start = 0;
+        for (std::size_t end; (end = content.find('\n', start)) != std::string::npos;
+             start = end + 1)
+            lines.push_back(content.substr(start, end - start));
+        return lines;
+    }
+
+    std::map<std::string, std::string> registry;
+    std::map<std::string, platform::FixedFileVersion> versions;
+    std::string modulePath = "/opt/zentolk/bin/zentolk";
+    std::vector<std::string> arguments{"/opt/zentolk/bin/zentolk"};
+    std::string rawCommandLine = "/opt/zentolk/bin/zentolk";
+    std::string systemDirectory = "/opt/zentolk/lib/zentolk";
+    std::string windowsDirectory = "/opt/zentolk/share/zentolk";
+    std::string temporaryDirectory = "/tmp";
+    std::string currentDirectory = "/home/user";
+    std::map<std::string, bool> directories; // folder -> files can be created in it
+    std::map<std::string, File> files;
+    std::vector<std::string> created;
+    std::vector<std::string> deleted;
+    std::uint32_t localeId = 0x0409;
+    platform::LocalClockText clock{"6/15/2024", "2:03:07 PM"};
+    platform::OperatingSystemInfo os{"Linux", 6, 1, 76, "Debian GNU/Linux 12 (bookworm)"};
+
+private:
+    static std::string Normal(std::string path) {
+        while (path.size() > 1 && path.back() == '/')
+            path.pop_back();
+        return path;
+    }
+    static std::string Folder(const std::string& path) {
+        const auto last = path.rfind('/');
+        return last == 0 || last == std::string::npos ? "/" : path.substr(0, last);
+    }
+    bool CanCreateIn(const std::string& path) const {
+        const auto found = directories.find(Folder(path));
+        return found != directories.end() && found->second;
+    }
+    // Follows links as opening a file would; "" for a dangling link.
+    std::string Resolve(const std::string& path) const {
+        const auto found = files.find(path);
+        if (found == files.end() || !found->second.linkTo)
+            return path;
+        return files.count(*found->second.linkTo) != 0 ? *found->second.linkTo : std::string();
+    }
+
+    platform::System* previous_;
+};
+
+} // namespace zentolk::testing
