@@ -1,6 +1,7 @@
 // The program entry: start-up, the event loop and shut-down, in that order.
 #include "Application.h"
 #include "Calc.h"
+#include "HelpKit.h"
 #include "Inet.h"
 
 #include <QFont>
@@ -54,6 +55,10 @@ int main(int argc, char** argv) {
     if (!keepStyle)
         QApplication::setStyle(QStringLiteral("windows"));
 
+    // The help kit starts before the program's own code and ends after both
+    // windows are gone, so its log sees the whole run.
+    zentolk::help::HelpKitStartup();
+
     app.SetTitle("Ruviz Oruvodezar");
 
     auto calc = std::make_unique<zentolk::TFrmCalc>();
@@ -73,5 +78,6 @@ int main(int argc, char** argv) {
     // The windows go in the reverse order of their making.
     internet.reset();
     calc.reset();
+    zentolk::help::HelpKitShutdown();
     return status;
 }
