@@ -4,19 +4,11 @@
 #include "LogFile.h"
 #include "LogPlace.h"
 #include "Trace.h"
+#include "hh.h"
 
 #include <memory>
 
 namespace zentolk::help {
-
-namespace {
-
-// The viewer library is bound here, first at start-up and last at shut-down,
-// once the viewer exists. Until then there is nothing to load.
-void LoadViewerLibrary() {}
-void UnloadViewerLibrary() {}
-
-} // namespace
 
 void HelpKitStartup() noexcept {
     try {

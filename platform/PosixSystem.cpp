@@ -7,14 +7,18 @@
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <langinfo.h>
 #include <locale.h>
+#include <spawn.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/utsname.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zentolk::platform {
@@ -195,6 +199,42 @@ bool PosixSystem::AppendLine(const std::string& path, const std::string& text) {
             done += static_cast<std::size_t>(n);
     }
     return close(fd) == 0 && written;
+}
+
+// This code is linked into the program itself, so a bare name is searched in
+// the program's run path (its own folder and its private library folder).
+void* PosixSystem::LoadLibrary(const std::string& nameOrPath) {
+    return dlopen(nameOrPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+void* PosixSystem::FindSymbol(void* library, const std::string& name) {
+    return library != nullptr ? dlsym(library, name.c_str()) : nullptr;
+}
+
+void PosixSystem::FreeLibrary(void* library) {
+    if (library != nullptr)
+        dlclose(library);
+}
+
+bool PosixSystem::ShellOpen(const std::string& file, const std::string& parameters) {
+    std::vector<std::string> words{file};
+    std::istringstream split(parameters);
+    for (std::string word; split >> word;)
+        words.push_back(word);
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    pid_t child = 0;
+    const int error = posix_spawn(&child, file.c_str(), nullptr, nullptr, argv.data(), environ);
+    if (error != 0) {
+        lastError_ = error;
+        return false;
+    }
+    // Not waited for by the caller; reaped in the background so it leaves no zombie.
+    std::thread([child] { waitpid(child, nullptr, 0); }).detach();
+    return true;
 }
 
 std::uint32_t PosixSystem::LocaleId() {

@@ -28,9 +28,18 @@ public:
     bool ClearAttributes(const std::string& path) override;
     bool AppendLine(const std::string& path, const std::string& text) override;
 
+    void* LoadLibrary(const std::string& nameOrPath) override;
+    void* FindSymbol(void* library, const std::string& name) override;
+    void FreeLibrary(void* library) override;
+    bool ShellOpen(const std::string& file, const std::string& parameters) override;
+    int LastError() override { return lastError_; }
+
     std::uint32_t LocaleId() override;
     LocalClockText Now() override;
     OperatingSystemInfo OperatingSystem() override;
+
+private:
+    int lastError_ = 0;
 };
 
 // The distribution's PRETTY_NAME from the text of an os-release file, quotes

@@ -77,6 +77,18 @@ public:
     // then flushes and closes it. Refuses to write through a symbolic link.
     virtual bool AppendLine(const std::string& path, const std::string& text) = 0;
 
+    // Loads a shared library by bare name (searched like the program's own
+    // libraries) or by path; null when it cannot be loaded.
+    virtual void* LoadLibrary(const std::string& nameOrPath) = 0;
+    // An exported function of a loaded library; null when it has none.
+    virtual void* FindSymbol(void* library, const std::string& name) = 0;
+    virtual void FreeLibrary(void* library) = 0;
+    // Starts a program with blank-separated parameters and does not wait for
+    // it. On failure the reason is kept for LastError.
+    virtual bool ShellOpen(const std::string& file, const std::string& parameters) = 0;
+    // The reason (an errno value) of the last failed ShellOpen.
+    virtual int LastError() = 0;
+
     // The user's locale as a classic locale id; 0 when unknown.
     virtual std::uint32_t LocaleId() = 0;
     virtual LocalClockText Now() = 0;

@@ -34,6 +34,12 @@ void TApplication::ShowException(const std::exception& error) const {
                                     platform::MessageKind::Error);
 }
 
+bool TApplication::HelpCommand(std::uint16_t command, std::int32_t data) {
+    bool callDefault = true;
+    const bool result = OnHelp ? OnHelp(command, data, callDefault) : false;
+    return result; // no help system of its own: the default handling does nothing
+}
+
 TApplication* TApplication::Instance() {
     return static_cast<TApplication*>(QCoreApplication::instance());
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -35,6 +37,14 @@ public:
     void ShowException(const std::exception& error) const;
 
     static TApplication* Instance();
+
+    // The application's one help handler. Every help request goes to the
+    // handler installed here; it says through callDefault whether the
+    // application's own handling should follow, which here does nothing.
+    using HelpHandler =
+        std::function<bool(std::uint16_t command, std::int32_t data, bool& callDefault)>;
+    HelpHandler OnHelp;
+    bool HelpCommand(std::uint16_t command, std::int32_t data);
 
 private:
     std::string title_;

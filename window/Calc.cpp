@@ -3,10 +3,13 @@
 #include "Application.h"
 #include "Controls.h"
 #include "DayNames.h"
+#include "HookHelpSystem.h"
 #include "Platform.h"
 #include "Reading.h"
 #include "Report.h"
 #include "Spin.h"
+#include "System.h"
+#include "hh.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -233,6 +236,10 @@ void TFrmCalc::RunHandler(const std::function<void()>& handler) {
 }
 
 void TFrmCalc::FormCreate() {
+    // Whether the file exists is the viewer's affair.
+    HelpFilePath = platform::CurrentSystem().CurrentDirectory() + "/Zentolk.chm";
+    MainHelpHook =
+        std::make_unique<help::THookHelpSystem>(HelpFilePath, std::string(), help::ViewerInProcess);
     ADBC->setCurrentIndex(0);
     const platform::LocalDate today = platform::Current().Today();
     // Each write that changes a field's text runs its change handler at once,
@@ -244,7 +251,10 @@ void TFrmCalc::FormCreate() {
     Month->setFocus(Qt::TabFocusReason);
 }
 
-void TFrmCalc::FormDestroy() {}
+void TFrmCalc::FormDestroy() {
+    MainHelpHook.reset();
+    help::CloseAllHelpWindows(); // once more: harmless when the hook closed them
+}
 
 void TFrmCalc::Recalculate() {
     const CalendarDate date{textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
@@ -315,9 +325,19 @@ void TFrmCalc::ADBCChange() {
     Recalculate();
 }
 
+// Help and F1 open the help file at its default topic, in a viewer window
+// that this window does not own. Without a viewer there is nothing to call:
+// say so rather than do nothing.
 void TFrmCalc::HelpBtnClick() {
-    if (ShowHelp)
-        ShowHelp();
+    const help::HtmlHelpEntry viewer = help::ViewerLibrary().HtmlHelp;
+    if (viewer == nullptr) {
+        platform::Current().ShowMessage(TApplication::Instance()->Title(),
+                                        "The help viewer is not installed, so the help cannot "
+                                        "be shown.",
+                                        platform::MessageKind::Warning);
+        return;
+    }
+    viewer(nullptr, HelpFilePath.c_str(), help::HH_DISPLAY_TOPIC, 0);
 }
 
 void TFrmCalc::InterBtnClick() {

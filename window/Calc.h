@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QComboBox;
@@ -14,6 +15,9 @@ class QPushButton;
 namespace zentolk {
 
 class TSpinEdit;
+namespace help {
+class THookHelpSystem;
+}
 
 // The calculator window: three spin fields and the era list in, ten readings
 // out, and the Help, Web, Copy and Exit buttons. Every change of an input
@@ -39,10 +43,12 @@ public:
 
     // The last report put on the clipboard, rebuilt on every Copy.
     std::string CopyReport;
+    // The help file in the folder the program was started from, and the hook
+    // that takes over the application's help requests; both made at creation.
+    std::string HelpFilePath;
+    std::unique_ptr<help::THookHelpSystem> MainHelpHook;
 
-    // What Help, F1 and Web open; empty until the help viewer and the links
-    // dialog are attached, and then the buttons do nothing.
-    std::function<void()> ShowHelp;
+    // Shows the Internet resources dialog modally; set by the program entry.
     std::function<void()> ShowInternetDialog;
 
     // The window's operations. Each handler runs as one event: an error it

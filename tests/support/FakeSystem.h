@@ -94,6 +94,22 @@ public:
         return true;
     }
 
+    void* LoadLibrary(const std::string& nameOrPath) override {
+        loadAttempts.push_back(nameOrPath);
+        const auto found = libraries.find(nameOrPath);
+        return found == libraries.end() ? nullptr : found->second;
+    }
+    void* FindSymbol(void* library, const std::string& name) override {
+        const auto found = symbols.find({library, name});
+        return found == symbols.end() ? nullptr : found->second;
+    }
+    void FreeLibrary(void* library) override { freed.push_back(library); }
+    bool ShellOpen(const std::string& file, const std::string& parameters) override {
+        shellOpened.push_back(file + "|" + parameters);
+        return shellOpenError == 0;
+    }
+    int LastError() override { return shellOpenError; }
+
     std::uint32_t LocaleId() override { return localeId; }
     platform::LocalClockText Now() override { return clock; }
     platform::OperatingSystemInfo OperatingSystem() override { return os; }
@@ -133,6 +149,12 @@ public:
     std::map<std::string, File> files;
     std::vector<std::string> created;
     std::vector<std::string> deleted;
+    std::map<std::string, void*> libraries; // loadable names and paths
+    std::map<std::pair<void*, std::string>, void*> symbols;
+    std::vector<std::string> loadAttempts;
+    std::vector<void*> freed;
+    std::vector<std::string> shellOpened;
+    int shellOpenError = 0; // an errno value: every shell open fails with it
     std::uint32_t localeId = 0x0409;
     platform::LocalClockText clock{"6/15/2024", "2:03:07 PM"};
     platform::OperatingSystemInfo os{"Linux", 6, 1, 76, "Debian GNU/Linux 12 (bookworm)"};

@@ -4,8 +4,10 @@
 
 #include "Application.h"
 #include "FakePlatform.h"
+#include "FakeViewer.h"
 #include "Spin.h"
 #include "WorkedExample.h"
+#include "hh.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,6 +23,8 @@ using zentolk::TFrmCalc;
 using zentolk::TSpinEdit;
 using zentolk::platform::MessageKind;
 using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeSystem;
+using zentolk::testing::viewerCalls;
 
 namespace {
 
@@ -57,6 +61,7 @@ class CalcTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<FakeSystem> system;
     std::unique_ptr<TFrmCalc> window;
 
     TFrmCalc& w() { return *window; }
@@ -72,6 +77,10 @@ private slots:
     void init() {
         fake = std::make_unique<FakePlatform>();
         fake->today = {2024, 6, 15};
+        system = std::make_unique<FakeSystem>();
+        system->currentDirectory = "/home/user";
+        zentolk::testing::OfferFakeViewer(*system);
+        zentolk::help::LoadViewerLibrary();
         window = std::make_unique<TFrmCalc>();
         window->show();
         window->activateWindow();
@@ -79,6 +88,8 @@ private slots:
     }
     void cleanup() {
         window.reset();
+        zentolk::help::UnloadViewerLibrary();
+        system.reset();
         fake.reset();
     }
 
@@ -222,18 +233,45 @@ private slots:
         QCOMPARE(outputText(w(), "LongC"), QString("0.2.15.5.12.17")); // 15 June 2024 B.C.
     }
 
-    void f1OpensHelpWithAnyModifiersAndGoesOn() {
-        int helps = 0;
-        w().ShowHelp = [&] { ++helps; };
+    void f1AndHelpOpenTheHelpFileWithAnyModifiersAndGoOn() {
         for (Qt::KeyboardModifiers modifiers :
              {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
               Qt::KeyboardModifiers(Qt::ControlModifier)})
             QTest::keyClick(w().Month, Qt::Key_F1, modifiers);
-        QCOMPARE(helps, 3);
         QTest::mouseClick(w().HelpBtn, Qt::LeftButton);
-        QCOMPARE(helps, 4);
         QTest::keyClick(w().Month, Qt::Key_F2);
-        QCOMPARE(helps, 4);
+        QCOMPARE(viewerCalls.size(), std::size_t{4});
+        for (const auto& call : viewerCalls) {
+            QCOMPARE(call.file, std::string("/home/user/Zentolk.chm"));
+            QCOMPARE(call.command, zentolk::help::HH_DISPLAY_TOPIC);
+            QCOMPARE(call.data, std::uintptr_t{0});
+            QCOMPARE(call.caller, nullptr);
+        }
+        QVERIFY(fake->messages.empty());
+        // The key goes on to the field: F1 is no character, so the text stays.
+        QCOMPARE(w().Month->text(), QString("6"));
+    }
+
+    void withoutAViewerHelpSaysSo() {
+        zentolk::help::UnloadViewerLibrary();
+        QTest::keyClick(w().Month, Qt::Key_F1);
+        QVERIFY(viewerCalls.empty());
+        QCOMPARE(fake->messages.size(), std::size_t{1});
+        QVERIFY(fake->messages[0].kind == MessageKind::Warning);
+        QCOMPARE(fake->messages[0].caption, std::string("Ruviz Oruvodezar"));
+    }
+
+    void closingTheWindowClosesTheHelpWindowsTwice() {
+        window.reset();
+        QCOMPARE(viewerCalls.size(), std::size_t{2});
+        for (const auto& call : viewerCalls)
+            QCOMPARE(call.command, zentolk::help::HH_CLOSE_ALL);
+    }
+
+    void theHookTakesOverTheApplicationsHelpRequests() {
+        QVERIFY(zentolk::TApplication::Instance()->OnHelp != nullptr);
+        window.reset();
+        QVERIFY(zentolk::TApplication::Instance()->OnHelp == nullptr); // the earlier handler
     }
 
     void tabCyclesThroughTheInputsAndButtonsButNotHelp() {

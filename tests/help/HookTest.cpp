@@ -1,0 +1,297 @@
+// The viewer binding and the help hook, with a fake system offering a
+// recording viewer library and the kit's log read back line by line.
+#include "ControlFiles.h"
+#include "Environment.h"
+#include "FakePlatform.h"
+#include "FakeViewer.h"
+#include "HelpKit.h"
+#include "HookHelpSystem.h"
+#include "hh.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using namespace zentolk::help;
+using zentolk::TApplication;
+using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeSystem;
+using zentolk::testing::viewerCalls;
+
+namespace {
+
+constexpr char kLog[] = "/opt/zentolk/bin/HHDebug.txt";
+constexpr char kViewerFile[] = "/opt/zentolk/lib/zentolk/libhhctrl.so";
+constexpr char kHelpFile[] = "/home/user/Zentolk.chm";
+constexpr std::size_t kHeaderLines = 27;
+
+// The kit started with the debug switch and a viewer library on offer; the
+// viewer counts as installed when its file carries a version.
+struct KitWithViewer {
+    FakeSystem system;
+    FakePlatform platform;
+
+    explicit KitWithViewer(bool installed = true) {
+        zentolk::testing::OfferFakeViewer(system);
+        if (installed)
+            system.AddVersionedFile(kViewerFile, 5, 2, 3790, 2847);
+        system.arguments.push_back("-debug");
+        HelpKitStartup();
+    }
+    ~KitWithViewer() { HelpKitShutdown(); }
+
+    // The trace lines so far, without their time stamps.
+    std::vector<std::string> Traces() const {
+        std::vector<std::string> traces;
+        const auto lines = system.Lines(kLog);
+        for (std::size_t i = kHeaderLines; i < lines.size(); ++i)
+            traces.push_back(lines[i].substr(lines[i].find("   ") + 3));
+        return traces;
+    }
+};
+
+std::int32_t packedPoint(std::int16_t x, std::int16_t y) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint16_t>(y))
+                                         << 16 |
+                                     static_cast<std::uint16_t>(x));
+}
+
+TEST(ViewerLibrary, LoadsByBareNameAndResolvesTheEntries) {
+    KitWithViewer kit;
+    const ViewerLibraryState& viewer = ViewerLibrary();
+    EXPECT_EQ(kit.system.loadAttempts, std::vector<std::string>{"libhhctrl.so"});
+    EXPECT_NE(viewer.handle, nullptr);
+    EXPECT_EQ(viewer.HtmlHelpA, &zentolk::testing::FakeHtmlHelp);
+    EXPECT_EQ(viewer.HtmlHelp, &zentolk::testing::FakeHtmlHelp);
+    EXPECT_EQ(viewer.HtmlHelpW, &zentolk::testing::FakeHtmlHelpW);
+}
+
+TEST(ViewerLibrary, FallsBackToTheRegisteredPathThenToNothing) {
+    FakeSystem system;
+    static int handle;
+    system.libraries = {{"/elsewhere/viewer.so", &handle}};
+    system.registry[kViewerControlKey] = "/elsewhere/viewer.so";
+    system.files["/elsewhere/viewer.so"] = {};
+    system.symbols[{&handle, "HtmlHelpA"}] =
+        reinterpret_cast<void*>(&zentolk::testing::FakeHtmlHelp);
+    LoadViewerLibrary();
+    EXPECT_EQ(system.loadAttempts,
+              (std::vector<std::string>{"libhhctrl.so", "/elsewhere/viewer.so"}));
+    EXPECT_EQ(ViewerLibrary().handle, &handle);
+    EXPECT_EQ(ViewerLibrary().HtmlHelpW, nullptr); // an entry the library lacks stays empty
+    LoadViewerLibrary();                           // loaded already: nothing more
+    EXPECT_EQ(system.loadAttempts.size(), 2u);
+    UnloadViewerLibrary();
+    EXPECT_EQ(system.freed, std::vector<void*>{&handle});
+    EXPECT_EQ(ViewerLibrary().handle, nullptr);
+    EXPECT_EQ(ViewerLibrary().HtmlHelp, nullptr);
+
+    system.libraries.clear();
+    FakePlatform platform;
+    LoadViewerLibrary();
+    EXPECT_EQ(ViewerLibrary().handle, nullptr);
+    EXPECT_TRUE(platform.messages.empty());
+    viewerCalls.clear();
+    CloseAllHelpWindows(); // without a library: silent
+    EXPECT_TRUE(viewerCalls.empty());
+}
+
+TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
+    KitWithViewer kit;
+    TApplication* app = TApplication::Instance();
+    int earlier = 0;
+    app->OnHelp = [&](std::uint16_t, std::int32_t, bool&) { return ++earlier > 0; };
+    {
+        THookHelpSystem hook(kHelpFile, "", ViewerInProcess);
+        EXPECT_EQ(hook.PopupX, 0);
+        EXPECT_FALSE(hook.ChainPrevious);
+        app->HelpCommand(2, 0);
+        EXPECT_EQ(earlier, 0); // the hook answered, not the earlier handler
+    }
+    ASSERT_EQ(viewerCalls.size(), 1u);
+    EXPECT_EQ(viewerCalls[0].command, HH_CLOSE_ALL);
+    app->HelpCommand(2, 0);
+    EXPECT_EQ(earlier, 1);
+    app->OnHelp = nullptr;
+    EXPECT_EQ(kit.Traces(),
+              (std::vector<std::string>{
+                  "THookHelpSystem.Create(\"/home/user/Zentolk.chm\",\"\", 0)",
+                  "THookHelpSystem.HelpHook(2 (HELP_QUIT), 0)", "THookHelpSystem.Destroy"}));
+}
+
+TEST(HelpHook, ContextRequestsOpenTheTopicInTheViewer) {
+    for (const std::uint16_t command : {1, 8}) {
+        KitWithViewer kit;
+        THookHelpSystem hook(" /home/user/My%20Help/Zentolk.chm ", "", ViewerInProcess);
+        bool callDefault = true;
+        EXPECT_TRUE(hook.HelpHook(command, 42, callDefault));
+        EXPECT_FALSE(callDefault);
+        ASSERT_EQ(viewerCalls.size(), 1u);
+        EXPECT_EQ(viewerCalls[0].command, HH_HELP_CONTEXT);
+        EXPECT_EQ(viewerCalls[0].data, 42u);
+        EXPECT_EQ(viewerCalls[0].file, "/home/user/My Help/Zentolk.chm"); // cleaned
+        EXPECT_TRUE(kit.platform.messages.empty());
+        const auto traces = kit.Traces();
+        ASSERT_EQ(traces.size(), 5u);
+        EXPECT_EQ(traces[1], "THookHelpSystem.HelpHook(" + DescribeHelpCommand(command) + ", 42)");
+        EXPECT_EQ(traces[2], "HHHelpContext(\" /home/user/My%20Help/Zentolk.chm \", 42, \"\", 0)");
+        EXPECT_EQ(traces[3], "ShowContext(\"/home/user/My Help/Zentolk.chm\", 0)");
+        EXPECT_EQ(traces[4], "  returned - 0");
+    }
+}
+
+TEST(HelpHook, PopupPositionKeepsItsSignAndIsOtherwiseIgnored) {
+    KitWithViewer kit;
+    THookHelpSystem hook(kHelpFile, "", ViewerInProcess);
+    bool callDefault = true;
+    EXPECT_TRUE(hook.HelpHook(13, packedPoint(-5, -300), callDefault));
+    EXPECT_FALSE(callDefault);
+    EXPECT_EQ(hook.PopupX, -5);
+    EXPECT_EQ(hook.PopupY, -300);
+    EXPECT_TRUE(viewerCalls.empty());
+    hook.HelpHook(8, 7, callDefault);
+    ASSERT_EQ(viewerCalls.size(), 1u);
+    EXPECT_EQ(viewerCalls[0].data, 7u);
+}
+
+TEST(HelpHook, OtherCommandsGoToTheDefaultHandlingAndAreStillTraced) {
+    KitWithViewer kit;
+    THookHelpSystem hook(kHelpFile, "", ViewerInProcess);
+    for (const std::uint16_t command : {0, 2, 3, 11, 257, 999}) {
+        bool callDefault = false;
+        EXPECT_TRUE(hook.HelpHook(command, -1, callDefault));
+        EXPECT_TRUE(callDefault);
+    }
+    EXPECT_TRUE(viewerCalls.empty());
+    EXPECT_EQ(kit.Traces().size(), 7u);
+    EXPECT_EQ(kit.Traces()[6], "THookHelpSystem.HelpHook(999 (?\?), -1)");
+}
+
+TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
+    KitWithViewer kit;
+    TApplication::Instance()->OnHelp = [](std::uint16_t, std::int32_t, bool& callDefault) {
+        callDefault = true;
+        return false;
+    };
+    THookHelpSystem hook(kHelpFile, "", ViewerInProcess);
+    hook.ChainPrevious = true;
+    bool callDefault = false;
+    EXPECT_FALSE(hook.HelpHook(1, 0, callDefault));
+    EXPECT_FALSE(callDefault);
+    TApplication::Instance()->OnHelp = nullptr;
+}
+
+TEST(HelpHook, WithoutAnInstalledViewerTheUserIsTold) {
+    KitWithViewer kit(false);
+    THookHelpSystem hook(kHelpFile, "", ViewerInProcess);
+    bool callDefault = true;
+    hook.HelpHook(1, 0, callDefault);
+    EXPECT_TRUE(viewerCalls.empty());
+    ASSERT_EQ(kit.platform.messages.size(), 1u);
+    EXPECT_EQ(kit.platform.messages[0].text, "MS Html Help is not installed on this PC.");
+    EXPECT_EQ(kit.platform.messages[0].caption, "Ruviz Oruvodezar");
+    EXPECT_TRUE(kit.platform.messages[0].kind == zentolk::platform::MessageKind::Warning);
+    EXPECT_EQ(hook.HelpContextRequest(0), 1);
+    EXPECT_EQ(kit.Traces().back(), "HHShowError(1), \"MS Html Help is not installed on this PC.\"");
+}
+
+TEST(HelpHook, ExternalViewerProgramsAreLookedForInTheDataFolder) {
+    struct Case {
+        std::uint8_t mode;
+        const char* program;
+        int missingCode;
+        const char* missingMessage;
+        const char* started;
+    };
+    const Case cases[] = {
+        {ViewerKeyHH, "KeyHH.EXE", 2, "System file KeyHH.EXE was not found in the Windows folder.",
+         "/opt/zentolk/share/zentolk/KeyHH.EXE|-win -#mapid 7 /home/user/Zentolk.chm"},
+        {ViewerHH, "HH.EXE", 3, "System file HH.EXE was not found in the Windows folder.",
+         "/opt/zentolk/share/zentolk/HH.EXE|-mapid 7 mk:@MSITStore:/home/user/Zentolk.chm"},
+    };
+    for (const Case& c : cases) {
+        KitWithViewer kit;
+        EXPECT_EQ(HHHelpContext(kHelpFile, 7, "", c.mode), c.missingCode);
+        THookHelpSystem hook(kHelpFile, "", c.mode);
+        EXPECT_EQ(hook.HelpContextRequest(7), c.missingCode);
+        ASSERT_EQ(kit.platform.messages.size(), 1u);
+        EXPECT_EQ(kit.platform.messages[0].text, c.missingMessage);
+
+        kit.system.files[std::string("/opt/zentolk/share/zentolk/") + c.program] = {};
+        EXPECT_EQ(HHHelpContext(kHelpFile, 7, "", c.mode), 0);
+        EXPECT_EQ(kit.system.shellOpened, std::vector<std::string>{c.started});
+
+        kit.system.shellOpenError = ENOENT; // the start fails: reported, yet code 0
+        EXPECT_EQ(HHHelpContext(kHelpFile, 7, "", c.mode), 0);
+        ASSERT_EQ(kit.platform.messages.size(), 2u);
+        EXPECT_EQ(kit.platform.messages[1].text,
+                  "Function ShellExecute(" +
+                      std::string(c.started).replace(std::string(c.started).find('|'), 1, ", ") +
+                      ")\rReturned: [Error:2] File Not Found");
+        EXPECT_TRUE(viewerCalls.empty() || viewerCalls.back().command == HH_CLOSE_ALL);
+    }
+}
+
+TEST(ComposeHelpLocation, CleansAndJoinsItsParts) {
+    struct Case {
+        const char* file;
+        const char* topic;
+        const char* window;
+        std::uint8_t prefix;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"/a/b.chm", "", "", 0, "/a/b.chm"},
+        {"  /a/My%20File.chm  ", "", "", 0, "/a/My File.chm"},
+        {"/a/b.chm", "", "main", 0, "/a/b.chm>main"},
+        {"/a/b.chm", "", " %20main ", 1, "mk:@MSITStore:/a/b.chm>main"},
+        {"/a/b.chm", "", "", 2, "ms-its:/a/b.chm"},
+        {"/a/b.chm", "", "", 3, "/a/b.chm"},
+        {"/a/b.chm", "html\\intro.htm", "", 0, "/a/b.chm::/html/intro.htm"},
+        {"/a/b.chm", "/intro.htm", "w", 0, "/a/b.chm::/intro.htm>w"},
+        {"", "intro.htm", "", 0, "/intro.htm"},
+        {"%20%20", "", "", 0, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ComposeHelpLocation(c.file, c.topic, c.window, c.prefix), c.expected)
+            << c.file << " " << c.topic;
+}
+
+TEST(DescribeHelpCommand, NamesTheKnownCommands) {
+    const std::pair<std::uint16_t, const char*> cases[] = {
+        {1, "1 (HELP_CONTEXT)"},
+        {3, "3 (HELP_INDEX or HELP_CONTENTS)"},
+        {5, "5 (HELP_SETINDEX or HELP_SETCONTENTS)"},
+        {13, "13 (HELP_SETPOPUP_POS)"},
+        {257, "257 (HELP_KEY)"},
+        {515, "515 (HELP_SETWINPOS)"},
+        {0, "0 (?\?)"},
+        {6, "6 (?\?)"},
+        {7, "7 (?\?)"},
+        {65535, "65535 (?\?)"},
+    };
+    for (const auto& [command, text] : cases)
+        EXPECT_EQ(DescribeHelpCommand(command), text);
+}
+
+TEST(OsErrors, ClassicCodesAndTheNearestCodeOfAReason) {
+    EXPECT_EQ(DescribeOsErrorCode(33), "[Error:33] File In Use");
+    EXPECT_EQ(DescribeOsErrorCode(0), "[Error:0] General Failure");
+    EXPECT_EQ(DescribeOsErrorCode(1393), "[Error:1393] Corrupt File Or Disk");
+    EXPECT_EQ(DescribeOsErrorCode(1151), "[Error:1151] Not A Windows Or MSDos Program");
+
+    FakeSystem system;
+    const std::pair<int, const char*> reasons[] = {
+        {ENOENT, "[Error:2] File Not Found"},      {ENOTDIR, "[Error:3] Path Not Found"},
+        {EACCES, "[Error:5] Access Denied"},       {EPERM, "[Error:5] Access Denied"},
+        {ENOMEM, "[Error:8] Insufficient Memory"}, {EROFS, "[Error:19] Media Is Write Protected"},
+        {EBUSY, "[Error:32] File In Use"},         {ETXTBSY, "[Error:32] File In Use"},
+        {ENOSPC, "[Error:112] Disk Full"},         {EISDIR, "[Error:21] General Failure"},
+        {EPIPE, "[Error:32] General Failure"},
+    };
+    for (const auto& [reason, text] : reasons) {
+        system.shellOpenError = reason;
+        EXPECT_EQ(DescribeLastOsError(), text) << reason;
+    }
+}
+
+} // namespace
