@@ -1,5 +1,6 @@
 #include "Spin.h"
 
+#include "EventErrors.h"
 #include "NumberText.h"
 #include "Platform.h"
 
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QStyleOptionFrame>
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -212,6 +214,10 @@ void TSpinEdit::TextChanged() {
         OnChange(this);
 }
 
+bool TSpinEdit::event(QEvent* event) {
+    return HandleReportingErrors([&] { return QLineEdit::event(event); });
+}
+
 void TSpinEdit::keyPressEvent(QKeyEvent* event) {
     mouseFocusPending_ = false;
     // Stepping here rather than earlier lets a window that sees keys first
@@ -322,16 +328,23 @@ void TSpinEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void TSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    // The menu's paste obeys the length limit like every other paste. Its
-    // action is known only by its (translated) caption.
+    // The menu's paste and cut go through the field's own, so that a paste
+    // obeys MaxLength. The actions are known only by their translated captions.
     const QString pasteCaption = QCoreApplication::translate("QLineEdit", "&Paste");
+    const QString cutCaption = QCoreApplication::translate("QLineEdit", "Cu&t");
     for (QAction* action : menu->actions()) {
-        if (action->text().section(u'\t', 0, 0) == pasteCaption) {
-            action->disconnect(this);
+        const QString caption = action->text().section(u'\t', 0, 0);
+        if (caption != pasteCaption && caption != cutCaption)
+            continue;
+        action->disconnect(this);
+        if (caption == pasteCaption)
             connect(action, &QAction::triggered, this, &TSpinEdit::Paste);
-        }
+        else
+            connect(action, &QAction::triggered, this, &TSpinEdit::Cut);
     }
-    ReportChangesAfter([&] { menu->exec(event->globalPos()); });
+    // Not inside a change batch: the menu runs an event loop of its own, and
+    // writes made meanwhile must still report at once.
+    menu->exec(event->globalPos());
 }
 
 QRect TSpinEdit::TextRect() const {

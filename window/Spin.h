@@ -75,6 +75,7 @@ public:
     std::function<void(TSpinEdit* sender)> OnChange;
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -1,5 +1,7 @@
 #include "SpinButton.h"
 
+#include "EventErrors.h"
+
 #include <QKeyEvent>
 
 // The arrow images live in the library's resources; a static library must
@@ -81,6 +83,10 @@ void TSpinButton::ButtonPressed(TTimerSpeedButton* button, Qt::MouseButton mouse
         control->setFocus(Qt::OtherFocusReason);
     else if (TabStop() && CanTakeFocus(*this) && !hasFocus())
         setFocus(Qt::OtherFocusReason);
+}
+
+bool TSpinButton::event(QEvent* event) {
+    return HandleReportingErrors([&] { return QWidget::event(event); });
 }
 
 void TSpinButton::resizeEvent(QResizeEvent* event) {

@@ -1,12 +1,14 @@
 #include "TimerSpeedButton.h"
 
 #include "Application.h"
+#include "EventErrors.h"
 
 #include <QIcon>
 #include <QMouseEvent>
 #include <QStyleOption>
 #include <QStylePainter>
 #include <QTimer>
+#include <algorithm>
 
 namespace zentolk {
 
@@ -50,6 +52,10 @@ QSize TTimerSpeedButton::sizeHint() const {
 bool TTimerSpeedButton::StartRepeatTimer(int interval) {
     repeatTimer_->start(interval);
     return repeatTimer_->isActive();
+}
+
+bool TTimerSpeedButton::event(QEvent* event) {
+    return HandleReportingErrors([&] { return QWidget::event(event); });
 }
 
 void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
@@ -98,14 +104,17 @@ void TTimerSpeedButton::RepeatTick() {
     repeatTimer_->setInterval(RepeatInterval);
     if (!down_ || !held_)
         return;
-    try {
-        Click();
-    } catch (...) {
-        // The error box about to open takes the mouse, so the release never
-        // reaches this button.
-        EndHold();
-        throw;
-    }
+    HandleReportingErrors([&] {
+        try {
+            Click();
+        } catch (...) {
+            // The error box about to open takes the mouse, so the release
+            // never reaches this button.
+            EndHold();
+            throw;
+        }
+        return true;
+    });
 }
 
 void TTimerSpeedButton::changeEvent(QEvent* event) {

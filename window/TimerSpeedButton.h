@@ -52,6 +52,7 @@ protected:
     // supply a timer.
     virtual bool StartRepeatTimer(int interval);
 
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
