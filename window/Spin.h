@@ -1,38 +1,119 @@
 #pragma once
-// TEMPORARY STUB (not committed): replaced by the real spin field.
-#include "NumberText.h"
 
+#include "SpinButton.h"
+#include "TimerSpeedButton.h"
+
+#include <QClipboard>
 #include <QLineEdit>
 #include <cstdint>
 #include <functional>
+
 namespace zentolk {
+
+// A one-line numeric field with a pair of step buttons at its right edge.
+// The text is kept as the user typed it; Value reads it as a whole number,
+// and bounds are applied only when Value is written and when the focus
+// leaves the field.
 class TSpinEdit : public QLineEdit {
+    Q_OBJECT
+
 public:
-    explicit TSpinEdit(QWidget* parent = nullptr) : QLineEdit("0", parent) {
-        connect(this, &QLineEdit::textChanged, this, [this] {
-            if (OnChange)
-                OnChange(this);
-        });
-    }
-    std::int32_t Value() const {
-        std::int32_t v;
-        return ParseInteger(text().toStdString(), v) ? v : min_;
-    }
-    void SetValue(std::int32_t v) {
-        if (min_ != max_)
-            v = v < min_ ? min_ : v > max_ ? max_ : v;
-        setText(QString::number(v));
-    }
-    std::int32_t MinValue() const { return min_; }
-    void SetMinValue(std::int32_t v) { min_ = v; }
-    std::int32_t MaxValue() const { return max_; }
-    void SetMaxValue(std::int32_t v) { max_ = v; }
-    int MaxLength() const { return len_; }
-    void SetMaxLength(int v) { len_ = v; }
+    explicit TSpinEdit(QWidget* parent = nullptr);
+
+    // The text as a signed 32-bit number, or MinValue when it is none.
+    std::int32_t Value() const;
+    // Shows the bounded number in plain decimal; fires OnChange (before
+    // returning) only if the text changes.
+    void SetValue(std::int32_t value);
+    // The value within MinValue..MaxValue; equal bounds mean no bounds.
+    std::int32_t ClampToRange(std::int32_t value) const;
+
+    // Changing the bounds or the step leaves the text as it is.
+    std::int32_t MinValue() const { return minValue_; }
+    void SetMinValue(std::int32_t value) { minValue_ = value; }
+    std::int32_t MaxValue() const { return maxValue_; }
+    void SetMaxValue(std::int32_t value) { maxValue_ = value; }
+    std::int32_t Increment() const { return increment_; }
+    void SetIncrement(std::int32_t value) { increment_ = value; }
+
+    // False: typing, pasting and cutting cannot change the text; steps still do.
+    bool EditorEnabled() const { return editorEnabled_; }
+    void SetEditorEnabled(bool enabled);
+    // Most characters the user may type or paste; 0 for no limit. Text
+    // written by the program is never cut.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length) { maxLength_ = std::max(length, 0); }
+    // True: nothing edits the text and steps beep instead.
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool readOnly);
+    // Select the whole text when the focus comes from anywhere but a left
+    // click in the text.
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool autoSelect) { autoSelect_ = autoSelect; }
+
+    // Whether a typed character may reach the text.
+    virtual bool IsAcceptedChar(QChar c) const;
+    // The steps of the buttons and the arrow keys.
+    virtual void StepUp();
+    virtual void StepDown();
+
+    TSpinButton* Button() const { return button_; }
+
+    // Paste and cut requests; carried out only while the text is editable,
+    // and a paste only as far as MaxLength allows.
+    void Paste();
+    void Cut();
+
+    // Where the text is laid out, in the field's coordinates: the inside of
+    // the frame, less the buttons and a gap of two pixels.
+    QRect TextRect() const;
+    // The least height the field takes for its font.
+    int MinHeight() const;
+
+    // Fired once for every actual change of the text, synchronously, nested
+    // when a handler writes the field.
     std::function<void(TSpinEdit* sender)> OnChange;
 
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    std::int32_t min_ = 0, max_ = 0;
-    int len_ = 0;
+    class ChangeBatch;
+
+    void StepBy(std::int64_t delta);
+    bool Editable() const { return editorEnabled_ && !readOnly_; }
+    void UpdateEditable();
+    void PasteFrom(QClipboard::Mode mode);
+    // Runs an edit of the toolkit's and reports its text changes after it
+    // has finished, so that an error thrown by OnChange never unwinds
+    // through the toolkit's half-done edit.
+    void ReportChangesAfter(const std::function<void()>& edit);
+    void TextChanged();
+    void Layout();
+    void UpdateMinimumHeight();
+
+    std::int32_t minValue_ = 0;
+    std::int32_t maxValue_ = 0;
+    std::int32_t increment_ = 1;
+    bool editorEnabled_ = true;
+    int maxLength_ = 0;
+    bool readOnly_ = false;
+    bool autoSelect_ = true;
+    // The focus came with a mouse press that has not been delivered yet.
+    bool mouseFocusPending_ = false;
+    int batchDepth_ = 0;
+    int pendingChanges_ = 0;
+    TSpinButton* button_;
 };
+
 } // namespace zentolk
