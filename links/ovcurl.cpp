@@ -1,6 +1,7 @@
 #include "ovcurl.h"
 
 #include "Application.h"
+#include "EventErrors.h"
 #include "Platform.h"
 
 #include <QCursor>
@@ -66,6 +67,10 @@ void TOvcURL::SetFontColor(const QColor& color) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, color);
     setPalette(p);
+}
+
+bool TOvcURL::event(QEvent* event) {
+    return HandleReportingErrors([&] { return QLabel::event(event); });
 }
 
 bool TOvcURL::StartHoverTimer(QTimer& timer) {

@@ -164,6 +164,57 @@ private slots:
         QCOMPARE(outputs(*calc), wrapped);
     }
 
+    void spinButtonsWrapWithinTheSameEvent_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("month 12 up") << "Month"
+                                     << "12" << true << "1";
+        QTest::newRow("month 1 down") << "Month"
+                                      << "1" << false << "12";
+        QTest::newRow("day 31 up") << "Day"
+                                   << "31" << true << "1";
+        QTest::newRow("day 1 down") << "Day"
+                                    << "1" << false << "31";
+        QTest::newRow("month 6 up") << "Month"
+                                    << "6" << true << "7";
+    }
+    void spinButtonsWrapWithinTheSameEvent() {
+        QFETCH(QString, field);
+        QFETCH(QString, from);
+        QFETCH(bool, up);
+        QFETCH(QString, shown);
+        auto* spin = w().findChild<TSpinEdit*>(field);
+        typeInto(spin, from);
+        QWidget* button = up ? static_cast<QWidget*>(spin->Button()->UpButton())
+                             : static_cast<QWidget*>(spin->Button()->DownButton());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(spin->text(), shown); // no event loop ran in between
+        QVERIFY(fake->messages.empty());
+        const QStringList afterClick = outputs(w());
+        typeInto(spin, shown);
+        QCOMPARE(outputs(w()), afterClick);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(spin));
+    }
+
+    void arrowKeysStepAndWrap() {
+        typeInto(w().Month, "12");
+        QTest::keyClick(w().Month, Qt::Key_Up);
+        QCOMPARE(w().Month->text(), QString("1"));
+        QTest::keyClick(w().Month, Qt::Key_Down);
+        QCOMPARE(w().Month->text(), QString("12"));
+    }
+
+    void leavingYearAtZeroMakesItYearOne() {
+        typeInto(w().Year, "0");
+        QCOMPARE(outputs(w()), QStringList(10, QString()));
+        QTest::keyClick(w().Year, Qt::Key_Tab);
+        QCOMPARE(w().Year->text(), QString("1"));
+        QCOMPARE(outputText(w(), "WeekD"), QString("Friday")); // 15 June 1 A.D.
+        QVERIFY(fake->messages.empty());
+    }
+
     void emptyingAnyFieldClearsEveryReading_data() {
         QTest::addColumn<QString>("field");
         QTest::newRow("Month") << "Month";
