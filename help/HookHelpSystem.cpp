@@ -165,7 +165,7 @@ std::string ComposeHelpLocation(const std::string& file, const std::string& topi
     if (!cleanTopic.empty()) {
         cleanTopic = replaceAll(cleanTopic, "\\", "/");
         if (cleanTopic.front() != '/')
-            cleanTopic.insert(0, "/");
+            cleanTopic = "/" + cleanTopic;
         result = cleanFile.empty() ? cleanTopic : cleanFile + "::" + cleanTopic;
     }
     if (!cleanWindow.empty())
