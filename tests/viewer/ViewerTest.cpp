@@ -1,0 +1,559 @@
+// The help viewer in-process: reading compiled help files, the three
+// commands, and what a reader does in a help window. The fixture file is
+// compiled from tests/viewer/fixture at build time.
+#include "Viewer.h"
+
+#include "ChmFile.h"
+#include "FakePlatform.h"
+#include "HelpBrowser.h"
+#include "HelpWindow.h"
+#include "Location.h"
+#include "Sitemap.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+using namespace zentolk::viewer;
+using zentolk::testing::FakePlatform;
+
+Q_DECLARE_METATYPE(zentolk::viewer::HelpLocation)
+
+namespace {
+const QString Fixture = QStringLiteral(ZENTOLK_FIXTURE_CHM);
+const QString RealHelp = QStringLiteral(ZENTOLK_HELP_CHM);
+
+HelpWindow* Show(const QString& file, std::uint32_t command = DisplayTopic,
+                 std::uintptr_t data = 0) {
+    return qobject_cast<HelpWindow*>(HtmlHelp(file, command, data));
+}
+
+QString Page(HelpWindow* window) {
+    return window->Browser()->toPlainText();
+}
+
+// Clicks the middle of a text shown on the page, as a reader would.
+bool ClickText(QTextBrowser* browser, const QString& text) {
+    const QTextCursor found = browser->document()->find(text);
+    if (found.isNull())
+        return false;
+    QTextCursor middle(browser->document());
+    middle.setPosition((found.selectionStart() + found.selectionEnd()) / 2);
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
+                      browser->cursorRect(middle).center());
+    return true;
+}
+
+std::vector<std::pair<QString, int>> ContentsOf(QTreeWidget* tree) {
+    std::vector<std::pair<QString, int>> lines;
+    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+        int depth = 0;
+        for (QTreeWidgetItem* up = (*it)->parent(); up != nullptr; up = up->parent())
+            ++depth;
+        lines.emplace_back((*it)->text(0), depth);
+    }
+    return lines;
+}
+} // namespace
+
+class ViewerTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir scratch;
+    std::unique_ptr<FakePlatform> fake;
+
+    // A copy of the fixture under another name, cut after `keep` bytes when
+    // `keep` is not negative.
+    QString CopyOfFixture(const QString& name, qint64 keep = -1) {
+        QFile source(Fixture);
+        if (!source.open(QIODevice::ReadOnly))
+            return {};
+        QByteArray bytes = source.readAll();
+        if (keep >= 0)
+            bytes.truncate(keep);
+        return WriteScratch(name, bytes);
+    }
+
+    QString WriteScratch(const QString& name, const QByteArray& bytes) {
+        const QString path = scratch.filePath(name);
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+            return {};
+        return path;
+    }
+
+private slots:
+    void init() {
+        fake = std::make_unique<FakePlatform>();
+        SetDataFolders({});
+    }
+
+    void cleanup() {
+        QCOMPARE(HtmlHelp({}, CloseAll, 0), nullptr);
+        QVERIFY(OpenWindows().empty());
+        fake.reset();
+    }
+
+    // --- Reading the file ---------------------------------------------------
+
+    void readsTheSystemRecord() {
+        const auto file = ChmFile::Open(Fixture);
+        QVERIFY(file);
+        QCOMPARE(file->DefaultTopic(), QStringLiteral("/intro.htm"));
+        QCOMPARE(file->Title(), QStringLiteral("Fixture Help"));
+        QCOMPARE(file->ContentsFile(), QStringLiteral("/toc.hhc"));
+        QVERIFY(file->Contains(QStringLiteral("/SUB/Third.htm")));
+        QVERIFY(!file->Contains(QStringLiteral("/missing.htm")));
+        const auto page = file->Read(QStringLiteral("/sub/third.htm"));
+        QVERIFY(page && page->contains("Third page"));
+    }
+
+    // The compiler stores the page's whole build path; the viewer finds the
+    // page inside the file from its tail.
+    void mapsContextNumbers_data() {
+        QTest::addColumn<uint>("context");
+        QTest::addColumn<QString>("topic");
+        QTest::newRow("mapped") << 20u << QStringLiteral("/second.htm");
+        QTest::newRow("mapped in a folder") << 30u << QStringLiteral("/sub/third.htm");
+        QTest::newRow("zero") << 0u << QString();
+        QTest::newRow("between two") << 21u << QString();
+        QTest::newRow("largest") << 0xFFFFFFFFu << QString();
+    }
+    void mapsContextNumbers() {
+        QFETCH(uint, context);
+        QFETCH(QString, topic);
+        const auto file = ChmFile::Open(Fixture);
+        QVERIFY(file);
+        QCOMPARE(file->TopicForContext(context).value_or(QString()), topic);
+    }
+
+    void parsesSitemaps_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("entries"); // "depth name -> local"
+        QTest::newRow("nested") << QByteArray("<UL><LI><OBJECT type=\"text/sitemap\">"
+                                              "<param name=\"Name\" value=\"A\">"
+                                              "<param name=\"Local\" value=\"a.htm\"></OBJECT>"
+                                              "<UL><LI><object type='text/sitemap'>"
+                                              "<PARAM NAME=name VALUE=B><param name=local "
+                                              "value=\"b/b.htm\"></object></UL>"
+                                              "<LI><object type=\"text/sitemap\">"
+                                              "<param name=\"Name\" value=\"C\"></object></UL>")
+                                << QStringList{"0 A -> a.htm", "1 B -> b/b.htm", "0 C -> "};
+        QTest::newRow("entities and first page kept")
+            << QByteArray("<ul><li><object type=\"text/sitemap\">"
+                          "<param name=\"Name\" value=\"Day &amp; night &#8217;&#x41;\">"
+                          "<param name=\"Local\" value=\"x.htm\">"
+                          "<param name=\"Local\" value=\"y.htm\"></object></ul>")
+            << QStringList{"0 Day & night \u2019A -> x.htm"};
+        QTest::newRow("other objects and comments skipped")
+            << QByteArray("<!-- <ul><object type=\"text/sitemap\"> --><object type=\"x\">"
+                          "<param name=\"Name\" value=\"no\"></object><ul><li>"
+                          "<object type=\"text/sitemap\"><param name=\"Name\" value=\"yes\">"
+                          "</object>")
+            << QStringList{"0 yes -> "};
+        QTest::newRow("unclosed and broken")
+            << QByteArray("<ul><ul><li><object type=\"text/sitemap\""
+                          "><param name=\"Name\" value=\"deep")
+            << QStringList{};
+        QTest::newRow("more closing lists than opening")
+            << QByteArray("</ul></ul><ul><li><object type=\"text/sitemap\">"
+                          "<param name=\"Name\" value=\"top\"></object></ul>")
+            << QStringList{"0 top -> "};
+    }
+    void parsesSitemaps() {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, entries);
+        QStringList got;
+        for (const SitemapEntry& entry : ParseSitemap(text))
+            got << QStringLiteral("%1 %2 -> %3").arg(entry.depth).arg(entry.name, entry.local);
+        QCOMPARE(got, entries);
+    }
+
+    void parsesLocations_data() {
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<HelpLocation>("expected");
+        QTest::newRow("plain path") << "/usr/share/zentolk/Zentolk.chm"
+                                    << HelpLocation{"/usr/share/zentolk/Zentolk.chm", {}};
+        QTest::newRow("window type") << "/a/Zentolk.chm>main" << HelpLocation{"/a/Zentolk.chm", {}};
+        QTest::newRow("page") << "/a/Zentolk.chm::/dir/page.htm#part"
+                              << HelpLocation{"/a/Zentolk.chm", "/dir/page.htm#part"};
+        QTest::newRow("page with back slashes and window")
+            << "/a/Zentolk.chm::dir\\page.htm>main"
+            << HelpLocation{"/a/Zentolk.chm", "/dir/page.htm"};
+        QTest::newRow("store prefix")
+            << "mk:@MSITStore:/a/Zentolk.chm>w" << HelpLocation{"/a/Zentolk.chm", {}};
+        QTest::newRow("\">\" inside a folder name")
+            << "/a>b/Zentolk.chm" << HelpLocation{"/a>b/Zentolk.chm", {}};
+        QTest::newRow("outer blanks") << "  /a/Zentolk.chm  " << HelpLocation{"/a/Zentolk.chm", {}};
+    }
+    void parsesLocations() {
+        QFETCH(QString, location);
+        QFETCH(HelpLocation, expected);
+        const HelpLocation got = ParseLocation(location);
+        QCOMPARE(got.file, expected.file);
+        QCOMPARE(got.topic, expected.topic);
+    }
+
+    void dataFoldersFollowTheLibrary_data() {
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<QStringList>("folders");
+        QTest::newRow("installed") << "/usr/lib/zentolk/libhhctrl.so"
+                                   << QStringList{"/usr/share/zentolk", "/usr/lib/zentolk"};
+        QTest::newRow("other prefix")
+            << "/opt/zt/lib/zentolk/libhhctrl.so"
+            << QStringList{"/opt/zt/share/zentolk", "/opt/zt/lib/zentolk"};
+        QTest::newRow("build tree")
+            << "/src/build/dev/bin/libhhctrl.so"
+            << QStringList{"/src/build/share/zentolk", "/src/build/dev/bin"};
+    }
+    void dataFoldersFollowTheLibrary() {
+        QFETCH(QString, library);
+        QFETCH(QStringList, folders);
+        QCOMPARE(DataFolders(library), folders);
+    }
+
+    // Garbage and cut-off copies: either the file is refused, or every
+    // lookup answers without reading past what is there.
+    void damagedFilesAreReadSafely_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QFile source(Fixture);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray whole = source.readAll();
+        QByteArray garbage(20000, '\0');
+        for (qsizetype i = 0; i < garbage.size(); ++i)
+            garbage[i] = char((i * 7919 + 13) % 251);
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << garbage;
+        QTest::newRow("signature then garbage") << QByteArray("ITSF") + garbage;
+        for (const qsizetype keep : {8, 100, 600, 4000, 6000, 8000})
+            QTest::addRow("cut after %d bytes", int(keep)) << whole.left(keep);
+        QTest::newRow("last byte missing") << whole.left(whole.size() - 1);
+        QByteArray scrambled = whole;
+        for (qsizetype i = 120; i < scrambled.size(); i += 97)
+            scrambled[i] = char(scrambled[i] ^ 0x5A);
+        QTest::newRow("scrambled") << scrambled;
+    }
+    void damagedFilesAreReadSafely() {
+        QFETCH(QByteArray, bytes);
+        const QString path = WriteScratch(QStringLiteral("damaged.chm"), bytes);
+        const auto file = ChmFile::Open(path);
+        if (!file)
+            return;
+        for (const char* name : {"/intro.htm", "/second.htm", "/toc.hhc", "/#IVB"})
+            (void)file->Read(QString::fromLatin1(name));
+        for (const uint context : {20u, 30u, 99u})
+            (void)file->TopicForContext(context);
+        const auto contents = file->Read(file->ContentsFile());
+        if (contents)
+            (void)ParseSitemap(*contents);
+    }
+
+    // --- The commands -------------------------------------------------------
+
+    void displaysTheDefaultTopic() {
+        HelpWindow* window = Show(Fixture);
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Fixture Help"));
+        QCOMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/intro.htm")));
+        QVERIFY(Page(window).contains(QStringLiteral("Intro page")));
+        // The page declares UTF-8.
+        QVERIFY(Page(window).contains(QStringLiteral("Zentolk\u2019s days")));
+        QVERIFY(window->parent() == nullptr);
+    }
+
+    void showsTheTopicOfAContextNumber_data() {
+        QTest::addColumn<uint>("context");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("mapped") << 20u << QStringLiteral("Second page");
+        QTest::newRow("mapped in a folder") << 30u << QStringLiteral("Third page");
+        QTest::newRow("unmapped") << 99u << QStringLiteral("Intro page");
+        QTest::newRow("zero") << 0u << QStringLiteral("Intro page");
+    }
+    void showsTheTopicOfAContextNumber() {
+        QFETCH(uint, context);
+        QFETCH(QString, heading);
+        HelpWindow* window = Show(Fixture, HelpContext, context);
+        QVERIFY(window);
+        QVERIFY(Page(window).contains(heading));
+    }
+
+    void aSecondRequestRaisesTheSameWindow() {
+        HelpWindow* first = Show(Fixture);
+        QVERIFY(first);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &other);
+
+        HelpWindow* again = Show(Fixture, HelpContext, 20);
+        QCOMPARE(again, first);
+        QCOMPARE(OpenWindows().size(), std::size_t(1));
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(first));
+        QVERIFY(Page(first).contains(QStringLiteral("Second page")));
+
+        // The same file reached by another spelling of its path.
+        const QString dotted = QFileInfo(Fixture).absolutePath() + QStringLiteral("/./") +
+                               QFileInfo(Fixture).fileName();
+        QCOMPARE(Show(dotted), first);
+
+        // Another file gets a window of its own.
+        HelpWindow* second = Show(CopyOfFixture(QStringLiteral("other.chm")));
+        QVERIFY(second && second != first);
+        QCOMPARE(OpenWindows().size(), std::size_t(2));
+    }
+
+    void closeAllClosesEveryWindow() {
+        QPointer<HelpWindow> first = Show(Fixture);
+        QPointer<HelpWindow> second = Show(CopyOfFixture(QStringLiteral("other.chm")));
+        QVERIFY(first && second);
+        QCOMPARE(HtmlHelp({}, CloseAll, 0), nullptr);
+        QVERIFY(first.isNull() && second.isNull());
+        // Asked again after that, and once more with nothing open.
+        QCOMPARE(HtmlHelp({}, CloseAll, 0), nullptr);
+        QVERIFY(Show(Fixture));
+    }
+
+    void aWindowTheReaderClosedComesBack() {
+        QPointer<HelpWindow> window = Show(Fixture, HelpContext, 20);
+        QVERIFY(window);
+        window->close();
+        QTRY_VERIFY(window.isNull());
+        HelpWindow* again = Show(Fixture);
+        QVERIFY(again && again->isVisible());
+        QVERIFY(Page(again).contains(QStringLiteral("Intro page")));
+    }
+
+    void otherCommandsDoNothing_data() {
+        QTest::addColumn<uint>("command");
+        for (const uint command : {1u, 2u, 13u, 16u, 17u, 19u, 0xFFFFFFFFu})
+            QTest::addRow("%u", command) << command;
+    }
+    void otherCommandsDoNothing() {
+        QFETCH(uint, command);
+        QCOMPARE(HtmlHelp(Fixture, command, 20), nullptr);
+        QVERIFY(OpenWindows().empty());
+    }
+
+    void aMissingFileIsTakenFromTheDataFolder() {
+        QTemporaryDir data;
+        QVERIFY(QFile::copy(Fixture, data.filePath(QStringLiteral("Zentolk.chm"))));
+        SetDataFolders({scratch.filePath(QStringLiteral("nothing here")), data.path()});
+        HelpWindow* window = Show(scratch.filePath(QStringLiteral("elsewhere/Zentolk.chm")));
+        QVERIFY(window);
+        QVERIFY(window->HasFile());
+        QVERIFY(Page(window).contains(QStringLiteral("Intro page")));
+        // Asked by its own path, the data folder's copy is the same window.
+        QCOMPARE(Show(data.filePath(QStringLiteral("Zentolk.chm"))), window);
+    }
+
+    void aFileFoundNowhereIsNamedOnAPage() {
+        SetDataFolders({scratch.path()});
+        HelpWindow* window =
+            Show(QStringLiteral("/no/such/folder/Missing Help.chm"), HelpContext, 20);
+        QVERIFY(window);
+        QVERIFY(!window->HasFile());
+        QVERIFY(Page(window).contains(
+            QStringLiteral("The help file \"Missing Help.chm\" cannot be found.")));
+        QVERIFY(window->isVisible());
+    }
+
+    void aDamagedFileSaysItCannotBeRead_data() {
+        QTest::addColumn<qint64>("keep");
+        QTest::addColumn<bool>("garbage");
+        QTest::newRow("garbage") << qint64(-1) << true;
+        QTest::newRow("cut after the header") << qint64(600) << false;
+        QTest::newRow("cut inside the pages") << qint64(8000) << false;
+    }
+    void aDamagedFileSaysItCannotBeRead() {
+        QFETCH(qint64, keep);
+        QFETCH(bool, garbage);
+        const QString path = garbage ? WriteScratch(QStringLiteral("broken.chm"),
+                                                    QByteArray(5000, '\x7f').prepend("ITSF"))
+                                     : CopyOfFixture(QStringLiteral("broken.chm"), keep);
+        for (const std::uint32_t command : {DisplayTopic, HelpContext}) {
+            HelpWindow* window = Show(path, command, 20);
+            QVERIFY(window);
+            QVERIFY2(Page(window).contains(
+                         QStringLiteral("The help file \"broken.chm\" cannot be read.")),
+                     qPrintable(Page(window)));
+        }
+    }
+
+    // --- In the window ------------------------------------------------------
+
+    void linksInsideTheFileAreFollowed() {
+        HelpWindow* window = Show(Fixture);
+        QVERIFY(window);
+        QVERIFY(ClickText(window->Browser(), QStringLiteral("Go to second")));
+        QTRY_VERIFY(Page(window).contains(QStringLiteral("Second page")));
+        QVERIFY(ClickText(window->Browser(), QStringLiteral("Go to third")));
+        QTRY_VERIFY(Page(window).contains(QStringLiteral("Third page")));
+        QCOMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/sub/third.htm")));
+        // Relative to the page's own folder.
+        QVERIFY(ClickText(window->Browser(), QStringLiteral("Back to intro")));
+        QTRY_COMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/intro.htm")));
+        QVERIFY(fake->openedAddresses.empty());
+    }
+
+    void webLinksGoToTheDesktop() {
+        HelpWindow* window = Show(Fixture);
+        QVERIFY(window);
+        QVERIFY(ClickText(window->Browser(), QStringLiteral("Web site")));
+        QTRY_COMPARE(fake->openedAddresses,
+                     std::vector<std::string>{"http://brinemoor.example/zentolk/"});
+        QCOMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/intro.htm")));
+        QVERIFY(Page(window).contains(QStringLiteral("Intro page")));
+        QCOMPARE(fake->beeps, 0);
+
+        // One the desktop cannot open beeps.
+        fake->addressesOpen = false;
+        QVERIFY(ClickText(window->Browser(), QStringLiteral("Web site")));
+        QTRY_COMPARE(fake->beeps, 1);
+    }
+
+    void localFileLinksAreNotOpened() {
+        HelpWindow* window = Show(Fixture);
+        QVERIFY(window);
+        QVERIFY(ClickText(window->Browser(), QStringLiteral("Local file")));
+        QTRY_COMPARE(fake->beeps, 1);
+        QVERIFY(fake->openedAddresses.empty());
+        QCOMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/intro.htm")));
+    }
+
+    void backForwardAndHome() {
+        HelpWindow* window = Show(Fixture);
+        QVERIFY(window);
+        QVERIFY(!window->BackAction()->isEnabled());
+        QVERIFY(!window->ForwardAction()->isEnabled());
+        Show(Fixture, HelpContext, 20);
+        Show(Fixture, HelpContext, 30);
+        const QUrl intro(QStringLiteral("chm:/intro.htm"));
+        const QUrl second(QStringLiteral("chm:/second.htm"));
+        const QUrl third(QStringLiteral("chm:/sub/third.htm"));
+        QCOMPARE(window->Browser()->source(), third);
+
+        window->BackAction()->trigger();
+        QCOMPARE(window->Browser()->source(), second);
+        window->BackAction()->trigger();
+        QCOMPARE(window->Browser()->source(), intro);
+        QVERIFY(!window->BackAction()->isEnabled());
+        QVERIFY(window->ForwardAction()->isEnabled());
+        window->ForwardAction()->trigger();
+        QCOMPARE(window->Browser()->source(), second);
+        QVERIFY(Page(window).contains(QStringLiteral("Second page")));
+
+        window->HomeAction()->trigger();
+        QCOMPARE(window->Browser()->source(), intro);
+        QVERIFY(!window->ForwardAction()->isEnabled());
+        window->BackAction()->trigger();
+        QCOMPARE(window->Browser()->source(), second);
+
+        // Home is the file's default topic even when the window opened elsewhere.
+        QVERIFY(HtmlHelp({}, CloseAll, 0) == nullptr);
+        window = Show(Fixture, HelpContext, 30);
+        window->HomeAction()->trigger();
+        QCOMPARE(window->Browser()->source(), intro);
+    }
+
+    void theContentsPaneListsAndOpensTheEntries() {
+        HelpWindow* window = Show(Fixture);
+        QVERIFY(window);
+        QTreeWidget* tree = window->Contents();
+        QVERIFY(tree->isVisible());
+        const std::vector<std::pair<QString, int>> expected{{QStringLiteral("Intro"), 0},
+                                                            {QStringLiteral("Second & more"), 1},
+                                                            {QStringLiteral("Third"), 0}};
+        QCOMPARE(ContentsOf(tree), expected);
+        QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Intro"));
+
+        QTreeWidgetItem* third = tree->topLevelItem(1);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(third).center());
+        QTRY_VERIFY(Page(window).contains(QStringLiteral("Third page")));
+        QTreeWidgetItem* second = tree->topLevelItem(0)->child(0);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(second).center());
+        QTRY_VERIFY(Page(window).contains(QStringLiteral("Second page")));
+
+        // Following a link marks the page's entry.
+        QVERIFY(ClickText(window->Browser(), QStringLiteral("Go to third")));
+        QTRY_COMPARE(tree->currentItem(), third);
+        // One click is one step back.
+        window->BackAction()->trigger();
+        QCOMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/second.htm")));
+    }
+
+    // --- The help file the program ships -------------------------------------
+
+    void theProgramsHelpFileIsWhole() {
+        const auto file = ChmFile::Open(RealHelp);
+        QVERIFY(file);
+        QVERIFY(file->Contains(file->DefaultTopic()));
+        const auto contents = file->Read(file->ContentsFile());
+        const auto index = file->Read(file->IndexFile());
+        QVERIFY(contents && index);
+        std::vector<SitemapEntry> entries = ParseSitemap(*contents);
+        QVERIFY(entries.size() >= 10);
+        const std::vector<SitemapEntry> indexEntries = ParseSitemap(*index);
+        QVERIFY(indexEntries.size() >= 30);
+        entries.insert(entries.end(), indexEntries.begin(), indexEntries.end());
+        for (const SitemapEntry& entry : entries) {
+            QVERIFY2(file->Contains(NormalizeTopic(entry.local)), qPrintable(entry.local));
+            const auto page = file->Read(NormalizeTopic(entry.local));
+            QVERIFY2(page && page->contains("charset=\"utf-8\"") && page->contains("<title>"),
+                     qPrintable(entry.local));
+        }
+        for (const uint context :
+             {1000u, 1010u, 1020u, 1030u, 1040u, 1050u, 1060u, 1070u, 1080u, 1090u})
+            QVERIFY2(file->TopicForContext(context).has_value(),
+                     qPrintable(QString::number(context)));
+    }
+
+    // The last two run the application's event loop to its end, as the
+    // program does. An open help window does not keep the program running
+    // once its own windows are closed...
+    void helpWindowsDoNotKeepTheProgramRunning() {
+        QPointer<HelpWindow> window = Show(Fixture);
+        QVERIFY(window);
+        QWidget* main = new QWidget;
+        main->setAttribute(Qt::WA_DeleteOnClose);
+        main->show();
+        QVERIFY(QGuiApplication::quitOnLastWindowClosed());
+        QTimer::singleShot(0, main, &QWidget::close);
+        // Only if the help window kept the program running.
+        QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY2(clock.elapsed() < 2000, "an open help window kept the program running");
+        QVERIFY(window.isNull());
+    }
+
+    // ...and goes with it when the program ends its event loop itself.
+    void helpWindowsCloseWithTheProgram() {
+        QPointer<HelpWindow> first = Show(Fixture);
+        QPointer<HelpWindow> second = Show(CopyOfFixture(QStringLiteral("other.chm")));
+        QVERIFY(first && second);
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        QVERIFY(first.isNull() && second.isNull());
+        QVERIFY(OpenWindows().empty());
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ViewerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ViewerTest.moc"

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace zentolk::viewer {
+
+// One entry of a help file's table of contents (or index): its text, the
+// page it opens ("page.htm", may be empty for a heading) and how deep it
+// lies, 0 for the top level.
+struct SitemapEntry {
+    QString name;
+    QString local;
+    int depth = 0;
+
+    bool operator==(const SitemapEntry&) const = default;
+};
+
+// Reads the nested lists of sitemap objects that contents and index files
+// are made of. Tolerant: unknown tags are skipped and unclosed lists end
+// with the text.
+std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes);
+
+} // namespace zentolk::viewer

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+class QWidget;
+
+namespace zentolk::viewer {
+
+class HelpWindow;
+
+// The commands the viewer answers; any other is ignored.
+enum Command : std::uint32_t {
+    DisplayTopic = 0, // the file's default topic, or the page after "::"
+    HelpContext = 15, // the topic the file maps `data` to, else the default topic
+    CloseAll = 18,    // every help window opened in this process
+};
+
+// Carries out one request on the user-interface thread of a running
+// application and returns the help window, or null (always for CloseAll, for
+// unknown commands and when there is no application to show a window in).
+QWidget* HtmlHelp(const QString& location, std::uint32_t command, std::uintptr_t data);
+
+// The help windows open now.
+std::vector<HelpWindow*> OpenWindows();
+
+// Where a help file that is not where the caller says is looked for; by
+// default the program's data folder worked out from this library's place.
+void SetDataFolders(const QStringList& folders);
+QStringList CurrentDataFolders();
+
+} // namespace zentolk::viewer
