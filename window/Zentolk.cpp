@@ -3,6 +3,7 @@
 #include "Calc.h"
 #include "HelpKit.h"
 #include "Inet.h"
+#include "TerminationSignals.h"
 
 #include <QFont>
 #include <QScreen>
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
                               QStringLiteral("DejaVu Sans Condensed"));
     zentolk::TApplication app(argc, argv);
+    zentolk::platform::QuitOnTerminationSignals();
     if (!keepStyle)
         QApplication::setStyle(QStringLiteral("windows"));
 
