@@ -22,11 +22,12 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
 } // namespace
 
 void ClearWindowManagerTitle(QWindow& window) {
-    auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                                   : nullptr;
-    if (x11 == nullptr || window.handle() == nullptr)
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || window.handle() == nullptr)
         return;
-    xcb_connection_t* connection = x11->connection();
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr)
+        return;
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t netName = Atom(connection, "_NET_WM_NAME");
     const xcb_atom_t utf8 = Atom(connection, "UTF8_STRING");
