@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -529,12 +528,10 @@ private slots:
         main->show();
         QVERIFY(QGuiApplication::quitOnLastWindowClosed());
         QTimer::singleShot(0, main, &QWidget::close);
-        // Only if the help window kept the program running.
-        QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
-        QElapsedTimer clock;
-        clock.start();
+        // Reached only if the help window kept the program running: the loop
+        // ends at once otherwise, so the delay is a bound, never a measure.
+        QTimer::singleShot(30000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY2(clock.elapsed() < 2000, "an open help window kept the program running");
         QVERIFY(window.isNull());
     }
 
