@@ -221,7 +221,7 @@ private slots:
 
     // Garbage and cut-off copies: either the file is refused, or every
     // lookup answers without reading past what is there.
-    void damagedFilesAreReadSafely_data() {
+    void damagedFilesAreReadWithoutCrashing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QFile source(Fixture);
         QVERIFY(source.open(QIODevice::ReadOnly));
@@ -240,7 +240,8 @@ private slots:
             scrambled[i] = char(scrambled[i] ^ 0x5A);
         QTest::newRow("scrambled") << scrambled;
     }
-    void damagedFilesAreReadSafely() {
+    // Checks only that nothing crashes or hangs: what a damaged file yields is open.
+    void damagedFilesAreReadWithoutCrashing() {
         QFETCH(QByteArray, bytes);
         const QString path = WriteScratch(QStringLiteral("damaged.chm"), bytes);
         const auto file = ChmFile::Open(path);
