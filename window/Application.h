@@ -42,9 +42,10 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Shows an error in the error box (stop icon, one OK button), after
-    // ending every mouse capture and hold (CancelMouseHolds). A mouse press
-    // whose handling brought up the box is dropped, so one press gives at
-    // most one box and nothing after it.
+    // ending every mouse capture and hold (CancelMouseHolds). A press whose
+    // focus change brought up the box is then not delivered, and a repeating
+    // button held when it came forgets the hold: one press gives at most one
+    // box and nothing after it.
     void ShowException(const std::exception& error);
 
     // Ends every mouse capture and every hold: the pressed widget gets a
