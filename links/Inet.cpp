@@ -2,10 +2,12 @@
 
 #include "Addresses.h"
 #include "Controls.h"
+#include "WindowTitle.h"
 #include "ovcurl.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 
 namespace zentolk {
 
@@ -94,6 +96,13 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
 TInternetFrm::~TInternetFrm() {
     if (InternetFrm == this)
         InternetFrm = nullptr;
+}
+
+// The title bar stays blank: the toolkit would show the program's name.
+void TInternetFrm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QWindow* window = windowHandle())
+        platform::ClearWindowManagerTitle(*window);
 }
 
 // Close and Esc only hide the dialog; the modal call returns "cancelled".

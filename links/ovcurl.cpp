@@ -16,6 +16,17 @@ namespace {
 // Longest address handed to the desktop, as the shell's own buffer allows.
 constexpr qsizetype MaxAddressLength = 1023;
 constexpr int HoverInterval = 100; // ms: the highlight ends at most this long after leaving
+
+// The address cut to its first MaxAddressLength characters, never inside one.
+QString LimitedAddress(const QString& address) {
+    qsizetype end = 0;
+    for (qsizetype count = 0; count < MaxAddressLength && end < address.size(); ++count)
+        end += address.at(end).isHighSurrogate() && end + 1 < address.size() &&
+                       address.at(end + 1).isLowSurrogate()
+                   ? 2
+                   : 1;
+    return address.left(end);
+}
 } // namespace
 
 TOvcURL::TOvcURL(QWidget* parent) : QLabel(parent) {
@@ -25,6 +36,7 @@ TOvcURL::TOvcURL(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+    setTextFormat(Qt::PlainText); // an address is shown as it is written
 }
 
 TOvcURL::~TOvcURL() = default; // a running hover timer is a child and goes with the label
@@ -97,6 +109,8 @@ void TOvcURL::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TOvcURL::hoverTick() {
+    if (hoverTimer_ == nullptr)
+        return;
     if (rect().contains(mapFromGlobal(PointerPosition())))
         return;
     hoverTimer_->deleteLater();
@@ -121,7 +135,7 @@ void TOvcURL::mouseReleaseEvent(QMouseEvent* event) {
 
 void TOvcURL::Click() {
     if (!url_.isEmpty()) {
-        const std::string address = url_.left(MaxAddressLength).toStdString();
+        const std::string address = LimitedAddress(url_).toStdString();
         platform::Current().OpenAddress(address, [] { platform::Current().Beep(); });
     }
     if (OnClick)

@@ -40,6 +40,8 @@ public:
     QColor FontColor() const;
     void SetFontColor(const QColor& color);
     bool Hovered() const { return hoverTimer_ != nullptr; }
+    // Runs while the pointer is over the label; null otherwise.
+    QTimer* HoverTimer() const { return hoverTimer_; }
 
     // Runs after the address has been handed over.
     std::function<void(TOvcURL* sender)> OnClick;

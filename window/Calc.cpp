@@ -371,7 +371,38 @@ void TFrmCalc::FormKeyDown(int key, Qt::KeyboardModifiers) {
         HelpBtnClick();
 }
 
+// The pop-up of one of this window's controls that is open, if any: the
+// era list dropped down or a field's context menu.
+QWidget* TFrmCalc::OpenPopup() const {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup == nullptr)
+        return nullptr;
+    QWidget* owner = popup->parentWidget();
+    return owner != nullptr && (owner == this || isAncestorOf(owner)) ? popup : nullptr;
+}
+
 bool TFrmCalc::eventFilter(QObject* watched, QEvent* event) {
+    // F1 while a pop-up is open is a help request of the application, which
+    // the help hook answers. The pop-up closes first: it holds the keyboard
+    // and the mouse, and the help window must get them.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        QWidget* popup = OpenPopup();
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (popup != nullptr && target != nullptr &&
+            (target == popup || popup->isAncestorOf(target))) {
+            for (int tries = 0; tries < 8; ++tries) {
+                QWidget* open = OpenPopup();
+                if (open == nullptr)
+                    break;
+                if (auto* list = qobject_cast<QComboBox*>(open->parentWidget()))
+                    list->hidePopup();
+                else
+                    open->close();
+            }
+            TApplication::Instance()->HelpCommand(HELP_CONTEXT, 0);
+            return true;
+        }
+    }
     // A key reaches the focused control first and then, if that control
     // ignores it, its parents; look at it once, on its first delivery.
     if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget() &&

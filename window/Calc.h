@@ -74,6 +74,7 @@ private:
     void FormDestroy();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void WrapField(TSpinEdit* field, int wrapPoint);
+    QWidget* OpenPopup() const;
     void RunHandler(const std::function<void()>& handler);
 };
 

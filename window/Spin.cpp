@@ -23,18 +23,18 @@ namespace {
 
 // The characters a key press types, as a classic desktop edit receives them:
 // Return, Backspace and Escape are control characters, Control with a letter
-// types that letter's control code, and Delete types nothing.
+// types that letter's control code, and Delete types nothing. Alt, Meta and
+// Super change nothing: the edit types the key's text with them held, so it
+// meets the same filter as without them.
 QString TypedCharacters(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers =
-        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     const int key = event.key();
     if (modifiers == Qt::ControlModifier) {
         if (key >= Qt::Key_A && key <= Qt::Key_Z)
             return QString(QChar(key - Qt::Key_A + 1));
         return {};
     }
-    if (modifiers != Qt::NoModifier)
-        return {};
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -273,7 +273,11 @@ void TSpinEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(&forwarded);
 
     mouseFocusPending_ = false;
-    if (!LeavesOrEntersForReal(reason))
+    // Focus given while the window was hidden arrives when the window is
+    // first activated; that arrival counts as the focus coming in.
+    const bool arrives = LeavesOrEntersForReal(reason) || !current_;
+    current_ = true;
+    if (!arrives)
         return;
     if (reason == Qt::MouseFocusReason) {
         // Whether the press is a left one in the text is known only when it
@@ -290,6 +294,7 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     mouseFocusPending_ = false;
     if (!LeavesOrEntersForReal(event->reason()))
         return;
+    current_ = false;
     // Only a number out of range changes: leading zeros and a "+" stay, and
     // text that is no number reads as MinValue, which is in range.
     const std::int32_t value = Value();

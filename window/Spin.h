@@ -111,6 +111,9 @@ private:
     bool autoSelect_ = true;
     // The focus came with a mouse press that has not been delivered yet.
     bool mouseFocusPending_ = false;
+    // The field is its window's current control: it has had the focus and
+    // has not lost it to another control since.
+    bool current_ = false;
     int batchDepth_ = 0;
     int pendingChanges_ = 0;
     TSpinButton* button_;

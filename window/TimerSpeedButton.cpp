@@ -55,6 +55,11 @@ bool TTimerSpeedButton::StartRepeatTimer(int interval) {
 }
 
 bool TTimerSpeedButton::event(QEvent* event) {
+    // An error box takes the mouse: the release would never come.
+    if (event->type() == CancelHoldEvent()) {
+        EndHold();
+        return true;
+    }
     return HandleReportingErrors([&] { return QWidget::event(event); });
 }
 
@@ -68,6 +73,11 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
     try {
         if (OnMouseDown)
             OnMouseDown(this, event->button());
+        // An error box shown while the press moved the focus ended the hold.
+        if (event->button() == Qt::LeftButton && !held_) {
+            event->accept();
+            return;
+        }
         if (repeatAllowed_) {
             if (repeatTimer_ == nullptr) {
                 repeatTimer_ = new QTimer(this);

@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -222,7 +221,7 @@ private slots:
 
     // Garbage and cut-off copies: either the file is refused, or every
     // lookup answers without reading past what is there.
-    void damagedFilesAreReadSafely_data() {
+    void damagedFilesAreReadWithoutCrashing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QFile source(Fixture);
         QVERIFY(source.open(QIODevice::ReadOnly));
@@ -241,7 +240,8 @@ private slots:
             scrambled[i] = char(scrambled[i] ^ 0x5A);
         QTest::newRow("scrambled") << scrambled;
     }
-    void damagedFilesAreReadSafely() {
+    // Checks only that nothing crashes or hangs: what a damaged file yields is open.
+    void damagedFilesAreReadWithoutCrashing() {
         QFETCH(QByteArray, bytes);
         const QString path = WriteScratch(QStringLiteral("damaged.chm"), bytes);
         const auto file = ChmFile::Open(path);
@@ -529,12 +529,10 @@ private slots:
         main->show();
         QVERIFY(QGuiApplication::quitOnLastWindowClosed());
         QTimer::singleShot(0, main, &QWidget::close);
-        // Only if the help window kept the program running.
-        QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
-        QElapsedTimer clock;
-        clock.start();
+        // Reached only if the help window kept the program running: the loop
+        // ends at once otherwise, so the delay is a bound, never a measure.
+        QTimer::singleShot(30000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY2(clock.elapsed() < 2000, "an open help window kept the program running");
         QVERIFY(window.isNull());
     }
 

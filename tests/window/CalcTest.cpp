@@ -5,11 +5,13 @@
 #include "Application.h"
 #include "FakePlatform.h"
 #include "FakeViewer.h"
+#include "HookHelpSystem.h"
 #include "Spin.h"
 #include "WorkedExample.h"
 #include "hh.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +23,7 @@
 
 using zentolk::TFrmCalc;
 using zentolk::TSpinEdit;
+using zentolk::TTimerSpeedButton;
 using zentolk::platform::MessageKind;
 using zentolk::testing::FakePlatform;
 using zentolk::testing::FakeSystem;
@@ -54,6 +57,14 @@ void typeInto(QLineEdit* field, const QString& text) {
     else
         QTest::keyClicks(field, text);
 }
+
+// Ticks of a held spin button's repeat timer, whatever the clock says.
+void Tick(TTimerSpeedButton* button, int times = 1) {
+    for (int i = 0; i < times && button->RepeatTimer() != nullptr; ++i)
+        QMetaObject::invokeMethod(button->RepeatTimer(), "timeout");
+}
+
+std::vector<std::int32_t> contextRequests;
 
 } // namespace
 
@@ -113,6 +124,103 @@ private slots:
         for (const QString& text : outputs(second))
             QVERIFY2(!text.isEmpty() && !QString(OutputNames[0]).contains(text), qPrintable(text));
         QVERIFY(fake->messages.empty());
+    }
+
+    void typingRightAfterTheStartReplacesTheMonth_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a digit") << int(Qt::Key_5) << "5";
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << "";
+    }
+    void typingRightAfterTheStartReplacesTheMonth() {
+        QFETCH(int, key);
+        QCOMPARE(w().Month->selectedText(), QString("6"));
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+        QTEST(w().Month->text(), "shown");
+    }
+
+    // However a press leads to an error box, the box is the only one: no
+    // step follows it and no button stays pressed, even when the release
+    // never reaches the window.
+    void aPressThatEndsInAnErrorBoxEndsThere_data() {
+        QTest::addColumn<QString>("emptied");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("Day up held, Month empty") << "Month"
+                                                  << ""
+                                                  << "Day up";
+        QTest::newRow("Year up held, Month empty") << "Month"
+                                                   << ""
+                                                   << "Year up";
+        QTest::newRow("Month up leaving Year 0, Day empty") << "Day"
+                                                            << "0"
+                                                            << "Month up";
+        QTest::newRow("Copy leaving Year 0, Day empty") << "Day"
+                                                        << "0"
+                                                        << "CopyBtn";
+    }
+    void aPressThatEndsInAnErrorBoxEndsThere() {
+        QFETCH(QString, emptied);
+        QFETCH(QString, year);
+        QFETCH(QString, pressed);
+        typeInto(w().findChild<TSpinEdit*>(emptied), "");
+        if (!year.isEmpty())
+            typeInto(w().Year, year);
+        fake->messages.clear();
+        QWidget* target = w().findChild<QWidget*>(pressed);
+        auto* repeating = static_cast<TTimerSpeedButton*>(nullptr);
+        if (target == nullptr) {
+            repeating = w().findChild<TSpinEdit*>(pressed.section(' ', 0, 0))->Button()->UpButton();
+            target = repeating;
+        }
+        QTest::mousePress(target, Qt::LeftButton);
+        for (int i = 0; repeating != nullptr && errorTexts().empty() && i < 3; ++i)
+            Tick(repeating);
+        QCOMPARE(errorTexts().size(), std::size_t{1});
+        const QStringList shown{w().Month->text(), w().Day->text(), w().Year->text()};
+
+        if (repeating != nullptr)
+            Tick(repeating, 5);
+        QTest::mouseRelease(target, Qt::LeftButton);
+        QCOMPARE(fake->messages.size(), std::size_t{1}); // no "Copied" either
+        QCOMPARE((QStringList{w().Month->text(), w().Day->text(), w().Year->text()}), shown);
+        for (auto* button : w().findChildren<TTimerSpeedButton*>()) {
+            QVERIFY(!button->IsDown());
+            QVERIFY(button->RepeatTimer() == nullptr || !button->RepeatTimer()->isActive());
+        }
+        for (auto* button : w().findChildren<QPushButton*>())
+            QVERIFY2(!button->isDown(), qPrintable(button->objectName()));
+    }
+
+    // F1 over the dropped-down era list or a field's context menu is a help
+    // request of the application, which the hook answers for context 0.
+    void f1OverAnOpenPopupAsksTheHelpHookForContextZero() {
+        contextRequests.clear();
+        w().MainHelpHook->OnContextRequest = [](std::int32_t context) {
+            contextRequests.push_back(context);
+        };
+        w().ADBC->setFocus();
+        w().ADBC->showPopup();
+        QWidget* list = QApplication::activePopupWidget();
+        QVERIFY(list != nullptr);
+        QTest::keyClick(list->focusWidget() != nullptr ? list->focusWidget() : list, Qt::Key_F1);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        QCOMPARE(contextRequests, std::vector<std::int32_t>{0});
+
+        // The menu runs its own loop; the key comes once it is up.
+        QTimer::singleShot(0, [] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                QTest::keyClick(menu, Qt::Key_F1);
+                if (QWidget* left = QApplication::activePopupWidget())
+                    left->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                                w().Month->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(w().Month, &event);
+        QCOMPARE(contextRequests, (std::vector<std::int32_t>{0, 0}));
+        QVERIFY(viewerCalls.empty()); // not the Help button's road
+        QCOMPARE(w().ADBC->currentIndex(), 0);
     }
 
     void monthAndDayWrapAsTheyAreTyped_data() {
