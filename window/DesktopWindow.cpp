@@ -64,8 +64,12 @@ private:
         auto* dialog = qobject_cast<QDialog*>(window_);
         const bool minimized = state.testFlag(Qt::WindowMinimized) || minimizeAsked_;
         minimizeAsked_ = false;
-        if (dialog != nullptr && minimized && dialog->isVisible()) {
-            dialog->reject();
+        if (dialog != nullptr && minimized) {
+            // Out of the minimised state first, so that it shows normally next
+            // time (leaving that state maps a hidden window on X11).
+            dialog->setWindowState(state & ~Qt::WindowMinimized);
+            if (dialog->isVisible())
+                dialog->reject();
             return;
         }
         if (state & Enlarged) {

@@ -5,6 +5,7 @@
 #include "HelpKit.h"
 #include "Inet.h"
 #include "TerminationSignals.h"
+#include "WindowDecorations.h"
 
 #include <QFont>
 #include <QTimer>
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     // Made once, hidden; Web shows it modally and Close only hides it again.
     auto internet = std::make_unique<zentolk::TInternetFrm>();
     zentolk::KeepNormalState(internet.get());
+    zentolk::platform::RequestBareTitleBar(internet.get());
     zentolk::CentreOnScreen(internet.get());
     calc->ShowInternetDialog = [] { zentolk::InternetFrm->exec(); };
     if (qEnvironmentVariableIsSet("ZENTOLK_REPORT_FIRST_PAINT"))
