@@ -60,6 +60,7 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     Panel3->setLineWidth(2);
     Panel3->setAlignment(Qt::AlignCenter);
     Panel3->setFont(ClassicFont(19, false));
+    setAccessibleName(Panel3->text()); // the title bar itself stays empty
 
     Panel4 = Named(new QFrame(this), "Panel4");
     Panel4->setGeometry(13, 55, 323, 258);

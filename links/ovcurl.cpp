@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "EventErrors.h"
+#include "LinkAccessible.h"
 #include "Platform.h"
 
 #include <QCursor>
@@ -25,6 +26,7 @@ TOvcURL::TOvcURL(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+    InstallLinkAccessibility();
 }
 
 TOvcURL::~TOvcURL() = default; // a running hover timer is a child and goes with the label
