@@ -47,6 +47,14 @@ void TFrmCalc::NameForAssistiveTechnology() {
     };
     for (const auto& [caption, field] : captions)
         caption->setBuddy(field);
+
+    // A list box is named by its current item on this desktop and labelled
+    // by a caption; the era list has no caption on screen, so it gets a
+    // hidden one that assistive technology can still read.
+    auto* era = new QLabel(QStringLiteral("Era"), this);
+    era->setObjectName(QStringLiteral("EraCaption"));
+    era->hide();
+    era->setBuddy(ADBC);
 }
 
 } // namespace zentolk
