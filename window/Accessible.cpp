@@ -41,8 +41,6 @@ public:
         if (action == pressAction() && widget()->isEnabled())
             static_cast<TTimerSpeedButton*>(widget())->Click();
     }
-
-private:
 };
 
 class SpinPair : public QAccessibleWidget {
