@@ -2,12 +2,10 @@
 
 #include "Addresses.h"
 #include "Controls.h"
-#include "WindowTitle.h"
 #include "ovcurl.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QWindow>
 
 namespace zentolk {
 
@@ -62,6 +60,7 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     Panel3->setLineWidth(2);
     Panel3->setAlignment(Qt::AlignCenter);
     Panel3->setFont(ClassicFont(19, false));
+    setAccessibleName(Panel3->text()); // the title bar itself stays empty
 
     Panel4 = Named(new QFrame(this), "Panel4");
     Panel4->setGeometry(13, 55, 323, 258);
@@ -96,13 +95,6 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
 TInternetFrm::~TInternetFrm() {
     if (InternetFrm == this)
         InternetFrm = nullptr;
-}
-
-// The title bar stays blank: the toolkit would show the program's name.
-void TInternetFrm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (QWindow* window = windowHandle())
-        platform::ClearWindowManagerTitle(*window);
 }
 
 // Close and Esc only hide the dialog; the modal call returns "cancelled".

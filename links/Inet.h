@@ -27,9 +27,6 @@ public:
     QPushButton* Button1;
 
     void Button1Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 // The one dialog, made at start-up after the main window.

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "EventErrors.h"
+#include "LinkAccessible.h"
 #include "Platform.h"
 
 #include <QCursor>
@@ -37,6 +38,7 @@ TOvcURL::TOvcURL(QWidget* parent) : QLabel(parent) {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     setTextFormat(Qt::PlainText); // an address is shown as it is written
+    InstallLinkAccessibility();
 }
 
 TOvcURL::~TOvcURL() = default; // a running hover timer is a child and goes with the label

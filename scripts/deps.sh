@@ -3,7 +3,7 @@
 
 ZENTOLK_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libxcb1-dev libchm-dev fp-utils
+    qt6-base-dev qt6-wayland libxcb1-dev libchm-dev fp-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils x11-apps imagemagick xclip fonts-dejavu-extra
     desktop-file-utils appstream clang-format

@@ -1,5 +1,6 @@
 #include "Calc.h"
 
+#include "Accessible.h"
 #include "Application.h"
 #include "Controls.h"
 #include "DayNames.h"
@@ -50,9 +51,10 @@ std::string textOf(const QLabel* label) {
     return label->text().toStdString();
 }
 
-QLabel* label(QWidget* parent, const char* name, const char* caption, QRect geometry,
-              bool rightAligned) {
-    auto* l = Named(new QLabel(QString::fromLatin1(caption), parent), name);
+template <class Label = QLabel>
+Label* label(QWidget* parent, const char* name, const char* caption, QRect geometry,
+             bool rightAligned) {
+    auto* l = Named(new Label(QString::fromLatin1(caption), parent), name);
     l->setGeometry(geometry);
     l->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     return l;
@@ -83,6 +85,7 @@ TSpinEdit* spinField(QWidget* parent, const char* name, QRect geometry, std::int
 QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
     auto* b = Named(new QPushButton(QString::fromLatin1(caption), parent), name);
     b->setGeometry(geometry);
+    b->setAutoDefault(true); // Enter presses the focused button, as Space does
     return b;
 }
 
@@ -116,6 +119,7 @@ TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 
     CreateControls();
+    NameForAssistiveTechnology();
     // The window sees every key before the focused control does.
     qApp->installEventFilter(this);
     FormCreate();
@@ -161,10 +165,10 @@ void TFrmCalc::CreateControls() {
     Label4 = label(GroupBox2, "Label4", "Elapsed Kin:", {53, 104, 88, 16}, true);
     KinDays =
         output(GroupBox2, "KinDays", {148, 102, 125, 24}, "Elapsed days from start of Cycle.");
-    KinLbl1 = label(GroupBox2, "KinLbl1", "KinLbl1", {284, 104, 90, 13}, true);
+    KinLbl1 = label<TReadingLabel>(GroupBox2, "KinLbl1", "KinLbl1", {284, 104, 90, 13}, true);
     Label8 = label(GroupBox2, "Label8", "Remaining Kin:", {37, 144, 104, 16}, true);
     KinLeft = output(GroupBox2, "KinLeft", {148, 142, 125, 24}, "Days to End of Cycle.");
-    KinLbl2 = label(GroupBox2, "KinLbl2", "KinLbl2", {284, 144, 90, 13}, true);
+    KinLbl2 = label<TReadingLabel>(GroupBox2, "KinLbl2", "KinLbl2", {284, 144, 90, 13}, true);
     Label6 = label(GroupBox2, "Label6", "Cycle Harmonic:", {27, 184, 114, 16}, true);
     Harmonic =
         output(GroupBox2, "Harmonic", {148, 182, 125, 24}, "Fraction of 1,872,000 Kin Cycle");

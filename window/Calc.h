@@ -70,6 +70,7 @@ protected:
 
 private:
     void CreateControls();
+    void NameForAssistiveTechnology();
     void FormCreate();
     void FormDestroy();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);

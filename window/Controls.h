@@ -6,11 +6,11 @@
 
 namespace zentolk {
 
-// Gives a control its design name as object and accessible name, so that
-// assistive technology and UI test tools find it by that name.
+// Gives a control its design name as object name, by which tests and logs
+// find it. Assistive technology hears a person's name instead: the control's
+// own text, or the name its window gives it.
 template <class Widget> Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(QString::fromLatin1(name));
     return widget;
 }
 

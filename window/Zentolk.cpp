@@ -1,12 +1,13 @@
 // The program entry: start-up, the event loop and shut-down, in that order.
 #include "Application.h"
 #include "Calc.h"
+#include "DesktopWindow.h"
 #include "HelpKit.h"
 #include "Inet.h"
 #include "TerminationSignals.h"
+#include "WindowDecorations.h"
 
 #include <QFont>
-#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -64,11 +65,13 @@ int main(int argc, char** argv) {
     app.SetTitle("Ruviz Oruvodezar");
 
     auto calc = std::make_unique<zentolk::TFrmCalc>();
-    const QRect screen = calc->screen()->availableGeometry();
-    calc->move(screen.center() - calc->rect().center());
+    zentolk::KeepNormalState(calc.get());
+    zentolk::CentreOnScreen(calc.get());
     // Made once, hidden; Web shows it modally and Close only hides it again.
     auto internet = std::make_unique<zentolk::TInternetFrm>();
-    internet->move(screen.center() - internet->rect().center());
+    zentolk::KeepNormalState(internet.get());
+    zentolk::platform::RequestBareTitleBar(internet.get());
+    zentolk::CentreOnScreen(internet.get());
     calc->ShowInternetDialog = [] { zentolk::InternetFrm->exec(); };
     if (qEnvironmentVariableIsSet("ZENTOLK_REPORT_FIRST_PAINT"))
         calc->installEventFilter(new FirstPaintReporter(calc.get()));

@@ -551,7 +551,6 @@ private slots:
         QVERIFY(control != nullptr);
         QCOMPARE(control->parentWidget()->objectName(), parent);
         QCOMPARE(control->geometry(), geometry);
-        QCOMPARE(control->accessibleName(), name);
     }
 
     void theWindowIsFixedAndDressedAsDesigned() {

@@ -1,0 +1,362 @@
+// The two windows as assistive technology and the desktop see them: spoken
+// names, captions, readable readings, pressable arrows and links, Enter on
+// buttons, and window states that the windows refuse.
+#include "Application.h"
+#include "Calc.h"
+#include "DesktopWindow.h"
+#include "FakePlatform.h"
+#include "Inet.h"
+#include "Spin.h"
+#include "ovcurl.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+using zentolk::TFrmCalc;
+using zentolk::TInternetFrm;
+using zentolk::testing::FakePlatform;
+
+namespace {
+
+QAccessibleInterface* iface(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// Every interface below `root`, depth first.
+void walk(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit) {
+    visit(root);
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface* child = root->child(i))
+            walk(child, visit);
+}
+
+bool press(QAccessibleInterface* target) {
+    QAccessibleActionInterface* actions = target->actionInterface();
+    if (actions == nullptr ||
+        !actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+        return false;
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    return true;
+}
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<TFrmCalc> calc;
+    std::unique_ptr<TInternetFrm> dialog;
+    int dialogShown = 0;
+
+    QWidget* control(const QString& name) {
+        for (QWidget* root :
+             {static_cast<QWidget*>(calc.get()), static_cast<QWidget*>(dialog.get())})
+            if (root->objectName() == name)
+                return root;
+            else if (auto* found = root->findChild<QWidget*>(name))
+                return found;
+        return nullptr;
+    }
+
+private slots:
+    void init() {
+        fake = std::make_unique<FakePlatform>();
+        fake->today = {2024, 6, 15};
+        calc = std::make_unique<TFrmCalc>();
+        dialog = std::make_unique<TInternetFrm>();
+        dialogShown = 0;
+        calc->ShowInternetDialog = [this] { ++dialogShown; };
+        calc->show();
+        calc->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(calc.get()));
+    }
+    void cleanup() {
+        dialog.reset();
+        calc.reset();
+        fake.reset();
+    }
+
+    void everyControlHasASpokenName_data() {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value"); // through the text interface; "-" for none
+        const struct {
+            const char* object;
+            QAccessible::Role role;
+            const char* name;
+            const char* value;
+        } table[] = {
+            {"FrmCalc", QAccessible::Window, "Zentolk 3.2, Copyright (C) the Zentolk developers",
+             "-"},
+            {"HelpBtn", QAccessible::Button, "Help", "-"},
+            {"InterBtn", QAccessible::Button, "Web", "-"},
+            {"CopyBtn", QAccessible::Button, "Copy", "-"},
+            {"ExitBtn", QAccessible::Button, "Exit", "-"},
+            {"Panel2", QAccessible::StaticText, "Ririv Ivozezad Ozidovuvaz", "-"},
+            {"Label1", QAccessible::StaticText, "Month", "-"},
+            {"Label9", QAccessible::StaticText, "Great Cycle:", "-"},
+            {"Month", QAccessible::EditableText, "Month", "6"},
+            {"Day", QAccessible::EditableText, "Day", "15"},
+            {"Year", QAccessible::EditableText, "Year", "2024"},
+            {"GroupBox2", QAccessible::Grouping, "Great Cycle", "-"},
+            {"GroupBox3", QAccessible::Grouping, "Historical Long Count", "-"},
+            {"GroupBox1", QAccessible::Grouping, "Day", "-"},
+            {"GreatCycle", QAccessible::EditableText, "Great Cycle", "Plus 1"},
+            {"jMayan", QAccessible::EditableText, "Long Count", "0.0.11.11.14"},
+            {"KinDays", QAccessible::EditableText, "Elapsed Kin", "4,194"},
+            {"KinLbl1", QAccessible::EditableText, "Elapsed Kin share", "0.22404%"},
+            {"KinLeft", QAccessible::EditableText, "Remaining Kin", "1,867,806"},
+            {"KinLbl2", QAccessible::EditableText, "Remaining Kin share", "99.77596%"},
+            {"Harmonic", QAccessible::EditableText, "Cycle Harmonic", "none"},
+            {"LongC", QAccessible::EditableText, "Historical Long Count", "0.13.0.11.11.14"},
+            {"Tzolkin", QAccessible::EditableText, "Tzolkin Day", "12  Ix  (Jaguar)"},
+            {"WeekD", QAccessible::EditableText, "Day of Week", "Saturday"},
+            {"InternetFrm", QAccessible::Dialog, "Internet Resources", "-"},
+            {"Button1", QAccessible::Button, "Close", "-"},
+            {"Label1", QAccessible::StaticText, "Month", "-"},
+            {"OvcURL3", QAccessible::Link, "Zeriz Edaz Odazo Dozadizeva", "-"},
+            {"OvcURL1", QAccessible::Link, "Make Donation", "-"},
+        };
+        for (const auto& row : table)
+            QTest::addRow("%s %s", row.object, row.name)
+                << QString(row.object) << int(row.role) << QString(row.name) << QString(row.value);
+    }
+    void everyControlHasASpokenName() {
+        QFETCH(QString, object);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QWidget* widget = control(object);
+        QVERIFY(widget != nullptr);
+        QAccessibleInterface* i = iface(widget);
+        QVERIFY(i != nullptr);
+        QCOMPARE(int(i->role()), role);
+        QCOMPARE(i->text(QAccessible::Name), name);
+        QCOMPARE(widget->objectName(), object); // the design name stays for tests and logs
+        if (value == "-")
+            return;
+        QAccessibleTextInterface* text = i->textInterface();
+        QVERIFY(text != nullptr);
+        QCOMPARE(text->text(0, text->characterCount()), value);
+    }
+
+    void theEraListIsLabelledEra() {
+        bool labelled = false;
+        for (const auto& [label, relation] : iface(calc->ADBC)->relations(QAccessible::Label))
+            labelled = labelled || label->text(QAccessible::Name) == "Era";
+        QVERIFY(labelled);
+    }
+
+    void captionsLabelTheirFields() {
+        const std::pair<QLabel*, QWidget*> pairs[] = {
+            {calc->Label1, calc->Month},   {calc->Label2, calc->Day},
+            {calc->Label3, calc->Year},    {calc->Label9, calc->GreatCycle},
+            {calc->Label5, calc->jMayan},  {calc->Label4, calc->KinDays},
+            {calc->Label8, calc->KinLeft}, {calc->Label6, calc->Harmonic},
+            {calc->Label7, calc->LongC},   {calc->Label10, calc->Tzolkin},
+            {calc->Label11, calc->WeekD},
+        };
+        for (const auto& [caption, field] : pairs) {
+            const auto labels = iface(field)->relations(QAccessible::Label);
+            QVERIFY2(!labels.isEmpty(), qPrintable(field->objectName()));
+            QCOMPARE(labels.first().first->object(), caption); // the caption first, then the box
+        }
+    }
+
+    // Every node of both trees: shown, named as a person would say it, never
+    // by its design name; the hidden name lists are not there at all.
+    void theTreesHoldOnlyShownNamedParts() {
+        dialog->show();
+        for (QWidget* root :
+             {static_cast<QWidget*>(calc.get()), static_cast<QWidget*>(dialog.get())}) {
+            walk(iface(root), [&](QAccessibleInterface* node) {
+                QObject* o = node->object();
+                const QString objectName = o != nullptr ? o->objectName() : QString();
+                QVERIFY2(objectName != "DayName" && objectName != "WeekN", qPrintable(objectName));
+                const QAccessible::Role role = node->role();
+                if (role == QAccessible::Button || role == QAccessible::EditableText ||
+                    role == QAccessible::Link || role == QAccessible::StaticText ||
+                    role == QAccessible::ComboBox || role == QAccessible::Grouping) {
+                    const QString name = node->text(QAccessible::Name);
+                    QVERIFY2(!name.isEmpty(), qPrintable(objectName));
+                    QVERIFY2(objectName.isEmpty() || name != objectName || name == "Month" ||
+                                 name == "Day" || name == "Year",
+                             qPrintable(objectName));
+                }
+            });
+        }
+        // Children and parents agree.
+        QAccessibleInterface* window = iface(calc.get());
+        for (int i = 0; i < window->childCount(); ++i)
+            QCOMPARE(window->indexOfChild(window->child(i)), i);
+    }
+
+    void spinArrowsAreNamedButtonsThatStep_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("month up") << "Month" << true << "Increase Month"
+                                  << "7";
+        QTest::newRow("month down") << "Month" << false << "Decrease Month"
+                                    << "5";
+        QTest::newRow("day up") << "Day" << true << "Increase Day"
+                                << "16";
+        QTest::newRow("year down") << "Year" << false << "Decrease Year"
+                                   << "2023";
+    }
+    void spinArrowsAreNamedButtonsThatStep() {
+        QFETCH(QString, field);
+        QFETCH(bool, up);
+        QFETCH(QString, name);
+        QFETCH(QString, after);
+        auto* spin = qobject_cast<zentolk::TSpinEdit*>(control(field));
+        QWidget* arrow = up ? static_cast<QWidget*>(spin->Button()->UpButton())
+                            : static_cast<QWidget*>(spin->Button()->DownButton());
+        QAccessibleInterface* i = iface(arrow);
+        QCOMPARE(i->role(), QAccessible::Button);
+        QCOMPARE(i->text(QAccessible::Name), name);
+        QVERIFY(press(i));
+        QCOMPARE(spin->text(), after);
+        QCOMPARE(iface(calc->KinLbl1)->textInterface()->characterCount() > 0, true);
+    }
+
+    // A link is followed from the accessibility bus as by a click, and still
+    // takes no keyboard focus: Close stays the dialog's only focusable control.
+    void linksArePressableWithTheirAddress() {
+        for (zentolk::TOvcURL* link : {dialog->OvcURL3, dialog->OvcURL5, dialog->OvcURL1}) {
+            QAccessibleInterface* i = iface(link);
+            QCOMPARE(i->text(QAccessible::Description), link->URL());
+            QVERIFY(i->state().linked);
+            QVERIFY(!i->state().focusable);
+            QVERIFY(press(i));
+            QCOMPARE(QString::fromStdString(fake->openedAddresses.back()), link->URL());
+        }
+        QCOMPARE(fake->openedAddresses.size(), std::size_t{3});
+        int focusable = 0;
+        for (QWidget* w : dialog->findChildren<QWidget*>())
+            focusable += (w->focusPolicy() & Qt::TabFocus) != 0;
+        QCOMPARE(focusable, 1);
+    }
+
+    // Enter and keypad Enter press the focused button, once, as Space does;
+    // on a field they press nothing.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("pressed");
+        for (const char* button : {"InterBtn", "CopyBtn", "ExitBtn", "HelpBtn"}) {
+            QTest::addRow("%s Return", button) << button << int(Qt::Key_Return) << 0 << button;
+            QTest::addRow("%s keypad Enter", button)
+                << button << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << button;
+            QTest::addRow("%s Space", button) << button << int(Qt::Key_Space) << 0 << button;
+        }
+        QTest::newRow("Month Return") << "Month" << int(Qt::Key_Return) << 0 << "";
+        QTest::newRow("ADBC keypad Enter")
+            << "ADBC" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "";
+    }
+    void enterPressesTheFocusedButton() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, pressed);
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        const QList<QPushButton*> buttons{calc->HelpBtn, calc->InterBtn, calc->CopyBtn,
+                                          calc->ExitBtn};
+        for (QPushButton* b : buttons) {
+            b->disconnect(SIGNAL(clicked(bool))); // count presses, run no handler
+            spies.push_back(std::make_unique<QSignalSpy>(b, &QPushButton::clicked));
+        }
+        QWidget* target = control(focus);
+        target->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(QApplication::focusWidget(), target);
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        for (int i = 0; i < buttons.size(); ++i)
+            QCOMPARE(spies[i]->count(), buttons[i]->objectName() == pressed ? 1 : 0);
+    }
+
+    void enterOnCloseClosesTheDialog_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << 0;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << 0;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << 0;
+    }
+    void enterOnCloseClosesTheDialog() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        int result = -1;
+        QTimer::singleShot(0, dialog.get(), [&] {
+            dialog->activateWindow();
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog->Button1));
+            QTest::keyClick(dialog->Button1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QTimer::singleShot(2000, dialog.get(), [&] { dialog->done(99); }); // never hang
+        });
+        result = dialog->exec();
+        QCOMPARE(result, int(QDialog::Rejected));
+    }
+
+    // A state the windows do not offer, asked for anyway by the desktop,
+    // is undone; a minimised dialog is cancelled and comes back normal.
+    void refusedStatesAreUndone_data() {
+        QTest::addColumn<bool>("onDialog");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("stillShown");
+        QTest::newRow("main maximised") << false << int(Qt::WindowMaximized) << true;
+        QTest::newRow("main full screen") << false << int(Qt::WindowFullScreen) << true;
+        QTest::newRow("dialog maximised") << true << int(Qt::WindowMaximized) << true;
+        QTest::newRow("dialog full screen") << true << int(Qt::WindowFullScreen) << true;
+        QTest::newRow("dialog minimised") << true << int(Qt::WindowMinimized) << false;
+    }
+    void refusedStatesAreUndone() {
+        QFETCH(bool, onDialog);
+        QFETCH(int, state);
+        QFETCH(bool, stillShown);
+        QWidget* window = onDialog ? static_cast<QWidget*>(dialog.get()) : calc.get();
+        zentolk::KeepNormalState(window);
+        const QSize fixed = window->size();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->setWindowState(Qt::WindowStates(state));
+        QTRY_COMPARE(window->windowState() & ~Qt::WindowActive, Qt::WindowStates());
+        QTRY_COMPARE(window->isVisible(), stillShown);
+        QCOMPARE(window->size(), fixed);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_COMPARE(window->windowHandle()->minimumSize(), fixed);
+        QCOMPARE(window->windowHandle()->maximumSize(), fixed);
+    }
+
+    void onlyTheMainWindowOffersTitleBarButtons() {
+        const Qt::WindowFlags buttons = Qt::WindowMinimizeButtonHint |
+                                        Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint |
+                                        Qt::WindowSystemMenuHint;
+        QCOMPARE(dialog->windowFlags() & buttons, Qt::WindowFlags());
+        QCOMPARE(calc->windowFlags() & buttons, buttons & ~Qt::WindowMaximizeButtonHint);
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+    }
+};
+
+int main(int argc, char** argv) {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                              QStringLiteral("DejaVu Sans Condensed"));
+    zentolk::TApplication app(argc, argv);
+    app.SetTitle("Ruviz Oruvodezar");
+    DesktopTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "DesktopTest.moc"

@@ -1,0 +1,60 @@
+// The main window as assistive technology presents it: each control under
+// the name a person would say, captions tied to the fields they label.
+#include "Accessible.h"
+#include "Calc.h"
+#include "Spin.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zentolk {
+
+void TFrmCalc::NameForAssistiveTechnology() {
+    InstallAccessibility();
+    const std::pair<QWidget*, const char*> names[] = {
+        {Month, "Month"},
+        {Day, "Day"},
+        {Year, "Year"},
+        {ADBC, "Era"},
+        {GroupBox2, "Great Cycle"},
+        {GreatCycle, "Great Cycle"},
+        {jMayan, "Long Count"},
+        {KinDays, "Elapsed Kin"},
+        {KinLbl1, "Elapsed Kin share"},
+        {KinLeft, "Remaining Kin"},
+        {KinLbl2, "Remaining Kin share"},
+        {Harmonic, "Cycle Harmonic"},
+        {GroupBox3, "Historical Long Count"},
+        {LongC, "Historical Long Count"},
+        {GroupBox1, "Day"},
+        {Tzolkin, "Tzolkin Day"},
+        {WeekD, "Day of Week"},
+        {HelpBtn, "Help"},
+        {InterBtn, "Web"},
+        {CopyBtn, "Copy"},
+        {ExitBtn, "Exit"},
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(QString::fromLatin1(name));
+
+    const std::pair<QLabel*, QWidget*> captions[] = {
+        {Label1, Month},  {Label2, Day},      {Label3, Year},    {Label9, GreatCycle},
+        {Label5, jMayan}, {Label4, KinDays},  {Label8, KinLeft}, {Label6, Harmonic},
+        {Label7, LongC},  {Label10, Tzolkin}, {Label11, WeekD},
+    };
+    for (const auto& [caption, field] : captions)
+        caption->setBuddy(field);
+
+    // A list box is named by its current item on this desktop and labelled
+    // by a caption; the era list has no caption on screen, so it gets a
+    // hidden one that assistive technology can still read.
+    auto* era = new QLabel(QStringLiteral("Era"), this);
+    era->setObjectName(QStringLiteral("EraCaption"));
+    era->hide();
+    era->setBuddy(ADBC);
+}
+
+} // namespace zentolk
