@@ -50,11 +50,17 @@ int DaysInMonth(Calendar calendar, std::int64_t year, int month) {
 }
 
 std::optional<std::int64_t> CivilToJdn(Calendar calendar, const CivilDate& date) {
-    if (date.year < MinCivilYear || date.year > MaxCivilYear)
+    // The limits are checked on the day number, so that every day of the range
+    // converts back in both calendars; the margin keeps the arithmetic small.
+    constexpr std::int64_t Margin = 100'000;
+    if (date.year < MinCivilYear - Margin || date.year > MaxCivilYear + Margin)
         return std::nullopt;
     if (date.day < 1 || date.day > DaysInMonth(calendar, date.year, date.month))
         return std::nullopt;
-    return toJdn(calendar, date.year, date.month, date.day);
+    const std::int64_t jdn = toJdn(calendar, date.year, date.month, date.day);
+    if (jdn < MinJdn || jdn > MaxJdn)
+        return std::nullopt;
+    return jdn;
 }
 
 CivilDate JdnToCivil(Calendar calendar, std::int64_t jdn) {
@@ -79,8 +85,5 @@ CivilDate JdnToCivil(Calendar calendar, std::int64_t jdn) {
     const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     return {era + yoe + (month <= 2 ? 1 : 0), month, day};
 }
-
-const std::int64_t MinJdn = toJdn(Calendar::Julian, MinCivilYear, 1, 1);
-const std::int64_t MaxJdn = toJdn(Calendar::Julian, MaxCivilYear, 12, 31);
 
 } // namespace zentolk

@@ -25,7 +25,7 @@ bool IsLeapYear(Calendar calendar, std::int64_t year);
 int DaysInMonth(Calendar calendar, std::int64_t year, int month);
 
 // The Julian Day Number of a date; empty when the month or day does not exist
-// or the year lies outside MinCivilYear..MaxCivilYear.
+// or the day lies outside MinJdn..MaxJdn.
 std::optional<std::int64_t> CivilToJdn(Calendar calendar, const CivilDate& date);
 
 // The date of a day number; exact for every day number from MinJdn to MaxJdn
@@ -34,7 +34,8 @@ CivilDate JdnToCivil(Calendar calendar, std::int64_t jdn);
 
 // The days that the almanac handles: every date of the years
 // MinCivilYear..MaxCivilYear in either calendar.
-extern const std::int64_t MinJdn;
-extern const std::int64_t MaxJdn;
+// (Julian 1 January 1,000,000 B.C. astronomical and 31 December 1,000,000.)
+inline constexpr std::int64_t MinJdn = -363'528'942;
+inline constexpr std::int64_t MaxJdn = 366'971'423;
 
 } // namespace zentolk
