@@ -1,5 +1,5 @@
 // Cost of the almanac of one day and of one Calendar Round search.
-#include "Almanac.h"
+#include "AlmanacDay.h"
 
 #include <benchmark/benchmark.h>
 

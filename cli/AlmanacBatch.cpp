@@ -1,5 +1,5 @@
-#include "Almanac.h"
 #include "AlmanacCommands.h"
+#include "AlmanacDay.h"
 #include "NumberText.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "AlmanacCommands.h"
 
-#include "Almanac.h"
+#include "AlmanacDay.h"
 #include "LocalDate.h"
 #include "NumberText.h"
 #include "Options.h"

@@ -1,5 +1,6 @@
 #include "Calc.h"
 
+#include "Almanac.h"
 #include "Application.h"
 #include "Controls.h"
 #include "DayNames.h"
@@ -116,6 +117,7 @@ TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 
     CreateControls();
+    InstallAlmanacMenu(*this);
     // The window sees every key before the focused control does.
     qApp->installEventFilter(this);
     FormCreate();
@@ -274,6 +276,7 @@ void TFrmCalc::Recalculate() {
         else
             static_cast<QLabel*>(widget)->setText(QString::fromStdString(*text));
     }
+    emit ReadingsShown();
 }
 
 void TFrmCalc::ClearReadings() {
@@ -287,6 +290,7 @@ void TFrmCalc::ClearReadings() {
     LongC->clear();
     Tzolkin->clear();
     WeekD->clear();
+    emit ReadingsCleared();
 }
 
 // Month and Day wrap one beyond either end. A write here changes the text

@@ -1,6 +1,6 @@
 // The almanac: exact day numbers, Long Counts under a correlation, Haab,
 // Calendar Round, Lords of the Night and the searches.
-#include "Almanac.h"
+#include "AlmanacDay.h"
 
 #include "DayNames.h"
 #include "FixedText.h"

@@ -129,4 +129,27 @@ std::string WhyNoDay(const CalendarRoundQuery& query);
 std::int64_t NextDayCount(const CalendarRoundQuery& query, std::int64_t fromDayCount);
 std::int64_t PreviousDayCount(const CalendarRoundQuery& query, std::int64_t fromDayCount);
 
+// The day that the calculator's readings count for its field texts (their
+// own formula, which also takes days beyond a month's end); empty when the
+// readings cannot be computed.
+std::optional<std::int64_t> ReadingDayNumber(std::string_view month, std::string_view day,
+                                             std::string_view year, std::int32_t eraIndex);
+
+// The calculator's fields for a day: its Gregorian date with the year as the
+// Year field shows it (1 to 99999) and the era index (0 A.D., 1 B.C.). Empty
+// when that year does not fit the field.
+struct FieldDate {
+    int month = 1;
+    int day = 1;
+    std::int32_t year = 1;
+    std::int32_t eraIndex = 0;
+};
+inline constexpr std::int32_t MaxFieldYear = 99999;
+std::optional<FieldDate> FieldDateOf(std::int64_t jdn);
+
+// Reads "MONTH DAY YEAR [ERA]" or "MONTH/DAY/YEAR [ERA]" (ERA A.D., B.C., AD,
+// BC in any case; 1 B.C. is year 0) as a date of the calendar.
+std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calendar,
+                                          std::string& error);
+
 } // namespace zentolk

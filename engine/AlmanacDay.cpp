@@ -1,4 +1,7 @@
-#include "Almanac.h"
+#include "AlmanacDay.h"
+
+#include "DayNumber.h"
+#include "NumberText.h"
 
 #include <cctype>
 #include <charconv>
@@ -427,6 +430,88 @@ std::int64_t PreviousDayCount(const CalendarRoundQuery& query, std::int64_t from
     const Residue r = residueOf(query);
     const std::int64_t last = fromDayCount - 1;
     return last - mod(last - r.value, r.period);
+}
+
+std::optional<std::int64_t> ReadingDayNumber(std::string_view month, std::string_view day,
+                                             std::string_view year, std::int32_t eraIndex) {
+    std::int32_t m, d, y;
+    if (!ParseInteger(month, m) || !ParseInteger(day, d) || !ParseInteger(year, y))
+        return std::nullopt;
+    const std::optional<std::int32_t> astronomical = AstronomicalYear(y, eraIndex);
+    if (!astronomical)
+        return std::nullopt;
+    const std::optional<std::int32_t> jdn = DayNumber(m, d, *astronomical);
+    std::int32_t unused;
+    if (!jdn || __builtin_sub_overflow(*jdn, StartDay, &unused))
+        return std::nullopt;
+    return *jdn;
+}
+
+std::optional<FieldDate> FieldDateOf(std::int64_t jdn) {
+    const CivilDate date = JdnToCivil(Calendar::Gregorian, jdn);
+    const bool bc = date.year < 1;
+    const std::int64_t year = bc ? 1 - date.year : date.year;
+    if (year > MaxFieldYear)
+        return std::nullopt;
+    return FieldDate{date.month, date.day, static_cast<std::int32_t>(year), bc ? 1 : 0};
+}
+
+std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calendar,
+                                          std::string& error) {
+    std::vector<std::string_view> words;
+    std::string_view t = trimmed(text);
+    while (!t.empty()) {
+        std::size_t end = 0;
+        while (end < t.size() && !std::isspace(static_cast<unsigned char>(t[end])) && t[end] != '/')
+            ++end;
+        words.push_back(t.substr(0, end));
+        t = trimmed(t.substr(end < t.size() && t[end] == '/' ? end + 1 : end));
+    }
+    bool bc = false;
+    if (words.size() == 4) {
+        if (equalsIgnoringCase(words[3], "B.C.") || equalsIgnoringCase(words[3], "BC")) {
+            bc = true;
+        } else if (!equalsIgnoringCase(words[3], "A.D.") && !equalsIgnoringCase(words[3], "AD")) {
+            error = "the era must be A.D. or B.C., not " + quotedText(words[3]);
+            return std::nullopt;
+        }
+        words.pop_back();
+    }
+    if (words.size() != 3) {
+        error = "expected MONTH DAY YEAR [A.D. or B.C.], not " + quotedText(trimmed(text));
+        return std::nullopt;
+    }
+    std::int64_t parts[3];
+    static constexpr std::string_view Names[3] = {"month", "day", "year"};
+    for (int i = 0; i < 3; ++i) {
+        std::string_view word = words[i];
+        const bool negative = i == 2 && !word.empty() && word.front() == '-';
+        if (negative)
+            word.remove_prefix(1);
+        if (!parseDigits(word, parts[i])) {
+            error =
+                "the " + std::string(Names[i]) + " " + quotedText(words[i]) + " is not a number";
+            return std::nullopt;
+        }
+        if (negative)
+            parts[i] = -parts[i];
+    }
+    const std::int64_t year = bc ? 1 - parts[2] : parts[2];
+    if (year < MinCivilYear || year > MaxCivilYear) {
+        error = "the year lies outside 1,000,001 B.C. to 1,000,000 A.D.";
+        return std::nullopt;
+    }
+    if (parts[0] < 1 || parts[0] > 12) {
+        error = "the month must be 1 to 12, not " + std::to_string(parts[0]);
+        return std::nullopt;
+    }
+    const int length = DaysInMonth(calendar, year, static_cast<int>(parts[0]));
+    if (parts[1] < 1 || parts[1] > length) {
+        error = "that month has days 1 to " + std::to_string(length) + ", not " +
+                std::to_string(parts[1]);
+        return std::nullopt;
+    }
+    return CivilToJdn(calendar, {year, static_cast<int>(parts[0]), static_cast<int>(parts[1])});
 }
 
 } // namespace zentolk
