@@ -15,7 +15,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string>
 
 namespace zentolk {
@@ -378,7 +380,14 @@ TFrmAlmanac* ShowAlmanac(TFrmCalc& calc) {
     TFrmAlmanac* almanac = almanacOf(calc);
     if (almanac == nullptr) {
         almanac = new TFrmAlmanac(calc);
-        almanac->move(calc.geometry().topRight() + QPoint(12, 0));
+        // Beside the calculator where the screen has room, else over its right edge.
+        almanac->adjustSize();
+        const QRect screen = calc.screen()->availableGeometry();
+        const QRect frame = calc.frameGeometry();
+        QPoint at = frame.topRight() + QPoint(8, 0);
+        if (at.x() + almanac->width() > screen.right())
+            at.setX(std::max(screen.left(), screen.right() - almanac->width()));
+        almanac->move(at);
     }
     almanac->show();
     almanac->raise();
