@@ -87,6 +87,8 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     LordField = output("LordField", QStringLiteral("Lord of the Night"));
     Note = named(new QLabel, "Note", QStringLiteral("Note"));
     Note->setWordWrap(true);
+    Note->setMinimumHeight(3 * Note->fontMetrics().lineSpacing());
+    Note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     LongCountInput = named(new QLineEdit, "LongCountInput", QStringLiteral("Long Count to go to"));
     LongCountInput->setPlaceholderText(QStringLiteral("9.12.11.5.18"));
@@ -116,6 +118,8 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     CloseBtn = pushButton("CloseBtn", QStringLiteral("Close"));
     Status = named(new QLabel, "Status", QStringLiteral("Status"));
     Status->setWordWrap(true);
+    Status->setMinimumHeight(3 * Status->fontMetrics().lineSpacing());
+    Status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Layout: correlation, the day's values, the way back, Close.
     auto* top = new QVBoxLayout(this);
