@@ -1,7 +1,6 @@
 // The almanac: exact day numbers, Long Counts under a correlation, Haab,
 // Calendar Round, Lords of the Night and the searches.
 #include "AlmanacDay.h"
-
 #include "DayNames.h"
 #include "FixedText.h"
 
@@ -326,6 +325,65 @@ TEST(Almanac, Correlations) {
     // The Calendar Round follows the Long Count, not the day number.
     const AlmanacDay spinden = ComputeAlmanac(489384, 489384);
     EXPECT_EQ(TzolkinText(spinden.tzolkin) + " " + HaabText(spinden.haab), "4 Ahau 8 Cumku");
+}
+
+} // namespace
+} // namespace zentolk
+
+namespace zentolk {
+namespace {
+
+// Random texts built from the pieces the parsers look for: none may crash
+// (the sanitizer build checks memory), and every refusal says why.
+TEST(Almanac, ParsersSurviveRandomTexts) {
+    static const char* const Pieces[] = {"0",
+                                         "9",
+                                         "12",
+                                         "19",
+                                         "20",
+                                         "99999999999999999999",
+                                         ".",
+                                         "-",
+                                         "+",
+                                         " ",
+                                         "\t",
+                                         "/",
+                                         "Ahau",
+                                         "Kumk'u",
+                                         "Uayeb",
+                                         "4",
+                                         "\xE2\x80\x99",
+                                         "\xCA",
+                                         "\xE2\x80",
+                                         "B.C.",
+                                         "AD",
+                                         "x",
+                                         "",
+                                         "'",
+                                         "gmt",
+                                         "\0"};
+    std::mt19937_64 rng(19);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text;
+        const int count = static_cast<int>(rng() % 12);
+        for (int k = 0; k < count; ++k)
+            text += Pieces[rng() % std::size(Pieces)];
+        std::string error;
+        if (!ParseLongCount(text, error)) {
+            EXPECT_FALSE(error.empty()) << text;
+        }
+        error.clear();
+        if (!ParseCalendarRound(text, error)) {
+            EXPECT_FALSE(error.empty()) << text;
+        }
+        error.clear();
+        if (!ParseCorrelation(text, error)) {
+            EXPECT_FALSE(error.empty()) << text;
+        }
+        error.clear();
+        const std::optional<std::int64_t> jdn = ParseDateText(text, Calendar::Julian, error);
+        EXPECT_TRUE(jdn ? *jdn >= MinJdn && *jdn <= MaxJdn : !error.empty()) << text;
+    }
 }
 
 } // namespace
