@@ -1,5 +1,6 @@
 #include "Cli.h"
 
+#include "AlmanacCommands.h"
 #include "Batch.h"
 #include "FdWriter.h"
 #include "LocalDate.h"
@@ -54,6 +55,8 @@ int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out,
 } // namespace
 
 int Run(std::span<const std::string_view> args, const Streams& streams) {
+    if (!args.empty() && IsAlmanacCommand(args[0]))
+        return RunAlmanacCommand(args, streams);
     FdWriter out(streams.out, 1 << 20);
     FdWriter err(streams.err, 1 << 12);
     const ParseOutcome parsed = ParseArguments(args);

@@ -11,6 +11,7 @@ namespace zentolk::cli {
 const char* const UsageText =
     "Usage: zentolk-cli [--crlf] [--decimal-separator C] [MONTH DAY YEAR [ERA]]\n"
     "       zentolk-cli --tsv [--decimal-separator C] < dates.tsv\n"
+    "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
     "\n"
     "Prints where a day lies in the Great Cycle of the Long Count calendar.\n"
     "\n"

@@ -1,6 +1,7 @@
 #include "Calc.h"
 
 #include "Accessible.h"
+#include "Almanac.h"
 #include "Application.h"
 #include "Controls.h"
 #include "DayNames.h"
@@ -120,6 +121,7 @@ TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
 
     CreateControls();
     NameForAssistiveTechnology();
+    InstallAlmanacMenu(*this);
     // The window sees every key before the focused control does.
     qApp->installEventFilter(this);
     FormCreate();
@@ -278,6 +280,7 @@ void TFrmCalc::Recalculate() {
         else
             static_cast<QLabel*>(widget)->setText(QString::fromStdString(*text));
     }
+    emit ReadingsShown();
 }
 
 void TFrmCalc::ClearReadings() {
@@ -291,6 +294,7 @@ void TFrmCalc::ClearReadings() {
     LongC->clear();
     Tzolkin->clear();
     WeekD->clear();
+    emit ReadingsCleared();
 }
 
 // Month and Day wrap one beyond either end. A write here changes the text

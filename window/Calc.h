@@ -64,6 +64,11 @@ public:
     void CopyBtnClick();
     void ExitBtnClick();
 
+signals:
+    // For windows that follow the date: the readings were shown, or cleared.
+    void ReadingsShown();
+    void ReadingsCleared();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

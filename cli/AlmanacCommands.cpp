@@ -1,0 +1,313 @@
+#include "AlmanacCommands.h"
+
+#include "AlmanacDay.h"
+#include "LocalDate.h"
+#include "NumberText.h"
+#include "Options.h"
+
+#include <string>
+#include <vector>
+
+namespace zentolk::cli {
+
+namespace {
+const char* const AlmanacUsage =
+    "Usage: zentolk-cli almanac [MONTH DAY YEAR [ERA]] [--julian] [--correlation N|NAME] [--json]\n"
+    "       zentolk-cli almanac --tsv [--julian] [--correlation N|NAME] < dates.tsv\n"
+    "       zentolk-cli long-count TEXT [--correlation N|NAME] [--json]\n"
+    "       zentolk-cli next \"4 Ahau 8 Cumku\" [--from MONTH DAY YEAR [ERA]] [--julian]\n"
+    "                        [--previous] [--count N] [--correlation N|NAME] [--json]\n"
+    "\n"
+    "The almanac of a day: Julian Day Number, Gregorian and Julian dates, Long\n"
+    "Count, Tzolkin, Haab, Calendar Round and Lord of the Night (G9 rules the\n"
+    "start day, 0.0.0.0.0 4 Ahau 8 Cumku).\n"
+    "\n"
+    "  --julian           read dates as Julian calendar dates (default Gregorian)\n"
+    "  --correlation C    Julian Day Number of 0.0.0.0.0: a number or gmt (584283,\n"
+    "                     the default), lounsbury (584285), martinez (584281),\n"
+    "                     martin-skidmore (584286), spinden (489384), fuls (660208)\n"
+    "  --json             one JSON object per day (next: a JSON array)\n"
+    "  --tsv              batch: the four fields, then JDN, Gregorian, Julian,\n"
+    "                     Long Count, Tzolkin, Haab, Lord of the Night\n"
+    "  --from DATE        next: search from this day (default today)\n"
+    "  --previous         next: search backwards\n"
+    "  --count N          next: this many days (1 to 100000, default 1)\n"
+    "\n"
+    "Long Counts are b.k.t.u.k or p.b.k.t.u.k, days since the start day; a\n"
+    "leading '-' counts back. Years run from -1,000,000 to 1,000,000.\n";
+
+struct Request {
+    std::string_view command;
+    std::vector<std::string_view> positional;
+    std::vector<std::string_view> from;
+    bool julian = false, json = false, tsv = false, previous = false, help = false;
+    std::int64_t correlation = DefaultCorrelation;
+    std::int64_t count = 1;
+};
+
+// Reads MONTH DAY YEAR [ERA] as the calculator's fields are read.
+bool dayNumberOf(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
+                 std::string& error) {
+    if (date.size() != 3 && date.size() != 4) {
+        error = "expected MONTH DAY YEAR [ERA], got " + std::to_string(date.size()) + " argument" +
+                (date.size() == 1 ? "" : "s");
+        return false;
+    }
+    std::int32_t parts[3];
+    for (int i = 0; i < 3; ++i)
+        if (!ParseInteger(date[i], parts[i])) {
+            error = "'" + std::string(date[i]) + "' is not a valid integer value";
+            return false;
+        }
+    std::int32_t era = 0;
+    if (date.size() == 4) {
+        const std::optional<std::int32_t> parsed = ParseEra(date[3]);
+        if (!parsed) {
+            error =
+                "the era must be A.D., B.C. or an era index, not '" + std::string(date[3]) + "'";
+            return false;
+        }
+        era = *parsed;
+    }
+    const std::int64_t year = era == 1 ? 1 - std::int64_t{parts[2]} : parts[2];
+    const Calendar calendar = julian ? Calendar::Julian : Calendar::Gregorian;
+    if (year < MinCivilYear || year > MaxCivilYear) {
+        error = "the year lies outside 1,000,001 B.C. to 1,000,000 A.D. (astronomical -1,000,000 "
+                "to 1,000,000)";
+        return false;
+    }
+    const std::optional<std::int64_t> day =
+        CivilToJdn(calendar, {year, static_cast<int>(parts[0]), static_cast<int>(parts[1])});
+    if (!day) {
+        error = "month " + std::to_string(parts[0]) + ", day " + std::to_string(parts[1]) +
+                " does not exist in " + (julian ? "Julian" : "Gregorian") + " year " +
+                std::to_string(year) + " (astronomical numbering)";
+        return false;
+    }
+    jdn = *day;
+    return true;
+}
+
+std::int64_t todayJdn() {
+    const platform::LocalDate today = platform::TodayLocal();
+    return CivilToJdn(Calendar::Gregorian, {today.year, today.month, today.day}).value_or(0);
+}
+
+bool inRange(std::int64_t jdn) {
+    return jdn >= MinJdn && jdn <= MaxJdn;
+}
+
+std::string jsonDate(const CivilDate& d) {
+    return "{\"year\": " + std::to_string(d.year) + ", \"month\": " + std::to_string(d.month) +
+           ", \"day\": " + std::to_string(d.day) + "}";
+}
+
+std::string jsonObject(const AlmanacDay& a) {
+    const LongCountPlaces& p = a.longCount;
+    const int sign = p.negative ? -1 : 1;
+    std::string places;
+    for (std::int64_t v : {p.pictun * 20 + p.baktun, std::int64_t{p.katun}, std::int64_t{p.tun},
+                           std::int64_t{p.uinal}, std::int64_t{p.kin}})
+        places += (places.empty() ? "" : ", ") + std::to_string(sign * v);
+    const std::string_view name = CorrelationName(a.correlation);
+    return "{\"jdn\": " + std::to_string(a.jdn) +
+           ", \"correlation\": " + std::to_string(a.correlation) + ", \"correlation_name\": " +
+           (name.empty() ? std::string("null") : "\"" + std::string(name) + "\"") +
+           ", \"day_count\": " + std::to_string(a.dayCount) +
+           ", \"gregorian\": " + jsonDate(a.gregorian) + ", \"julian\": " + jsonDate(a.julian) +
+           ", \"long_count\": {\"text\": \"" + LongCountText(p) + "\", \"places\": [" + places +
+           "], \"pictun\": " + std::to_string(sign * p.pictun) + "}" +
+           ", \"tzolkin\": {\"number\": " + std::to_string(a.tzolkin.number) +
+           ", \"name_index\": " + std::to_string(a.tzolkin.sign) + ", \"name\": \"" +
+           std::string(TzolkinSign[a.tzolkin.sign - 1]) + "\"}" +
+           ", \"haab\": {\"day\": " + std::to_string(a.haab.day) +
+           ", \"month_index\": " + std::to_string(a.haab.month) + ", \"month\": \"" +
+           std::string(HaabMonth[a.haab.month - 1]) + "\"}" + ", \"calendar_round\": \"" +
+           TzolkinText(a.tzolkin) + " " + HaabText(a.haab) +
+           "\", \"lord_of_the_night\": " + std::to_string(a.lordOfTheNight) + "}";
+}
+
+std::string textBlock(const AlmanacDay& a) {
+    const std::string_view name = CorrelationName(a.correlation);
+    std::string out;
+    const auto line = [&out](std::string_view label, const std::string& value) {
+        out += label;
+        out.append(19 - label.size(), ' ');
+        out += value;
+        out += '\n';
+    };
+    line("Julian Day Number", std::to_string(a.jdn));
+    line("Gregorian", CivilDateText(a.gregorian) + " (" + IsoDateText(a.gregorian) + ")");
+    line("Julian", CivilDateText(a.julian) + " (" + IsoDateText(a.julian) + ")");
+    line("Long Count", LongCountText(a.longCount));
+    line("Tzolkin", TzolkinText(a.tzolkin));
+    line("Haab", HaabText(a.haab));
+    line("Calendar Round", TzolkinText(a.tzolkin) + " " + HaabText(a.haab));
+    line("Lord of the Night", "G" + std::to_string(a.lordOfTheNight));
+    line("Correlation",
+         std::to_string(a.correlation) + (name.empty() ? "" : " (" + std::string(name) + ")"));
+    return out;
+}
+
+std::string rangeError() {
+    return "the day lies outside the years -1,000,000 to 1,000,000 that the almanac covers";
+}
+
+std::string parseRequest(std::span<const std::string_view> args, Request& r) {
+    r.command = args[0];
+    bool optionsEnded = false;
+    const auto value = [&](std::size_t& i, std::string_view option, std::string_view& out) {
+        if (i + 1 >= args.size())
+            return false;
+        out = args[++i];
+        (void)option;
+        return true;
+    };
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        std::string_view v;
+        if (optionsEnded || !arg.starts_with("--")) {
+            r.positional.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--julian") {
+            r.julian = true;
+        } else if (arg == "--json") {
+            r.json = true;
+        } else if (arg == "--tsv" && r.command == "almanac") {
+            r.tsv = true;
+        } else if (arg == "--help") {
+            r.help = true;
+        } else if (arg == "--previous" && r.command == "next") {
+            r.previous = true;
+        } else if (arg == "--correlation") {
+            if (!value(i, arg, v))
+                return "--correlation needs a number or a name";
+            std::string error;
+            const std::optional<std::int64_t> c = ParseCorrelation(v, error);
+            if (!c)
+                return error;
+            r.correlation = *c;
+        } else if (arg == "--count" && r.command == "next") {
+            std::int32_t n;
+            if (!value(i, arg, v) || !ParseInteger(v, n) || n < 1 || n > 100000)
+                return "--count needs a number from 1 to 100000";
+            r.count = n;
+        } else if (arg == "--from" && r.command == "next") {
+            // The date's three or four words follow; an era is taken when it reads as one.
+            for (int k = 0; k < 3; ++k) {
+                if (!value(i, arg, v))
+                    return "--from needs MONTH DAY YEAR [ERA]";
+                r.from.push_back(v);
+            }
+            if (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
+                const std::string_view era = args[i + 1];
+                std::int32_t unused;
+                if (!ParseInteger(era, unused) && ParseEra(era))
+                    r.from.push_back(args[++i]);
+            }
+        } else {
+            return "unknown option '" + std::string(arg) + "' for " + std::string(r.command);
+        }
+    }
+    return {};
+}
+} // namespace
+
+bool IsAlmanacCommand(std::string_view first) {
+    return first == "almanac" || first == "long-count" || first == "next";
+}
+
+int RunAlmanacCommand(std::span<const std::string_view> args, const Streams& streams) {
+    FdWriter out(streams.out, 1 << 20);
+    FdWriter err(streams.err, 1 << 12);
+    Request r;
+    std::string error = parseRequest(args, r);
+    int status = 0;
+    const auto usage = [&](const std::string& why) {
+        err.write("zentolk-cli: " + why + "\n\n" + AlmanacUsage);
+        status = 2;
+    };
+    const auto fail = [&](const std::string& why) {
+        err.write("zentolk-cli: " + why + "\n");
+        status = 1;
+    };
+    const auto show = [&](const AlmanacDay& a) {
+        out.write(r.json ? jsonObject(a) + "\n" : textBlock(a));
+    };
+
+    if (!error.empty()) {
+        usage(error);
+    } else if (r.help) {
+        out.write(AlmanacUsage);
+    } else if (r.command == "almanac" && r.tsv) {
+        if (!r.positional.empty())
+            usage("almanac --tsv reads its dates from standard input, not from arguments");
+        else
+            status = RunAlmanacBatch(streams.in, out, err, r.julian, r.correlation);
+    } else if (r.command == "almanac") {
+        std::int64_t jdn = todayJdn();
+        if (!r.positional.empty() && !dayNumberOf(r.positional, r.julian, jdn, error))
+            usage(error);
+        else
+            show(ComputeAlmanac(jdn, r.correlation));
+    } else if (r.command == "long-count") {
+        std::string text;
+        for (std::string_view p : r.positional)
+            text += std::string(text.empty() ? "" : " ") + std::string(p);
+        const std::optional<std::int64_t> count =
+            r.positional.size() == 1 ? ParseLongCount(text, error) : std::nullopt;
+        if (r.positional.size() != 1)
+            usage("expected one Long Count such as 9.12.11.5.18");
+        else if (!count)
+            fail(error);
+        else if (!inRange(*count + r.correlation))
+            fail(rangeError());
+        else
+            show(ComputeAlmanac(*count + r.correlation, r.correlation));
+    } else { // next
+        std::string text;
+        for (std::string_view p : r.positional)
+            text += std::string(text.empty() ? "" : " ") + std::string(p);
+        std::int64_t from = todayJdn();
+        std::optional<CalendarRoundQuery> query;
+        if (r.positional.empty())
+            usage("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\"");
+        else if (!r.from.empty() && !dayNumberOf(r.from, r.julian, from, error))
+            usage(error);
+        else if (!(query = ParseCalendarRound(text, error)))
+            fail(error);
+        else if (const std::string why = WhyNoDay(*query); !why.empty())
+            fail(why);
+        else {
+            std::string list;
+            std::int64_t count = from - r.correlation;
+            for (std::int64_t n = 0; n < r.count; ++n) {
+                count = r.previous ? PreviousDayCount(*query, count) : NextDayCount(*query, count);
+                if (!inRange(count + r.correlation)) {
+                    fail(rangeError());
+                    break;
+                }
+                const AlmanacDay a = ComputeAlmanac(count + r.correlation, r.correlation);
+                if (r.json)
+                    list += (n == 0 ? "[\n  " : ",\n  ") + jsonObject(a);
+                else
+                    list += CivilDateText(a.gregorian) + "  " + LongCountText(a.longCount) + "  " +
+                            TzolkinText(a.tzolkin) + " " + HaabText(a.haab) + "  G" +
+                            std::to_string(a.lordOfTheNight) + "  JDN " + std::to_string(a.jdn) +
+                            "\n";
+            }
+            if (r.json)
+                list += list.empty() ? "[]\n" : "\n]\n";
+            out.write(list);
+        }
+    }
+    if (!out.flush()) {
+        err.write("zentolk-cli: cannot write the output\n");
+        status = 1;
+    }
+    err.flush();
+    return status;
+}
+
+} // namespace zentolk::cli

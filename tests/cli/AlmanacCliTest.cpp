@@ -1,0 +1,117 @@
+// The almanac subcommands of the command-line calculator, run in process.
+#include "Cli.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+std::string readAll(std::FILE* file) {
+    std::string text;
+    std::rewind(file);
+    char buffer[4096];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, file))
+        text.append(buffer, n);
+    std::fclose(file);
+    return text;
+}
+
+Result run(std::vector<std::string_view> args, const std::string& input = "") {
+    std::FILE* in = std::tmpfile();
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    std::fputs(input.c_str(), in);
+    std::fflush(in);
+    std::rewind(in);
+    const int status = zentolk::cli::Run(args, {fileno(in), fileno(out), fileno(err)});
+    std::fclose(in);
+    return {status, readAll(out), readAll(err)};
+}
+
+TEST(AlmanacCli, LabelledBlockForADate) {
+    const Result r = run({"almanac", "8", "11", "3114", "B.C."});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Julian Day Number  584283\n"
+                     "Gregorian          August 11, 3114 B.C. (-3113-08-11)\n"
+                     "Julian             September 6, 3114 B.C. (-3113-09-06)\n"
+                     "Long Count         0.0.0.0.0\n"
+                     "Tzolkin            4 Ahau\n"
+                     "Haab               8 Cumku\n"
+                     "Calendar Round     4 Ahau 8 Cumku\n"
+                     "Lord of the Night  G9\n"
+                     "Correlation        584283 (Goodman-Martinez-Thompson)\n");
+    // The same day read as a Julian date, and as a Long Count.
+    EXPECT_EQ(run({"almanac", "9", "6", "3114", "BC", "--julian"}).out, r.out);
+    EXPECT_EQ(run({"long-count", "0.0.0.0.0"}).out, r.out);
+}
+
+TEST(AlmanacCli, JsonUnderAnotherCorrelation) {
+    const Result r = run({"long-count", "9.12.11.5.18", "--correlation", "lounsbury", "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "{\"jdn\": 1970763, \"correlation\": 584285, \"correlation_name\": \"Lounsbury\", "
+              "\"day_count\": 1386478, \"gregorian\": {\"year\": 683, \"month\": 8, \"day\": 31}, "
+              "\"julian\": {\"year\": 683, \"month\": 8, \"day\": 28}, \"long_count\": {\"text\": "
+              "\"9.12.11.5.18\", \"places\": [9, 12, 11, 5, 18], \"pictun\": 0}, \"tzolkin\": "
+              "{\"number\": 6, \"name_index\": 18, \"name\": \"Edznab\"}, \"haab\": {\"day\": 11, "
+              "\"month_index\": 10, \"month\": \"Yax\"}, \"calendar_round\": \"6 Edznab 11 Yax\", "
+              "\"lord_of_the_night\": 1}\n");
+}
+
+TEST(AlmanacCli, NextAndPrevious) {
+    Result r = run({"next", "4 Ajaw 8 Kumk'u", "--from", "1", "1", "2000", "--count", "2"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "March 11, 2032 A.D.  13.0.19.9.0  4 Ahau 8 Cumku  G9  JDN 2463303\n"
+                     "February 27, 2084 A.D.  13.3.12.4.0  4 Ahau 8 Cumku  G8  JDN 2482283\n");
+    r = run({"next", "4", "Ahau", "--from", "12", "22", "2012", "AD", "--previous", "--json"});
+    EXPECT_EQ(r.out.substr(0, 15), "[\n  {\"jdn\": 245");
+    EXPECT_NE(r.out.find("\"text\": \"13.0.0.0.0\""), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.substr(r.out.size() - 4), "}\n]\n");
+}
+
+TEST(AlmanacCli, ErrorsAreClear) {
+    struct Case {
+        std::vector<std::string_view> args;
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"next", "4 Ahau 4 Cumku"}, 1, "never occurs"},
+        {{"next", "4 Ahau 8 Foo"}, 1, "'Foo' is neither"},
+        {{"long-count", "9.12.11.18.0"}, 1, "the uinal must be 0 to 17, not 18"},
+        {{"almanac", "2", "29", "2023"}, 2, "does not exist"},
+        {{"almanac", "1", "1", "1000001"}, 2, "outside"},
+        {{"almanac", "--correlation", "nope"}, 2, "'nope'"},
+        {{"almanac", "--count", "3"}, 2, "unknown option '--count'"},
+        {{"long-count", "-999.0.0.0.0.0"}, 1, "outside the years"},
+    };
+    for (const Case& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args[1];
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}
+
+TEST(AlmanacCli, TsvBatch) {
+    const Result r = run({"almanac", "--tsv", "--correlation", "584285"},
+                         "12\t21\t2012\t0\n8\t11\t3114\t1\r\n2\t30\t2000\t0\nx\t1\t1\t0\n1\t2\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "12\t21\t2012\t0\t2456283\t2012-12-21\t2012-12-08\t12.19.19.17.18\t2 Edznab\t"
+                     "1 Kankin\tG7\n"
+                     "8\t11\t3114\t1\t584283\t-3113-08-11\t-3113-09-06\t-0.0.0.0.2\t2 Edznab\t6 "
+                     "Cumku\tG7\n"
+                     "2\t30\t2000\t0\tno such day in the calendar\n"
+                     "x\t1\t1\t0\t'x' is not a valid integer value\n");
+    EXPECT_EQ(r.err, "zentolk-cli: line 5 skipped: it has 2 fields, not four (month, day, year, "
+                     "era index)\n");
+}
+
+} // namespace

@@ -1,0 +1,414 @@
+#include "Almanac.h"
+
+#include "AlmanacDay.h"
+#include "Application.h"
+#include "Calc.h"
+#include "Spin.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <string>
+
+namespace zentolk {
+
+namespace {
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+template <class Widget> Widget* named(Widget* widget, const char* name, const QString& accessible) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleName(accessible);
+    return widget;
+}
+
+QLineEdit* output(const char* name, const QString& accessible) {
+    auto* field = named(new QLineEdit, name, accessible);
+    field->setReadOnly(true);
+    return field;
+}
+
+QPushButton* pushButton(const char* name, const QString& caption) {
+    auto* b = named(new QPushButton(caption), name, QString(caption).remove(QLatin1Char('&')));
+    b->setAutoDefault(true); // Enter on a focused button presses it
+    return b;
+}
+
+// The calculator's day: what its readings count, or nothing when they cannot.
+std::optional<std::int64_t> calculatorDay(TFrmCalc& calc) {
+    return ReadingDayNumber(calc.Month->text().toStdString(), calc.Day->text().toStdString(),
+                            calc.Year->text().toStdString(), calc.ADBC->currentIndex());
+}
+
+QString dateText(const CivilDate& date) {
+    return qs(CivilDateText(date) + " (" + IsoDateText(date) + ")");
+}
+
+TFrmAlmanac* almanacOf(TFrmCalc& calc) {
+    return calc.findChild<TFrmAlmanac*>(QStringLiteral("FrmAlmanac"), Qt::FindDirectChildrenOnly);
+}
+} // namespace
+
+TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
+    : QWidget(&calc, Qt::Window), calc_(calc), correlation_(DefaultCorrelation) {
+    setObjectName(QStringLiteral("FrmAlmanac"));
+    setWindowTitle(QStringLiteral("Almanac"));
+    setAccessibleName(QStringLiteral("Almanac"));
+
+    // The correlation: a named one, or any number typed.
+    CorrelationList = named(new QComboBox, "CorrelationList", QStringLiteral("Correlation"));
+    for (const NamedCorrelation& c : NamedCorrelations)
+        CorrelationList->addItem(QString::number(c.value) + QStringLiteral("  ") +
+                                 qs(std::string(c.name)));
+    CorrelationList->addItem(QStringLiteral("Other (type the number)"));
+    CorrelationNumber = named(new QLineEdit(QString::number(DefaultCorrelation)),
+                              "CorrelationNumber", QStringLiteral("Correlation number"));
+    CorrelationNumber->setToolTip(
+        QStringLiteral("The Julian Day Number of 0.0.0.0.0 4 Ahau 8 Cumku; press Enter"));
+
+    JdnField = output("JdnField", QStringLiteral("Julian Day Number"));
+    GregorianField = output("GregorianField", QStringLiteral("Gregorian date"));
+    JulianField = output("JulianField", QStringLiteral("Julian date"));
+    LongCountField = output("LongCountField", QStringLiteral("Long Count"));
+    TzolkinField = output("TzolkinField", QStringLiteral("Tzolkin"));
+    HaabField = output("HaabField", QStringLiteral("Haab"));
+    CalendarRoundField = output("CalendarRoundField", QStringLiteral("Calendar Round"));
+    LordField = output("LordField", QStringLiteral("Lord of the Night"));
+    Note = named(new QLabel, "Note", QStringLiteral("Note"));
+    Note->setWordWrap(true);
+    Note->setMinimumHeight(3 * Note->fontMetrics().lineSpacing());
+    Note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    LongCountInput = named(new QLineEdit, "LongCountInput", QStringLiteral("Long Count to go to"));
+    LongCountInput->setPlaceholderText(QStringLiteral("9.12.11.5.18"));
+    LongCountGo = pushButton("LongCountGo", QStringLiteral("Go"));
+    LongCountGo->setAccessibleName(QStringLiteral("Go to the Long Count"));
+    JulianInput = named(new QLineEdit, "JulianInput", QStringLiteral("Julian date to go to"));
+    JulianInput->setPlaceholderText(QStringLiteral("9 6 3114 B.C."));
+    JulianGo = pushButton("JulianGo", QStringLiteral("Go"));
+    JulianGo->setAccessibleName(QStringLiteral("Go to the Julian date"));
+
+    TzolkinNumber = named(new QComboBox, "TzolkinNumber", QStringLiteral("Tzolkin number"));
+    TzolkinSignList = named(new QComboBox, "TzolkinSignList", QStringLiteral("Tzolkin day sign"));
+    HaabDayList = named(new QComboBox, "HaabDayList", QStringLiteral("Haab day"));
+    HaabMonthList = named(new QComboBox, "HaabMonthList", QStringLiteral("Haab month"));
+    for (QComboBox* list : {TzolkinNumber, TzolkinSignList, HaabDayList, HaabMonthList})
+        list->addItem(QStringLiteral("any"));
+    for (int n = 1; n <= 13; ++n)
+        TzolkinNumber->addItem(QString::number(n));
+    for (std::string_view name : TzolkinSign)
+        TzolkinSignList->addItem(qs(std::string(name)));
+    for (int d = 0; d <= 19; ++d)
+        HaabDayList->addItem(QString::number(d));
+    for (std::string_view name : HaabMonth)
+        HaabMonthList->addItem(qs(std::string(name)));
+    PreviousBtn = pushButton("PreviousBtn", QStringLiteral("&Previous"));
+    NextBtn = pushButton("NextBtn", QStringLiteral("&Next"));
+    CloseBtn = pushButton("CloseBtn", QStringLiteral("Close"));
+    Status = named(new QLabel, "Status", QStringLiteral("Status"));
+    Status->setWordWrap(true);
+    Status->setMinimumHeight(3 * Status->fontMetrics().lineSpacing());
+    Status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Layout: correlation, the day's values, the way back, Close.
+    auto* top = new QVBoxLayout(this);
+    auto* correlationRow = new QHBoxLayout;
+    auto* correlationLabel = new QLabel(QStringLiteral("C&orrelation:"));
+    correlationLabel->setBuddy(CorrelationList);
+    correlationRow->addWidget(correlationLabel);
+    correlationRow->addWidget(CorrelationList, 1);
+    correlationRow->addWidget(CorrelationNumber);
+    CorrelationNumber->setMaximumWidth(100);
+    top->addLayout(correlationRow);
+
+    auto* values =
+        named(new QGroupBox(QStringLiteral("This day")), "DayBox", QStringLiteral("This day"));
+    auto* form = new QFormLayout(values);
+    form->addRow(QStringLiteral("Julian Day Number:"), JdnField);
+    form->addRow(QStringLiteral("Gregorian:"), GregorianField);
+    form->addRow(QStringLiteral("Julian:"), JulianField);
+    form->addRow(QStringLiteral("Long Count:"), LongCountField);
+    form->addRow(QStringLiteral("Tzolkin:"), TzolkinField);
+    form->addRow(QStringLiteral("Haab:"), HaabField);
+    form->addRow(QStringLiteral("Calendar Round:"), CalendarRoundField);
+    form->addRow(QStringLiteral("Lord of the Night:"), LordField);
+    form->addRow(Note);
+    top->addWidget(values);
+
+    auto* back =
+        named(new QGroupBox(QStringLiteral("Go to a day")), "GoBox", QStringLiteral("Go to a day"));
+    auto* grid = new QGridLayout(back);
+    const auto buddyLabel = [](const QString& caption, QWidget* buddy) {
+        auto* l = new QLabel(caption);
+        l->setBuddy(buddy);
+        return l;
+    };
+    grid->addWidget(buddyLabel(QStringLiteral("&Long Count:"), LongCountInput), 0, 0);
+    grid->addWidget(LongCountInput, 0, 1, 1, 3);
+    grid->addWidget(LongCountGo, 0, 4);
+    grid->addWidget(buddyLabel(QStringLiteral("&Julian date:"), JulianInput), 1, 0);
+    grid->addWidget(JulianInput, 1, 1, 1, 3);
+    grid->addWidget(JulianGo, 1, 4);
+    grid->addWidget(buddyLabel(QStringLiteral("&Tzolkin:"), TzolkinNumber), 2, 0);
+    grid->addWidget(TzolkinNumber, 2, 1);
+    grid->addWidget(TzolkinSignList, 2, 2, 1, 2);
+    grid->addWidget(buddyLabel(QStringLiteral("H&aab:"), HaabDayList), 3, 0);
+    grid->addWidget(HaabDayList, 3, 1);
+    grid->addWidget(HaabMonthList, 3, 2, 1, 2);
+    grid->addWidget(PreviousBtn, 2, 4);
+    grid->addWidget(NextBtn, 3, 4);
+    grid->addWidget(Status, 4, 0, 1, 5);
+    top->addWidget(back);
+
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    closeRow->addWidget(CloseBtn);
+    top->addLayout(closeRow);
+
+    setTabOrder(CorrelationList, CorrelationNumber);
+    QWidget* previous = CorrelationNumber;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             JdnField, GregorianField, JulianField, LongCountField, TzolkinField, HaabField,
+             CalendarRoundField, LordField, LongCountInput, LongCountGo, JulianInput, JulianGo,
+             TzolkinNumber, TzolkinSignList, HaabDayList, HaabMonthList, PreviousBtn, NextBtn,
+             CloseBtn}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+
+    connect(CorrelationList, &QComboBox::activated, this, &TFrmAlmanac::CorrelationPicked);
+    connect(CorrelationNumber, &QLineEdit::editingFinished, this, &TFrmAlmanac::CorrelationTyped);
+    connect(LongCountInput, &QLineEdit::returnPressed, this, &TFrmAlmanac::GoToLongCount);
+    connect(LongCountGo, &QPushButton::clicked, this, &TFrmAlmanac::GoToLongCount);
+    connect(JulianInput, &QLineEdit::returnPressed, this, &TFrmAlmanac::GoToJulianDate);
+    connect(JulianGo, &QPushButton::clicked, this, &TFrmAlmanac::GoToJulianDate);
+    connect(PreviousBtn, &QPushButton::clicked, this, [this] { Search(false); });
+    connect(NextBtn, &QPushButton::clicked, this, [this] { Search(true); });
+    connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(&calc_, &TFrmCalc::ReadingsShown, this, &TFrmAlmanac::FollowCalculator);
+    connect(&calc_, &TFrmCalc::ReadingsCleared, this, &TFrmAlmanac::ClearDay);
+
+    FollowCalculator();
+}
+
+void TFrmAlmanac::FollowCalculator() {
+    detached_ = false;
+    const std::optional<std::int64_t> day = calculatorDay(calc_);
+    if (!day) {
+        ClearDay();
+        return;
+    }
+    ShowDay(*day);
+}
+
+void TFrmAlmanac::ClearDay() {
+    shown_.reset();
+    detached_ = false;
+    for (QLineEdit* field : {JdnField, GregorianField, JulianField, LongCountField, TzolkinField,
+                             HaabField, CalendarRoundField, LordField})
+        field->clear();
+    Note->setText(QStringLiteral("The calculator shows no day."));
+}
+
+void TFrmAlmanac::ShowDay(std::int64_t jdn) {
+    shown_ = jdn;
+    const AlmanacDay a = ComputeAlmanac(jdn, correlation_);
+    JdnField->setText(QString::number(a.jdn));
+    GregorianField->setText(dateText(a.gregorian));
+    JulianField->setText(dateText(a.julian));
+    LongCountField->setText(qs(LongCountText(a.longCount)));
+    TzolkinField->setText(qs(TzolkinText(a.tzolkin)));
+    HaabField->setText(qs(HaabText(a.haab)));
+    CalendarRoundField->setText(qs(TzolkinText(a.tzolkin) + " " + HaabText(a.haab)));
+    LordField->setText(QStringLiteral("G") + QString::number(a.lordOfTheNight));
+
+    QString note;
+    if (detached_)
+        note = QStringLiteral("The calculator's Year field holds five digits, so this day is "
+                              "shown here only; the calculator keeps its date.");
+    if (correlation_ != DefaultCorrelation) {
+        const AlmanacDay main = ComputeAlmanac(jdn, DefaultCorrelation);
+        if (!note.isEmpty())
+            note += QLatin1Char(' ');
+        note += QStringLiteral("The calculator counts with %1: there this day is %2 %3.")
+                    .arg(DefaultCorrelation)
+                    .arg(qs(LongCountText(main.longCount)),
+                         qs(TzolkinText(main.tzolkin) + " " + HaabText(main.haab)));
+    }
+    Note->setText(note);
+}
+
+void TFrmAlmanac::SetStatus(const QString& text) {
+    Status->setText(text);
+}
+
+void TFrmAlmanac::CorrelationPicked(int index) {
+    if (index < 0 || index >= static_cast<int>(NamedCorrelations.size())) {
+        CorrelationNumber->setFocus();
+        CorrelationNumber->selectAll();
+        return;
+    }
+    correlation_ = NamedCorrelations[static_cast<std::size_t>(index)].value;
+    CorrelationNumber->setText(QString::number(correlation_));
+    if (shown_)
+        ShowDay(*shown_);
+}
+
+void TFrmAlmanac::CorrelationTyped() {
+    std::string error;
+    const std::optional<std::int64_t> value =
+        ParseCorrelation(CorrelationNumber->text().toStdString(), error);
+    if (!value) {
+        SetStatus(qs(error));
+        return;
+    }
+    SetStatus({});
+    correlation_ = *value;
+    int index = static_cast<int>(NamedCorrelations.size()); // "Other"
+    for (std::size_t i = 0; i < NamedCorrelations.size(); ++i)
+        if (NamedCorrelations[i].value == correlation_)
+            index = static_cast<int>(i);
+    CorrelationList->setCurrentIndex(index);
+    CorrelationNumber->setText(QString::number(correlation_));
+    if (shown_)
+        ShowDay(*shown_);
+}
+
+void TFrmAlmanac::GoTo(std::int64_t jdn) {
+    const std::optional<FieldDate> fields = FieldDateOf(jdn);
+    if (!fields) {
+        detached_ = true;
+        ShowDay(jdn);
+        return;
+    }
+    // The new date goes in whole, then the calculator recalculates once, as
+    // after typing: field by field, a half-set date could raise an error box.
+    const std::pair<TSpinEdit*, int> writes[] = {
+        {calc_.Month, fields->month}, {calc_.Day, fields->day}, {calc_.Year, fields->year}};
+    for (const auto& [field, value] : writes) {
+        auto handler = std::move(field->OnChange);
+        field->OnChange = nullptr;
+        field->setText(QString::number(value));
+        field->OnChange = std::move(handler);
+    }
+    calc_.ADBC->setCurrentIndex(fields->eraIndex);
+    try {
+        calc_.Recalculate();
+    } catch (const std::exception& error) {
+        TApplication::Instance()->ShowException(error);
+    }
+}
+
+void TFrmAlmanac::GoToLongCount() {
+    std::string error;
+    const std::optional<std::int64_t> count =
+        ParseLongCount(LongCountInput->text().toStdString(), error);
+    if (!count) {
+        SetStatus(qs(error));
+        return;
+    }
+    const std::int64_t jdn = *count + correlation_;
+    if (jdn < MinJdn || jdn > MaxJdn) {
+        SetStatus(QStringLiteral("That Long Count lies outside the years -1,000,000 to "
+                                 "1,000,000."));
+        return;
+    }
+    SetStatus({});
+    GoTo(jdn);
+}
+
+void TFrmAlmanac::GoToJulianDate() {
+    std::string error;
+    const std::optional<std::int64_t> jdn =
+        ParseDateText(JulianInput->text().toStdString(), Calendar::Julian, error);
+    if (!jdn) {
+        SetStatus(qs(error));
+        return;
+    }
+    SetStatus({});
+    GoTo(*jdn);
+}
+
+void TFrmAlmanac::Search(bool forward) {
+    CalendarRoundQuery query;
+    const int number = TzolkinNumber->currentIndex(), sign = TzolkinSignList->currentIndex();
+    const int day = HaabDayList->currentIndex(), month = HaabMonthList->currentIndex();
+    if ((number == 0) != (sign == 0)) {
+        SetStatus(QStringLiteral("Pick both the Tzolkin number and day sign, or neither."));
+        return;
+    }
+    if ((day == 0) != (month == 0)) {
+        SetStatus(QStringLiteral("Pick both the Haab day and month, or neither."));
+        return;
+    }
+    if (number != 0)
+        query.tzolkin = TzolkinDay{number, sign};
+    if (month != 0) {
+        if (month == 19 && day - 1 > 4) {
+            SetStatus(QStringLiteral("Uayeb has days 0 to 4 only."));
+            return;
+        }
+        query.haab = HaabDay{day - 1, month};
+    }
+    if (const std::string why = WhyNoDay(query); !why.empty()) {
+        SetStatus(qs(why.front() == 'n' ? "Pick a Tzolkin day, a Haab day or both." : why + "."));
+        return;
+    }
+    if (!shown_) {
+        SetStatus(QStringLiteral("There is no day to search from: enter a date first."));
+        return;
+    }
+    const std::int64_t from = *shown_ - correlation_;
+    const std::int64_t jdn =
+        (forward ? NextDayCount(query, from) : PreviousDayCount(query, from)) + correlation_;
+    if (jdn < MinJdn || jdn > MaxJdn) {
+        SetStatus(QStringLiteral("No such day within the years -1,000,000 to 1,000,000."));
+        return;
+    }
+    SetStatus({});
+    GoTo(jdn);
+}
+
+TFrmAlmanac* ShowAlmanac(TFrmCalc& calc) {
+    TFrmAlmanac* almanac = almanacOf(calc);
+    if (almanac == nullptr) {
+        almanac = new TFrmAlmanac(calc);
+        // Beside the calculator where the screen has room, else over its right edge.
+        almanac->adjustSize();
+        const QRect screen = calc.screen()->availableGeometry();
+        const QRect frame = calc.frameGeometry();
+        QPoint at = frame.topRight() + QPoint(8, 0);
+        if (at.x() + almanac->width() > screen.right())
+            at.setX(std::max(screen.left(), screen.right() - almanac->width()));
+        almanac->move(at);
+    }
+    almanac->show();
+    almanac->raise();
+    almanac->activateWindow();
+    return almanac;
+}
+
+void InstallAlmanacMenu(TFrmCalc& calc) {
+    // Right-clicks on the background, its labels and group boxes come here;
+    // the fields keep their own edit menus.
+    calc.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&calc, &QWidget::customContextMenuRequested, &calc, [&calc](QPoint pos) {
+        QMenu menu(&calc);
+        menu.setObjectName(QStringLiteral("CalcMenu"));
+        menu.addAction(QStringLiteral("Almanac..."), &calc, [&calc] { ShowAlmanac(calc); });
+        menu.exec(calc.mapToGlobal(pos));
+    });
+}
+
+} // namespace zentolk

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zentolk {
+
+class TFrmCalc;
+
+// The Almanac window: the calculator's day under a chosen correlation (Julian
+// Day Number, Gregorian and Julian dates, Long Count, Tzolkin, Haab, Calendar
+// Round, Lord of the Night), and the way back: a Long Count, a Julian date or
+// a Tzolkin and/or Haab day sets the calculator's date as if typed. The
+// engine does every calculation.
+class TFrmAlmanac : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFrmAlmanac(TFrmCalc& calc);
+
+    QComboBox* CorrelationList;
+    QLineEdit* CorrelationNumber;
+    QLineEdit *JdnField, *GregorianField, *JulianField, *LongCountField, *TzolkinField, *HaabField,
+        *CalendarRoundField, *LordField;
+    QLabel* Note;
+    QLineEdit *LongCountInput, *JulianInput;
+    QPushButton *LongCountGo, *JulianGo;
+    QComboBox *TzolkinNumber, *TzolkinSignList, *HaabDayList, *HaabMonthList;
+    QPushButton *PreviousBtn, *NextBtn, *CloseBtn;
+    QLabel* Status;
+
+    // The day shown, if any.
+    std::optional<std::int64_t> ShownDay() const { return shown_; }
+    std::int64_t Correlation() const { return correlation_; }
+
+    // Follows the calculator: its readings were shown, or cleared.
+    void FollowCalculator();
+    void ClearDay();
+
+    void GoToLongCount();
+    void GoToJulianDate();
+    void Search(bool forward);
+
+private:
+    void CorrelationPicked(int index);
+    void CorrelationTyped();
+    void ShowDay(std::int64_t jdn);
+    // Sets the calculator's fields to the day, or shows it here with a note
+    // when its Year field cannot hold the year.
+    void GoTo(std::int64_t jdn);
+    void SetStatus(const QString& text);
+
+    TFrmCalc& calc_;
+    std::optional<std::int64_t> shown_;
+    bool detached_ = false; // showing a day the calculator cannot show
+    std::int64_t correlation_;
+};
+
+// Gives the calculator its context menu with "Almanac...", which opens (or
+// raises) the one Almanac window.
+void InstallAlmanacMenu(TFrmCalc& calc);
+TFrmAlmanac* ShowAlmanac(TFrmCalc& calc);
+
+} // namespace zentolk
