@@ -17,4 +17,11 @@ inline constexpr std::uint32_t kFixedFileInfoSignature = 0xFEEF04BD;
 // is cut short.
 std::optional<FixedFileVersion> ReadElfVersionNote(const std::string& path);
 
+// Whether the loader can map the file without reading past its end: a
+// regular file (links followed) holding an ELF header of this machine's
+// kind whose program headers, and every segment they load, lie within it.
+// A truncated library would otherwise fault inside the loader, and a pipe
+// at the name would block it.
+bool IsWholeElfFile(const std::string& path);
+
 } // namespace zentolk::platform
