@@ -92,8 +92,9 @@ TEST_F(PosixSystemTest, AppendingCreatesAddsLinesAndRefusesPipes) {
     EXPECT_FALSE(ReadElfVersionNote((dir / "pipe").string()));
     // Nor is a line added to another user's file, writable or not.
     const auto theirs = Write("theirs", "", fs::perms::all);
-    if (chown(theirs.c_str(), geteuid() + 1, getegid()) == 0)
+    if (chown(theirs.c_str(), geteuid() + 1, getegid()) == 0) {
         EXPECT_FALSE(system.AppendLine(theirs, "line"));
+    }
     EXPECT_EQ(Read(theirs), "");
 }
 
