@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <dlfcn.h>
@@ -266,6 +267,11 @@ bool PosixSystem::ShellOpen(const std::string& file, const std::string& paramete
     // Not waited for by the caller; reaped in the background so it leaves no zombie.
     std::thread([child] { waitpid(child, nullptr, 0); }).detach();
     return true;
+}
+
+void PosixSystem::WarnOnConsole(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fflush(stderr);
 }
 
 std::uint32_t PosixSystem::LocaleId() {
