@@ -130,7 +130,8 @@ bool IsWholeWithClass(const File& file, Elf64_Half machine) {
     const std::uint64_t size = file.Size();
     Ehdr header;
     if (!file.ReadAt(0, &header, sizeof header) || header.e_machine != machine ||
-        header.e_type != ET_DYN || header.e_phentsize != sizeof(Phdr) || header.e_phnum == 0 ||
+        (header.e_type != ET_DYN && header.e_type != ET_EXEC) ||
+        header.e_phentsize != sizeof(Phdr) || header.e_phnum == 0 ||
         header.e_phnum > kMaxProgramHeaders ||
         !Within(header.e_phoff, std::uint64_t(header.e_phnum) * sizeof(Phdr), size))
         return false;
@@ -171,6 +172,9 @@ bool IsWholeElfFile(const std::string& path) {
 }
 
 std::optional<FixedFileVersion> ReadElfVersionNote(const std::string& path) {
+    // A library the loader would refuse is no viewer, whatever its note says.
+    if (!IsWholeElfFile(path))
+        return std::nullopt;
     const File file(path);
     if (!file.IsOpen())
         return std::nullopt;
