@@ -112,7 +112,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("Zentolk.chm"));
-        const int cases = Setting("ZENTOLK_FUZZ_CASES", 300);
+        const int cases = Setting("ZENTOLK_FUZZ_CASES", 200);
         Mutator mutator(source.readAll(), std::uint32_t(Setting("ZENTOLK_FUZZ_SEED", 1)));
         for (int round = 0; round < cases; ++round) {
             const QByteArray bytes = mutator.Next();
