@@ -20,9 +20,13 @@ void DetectModuleValues() {
     values.ModulePath = system.ModulePath();
     values.ModuleDir = WithoutTrailingSeparators(DirectoryPart(values.ModulePath));
     values.ModuleName = FileNamePart(values.ModulePath);
+    // Started by name through the search path, the command line holds no
+    // folder: the program's own stands in.
     const auto arguments = system.Arguments();
-    values.RunDir =
-        arguments.empty() ? std::string() : WithoutTrailingSeparators(DirectoryPart(arguments[0]));
+    const std::string started = arguments.empty() ? std::string() : arguments[0];
+    values.RunDir = started.find(kPathSeparator) != std::string::npos
+                        ? WithoutTrailingSeparators(DirectoryPart(started))
+                        : values.ModuleDir;
 }
 
 void DetectVersionValues() {

@@ -42,11 +42,14 @@ void TDLogFile::WriteBanner() noexcept {
         const std::uint32_t primaryLanguage = languageId & 0x3FF;
         const std::uint32_t subLanguage = languageId >> 10;
         const auto arguments = system.Arguments();
-        const std::string program = arguments.empty() ? std::string() : arguments[0];
+        const auto& env = Environment();
+        // The full path, however the program was started.
+        const std::string program = !env.ModulePath.empty() ? env.ModulePath
+                                    : arguments.empty()     ? std::string()
+                                                            : arguments[0];
         std::string parameters;
         for (std::size_t i = 1; i < arguments.size(); ++i)
             parameters += (i > 1 ? " | " : "") + arguments[i];
-        const auto& env = Environment();
         const std::string tab(1, kTab);
 
         AppendLogLine("=");

@@ -84,7 +84,10 @@ void TDLogFile::Append(std::string line) noexcept {
             line.erase(0, 1);
         else if (stampTimes_)
             line.insert(0, system.Now().longTime + "   ");
-        system.AppendLine(logPath_, line);
+        if (!system.AppendLine(logPath_, line) && !failureTold_) {
+            failureTold_ = true;
+            system.WarnOnConsole("The diagnostics log " + logPath_ + " cannot be written.");
+        }
     } catch (...) {
     }
 }

@@ -56,6 +56,7 @@ private:
     bool stampTimes_;
     bool wantHeader_;
     bool keepOldLog_;
+    bool failureTold_ = false;
 };
 
 } // namespace zentolk::help

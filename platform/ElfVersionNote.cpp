@@ -1,6 +1,7 @@
 #include "ElfVersionNote.h"
 
 #include <bit>
+#include <cstddef>
 #include <cstring>
 #include <elf.h>
 #include <fcntl.h>
@@ -35,6 +36,10 @@ public:
     File& operator=(const File&) = delete;
 
     bool IsOpen() const { return fd_ >= 0; }
+    std::uint64_t Size() const {
+        struct stat info {};
+        return fd_ >= 0 && fstat(fd_, &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+    }
 
     // Reads exactly size bytes at offset; false when the file is shorter.
     bool ReadAt(std::uint64_t offset, void* buffer, std::size_t size) const {
@@ -115,9 +120,61 @@ std::optional<FixedFileVersion> ReadWithClass(const File& file) {
     return std::nullopt;
 }
 
+// A range of `size` bytes at `offset` inside a file of `fileSize` bytes.
+bool Within(std::uint64_t offset, std::uint64_t size, std::uint64_t fileSize) {
+    return offset <= fileSize && size <= fileSize - offset;
+}
+
+template <typename Ehdr, typename Phdr>
+bool IsWholeWithClass(const File& file, Elf64_Half machine) {
+    const std::uint64_t size = file.Size();
+    Ehdr header;
+    if (!file.ReadAt(0, &header, sizeof header) || header.e_machine != machine ||
+        (header.e_type != ET_DYN && header.e_type != ET_EXEC) ||
+        header.e_phentsize != sizeof(Phdr) || header.e_phnum == 0 ||
+        header.e_phnum > kMaxProgramHeaders ||
+        !Within(header.e_phoff, std::uint64_t(header.e_phnum) * sizeof(Phdr), size))
+        return false;
+    for (std::size_t i = 0; i < header.e_phnum; ++i) {
+        Phdr program;
+        if (!file.ReadAt(header.e_phoff + i * sizeof(Phdr), &program, sizeof program))
+            return false;
+        if (program.p_type == PT_LOAD && !Within(program.p_offset, program.p_filesz, size))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
+bool IsWholeElfFile(const std::string& path) {
+    const File file(path);
+    unsigned char ident[EI_NIDENT];
+    if (!file.IsOpen() || !file.ReadAt(0, ident, sizeof ident) ||
+        std::memcmp(ident, ELFMAG, SELFMAG) != 0)
+        return false;
+    const unsigned char nativeOrder =
+        std::endian::native == std::endian::little ? ELFDATA2LSB : ELFDATA2MSB;
+    if (ident[EI_DATA] != nativeOrder)
+        return false;
+    // Only a library built for this machine can be loaded at all; the own
+    // program's header says which that is.
+    Elf64_Half machine = 0;
+    const File self("/proc/self/exe");
+    if (!self.ReadAt(offsetof(Elf64_Ehdr, e_machine), &machine, sizeof machine))
+        return false;
+    static_assert(offsetof(Elf64_Ehdr, e_machine) == offsetof(Elf32_Ehdr, e_machine));
+    if (ident[EI_CLASS] == ELFCLASS64 && sizeof(void*) == 8)
+        return IsWholeWithClass<Elf64_Ehdr, Elf64_Phdr>(file, machine);
+    if (ident[EI_CLASS] == ELFCLASS32 && sizeof(void*) == 4)
+        return IsWholeWithClass<Elf32_Ehdr, Elf32_Phdr>(file, machine);
+    return false;
+}
+
 std::optional<FixedFileVersion> ReadElfVersionNote(const std::string& path) {
+    // A library the loader would refuse is no viewer, whatever its note says.
+    if (!IsWholeElfFile(path))
+        return std::nullopt;
     const File file(path);
     if (!file.IsOpen())
         return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <dlfcn.h>
@@ -132,7 +133,15 @@ std::string PosixSystem::WindowsDirectory() {
     return (std::filesystem::path(moduleDir).parent_path() / "share" / "zentolk").string();
 }
 
+// The user's own runtime folder first: a shared temporary folder lets other
+// users take the names the program would use.
 std::string PosixSystem::TemporaryDirectory() {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        runtime != nullptr && *runtime != '\0') {
+        struct stat info {};
+        if (stat(runtime, &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == geteuid())
+            return runtime;
+    }
     const char* variable = std::getenv("TMPDIR");
     const std::string candidate =
         variable != nullptr && *variable != '\0' ? std::string(variable) : "/tmp";
@@ -185,8 +194,9 @@ bool PosixSystem::AppendLine(const std::string& path, const std::string& text) {
                         O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
+    // Never add to a file someone else owns, even one they let us write.
     struct stat info {};
-    bool written = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    bool written = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == geteuid();
     const std::string line = text + '\n';
     std::size_t done = 0;
     while (written && done < line.size()) {
@@ -201,10 +211,32 @@ bool PosixSystem::AppendLine(const std::string& path, const std::string& text) {
     return close(fd) == 0 && written;
 }
 
-// This code is linked into the program itself, so a bare name is searched in
-// the program's run path (its own folder and its private library folder).
+// A bare name is looked for where the loader would look first, the program's
+// run path (its own folder, then its private library folder), so that the
+// file found there can be checked before the loader maps it; found nowhere
+// there, the system's own library folders are searched. The check and the
+// load are two steps: whoever can swap the file between them can write the
+// program's own folders anyway.
 void* PosixSystem::LoadLibrary(const std::string& nameOrPath) {
-    return dlopen(nameOrPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string path = nameOrPath;
+    if (path.find('/') == std::string::npos) {
+        const std::filesystem::path moduleDir = ModuleDirectory(ModulePath());
+        std::string found;
+        for (const auto& folder : {moduleDir, moduleDir.parent_path() / "lib" / "zentolk"}) {
+            const std::string candidate = (folder / nameOrPath).string();
+            struct stat info {};
+            if (!moduleDir.empty() && lstat(candidate.c_str(), &info) == 0) {
+                found = candidate;
+                break;
+            }
+        }
+        if (found.empty())
+            return dlopen(nameOrPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+        path = found;
+    }
+    if (!IsWholeElfFile(path))
+        return nullptr;
+    return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 
 void* PosixSystem::FindSymbol(void* library, const std::string& name) {
@@ -235,6 +267,11 @@ bool PosixSystem::ShellOpen(const std::string& file, const std::string& paramete
     // Not waited for by the caller; reaped in the background so it leaves no zombie.
     std::thread([child] { waitpid(child, nullptr, 0); }).detach();
     return true;
+}
+
+void PosixSystem::WarnOnConsole(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fflush(stderr);
 }
 
 std::uint32_t PosixSystem::LocaleId() {

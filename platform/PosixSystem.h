@@ -36,6 +36,7 @@ public:
 
     std::uint32_t LocaleId() override;
     LocalClockText Now() override;
+    void WarnOnConsole(const std::string& text) override;
     OperatingSystemInfo OperatingSystem() override;
 
 private:

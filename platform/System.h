@@ -76,6 +76,8 @@ public:
     // Appends the text and a line end to the file, creating it when missing,
     // then flushes and closes it. Refuses to write through a symbolic link.
     virtual bool AppendLine(const std::string& path, const std::string& text) = 0;
+    // Tells the user something on standard error, one line.
+    virtual void WarnOnConsole(const std::string& text) = 0;
 
     // Loads a shared library by bare name (searched like the program's own
     // libraries) or by path; null when it cannot be loaded.

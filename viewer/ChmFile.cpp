@@ -1,22 +1,27 @@
 #include "ChmFile.h"
 
+#include "DecoderProcess.h"
+#include "Location.h"
+#include "decoder/Protocol.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
-#include <chm_lib.h>
 
 namespace zentolk::viewer {
 
 namespace {
-// A damaged directory can claim any length; nothing in a help file is this big.
-constexpr LONGUINT64 kLargestObject = 64u * 1024u * 1024u;
+// Starts of the helper for one file: the first, and after crashes.
+constexpr int kStarts = 3;
+// Longer paths are never in a help file (the decoder's own limit is 512).
+constexpr qsizetype kLongestPath = 512;
 
-bool Resolve(::chmFile* handle, const QString& path, chmUnitInfo& unit) {
-    const QByteArray name = path.toUtf8();
-    if (name.size() >= CHM_MAX_PATHLEN)
-        return false;
-    return chm_resolve_object(handle, name.constData(), &unit) == CHM_RESOLVE_SUCCESS;
+QString& DecoderOverride() {
+    static QString program;
+    return program;
 }
 
 std::uint32_t Dword(const QByteArray& bytes, qsizetype at) {
@@ -58,12 +63,19 @@ QString DecodeHtml(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
 }
 
+void ChmFile::SetDecoderProgram(const QString& program) {
+    DecoderOverride() = program;
+}
+
+QString ChmFile::DecoderProgram() {
+    if (!DecoderOverride().isEmpty())
+        return DecoderOverride();
+    return QFileInfo(OwnLibraryPath()).absoluteDir().filePath(QStringLiteral("zentolk-chmread"));
+}
+
 std::unique_ptr<ChmFile> ChmFile::Open(const QString& path) {
-    ::chmFile* handle = chm_open(QFile::encodeName(path).constData());
-    if (handle == nullptr)
-        return nullptr;
-    std::unique_ptr<ChmFile> file(new ChmFile(handle));
-    if (!file->ReadSystemRecord())
+    std::unique_ptr<ChmFile> file(new ChmFile(QFileInfo(path).absoluteFilePath()));
+    if (!file->Start() || !file->ReadSystemRecord())
         return nullptr;
     if (file->contentsFile_.isEmpty())
         file->contentsFile_ = file->FindByExtension(".hhc");
@@ -72,27 +84,63 @@ std::unique_ptr<ChmFile> ChmFile::Open(const QString& path) {
     return file;
 }
 
-ChmFile::~ChmFile() {
-    chm_close(handle_);
+ChmFile::ChmFile(const QString& path) : path_(path), startsLeft_(kStarts) {}
+
+ChmFile::~ChmFile() = default;
+
+bool ChmFile::Start() const {
+    if (startsLeft_ <= 0)
+        return false;
+    --startsLeft_;
+    decoder_ = std::make_unique<DecoderProcess>(
+        DecoderProgram().toStdString(),
+        std::vector<std::string>{QFile::encodeName(path_).toStdString()}, DecoderLimits{});
+    if (decoder_->Ask(decoder::kOpen, {}).outcome == DecoderProcess::Outcome::Yes)
+        return true;
+    startsLeft_ = 0;
+    decoder_.reset();
+    return false;
+}
+
+bool ChmFile::Failed() const {
+    return (!decoder_ || !decoder_->Running()) && startsLeft_ <= 0;
+}
+
+std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* missing) const {
+    if (missing != nullptr)
+        *missing = false;
+    const QByteArray name = path.toUtf8();
+    if (name.size() > kLongestPath || name.contains('\0')) {
+        if (missing != nullptr)
+            *missing = true;
+        return std::nullopt;
+    }
+    if (!decoder_ || !decoder_->Running()) {
+        // A helper stopped for taking too long is not given another go: the
+        // program waits on each answer.
+        if ((decoder_ && decoder_->TimedOut()) || !Start()) {
+            startsLeft_ = 0;
+            return std::nullopt;
+        }
+    }
+    DecoderProcess::Answer answer =
+        decoder_->Ask(kind, std::string_view(name.constData(), name.size()));
+    if (answer.outcome == DecoderProcess::Outcome::No && missing != nullptr)
+        *missing = true;
+    if (answer.outcome != DecoderProcess::Outcome::Yes)
+        return std::nullopt;
+    return std::move(answer.data);
 }
 
 bool ChmFile::Contains(const QString& path) const {
-    chmUnitInfo unit{};
-    return Resolve(handle_, path, unit);
+    return Ask(decoder::kContains, path, nullptr).has_value();
 }
 
-std::optional<QByteArray> ChmFile::Read(const QString& path) const {
-    chmUnitInfo unit{};
-    if (!Resolve(handle_, path, unit) || unit.length > kLargestObject)
+std::optional<QByteArray> ChmFile::Read(const QString& path, bool* missing) const {
+    const std::optional<std::string> bytes = Ask(decoder::kRead, path, missing);
+    if (!bytes || bytes->size() > decoder::kLargestObject)
         return std::nullopt;
-    QByteArray bytes(qsizetype(unit.length), '\0');
-    if (unit.length == 0)
-        return bytes;
-    const LONGINT64 got = chm_retrieve_object(
-        handle_, &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0, LONGINT64(unit.length));
-    if (got != LONGINT64(unit.length))
-        return std::nullopt;
-    return bytes;
+    return QByteArray(bytes->data(), qsizetype(bytes->size()));
 }
 
 // Records of four-byte version, then code, length and data: 0 names the
@@ -129,22 +177,11 @@ bool ChmFile::ReadSystemRecord() {
 }
 
 QString ChmFile::FindByExtension(const char* extension) const {
-    struct Search {
-        QByteArray extension;
-        QString found;
-    } search{QByteArray(extension), {}};
-    chm_enumerate_dir(
-        handle_, "/", CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES,
-        [](::chmFile*, chmUnitInfo* unit, void* context) {
-            auto* s = static_cast<Search*>(context);
-            if (QByteArray(unit->path).toLower().endsWith(s->extension)) {
-                s->found = QString::fromUtf8(unit->path);
-                return CHM_ENUMERATOR_SUCCESS;
-            }
-            return CHM_ENUMERATOR_CONTINUE;
-        },
-        &search);
-    return search.found;
+    const std::optional<std::string> found =
+        Ask(decoder::kFind, QString::fromLatin1(extension), nullptr);
+    if (!found || qsizetype(found->size()) > kLongestPath)
+        return {};
+    return QString::fromUtf8(found->data(), qsizetype(found->size()));
 }
 
 // The map holds pairs of context number and offset into the strings, where

@@ -6,26 +6,35 @@
 #include <memory>
 #include <optional>
 
-struct chmFile;
-
 namespace zentolk::viewer {
 
+class DecoderProcess;
+
 // One compiled help file, opened for reading. Paths inside it are written
-// "/page.htm" and compared without regard to letter case. A damaged file never
-// makes a lookup fail harder than "not there" or "cannot be read".
+// "/page.htm" and compared without regard to letter case. The file is decoded
+// by a helper process (zentolk-chmread, beside this code's library), so a
+// damaged or crafted file never makes a lookup fail harder than "not there"
+// or "cannot be read". A helper that crashes is started again for the next
+// lookup, a few times; one that hangs ends the reading of the file.
 class ChmFile {
 public:
     // Null when the file cannot be opened or lacks the system record every
     // compiled help file carries.
     static std::unique_ptr<ChmFile> Open(const QString& path);
+    // The helper program; by default the one beside this code's library.
+    static void SetDecoderProgram(const QString& program);
+    static QString DecoderProgram();
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;
     ChmFile& operator=(const ChmFile&) = delete;
 
     // `path` names an object, never with a "#part" after it.
     bool Contains(const QString& path) const;
-    // The whole object, or nothing when it is missing or cannot be read whole.
-    std::optional<QByteArray> Read(const QString& path) const;
+    // The whole object, or nothing when it is missing (then `missing` is set)
+    // or cannot be read whole.
+    std::optional<QByteArray> Read(const QString& path, bool* missing = nullptr) const;
+    // Whether reading has been given up on: everything now "cannot be read".
+    bool Failed() const;
 
     // From the system record; empty when the file does not say.
     QString DefaultTopic() const { return defaultTopic_; }
@@ -38,11 +47,16 @@ public:
     std::optional<QString> TopicForContext(std::uint32_t context) const;
 
 private:
-    explicit ChmFile(::chmFile* handle) : handle_(handle) {}
+    explicit ChmFile(const QString& path);
+    bool Start() const;
+    // Null when there is no answer to be had.
+    std::optional<std::string> Ask(char kind, const QString& path, bool* missing) const;
     bool ReadSystemRecord();
     QString FindByExtension(const char* extension) const;
 
-    ::chmFile* handle_;
+    QString path_;
+    mutable std::unique_ptr<DecoderProcess> decoder_;
+    mutable int startsLeft_ = 0;
     QString defaultTopic_;
     QString title_;
     QString contentsFile_;

@@ -45,17 +45,15 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
         return {};
     const QString path = url.path();
     const bool page = type == QTextDocument::HtmlResource;
-    if (!file_->Contains(path)) {
-        if (!page)
-            return {};
-        return NoticePage(
-            tr("Page not found"),
-            tr("The page \"%1\" is not in the help file \"%2\".").arg(path.mid(1), displayName_));
-    }
-    const std::optional<QByteArray> bytes = file_->Read(path);
+    bool missing = false;
+    const std::optional<QByteArray> bytes = file_->Read(path, &missing);
     if (!bytes) {
         if (!page)
             return {};
+        if (missing)
+            return NoticePage(tr("Page not found"),
+                              tr("The page \"%1\" is not in the help file \"%2\".")
+                                  .arg(path.mid(1), displayName_));
         return NoticePage(tr("Help cannot be shown"),
                           tr("The help file \"%1\" cannot be read. It may be damaged or "
                              "incomplete.")

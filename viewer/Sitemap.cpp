@@ -3,10 +3,14 @@
 #include "ChmFile.h"
 
 #include <QHash>
+#include <QStringView>
+#include <algorithm>
 
 namespace zentolk::viewer {
 
 namespace {
+constexpr qsizetype kLongestEntity = 9; // "#x10FFFF" and the names below fit
+
 QString DecodeEntities(const QString& text) {
     static const QHash<QString, QChar> named = {
         {QStringLiteral("amp"), u'&'},   {QStringLiteral("lt"), u'<'},
@@ -15,12 +19,15 @@ QString DecodeEntities(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype semi = text.indexOf(QLatin1Char(';'), i);
-        if (text[i] != u'&' || semi < 0 || semi - i > 10) {
+        // Only the few characters an entity can span are searched, so a long
+        // text without ';' is read once, not once per character.
+        const qsizetype semi =
+            text[i] == u'&' ? QStringView(text).mid(i, kLongestEntity + 2).indexOf(u';') : -1;
+        if (semi < 0) {
             out += text[i];
             continue;
         }
-        const QString entity = text.mid(i + 1, semi - i - 1);
+        const QString entity = text.mid(i + 1, semi - 1);
         bool ok = false;
         char32_t code = 0;
         if (entity.startsWith(QLatin1String("#x"), Qt::CaseInsensitive))
@@ -29,10 +36,10 @@ QString DecodeEntities(const QString& text) {
             code = entity.mid(1).toUInt(&ok, 10);
         if (ok && code > 0 && code <= 0x10FFFF) {
             out += QString::fromUcs4(&code, 1);
-            i = semi;
+            i += semi;
         } else if (const auto found = named.constFind(entity.toLower()); found != named.cend()) {
             out += *found;
-            i = semi;
+            i += semi;
         } else {
             out += text[i];
         }
@@ -103,7 +110,7 @@ Tag ReadTag(const QString& text, qsizetype& at) {
 } // namespace
 
 std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes) {
-    const QString text = DecodeHtml(bytes);
+    const QString text = DecodeHtml(bytes.left(kLargestSitemap));
     std::vector<SitemapEntry> entries;
     int depth = 0;
     bool inObject = false;
@@ -126,7 +133,7 @@ std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes) {
         } else if (tag.name == QLatin1String("object")) {
             inObject = tag.attributes.value(QStringLiteral("type"))
                            .compare(QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0;
-            entry = SitemapEntry{{}, {}, std::max(0, depth - 1)};
+            entry = SitemapEntry{{}, {}, std::clamp(depth - 1, 0, kDeepestEntry)};
         } else if (tag.name == QLatin1String("param") && inObject) {
             const QString name = tag.attributes.value(QStringLiteral("name")).toLower();
             const QString value = tag.attributes.value(QStringLiteral("value")).trimmed();
@@ -139,6 +146,8 @@ std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes) {
             inObject = false;
             if (!entry.name.isEmpty())
                 entries.push_back(entry);
+            if (entries.size() >= kMostEntries)
+                break;
         }
     }
     return entries;

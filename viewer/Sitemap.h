@@ -17,9 +17,15 @@ struct SitemapEntry {
     bool operator==(const SitemapEntry&) const = default;
 };
 
+// What is read of a contents or index file: its first bytes, its first
+// entries, and entries nested deeper hang at the deepest level.
+inline constexpr qsizetype kLargestSitemap = 8 * 1024 * 1024;
+inline constexpr std::size_t kMostEntries = 50000;
+inline constexpr int kDeepestEntry = 31;
+
 // Reads the nested lists of sitemap objects that contents and index files
-// are made of. Tolerant: unknown tags are skipped and unclosed lists end
-// with the text.
+// are made of, in time proportional to their length. Tolerant: unknown tags
+// are skipped and unclosed lists end with the text.
 std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes);
 
 } // namespace zentolk::viewer

@@ -136,7 +136,7 @@ TEST(Detection, ModuleValuesAndViewerVersion) {
     fake.arguments = {"zentolk"};
     DetectModuleValues();
     DetectVersionValues();
-    EXPECT_EQ(env.RunDir, "");
+    EXPECT_EQ(env.RunDir, "/opt/zentolk/bin");
     EXPECT_FALSE(env.hhInstalled);
     EXPECT_EQ(env.hhVerStr, "");
     EXPECT_EQ(env.hhFriendlyVerStr, "");

@@ -230,6 +230,26 @@ TEST(LogFile, UnwritableLinesAreDroppedAndLaterLinesTryAgain) {
     fake.files["/tmp/t.log"].readOnly = false;
     log.AppendLogLine("three");
     EXPECT_EQ(fake.Lines("/tmp/t.log"), (std::vector<std::string>{"one", "three"}));
+    // The user hears of it once, on the console.
+    fake.files["/tmp/t.log"].readOnly = true;
+    log.AppendLogLine("four");
+    log.AppendLogLine("five");
+    EXPECT_EQ(fake.console,
+              std::vector<std::string>{"The diagnostics log /tmp/t.log cannot be written."});
+}
+
+// Started by name through the search path, the command line holds no folder.
+TEST(LogFile, HeaderNamesTheProgramByItsFullPath) {
+    FakeSystem fake;
+    fake.AddVersionedFile("/opt/zentolk/bin/zentolk", 3, 2, 0, 0);
+    fake.arguments = {"zentolk"};
+    KitRun run(fake, {"-debug"});
+    const auto lines = fake.Lines(kModuleLog);
+    ASSERT_EQ(lines.size(), 27u);
+    EXPECT_EQ(lines[9], "EXE Path =          \t/opt/zentolk/bin/zentolk");
+    EXPECT_EQ(lines[10], "EXE Version =       \t3.2.0.0");
+    EXPECT_EQ(lines[13], "_RunDir =           \t/opt/zentolk/bin");
+    EXPECT_TRUE(fake.console.empty());
 }
 
 TEST(Trace, LinesOnlyWithTheSwitchAndBoxesAlways) {

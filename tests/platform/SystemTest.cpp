@@ -2,6 +2,7 @@
 #include "LocaleId.h"
 #include "PosixSystem.h"
 
+#include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -89,6 +90,12 @@ TEST_F(PosixSystemTest, AppendingCreatesAddsLinesAndRefusesPipes) {
     ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
     EXPECT_FALSE(system.AppendLine((dir / "pipe").string(), "line"));
     EXPECT_FALSE(ReadElfVersionNote((dir / "pipe").string()));
+    // Nor is a line added to another user's file, writable or not.
+    const auto theirs = Write("theirs", "", fs::perms::all);
+    if (chown(theirs.c_str(), geteuid() + 1, getegid()) == 0) {
+        EXPECT_FALSE(system.AppendLine(theirs, "line"));
+    }
+    EXPECT_EQ(Read(theirs), "");
 }
 
 TEST_F(PosixSystemTest, ClearingAttributesMakesAReadOnlyFileWritable) {
@@ -101,7 +108,16 @@ TEST_F(PosixSystemTest, ClearingAttributesMakesAReadOnlyFileWritable) {
 TEST_F(PosixSystemTest, TemporaryFolderFallsBackToTheRoot) {
     const char* saved = std::getenv("TMPDIR");
     const std::string keep = saved != nullptr ? saved : "";
+    const char* savedRuntime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string keepRuntime = savedRuntime != nullptr ? savedRuntime : "";
+    // The user's runtime folder comes first, when it is a folder of theirs.
+    fs::create_directory(dir / "run");
+    setenv("XDG_RUNTIME_DIR", (dir / "run").c_str(), 1);
+    EXPECT_EQ(system.TemporaryDirectory(), (dir / "run").string());
+    setenv("XDG_RUNTIME_DIR", "/", 1);
     setenv("TMPDIR", dir.c_str(), 1);
+    EXPECT_EQ(system.TemporaryDirectory(), getuid() == 0 ? "/" : dir.string());
+    unsetenv("XDG_RUNTIME_DIR");
     EXPECT_EQ(system.TemporaryDirectory(), dir.string());
     setenv("TMPDIR", (dir / "gone").c_str(), 1);
     EXPECT_EQ(system.TemporaryDirectory(), "/");
@@ -109,6 +125,36 @@ TEST_F(PosixSystemTest, TemporaryFolderFallsBackToTheRoot) {
     EXPECT_EQ(system.TemporaryDirectory(), fs::is_directory("/tmp") ? "/tmp" : "/");
     if (saved != nullptr)
         setenv("TMPDIR", keep.c_str(), 1);
+    if (savedRuntime != nullptr)
+        setenv("XDG_RUNTIME_DIR", keepRuntime.c_str(), 1);
+}
+
+// A library file the loader would fault on or wait for is refused before
+// it is loaded; a whole one, also through a link, is loaded.
+TEST_F(PosixSystemTest, OnlyWholeLibrariesAreLoaded) {
+    Dl_info info{};
+    ASSERT_NE(dladdr(reinterpret_cast<void*>(&dladdr), &info), 0);
+    const std::string library = info.dli_fname;
+    const auto size = fs::file_size(library);
+    const auto whole = (dir / "whole.so").string();
+    fs::copy_file(library, whole);
+    fs::create_symlink(whole, dir / "link.so");
+    EXPECT_TRUE(IsWholeElfFile(whole));
+    EXPECT_TRUE(IsWholeElfFile((dir / "link.so").string()));
+    for (const std::uintmax_t cut : {std::uintmax_t(0), std::uintmax_t(16), std::uintmax_t(100),
+                                     std::uintmax_t(1000), size / 2}) {
+        const auto cutShort = (dir / ("cut" + std::to_string(cut) + ".so")).string();
+        fs::copy_file(library, cutShort);
+        fs::resize_file(cutShort, cut);
+        EXPECT_FALSE(IsWholeElfFile(cutShort)) << cut;
+        EXPECT_EQ(system.LoadLibrary(cutShort), nullptr) << cut;
+    }
+    ASSERT_EQ(mkfifo((dir / "pipe.so").c_str(), 0600), 0);
+    for (const std::string& path : {(dir / "pipe.so").string(), dir.string(),
+                                    std::string("/dev/zero"), (dir / "missing.so").string()}) {
+        EXPECT_FALSE(IsWholeElfFile(path)) << path;
+        EXPECT_EQ(system.LoadLibrary(path), nullptr) << path;
+    }
 }
 
 TEST_F(PosixSystemTest, ProgramAndCommandLine) {

@@ -112,6 +112,7 @@ public:
 
     std::uint32_t LocaleId() override { return localeId; }
     platform::LocalClockText Now() override { return clock; }
+    void WarnOnConsole(const std::string& text) override { console.push_back(text); }
     platform::OperatingSystemInfo OperatingSystem() override { return os; }
 
     // A file carrying a version note of a.b.c.d.
@@ -152,6 +153,7 @@ public:
     std::map<std::string, void*> libraries; // loadable names and paths
     std::map<std::pair<void*, std::string>, void*> symbols;
     std::vector<std::string> loadAttempts;
+    std::vector<std::string> console;
     std::vector<void*> freed;
     std::vector<std::string> shellOpened;
     int shellOpenError = 0; // an errno value: every shell open fails with it

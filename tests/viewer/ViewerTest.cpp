@@ -4,6 +4,7 @@
 #include "Viewer.h"
 
 #include "ChmFile.h"
+#include "DecoderProcess.h"
 #include "FakePlatform.h"
 #include "HelpBrowser.h"
 #include "HelpWindow.h"
@@ -174,6 +175,85 @@ private slots:
         for (const SitemapEntry& entry : ParseSitemap(text))
             got << QStringLiteral("%1 %2 -> %3").arg(entry.depth).arg(entry.name, entry.local);
         QCOMPARE(got, entries);
+    }
+
+    // Nested too deep, too many entries, too long: the parse stays bounded
+    // and linear (a million characters of "&" once took half a minute).
+    void sitemapsAreBounded() {
+        const QByteArray entry("<ul><li><object type=\"text/sitemap\"><param name=\"Name\" "
+                               "value=\"x\"></object>");
+        const std::vector<SitemapEntry> deep = ParseSitemap(entry.repeated(60000));
+        QCOMPARE(deep.size(), kMostEntries);
+        QCOMPARE(deep[kDeepestEntry - 1].depth, kDeepestEntry - 1);
+        QCOMPARE(deep.back().depth, kDeepestEntry);
+
+        const QByteArray ampersands(1000000, '&');
+        const std::vector<SitemapEntry> wide =
+            ParseSitemap("<object type=\"text/sitemap\"><param name=\"Name\" value=\"" +
+                         ampersands + "&amp;\">");
+        QCOMPARE(wide.size(), 0u); // the object is never closed
+        const std::vector<SitemapEntry> closed =
+            ParseSitemap("<object type=\"text/sitemap\"><param name=\"Name\" value=\"" +
+                         ampersands + "&amp;\"></object>");
+        QCOMPARE(closed.size(), 1u);
+        QCOMPARE(closed[0].name, QString(ampersands + '&'));
+
+        // Whatever lies past the size limit is not read.
+        QByteArray large(kLargestSitemap, ' ');
+        QCOMPARE(ParseSitemap(large + entry).size(), 0u);
+    }
+
+    // The decoding process is not trusted: any answer that is not exactly
+    // what was asked for stops it, and the program goes on.
+    void decoderProcessGivesUpOnMisbehaviour_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QByteArray>("data");
+        const QString ask = QStringLiteral("dd bs=5 count=1 of=/dev/null 2>/dev/null; ");
+        const auto yes = int(DecoderProcess::Outcome::Yes);
+        const auto failed = int(DecoderProcess::Outcome::Failed);
+        QTest::newRow("answers") << ask + "printf 'Y\\3\\0\\0\\0abc'" << yes << QByteArray("abc");
+        QTest::newRow("not there")
+            << ask + "printf 'N\\0\\0\\0\\0'" << int(DecoderProcess::Outcome::No) << QByteArray();
+        QTest::newRow("limits in force")
+            << ask +
+                   "l=\"$(ulimit -f) $(ulimit -c) $(ulimit -t)\"; printf 'Y\\6\\0\\0\\0%-6s' \"$l\""
+            << yes << QByteArray("0 0 20");
+        QTest::newRow("crashes") << ask + "kill -SEGV $$" << failed << QByteArray();
+        QTest::newRow("gone before the question")
+            << QStringLiteral("exit 0") << failed << QByteArray();
+        QTest::newRow("unknown kind") << ask + "printf 'Z\\0\\0\\0\\0'" << failed << QByteArray();
+        QTest::newRow("no with data") << ask + "printf 'N\\1\\0\\0\\0x'" << failed << QByteArray();
+        QTest::newRow("claims too much")
+            << ask + "printf 'Y\\377\\377\\377\\177'; exec sleep 5" << failed << QByteArray();
+        QTest::newRow("cut short") << ask + "printf 'Y\\10\\0\\0\\0abc'" << failed << QByteArray();
+        QTest::newRow("silent") << ask + "exec sleep 5" << failed << QByteArray();
+    }
+    void decoderProcessGivesUpOnMisbehaviour() {
+        QFETCH(QString, script);
+        QFETCH(int, outcome);
+        QFETCH(QByteArray, data);
+        DecoderLimits limits;
+        limits.answerMilliseconds = 300;
+        limits.largestAnswer = 1000;
+        DecoderProcess decoder("/bin/sh", {"-c", script.toStdString()}, limits);
+        QVERIFY(decoder.Running());
+        const DecoderProcess::Answer answer = decoder.Ask('R', "");
+        QCOMPARE(int(answer.outcome), outcome);
+        QCOMPARE(QByteArray::fromStdString(answer.data), data);
+        QCOMPARE(decoder.Running(), outcome != int(DecoderProcess::Outcome::Failed));
+        QCOMPARE(decoder.TimedOut(), QTest::currentDataTag() == QLatin1String("silent"));
+    }
+
+    // A missing decoder program reads as a file that cannot be read.
+    void missingDecoderMeansCannotBeRead() {
+        const QString saved = ChmFile::DecoderProgram();
+        ChmFile::SetDecoderProgram(QStringLiteral("/nonexistent/zentolk-chmread"));
+        HelpWindow* window = Show(Fixture);
+        ChmFile::SetDecoderProgram(saved);
+        QVERIFY(window);
+        QVERIFY(!window->HasFile());
+        QVERIFY(Page(window).contains(QStringLiteral("cannot be read")));
     }
 
     void parsesLocations_data() {

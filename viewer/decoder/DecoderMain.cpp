@@ -1,0 +1,141 @@
+// zentolk-chmread: reads one compiled help file for the viewer, in a process
+// of its own. The library that decodes these files is not safe on damaged or
+// crafted ones; here a crash or a runaway costs this process only, and the
+// viewer reads that as a file that cannot be read. Questions come on
+// standard input, answers go to standard output (see Protocol.h).
+#include "Protocol.h"
+
+#include <cctype>
+#include <cerrno>
+#include <chm_lib.h>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace zentolk::viewer::decoder;
+
+bool ReadAll(int fd, void* buffer, std::size_t size) {
+    auto* bytes = static_cast<char*>(buffer);
+    while (size > 0) {
+        const ssize_t got = read(fd, bytes, size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        bytes += got;
+        size -= static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+bool WriteAll(int fd, const void* buffer, std::size_t size) {
+    const auto* bytes = static_cast<const char*>(buffer);
+    while (size > 0) {
+        const ssize_t done = write(fd, bytes, size);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        bytes += done;
+        size -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+bool Answer(char kind, const void* data = nullptr, std::size_t size = 0) {
+    unsigned char header[kHeaderSize];
+    PutHeader(header, kind, static_cast<std::uint32_t>(size));
+    return WriteAll(STDOUT_FILENO, header, sizeof header) &&
+           (size == 0 || WriteAll(STDOUT_FILENO, data, size));
+}
+
+bool Resolve(chmFile* file, const std::string& path, chmUnitInfo& unit) {
+    return path.size() < CHM_MAX_PATHLEN && path.find('\0') == std::string::npos &&
+           chm_resolve_object(file, path.c_str(), &unit) == CHM_RESOLVE_SUCCESS;
+}
+
+bool AnswerRead(chmFile* file, const std::string& path) {
+    chmUnitInfo unit{};
+    if (!Resolve(file, path, unit))
+        return Answer(kNo);
+    if (unit.length > kLargestObject)
+        return Answer(kBroken);
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(unit.length));
+    if (unit.length > 0 && chm_retrieve_object(file, &unit, bytes.data(), 0,
+                                               LONGINT64(unit.length)) != LONGINT64(unit.length))
+        return Answer(kBroken);
+    return Answer(kYes, bytes.data(), bytes.size());
+}
+
+bool AnswerFind(chmFile* file, const std::string& ending) {
+    struct Search {
+        std::string ending;
+        std::string found;
+    } search{ending, {}};
+    for (char& c : search.ending)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    chm_enumerate_dir(
+        file, "/", CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES,
+        [](chmFile*, chmUnitInfo* unit, void* context) {
+            auto* s = static_cast<Search*>(context);
+            std::string path(unit->path, strnlen(unit->path, sizeof unit->path));
+            for (char& c : path)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (path.size() >= s->ending.size() &&
+                path.compare(path.size() - s->ending.size(), s->ending.size(), s->ending) == 0) {
+                s->found.assign(unit->path, strnlen(unit->path, sizeof unit->path));
+                return CHM_ENUMERATOR_SUCCESS;
+            }
+            return CHM_ENUMERATOR_CONTINUE;
+        },
+        &search);
+    return search.found.empty() ? Answer(kNo)
+                                : Answer(kYes, search.found.data(), search.found.size());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2)
+        return 2;
+    chmFile* file = nullptr;
+    for (;;) {
+        unsigned char header[kHeaderSize];
+        if (!ReadAll(STDIN_FILENO, header, sizeof header))
+            break;
+        const std::uint32_t length = HeaderLength(header);
+        if (length > kLongestQuestion)
+            return 3;
+        std::string text(length, '\0');
+        if (!ReadAll(STDIN_FILENO, text.data(), length))
+            break;
+        // The file is opened only when asked: the viewer sets this process's
+        // limits between starting it and the first question.
+        const char kind = static_cast<char>(header[0]);
+        bool answered = false;
+        if (kind == kOpen) {
+            if (file == nullptr)
+                file = chm_open(argv[1]);
+            answered = Answer(file != nullptr ? kYes : kNo);
+        } else if (file == nullptr) {
+            answered = Answer(kBroken);
+        } else if (kind == kContains) {
+            chmUnitInfo unit{};
+            answered = Answer(Resolve(file, text, unit) ? kYes : kNo);
+        } else if (kind == kRead) {
+            answered = AnswerRead(file, text);
+        } else if (kind == kFind) {
+            answered = AnswerFind(file, text);
+        } else {
+            return 3;
+        }
+        if (!answered)
+            break;
+    }
+    if (file != nullptr)
+        chm_close(file);
+    return 0;
+}
