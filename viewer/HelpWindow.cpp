@@ -86,10 +86,11 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
     listTopics->setAutoDefault(false);
     tabs_->setObjectName(QStringLiteral("Navigation"));
     tabs_->addTab(contents_, tr("&Contents"));
-    tabs_->addTab(ListPage(tr("&Type the keyword to find:"), indexFilter_, indexList_), tr("I&ndex"));
-    tabs_->addTab(ListPage(tr("Type the &words to search for:"), searchText_, searchResults_,
-                           listTopics),
-                  tr("&Search"));
+    tabs_->addTab(ListPage(tr("&Type the keyword to find:"), indexFilter_, indexList_),
+                  tr("I&ndex"));
+    tabs_->addTab(
+        ListPage(tr("Type the &words to search for:"), searchText_, searchResults_, listTopics),
+        tr("&Search"));
     // A tab chosen with its key hands the keys to its field.
     tabs_->tabBar()->installEventFilter(this);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { FocusCurrentTab(); });
@@ -259,8 +260,8 @@ void HelpWindow::FillIndex() {
     const std::optional<QByteArray> bytes = name.isEmpty() ? std::nullopt : file_->Read(name);
     for (const SitemapEntry& entry : bytes ? ParseSitemap(*bytes) : std::vector<SitemapEntry>{}) {
         // Entries under an entry are indented, as the file nests them.
-        auto* item =
-            new QListWidgetItem(QString(entry.depth * 4, QLatin1Char(' ')) + entry.name, indexList_);
+        auto* item = new QListWidgetItem(QString(entry.depth * 4, QLatin1Char(' ')) + entry.name,
+                                         indexList_);
         item->setData(Qt::UserRole + 1, entry.name);
         if (!entry.local.isEmpty())
             item->setData(kAddressRole, EntryUrl(entry.local));

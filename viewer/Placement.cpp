@@ -14,7 +14,7 @@ std::optional<QRect> PlaceBeside(const QRect& anchor, const QSize& wanted, const
         return std::nullopt;
     // The room on each side, as a rectangle of the screen.
     const int right = anchor.right() + 1 + kGap;
-    const int left = anchor.left() - kGap;   // one past the room's right edge
+    const int left = anchor.left() - kGap; // one past the room's right edge
     const int below = anchor.bottom() + 1 + kGap;
     const int above = anchor.top() - kGap;
     const QRect rooms[] = {

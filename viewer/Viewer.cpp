@@ -79,10 +79,9 @@ void PlaceNewWindow(HelpWindow* window) {
     const QRect anchor = asking->frameGeometry();
     // The new window's frame is not known before it is shown: the asking
     // window's is the best guess.
-    const QMargins frame(asking->geometry().left() - anchor.left(),
-                         asking->geometry().top() - anchor.top(),
-                         anchor.right() - asking->geometry().right(),
-                         anchor.bottom() - asking->geometry().bottom());
+    const QMargins frame(
+        asking->geometry().left() - anchor.left(), asking->geometry().top() - anchor.top(),
+        anchor.right() - asking->geometry().right(), anchor.bottom() - asking->geometry().bottom());
     const QSize outer = window->size().grownBy(frame);
     const std::optional<QRect> place = PlaceBeside(
         anchor, outer, asking->screen()->availableGeometry(), QSize(420, 360).grownBy(frame));
