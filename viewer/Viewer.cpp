@@ -83,8 +83,11 @@ void PlaceNewWindow(HelpWindow* window) {
         asking->geometry().left() - anchor.left(), asking->geometry().top() - anchor.top(),
         anchor.right() - asking->geometry().right(), anchor.bottom() - asking->geometry().bottom());
     const QSize outer = window->size().grownBy(frame);
-    const std::optional<QRect> place = PlaceBeside(
-        anchor, outer, asking->screen()->availableGeometry(), QSize(420, 360).grownBy(frame));
+    // A narrow window beside it is better than one over it; a sliver is not.
+    const QRect screen = asking->screen()->availableGeometry();
+    std::optional<QRect> place = PlaceBeside(anchor, outer, screen, QSize(420, 360).grownBy(frame));
+    if (!place)
+        place = PlaceBeside(anchor, outer, screen, QSize(240, 240).grownBy(frame));
     if (!place)
         return;
     window->resize(place->size().shrunkBy(frame));
