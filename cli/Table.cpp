@@ -1,0 +1,558 @@
+#include "Table.h"
+
+#include "AlmanacDay.h"
+#include "CivilCalendar.h"
+#include "DayNames.h"
+#include "DayNumber.h"
+#include "GreatCycle.h"
+#include "LongCount.h"
+#include "NumberText.h"
+#include "Options.h"
+#include "Reading.h"
+#include "ReadingNumbers.h"
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace zentolk::cli {
+
+const char* const CsvHeader =
+    "month,day,year,era,era_index,ok,error,jdn,exact_jdn,days_elapsed,days_remaining,"
+    "elapsed_share,remaining_share,great_cycle,harmonic,long_count,baktun,katun,tun,uinal,kin,"
+    "historical_long_count,tzolkin_number,tzolkin_name_index,tzolkin_name,week_day_index,"
+    "week_day,haab_day,haab_month_index,haab_month,calendar_round,lord_of_the_night";
+
+namespace {
+constexpr int kReadingColumns = 25; // the columns after "error"
+constexpr std::size_t kLongestRecord = 16u << 20;
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool IsHeader(std::string_view first) {
+    first = TrimBlanks(first);
+    if (first.size() >= 3 && first.substr(0, 3) == "\xEF\xBB\xBF")
+        first.remove_prefix(3);
+    if (first.size() != 5)
+        return false;
+    for (std::size_t i = 0; i < 5; ++i)
+        if (std::tolower(static_cast<unsigned char>(first[i])) != "month"[i])
+            return false;
+    return true;
+}
+
+// One row's readings, as numbers and the texts that have no number.
+struct Row {
+    ReadingNumbers n;
+    FixedText greatCycle, harmonic, longCount, historical, elapsed, remaining;
+    std::array<int, 5> places{};
+    std::int64_t exactJdn = 0;
+    bool hasExactJdn = false;
+    HaabDay haab;
+    int lord = 9;
+};
+
+class Output {
+public:
+    explicit Output(TableFormat format) : format_(format) {}
+
+    void begin() { line_.clear(); }
+    std::string& line() { return line_; }
+
+    // A text field: quoted where the format needs it.
+    void text(std::string_view s) {
+        switch (format_) {
+        case TableFormat::Csv:
+            if (s.find_first_of(",\"\r\n") == std::string_view::npos) {
+                line_ += s;
+                return;
+            }
+            line_ += '"';
+            for (char c : s) {
+                if (c == '"')
+                    line_ += '"';
+                line_ += c;
+            }
+            line_ += '"';
+            return;
+        case TableFormat::Json:
+            JsonString(s);
+            return;
+        case TableFormat::Tsv:
+            for (char c : s)
+                line_ += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+            return;
+        }
+    }
+    void number(std::int64_t v) {
+        char digits[24];
+        line_.append(digits,
+                     static_cast<std::size_t>(std::to_chars(digits, digits + 24, v).ptr - digits));
+    }
+    void raw(std::string_view s) { line_ += s; }
+
+private:
+    // Quoted, escaped, and valid UTF-8: a byte that starts no valid sequence
+    // becomes U+FFFD, so every line parses whatever the input held.
+    void JsonString(std::string_view s) {
+        line_ += '"';
+        for (std::size_t i = 0; i < s.size();) {
+            const auto c = static_cast<unsigned char>(s[i]);
+            if (c == '"' || c == '\\') {
+                line_ += '\\';
+                line_ += char(c);
+                ++i;
+            } else if (c < 0x20 || c == 0x7F) {
+                static const char hex[] = "0123456789abcdef";
+                line_ += "\\u00";
+                line_ += hex[c >> 4];
+                line_ += hex[c & 15];
+                ++i;
+            } else if (c < 0x80) {
+                line_ += char(c);
+                ++i;
+            } else {
+                const std::size_t n = Utf8Length(s.substr(i));
+                if (n == 0) {
+                    line_ += "\xEF\xBF\xBD";
+                    ++i;
+                } else {
+                    line_ += s.substr(i, n);
+                    i += n;
+                }
+            }
+        }
+        line_ += '"';
+    }
+
+    // The length of the valid UTF-8 sequence at the start of s, or 0.
+    static std::size_t Utf8Length(std::string_view s) {
+        const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+        const unsigned char c = b(0);
+        std::size_t n;
+        std::uint32_t cp;
+        if (c >= 0xC2 && c <= 0xDF) {
+            n = 2;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            n = 3;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            n = 4;
+            cp = c & 0x07;
+        } else {
+            return 0;
+        }
+        if (s.size() < n)
+            return 0;
+        for (std::size_t i = 1; i < n; ++i) {
+            if ((b(i) & 0xC0) != 0x80)
+                return 0;
+            cp = cp << 6 | (b(i) & 0x3F);
+        }
+        const bool overlong = (n == 3 && cp < 0x800) || (n == 4 && cp < 0x10000);
+        if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return 0;
+        return n;
+    }
+
+    TableFormat format_;
+    std::string line_;
+};
+
+class TableConverter {
+public:
+    TableConverter(FdWriter& out, FdWriter& err, const TableOptions& options)
+        : out_(out), err_(err), options_(options), output_(options.format) {
+        if (options.format == TableFormat::Csv) {
+            out_.write(CsvHeader);
+            out_.write('\n');
+        }
+    }
+
+    // One record's fields; `line` is the number of the input line it starts on.
+    void convert(const std::vector<std::string_view>& fields, long long line) {
+        const bool csv = options_.input == TableInput::Csv;
+        if (csv && fields.size() == 1 && TrimBlanks(fields[0]).empty())
+            return; // blank lines carry no row
+        if (csv && !seenRecord_ && IsHeader(fields[0])) {
+            seenRecord_ = true;
+            return;
+        }
+        seenRecord_ = true;
+        if (fields.size() != 4) {
+            skip(line, "it has " + std::to_string(fields.size()) + " field" +
+                           (fields.size() == 1 ? "" : "s") + ", not four (month, day, year, era)");
+            return;
+        }
+        const std::optional<std::int32_t> era = ParseEra(TrimBlanks(fields[3]));
+        if (!era) {
+            skip(line, "its era '" + std::string(fields[3]) +
+                           "' is none of A.D., AD, B.C., BC or an era index");
+            return;
+        }
+        const DateTexts date{fields[0], fields[1], fields[2], *era};
+        output_.begin();
+        if (options_.format == TableFormat::Tsv)
+            writeTsv(date, fields[3]);
+        else
+            writeRecord(date, fields[3]);
+        output_.raw("\n");
+        out_.write(output_.line());
+    }
+
+    int status() const { return skippedAny_ || (options_.strict && failedAny_) ? 1 : 0; }
+
+private:
+    void skip(long long line, const std::string& why) {
+        skippedAny_ = true;
+        err_.write("zentolk-cli: line " + std::to_string(line) + " skipped: " + why + "\n");
+    }
+
+    // Laid out as --tsv lays out its lines.
+    void writeTsv(const DateTexts& date, std::string_view eraText) {
+        for (std::string_view field : {date.Month, date.Day, date.Year, eraText}) {
+            output_.text(field);
+            output_.raw("\t");
+        }
+        std::string problem;
+        ReadingStatus status = ComputeReadingTexts(date, options_.decimalSeparator, texts_);
+        if (status == ReadingStatus::Ok && options_.strict) {
+            ComputeReadingNumbers(date, row_.n);
+            if (auto why = CalendarRangeProblem(row_.n, date.ADBC))
+                problem = *why;
+        }
+        if (status != ReadingStatus::Ok || !problem.empty()) {
+            failedAny_ = true;
+            output_.text(status != ReadingStatus::Ok ? ReadingErrorMessage(status, date) : problem);
+            return;
+        }
+        bool first = true;
+        for (const FixedText* text :
+             {&texts_.GreatCycle, &texts_.KinDays, &texts_.KinLbl1, &texts_.KinLeft,
+              &texts_.KinLbl2, &texts_.Harmonic, &texts_.jMayan, &texts_.LongC, &texts_.Tzolkin,
+              &texts_.WeekD}) {
+            if (!first)
+                output_.raw("\t");
+            first = false;
+            output_.raw(text->view());
+        }
+    }
+
+    // The csv and json outputs: the inputs, then ok, error and the readings.
+    void writeRecord(const DateTexts& date, std::string_view eraText) {
+        const bool json = options_.format == TableFormat::Json;
+        std::string problem;
+        const ReadingStatus status = ComputeReadingNumbers(date, row_.n);
+        if (status != ReadingStatus::Ok)
+            problem = ReadingErrorMessage(status, date);
+        else if (options_.strict)
+            problem = CalendarRangeProblem(row_.n, date.ADBC).value_or(std::string());
+        const bool ok = problem.empty();
+        if (!ok)
+            failedAny_ = true;
+        else
+            fillRow();
+
+        const char* keys[] = {"{\"month\":", ",\"day\":", ",\"year\":", ",\"era\":"};
+        const std::string_view inputs[] = {date.Month, date.Day, date.Year, eraText};
+        for (int i = 0; i < 4; ++i) {
+            sep(json ? keys[i] : nullptr, i > 0);
+            output_.text(inputs[i]);
+        }
+        sep(json ? ",\"era_index\":" : nullptr, true);
+        output_.number(date.ADBC);
+        sep(json ? ",\"ok\":" : nullptr, true);
+        output_.raw(json ? (ok ? "true" : "false") : (ok ? "1" : "0"));
+        sep(json ? ",\"error\":" : nullptr, true);
+        if (!ok)
+            output_.text(problem);
+        else if (json)
+            output_.raw("null");
+        if (!ok) {
+            if (json)
+                output_.raw(
+                    ",\"jdn\":null,\"exact_jdn\":null,\"days_elapsed\":null,\"days_remaining\":"
+                    "null,\"elapsed_share\":null,\"remaining_share\":null,\"great_cycle\":null,"
+                    "\"harmonic\":null,\"long_count\":null,\"historical_long_count\":null,"
+                    "\"tzolkin\":null,\"week_day\":null,\"haab\":null,\"calendar_round\":null,"
+                    "\"lord_of_the_night\":null}");
+            else
+                output_.raw(std::string_view(",,,,,,,,,,,,,,,,,,,,,,,,,", kReadingColumns));
+            return;
+        }
+        const ReadingNumbers& n = row_.n;
+        sep(json ? ",\"jdn\":" : nullptr, true);
+        output_.number(n.dayNumber);
+        sep(json ? ",\"exact_jdn\":" : nullptr, true);
+        if (row_.hasExactJdn)
+            output_.number(row_.exactJdn);
+        else if (json)
+            output_.raw("null");
+        sep(json ? ",\"days_elapsed\":" : nullptr, true);
+        output_.number(n.cycleCount);
+        sep(json ? ",\"days_remaining\":" : nullptr, true);
+        output_.number(CycleLength - n.cycleCount);
+        sep(json ? ",\"elapsed_share\":" : nullptr, true);
+        output_.raw(row_.elapsed.view());
+        sep(json ? ",\"remaining_share\":" : nullptr, true);
+        output_.raw(row_.remaining.view());
+        sep(json ? ",\"great_cycle\":" : nullptr, true);
+        output_.text(row_.greatCycle.view());
+        sep(json ? ",\"harmonic\":" : nullptr, true);
+        output_.text(row_.harmonic.view());
+        sep(json ? ",\"long_count\":{\"text\":" : nullptr, true);
+        output_.text(row_.longCount.view());
+        if (json) {
+            output_.raw(",\"places\":[");
+            for (int i = 0; i < 5; ++i) {
+                if (i > 0)
+                    output_.raw(",");
+                output_.number(row_.places[std::size_t(i)]);
+            }
+            output_.raw("]}");
+        } else {
+            for (int place : row_.places) {
+                output_.raw(",");
+                output_.number(place);
+            }
+        }
+        sep(json ? ",\"historical_long_count\":" : nullptr, true);
+        output_.text(row_.historical.view());
+        sep(json ? ",\"tzolkin\":{\"number\":" : nullptr, true);
+        output_.number(n.tzolkinNumber);
+        sep(json ? ",\"name_index\":" : nullptr, true);
+        output_.number(n.tzolkinSign);
+        sep(json ? ",\"name\":" : nullptr, true);
+        output_.text(TzolkinSign[std::size_t(n.tzolkinSign - 1)]);
+        sep(json ? "},\"week_day\":{\"index\":" : nullptr, true);
+        output_.number(n.weekDay);
+        sep(json ? ",\"name\":" : nullptr, true);
+        output_.text(WeekN[std::size_t(n.weekDay)]);
+        sep(json ? "},\"haab\":{\"day\":" : nullptr, true);
+        output_.number(row_.haab.day);
+        sep(json ? ",\"month_index\":" : nullptr, true);
+        output_.number(row_.haab.month);
+        sep(json ? ",\"month\":" : nullptr, true);
+        const std::string_view haabMonth = HaabMonth[std::size_t(row_.haab.month - 1)];
+        output_.text(haabMonth);
+        sep(json ? "},\"calendar_round\":" : nullptr, true);
+        std::string round = std::to_string(n.tzolkinNumber);
+        round += ' ';
+        round += TzolkinSign[std::size_t(n.tzolkinSign - 1)];
+        round += ' ';
+        round += std::to_string(row_.haab.day);
+        round += ' ';
+        round += haabMonth;
+        output_.text(round);
+        sep(json ? ",\"lord_of_the_night\":" : nullptr, true);
+        output_.number(row_.lord);
+        if (json)
+            output_.raw("}");
+    }
+
+    // Between fields: the json key, or the csv comma.
+    void sep(const char* jsonKey, bool notFirst) {
+        if (jsonKey != nullptr)
+            output_.raw(jsonKey);
+        else if (notFirst)
+            output_.raw(",");
+    }
+
+    void fillRow() {
+        const ReadingNumbers& n = row_.n;
+        for (FixedText* t : {&row_.greatCycle, &row_.harmonic, &row_.longCount, &row_.historical,
+                             &row_.elapsed, &row_.remaining})
+            t->clear();
+        AppendCycleLabel(row_.greatCycle, n.dayCount);
+        AppendHarmonic(row_.harmonic, n.cycleCount);
+        AppendCycleLongCount(row_.longCount, n.cycleCount);
+        AppendHistoricalLongCount(row_.historical, n.dayCount, n.cycleCount);
+        AppendFiveDecimals(row_.elapsed, n.elapsedShare, '.');
+        AppendFiveDecimals(row_.remaining, n.remainingShare, '.');
+        std::size_t place = 0;
+        int value = 0;
+        row_.places = {};
+        for (char c : row_.longCount.view()) {
+            if (c == '.') {
+                if (place < 4)
+                    row_.places[place++] = value;
+                value = 0;
+            } else if (c >= '0' && c <= '9') {
+                value = value * 10 + (c - '0');
+            }
+        }
+        row_.places[place] = value;
+        const std::optional<std::int64_t> exact =
+            CivilToJdn(Calendar::Gregorian, {n.astronomicalYear, n.month, n.day});
+        row_.hasExactJdn = exact.has_value();
+        row_.exactJdn = exact.value_or(0);
+        row_.haab = HaabOf(n.dayCount);
+        row_.lord = LordOfTheNightOf(n.dayCount);
+    }
+
+    FdWriter& out_;
+    FdWriter& err_;
+    TableOptions options_;
+    Output output_;
+    ReadingTexts texts_;
+    Row row_;
+    bool seenRecord_ = false;
+    bool skippedAny_ = false;
+    bool failedAny_ = false;
+};
+
+// Splits the input into records: lines at tabs, or csv records (quoted
+// fields may hold commas, quotes written twice and line ends).
+class RecordReader {
+public:
+    explicit RecordReader(TableInput input) : csv_(input == TableInput::Csv) {}
+
+    // The end of the record that begins at `start`, looking from `from` on
+    // (what lies before was looked at already), or null when it goes on past
+    // `end`.
+    const char* recordEnd(const char* from, const char* end) {
+        if (!csv_)
+            return static_cast<const char*>(
+                std::memchr(from, '\n', static_cast<std::size_t>(end - from)));
+        for (const char* p = from; p < end; ++p) {
+            if (*p == '"') {
+                quoted_ = !quoted_;
+            } else if (*p == '\n' && !quoted_) {
+                return p;
+            }
+        }
+        return nullptr;
+    }
+    void recordDone() { quoted_ = false; }
+
+    const std::vector<std::string_view>& split(std::string_view record) {
+        if (!record.empty() && record.back() == '\r')
+            record.remove_suffix(1);
+        fields_.clear();
+        if (!csv_) {
+            for (;;) {
+                const std::size_t tab = record.find('\t');
+                fields_.push_back(record.substr(0, tab));
+                if (tab == std::string_view::npos)
+                    return fields_;
+                record.remove_prefix(tab + 1);
+            }
+        }
+        // Quoted fields are unquoted into storage of their own.
+        std::size_t used = 0;
+        std::size_t at = 0;
+        for (;;) {
+            if (at < record.size() && record[at] == '"') {
+                if (used == unquoted_.size())
+                    unquoted_.emplace_back();
+                std::string& field = unquoted_[used++];
+                field.clear();
+                ++at;
+                while (at < record.size()) {
+                    if (record[at] == '"') {
+                        if (at + 1 < record.size() && record[at + 1] == '"') {
+                            field += '"';
+                            at += 2;
+                            continue;
+                        }
+                        ++at;
+                        break;
+                    }
+                    field += record[at++];
+                }
+                // Text after the closing quote is kept, as spreadsheets do.
+                const std::size_t comma = record.find(',', at);
+                field += record.substr(at, comma == std::string_view::npos ? comma : comma - at);
+                fields_.push_back(field);
+                if (comma == std::string_view::npos)
+                    break;
+                at = comma + 1;
+            } else {
+                const std::size_t comma = record.find(',', at);
+                fields_.push_back(record.substr(
+                    at, comma == std::string_view::npos ? std::string_view::npos : comma - at));
+                if (comma == std::string_view::npos)
+                    break;
+                at = comma + 1;
+            }
+        }
+        return fields_;
+    }
+
+    // Line ends inside a record, for the number of the next record's line.
+    static long long linesIn(std::string_view record) {
+        long long count = 0;
+        for (char c : record)
+            count += c == '\n';
+        return count;
+    }
+
+private:
+    bool csv_;
+    bool quoted_ = false;
+    std::vector<std::string_view> fields_;
+    std::vector<std::string> unquoted_;
+};
+} // namespace
+
+int RunTable(int inFd, FdWriter& out, FdWriter& err, const TableOptions& options) {
+    TableConverter converter(out, err, options);
+    RecordReader reader(options.input);
+    const bool csv = options.input == TableInput::Csv;
+    std::vector<char> buffer(1 << 20);
+    std::size_t held = 0;
+    long long line = 1;
+    auto convert = [&](std::string_view record) {
+        converter.convert(reader.split(record), line);
+        line += 1 + (csv ? RecordReader::linesIn(record) : 0);
+    };
+    std::size_t scanned = 0; // bytes of the held record already looked at
+    for (;;) {
+        if (held == buffer.size()) {
+            if (held >= kLongestRecord) {
+                err.write("zentolk-cli: line " + std::to_string(line) +
+                          " is longer than 16 MB (an unclosed quote?); the rest is not read\n");
+                return 1;
+            }
+            buffer.resize(buffer.size() * 2);
+        }
+        const ssize_t n = ::read(inFd, buffer.data() + held, buffer.size() - held);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            err.write(std::string("zentolk-cli: cannot read the input: ") + std::strerror(errno) +
+                      "\n");
+            return 1;
+        }
+        if (n == 0)
+            break;
+        const char* start = buffer.data();
+        const char* end = buffer.data() + held + static_cast<std::size_t>(n);
+        const char* from = start + scanned;
+        while (const char* recordEnd = reader.recordEnd(from, end)) {
+            convert(std::string_view(start, static_cast<std::size_t>(recordEnd - start)));
+            reader.recordDone();
+            start = from = recordEnd + 1;
+        }
+        held = static_cast<std::size_t>(end - start);
+        scanned = held;
+        std::memmove(buffer.data(), start, held);
+    }
+    if (held > 0)
+        convert(std::string_view(buffer.data(), held));
+    return converter.status();
+}
+
+} // namespace zentolk::cli
