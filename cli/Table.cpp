@@ -11,6 +11,7 @@
 #include "Reading.h"
 #include "ReadingNumbers.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -19,6 +20,8 @@
 #include <string_view>
 #include <unistd.h>
 #include <vector>
+
+using namespace std::string_view_literals;
 
 namespace zentolk::cli {
 
@@ -65,75 +68,93 @@ struct Row {
 
 class Output {
 public:
-    explicit Output(TableFormat format) : format_(format) {}
+    explicit Output(TableFormat format) : format_(format), data_(1024) {}
 
-    void begin() { line_.clear(); }
-    std::string& line() { return line_; }
+    void begin() { size_ = 0; }
+    std::string_view line() const { return {data_.data(), size_}; }
 
     // A text field: quoted where the format needs it.
     void text(std::string_view s) {
         switch (format_) {
         case TableFormat::Csv:
-            if (s.find_first_of(",\"\r\n") == std::string_view::npos) {
-                line_ += s;
+            if (std::none_of(s.begin(), s.end(), [](char c) {
+                    return c == ',' || c == '"' || c == '\r' || c == '\n';
+                })) {
+                raw(s);
                 return;
             }
-            line_ += '"';
+            room(2 * s.size() + 2);
+            put('"');
             for (char c : s) {
                 if (c == '"')
-                    line_ += '"';
-                line_ += c;
+                    put('"');
+                put(c);
             }
-            line_ += '"';
+            put('"');
             return;
         case TableFormat::Json:
             JsonString(s);
             return;
         case TableFormat::Tsv:
+            room(s.size());
             for (char c : s)
-                line_ += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+                put((c == '\t' || c == '\n' || c == '\r') ? ' ' : c);
             return;
         }
     }
     void number(std::int64_t v) {
-        char digits[24];
-        line_.append(digits,
-                     static_cast<std::size_t>(std::to_chars(digits, digits + 24, v).ptr - digits));
+        room(24);
+        size_ = static_cast<std::size_t>(
+            std::to_chars(data_.data() + size_, data_.data() + size_ + 24, v).ptr - data_.data());
     }
-    void raw(std::string_view s) { line_ += s; }
+    void raw(std::string_view s) {
+        room(s.size());
+        std::memcpy(data_.data() + size_, s.data(), s.size());
+        size_ += s.size();
+    }
 
 private:
+    void room(std::size_t more) {
+        if (size_ + more > data_.size())
+            data_.resize(std::max(data_.size() * 2, size_ + more));
+    }
+    void put(char c) { data_[size_++] = c; }
+
     // Quoted, escaped, and valid UTF-8: a byte that starts no valid sequence
     // becomes U+FFFD, so every line parses whatever the input held.
     void JsonString(std::string_view s) {
-        line_ += '"';
-        for (std::size_t i = 0; i < s.size();) {
+        room(6 * s.size() + 2);
+        put('"');
+        // Most texts are plain ASCII with nothing to escape: copied whole.
+        std::size_t plain = 0;
+        while (plain < s.size() && s[plain] >= 0x20 && s[plain] < 0x7F && s[plain] != '"' &&
+               s[plain] != '\\')
+            ++plain;
+        std::memcpy(data_.data() + size_, s.data(), plain);
+        size_ += plain;
+        for (std::size_t i = plain; i < s.size();) {
             const auto c = static_cast<unsigned char>(s[i]);
             if (c == '"' || c == '\\') {
-                line_ += '\\';
-                line_ += char(c);
+                put('\\');
+                put(char(c));
                 ++i;
             } else if (c < 0x20 || c == 0x7F) {
                 static const char hex[] = "0123456789abcdef";
-                line_ += "\\u00";
-                line_ += hex[c >> 4];
-                line_ += hex[c & 15];
+                for (char e : {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 15]})
+                    put(e);
                 ++i;
             } else if (c < 0x80) {
-                line_ += char(c);
+                put(char(c));
                 ++i;
             } else {
                 const std::size_t n = Utf8Length(s.substr(i));
-                if (n == 0) {
-                    line_ += "\xEF\xBF\xBD";
-                    ++i;
-                } else {
-                    line_ += s.substr(i, n);
-                    i += n;
-                }
+                const std::string_view piece = n == 0 ? "\xEF\xBF\xBD" : s.substr(i, n);
+                for (char e : piece)
+                    put(e);
+                i += n == 0 ? 1 : n;
             }
         }
-        line_ += '"';
+        put('"');
     }
 
     // The length of the valid UTF-8 sequence at the start of s, or 0.
@@ -168,7 +189,8 @@ private:
     }
 
     TableFormat format_;
-    std::string line_;
+    std::vector<char> data_;
+    std::size_t size_ = 0;
 };
 
 class TableConverter {
@@ -265,17 +287,17 @@ private:
         else
             fillRow();
 
-        const char* keys[] = {"{\"month\":", ",\"day\":", ",\"year\":", ",\"era\":"};
+        const std::string_view keys[] = {"{\"month\":", ",\"day\":", ",\"year\":", ",\"era\":"};
         const std::string_view inputs[] = {date.Month, date.Day, date.Year, eraText};
         for (int i = 0; i < 4; ++i) {
-            sep(json ? keys[i] : nullptr, i > 0);
+            sep(keys[i], i > 0);
             output_.text(inputs[i]);
         }
-        sep(json ? ",\"era_index\":" : nullptr, true);
+        sep(",\"era_index\":"sv, true);
         output_.number(date.ADBC);
-        sep(json ? ",\"ok\":" : nullptr, true);
+        sep(",\"ok\":"sv, true);
         output_.raw(json ? (ok ? "true" : "false") : (ok ? "1" : "0"));
-        sep(json ? ",\"error\":" : nullptr, true);
+        sep(",\"error\":"sv, true);
         if (!ok)
             output_.text(problem);
         else if (json)
@@ -293,26 +315,26 @@ private:
             return;
         }
         const ReadingNumbers& n = row_.n;
-        sep(json ? ",\"jdn\":" : nullptr, true);
+        sep(",\"jdn\":"sv, true);
         output_.number(n.dayNumber);
-        sep(json ? ",\"exact_jdn\":" : nullptr, true);
+        sep(",\"exact_jdn\":"sv, true);
         if (row_.hasExactJdn)
             output_.number(row_.exactJdn);
         else if (json)
             output_.raw("null");
-        sep(json ? ",\"days_elapsed\":" : nullptr, true);
+        sep(",\"days_elapsed\":"sv, true);
         output_.number(n.cycleCount);
-        sep(json ? ",\"days_remaining\":" : nullptr, true);
+        sep(",\"days_remaining\":"sv, true);
         output_.number(CycleLength - n.cycleCount);
-        sep(json ? ",\"elapsed_share\":" : nullptr, true);
+        sep(",\"elapsed_share\":"sv, true);
         output_.raw(row_.elapsed.view());
-        sep(json ? ",\"remaining_share\":" : nullptr, true);
+        sep(",\"remaining_share\":"sv, true);
         output_.raw(row_.remaining.view());
-        sep(json ? ",\"great_cycle\":" : nullptr, true);
+        sep(",\"great_cycle\":"sv, true);
         output_.text(row_.greatCycle.view());
-        sep(json ? ",\"harmonic\":" : nullptr, true);
+        sep(",\"harmonic\":"sv, true);
         output_.text(row_.harmonic.view());
-        sep(json ? ",\"long_count\":{\"text\":" : nullptr, true);
+        sep(",\"long_count\":{\"text\":"sv, true);
         output_.text(row_.longCount.view());
         if (json) {
             output_.raw(",\"places\":[");
@@ -328,43 +350,47 @@ private:
                 output_.number(place);
             }
         }
-        sep(json ? ",\"historical_long_count\":" : nullptr, true);
+        sep(",\"historical_long_count\":"sv, true);
         output_.text(row_.historical.view());
-        sep(json ? ",\"tzolkin\":{\"number\":" : nullptr, true);
+        sep(",\"tzolkin\":{\"number\":"sv, true);
         output_.number(n.tzolkinNumber);
-        sep(json ? ",\"name_index\":" : nullptr, true);
+        sep(",\"name_index\":"sv, true);
         output_.number(n.tzolkinSign);
-        sep(json ? ",\"name\":" : nullptr, true);
+        sep(",\"name\":"sv, true);
         output_.text(TzolkinSign[std::size_t(n.tzolkinSign - 1)]);
-        sep(json ? "},\"week_day\":{\"index\":" : nullptr, true);
+        sep("},\"week_day\":{\"index\":"sv, true);
         output_.number(n.weekDay);
-        sep(json ? ",\"name\":" : nullptr, true);
+        sep(",\"name\":"sv, true);
         output_.text(WeekN[std::size_t(n.weekDay)]);
-        sep(json ? "},\"haab\":{\"day\":" : nullptr, true);
+        sep("},\"haab\":{\"day\":"sv, true);
         output_.number(row_.haab.day);
-        sep(json ? ",\"month_index\":" : nullptr, true);
+        sep(",\"month_index\":"sv, true);
         output_.number(row_.haab.month);
-        sep(json ? ",\"month\":" : nullptr, true);
+        sep(",\"month\":"sv, true);
         const std::string_view haabMonth = HaabMonth[std::size_t(row_.haab.month - 1)];
         output_.text(haabMonth);
-        sep(json ? "},\"calendar_round\":" : nullptr, true);
-        std::string round = std::to_string(n.tzolkinNumber);
-        round += ' ';
-        round += TzolkinSign[std::size_t(n.tzolkinSign - 1)];
-        round += ' ';
-        round += std::to_string(row_.haab.day);
-        round += ' ';
-        round += haabMonth;
-        output_.text(round);
-        sep(json ? ",\"lord_of_the_night\":" : nullptr, true);
+        sep("},\"calendar_round\":"sv, true);
+        // No quoting needed: numbers, names and blanks.
+        if (json)
+            output_.raw("\"");
+        output_.number(n.tzolkinNumber);
+        output_.raw(" ");
+        output_.raw(TzolkinSign[std::size_t(n.tzolkinSign - 1)]);
+        output_.raw(" ");
+        output_.number(row_.haab.day);
+        output_.raw(" ");
+        output_.raw(haabMonth);
+        if (json)
+            output_.raw("\"");
+        sep(",\"lord_of_the_night\":"sv, true);
         output_.number(row_.lord);
         if (json)
             output_.raw("}");
     }
 
     // Between fields: the json key, or the csv comma.
-    void sep(const char* jsonKey, bool notFirst) {
-        if (jsonKey != nullptr)
+    void sep(std::string_view jsonKey, bool notFirst) {
+        if (options_.format == TableFormat::Json)
             output_.raw(jsonKey);
         else if (notFirst)
             output_.raw(",");
