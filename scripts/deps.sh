@@ -72,7 +72,9 @@ EOF
         return 1
     fi
     local foreign
-    foreign=$(find build -maxdepth 3 ! -user "$(id -u)" -print -quit 2>/dev/null || true)
+    # "sudo cmake --install" leaves its list of files behind, which does no harm.
+    foreign=$(find build -maxdepth 3 ! -user "$(id -u)" ! -name 'install_manifest*.txt' -print \
+        -quit 2>/dev/null || true)
     if [ -n "$foreign" ]; then
         cat >&2 <<EOF
 $foreign (and maybe more in build/) belongs to another user, so the build
