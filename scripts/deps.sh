@@ -19,6 +19,10 @@ ZENTOLK_TEST_PACKAGES=(
     xvfb xauth x11-utils x11-apps xdotool imagemagick xclip
 )
 
+# Packaging adds the file type check CPack's dependency scan runs (the scan
+# itself, dpkg-shlibdeps, comes with build-essential).
+ZENTOLK_PACKAGE_PACKAGES=(file)
+
 zentolk_missing_packages() { # prints the given packages that are not installed
     local pkg
     for pkg in "$@"; do
