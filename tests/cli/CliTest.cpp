@@ -186,6 +186,7 @@ TEST(CliErrors, HelpAndVersion) {
     const Result help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.starts_with("Usage: zentolk-cli"));
+    EXPECT_EQ(run({"6", "-h"}).out, help.out);
     const Result version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "zentolk-cli 3.2.0\n");
