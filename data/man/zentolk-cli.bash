@@ -6,8 +6,23 @@ _zentolk_cli() {
     prev=${COMP_WORDS[COMP_CWORD-1]}
 
     local options='--crlf --tsv --decimal-separator -h --help --version --'
-    # Subcommands, when there are any, go here; they are offered in the first place.
-    local commands=''
+    local commands='almanac long-count next'
+    case ${COMP_WORDS[1]} in
+    almanac | long-count | next)
+        if [ "$COMP_CWORD" -gt 1 ]; then
+            case $prev in
+            --correlation)
+                COMPREPLY=($(compgen -W "gmt lounsbury martinez martin-skidmore spinden fuls" -- "$cur"))
+                ;;
+            *)
+                [[ $cur == -* ]] && COMPREPLY=($(compgen -W \
+                    "--julian --correlation --json --tsv --from --previous --count -h --help --" -- "$cur"))
+                ;;
+            esac
+            return
+        fi
+        ;;
+    esac
 
     case $prev in
     --decimal-separator)
