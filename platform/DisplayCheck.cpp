@@ -93,6 +93,27 @@ std::optional<std::string> ChooseDisplayPlatform(const DisplayProbes& probes,
     return list.size() == 1 ? list[0] : list[0] + ";" + list[1];
 }
 
+namespace {
+using Disconnect = void (*)(void*);
+
+// The X connection of a probe that reached its server. A bare X server with
+// no other client resets when its last client leaves and refuses connections
+// while it does, so the probe stays connected until the toolkit has its own.
+struct HeldProbe {
+    void* library = nullptr;
+    void* connection = nullptr;
+    Disconnect disconnect = nullptr;
+} heldProbe;
+} // namespace
+
+void ReleaseDisplayProbe() {
+    if (heldProbe.connection != nullptr)
+        heldProbe.disconnect(heldProbe.connection);
+    if (heldProbe.library != nullptr)
+        ::dlclose(heldProbe.library);
+    heldProbe = {};
+}
+
 DisplayProbes SystemDisplayProbes() {
     DisplayProbes probes;
     probes.env = [](const char* name) -> std::optional<std::string> {
@@ -103,12 +124,12 @@ DisplayProbes SystemDisplayProbes() {
     // Through the X protocol library Qt itself uses, loaded only for the
     // check, so a refused connection (no server, no authority) shows here.
     probes.x11Reachable = [](const std::string& display) {
+        ReleaseDisplayProbe();
         void* xcb = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
         if (!xcb)
             return false;
         using Connect = void* (*)(const char*, int*);
         using HasError = int (*)(void*);
-        using Disconnect = void (*)(void*);
         const auto connect = reinterpret_cast<Connect>(::dlsym(xcb, "xcb_connect"));
         const auto hasError = reinterpret_cast<HasError>(::dlsym(xcb, "xcb_connection_has_error"));
         const auto disconnect = reinterpret_cast<Disconnect>(::dlsym(xcb, "xcb_disconnect"));
@@ -116,6 +137,10 @@ DisplayProbes SystemDisplayProbes() {
         if (connect && hasError && disconnect) {
             void* connection = connect(display.c_str(), nullptr);
             reached = connection && hasError(connection) == 0;
+            if (reached) {
+                heldProbe = {xcb, connection, disconnect};
+                return true;
+            }
             if (connection)
                 disconnect(connection); // also frees a connection in error
         }

@@ -19,8 +19,10 @@ struct DisplayProbes {
     std::function<bool(const std::string& platform)> pluginInstalled;
 };
 
-// The probes of the real machine.
+// The probes of the real machine. An X server they reach is kept connected
+// until ReleaseDisplayProbe(), to be called once the toolkit has connected.
 DisplayProbes SystemDisplayProbes();
+void ReleaseDisplayProbe();
 
 // Chooses the window system to start on before Qt is started, since Qt ends
 // the program with an abort when it cannot reach one. `requested` is the

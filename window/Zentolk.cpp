@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
                               QStringLiteral("DejaVu Sans Condensed"));
     zentolk::TApplication app(argc, argv);
+    zentolk::platform::ReleaseDisplayProbe();
     if (choosePlatform)
         qunsetenv("QT_QPA_PLATFORM"); // not for the programs this one starts
     zentolk::platform::QuitOnTerminationSignals();
