@@ -166,7 +166,9 @@ std::string parseRequest(std::span<const std::string_view> args, Request& r) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         std::string_view v;
-        if (optionsEnded || !arg.starts_with("--")) {
+        if (!optionsEnded && arg == "-h") {
+            r.help = true;
+        } else if (optionsEnded || !arg.starts_with("--")) {
             r.positional.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;

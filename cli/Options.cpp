@@ -36,7 +36,7 @@ const char* const UsageText =
     "                           exit status 1 when any row failed\n"
     "  --decimal-separator C    write the percentages with C instead of the\n"
     "                           locale's decimal separator\n"
-    "  --help                   show this help and exit\n"
+    "  -h, --help               show this help and exit\n"
     "  --version                show the version and exit\n"
     "  --                       end of options (for a year such as --5)\n"
     "\n"
@@ -74,7 +74,9 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (optionsEnded || !arg.starts_with("--")) {
+        if (!optionsEnded && arg == "-h") {
+            help = true;
+        } else if (optionsEnded || !arg.starts_with("--")) {
             positional.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;

@@ -1,33 +1,90 @@
-# Installs the Debian packages the project needs, only those that are missing.
-# Sourced by scripts/run and scripts/test; works as root and through sudo.
+# The Debian packages the project needs, in one place, and the function that
+# installs those that are missing. Sourced by scripts/run, scripts/test and
+# scripts/package.
 
-ZENTOLK_PACKAGES=(
+# Building and running: the compiler and build tools, Qt with its X11 and
+# Wayland platform plugins, chmlib for the help viewer, chmcmd (fp-utils) to
+# compile the help file, and the condensed face the window is drawn in.
+ZENTOLK_RUN_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-wayland libxcb1-dev libchm-dev fp-utils
-    libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-utils x11-apps imagemagick xclip fonts-dejavu-extra
-    desktop-file-utils appstream clang-format
+    qt6-base-dev qt6-wayland libxcb1-dev libchm-dev fp-utils fonts-dejavu-extra
 )
 
-zentolk_install_missing() {
-    local missing=() pkg
-    for pkg in "${ZENTOLK_PACKAGES[@]}"; do
-        if ! dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q '^install ok installed$'; then
-            missing+=("$pkg")
-        fi
+# Testing adds: the test and benchmark libraries, the format and metadata
+# checks, the manual-page check, and a virtual display with the tools that
+# drive it and take screenshots (scripts/screenshot, bench/startup).
+ZENTOLK_TEST_PACKAGES=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang-format desktop-file-utils appstream man-db
+    xvfb xauth x11-utils x11-apps xdotool imagemagick xclip
+)
+
+# Packaging adds the file type check CPack's dependency scan runs (the scan
+# itself, dpkg-shlibdeps, comes with build-essential).
+ZENTOLK_PACKAGE_PACKAGES=(file)
+
+zentolk_missing_packages() { # prints the given packages that are not installed
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q '^install ok installed$' ||
+            printf '%s\n' "$pkg"
     done
+}
+
+# Installs the missing ones of the given packages. As root it installs them;
+# a member of the sudo group goes through sudo; anyone else is told the one
+# command to run as root and returns 1.
+zentolk_install_missing() {
+    local missing
+    mapfile -t missing < <(zentolk_missing_packages "$@")
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null 2>&1 || {
-            echo "Missing packages: ${missing[*]}; run as root or install sudo." >&2
-            return 1
-        }
-        sudo=(sudo)
+    local install="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+    local env=(env DEBIAN_FRONTEND=noninteractive)
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing: ${missing[*]}" >&2
+        "${env[@]}" sh -c "$install" >&2
+        return
     fi
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q &&
-        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-            apt-get install -y -q --no-install-recommends "${missing[@]}"
+    if command -v sudo >/dev/null 2>&1 && id -nG | grep -qw sudo; then
+        echo "Installing through sudo: ${missing[*]}" >&2
+        sudo "${env[@]}" sh -c "$install" >&2
+        return
+    fi
+    cat >&2 <<EOF
+These Debian packages are missing: ${missing[*]}
+Install them once as root, with either of these commands:
+    su -c '$install'
+    sudo sh -c '$install'
+(sudo works only for members of the sudo group), then run $0 again as yourself.
+EOF
+    return 1
+}
+
+# Refuses to work as root in a checkout that belongs to someone else: the
+# build would leave files there that its owner can neither change nor remove.
+# Also names files such a run left behind, which break a build as the owner.
+zentolk_check_owner() {
+    local owner
+    owner=$(stat -c %U .)
+    if [ "$(id -u)" -eq 0 ] && [ "$(stat -c %u .)" -ne 0 ]; then
+        cat >&2 <<EOF
+Not building as root: this checkout belongs to $owner, and files made here by
+root could not be changed or removed by $owner. The packages are in place now;
+run $0 again as $owner.
+EOF
+        return 1
+    fi
+    local foreign
+    # "sudo cmake --install" leaves its list of files behind, which does no harm.
+    foreign=$(find build -maxdepth 3 ! -user "$(id -u)" ! -name 'install_manifest*.txt' -print \
+        -quit 2>/dev/null || true)
+    if [ -n "$foreign" ]; then
+        cat >&2 <<EOF
+$foreign (and maybe more in build/) belongs to another user, so the build
+cannot write there. Remove the build folder once as root, then run $0 again:
+    su -c 'rm -rf $PWD/build'
+EOF
+        return 1
+    fi
 }

@@ -2,6 +2,7 @@
 #include "Application.h"
 #include "Calc.h"
 #include "DesktopWindow.h"
+#include "DisplayCheck.h"
 #include "HelpKit.h"
 #include "Inet.h"
 #include "TerminationSignals.h"
@@ -13,8 +14,31 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <string_view>
 
 namespace {
+const char* const HelpText =
+    "Usage: zentolk [-debug] [-style STYLE] [-platform NAME] [Qt options]\n"
+    "\n"
+    "Shows where a civil date lies in the Great Cycle of the Long Count calendar.\n"
+    "\n"
+    "  -debug, /debug     write the help kit's diagnostics log, HHDebug.txt\n"
+    "  -style STYLE       draw the window in another Qt style, such as fusion\n"
+    "  -platform NAME     use this Qt platform (xcb, wayland, offscreen, ...)\n"
+    "  -h, --help         show this help and exit\n"
+    "  --version          show the version and exit\n"
+    "\n"
+    "Exit status: 0 after Exit, 1 when no display can be reached.\n"
+    "Without a display, zentolk-cli gives the same readings in a terminal.\n";
+
+// The value of Qt's -platform switch, which wins over QT_QPA_PLATFORM.
+std::string_view platformSwitch(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return argv[i + 1];
+    return {};
+}
+
 // Qt takes "-style" off the command line when the application is made, so
 // look for it first: the user's choice wins over the default look.
 bool styleChosen(int argc, char** argv) {
@@ -48,12 +72,41 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            std::fputs(HelpText, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::fputs("zentolk " ZENTOLK_VERSION "\n", stdout);
+            return 0;
+        }
+    }
+    // Qt aborts when it cannot reach a display, so look for one first.
+    const std::string_view requested = platformSwitch(argc, argv);
+    const auto platform = zentolk::platform::ChooseDisplayPlatform(
+        zentolk::platform::SystemDisplayProbes(), requested);
+    if (!platform) {
+        std::fputs(
+            "zentolk: no display to show the window on (DISPLAY and WAYLAND_DISPLAY name "
+            "none that can be reached); zentolk-cli gives the same readings in a terminal.\n",
+            stderr);
+        return 1;
+    }
+    const bool choosePlatform = requested.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (choosePlatform)
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
+
     const bool keepStyle = styleChosen(argc, argv);
     // The window's face is drawn in a condensed face whose bold widths match
     // the classic one the layout was made for; the default substitute is wider.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
                               QStringLiteral("DejaVu Sans Condensed"));
     zentolk::TApplication app(argc, argv);
+    zentolk::platform::ReleaseDisplayProbe();
+    if (choosePlatform)
+        qunsetenv("QT_QPA_PLATFORM"); // not for the programs this one starts
     zentolk::platform::QuitOnTerminationSignals();
     if (!keepStyle)
         QApplication::setStyle(QStringLiteral("windows"));

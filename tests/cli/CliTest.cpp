@@ -186,6 +186,13 @@ TEST(CliErrors, HelpAndVersion) {
     const Result help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.starts_with("Usage: zentolk-cli"));
+    EXPECT_EQ(run({"6", "-h"}).out, help.out);
+    for (const char* command : {"almanac", "long-count", "next"}) {
+        const Result sub = run({command, "-h"});
+        EXPECT_EQ(sub.status, 0) << command;
+        EXPECT_EQ(sub.out, run({command, "--help"}).out) << command;
+        EXPECT_TRUE(sub.out.starts_with("Usage: zentolk-cli almanac")) << command;
+    }
     const Result version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "zentolk-cli 3.2.0\n");

@@ -1,0 +1,58 @@
+# Bash completion for zentolk-cli.
+
+_zentolk_cli() {
+    local cur prev
+    cur=${COMP_WORDS[COMP_CWORD]}
+    prev=${COMP_WORDS[COMP_CWORD-1]}
+
+    local options='--crlf --tsv --decimal-separator -h --help --version --'
+    local commands='almanac long-count next'
+    case ${COMP_WORDS[1]} in
+    almanac | long-count | next)
+        if [ "$COMP_CWORD" -gt 1 ]; then
+            case $prev in
+            --correlation)
+                COMPREPLY=($(compgen -W "gmt lounsbury martinez martin-skidmore spinden fuls" -- "$cur"))
+                ;;
+            *)
+                [[ $cur == -* ]] && COMPREPLY=($(compgen -W \
+                    "--julian --correlation --json --tsv --from --previous --count -h --help --" -- "$cur"))
+                ;;
+            esac
+            return
+        fi
+        ;;
+    esac
+
+    case $prev in
+    --decimal-separator)
+        COMPREPLY=($(compgen -W ", ." -- "$cur"))
+        return
+        ;;
+    esac
+
+    # Count the date's words so far; after "--" every word is one.
+    local i words=0 ended=0
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        if [ $ended -eq 1 ]; then
+            ((words++))
+            continue
+        fi
+        case ${COMP_WORDS[i]} in
+        --) ended=1 ;;
+        --decimal-separator) ((i++)) ;;
+        -*) ;;
+        *) ((words++)) ;;
+        esac
+    done
+
+    if [[ $cur == -* ]] && [ $ended -eq 0 ]; then
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    elif [ $words -eq 0 ] && [ -n "$commands" ]; then
+        COMPREPLY=($(compgen -W "$commands" -- "$cur"))
+    elif [ $words -eq 3 ]; then
+        # The fourth word is the era.
+        COMPREPLY=($(compgen -W "A.D. B.C." -- "$cur"))
+    fi
+}
+complete -F _zentolk_cli zentolk-cli
