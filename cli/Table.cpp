@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -529,7 +530,8 @@ private:
     bool csv_;
     bool quoted_ = false;
     std::vector<std::string_view> fields_;
-    std::vector<std::string> unquoted_;
+    // A deque: growing it moves no string that a field already points into.
+    std::deque<std::string> unquoted_;
 };
 } // namespace
 
