@@ -1,8 +1,10 @@
 #include "Batch.h"
 
 #include "NumberText.h"
+#include "PlainLine.h"
 #include "Reading.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -67,6 +69,50 @@ public:
         out_.write('\n');
     }
 
+    // Convert the complete lines in [start, end); return the start of the
+    // unfinished line left. Bytes before `scanFrom` hold no line end.
+    const char* convertFast(const char* start, const char* end, const char* scanFrom) {
+        char* o = out_.cursor();
+        const char* const limit = out_.limit();
+        while (start < end) {
+            if (o >= limit) {
+                out_.setCursor(o);
+                o = out_.cursor();
+            }
+            const char* next;
+            if (char* written = ConvertPlainLine(start, separator_, o, next)) {
+                ++lineNumber_;
+                o = written;
+                start = next;
+                continue;
+            }
+            const void* lf = std::memchr(std::max(start, scanFrom), '\n',
+                                         static_cast<std::size_t>(end - std::max(start, scanFrom)));
+            if (lf == nullptr)
+                break;
+            out_.setCursor(o);
+            const char* lineEnd = static_cast<const char*>(lf);
+            convertLine(std::string_view(start, static_cast<std::size_t>(lineEnd - start)));
+            o = out_.cursor();
+            start = lineEnd + 1;
+        }
+        out_.setCursor(o);
+        return start;
+    }
+
+    const char* convertByEngine(const char* start, const char* end, const char* scanFrom) {
+        while (start < end) {
+            const char* from = std::max(start, scanFrom);
+            const void* lf = std::memchr(from, '\n', static_cast<std::size_t>(end - from));
+            if (lf == nullptr)
+                break;
+            const char* lineEnd = static_cast<const char*>(lf);
+            convertLine(std::string_view(start, static_cast<std::size_t>(lineEnd - start)));
+            start = lineEnd + 1;
+        }
+        return start;
+    }
+
     bool skippedAny() const { return skippedAny_; }
 
 private:
@@ -85,14 +131,24 @@ private:
 };
 } // namespace
 
-int RunBatch(int inFd, FdWriter& out, FdWriter& err, char decimalSeparator) {
+// Reads the input in blocks, converting every complete line in place. A line
+// longer than the buffer doubles it, so memory stays within about twice the
+// longest line, and bytes already searched for a line end are not searched
+// again, so a long line costs time linear in its length.
+int RunBatch(int inFd, FdWriter& out, FdWriter& err, char decimalSeparator, BatchPath path) {
     BatchConverter converter(out, err, decimalSeparator);
-    std::vector<char> buffer(1 << 20);
-    std::size_t held = 0; // bytes of an unfinished line at the start of the buffer
+    std::size_t capacity = 1 << 20;
+    // Behind the data: a NUL that ends every plain field, and slack the fast
+    // path may read.
+    std::vector<char> buffer(capacity + PlainLineReadMax);
+    std::size_t held = 0;    // bytes of an unfinished line at the start of the buffer
+    std::size_t scanned = 0; // of which known to hold no line end
     for (;;) {
-        if (held == buffer.size())
-            buffer.resize(buffer.size() * 2); // a line longer than the buffer
-        const ssize_t n = ::read(inFd, buffer.data() + held, buffer.size() - held);
+        if (held == capacity) {
+            capacity *= 2;
+            buffer.resize(capacity + PlainLineReadMax);
+        }
+        const ssize_t n = ::read(inFd, buffer.data() + held, capacity - held);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -102,18 +158,16 @@ int RunBatch(int inFd, FdWriter& out, FdWriter& err, char decimalSeparator) {
         }
         if (n == 0)
             break;
-        const char* start = buffer.data();
-        const char* end = buffer.data() + held + static_cast<std::size_t>(n);
-        // Lines already scanned without a line end are scanned again: cheap,
-        // since they are at most one line.
-        while (const void* lf = std::memchr(start, '\n', static_cast<std::size_t>(end - start))) {
-            const char* lineEnd = static_cast<const char*>(lf);
-            converter.convertLine(
-                std::string_view(start, static_cast<std::size_t>(lineEnd - start)));
-            start = lineEnd + 1;
-        }
+        char* const end = buffer.data() + held + static_cast<std::size_t>(n);
+        *end = '\0';
+        const char* start =
+            path == BatchPath::Fast
+                ? converter.convertFast(buffer.data(), end, buffer.data() + scanned)
+                : converter.convertByEngine(buffer.data(), end, buffer.data() + scanned);
         held = static_cast<std::size_t>(end - start);
-        std::memmove(buffer.data(), start, held);
+        if (start != buffer.data())
+            std::memmove(buffer.data(), start, held);
+        scanned = held;
     }
     if (held > 0)
         converter.convertLine(std::string_view(buffer.data(), held));
