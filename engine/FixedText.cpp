@@ -44,7 +44,7 @@ void writeThreeDigits(char* end, std::uint32_t v) {
 }
 } // namespace
 
-void FixedText::appendInt(std::int32_t value) {
+void FixedText::appendLargeInt(std::int32_t value) {
     auto magnitude = static_cast<std::uint32_t>(value);
     if (value < 0) {
         append('-');
