@@ -45,6 +45,22 @@ public:
     // Exactly `count` digits, leading zeros kept.
     void appendFixedDigits(std::uint32_t value, int count);
 
+    // For writers that keep their own cursor (a store of the size after every
+    // character costs more than the character): write at end(), then hand the
+    // new end back.
+    char* end() { return data_.data() + size_; }
+    void setEnd(const char* end) {
+        assert(end >= data_.data() && end <= data_.data() + Capacity);
+        size_ = static_cast<std::uint8_t>(end - data_.data());
+    }
+    // Copies a whole block of N bytes, of which the first `length` count.
+    template <std::size_t N>
+    void appendPadded(const std::array<char, N>& block, std::size_t length) {
+        assert(size_ + N <= Capacity && length <= N);
+        std::memcpy(data_.data() + size_, block.data(), N);
+        size_ = static_cast<std::uint8_t>(size_ + length);
+    }
+
     std::string_view view() const { return {data_.data(), size_}; }
     // Copies a whole short or long block and then cuts it to size: a copy of
     // a constant size costs a few moves, one of a variable size dozens of
