@@ -44,7 +44,7 @@ public:
         }
         std::int32_t era;
         if (!ParseInteger(fields[3], era)) {
-            skip("the era index '" + std::string(fields[3]) + "' is not a valid integer value");
+            skip("the era index '", fields[3], "' is not a valid integer value");
             return;
         }
 
@@ -55,7 +55,7 @@ public:
         const DateTexts date{fields[0], fields[1], fields[2], era};
         const ReadingStatus status = ComputeReadingTexts(date, separator_, reading_);
         if (status != ReadingStatus::Ok) {
-            out_.write(ReadingErrorMessage(status, date));
+            writeErrorMessage(status, date);
         } else {
             for (const FixedText* text :
                  {&reading_.GreatCycle, &reading_.KinDays, &reading_.KinLbl1, &reading_.KinLeft,
@@ -116,10 +116,36 @@ public:
     bool skippedAny() const { return skippedAny_; }
 
 private:
-    void skip(const std::string& why) {
+    // The parts are written one by one: a field may be hundreds of megabytes.
+    void skip(std::string_view why, std::string_view field = {}, std::string_view more = {}) {
         skippedAny_ = true;
-        err_.write("zentolk-cli: line " + std::to_string(lineNumber_) + " skipped: it " + why +
-                   "\n");
+        err_.write("zentolk-cli: line " + std::to_string(lineNumber_) + " skipped: it ");
+        err_.write(why);
+        err_.write(field);
+        err_.write(more);
+        err_.write('\n');
+    }
+
+    // The engine's message, but a bad field it quotes is written in place
+    // rather than copied into the message: it may be hundreds of megabytes.
+    void writeErrorMessage(ReadingStatus status, DateTexts date) {
+        std::string_view* bad = status == ReadingStatus::BadMonth  ? &date.Month
+                                : status == ReadingStatus::BadDay  ? &date.Day
+                                : status == ReadingStatus::BadYear ? &date.Year
+                                                                   : nullptr;
+        if (bad != nullptr) {
+            const std::string_view field = *bad;
+            *bad = {};
+            const std::string frame = ReadingErrorMessage(status, date);
+            if (frame.starts_with("''")) {
+                out_.write('\'');
+                out_.write(field);
+                out_.write(std::string_view(frame).substr(1));
+                return;
+            }
+            *bad = field;
+        }
+        out_.write(ReadingErrorMessage(status, date));
     }
 
     FdWriter& out_;
