@@ -4,7 +4,7 @@
 ZENTOLK_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libchm-dev fp-utils
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev libxdamage-dev
     xvfb xauth x11-utils x11-apps imagemagick xclip fonts-dejavu-extra
     desktop-file-utils appstream clang-format
 )
