@@ -16,11 +16,12 @@ constexpr char DigitPairs[] = "00010203040506070809"
                               "80818283848586878889"
                               "90919293949596979899";
 
+// Without a loop or a branch: counts of mixed lengths would mispredict them.
 int digitCount(std::uint32_t v) {
-    int n = 1;
-    for (; v >= 100; v /= 100)
-        n += 2;
-    return v >= 10 ? n + 1 : n;
+    static constexpr std::uint32_t Powers[] = {1,      10,      100,      1000,      10000,
+                                               100000, 1000000, 10000000, 100000000, 1000000000};
+    const int estimate = ((32 - __builtin_clz(v | 1)) * 1233) >> 12; // log10 of 2^bits
+    return estimate + ((v | 1) >= Powers[estimate] ? 1 : 0);
 }
 
 // Writes the digits of v so that the last one lands just before `end`.
@@ -60,6 +61,21 @@ void FixedText::appendGrouped(std::uint32_t value) {
     const int digits = digitCount(value);
     const int length = digits + (digits - 1) / 3;
     assert(size_ + static_cast<std::size_t>(length) <= Capacity);
+    if (size_ + 16 <= Capacity) {
+        // All four groups of "d,ddd,ddd,ddd", of which the last `length`
+        // characters are copied as one block of 16 bytes.
+        char groups[32] = {};
+        groups[0] = static_cast<char>('0' + value / 1000000000);
+        groups[1] = ',';
+        writeThreeDigits(groups + 5, value / 1000000 % 1000);
+        groups[5] = ',';
+        writeThreeDigits(groups + 9, value / 1000 % 1000);
+        groups[9] = ',';
+        writeThreeDigits(groups + 13, value % 1000);
+        std::memcpy(data_.data() + size_, groups + 13 - length, 16);
+        size_ = static_cast<std::uint8_t>(size_ + length);
+        return;
+    }
     char* p = data_.data() + size_ + length;
     for (; value >= 1000; value /= 1000) {
         writeThreeDigits(p, value % 1000);
