@@ -61,21 +61,6 @@ void FixedText::appendGrouped(std::uint32_t value) {
     const int digits = digitCount(value);
     const int length = digits + (digits - 1) / 3;
     assert(size_ + static_cast<std::size_t>(length) <= Capacity);
-    if (size_ + 16 <= Capacity) {
-        // All four groups of "d,ddd,ddd,ddd", of which the last `length`
-        // characters are copied as one block of 16 bytes.
-        char groups[32] = {};
-        groups[0] = static_cast<char>('0' + value / 1000000000);
-        groups[1] = ',';
-        writeThreeDigits(groups + 5, value / 1000000 % 1000);
-        groups[5] = ',';
-        writeThreeDigits(groups + 9, value / 1000 % 1000);
-        groups[9] = ',';
-        writeThreeDigits(groups + 13, value % 1000);
-        std::memcpy(data_.data() + size_, groups + 13 - length, 16);
-        size_ = static_cast<std::uint8_t>(size_ + length);
-        return;
-    }
     char* p = data_.data() + size_ + length;
     for (; value >= 1000; value /= 1000) {
         writeThreeDigits(p, value % 1000);

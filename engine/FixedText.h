@@ -65,7 +65,7 @@ public:
     // Copies a whole short or long block and then cuts it to size: a copy of
     // a constant size costs a few moves, one of a variable size dozens of
     // cycles to start up.
-    std::string str() const {
+    [[gnu::always_inline]] std::string str() const {
         constexpr std::size_t Short = 15; // what std::string holds without the heap
         static_assert(Capacity >= Short);
         std::string s =
