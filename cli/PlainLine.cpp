@@ -162,8 +162,12 @@ std::int32_t nonNegativeRemainder(std::int32_t value, std::int32_t divisor) {
     return r < 0 ? r + divisor : r;
 }
 
-// Reads up to seven digits ended by `end`; false for anything else.
-inline bool readField(const char*& p, char end, std::uint32_t& value) {
+// Reads an optional sign and up to seven digits ended by `end`; false for
+// anything else or a value beyond a million either way.
+inline bool readField(const char*& p, char end, std::int32_t& value) {
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
     unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
     if (d > 9)
         return false;
@@ -176,31 +180,28 @@ inline bool readField(const char*& p, char end, std::uint32_t& value) {
     }
     if (*p != end && !(end == '\n' && *p == '\r' && p[1] == '\n'))
         return false;
-    value = v;
+    value = negative ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v);
     return v <= FieldMax;
 }
 } // namespace
 
 char* ConvertPlainLine(const char* line, char separator, char* out, const char*& next) {
     const char* p = line;
-    std::uint32_t month, day, yearField, era;
-    if (!readField(p, '\t', month) || !readField(++p, '\t', day) ||
-        !readField(++p, '\t', yearField) || !readField(++p, '\n', era))
+    std::int32_t m, d, yearField, era;
+    if (!readField(p, '\t', m) || !readField(++p, '\t', d) || !readField(++p, '\t', yearField) ||
+        !readField(++p, '\n', era))
         return nullptr;
-    const auto lineSize = static_cast<std::size_t>(p - line); // at most 31
+    const auto lineSize = static_cast<std::size_t>(p - line); // at most 35
     next = p + (*p == '\r' ? 2 : 1);
 
     char* o = out;
-    std::memcpy(o, line, 32);
+    std::memcpy(o, line, 48);
     o += lineSize;
     *o++ = '\t';
 
     // The day number exactly as the engine forms it; the field limits keep
     // every step inside 32 bits.
-    const auto m = static_cast<std::int32_t>(month);
-    const auto d = static_cast<std::int32_t>(day);
-    const std::int32_t y = era == EraIndexBC ? 1 - static_cast<std::int32_t>(yearField)
-                                             : static_cast<std::int32_t>(yearField);
+    const std::int32_t y = era == EraIndexBC ? 1 - yearField : yearField;
     const std::int32_t a = (m - 14) / 12;
     const std::int32_t j = 1461 * (y + 4800 + a) / 4 + 367 * (m - 2 - 12 * a) / 12 -
                            3 * ((y + 4900 + a) / 100) / 4 + d - 32075;

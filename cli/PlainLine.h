@@ -11,7 +11,8 @@ inline constexpr std::size_t PlainLineOutputMax = 512;
 inline constexpr std::size_t PlainLineReadMax = 64;
 
 // The batch converter's fast path: a line of four plain decimal fields
-// (digits only, each at most 1,000,000) ended by LF or CR LF, converted
+// (digits with an optional sign, each within a million either way) ended by
+// LF or CR LF, converted
 // straight into `out`, byte for byte as the engine would. Returns the end of
 // what it wrote and sets `next` to the start of the following line, or
 // returns nullptr, having written nothing that counts, for any other line

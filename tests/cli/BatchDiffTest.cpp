@@ -134,7 +134,8 @@ std::string field(std::mt19937& random) {
         std::uint32_t limit = 1;
         for (std::uint32_t i = 0; i < digits; ++i)
             limit *= 10;
-        return std::to_string(random() % limit);
+        const char* const signs[] = {"", "", "", "", "-", "+"};
+        return signs[random() % 6] + std::to_string(random() % limit);
     }
     if (kind < 13)
         return std::to_string(random() % 40);
@@ -205,10 +206,15 @@ TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
     // Plain lines only, stepping through the whole range of the fast path's
     // years in both eras, around the start day and cycle ends in particular.
     std::string input;
-    for (int year = 0; year <= 1000000; year += 997)
+    for (int year = -1000000; year <= 1000000; year += 997)
         for (const char* era : {"0", "1"})
             input += "1\t" + std::to_string(year % 400) + "\t" + std::to_string(year) + "\t" + era +
                      "\n";
+    // The fast path's limits, and just beyond them.
+    for (const char* edge : {"1000000", "-1000000", "+1000000", "1000001", "-1000001", "0000001"})
+        for (const char* era : {"0", "1", "-1"})
+            input += std::string(edge) + "\t" + edge + "\t" + edge + "\t" + era + "\n";
+    input += "-1000000\t-1000000\t-1000000\t-1000000\r\n"; // the longest plain line
     // January 1 plus 0 to 800 days: the start day, cycle ends after it and before it.
     for (int day = 0; day <= 800; ++day)
         for (const char* date :
@@ -219,6 +225,7 @@ TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
     EXPECT_EQ(fast.status, 0);
     EXPECT_EQ(fast.err, "");
     EXPECT_TRUE(fast.out == engine.out);
+    EXPECT_NE(fast.out.find("-1000000\t-1000000\t-1000000\t-1000000\tMinus "), std::string::npos);
 }
 
 TEST(BatchLongLine, ALineLongerThanAnyBufferIsConvertedWhole) {
