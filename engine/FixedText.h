@@ -32,7 +32,7 @@ public:
         if (static_cast<std::uint32_t>(value) < 10) {
             append(static_cast<char>('0' + value));
         } else if (static_cast<std::uint32_t>(value) < 100) {
-            assert(size_ + 2 <= Capacity);
+            assert(size_ + 2u <= Capacity);
             data_[size_] = static_cast<char>('0' + value / 10);
             data_[size_ + 1] = static_cast<char>('0' + value % 10);
             size_ = static_cast<std::uint8_t>(size_ + 2);
