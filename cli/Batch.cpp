@@ -163,7 +163,7 @@ private:
 // again, so a long line costs time linear in its length.
 int RunBatch(int inFd, FdWriter& out, FdWriter& err, char decimalSeparator, BatchPath path) {
     BatchConverter converter(out, err, decimalSeparator);
-    std::size_t capacity = 1 << 20;
+    std::size_t capacity = 1 << 16; // a pipe's worth; doubled for longer lines
     // Behind the data: a NUL that ends every plain field, and slack the fast
     // path may read.
     std::vector<char> buffer(capacity + PlainLineReadMax);
