@@ -7,15 +7,20 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unistd.h>
-#include <vector>
 
 namespace zentolk::cli {
 
 namespace {
+struct FreeMemory {
+    void operator()(char* p) const { std::free(p); }
+};
+
 class BatchConverter {
 public:
     BatchConverter(FdWriter& out, FdWriter& err, char separator)
@@ -114,6 +119,7 @@ public:
     }
 
     bool skippedAny() const { return skippedAny_; }
+    long long lineCount() const { return lineNumber_; }
 
 private:
     // The parts are written one by one: a field may be hundreds of megabytes.
@@ -165,16 +171,27 @@ int RunBatch(int inFd, FdWriter& out, FdWriter& err, char decimalSeparator, Batc
     BatchConverter converter(out, err, decimalSeparator);
     std::size_t capacity = 1 << 16; // a pipe's worth; doubled for longer lines
     // Behind the data: a NUL that ends every plain field, and slack the fast
-    // path may read.
-    std::vector<char> buffer(capacity + PlainLineReadMax);
+    // path may read. Grown with realloc, which moves large blocks without a
+    // copy, so the old and the new buffer are never both held.
+    std::unique_ptr<char, FreeMemory> buffer(
+        static_cast<char*>(std::malloc(capacity + PlainLineReadMax)));
     std::size_t held = 0;    // bytes of an unfinished line at the start of the buffer
     std::size_t scanned = 0; // of which known to hold no line end
     for (;;) {
-        if (held == capacity) {
+        if (held == capacity || !buffer) {
+            char* grown = buffer ? static_cast<char*>(
+                                       std::realloc(buffer.get(), 2 * capacity + PlainLineReadMax))
+                                 : nullptr;
+            if (grown == nullptr) {
+                err.write("zentolk-cli: line " + std::to_string(converter.lineCount() + 1) +
+                          " is too long for the memory available\n");
+                return 1;
+            }
+            (void)buffer.release();
+            buffer.reset(grown);
             capacity *= 2;
-            buffer.resize(capacity + PlainLineReadMax);
         }
-        const ssize_t n = ::read(inFd, buffer.data() + held, capacity - held);
+        const ssize_t n = ::read(inFd, buffer.get() + held, capacity - held);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -184,19 +201,19 @@ int RunBatch(int inFd, FdWriter& out, FdWriter& err, char decimalSeparator, Batc
         }
         if (n == 0)
             break;
-        char* const end = buffer.data() + held + static_cast<std::size_t>(n);
+        char* const end = buffer.get() + held + static_cast<std::size_t>(n);
         *end = '\0';
         const char* start =
             path == BatchPath::Fast
-                ? converter.convertFast(buffer.data(), end, buffer.data() + scanned)
-                : converter.convertByEngine(buffer.data(), end, buffer.data() + scanned);
+                ? converter.convertFast(buffer.get(), end, buffer.get() + scanned)
+                : converter.convertByEngine(buffer.get(), end, buffer.get() + scanned);
         held = static_cast<std::size_t>(end - start);
-        if (start != buffer.data())
-            std::memmove(buffer.data(), start, held);
+        if (start != buffer.get())
+            std::memmove(buffer.get(), start, held);
         scanned = held;
     }
     if (held > 0)
-        converter.convertLine(std::string_view(buffer.data(), held));
+        converter.convertLine(std::string_view(buffer.get(), held));
     return converter.skippedAny() ? 1 : 0;
 }
 
