@@ -20,6 +20,8 @@ public:
     FdWriter& operator=(const FdWriter&) = delete;
 
     void write(std::string_view text) {
+        if (text.empty()) // its data may be null, which memcpy may not be given
+            return;
         if (text.size() > Reserve) {
             writeLong(text);
             return;
