@@ -182,6 +182,21 @@ TEST(CliErrors, WrongUsageExitsWithTwo) {
     }
 }
 
+TEST(CliErrors, RefusesAControlCharacterAsDecimalSeparator) {
+    for (const char* separator : {"\t", "\n", "\r", "\x01", "\x1f", "\x7f"})
+        for (const auto& args :
+             {std::vector<std::string>{"--tsv", "--decimal-separator", separator},
+              std::vector<std::string>{std::string("--decimal-separator=") + separator, "6", "15",
+                                       "2024"}}) {
+            const Result r = run(args, "6\t15\t2024\t0\n");
+            EXPECT_EQ(r.status, 2) << int(separator[0]);
+            EXPECT_EQ(r.out, "");
+            EXPECT_TRUE(r.err.starts_with("zentolk-cli: the decimal separator cannot be a control "
+                                          "character such as a tab or a line break\n"))
+                << r.err;
+        }
+}
+
 TEST(CliErrors, HelpAndVersion) {
     const Result help = run({"--help"});
     EXPECT_EQ(help.status, 0);
