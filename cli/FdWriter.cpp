@@ -5,18 +5,17 @@
 
 namespace zentolk::cli {
 
-FdWriter::FdWriter(int fd, std::size_t capacity) : fd_(fd), capacity_(capacity) {
-    buffer_.reserve(capacity + 512);
-}
+FdWriter::FdWriter(int fd, std::size_t capacity)
+    : fd_(fd), capacity_(capacity), data_(new char[capacity + Reserve]) {}
 
 FdWriter::~FdWriter() {
     flush();
 }
 
-bool FdWriter::flush() {
+void FdWriter::writeAll(const char* data, std::size_t size) {
     std::size_t done = 0;
-    while (!failed_ && done < buffer_.size()) {
-        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+    while (!failed_ && done < size) {
+        const ssize_t n = ::write(fd_, data + done, size - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -24,7 +23,21 @@ bool FdWriter::flush() {
         else
             done += static_cast<std::size_t>(n);
     }
-    buffer_.clear();
+}
+
+void FdWriter::writeLong(std::string_view text) {
+    if (size_ + text.size() < capacity_) {
+        std::memcpy(data_.get() + size_, text.data(), text.size());
+        size_ += text.size();
+        return;
+    }
+    flush();
+    writeAll(text.data(), text.size());
+}
+
+bool FdWriter::flush() {
+    writeAll(data_.get(), size_);
+    size_ = 0;
     return !failed_;
 }
 

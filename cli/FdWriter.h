@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
+#include <cstring>
+#include <memory>
 #include <string_view>
 
 namespace zentolk::cli {
@@ -10,29 +11,55 @@ namespace zentolk::cli {
 // so that a full disk or a closed pipe is never reported as success.
 class FdWriter {
 public:
+    // Bytes that may always be written at the cursor without a check.
+    static constexpr std::size_t Reserve = 1024;
+
     explicit FdWriter(int fd, std::size_t capacity = 1 << 16);
     ~FdWriter();
     FdWriter(const FdWriter&) = delete;
     FdWriter& operator=(const FdWriter&) = delete;
 
     void write(std::string_view text) {
-        buffer_ += text;
-        if (buffer_.size() >= capacity_)
+        if (text.empty()) // its data may be null, which memcpy may not be given
+            return;
+        if (text.size() > Reserve) {
+            writeLong(text);
+            return;
+        }
+        std::memcpy(data_.get() + size_, text.data(), text.size());
+        size_ += text.size();
+        if (size_ >= capacity_)
             flush();
     }
     void write(char c) {
-        buffer_ += c;
-        if (buffer_.size() >= capacity_)
+        data_[size_++] = c;
+        if (size_ >= capacity_)
             flush();
     }
+
+    // Direct access for bulk writers, which check the room once per record:
+    // Reserve bytes may be written at cursor() as long as cursor < limit().
+    char* cursor() { return data_.get() + size_; }
+    const char* limit() const { return data_.get() + capacity_; }
+    // Takes back a cursor moved forward by a bulk writer; flushes when full.
+    void setCursor(char* cursor) {
+        size_ = static_cast<std::size_t>(cursor - data_.get());
+        if (size_ >= capacity_)
+            flush();
+    }
+
     // Returns false when this or any earlier write failed.
     bool flush();
     bool failed() const { return failed_; }
 
 private:
+    void writeLong(std::string_view text);
+    void writeAll(const char* data, std::size_t size);
+
     int fd_;
     std::size_t capacity_;
-    std::string buffer_;
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0; // always below capacity_ between calls
     bool failed_ = false;
 };
 

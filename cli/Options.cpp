@@ -123,6 +123,10 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args) {
             if (value.size() != 1)
                 return fail("the decimal separator must be one character, not '" +
                             std::string(value) + "'");
+            // A tab or a line break would split the table's fields and rows.
+            if (static_cast<unsigned char>(value[0]) < 0x20 || value[0] == 0x7f)
+                return fail("the decimal separator cannot be a control character such as a tab "
+                            "or a line break");
             options.decimalSeparator = value[0];
         } else {
             return fail("unknown option '" + std::string(arg) + "'");

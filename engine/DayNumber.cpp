@@ -25,16 +25,6 @@ struct Checked32 {
 };
 } // namespace
 
-std::optional<std::int32_t> AstronomicalYear(std::int32_t year, std::int32_t eraIndex) {
-    if (eraIndex != EraIndexBC)
-        return year;
-    Checked32 c;
-    const std::int32_t y = c.sub(1, year);
-    if (c.overflow)
-        return std::nullopt;
-    return y;
-}
-
 std::optional<std::int32_t> DayNumber(std::int32_t m, std::int32_t d, std::int32_t y) {
     Checked32 c;
     // Divisions are by positive constants: C++ truncates toward zero, which is

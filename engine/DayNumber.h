@@ -10,7 +10,15 @@ inline constexpr std::int32_t EraIndexBC = 1;
 
 // The astronomical year of a year entered with an era index: B.C. (1) gives
 // 1 - year, every other index keeps the year. Empty when 1 - year overflows.
-std::optional<std::int32_t> AstronomicalYear(std::int32_t year, std::int32_t eraIndex);
+inline std::optional<std::int32_t> AstronomicalYear(std::int32_t year, std::int32_t eraIndex) {
+    // Without a branch on the era: a table of mixed eras would mispredict it.
+    std::int32_t bc;
+    const bool overflow = __builtin_sub_overflow(1, year, &bc);
+    const bool isBC = eraIndex == EraIndexBC;
+    if (isBC & overflow)
+        return std::nullopt;
+    return isBC ? bc : year;
+}
 
 // The integer Gregorian day-number formula, every division truncating toward
 // zero, applied to whatever month and day it is given (no wrap, no check).

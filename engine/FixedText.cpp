@@ -16,11 +16,12 @@ constexpr char DigitPairs[] = "00010203040506070809"
                               "80818283848586878889"
                               "90919293949596979899";
 
+// Without a loop or a branch: counts of mixed lengths would mispredict them.
 int digitCount(std::uint32_t v) {
-    int n = 1;
-    for (; v >= 100; v /= 100)
-        n += 2;
-    return v >= 10 ? n + 1 : n;
+    static constexpr std::uint32_t Powers[] = {1,      10,      100,      1000,      10000,
+                                               100000, 1000000, 10000000, 100000000, 1000000000};
+    const int estimate = ((32 - __builtin_clz(v | 1)) * 1233) >> 12; // log10 of 2^bits
+    return estimate + ((v | 1) >= Powers[estimate] ? 1 : 0);
 }
 
 // Writes the digits of v so that the last one lands just before `end`.
@@ -44,7 +45,7 @@ void writeThreeDigits(char* end, std::uint32_t v) {
 }
 } // namespace
 
-void FixedText::appendInt(std::int32_t value) {
+void FixedText::appendLargeInt(std::int32_t value) {
     auto magnitude = static_cast<std::uint32_t>(value);
     if (value < 0) {
         append('-');

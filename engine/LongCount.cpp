@@ -1,5 +1,8 @@
 #include "LongCount.h"
 
+#include <cassert>
+#include <cstring>
+
 namespace zentolk {
 
 namespace {
@@ -9,16 +12,36 @@ constexpr std::int32_t Katun = 7200;
 constexpr std::int32_t Tun = 360;
 constexpr std::int32_t Uinal = 20;
 
+// ".0" to ".19", each padded to four bytes: the places below the baktun.
+struct DottedPlaces {
+    char text[20][4];
+    constexpr DottedPlaces() : text{} {
+        for (int i = 0; i < 20; ++i) {
+            text[i][0] = '.';
+            text[i][1] = static_cast<char>(i < 10 ? '0' + i : '1');
+            text[i][2] = static_cast<char>(i < 10 ? 0 : '0' + i - 10);
+        }
+    }
+};
+constexpr DottedPlaces Dotted;
+
+char* putPlace(char* p, std::int32_t value) {
+    std::memcpy(p, Dotted.text[value], 4);
+    return p + (value < 10 ? 2 : 3);
+}
+
 // ".katun.tun.uinal.kin" of what is left of the count after its baktuns.
 void appendBelowBaktun(FixedText& out, std::int32_t count) {
     std::int32_t r = count % Baktun;
-    for (std::int32_t place : {Katun, Tun, Uinal}) {
-        out.append('.');
-        out.appendInt(r / place);
-        r %= place;
-    }
-    out.append('.');
-    out.appendInt(r);
+    assert(r >= 0);
+    char* p = out.end();
+    p = putPlace(p, r / Katun);
+    r %= Katun;
+    p = putPlace(p, r / Tun);
+    r %= Tun;
+    p = putPlace(p, r / Uinal);
+    p = putPlace(p, r % Uinal);
+    out.setEnd(p);
 }
 } // namespace
 

@@ -31,6 +31,18 @@ bool parseHex(std::string_view digits, std::int32_t& value) {
 } // namespace
 
 bool ParseInteger(std::string_view text, std::int32_t& value) {
+    // Up to nine plain digits, the common case, cannot leave the range.
+    if (!text.empty() && text.size() <= 9) {
+        std::uint32_t v = 0;
+        std::size_t i = 0;
+        for (unsigned d; i < text.size() && (d = static_cast<unsigned char>(text[i]) - '0') <= 9;
+             ++i)
+            v = v * 10 + d;
+        if (i == text.size()) {
+            value = static_cast<std::int32_t>(v);
+            return true;
+        }
+    }
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -89,8 +101,15 @@ void AppendFiveDecimals(FixedText& out, float share, char decimalSeparator) {
     // rounds the exact value, halves away from zero.
     const auto scaled = static_cast<long long>(static_cast<double>(share) * 100000.0 + 0.5);
     out.appendInt(static_cast<std::int32_t>(scaled / 100000));
-    out.append(decimalSeparator);
-    out.appendFixedDigits(static_cast<std::uint32_t>(scaled % 100000), 5);
+    const auto decimals = static_cast<std::uint32_t>(scaled % 100000);
+    char* p = out.end();
+    p[0] = decimalSeparator;
+    p[1] = static_cast<char>('0' + decimals / 10000);
+    p[2] = static_cast<char>('0' + decimals / 1000 % 10);
+    p[3] = static_cast<char>('0' + decimals / 100 % 10);
+    p[4] = static_cast<char>('0' + decimals / 10 % 10);
+    p[5] = static_cast<char>('0' + decimals % 10);
+    out.setEnd(p + 6);
 }
 
 std::string FiveDecimals(float share, char decimalSeparator) {

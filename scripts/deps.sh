@@ -10,12 +10,12 @@ ZENTOLK_RUN_PACKAGES=(
     qt6-base-dev qt6-wayland libxcb1-dev libchm-dev fp-utils fonts-dejavu-extra
 )
 
-# Testing adds: the test and benchmark libraries, the format and metadata
+# Testing adds: the test and benchmark libraries, clang for the fuzzers, the format and metadata
 # checks, the manual-page check, and a virtual display with the tools that
 # drive it and take screenshots (scripts/screenshot, bench/startup).
 ZENTOLK_TEST_PACKAGES=(
-    libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format desktop-file-utils appstream man-db
+    libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev libxdamage-dev
+    clang libclang-rt-14-dev clang-format desktop-file-utils appstream man-db
     xvfb xauth x11-utils x11-apps xdotool imagemagick xclip
 )
 

@@ -95,10 +95,21 @@ TEST(GroupThousands, InsertsCommasBetweenGroupsOfThree) {
 
 TEST(GroupThousands, NumbersGroupedInPlaceAgreeWithTheTextRule) {
     for (std::uint32_t v : {0u, 9u, 10u, 999u, 1000u, 9999u, 10000u, 99999u, 100000u, 999999u,
-                            1000000u, 1871999u, 1872000u, 4294967295u}) {
+                            1000000u, 1871999u, 1872000u, 999999999u, 1000000000u, 4294967295u})
+        for (const std::string_view before : {"", "(127/128) ", "0123456789abcdef"}) {
+            FixedText text; // near the end of its room, grouping takes another way
+            text.append(before);
+            text.appendGrouped(v);
+            EXPECT_EQ(text.view(), std::string(before) + GroupThousands(std::to_string(v))) << v;
+        }
+}
+
+TEST(FixedText, PlainIntegersAgreeWithTheLibrary) {
+    for (std::int32_t v : {0, 1, 9, 10, 99, 100, 999, 1000, 99999, 100000, 9999999, 10000000,
+                           999999999, 1000000000, 2147483647, -1, -10, -100, -2147483647 - 1}) {
         FixedText text;
-        text.appendGrouped(v);
-        EXPECT_EQ(text.view(), GroupThousands(std::to_string(v))) << v;
+        text.appendInt(v);
+        EXPECT_EQ(text.view(), std::to_string(v));
     }
 }
 

@@ -1,0 +1,242 @@
+// The batch converter's fast path against the engine converting every line:
+// the same bytes on standard output and standard error, the same status.
+#include "Batch.h"
+#include "FdWriter.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using zentolk::cli::BatchPath;
+using zentolk::cli::FdWriter;
+using zentolk::cli::RunBatch;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class TempFile {
+public:
+    TempFile() {
+        char name[] = "/tmp/zentolk-batch-test-XXXXXX";
+        fd_ = mkstemp(name);
+        EXPECT_GE(fd_, 0);
+        path_ = name;
+    }
+    ~TempFile() {
+        close(fd_);
+        std::remove(path_.c_str());
+    }
+    int fd() const { return fd_; }
+    std::string contents() const {
+        std::ifstream in(path_, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+private:
+    int fd_;
+    std::string path_;
+};
+
+// Feeds the input through a pipe in pieces of varying size, so that lines
+// straddle the reads at every offset.
+Outcome convert(const std::string& input, BatchPath path, char separator = '.') {
+    int pipeFds[2];
+    EXPECT_EQ(pipe(pipeFds), 0);
+    std::thread writer([&input, fd = pipeFds[1]] {
+        std::minstd_rand pieces(7);
+        for (std::size_t done = 0; done < input.size();) {
+            const std::size_t want =
+                std::min<std::size_t>(input.size() - done, 1 + pieces() % 70000);
+            const ssize_t n = write(fd, input.data() + done, want);
+            if (n <= 0)
+                break;
+            done += static_cast<std::size_t>(n);
+        }
+        close(fd);
+    });
+    TempFile out, err;
+    Outcome outcome;
+    {
+        FdWriter outWriter(out.fd(), 1 << 20), errWriter(err.fd(), 1 << 12);
+        outcome.status = RunBatch(pipeFds[0], outWriter, errWriter, separator, path);
+    }
+    writer.join();
+    close(pipeFds[0]);
+    outcome.out = out.contents();
+    outcome.err = err.contents();
+    return outcome;
+}
+
+// A field as a user's table may hold it: mostly plain numbers of every
+// length, often a form only the engine reads or one it refuses.
+std::string field(std::mt19937& random) {
+    static const char* const unusual[] = {
+        "",
+        " ",
+        " 7",
+        "7 ",
+        "+5",
+        "-5",
+        "-0",
+        "+",
+        "-",
+        "$A",
+        "$a",
+        "x1F",
+        "X7fffffff",
+        "0x10",
+        "0X0",
+        "$",
+        "0x",
+        "$FFFFFFFF",
+        "$80000000",
+        "$100000000",
+        "2147483647",
+        "2147483648",
+        "-2147483648",
+        "-2147483649",
+        "4294967295",
+        "1000000",
+        "1000001",
+        "9999999",
+        "10000000",
+        "0000000",
+        "00000001",
+        "1e3",
+        "1.5",
+        "ab",
+        "\xc3\xa9",
+        "\x00"
+        "1",
+        "\r",
+        "3114",
+        "13",
+        "0",
+        "99999",
+    };
+    const std::uint32_t kind = random() % 16;
+    if (kind < 11) { // plain, of a length that varies
+        const std::uint32_t digits = 1 + random() % 7;
+        std::uint32_t limit = 1;
+        for (std::uint32_t i = 0; i < digits; ++i)
+            limit *= 10;
+        const char* const signs[] = {"", "", "", "", "-", "+"};
+        return signs[random() % 6] + std::to_string(random() % limit);
+    }
+    if (kind < 13)
+        return std::to_string(random() % 40);
+    const std::size_t count = sizeof unusual / sizeof unusual[0];
+    const std::size_t i = random() % count;
+    return i == 36 ? std::string("\0"
+                                 "1",
+                                 2)
+                   : std::string(unusual[i]);
+}
+
+std::string era(std::mt19937& random) {
+    static const char* const eras[] = {"0",  "1",  "0",  "1", "2",       "-1",  "$1",
+                                       " 1", "01", "BC", "",  "1000001", "1\r", "10"};
+    return eras[random() % (sizeof eras / sizeof eras[0])];
+}
+
+std::string generate(std::size_t lines, std::uint32_t seed) {
+    std::mt19937 random(seed);
+    std::string input;
+    for (std::size_t i = 0; i < lines; ++i) {
+        const std::uint32_t shape = random() % 100;
+        if (shape == 0) {
+            input += "\n"; // empty line
+            continue;
+        }
+        if (shape == 1) {
+            input += field(random) + "\t" + field(random) + "\n"; // short line
+            continue;
+        }
+        if (shape == 2) {
+            input += "1\t2\t3\t0\t4\n"; // five fields
+            continue;
+        }
+        input += field(random) + "\t" + field(random) + "\t" + field(random) + "\t" + era(random);
+        input += shape < 10 ? "\r\n" : "\n";
+    }
+    input += "6\t15\t2024\t0"; // a last line without a line end
+    return input;
+}
+
+std::size_t linesToCompare() {
+    const char* wanted = std::getenv("ZENTOLK_BATCH_DIFF_LINES"); // for a longer run by hand
+    return wanted ? std::strtoull(wanted, nullptr, 10) : 200000;
+}
+
+TEST(BatchFastPath, WritesWhatTheEngineWritesForEveryLine) {
+    const std::string input = generate(linesToCompare(), 20121221);
+    for (const char separator : {'.', ','}) {
+        const Outcome fast = convert(input, BatchPath::Fast, separator);
+        const Outcome engine = convert(input, BatchPath::Engine, separator);
+        EXPECT_EQ(fast.status, engine.status);
+        EXPECT_EQ(fast.err, engine.err);
+        ASSERT_EQ(fast.out.size(), engine.out.size());
+        // The first differing line, rather than two huge strings.
+        if (fast.out != engine.out) {
+            const std::size_t at =
+                std::mismatch(fast.out.begin(), fast.out.end(), engine.out.begin()).first -
+                fast.out.begin();
+            const std::size_t from = fast.out.rfind('\n', at) + 1;
+            FAIL() << "fast:   " << fast.out.substr(from, fast.out.find('\n', at) - from)
+                   << "\nengine: " << engine.out.substr(from, engine.out.find('\n', at) - from);
+        }
+    }
+}
+
+TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
+    // Plain lines only, stepping through the whole range of the fast path's
+    // years in both eras, around the start day and cycle ends in particular.
+    std::string input;
+    for (int year = -1000000; year <= 1000000; year += 997)
+        for (const char* era : {"0", "1"})
+            input += "1\t" + std::to_string(year % 400) + "\t" + std::to_string(year) + "\t" + era +
+                     "\n";
+    // The fast path's limits, and just beyond them.
+    for (const char* edge : {"1000000", "-1000000", "+1000000", "1000001", "-1000001", "0000001"})
+        for (const char* era : {"0", "1", "-1"})
+            input += std::string(edge) + "\t" + edge + "\t" + edge + "\t" + era + "\n";
+    input += "-1000000\t-1000000\t-1000000\t-1000000\r\n"; // the longest plain line
+    // January 1 plus 0 to 800 days: the start day, cycle ends after it and before it.
+    for (int day = 0; day <= 800; ++day)
+        for (const char* date :
+             {"\t3114\t1\n", "\t3113\t1\n", "\t2012\t0\n", "\t7138\t0\n", "\t8239\t1\n"})
+            input += "1\t" + std::to_string(day) + date;
+    const Outcome fast = convert(input, BatchPath::Fast);
+    const Outcome engine = convert(input, BatchPath::Engine);
+    EXPECT_EQ(fast.status, 0);
+    EXPECT_EQ(fast.err, "");
+    EXPECT_TRUE(fast.out == engine.out);
+    EXPECT_NE(fast.out.find("-1000000\t-1000000\t-1000000\t-1000000\tMinus "), std::string::npos);
+}
+
+TEST(BatchLongLine, ALineLongerThanAnyBufferIsConvertedWhole) {
+    const std::string year(24 << 20, '7'); // 24 MiB, through a pipe in pieces
+    const std::string input = "6\t15\t2024\t0\n1\t1\t" + year + "\t0\n6\t15\t2024\t0\n";
+    const Outcome r = convert(input, BatchPath::Fast);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    const std::string plain = convert("6\t15\t2024\t0\n", BatchPath::Engine).out;
+    EXPECT_TRUE(r.out == plain + "1\t1\t" + year + "\t0\t'" + year +
+                             "' is not a valid integer value\n" + plain);
+}
+
+} // namespace
