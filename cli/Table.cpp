@@ -97,9 +97,10 @@ public:
             JsonString(s);
             return;
         case TableFormat::Tsv:
+            // Only comma-separated input can hold these; a field keeps its place.
             room(s.size());
             for (char c : s)
-                put((c == '\t' || c == '\n' || c == '\r') ? ' ' : c);
+                put((c == '\t' || c == '\n') ? ' ' : c);
             return;
         }
     }
@@ -219,7 +220,8 @@ public:
                            (fields.size() == 1 ? "" : "s") + ", not four (month, day, year, era)");
             return;
         }
-        const std::optional<std::int32_t> era = ParseEra(TrimBlanks(fields[3]));
+        // Comma-separated files often put a blank after each comma.
+        const std::optional<std::int32_t> era = ParseEra(csv ? TrimBlanks(fields[3]) : fields[3]);
         if (!era) {
             skip(line, "its era '" + std::string(fields[3]) +
                            "' is none of A.D., AD, B.C., BC or an era index");
