@@ -8,6 +8,7 @@
 #include "LongCount.h"
 #include "NumberText.h"
 #include "Options.h"
+#include "PlainDigits.h"
 #include "Reading.h"
 #include "ReadingNumbers.h"
 
@@ -35,6 +36,8 @@ const char* const CsvHeader =
 namespace {
 constexpr int kReadingColumns = 25; // the columns after "error"
 constexpr std::size_t kLongestRecord = 16u << 20;
+// The fast path's rows stay well within the output's reserve with inputs this short.
+constexpr std::size_t kFastInputs = 128;
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -109,6 +112,13 @@ public:
         size_ = static_cast<std::size_t>(
             std::to_chars(data_.data() + size_, data_.data() + size_ + 24, v).ptr - data_.data());
     }
+    // Room for `size` bytes written straight in, then `done` with their end.
+    char* cursor(std::size_t size) {
+        room(size);
+        return data_.data() + size_;
+    }
+    void done(char* end) { size_ = static_cast<std::size_t>(end - data_.data()); }
+
     void raw(std::string_view s) {
         room(s.size());
         std::memcpy(data_.data() + size_, s.data(), s.size());
@@ -195,6 +205,260 @@ private:
     std::size_t size_ = 0;
 };
 
+// The fast path for the common row: month, day and year plain decimals within
+// a million either way and a real date (or any date when not strict), written
+// straight into the line with the batch's own formatting; every other row
+// takes the engine's path. Both give the same bytes.
+namespace fast {
+using namespace plain;
+
+inline const auto SignNames = pad<16>(TzolkinSign);
+// The start day's place in the Haab year: 8 Cumku.
+constexpr std::int32_t HaabStart = 17 * 20 + 8;
+inline const auto HaabNames = pad<16>(HaabMonth);
+
+bool plainField(std::string_view text, std::int32_t& value) {
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        i = 1;
+    if (i == text.size() || text.size() - i > 7)
+        return false;
+    std::uint32_t v = 0;
+    for (; i < text.size(); ++i) {
+        const unsigned d = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+        if (d > 9)
+            return false;
+        v = v * 10 + d;
+    }
+    if (v > FieldMax)
+        return false;
+    value = negative ? -static_cast<std::int32_t>(v) : static_cast<std::int32_t>(v);
+    return true;
+}
+
+template <std::size_t N> char* literal(char* o, const char (&text)[N]) {
+    std::memcpy(o, text, N - 1);
+    return o + N - 1;
+}
+
+template <bool Json, std::size_t N> char* key(char* o, const char (&json)[N]) {
+    if constexpr (Json) {
+        std::memcpy(o, json, N - 1);
+        return o + N - 1;
+    } else {
+        *o = ',';
+        return o + 1;
+    }
+}
+
+// A text that needs neither quoting nor escaping.
+template <bool Json> char* text(char* o, std::string_view s) {
+    if constexpr (Json)
+        *o++ = '"';
+    std::memcpy(o, s.data(), s.size());
+    o += s.size();
+    if constexpr (Json)
+        *o++ = '"';
+    return o;
+}
+
+template <bool Json, std::size_t W> char* name(char* o, const PaddedText<W>& padded) {
+    if constexpr (Json)
+        *o++ = '"';
+    std::memcpy(o, padded.text, W);
+    o += padded.size;
+    if constexpr (Json)
+        *o++ = '"';
+    return o;
+}
+
+char* signedNumber(char* o, std::int64_t v) {
+    return std::to_chars(o, o + 24, v).ptr;
+}
+
+char* share(char* o, float value) {
+    return putShare(o, value, '.') - 1; // without the "%"
+}
+
+// Writes the row and returns its end, or null when the row is not plain.
+template <bool Json>
+char* row(char* o, const std::array<std::string_view, 4>& inputs, std::int32_t era, bool strict) {
+    std::int32_t m, d, yearField;
+    if (!plainField(inputs[0], m) || !plainField(inputs[1], d) || !plainField(inputs[2], yearField))
+        return nullptr;
+    const std::int32_t y = era == EraIndexBC ? 1 - yearField : yearField;
+    static constexpr std::int32_t monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    const bool real = m >= 1 && m <= 12 && d >= 1 &&
+                      d <= monthDays[std::size_t(m > 0 && m <= 12 ? m - 1 : 0)] + (m == 2 && leap);
+    if (strict && !real)
+        return nullptr;
+
+    const std::int32_t a = (m - 14) / 12;
+    const std::int32_t j = 1461 * (y + 4800 + a) / 4 + 367 * (m - 2 - 12 * a) / 12 -
+                           3 * ((y + 4900 + a) / 100) / 4 + d - 32075;
+    const std::int32_t dayCount = j - StartDay;
+    std::int32_t k = dayCount % CycleLength;
+    if (k < 0)
+        k += CycleLength;
+    if (k == 0 && (dayCount > 0 || y != StartYear))
+        k = CycleLength;
+
+    static constexpr const char* firstKeys[] = {
+        "{\"month\":", ",\"day\":", ",\"year\":", ",\"era\":"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if constexpr (Json) {
+            const std::size_t n = std::strlen(firstKeys[i]);
+            std::memcpy(o, firstKeys[i], n);
+            o += n;
+        } else if (i > 0) {
+            *o++ = ',';
+        }
+        o = text<Json>(o, inputs[i]);
+    }
+    o = key<Json>(o, ",\"era_index\":");
+    o = signedNumber(o, era);
+    if constexpr (Json) {
+        o = literal(o, ",\"ok\":true,\"error\":null");
+    } else {
+        o = literal(o, ",1,");
+    }
+    o = key<Json>(o, ",\"jdn\":");
+    o = signedNumber(o, j);
+    o = key<Json>(o, ",\"exact_jdn\":");
+    if (real) {
+        // The exact day number, with floor division throughout.
+        const std::int64_t shifted = std::int64_t{y} + 4800 - (m <= 2);
+        const std::int64_t era400 = (shifted >= 0 ? shifted : shifted - 399) / 400;
+        const std::int64_t yearOfEra = shifted - era400 * 400;
+        const std::int64_t dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+        const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+        o = signedNumber(o, era400 * 146097 + dayOfEra - 32044);
+    } else if constexpr (Json)
+        o = text<false>(o, "null");
+    o = key<Json>(o, ",\"days_elapsed\":");
+    o = putUInt(o, static_cast<std::uint32_t>(k));
+    o = key<Json>(o, ",\"days_remaining\":");
+    o = putUInt(o, static_cast<std::uint32_t>(CycleLength - k));
+    const float elapsed = ElapsedShare(k);
+    o = key<Json>(o, ",\"elapsed_share\":");
+    o = share(o, elapsed);
+    o = key<Json>(o, ",\"remaining_share\":");
+    o = share(o, RemainingShare(elapsed));
+
+    o = key<Json>(o, ",\"great_cycle\":");
+    if constexpr (Json)
+        *o++ = '"';
+    const std::int32_t cycles = dayCount / CycleLength;
+    if (cycles > 0) {
+        std::memcpy(o, "Plus ", 5);
+        o = putUInt(o + 5, static_cast<std::uint32_t>(cycles));
+    } else if (cycles < 0) {
+        std::memcpy(o, "Minus ", 6);
+        o = putUInt(o + 6, static_cast<std::uint32_t>(1 - (dayCount + 1) / CycleLength));
+    } else if (dayCount >= 0) {
+        std::memcpy(o, "Starting", 8);
+        o += 8;
+    } else {
+        std::memcpy(o, "Minus 1", 7);
+        o += 7;
+    }
+    if constexpr (Json)
+        *o++ = '"';
+
+    o = key<Json>(o, ",\"harmonic\":");
+    // A fraction's step is written with thousands separators: quoted in CSV.
+    const bool quoted = Json || (k % 14625 == 0 && k != 0);
+    if (quoted)
+        *o++ = '"';
+    o = putHarmonic(o, k);
+    if (quoted)
+        *o++ = '"';
+
+    const std::int32_t below = k % Baktun;
+    o = key<Json>(o, ",\"long_count\":{\"text\":");
+    if constexpr (Json)
+        *o++ = '"';
+    o = putUInt(o, static_cast<std::uint32_t>(k / Baktun));
+    o = putBelowBaktun(o, below);
+    if constexpr (Json) {
+        o = literal(o, "\",\"places\":[");
+    }
+    const std::int32_t places[] = {k / Baktun, below / Katun, below % Katun / Tun,
+                                   below % Tun / Uinal, below % Uinal};
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (!Json || i > 0)
+            *o++ = ',';
+        o = putUInt(o, static_cast<std::uint32_t>(places[i]));
+    }
+    if constexpr (Json) {
+        std::memcpy(o, "]}", 2);
+        o += 2;
+    }
+
+    o = key<Json>(o, ",\"historical_long_count\":");
+    if constexpr (Json)
+        *o++ = '"';
+    if (dayCount < 0) {
+        std::memcpy(o, "< 0.0.0.0.0.0", 13);
+        o += 13;
+    } else {
+        const std::int32_t pictun = dayCount / Pictun;
+        o = putUInt(o, static_cast<std::uint32_t>(pictun));
+        *o++ = '.';
+        o = putUInt(o, static_cast<std::uint32_t>((dayCount - pictun * Pictun) / Baktun));
+        o = putBelowBaktun(o, below);
+    }
+    if constexpr (Json)
+        *o++ = '"';
+
+    const std::int32_t tzolkin = j - TzolkinBase;
+    const std::int32_t number = nonNegativeRemainder(tzolkin, 13) + 1;
+    const std::int32_t sign = nonNegativeRemainder(tzolkin, 20);
+    o = key<Json>(o, ",\"tzolkin\":{\"number\":");
+    o = putUInt(o, static_cast<std::uint32_t>(number));
+    o = key<Json>(o, ",\"name_index\":");
+    o = putUInt(o, static_cast<std::uint32_t>(sign + 1));
+    o = key<Json>(o, ",\"name\":");
+    o = name<Json>(o, SignNames[static_cast<std::size_t>(sign)]);
+    const std::int32_t weekDay = nonNegativeRemainder(j - WeekBase, 7);
+    o = key<Json>(o, "},\"week_day\":{\"index\":");
+    o = putUInt(o, static_cast<std::uint32_t>(weekDay));
+    o = key<Json>(o, ",\"name\":");
+    o = name<Json>(o, WeekNames[static_cast<std::size_t>(weekDay)]);
+
+    const std::int32_t haabPosition = nonNegativeRemainder(dayCount + HaabStart, 365);
+    const HaabDay haab{haabPosition % 20, haabPosition / 20 + 1};
+    const auto& month = HaabNames[static_cast<std::size_t>(haab.month - 1)];
+    o = key<Json>(o, "},\"haab\":{\"day\":");
+    o = putUInt(o, static_cast<std::uint32_t>(haab.day));
+    o = key<Json>(o, ",\"month_index\":");
+    o = putUInt(o, static_cast<std::uint32_t>(haab.month));
+    o = key<Json>(o, ",\"month\":");
+    o = name<Json>(o, month);
+    o = key<Json>(o, "},\"calendar_round\":");
+    if constexpr (Json)
+        *o++ = '"';
+    o = putUInt(o, static_cast<std::uint32_t>(number));
+    *o++ = ' ';
+    o = name<false>(o, SignNames[static_cast<std::size_t>(sign)]);
+    *o++ = ' ';
+    o = putUInt(o, static_cast<std::uint32_t>(haab.day));
+    *o++ = ' ';
+    o = name<false>(o, month);
+    if constexpr (Json)
+        *o++ = '"';
+    o = key<Json>(o, ",\"lord_of_the_night\":");
+    const std::int32_t lord = nonNegativeRemainder(dayCount, 9);
+    o = putUInt(o, static_cast<std::uint32_t>(lord == 0 ? 9 : lord));
+    if constexpr (Json)
+        *o++ = '}';
+    *o++ = '\n';
+    return o;
+}
+} // namespace fast
+
 class TableConverter {
 public:
     TableConverter(FdWriter& out, FdWriter& err, const TableOptions& options)
@@ -229,6 +493,22 @@ public:
         }
         const DateTexts date{fields[0], fields[1], fields[2], *era};
         output_.begin();
+        const std::size_t inputSize =
+            fields[0].size() + fields[1].size() + fields[2].size() + fields[3].size();
+        if (options_.fast && options_.format != TableFormat::Tsv && inputSize <= kFastInputs) {
+            // Straight into the output's buffer, which always has room for a
+            // row this short and the paddings the copies run into.
+            const std::array<std::string_view, 4> inputs{fields[0], fields[1], fields[2],
+                                                         fields[3]};
+            char* start = out_.cursor();
+            char* end = options_.format == TableFormat::Json
+                            ? fast::row<true>(start, inputs, *era, options_.strict)
+                            : fast::row<false>(start, inputs, *era, options_.strict);
+            if (end != nullptr) {
+                out_.setCursor(end);
+                return;
+            }
+        }
         if (options_.format == TableFormat::Tsv)
             writeTsv(date, fields[3]);
         else
@@ -455,12 +735,20 @@ public:
         if (!csv_)
             return static_cast<const char*>(
                 std::memchr(from, '\n', static_cast<std::size_t>(end - from)));
-        for (const char* p = from; p < end; ++p) {
-            if (*p == '"') {
+        while (from < end) {
+            // Up to the next line end, a record ends there unless a quote
+            // lies open across it.
+            const auto* lf =
+                static_cast<const char*>(std::memchr(from, '\n', std::size_t(end - from)));
+            const char* stop = lf != nullptr ? lf : end;
+            for (const char* q = from;
+                 (q = static_cast<const char*>(std::memchr(q, '"', std::size_t(stop - q)))); ++q)
                 quoted_ = !quoted_;
-            } else if (*p == '\n' && !quoted_) {
-                return p;
-            }
+            if (lf == nullptr)
+                return nullptr;
+            if (!quoted_)
+                return lf;
+            from = lf + 1;
         }
         return nullptr;
     }

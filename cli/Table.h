@@ -14,6 +14,9 @@ struct TableOptions {
     // the next month; any failed row makes the exit status 1.
     bool strict = false;
     char decimalSeparator = '.'; // for the tsv output's shares only
+    // Plain rows by the fast formatter (false: every row by the engine, the
+    // reference the fast path is checked against).
+    bool fast = true;
 };
 
 // Converts rows of month, day, year and era (A.D., AD, B.C., BC in any letter
