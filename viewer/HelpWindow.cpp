@@ -94,7 +94,7 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
     // A tab chosen with its key hands the keys to its field.
     tabs_->tabBar()->installEventFilter(this);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { FocusCurrentTab(); });
-    auto* splitter = new QSplitter;
+    auto* splitter = splitter_ = new QSplitter;
     splitter->addWidget(tabs_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
@@ -345,6 +345,18 @@ void HelpWindow::FocusCurrentTab() {
         indexFilter_->setFocus(Qt::ShortcutFocusReason);
     else if (page == searchText_->parentWidget())
         searchText_->setFocus(Qt::ShortcutFocusReason);
+}
+
+// A window too narrow for the panes side by side (one placed in the room
+// beside a window) shows them one above the other.
+void HelpWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const Qt::Orientation wanted = width() < 600 ? Qt::Vertical : Qt::Horizontal;
+    if (splitter_->orientation() != wanted) {
+        splitter_->setOrientation(wanted);
+        splitter_->setSizes(wanted == Qt::Vertical ? QList<int>{height() / 3, height()}
+                                                   : QList<int>{230, width()});
+    }
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,7 @@ class QAction;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QSplitter;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -63,6 +64,7 @@ private:
     void OpenListed(QListWidgetItem* item);
     void FocusCurrentTab();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void MarkContents(const QUrl& shown);
     void ShowNotice(const QString& heading, const QString& text);
 
@@ -70,6 +72,7 @@ private:
     HelpBrowser* browser_;
     QTreeWidget* contents_;
     QTabWidget* tabs_;
+    QSplitter* splitter_;
     QLineEdit* indexFilter_;
     QListWidget* indexList_;
     QLineEdit* searchText_;
