@@ -1,6 +1,7 @@
 #include "Batch.h"
 
 #include "NumberText.h"
+#include "Options.h"
 #include "PlainLine.h"
 #include "Reading.h"
 
@@ -43,13 +44,14 @@ public:
             line.remove_prefix(tab + 1);
         }
         if (count != fields.size()) {
-            skip("has " + std::to_string(count) + " field" + (count == 1 ? "" : "s") +
-                 ", not four (month, day, year, era index)");
+            skip("it has " + std::to_string(count) + " field" + (count == 1 ? "" : "s") +
+                 ", not four (month, day, year, era)");
             return;
         }
-        std::int32_t era;
-        if (!ParseInteger(fields[3], era)) {
-            skip("the era index '", fields[3], "' is not a valid integer value");
+        // The era as the report takes it; the line keeps the field as written.
+        const std::optional<std::int32_t> era = ParseEra(fields[3]);
+        if (!era) {
+            skip("its era '", fields[3], "' is none of A.D., AD, B.C., BC or an era index");
             return;
         }
 
@@ -57,7 +59,7 @@ public:
             out_.write(field);
             out_.write('\t');
         }
-        const DateTexts date{fields[0], fields[1], fields[2], era};
+        const DateTexts date{fields[0], fields[1], fields[2], *era};
         const ReadingStatus status = ComputeReadingTexts(date, separator_, reading_);
         if (status != ReadingStatus::Ok) {
             writeErrorMessage(status, date);
@@ -125,7 +127,7 @@ private:
     // The parts are written one by one: a field may be hundreds of megabytes.
     void skip(std::string_view why, std::string_view field = {}, std::string_view more = {}) {
         skippedAny_ = true;
-        err_.write("zentolk-cli: line " + std::to_string(lineNumber_) + " skipped: it ");
+        err_.write("zentolk-cli: line " + std::to_string(lineNumber_) + " skipped: ");
         err_.write(why);
         err_.write(field);
         err_.write(more);

@@ -75,9 +75,16 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
     case Mode::Version:
         out.write("zentolk-cli " ZENTOLK_VERSION "\n");
         break;
-    case Mode::Batch:
-        status = RunBatch(streams.in, out, err, separator);
+    case Mode::Batch: {
+        const TableFormat format = options.format.value_or(
+            options.input == TableInput::Csv ? TableFormat::Csv : TableFormat::Tsv);
+        if (options.input == TableInput::Tsv && format == TableFormat::Tsv && !options.strict)
+            status = RunBatch(streams.in, out, err, separator);
+        else
+            status =
+                RunTable(streams.in, out, err, {options.input, format, options.strict, separator});
         break;
+    }
     case Mode::Date:
         status = printReport({options.month, options.day, options.year, options.era}, options.crlf,
                              separator, out, err);

@@ -11,6 +11,7 @@ namespace zentolk::cli {
 const char* const UsageText =
     "Usage: zentolk-cli [--crlf] [--decimal-separator C] [MONTH DAY YEAR [ERA]]\n"
     "       zentolk-cli --tsv [--decimal-separator C] < dates.tsv\n"
+    "       zentolk-cli --tsv|--csv [--format=tsv|csv|json] [--strict] < dates\n"
     "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
     "\n"
     "Prints where a day lies in the Great Cycle of the Long Count calendar.\n"
@@ -24,14 +25,25 @@ const char* const UsageText =
     "                           from standard input into 14 tab-separated fields\n"
     "                           (the four given, then the ten readings) or 5 (the\n"
     "                           four given, then the error message)\n"
+    "  --csv                    read comma-separated lines (quoted as spreadsheets\n"
+    "                           quote; a first line of column names is skipped) and\n"
+    "                           write CSV: a header line, then the same columns on\n"
+    "                           every row (the inputs, ok, error, plain numbers)\n"
+    "  --format=tsv|csv|json    the output for --tsv or --csv input; json is one\n"
+    "                           object a line with typed fields\n"
+    "  --strict                 a day or month outside its calendar (31 February,\n"
+    "                           month 13) is an error row instead of running on;\n"
+    "                           exit status 1 when any row failed\n"
     "  --decimal-separator C    write the percentages with C instead of the\n"
     "                           locale's decimal separator\n"
     "  -h, --help               show this help and exit\n"
     "  --version                show the version and exit\n"
     "  --                       end of options (for a year such as --5)\n"
     "\n"
-    "Exit status: 0 success, 1 a date that cannot be read or a skipped batch\n"
-    "line, 2 wrong usage.\n";
+    "In tables the era is A.D., AD, B.C., BC in any letter case, or the index.\n"
+    "\n"
+    "Exit status: 0 success, 1 a date that cannot be read, a skipped batch line\n"
+    "or (with --strict) a failed row, 2 wrong usage.\n";
 
 namespace {
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
@@ -55,7 +67,7 @@ std::optional<std::int32_t> ParseEra(std::string_view text) {
 
 ParseOutcome ParseArguments(std::span<const std::string_view> args) {
     Options options;
-    bool batch = false, help = false, version = false;
+    bool batch = false, help = false, version = false, tsv = false, csv = false;
     std::vector<std::string_view> positional;
     const auto fail = [](std::string message) { return ParseOutcome{std::nullopt, message}; };
 
@@ -71,7 +83,30 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args) {
         } else if (arg == "--crlf") {
             options.crlf = true;
         } else if (arg == "--tsv") {
-            batch = true;
+            batch = tsv = true;
+        } else if (arg == "--csv") {
+            batch = csv = true;
+            options.input = TableInput::Csv;
+        } else if (arg == "--strict") {
+            options.strict = true;
+        } else if (arg == "--format" || arg.starts_with("--format=")) {
+            std::string_view value;
+            if (arg.size() > 8) {
+                value = arg.substr(9);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                return fail("--format needs tsv, csv or json");
+            }
+            if (value == "tsv")
+                options.format = TableFormat::Tsv;
+            else if (value == "csv")
+                options.format = TableFormat::Csv;
+            else if (value == "json")
+                options.format = TableFormat::Json;
+            else
+                return fail("the format must be tsv, csv or json, not '" + std::string(value) +
+                            "'");
         } else if (arg == "--help") {
             help = true;
         } else if (arg == "--version") {
@@ -107,13 +142,19 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args) {
         return {options, {}};
     }
     if (batch) {
+        const std::string name = csv ? "--csv" : "--tsv";
+        if (tsv && csv)
+            return fail("--tsv and --csv cannot be used together");
         if (!positional.empty())
-            return fail("--tsv reads its dates from standard input, not from arguments");
+            return fail(name + " reads its dates from standard input, not from arguments");
         if (options.crlf)
-            return fail("--crlf applies to the report, not to --tsv");
+            return fail("--crlf applies to the report, not to " + name);
         options.mode = Mode::Batch;
         return {options, {}};
     }
+    if (options.format || options.strict)
+        return fail(std::string(options.strict ? "--strict" : "--format") +
+                    " applies to --tsv or --csv");
     if (positional.empty()) {
         options.mode = Mode::Today;
         return {options, {}};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Table.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,6 +18,11 @@ struct Options {
     std::int32_t era = 0;
     bool crlf = false;
     std::optional<char> decimalSeparator; // the locale's when absent
+    // Batch mode: what is read, what is written (by default as read), and
+    // whether dates outside their calendar are errors.
+    TableInput input = TableInput::Tsv;
+    std::optional<TableFormat> format;
+    bool strict = false;
 };
 
 struct ParseOutcome {

@@ -176,6 +176,20 @@ bool ChmFile::ReadSystemRecord() {
     return true;
 }
 
+QStringList ChmFile::Pages() const {
+    const std::optional<std::string> listed = Ask(decoder::kList, QString(), nullptr);
+    if (!listed)
+        return {};
+    QStringList pages;
+    for (const QString& line :
+         QString::fromUtf8(listed->data(), qsizetype(listed->size())).split(QLatin1Char('\n'))) {
+        if (!line.isEmpty() && line.size() <= kLongestPath &&
+            pages.size() < qsizetype(decoder::kMostListed))
+            pages.append(line);
+    }
+    return pages;
+}
+
 QString ChmFile::FindByExtension(const char* extension) const {
     const std::optional<std::string> found =
         Ask(decoder::kFind, QString::fromLatin1(extension), nullptr);

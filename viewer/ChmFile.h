@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -35,6 +36,10 @@ public:
     std::optional<QByteArray> Read(const QString& path, bool* missing = nullptr) const;
     // Whether reading has been given up on: everything now "cannot be read".
     bool Failed() const;
+
+    // The pages the file holds ("/dir/page.htm"), in its own order; empty
+    // when it holds none or cannot be read.
+    QStringList Pages() const;
 
     // From the system record; empty when the file does not say.
     QString DefaultTopic() const { return defaultTopic_; }

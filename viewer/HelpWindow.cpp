@@ -2,17 +2,28 @@
 
 #include "ChmFile.h"
 #include "HelpBrowser.h"
+#include "PageSearch.h"
 #include "Platform.h"
 #include "Sitemap.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
 
@@ -28,10 +39,28 @@ QUrl EntryUrl(const QString& local) {
         return url;
     return TopicUrl(local);
 }
+
+// A list under a field that names what to type, with a button that opens
+// the selected entry.
+QWidget* ListPage(const QString& caption, QLineEdit* field, QListWidget* list,
+                  QPushButton* extra = nullptr) {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    layout->addWidget(label);
+    layout->addWidget(field);
+    if (extra != nullptr)
+        layout->addWidget(extra, 0, Qt::AlignRight);
+    layout->addWidget(list, 1);
+    return page;
+}
 } // namespace
 
 HelpWindow::HelpWindow(const QString& path, const QString& displayName)
-    : browser_(new HelpBrowser), contents_(new QTreeWidget) {
+    : browser_(new HelpBrowser), contents_(new QTreeWidget), tabs_(new QTabWidget),
+      indexFilter_(new QLineEdit), indexList_(new QListWidget), searchText_(new QLineEdit),
+      searchResults_(new QListWidget) {
     // Closing a help window must never end the program, and an open one must
     // not keep the program running once its own window is gone.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -40,8 +69,33 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
 
     contents_->setHeaderHidden(true);
     contents_->setObjectName(QStringLiteral("Contents"));
-    auto* splitter = new QSplitter;
-    splitter->addWidget(contents_);
+    indexFilter_->setObjectName(QStringLiteral("IndexFilter"));
+    indexList_->setObjectName(QStringLiteral("Index"));
+    searchText_->setObjectName(QStringLiteral("SearchText"));
+    searchResults_->setObjectName(QStringLiteral("SearchResults"));
+    indexFilter_->setAccessibleName(tr("Keyword"));
+    searchText_->setAccessibleName(tr("Words to search for"));
+    indexList_->setAccessibleName(tr("Index"));
+    searchResults_->setAccessibleName(tr("Pages found"));
+    indexFilter_->setClearButtonEnabled(true);
+    searchText_->setClearButtonEnabled(true);
+    // Up, Down and the page keys in a field move through its list.
+    indexFilter_->installEventFilter(this);
+    searchText_->installEventFilter(this);
+    auto* listTopics = new QPushButton(tr("&List Topics"));
+    listTopics->setAutoDefault(false);
+    tabs_->setObjectName(QStringLiteral("Navigation"));
+    tabs_->addTab(contents_, tr("&Contents"));
+    tabs_->addTab(ListPage(tr("&Type the keyword to find:"), indexFilter_, indexList_),
+                  tr("I&ndex"));
+    tabs_->addTab(
+        ListPage(tr("Type the &words to search for:"), searchText_, searchResults_, listTopics),
+        tr("&Search"));
+    // A tab chosen with its key hands the keys to its field.
+    tabs_->tabBar()->installEventFilter(this);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { FocusCurrentTab(); });
+    auto* splitter = splitter_ = new QSplitter;
+    splitter->addWidget(tabs_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({230, 630});
@@ -77,16 +131,33 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
     connect(contents_, &QTreeWidget::itemClicked, this, open);
     connect(contents_, &QTreeWidget::itemActivated, this, open);
 
+    connect(indexFilter_, &QLineEdit::textEdited, this, &HelpWindow::FilterIndex);
+    connect(indexFilter_, &QLineEdit::returnPressed, this,
+            [this] { OpenListed(indexList_->currentItem()); });
+    connect(indexList_, &QListWidget::itemClicked, this, &HelpWindow::OpenListed);
+    connect(indexList_, &QListWidget::itemActivated, this, &HelpWindow::OpenListed);
+    auto search = [this] {
+        Search(searchText_->text());
+        if (searchResults_->count() > 0)
+            searchResults_->setFocus(Qt::OtherFocusReason);
+    };
+    connect(searchText_, &QLineEdit::returnPressed, this, search);
+    connect(listTopics, &QPushButton::clicked, this, search);
+    connect(searchResults_, &QListWidget::itemClicked, this, &HelpWindow::OpenListed);
+    connect(searchResults_, &QListWidget::itemActivated, this, &HelpWindow::OpenListed);
+
     setWindowTitle(tr("%1 - Help").arg(displayName));
     resize(880, 640);
 
     if (path.isEmpty()) {
+        tabs_->hide();
         ShowNotice(tr("Help cannot be shown"),
                    tr("The help file \"%1\" cannot be found.").arg(displayName));
         return;
     }
     file_ = ChmFile::Open(path);
     if (!file_) {
+        tabs_->hide();
         ShowNotice(tr("Help cannot be shown"),
                    tr("The help file \"%1\" cannot be read. It may be damaged or incomplete.")
                        .arg(displayName));
@@ -95,10 +166,16 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
     browser_->SetFile(file_.get(), displayName);
     if (!file_->Title().isEmpty())
         setWindowTitle(file_->Title());
+    search_ = std::make_unique<PageSearch>(file_.get());
     FillContents();
+    FillIndex();
 }
 
 HelpWindow::~HelpWindow() {
+    // The children outlive this part of the window by a little.
+    tabs_->tabBar()->removeEventFilter(this);
+    indexFilter_->removeEventFilter(this);
+    searchText_->removeEventFilter(this);
     // The page view reads from the file until it is gone.
     browser_->SetFile(nullptr, {});
 }
@@ -158,7 +235,7 @@ void HelpWindow::FillContents() {
     const QString name = file_->ContentsFile();
     const std::optional<QByteArray> bytes = name.isEmpty() ? std::nullopt : file_->Read(name);
     if (!bytes) {
-        contents_->hide();
+        tabs_->removeTab(tabs_->indexOf(contents_));
         return;
     }
     std::vector<QTreeWidgetItem*> parents;
@@ -174,8 +251,132 @@ void HelpWindow::FillContents() {
         parents.push_back(item);
     }
     if (contents_->topLevelItemCount() == 0)
-        contents_->hide();
+        tabs_->removeTab(tabs_->indexOf(contents_));
     contents_->expandAll();
+}
+
+void HelpWindow::FillIndex() {
+    const QString name = file_->IndexFile();
+    const std::optional<QByteArray> bytes = name.isEmpty() ? std::nullopt : file_->Read(name);
+    for (const SitemapEntry& entry : bytes ? ParseSitemap(*bytes) : std::vector<SitemapEntry>{}) {
+        // Entries under an entry are indented, as the file nests them.
+        auto* item = new QListWidgetItem(QString(entry.depth * 4, QLatin1Char(' ')) + entry.name,
+                                         indexList_);
+        item->setData(Qt::UserRole + 1, entry.name);
+        if (!entry.local.isEmpty())
+            item->setData(kAddressRole, EntryUrl(entry.local));
+    }
+    if (indexList_->count() == 0)
+        tabs_->removeTab(tabs_->indexOf(indexList_->parentWidget()));
+    else
+        indexList_->setCurrentRow(0);
+}
+
+void HelpWindow::FilterIndex(const QString& text) {
+    const QString wanted = text.trimmed();
+    QListWidgetItem* first = nullptr;
+    QListWidgetItem* starting = nullptr;
+    for (int row = 0; row < indexList_->count(); ++row) {
+        QListWidgetItem* item = indexList_->item(row);
+        const QString name = item->data(Qt::UserRole + 1).toString();
+        const bool shown = name.contains(wanted, Qt::CaseInsensitive);
+        item->setHidden(!shown);
+        if (shown && first == nullptr)
+            first = item;
+        if (shown && starting == nullptr && name.startsWith(wanted, Qt::CaseInsensitive))
+            starting = item;
+    }
+    QListWidgetItem* chosen = starting != nullptr ? starting : first;
+    indexList_->setCurrentItem(chosen);
+    if (chosen != nullptr)
+        indexList_->scrollToItem(chosen);
+}
+
+void HelpWindow::Search(const QString& query) {
+    searchResults_->clear();
+    if (!search_)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::vector<PageSearch::Hit> hits = search_->Find(query);
+    QApplication::restoreOverrideCursor();
+    for (const PageSearch::Hit& hit : hits) {
+        auto* item = new QListWidgetItem(hit.title, searchResults_);
+        item->setToolTip(hit.title);
+        item->setData(kAddressRole, TopicUrl(hit.topic));
+    }
+    searched_ = query;
+    if (hits.empty()) {
+        statusBar()->showMessage(PageSearch::Words(query).isEmpty()
+                                     ? tr("Type a word to search for.")
+                                     : tr("No page holds all of these words."));
+        return;
+    }
+    statusBar()->showMessage(hits.size() == 1 ? tr("1 page found.")
+                                              : tr("%1 pages found.").arg(hits.size()));
+    searchResults_->setCurrentRow(0);
+}
+
+void HelpWindow::OpenListed(QListWidgetItem* item) {
+    if (item == nullptr || item->isHidden())
+        return;
+    const QUrl target = item->data(kAddressRole).toUrl();
+    if (!target.isValid())
+        return;
+    if (target != browser_->source())
+        FollowLink(target);
+    if (item->listWidget() != searchResults_)
+        return;
+    // The first place on the page that holds a searched word, selected.
+    for (const QString& word : PageSearch::Words(searched_)) {
+        const QTextCursor found = browser_->document()->find(word);
+        if (!found.isNull()) {
+            browser_->setTextCursor(found);
+            browser_->ensureCursorVisible();
+            break;
+        }
+    }
+}
+
+void HelpWindow::FocusCurrentTab() {
+    QWidget* page = tabs_->currentWidget();
+    if (page == contents_)
+        contents_->setFocus(Qt::ShortcutFocusReason);
+    else if (page == indexList_->parentWidget())
+        indexFilter_->setFocus(Qt::ShortcutFocusReason);
+    else if (page == searchText_->parentWidget())
+        searchText_->setFocus(Qt::ShortcutFocusReason);
+}
+
+// A window too narrow for the panes side by side (one placed in the room
+// beside a window) shows them one above the other.
+void HelpWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const Qt::Orientation wanted = width() < 600 ? Qt::Vertical : Qt::Horizontal;
+    if (splitter_->orientation() != wanted) {
+        splitter_->setOrientation(wanted);
+        splitter_->setSizes(wanted == Qt::Vertical ? QList<int>{height() / 3, height()}
+                                                   : QList<int>{230, width()});
+    }
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tabs_->tabBar() && event->type() == QEvent::Shortcut) {
+        // The tab bar switches tabs on its keys; the focus follows even when
+        // the tab was already the current one.
+        static_cast<QObject*>(tabs_->tabBar())->event(event);
+        FocusCurrentTab();
+        return true;
+    }
+    if ((watched == indexFilter_ || watched == searchText_) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown) {
+            QListWidget* list = watched == indexFilter_ ? indexList_ : searchResults_;
+            QCoreApplication::sendEvent(list, event);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void HelpWindow::MarkContents(const QUrl& shown) {

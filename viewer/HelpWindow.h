@@ -5,6 +5,11 @@
 #include <memory>
 
 class QAction;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QSplitter;
+class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -12,9 +17,11 @@ namespace zentolk::viewer {
 
 class ChmFile;
 class HelpBrowser;
+class PageSearch;
 
-// One help file in a window of its own: contents on the left, the page on
-// the right, back, forward and home above. It has no parent, so it neither
+// One help file in a window of its own: contents, index and search on the
+// left (Alt+C, Alt+N, Alt+S), the page on the right, back, forward and home
+// above. It has no parent, so it neither
 // belongs to nor keeps alive any window of the program, and it goes away
 // when the user closes it.
 class HelpWindow : public QMainWindow {
@@ -35,6 +42,17 @@ public:
 
     HelpBrowser* Browser() const { return browser_; }
     QTreeWidget* Contents() const { return contents_; }
+    QTabWidget* Tabs() const { return tabs_; }
+    QLineEdit* IndexFilter() const { return indexFilter_; }
+    QListWidget* IndexList() const { return indexList_; }
+    QLineEdit* SearchText() const { return searchText_; }
+    QListWidget* SearchResults() const { return searchResults_; }
+
+    // Shows the entries of the index that hold `text` and selects the first
+    // that starts with it (else the first shown).
+    void FilterIndex(const QString& text);
+    // Lists the pages that hold every word of `query`.
+    void Search(const QString& query);
     QAction* BackAction() const { return back_; }
     QAction* ForwardAction() const { return forward_; }
     QAction* HomeAction() const { return home_; }
@@ -42,12 +60,25 @@ public:
 private:
     void FollowLink(const QUrl& link);
     void FillContents();
+    void FillIndex();
+    void OpenListed(QListWidgetItem* item);
+    void FocusCurrentTab();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void MarkContents(const QUrl& shown);
     void ShowNotice(const QString& heading, const QString& text);
 
     std::unique_ptr<ChmFile> file_;
     HelpBrowser* browser_;
     QTreeWidget* contents_;
+    QTabWidget* tabs_;
+    QSplitter* splitter_;
+    QLineEdit* indexFilter_;
+    QListWidget* indexList_;
+    QLineEdit* searchText_;
+    QListWidget* searchResults_;
+    std::unique_ptr<PageSearch> search_;
+    QString searched_; // the words last searched for, to mark on the page
     QAction* back_;
     QAction* forward_;
     QAction* home_;

@@ -10,6 +10,7 @@ namespace zentolk::viewer {
 
 namespace {
 constexpr qsizetype kLongestEntity = 9; // "#x10FFFF" and the names below fit
+} // namespace
 
 QString DecodeEntities(const QString& text) {
     static const QHash<QString, QChar> named = {
@@ -47,6 +48,7 @@ QString DecodeEntities(const QString& text) {
     return out;
 }
 
+namespace {
 struct Tag {
     QString name;                       // lower case, "/ul" for a closing tag
     QHash<QString, QString> attributes; // names in lower case

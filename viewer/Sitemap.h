@@ -28,4 +28,8 @@ inline constexpr int kDeepestEntry = 31;
 // are skipped and unclosed lists end with the text.
 std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes);
 
+// "&amp;", "&#65;", "&#x41;" and the few named entities help files use, as
+// characters; anything else stays as written.
+QString DecodeEntities(const QString& text);
+
 } // namespace zentolk::viewer

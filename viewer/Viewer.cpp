@@ -2,10 +2,12 @@
 
 #include "HelpWindow.h"
 #include "Location.h"
+#include "Placement.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QPointer>
+#include <QScreen>
 #include <QThread>
 #include <map>
 #include <optional>
@@ -49,12 +51,56 @@ QString KeyFor(const QString& path) {
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
+// The program's window the help was asked from: the active one, else the
+// largest one shown. Help windows do not count.
+QWidget* AskingWindow() {
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && qobject_cast<HelpWindow*>(active) == nullptr)
+        return active;
+    QWidget* largest = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || top->isMinimized() || qobject_cast<HelpWindow*>(top) != nullptr ||
+            top->windowType() != Qt::Window)
+            continue;
+        const QSize size = top->frameGeometry().size();
+        if (largest == nullptr ||
+            size.width() * size.height() > largest->width() * largest->height())
+            largest = top;
+    }
+    return largest;
+}
+
+// A new help window goes beside the window it was asked from, never over
+// it; where the screen has no room beside it, the window manager decides.
+void PlaceNewWindow(HelpWindow* window) {
+    QWidget* asking = AskingWindow();
+    if (asking == nullptr || asking->screen() == nullptr)
+        return;
+    const QRect anchor = asking->frameGeometry();
+    // The new window's frame is not known before it is shown: the asking
+    // window's is the best guess.
+    const QMargins frame(
+        asking->geometry().left() - anchor.left(), asking->geometry().top() - anchor.top(),
+        anchor.right() - asking->geometry().right(), anchor.bottom() - asking->geometry().bottom());
+    const QSize outer = window->size().grownBy(frame);
+    // A narrow window beside it is better than one over it; a sliver is not.
+    const QRect screen = asking->screen()->availableGeometry();
+    std::optional<QRect> place = PlaceBeside(anchor, outer, screen, QSize(420, 360).grownBy(frame));
+    if (!place)
+        place = PlaceBeside(anchor, outer, screen, QSize(240, 240).grownBy(frame));
+    if (!place)
+        return;
+    window->resize(place->size().shrunkBy(frame));
+    window->move(place->topLeft());
+}
+
 HelpWindow* WindowFor(const QString& file) {
     const QString found = FindHelpFile(file, CurrentDataFolders());
     const QString key = KeyFor(found.isEmpty() ? file : found);
     QPointer<HelpWindow>& window = Viewer().windows[key];
     if (window.isNull()) {
         window = new HelpWindow(found, QFileInfo(file).fileName());
+        PlaceNewWindow(window.data());
         CloseWithApplication();
     }
     return window.data();

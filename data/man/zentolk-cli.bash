@@ -5,7 +5,7 @@ _zentolk_cli() {
     cur=${COMP_WORDS[COMP_CWORD]}
     prev=${COMP_WORDS[COMP_CWORD-1]}
 
-    local options='--crlf --tsv --decimal-separator -h --help --version --'
+    local options='--crlf --tsv --csv --format= --strict --decimal-separator -h --help --version --'
     local commands='almanac long-count next'
     case ${COMP_WORDS[1]} in
     almanac | long-count | next)

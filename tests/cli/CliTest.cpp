@@ -242,21 +242,23 @@ TEST(CliBatch, ConvertsEachLineIntoFourteenOrFiveFields) {
 TEST(CliBatch, SkipsMalformedLinesAndSaysWhich) {
     const std::string input = "1\t1\t2000\n"      // three fields
                               "1\t1\t2000\t0\t\n" // five fields
-                              "1\t1\t2000\tBC\n"  // era is no integer
+                              "1\t1\t2000\tB.C\n" // no era
+                              "1\t1\t2000\tbc\n"  // an era by name
                               "\n"                // empty line
                               "6\t15\t2024\t0\n";
     const Result r = run({"--tsv"}, input);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "zentolk-cli: line 1 skipped: it has 3 fields, not four (month, day, year, "
-                     "era index)\n"
+                     "era)\n"
                      "zentolk-cli: line 2 skipped: it has 5 fields, not four (month, day, year, "
-                     "era index)\n"
-                     "zentolk-cli: line 3 skipped: it the era index 'BC' is not a valid integer "
-                     "value\n"
-                     "zentolk-cli: line 4 skipped: it has 1 field, not four (month, day, year, "
-                     "era index)\n");
-    EXPECT_TRUE(r.out.starts_with("6\t15\t2024\t0\tPlus 1\t"));
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+                     "era)\n"
+                     "zentolk-cli: line 3 skipped: its era 'B.C' is none of A.D., AD, B.C., BC "
+                     "or an era index\n"
+                     "zentolk-cli: line 5 skipped: it has 1 field, not four (month, day, year, "
+                     "era)\n");
+    EXPECT_TRUE(r.out.starts_with("1\t1\t2000\tbc\tStarting\t"));
+    EXPECT_NE(r.out.find("\n6\t15\t2024\t0\tPlus 1\t"), std::string::npos);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2);
 }
 
 TEST(CliBatch, AgreesWithTheReportForManyLines) {

@@ -92,6 +92,8 @@ void UseTheFile(const QString& path, int round) {
     for (QTreeWidgetItemIterator it(window->Contents()); *it != nullptr && clicks < 4;
          ++it, ++clicks)
         emit window->Contents()->itemClicked(*it, 0);
+    window->Search(QStringLiteral("page"));
+    window->FilterIndex(QStringLiteral("t"));
     window->ShowTopic(QStringLiteral("/sub/third.htm"));
     window->BackAction()->trigger();
     window->HomeAction()->trigger();

@@ -96,6 +96,36 @@ bool AnswerFind(chmFile* file, const std::string& ending) {
                                 : Answer(kYes, search.found.data(), search.found.size());
 }
 
+// Pages are the objects whose names end in ".htm" or ".html", in the order
+// the file holds them.
+bool AnswerList(chmFile* file) {
+    struct Listing {
+        std::string paths;
+        std::uint32_t count = 0;
+    } listing;
+    chm_enumerate(
+        file, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES,
+        [](chmFile*, chmUnitInfo* unit, void* context) {
+            auto* l = static_cast<Listing*>(context);
+            std::string path(unit->path, strnlen(unit->path, sizeof unit->path));
+            std::string lower = path;
+            for (char& c : lower)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            const auto endsWith = [&](const char* ending) {
+                const std::size_t n = std::strlen(ending);
+                return lower.size() > n && lower.compare(lower.size() - n, n, ending) == 0;
+            };
+            if (path.empty() || path[0] != '/' || path.find('\n') != std::string::npos ||
+                !(endsWith(".htm") || endsWith(".html")))
+                return CHM_ENUMERATOR_CONTINUE;
+            l->paths += path;
+            l->paths += '\n';
+            return ++l->count < kMostListed ? CHM_ENUMERATOR_CONTINUE : CHM_ENUMERATOR_SUCCESS;
+        },
+        &listing);
+    return Answer(kYes, listing.paths.data(), listing.paths.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -129,6 +159,8 @@ int main(int argc, char** argv) {
             answered = AnswerRead(file, text);
         } else if (kind == kFind) {
             answered = AnswerFind(file, text);
+        } else if (kind == kList) {
+            answered = AnswerList(file);
         } else {
             return 3;
         }

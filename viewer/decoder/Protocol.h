@@ -13,6 +13,7 @@ inline constexpr char kOpen = 'O';     // open the file named on the command lin
 inline constexpr char kContains = 'C'; // does the file hold this path?
 inline constexpr char kRead = 'R';     // the whole object at this path
 inline constexpr char kFind = 'F';     // the first top-level file ending in this text
+inline constexpr char kList = 'L';     // the paths of the file's pages, one a line
 
 // Answers.
 inline constexpr char kYes = 'Y';    // with the object, the path found, or nothing
@@ -24,6 +25,8 @@ inline constexpr std::size_t kHeaderSize = 5;
 inline constexpr std::uint32_t kLargestObject = 64u * 1024u * 1024u;
 // Paths inside a help file are short.
 inline constexpr std::uint32_t kLongestQuestion = 4096;
+// A list of pages names at most this many; a help file has tens.
+inline constexpr std::uint32_t kMostListed = 5000;
 
 inline void PutHeader(unsigned char* header, char kind, std::uint32_t length) {
     header[0] = static_cast<unsigned char>(kind);

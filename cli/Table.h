@@ -1,0 +1,32 @@
+#pragma once
+
+#include "FdWriter.h"
+
+namespace zentolk::cli {
+
+enum class TableInput { Tsv, Csv };
+enum class TableFormat { Tsv, Csv, Json };
+
+struct TableOptions {
+    TableInput input = TableInput::Tsv;
+    TableFormat format = TableFormat::Tsv;
+    // A day or month outside its calendar is an error row, not run on into
+    // the next month; any failed row makes the exit status 1.
+    bool strict = false;
+    char decimalSeparator = '.'; // for the tsv output's shares only
+    // Plain rows by the fast formatter (false: every row by the engine, the
+    // reference the fast path is checked against).
+    bool fast = true;
+};
+
+// Converts rows of month, day, year and era (A.D., AD, B.C., BC in any letter
+// case, or the index) read from inFd. Tsv output is laid out as --tsv's; csv
+// output has a header line and the same columns on every row; json output is
+// one object a line. Rows that are not four fields, or whose era cannot be
+// read, are named on err and skipped. Returns the exit status.
+int RunTable(int inFd, FdWriter& out, FdWriter& err, const TableOptions& options);
+
+// The csv output's header line, without its line end.
+extern const char* const CsvHeader;
+
+} // namespace zentolk::cli

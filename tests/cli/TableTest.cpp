@@ -1,0 +1,231 @@
+// The table outputs for data tools (--csv, --format, --strict), run in process.
+#include "Table.h"
+
+#include "Cli.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+std::string readAll(std::FILE* file) {
+    std::string text;
+    std::rewind(file);
+    char buffer[4096];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, file))
+        text.append(buffer, n);
+    std::fclose(file);
+    return text;
+}
+
+Result run(std::vector<std::string_view> args, const std::string& input) {
+    std::FILE* in = std::tmpfile();
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    std::fwrite(input.data(), 1, input.size(), in);
+    std::fflush(in);
+    std::rewind(in);
+    const int status = zentolk::cli::Run(args, {fileno(in), fileno(out), fileno(err)});
+    std::fclose(in);
+    return {status, readAll(out), readAll(err)};
+}
+
+const std::string Header = std::string(zentolk::cli::CsvHeader) + "\n";
+const std::string StartDayCsv =
+    "8,11,3114,B.C.,1,1,,584283,584283,0,1872000,0.00000,100.00000,Starting,Start of Cycle,"
+    "0.0.0.0.0,0,0,0,0,0,0.0.0.0.0.0,4,20,Ahau,1,Monday,8,18,Cumku,4 Ahau 8 Cumku,9\n";
+const std::string Empty25(25, ',');
+const std::string AD2000 = "Starting\t1,867,262\t99.74690%\t4,738\t0.25310%\tnone\t12.19.6.15.2\t"
+                           "0.12.19.6.15.2\t11  Ik (Wind)\tSaturday\n";
+
+struct Case {
+    const char* name;
+    std::vector<std::string_view> args;
+    std::string input, out;
+    int status;
+    std::string err; // a part of standard error, or "" for none at all
+};
+
+class Tables : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Tables, Convert) {
+    const Case& c = GetParam();
+    const Result r = run(c.args, c.input);
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.status, c.status);
+    if (c.err.empty())
+        EXPECT_EQ(r.err, "");
+    else
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+}
+
+const std::string StartDayJson =
+    R"({"month":"8","day":"11","year":"3114","era":"bc","era_index":1,"ok":true,"error":null,)"
+    R"("jdn":584283,"exact_jdn":584283,"days_elapsed":0,"days_remaining":1872000,)"
+    R"("elapsed_share":0.00000,"remaining_share":100.00000,"great_cycle":"Starting",)"
+    R"("harmonic":"Start of Cycle","long_count":{"text":"0.0.0.0.0","places":[0,0,0,0,0]},)"
+    R"("historical_long_count":"0.0.0.0.0.0","tzolkin":{"number":4,"name_index":20,)"
+    R"("name":"Ahau"},"week_day":{"index":1,"name":"Monday"},"haab":{"day":8,"month_index":18,)"
+    R"("month":"Cumku"},"calendar_round":"4 Ahau 8 Cumku","lord_of_the_night":9})"
+    "\n";
+const std::string NullReadings =
+    R"("jdn":null,"exact_jdn":null,"days_elapsed":null,"days_remaining":null,)"
+    R"("elapsed_share":null,"remaining_share":null,"great_cycle":null,"harmonic":null,)"
+    R"("long_count":null,"historical_long_count":null,"tzolkin":null,"week_day":null,)"
+    R"("haab":null,"calendar_round":null,"lord_of_the_night":null})";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, Tables,
+    ::testing::Values(
+        Case{"csv_header_skipped_and_written",
+             {"--csv"},
+             "Month,Day,Year,Era\r\n8,11,3114,B.C.\r\n",
+             Header + StartDayCsv,
+             0,
+             ""},
+        Case{"quoted_fields",
+             {"--csv"},
+             "\"8\",\"11\",\"3114\",\"B.C.\"\n",
+             Header + StartDayCsv,
+             0,
+             ""},
+        Case{"era_spellings_and_blanks",
+             {"--csv", "--format=tsv"},
+             "1,1,2000, ad\n1,1,2000,A.D.\n1,1,2000,Bc\n1,1,2000,0\n",
+             "1\t1\t2000\t ad\t" + AD2000 + "1\t1\t2000\tA.D.\t" + AD2000 +
+                 "1\t1\t2000\tBc\tStarting\t406,658\t21.72318%\t1,465,342\t78.27682%\tnone\t"
+                 "2.16.9.10.18\t0.2.16.9.10.18\t9  Edznab  (Flint)\tMonday\n"
+                 "1\t1\t2000\t0\t" +
+                 AD2000,
+             0,
+             ""},
+        Case{"a_failed_row_keeps_every_column",
+             {"--csv"},
+             "x,1,2000,0\n",
+             Header + "x,1,2000,0,0,0,'x' is not a valid integer value" + Empty25 + "\n",
+             0,
+             ""},
+        Case{"quotes_and_commas_in_texts_are_quoted",
+             {"--csv"},
+             "\"a,\"\"b\",1,2000,0\n",
+             Header + "\"a,\"\"b\",1,2000,0,0,0,\"'a,\"\"b' is not a valid integer value\"" +
+                 Empty25 + "\n",
+             0,
+             ""},
+        Case{"json_lines_typed",
+             {"--tsv", "--format=json"},
+             "8\t11\t3114\tbc\n",
+             StartDayJson,
+             0,
+             ""},
+        Case{"json_escapes_and_mends_bytes",
+             {"--csv", "--format", "json"},
+             "\"\t\\\xff\",1,1,0\n",
+             R"({"month":"\u0009\\)"
+             "\xEF\xBF\xBD"
+             R"(","day":"1","year":"1","era":"0","era_index":0,)"
+             R"("ok":false,"error":"'\u0009\\)"
+             "\xEF\xBF\xBD"
+             R"(' is not a valid integer value",)" +
+                 NullReadings + "\n",
+             0,
+             ""},
+        Case{"rolls_over_unless_strict",
+             {"--csv", "--format=tsv"},
+             "2,31,2023,0\n",
+             "2\t31\t2023\t0\tPlus 1\t3,724\t0.19893%\t1,868,276\t99.80107%\tnone\t0.0.10.6.4\t"
+             "0.13.0.10.6.4\t10  Kan (Seed, Lizard)\tFriday\n",
+             0,
+             ""},
+        Case{"strict_day",
+             {"--tsv", "--strict"},
+             "2\t29\t2023\t0\n2\t29\t5\tB.C.\n",
+             "2\t29\t2023\t0\tday 29 is not a day of February 2023 A.D. (1 to 28)\n"
+             "2\t29\t5\tB.C.\tStarting\t1,135,375\t60.65038%\t736,625\t39.34962%\tnone\t"
+             "7.17.13.14.15\t0.7.17.13.14.15\t11  Men  (Eagle)\tThursday\n",
+             1,
+             ""},
+        Case{"strict_month_csv",
+             {"--csv", "--strict"},
+             "13,1,2024,0\n",
+             Header + "13,1,2024,0,0,0,month 13 is not a month of the year (1 to 12)" + Empty25 +
+                 "\n",
+             1,
+             ""},
+        Case{"strict_exit_for_bad_text",
+             {"--csv", "--strict", "--format=json"},
+             "1,1,$,0\n",
+             R"({"month":"1","day":"1","year":"$","era":"0","era_index":0,"ok":false,)"
+             R"("error":"'$' is not a valid integer value",)" +
+                 NullReadings + "\n",
+             1,
+             ""},
+        Case{"skipped_rows_named_plainly",
+             {"--csv"},
+             "1,2,3\n\n1,1,1,zz\n",
+             Header,
+             1,
+             "line 1 skipped: it has 3 fields, not four (month, day, year, era)\n"
+             "zentolk-cli: line 3 skipped: its era 'zz' is none of A.D., AD, B.C., BC or an era "
+             "index\n"},
+        Case{"line_numbers_count_lines_inside_quotes",
+             {"--csv"},
+             "\"1\n2\",1\n1,1\n",
+             Header,
+             1,
+             "line 3 skipped"},
+        Case{"unclosed_quote_ends_the_input",
+             {"--csv"},
+             "8,11,3114,1\n\"1,1,1,1\n",
+             Header + "8,11,3114,1,1,1,,584283,584283,0,1872000,0.00000,100.00000,Starting,"
+                      "Start of Cycle,0.0.0.0.0,0,0,0,0,0,0.0.0.0.0.0,4,20,Ahau,1,Monday,8,18,"
+                      "Cumku,4 Ahau 8 Cumku,9\n",
+             1,
+             "line 2 skipped: it has 1 field"},
+        Case{"format_needs_a_table",
+             {"--format=json", "1", "1", "2000"},
+             "",
+             "",
+             2,
+             "--format applies"},
+        Case{"unknown_format", {"--csv", "--format=xml"}, "", "", 2, "tsv, csv or json, not 'xml'"},
+        Case{"one_input_at_a_time", {"--csv", "--tsv"}, "", "", 2, "cannot be used together"}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// Plain --tsv is the path it always was: the same bytes as the new path's
+// tsv output for every row it converts.
+TEST(TablesAgree, TsvPathsAgree) {
+    std::string input;
+    for (int i = 0; i < 3000; ++i)
+        input += std::to_string(i % 14) + "\t" + std::to_string((i * 7) % 33) + "\t" +
+                 std::to_string((i * 7919) % 20000 - 5000) + "\t" + std::to_string(i % 3) + "\n";
+    const Result plain = run({"--tsv", "--decimal-separator", ","}, input);
+    const Result table =
+        run({"--tsv", "--format=tsv", "--strict", "--decimal-separator", ","}, input);
+    EXPECT_EQ(plain.status, 0);
+    // Strict rows differ only where the date is outside its calendar.
+    std::size_t at = 0, bt = 0, differing = 0;
+    while (at < plain.out.size() && bt < table.out.size()) {
+        const std::size_t ae = plain.out.find('\n', at), be = table.out.find('\n', bt);
+        const std::string a = plain.out.substr(at, ae - at), b = table.out.substr(bt, be - bt);
+        if (a != b) {
+            ++differing;
+            EXPECT_NE(b.find(" is not a "), std::string::npos) << a << "\n" << b;
+        }
+        at = ae + 1;
+        bt = be + 1;
+    }
+    EXPECT_EQ(at, plain.out.size());
+    EXPECT_EQ(bt, table.out.size());
+    EXPECT_GT(differing, 0u);
+    EXPECT_LT(differing, 3000u);
+}
+
+} // namespace

@@ -1,0 +1,281 @@
+// Finding things in a help window: the Index and Search tabs driven by keys,
+// the page text the search reads, and where a new help window is placed.
+#include "ChmFile.h"
+#include "FakePlatform.h"
+#include "HelpBrowser.h"
+#include "HelpWindow.h"
+#include "PageSearch.h"
+#include "PageText.h"
+#include "Placement.h"
+#include "Viewer.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace zentolk::viewer;
+using zentolk::testing::FakePlatform;
+
+namespace {
+const QString Fixture = QStringLiteral(ZENTOLK_FIXTURE_CHM);
+const QString RealHelp = QStringLiteral(ZENTOLK_HELP_CHM);
+
+HelpWindow* ShowActive(const QString& file) {
+    auto* window = qobject_cast<HelpWindow*>(HtmlHelp(file, DisplayTopic, 0));
+    if (window != nullptr) {
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            return nullptr;
+    }
+    return window;
+}
+
+QStringList Shown(QListWidget* list) {
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        if (!list->item(row)->isHidden())
+            names << list->item(row)->text().trimmed();
+    return names;
+}
+} // namespace
+
+class FindingTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+
+private slots:
+    void init() {
+        fake = std::make_unique<FakePlatform>();
+        SetDataFolders({});
+    }
+
+    void cleanup() {
+        QCOMPARE(HtmlHelp({}, CloseAll, 0), nullptr);
+        fake.reset();
+    }
+
+    // Typing narrows the index; Enter in the field opens the chosen entry.
+    void theIndexFindsAsYouType_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("keys"); // pressed after typing
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("inside an entry") << "harmonic" << QStringList() << "Cycle Harmonic"
+                                         << "/harmonic.htm";
+        QTest::newRow("start preferred") << "HARM" << QStringList() << "Cycle Harmonic"
+                                         << "/harmonic.htm";
+        QTest::newRow("down to the next")
+            << "harmonic" << QStringList{"Down"} << "none (Cycle Harmonic)"
+            << "/harmonic.htm";
+        QTest::newRow("start of a later entry") << "julian" << QStringList() << "Julian calendar"
+                                                << "/almanac.htm";
+        QTest::newRow("the command line") << "zentolk-cli" << QStringList() << "zentolk-cli"
+                                          << "/commandline.htm";
+        QTest::newRow("nothing holds it") << "qqqq" << QStringList() << ""
+                                          << "/index.htm";
+    }
+    void theIndexFindsAsYouType() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, chosen);
+        QFETCH(QString, page);
+        HelpWindow* window = ShowActive(RealHelp);
+        QVERIFY(window);
+        QTest::keyClick(window, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), window->IndexFilter());
+        QTest::keyClicks(window->IndexFilter(), typed);
+        for (const QString& key : keys)
+            QTest::keyClick(window->IndexFilter(), key == "Down" ? Qt::Key_Down : Qt::Key_Up);
+        QListWidgetItem* current = window->IndexList()->currentItem();
+        QCOMPARE(current ? current->text().trimmed() : QString(), chosen);
+        for (const QString& name : Shown(window->IndexList()))
+            QVERIFY2(name.contains(typed, Qt::CaseInsensitive), qPrintable(name));
+        QTest::keyClick(window->IndexFilter(), Qt::Key_Return);
+        QCOMPARE(window->Browser()->source().path(), page);
+    }
+
+    // Search reads the pages' bodies: "Uayeb" is on the almanac page only,
+    // in neither its title nor the index.
+    void searchFindsWordsOnThePages_data() {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("a word of one body") << "uayeb" << QStringList{"The Almanac"};
+        QTest::newRow("any letter case, all words")
+            << "  UAYEB   Haab " << QStringList{"The Almanac"};
+        QTest::newRow("words on different pages") << "uayeb diagnostics" << QStringList();
+        QTest::newRow("an entity decoded") << "1,872,000 days" << QStringList{};
+        QTest::newRow("not in any page") << "xyzzy" << QStringList();
+        QTest::newRow("a tag's name is no word") << "href" << QStringList();
+        QTest::newRow("blank") << "   " << QStringList();
+    }
+    void searchFindsWordsOnThePages() {
+        QFETCH(QString, query);
+        QFETCH(QStringList, titles);
+        HelpWindow* window = ShowActive(RealHelp);
+        QVERIFY(window);
+        window->Search(query);
+        QStringList found = Shown(window->SearchResults());
+        if (QTest::currentDataTag() == QLatin1String("an entity decoded"))
+            QVERIFY(found.size() >= 2); // the overview and the Great Cycle page
+        else
+            QCOMPARE(found, titles);
+    }
+
+    // Alt+S, the words, Enter lists; Enter again opens the page with the
+    // word selected. Alt+C and Alt+N switch back, the keys going along.
+    void theTabsAreWorkedByKeys() {
+        HelpWindow* window = ShowActive(RealHelp);
+        QVERIFY(window);
+        QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(window->Tabs()->currentIndex(), 2);
+        QCOMPARE(QApplication::focusWidget(), window->SearchText());
+        QTest::keyClicks(window->SearchText(), "uayeb");
+        QTest::keyClick(window->SearchText(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), window->SearchResults());
+        QTest::keyClick(window->SearchResults(), Qt::Key_Return);
+        QCOMPARE(window->Browser()->source().path(), QStringLiteral("/almanac.htm"));
+        QCOMPARE(window->Browser()->textCursor().selectedText(), QStringLiteral("Uayeb"));
+
+        QTest::keyClick(window, Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(window->Tabs()->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), window->Contents());
+        QTest::keyClick(window, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(window->Tabs()->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), window->IndexFilter());
+        // The tab already shown takes the keys as well.
+        window->Browser()->setFocus();
+        QTest::keyClick(window, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), window->IndexFilter());
+    }
+
+    // A file without an index offers no Index tab; its search still works.
+    void aFileWithoutAnIndexHasNoIndexTab() {
+        HelpWindow* window = ShowActive(Fixture);
+        QVERIFY(window);
+        QStringList tabs;
+        for (int i = 0; i < window->Tabs()->count(); ++i)
+            tabs << window->Tabs()->tabText(i);
+        QCOMPARE(tabs, (QStringList{"&Contents", "&Search"}));
+        window->Search(QStringLiteral("fixture START"));
+        QCOMPARE(Shown(window->SearchResults()), QStringList{"Intro"});
+        const auto file = ChmFile::Open(Fixture);
+        QVERIFY(file);
+        QStringList pages = file->Pages();
+        pages.sort(Qt::CaseInsensitive);
+        QCOMPARE(pages, (QStringList{"/intro.htm", "/second.htm", "/sub/third.htm"}));
+    }
+
+    void pageTextIsWhatThePageShows_data() {
+        QTest::addColumn<QByteArray>("html");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << QByteArray("<html><head><title> A  page </title></head>"
+                                             "<body><h1>Head</h1><p>One<br>two</p></body>")
+                               << "A page"
+                               << "Head One two";
+        QTest::newRow("scripts, styles, comments")
+            << QByteArray("<style>p{x:1}</style><SCRIPT>var a='<p>';</script>"
+                          "<!-- hidden <p> -->seen")
+            << ""
+            << "seen";
+        QTest::newRow("entities and quoted >")
+            << QByteArray("<a title=\"a > b\">R&amp;D &lt;x&gt; &#65;&#x42;</a>") << ""
+            << "R&D <x> AB";
+        QTest::newRow("unclosed tag") << QByteArray("text <a href=\"x") << ""
+                                      << "text";
+        QTest::newRow("unclosed comment") << QByteArray("one <!-- two") << ""
+                                          << "one";
+        QTest::newRow("unclosed script") << QByteArray("one <script> two") << ""
+                                         << "one";
+        QTest::newRow("latin-1") << QByteArray("<p>caf\xe9</p>") << ""
+                                 << "caf\u00e9";
+    }
+    void pageTextIsWhatThePageShows() {
+        QFETCH(QByteArray, html);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        const PageText page = ExtractPageText(html);
+        QCOMPARE(page.title, title);
+        QCOMPARE(page.text, text);
+    }
+
+    // Pages built to make a scanner go back and forth are read in one pass.
+    void hostilePagesAreReadOnce() {
+        for (const QByteArray& unit : {QByteArray("<a x=\""), QByteArray("<!--"),
+                                       QByteArray("<script>"), QByteArray("<"), QByteArray("&")}) {
+            const PageText page = ExtractPageText(unit.repeated(kLongestPage / unit.size() + 10));
+            QVERIFY(page.text.size() <= kLongestPage);
+        }
+    }
+
+    // Whatever the anchor's place, a placed window lies on the screen, off
+    // the anchor, no smaller than asked and no larger than wanted.
+    void aNewWindowNeverCoversTheAskingOne() {
+        const QRect screen(0, 0, 1024, 768);
+        const QSize wanted(880, 640);
+        const QSize smallest(420, 360);
+        int placed = 0;
+        for (int x = -100; x <= 1000; x += 50) {
+            for (int y = 0; y <= 700; y += 50) {
+                const QRect anchor(x, y, 330, 260);
+                const std::optional<QRect> at = PlaceBeside(anchor, wanted, screen, smallest);
+                if (!at)
+                    continue;
+                ++placed;
+                QVERIFY(screen.contains(*at));
+                QVERIFY(!at->intersects(anchor));
+                QVERIFY(at->width() >= smallest.width() && at->height() >= smallest.height());
+                QVERIFY(at->width() <= wanted.width() && at->height() <= wanted.height());
+            }
+        }
+        QVERIFY(placed > 200);
+    }
+
+    void placesByTheRoomOnEachSide_data() {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QRect>("expected"); // null: left to the window manager
+        const QRect none;
+        QTest::newRow("left edge: to the right")
+            << QRect(0, 100, 300, 200) << QRect(308, 100, 716, 640);
+        QTest::newRow("right edge: to the left")
+            << QRect(700, 50, 324, 200) << QRect(0, 50, 692, 640);
+        QTest::newRow("level with it where the screen allows")
+            << QRect(0, 600, 300, 100) << QRect(308, 128, 716, 640);
+        QTest::newRow("centred, wide: below")
+            << QRect(200, 0, 624, 200) << QRect(144, 208, 880, 560);
+        QTest::newRow("no room anywhere") << QRect(100, 100, 824, 568) << none;
+    }
+    void placesByTheRoomOnEachSide() {
+        QFETCH(QRect, anchor);
+        QFETCH(QRect, expected);
+        const std::optional<QRect> at =
+            PlaceBeside(anchor, QSize(880, 640), QRect(0, 0, 1024, 768), QSize(420, 360));
+        QCOMPARE(at.value_or(QRect()), expected);
+    }
+
+    // Asked from a window on the left, the help opens to its right.
+    void theHelpWindowOpensBesideTheAskingWindow() {
+        QWidget asking;
+        asking.setGeometry(20, 40, 320, 240);
+        asking.show();
+        asking.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&asking));
+        auto* window = qobject_cast<HelpWindow*>(HtmlHelp(RealHelp, DisplayTopic, 0));
+        QVERIFY(window);
+        QVERIFY(!window->frameGeometry().intersects(asking.frameGeometry()));
+        QVERIFY(window->frameGeometry().left() > asking.frameGeometry().right());
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    FindingTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "FindingTest.moc"
