@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -287,6 +288,10 @@ char* row(char* o, const std::array<std::string_view, 4>& inputs, std::int32_t e
     std::int32_t m, d, yearField;
     if (!plainField(inputs[0], m) || !plainField(inputs[1], d) || !plainField(inputs[2], yearField))
         return nullptr;
+    // The era is copied as it stands, so it must need no quoting or escaping.
+    for (const char c : inputs[3])
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '+' && c != '-')
+            return nullptr;
     const std::int32_t y = era == EraIndexBC ? 1 - yearField : yearField;
     static constexpr std::int32_t monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
