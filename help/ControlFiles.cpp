@@ -1,8 +1,8 @@
-#include "ControlFiles.h"
+#include "help/ControlFiles.h"
 
-#include "PathText.h"
-#include "ReleaseNames.h"
-#include "System.h"
+#include "help/PathText.h"
+#include "help/ReleaseNames.h"
+#include "platform/System.h"
 
 #include <cctype>
 

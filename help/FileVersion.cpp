@@ -1,6 +1,6 @@
-#include "FileVersion.h"
+#include "help/FileVersion.h"
 
-#include "System.h"
+#include "platform/System.h"
 
 namespace zentolk::help {
 

@@ -1,4 +1,4 @@
-#include "ReleaseNames.h"
+#include "help/ReleaseNames.h"
 
 namespace zentolk::help {
 

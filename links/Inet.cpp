@@ -1,8 +1,8 @@
-#include "Inet.h"
+#include "links/Inet.h"
 
-#include "Addresses.h"
-#include "Controls.h"
-#include "ovcurl.h"
+#include "links/Addresses.h"
+#include "links/ovcurl.h"
+#include "ui/Controls.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "ovcurl.h"
+#include "links/ovcurl.h"
 
-#include "Application.h"
-#include "EventErrors.h"
-#include "LinkAccessible.h"
-#include "Platform.h"
+#include "links/LinkAccessible.h"
+#include "platform/Platform.h"
+#include "ui/EventErrors.h"
+#include "ui/ProgramServices.h"
 
 #include <QCursor>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
-#include "PosixSystem.h"
+#include "platform/PosixSystem.h"
 
-#include "ElfVersionNote.h"
-#include "LocaleId.h"
+#include "platform/ElfVersionNote.h"
+#include "platform/LocaleId.h"
 
 #include <cerrno>
 #include <clocale>

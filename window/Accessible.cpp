@@ -1,8 +1,8 @@
-#include "Accessible.h"
+#include "window/Accessible.h"
 
-#include "Spin.h"
-#include "SpinButton.h"
-#include "TimerSpeedButton.h"
+#include "window/Spin.h"
+#include "window/SpinButton.h"
+#include "window/TimerSpeedButton.h"
 
 #include <QAccessibleWidget>
 

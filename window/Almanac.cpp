@@ -1,9 +1,9 @@
-#include "Almanac.h"
+#include "window/Almanac.h"
 
-#include "AlmanacDay.h"
-#include "Application.h"
-#include "Calc.h"
-#include "Spin.h"
+#include "engine/AlmanacDay.h"
+#include "ui/ProgramServices.h"
+#include "window/Calc.h"
+#include "window/Spin.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -306,7 +306,7 @@ void TFrmAlmanac::GoTo(std::int64_t jdn) {
     try {
         calc_.Recalculate();
     } catch (const std::exception& error) {
-        TApplication::Instance()->ShowException(error);
+        CurrentProgram()->ShowException(error);
     }
 }
 

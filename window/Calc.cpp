@@ -1,17 +1,17 @@
-#include "Calc.h"
+#include "window/Calc.h"
 
-#include "Accessible.h"
-#include "Almanac.h"
-#include "Application.h"
-#include "Controls.h"
-#include "DayNames.h"
-#include "HookHelpSystem.h"
-#include "Platform.h"
-#include "Reading.h"
-#include "Report.h"
-#include "Spin.h"
-#include "System.h"
-#include "hh.h"
+#include "engine/DayNames.h"
+#include "engine/Reading.h"
+#include "engine/Report.h"
+#include "help/HookHelpSystem.h"
+#include "help/hh.h"
+#include "platform/Platform.h"
+#include "platform/System.h"
+#include "ui/Controls.h"
+#include "ui/ProgramServices.h"
+#include "window/Accessible.h"
+#include "window/Almanac.h"
+#include "window/Spin.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -237,7 +237,7 @@ void TFrmCalc::RunHandler(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        TApplication::Instance()->ShowException(error);
+        CurrentProgram()->ShowException(error);
     }
 }
 
@@ -339,7 +339,7 @@ void TFrmCalc::ADBCChange() {
 void TFrmCalc::HelpBtnClick() {
     const help::HtmlHelpEntry viewer = help::ViewerLibrary().HtmlHelp;
     if (viewer == nullptr) {
-        platform::Current().ShowMessage(TApplication::Instance()->Title(),
+        platform::Current().ShowMessage(CurrentProgram()->Title(),
                                         "The help viewer is not installed, so the help cannot "
                                         "be shown.",
                                         platform::MessageKind::Warning);
@@ -407,7 +407,7 @@ bool TFrmCalc::eventFilter(QObject* watched, QEvent* event) {
                 else
                     open->close();
             }
-            TApplication::Instance()->HelpCommand(HELP_CONTEXT, 0);
+            CurrentProgram()->HelpCommand(HELP_CONTEXT, 0);
             return true;
         }
     }

@@ -1,8 +1,8 @@
-#include "Spin.h"
+#include "window/Spin.h"
 
-#include "EventErrors.h"
-#include "NumberText.h"
-#include "Platform.h"
+#include "engine/NumberText.h"
+#include "platform/Platform.h"
+#include "ui/EventErrors.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SpinButton.h"
-#include "TimerSpeedButton.h"
+#include "window/SpinButton.h"
+#include "window/TimerSpeedButton.h"
 
 #include <QClipboard>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "SpinButton.h"
+#include "window/SpinButton.h"
 
-#include "EventErrors.h"
+#include "ui/EventErrors.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TimerSpeedButton.h"
+#include "window/TimerSpeedButton.h"
 
 #include <QPixmap>
 #include <QPointer>

@@ -1,7 +1,7 @@
-#include "TimerSpeedButton.h"
+#include "window/TimerSpeedButton.h"
 
-#include "Application.h"
-#include "EventErrors.h"
+#include "ui/EventErrors.h"
+#include "ui/ProgramServices.h"
 
 #include <QIcon>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
-#include "Environment.h"
+#include "help/Environment.h"
 
-#include "ControlFiles.h"
 #include "FakeSystem.h"
-#include "FileVersion.h"
-#include "ReleaseNames.h"
+#include "help/ControlFiles.h"
+#include "help/FileVersion.h"
+#include "help/ReleaseNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,13 @@
 // The viewer binding and the help hook, with a fake system offering a
 // recording viewer library and the kit's log read back line by line.
-#include "ControlFiles.h"
-#include "Environment.h"
 #include "FakePlatform.h"
 #include "FakeViewer.h"
-#include "HelpKit.h"
-#include "HookHelpSystem.h"
-#include "hh.h"
+#include "app/Application.h"
+#include "help/ControlFiles.h"
+#include "help/Environment.h"
+#include "help/HelpKit.h"
+#include "help/HookHelpSystem.h"
+#include "help/hh.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

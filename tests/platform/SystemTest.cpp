@@ -1,6 +1,6 @@
-#include "ElfVersionNote.h"
-#include "LocaleId.h"
-#include "PosixSystem.h"
+#include "platform/ElfVersionNote.h"
+#include "platform/LocaleId.h"
+#include "platform/PosixSystem.h"
 
 #include <dlfcn.h>
 #include <filesystem>

@@ -1,14 +1,14 @@
 // The main window driven as a user drives it: keys into the fields, clicks
 // on the buttons, with a fake desktop recording boxes and the clipboard.
-#include "Calc.h"
+#include "window/Calc.h"
 
-#include "Application.h"
 #include "FakePlatform.h"
 #include "FakeViewer.h"
-#include "HookHelpSystem.h"
-#include "Spin.h"
 #include "WorkedExample.h"
-#include "hh.h"
+#include "app/Application.h"
+#include "help/HookHelpSystem.h"
+#include "help/hh.h"
+#include "window/Spin.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
-#include "Spin.h"
+#include "window/Spin.h"
 
-#include "Application.h"
 #include "FakePlatform.h"
+#include "app/Application.h"
 
 #include <QApplication>
 #include <QClipboard>

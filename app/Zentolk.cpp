@@ -1,12 +1,12 @@
 // The program entry: start-up, the event loop and shut-down, in that order.
-#include "Application.h"
-#include "Calc.h"
-#include "DesktopWindow.h"
-#include "DisplayCheck.h"
-#include "HelpKit.h"
-#include "Inet.h"
-#include "TerminationSignals.h"
-#include "WindowDecorations.h"
+#include "app/Application.h"
+#include "help/HelpKit.h"
+#include "links/Inet.h"
+#include "platform/DisplayCheck.h"
+#include "platform/TerminationSignals.h"
+#include "platform/WindowDecorations.h"
+#include "ui/DesktopWindow.h"
+#include "window/Calc.h"
 
 #include <QFont>
 #include <QTimer>
