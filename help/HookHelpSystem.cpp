@@ -190,8 +190,7 @@ int ShowContext(const std::string& location, std::int32_t context, std::uint8_t 
             widget->activateWindow();
         }
     } else if (mode == ViewerKeyHH || mode == ViewerHH) {
-        const std::string exe =
-            WindowsDirectory() + (mode == ViewerKeyHH ? "/KeyHH.EXE" : "/HH.EXE");
+        const std::string exe = DataDirectory() + (mode == ViewerKeyHH ? "/KeyHH.EXE" : "/HH.EXE");
         if (!platform::CurrentSystem().FileExists(exe))
             code = mode == ViewerKeyHH ? 2 : 3;
         else

@@ -1,6 +1,5 @@
 #include "window/Calc.h"
 
-#include "engine/DayNames.h"
 #include "engine/Reading.h"
 #include "engine/Report.h"
 #include "help/HookHelpSystem.h"
@@ -21,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace zentolk {
@@ -88,18 +86,6 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, QRec
     b->setGeometry(geometry);
     b->setAutoDefault(true); // Enter presses the focused button, as Space does
     return b;
-}
-
-template <std::size_t N>
-QListWidget* hiddenList(QWidget* parent, const char* name, QRect geometry,
-                        const std::array<std::string_view, N>& items) {
-    auto* list = Named(new QListWidget(parent), name);
-    for (std::string_view item : items)
-        list->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
-    list->setGeometry(geometry);
-    list->setFocusPolicy(Qt::NoFocus);
-    list->hide();
-    return list;
 }
 } // namespace
 
@@ -204,9 +190,6 @@ void TFrmCalc::CreateControls() {
     ExitBtn = button(this, "ExitBtn", "Exit", {329, 492, 75, 25});
     for (QPushButton* b : {InterBtn, CopyBtn})
         b->setIconSize({16, 16});
-
-    DayName = hiddenList(this, "DayName", {388, 54, 41, 29}, zentolk::DayName);
-    WeekN = hiddenList(this, "WeekN", {20, 46, 41, 29}, zentolk::WeekN);
 
     setTabOrder(Month, Day);
     setTabOrder(Day, Year);

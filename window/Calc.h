@@ -9,7 +9,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace zentolk {
@@ -39,7 +38,6 @@ public:
     QLineEdit *GreatCycle, *jMayan, *KinDays, *KinLeft, *Harmonic, *LongC, *Tzolkin, *WeekD;
     QLabel *KinLbl1, *KinLbl2;
     QPushButton *HelpBtn, *InterBtn, *CopyBtn, *ExitBtn;
-    QListWidget *DayName, *WeekN;
 
     // The last report put on the clipboard, rebuilt on every Copy.
     std::string CopyReport;

@@ -17,7 +17,7 @@ constexpr char kDefaultViewer[] = "/opt/zentolk/lib/zentolk/libhhctrl.so";
 
 TEST(ExpandSystemRootPrefix, OnlyTheOneVariableAtTheVeryStartInAnyCase) {
     FakeSystem fake;
-    fake.windowsDirectory = std::string(kDataDir) + "/";
+    fake.dataDirectory = std::string(kDataDir) + "/";
     const std::pair<std::string, std::string> cases[] = {
         {"%SystemRoot%/System32/x.so", std::string(kDataDir) + "/System32/x.so"},
         {"%SYSTEMROOT%/x.so", std::string(kDataDir) + "/x.so"},
