@@ -76,7 +76,7 @@ TSpinEdit* spinField(QWidget* parent, const char* name, QRect geometry, std::int
     field->setGeometry(geometry);
     field->SetMinValue(minValue);
     field->SetMaxValue(maxValue);
-    field->SetMaxLength(maxLength);
+    field->SetTypedLengthLimit(maxLength);
     field->setText(QString::fromLatin1(storedText));
     return field;
 }

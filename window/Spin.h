@@ -41,11 +41,11 @@ public:
     void SetEditorEnabled(bool enabled);
     // Most characters the user may type or paste; 0 for no limit. Text
     // written by the program is never cut.
-    int MaxLength() const { return maxLength_; }
-    void SetMaxLength(int length) { maxLength_ = std::max(length, 0); }
+    int TypedLengthLimit() const { return typedLengthLimit_; }
+    void SetTypedLengthLimit(int length) { typedLengthLimit_ = std::max(length, 0); }
     // True: nothing edits the text and steps beep instead.
-    bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool readOnly);
+    bool Locked() const { return locked_; }
+    void SetLocked(bool locked);
     // Select the whole text when the focus comes from anywhere but a left
     // click in the text.
     bool AutoSelect() const { return autoSelect_; }
@@ -60,9 +60,9 @@ public:
     TSpinButton* Button() const { return button_; }
 
     // Paste and cut requests; carried out only while the text is editable,
-    // and a paste only as far as MaxLength allows.
-    void Paste();
-    void Cut();
+    // and a paste only as far as the typed length limit allows.
+    void PasteIfEditable();
+    void CutIfEditable();
 
     // Where the text is laid out, in the field's coordinates: the inside of
     // the frame, less the buttons and a gap of two pixels.
@@ -91,7 +91,7 @@ private:
     class ChangeBatch;
 
     void StepBy(std::int64_t delta);
-    bool Editable() const { return editorEnabled_ && !readOnly_; }
+    bool Editable() const { return editorEnabled_ && !locked_; }
     void UpdateEditable();
     void PasteFrom(QClipboard::Mode mode);
     // Runs an edit of the toolkit's and reports its text changes after it
@@ -106,8 +106,8 @@ private:
     std::int32_t maxValue_ = 0;
     std::int32_t increment_ = 1;
     bool editorEnabled_ = true;
-    int maxLength_ = 0;
-    bool readOnly_ = false;
+    int typedLengthLimit_ = 0;
+    bool locked_ = false;
     bool autoSelect_ = true;
     // The focus came with a mouse press that has not been delivered yet.
     bool mouseFocusPending_ = false;

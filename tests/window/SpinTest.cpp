@@ -132,7 +132,7 @@ private slots:
         TSpinEdit field;
         QCOMPARE(field.text(), QString("0"));
         QCOMPARE(field.Value(), 0);
-        QVERIFY(field.EditorEnabled() && field.AutoSelect() && !field.ReadOnly());
+        QVERIFY(field.EditorEnabled() && field.AutoSelect() && !field.Locked());
         QCOMPARE(field.Increment(), 1);
     }
 
@@ -176,7 +176,8 @@ private slots:
         QTest::newRow("same text") << 0 << 13 << "7" << 7 << "7" << 0;
         QTest::newRow("same number, other text") << 0 << 13 << "007" << 7 << "7" << 1;
         QTest::newRow("clamped to what is shown") << 0 << 13 << "13" << 20 << "13" << 0;
-        QTest::newRow("longer than MaxLength") << 0 << 0 << "5" << 12345 << "12345" << 1;
+        QTest::newRow("longer than the typed length limit")
+            << 0 << 0 << "5" << 12345 << "12345" << 1;
     }
     void writingClampsAndReportsOnlyRealChanges() {
         QFETCH(int, min);
@@ -184,7 +185,7 @@ private slots:
         QFETCH(QString, before);
         QFETCH(int, written);
         Form form(min, max, before);
-        form.field->SetMaxLength(2);
+        form.field->SetTypedLengthLimit(2);
         form.changes = 0;
         form.field->SetValue(written);
         QTEST(form.field->text(), "shown");
@@ -272,7 +273,7 @@ private slots:
         QFETCH(bool, readOnly);
         Form form(min, max, before);
         form.field->SetIncrement(increment);
-        form.field->SetReadOnly(readOnly);
+        form.field->SetLocked(readOnly);
         form.field->setFocus();
         form.changes = 0;
         DoStep(form.field, step);
@@ -349,11 +350,12 @@ private slots:
             << "45" << false << '.' << 0 << keys("7", Qt::Key_Backspace) << "45" << 2 << 0;
         QTest::newRow("editor disabled, delete")
             << "45" << false << '.' << 0 << keys("", Qt::Key_Home) << "45" << 0 << 0;
-        QTest::newRow("MaxLength") << "" << true << '.' << 2 << keys("123") << "12" << 0 << 2;
+        QTest::newRow("typed length limit")
+            << "" << true << '.' << 2 << keys("123") << "12" << 0 << 2;
         QTestEventList replace;
         replace.addKeyClick(Qt::Key_A, Qt::ControlModifier); // a control character: no beep
         replace.addKeyClicks("45");
-        QTest::newRow("MaxLength, typing over a selection")
+        QTest::newRow("typed length limit, typing over a selection")
             << "12" << true << '.' << 2 << replace << "45" << 0 << 2;
         // Alt, Meta (Super) and AltGr-like Control+Alt change nothing about the filter.
         for (const auto& [name, modifiers] :
@@ -364,7 +366,7 @@ private slots:
             QTestEventList held;
             for (char c : {'a', '5', '7', '-'})
                 held.addKeyClick(c, modifiers);
-            QTest::newRow(qPrintable(QString("with %1: filter and MaxLength").arg(name)))
+            QTest::newRow(qPrintable(QString("with %1: filter and typed length limit").arg(name)))
                 << "202" << true << '.' << 5 << held << "20257" << 1 << 2;
         }
     }
@@ -377,7 +379,7 @@ private slots:
         Form form(0, 13, before);
         form.platform.decimalSeparator = separator;
         form.field->SetEditorEnabled(editorEnabled);
-        form.field->SetMaxLength(maxLength);
+        form.field->SetTypedLengthLimit(maxLength);
         form.field->setFocus();
         form.field->end(false);
         form.changes = 0;
@@ -400,7 +402,8 @@ private slots:
         const QKeySequence paste(Qt::CTRL | Qt::Key_V), cut(Qt::CTRL | Qt::Key_X);
         QTest::newRow("letters unfiltered") << "abc" << 0 << true << false << paste << "1abc" << 0;
         QTest::newRow("hexadecimal") << "$1F" << 0 << true << false << paste << "1$1F" << 0;
-        QTest::newRow("cut to MaxLength") << "98765" << 3 << true << false << paste << "198" << 198;
+        QTest::newRow("cut to the typed length limit")
+            << "98765" << 3 << true << false << paste << "198" << 198;
         QTest::newRow("shift insert") << "98765" << 3 << true << false
                                       << QKeySequence(Qt::SHIFT | Qt::Key_Insert) << "198" << 198;
         QTest::newRow("paste, editor disabled") << "5" << 0 << false << false << paste << "1" << 1;
@@ -418,9 +421,9 @@ private slots:
         QFETCH(QString, shown);
         Form form(0, 99999, "1");
         QGuiApplication::clipboard()->setText(clipboard);
-        form.field->SetMaxLength(maxLength);
+        form.field->SetTypedLengthLimit(maxLength);
         form.field->SetEditorEnabled(editorEnabled);
-        form.field->SetReadOnly(readOnly);
+        form.field->SetLocked(readOnly);
         form.field->setFocus();
         if (keys == QKeySequence(Qt::CTRL | Qt::Key_X))
             form.field->selectAll();
@@ -438,7 +441,7 @@ private slots:
 
     void theContextMenuPastesWithinMaxLength() {
         Form form(0, 99999, "1");
-        form.field->SetMaxLength(3);
+        form.field->SetTypedLengthLimit(3);
         QGuiApplication::clipboard()->setText("98765");
         // Picks Paste by its mnemonic once the menu's own loop runs; closes
         // the menu whatever happens.
