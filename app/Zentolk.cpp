@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     zentolk::KeepNormalState(internet.get());
     zentolk::platform::RequestBareTitleBar(internet.get());
     zentolk::CentreOnScreen(internet.get());
-    calc->ShowInternetDialog = [] { zentolk::InternetFrm->exec(); };
+    calc->ShowInternetDialog = [dialog = internet.get()] { dialog->exec(); };
     if (qEnvironmentVariableIsSet("ZENTOLK_REPORT_FIRST_PAINT"))
         calc->installEventFilter(new FirstPaintReporter(calc.get()));
     calc->show();

@@ -29,7 +29,4 @@ public:
     void Button1Click();
 };
 
-// The one dialog, made at start-up after the main window.
-extern TInternetFrm* InternetFrm;
-
 } // namespace zentolk

@@ -24,8 +24,6 @@
 
 namespace zentolk {
 
-TFrmCalc* FrmCalc = nullptr;
-
 namespace {
 #include "images/copy.xpm"
 #include "images/help.xpm"
@@ -90,7 +88,6 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, QRec
 } // namespace
 
 TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
-    FrmCalc = this;
     setObjectName(QStringLiteral("FrmCalc"));
     setWindowTitle(QStringLiteral("Zentolk 3.2, Copyright (C) the Zentolk developers"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -116,8 +113,6 @@ TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
 TFrmCalc::~TFrmCalc() {
     qApp->removeEventFilter(this);
     FormDestroy();
-    if (FrmCalc == this)
-        FrmCalc = nullptr;
 }
 
 void TFrmCalc::CreateControls() {

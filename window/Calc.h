@@ -82,7 +82,4 @@ private:
     void RunHandler(const std::function<void()>& handler);
 };
 
-// The one main window, valid from before its creation handler runs.
-extern TFrmCalc* FrmCalc;
-
 } // namespace zentolk
