@@ -89,7 +89,8 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, QRec
 
 TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FrmCalc"));
-    setWindowTitle(QStringLiteral("Zentolk 3.2, Copyright (C) the Zentolk developers"));
+    setWindowTitle(
+        QStringLiteral("Zentolk " ZENTOLK_TITLE_VERSION ", Copyright (C) the Zentolk developers"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
