@@ -41,11 +41,10 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event) {
     return QApplication::eventFilter(watched, event);
 }
 
-void TApplication::ShowException(const std::exception& error) {
+void TApplication::ShowError(const std::string& message) {
     CancelMouseHolds();
     ++errorBoxes_;
-    platform::Current().ShowMessage(Title(), ErrorBoxText(error.what()),
-                                    platform::MessageKind::Error);
+    platform::Current().ShowMessage(Title(), ErrorBoxText(message), platform::MessageKind::Error);
 }
 
 TApplication* TApplication::Instance() {

@@ -19,7 +19,7 @@ public:
     // A press whose focus change brought up the box is then not delivered,
     // and a repeating button held when it came forgets the hold: one press
     // gives at most one box and nothing after it.
-    void ShowException(const std::exception& error) override;
+    void ShowError(const std::string& message) override;
 
     static TApplication* Instance();
 

@@ -43,9 +43,12 @@ public:
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title) { title_ = title; }
 
-    // Shows an error in the error box (stop icon, one OK button), after
-    // ending every mouse capture and hold.
-    virtual void ShowException(const std::exception& error) = 0;
+    // Shows a message in the error box (stop icon, one OK button), after
+    // ending every mouse capture and hold. A failed outcome, such as a date
+    // the engine cannot read, is shown this way; nothing is thrown for it.
+    virtual void ShowError(const std::string& message) = 0;
+    // The same for an error raised while an event was handled.
+    void ShowException(const std::exception& error) { ShowError(error.what()); }
 
     // The program's one help handler. Every help request goes to the handler
     // installed here; it says through callDefault whether the program's own

@@ -303,11 +303,7 @@ void TFrmAlmanac::GoTo(std::int64_t jdn) {
         field->OnChange = std::move(handler);
     }
     calc_.ADBC->setCurrentIndex(fields->eraIndex);
-    try {
-        calc_.Recalculate();
-    } catch (const std::exception& error) {
-        CurrentProgram()->ShowException(error);
-    }
+    calc_.Recalculate();
 }
 
 void TFrmAlmanac::GoToLongCount() {

@@ -244,8 +244,10 @@ void TFrmCalc::FormDestroy() {
 void TFrmCalc::Recalculate() {
     const CalendarDate date{textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
     const ReadingResult result = ComputeReading(date, platform::Current().DecimalSeparator());
-    if (!result.ok())
-        throw EAppError(result.Error);
+    if (!result.ok()) {
+        CurrentProgram()->ShowError(result.Error);
+        return;
+    }
     const CalendarReading& r = result.Reading;
     const std::pair<QWidget*, const std::string*> outputs[] = {
         {GreatCycle, &r.GreatCycle}, {KinDays, &r.KinDays}, {KinLbl1, &r.KinLbl1},
@@ -344,8 +346,10 @@ void TFrmCalc::CopyBtnClick() {
     CopyReport = BuildReport({month, day, year, era, cycle, elapsed, elapsedShare, remaining,
                               remainingShare, harmonic, longCount, historical, tzolkin, weekDay});
     platform::Platform& desktop = platform::Current();
-    if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport))
-        throw EAppError("Cannot open clipboard");
+    if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport)) {
+        CurrentProgram()->ShowError("Cannot open clipboard");
+        return;
+    }
     desktop.ShowMessage("Information", "Copied to Clipboard.", platform::MessageKind::Information);
 }
 

@@ -49,8 +49,10 @@ public:
     // Shows the Internet resources dialog modally; set by the program entry.
     std::function<void()> ShowInternetDialog;
 
-    // The window's operations. Each handler runs as one event: an error it
-    // raises ends it and is shown in the error box.
+    // The window's operations. A date the engine cannot read, or a clipboard
+    // that cannot be opened, is shown in the error box and ends the handler;
+    // nothing is thrown for it. Recalculate shows the readings of the fields
+    // or the engine's message.
     void Recalculate();
     void ClearReadings();
     void MonthChange();
