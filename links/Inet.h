@@ -26,6 +26,7 @@ public:
     TOvcURL *OvcURL3, *OvcURL5, *OvcURL1;
     QPushButton* Button1;
 
+private slots:
     void Button1Click();
 };
 

@@ -49,20 +49,10 @@ public:
     // Shows the Internet resources dialog modally; set by the program entry.
     std::function<void()> ShowInternetDialog;
 
-    // The window's operations. A date the engine cannot read, or a clipboard
-    // that cannot be opened, is shown in the error box and ends the handler;
-    // nothing is thrown for it. Recalculate shows the readings of the fields
-    // or the engine's message.
+    // Shows the readings of the fields, or the engine's message in the error
+    // box when it cannot read the date; the almanac window calls it after
+    // setting a date.
     void Recalculate();
-    void ClearReadings();
-    void MonthChange();
-    void DayChange();
-    void YearChange();
-    void ADBCChange();
-    void HelpBtnClick();
-    void InterBtnClick();
-    void CopyBtnClick();
-    void ExitBtnClick();
 
 signals:
     // For windows that follow the date: the readings were shown, or cleared.
@@ -73,7 +63,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+private slots:
+    // The window's handlers. A date the engine cannot read, or a clipboard
+    // that cannot be opened, is shown in the error box and ends the handler;
+    // nothing is thrown for it.
+    void MonthChange();
+    void DayChange();
+    void YearChange();
+    void ADBCChange();
+    void HelpBtnClick();
+    void InterBtnClick();
+    void CopyBtnClick();
+    void ExitBtnClick();
+
 private:
+    void ClearReadings();
     void CreateControls();
     void NameForAssistiveTechnology();
     void FormCreate();
