@@ -296,12 +296,8 @@ void TFrmAlmanac::GoTo(std::int64_t jdn) {
     // after typing: field by field, a half-set date could raise an error box.
     const std::pair<TSpinEdit*, int> writes[] = {
         {calc_.Month, fields->month}, {calc_.Day, fields->day}, {calc_.Year, fields->year}};
-    for (const auto& [field, value] : writes) {
-        auto handler = std::move(field->OnChange);
-        field->OnChange = nullptr;
-        field->setText(QString::number(value));
-        field->OnChange = std::move(handler);
-    }
+    for (const auto& [field, value] : writes)
+        field->SetTextUnreported(QString::number(value));
     calc_.ADBC->setCurrentIndex(fields->eraIndex);
     calc_.Recalculate();
 }

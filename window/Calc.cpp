@@ -197,9 +197,9 @@ void TFrmCalc::CreateControls() {
 
     // Handlers are live from here on, so they already run while the window
     // is being created.
-    Month->OnChange = [this](TSpinEdit*) { RunHandler([this] { MonthChange(); }); };
-    Day->OnChange = [this](TSpinEdit*) { RunHandler([this] { DayChange(); }); };
-    Year->OnChange = [this](TSpinEdit*) { RunHandler([this] { YearChange(); }); };
+    connect(Month, &TSpinEdit::OnChange, this, [this] { RunHandler([this] { MonthChange(); }); });
+    connect(Day, &TSpinEdit::OnChange, this, [this] { RunHandler([this] { DayChange(); }); });
+    connect(Year, &TSpinEdit::OnChange, this, [this] { RunHandler([this] { YearChange(); }); });
     // activated: only a pick by the user, never a selection made by code.
     connect(ADBC, &QComboBox::activated, this, [this] { RunHandler([this] { ADBCChange(); }); });
     connect(HelpBtn, &QPushButton::clicked, this,

@@ -201,17 +201,24 @@ void TSpinEdit::ReportChangesAfter(const std::function<void()>& edit) {
     }
     if (batchDepth_ > 0)
         return;
-    for (int n = std::exchange(pendingChanges_, 0); n > 0; --n) {
-        if (OnChange)
-            OnChange(this);
+    for (int n = std::exchange(pendingChanges_, 0); n > 0; --n)
+        emit OnChange(this);
+}
+
+void TSpinEdit::SetTextUnreported(const QString& text) {
+    const int pending = std::exchange(pendingChanges_, 0);
+    {
+        ChangeBatch batch(*this);
+        setText(text);
     }
+    pendingChanges_ = pending;
 }
 
 void TSpinEdit::TextChanged() {
     if (batchDepth_ > 0)
         ++pendingChanges_;
-    else if (OnChange)
-        OnChange(this);
+    else
+        emit OnChange(this);
 }
 
 bool TSpinEdit::event(QEvent* event) {

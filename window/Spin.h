@@ -39,11 +39,12 @@ public:
     // False: typing, pasting and cutting cannot change the text; steps still do.
     bool EditorEnabled() const { return editorEnabled_; }
     void SetEditorEnabled(bool enabled);
-    // Most characters the user may type or paste; 0 for no limit. Text
-    // written by the program is never cut.
+    // Most characters the user may type or paste (the design's MaxLength);
+    // 0 for no limit. Text written by the program is never cut.
     int TypedLengthLimit() const { return typedLengthLimit_; }
     void SetTypedLengthLimit(int length) { typedLengthLimit_ = std::max(length, 0); }
-    // True: nothing edits the text and steps beep instead.
+    // True: nothing edits the text and steps beep instead (the design's
+    // ReadOnly, which unlike QLineEdit's also stops the steps).
     bool Locked() const { return locked_; }
     void SetLocked(bool locked);
     // Select the whole text when the focus comes from anywhere but a left
@@ -70,9 +71,14 @@ public:
     // The least height the field takes for its font.
     int MinHeight() const;
 
-    // Fired once for every actual change of the text, synchronously, nested
-    // when a handler writes the field.
-    std::function<void(TSpinEdit* sender)> OnChange;
+    // Writes the text without reporting the change, for a caller that sets
+    // several fields and then acts once.
+    void SetTextUnreported(const QString& text);
+
+signals:
+    // Emitted once for every actual change of the text, synchronously,
+    // nested when a listener writes the field.
+    void OnChange(zentolk::TSpinEdit* sender);
 
 protected:
     bool event(QEvent* event) override;
@@ -95,7 +101,7 @@ private:
     void UpdateEditable();
     void PasteFrom(QClipboard::Mode mode);
     // Runs an edit of the toolkit's and reports its text changes after it
-    // has finished, so that an error thrown by OnChange never unwinds
+    // has finished, so that an error thrown by a listener never unwinds
     // through the toolkit's half-done edit.
     void ReportChangesAfter(const std::function<void()>& edit);
     void TextChanged();

@@ -44,7 +44,7 @@ struct Form {
         field->SetMinValue(min);
         field->SetMaxValue(max);
         field->setText(text);
-        field->OnChange = [this](TSpinEdit*) { ++changes; };
+        QObject::connect(field, &TSpinEdit::OnChange, field, [this] { ++changes; });
     }
 };
 
@@ -197,14 +197,14 @@ private slots:
     void aHandlerThatRewritesItsFieldRunsNested() {
         Form form(0, 13, "12");
         QStringList log;
-        form.field->OnChange = [&](TSpinEdit* sender) {
+        QObject::connect(form.field, &TSpinEdit::OnChange, form.field, [&](TSpinEdit* sender) {
             log << "enter " + sender->text();
             if (sender->Value() > 12)
                 sender->SetValue(1);
             else if (sender->Value() < 1)
                 sender->SetValue(12);
             log << "exit " + sender->text();
-        };
+        });
         DoStep(form.field, Step::ButtonUp);
         QCOMPARE(log, QStringList({"enter 13", "enter 1", "exit 1", "exit 1"}));
         log.clear();
@@ -214,11 +214,12 @@ private slots:
 
     void anErrorFromOnChangeReachesTheWriterAndLeavesTheFieldWorking() {
         Form form(0, 0, "0");
-        form.field->OnChange = [&form](TSpinEdit* sender) {
+        QObject::disconnect(form.field, &TSpinEdit::OnChange, nullptr, nullptr);
+        QObject::connect(form.field, &TSpinEdit::OnChange, form.field, [&form](TSpinEdit* sender) {
             ++form.changes;
             if (sender->text() != "7")
                 throw EAppError("bad");
-        };
+        });
         QVERIFY_THROWS_EXCEPTION(EAppError, form.field->SetValue(5));
         form.field->setFocus();
         form.field->selectAll();
