@@ -140,8 +140,7 @@ void TOvcURL::Click() {
         const std::string address = LimitedAddress(url_).toStdString();
         platform::Current().OpenAddress(address, [] { platform::Current().Beep(); });
     }
-    if (OnClick)
-        OnClick(this);
+    emit OnClick(this);
     // The label keeps the highlight while the pointer is over it and takes
     // the visited colour when the hover ends.
     if (useVisited_)

@@ -87,8 +87,8 @@ TSpinEdit::TSpinEdit(QWidget* parent) : QLineEdit(parent), button_(new TSpinButt
     button_->setCursor(Qt::ArrowCursor);
     button_->SetFocusControl(this);
     // Through the virtual entries, so that a subclass's steps are the buttons' steps.
-    button_->OnUpClick = [this](TSpinButton*) { StepUp(); };
-    button_->OnDownClick = [this](TSpinButton*) { StepDown(); };
+    connect(button_, &TSpinButton::OnUpClick, this, &TSpinEdit::StepUp);
+    connect(button_, &TSpinButton::OnDownClick, this, &TSpinEdit::StepDown);
     button_->UpButton()->installEventFilter(this);
     button_->DownButton()->installEventFilter(this);
 

@@ -41,8 +41,7 @@ void TTimerSpeedButton::SetNumGlyphs(int count) {
 }
 
 void TTimerSpeedButton::Click() {
-    if (OnClick)
-        OnClick(this);
+    emit OnClick(this);
 }
 
 QSize TTimerSpeedButton::sizeHint() const {
@@ -71,8 +70,7 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
     // Neither a failing focus change nor a missing timer may leave the button
     // looking pressed: the release that would undo it may never come.
     try {
-        if (OnMouseDown)
-            OnMouseDown(this, event->button());
+        emit OnMouseDown(this, event->button());
         // An error box shown while the press moved the focus ended the hold.
         if (event->button() == Qt::LeftButton && !held_) {
             event->accept();

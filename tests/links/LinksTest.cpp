@@ -179,10 +179,10 @@ private slots:
         link.SetUseVisitedColor(true);
         link.SetVisitedColor(Maroon);
         int clicks = 0;
-        link.OnClick = [&](TOvcURL* sender) {
+        QObject::connect(&link, &TOvcURL::OnClick, &link, [&](TOvcURL* sender) {
             QCOMPARE(sender, &link);
             ++clicks;
-        };
+        });
         link.Click();
         QCOMPARE(clicks, 1);
         QVERIFY(fake->openedAddresses.empty());

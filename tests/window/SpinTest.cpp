@@ -108,7 +108,7 @@ public:
     ManualClockButton() {
         SetRepeatAllowed(true);
         resize(20, 10);
-        OnClick = [this](TTimerSpeedButton*) { ++clicks; };
+        connect(this, &TTimerSpeedButton::OnClick, this, [this] { ++clicks; });
     }
     std::vector<int> starts; // the interval of every start of the timer
     int clicks = 0;
@@ -635,10 +635,11 @@ private slots:
     void anErrorFromARepeatedClickEndsTheHoldAndReachesTheErrorBox() {
         FakePlatform platform;
         ManualClockButton button;
-        button.OnClick = [&](TTimerSpeedButton*) {
+        QObject::disconnect(&button, &TTimerSpeedButton::OnClick, nullptr, nullptr);
+        QObject::connect(&button, &TTimerSpeedButton::OnClick, &button, [&] {
             if (++button.clicks == 2)
                 throw EAppError("'x' is not a valid integer value");
-        };
+        });
         button.show();
         QTest::mousePress(&button, Qt::LeftButton);
         Tick(&button, 2);
@@ -679,7 +680,7 @@ private slots:
         NoTimerButton button;
         button.SetRepeatAllowed(true);
         int clicks = 0;
-        button.OnClick = [&](TTimerSpeedButton*) { ++clicks; };
+        QObject::connect(&button, &TTimerSpeedButton::OnClick, &button, [&] { ++clicks; });
         button.show();
         QTest::mousePress(&button, Qt::LeftButton);
         QCOMPARE(platform.messages.size(), std::size_t{1});
@@ -695,8 +696,8 @@ private slots:
         auto* pair = new TSpinButton(&window);
         pair->SetTabStop(true);
         QStringList clicks;
-        pair->OnUpClick = [&](TSpinButton*) { clicks << "up"; };
-        pair->OnDownClick = [&](TSpinButton*) { clicks << "down"; };
+        QObject::connect(pair, &TSpinButton::OnUpClick, pair, [&] { clicks << "up"; });
+        QObject::connect(pair, &TSpinButton::OnDownClick, pair, [&] { clicks << "down"; });
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
