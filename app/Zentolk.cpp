@@ -125,7 +125,8 @@ int main(int argc, char** argv) {
     zentolk::KeepNormalState(internet.get());
     zentolk::platform::RequestBareTitleBar(internet.get());
     zentolk::CentreOnScreen(internet.get());
-    calc->ShowInternetDialog = [dialog = internet.get()] { dialog->exec(); };
+    QObject::connect(calc.get(), &zentolk::TFrmCalc::InternetDialogRequested, internet.get(),
+                     &QDialog::exec);
     if (qEnvironmentVariableIsSet("ZENTOLK_REPORT_FIRST_PAINT"))
         calc->installEventFilter(new FirstPaintReporter(calc.get()));
     calc->show();

@@ -330,8 +330,7 @@ void TFrmCalc::HelpBtnClick() {
 }
 
 void TFrmCalc::InterBtnClick() {
-    if (ShowInternetDialog)
-        ShowInternetDialog();
+    emit InternetDialogRequested();
 }
 
 void TFrmCalc::CopyBtnClick() {

@@ -46,15 +46,15 @@ public:
     std::string HelpFilePath;
     std::unique_ptr<help::THookHelpSystem> MainHelpHook;
 
-    // Shows the Internet resources dialog modally; set by the program entry.
-    std::function<void()> ShowInternetDialog;
-
     // Shows the readings of the fields, or the engine's message in the error
     // box when it cannot read the date; the almanac window calls it after
     // setting a date.
     void Recalculate();
 
 signals:
+    // Web was pressed: the program entry shows the Internet resources
+    // dialog modally.
+    void InternetDialogRequested();
     // For windows that follow the date: the readings were shown, or cleared.
     void ReadingsShown();
     void ReadingsCleared();

@@ -5,7 +5,6 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 
 namespace zentolk {
 

@@ -2,7 +2,6 @@
 
 #include <QPixmap>
 #include <QWidget>
-#include <functional>
 
 class QTimer;
 

@@ -75,7 +75,8 @@ private slots:
         calc = std::make_unique<TFrmCalc>();
         dialog = std::make_unique<TInternetFrm>();
         dialogShown = 0;
-        calc->ShowInternetDialog = [this] { ++dialogShown; };
+        QObject::connect(calc.get(), &TFrmCalc::InternetDialogRequested, calc.get(),
+                         [this] { ++dialogShown; });
         calc->show();
         calc->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(calc.get()));
