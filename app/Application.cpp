@@ -47,8 +47,4 @@ void TApplication::ShowError(const std::string& message) {
     platform::Current().ShowMessage(Title(), ErrorBoxText(message), platform::MessageKind::Error);
 }
 
-TApplication* TApplication::Instance() {
-    return static_cast<TApplication*>(QCoreApplication::instance());
-}
-
 } // namespace zentolk

@@ -21,8 +21,6 @@ public:
     // gives at most one box and nothing after it.
     void ShowError(const std::string& message) override;
 
-    static TApplication* Instance();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

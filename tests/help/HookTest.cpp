@@ -2,7 +2,6 @@
 // recording viewer library and the kit's log read back line by line.
 #include "FakePlatform.h"
 #include "FakeViewer.h"
-#include "app/Application.h"
 #include "help/ControlFiles.h"
 #include "help/Environment.h"
 #include "help/HelpKit.h"
@@ -13,7 +12,6 @@
 #include <gtest/gtest.h>
 
 using namespace zentolk::help;
-using zentolk::TApplication;
 using zentolk::testing::FakePlatform;
 using zentolk::testing::FakeSystem;
 using zentolk::testing::viewerCalls;
@@ -98,7 +96,7 @@ TEST(ViewerLibrary, FallsBackToTheRegisteredPathThenToNothing) {
 
 TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
     KitWithViewer kit;
-    TApplication* app = TApplication::Instance();
+    zentolk::ProgramServices* app = zentolk::CurrentProgram();
     int earlier = 0;
     app->OnHelp = [&](std::uint16_t, std::int32_t, bool&) { return ++earlier > 0; };
     {
@@ -169,7 +167,7 @@ TEST(HelpHook, OtherCommandsGoToTheDefaultHandlingAndAreStillTraced) {
 
 TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
     KitWithViewer kit;
-    TApplication::Instance()->OnHelp = [](std::uint16_t, std::int32_t, bool& callDefault) {
+    zentolk::CurrentProgram()->OnHelp = [](std::uint16_t, std::int32_t, bool& callDefault) {
         callDefault = true;
         return false;
     };
@@ -178,7 +176,7 @@ TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
     bool callDefault = false;
     EXPECT_FALSE(hook.HelpHook(1, 0, callDefault));
     EXPECT_FALSE(callDefault);
-    TApplication::Instance()->OnHelp = nullptr;
+    zentolk::CurrentProgram()->OnHelp = nullptr;
 }
 
 TEST(HelpHook, WithoutAnInstalledViewerTheUserIsTold) {

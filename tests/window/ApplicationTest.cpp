@@ -45,7 +45,7 @@ private slots:
 
     void anErrorInAnEventEndsItAndShowsTheErrorBox() {
         FakePlatform fake;
-        auto* app = TApplication::Instance();
+        auto* app = zentolk::CurrentProgram();
         app->SetTitle("Ruviz Oruvodezar");
         Thrower thrower;
         QEvent event(QEvent::User);

@@ -427,9 +427,9 @@ private slots:
     }
 
     void theHookTakesOverTheApplicationsHelpRequests() {
-        QVERIFY(zentolk::TApplication::Instance()->OnHelp != nullptr);
+        QVERIFY(zentolk::CurrentProgram()->OnHelp != nullptr);
         window.reset();
-        QVERIFY(zentolk::TApplication::Instance()->OnHelp == nullptr); // the earlier handler
+        QVERIFY(zentolk::CurrentProgram()->OnHelp == nullptr); // the earlier handler
     }
 
     void tabCyclesThroughTheInputsAndButtonsButNotHelp() {

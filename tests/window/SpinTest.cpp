@@ -666,7 +666,7 @@ private slots:
         TTimerSpeedButton* up = ButtonAt(form.field->Button(), true);
         QTest::mousePress(up, Qt::LeftButton);
         QVERIFY(up->IsDown() && up->RepeatTimer()->isActive());
-        TApplication::Instance()->ShowException(EAppError("elsewhere"));
+        zentolk::CurrentProgram()->ShowException(EAppError("elsewhere"));
         QVERIFY(!up->IsDown());
         QVERIFY(!up->RepeatTimer()->isActive());
         Tick(up);
