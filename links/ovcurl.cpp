@@ -106,7 +106,7 @@ void TOvcURL::mouseMoveEvent(QMouseEvent* event) {
     if (!StartHoverTimer(*hoverTimer_)) {
         delete hoverTimer_;
         hoverTimer_ = nullptr;
-        throw EAppError("Not enough timers available");
+        ReportError("Not enough timers available");
     }
 }
 

@@ -60,4 +60,11 @@ ProgramServices* CurrentProgram() {
     return dynamic_cast<ProgramServices*>(QCoreApplication::instance());
 }
 
+void ReportError(const std::string& message) {
+    ProgramServices* program = CurrentProgram();
+    if (program == nullptr)
+        throw EAppError(message);
+    program->ShowError(message);
+}
+
 } // namespace zentolk

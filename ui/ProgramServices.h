@@ -72,4 +72,9 @@ private:
 // provides none (a bare QApplication in a test).
 ProgramServices* CurrentProgram();
 
+// Shows a failed outcome in the program's error box, ending every hold and
+// capture. Without a program that shows errors it is raised as EAppError
+// for the caller.
+void ReportError(const std::string& message);
+
 } // namespace zentolk

@@ -245,7 +245,7 @@ void TFrmCalc::Recalculate() {
     const CalendarDate date{textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
     const ReadingResult result = ComputeReading(date, platform::Current().DecimalSeparator());
     if (!result.ok()) {
-        CurrentProgram()->ShowError(result.Error);
+        ReportError(result.Error);
         return;
     }
     const CalendarReading& r = result.Reading;
@@ -346,7 +346,7 @@ void TFrmCalc::CopyBtnClick() {
                               remainingShare, harmonic, longCount, historical, tzolkin, weekDay});
     platform::Platform& desktop = platform::Current();
     if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport)) {
-        CurrentProgram()->ShowError("Cannot open clipboard");
+        ReportError("Cannot open clipboard");
         return;
     }
     desktop.ShowMessage("Information", "Copied to Clipboard.", platform::MessageKind::Information);

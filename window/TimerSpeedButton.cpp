@@ -71,23 +71,25 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
     // looking pressed: the release that would undo it may never come.
     try {
         emit OnMouseDown(this, event->button());
-        // An error box shown while the press moved the focus ended the hold.
-        if (event->button() == Qt::LeftButton && !held_) {
-            event->accept();
-            return;
-        }
-        if (repeatAllowed_) {
-            if (repeatTimer_ == nullptr) {
-                repeatTimer_ = new QTimer(this);
-                repeatTimer_->setTimerType(Qt::PreciseTimer);
-                connect(repeatTimer_, &QTimer::timeout, this, &TTimerSpeedButton::RepeatTick);
-            }
-            if (!StartRepeatTimer(FirstRepeatDelay))
-                throw EAppError("Not enough timers available");
-        }
     } catch (...) {
         EndHold();
         throw;
+    }
+    // An error box shown while the press moved the focus ended the hold.
+    if (event->button() == Qt::LeftButton && !held_) {
+        event->accept();
+        return;
+    }
+    if (repeatAllowed_) {
+        if (repeatTimer_ == nullptr) {
+            repeatTimer_ = new QTimer(this);
+            repeatTimer_->setTimerType(Qt::PreciseTimer);
+            connect(repeatTimer_, &QTimer::timeout, this, &TTimerSpeedButton::RepeatTick);
+        }
+        if (!StartRepeatTimer(FirstRepeatDelay)) {
+            EndHold();
+            ReportError("Not enough timers available");
+        }
     }
     event->accept();
 }
