@@ -1,9 +1,9 @@
 // What one keystroke costs inside the program: key event dispatch to the Year
 // field, the new reading and the ten setText calls, offscreen (no display, no
 // painting on a screen). For key press to pixels on a display see key_to_pixel.
-#include "Application.h"
-#include "Calc.h"
-#include "Spin.h"
+#include "app/Application.h"
+#include "window/Calc.h"
+#include "window/Spin.h"
 
 #include <QTest>
 #include <benchmark/benchmark.h>

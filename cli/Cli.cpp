@@ -4,7 +4,7 @@
 #include "Batch.h"
 #include "FdWriter.h"
 #include "LocalDate.h"
-#include "NumberText.h"
+#include "LocaleNumbers.h"
 #include "Options.h"
 #include "Reading.h"
 #include "Report.h"
@@ -65,7 +65,7 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
         return 2;
     }
     const Options& options = *parsed.options;
-    const char separator = options.decimalSeparator.value_or(LocaleDecimalSeparator());
+    const char separator = options.decimalSeparator.value_or(platform::LocaleDecimalSeparator());
 
     int status = 0;
     switch (options.mode) {

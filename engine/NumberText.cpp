@@ -1,7 +1,5 @@
 #include "NumberText.h"
 
-#include <clocale>
-
 namespace zentolk {
 
 namespace {
@@ -116,14 +114,6 @@ std::string FiveDecimals(float share, char decimalSeparator) {
     FixedText text;
     AppendFiveDecimals(text, share, decimalSeparator);
     return text.str();
-}
-
-char LocaleDecimalSeparator() {
-    const std::lconv* conv = std::localeconv();
-    if (conv == nullptr || conv->decimal_point == nullptr)
-        return '.';
-    const std::string_view point(conv->decimal_point);
-    return point.size() == 1 ? point[0] : '.';
 }
 
 } // namespace zentolk

@@ -24,8 +24,4 @@ std::string GroupThousands(std::string_view text);
 void AppendFiveDecimals(FixedText& out, float share, char decimalSeparator);
 std::string FiveDecimals(float share, char decimalSeparator);
 
-// The decimal separator of the C library's current locale ("." when it gives
-// none or more than one byte).
-char LocaleDecimalSeparator();
-
 } // namespace zentolk

@@ -105,8 +105,4 @@ ReadingResult ComputeReading(const CalendarDate& date, char decimalSeparator) {
             {}};
 }
 
-ReadingResult ComputeReading(const CalendarDate& date) {
-    return ComputeReading(date, LocaleDecimalSeparator());
-}
-
 } // namespace zentolk

@@ -42,9 +42,8 @@ struct ReadingResult {
     bool ok() const { return Error.empty(); }
 };
 
-// The decimal separator of the shares comes from the C library's current
-// locale unless it is given.
-ReadingResult ComputeReading(const CalendarDate& date);
+// The caller gives the decimal separator of the shares (the user's, as the
+// platform reports it).
 ReadingResult ComputeReading(const CalendarDate& date, char decimalSeparator);
 
 // The same calculation without heap use, for callers that convert in bulk.

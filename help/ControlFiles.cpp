@@ -1,8 +1,8 @@
-#include "ControlFiles.h"
+#include "help/ControlFiles.h"
 
-#include "PathText.h"
-#include "ReleaseNames.h"
-#include "System.h"
+#include "help/PathText.h"
+#include "help/ReleaseNames.h"
+#include "platform/System.h"
 
 #include <cctype>
 
@@ -24,12 +24,12 @@ bool EqualsIgnoringCase(const std::string& text, std::size_t at, std::string_vie
 
 } // namespace
 
-std::string SystemDirectory() {
-    return WithoutTrailingSeparators(platform::CurrentSystem().SystemDirectory());
+std::string PrivateLibraryDirectory() {
+    return WithoutTrailingSeparators(platform::CurrentSystem().PrivateLibraryDirectory());
 }
 
-std::string WindowsDirectory() {
-    return WithoutTrailingSeparators(platform::CurrentSystem().WindowsDirectory());
+std::string DataDirectory() {
+    return WithoutTrailingSeparators(platform::CurrentSystem().DataDirectory());
 }
 
 std::string ExpandSystemRootPrefix(const std::string& path) {
@@ -37,7 +37,7 @@ std::string ExpandSystemRootPrefix(const std::string& path) {
     if (path.size() < 12 || path[0] != '%' || path[11] != '%' ||
         !EqualsIgnoringCase(path, 1, "SystemRoot"))
         return path;
-    return WindowsDirectory() + path.substr(12);
+    return DataDirectory() + path.substr(12);
 }
 
 std::string ResolveViewerControlPath() {
@@ -49,12 +49,13 @@ std::string ResolveViewerControlPath() {
             path.clear();
     }
     if (path.empty())
-        path = SystemDirectory() + kPathSeparator + kViewerControlFile;
+        path = PrivateLibraryDirectory() + kPathSeparator + kViewerControlFile;
     return path;
 }
 
 FileVersion ReadBrowserVersion() {
-    FileVersion version = ReadFileVersion(SystemDirectory() + kPathSeparator + kBrowserControlFile);
+    FileVersion version =
+        ReadFileVersion(PrivateLibraryDirectory() + kPathSeparator + kBrowserControlFile);
     auto& number = version.number;
     if (number.Major == 4 && number.Minor <= 70 && number.Release == 0) {
         number.Release = number.Build;

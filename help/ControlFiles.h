@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileVersion.h"
+#include "help/FileVersion.h"
 
 #include <string>
 
@@ -17,8 +17,8 @@ inline constexpr char kBrowserControlFile[] = "Shdocvw.dll";
 
 // The program's private library folder and its data folder, without a
 // trailing separator.
-std::string SystemDirectory();
-std::string WindowsDirectory();
+std::string PrivateLibraryDirectory();
+std::string DataDirectory();
 
 // A path that starts with the SystemRoot variable (in any letter case) with
 // the data folder put in its place; any other path unchanged.

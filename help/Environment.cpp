@@ -1,9 +1,9 @@
-#include "Environment.h"
+#include "help/Environment.h"
 
-#include "ControlFiles.h"
-#include "FileVersion.h"
-#include "PathText.h"
-#include "System.h"
+#include "help/ControlFiles.h"
+#include "help/FileVersion.h"
+#include "help/PathText.h"
+#include "platform/System.h"
 
 namespace zentolk::help {
 

@@ -1,6 +1,6 @@
-#include "FileVersion.h"
+#include "help/FileVersion.h"
 
-#include "System.h"
+#include "platform/System.h"
 
 namespace zentolk::help {
 
@@ -23,16 +23,6 @@ FileVersion ReadFileVersion(const std::string& file) {
     version.number.Build = static_cast<std::uint16_t>(info->fileVersionLS & 0xFFFF);
     version.text = VersionText(version.number);
     return version;
-}
-
-int CompareVersions(const VersionNumber& a, const VersionNumber& b) {
-    const std::uint16_t left[] = {a.Major, a.Minor, a.Release, a.Build};
-    const std::uint16_t right[] = {b.Major, b.Minor, b.Release, b.Build};
-    for (int i = 0; i < 4; ++i) {
-        if (left[i] != right[i])
-            return left[i] > right[i] ? 1 : -1;
-    }
-    return 0;
 }
 
 } // namespace zentolk::help

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <string>
 
@@ -10,6 +11,9 @@ struct VersionNumber {
     std::uint16_t Minor = 0;
     std::uint16_t Release = 0;
     std::uint16_t Build = 0;
+
+    // Part by part, from Major to Build, as unsigned numbers.
+    friend auto operator<=>(const VersionNumber&, const VersionNumber&) = default;
 };
 
 // A file's version: its four numbers, and their text ("5.2.3790.2847"),
@@ -25,8 +29,5 @@ std::string VersionText(const VersionNumber& version);
 // The version stamped into a file; all zero and empty text for a missing
 // file or one without a version.
 FileVersion ReadFileVersion(const std::string& file);
-
-// -1, 0 or 1 as a is below, equal to or above b, part by part.
-int CompareVersions(const VersionNumber& a, const VersionNumber& b);
 
 } // namespace zentolk::help

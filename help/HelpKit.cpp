@@ -1,10 +1,10 @@
-#include "HelpKit.h"
+#include "help/HelpKit.h"
 
-#include "Environment.h"
-#include "LogFile.h"
-#include "LogPlace.h"
-#include "Trace.h"
-#include "hh.h"
+#include "help/Environment.h"
+#include "help/LogFile.h"
+#include "help/LogPlace.h"
+#include "help/Trace.h"
+#include "help/hh.h"
 
 #include <memory>
 

@@ -1,11 +1,11 @@
-#include "HookHelpSystem.h"
+#include "help/HookHelpSystem.h"
 
-#include "ControlFiles.h"
-#include "Environment.h"
-#include "KitMessage.h"
-#include "System.h"
-#include "Trace.h"
-#include "hh.h"
+#include "help/ControlFiles.h"
+#include "help/Environment.h"
+#include "help/KitMessage.h"
+#include "help/Trace.h"
+#include "help/hh.h"
+#include "platform/System.h"
 
 #include <QWidget>
 #include <cerrno>
@@ -27,16 +27,12 @@ std::string cleaned(const std::string& text) {
         return {};
     return spaced.substr(first, spaced.find_last_not_of(' ') - first + 1);
 }
-
-TApplication* application() {
-    return TApplication::Instance();
-}
 } // namespace
 
 THookHelpSystem::THookHelpSystem(const std::string& helpFile, const std::string& windowTypeName,
                                  std::uint8_t viewerMode)
     : HelpFile(helpFile), WindowTypeName(windowTypeName), ViewerMode(viewerMode) {
-    if (TApplication* app = application()) {
+    if (ProgramServices* app = CurrentProgram()) {
         SavedHelpHandler = app->OnHelp;
         app->OnHelp = [this](std::uint16_t command, std::int32_t data, bool& callDefault) {
             return HelpHook(command, data, callDefault);
@@ -49,7 +45,7 @@ THookHelpSystem::THookHelpSystem(const std::string& helpFile, const std::string&
 THookHelpSystem::~THookHelpSystem() {
     if (ViewerMode == ViewerInProcess)
         CloseAllHelpWindows();
-    if (TApplication* app = application())
+    if (ProgramServices* app = CurrentProgram())
         app->OnHelp = SavedHelpHandler;
     TraceLine("THookHelpSystem.Destroy");
 }
@@ -194,8 +190,7 @@ int ShowContext(const std::string& location, std::int32_t context, std::uint8_t 
             widget->activateWindow();
         }
     } else if (mode == ViewerKeyHH || mode == ViewerHH) {
-        const std::string exe =
-            WindowsDirectory() + (mode == ViewerKeyHH ? "/KeyHH.EXE" : "/HH.EXE");
+        const std::string exe = DataDirectory() + (mode == ViewerKeyHH ? "/KeyHH.EXE" : "/HH.EXE");
         if (!platform::CurrentSystem().FileExists(exe))
             code = mode == ViewerKeyHH ? 2 : 3;
         else

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Application.h"
+#include "ui/ProgramServices.h"
 
 #include <cstdint>
 #include <string>
@@ -25,7 +25,7 @@ public:
     bool HelpHook(std::uint16_t command, std::int32_t data, bool& callDefault);
     int HelpContextRequest(std::int32_t context);
 
-    TApplication::HelpHandler SavedHelpHandler;
+    ProgramServices::HelpHandler SavedHelpHandler;
     std::string HelpFile;
     std::string WindowTypeName;
     std::uint8_t ViewerMode;

@@ -1,4 +1,4 @@
-#include "KitFormat.h"
+#include "help/KitFormat.h"
 
 namespace zentolk::help {
 

@@ -1,7 +1,7 @@
-#include "KitMessage.h"
+#include "help/KitMessage.h"
 
-#include "Application.h"
-#include "Platform.h"
+#include "platform/Platform.h"
+#include "ui/ProgramServices.h"
 
 namespace zentolk::help {
 
@@ -12,8 +12,8 @@ int ShowKitMessage(const std::string& text, unsigned style) noexcept {
                              : icon == kMbIconAsterisk ? MessageKind::Information
                                                        : MessageKind::Warning;
     try {
-        const TApplication* application = TApplication::Instance();
-        const std::string caption = application != nullptr ? application->Title() : std::string();
+        const ProgramServices* program = CurrentProgram();
+        const std::string caption = program != nullptr ? program->Title() : std::string();
         platform::Current().ShowMessage(caption, text, kind);
     } catch (...) {
         // The kit raises nothing; a box that cannot be shown is simply not seen.

@@ -1,9 +1,9 @@
 // The log header: the machine, the program and the help environment.
-#include "Environment.h"
-#include "FileVersion.h"
-#include "LogFile.h"
-#include "Platform.h"
-#include "System.h"
+#include "help/Environment.h"
+#include "help/FileVersion.h"
+#include "help/LogFile.h"
+#include "platform/Platform.h"
+#include "platform/System.h"
 
 #include <cstdio>
 

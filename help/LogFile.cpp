@@ -1,9 +1,9 @@
-#include "LogFile.h"
+#include "help/LogFile.h"
 
-#include "KitMessage.h"
-#include "LogPlace.h"
-#include "PathText.h"
-#include "System.h"
+#include "help/KitMessage.h"
+#include "help/LogPlace.h"
+#include "help/PathText.h"
+#include "platform/System.h"
 
 namespace zentolk::help {
 

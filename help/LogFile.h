@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KitFormat.h"
+#include "help/KitFormat.h"
 
 #include <string>
 

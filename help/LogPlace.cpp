@@ -1,8 +1,8 @@
-#include "LogPlace.h"
+#include "help/LogPlace.h"
 
-#include "Environment.h"
-#include "PathText.h"
-#include "System.h"
+#include "help/Environment.h"
+#include "help/PathText.h"
+#include "platform/System.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "PathText.h"
+#include "help/PathText.h"
 
 namespace zentolk::help {
 

@@ -1,4 +1,4 @@
-#include "ReleaseNames.h"
+#include "help/ReleaseNames.h"
 
 namespace zentolk::help {
 
@@ -65,7 +65,7 @@ template <std::size_t N>
 const char* FirstReached(const VersionNumber& version, const Release (&releases)[N],
                          const char* below) {
     for (const auto& release : releases) {
-        if (CompareVersions(version, release.atLeast) >= 0)
+        if (version >= release.atLeast)
             return release.name;
     }
     return below;
@@ -76,10 +76,9 @@ const char* FirstReached(const VersionNumber& version, const Release (&releases)
 std::string ViewerReleaseName(const FileVersion& version) {
     if (version.text.empty())
         return {};
-    const int againstLastKnown = CompareVersions(version.number, kLastKnownViewer);
-    if (againstLastKnown > 0)
+    if (version.number > kLastKnownViewer)
         return "> 1.4a";
-    if (againstLastKnown == 0)
+    if (version.number == kLastKnownViewer)
         return "1.4a";
     return FirstReached(version.number, kViewerReleases, "< 1.0");
 }

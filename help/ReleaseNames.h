@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileVersion.h"
+#include "help/FileVersion.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "Trace.h"
+#include "help/Trace.h"
 
 namespace zentolk::help {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KitFormat.h"
-#include "LogFile.h"
+#include "help/KitFormat.h"
+#include "help/LogFile.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "hh.h"
+#include "help/hh.h"
 
-#include "ControlFiles.h"
-#include "System.h"
+#include "help/ControlFiles.h"
+#include "platform/System.h"
 
 #include <thread>
 

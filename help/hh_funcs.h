@@ -2,12 +2,12 @@
 
 // The help kit's functions: environment detection, the diagnostics log, its
 // start-up and shut-down, and the hook that takes over help requests.
-#include "ControlFiles.h"
-#include "Environment.h"
-#include "FileVersion.h"
-#include "HelpKit.h"
-#include "HookHelpSystem.h"
-#include "KitMessage.h"
-#include "LogFile.h"
-#include "LogPlace.h"
-#include "Trace.h"
+#include "help/ControlFiles.h"
+#include "help/Environment.h"
+#include "help/FileVersion.h"
+#include "help/HelpKit.h"
+#include "help/HookHelpSystem.h"
+#include "help/KitMessage.h"
+#include "help/LogFile.h"
+#include "help/LogPlace.h"
+#include "help/Trace.h"

@@ -1,4 +1,4 @@
-#include "Addresses.h"
+#include "links/Addresses.h"
 
 namespace zentolk::links {
 

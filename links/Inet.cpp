@@ -1,15 +1,13 @@
-#include "Inet.h"
+#include "links/Inet.h"
 
-#include "Addresses.h"
-#include "Controls.h"
-#include "ovcurl.h"
+#include "links/Addresses.h"
+#include "links/ovcurl.h"
+#include "ui/Controls.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace zentolk {
-
-TInternetFrm* InternetFrm = nullptr;
 
 namespace {
 constexpr int ClientWidth = 346;
@@ -41,7 +39,6 @@ TOvcURL* link(QWidget* parent, const char* name, const char* caption, const std:
 } // namespace
 
 TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
-    InternetFrm = this;
     setObjectName(QStringLiteral("InternetFrm"));
     setWindowTitle(QString());
     // A title bar without buttons: the dialog is left through Close or Esc.
@@ -92,10 +89,7 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     connect(Button1, &QPushButton::clicked, this, &TInternetFrm::Button1Click);
 }
 
-TInternetFrm::~TInternetFrm() {
-    if (InternetFrm == this)
-        InternetFrm = nullptr;
-}
+TInternetFrm::~TInternetFrm() = default;
 
 // Close and Esc only hide the dialog; the modal call returns "cancelled".
 void TInternetFrm::Button1Click() {

@@ -26,10 +26,8 @@ public:
     TOvcURL *OvcURL3, *OvcURL5, *OvcURL1;
     QPushButton* Button1;
 
+private slots:
     void Button1Click();
 };
-
-// The one dialog, made at start-up after the main window.
-extern TInternetFrm* InternetFrm;
 
 } // namespace zentolk

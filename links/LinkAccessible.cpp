@@ -1,7 +1,7 @@
-#include "LinkAccessible.h"
+#include "links/LinkAccessible.h"
 
-#include "Application.h"
-#include "ovcurl.h"
+#include "links/ovcurl.h"
+#include "ui/ProgramServices.h"
 
 #include <QAccessibleWidget>
 
@@ -39,7 +39,7 @@ public:
         try {
             link()->Click();
         } catch (const std::exception& error) {
-            TApplication::Instance()->ShowException(error);
+            CurrentProgram()->ShowException(error);
         }
     }
 

@@ -1,9 +1,9 @@
-#include "ovcurl.h"
+#include "links/ovcurl.h"
 
-#include "Application.h"
-#include "EventErrors.h"
-#include "LinkAccessible.h"
-#include "Platform.h"
+#include "links/LinkAccessible.h"
+#include "platform/Platform.h"
+#include "ui/EventErrors.h"
+#include "ui/ProgramServices.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -106,7 +106,7 @@ void TOvcURL::mouseMoveEvent(QMouseEvent* event) {
     if (!StartHoverTimer(*hoverTimer_)) {
         delete hoverTimer_;
         hoverTimer_ = nullptr;
-        throw EAppError("Not enough timers available");
+        ReportError("Not enough timers available");
     }
 }
 
@@ -140,8 +140,7 @@ void TOvcURL::Click() {
         const std::string address = LimitedAddress(url_).toStdString();
         platform::Current().OpenAddress(address, [] { platform::Current().Beep(); });
     }
-    if (OnClick)
-        OnClick(this);
+    emit OnClick(this);
     // The label keeps the highlight while the pointer is over it and takes
     // the visited colour when the hover ends.
     if (useVisited_)

@@ -43,14 +43,15 @@ public:
     // Runs while the pointer is over the label; null otherwise.
     QTimer* HoverTimer() const { return hoverTimer_; }
 
-    // Runs after the address has been handed over.
-    std::function<void(TOvcURL* sender)> OnClick;
-
     // Where the pointer is, in screen coordinates. Replaceable because the
     // pointer position cannot be read reliably without a display.
     static std::function<QPoint()> PointerPosition;
 
     void Click();
+
+signals:
+    // After the address has been handed over.
+    void OnClick(zentolk::TOvcURL* sender);
 
 protected:
     bool event(QEvent* event) override;

@@ -1,4 +1,4 @@
-#include "ElfVersionNote.h"
+#include "platform/ElfVersionNote.h"
 
 #include <bit>
 #include <cstddef>

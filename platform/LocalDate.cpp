@@ -1,4 +1,4 @@
-#include "LocalDate.h"
+#include "platform/LocalDate.h"
 
 #include <ctime>
 

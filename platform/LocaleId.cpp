@@ -1,4 +1,4 @@
-#include "LocaleId.h"
+#include "platform/LocaleId.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LocalDate.h"
+#include "platform/LocalDate.h"
 
 #include <functional>
 #include <string>

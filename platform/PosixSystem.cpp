@@ -1,7 +1,7 @@
-#include "PosixSystem.h"
+#include "platform/PosixSystem.h"
 
-#include "ElfVersionNote.h"
-#include "LocaleId.h"
+#include "platform/ElfVersionNote.h"
+#include "platform/LocaleId.h"
 
 #include <cerrno>
 #include <clocale>
@@ -119,7 +119,7 @@ std::string PosixSystem::RawCommandLine() {
     return line;
 }
 
-std::string PosixSystem::SystemDirectory() {
+std::string PosixSystem::PrivateLibraryDirectory() {
     // Installed, the private libraries sit in <prefix>/lib/zentolk; in the
     // build tree, beside the program.
     const std::string moduleDir = ModuleDirectory(ModulePath());
@@ -128,7 +128,7 @@ std::string PosixSystem::SystemDirectory() {
     return IsDirectory(installed) ? installed : moduleDir;
 }
 
-std::string PosixSystem::WindowsDirectory() {
+std::string PosixSystem::DataDirectory() {
     const std::string moduleDir = ModuleDirectory(ModulePath());
     return (std::filesystem::path(moduleDir).parent_path() / "share" / "zentolk").string();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "System.h"
+#include "platform/System.h"
 
 namespace zentolk::platform {
 
@@ -15,8 +15,8 @@ public:
     std::vector<std::string> Arguments() override;
     std::string RawCommandLine() override;
 
-    std::string SystemDirectory() override;
-    std::string WindowsDirectory() override;
+    std::string PrivateLibraryDirectory() override;
+    std::string DataDirectory() override;
     std::string TemporaryDirectory() override;
     std::string CurrentDirectory() override;
 

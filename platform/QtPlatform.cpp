@@ -1,6 +1,6 @@
-#include "QtPlatform.h"
+#include "platform/QtPlatform.h"
 
-#include "NumberText.h"
+#include "platform/LocaleNumbers.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -94,8 +94,6 @@ LocalDate QtPlatform::Today() {
 }
 
 char QtPlatform::DecimalSeparator() {
-    // Qt sets the C library's locale from the environment at start-up, so the
-    // engine's and the window's separators agree.
     return LocaleDecimalSeparator();
 }
 

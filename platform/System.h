@@ -54,9 +54,9 @@ public:
     virtual std::string RawCommandLine() = 0;
 
     // The program's private library folder, where its viewer library lives.
-    virtual std::string SystemDirectory() = 0;
+    virtual std::string PrivateLibraryDirectory() = 0;
     // The program's data folder.
-    virtual std::string WindowsDirectory() = 0;
+    virtual std::string DataDirectory() = 0;
     // The folder for temporary files; the root folder when none exists.
     virtual std::string TemporaryDirectory() = 0;
     virtual std::string CurrentDirectory() = 0;

@@ -1,4 +1,4 @@
-#include "WindowDecorations.h"
+#include "platform/WindowDecorations.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
-#include "Accessible.h"
+#include "window/Accessible.h"
 
-#include "Spin.h"
-#include "SpinButton.h"
-#include "TimerSpeedButton.h"
+#include "window/Spin.h"
+#include "window/SpinButton.h"
+#include "window/TimerSpeedButton.h"
 
 #include <QAccessibleWidget>
 
@@ -96,8 +96,8 @@ private:
     QString shown() const { return static_cast<QLabel*>(widget())->text(); }
 };
 
-// A window whose explicitly hidden children (lists kept only for their
-// contents) stay out of the tree that assistive technology walks.
+// A window whose explicitly hidden children (a caption kept only for
+// assistive technology to read) stay out of the tree it walks.
 class WindowOfShownParts : public QAccessibleWidget {
 public:
     explicit WindowOfShownParts(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}

@@ -1,9 +1,9 @@
-#include "Almanac.h"
+#include "window/Almanac.h"
 
-#include "AlmanacDay.h"
-#include "Application.h"
-#include "Calc.h"
-#include "Spin.h"
+#include "engine/AlmanacDay.h"
+#include "ui/ProgramServices.h"
+#include "window/Calc.h"
+#include "window/Spin.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -296,18 +296,10 @@ void TFrmAlmanac::GoTo(std::int64_t jdn) {
     // after typing: field by field, a half-set date could raise an error box.
     const std::pair<TSpinEdit*, int> writes[] = {
         {calc_.Month, fields->month}, {calc_.Day, fields->day}, {calc_.Year, fields->year}};
-    for (const auto& [field, value] : writes) {
-        auto handler = std::move(field->OnChange);
-        field->OnChange = nullptr;
-        field->setText(QString::number(value));
-        field->OnChange = std::move(handler);
-    }
+    for (const auto& [field, value] : writes)
+        field->SetTextUnreported(QString::number(value));
     calc_.ADBC->setCurrentIndex(fields->eraIndex);
-    try {
-        calc_.Recalculate();
-    } catch (const std::exception& error) {
-        TApplication::Instance()->ShowException(error);
-    }
+    calc_.Recalculate();
 }
 
 void TFrmAlmanac::GoToLongCount() {

@@ -1,17 +1,16 @@
-#include "Calc.h"
+#include "window/Calc.h"
 
-#include "Accessible.h"
-#include "Almanac.h"
-#include "Application.h"
-#include "Controls.h"
-#include "DayNames.h"
-#include "HookHelpSystem.h"
-#include "Platform.h"
-#include "Reading.h"
-#include "Report.h"
-#include "Spin.h"
-#include "System.h"
-#include "hh.h"
+#include "engine/Reading.h"
+#include "engine/Report.h"
+#include "help/HookHelpSystem.h"
+#include "help/hh.h"
+#include "platform/Platform.h"
+#include "platform/System.h"
+#include "ui/Controls.h"
+#include "ui/ProgramServices.h"
+#include "window/Accessible.h"
+#include "window/Almanac.h"
+#include "window/Spin.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -21,12 +20,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace zentolk {
-
-TFrmCalc* FrmCalc = nullptr;
 
 namespace {
 #include "images/copy.xpm"
@@ -78,7 +74,7 @@ TSpinEdit* spinField(QWidget* parent, const char* name, QRect geometry, std::int
     field->setGeometry(geometry);
     field->SetMinValue(minValue);
     field->SetMaxValue(maxValue);
-    field->SetMaxLength(maxLength);
+    field->SetTypedLengthLimit(maxLength);
     field->setText(QString::fromLatin1(storedText));
     return field;
 }
@@ -89,24 +85,12 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, QRec
     b->setAutoDefault(true); // Enter presses the focused button, as Space does
     return b;
 }
-
-template <std::size_t N>
-QListWidget* hiddenList(QWidget* parent, const char* name, QRect geometry,
-                        const std::array<std::string_view, N>& items) {
-    auto* list = Named(new QListWidget(parent), name);
-    for (std::string_view item : items)
-        list->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
-    list->setGeometry(geometry);
-    list->setFocusPolicy(Qt::NoFocus);
-    list->hide();
-    return list;
-}
 } // namespace
 
 TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
-    FrmCalc = this;
     setObjectName(QStringLiteral("FrmCalc"));
-    setWindowTitle(QStringLiteral("Zentolk 3.2, Copyright (C) the Zentolk developers"));
+    setWindowTitle(
+        QStringLiteral("Zentolk " ZENTOLK_TITLE_VERSION ", Copyright (C) the Zentolk developers"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -130,8 +114,6 @@ TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
 TFrmCalc::~TFrmCalc() {
     qApp->removeEventFilter(this);
     FormDestroy();
-    if (FrmCalc == this)
-        FrmCalc = nullptr;
 }
 
 void TFrmCalc::CreateControls() {
@@ -205,9 +187,6 @@ void TFrmCalc::CreateControls() {
     for (QPushButton* b : {InterBtn, CopyBtn})
         b->setIconSize({16, 16});
 
-    DayName = hiddenList(this, "DayName", {388, 54, 41, 29}, zentolk::DayName);
-    WeekN = hiddenList(this, "WeekN", {20, 46, 41, 29}, zentolk::WeekN);
-
     setTabOrder(Month, Day);
     setTabOrder(Day, Year);
     setTabOrder(Year, ADBC);
@@ -218,9 +197,9 @@ void TFrmCalc::CreateControls() {
 
     // Handlers are live from here on, so they already run while the window
     // is being created.
-    Month->OnChange = [this](TSpinEdit*) { RunHandler([this] { MonthChange(); }); };
-    Day->OnChange = [this](TSpinEdit*) { RunHandler([this] { DayChange(); }); };
-    Year->OnChange = [this](TSpinEdit*) { RunHandler([this] { YearChange(); }); };
+    connect(Month, &TSpinEdit::OnChange, this, [this] { RunHandler([this] { MonthChange(); }); });
+    connect(Day, &TSpinEdit::OnChange, this, [this] { RunHandler([this] { DayChange(); }); });
+    connect(Year, &TSpinEdit::OnChange, this, [this] { RunHandler([this] { YearChange(); }); });
     // activated: only a pick by the user, never a selection made by code.
     connect(ADBC, &QComboBox::activated, this, [this] { RunHandler([this] { ADBCChange(); }); });
     connect(HelpBtn, &QPushButton::clicked, this,
@@ -237,7 +216,7 @@ void TFrmCalc::RunHandler(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        TApplication::Instance()->ShowException(error);
+        CurrentProgram()->ShowException(error);
     }
 }
 
@@ -265,8 +244,10 @@ void TFrmCalc::FormDestroy() {
 void TFrmCalc::Recalculate() {
     const CalendarDate date{textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
     const ReadingResult result = ComputeReading(date, platform::Current().DecimalSeparator());
-    if (!result.ok())
-        throw EAppError(result.Error);
+    if (!result.ok()) {
+        ReportError(result.Error);
+        return;
+    }
     const CalendarReading& r = result.Reading;
     const std::pair<QWidget*, const std::string*> outputs[] = {
         {GreatCycle, &r.GreatCycle}, {KinDays, &r.KinDays}, {KinLbl1, &r.KinLbl1},
@@ -339,7 +320,7 @@ void TFrmCalc::ADBCChange() {
 void TFrmCalc::HelpBtnClick() {
     const help::HtmlHelpEntry viewer = help::ViewerLibrary().HtmlHelp;
     if (viewer == nullptr) {
-        platform::Current().ShowMessage(TApplication::Instance()->Title(),
+        platform::Current().ShowMessage(CurrentProgram()->Title(),
                                         "The help viewer is not installed, so the help cannot "
                                         "be shown.",
                                         platform::MessageKind::Warning);
@@ -349,8 +330,7 @@ void TFrmCalc::HelpBtnClick() {
 }
 
 void TFrmCalc::InterBtnClick() {
-    if (ShowInternetDialog)
-        ShowInternetDialog();
+    emit InternetDialogRequested();
 }
 
 void TFrmCalc::CopyBtnClick() {
@@ -365,8 +345,10 @@ void TFrmCalc::CopyBtnClick() {
     CopyReport = BuildReport({month, day, year, era, cycle, elapsed, elapsedShare, remaining,
                               remainingShare, harmonic, longCount, historical, tzolkin, weekDay});
     platform::Platform& desktop = platform::Current();
-    if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport))
-        throw EAppError("Cannot open clipboard");
+    if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport)) {
+        ReportError("Cannot open clipboard");
+        return;
+    }
     desktop.ShowMessage("Information", "Copied to Clipboard.", platform::MessageKind::Information);
 }
 
@@ -407,7 +389,7 @@ bool TFrmCalc::eventFilter(QObject* watched, QEvent* event) {
                 else
                     open->close();
             }
-            TApplication::Instance()->HelpCommand(HELP_CONTEXT, 0);
+            CurrentProgram()->HelpCommand(HELP_CONTEXT, 0);
             return true;
         }
     }

@@ -9,7 +9,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace zentolk {
@@ -39,7 +38,6 @@ public:
     QLineEdit *GreatCycle, *jMayan, *KinDays, *KinLeft, *Harmonic, *LongC, *Tzolkin, *WeekD;
     QLabel *KinLbl1, *KinLbl2;
     QPushButton *HelpBtn, *InterBtn, *CopyBtn, *ExitBtn;
-    QListWidget *DayName, *WeekN;
 
     // The last report put on the clipboard, rebuilt on every Copy.
     std::string CopyReport;
@@ -48,13 +46,27 @@ public:
     std::string HelpFilePath;
     std::unique_ptr<help::THookHelpSystem> MainHelpHook;
 
-    // Shows the Internet resources dialog modally; set by the program entry.
-    std::function<void()> ShowInternetDialog;
-
-    // The window's operations. Each handler runs as one event: an error it
-    // raises ends it and is shown in the error box.
+    // Shows the readings of the fields, or the engine's message in the error
+    // box when it cannot read the date; the almanac window calls it after
+    // setting a date.
     void Recalculate();
-    void ClearReadings();
+
+signals:
+    // Web was pressed: the program entry shows the Internet resources
+    // dialog modally.
+    void InternetDialogRequested();
+    // For windows that follow the date: the readings were shown, or cleared.
+    void ReadingsShown();
+    void ReadingsCleared();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    // The window's handlers. A date the engine cannot read, or a clipboard
+    // that cannot be opened, is shown in the error box and ends the handler;
+    // nothing is thrown for it.
     void MonthChange();
     void DayChange();
     void YearChange();
@@ -64,16 +76,8 @@ public:
     void CopyBtnClick();
     void ExitBtnClick();
 
-signals:
-    // For windows that follow the date: the readings were shown, or cleared.
-    void ReadingsShown();
-    void ReadingsCleared();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
+    void ClearReadings();
     void CreateControls();
     void NameForAssistiveTechnology();
     void FormCreate();
@@ -83,8 +87,5 @@ private:
     QWidget* OpenPopup() const;
     void RunHandler(const std::function<void()>& handler);
 };
-
-// The one main window, valid from before its creation handler runs.
-extern TFrmCalc* FrmCalc;
 
 } // namespace zentolk

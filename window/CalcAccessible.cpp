@@ -1,8 +1,8 @@
 // The main window as assistive technology presents it: each control under
 // the name a person would say, captions tied to the fields they label.
-#include "Accessible.h"
-#include "Calc.h"
-#include "Spin.h"
+#include "window/Accessible.h"
+#include "window/Calc.h"
+#include "window/Spin.h"
 
 #include <QComboBox>
 #include <QGroupBox>

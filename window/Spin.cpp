@@ -1,8 +1,8 @@
-#include "Spin.h"
+#include "window/Spin.h"
 
-#include "EventErrors.h"
-#include "NumberText.h"
-#include "Platform.h"
+#include "engine/NumberText.h"
+#include "platform/Platform.h"
+#include "ui/EventErrors.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -87,8 +87,8 @@ TSpinEdit::TSpinEdit(QWidget* parent) : QLineEdit(parent), button_(new TSpinButt
     button_->setCursor(Qt::ArrowCursor);
     button_->SetFocusControl(this);
     // Through the virtual entries, so that a subclass's steps are the buttons' steps.
-    button_->OnUpClick = [this](TSpinButton*) { StepUp(); };
-    button_->OnDownClick = [this](TSpinButton*) { StepDown(); };
+    connect(button_, &TSpinButton::OnUpClick, this, &TSpinEdit::StepUp);
+    connect(button_, &TSpinButton::OnDownClick, this, &TSpinEdit::StepDown);
     button_->UpButton()->installEventFilter(this);
     button_->DownButton()->installEventFilter(this);
 
@@ -127,8 +127,8 @@ void TSpinEdit::SetEditorEnabled(bool enabled) {
     UpdateEditable();
 }
 
-void TSpinEdit::SetReadOnly(bool readOnly) {
-    readOnly_ = readOnly;
+void TSpinEdit::SetLocked(bool locked) {
+    locked_ = locked;
     UpdateEditable();
 }
 
@@ -162,7 +162,7 @@ void TSpinEdit::StepDown() {
 }
 
 void TSpinEdit::StepBy(std::int64_t delta) {
-    if (readOnly_) {
+    if (locked_) {
         platform::Current().Beep();
         return;
     }
@@ -171,7 +171,7 @@ void TSpinEdit::StepBy(std::int64_t delta) {
     SetValue(Saturate(Value() + delta));
 }
 
-void TSpinEdit::Paste() {
+void TSpinEdit::PasteIfEditable() {
     PasteFrom(QClipboard::Clipboard);
 }
 
@@ -179,16 +179,16 @@ void TSpinEdit::PasteFrom(QClipboard::Mode mode) {
     if (!Editable())
         return;
     QString pasted = QGuiApplication::clipboard()->text(mode);
-    if (maxLength_ > 0) {
+    if (typedLengthLimit_ > 0) {
         const qsizetype kept = text().size() - selectedText().size();
-        pasted.truncate(std::max<qsizetype>(maxLength_ - kept, 0));
+        pasted.truncate(std::max<qsizetype>(typedLengthLimit_ - kept, 0));
     }
     if (pasted.isEmpty())
         return;
     ReportChangesAfter([&] { insert(pasted); });
 }
 
-void TSpinEdit::Cut() {
+void TSpinEdit::CutIfEditable() {
     if (!Editable())
         return;
     ReportChangesAfter([&] { cut(); });
@@ -201,17 +201,24 @@ void TSpinEdit::ReportChangesAfter(const std::function<void()>& edit) {
     }
     if (batchDepth_ > 0)
         return;
-    for (int n = std::exchange(pendingChanges_, 0); n > 0; --n) {
-        if (OnChange)
-            OnChange(this);
+    for (int n = std::exchange(pendingChanges_, 0); n > 0; --n)
+        emit OnChange(this);
+}
+
+void TSpinEdit::SetTextUnreported(const QString& text) {
+    const int pending = std::exchange(pendingChanges_, 0);
+    {
+        ChangeBatch batch(*this);
+        setText(text);
     }
+    pendingChanges_ = pending;
 }
 
 void TSpinEdit::TextChanged() {
     if (batchDepth_ > 0)
         ++pendingChanges_;
-    else if (OnChange)
-        OnChange(this);
+    else
+        emit OnChange(this);
 }
 
 bool TSpinEdit::event(QEvent* event) {
@@ -239,18 +246,18 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (maxLength_ > 0 && PrintableCount(accepted) > 0 &&
-        text().size() - selectedText().size() + PrintableCount(accepted) > maxLength_) {
+    if (typedLengthLimit_ > 0 && PrintableCount(accepted) > 0 &&
+        text().size() - selectedText().size() + PrintableCount(accepted) > typedLengthLimit_) {
         event->accept();
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
-        Paste();
+        PasteIfEditable();
         event->accept();
         return;
     }
     if (event->matches(QKeySequence::Cut)) {
-        Cut();
+        CutIfEditable();
         event->accept();
         return;
     }
@@ -334,7 +341,7 @@ void TSpinEdit::mouseReleaseEvent(QMouseEvent* event) {
 void TSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
     // The menu's paste and cut go through the field's own, so that a paste
-    // obeys MaxLength. The actions are known only by their translated captions.
+    // obeys the typed length limit. The actions are known only by their translated captions.
     const QString pasteCaption = QCoreApplication::translate("QLineEdit", "&Paste");
     const QString cutCaption = QCoreApplication::translate("QLineEdit", "Cu&t");
     for (QAction* action : menu->actions()) {
@@ -343,9 +350,9 @@ void TSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
             continue;
         action->disconnect(this);
         if (caption == pasteCaption)
-            connect(action, &QAction::triggered, this, &TSpinEdit::Paste);
+            connect(action, &QAction::triggered, this, &TSpinEdit::PasteIfEditable);
         else
-            connect(action, &QAction::triggered, this, &TSpinEdit::Cut);
+            connect(action, &QAction::triggered, this, &TSpinEdit::CutIfEditable);
     }
     // Not inside a change batch: the menu runs an event loop of its own, and
     // writes made meanwhile must still report at once.

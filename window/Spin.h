@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SpinButton.h"
-#include "TimerSpeedButton.h"
+#include "window/SpinButton.h"
+#include "window/TimerSpeedButton.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -39,13 +39,14 @@ public:
     // False: typing, pasting and cutting cannot change the text; steps still do.
     bool EditorEnabled() const { return editorEnabled_; }
     void SetEditorEnabled(bool enabled);
-    // Most characters the user may type or paste; 0 for no limit. Text
-    // written by the program is never cut.
-    int MaxLength() const { return maxLength_; }
-    void SetMaxLength(int length) { maxLength_ = std::max(length, 0); }
-    // True: nothing edits the text and steps beep instead.
-    bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool readOnly);
+    // Most characters the user may type or paste (the design's MaxLength);
+    // 0 for no limit. Text written by the program is never cut.
+    int TypedLengthLimit() const { return typedLengthLimit_; }
+    void SetTypedLengthLimit(int length) { typedLengthLimit_ = std::max(length, 0); }
+    // True: nothing edits the text and steps beep instead (the design's
+    // ReadOnly, which unlike QLineEdit's also stops the steps).
+    bool Locked() const { return locked_; }
+    void SetLocked(bool locked);
     // Select the whole text when the focus comes from anywhere but a left
     // click in the text.
     bool AutoSelect() const { return autoSelect_; }
@@ -60,9 +61,9 @@ public:
     TSpinButton* Button() const { return button_; }
 
     // Paste and cut requests; carried out only while the text is editable,
-    // and a paste only as far as MaxLength allows.
-    void Paste();
-    void Cut();
+    // and a paste only as far as the typed length limit allows.
+    void PasteIfEditable();
+    void CutIfEditable();
 
     // Where the text is laid out, in the field's coordinates: the inside of
     // the frame, less the buttons and a gap of two pixels.
@@ -70,9 +71,14 @@ public:
     // The least height the field takes for its font.
     int MinHeight() const;
 
-    // Fired once for every actual change of the text, synchronously, nested
-    // when a handler writes the field.
-    std::function<void(TSpinEdit* sender)> OnChange;
+    // Writes the text without reporting the change, for a caller that sets
+    // several fields and then acts once.
+    void SetTextUnreported(const QString& text);
+
+signals:
+    // Emitted once for every actual change of the text, synchronously,
+    // nested when a listener writes the field.
+    void OnChange(zentolk::TSpinEdit* sender);
 
 protected:
     bool event(QEvent* event) override;
@@ -91,11 +97,11 @@ private:
     class ChangeBatch;
 
     void StepBy(std::int64_t delta);
-    bool Editable() const { return editorEnabled_ && !readOnly_; }
+    bool Editable() const { return editorEnabled_ && !locked_; }
     void UpdateEditable();
     void PasteFrom(QClipboard::Mode mode);
     // Runs an edit of the toolkit's and reports its text changes after it
-    // has finished, so that an error thrown by OnChange never unwinds
+    // has finished, so that an error thrown by a listener never unwinds
     // through the toolkit's half-done edit.
     void ReportChangesAfter(const std::function<void()>& edit);
     void TextChanged();
@@ -106,8 +112,8 @@ private:
     std::int32_t maxValue_ = 0;
     std::int32_t increment_ = 1;
     bool editorEnabled_ = true;
-    int maxLength_ = 0;
-    bool readOnly_ = false;
+    int typedLengthLimit_ = 0;
+    bool locked_ = false;
     bool autoSelect_ = true;
     // The focus came with a mouse press that has not been delivered yet.
     bool mouseFocusPending_ = false;

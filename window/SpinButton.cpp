@@ -1,6 +1,6 @@
-#include "SpinButton.h"
+#include "window/SpinButton.h"
 
-#include "EventErrors.h"
+#include "ui/EventErrors.h"
 
 #include <QKeyEvent>
 
@@ -37,18 +37,10 @@ TSpinButton::TSpinButton(QWidget* parent)
     setMinimumWidth(MinWidth);
     for (TTimerSpeedButton* button : {up_, down_}) {
         button->SetRepeatAllowed(true);
-        button->OnMouseDown = [this](TTimerSpeedButton* sender, Qt::MouseButton mouseButton) {
-            ButtonPressed(sender, mouseButton);
-        };
+        connect(button, &TTimerSpeedButton::OnMouseDown, this, &TSpinButton::ButtonPressed);
     }
-    up_->OnClick = [this](TTimerSpeedButton*) {
-        if (OnUpClick)
-            OnUpClick(this);
-    };
-    down_->OnClick = [this](TTimerSpeedButton*) {
-        if (OnDownClick)
-            OnDownClick(this);
-    };
+    connect(up_, &TTimerSpeedButton::OnClick, this, [this] { emit OnUpClick(this); });
+    connect(down_, &TTimerSpeedButton::OnClick, this, [this] { emit OnDownClick(this); });
     SetUpGlyph({});
     SetDownGlyph({});
     resize(20, 25);

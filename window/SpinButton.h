@@ -1,11 +1,10 @@
 #pragma once
 
-#include "TimerSpeedButton.h"
+#include "window/TimerSpeedButton.h"
 
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 
 namespace zentolk {
 
@@ -45,11 +44,12 @@ public:
     bool TabStop() const { return (focusPolicy() & Qt::TabFocus) != 0; }
     void SetTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus); }
 
-    std::function<void(TSpinButton* sender)> OnUpClick;
-    std::function<void(TSpinButton* sender)> OnDownClick;
-
     static QPixmap DefaultUpGlyph();
     static QPixmap DefaultDownGlyph();
+
+signals:
+    void OnUpClick(zentolk::TSpinButton* sender);
+    void OnDownClick(zentolk::TSpinButton* sender);
 
 protected:
     bool event(QEvent* event) override;

@@ -1,7 +1,7 @@
-#include "TimerSpeedButton.h"
+#include "window/TimerSpeedButton.h"
 
-#include "Application.h"
-#include "EventErrors.h"
+#include "ui/EventErrors.h"
+#include "ui/ProgramServices.h"
 
 #include <QIcon>
 #include <QMouseEvent>
@@ -41,8 +41,7 @@ void TTimerSpeedButton::SetNumGlyphs(int count) {
 }
 
 void TTimerSpeedButton::Click() {
-    if (OnClick)
-        OnClick(this);
+    emit OnClick(this);
 }
 
 QSize TTimerSpeedButton::sizeHint() const {
@@ -71,25 +70,26 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
     // Neither a failing focus change nor a missing timer may leave the button
     // looking pressed: the release that would undo it may never come.
     try {
-        if (OnMouseDown)
-            OnMouseDown(this, event->button());
-        // An error box shown while the press moved the focus ended the hold.
-        if (event->button() == Qt::LeftButton && !held_) {
-            event->accept();
-            return;
-        }
-        if (repeatAllowed_) {
-            if (repeatTimer_ == nullptr) {
-                repeatTimer_ = new QTimer(this);
-                repeatTimer_->setTimerType(Qt::PreciseTimer);
-                connect(repeatTimer_, &QTimer::timeout, this, &TTimerSpeedButton::RepeatTick);
-            }
-            if (!StartRepeatTimer(FirstRepeatDelay))
-                throw EAppError("Not enough timers available");
-        }
+        emit OnMouseDown(this, event->button());
     } catch (...) {
         EndHold();
         throw;
+    }
+    // An error box shown while the press moved the focus ended the hold.
+    if (event->button() == Qt::LeftButton && !held_) {
+        event->accept();
+        return;
+    }
+    if (repeatAllowed_) {
+        if (repeatTimer_ == nullptr) {
+            repeatTimer_ = new QTimer(this);
+            repeatTimer_->setTimerType(Qt::PreciseTimer);
+            connect(repeatTimer_, &QTimer::timeout, this, &TTimerSpeedButton::RepeatTick);
+        }
+        if (!StartRepeatTimer(FirstRepeatDelay)) {
+            EndHold();
+            ReportError("Not enough timers available");
+        }
     }
     event->accept();
 }

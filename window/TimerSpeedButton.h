@@ -2,7 +2,6 @@
 
 #include <QPixmap>
 #include <QWidget>
-#include <functional>
 
 class QTimer;
 
@@ -37,15 +36,16 @@ public:
     // Made at the first press while repeating is allowed; null before.
     QTimer* RepeatTimer() const { return repeatTimer_; }
 
-    // Fires OnClick.
+    // Emits OnClick.
     void Click();
 
-    std::function<void(TTimerSpeedButton* sender)> OnClick;
-    // Runs on every mouse press, after the button shows pressed and before
-    // the repeat timer starts.
-    std::function<void(TTimerSpeedButton* sender, Qt::MouseButton button)> OnMouseDown;
-
     QSize sizeHint() const override;
+
+signals:
+    void OnClick(zentolk::TTimerSpeedButton* sender);
+    // On every mouse press, after the button shows pressed and before the
+    // repeat timer starts.
+    void OnMouseDown(zentolk::TTimerSpeedButton* sender, Qt::MouseButton button);
 
 protected:
     // Starts (or restarts) the repeat timer; false when the system cannot

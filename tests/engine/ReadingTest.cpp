@@ -1,6 +1,7 @@
 #include "Reading.h"
 
 #include "DayNames.h"
+#include "LocaleNumbers.h"
 
 #include <clocale>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 using zentolk::CalendarDate;
 using zentolk::CalendarReading;
 using zentolk::ComputeReading;
+using zentolk::platform::LocaleDecimalSeparator;
 
 namespace {
 
@@ -314,16 +316,17 @@ TEST(ComputeReading, SharesUseTheGivenDecimalSeparator) {
     EXPECT_EQ(reading.KinDays, "936,000"); // grouping stays ","
 }
 
-TEST(ComputeReading, DefaultSeparatorComesFromTheCurrentLocale) {
+// The separator the front ends pass comes from the current locale.
+TEST(ComputeReading, LocaleSeparatorComesFromTheCurrentLocale) {
     ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
-    const auto reading = ComputeReading(BC("4", "17", "551")).Reading;
+    const auto reading = ComputeReading(BC("4", "17", "551"), LocaleDecimalSeparator()).Reading;
     EXPECT_EQ(reading.KinLbl1, "50.00000%");
 
     const char* commaLocales[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "nl_NL.UTF-8", "ru_RU.UTF-8"};
     for (const char* name : commaLocales) {
         if (std::setlocale(LC_NUMERIC, name) == nullptr)
             continue;
-        const auto local = ComputeReading(BC("4", "17", "551")).Reading;
+        const auto local = ComputeReading(BC("4", "17", "551"), LocaleDecimalSeparator()).Reading;
         std::setlocale(LC_NUMERIC, "C");
         EXPECT_EQ(local.KinLbl1, "50,00000%") << name;
         return;

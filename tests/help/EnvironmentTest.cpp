@@ -1,9 +1,9 @@
-#include "Environment.h"
+#include "help/Environment.h"
 
-#include "ControlFiles.h"
 #include "FakeSystem.h"
-#include "FileVersion.h"
-#include "ReleaseNames.h"
+#include "help/ControlFiles.h"
+#include "help/FileVersion.h"
+#include "help/ReleaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ constexpr char kDefaultViewer[] = "/opt/zentolk/lib/zentolk/libhhctrl.so";
 
 TEST(ExpandSystemRootPrefix, OnlyTheOneVariableAtTheVeryStartInAnyCase) {
     FakeSystem fake;
-    fake.windowsDirectory = std::string(kDataDir) + "/";
+    fake.dataDirectory = std::string(kDataDir) + "/";
     const std::pair<std::string, std::string> cases[] = {
         {"%SystemRoot%/System32/x.so", std::string(kDataDir) + "/System32/x.so"},
         {"%SYSTEMROOT%/x.so", std::string(kDataDir) + "/x.so"},
@@ -53,7 +53,7 @@ TEST(ResolveViewerControlPath, RegisteredFileElseThePrivateLibraryFolder) {
     }
 }
 
-TEST(CompareVersions, PartByPartAsUnsignedNumbers) {
+TEST(VersionNumber, ComparesPartByPartAsUnsignedNumbers) {
     const std::tuple<VersionNumber, VersionNumber, int> cases[] = {
         {{1, 2, 3, 4}, {1, 2, 3, 4}, 0},
         {{40000, 0, 0, 0}, {1, 0, 0, 0}, 1},
@@ -63,8 +63,8 @@ TEST(CompareVersions, PartByPartAsUnsignedNumbers) {
         {{5, 2, 3668, 9}, {5, 2, 3669, 0}, -1},
     };
     for (const auto& [a, b, result] : cases) {
-        EXPECT_EQ(CompareVersions(a, b), result) << VersionText(a) << " vs " << VersionText(b);
-        EXPECT_EQ(CompareVersions(b, a), -result);
+        EXPECT_EQ(a <=> b, result <=> 0) << VersionText(a) << " vs " << VersionText(b);
+        EXPECT_EQ(b <=> a, 0 <=> result);
     }
 }
 

@@ -1,18 +1,17 @@
 // The viewer binding and the help hook, with a fake system offering a
 // recording viewer library and the kit's log read back line by line.
-#include "ControlFiles.h"
-#include "Environment.h"
 #include "FakePlatform.h"
 #include "FakeViewer.h"
-#include "HelpKit.h"
-#include "HookHelpSystem.h"
-#include "hh.h"
+#include "help/ControlFiles.h"
+#include "help/Environment.h"
+#include "help/HelpKit.h"
+#include "help/HookHelpSystem.h"
+#include "help/hh.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace zentolk::help;
-using zentolk::TApplication;
 using zentolk::testing::FakePlatform;
 using zentolk::testing::FakeSystem;
 using zentolk::testing::viewerCalls;
@@ -97,7 +96,7 @@ TEST(ViewerLibrary, FallsBackToTheRegisteredPathThenToNothing) {
 
 TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
     KitWithViewer kit;
-    TApplication* app = TApplication::Instance();
+    zentolk::ProgramServices* app = zentolk::CurrentProgram();
     int earlier = 0;
     app->OnHelp = [&](std::uint16_t, std::int32_t, bool&) { return ++earlier > 0; };
     {
@@ -168,7 +167,7 @@ TEST(HelpHook, OtherCommandsGoToTheDefaultHandlingAndAreStillTraced) {
 
 TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
     KitWithViewer kit;
-    TApplication::Instance()->OnHelp = [](std::uint16_t, std::int32_t, bool& callDefault) {
+    zentolk::CurrentProgram()->OnHelp = [](std::uint16_t, std::int32_t, bool& callDefault) {
         callDefault = true;
         return false;
     };
@@ -177,7 +176,7 @@ TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
     bool callDefault = false;
     EXPECT_FALSE(hook.HelpHook(1, 0, callDefault));
     EXPECT_FALSE(callDefault);
-    TApplication::Instance()->OnHelp = nullptr;
+    zentolk::CurrentProgram()->OnHelp = nullptr;
 }
 
 TEST(HelpHook, WithoutAnInstalledViewerTheUserIsTold) {

@@ -1,10 +1,10 @@
-#include "Environment.h"
 #include "FakePlatform.h"
 #include "FakeSystem.h"
-#include "HelpKit.h"
-#include "LogFile.h"
-#include "LogPlace.h"
-#include "Trace.h"
+#include "help/Environment.h"
+#include "help/HelpKit.h"
+#include "help/LogFile.h"
+#include "help/LogPlace.h"
+#include "help/Trace.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The log's file handling on a real file system: what it must never touch.
-#include "LogFile.h"
-#include "LogPlace.h"
+#include "help/LogFile.h"
+#include "help/LogPlace.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,10 +1,10 @@
 // The link labels and the Internet resources dialog, with the pointer
 // position injected and a fake desktop recording what would be opened.
-#include "Addresses.h"
-#include "Application.h"
 #include "FakePlatform.h"
-#include "Inet.h"
-#include "ovcurl.h"
+#include "app/Application.h"
+#include "links/Addresses.h"
+#include "links/Inet.h"
+#include "links/ovcurl.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -179,10 +179,10 @@ private slots:
         link.SetUseVisitedColor(true);
         link.SetVisitedColor(Maroon);
         int clicks = 0;
-        link.OnClick = [&](TOvcURL* sender) {
+        QObject::connect(&link, &TOvcURL::OnClick, &link, [&](TOvcURL* sender) {
             QCOMPARE(sender, &link);
             ++clicks;
-        };
+        });
         link.Click();
         QCOMPARE(clicks, 1);
         QVERIFY(fake->openedAddresses.empty());

@@ -1,6 +1,6 @@
-#include "ElfVersionNote.h"
-#include "LocaleId.h"
-#include "PosixSystem.h"
+#include "platform/ElfVersionNote.h"
+#include "platform/LocaleId.h"
+#include "platform/PosixSystem.h"
 
 #include <dlfcn.h>
 #include <filesystem>
@@ -162,7 +162,8 @@ TEST_F(PosixSystemTest, ProgramAndCommandLine) {
     const auto arguments = system.Arguments();
     ASSERT_FALSE(arguments.empty());
     EXPECT_EQ(system.RawCommandLine().rfind(arguments[0], 0), 0u);
-    EXPECT_EQ(system.SystemDirectory(), fs::path(system.ModulePath()).parent_path().string());
+    EXPECT_EQ(system.PrivateLibraryDirectory(),
+              fs::path(system.ModulePath()).parent_path().string());
 }
 
 TEST(LocaleIdTest, LanguageAndTerritoryDecide) {

@@ -48,8 +48,8 @@ public:
     std::vector<std::string> Arguments() override { return arguments; }
     std::string RawCommandLine() override { return rawCommandLine; }
 
-    std::string SystemDirectory() override { return systemDirectory; }
-    std::string WindowsDirectory() override { return windowsDirectory; }
+    std::string PrivateLibraryDirectory() override { return privateLibraryDirectory; }
+    std::string DataDirectory() override { return dataDirectory; }
     std::string TemporaryDirectory() override { return temporaryDirectory; }
     std::string CurrentDirectory() override { return currentDirectory; }
 
@@ -142,8 +142,8 @@ public:
     std::string modulePath = "/opt/zentolk/bin/zentolk";
     std::vector<std::string> arguments{"/opt/zentolk/bin/zentolk"};
     std::string rawCommandLine = "/opt/zentolk/bin/zentolk";
-    std::string systemDirectory = "/opt/zentolk/lib/zentolk";
-    std::string windowsDirectory = "/opt/zentolk/share/zentolk";
+    std::string privateLibraryDirectory = "/opt/zentolk/lib/zentolk";
+    std::string dataDirectory = "/opt/zentolk/share/zentolk";
     std::string temporaryDirectory = "/tmp";
     std::string currentDirectory = "/home/user";
     std::map<std::string, bool> directories; // folder -> files can be created in it

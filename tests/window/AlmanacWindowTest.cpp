@@ -1,13 +1,13 @@
 // The Almanac window driven by keys and clicks beside a calculator whose
 // desktop is a fake.
-#include "Almanac.h"
-#include "AlmanacDay.h"
-#include "Application.h"
-#include "Calc.h"
 #include "FakePlatform.h"
 #include "FakeViewer.h"
-#include "Spin.h"
-#include "hh.h"
+#include "app/Application.h"
+#include "engine/AlmanacDay.h"
+#include "help/hh.h"
+#include "window/Almanac.h"
+#include "window/Calc.h"
+#include "window/Spin.h"
 
 #include <QComboBox>
 #include <QLabel>

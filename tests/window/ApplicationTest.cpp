@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "app/Application.h"
 
 #include "FakePlatform.h"
 
@@ -45,7 +45,7 @@ private slots:
 
     void anErrorInAnEventEndsItAndShowsTheErrorBox() {
         FakePlatform fake;
-        auto* app = TApplication::Instance();
+        auto* app = zentolk::CurrentProgram();
         app->SetTitle("Ruviz Oruvodezar");
         Thrower thrower;
         QEvent event(QEvent::User);

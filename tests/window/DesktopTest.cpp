@@ -1,13 +1,13 @@
 // The two windows as assistive technology and the desktop see them: spoken
 // names, captions, readable readings, pressable arrows and links, Enter on
 // buttons, and window states that the windows refuse.
-#include "Application.h"
-#include "Calc.h"
-#include "DesktopWindow.h"
 #include "FakePlatform.h"
-#include "Inet.h"
-#include "Spin.h"
-#include "ovcurl.h"
+#include "app/Application.h"
+#include "links/Inet.h"
+#include "links/ovcurl.h"
+#include "ui/DesktopWindow.h"
+#include "window/Calc.h"
+#include "window/Spin.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -75,7 +75,8 @@ private slots:
         calc = std::make_unique<TFrmCalc>();
         dialog = std::make_unique<TInternetFrm>();
         dialogShown = 0;
-        calc->ShowInternetDialog = [this] { ++dialogShown; };
+        QObject::connect(calc.get(), &TFrmCalc::InternetDialogRequested, calc.get(),
+                         [this] { ++dialogShown; });
         calc->show();
         calc->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(calc.get()));

@@ -1,7 +1,7 @@
-#include "Spin.h"
+#include "window/Spin.h"
 
-#include "Application.h"
 #include "FakePlatform.h"
+#include "app/Application.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,7 +44,7 @@ struct Form {
         field->SetMinValue(min);
         field->SetMaxValue(max);
         field->setText(text);
-        field->OnChange = [this](TSpinEdit*) { ++changes; };
+        QObject::connect(field, &TSpinEdit::OnChange, field, [this] { ++changes; });
     }
 };
 
@@ -108,7 +108,7 @@ public:
     ManualClockButton() {
         SetRepeatAllowed(true);
         resize(20, 10);
-        OnClick = [this](TTimerSpeedButton*) { ++clicks; };
+        connect(this, &TTimerSpeedButton::OnClick, this, [this] { ++clicks; });
     }
     std::vector<int> starts; // the interval of every start of the timer
     int clicks = 0;
@@ -132,7 +132,7 @@ private slots:
         TSpinEdit field;
         QCOMPARE(field.text(), QString("0"));
         QCOMPARE(field.Value(), 0);
-        QVERIFY(field.EditorEnabled() && field.AutoSelect() && !field.ReadOnly());
+        QVERIFY(field.EditorEnabled() && field.AutoSelect() && !field.Locked());
         QCOMPARE(field.Increment(), 1);
     }
 
@@ -176,7 +176,8 @@ private slots:
         QTest::newRow("same text") << 0 << 13 << "7" << 7 << "7" << 0;
         QTest::newRow("same number, other text") << 0 << 13 << "007" << 7 << "7" << 1;
         QTest::newRow("clamped to what is shown") << 0 << 13 << "13" << 20 << "13" << 0;
-        QTest::newRow("longer than MaxLength") << 0 << 0 << "5" << 12345 << "12345" << 1;
+        QTest::newRow("longer than the typed length limit")
+            << 0 << 0 << "5" << 12345 << "12345" << 1;
     }
     void writingClampsAndReportsOnlyRealChanges() {
         QFETCH(int, min);
@@ -184,7 +185,7 @@ private slots:
         QFETCH(QString, before);
         QFETCH(int, written);
         Form form(min, max, before);
-        form.field->SetMaxLength(2);
+        form.field->SetTypedLengthLimit(2);
         form.changes = 0;
         form.field->SetValue(written);
         QTEST(form.field->text(), "shown");
@@ -196,14 +197,14 @@ private slots:
     void aHandlerThatRewritesItsFieldRunsNested() {
         Form form(0, 13, "12");
         QStringList log;
-        form.field->OnChange = [&](TSpinEdit* sender) {
+        QObject::connect(form.field, &TSpinEdit::OnChange, form.field, [&](TSpinEdit* sender) {
             log << "enter " + sender->text();
             if (sender->Value() > 12)
                 sender->SetValue(1);
             else if (sender->Value() < 1)
                 sender->SetValue(12);
             log << "exit " + sender->text();
-        };
+        });
         DoStep(form.field, Step::ButtonUp);
         QCOMPARE(log, QStringList({"enter 13", "enter 1", "exit 1", "exit 1"}));
         log.clear();
@@ -213,11 +214,12 @@ private slots:
 
     void anErrorFromOnChangeReachesTheWriterAndLeavesTheFieldWorking() {
         Form form(0, 0, "0");
-        form.field->OnChange = [&form](TSpinEdit* sender) {
+        QObject::disconnect(form.field, &TSpinEdit::OnChange, nullptr, nullptr);
+        QObject::connect(form.field, &TSpinEdit::OnChange, form.field, [&form](TSpinEdit* sender) {
             ++form.changes;
             if (sender->text() != "7")
                 throw EAppError("bad");
-        };
+        });
         QVERIFY_THROWS_EXCEPTION(EAppError, form.field->SetValue(5));
         form.field->setFocus();
         form.field->selectAll();
@@ -272,7 +274,7 @@ private slots:
         QFETCH(bool, readOnly);
         Form form(min, max, before);
         form.field->SetIncrement(increment);
-        form.field->SetReadOnly(readOnly);
+        form.field->SetLocked(readOnly);
         form.field->setFocus();
         form.changes = 0;
         DoStep(form.field, step);
@@ -349,11 +351,12 @@ private slots:
             << "45" << false << '.' << 0 << keys("7", Qt::Key_Backspace) << "45" << 2 << 0;
         QTest::newRow("editor disabled, delete")
             << "45" << false << '.' << 0 << keys("", Qt::Key_Home) << "45" << 0 << 0;
-        QTest::newRow("MaxLength") << "" << true << '.' << 2 << keys("123") << "12" << 0 << 2;
+        QTest::newRow("typed length limit")
+            << "" << true << '.' << 2 << keys("123") << "12" << 0 << 2;
         QTestEventList replace;
         replace.addKeyClick(Qt::Key_A, Qt::ControlModifier); // a control character: no beep
         replace.addKeyClicks("45");
-        QTest::newRow("MaxLength, typing over a selection")
+        QTest::newRow("typed length limit, typing over a selection")
             << "12" << true << '.' << 2 << replace << "45" << 0 << 2;
         // Alt, Meta (Super) and AltGr-like Control+Alt change nothing about the filter.
         for (const auto& [name, modifiers] :
@@ -364,7 +367,7 @@ private slots:
             QTestEventList held;
             for (char c : {'a', '5', '7', '-'})
                 held.addKeyClick(c, modifiers);
-            QTest::newRow(qPrintable(QString("with %1: filter and MaxLength").arg(name)))
+            QTest::newRow(qPrintable(QString("with %1: filter and typed length limit").arg(name)))
                 << "202" << true << '.' << 5 << held << "20257" << 1 << 2;
         }
     }
@@ -377,7 +380,7 @@ private slots:
         Form form(0, 13, before);
         form.platform.decimalSeparator = separator;
         form.field->SetEditorEnabled(editorEnabled);
-        form.field->SetMaxLength(maxLength);
+        form.field->SetTypedLengthLimit(maxLength);
         form.field->setFocus();
         form.field->end(false);
         form.changes = 0;
@@ -400,7 +403,8 @@ private slots:
         const QKeySequence paste(Qt::CTRL | Qt::Key_V), cut(Qt::CTRL | Qt::Key_X);
         QTest::newRow("letters unfiltered") << "abc" << 0 << true << false << paste << "1abc" << 0;
         QTest::newRow("hexadecimal") << "$1F" << 0 << true << false << paste << "1$1F" << 0;
-        QTest::newRow("cut to MaxLength") << "98765" << 3 << true << false << paste << "198" << 198;
+        QTest::newRow("cut to the typed length limit")
+            << "98765" << 3 << true << false << paste << "198" << 198;
         QTest::newRow("shift insert") << "98765" << 3 << true << false
                                       << QKeySequence(Qt::SHIFT | Qt::Key_Insert) << "198" << 198;
         QTest::newRow("paste, editor disabled") << "5" << 0 << false << false << paste << "1" << 1;
@@ -418,9 +422,9 @@ private slots:
         QFETCH(QString, shown);
         Form form(0, 99999, "1");
         QGuiApplication::clipboard()->setText(clipboard);
-        form.field->SetMaxLength(maxLength);
+        form.field->SetTypedLengthLimit(maxLength);
         form.field->SetEditorEnabled(editorEnabled);
-        form.field->SetReadOnly(readOnly);
+        form.field->SetLocked(readOnly);
         form.field->setFocus();
         if (keys == QKeySequence(Qt::CTRL | Qt::Key_X))
             form.field->selectAll();
@@ -438,7 +442,7 @@ private slots:
 
     void theContextMenuPastesWithinMaxLength() {
         Form form(0, 99999, "1");
-        form.field->SetMaxLength(3);
+        form.field->SetTypedLengthLimit(3);
         QGuiApplication::clipboard()->setText("98765");
         // Picks Paste by its mnemonic once the menu's own loop runs; closes
         // the menu whatever happens.
@@ -631,10 +635,11 @@ private slots:
     void anErrorFromARepeatedClickEndsTheHoldAndReachesTheErrorBox() {
         FakePlatform platform;
         ManualClockButton button;
-        button.OnClick = [&](TTimerSpeedButton*) {
+        QObject::disconnect(&button, &TTimerSpeedButton::OnClick, nullptr, nullptr);
+        QObject::connect(&button, &TTimerSpeedButton::OnClick, &button, [&] {
             if (++button.clicks == 2)
                 throw EAppError("'x' is not a valid integer value");
-        };
+        });
         button.show();
         QTest::mousePress(&button, Qt::LeftButton);
         Tick(&button, 2);
@@ -661,7 +666,7 @@ private slots:
         TTimerSpeedButton* up = ButtonAt(form.field->Button(), true);
         QTest::mousePress(up, Qt::LeftButton);
         QVERIFY(up->IsDown() && up->RepeatTimer()->isActive());
-        TApplication::Instance()->ShowException(EAppError("elsewhere"));
+        zentolk::CurrentProgram()->ShowException(EAppError("elsewhere"));
         QVERIFY(!up->IsDown());
         QVERIFY(!up->RepeatTimer()->isActive());
         Tick(up);
@@ -675,7 +680,7 @@ private slots:
         NoTimerButton button;
         button.SetRepeatAllowed(true);
         int clicks = 0;
-        button.OnClick = [&](TTimerSpeedButton*) { ++clicks; };
+        QObject::connect(&button, &TTimerSpeedButton::OnClick, &button, [&] { ++clicks; });
         button.show();
         QTest::mousePress(&button, Qt::LeftButton);
         QCOMPARE(platform.messages.size(), std::size_t{1});
@@ -691,8 +696,8 @@ private slots:
         auto* pair = new TSpinButton(&window);
         pair->SetTabStop(true);
         QStringList clicks;
-        pair->OnUpClick = [&](TSpinButton*) { clicks << "up"; };
-        pair->OnDownClick = [&](TSpinButton*) { clicks << "down"; };
+        QObject::connect(pair, &TSpinButton::OnUpClick, pair, [&] { clicks << "up"; });
+        QObject::connect(pair, &TSpinButton::OnDownClick, pair, [&] { clicks << "down"; });
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));

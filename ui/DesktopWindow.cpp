@@ -1,4 +1,4 @@
-#include "DesktopWindow.h"
+#include "ui/DesktopWindow.h"
 
 #include <QDialog>
 #include <QEvent>

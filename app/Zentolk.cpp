@@ -1,12 +1,12 @@
 // The program entry: start-up, the event loop and shut-down, in that order.
-#include "Application.h"
-#include "Calc.h"
-#include "DesktopWindow.h"
-#include "DisplayCheck.h"
-#include "HelpKit.h"
-#include "Inet.h"
-#include "TerminationSignals.h"
-#include "WindowDecorations.h"
+#include "app/Application.h"
+#include "help/HelpKit.h"
+#include "links/Inet.h"
+#include "platform/DisplayCheck.h"
+#include "platform/TerminationSignals.h"
+#include "platform/WindowDecorations.h"
+#include "ui/DesktopWindow.h"
+#include "window/Calc.h"
 
 #include <QFont>
 #include <QTimer>
@@ -125,7 +125,8 @@ int main(int argc, char** argv) {
     zentolk::KeepNormalState(internet.get());
     zentolk::platform::RequestBareTitleBar(internet.get());
     zentolk::CentreOnScreen(internet.get());
-    calc->ShowInternetDialog = [] { zentolk::InternetFrm->exec(); };
+    QObject::connect(calc.get(), &zentolk::TFrmCalc::InternetDialogRequested, internet.get(),
+                     &QDialog::exec);
     if (qEnvironmentVariableIsSet("ZENTOLK_REPORT_FIRST_PAINT"))
         calc->installEventFilter(new FirstPaintReporter(calc.get()));
     calc->show();

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "Application.h"
+#include "ui/ProgramServices.h"
 
-#include <QCoreApplication>
 #include <exception>
 
 namespace zentolk {
@@ -11,15 +10,15 @@ namespace zentolk {
 // the application's error handling right here. Letting the error unwind
 // through the toolkit's event dispatch instead would skip the toolkit's own
 // clean-ups there (it is built without them), leaking the event's copies.
-// Outside a TApplication the error goes on as it is.
+// Outside a program that shows errors the error goes on as it is.
 template <typename Handle> bool HandleReportingErrors(Handle&& handle) {
     try {
         return handle();
     } catch (const std::exception& error) {
-        auto* application = dynamic_cast<TApplication*>(QCoreApplication::instance());
-        if (application == nullptr)
+        ProgramServices* program = CurrentProgram();
+        if (program == nullptr)
             throw;
-        application->ShowException(error);
+        program->ShowException(error);
         return true;
     }
 }
