@@ -43,7 +43,8 @@ const char* const UsageText =
     "In tables the era is A.D., AD, B.C., BC in any letter case, or the index.\n"
     "\n"
     "Exit status: 0 success, 1 a date that cannot be read, a skipped batch line\n"
-    "or (with --strict) a failed row, 2 wrong usage.\n";
+    "or (with --strict) a failed row, 2 wrong usage. In a table, a row whose date\n"
+    "cannot be read carries its message and leaves the status 0 unless --strict.\n";
 
 namespace {
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
