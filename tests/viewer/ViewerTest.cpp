@@ -224,10 +224,12 @@ private slots:
             << QStringLiteral("exit 0") << failed << QByteArray();
         QTest::newRow("unknown kind") << ask + "printf 'Z\\0\\0\\0\\0'" << failed << QByteArray();
         QTest::newRow("no with data") << ask + "printf 'N\\1\\0\\0\\0x'" << failed << QByteArray();
+        // "cat" keeps reading the questions and never answers, however slow the machine.
         QTest::newRow("claims too much")
-            << ask + "printf 'Y\\377\\377\\377\\177'; exec sleep 5" << failed << QByteArray();
+            << ask + "printf 'Y\\377\\377\\377\\177'; exec cat >/dev/null" << failed
+            << QByteArray();
         QTest::newRow("cut short") << ask + "printf 'Y\\10\\0\\0\\0abc'" << failed << QByteArray();
-        QTest::newRow("silent") << ask + "exec sleep 5" << failed << QByteArray();
+        QTest::newRow("silent") << ask + "exec cat >/dev/null" << failed << QByteArray();
     }
     void decoderProcessGivesUpOnMisbehaviour() {
         QFETCH(QString, script);
