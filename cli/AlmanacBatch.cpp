@@ -1,5 +1,6 @@
 #include "AlmanacCommands.h"
 #include "AlmanacDay.h"
+#include "Batch.h"
 #include "NumberText.h"
 
 #include <array>
@@ -53,19 +54,7 @@ public:
 
     void convertLine(std::string_view line) {
         ++lineNumber_;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        std::array<std::string_view, 4> fields;
-        std::size_t count = 0;
-        for (;;) {
-            const std::size_t tab = line.find('\t');
-            if (count < fields.size())
-                fields[count] = line.substr(0, tab);
-            ++count;
-            if (tab == std::string_view::npos)
-                break;
-            line.remove_prefix(tab + 1);
-        }
+        const auto [fields, count] = SplitTabFields(line);
         if (count != fields.size()) {
             skip("has " + std::to_string(count) + " field" + (count == 1 ? "" : "s") +
                  ", not four (month, day, year, era index)");
@@ -152,7 +141,8 @@ private:
 int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation) {
     AlmanacConverter converter(out, err, julian, correlation);
     std::vector<char> buffer(1 << 20);
-    std::size_t held = 0; // bytes of an unfinished line at the start of the buffer
+    std::size_t held = 0;    // bytes of an unfinished line at the start of the buffer
+    std::size_t scanned = 0; // of those, searched for a line end already
     for (;;) {
         if (held == buffer.size())
             buffer.resize(buffer.size() * 2);
@@ -168,14 +158,16 @@ int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::in
             break;
         const char* start = buffer.data();
         const char* end = buffer.data() + held + static_cast<std::size_t>(n);
-        while (const void* lf = std::memchr(start, '\n', static_cast<std::size_t>(end - start))) {
+        const char* from = start + scanned; // a long line is searched once, not once a read
+        while (const void* lf = std::memchr(from, '\n', static_cast<std::size_t>(end - from))) {
             const char* lineEnd = static_cast<const char*>(lf);
             converter.convertLine(
                 std::string_view(start, static_cast<std::size_t>(lineEnd - start)));
-            start = lineEnd + 1;
+            start = from = lineEnd + 1;
         }
         held = static_cast<std::size_t>(end - start);
         std::memmove(buffer.data(), start, held);
+        scanned = held;
     }
     if (held > 0)
         converter.convertLine(std::string_view(buffer.data(), held));

@@ -17,6 +17,21 @@
 
 namespace zentolk::cli {
 
+TabFields SplitTabFields(std::string_view line) {
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    TabFields split;
+    for (;;) {
+        const std::size_t tab = line.find('\t');
+        if (split.count < split.fields.size())
+            split.fields[split.count] = line.substr(0, tab);
+        ++split.count;
+        if (tab == std::string_view::npos)
+            return split;
+        line.remove_prefix(tab + 1);
+    }
+}
+
 namespace {
 struct FreeMemory {
     void operator()(char* p) const { std::free(p); }
@@ -29,20 +44,7 @@ public:
 
     void convertLine(std::string_view line) {
         ++lineNumber_;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-
-        std::array<std::string_view, 4> fields;
-        std::size_t count = 0;
-        for (;;) {
-            const std::size_t tab = line.find('\t');
-            if (count < fields.size())
-                fields[count] = line.substr(0, tab);
-            ++count;
-            if (tab == std::string_view::npos)
-                break;
-            line.remove_prefix(tab + 1);
-        }
+        const auto [fields, count] = SplitTabFields(line);
         if (count != fields.size()) {
             skip("it has " + std::to_string(count) + " field" + (count == 1 ? "" : "s") +
                  ", not four (month, day, year, era)");
