@@ -1,39 +1,19 @@
 // The almanac subcommands of the command-line calculator, run in process.
-#include "Cli.h"
+#include "InProcessCli.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-std::string readAll(std::FILE* file) {
-    std::string text;
-    std::rewind(file);
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, file))
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
+using Result = zentolk::testing::CliResult;
 
 Result run(std::vector<std::string_view> args, const std::string& input = "") {
-    std::FILE* in = std::tmpfile();
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    std::fputs(input.c_str(), in);
-    std::fflush(in);
-    std::rewind(in);
-    const int status = zentolk::cli::Run(args, {fileno(in), fileno(out), fileno(err)});
-    std::fclose(in);
-    return {status, readAll(out), readAll(err)};
+    return zentolk::testing::RunCliInProcess(std::move(args), input);
 }
 
 TEST(AlmanacCli, LabelledBlockForADate) {

@@ -2,51 +2,17 @@
 // must give --tsv's very bytes, messages and status; the fast rows must be
 // the engine's, and every JSON line one whole object, whatever the input.
 #include "Batch.h"
-#include "FdWriter.h"
+#include "FuzzRun.h"
 #include "Table.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <sys/mman.h>
 #include <unistd.h>
 
 namespace {
 using namespace zentolk::cli;
-
-int memoryFile(const char* name) {
-    const int fd = memfd_create(name, 0);
-    if (fd < 0)
-        std::abort();
-    return fd;
-}
-
-std::string contents(int fd) {
-    std::string text(static_cast<std::size_t>(lseek(fd, 0, SEEK_END)), '\0');
-    if (pread(fd, text.data(), text.size(), 0) != static_cast<ssize_t>(text.size()))
-        std::abort();
-    return text;
-}
-
-struct Outcome {
-    int status;
-    std::string out, err;
-    bool operator==(const Outcome&) const = default;
-};
-
-template <typename Convert> Outcome run(int in, Convert convert) {
-    lseek(in, 0, SEEK_SET);
-    const int out = memoryFile("out"), err = memoryFile("err");
-    int status;
-    {
-        FdWriter outWriter(out, 1 << 12), errWriter(err, 1 << 12);
-        status = convert(outWriter, errWriter);
-    }
-    Outcome outcome{status, contents(out), contents(err)};
-    close(out);
-    close(err);
-    return outcome;
-}
+using namespace zentolk::fuzzing;
 
 bool WholeJsonLines(const std::string& text) {
     std::size_t start = 0;
@@ -64,12 +30,12 @@ bool WholeJsonLines(const std::string& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const int in = memoryFile("in");
+    const int in = MemoryFile("in");
     if (write(in, data, size) != static_cast<ssize_t>(size))
         std::abort();
     const Outcome batch =
-        run(in, [&](FdWriter& out, FdWriter& err) { return RunBatch(in, out, err, ','); });
-    const Outcome table = run(in, [&](FdWriter& out, FdWriter& err) {
+        Run(in, [&](FdWriter& out, FdWriter& err) { return RunBatch(in, out, err, ','); });
+    const Outcome table = Run(in, [&](FdWriter& out, FdWriter& err) {
         return RunTable(in, out, err, {TableInput::Tsv, TableFormat::Tsv, false, ','});
     });
     if (!(batch == table))
@@ -78,10 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const TableInput input : {TableInput::Csv, TableInput::Tsv})
         for (const TableFormat format : {TableFormat::Csv, TableFormat::Json})
             for (const bool strict : {false, true}) {
-                const Outcome fast = run(in, [&](FdWriter& out, FdWriter& err) {
+                const Outcome fast = Run(in, [&](FdWriter& out, FdWriter& err) {
                     return RunTable(in, out, err, {input, format, strict, ',', true});
                 });
-                const Outcome engine = run(in, [&](FdWriter& out, FdWriter& err) {
+                const Outcome engine = Run(in, [&](FdWriter& out, FdWriter& err) {
                     return RunTable(in, out, err, {input, format, strict, ',', false});
                 });
                 if (!(fast == engine) || (format == TableFormat::Json && !WholeJsonLines(fast.out)))

@@ -1,40 +1,20 @@
 // The table outputs for data tools (--csv, --format, --strict), run in process.
 #include "Table.h"
 
-#include "Cli.h"
+#include "InProcessCli.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out, err;
-};
+using Result = zentolk::testing::CliResult;
 
-std::string readAll(std::FILE* file) {
-    std::string text;
-    std::rewind(file);
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, file))
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
-
-Result run(std::vector<std::string_view> args, const std::string& input) {
-    std::FILE* in = std::tmpfile();
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    std::fwrite(input.data(), 1, input.size(), in);
-    std::fflush(in);
-    std::rewind(in);
-    const int status = zentolk::cli::Run(args, {fileno(in), fileno(out), fileno(err)});
-    std::fclose(in);
-    return {status, readAll(out), readAll(err)};
+Result run(std::vector<std::string_view> args, const std::string& input = "") {
+    return zentolk::testing::RunCliInProcess(std::move(args), input);
 }
 
 const std::string Header = std::string(zentolk::cli::CsvHeader) + "\n";
