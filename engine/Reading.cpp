@@ -51,23 +51,23 @@ ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, 
         return ReadingStatus::OutOfRange;
     const std::int32_t j = *dayNumber;
 
-    for (FixedText* text : {&out.GreatCycle, &out.KinDays, &out.KinLbl1, &out.KinLeft, &out.KinLbl2,
-                            &out.Harmonic, &out.jMayan, &out.LongC, &out.Tzolkin, &out.WeekD})
-        text->clear();
-    AppendTzolkin(out.Tzolkin, j);
-    AppendWeekDay(out.WeekD, j);
+    for (FixedText& text : out.texts)
+        text.clear();
+    using enum ReadingField;
+    AppendTzolkin(out[Tzolkin], j);
+    AppendWeekDay(out[WeekD], j);
 
     const std::int32_t k = CycleCount(dayCount, *year);
-    AppendCycleLabel(out.GreatCycle, dayCount);
-    out.KinDays.appendGrouped(static_cast<std::uint32_t>(k));
+    AppendCycleLabel(out[GreatCycle], dayCount);
+    out[KinDays].appendGrouped(static_cast<std::uint32_t>(k));
     const float elapsed = ElapsedShare(k);
-    appendShare(out.KinLbl1, elapsed, decimalSeparator);
-    out.KinLeft.appendGrouped(static_cast<std::uint32_t>(CycleLength - k));
-    appendShare(out.KinLbl2, RemainingShare(elapsed), decimalSeparator);
-    AppendHarmonic(out.Harmonic, k);
+    appendShare(out[KinLbl1], elapsed, decimalSeparator);
+    out[KinLeft].appendGrouped(static_cast<std::uint32_t>(CycleLength - k));
+    appendShare(out[KinLbl2], RemainingShare(elapsed), decimalSeparator);
+    AppendHarmonic(out[Harmonic], k);
 
-    AppendCycleLongCount(out.jMayan, k);
-    AppendHistoricalLongCount(out.LongC, dayCount, k);
+    AppendCycleLongCount(out[jMayan], k);
+    AppendHistoricalLongCount(out[LongC], dayCount, k);
     return ReadingStatus::Ok;
 }
 
@@ -99,10 +99,10 @@ ReadingResult ComputeReading(const CalendarDate& date, char decimalSeparator) {
     const ReadingStatus status = ComputeReadingTexts(texts, decimalSeparator, out);
     if (status != ReadingStatus::Ok)
         return {{}, ReadingErrorMessage(status, texts)};
-    return {{out.GreatCycle.str(), out.KinDays.str(), out.KinLbl1.str(), out.KinLeft.str(),
-             out.KinLbl2.str(), out.Harmonic.str(), out.jMayan.str(), out.LongC.str(),
-             out.Tzolkin.str(), out.WeekD.str()},
-            {}};
+    ReadingResult result;
+    for (std::size_t i = 0; i < ReadingFieldCount; ++i)
+        result.Reading.texts[i] = out.texts[i].str();
+    return result;
 }
 
 } // namespace zentolk
