@@ -64,11 +64,9 @@ void BM_BuildReport(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const zentolk::CalendarDate& date = variedDates()[i];
-        const zentolk::CalendarReading& r = readings[i];
         benchmark::DoNotOptimize(
             zentolk::BuildReport({date.Month, date.Day, date.Year, date.ADBC == 1 ? "B.C." : "A.D.",
-                                  r.GreatCycle, r.KinDays, r.KinLbl1, r.KinLeft, r.KinLbl2,
-                                  r.Harmonic, r.jMayan, r.LongC, r.Tzolkin, r.WeekD}));
+                                  zentolk::ViewsOf(readings[i])}));
         i = (i + 1) % readings.size();
     }
 }

@@ -66,14 +66,11 @@ public:
         if (status != ReadingStatus::Ok) {
             writeErrorMessage(status, date);
         } else {
-            for (const FixedText* text :
-                 {&reading_.GreatCycle, &reading_.KinDays, &reading_.KinLbl1, &reading_.KinLeft,
-                  &reading_.KinLbl2, &reading_.Harmonic, &reading_.jMayan, &reading_.LongC,
-                  &reading_.Tzolkin}) {
-                out_.write(text->view());
-                out_.write('\t');
+            for (const FixedText& text : reading_.texts) {
+                if (&text != &reading_.texts.front())
+                    out_.write('\t');
+                out_.write(text.view());
             }
-            out_.write(reading_.WeekD.view());
         }
         out_.write('\n');
     }

@@ -33,22 +33,8 @@ int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out,
         err.write(asSentence(ReadingErrorMessage(status, date)) + "\n");
         return 1;
     }
-    const ReportTexts texts{
-        date.Month,
-        date.Day,
-        date.Year,
-        date.ADBC == 1 ? "B.C." : "A.D.",
-        reading.GreatCycle.view(),
-        reading.KinDays.view(),
-        reading.KinLbl1.view(),
-        reading.KinLeft.view(),
-        reading.KinLbl2.view(),
-        reading.Harmonic.view(),
-        reading.jMayan.view(),
-        reading.LongC.view(),
-        reading.Tzolkin.view(),
-        reading.WeekD.view(),
-    };
+    const ReportTexts texts{date.Month, date.Day, date.Year, date.ADBC == 1 ? "B.C." : "A.D.",
+                            ViewsOf(reading)};
     out.write(BuildReport(texts, crlf ? "\r\n" : "\n"));
     return 0;
 }

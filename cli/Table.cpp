@@ -548,15 +548,10 @@ private:
             output_.text(status != ReadingStatus::Ok ? ReadingErrorMessage(status, date) : problem);
             return;
         }
-        bool first = true;
-        for (const FixedText* text :
-             {&texts_.GreatCycle, &texts_.KinDays, &texts_.KinLbl1, &texts_.KinLeft,
-              &texts_.KinLbl2, &texts_.Harmonic, &texts_.jMayan, &texts_.LongC, &texts_.Tzolkin,
-              &texts_.WeekD}) {
-            if (!first)
+        for (const FixedText& text : texts_.texts) {
+            if (&text != &texts_.texts.front())
                 output_.raw("\t");
-            first = false;
-            output_.raw(text->view());
+            output_.raw(text.view());
         }
     }
 

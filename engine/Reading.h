@@ -2,6 +2,8 @@
 
 #include "FixedText.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,21 +19,62 @@ struct CalendarDate {
     std::int32_t ADBC = 0;
 };
 
-// The ten display texts, named after the window fields that show them.
-struct CalendarReading {
-    std::string GreatCycle;
-    std::string KinDays;
-    std::string KinLbl1;
-    std::string KinLeft;
-    std::string KinLbl2;
-    std::string Harmonic;
-    std::string jMayan;
-    std::string LongC;
-    std::string Tzolkin;
-    std::string WeekD;
-
-    bool operator==(const CalendarReading&) const = default;
+// The ten readings, named after the window fields that show them, in the
+// order the window and the table output list them.
+enum class ReadingField : std::uint8_t {
+    GreatCycle,
+    KinDays,
+    KinLbl1, // the elapsed share
+    KinLeft,
+    KinLbl2, // the remaining share
+    Harmonic,
+    jMayan, // the Long Count within the cycle
+    LongC,  // the historical Long Count
+    Tzolkin,
+    WeekD,
 };
+inline constexpr std::size_t ReadingFieldCount = 10;
+
+inline constexpr std::array<ReadingField, ReadingFieldCount> AllReadingFields{
+    ReadingField::GreatCycle, ReadingField::KinDays,  ReadingField::KinLbl1, ReadingField::KinLeft,
+    ReadingField::KinLbl2,    ReadingField::Harmonic, ReadingField::jMayan,  ReadingField::LongC,
+    ReadingField::Tzolkin,    ReadingField::WeekD,
+};
+
+// The fields' names as the window's controls carry them.
+inline constexpr std::array<std::string_view, ReadingFieldCount> ReadingFieldNames{
+    "GreatCycle", "KinDays", "KinLbl1", "KinLeft", "KinLbl2",
+    "Harmonic",   "jMayan",  "LongC",   "Tzolkin", "WeekD",
+};
+
+// The ten texts of one reading, indexed by field: std::string for callers that
+// keep them, FixedText for bulk conversion without the heap, std::string_view
+// over texts held elsewhere.
+template <typename Text> struct Readings {
+    std::array<Text, ReadingFieldCount> texts{};
+
+    Text& operator[](ReadingField field) { return texts[static_cast<std::size_t>(field)]; }
+    const Text& operator[](ReadingField field) const {
+        return texts[static_cast<std::size_t>(field)];
+    }
+    bool operator==(const Readings&) const = default;
+};
+
+inline std::string_view ViewOf(const std::string& text) {
+    return text;
+}
+inline std::string_view ViewOf(const FixedText& text) {
+    return text.view();
+}
+
+template <typename Text> Readings<std::string_view> ViewsOf(const Readings<Text>& readings) {
+    Readings<std::string_view> views;
+    for (std::size_t i = 0; i < ReadingFieldCount; ++i)
+        views.texts[i] = ViewOf(readings.texts[i]);
+    return views;
+}
+
+using CalendarReading = Readings<std::string>;
 
 // Either the ten texts or, for a date that cannot be read, the message the
 // user is shown. Built in place: the window pays for it on every keystroke.
@@ -54,18 +97,7 @@ struct DateTexts {
     std::int32_t ADBC = 0;
 };
 
-struct ReadingTexts {
-    FixedText GreatCycle;
-    FixedText KinDays;
-    FixedText KinLbl1;
-    FixedText KinLeft;
-    FixedText KinLbl2;
-    FixedText Harmonic;
-    FixedText jMayan;
-    FixedText LongC;
-    FixedText Tzolkin;
-    FixedText WeekD;
-};
+using ReadingTexts = Readings<FixedText>;
 
 enum class ReadingStatus {
     Ok,

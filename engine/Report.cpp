@@ -5,6 +5,8 @@
 namespace zentolk {
 
 void AppendReport(std::string& out, const ReportTexts& t, std::string_view lineEnd) {
+    using enum ReadingField;
+    const Readings<std::string_view>& r = t.Reading;
     const auto line = [&](std::initializer_list<std::string_view> pieces) {
         for (std::string_view piece : pieces)
             out += piece;
@@ -14,16 +16,16 @@ void AppendReport(std::string& out, const ReportTexts& t, std::string_view lineE
     line({"Day:  ", t.Day});
     line({"Year:  ", t.Year, "   ", t.ADBC});
     line({});
-    line({"Great Cycle:  ", t.GreatCycle});
-    line({"Long Count:  ", t.jMayan});
-    line({"Elapsed Kin:  ", t.KinDays, "  (", t.KinLbl1, ")"});
-    line({"Remaining Kin:  ", t.KinLeft, "  (", t.KinLbl2, ")"});
-    line({"Cycle Harmonic:  ", t.Harmonic});
+    line({"Great Cycle:  ", r[GreatCycle]});
+    line({"Long Count:  ", r[jMayan]});
+    line({"Elapsed Kin:  ", r[KinDays], "  (", r[KinLbl1], ")"});
+    line({"Remaining Kin:  ", r[KinLeft], "  (", r[KinLbl2], ")"});
+    line({"Cycle Harmonic:  ", r[Harmonic]});
     line({});
-    line({"Historical Long Count:  ", t.LongC});
+    line({"Historical Long Count:  ", r[LongC]});
     line({});
-    line({"Tzolkin Day:  ", t.Tzolkin});
-    line({"Week Day:  ", t.WeekD});
+    line({"Tzolkin Day:  ", r[Tzolkin]});
+    line({"Week Day:  ", r[WeekD]});
 }
 
 std::string BuildReport(const ReportTexts& texts, std::string_view lineEnd) {

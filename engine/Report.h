@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Reading.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,16 +14,7 @@ struct ReportTexts {
     std::string_view Day;
     std::string_view Year;
     std::string_view ADBC;
-    std::string_view GreatCycle;
-    std::string_view KinDays;
-    std::string_view KinLbl1;
-    std::string_view KinLeft;
-    std::string_view KinLbl2;
-    std::string_view Harmonic;
-    std::string_view jMayan;
-    std::string_view LongC;
-    std::string_view Tzolkin;
-    std::string_view WeekD;
+    Readings<std::string_view> Reading;
 };
 
 inline constexpr std::string_view ClipboardLineEnd = "\r\n";

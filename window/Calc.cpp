@@ -44,8 +44,18 @@ QIcon buttonImage(const char* const xpm[]) {
 std::string textOf(const QLineEdit* field) {
     return field->text().toStdString();
 }
-std::string textOf(const QLabel* label) {
-    return label->text().toStdString();
+
+// The readings stand in line edits, the two shares in labels.
+QString readingText(const QWidget* control) {
+    if (const auto* field = qobject_cast<const QLineEdit*>(control))
+        return field->text();
+    return static_cast<const QLabel*>(control)->text();
+}
+void setReadingText(QWidget* control, const QString& text) {
+    if (auto* field = qobject_cast<QLineEdit*>(control))
+        field->setText(text);
+    else
+        static_cast<QLabel*>(control)->setText(text);
 }
 
 template <class Label = QLabel>
@@ -187,6 +197,12 @@ void TFrmCalc::CreateControls() {
     for (QPushButton* b : {InterBtn, CopyBtn})
         b->setIconSize({16, 16});
 
+    // The output controls carry the readings' names.
+    for (std::size_t i = 0; i < ReadingFieldCount; ++i) {
+        ReadingControls[i] = findChild<QWidget*>(QString::fromLatin1(ReadingFieldNames[i]));
+        Q_ASSERT(ReadingControls[i] != nullptr);
+    }
+
     setTabOrder(Month, Day);
     setTabOrder(Day, Year);
     setTabOrder(Year, ADBC);
@@ -248,33 +264,18 @@ void TFrmCalc::Recalculate() {
         ReportError(result.Error);
         return;
     }
-    const CalendarReading& r = result.Reading;
-    const std::pair<QWidget*, const std::string*> outputs[] = {
-        {GreatCycle, &r.GreatCycle}, {KinDays, &r.KinDays}, {KinLbl1, &r.KinLbl1},
-        {KinLeft, &r.KinLeft},       {KinLbl2, &r.KinLbl2}, {Harmonic, &r.Harmonic},
-        {jMayan, &r.jMayan},         {LongC, &r.LongC},     {Tzolkin, &r.Tzolkin},
-        {WeekD, &r.WeekD},
-    };
-    for (const auto& [widget, text] : outputs) {
-        if (auto* field = qobject_cast<QLineEdit*>(widget))
-            field->setText(QString::fromStdString(*text));
-        else
-            static_cast<QLabel*>(widget)->setText(QString::fromStdString(*text));
-    }
+    for (ReadingField field : AllReadingFields)
+        setReadingText(ReadingControl(field), QString::fromStdString(result.Reading[field]));
     emit ReadingsShown();
 }
 
+QWidget* TFrmCalc::ReadingControl(ReadingField field) const {
+    return ReadingControls[static_cast<std::size_t>(field)];
+}
+
 void TFrmCalc::ClearReadings() {
-    GreatCycle->clear();
-    KinLbl1->clear();
-    KinLbl2->clear();
-    jMayan->clear();
-    KinDays->clear();
-    KinLeft->clear();
-    Harmonic->clear();
-    LongC->clear();
-    Tzolkin->clear();
-    WeekD->clear();
+    for (ReadingField field : AllReadingFields)
+        setReadingText(ReadingControl(field), QString());
     emit ReadingsCleared();
 }
 
@@ -336,14 +337,11 @@ void TFrmCalc::InterBtnClick() {
 void TFrmCalc::CopyBtnClick() {
     // The report shows the controls as they stand; nothing is recalculated.
     const std::string month = textOf(Month), day = textOf(Day), year = textOf(Year),
-                      era = ADBC->currentText().toStdString(), cycle = textOf(GreatCycle),
-                      elapsed = textOf(KinDays), elapsedShare = textOf(KinLbl1),
-                      remaining = textOf(KinLeft), remainingShare = textOf(KinLbl2),
-                      harmonic = textOf(Harmonic), longCount = textOf(jMayan),
-                      historical = textOf(LongC), tzolkin = textOf(Tzolkin),
-                      weekDay = textOf(WeekD);
-    CopyReport = BuildReport({month, day, year, era, cycle, elapsed, elapsedShare, remaining,
-                              remainingShare, harmonic, longCount, historical, tzolkin, weekDay});
+                      era = ADBC->currentText().toStdString();
+    CalendarReading shown;
+    for (ReadingField field : AllReadingFields)
+        shown[field] = readingText(ReadingControl(field)).toStdString();
+    CopyReport = BuildReport({month, day, year, era, ViewsOf(shown)});
     platform::Platform& desktop = platform::Current();
     if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport)) {
         ReportError("Cannot open clipboard");

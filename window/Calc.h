@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/Reading.h"
+
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -77,6 +80,8 @@ private slots:
     void ExitBtnClick();
 
 private:
+    std::array<QWidget*, ReadingFieldCount> ReadingControls{};
+    QWidget* ReadingControl(ReadingField field) const;
     void ClearReadings();
     void CreateControls();
     void NameForAssistiveTechnology();

@@ -10,6 +10,7 @@
 
 using zentolk::CalendarDate;
 using zentolk::CalendarReading;
+using enum zentolk::ReadingField;
 
 namespace {
 
@@ -83,60 +84,60 @@ TEST(CycleWalk, EveryDayFollowsFromTheDayBefore) {
         date.ADBC = year >= 1 ? 0 : 1;
         const auto result = zentolk::ComputeReading(date, '.');
         ASSERT_TRUE(result.ok()) << result.Error;
-        const CalendarReading* reading = &result.Reading;
+        const CalendarReading& reading = result.Reading;
 
         const std::int64_t j = julianDayNumber(year, month, day);
         const std::int64_t e = j - StartDay;
-        const std::int64_t k = ungrouped(reading->KinDays);
-        const int number = tzolkinNumber(reading->Tzolkin);
+        const std::int64_t k = ungrouped(reading[KinDays]);
+        const int number = tzolkinNumber(reading[Tzolkin]);
         const std::size_t sign =
-            index(reading->Tzolkin.substr(reading->Tzolkin.find("  ") + 2), zentolk::DayName);
-        const std::size_t week = index(reading->WeekD, zentolk::WeekN);
-        ASSERT_LT(sign, zentolk::DayName.size()) << reading->Tzolkin;
-        ASSERT_LT(week, zentolk::WeekN.size()) << reading->WeekD;
+            index(reading[Tzolkin].substr(reading[Tzolkin].find("  ") + 2), zentolk::DayName);
+        const std::size_t week = index(reading[WeekD], zentolk::WeekN);
+        ASSERT_LT(sign, zentolk::DayName.size()) << reading[Tzolkin];
+        ASSERT_LT(week, zentolk::WeekN.size()) << reading[WeekD];
 
-        ASSERT_EQ(k + ungrouped(reading->KinLeft), Cycle) << date.Year;
-        ASSERT_EQ(spelled(reading->jMayan, {144000, 7200, 360, 20, 1}), k) << reading->jMayan;
+        ASSERT_EQ(k + ungrouped(reading[KinLeft]), Cycle) << date.Year;
+        ASSERT_EQ(spelled(reading[jMayan], {144000, 7200, 360, 20, 1}), k) << reading[jMayan];
         if (e >= 0)
-            ASSERT_EQ(spelled(reading->LongC, {2880000, 144000, 7200, 360, 20, 1}), e)
-                << reading->LongC;
+            ASSERT_EQ(spelled(reading[LongC], {2880000, 144000, 7200, 360, 20, 1}), e)
+                << reading[LongC];
         else
-            ASSERT_EQ(reading->LongC, "< 0.0.0.0.0.0");
-        if (reading->Harmonic != "none" && k != 0) {
-            const auto open = reading->Harmonic.find('/'), close = reading->Harmonic.find(')');
-            const std::int64_t numerator = std::stoll(reading->Harmonic.substr(1, open - 1));
+            ASSERT_EQ(reading[LongC], "< 0.0.0.0.0.0");
+        if (reading[Harmonic] != "none" && k != 0) {
+            const auto open = reading[Harmonic].find('/'), close = reading[Harmonic].find(')');
+            const std::int64_t numerator = std::stoll(reading[Harmonic].substr(1, open - 1));
             const std::int64_t denominator =
-                std::stoll(reading->Harmonic.substr(open + 1, close - open - 1));
-            const std::int64_t divisor = ungrouped(reading->Harmonic.substr(close + 2));
+                std::stoll(reading[Harmonic].substr(open + 1, close - open - 1));
+            const std::int64_t divisor = ungrouped(reading[Harmonic].substr(close + 2));
             ASSERT_EQ(numerator * divisor, k);
             ASSERT_EQ(denominator * divisor, Cycle);
-            ASSERT_TRUE(numerator % 2 == 1 || denominator == 1) << reading->Harmonic;
+            ASSERT_TRUE(numerator % 2 == 1 || denominator == 1) << reading[Harmonic];
         } else {
             ASSERT_TRUE(k % 14625 != 0 || k == 0) << k;
         }
 
         if (!first) {
             ASSERT_EQ(j, previousJ + 1);
-            ASSERT_EQ(number, previousNumber % 13 + 1) << reading->Tzolkin;
-            ASSERT_EQ(sign, (previousSign + 1) % 20) << reading->Tzolkin;
-            ASSERT_EQ(week, (previousWeek + 1) % 7) << reading->WeekD;
+            ASSERT_EQ(number, previousNumber % 13 + 1) << reading[Tzolkin];
+            ASSERT_EQ(sign, (previousSign + 1) % 20) << reading[Tzolkin];
+            ASSERT_EQ(week, (previousWeek + 1) % 7) << reading[WeekD];
             const bool startDay = e == 0;
             ASSERT_EQ(k, startDay ? 0 : previousK % Cycle + 1) << j;
             // The label moves on exactly where the count reaches the cycle's
             // end, and on the start day itself.
-            ASSERT_EQ(reading->GreatCycle != previousLabel, k == Cycle || startDay) << j;
+            ASSERT_EQ(reading[GreatCycle] != previousLabel, k == Cycle || startDay) << j;
         }
-        if (first || reading->GreatCycle != previousLabel)
-            labels.push_back(reading->GreatCycle);
+        if (first || reading[GreatCycle] != previousLabel)
+            labels.push_back(reading[GreatCycle]);
 
         previousJ = j;
         previousK = k;
         previousNumber = number;
         previousSign = sign;
         previousWeek = week;
-        previousLabel = reading->GreatCycle;
+        previousLabel = reading[GreatCycle];
         ++days;
-        if (reading->GreatCycle == "Plus 3")
+        if (reading[GreatCycle] == "Plus 3")
             break;
 
         if (++day > daysInMonth(year, month)) {

@@ -143,9 +143,10 @@ std::string engineReading(const CalendarDate& date) {
     const auto result = zentolk::ComputeReading(date, '.');
     if (!result.ok())
         return result.Error;
-    const CalendarReading& r = result.Reading;
-    return r.GreatCycle + "|" + r.KinDays + "|" + r.KinLbl1 + "|" + r.KinLeft + "|" + r.KinLbl2 +
-           "|" + r.Harmonic + "|" + r.jMayan + "|" + r.LongC + "|" + r.Tzolkin + "|" + r.WeekD;
+    std::string joined;
+    for (const std::string& text : result.Reading.texts)
+        joined += (&text == &result.Reading.texts.front() ? "" : "|") + text;
+    return joined;
 }
 
 // A text of at most maxLength characters, mostly numbers a user would type.
