@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -85,7 +84,6 @@ private:
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void WrapField(TSpinEdit* field, int wrapPoint);
     QWidget* OpenPopup() const;
-    void RunHandler(const std::function<void()>& handler);
 };
 
 } // namespace zentolk

@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(fake->messages.size(), std::size_t{1}); // no "Copied" either
         QCOMPARE((QStringList{w().Month->text(), w().Day->text(), w().Year->text()}), shown);
         for (auto* button : w().findChildren<TTimerSpeedButton*>()) {
-            QVERIFY(!button->IsDown());
+            QVERIFY(!button->isDown());
             QVERIFY(button->RepeatTimer() == nullptr || !button->RepeatTimer()->isActive());
         }
         for (auto* button : w().findChildren<QPushButton*>())
