@@ -1,6 +1,7 @@
 // The link labels and the Internet resources dialog, with a fake desktop
 // recording what would be opened.
 #include "FakePlatform.h"
+#include "WindowParts.h"
 #include "app/Application.h"
 #include "links/Addresses.h"
 #include "links/Inet.h"
@@ -16,6 +17,7 @@
 using zentolk::TInternetFrm;
 using zentolk::TOvcURL;
 using zentolk::testing::FakePlatform;
+using zentolk::testing::Part;
 
 namespace {
 
@@ -64,7 +66,7 @@ private slots:
     }
 
     void linksAreNavyAtRestRedWhileThePointerStaysAndNavyAgainAfterLeaving() {
-        TOvcURL* link = dialog->OvcURL3;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
         QCOMPARE(link->FontColor(), Navy);
         moveOnto(link);
         QCOMPARE(link->FontColor(), Red);
@@ -76,7 +78,7 @@ private slots:
     }
 
     void aClickedLinkStaysRedWhileOverAndTurnsMaroonAfter() {
-        TOvcURL* link = dialog->OvcURL1;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL1");
         moveOnto(link);
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         QCOMPARE(fake->openedAddresses,
@@ -88,7 +90,7 @@ private slots:
     }
 
     void theVisitedColourOutlastsClosingAndReopening() {
-        TOvcURL* link = dialog->OvcURL3;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
         const int first = runModal([&] {
             moveOnto(link);
             QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
@@ -99,12 +101,13 @@ private slots:
         QVERIFY(dialog->isHidden());
         const int second = runModal([&] { QCOMPARE(link->FontColor(), Maroon); });
         QCOMPARE(second, int(QDialog::Rejected));
-        QCOMPARE(dialog->OvcURL5->FontColor(), Navy);
+        QCOMPARE(Part<TOvcURL>(*dialog, "OvcURL5")->FontColor(), Navy);
     }
 
     void closeButtonAndEscBothHideTheDialog() {
-        QTimer::singleShot(0, dialog.get(),
-                           [&] { QTest::mouseClick(dialog->Button1, Qt::LeftButton); });
+        QTimer::singleShot(0, dialog.get(), [&] {
+            QTest::mouseClick(Part<QPushButton>(*dialog, "Button1"), Qt::LeftButton);
+        });
         QCOMPARE(dialog->exec(), int(QDialog::Rejected));
         QCOMPARE(runModal([] {}), int(QDialog::Rejected));
         QVERIFY(dialog->isHidden());
@@ -112,7 +115,7 @@ private slots:
 
     void aFailingDesktopBeepsOnceAndTheLinkIsStillVisited() {
         fake->addressesOpen = false;
-        TOvcURL* link = dialog->OvcURL5;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL5");
         moveOnto(link);
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         QCOMPARE(fake->beeps, 1);
@@ -161,7 +164,7 @@ private slots:
     }
 
     void aReleaseOffTheLinkIsNoClick() {
-        TOvcURL* link = dialog->OvcURL3;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
         QTest::mousePress(link, Qt::LeftButton, {}, link->rect().center());
         QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
         QVERIFY(fake->openedAddresses.empty());
@@ -183,7 +186,7 @@ private slots:
     }
 
     void noColourStoresTheFontColourAndColourChangesRecaptureTheRest() {
-        TOvcURL* link = dialog->OvcURL3;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
         link->SetFontColor(Qt::darkGreen);
         link->SetHighlightColor(QColor()); // no colour: the font's colour of this moment
         QCOMPARE(link->HighlightColor(), QColor(Qt::darkGreen));
@@ -201,7 +204,7 @@ private slots:
 
     // A press holds the mouse, so dragging off the link brings no leave.
     void draggingOffAPressedLinkEndsTheHighlight() {
-        TOvcURL* link = dialog->OvcURL5;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL5");
         moveOnto(link);
         QTest::mousePress(link, Qt::LeftButton, {}, link->rect().center());
         QTest::mouseMove(link, QPoint(-10, -10));
@@ -214,7 +217,7 @@ private slots:
     }
 
     void aHiddenLinkRests() {
-        TOvcURL* link = dialog->OvcURL3;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
         moveOnto(link);
         dialog->hide();
         QVERIFY(!link->Hovered());
@@ -232,14 +235,15 @@ private slots:
     }
 
     void theAddressesAreTheMakersAndThePaymentSites() {
-        QCOMPARE(dialog->OvcURL3->URL(), QString("http://brinemoor.example/brinemoor/zentolk/"));
-        QCOMPARE(dialog->OvcURL5->URL(),
+        QCOMPARE(Part<TOvcURL>(*dialog, "OvcURL3")->URL(),
+                 QString("http://brinemoor.example/brinemoor/zentolk/"));
+        QCOMPARE(Part<TOvcURL>(*dialog, "OvcURL5")->URL(),
                  QString("http://brinemoor.example/brinemoor/software.html"));
-        QCOMPARE(dialog->OvcURL1->URL(),
+        QCOMPARE(Part<TOvcURL>(*dialog, "OvcURL1")->URL(),
                  QString("https://payments.example/xclick/business=donations%40brinemoor.example"
                          "&item_name=Software+Donation&item_number=DN-100&no_shipping=1"
                          "&cn=Optional+Note&tax=0&currency_code=USD"));
-        QCOMPARE(dialog->OvcURL5->text(), QString("Brinemoor Software Catalog"));
+        QCOMPARE(Part<TOvcURL>(*dialog, "OvcURL5")->text(), QString("Brinemoor Software Catalog"));
     }
 
     void theDialogIsLaidOutAsDesigned_data() {
@@ -275,7 +279,8 @@ private slots:
         const Qt::WindowFlags flags = dialog->windowFlags();
         QVERIFY(!(flags & (Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog->Button1));
+        QCOMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget*>(Part<QPushButton>(*dialog, "Button1")));
     }
 };
 
