@@ -66,6 +66,9 @@ private slots:
     void InterBtnClick();
     void CopyBtnClick();
     void ExitBtnClick();
+    void FormCreate();
+    void FormDestroy();
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
 private:
     // Shows the readings of the fields, or the engine's message in the error
@@ -74,9 +77,6 @@ private:
     void ClearReadings();
     void CreateControls();
     void NameForAssistiveTechnology();
-    void FormCreate();
-    void FormDestroy();
-    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void WrapField(TSpinEdit* field, int wrapPoint);
     QWidget* OpenPopup() const;
 

@@ -68,7 +68,7 @@ bool LeavesOrEntersForReal(Qt::FocusReason reason) {
 
 TSpinEdit::TSpinEdit(QWidget* parent) : QLineEdit(parent), button_(new TSpinButton(this)) {
     setText(QStringLiteral("0"));
-    connect(this, &QLineEdit::textChanged, this, &TSpinEdit::TextChanged);
+    connect(this, &QLineEdit::textChanged, this, &TSpinEdit::ReportChange);
     UpdateEditable();
 
     button_->resize(TSpinButton::MinWidth, 17);
@@ -188,7 +188,7 @@ void TSpinEdit::SetTextUnreported(const QString& text) {
     silent_ = wasSilent;
 }
 
-void TSpinEdit::TextChanged() {
+void TSpinEdit::ReportChange() {
     if (!silent_)
         emit OnChange(this);
 }

@@ -97,7 +97,8 @@ private:
     bool Editable() const { return editorEnabled_ && !locked_; }
     void UpdateEditable();
     void PasteFrom(QClipboard::Mode mode);
-    void TextChanged();
+    // Passes a change of the text on as OnChange, unless it is unreported.
+    void ReportChange();
     // Places the button pair at the right edge and keeps the text clear of it.
     void PlaceButtons();
     void UpdateMinimumHeight();

@@ -58,8 +58,10 @@ protected:
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+private slots:
     void RepeatTick();
+
+private:
     // Forgets a press: shows released, stops repeating.
     void EndHold();
     QPixmap CurrentGlyph() const;
