@@ -252,18 +252,6 @@ void TFrmCalc::Recalculate() {
     emit ReadingsShown();
 }
 
-TFrmCalc::FieldTexts TFrmCalc::Fields() const {
-    return {textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
-}
-
-void TFrmCalc::SetFields(int month, int day, int year, int era) {
-    Month->SetTextUnreported(QString::number(month));
-    Day->SetTextUnreported(QString::number(day));
-    Year->SetTextUnreported(QString::number(year));
-    ADBC->setCurrentIndex(era);
-    Recalculate();
-}
-
 void TFrmCalc::ClearReadings() {
     GreatCycle->clear();
     KinLbl1->clear();
@@ -354,6 +342,18 @@ void TFrmCalc::CopyBtnClick() {
 
 void TFrmCalc::ExitBtnClick() {
     QCoreApplication::quit();
+}
+
+TFrmCalc::FieldTexts TFrmCalc::Fields() const {
+    return {textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
+}
+
+void TFrmCalc::SetFields(int month, int day, int year, int era) {
+    Month->SetTextUnreported(QString::number(month));
+    Day->SetTextUnreported(QString::number(day));
+    Year->SetTextUnreported(QString::number(year));
+    ADBC->setCurrentIndex(era);
+    Recalculate();
 }
 
 void TFrmCalc::FormKeyDown(int key, Qt::KeyboardModifiers) {
