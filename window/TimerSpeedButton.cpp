@@ -79,6 +79,11 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+void TTimerSpeedButton::mouseMoveEvent(QMouseEvent* event) {
+    QAbstractButton::mouseMoveEvent(event); // off the button shows released, back on pressed
+    event->accept(); // a drag off the button selects no text in the field below
+}
+
 void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
     if (repeatTimer_ != nullptr)
         repeatTimer_->stop();

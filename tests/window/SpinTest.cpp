@@ -676,6 +676,24 @@ private slots:
         QCOMPARE(form.field->text(), QString("0"));
     }
 
+    // The arrows keep every mouse event of a hold to themselves: a drag off
+    // them moves no caret and selects no text in the field.
+    void aDragOffAHeldArrowLeavesTheTextAlone() {
+        Form form(0, 99, "42");
+        form.field->setFocus();
+        form.field->setCursorPosition(1);
+        TTimerSpeedButton* up = ButtonAt(form.field->Button(), true);
+        QTest::mousePress(up, Qt::LeftButton);
+        const QPoint overText = up->mapFrom(form.field, QPoint(2, form.field->height() / 2));
+        QTest::mouseMove(up, overText);
+        QVERIFY(!up->isDown());
+        QTest::mouseMove(up, overText + QPoint(1, 0)); // off it already
+        QTest::mouseRelease(up, Qt::LeftButton, {}, overText);
+        QCOMPARE(form.field->selectedText(), QString());
+        QCOMPARE(form.field->cursorPosition(), 1);
+        QCOMPARE(form.field->text(), QString("42"));
+    }
+
     void aPressWithoutATimerReportsTheError() {
         FakePlatform platform;
         NoTimerButton button;
