@@ -2,6 +2,9 @@
 
 #include "platform/Platform.h"
 
+#include <QtGlobal>
+#include <exception>
+
 namespace zentolk {
 
 namespace {
@@ -22,7 +25,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         result = QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowException(error);
+        qCritical("Unexpected error while handling an event: %s", error.what());
+    } catch (...) {
+        qCritical("Unexpected error while handling an event");
     }
     if (press)
         pressesInDelivery_.pop_back();

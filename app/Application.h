@@ -7,13 +7,14 @@
 
 namespace zentolk {
 
-// The application object. Qt does not let exceptions pass through its event
-// dispatch, so every event is delivered inside a handler that shows an
-// escaping error in the error box, as the program's general error handling.
+// The application object: the program's title, error box and help handler.
 class TApplication : public QApplication, public ProgramServices {
 public:
     TApplication(int& argc, char** argv);
 
+    // Delivers every event. A user error never throws (handlers show it
+    // through ShowError), so an exception arriving here is a fault: it is
+    // logged, as a last resort, rather than let through the toolkit's dispatch.
     bool notify(QObject* receiver, QEvent* event) override;
 
     // A press whose focus change brought up the box is then not delivered,

@@ -13,13 +13,14 @@ namespace {
 void BM_KeyDispatchAndTenSetTextOffscreen(benchmark::State& state) {
     zentolk::TFrmCalc window;
     window.show();
-    window.Year->setFocus();
-    window.Year->setText(QStringLiteral("202"));
-    window.Year->setCursorPosition(3);
+    auto* year = window.findChild<zentolk::TSpinEdit*>(QStringLiteral("Year"));
+    year->setFocus();
+    year->setText(QStringLiteral("202"));
+    year->setCursorPosition(3);
     // Alternate between two years, so that every keystroke recalculates.
     for (auto _ : state) {
-        QTest::keyClick(window.Year, Qt::Key_4);
-        QTest::keyClick(window.Year, Qt::Key_Backspace);
+        QTest::keyClick(year, Qt::Key_4);
+        QTest::keyClick(year, Qt::Key_Backspace);
     }
     state.SetItemsProcessed(2 * state.iterations());
     state.counters["per_keystroke_us"] = benchmark::Counter(

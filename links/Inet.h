@@ -20,14 +20,15 @@ public:
     explicit TInternetFrm(QWidget* parent = nullptr);
     ~TInternetFrm() override;
 
+private slots:
+    void Button1Click();
+
+private:
     QLabel* Panel3;
     QFrame* Panel4;
     QLabel *Label1, *Label6, *Label4;
     TOvcURL *OvcURL3, *OvcURL5, *OvcURL1;
     QPushButton* Button1;
-
-private slots:
-    void Button1Click();
 };
 
 } // namespace zentolk

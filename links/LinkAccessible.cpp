@@ -1,7 +1,6 @@
 #include "links/LinkAccessible.h"
 
 #include "links/ovcurl.h"
-#include "ui/ProgramServices.h"
 
 #include <QAccessibleWidget>
 
@@ -35,12 +34,7 @@ public:
     void doAction(const QString& action) override {
         if (action != pressAction() || !link()->isEnabled())
             return;
-        // Reached from the accessibility bus, outside any event handler.
-        try {
-            link()->Click();
-        } catch (const std::exception& error) {
-            CurrentProgram()->ShowException(error);
-        }
+        link()->Click();
     }
 
 private:

@@ -2,21 +2,14 @@
 
 #include "links/LinkAccessible.h"
 #include "platform/Platform.h"
-#include "ui/EventErrors.h"
-#include "ui/ProgramServices.h"
 
-#include <QCursor>
 #include <QMouseEvent>
-#include <QTimer>
 
 namespace zentolk {
-
-std::function<QPoint()> TOvcURL::PointerPosition = [] { return QCursor::pos(); };
 
 namespace {
 // Longest address handed to the desktop, as the shell's own buffer allows.
 constexpr qsizetype MaxAddressLength = 1023;
-constexpr int HoverInterval = 100; // ms: the highlight ends at most this long after leaving
 
 // The address cut to its first MaxAddressLength characters, never inside one.
 QString LimitedAddress(const QString& address) {
@@ -41,7 +34,7 @@ TOvcURL::TOvcURL(QWidget* parent) : QLabel(parent) {
     InstallLinkAccessibility();
 }
 
-TOvcURL::~TOvcURL() = default; // a running hover timer is a child and goes with the label
+TOvcURL::~TOvcURL() = default;
 
 void TOvcURL::SetCaption(const QString& caption) {
     caption_ = caption;
@@ -83,41 +76,45 @@ void TOvcURL::SetFontColor(const QColor& color) {
     setPalette(p);
 }
 
-bool TOvcURL::event(QEvent* event) {
-    return HandleReportingErrors([&] { return QLabel::event(event); });
+// The highlight follows the pointer in and out, so it ends the moment the
+// pointer leaves. Moves are watched too: while a press holds the mouse the
+// label gets moves but no enter or leave.
+void TOvcURL::enterEvent(QEnterEvent* event) {
+    QLabel::enterEvent(event);
+    StartHover();
 }
 
-bool TOvcURL::StartHoverTimer(QTimer& timer) {
-    timer.start();
-    return timer.isActive();
+void TOvcURL::leaveEvent(QEvent* event) {
+    QLabel::leaveEvent(event);
+    EndHover();
+}
+
+void TOvcURL::hideEvent(QHideEvent* event) {
+    QLabel::hideEvent(event);
+    EndHover(); // a hidden label gets no leave
 }
 
 void TOvcURL::mouseMoveEvent(QMouseEvent* event) {
     QLabel::mouseMoveEvent(event);
-    if (hoverTimer_ != nullptr || !rect().contains(event->position().toPoint()))
+    if (rect().contains(event->position().toPoint()))
+        StartHover();
+    else
+        EndHover();
+}
+
+void TOvcURL::StartHover() {
+    if (hovered_)
         return;
     if (!normalColor_)
         normalColor_ = FontColor();
     SetFontColor(highlight_);
-    hoverTimer_ = new QTimer(this);
-    hoverTimer_->setTimerType(Qt::PreciseTimer);
-    hoverTimer_->setInterval(HoverInterval);
-    connect(hoverTimer_, &QTimer::timeout, this, &TOvcURL::hoverTick);
-    if (!StartHoverTimer(*hoverTimer_)) {
-        delete hoverTimer_;
-        hoverTimer_ = nullptr;
-        ReportError("Not enough timers available");
-    }
+    hovered_ = true;
 }
 
-void TOvcURL::hoverTick() {
-    if (hoverTimer_ == nullptr)
+void TOvcURL::EndHover() {
+    if (!hovered_)
         return;
-    if (rect().contains(mapFromGlobal(PointerPosition())))
-        return;
-    hoverTimer_->deleteLater();
-    hoverTimer_->stop();
-    hoverTimer_ = nullptr;
+    hovered_ = false;
     SetFontColor(normalColor_.value_or(FontColor()));
 }
 

@@ -2,10 +2,7 @@
 
 #include <QColor>
 #include <QLabel>
-#include <functional>
 #include <optional>
-
-class QTimer;
 
 namespace zentolk {
 
@@ -34,18 +31,11 @@ public:
     void SetUseVisitedColor(bool use) { useVisited_ = use; }
     bool UnderlineURL() const { return font().underline(); }
     void SetUnderlineURL(bool underline);
-    QString About() const { return QStringLiteral("v4.06"); }
-    void SetAbout(const QString&) {}
 
     QColor FontColor() const;
     void SetFontColor(const QColor& color);
-    bool Hovered() const { return hoverTimer_ != nullptr; }
-    // Runs while the pointer is over the label; null otherwise.
-    QTimer* HoverTimer() const { return hoverTimer_; }
-
-    // Where the pointer is, in screen coordinates. Replaceable because the
-    // pointer position cannot be read reliably without a display.
-    static std::function<QPoint()> PointerPosition;
+    // The pointer is over the label, which shows the highlight colour.
+    bool Hovered() const { return hovered_; }
 
     void Click();
 
@@ -54,16 +44,17 @@ signals:
     void OnClick(zentolk::TOvcURL* sender);
 
 protected:
-    bool event(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    // Starts the hover timer; false when the system cannot supply one.
-    virtual bool StartHoverTimer(QTimer& timer);
 
 private:
     void showText();
-    void hoverTick();
+    void StartHover();
+    void EndHover();
 
     QString caption_;
     QString url_;
@@ -71,7 +62,7 @@ private:
     QColor visited_{0, 0, 0};
     bool useVisited_ = false;
     std::optional<QColor> normalColor_; // the resting colour, captured at the first hover
-    QTimer* hoverTimer_ = nullptr;
+    bool hovered_ = false;
     bool pressed_ = false;
 };
 

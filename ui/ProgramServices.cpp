@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
+#include <QtGlobal>
 
 namespace zentolk {
 
@@ -62,8 +63,10 @@ ProgramServices* CurrentProgram() {
 
 void ReportError(const std::string& message) {
     ProgramServices* program = CurrentProgram();
-    if (program == nullptr)
-        throw EAppError(message);
+    if (program == nullptr) {
+        qWarning("%s", message.c_str());
+        return;
+    }
     program->ShowError(message);
 }
 

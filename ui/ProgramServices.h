@@ -3,17 +3,9 @@
 #include <QEvent>
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 #include <string>
 
 namespace zentolk {
-
-// An error raised while an event is handled. It ends the handling of that
-// event and is shown in the program's error box; the event loop goes on.
-class EAppError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The help request for the topic of a context number (the number is 0 where
 // no control carries one: the help file's default topic).
@@ -47,8 +39,6 @@ public:
     // ending every mouse capture and hold. A failed outcome, such as a date
     // the engine cannot read, is shown this way; nothing is thrown for it.
     virtual void ShowError(const std::string& message) = 0;
-    // The same for an error raised while an event was handled.
-    void ShowException(const std::exception& error) { ShowError(error.what()); }
 
     // The program's one help handler. Every help request goes to the handler
     // installed here; it says through callDefault whether the program's own
@@ -73,8 +63,8 @@ private:
 ProgramServices* CurrentProgram();
 
 // Shows a failed outcome in the program's error box, ending every hold and
-// capture. Without a program that shows errors it is raised as EAppError
-// for the caller.
+// capture, and returns once the box is closed. Without a program that shows
+// errors (a bare QApplication) the message goes to the log instead.
 void ReportError(const std::string& message);
 
 } // namespace zentolk

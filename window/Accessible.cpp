@@ -39,7 +39,7 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
         if (action == pressAction() && widget()->isEnabled())
-            static_cast<TTimerSpeedButton*>(widget())->Click();
+            static_cast<TTimerSpeedButton*>(widget())->FireClick();
     }
 };
 

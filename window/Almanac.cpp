@@ -3,7 +3,6 @@
 #include "engine/AlmanacDay.h"
 #include "ui/ProgramServices.h"
 #include "window/Calc.h"
-#include "window/Spin.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -47,8 +46,8 @@ QPushButton* pushButton(const char* name, const QString& caption) {
 
 // The calculator's day: what its readings count, or nothing when they cannot.
 std::optional<std::int64_t> calculatorDay(TFrmCalc& calc) {
-    return ReadingDayNumber(calc.Month->text().toStdString(), calc.Day->text().toStdString(),
-                            calc.Year->text().toStdString(), calc.ADBC->currentIndex());
+    const TFrmCalc::FieldTexts fields = calc.Fields();
+    return ReadingDayNumber(fields.month, fields.day, fields.year, fields.era);
 }
 
 QString dateText(const CivilDate& date) {
@@ -292,14 +291,7 @@ void TFrmAlmanac::GoTo(std::int64_t jdn) {
         ShowDay(jdn);
         return;
     }
-    // The new date goes in whole, then the calculator recalculates once, as
-    // after typing: field by field, a half-set date could raise an error box.
-    const std::pair<TSpinEdit*, int> writes[] = {
-        {calc_.Month, fields->month}, {calc_.Day, fields->day}, {calc_.Year, fields->year}};
-    for (const auto& [field, value] : writes)
-        field->SetTextUnreported(QString::number(value));
-    calc_.ADBC->setCurrentIndex(fields->eraIndex);
-    calc_.Recalculate();
+    calc_.SetFields(fields->month, fields->day, fields->year, fields->eraIndex);
 }
 
 void TFrmAlmanac::GoToLongCount() {

@@ -24,21 +24,11 @@ class TFrmAlmanac : public QWidget {
 public:
     explicit TFrmAlmanac(TFrmCalc& calc);
 
-    QComboBox* CorrelationList;
-    QLineEdit* CorrelationNumber;
-    QLineEdit *JdnField, *GregorianField, *JulianField, *LongCountField, *TzolkinField, *HaabField,
-        *CalendarRoundField, *LordField;
-    QLabel* Note;
-    QLineEdit *LongCountInput, *JulianInput;
-    QPushButton *LongCountGo, *JulianGo;
-    QComboBox *TzolkinNumber, *TzolkinSignList, *HaabDayList, *HaabMonthList;
-    QPushButton *PreviousBtn, *NextBtn, *CloseBtn;
-    QLabel* Status;
-
     // The day shown, if any.
     std::optional<std::int64_t> ShownDay() const { return shown_; }
     std::int64_t Correlation() const { return correlation_; }
 
+private slots:
     // Follows the calculator: its readings were shown, or cleared.
     void FollowCalculator();
     void ClearDay();
@@ -55,6 +45,17 @@ private:
     // when its Year field cannot hold the year.
     void GoTo(std::int64_t jdn);
     void SetStatus(const QString& text);
+
+    QComboBox* CorrelationList;
+    QLineEdit* CorrelationNumber;
+    QLineEdit *JdnField, *GregorianField, *JulianField, *LongCountField, *TzolkinField, *HaabField,
+        *CalendarRoundField, *LordField;
+    QLabel* Note;
+    QLineEdit *LongCountInput, *JulianInput;
+    QPushButton *LongCountGo, *JulianGo;
+    QComboBox *TzolkinNumber, *TzolkinSignList, *HaabDayList, *HaabMonthList;
+    QPushButton *PreviousBtn, *NextBtn, *CloseBtn;
+    QLabel* Status;
 
     TFrmCalc& calc_;
     std::optional<std::int64_t> shown_;

@@ -213,27 +213,15 @@ void TFrmCalc::CreateControls() {
 
     // Handlers are live from here on, so they already run while the window
     // is being created.
-    connect(Month, &TSpinEdit::OnChange, this, [this] { RunHandler([this] { MonthChange(); }); });
-    connect(Day, &TSpinEdit::OnChange, this, [this] { RunHandler([this] { DayChange(); }); });
-    connect(Year, &TSpinEdit::OnChange, this, [this] { RunHandler([this] { YearChange(); }); });
+    connect(Month, &TSpinEdit::OnChange, this, &TFrmCalc::MonthChange);
+    connect(Day, &TSpinEdit::OnChange, this, &TFrmCalc::DayChange);
+    connect(Year, &TSpinEdit::OnChange, this, &TFrmCalc::YearChange);
     // activated: only a pick by the user, never a selection made by code.
-    connect(ADBC, &QComboBox::activated, this, [this] { RunHandler([this] { ADBCChange(); }); });
-    connect(HelpBtn, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { HelpBtnClick(); }); });
-    connect(InterBtn, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { InterBtnClick(); }); });
-    connect(CopyBtn, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { CopyBtnClick(); }); });
-    connect(ExitBtn, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { ExitBtnClick(); }); });
-}
-
-void TFrmCalc::RunHandler(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        CurrentProgram()->ShowException(error);
-    }
+    connect(ADBC, &QComboBox::activated, this, &TFrmCalc::ADBCChange);
+    connect(HelpBtn, &QPushButton::clicked, this, &TFrmCalc::HelpBtnClick);
+    connect(InterBtn, &QPushButton::clicked, this, &TFrmCalc::InterBtnClick);
+    connect(CopyBtn, &QPushButton::clicked, this, &TFrmCalc::CopyBtnClick);
+    connect(ExitBtn, &QPushButton::clicked, this, &TFrmCalc::ExitBtnClick);
 }
 
 void TFrmCalc::FormCreate() {
@@ -354,6 +342,18 @@ void TFrmCalc::ExitBtnClick() {
     QCoreApplication::quit();
 }
 
+TFrmCalc::FieldTexts TFrmCalc::Fields() const {
+    return {textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
+}
+
+void TFrmCalc::SetFields(int month, int day, int year, int era) {
+    Month->SetTextUnreported(QString::number(month));
+    Day->SetTextUnreported(QString::number(day));
+    Year->SetTextUnreported(QString::number(year));
+    ADBC->setCurrentIndex(era);
+    Recalculate();
+}
+
 void TFrmCalc::FormKeyDown(int key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_F1)
         HelpBtnClick();
@@ -396,7 +396,7 @@ bool TFrmCalc::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget() &&
         isAncestorOf(static_cast<QWidget*>(watched))) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        RunHandler([&] { FormKeyDown(key->key(), key->modifiers()); });
+        FormKeyDown(key->key(), key->modifiers());
     }
     return false; // never consumed
 }

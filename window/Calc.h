@@ -4,7 +4,6 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,28 +30,20 @@ public:
     explicit TFrmCalc(QWidget* parent = nullptr);
     ~TFrmCalc() override;
 
-    // The controls, named as the program's design names them.
-    QLabel* Panel2;
-    QLabel *Label1, *Label2, *Label3;
-    TSpinEdit *Month, *Day, *Year;
-    QComboBox* ADBC;
-    QGroupBox *GroupBox1, *GroupBox2, *GroupBox3;
-    QLabel *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10, *Label11;
-    QLineEdit *GreatCycle, *jMayan, *KinDays, *KinLeft, *Harmonic, *LongC, *Tzolkin, *WeekD;
-    QLabel *KinLbl1, *KinLbl2;
-    QPushButton *HelpBtn, *InterBtn, *CopyBtn, *ExitBtn;
+    // The date as the fields show it: the Month, Day and Year texts and the
+    // era index.
+    struct FieldTexts {
+        std::string month, day, year;
+        int era;
+    };
+    FieldTexts Fields() const;
+    // Puts a whole date into the fields, as typed but with no change handler
+    // per field (a half-set date could raise an error box), then shows its
+    // readings once; the almanac window goes to a day this way.
+    void SetFields(int month, int day, int year, int era);
 
-    // The last report put on the clipboard, rebuilt on every Copy.
-    std::string CopyReport;
-    // The help file in the folder the program was started from, and the hook
-    // that takes over the application's help requests; both made at creation.
-    std::string HelpFilePath;
-    std::unique_ptr<help::THookHelpSystem> MainHelpHook;
-
-    // Shows the readings of the fields, or the engine's message in the error
-    // box when it cannot read the date; the almanac window calls it after
-    // setting a date.
-    void Recalculate();
+    // The help hook made at creation.
+    help::THookHelpSystem& HelpHook() const { return *MainHelpHook; }
 
 signals:
     // Web was pressed: the program entry shows the Internet resources
@@ -78,19 +69,40 @@ private slots:
     void InterBtnClick();
     void CopyBtnClick();
     void ExitBtnClick();
+    void FormCreate();
+    void FormDestroy();
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
 private:
-    std::array<QWidget*, ReadingFieldCount> ReadingControls{};
+    // Shows the readings of the fields, or the engine's message in the error
+    // box when it cannot read the date.
+    void Recalculate();
     QWidget* ReadingControl(ReadingField field) const;
     void ClearReadings();
     void CreateControls();
     void NameForAssistiveTechnology();
-    void FormCreate();
-    void FormDestroy();
-    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void WrapField(TSpinEdit* field, int wrapPoint);
     QWidget* OpenPopup() const;
-    void RunHandler(const std::function<void()>& handler);
+
+    // The controls, named as the program's design names them.
+    QLabel* Panel2;
+    QLabel *Label1, *Label2, *Label3;
+    TSpinEdit *Month, *Day, *Year;
+    QComboBox* ADBC;
+    QGroupBox *GroupBox1, *GroupBox2, *GroupBox3;
+    QLabel *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10, *Label11;
+    QLineEdit *GreatCycle, *jMayan, *KinDays, *KinLeft, *Harmonic, *LongC, *Tzolkin, *WeekD;
+    QLabel *KinLbl1, *KinLbl2;
+    QPushButton *HelpBtn, *InterBtn, *CopyBtn, *ExitBtn;
+    // The ten output controls by reading.
+    std::array<QWidget*, ReadingFieldCount> ReadingControls{};
+
+    // The last report put on the clipboard, rebuilt on every Copy.
+    std::string CopyReport;
+    // The help file in the folder the program was started from, and the hook
+    // that takes over the application's help requests; both made at creation.
+    std::string HelpFilePath;
+    std::unique_ptr<help::THookHelpSystem> MainHelpHook;
 };
 
 } // namespace zentolk

@@ -2,7 +2,6 @@
 
 #include "engine/NumberText.h"
 #include "platform/Platform.h"
-#include "ui/EventErrors.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -67,20 +66,9 @@ bool LeavesOrEntersForReal(Qt::FocusReason reason) {
 
 } // namespace
 
-class TSpinEdit::ChangeBatch {
-public:
-    explicit ChangeBatch(TSpinEdit& field) : field_(field) { ++field_.batchDepth_; }
-    ~ChangeBatch() { --field_.batchDepth_; }
-    ChangeBatch(const ChangeBatch&) = delete;
-    ChangeBatch& operator=(const ChangeBatch&) = delete;
-
-private:
-    TSpinEdit& field_;
-};
-
 TSpinEdit::TSpinEdit(QWidget* parent) : QLineEdit(parent), button_(new TSpinButton(this)) {
     setText(QStringLiteral("0"));
-    connect(this, &QLineEdit::textChanged, this, &TSpinEdit::TextChanged);
+    connect(this, &QLineEdit::textChanged, this, &TSpinEdit::ReportChange);
     UpdateEditable();
 
     button_->resize(TSpinButton::MinWidth, 17);
@@ -93,7 +81,7 @@ TSpinEdit::TSpinEdit(QWidget* parent) : QLineEdit(parent), button_(new TSpinButt
     button_->DownButton()->installEventFilter(this);
 
     UpdateMinimumHeight();
-    Layout();
+    PlaceButtons();
 }
 
 std::int32_t TSpinEdit::Value() const {
@@ -109,7 +97,7 @@ void TSpinEdit::SetValue(std::int32_t value) {
     const QString shown = QString::number(ClampToRange(value));
     if (shown == text())
         return;
-    ReportChangesAfter([&] { setText(shown); });
+    setText(shown);
 }
 
 std::int32_t TSpinEdit::ClampToRange(std::int32_t value) const {
@@ -185,44 +173,24 @@ void TSpinEdit::PasteFrom(QClipboard::Mode mode) {
     }
     if (pasted.isEmpty())
         return;
-    ReportChangesAfter([&] { insert(pasted); });
+    insert(pasted);
 }
 
 void TSpinEdit::CutIfEditable() {
     if (!Editable())
         return;
-    ReportChangesAfter([&] { cut(); });
-}
-
-void TSpinEdit::ReportChangesAfter(const std::function<void()>& edit) {
-    {
-        ChangeBatch batch(*this);
-        edit();
-    }
-    if (batchDepth_ > 0)
-        return;
-    for (int n = std::exchange(pendingChanges_, 0); n > 0; --n)
-        emit OnChange(this);
+    cut();
 }
 
 void TSpinEdit::SetTextUnreported(const QString& text) {
-    const int pending = std::exchange(pendingChanges_, 0);
-    {
-        ChangeBatch batch(*this);
-        setText(text);
-    }
-    pendingChanges_ = pending;
+    const bool wasSilent = std::exchange(silent_, true);
+    setText(text);
+    silent_ = wasSilent;
 }
 
-void TSpinEdit::TextChanged() {
-    if (batchDepth_ > 0)
-        ++pendingChanges_;
-    else
+void TSpinEdit::ReportChange() {
+    if (!silent_)
         emit OnChange(this);
-}
-
-bool TSpinEdit::event(QEvent* event) {
-    return HandleReportingErrors([&] { return QLineEdit::event(event); });
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent* event) {
@@ -264,11 +232,11 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
     if (accepted.size() != typed.size()) {
         QKeyEvent narrowed(event->type(), event->key(), event->modifiers(), accepted,
                            event->isAutoRepeat(), event->count());
-        ReportChangesAfter([&] { QLineEdit::keyPressEvent(&narrowed); });
+        QLineEdit::keyPressEvent(&narrowed);
         event->setAccepted(narrowed.isAccepted());
         return;
     }
-    ReportChangesAfter([&] { QLineEdit::keyPressEvent(event); });
+    QLineEdit::keyPressEvent(event);
 }
 
 void TSpinEdit::focusInEvent(QFocusEvent* event) {
@@ -335,7 +303,7 @@ void TSpinEdit::mouseReleaseEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    ReportChangesAfter([&] { QLineEdit::mouseReleaseEvent(event); });
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void TSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
@@ -354,8 +322,6 @@ void TSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
         else
             connect(action, &QAction::triggered, this, &TSpinEdit::CutIfEditable);
     }
-    // Not inside a change batch: the menu runs an event loop of its own, and
-    // writes made meanwhile must still report at once.
     menu->exec(event->globalPos());
 }
 
@@ -378,7 +344,7 @@ void TSpinEdit::UpdateMinimumHeight() {
     setMinimumHeight(MinHeight());
 }
 
-void TSpinEdit::Layout() {
+void TSpinEdit::PlaceButtons() {
     const int pairWidth = button_->width();
     if (hasFrame()) {
         // Inside the frame, leaving one pixel to its right and below.
@@ -397,19 +363,19 @@ void TSpinEdit::Layout() {
 
 void TSpinEdit::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
-    Layout();
+    PlaceButtons();
 }
 
 void TSpinEdit::showEvent(QShowEvent* event) {
     QLineEdit::showEvent(event);
-    Layout();
+    PlaceButtons();
 }
 
 void TSpinEdit::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         UpdateMinimumHeight();
-        Layout();
+        PlaceButtons();
     }
 }
 

@@ -5,8 +5,8 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <algorithm>
 #include <cstdint>
-#include <functional>
 
 namespace zentolk {
 
@@ -81,7 +81,6 @@ signals:
     void OnChange(zentolk::TSpinEdit* sender);
 
 protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -94,18 +93,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class ChangeBatch;
-
     void StepBy(std::int64_t delta);
     bool Editable() const { return editorEnabled_ && !locked_; }
     void UpdateEditable();
     void PasteFrom(QClipboard::Mode mode);
-    // Runs an edit of the toolkit's and reports its text changes after it
-    // has finished, so that an error thrown by a listener never unwinds
-    // through the toolkit's half-done edit.
-    void ReportChangesAfter(const std::function<void()>& edit);
-    void TextChanged();
-    void Layout();
+    // Passes a change of the text on as OnChange, unless it is unreported.
+    void ReportChange();
+    // Places the button pair at the right edge and keeps the text clear of it.
+    void PlaceButtons();
     void UpdateMinimumHeight();
 
     std::int32_t minValue_ = 0;
@@ -120,8 +115,8 @@ private:
     // The field is its window's current control: it has had the focus and
     // has not lost it to another control since.
     bool current_ = false;
-    int batchDepth_ = 0;
-    int pendingChanges_ = 0;
+    // Text changes are not reported (SetTextUnreported).
+    bool silent_ = false;
     TSpinButton* button_;
 };
 

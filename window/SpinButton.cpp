@@ -1,7 +1,5 @@
 #include "window/SpinButton.h"
 
-#include "ui/EventErrors.h"
-
 #include <QKeyEvent>
 
 // The arrow images live in the library's resources; a static library must
@@ -37,10 +35,10 @@ TSpinButton::TSpinButton(QWidget* parent)
     setMinimumWidth(MinWidth);
     for (TTimerSpeedButton* button : {up_, down_}) {
         button->SetRepeatAllowed(true);
-        connect(button, &TTimerSpeedButton::OnMouseDown, this, &TSpinButton::ButtonPressed);
+        connect(button, &QAbstractButton::pressed, this, [this, button] { ButtonPressed(button); });
     }
-    connect(up_, &TTimerSpeedButton::OnClick, this, [this] { emit OnUpClick(this); });
-    connect(down_, &TTimerSpeedButton::OnClick, this, [this] { emit OnDownClick(this); });
+    connect(up_, &QAbstractButton::clicked, this, [this] { emit OnUpClick(this); });
+    connect(down_, &QAbstractButton::clicked, this, [this] { emit OnDownClick(this); });
     SetUpGlyph({});
     SetDownGlyph({});
     resize(20, 25);
@@ -65,9 +63,8 @@ void TSpinButton::SetDownGlyph(const QPixmap& glyph) {
     down_->SetGlyph(glyph.isNull() ? DefaultDownGlyph() : glyph);
 }
 
-void TSpinButton::ButtonPressed(TTimerSpeedButton* button, Qt::MouseButton mouseButton) {
-    if (mouseButton != Qt::LeftButton)
-        return;
+// Only a left press reaches here.
+void TSpinButton::ButtonPressed(TTimerSpeedButton* button) {
     SetFocusedButton(button);
     QWidget* control = focusControl_;
     if (control != nullptr && (control->focusPolicy() & Qt::TabFocus) && CanTakeFocus(*control) &&
@@ -75,10 +72,6 @@ void TSpinButton::ButtonPressed(TTimerSpeedButton* button, Qt::MouseButton mouse
         control->setFocus(Qt::OtherFocusReason);
     else if (TabStop() && CanTakeFocus(*this) && !hasFocus())
         setFocus(Qt::OtherFocusReason);
-}
-
-bool TSpinButton::event(QEvent* event) {
-    return HandleReportingErrors([&] { return QWidget::event(event); });
 }
 
 void TSpinButton::resizeEvent(QResizeEvent* event) {
@@ -98,14 +91,14 @@ void TSpinButton::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Up:
         SetFocusedButton(up_);
-        up_->Click();
+        up_->FireClick();
         break;
     case Qt::Key_Down:
         SetFocusedButton(down_);
-        down_->Click();
+        down_->FireClick();
         break;
     case Qt::Key_Space:
-        focused_->Click();
+        focused_->FireClick();
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -52,14 +52,13 @@ signals:
     void OnDownClick(zentolk::TSpinButton* sender);
 
 protected:
-    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void ButtonPressed(TTimerSpeedButton* button, Qt::MouseButton mouseButton);
+    void ButtonPressed(TTimerSpeedButton* button);
     void LayoutButtons();
 
     TTimerSpeedButton* up_;

@@ -1,6 +1,5 @@
 #include "window/TimerSpeedButton.h"
 
-#include "ui/EventErrors.h"
 #include "ui/ProgramServices.h"
 
 #include <QIcon>
@@ -12,7 +11,7 @@
 
 namespace zentolk {
 
-TTimerSpeedButton::TTimerSpeedButton(QWidget* parent) : QWidget(parent) {
+TTimerSpeedButton::TTimerSpeedButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
@@ -40,8 +39,8 @@ void TTimerSpeedButton::SetNumGlyphs(int count) {
     update();
 }
 
-void TTimerSpeedButton::Click() {
-    emit OnClick(this);
+void TTimerSpeedButton::FireClick() {
+    emit clicked(false);
 }
 
 QSize TTimerSpeedButton::sizeHint() const {
@@ -59,95 +58,60 @@ bool TTimerSpeedButton::event(QEvent* event) {
         EndHold();
         return true;
     }
-    return HandleReportingErrors([&] { return QWidget::event(event); });
+    return QAbstractButton::event(event);
 }
 
 void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        held_ = true;
-        SetDown(true);
-    }
-    // Neither a failing focus change nor a missing timer may leave the button
-    // looking pressed: the release that would undo it may never come.
-    try {
-        emit OnMouseDown(this, event->button());
-    } catch (...) {
-        EndHold();
-        throw;
-    }
-    // An error box shown while the press moved the focus ended the hold.
-    if (event->button() == Qt::LeftButton && !held_) {
-        event->accept();
+    // Shows pressed and emits pressed(), whose listener may move the focus;
+    // an error box shown on the way has ended the hold by the time it returns.
+    QAbstractButton::mousePressEvent(event);
+    event->accept(); // no press of any button goes on to the field below
+    if (event->button() != Qt::LeftButton || !isDown() || !repeatAllowed_)
         return;
+    if (repeatTimer_ == nullptr) {
+        repeatTimer_ = new QTimer(this);
+        repeatTimer_->setTimerType(Qt::PreciseTimer);
+        connect(repeatTimer_, &QTimer::timeout, this, &TTimerSpeedButton::RepeatTick);
     }
-    if (repeatAllowed_) {
-        if (repeatTimer_ == nullptr) {
-            repeatTimer_ = new QTimer(this);
-            repeatTimer_->setTimerType(Qt::PreciseTimer);
-            connect(repeatTimer_, &QTimer::timeout, this, &TTimerSpeedButton::RepeatTick);
-        }
-        if (!StartRepeatTimer(FirstRepeatDelay)) {
-            EndHold();
-            ReportError("Not enough timers available");
-        }
+    if (!StartRepeatTimer(FirstRepeatDelay)) {
+        EndHold();
+        ReportError("Not enough timers available");
     }
-    event->accept();
 }
 
 void TTimerSpeedButton::mouseMoveEvent(QMouseEvent* event) {
-    if (held_)
-        SetDown(rect().contains(event->position().toPoint()));
+    QAbstractButton::mouseMoveEvent(event); // off the button shows released, back on pressed
+    event->accept(); // a drag off the button selects no text in the field below
 }
 
 void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
     if (repeatTimer_ != nullptr)
         repeatTimer_->stop();
-    if (event->button() != Qt::LeftButton || !held_)
-        return;
-    held_ = false;
-    SetDown(false);
-    if (rect().contains(event->position().toPoint()))
-        Click();
+    QAbstractButton::mouseReleaseEvent(event); // clicks when released over the button
+    event->accept();
 }
 
 void TTimerSpeedButton::RepeatTick() {
     repeatTimer_->setInterval(RepeatInterval);
-    if (!down_ || !held_)
-        return;
-    HandleReportingErrors([&] {
-        try {
-            Click();
-        } catch (...) {
-            // The error box about to open takes the mouse, so the release
-            // never reaches this button.
-            EndHold();
-            throw;
-        }
-        return true;
-    });
+    // Shown pressed only while held with the pointer over it. A click whose
+    // handler shows an error box ends the hold through that box.
+    if (isDown())
+        FireClick();
 }
 
 void TTimerSpeedButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && !isEnabled())
         EndHold();
-    QWidget::changeEvent(event);
+    QAbstractButton::changeEvent(event);
 }
 
 void TTimerSpeedButton::hideEvent(QHideEvent* event) {
     EndHold();
-    QWidget::hideEvent(event);
-}
-
-void TTimerSpeedButton::SetDown(bool down) {
-    if (down == down_)
-        return;
-    down_ = down;
-    update();
+    QAbstractButton::hideEvent(event);
 }
 
 void TTimerSpeedButton::EndHold() {
-    held_ = false;
-    SetDown(false);
+    setDown(false);
     if (repeatTimer_ != nullptr)
         repeatTimer_->stop();
 }
@@ -166,7 +130,7 @@ QPixmap TTimerSpeedButton::CurrentGlyph() const {
         option.initFrom(this);
         return style()->generatedIconPixmap(QIcon::Disabled, part(0), &option);
     }
-    if (down_ && numGlyphs_ > 2)
+    if (isDown() && numGlyphs_ > 2)
         return part(2);
     return part(0);
 }
@@ -175,10 +139,10 @@ void TTimerSpeedButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton panel;
     panel.initFrom(this);
-    panel.state |= down_ ? QStyle::State_Sunken : QStyle::State_Raised;
+    panel.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
     painter.drawPrimitive(QStyle::PE_PanelButtonBevel, panel);
 
-    const int shift = down_ ? 1 : 0;
+    const int shift = isDown() ? 1 : 0;
     const QPixmap glyph = CurrentGlyph();
     if (!glyph.isNull()) {
         const QSize size = glyph.deviceIndependentSize().toSize();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QPixmap>
-#include <QWidget>
 
 class QTimer;
 
@@ -10,7 +10,14 @@ namespace zentolk {
 // A flat push button that clicks when the left mouse button is released over
 // it and, while held, repeats the click. It never takes the keyboard focus;
 // the widget hosting it decides whether it draws a focus rectangle.
-class TTimerSpeedButton : public QWidget {
+//
+// Pressing, showing pressed, the mouse capture and the click on release are
+// the toolkit's button. The repeat has a timer of its own rather than the
+// toolkit's auto-repeat: a timer that cannot be started must be reported as
+// "Not enough timers available", and moving the pointer back onto the held
+// button resumes the 100 ms ticks where the toolkit would wait the first
+// delay again.
+class TTimerSpeedButton : public QAbstractButton {
     Q_OBJECT
 
 public:
@@ -24,9 +31,6 @@ public:
     bool DrawFocusRect() const { return drawFocusRect_; }
     void SetDrawFocusRect(bool draw);
 
-    // Shows pressed: held down with the pointer over it.
-    bool IsDown() const { return down_; }
-
     // The image, NumGlyphs equal parts side by side: normal, disabled, pressed.
     const QPixmap& Glyph() const { return glyph_; }
     void SetGlyph(const QPixmap& glyph);
@@ -36,16 +40,11 @@ public:
     // Made at the first press while repeating is allowed; null before.
     QTimer* RepeatTimer() const { return repeatTimer_; }
 
-    // Emits OnClick.
-    void Click();
+    // Emits clicked() alone: no press, no focus change, nothing shown
+    // pressed (a repeat tick, an arrow key on the pair, an accessible press).
+    void FireClick();
 
     QSize sizeHint() const override;
-
-signals:
-    void OnClick(zentolk::TTimerSpeedButton* sender);
-    // On every mouse press, after the button shows pressed and before the
-    // repeat timer starts.
-    void OnMouseDown(zentolk::TTimerSpeedButton* sender, Qt::MouseButton button);
 
 protected:
     // Starts (or restarts) the repeat timer; false when the system cannot
@@ -60,18 +59,16 @@ protected:
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+private slots:
     void RepeatTick();
-    void SetDown(bool down);
+
+private:
     // Forgets a press: shows released, stops repeating.
     void EndHold();
     QPixmap CurrentGlyph() const;
 
     bool repeatAllowed_ = false;
     bool drawFocusRect_ = false;
-    bool down_ = false;
-    // The left button went down on this button and has not come up yet.
-    bool held_ = false;
     QPixmap glyph_;
     int numGlyphs_ = 1;
     QTimer* repeatTimer_ = nullptr;

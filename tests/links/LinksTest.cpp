@@ -1,6 +1,7 @@
-// The link labels and the Internet resources dialog, with the pointer
-// position injected and a fake desktop recording what would be opened.
+// The link labels and the Internet resources dialog, with a fake desktop
+// recording what would be opened.
 #include "FakePlatform.h"
+#include "WindowParts.h"
 #include "app/Application.h"
 #include "links/Addresses.h"
 #include "links/Inet.h"
@@ -16,6 +17,7 @@
 using zentolk::TInternetFrm;
 using zentolk::TOvcURL;
 using zentolk::testing::FakePlatform;
+using zentolk::testing::Part;
 
 namespace {
 
@@ -23,35 +25,14 @@ const QColor Navy(0, 0, 128);
 const QColor Red(255, 0, 0);
 const QColor Maroon(128, 0, 0);
 
-QPoint pointer;
-
-QPoint inside(TOvcURL* link) {
-    return link->mapToGlobal(link->rect().center());
-}
-QPoint outside(TOvcURL* link) {
-    return link->mapToGlobal(QPoint(-20, -20));
-}
-
 void moveOnto(TOvcURL* link) {
-    pointer = inside(link);
     QTest::mouseMove(link, link->rect().center());
 }
 
+// The pointer goes on to a spot of the window away from the link.
 void leave(TOvcURL* link) {
-    pointer = outside(link);
+    QTest::mouseMove(link->window(), QPoint(2, link->window()->height() - 2));
 }
-
-// One tick of the hover timer, whatever the clock says.
-void tick(TOvcURL* link, int times = 1) {
-    for (int i = 0; i < times; ++i)
-        if (QTimer* timer = link->HoverTimer())
-            QMetaObject::invokeMethod(timer, "timeout");
-}
-
-class NoTimers : public TOvcURL {
-protected:
-    bool StartHoverTimer(QTimer&) override { return false; }
-};
 
 } // namespace
 
@@ -73,15 +54,11 @@ class LinksTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        TOvcURL::PointerPosition = [] { return pointer; };
-    }
     void init() {
         fake = std::make_unique<FakePlatform>();
         dialog = std::make_unique<TInternetFrm>();
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        pointer = QPoint(-1000, -1000);
     }
     void cleanup() {
         dialog.reset();
@@ -89,50 +66,48 @@ private slots:
     }
 
     void linksAreNavyAtRestRedWhileThePointerStaysAndNavyAgainAfterLeaving() {
-        TOvcURL* link = dialog->OvcURL3;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
         QCOMPARE(link->FontColor(), Navy);
         moveOnto(link);
         QCOMPARE(link->FontColor(), Red);
-        tick(link, 3); // the pointer stays: so does the highlight
+        QTest::mouseMove(link, QPoint(1, 1)); // the pointer stays: so does the highlight
         QCOMPARE(link->FontColor(), Red);
         leave(link);
-        tick(link);
         QCOMPARE(link->FontColor(), Navy);
         QVERIFY(!link->Hovered());
     }
 
     void aClickedLinkStaysRedWhileOverAndTurnsMaroonAfter() {
-        TOvcURL* link = dialog->OvcURL1;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL1");
         moveOnto(link);
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         QCOMPARE(fake->openedAddresses,
                  std::vector<std::string>{zentolk::links::DonationAddress()});
         QCOMPARE(link->FontColor(), Red);
         leave(link);
-        tick(link);
         QCOMPARE(link->FontColor(), Maroon);
         QCOMPARE(fake->beeps, 0);
     }
 
     void theVisitedColourOutlastsClosingAndReopening() {
-        TOvcURL* link = dialog->OvcURL3;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
         const int first = runModal([&] {
             moveOnto(link);
             QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
             leave(link);
-            tick(link);
             QCOMPARE(link->FontColor(), Maroon);
         });
         QCOMPARE(first, int(QDialog::Rejected));
         QVERIFY(dialog->isHidden());
         const int second = runModal([&] { QCOMPARE(link->FontColor(), Maroon); });
         QCOMPARE(second, int(QDialog::Rejected));
-        QCOMPARE(dialog->OvcURL5->FontColor(), Navy);
+        QCOMPARE(Part<TOvcURL>(*dialog, "OvcURL5")->FontColor(), Navy);
     }
 
     void closeButtonAndEscBothHideTheDialog() {
-        QTimer::singleShot(0, dialog.get(),
-                           [&] { QTest::mouseClick(dialog->Button1, Qt::LeftButton); });
+        QTimer::singleShot(0, dialog.get(), [&] {
+            QTest::mouseClick(Part<QPushButton>(*dialog, "Button1"), Qt::LeftButton);
+        });
         QCOMPARE(dialog->exec(), int(QDialog::Rejected));
         QCOMPARE(runModal([] {}), int(QDialog::Rejected));
         QVERIFY(dialog->isHidden());
@@ -140,12 +115,11 @@ private slots:
 
     void aFailingDesktopBeepsOnceAndTheLinkIsStillVisited() {
         fake->addressesOpen = false;
-        TOvcURL* link = dialog->OvcURL5;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL5");
         moveOnto(link);
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         QCOMPARE(fake->beeps, 1);
         leave(link);
-        tick(link);
         QCOMPARE(link->FontColor(), Maroon);
         QVERIFY(fake->messages.empty());
     }
@@ -190,7 +164,7 @@ private slots:
     }
 
     void aReleaseOffTheLinkIsNoClick() {
-        TOvcURL* link = dialog->OvcURL3;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
         QTest::mousePress(link, Qt::LeftButton, {}, link->rect().center());
         QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
         QVERIFY(fake->openedAddresses.empty());
@@ -212,7 +186,7 @@ private slots:
     }
 
     void noColourStoresTheFontColourAndColourChangesRecaptureTheRest() {
-        TOvcURL* link = dialog->OvcURL3;
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
         link->SetFontColor(Qt::darkGreen);
         link->SetHighlightColor(QColor()); // no colour: the font's colour of this moment
         QCOMPARE(link->HighlightColor(), QColor(Qt::darkGreen));
@@ -221,46 +195,55 @@ private slots:
         moveOnto(link);
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         leave(link);
-        tick(link);
         QCOMPARE(link->FontColor(), Maroon);
         link->SetVisitedColor(Qt::blue); // the next hover captures the font colour anew
         moveOnto(link);
         leave(link);
-        tick(link);
         QCOMPARE(link->FontColor(), Maroon);
     }
 
-    void aboutAndUnderlineAreViews() {
+    // A press holds the mouse, so dragging off the link brings no leave.
+    void draggingOffAPressedLinkEndsTheHighlight() {
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL5");
+        moveOnto(link);
+        QTest::mousePress(link, Qt::LeftButton, {}, link->rect().center());
+        QTest::mouseMove(link, QPoint(-10, -10));
+        QCOMPARE(link->FontColor(), Navy);
+        QTest::mouseMove(link, link->rect().center());
+        QCOMPARE(link->FontColor(), Red);
+        QTest::mouseRelease(link, Qt::LeftButton, {}, link->rect().center());
+        leave(link);
+        QCOMPARE(link->FontColor(), Maroon);
+    }
+
+    void aHiddenLinkRests() {
+        TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
+        moveOnto(link);
+        dialog->hide();
+        QVERIFY(!link->Hovered());
+        QCOMPARE(link->FontColor(), Navy);
+    }
+
+    void underlineIsAView() {
         TOvcURL link;
         QVERIFY(link.UnderlineURL());
         link.SetUnderlineURL(false);
         QVERIFY(!link.font().underline());
-        link.SetAbout("v9");
-        QCOMPARE(link.About(), QString("v4.06"));
         QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(link.HighlightColor(), Red);
         QCOMPARE(link.VisitedColor(), QColor(Qt::black));
     }
 
-    void aHoverWithoutATimerIsReported() {
-        NoTimers link;
-        link.resize(50, 20);
-        link.show();
-        QTest::mouseMove(&link, QPoint(10, 10));
-        QCOMPARE(fake->messages.size(), std::size_t{1});
-        QCOMPARE(fake->messages[0].text, std::string("Not enough timers available."));
-        QVERIFY(!link.Hovered());
-    }
-
     void theAddressesAreTheMakersAndThePaymentSites() {
-        QCOMPARE(dialog->OvcURL3->URL(), QString("http://brinemoor.example/brinemoor/zentolk/"));
-        QCOMPARE(dialog->OvcURL5->URL(),
+        QCOMPARE(Part<TOvcURL>(*dialog, "OvcURL3")->URL(),
+                 QString("http://brinemoor.example/brinemoor/zentolk/"));
+        QCOMPARE(Part<TOvcURL>(*dialog, "OvcURL5")->URL(),
                  QString("http://brinemoor.example/brinemoor/software.html"));
-        QCOMPARE(dialog->OvcURL1->URL(),
+        QCOMPARE(Part<TOvcURL>(*dialog, "OvcURL1")->URL(),
                  QString("https://payments.example/xclick/business=donations%40brinemoor.example"
                          "&item_name=Software+Donation&item_number=DN-100&no_shipping=1"
                          "&cn=Optional+Note&tax=0&currency_code=USD"));
-        QCOMPARE(dialog->OvcURL5->text(), QString("Brinemoor Software Catalog"));
+        QCOMPARE(Part<TOvcURL>(*dialog, "OvcURL5")->text(), QString("Brinemoor Software Catalog"));
     }
 
     void theDialogIsLaidOutAsDesigned_data() {
@@ -296,7 +279,8 @@ private slots:
         const Qt::WindowFlags flags = dialog->windowFlags();
         QVERIFY(!(flags & (Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog->Button1));
+        QCOMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget*>(Part<QPushButton>(*dialog, "Button1")));
     }
 };
 

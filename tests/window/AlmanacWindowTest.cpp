@@ -2,6 +2,7 @@
 // desktop is a fake.
 #include "FakePlatform.h"
 #include "FakeViewer.h"
+#include "WindowParts.h"
 #include "app/Application.h"
 #include "engine/AlmanacDay.h"
 #include "help/hh.h"
@@ -20,8 +21,10 @@
 
 using zentolk::TFrmAlmanac;
 using zentolk::TFrmCalc;
+using zentolk::TSpinEdit;
 using zentolk::testing::FakePlatform;
 using zentolk::testing::FakeSystem;
+using zentolk::testing::Part;
 
 class AlmanacWindowTest : public QObject {
     Q_OBJECT
@@ -32,8 +35,9 @@ class AlmanacWindowTest : public QObject {
     TFrmAlmanac* almanac = nullptr;
 
     QStringList calcDate() const {
-        return {calc->Month->text(), calc->Day->text(), calc->Year->text(),
-                calc->ADBC->currentText()};
+        return {Part<TSpinEdit>(*calc, "Month")->text(), Part<TSpinEdit>(*calc, "Day")->text(),
+                Part<TSpinEdit>(*calc, "Year")->text(),
+                Part<QComboBox>(*calc, "ADBC")->currentText()};
     }
     void typeAndEnter(QLineEdit* field, const QString& text) {
         field->setFocus();
@@ -76,58 +80,62 @@ private slots:
     }
 
     void followsTheCalculatorAndShowsTheCorrelation() {
-        QCOMPARE(almanac->LongCountField->text(), QString("13.0.0.0.0"));
-        QCOMPARE(almanac->CalendarRoundField->text(), QString("4 Ahau 3 Kankin"));
-        QCOMPARE(almanac->JulianField->text(), QString("December 8, 2012 A.D. (2012-12-08)"));
-        QCOMPARE(almanac->LordField->text(), QString("G9"));
-        typeAndEnter(almanac->CorrelationNumber, "584285");
-        QCOMPARE(almanac->CorrelationList->currentIndex(), 1);
-        QCOMPARE(almanac->LongCountField->text(), QString("12.19.19.17.18"));
-        QVERIFY(almanac->Note->text().contains("counts with 584283"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "LongCountField")->text(), QString("13.0.0.0.0"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "CalendarRoundField")->text(),
+                 QString("4 Ahau 3 Kankin"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "JulianField")->text(),
+                 QString("December 8, 2012 A.D. (2012-12-08)"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "LordField")->text(), QString("G9"));
+        typeAndEnter(Part<QLineEdit>(*almanac, "CorrelationNumber"), "584285");
+        QCOMPARE(Part<QComboBox>(*almanac, "CorrelationList")->currentIndex(), 1);
+        QCOMPARE(Part<QLineEdit>(*almanac, "LongCountField")->text(), QString("12.19.19.17.18"));
+        QVERIFY(Part<QLabel>(*almanac, "Note")->text().contains("counts with 584283"));
         // The calculator's day changes by typing; a cleared Year clears the almanac.
-        calc->Day->setText("23");
-        QCOMPARE(almanac->LongCountField->text(), QString("13.0.0.0.0"));
-        calc->Year->setText("");
-        QCOMPARE(almanac->LongCountField->text(), QString());
+        Part<TSpinEdit>(*calc, "Day")->setText("23");
+        QCOMPARE(Part<QLineEdit>(*almanac, "LongCountField")->text(), QString("13.0.0.0.0"));
+        Part<TSpinEdit>(*calc, "Year")->setText("");
+        QCOMPARE(Part<QLineEdit>(*almanac, "LongCountField")->text(), QString());
         QVERIFY(!almanac->ShownDay());
     }
 
     void setsTheCalculatorFromALongCountAJulianDateAndASearch() {
-        typeAndEnter(almanac->LongCountInput, "9.12.11.5.18");
+        typeAndEnter(Part<QLineEdit>(*almanac, "LongCountInput"), "9.12.11.5.18");
         QCOMPARE(calcDate(), (QStringList{"8", "29", "683", "A.D."}));
-        QCOMPARE(calc->Tzolkin->text(), QString("6  Edznab  (Flint)"));
-        typeAndEnter(almanac->JulianInput, "9 6 3114 BC");
+        QCOMPARE(Part<QLineEdit>(*calc, "Tzolkin")->text(), QString("6  Edznab  (Flint)"));
+        typeAndEnter(Part<QLineEdit>(*almanac, "JulianInput"), "9 6 3114 BC");
         QCOMPARE(calcDate(), (QStringList{"8", "11", "3114", "B.C."}));
-        QCOMPARE(calc->jMayan->text(), QString("0.0.0.0.0"));
-        QCOMPARE(almanac->CalendarRoundField->text(), QString("4 Ahau 8 Cumku"));
+        QCOMPARE(Part<QLineEdit>(*calc, "jMayan")->text(), QString("0.0.0.0.0"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "CalendarRoundField")->text(),
+                 QString("4 Ahau 8 Cumku"));
         // The next 4 Ahau 8 Cumku is one Calendar Round later.
-        almanac->TzolkinNumber->setCurrentIndex(4);
-        almanac->TzolkinSignList->setCurrentIndex(20);
-        almanac->HaabDayList->setCurrentIndex(9);
-        almanac->HaabMonthList->setCurrentIndex(18);
-        QTest::mouseClick(almanac->NextBtn, Qt::LeftButton);
+        Part<QComboBox>(*almanac, "TzolkinNumber")->setCurrentIndex(4);
+        Part<QComboBox>(*almanac, "TzolkinSignList")->setCurrentIndex(20);
+        Part<QComboBox>(*almanac, "HaabDayList")->setCurrentIndex(9);
+        Part<QComboBox>(*almanac, "HaabMonthList")->setCurrentIndex(18);
+        QTest::mouseClick(Part<QPushButton>(*almanac, "NextBtn"), Qt::LeftButton);
         QCOMPARE(almanac->ShownDay(), std::optional<std::int64_t>(584283 + 18980));
-        QCOMPARE(almanac->CalendarRoundField->text(), QString("4 Ahau 8 Cumku"));
-        QTest::mouseClick(almanac->PreviousBtn, Qt::LeftButton);
+        QCOMPARE(Part<QLineEdit>(*almanac, "CalendarRoundField")->text(),
+                 QString("4 Ahau 8 Cumku"));
+        QTest::mouseClick(Part<QPushButton>(*almanac, "PreviousBtn"), Qt::LeftButton);
         QCOMPARE(almanac->ShownDay(), std::optional<std::int64_t>(584283));
         QVERIFY(fake->messages.empty());
     }
 
     void saysWhatItCannotDo() {
-        typeAndEnter(almanac->LongCountInput, "9.12.11.18.0");
-        QVERIFY(almanac->Status->text().contains("uinal must be 0 to 17"));
-        almanac->TzolkinNumber->setCurrentIndex(4);
-        almanac->TzolkinSignList->setCurrentIndex(20);
-        almanac->HaabDayList->setCurrentIndex(5);
-        almanac->HaabMonthList->setCurrentIndex(18);
-        QTest::mouseClick(almanac->NextBtn, Qt::LeftButton);
-        QVERIFY(almanac->Status->text().contains("never occurs"));
+        typeAndEnter(Part<QLineEdit>(*almanac, "LongCountInput"), "9.12.11.18.0");
+        QVERIFY(Part<QLabel>(*almanac, "Status")->text().contains("uinal must be 0 to 17"));
+        Part<QComboBox>(*almanac, "TzolkinNumber")->setCurrentIndex(4);
+        Part<QComboBox>(*almanac, "TzolkinSignList")->setCurrentIndex(20);
+        Part<QComboBox>(*almanac, "HaabDayList")->setCurrentIndex(5);
+        Part<QComboBox>(*almanac, "HaabMonthList")->setCurrentIndex(18);
+        QTest::mouseClick(Part<QPushButton>(*almanac, "NextBtn"), Qt::LeftButton);
+        QVERIFY(Part<QLabel>(*almanac, "Status")->text().contains("never occurs"));
         // A day beyond the Year field's five digits is shown here, the calculator keeps its date.
         const QStringList before = calcDate();
-        typeAndEnter(almanac->LongCountInput, "19.0.0.0.0.0");
+        typeAndEnter(Part<QLineEdit>(*almanac, "LongCountInput"), "19.0.0.0.0.0");
         QCOMPARE(calcDate(), before);
-        QCOMPARE(almanac->LongCountField->text(), QString("19.0.0.0.0.0"));
-        QVERIFY(almanac->Note->text().contains("five digits"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "LongCountField")->text(), QString("19.0.0.0.0.0"));
+        QVERIFY(Part<QLabel>(*almanac, "Note")->text().contains("five digits"));
         QVERIFY(fake->messages.empty());
     }
 };

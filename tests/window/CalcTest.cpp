@@ -4,6 +4,7 @@
 
 #include "FakePlatform.h"
 #include "FakeViewer.h"
+#include "WindowParts.h"
 #include "WorkedExample.h"
 #include "app/Application.h"
 #include "help/HookHelpSystem.h"
@@ -26,6 +27,7 @@ using zentolk::TTimerSpeedButton;
 using zentolk::platform::MessageKind;
 using zentolk::testing::FakePlatform;
 using zentolk::testing::FakeSystem;
+using zentolk::testing::Part;
 using zentolk::testing::viewerCalls;
 
 namespace {
@@ -91,10 +93,8 @@ private slots:
         system->currentDirectory = "/home/user";
         zentolk::testing::OfferFakeViewer(*system);
         zentolk::help::LoadViewerLibrary();
-        window = std::make_unique<TFrmCalc>();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window = zentolk::testing::ShownActive<TFrmCalc>();
+        QVERIFY(window != nullptr);
     }
     void cleanup() {
         window.reset();
@@ -104,22 +104,22 @@ private slots:
     }
 
     void startsOnTodayWithTodaysReadings() {
-        QCOMPARE(w().Month->text(), QString("6"));
-        QCOMPARE(w().Day->text(), QString("15"));
-        QCOMPARE(w().Year->text(), QString("2024"));
-        QCOMPARE(w().ADBC->currentText(), QString("A.D."));
+        QCOMPARE(Part<TSpinEdit>(w(), "Month")->text(), QString("6"));
+        QCOMPARE(Part<TSpinEdit>(w(), "Day")->text(), QString("15"));
+        QCOMPARE(Part<TSpinEdit>(w(), "Year")->text(), QString("2024"));
+        QCOMPARE(Part<QComboBox>(w(), "ADBC")->currentText(), QString("A.D."));
         QCOMPARE(outputs(w()),
                  (QStringList{"Plus 1", "4,194", "0.22404%", "1,867,806", "99.77596%", "none",
                               "0.0.11.11.14", "0.13.0.11.11.14", "12  Ix  (Jaguar)", "Saturday"}));
         QVERIFY(fake->messages.empty());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w().Month));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Part<TSpinEdit>(w(), "Month")));
     }
 
     void startsWithoutLeadingZerosAndWithoutErrors() {
         fake->today = {2026, 1, 5};
         TFrmCalc second;
-        QCOMPARE(second.Month->text(), QString("1"));
-        QCOMPARE(second.Day->text(), QString("5"));
+        QCOMPARE(Part<TSpinEdit>(second, "Month")->text(), QString("1"));
+        QCOMPARE(Part<TSpinEdit>(second, "Day")->text(), QString("5"));
         for (const QString& text : outputs(second))
             QVERIFY2(!text.isEmpty() && !QString(OutputNames[0]).contains(text), qPrintable(text));
         QVERIFY(fake->messages.empty());
@@ -133,9 +133,9 @@ private slots:
     }
     void typingRightAfterTheStartReplacesTheMonth() {
         QFETCH(int, key);
-        QCOMPARE(w().Month->selectedText(), QString("6"));
+        QCOMPARE(Part<TSpinEdit>(w(), "Month")->selectedText(), QString("6"));
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
-        QTEST(w().Month->text(), "shown");
+        QTEST(Part<TSpinEdit>(w(), "Month")->text(), "shown");
     }
 
     // However a press leads to an error box, the box is the only one: no
@@ -164,7 +164,7 @@ private slots:
         QFETCH(QString, pressed);
         typeInto(w().findChild<TSpinEdit*>(emptied), "");
         if (!year.isEmpty())
-            typeInto(w().Year, year);
+            typeInto(Part<TSpinEdit>(w(), "Year"), year);
         fake->messages.clear();
         QWidget* target = w().findChild<QWidget*>(pressed);
         auto* repeating = static_cast<TTimerSpeedButton*>(nullptr);
@@ -176,15 +176,20 @@ private slots:
         for (int i = 0; repeating != nullptr && errorTexts().empty() && i < 3; ++i)
             Tick(repeating);
         QCOMPARE(errorTexts().size(), std::size_t{1});
-        const QStringList shown{w().Month->text(), w().Day->text(), w().Year->text()};
+        const QStringList shown{Part<TSpinEdit>(w(), "Month")->text(),
+                                Part<TSpinEdit>(w(), "Day")->text(),
+                                Part<TSpinEdit>(w(), "Year")->text()};
 
         if (repeating != nullptr)
             Tick(repeating, 5);
         QTest::mouseRelease(target, Qt::LeftButton);
         QCOMPARE(fake->messages.size(), std::size_t{1}); // no "Copied" either
-        QCOMPARE((QStringList{w().Month->text(), w().Day->text(), w().Year->text()}), shown);
+        QCOMPARE(
+            (QStringList{Part<TSpinEdit>(w(), "Month")->text(), Part<TSpinEdit>(w(), "Day")->text(),
+                         Part<TSpinEdit>(w(), "Year")->text()}),
+            shown);
         for (auto* button : w().findChildren<TTimerSpeedButton*>()) {
-            QVERIFY(!button->IsDown());
+            QVERIFY(!button->isDown());
             QVERIFY(button->RepeatTimer() == nullptr || !button->RepeatTimer()->isActive());
         }
         for (auto* button : w().findChildren<QPushButton*>())
@@ -195,11 +200,11 @@ private slots:
     // request of the application, which the hook answers for context 0.
     void f1OverAnOpenPopupAsksTheHelpHookForContextZero() {
         contextRequests.clear();
-        w().MainHelpHook->OnContextRequest = [](std::int32_t context) {
+        w().HelpHook().OnContextRequest = [](std::int32_t context) {
             contextRequests.push_back(context);
         };
-        w().ADBC->setFocus();
-        w().ADBC->showPopup();
+        Part<QComboBox>(w(), "ADBC")->setFocus();
+        Part<QComboBox>(w(), "ADBC")->showPopup();
         QWidget* list = QApplication::activePopupWidget();
         QVERIFY(list != nullptr);
         QTest::keyClick(list->focusWidget() != nullptr ? list->focusWidget() : list, Qt::Key_F1);
@@ -215,11 +220,11 @@ private slots:
             }
         });
         QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4),
-                                w().Month->mapToGlobal(QPoint(4, 4)));
-        QApplication::sendEvent(w().Month, &event);
+                                Part<TSpinEdit>(w(), "Month")->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(Part<TSpinEdit>(w(), "Month"), &event);
         QCOMPARE(contextRequests, (std::vector<std::int32_t>{0, 0}));
         QVERIFY(viewerCalls.empty()); // not the Help button's road
-        QCOMPARE(w().ADBC->currentIndex(), 0);
+        QCOMPARE(Part<QComboBox>(w(), "ADBC")->currentIndex(), 0);
     }
 
     void monthAndDayWrapAsTheyAreTyped_data() {
@@ -260,7 +265,7 @@ private slots:
         QFETCH(QString, shown);
         auto* spin = w().findChild<TSpinEdit*>(field);
         if (field == "Day")
-            typeInto(w().Month, "2");
+            typeInto(Part<TSpinEdit>(w(), "Month"), "2");
         typeInto(spin, typed);
         QCOMPARE(spin->text(), shown);
         QVERIFY(fake->messages.empty());
@@ -306,18 +311,18 @@ private slots:
     }
 
     void arrowKeysStepAndWrap() {
-        typeInto(w().Month, "12");
-        QTest::keyClick(w().Month, Qt::Key_Up);
-        QCOMPARE(w().Month->text(), QString("1"));
-        QTest::keyClick(w().Month, Qt::Key_Down);
-        QCOMPARE(w().Month->text(), QString("12"));
+        typeInto(Part<TSpinEdit>(w(), "Month"), "12");
+        QTest::keyClick(Part<TSpinEdit>(w(), "Month"), Qt::Key_Up);
+        QCOMPARE(Part<TSpinEdit>(w(), "Month")->text(), QString("1"));
+        QTest::keyClick(Part<TSpinEdit>(w(), "Month"), Qt::Key_Down);
+        QCOMPARE(Part<TSpinEdit>(w(), "Month")->text(), QString("12"));
     }
 
     void leavingYearAtZeroMakesItYearOne() {
-        typeInto(w().Year, "0");
+        typeInto(Part<TSpinEdit>(w(), "Year"), "0");
         QCOMPARE(outputs(w()), QStringList(10, QString()));
-        QTest::keyClick(w().Year, Qt::Key_Tab);
-        QCOMPARE(w().Year->text(), QString("1"));
+        QTest::keyClick(Part<TSpinEdit>(w(), "Year"), Qt::Key_Tab);
+        QCOMPARE(Part<TSpinEdit>(w(), "Year")->text(), QString("1"));
         QCOMPARE(outputText(w(), "WeekD"), QString("Friday")); // 15 June 1 A.D.
         QVERIFY(fake->messages.empty());
     }
@@ -340,9 +345,9 @@ private slots:
     }
 
     void yearZeroClearsButDoubleZeroIsYearZero() {
-        typeInto(w().Year, "0");
+        typeInto(Part<TSpinEdit>(w(), "Year"), "0");
         QCOMPARE(outputs(w()), QStringList(10, QString()));
-        typeInto(w().Year, "00");
+        typeInto(Part<TSpinEdit>(w(), "Year"), "00");
         QCOMPARE(outputText(w(), "WeekD"), QString("Thursday")); // 15 June of the year 0
         QCOMPARE(outputText(w(), "GreatCycle"), QString("Starting"));
         QVERIFY(fake->messages.empty());
@@ -350,44 +355,45 @@ private slots:
 
     void aYearThatIsNoNumberShowsTheErrorAndKeepsTheReadings() {
         const QStringList before = outputs(w());
-        typeInto(w().Year, "-");
+        typeInto(Part<TSpinEdit>(w(), "Year"), "-");
         QCOMPARE(errorTexts(), std::vector<std::string>{"'-' is not a valid integer value."});
         QCOMPARE(fake->messages[0].caption, std::string("Ruviz Oruvodezar"));
         QCOMPARE(outputs(w()), before); // stale until the next success
-        QTest::keyClicks(w().Year, "5");
+        QTest::keyClicks(Part<TSpinEdit>(w(), "Year"), "5");
         QCOMPARE(outputText(w(), "WeekD"), QString("Thursday")); // 15 June 6 B.C.
     }
 
     void aChangeWhileAnotherFieldIsEmptyNamesNothing() {
-        typeInto(w().Month, "");
+        typeInto(Part<TSpinEdit>(w(), "Month"), "");
         fake->messages.clear();
-        w().ADBC->setFocus();
-        QTest::keyClick(w().ADBC, Qt::Key_Down);
-        QCOMPARE(w().ADBC->currentText(), QString("B.C."));
+        Part<QComboBox>(w(), "ADBC")->setFocus();
+        QTest::keyClick(Part<QComboBox>(w(), "ADBC"), Qt::Key_Down);
+        QCOMPARE(Part<QComboBox>(w(), "ADBC")->currentText(), QString("B.C."));
         QCOMPARE(errorTexts(), std::vector<std::string>{"'' is not a valid integer value."});
-        typeInto(w().Day, "3");
+        typeInto(Part<TSpinEdit>(w(), "Day"), "3");
         QCOMPARE(errorTexts().size(), std::size_t{2});
         QCOMPARE(errorTexts()[1], std::string("'' is not a valid integer value."));
         QCOMPARE(outputs(w()), QStringList(10, QString()));
     }
 
     void aFailingWrapShowsTwoBoxes() {
-        typeInto(w().Year, "");
-        typeInto(w().Month, "1");
+        typeInto(Part<TSpinEdit>(w(), "Year"), "");
+        typeInto(Part<TSpinEdit>(w(), "Month"), "1");
         fake->messages.clear();
-        QTest::keyClicks(w().Month, "3"); // 13 wraps to 1: the nested run fails, then the outer
-        QCOMPARE(w().Month->text(), QString("1"));
+        QTest::keyClicks(Part<TSpinEdit>(w(), "Month"),
+                         "3"); // 13 wraps to 1: the nested run fails, then the outer
+        QCOMPARE(Part<TSpinEdit>(w(), "Month")->text(), QString("1"));
         QCOMPARE(errorTexts(), (std::vector<std::string>{"'' is not a valid integer value.",
                                                          "'' is not a valid integer value."}));
     }
 
     void eraPickedByCodeRaisesNothing() {
         const QStringList before = outputs(w());
-        w().ADBC->setCurrentIndex(1);
+        Part<QComboBox>(w(), "ADBC")->setCurrentIndex(1);
         QCOMPARE(outputs(w()), before);
-        w().ADBC->setCurrentIndex(0);
-        w().ADBC->setFocus();
-        QTest::keyClick(w().ADBC, Qt::Key_Down);
+        Part<QComboBox>(w(), "ADBC")->setCurrentIndex(0);
+        Part<QComboBox>(w(), "ADBC")->setFocus();
+        QTest::keyClick(Part<QComboBox>(w(), "ADBC"), Qt::Key_Down);
         QCOMPARE(outputText(w(), "LongC"), QString("0.2.15.5.12.17")); // 15 June 2024 B.C.
     }
 
@@ -395,9 +401,9 @@ private slots:
         for (Qt::KeyboardModifiers modifiers :
              {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
               Qt::KeyboardModifiers(Qt::ControlModifier)})
-            QTest::keyClick(w().Month, Qt::Key_F1, modifiers);
-        QTest::mouseClick(w().HelpBtn, Qt::LeftButton);
-        QTest::keyClick(w().Month, Qt::Key_F2);
+            QTest::keyClick(Part<TSpinEdit>(w(), "Month"), Qt::Key_F1, modifiers);
+        QTest::mouseClick(Part<QPushButton>(w(), "HelpBtn"), Qt::LeftButton);
+        QTest::keyClick(Part<TSpinEdit>(w(), "Month"), Qt::Key_F2);
         QCOMPARE(viewerCalls.size(), std::size_t{4});
         for (const auto& call : viewerCalls) {
             QCOMPARE(call.file, std::string("/home/user/Zentolk.chm"));
@@ -407,12 +413,12 @@ private slots:
         }
         QVERIFY(fake->messages.empty());
         // The key goes on to the field: F1 is no character, so the text stays.
-        QCOMPARE(w().Month->text(), QString("6"));
+        QCOMPARE(Part<TSpinEdit>(w(), "Month")->text(), QString("6"));
     }
 
     void withoutAViewerHelpSaysSo() {
         zentolk::help::UnloadViewerLibrary();
-        QTest::keyClick(w().Month, Qt::Key_F1);
+        QTest::keyClick(Part<TSpinEdit>(w(), "Month"), Qt::Key_F1);
         QVERIFY(viewerCalls.empty());
         QCOMPARE(fake->messages.size(), std::size_t{1});
         QVERIFY(fake->messages[0].kind == MessageKind::Warning);
@@ -433,7 +439,7 @@ private slots:
     }
 
     void tabCyclesThroughTheInputsAndButtonsButNotHelp() {
-        w().Month->setFocus();
+        Part<TSpinEdit>(w(), "Month")->setFocus();
         QStringList order;
         for (int i = 0; i < 7; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -444,7 +450,7 @@ private slots:
     }
 
     void copyPutsTheReportOnTheClipboard() {
-        QTest::mouseClick(w().CopyBtn, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(w(), "CopyBtn"), Qt::LeftButton);
         const std::string& expected = zentolk::testing::WorkedExampleReport;
         QCOMPARE(fake->clipboard, expected);
         QCOMPARE(fake->clipboard.size(), std::size_t{286});
@@ -455,25 +461,25 @@ private slots:
     }
 
     void copyOfThreeEmptyFieldsKeepsEveryLabel() {
-        typeInto(w().Month, "");
-        typeInto(w().Day, "");
-        typeInto(w().Year, "");
+        typeInto(Part<TSpinEdit>(w(), "Month"), "");
+        typeInto(Part<TSpinEdit>(w(), "Day"), "");
+        typeInto(Part<TSpinEdit>(w(), "Year"), "");
         fake->messages.clear();
-        QTest::mouseClick(w().CopyBtn, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(w(), "CopyBtn"), Qt::LeftButton);
         QCOMPARE(fake->clipboard.size(), std::size_t{187});
         QVERIFY(fake->clipboard.find("\r\nElapsed Kin:    ()\r\n") != std::string::npos);
     }
 
     void copyAfterAnErrorPairsNewInputsWithOldReadings() {
-        typeInto(w().Year, "+");
-        QTest::mouseClick(w().CopyBtn, Qt::LeftButton);
+        typeInto(Part<TSpinEdit>(w(), "Year"), "+");
+        QTest::mouseClick(Part<QPushButton>(w(), "CopyBtn"), Qt::LeftButton);
         QVERIFY(fake->clipboard.find("Year:  +   A.D.\r\n") != std::string::npos);
         QVERIFY(fake->clipboard.find("Tzolkin Day:  12  Ix  (Jaguar)") != std::string::npos);
     }
 
     void aBusyClipboardShowsTheErrorAndNoConfirmation() {
         fake->clipboardAvailable = false;
-        QTest::mouseClick(w().CopyBtn, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(w(), "CopyBtn"), Qt::LeftButton);
         QCOMPARE(fake->messages.size(), std::size_t{1});
         QCOMPARE(fake->messages[0].text, std::string("Cannot open clipboard."));
         QCOMPARE(fake->messages[0].caption, std::string("Ruviz Oruvodezar"));
@@ -481,15 +487,16 @@ private slots:
     }
 
     void exitEndsTheEventLoopWithoutAsking() {
-        QTimer::singleShot(0, w().ExitBtn,
-                           [this] { QTest::mouseClick(w().ExitBtn, Qt::LeftButton); });
+        QTimer::singleShot(0, Part<QPushButton>(w(), "ExitBtn"), [this] {
+            QTest::mouseClick(Part<QPushButton>(w(), "ExitBtn"), Qt::LeftButton);
+        });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(99); }); // never hang
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(fake->messages.empty());
     }
 
     void closingTheWindowEndsTheEventLoop() {
-        QTimer::singleShot(0, w().ExitBtn, [this] { w().close(); });
+        QTimer::singleShot(0, Part<QPushButton>(w(), "ExitBtn"), [this] { w().close(); });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
         QCOMPARE(QCoreApplication::exec(), 0);
     }
@@ -558,20 +565,22 @@ private slots:
         QVERIFY(w().windowTitle().startsWith("Zentolk 3.2, "));
         QCOMPARE(w().font().pixelSize(), 13);
         QVERIFY(w().font().bold());
-        QCOMPARE(w().Panel2->font().pixelSize(), 16);
-        QCOMPARE(w().Panel2->text(), QString("Ririv Ivozezad Ozidovuvaz"));
-        QCOMPARE(w().GroupBox2->title(), QString(" Great Cycle "));
-        QCOMPARE(w().GroupBox3->title(), QString(" Historical Long Count "));
-        QCOMPARE(w().GroupBox1->title(), QString(" Day "));
+        QCOMPARE(Part<QLabel>(w(), "Panel2")->font().pixelSize(), 16);
+        QCOMPARE(Part<QLabel>(w(), "Panel2")->text(), QString("Ririv Ivozezad Ozidovuvaz"));
+        QCOMPARE(Part<QGroupBox>(w(), "GroupBox2")->title(), QString(" Great Cycle "));
+        QCOMPARE(Part<QGroupBox>(w(), "GroupBox3")->title(), QString(" Historical Long Count "));
+        QCOMPARE(Part<QGroupBox>(w(), "GroupBox1")->title(), QString(" Day "));
         int hints = 0;
         for (QWidget* child : w().findChildren<QWidget*>())
             hints += !child->toolTip().isEmpty();
         QCOMPARE(hints, 9);
-        for (QPushButton* b : {w().HelpBtn, w().InterBtn, w().CopyBtn}) {
+        for (QPushButton* b :
+             {Part<QPushButton>(w(), "HelpBtn"), Part<QPushButton>(w(), "InterBtn"),
+              Part<QPushButton>(w(), "CopyBtn")}) {
             const QImage image = b->icon().pixmap(b->iconSize()).toImage();
             QCOMPARE(image.pixelColor(0, image.height() - 1).alpha(), 0); // silver is transparent
         }
-        QCOMPARE(w().HelpBtn->iconSize(), QSize(17, 17));
+        QCOMPARE(Part<QPushButton>(w(), "HelpBtn")->iconSize(), QSize(17, 17));
     }
 };
 

@@ -2,6 +2,7 @@
 // names, captions, readable readings, pressable arrows and links, Enter on
 // buttons, and window states that the windows refuse.
 #include "FakePlatform.h"
+#include "WindowParts.h"
 #include "app/Application.h"
 #include "links/Inet.h"
 #include "links/ovcurl.h"
@@ -23,7 +24,10 @@
 
 using zentolk::TFrmCalc;
 using zentolk::TInternetFrm;
+using zentolk::TOvcURL;
+using zentolk::TSpinEdit;
 using zentolk::testing::FakePlatform;
+using zentolk::testing::Part;
 
 namespace {
 
@@ -72,14 +76,12 @@ private slots:
     void init() {
         fake = std::make_unique<FakePlatform>();
         fake->today = {2024, 6, 15};
-        calc = std::make_unique<TFrmCalc>();
+        calc = zentolk::testing::ShownActive<TFrmCalc>();
+        QVERIFY(calc != nullptr);
         dialog = std::make_unique<TInternetFrm>();
         dialogShown = 0;
         QObject::connect(calc.get(), &TFrmCalc::InternetDialogRequested, calc.get(),
                          [this] { ++dialogShown; });
-        calc->show();
-        calc->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(calc.get()));
     }
     void cleanup() {
         dialog.reset();
@@ -154,19 +156,25 @@ private slots:
 
     void theEraListIsLabelledEra() {
         bool labelled = false;
-        for (const auto& [label, relation] : iface(calc->ADBC)->relations(QAccessible::Label))
+        for (const auto& [label, relation] :
+             iface(Part<QComboBox>(*calc, "ADBC"))->relations(QAccessible::Label))
             labelled = labelled || label->text(QAccessible::Name) == "Era";
         QVERIFY(labelled);
     }
 
     void captionsLabelTheirFields() {
         const std::pair<QLabel*, QWidget*> pairs[] = {
-            {calc->Label1, calc->Month},   {calc->Label2, calc->Day},
-            {calc->Label3, calc->Year},    {calc->Label9, calc->GreatCycle},
-            {calc->Label5, calc->jMayan},  {calc->Label4, calc->KinDays},
-            {calc->Label8, calc->KinLeft}, {calc->Label6, calc->Harmonic},
-            {calc->Label7, calc->LongC},   {calc->Label10, calc->Tzolkin},
-            {calc->Label11, calc->WeekD},
+            {Part<QLabel>(*calc, "Label1"), Part<TSpinEdit>(*calc, "Month")},
+            {Part<QLabel>(*calc, "Label2"), Part<TSpinEdit>(*calc, "Day")},
+            {Part<QLabel>(*calc, "Label3"), Part<TSpinEdit>(*calc, "Year")},
+            {Part<QLabel>(*calc, "Label9"), Part<QLineEdit>(*calc, "GreatCycle")},
+            {Part<QLabel>(*calc, "Label5"), Part<QLineEdit>(*calc, "jMayan")},
+            {Part<QLabel>(*calc, "Label4"), Part<QLineEdit>(*calc, "KinDays")},
+            {Part<QLabel>(*calc, "Label8"), Part<QLineEdit>(*calc, "KinLeft")},
+            {Part<QLabel>(*calc, "Label6"), Part<QLineEdit>(*calc, "Harmonic")},
+            {Part<QLabel>(*calc, "Label7"), Part<QLineEdit>(*calc, "LongC")},
+            {Part<QLabel>(*calc, "Label10"), Part<QLineEdit>(*calc, "Tzolkin")},
+            {Part<QLabel>(*calc, "Label11"), Part<QLineEdit>(*calc, "WeekD")},
         };
         for (const auto& [caption, field] : pairs) {
             const auto labels = iface(field)->relations(QAccessible::Label);
@@ -222,7 +230,7 @@ private slots:
         QFETCH(bool, up);
         QFETCH(QString, name);
         QFETCH(QString, after);
-        auto* spin = qobject_cast<zentolk::TSpinEdit*>(control(field));
+        auto* spin = qobject_cast<TSpinEdit*>(control(field));
         QWidget* arrow = up ? static_cast<QWidget*>(spin->Button()->UpButton())
                             : static_cast<QWidget*>(spin->Button()->DownButton());
         QAccessibleInterface* i = iface(arrow);
@@ -230,13 +238,15 @@ private slots:
         QCOMPARE(i->text(QAccessible::Name), name);
         QVERIFY(press(i));
         QCOMPARE(spin->text(), after);
-        QCOMPARE(iface(calc->KinLbl1)->textInterface()->characterCount() > 0, true);
+        QCOMPARE(iface(Part<QLabel>(*calc, "KinLbl1"))->textInterface()->characterCount() > 0,
+                 true);
     }
 
     // A link is followed from the accessibility bus as by a click, and still
     // takes no keyboard focus: Close stays the dialog's only focusable control.
     void linksArePressableWithTheirAddress() {
-        for (zentolk::TOvcURL* link : {dialog->OvcURL3, dialog->OvcURL5, dialog->OvcURL1}) {
+        for (TOvcURL* link : {Part<TOvcURL>(*dialog, "OvcURL3"), Part<TOvcURL>(*dialog, "OvcURL5"),
+                              Part<TOvcURL>(*dialog, "OvcURL1")}) {
             QAccessibleInterface* i = iface(link);
             QCOMPARE(i->text(QAccessible::Description), link->URL());
             QVERIFY(i->state().linked);
@@ -274,8 +284,9 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(QString, pressed);
         std::vector<std::unique_ptr<QSignalSpy>> spies;
-        const QList<QPushButton*> buttons{calc->HelpBtn, calc->InterBtn, calc->CopyBtn,
-                                          calc->ExitBtn};
+        const QList<QPushButton*> buttons{
+            Part<QPushButton>(*calc, "HelpBtn"), Part<QPushButton>(*calc, "InterBtn"),
+            Part<QPushButton>(*calc, "CopyBtn"), Part<QPushButton>(*calc, "ExitBtn")};
         for (QPushButton* b : buttons) {
             b->disconnect(SIGNAL(clicked(bool))); // count presses, run no handler
             spies.push_back(std::make_unique<QSignalSpy>(b, &QPushButton::clicked));
@@ -302,8 +313,10 @@ private slots:
         int result = -1;
         QTimer::singleShot(0, dialog.get(), [&] {
             dialog->activateWindow();
-            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog->Button1));
-            QTest::keyClick(dialog->Button1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QTRY_COMPARE(QApplication::focusWidget(),
+                         static_cast<QWidget*>(Part<QPushButton>(*dialog, "Button1")));
+            QTest::keyClick(Part<QPushButton>(*dialog, "Button1"), Qt::Key(key),
+                            Qt::KeyboardModifiers(modifiers));
             QTimer::singleShot(2000, dialog.get(), [&] { dialog->done(99); }); // never hang
         });
         result = dialog->exec();
