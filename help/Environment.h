@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/Os.h"
+
 #include <string>
 
 namespace zentolk::help {
 
 // Where the program runs and which help viewer and browser control the
-// machine has, recorded once at kit start-up and cleared at kit shut-down.
+// machine has, recorded once at kit start-up.
 // The log header names each value with a leading "_" ("_ModuleDir").
 struct EnvironmentValues {
     std::string ModulePath; // the running program's file
@@ -20,12 +22,9 @@ struct EnvironmentValues {
     std::string ieFriendlyVerStr;
 };
 
-const EnvironmentValues& Environment();
-
 // The module values: path, folder and name of the program, and its run folder.
-void DetectModuleValues();
+void DetectModuleValues(platform::Os& os, EnvironmentValues& values);
 // The viewer and browser versions with their release names; _hhInstalled.
-void DetectVersionValues();
-void ClearEnvironment();
+void DetectVersionValues(platform::Os& os, EnvironmentValues& values);
 
 } // namespace zentolk::help

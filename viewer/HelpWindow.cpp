@@ -3,7 +3,7 @@
 #include "ChmFile.h"
 #include "HelpBrowser.h"
 #include "PageSearch.h"
-#include "Platform.h"
+#include "platform/Os.h"
 #include "Sitemap.h"
 
 #include <QAction>
@@ -220,11 +220,11 @@ void HelpWindow::FollowLink(const QUrl& link) {
         browser_->setSource(target);
         return;
     }
-    platform::Platform& desktop = platform::Current();
+    platform::Os& desktop = platform::CurrentOs();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
         scheme == QLatin1String("mailto")) {
         desktop.OpenAddress(target.toString(QUrl::FullyEncoded).toStdString(),
-                            [] { platform::Current().Beep(); });
+                            [] { platform::CurrentOs().Beep(); });
         return;
     }
     // Local files, other help files and the like are not opened from a page.

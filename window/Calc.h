@@ -15,8 +15,9 @@ namespace zentolk {
 
 class TSpinEdit;
 namespace help {
+class HelpKit;
 class THookHelpSystem;
-}
+} // namespace help
 
 // The calculator window: three spin fields and the era list in, ten readings
 // out, and the Help, Web, Copy and Exit buttons. Every change of an input
@@ -25,7 +26,8 @@ class TFrmCalc : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFrmCalc(QWidget* parent = nullptr);
+    // The help kit serves Help, F1 and the help hook; it outlives the window.
+    explicit TFrmCalc(help::HelpKit& helpKit, QWidget* parent = nullptr);
     ~TFrmCalc() override;
 
     // The controls, named as the program's design names them.
@@ -86,6 +88,8 @@ private:
     void WrapField(TSpinEdit* field, int wrapPoint);
     QWidget* OpenPopup() const;
     void RunHandler(const std::function<void()>& handler);
+
+    help::HelpKit& helpKit_;
 };
 
 } // namespace zentolk

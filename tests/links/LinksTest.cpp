@@ -1,6 +1,6 @@
 // The link labels and the Internet resources dialog, with the pointer
 // position injected and a fake desktop recording what would be opened.
-#include "FakePlatform.h"
+#include "FakeOs.h"
 #include "app/Application.h"
 #include "links/Addresses.h"
 #include "links/Inet.h"
@@ -15,7 +15,7 @@
 
 using zentolk::TInternetFrm;
 using zentolk::TOvcURL;
-using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeOs;
 
 namespace {
 
@@ -58,7 +58,7 @@ protected:
 class LinksTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<FakeOs> fake;
     std::unique_ptr<TInternetFrm> dialog;
 
     // Shows the dialog modally, runs `whileOpen` inside its event loop, then
@@ -77,7 +77,7 @@ private slots:
         TOvcURL::PointerPosition = [] { return pointer; };
     }
     void init() {
-        fake = std::make_unique<FakePlatform>();
+        fake = std::make_unique<FakeOs>();
         dialog = std::make_unique<TInternetFrm>();
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));

@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "FakePlatform.h"
+#include "FakeOs.h"
 
 #include <QObject>
 #include <QTest>
@@ -8,7 +8,7 @@
 using zentolk::EAppError;
 using zentolk::ErrorBoxText;
 using zentolk::TApplication;
-using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeOs;
 
 namespace {
 
@@ -44,7 +44,7 @@ private slots:
     }
 
     void anErrorInAnEventEndsItAndShowsTheErrorBox() {
-        FakePlatform fake;
+        FakeOs fake;
         auto* app = zentolk::CurrentProgram();
         app->SetTitle("Ruviz Oruvodezar");
         Thrower thrower;

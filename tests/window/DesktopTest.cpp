@@ -1,8 +1,9 @@
 // The two windows as assistive technology and the desktop see them: spoken
 // names, captions, readable readings, pressable arrows and links, Enter on
 // buttons, and window states that the windows refuse.
-#include "FakePlatform.h"
+#include "FakeOs.h"
 #include "app/Application.h"
+#include "help/HelpKit.h"
 #include "links/Inet.h"
 #include "links/ovcurl.h"
 #include "ui/DesktopWindow.h"
@@ -23,7 +24,7 @@
 
 using zentolk::TFrmCalc;
 using zentolk::TInternetFrm;
-using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeOs;
 
 namespace {
 
@@ -53,7 +54,8 @@ bool press(QAccessibleInterface* target) {
 class DesktopTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<FakeOs> fake;
+    std::unique_ptr<zentolk::help::HelpKit> kit;
     std::unique_ptr<TFrmCalc> calc;
     std::unique_ptr<TInternetFrm> dialog;
     int dialogShown = 0;
@@ -70,9 +72,10 @@ class DesktopTest : public QObject {
 
 private slots:
     void init() {
-        fake = std::make_unique<FakePlatform>();
-        fake->today = {2024, 6, 15};
-        calc = std::make_unique<TFrmCalc>();
+        fake = std::make_unique<FakeOs>();
+        fake->now.date = {2024, 6, 15};
+        kit = std::make_unique<zentolk::help::HelpKit>(*fake);
+        calc = std::make_unique<TFrmCalc>(*kit);
         dialog = std::make_unique<TInternetFrm>();
         dialogShown = 0;
         QObject::connect(calc.get(), &TFrmCalc::InternetDialogRequested, calc.get(),
@@ -84,6 +87,7 @@ private slots:
     void cleanup() {
         dialog.reset();
         calc.reset();
+        kit.reset();
         fake.reset();
     }
 

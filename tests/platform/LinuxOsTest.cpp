@@ -1,6 +1,6 @@
 #include "platform/ElfVersionNote.h"
 #include "platform/LocaleId.h"
-#include "platform/PosixSystem.h"
+#include "platform/LinuxOs.h"
 
 #include <dlfcn.h>
 #include <filesystem>
@@ -14,7 +14,7 @@ using namespace zentolk::platform;
 
 namespace {
 
-class PosixSystemTest : public ::testing::Test {
+class LinuxOsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() / ("zentolk-system-" + std::to_string(getpid()));
@@ -34,17 +34,17 @@ protected:
     }
 
     fs::path dir;
-    PosixSystem system;
+    LinuxOs system;
 };
 
-TEST_F(PosixSystemTest, VersionNoteOfTheBuiltCalculatorReads3200) {
+TEST_F(LinuxOsTest, VersionNoteOfTheBuiltCalculatorReads3200) {
     const auto version = ReadElfVersionNote(ZENTOLK_CLI);
     ASSERT_TRUE(version.has_value());
     EXPECT_EQ(version->fileVersionMS, 0x00030002u);
     EXPECT_EQ(version->fileVersionLS, 0x00000000u);
 }
 
-TEST_F(PosixSystemTest, FilesWithoutANoteOrCutShortHaveNoVersion) {
+TEST_F(LinuxOsTest, FilesWithoutANoteOrCutShortHaveNoVersion) {
     EXPECT_FALSE(ReadElfVersionNote(system.ModulePath())); // this test program has none
     EXPECT_FALSE(ReadElfVersionNote(Write("text", "not a program", fs::perms::owner_all)));
     EXPECT_FALSE(ReadElfVersionNote((dir / "missing").string()));
@@ -56,7 +56,7 @@ TEST_F(PosixSystemTest, FilesWithoutANoteOrCutShortHaveNoVersion) {
     }
 }
 
-TEST_F(PosixSystemTest, ExclusiveCreationLeavesExistingFilesAndLinkTargetsAlone) {
+TEST_F(LinuxOsTest, ExclusiveCreationLeavesExistingFilesAndLinkTargetsAlone) {
     const auto target = Write("target", "precious", fs::perms::owner_read);
     fs::create_symlink(target, dir / "link");
     const auto existing = Write("existing", "kept", fs::perms::owner_all);
@@ -68,7 +68,7 @@ TEST_F(PosixSystemTest, ExclusiveCreationLeavesExistingFilesAndLinkTargetsAlone)
     EXPECT_EQ(Read(target), "precious");
 }
 
-TEST_F(PosixSystemTest, LinksAreNeitherWrittenThroughNorChangedButCanBeRemoved) {
+TEST_F(LinuxOsTest, LinksAreNeitherWrittenThroughNorChangedButCanBeRemoved) {
     const auto target = Write("target", "precious", fs::perms::owner_read);
     const auto link = (dir / "link").string();
     fs::create_symlink(target, link);
@@ -81,7 +81,7 @@ TEST_F(PosixSystemTest, LinksAreNeitherWrittenThroughNorChangedButCanBeRemoved) 
     EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read);
 }
 
-TEST_F(PosixSystemTest, AppendingCreatesAddsLinesAndRefusesPipes) {
+TEST_F(LinuxOsTest, AppendingCreatesAddsLinesAndRefusesPipes) {
     const auto log = (dir / "log").string();
     EXPECT_TRUE(system.AppendLine(log, "one"));
     EXPECT_TRUE(system.AppendLine(log, "two"));
@@ -98,14 +98,14 @@ TEST_F(PosixSystemTest, AppendingCreatesAddsLinesAndRefusesPipes) {
     EXPECT_EQ(Read(theirs), "");
 }
 
-TEST_F(PosixSystemTest, ClearingAttributesMakesAReadOnlyFileWritable) {
+TEST_F(LinuxOsTest, ClearingAttributesMakesAReadOnlyFileWritable) {
     const auto file = Write("old", "x", fs::perms::owner_read | fs::perms::group_read);
     EXPECT_TRUE(system.ClearAttributes(file));
     EXPECT_EQ(fs::status(file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(PosixSystemTest, TemporaryFolderFallsBackToTheRoot) {
+TEST_F(LinuxOsTest, TemporaryFolderFallsBackToTheRoot) {
     const char* saved = std::getenv("TMPDIR");
     const std::string keep = saved != nullptr ? saved : "";
     const char* savedRuntime = std::getenv("XDG_RUNTIME_DIR");
@@ -131,7 +131,7 @@ TEST_F(PosixSystemTest, TemporaryFolderFallsBackToTheRoot) {
 
 // A library file the loader would fault on or wait for is refused before
 // it is loaded; a whole one, also through a link, is loaded.
-TEST_F(PosixSystemTest, OnlyWholeLibrariesAreLoaded) {
+TEST_F(LinuxOsTest, OnlyWholeLibrariesAreLoaded) {
     Dl_info info{};
     ASSERT_NE(dladdr(reinterpret_cast<void*>(&dladdr), &info), 0);
     const std::string library = info.dli_fname;
@@ -157,11 +157,10 @@ TEST_F(PosixSystemTest, OnlyWholeLibrariesAreLoaded) {
     }
 }
 
-TEST_F(PosixSystemTest, ProgramAndCommandLine) {
-    EXPECT_EQ(fs::path(system.ModulePath()).filename(), "system_tests");
+TEST_F(LinuxOsTest, ProgramAndCommandLine) {
+    EXPECT_EQ(fs::path(system.ModulePath()).filename(), "os_tests");
     const auto arguments = system.Arguments();
     ASSERT_FALSE(arguments.empty());
-    EXPECT_EQ(system.RawCommandLine().rfind(arguments[0], 0), 0u);
     EXPECT_EQ(system.PrivateLibraryDirectory(),
               fs::path(system.ModulePath()).parent_path().string());
 }
