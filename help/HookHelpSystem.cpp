@@ -35,7 +35,8 @@ THookHelpSystem::THookHelpSystem(HelpKit& kit, const std::string& helpFile,
         };
     }
     ChainPrevious = false;
-    Kit.TraceLine("THookHelpSystem.Create(\"%s\",\"%s\", %d)", {HelpFile, WindowTypeName, ViewerMode});
+    Kit.TraceLine("THookHelpSystem.Create(\"%s\",\"%s\", %d)",
+                  {HelpFile, WindowTypeName, ViewerMode});
 }
 
 THookHelpSystem::~THookHelpSystem() {
@@ -192,8 +193,9 @@ int ShowContext(HelpKit& kit, const std::string& location, std::int32_t context,
         if (!kit.Os().FileExists(exe))
             code = mode == ViewerKeyHH ? 2 : 3;
         else
-            StartProgramWithReport(kit, exe, (mode == ViewerKeyHH ? "-win -#mapid " : "-mapid ") +
-                                         std::to_string(context) + " " + location);
+            StartProgramWithReport(kit, exe,
+                                   (mode == ViewerKeyHH ? "-win -#mapid " : "-mapid ") +
+                                       std::to_string(context) + " " + location);
     }
     kit.TraceLine("  returned - %d", {code});
     return code;

@@ -46,8 +46,7 @@ std::string DescribeHelpCommand(std::uint16_t command);
 // program missing.
 int HHHelpContext(HelpKit& kit, const std::string& helpFile, std::int32_t context,
                   const std::string& windowType, std::uint8_t mode);
-int ShowContext(HelpKit& kit, const std::string& location, std::int32_t context,
-                std::uint8_t mode);
+int ShowContext(HelpKit& kit, const std::string& location, std::int32_t context, std::uint8_t mode);
 void HHShowError(HelpKit& kit, int code);
 
 // The location handed to the viewer: "%20" read as blanks, outer blanks

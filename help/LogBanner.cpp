@@ -71,13 +71,13 @@ void TDLogFile::WriteBanner(const EnvironmentValues& env) noexcept {
         AppendLogLine("!EXE Path =          %s", {tab + program});
         AppendLogLine("!EXE Version =       %s", {tab + ReadFileVersion(os_, program).text});
         AppendLogLine("!Cmdline Param(s) =  %s", {tab + parameters});
-        AppendLogLine("!Actual CmdLine =  %s",
-                      {(tab + commandLine).substr(0, kCommandLineLimit)});
+        AppendLogLine("!Actual CmdLine =  %s", {(tab + commandLine).substr(0, kCommandLineLimit)});
         AppendLogLine("!_RunDir =           %s", {tab + env.RunDir});
         AppendLogLine("!_ModuleName =       %s", {tab + env.ModuleName});
         AppendLogLine("!_ModuleDir =        %s", {tab + env.ModuleDir});
         AppendLogLine("!_ModulePath =        %s", {tab + env.ModulePath});
-        AppendLogLine("!Module Version =       %s", {tab + ReadFileVersion(os_, env.ModulePath).text});
+        AppendLogLine("!Module Version =       %s",
+                      {tab + ReadFileVersion(os_, env.ModulePath).text});
         AppendLogLine("-");
         AppendLogLine("!_hhInstalled =      %s", {tab + YesNo(env.hhInstalled)});
         AppendLogLine("!_hhVerStr =         %s", {tab + env.hhVerStr});

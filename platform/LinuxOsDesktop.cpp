@@ -19,8 +19,7 @@ void LinuxOs::Beep() {
     QApplication::beep();
 }
 
-void LinuxOs::ShowMessage(const std::string& caption, const std::string& text,
-                             MessageKind kind) {
+void LinuxOs::ShowMessage(const std::string& caption, const std::string& text, MessageKind kind) {
     QMessageBox::Icon icon = QMessageBox::Critical;
     if (kind == MessageKind::Warning)
         icon = QMessageBox::Warning;

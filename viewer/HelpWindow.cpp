@@ -3,8 +3,8 @@
 #include "ChmFile.h"
 #include "HelpBrowser.h"
 #include "PageSearch.h"
-#include "platform/Os.h"
 #include "Sitemap.h"
+#include "platform/Os.h"
 
 #include <QAction>
 #include <QApplication>

@@ -242,7 +242,8 @@ void TFrmCalc::FormDestroy() {
 
 void TFrmCalc::Recalculate() {
     const CalendarDate date{textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
-    const ReadingResult result = ComputeReading(date, platform::CurrentOs().Locale().decimalSeparator);
+    const ReadingResult result =
+        ComputeReading(date, platform::CurrentOs().Locale().decimalSeparator);
     if (!result.ok()) {
         ReportError(result.Error);
         return;
@@ -320,9 +321,9 @@ void TFrmCalc::HelpBtnClick() {
     const help::HtmlHelpEntry viewer = helpKit_.ViewerLibrary().HtmlHelp;
     if (viewer == nullptr) {
         platform::CurrentOs().ShowMessage(CurrentProgram()->Title(),
-                                        "The help viewer is not installed, so the help cannot "
-                                        "be shown.",
-                                        platform::MessageKind::Warning);
+                                          "The help viewer is not installed, so the help cannot "
+                                          "be shown.",
+                                          platform::MessageKind::Warning);
         return;
     }
     viewer(nullptr, HelpFilePath.c_str(), help::HH_DISPLAY_TOPIC, 0);

@@ -251,7 +251,8 @@ TEST(Trace, LinesOnlyWithTheSwitchAndBoxesAlways) {
         {
             KitRun run(fake, on ? std::vector<std::string>{"-debug"} : std::vector<std::string>{});
             run.kit.TraceLine("  returned - %d", {2});
-            run.kit.TraceAndShow("Function ShellExecute(%s)\rReturned: %s", {"a, b", "[Error:2] x"});
+            run.kit.TraceAndShow("Function ShellExecute(%s)\rReturned: %s",
+                                 {"a, b", "[Error:2] x"});
         }
         const std::string shown = "Function ShellExecute(a, b)\rReturned: [Error:2] x";
         ASSERT_EQ(platform.messages.size(), 1u);

@@ -40,7 +40,8 @@ protected:
 TEST_F(RealFilesTest, AnExistingProbeNamedFileSurvivesTheProbe) {
     const fs::path probe = dir / "shared" / "$_Temp_$.$$$";
     std::ofstream(probe) << "someone else's";
-    EXPECT_TRUE(IsDirectoryWritable(zentolk::platform::CurrentOs(), (dir / "shared").string() + "/"));
+    EXPECT_TRUE(
+        IsDirectoryWritable(zentolk::platform::CurrentOs(), (dir / "shared").string() + "/"));
     EXPECT_EQ(Read(probe), "someone else's");
     EXPECT_EQ(Entries(), std::vector<fs::path>{"$_Temp_$.$$$"});
 }
@@ -57,7 +58,8 @@ TEST_F(RealFilesTest, APlantedLinkGoesAndItsTargetStaysAsItWas) {
             }
             fs::create_symlink(target, log);
             {
-                TDLogFile file(zentolk::platform::CurrentOs(), log.string(), true, false, false, keepOld);
+                TDLogFile file(zentolk::platform::CurrentOs(), log.string(), true, false, false,
+                               keepOld);
                 file.AppendLogLine("!line");
             }
             EXPECT_FALSE(fs::is_symlink(log));

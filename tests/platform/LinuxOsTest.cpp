@@ -1,6 +1,7 @@
+#include "platform/LinuxOs.h"
+
 #include "platform/ElfVersionNote.h"
 #include "platform/LocaleId.h"
-#include "platform/LinuxOs.h"
 
 #include <dlfcn.h>
 #include <filesystem>
