@@ -1,10 +1,10 @@
-#include "HelpWindow.h"
+#include "viewer/HelpWindow.h"
 
-#include "ChmFile.h"
-#include "HelpBrowser.h"
-#include "PageSearch.h"
-#include "Sitemap.h"
 #include "platform/Os.h"
+#include "viewer/ChmFile.h"
+#include "viewer/HelpBrowser.h"
+#include "viewer/PageSearch.h"
+#include "viewer/Sitemap.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
 // Finding things in a help window: the Index and Search tabs driven by keys,
 // the page text the search reads, and where a new help window is placed.
-#include "ChmFile.h"
 #include "FakeOs.h"
-#include "HelpBrowser.h"
-#include "HelpWindow.h"
-#include "PageSearch.h"
-#include "PageText.h"
-#include "Placement.h"
-#include "Viewer.h"
+#include "viewer/ChmFile.h"
+#include "viewer/HelpBrowser.h"
+#include "viewer/HelpWindow.h"
+#include "viewer/PageSearch.h"
+#include "viewer/PageText.h"
+#include "viewer/Placement.h"
+#include "viewer/Viewer.h"
 
 #include <QApplication>
 #include <QLineEdit>

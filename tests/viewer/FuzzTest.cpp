@@ -3,10 +3,10 @@
 // The copies are mutations of the fixture file from a fixed seed; set
 // ZENTOLK_FUZZ_CASES and ZENTOLK_FUZZ_SEED for a longer or another run.
 #include "FakeOs.h"
-#include "HelpBrowser.h"
-#include "HelpWindow.h"
-#include "Sitemap.h"
-#include "Viewer.h"
+#include "viewer/HelpBrowser.h"
+#include "viewer/HelpWindow.h"
+#include "viewer/Sitemap.h"
+#include "viewer/Viewer.h"
 
 #include <QApplication>
 #include <QFile>

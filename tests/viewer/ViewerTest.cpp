@@ -1,15 +1,15 @@
 // The help viewer in-process: reading compiled help files, the three
 // commands, and what a reader does in a help window. The fixture file is
 // compiled from tests/viewer/fixture at build time.
-#include "Viewer.h"
+#include "viewer/Viewer.h"
 
-#include "ChmFile.h"
-#include "DecoderProcess.h"
 #include "FakeOs.h"
-#include "HelpBrowser.h"
-#include "HelpWindow.h"
-#include "Location.h"
-#include "Sitemap.h"
+#include "viewer/ChmFile.h"
+#include "viewer/DecoderProcess.h"
+#include "viewer/HelpBrowser.h"
+#include "viewer/HelpWindow.h"
+#include "viewer/Location.h"
+#include "viewer/Sitemap.h"
 
 #include <QAction>
 #include <QApplication>
