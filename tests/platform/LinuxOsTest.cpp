@@ -3,6 +3,8 @@
 #include "platform/ElfVersionNote.h"
 #include "platform/LocaleId.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
@@ -164,6 +166,43 @@ TEST_F(LinuxOsTest, ProgramAndCommandLine) {
     ASSERT_FALSE(arguments.empty());
     EXPECT_EQ(system.PrivateLibraryDirectory(),
               fs::path(system.ModulePath()).parent_path().string());
+}
+
+// The failure reason is what the help kit reports; the program is not waited for.
+TEST_F(LinuxOsTest, StartingAProgramGivesTheReasonItFailed) {
+    const std::string notAProgram = Write("text", "just text", fs::perms::owner_read);
+    const std::pair<std::string, int> cases[] = {
+        {"/bin/true", 0},
+        {(dir / "missing").string(), ENOENT},
+        {notAProgram, EACCES}, // no execute bit: refused even to root
+    };
+    for (const auto& [program, reason] : cases)
+        EXPECT_EQ(system.StartProgram(program, "-a  b"), reason) << program;
+}
+
+// One reading of the clock gives the date and its texts; the locale id follows
+// the time locale's name.
+TEST_F(LinuxOsTest, ClockAndLocale) {
+    const LocalDate before = TodayLocal();
+    const LocalTime now = system.Now();
+    const LocalDate after = TodayLocal();
+    EXPECT_TRUE((now.date.year == before.year && now.date.month == before.month &&
+                 now.date.day == before.day) ||
+                (now.date.year == after.year && now.date.month == after.month &&
+                 now.date.day == after.day));
+    EXPECT_FALSE(now.shortDate.empty());
+    EXPECT_FALSE(now.longTime.empty());
+
+    const char* saved = std::getenv("LC_ALL");
+    const std::string savedValue = saved != nullptr ? saved : "";
+    setenv("LC_ALL", "de_AT.UTF-8", 1);
+    const LocaleFacts facts = system.Locale();
+    EXPECT_EQ(facts.id, 0x0C07u);
+    EXPECT_EQ(facts.decimalSeparator, '.'); // the C library's numbers were never set here
+    if (saved != nullptr)
+        setenv("LC_ALL", savedValue.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
 }
 
 TEST(LocaleIdTest, LanguageAndTerritoryDecide) {
