@@ -24,6 +24,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace zentolk::platform {
 
@@ -67,17 +68,22 @@ std::string TimeLocaleName() {
     return "C";
 }
 
-std::string FormatTime(const std::tm& when, nl_item format) {
+// The date and the time of day, each in the format of the time locale.
+std::pair<std::string, std::string> FormatDateAndTime(const std::tm& when) {
     locale_t locale = newlocale(LC_TIME_MASK, TimeLocaleName().c_str(), locale_t{});
     if (locale == locale_t{})
         locale = newlocale(LC_TIME_MASK, "C", locale_t{});
     if (locale == locale_t{})
         return {};
-    char buffer[128];
-    const std::size_t length =
-        strftime_l(buffer, sizeof buffer, nl_langinfo_l(format, locale), &when, locale);
+    const auto format = [&](nl_item item) {
+        char buffer[128];
+        const std::size_t length =
+            strftime_l(buffer, sizeof buffer, nl_langinfo_l(item, locale), &when, locale);
+        return std::string(buffer, length);
+    };
+    std::pair<std::string, std::string> texts{format(D_FMT), format(T_FMT)};
     freelocale(locale);
-    return std::string(buffer, length);
+    return texts;
 }
 
 } // namespace
@@ -285,7 +291,8 @@ LocalTime LinuxOs::Now() {
     std::tm parts{};
     if (localtime_r(&now, &parts) == nullptr)
         return {{1970, 1, 1}, {}, {}};
-    return {DateOf(parts), FormatTime(parts, D_FMT), FormatTime(parts, T_FMT)};
+    auto [date, time] = FormatDateAndTime(parts);
+    return {DateOf(parts), std::move(date), std::move(time)};
 }
 
 OperatingSystemInfo LinuxOs::OperatingSystem() {
