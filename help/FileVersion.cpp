@@ -11,7 +11,7 @@ FileVersion ReadFileVersion(platform::Os& os, const std::string& file) {
     FileVersion version;
     if (file.empty() || !os.FileExists(file))
         return version;
-    const auto info = os.ReadFileVersionInfo(file);
+    const auto info = os.ReadVersionNote(file);
     if (!info)
         return version;
     version.number.Major = static_cast<std::uint16_t>(info->fileVersionMS >> 16);

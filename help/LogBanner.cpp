@@ -58,7 +58,7 @@ void TDLogFile::WriteBanner(const EnvironmentValues& env) noexcept {
         AppendLogLine("!Date:                 %s", {tab + clock.shortDate + ' ' + clock.longTime});
         AppendLogLine("!Operating System:      %s %d.%d (Build %d) %s",
                       {tab + os.name, os.major, os.minor, os.build,
-                       os.servicePack.empty() ? std::string("No Service Pack") : os.servicePack});
+                       os.distribution.empty() ? std::string("No Service Pack") : os.distribution});
         AppendLogLine("!SysLocale.DefaultLCID: %s (%s)",
                       {tab + HexId(localeId), std::to_string(localeId)});
         AppendLogLine("!SysLocale.PriLangID:   %s (%s)",

@@ -25,7 +25,7 @@ TDLogFile::TDLogFile(platform::Os& os, std::string path, bool enabled, bool stam
         if (os_.IsSymbolicLink(logPath_))
             os_.DeleteFile(logPath_);
         else if (os_.FileExists(logPath_))
-            os_.ClearAttributes(logPath_);
+            os_.MakeOwnerWritable(logPath_);
     } catch (...) {
         logPath_.clear();
     }

@@ -102,7 +102,7 @@ std::optional<std::string> LinuxOs::RegisteredViewerLibrary() {
     return std::nullopt;
 }
 
-std::optional<FixedFileVersion> LinuxOs::ReadFileVersionInfo(const std::string& path) {
+std::optional<FixedFileVersion> LinuxOs::ReadVersionNote(const std::string& path) {
     return ReadElfVersionNote(path);
 }
 
@@ -188,7 +188,7 @@ bool LinuxOs::DeleteFile(const std::string& path) {
     return unlink(path.c_str()) == 0;
 }
 
-bool LinuxOs::ClearAttributes(const std::string& path) {
+bool LinuxOs::MakeOwnerWritable(const std::string& path) {
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
@@ -305,7 +305,7 @@ OperatingSystemInfo LinuxOs::OperatingSystem() {
     std::string release = ReadWholeFile("/etc/os-release");
     if (release.empty())
         release = ReadWholeFile("/usr/lib/os-release");
-    info.servicePack = PrettyNameFromOsRelease(release);
+    info.distribution = PrettyNameFromOsRelease(release);
     return info;
 }
 

@@ -34,10 +34,10 @@ public:
     bool IsSymbolicLink(const std::string& path) override;
     CreateResult CreateExclusive(const std::string& path) override;
     bool DeleteFile(const std::string& path) override;
-    bool ClearAttributes(const std::string& path) override;
+    bool MakeOwnerWritable(const std::string& path) override;
     bool AppendLine(const std::string& path, const std::string& text) override;
     void WarnOnConsole(const std::string& text) override;
-    std::optional<FixedFileVersion> ReadFileVersionInfo(const std::string& path) override;
+    std::optional<FixedFileVersion> ReadVersionNote(const std::string& path) override;
 
     std::optional<std::string> RegisteredViewerLibrary() override;
     void* LoadLibrary(const std::string& nameOrPath) override;

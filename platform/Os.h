@@ -20,14 +20,13 @@ struct FixedFileVersion {
     std::uint32_t fileVersionLS = 0;
 };
 
-// The operating system's name and version, and the distribution's name in
-// the place where a service-pack text would be.
+// The kernel's name and version, and the distribution's name.
 struct OperatingSystemInfo {
     std::string name;
     int major = 0;
     int minor = 0;
     int build = 0;
-    std::string servicePack;
+    std::string distribution;
 };
 
 // The local date and time of one reading of the clock: the date as numbers
@@ -106,14 +105,14 @@ public:
     virtual bool DeleteFile(const std::string& path) = 0;
     // Makes a file readable and writable for its owner. Refuses symbolic
     // links, so a link's target is never changed.
-    virtual bool ClearAttributes(const std::string& path) = 0;
+    virtual bool MakeOwnerWritable(const std::string& path) = 0;
     // Appends the text and a line end to the file, creating it when missing,
     // then flushes and closes it. Refuses to write through a symbolic link.
     virtual bool AppendLine(const std::string& path, const std::string& text) = 0;
     // Tells the user something on standard error, one line.
     virtual void WarnOnConsole(const std::string& text) = 0;
     // The version note of a file; nothing when it has none.
-    virtual std::optional<FixedFileVersion> ReadFileVersionInfo(const std::string& path) = 0;
+    virtual std::optional<FixedFileVersion> ReadVersionNote(const std::string& path) = 0;
 
     // Libraries and programs.
 

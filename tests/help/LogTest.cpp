@@ -127,7 +127,7 @@ TEST(LogFile, HeaderLineByLine) {
 TEST(LogFile, HeaderEdgeValues) {
     FakeOs fake;
     fake.arguments = {std::string(300, 'x')};
-    fake.os.servicePack.clear();
+    fake.os.distribution.clear();
     fake.locale.id = 0;
     KitRun run(fake, {"/DEBUG"});
     const auto lines = fake.Lines(kModuleLog);

@@ -77,7 +77,7 @@ TEST_F(LinuxOsTest, LinksAreNeitherWrittenThroughNorChangedButCanBeRemoved) {
     fs::create_symlink(target, link);
     EXPECT_TRUE(system.IsSymbolicLink(link));
     EXPECT_FALSE(system.AppendLine(link, "line"));
-    EXPECT_FALSE(system.ClearAttributes(link));
+    EXPECT_FALSE(system.MakeOwnerWritable(link));
     EXPECT_TRUE(system.DeleteFile(link));
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
     EXPECT_EQ(Read(target), "precious");
@@ -103,7 +103,7 @@ TEST_F(LinuxOsTest, AppendingCreatesAddsLinesAndRefusesPipes) {
 
 TEST_F(LinuxOsTest, ClearingAttributesMakesAReadOnlyFileWritable) {
     const auto file = Write("old", "x", fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_TRUE(system.ClearAttributes(file));
+    EXPECT_TRUE(system.MakeOwnerWritable(file));
     EXPECT_EQ(fs::status(file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }

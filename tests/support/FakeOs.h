@@ -94,7 +94,7 @@ public:
         deleted.push_back(path);
         return files.erase(path) != 0;
     }
-    bool ClearAttributes(const std::string& path) override {
+    bool MakeOwnerWritable(const std::string& path) override {
         const auto found = files.find(path);
         if (found == files.end() || found->second.linkTo)
             return false;
@@ -114,8 +114,7 @@ public:
         return true;
     }
     void WarnOnConsole(const std::string& text) override { console.push_back(text); }
-    std::optional<platform::FixedFileVersion>
-    ReadFileVersionInfo(const std::string& path) override {
+    std::optional<platform::FixedFileVersion> ReadVersionNote(const std::string& path) override {
         const auto found = versions.find(Resolve(path));
         if (found == versions.end())
             return std::nullopt;
