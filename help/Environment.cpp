@@ -12,7 +12,8 @@ void DetectModuleValues(platform::Os& os, EnvironmentValues& values) {
     values.ModuleName = FileNamePart(values.ModulePath);
     // Started by name through the search path, the command line holds no
     // folder: the program's own stands in.
-    const auto arguments = os.Arguments();
+    values.Arguments = os.Arguments();
+    const auto& arguments = values.Arguments;
     const std::string started = arguments.empty() ? std::string() : arguments[0];
     values.RunDir = started.find(kPathSeparator) != std::string::npos
                         ? WithoutTrailingSeparators(DirectoryPart(started))

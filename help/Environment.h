@@ -3,6 +3,7 @@
 #include "platform/Os.h"
 
 #include <string>
+#include <vector>
 
 namespace zentolk::help {
 
@@ -20,9 +21,13 @@ struct EnvironmentValues {
     std::string ieVerStr; // the browser control's version, or empty
     bool ieInstalled = false;
     std::string ieFriendlyVerStr;
+    // The arguments as the program received them, itself first; read once
+    // for the run folder, the debug switch and the log header.
+    std::vector<std::string> Arguments;
 };
 
-// The module values: path, folder and name of the program, and its run folder.
+// The module values: path, folder and name of the program, its run folder
+// and its arguments.
 void DetectModuleValues(platform::Os& os, EnvironmentValues& values);
 // The viewer and browser versions with their release names; _hhInstalled.
 void DetectVersionValues(platform::Os& os, EnvironmentValues& values);

@@ -13,7 +13,7 @@ HelpKit::HelpKit(platform::Os& os) noexcept : os_(os) {
         LoadViewerLibrary();
         DetectModuleValues(os_, environment_);
         logDirectory_ = ChooseLogDirectory(os_, environment_.ModuleDir);
-        debugSwitch_ = ReadDebugSwitch(os_, environment_.ModuleDir);
+        debugSwitch_ = ReadDebugSwitch(os_, environment_);
         DetectVersionValues(os_, environment_);
         log_ = std::make_unique<TDLogFile>(os_, logDirectory_ + kPathSeparator + kLogFileName,
                                            debugSwitch_, true, true, false, environment_);

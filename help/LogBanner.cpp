@@ -39,7 +39,7 @@ void TDLogFile::WriteBanner(const EnvironmentValues& env) noexcept {
         const std::uint32_t languageId = localeId & 0xFFFF;
         const std::uint32_t primaryLanguage = languageId & 0x3FF;
         const std::uint32_t subLanguage = languageId >> 10;
-        const auto arguments = os_.Arguments();
+        const auto& arguments = env.Arguments;
         // The full path, however the program was started.
         const std::string program = !env.ModulePath.empty() ? env.ModulePath
                                     : arguments.empty()     ? std::string()

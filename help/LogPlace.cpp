@@ -45,10 +45,10 @@ std::string ChooseLogDirectory(platform::Os& os, const std::string& moduleDir) {
     return IsDirectoryWritable(os, moduleDir) ? moduleDir : TempDirectory(os);
 }
 
-bool ReadDebugSwitch(platform::Os& os, const std::string& moduleDir) {
-    if (os.FileExists(moduleDir + kPathSeparator + kDebugMarkerFile))
+bool ReadDebugSwitch(platform::Os& os, const EnvironmentValues& environment) {
+    if (os.FileExists(environment.ModuleDir + kPathSeparator + kDebugMarkerFile))
         return true;
-    const auto arguments = os.Arguments();
+    const auto& arguments = environment.Arguments;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         if (IsDebugSwitchArgument(arguments[i]))
             return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "help/Environment.h"
 #include "platform/Os.h"
 
 #include <string>
@@ -27,6 +28,6 @@ std::string ChooseLogDirectory(platform::Os& os, const std::string& moduleDir);
 
 // The marker file beside the program, or a debug switch among the arguments
 // after the program itself.
-bool ReadDebugSwitch(platform::Os& os, const std::string& moduleDir);
+bool ReadDebugSwitch(platform::Os& os, const EnvironmentValues& environment);
 
 } // namespace zentolk::help
