@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "platform/Platform.h"
+#include "platform/Os.h"
 
 #include <QtGlobal>
 #include <exception>
@@ -49,7 +49,7 @@ bool TApplication::eventFilter(QObject* watched, QEvent* event) {
 void TApplication::ShowError(const std::string& message) {
     CancelMouseHolds();
     ++errorBoxes_;
-    platform::Current().ShowMessage(Title(), ErrorBoxText(message), platform::MessageKind::Error);
+    platform::CurrentOs().ShowMessage(Title(), ErrorBoxText(message), platform::MessageKind::Error);
 }
 
 } // namespace zentolk

@@ -3,6 +3,7 @@
 #include "help/HelpKit.h"
 #include "links/Inet.h"
 #include "platform/DisplayCheck.h"
+#include "platform/Os.h"
 #include "platform/TerminationSignals.h"
 #include "platform/WindowDecorations.h"
 #include "ui/DesktopWindow.h"
@@ -113,11 +114,11 @@ int main(int argc, char** argv) {
 
     // The help kit starts before the program's own code and ends after both
     // windows are gone, so its log sees the whole run.
-    zentolk::help::HelpKitStartup();
+    zentolk::help::HelpKit helpKit(zentolk::platform::CurrentOs());
 
     app.SetTitle("Ruviz Oruvodezar");
 
-    auto calc = std::make_unique<zentolk::TFrmCalc>();
+    auto calc = std::make_unique<zentolk::TFrmCalc>(helpKit);
     zentolk::KeepNormalState(calc.get());
     zentolk::CentreOnScreen(calc.get());
     // Made once, hidden; Web shows it modally and Close only hides it again.
@@ -137,6 +138,5 @@ int main(int argc, char** argv) {
     // The windows go in the reverse order of their making.
     internet.reset();
     calc.reset();
-    zentolk::help::HelpKitShutdown();
     return status;
 }

@@ -2,7 +2,7 @@
 // file, shows the start page and the contents, and the window is drawn.
 // The decoding helper's CPU time is counted apart (child_cpu_us), reaped
 // when the window closes after each round.
-#include "Viewer.h"
+#include "viewer/Viewer.h"
 
 #include <QApplication>
 #include <QPixmap>

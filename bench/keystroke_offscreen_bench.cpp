@@ -2,6 +2,7 @@
 // field, the new reading and the ten setText calls, offscreen (no display, no
 // painting on a screen). For key press to pixels on a display see key_to_pixel.
 #include "app/Application.h"
+#include "help/HelpKit.h"
 #include "window/Calc.h"
 #include "window/Spin.h"
 
@@ -11,7 +12,8 @@
 namespace {
 
 void BM_KeyDispatchAndTenSetTextOffscreen(benchmark::State& state) {
-    zentolk::TFrmCalc window;
+    zentolk::help::HelpKit helpKit(zentolk::platform::CurrentOs());
+    zentolk::TFrmCalc window(helpKit);
     window.show();
     auto* year = window.findChild<zentolk::TSpinEdit*>(QStringLiteral("Year"));
     year->setFocus();

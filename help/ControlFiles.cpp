@@ -2,7 +2,6 @@
 
 #include "help/PathText.h"
 #include "help/ReleaseNames.h"
-#include "platform/System.h"
 
 #include <cctype>
 
@@ -24,38 +23,37 @@ bool EqualsIgnoringCase(const std::string& text, std::size_t at, std::string_vie
 
 } // namespace
 
-std::string PrivateLibraryDirectory() {
-    return WithoutTrailingSeparators(platform::CurrentSystem().PrivateLibraryDirectory());
+std::string PrivateLibraryDirectory(platform::Os& os) {
+    return WithoutTrailingSeparators(os.PrivateLibraryDirectory());
 }
 
-std::string DataDirectory() {
-    return WithoutTrailingSeparators(platform::CurrentSystem().DataDirectory());
+std::string DataDirectory(platform::Os& os) {
+    return WithoutTrailingSeparators(os.DataDirectory());
 }
 
-std::string ExpandSystemRootPrefix(const std::string& path) {
+std::string ExpandSystemRootPrefix(platform::Os& os, const std::string& path) {
     // "%SystemRoot%" is twelve characters; the separator after it is kept.
     if (path.size() < 12 || path[0] != '%' || path[11] != '%' ||
         !EqualsIgnoringCase(path, 1, "SystemRoot"))
         return path;
-    return DataDirectory() + path.substr(12);
+    return DataDirectory(os) + path.substr(12);
 }
 
-std::string ResolveViewerControlPath() {
-    auto& system = platform::CurrentSystem();
+std::string ResolveViewerControlPath(platform::Os& os) {
     std::string path;
-    if (const auto registered = system.ReadRegistryDefaultValue(kViewerControlKey)) {
-        path = ExpandSystemRootPrefix(*registered);
-        if (!path.empty() && !system.FileExists(path))
+    if (const auto registered = os.RegisteredViewerLibrary()) {
+        path = ExpandSystemRootPrefix(os, *registered);
+        if (!path.empty() && !os.FileExists(path))
             path.clear();
     }
     if (path.empty())
-        path = PrivateLibraryDirectory() + kPathSeparator + kViewerControlFile;
+        path = PrivateLibraryDirectory(os) + kPathSeparator + kViewerControlFile;
     return path;
 }
 
-FileVersion ReadBrowserVersion() {
+FileVersion ReadBrowserVersion(platform::Os& os) {
     FileVersion version =
-        ReadFileVersion(PrivateLibraryDirectory() + kPathSeparator + kBrowserControlFile);
+        ReadFileVersion(os, PrivateLibraryDirectory(os) + kPathSeparator + kBrowserControlFile);
     auto& number = version.number;
     if (number.Major == 4 && number.Minor <= 70 && number.Release == 0) {
         number.Release = number.Build;
@@ -65,12 +63,12 @@ FileVersion ReadBrowserVersion() {
     return version;
 }
 
-std::string ViewerFriendlyVersion() {
-    return ViewerReleaseName(ReadFileVersion(ResolveViewerControlPath()));
+std::string ViewerFriendlyVersion(platform::Os& os) {
+    return ViewerReleaseName(ReadFileVersion(os, ResolveViewerControlPath(os)));
 }
 
-std::string BrowserFriendlyVersion() {
-    return BrowserReleaseName(ReadBrowserVersion());
+std::string BrowserFriendlyVersion(platform::Os& os) {
+    return BrowserReleaseName(ReadBrowserVersion(os));
 }
 
 } // namespace zentolk::help

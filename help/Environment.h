@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/Os.h"
+
 #include <string>
+#include <vector>
 
 namespace zentolk::help {
 
 // Where the program runs and which help viewer and browser control the
-// machine has, recorded once at kit start-up and cleared at kit shut-down.
+// machine has, recorded once at kit start-up.
 // The log header names each value with a leading "_" ("_ModuleDir").
 struct EnvironmentValues {
     std::string ModulePath; // the running program's file
@@ -18,14 +21,15 @@ struct EnvironmentValues {
     std::string ieVerStr; // the browser control's version, or empty
     bool ieInstalled = false;
     std::string ieFriendlyVerStr;
+    // The arguments as the program received them, itself first; read once
+    // for the run folder, the debug switch and the log header.
+    std::vector<std::string> Arguments;
 };
 
-const EnvironmentValues& Environment();
-
-// The module values: path, folder and name of the program, and its run folder.
-void DetectModuleValues();
+// The module values: path, folder and name of the program, its run folder
+// and its arguments.
+void DetectModuleValues(platform::Os& os, EnvironmentValues& values);
 // The viewer and browser versions with their release names; _hhInstalled.
-void DetectVersionValues();
-void ClearEnvironment();
+void DetectVersionValues(platform::Os& os, EnvironmentValues& values);
 
 } // namespace zentolk::help

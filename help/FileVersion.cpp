@@ -1,7 +1,5 @@
 #include "help/FileVersion.h"
 
-#include "platform/System.h"
-
 namespace zentolk::help {
 
 std::string VersionText(const VersionNumber& version) {
@@ -9,12 +7,11 @@ std::string VersionText(const VersionNumber& version) {
            std::to_string(version.Release) + '.' + std::to_string(version.Build);
 }
 
-FileVersion ReadFileVersion(const std::string& file) {
+FileVersion ReadFileVersion(platform::Os& os, const std::string& file) {
     FileVersion version;
-    auto& system = platform::CurrentSystem();
-    if (file.empty() || !system.FileExists(file))
+    if (file.empty() || !os.FileExists(file))
         return version;
-    const auto info = system.ReadFileVersionInfo(file);
+    const auto info = os.ReadVersionNote(file);
     if (!info)
         return version;
     version.number.Major = static_cast<std::uint16_t>(info->fileVersionMS >> 16);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Os.h"
+
 #include <compare>
 #include <cstdint>
 #include <string>
@@ -28,6 +30,6 @@ std::string VersionText(const VersionNumber& version);
 
 // The version stamped into a file; all zero and empty text for a missing
 // file or one without a version.
-FileVersion ReadFileVersion(const std::string& file);
+FileVersion ReadFileVersion(platform::Os& os, const std::string& file);
 
 } // namespace zentolk::help

@@ -1,33 +1,82 @@
 #include "help/HelpKit.h"
 
-#include "help/Environment.h"
-#include "help/LogFile.h"
+#include "help/ControlFiles.h"
 #include "help/LogPlace.h"
-#include "help/Trace.h"
-#include "help/hh.h"
+#include "help/PathText.h"
 
-#include <memory>
+#include <thread>
 
 namespace zentolk::help {
 
-void HelpKitStartup() noexcept {
+HelpKit::HelpKit(platform::Os& os) noexcept : os_(os) {
     try {
         LoadViewerLibrary();
-        DetectModuleValues();
-        ChooseLogDirectory();
-        ReadDebugSwitch();
-        DetectVersionValues();
-        InstallKitLog(std::make_unique<TDLogFile>(std::string(), DebugSwitch(), true, true, false));
+        DetectModuleValues(os_, environment_);
+        logDirectory_ = ChooseLogDirectory(os_, environment_.ModuleDir);
+        debugSwitch_ = ReadDebugSwitch(os_, environment_);
+        DetectVersionValues(os_, environment_);
+        log_ = std::make_unique<TDLogFile>(os_, logDirectory_ + kPathSeparator + kLogFileName,
+                                           debugSwitch_, true, true, false, environment_);
     } catch (...) {
         // Out of memory at start-up: the kit runs without its log.
     }
 }
 
-void HelpKitShutdown() noexcept {
-    InstallKitLog(nullptr);
-    ClearEnvironment();
-    ClearLogPlace();
+HelpKit::~HelpKit() {
+    log_.reset();
     UnloadViewerLibrary();
+}
+
+void HelpKit::LoadViewerLibrary() {
+    if (viewer_.handle != nullptr)
+        return;
+    viewer_.handle = os_.LoadLibrary(kViewerControlFile);
+    if (viewer_.handle == nullptr) {
+        const std::string path = ResolveViewerControlPath(os_);
+        if (!path.empty() && os_.FileExists(path))
+            viewer_.handle = os_.LoadLibrary(path);
+    }
+    if (viewer_.handle == nullptr)
+        return;
+    const auto resolve = [this](const char* name) { return os_.FindSymbol(viewer_.handle, name); };
+    viewer_.HtmlHelpA = reinterpret_cast<HtmlHelpEntry>(resolve("HtmlHelpA"));
+    viewer_.HtmlHelpW = reinterpret_cast<HtmlHelpWideEntry>(resolve("HtmlHelpW"));
+    viewer_.HtmlHelp = reinterpret_cast<HtmlHelpEntry>(resolve("HtmlHelpA"));
+}
+
+void HelpKit::UnloadViewerLibrary() {
+    if (viewer_.handle == nullptr)
+        return;
+    os_.FreeLibrary(viewer_.handle);
+    viewer_ = ViewerLibraryState{};
+}
+
+void HelpKit::CloseAllHelpWindows() {
+    if (viewer_.handle == nullptr)
+        return;
+    if (viewer_.HtmlHelp != nullptr)
+        viewer_.HtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    std::this_thread::yield();
+}
+
+void HelpKit::TraceLine(const std::string& format) noexcept {
+    if (log_)
+        log_->LogIfEnabled(format);
+}
+
+void HelpKit::TraceLine(const std::string& format, const FormatArgs& args) noexcept {
+    if (log_)
+        log_->LogIfEnabled(format, args);
+}
+
+void HelpKit::TraceAndShow(const std::string& format) noexcept {
+    if (log_)
+        log_->ShowAndLog(format);
+}
+
+void HelpKit::TraceAndShow(const std::string& format, const FormatArgs& args) noexcept {
+    if (log_)
+        log_->ShowAndLog(format, args);
 }
 
 } // namespace zentolk::help

@@ -1,11 +1,7 @@
 #include "help/HookHelpSystem.h"
 
 #include "help/ControlFiles.h"
-#include "help/Environment.h"
 #include "help/KitMessage.h"
-#include "help/Trace.h"
-#include "help/hh.h"
-#include "platform/System.h"
 
 #include <QWidget>
 #include <cerrno>
@@ -29,9 +25,9 @@ std::string cleaned(const std::string& text) {
 }
 } // namespace
 
-THookHelpSystem::THookHelpSystem(const std::string& helpFile, const std::string& windowTypeName,
-                                 std::uint8_t viewerMode)
-    : HelpFile(helpFile), WindowTypeName(windowTypeName), ViewerMode(viewerMode) {
+THookHelpSystem::THookHelpSystem(HelpKit& kit, const std::string& helpFile,
+                                 const std::string& windowTypeName, std::uint8_t viewerMode)
+    : Kit(kit), HelpFile(helpFile), WindowTypeName(windowTypeName), ViewerMode(viewerMode) {
     if (ProgramServices* app = CurrentProgram()) {
         SavedHelpHandler = app->OnHelp;
         app->OnHelp = [this](std::uint16_t command, std::int32_t data, bool& callDefault) {
@@ -39,20 +35,21 @@ THookHelpSystem::THookHelpSystem(const std::string& helpFile, const std::string&
         };
     }
     ChainPrevious = false;
-    TraceLine("THookHelpSystem.Create(\"%s\",\"%s\", %d)", {HelpFile, WindowTypeName, ViewerMode});
+    Kit.TraceLine("THookHelpSystem.Create(\"%s\",\"%s\", %d)",
+                  {HelpFile, WindowTypeName, ViewerMode});
 }
 
 THookHelpSystem::~THookHelpSystem() {
     if (ViewerMode == ViewerInProcess)
-        CloseAllHelpWindows();
+        Kit.CloseAllHelpWindows();
     if (ProgramServices* app = CurrentProgram())
         app->OnHelp = SavedHelpHandler;
-    TraceLine("THookHelpSystem.Destroy");
+    Kit.TraceLine("THookHelpSystem.Destroy");
 }
 
 bool THookHelpSystem::HelpHook(std::uint16_t command, std::int32_t data, bool& callDefault) {
     bool result = true;
-    TraceLine("THookHelpSystem.HelpHook(%s, %d)", {DescribeHelpCommand(command), data});
+    Kit.TraceLine("THookHelpSystem.HelpHook(%s, %d)", {DescribeHelpCommand(command), data});
     if (ChainPrevious && SavedHelpHandler)
         result = SavedHelpHandler(command, data, callDefault);
     callDefault = false;
@@ -82,8 +79,8 @@ bool THookHelpSystem::HelpHook(std::uint16_t command, std::int32_t data, bool& c
 }
 
 int THookHelpSystem::HelpContextRequest(std::int32_t context) {
-    const int code = HHHelpContext(HelpFile, context, WindowTypeName, ViewerMode);
-    HHShowError(code);
+    const int code = HHHelpContext(Kit, HelpFile, context, WindowTypeName, ViewerMode);
+    HHShowError(Kit, code);
     return code;
 }
 
@@ -144,12 +141,12 @@ std::string DescribeHelpCommand(std::uint16_t command) {
     return std::to_string(command) + " (" + name + ")";
 }
 
-int HHHelpContext(const std::string& helpFile, std::int32_t context, const std::string& windowType,
-                  std::uint8_t mode) {
-    TraceLine("HHHelpContext(\"%s\", %d, \"%s\", %d)", {helpFile, context, windowType, mode});
+int HHHelpContext(HelpKit& kit, const std::string& helpFile, std::int32_t context,
+                  const std::string& windowType, std::uint8_t mode) {
+    kit.TraceLine("HHHelpContext(\"%s\", %d, \"%s\", %d)", {helpFile, context, windowType, mode});
     const std::string location =
         ComposeHelpLocation(helpFile, std::string(), windowType, mode == ViewerHH ? 1 : 0);
-    return ShowContext(location, context, mode);
+    return ShowContext(kit, location, context, mode);
 }
 
 std::string ComposeHelpLocation(const std::string& file, const std::string& topic,
@@ -173,13 +170,14 @@ std::string ComposeHelpLocation(const std::string& file, const std::string& topi
     return result;
 }
 
-int ShowContext(const std::string& location, std::int32_t context, std::uint8_t mode) {
-    TraceLine("ShowContext(\"%s\", %d)", {location, mode});
+int ShowContext(HelpKit& kit, const std::string& location, std::int32_t context,
+                std::uint8_t mode) {
+    kit.TraceLine("ShowContext(\"%s\", %d)", {location, mode});
     int code = 0;
-    if (!Environment().hhInstalled) {
+    if (!kit.Environment().hhInstalled) {
         code = 1;
     } else if (mode == ViewerInProcess) {
-        const ViewerLibraryState& viewer = ViewerLibrary();
+        const ViewerLibraryState& viewer = kit.ViewerLibrary();
         // Without a resolved entry there is nothing to call.
         void* window = viewer.HtmlHelp == nullptr
                            ? nullptr
@@ -190,18 +188,20 @@ int ShowContext(const std::string& location, std::int32_t context, std::uint8_t 
             widget->activateWindow();
         }
     } else if (mode == ViewerKeyHH || mode == ViewerHH) {
-        const std::string exe = DataDirectory() + (mode == ViewerKeyHH ? "/KeyHH.EXE" : "/HH.EXE");
-        if (!platform::CurrentSystem().FileExists(exe))
+        const std::string exe =
+            DataDirectory(kit.Os()) + (mode == ViewerKeyHH ? "/KeyHH.EXE" : "/HH.EXE");
+        if (!kit.Os().FileExists(exe))
             code = mode == ViewerKeyHH ? 2 : 3;
         else
-            ShellOpenWithReport(exe, (mode == ViewerKeyHH ? "-win -#mapid " : "-mapid ") +
-                                         std::to_string(context) + " " + location);
+            StartProgramWithReport(kit, exe,
+                                   (mode == ViewerKeyHH ? "-win -#mapid " : "-mapid ") +
+                                       std::to_string(context) + " " + location);
     }
-    TraceLine("  returned - %d", {code});
+    kit.TraceLine("  returned - %d", {code});
     return code;
 }
 
-void HHShowError(int code) {
+void HHShowError(HelpKit& kit, int code) {
     std::string message;
     switch (code) {
     case 0:
@@ -219,16 +219,16 @@ void HHShowError(int code) {
         message = "Unknown error returned by HHHelpContext";
         break;
     }
-    ShowKitMessage(message, kMbOk | kMbIconExclamation);
-    TraceLine("HHShowError(%d), \"%s\"", {code, message});
+    ShowKitMessage(kit.Os(), message, kMbOk | kMbIconExclamation);
+    kit.TraceLine("HHShowError(%d), \"%s\"", {code, message});
 }
 
-bool ShellOpenWithReport(const std::string& file, const std::string& parameters) {
-    const bool opened = platform::CurrentSystem().ShellOpen(file, parameters);
-    if (!opened)
-        TraceAndShow("Function ShellExecute(%s)\rReturned: %s",
-                     {file + ", " + parameters, DescribeLastOsError()});
-    return opened;
+bool StartProgramWithReport(HelpKit& kit, const std::string& file, const std::string& parameters) {
+    const int reason = kit.Os().StartProgram(file, parameters);
+    if (reason != 0)
+        kit.TraceAndShow("Function ShellExecute(%s)\rReturned: %s",
+                         {file + ", " + parameters, DescribeOsError(reason)});
+    return reason == 0;
 }
 
 std::string DescribeOsErrorCode(std::uint32_t code) {
@@ -282,8 +282,7 @@ std::string DescribeOsErrorCode(std::uint32_t code) {
     return "[Error:" + std::to_string(code) + "] " + text;
 }
 
-std::string DescribeLastOsError() {
-    const int reason = platform::CurrentSystem().LastError();
+std::string DescribeOsError(int reason) {
     std::uint32_t code = 0;
     switch (reason) {
     case ENOENT:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "help/HelpKit.h"
 #include "ui/ProgramServices.h"
 
 #include <cstdint>
@@ -12,10 +13,11 @@ inline constexpr std::uint8_t ViewerInProcess = 0;
 inline constexpr std::uint8_t ViewerKeyHH = 1;
 inline constexpr std::uint8_t ViewerHH = 2;
 
-// Takes over the application's help requests and turns them into viewer calls.
+// Takes over the application's help requests and turns them into viewer calls
+// through the help kit.
 class THookHelpSystem {
 public:
-    THookHelpSystem(const std::string& helpFile, const std::string& windowTypeName,
+    THookHelpSystem(HelpKit& kit, const std::string& helpFile, const std::string& windowTypeName,
                     std::uint8_t viewerMode);
     virtual ~THookHelpSystem();
     THookHelpSystem(const THookHelpSystem&) = delete;
@@ -25,6 +27,7 @@ public:
     bool HelpHook(std::uint16_t command, std::int32_t data, bool& callDefault);
     int HelpContextRequest(std::int32_t context);
 
+    HelpKit& Kit;
     ProgramServices::HelpHandler SavedHelpHandler;
     std::string HelpFile;
     std::string WindowTypeName;
@@ -41,10 +44,10 @@ std::string DescribeHelpCommand(std::uint16_t command);
 
 // Result codes: 0 shown, 1 no viewer installed, 2 and 3 an external viewer
 // program missing.
-int HHHelpContext(const std::string& helpFile, std::int32_t context, const std::string& windowType,
-                  std::uint8_t mode);
-int ShowContext(const std::string& location, std::int32_t context, std::uint8_t mode);
-void HHShowError(int code);
+int HHHelpContext(HelpKit& kit, const std::string& helpFile, std::int32_t context,
+                  const std::string& windowType, std::uint8_t mode);
+int ShowContext(HelpKit& kit, const std::string& location, std::int32_t context, std::uint8_t mode);
+void HHShowError(HelpKit& kit, int code);
 
 // The location handed to the viewer: "%20" read as blanks, outer blanks
 // removed, an optional topic and window type, and a prefix (1 and 2 for the
@@ -53,11 +56,11 @@ std::string ComposeHelpLocation(const std::string& file, const std::string& topi
                                 const std::string& window, std::uint8_t prefix);
 
 // Starts a program; on failure shows and logs what went wrong.
-bool ShellOpenWithReport(const std::string& file, const std::string& parameters);
+bool StartProgramWithReport(HelpKit& kit, const std::string& file, const std::string& parameters);
 
-// "[Error:n] text" for a classic error code, and for the last failure of the
-// operating system (its reason mapped to the nearest classic code).
+// "[Error:n] text" for a classic error code, and for a failure reason of the
+// operating system (an errno value, mapped to the nearest classic code).
 std::string DescribeOsErrorCode(std::uint32_t code);
-std::string DescribeLastOsError();
+std::string DescribeOsError(int reason);
 
 } // namespace zentolk::help

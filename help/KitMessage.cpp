@@ -1,11 +1,10 @@
 #include "help/KitMessage.h"
 
-#include "platform/Platform.h"
 #include "ui/ProgramServices.h"
 
 namespace zentolk::help {
 
-int ShowKitMessage(const std::string& text, unsigned style) noexcept {
+int ShowKitMessage(platform::Os& os, const std::string& text, unsigned style) noexcept {
     using platform::MessageKind;
     const unsigned icon = style & 0xF0;
     const MessageKind kind = icon == kMbIconHand       ? MessageKind::Error
@@ -14,7 +13,7 @@ int ShowKitMessage(const std::string& text, unsigned style) noexcept {
     try {
         const ProgramServices* program = CurrentProgram();
         const std::string caption = program != nullptr ? program->Title() : std::string();
-        platform::Current().ShowMessage(caption, text, kind);
+        os.ShowMessage(caption, text, kind);
     } catch (...) {
         // The kit raises nothing; a box that cannot be shown is simply not seen.
     }

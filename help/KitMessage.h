@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Os.h"
+
 #include <string>
 
 namespace zentolk::help {
@@ -14,6 +16,6 @@ inline constexpr int kIdOk = 1;
 
 // The kit's modal message box, captioned with the application's title and
 // owned by no window. Returns the button pressed.
-int ShowKitMessage(const std::string& text, unsigned style) noexcept;
+int ShowKitMessage(platform::Os& os, const std::string& text, unsigned style) noexcept;
 
 } // namespace zentolk::help

@@ -2,8 +2,6 @@
 #include "help/Environment.h"
 #include "help/FileVersion.h"
 #include "help/LogFile.h"
-#include "platform/Platform.h"
-#include "platform/System.h"
 
 #include <cstdio>
 
@@ -27,29 +25,32 @@ std::string YesNo(bool value) {
 
 } // namespace
 
-void TDLogFile::WriteBanner() noexcept {
+void TDLogFile::WriteBanner(const EnvironmentValues& env) noexcept {
     try {
-        auto& system = platform::CurrentSystem();
-        if (!keepOldLog_ && !logPath_.empty() && system.FileExists(logPath_))
-            system.DeleteFile(logPath_);
+        if (!keepOldLog_ && !logPath_.empty() && os_.FileExists(logPath_))
+            os_.DeleteFile(logPath_);
         if (!logEnabled_ || !wantHeader_)
             return;
 
-        const auto clock = system.Now();
-        const auto os = system.OperatingSystem();
-        const std::uint32_t localeId = system.LocaleId();
+        const auto clock = os_.Now();
+        const auto os = os_.OperatingSystem();
+        const auto locale = os_.Locale();
+        const std::uint32_t localeId = locale.id;
         const std::uint32_t languageId = localeId & 0xFFFF;
         const std::uint32_t primaryLanguage = languageId & 0x3FF;
         const std::uint32_t subLanguage = languageId >> 10;
-        const auto arguments = system.Arguments();
-        const auto& env = Environment();
+        const auto& arguments = env.Arguments;
         // The full path, however the program was started.
         const std::string program = !env.ModulePath.empty() ? env.ModulePath
                                     : arguments.empty()     ? std::string()
                                                             : arguments[0];
         std::string parameters;
-        for (std::size_t i = 1; i < arguments.size(); ++i)
-            parameters += (i > 1 ? " | " : "") + arguments[i];
+        std::string commandLine;
+        for (std::size_t i = 0; i < arguments.size(); ++i) {
+            if (i > 0)
+                parameters += (i > 1 ? " | " : "") + arguments[i];
+            commandLine += (i > 0 ? " " : "") + arguments[i];
+        }
         const std::string tab(1, kTab);
 
         AppendLogLine("=");
@@ -57,7 +58,7 @@ void TDLogFile::WriteBanner() noexcept {
         AppendLogLine("!Date:                 %s", {tab + clock.shortDate + ' ' + clock.longTime});
         AppendLogLine("!Operating System:      %s %d.%d (Build %d) %s",
                       {tab + os.name, os.major, os.minor, os.build,
-                       os.servicePack.empty() ? std::string("No Service Pack") : os.servicePack});
+                       os.distribution.empty() ? std::string("No Service Pack") : os.distribution});
         AppendLogLine("!SysLocale.DefaultLCID: %s (%s)",
                       {tab + HexId(localeId), std::to_string(localeId)});
         AppendLogLine("!SysLocale.PriLangID:   %s (%s)",
@@ -65,18 +66,18 @@ void TDLogFile::WriteBanner() noexcept {
         AppendLogLine("!SysLocale.SubLangID:   %s (%s)",
                       {tab + HexId(subLanguage), std::to_string(subLanguage)});
         AppendLogLine("!DecimalSeparator:      %s",
-                      {tab + std::string(1, platform::Current().DecimalSeparator())});
+                      {tab + std::string(1, locale.decimalSeparator)});
         AppendLogLine("-");
         AppendLogLine("!EXE Path =          %s", {tab + program});
-        AppendLogLine("!EXE Version =       %s", {tab + ReadFileVersion(program).text});
+        AppendLogLine("!EXE Version =       %s", {tab + ReadFileVersion(os_, program).text});
         AppendLogLine("!Cmdline Param(s) =  %s", {tab + parameters});
-        AppendLogLine("!Actual CmdLine =  %s",
-                      {(tab + system.RawCommandLine()).substr(0, kCommandLineLimit)});
+        AppendLogLine("!Actual CmdLine =  %s", {(tab + commandLine).substr(0, kCommandLineLimit)});
         AppendLogLine("!_RunDir =           %s", {tab + env.RunDir});
         AppendLogLine("!_ModuleName =       %s", {tab + env.ModuleName});
         AppendLogLine("!_ModuleDir =        %s", {tab + env.ModuleDir});
         AppendLogLine("!_ModulePath =        %s", {tab + env.ModulePath});
-        AppendLogLine("!Module Version =       %s", {tab + ReadFileVersion(env.ModulePath).text});
+        AppendLogLine("!Module Version =       %s",
+                      {tab + ReadFileVersion(os_, env.ModulePath).text});
         AppendLogLine("-");
         AppendLogLine("!_hhInstalled =      %s", {tab + YesNo(env.hhInstalled)});
         AppendLogLine("!_hhVerStr =         %s", {tab + env.hhVerStr});

@@ -3,7 +3,6 @@
 #include "help/KitMessage.h"
 #include "help/LogPlace.h"
 #include "help/PathText.h"
-#include "platform/System.h"
 
 namespace zentolk::help {
 
@@ -11,28 +10,26 @@ namespace {
 constexpr std::size_t kSeparatorLength = 80; // one is dropped as the line's marker
 } // namespace
 
-TDLogFile::TDLogFile(std::string path, bool enabled, bool stampTimes, bool wantHeader,
-                     bool keepOld) noexcept
-    : logEnabled_(enabled), stampTimes_(stampTimes), wantHeader_(wantHeader), keepOldLog_(keepOld) {
+TDLogFile::TDLogFile(platform::Os& os, std::string path, bool enabled, bool stampTimes,
+                     bool wantHeader, bool keepOld, const EnvironmentValues& environment) noexcept
+    : os_(os), logEnabled_(enabled), stampTimes_(stampTimes), wantHeader_(wantHeader),
+      keepOldLog_(keepOld) {
     try {
-        auto& system = platform::CurrentSystem();
-        if (path.empty())
-            path = LogDirectory() + kPathSeparator + kLogFileName;
         const std::string directory = DirectoryPart(path);
-        if (directory.empty() || !system.DirectoryExists(directory) ||
-            !IsDirectoryWritable(directory))
-            path = TempDirectory() + kPathSeparator + FileNamePart(path);
+        if (directory.empty() || !os_.DirectoryExists(directory) ||
+            !IsDirectoryWritable(os_, directory))
+            path = TempDirectory(os_) + kPathSeparator + FileNamePart(path);
         logPath_ = std::move(path);
         // In a shared temporary folder someone else may have put a link at
         // the log's name; it goes, and whatever it points at stays as it is.
-        if (system.IsSymbolicLink(logPath_))
-            system.DeleteFile(logPath_);
-        else if (system.FileExists(logPath_))
-            system.ClearAttributes(logPath_);
+        if (os_.IsSymbolicLink(logPath_))
+            os_.DeleteFile(logPath_);
+        else if (os_.FileExists(logPath_))
+            os_.MakeOwnerWritable(logPath_);
     } catch (...) {
         logPath_.clear();
     }
-    WriteBanner();
+    WriteBanner(environment);
 }
 
 void TDLogFile::AppendLogLine(const std::string& format) noexcept {
@@ -66,7 +63,7 @@ void TDLogFile::ShowAndLog(const std::string& format) noexcept {
 void TDLogFile::ShowAndLog(const std::string& format, const FormatArgs& args) noexcept {
     try {
         const std::string text = FormatKitText(format, args);
-        ShowKitMessage(text, kMbOk | kMbIconExclamation);
+        ShowKitMessage(os_, text, kMbOk | kMbIconExclamation);
         if (logEnabled_)
             AppendLogLine(text);
     } catch (...) {
@@ -77,16 +74,15 @@ void TDLogFile::Append(std::string line) noexcept {
     if (logPath_.empty())
         return;
     try {
-        auto& system = platform::CurrentSystem();
         if (line == "-" || line == "=")
             line.assign(kSeparatorLength, line[0]);
         if (!line.empty() && (line[0] == '!' || line[0] == '-' || line[0] == '='))
             line.erase(0, 1);
         else if (stampTimes_)
-            line.insert(0, system.Now().longTime + "   ");
-        if (!system.AppendLine(logPath_, line) && !failureTold_) {
+            line.insert(0, os_.Now().longTime + "   ");
+        if (!os_.AppendLine(logPath_, line) && !failureTold_) {
             failureTold_ = true;
-            system.WarnOnConsole("The diagnostics log " + logPath_ + " cannot be written.");
+            os_.WarnOnConsole("The diagnostics log " + logPath_ + " cannot be written.");
         }
     } catch (...) {
     }

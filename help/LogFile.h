@@ -1,6 +1,8 @@
 #pragma once
 
+#include "help/Environment.h"
 #include "help/KitFormat.h"
+#include "platform/Os.h"
 
 #include <string>
 
@@ -17,12 +19,12 @@ inline constexpr char kLogFileName[] = "HHDebug.txt";
 // stamp; a line of just "-" or "=" is a separator of 79 such characters.
 class TDLogFile {
 public:
-    // An empty path means the kit's log in the log folder. A folder that is
-    // missing or not writable moves the log to the temporary folder. A
-    // symbolic link at the log's name is removed, never followed; an earlier
-    // log is made writable, then deleted unless keepOld is set.
-    TDLogFile(std::string path, bool enabled, bool stampTimes, bool wantHeader,
-              bool keepOld) noexcept;
+    // A folder that is missing or not writable moves the log to the temporary
+    // folder. A symbolic link at the log's name is removed, never followed;
+    // an earlier log is made writable, then deleted unless keepOld is set.
+    // The header describes the given environment.
+    TDLogFile(platform::Os& os, std::string path, bool enabled, bool stampTimes, bool wantHeader,
+              bool keepOld, const EnvironmentValues& environment = {}) noexcept;
     TDLogFile(const TDLogFile&) = delete;
     TDLogFile& operator=(const TDLogFile&) = delete;
 
@@ -46,11 +48,12 @@ public:
 
     // Deletes an earlier log (unless it is kept) and, when enabled, writes the
     // header that describes the machine and the help environment.
-    void WriteBanner() noexcept;
+    void WriteBanner(const EnvironmentValues& environment) noexcept;
 
 private:
     void Append(std::string line) noexcept;
 
+    platform::Os& os_;
     std::string logPath_;
     bool logEnabled_;
     bool stampTimes_;

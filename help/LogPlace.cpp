@@ -1,41 +1,33 @@
 #include "help/LogPlace.h"
 
-#include "help/Environment.h"
 #include "help/PathText.h"
-#include "platform/System.h"
 
 #include <cctype>
 
 namespace zentolk::help {
 
 namespace {
-
-std::string logDirectory;
-bool debugSwitch = false;
-
 // Enough other names to get past stray leftovers; a folder that has them
 // all is treated as not writable.
 constexpr int kAlternativeProbes = 99;
-
 } // namespace
 
-bool IsDirectoryWritable(const std::string& directory) {
-    auto& system = platform::CurrentSystem();
+bool IsDirectoryWritable(platform::Os& os, const std::string& directory) {
     const std::string folder = WithoutTrailingSeparators(directory) + kPathSeparator;
     std::string probe = folder + kProbeFile;
-    auto result = system.CreateExclusive(probe);
+    auto result = os.CreateExclusive(probe);
     for (int n = 1; result == platform::CreateResult::NameTaken && n <= kAlternativeProbes; ++n) {
         probe = folder + "$_Temp_$" + std::to_string(n) + ".$$$";
-        result = system.CreateExclusive(probe);
+        result = os.CreateExclusive(probe);
     }
     if (result != platform::CreateResult::Created)
         return false;
-    system.DeleteFile(probe);
+    os.DeleteFile(probe);
     return true;
 }
 
-std::string TempDirectory() {
-    return WithoutTrailingSeparators(platform::CurrentSystem().TemporaryDirectory());
+std::string TempDirectory(platform::Os& os) {
+    return WithoutTrailingSeparators(os.TemporaryDirectory());
 }
 
 bool IsDebugSwitchArgument(const std::string& argument) {
@@ -49,32 +41,19 @@ bool IsDebugSwitchArgument(const std::string& argument) {
     return true;
 }
 
-void ChooseLogDirectory() {
-    const std::string& moduleDir = Environment().ModuleDir;
-    logDirectory = IsDirectoryWritable(moduleDir) ? moduleDir : TempDirectory();
+std::string ChooseLogDirectory(platform::Os& os, const std::string& moduleDir) {
+    return IsDirectoryWritable(os, moduleDir) ? moduleDir : TempDirectory(os);
 }
 
-const std::string& LogDirectory() {
-    return logDirectory;
-}
-
-void ReadDebugSwitch() {
-    auto& system = platform::CurrentSystem();
-    debugSwitch = system.FileExists(Environment().ModuleDir + kPathSeparator + kDebugMarkerFile);
-    if (debugSwitch)
-        return;
-    const auto arguments = system.Arguments();
-    for (std::size_t i = 1; i < arguments.size() && !debugSwitch; ++i)
-        debugSwitch = IsDebugSwitchArgument(arguments[i]);
-}
-
-bool DebugSwitch() {
-    return debugSwitch;
-}
-
-void ClearLogPlace() {
-    logDirectory.clear();
-    debugSwitch = false;
+bool ReadDebugSwitch(platform::Os& os, const EnvironmentValues& environment) {
+    if (os.FileExists(environment.ModuleDir + kPathSeparator + kDebugMarkerFile))
+        return true;
+    const auto& arguments = environment.Arguments;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        if (IsDebugSwitchArgument(arguments[i]))
+            return true;
+    }
+    return false;
 }
 
 } // namespace zentolk::help

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "help/Environment.h"
+#include "platform/Os.h"
+
 #include <string>
 
 namespace zentolk::help {
@@ -10,25 +13,21 @@ inline constexpr char kProbeFile[] = "$_Temp_$.$$$";
 // Whether a file can be created in the folder. The probe is a file of its
 // own making, created only where no file of that name exists and then
 // deleted; a file already there is never opened or removed.
-bool IsDirectoryWritable(const std::string& directory);
+bool IsDirectoryWritable(platform::Os& os, const std::string& directory);
 
 // The folder for temporary files (the root folder when there is none),
 // without a trailing separator.
-std::string TempDirectory();
+std::string TempDirectory(platform::Os& os);
 
 // "/debug" or "-debug" in any letter case.
 bool IsDebugSwitchArgument(const std::string& argument);
 
-// Chosen at kit start-up: the program's folder when it is writable, else the
+// The log's folder: the program's folder when it is writable, else the
 // temporary folder.
-void ChooseLogDirectory();
-const std::string& LogDirectory();
+std::string ChooseLogDirectory(platform::Os& os, const std::string& moduleDir);
 
-// Read at kit start-up: the marker file beside the program, or a debug
-// switch among the arguments after the program itself.
-void ReadDebugSwitch();
-bool DebugSwitch();
-
-void ClearLogPlace();
+// The marker file beside the program, or a debug switch among the arguments
+// after the program itself.
+bool ReadDebugSwitch(platform::Os& os, const EnvironmentValues& environment);
 
 } // namespace zentolk::help

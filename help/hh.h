@@ -14,7 +14,7 @@ inline constexpr std::uint32_t HH_DISPLAY_TOPIC = 0;
 inline constexpr std::uint32_t HH_HELP_CONTEXT = 15;
 inline constexpr std::uint32_t HH_CLOSE_ALL = 18;
 
-// The viewer library as loaded at kit start-up: every call goes through the
+// The viewer library as the help kit loaded it: every call goes through the
 // generic entry, which is the narrow-text entry resolved a second time.
 struct ViewerLibraryState {
     void* handle = nullptr;
@@ -22,15 +22,5 @@ struct ViewerLibraryState {
     HtmlHelpWideEntry HtmlHelpW = nullptr;
     HtmlHelpEntry HtmlHelp = nullptr;
 };
-
-const ViewerLibraryState& ViewerLibrary();
-
-// Loads the viewer library by its bare name, else from its registered path;
-// does nothing when it is loaded already. A failure shows and traces nothing.
-void LoadViewerLibrary();
-// Releases the library and clears its entries.
-void UnloadViewerLibrary();
-// Closes every help window the program opened, while the library is loaded.
-void CloseAllHelpWindows();
 
 } // namespace zentolk::help

@@ -10,4 +10,3 @@
 #include "help/KitMessage.h"
 #include "help/LogFile.h"
 #include "help/LogPlace.h"
-#include "help/Trace.h"

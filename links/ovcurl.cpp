@@ -1,7 +1,7 @@
 #include "links/ovcurl.h"
 
 #include "links/LinkAccessible.h"
-#include "platform/Platform.h"
+#include "platform/Os.h"
 
 #include <QMouseEvent>
 
@@ -135,7 +135,7 @@ void TOvcURL::mouseReleaseEvent(QMouseEvent* event) {
 void TOvcURL::Click() {
     if (!url_.isEmpty()) {
         const std::string address = LimitedAddress(url_).toStdString();
-        platform::Current().OpenAddress(address, [] { platform::Current().Beep(); });
+        platform::CurrentOs().OpenAddress(address, [] { platform::CurrentOs().Beep(); });
     }
     emit OnClick(this);
     // The label keeps the highlight while the pointer is over it and takes

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/System.h"
+#include "platform/Os.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 
 namespace zentolk::platform {
 
@@ -12,5 +13,8 @@ struct LocalDate {
 
 // Today's date in the user's time zone.
 LocalDate TodayLocal();
+
+// The date of a broken-down local time.
+LocalDate DateOf(const std::tm& parts);
 
 } // namespace zentolk::platform

@@ -1,8 +1,8 @@
-#include "ChmFile.h"
+#include "viewer/ChmFile.h"
 
-#include "DecoderProcess.h"
-#include "Location.h"
-#include "decoder/Protocol.h"
+#include "viewer/DecoderProcess.h"
+#include "viewer/Location.h"
+#include "viewer/decoder/Protocol.h"
 
 #include <QDir>
 #include <QFile>

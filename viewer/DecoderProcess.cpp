@@ -1,6 +1,7 @@
-#include "DecoderProcess.h"
+#include "viewer/DecoderProcess.h"
 
-#include "decoder/Protocol.h"
+#include "viewer/decoder/Protocol.h"
+#include "viewer/decoder/Transfer.h"
 
 #include <cerrno>
 #include <csignal>
@@ -128,41 +129,28 @@ void DecoderProcess::Stop() {
     child_ = -1;
 }
 
+bool DecoderProcess::Ready(short events, long long deadline) {
+    if (WaitFor(socket_, events, deadline))
+        return true;
+    timedOut_ = NowMilliseconds() >= deadline;
+    return false;
+}
+
 bool DecoderProcess::Send(const void* data, std::size_t size, long long deadline) {
-    const auto* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-        if (!WaitFor(socket_, POLLOUT, deadline)) {
-            timedOut_ = NowMilliseconds() >= deadline;
-            return false;
-        }
-        // A decoder that has died must not take the program with it.
-        const ssize_t sent = send(socket_, bytes, size, MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (sent < 0 && (errno == EINTR || errno == EAGAIN))
-            continue;
-        if (sent <= 0)
-            return false;
-        bytes += sent;
-        size -= static_cast<std::size_t>(sent);
-    }
-    return true;
+    // A decoder that has died must not take the program with it.
+    return decoder::TransferAll(
+        static_cast<const char*>(data), size,
+        [this](const char* bytes, std::size_t left) {
+            return send(socket_, bytes, left, MSG_NOSIGNAL | MSG_DONTWAIT);
+        },
+        [this, deadline] { return Ready(POLLOUT, deadline); });
 }
 
 bool DecoderProcess::Receive(void* data, std::size_t size, long long deadline) {
-    auto* bytes = static_cast<char*>(data);
-    while (size > 0) {
-        if (!WaitFor(socket_, POLLIN, deadline)) {
-            timedOut_ = NowMilliseconds() >= deadline;
-            return false;
-        }
-        const ssize_t got = recv(socket_, bytes, size, MSG_DONTWAIT);
-        if (got < 0 && (errno == EINTR || errno == EAGAIN))
-            continue;
-        if (got <= 0)
-            return false;
-        bytes += got;
-        size -= static_cast<std::size_t>(got);
-    }
-    return true;
+    return decoder::TransferAll(
+        static_cast<char*>(data), size,
+        [this](char* bytes, std::size_t left) { return recv(socket_, bytes, left, MSG_DONTWAIT); },
+        [this, deadline] { return Ready(POLLIN, deadline); });
 }
 
 DecoderProcess::Answer DecoderProcess::Ask(char kind, std::string_view question) {

@@ -46,6 +46,9 @@ public:
 private:
     bool Send(const void* data, std::size_t size, long long deadline);
     bool Receive(void* data, std::size_t size, long long deadline);
+    // Waits until the socket is ready for the events; past the deadline it
+    // notes the time-out and gives up.
+    bool Ready(short events, long long deadline);
     void Stop();
 
     DecoderLimits limits_;

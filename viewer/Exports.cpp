@@ -1,5 +1,5 @@
 // The two entries of libhhctrl.so; nothing else leaves the library.
-#include "Viewer.h"
+#include "viewer/Viewer.h"
 
 #include <QFile>
 #include <cstdint>

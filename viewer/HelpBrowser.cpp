@@ -1,6 +1,6 @@
-#include "HelpBrowser.h"
+#include "viewer/HelpBrowser.h"
 
-#include "ChmFile.h"
+#include "viewer/ChmFile.h"
 
 #include <QTextDocument>
 

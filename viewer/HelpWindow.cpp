@@ -1,10 +1,10 @@
-#include "HelpWindow.h"
+#include "viewer/HelpWindow.h"
 
-#include "ChmFile.h"
-#include "HelpBrowser.h"
-#include "PageSearch.h"
-#include "Platform.h"
-#include "Sitemap.h"
+#include "platform/Os.h"
+#include "viewer/ChmFile.h"
+#include "viewer/HelpBrowser.h"
+#include "viewer/PageSearch.h"
+#include "viewer/Sitemap.h"
 
 #include <QAction>
 #include <QApplication>
@@ -220,11 +220,11 @@ void HelpWindow::FollowLink(const QUrl& link) {
         browser_->setSource(target);
         return;
     }
-    platform::Platform& desktop = platform::Current();
+    platform::Os& desktop = platform::CurrentOs();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
         scheme == QLatin1String("mailto")) {
         desktop.OpenAddress(target.toString(QUrl::FullyEncoded).toStdString(),
-                            [] { platform::Current().Beep(); });
+                            [] { platform::CurrentOs().Beep(); });
         return;
     }
     // Local files, other help files and the like are not opened from a page.

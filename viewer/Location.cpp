@@ -1,6 +1,6 @@
-#include "Location.h"
+#include "viewer/Location.h"
 
-#include "ChmFile.h"
+#include "viewer/ChmFile.h"
 
 #include <QDir>
 #include <QFile>

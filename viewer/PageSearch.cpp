@@ -1,7 +1,7 @@
-#include "PageSearch.h"
+#include "viewer/PageSearch.h"
 
-#include "ChmFile.h"
-#include "PageText.h"
+#include "viewer/ChmFile.h"
+#include "viewer/PageText.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "PageText.h"
+#include "viewer/PageText.h"
 
-#include "ChmFile.h"
-#include "Sitemap.h"
+#include "viewer/ChmFile.h"
+#include "viewer/Sitemap.h"
 
 #include <QStringView>
 

@@ -1,4 +1,4 @@
-#include "Placement.h"
+#include "viewer/Placement.h"
 
 #include <algorithm>
 

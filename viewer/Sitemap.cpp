@@ -1,6 +1,6 @@
-#include "Sitemap.h"
+#include "viewer/Sitemap.h"
 
-#include "ChmFile.h"
+#include "viewer/ChmFile.h"
 
 #include <QHash>
 #include <QStringView>

@@ -1,8 +1,8 @@
-#include "Viewer.h"
+#include "viewer/Viewer.h"
 
-#include "HelpWindow.h"
-#include "Location.h"
-#include "Placement.h"
+#include "viewer/HelpWindow.h"
+#include "viewer/Location.h"
+#include "viewer/Placement.h"
 
 #include <QApplication>
 #include <QFileInfo>

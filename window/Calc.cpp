@@ -4,8 +4,7 @@
 #include "engine/Report.h"
 #include "help/HookHelpSystem.h"
 #include "help/hh.h"
-#include "platform/Platform.h"
-#include "platform/System.h"
+#include "platform/Os.h"
 #include "ui/Controls.h"
 #include "ui/ProgramServices.h"
 #include "window/Accessible.h"
@@ -97,7 +96,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, QRec
 }
 } // namespace
 
-TFrmCalc::TFrmCalc(QWidget* parent) : QWidget(parent) {
+TFrmCalc::TFrmCalc(help::HelpKit& helpKit, QWidget* parent) : QWidget(parent), helpKit_(helpKit) {
     setObjectName(QStringLiteral("FrmCalc"));
     setWindowTitle(
         QStringLiteral("Zentolk " ZENTOLK_TITLE_VERSION ", Copyright (C) the Zentolk developers"));
@@ -226,11 +225,11 @@ void TFrmCalc::CreateControls() {
 
 void TFrmCalc::FormCreate() {
     // Whether the file exists is the viewer's affair.
-    HelpFilePath = platform::CurrentSystem().CurrentDirectory() + "/Zentolk.chm";
-    MainHelpHook =
-        std::make_unique<help::THookHelpSystem>(HelpFilePath, std::string(), help::ViewerInProcess);
+    HelpFilePath = platform::CurrentOs().CurrentDirectory() + "/Zentolk.chm";
+    MainHelpHook = std::make_unique<help::THookHelpSystem>(helpKit_, HelpFilePath, std::string(),
+                                                           help::ViewerInProcess);
     ADBC->setCurrentIndex(0);
-    const platform::LocalDate today = platform::Current().Today();
+    const platform::LocalDate today = platform::CurrentOs().Now().date;
     // Each write that changes a field's text runs its change handler at once,
     // with the other fields as they stand at that moment.
     Month->setText(QString::number(today.month));
@@ -242,12 +241,13 @@ void TFrmCalc::FormCreate() {
 
 void TFrmCalc::FormDestroy() {
     MainHelpHook.reset();
-    help::CloseAllHelpWindows(); // once more: harmless when the hook closed them
+    helpKit_.CloseAllHelpWindows(); // once more: harmless when the hook closed them
 }
 
 void TFrmCalc::Recalculate() {
     const CalendarDate date{textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
-    const ReadingResult result = ComputeReading(date, platform::Current().DecimalSeparator());
+    const ReadingResult result =
+        ComputeReading(date, platform::CurrentOs().Locale().decimalSeparator);
     if (!result.ok()) {
         ReportError(result.Error);
         return;
@@ -307,12 +307,12 @@ void TFrmCalc::ADBCChange() {
 // that this window does not own. Without a viewer there is nothing to call:
 // say so rather than do nothing.
 void TFrmCalc::HelpBtnClick() {
-    const help::HtmlHelpEntry viewer = help::ViewerLibrary().HtmlHelp;
+    const help::HtmlHelpEntry viewer = helpKit_.ViewerLibrary().HtmlHelp;
     if (viewer == nullptr) {
-        platform::Current().ShowMessage(CurrentProgram()->Title(),
-                                        "The help viewer is not installed, so the help cannot "
-                                        "be shown.",
-                                        platform::MessageKind::Warning);
+        platform::CurrentOs().ShowMessage(CurrentProgram()->Title(),
+                                          "The help viewer is not installed, so the help cannot "
+                                          "be shown.",
+                                          platform::MessageKind::Warning);
         return;
     }
     viewer(nullptr, HelpFilePath.c_str(), help::HH_DISPLAY_TOPIC, 0);
@@ -330,7 +330,7 @@ void TFrmCalc::CopyBtnClick() {
     for (ReadingField field : AllReadingFields)
         shown[field] = readingText(ReadingControl(field)).toStdString();
     CopyReport = BuildReport({month, day, year, era, ViewsOf(shown)});
-    platform::Platform& desktop = platform::Current();
+    platform::Os& desktop = platform::CurrentOs();
     if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport)) {
         ReportError("Cannot open clipboard");
         return;

@@ -17,8 +17,9 @@ namespace zentolk {
 
 class TSpinEdit;
 namespace help {
+class HelpKit;
 class THookHelpSystem;
-}
+} // namespace help
 
 // The calculator window: three spin fields and the era list in, ten readings
 // out, and the Help, Web, Copy and Exit buttons. Every change of an input
@@ -27,7 +28,8 @@ class TFrmCalc : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFrmCalc(QWidget* parent = nullptr);
+    // The help kit serves Help, F1 and the help hook; it outlives the window.
+    explicit TFrmCalc(help::HelpKit& helpKit, QWidget* parent = nullptr);
     ~TFrmCalc() override;
 
     // The date as the fields show it: the Month, Day and Year texts and the
@@ -103,6 +105,8 @@ private:
     // that takes over the application's help requests; both made at creation.
     std::string HelpFilePath;
     std::unique_ptr<help::THookHelpSystem> MainHelpHook;
+
+    help::HelpKit& helpKit_;
 };
 
 } // namespace zentolk

@@ -1,7 +1,7 @@
 #include "window/Spin.h"
 
 #include "engine/NumberText.h"
-#include "platform/Platform.h"
+#include "platform/Os.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -133,7 +133,7 @@ void TSpinEdit::UpdateEditable() {
 
 bool TSpinEdit::IsAcceptedChar(QChar c) const {
     const char16_t code = c.unicode();
-    const QChar separator = QChar::fromLatin1(platform::Current().DecimalSeparator());
+    const QChar separator = QChar::fromLatin1(platform::CurrentOs().Locale().decimalSeparator);
     bool accepted = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == separator ||
                     (code < 32 && code != 13);
     if (!editorEnabled_ && (code >= 32 || code == 8))
@@ -151,7 +151,7 @@ void TSpinEdit::StepDown() {
 
 void TSpinEdit::StepBy(std::int64_t delta) {
     if (locked_) {
-        platform::Current().Beep();
+        platform::CurrentOs().Beep();
         return;
     }
     // Unbounded fields stop at the ends of the number range instead of
@@ -208,7 +208,7 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
         if (IsAcceptedChar(c))
             accepted += c;
         else
-            platform::Current().Beep();
+            platform::CurrentOs().Beep();
     }
     if (accepted.isEmpty() && !typed.isEmpty()) {
         event->accept();

@@ -1,6 +1,6 @@
 #include "help/Environment.h"
 
-#include "FakeSystem.h"
+#include "FakeOs.h"
 #include "help/ControlFiles.h"
 #include "help/FileVersion.h"
 #include "help/ReleaseNames.h"
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace zentolk::help;
-using zentolk::testing::FakeSystem;
+using zentolk::testing::FakeOs;
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr char kDataDir[] = "/opt/zentolk/share/zentolk";
 constexpr char kDefaultViewer[] = "/opt/zentolk/lib/zentolk/libhhctrl.so";
 
 TEST(ExpandSystemRootPrefix, OnlyTheOneVariableAtTheVeryStartInAnyCase) {
-    FakeSystem fake;
+    FakeOs fake;
     fake.dataDirectory = std::string(kDataDir) + "/";
     const std::pair<std::string, std::string> cases[] = {
         {"%SystemRoot%/System32/x.so", std::string(kDataDir) + "/System32/x.so"},
@@ -31,7 +31,7 @@ TEST(ExpandSystemRootPrefix, OnlyTheOneVariableAtTheVeryStartInAnyCase) {
         {"", ""},
     };
     for (const auto& [path, expanded] : cases)
-        EXPECT_EQ(ExpandSystemRootPrefix(path), expanded) << path;
+        EXPECT_EQ(ExpandSystemRootPrefix(fake, path), expanded) << path;
 }
 
 TEST(ResolveViewerControlPath, RegisteredFileElseThePrivateLibraryFolder) {
@@ -45,11 +45,10 @@ TEST(ResolveViewerControlPath, RegisteredFileElseThePrivateLibraryFolder) {
         {"", kDefaultViewer},
     };
     for (const auto& [value, resolved] : cases) {
-        FakeSystem fake;
+        FakeOs fake;
         fake.files[registered] = {};
-        if (value)
-            fake.registry[kViewerControlKey] = *value;
-        EXPECT_EQ(ResolveViewerControlPath(), resolved) << value.value_or("(no key)");
+        fake.registeredViewerLibrary = value;
+        EXPECT_EQ(ResolveViewerControlPath(fake), resolved) << value.value_or("(no key)");
     }
 }
 
@@ -102,26 +101,26 @@ TEST(BrowserVersion, EarlyBuildNumbersMovedBackAndNamed) {
         {{5, 50, 4134, 599}, "5.50.4134.599", "Internet Explorer 5.5 for Windows Me (4.90.3000)"},
     };
     for (const auto& [file, text, name] : cases) {
-        FakeSystem fake;
+        FakeOs fake;
         fake.AddVersionedFile("/opt/zentolk/lib/zentolk/Shdocvw.dll", file.Major, file.Minor,
                               file.Release, file.Build);
-        EXPECT_EQ(ReadBrowserVersion().text, text);
-        EXPECT_EQ(BrowserFriendlyVersion(), name) << text;
+        EXPECT_EQ(ReadBrowserVersion(fake).text, text);
+        EXPECT_EQ(BrowserFriendlyVersion(fake), name) << text;
     }
-    FakeSystem none;
-    EXPECT_EQ(ReadBrowserVersion().text, "");
-    EXPECT_EQ(BrowserFriendlyVersion(), "");
+    FakeOs none;
+    EXPECT_EQ(ReadBrowserVersion(none).text, "");
+    EXPECT_EQ(BrowserFriendlyVersion(none), "");
 }
 
 TEST(Detection, ModuleValuesAndViewerVersion) {
-    FakeSystem fake;
+    FakeOs fake;
     fake.arguments = {"./zentolk", "-debug"};
     fake.AddVersionedFile(kDefaultViewer, 5, 2, 3790, 2847);
     fake.files["/opt/zentolk/bin/zentolk"] = {};
     fake.versions["/opt/zentolk/bin/zentolk"] = {0xFFFF0001, 0x8000FFFF};
-    DetectModuleValues();
-    DetectVersionValues();
-    const auto& env = Environment();
+    EnvironmentValues env;
+    DetectModuleValues(fake, env);
+    DetectVersionValues(fake, env);
     EXPECT_EQ(env.ModuleDir, "/opt/zentolk/bin");
     EXPECT_EQ(env.ModuleName, "zentolk");
     EXPECT_EQ(env.RunDir, ".");
@@ -130,24 +129,23 @@ TEST(Detection, ModuleValuesAndViewerVersion) {
     EXPECT_EQ(env.hhFriendlyVerStr, "> 1.4a");
     EXPECT_FALSE(env.ieInstalled);
     EXPECT_EQ(env.ieFriendlyVerStr, "");
-    EXPECT_EQ(ReadFileVersion(env.ModulePath).text, "65535.1.32768.65535");
+    EXPECT_EQ(ReadFileVersion(fake, env.ModulePath).text, "65535.1.32768.65535");
 
     fake.files.erase(kDefaultViewer);
     fake.arguments = {"zentolk"};
-    DetectModuleValues();
-    DetectVersionValues();
+    DetectModuleValues(fake, env);
+    DetectVersionValues(fake, env);
     EXPECT_EQ(env.RunDir, "/opt/zentolk/bin");
     EXPECT_FALSE(env.hhInstalled);
     EXPECT_EQ(env.hhVerStr, "");
     EXPECT_EQ(env.hhFriendlyVerStr, "");
-    ClearEnvironment();
-    EXPECT_EQ(env.ModulePath, "");
 }
 
 TEST(ReadFileVersion, RealFiles) {
-    EXPECT_EQ(ReadFileVersion(ZENTOLK_CLI).text, "3.2.0.0");
-    EXPECT_EQ(ReadFileVersion("/proc/self/exe").text, ""); // this test program has no note
-    EXPECT_EQ(ReadFileVersion("").text, "");
+    auto& os = zentolk::platform::CurrentOs();
+    EXPECT_EQ(ReadFileVersion(os, ZENTOLK_CLI).text, "3.2.0.0");
+    EXPECT_EQ(ReadFileVersion(os, "/proc/self/exe").text, ""); // this test program has no note
+    EXPECT_EQ(ReadFileVersion(os, "").text, "");
 }
 
 } // namespace

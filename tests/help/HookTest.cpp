@@ -1,6 +1,5 @@
 // The viewer binding and the help hook, with a fake system offering a
 // recording viewer library and the kit's log read back line by line.
-#include "FakePlatform.h"
 #include "FakeViewer.h"
 #include "help/ControlFiles.h"
 #include "help/Environment.h"
@@ -12,8 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace zentolk::help;
-using zentolk::testing::FakePlatform;
-using zentolk::testing::FakeSystem;
+using zentolk::testing::FakeOs;
 using zentolk::testing::viewerCalls;
 
 namespace {
@@ -26,17 +24,17 @@ constexpr std::size_t kHeaderLines = 27;
 // The kit started with the debug switch and a viewer library on offer; the
 // viewer counts as installed when its file carries a version.
 struct KitWithViewer {
-    FakeSystem system;
-    FakePlatform platform;
+    FakeOs system;
+    FakeOs& platform = system;
+    std::unique_ptr<HelpKit> help;
 
     explicit KitWithViewer(bool installed = true) {
         zentolk::testing::OfferFakeViewer(system);
         if (installed)
             system.AddVersionedFile(kViewerFile, 5, 2, 3790, 2847);
         system.arguments.push_back("-debug");
-        HelpKitStartup();
+        help = std::make_unique<HelpKit>(system);
     }
-    ~KitWithViewer() { HelpKitShutdown(); }
 
     // The trace lines so far, without their time stamps.
     std::vector<std::string> Traces() const {
@@ -56,7 +54,7 @@ std::int32_t packedPoint(std::int16_t x, std::int16_t y) {
 
 TEST(ViewerLibrary, LoadsByBareNameAndResolvesTheEntries) {
     KitWithViewer kit;
-    const ViewerLibraryState& viewer = ViewerLibrary();
+    const ViewerLibraryState& viewer = kit.help->ViewerLibrary();
     EXPECT_EQ(kit.system.loadAttempts, std::vector<std::string>{"libhhctrl.so"});
     EXPECT_NE(viewer.handle, nullptr);
     EXPECT_EQ(viewer.HtmlHelpA, &zentolk::testing::FakeHtmlHelp);
@@ -65,32 +63,31 @@ TEST(ViewerLibrary, LoadsByBareNameAndResolvesTheEntries) {
 }
 
 TEST(ViewerLibrary, FallsBackToTheRegisteredPathThenToNothing) {
-    FakeSystem system;
+    FakeOs system;
     static int handle;
     system.libraries = {{"/elsewhere/viewer.so", &handle}};
-    system.registry[kViewerControlKey] = "/elsewhere/viewer.so";
+    system.registeredViewerLibrary = "/elsewhere/viewer.so";
     system.files["/elsewhere/viewer.so"] = {};
     system.symbols[{&handle, "HtmlHelpA"}] =
         reinterpret_cast<void*>(&zentolk::testing::FakeHtmlHelp);
-    LoadViewerLibrary();
+    HelpKit kit(system); // loads the library at start-up
     EXPECT_EQ(system.loadAttempts,
               (std::vector<std::string>{"libhhctrl.so", "/elsewhere/viewer.so"}));
-    EXPECT_EQ(ViewerLibrary().handle, &handle);
-    EXPECT_EQ(ViewerLibrary().HtmlHelpW, nullptr); // an entry the library lacks stays empty
-    LoadViewerLibrary();                           // loaded already: nothing more
+    EXPECT_EQ(kit.ViewerLibrary().handle, &handle);
+    EXPECT_EQ(kit.ViewerLibrary().HtmlHelpW, nullptr); // an entry the library lacks stays empty
+    kit.LoadViewerLibrary();                           // loaded already: nothing more
     EXPECT_EQ(system.loadAttempts.size(), 2u);
-    UnloadViewerLibrary();
+    kit.UnloadViewerLibrary();
     EXPECT_EQ(system.freed, std::vector<void*>{&handle});
-    EXPECT_EQ(ViewerLibrary().handle, nullptr);
-    EXPECT_EQ(ViewerLibrary().HtmlHelp, nullptr);
+    EXPECT_EQ(kit.ViewerLibrary().handle, nullptr);
+    EXPECT_EQ(kit.ViewerLibrary().HtmlHelp, nullptr);
 
     system.libraries.clear();
-    FakePlatform platform;
-    LoadViewerLibrary();
-    EXPECT_EQ(ViewerLibrary().handle, nullptr);
-    EXPECT_TRUE(platform.messages.empty());
+    kit.LoadViewerLibrary();
+    EXPECT_EQ(kit.ViewerLibrary().handle, nullptr);
+    EXPECT_TRUE(system.messages.empty());
     viewerCalls.clear();
-    CloseAllHelpWindows(); // without a library: silent
+    kit.CloseAllHelpWindows(); // without a library: silent
     EXPECT_TRUE(viewerCalls.empty());
 }
 
@@ -100,7 +97,7 @@ TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
     int earlier = 0;
     app->OnHelp = [&](std::uint16_t, std::int32_t, bool&) { return ++earlier > 0; };
     {
-        THookHelpSystem hook(kHelpFile, "", ViewerInProcess);
+        THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
         EXPECT_EQ(hook.PopupX, 0);
         EXPECT_FALSE(hook.ChainPrevious);
         app->HelpCommand(2, 0);
@@ -120,7 +117,7 @@ TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
 TEST(HelpHook, ContextRequestsOpenTheTopicInTheViewer) {
     for (const std::uint16_t command : {1, 8}) {
         KitWithViewer kit;
-        THookHelpSystem hook(" /home/user/My%20Help/Zentolk.chm ", "", ViewerInProcess);
+        THookHelpSystem hook(*kit.help, " /home/user/My%20Help/Zentolk.chm ", "", ViewerInProcess);
         bool callDefault = true;
         EXPECT_TRUE(hook.HelpHook(command, 42, callDefault));
         EXPECT_FALSE(callDefault);
@@ -140,7 +137,7 @@ TEST(HelpHook, ContextRequestsOpenTheTopicInTheViewer) {
 
 TEST(HelpHook, PopupPositionKeepsItsSignAndIsOtherwiseIgnored) {
     KitWithViewer kit;
-    THookHelpSystem hook(kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
     bool callDefault = true;
     EXPECT_TRUE(hook.HelpHook(13, packedPoint(-5, -300), callDefault));
     EXPECT_FALSE(callDefault);
@@ -154,7 +151,7 @@ TEST(HelpHook, PopupPositionKeepsItsSignAndIsOtherwiseIgnored) {
 
 TEST(HelpHook, OtherCommandsGoToTheDefaultHandlingAndAreStillTraced) {
     KitWithViewer kit;
-    THookHelpSystem hook(kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
     for (const std::uint16_t command : {0, 2, 3, 11, 257, 999}) {
         bool callDefault = false;
         EXPECT_TRUE(hook.HelpHook(command, -1, callDefault));
@@ -171,7 +168,7 @@ TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
         callDefault = true;
         return false;
     };
-    THookHelpSystem hook(kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
     hook.ChainPrevious = true;
     bool callDefault = false;
     EXPECT_FALSE(hook.HelpHook(1, 0, callDefault));
@@ -181,7 +178,7 @@ TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
 
 TEST(HelpHook, WithoutAnInstalledViewerTheUserIsTold) {
     KitWithViewer kit(false);
-    THookHelpSystem hook(kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
     bool callDefault = true;
     hook.HelpHook(1, 0, callDefault);
     EXPECT_TRUE(viewerCalls.empty());
@@ -209,18 +206,18 @@ TEST(HelpHook, ExternalViewerProgramsAreLookedForInTheDataFolder) {
     };
     for (const Case& c : cases) {
         KitWithViewer kit;
-        EXPECT_EQ(HHHelpContext(kHelpFile, 7, "", c.mode), c.missingCode);
-        THookHelpSystem hook(kHelpFile, "", c.mode);
+        EXPECT_EQ(HHHelpContext(*kit.help, kHelpFile, 7, "", c.mode), c.missingCode);
+        THookHelpSystem hook(*kit.help, kHelpFile, "", c.mode);
         EXPECT_EQ(hook.HelpContextRequest(7), c.missingCode);
         ASSERT_EQ(kit.platform.messages.size(), 1u);
         EXPECT_EQ(kit.platform.messages[0].text, c.missingMessage);
 
         kit.system.files[std::string("/opt/zentolk/share/zentolk/") + c.program] = {};
-        EXPECT_EQ(HHHelpContext(kHelpFile, 7, "", c.mode), 0);
-        EXPECT_EQ(kit.system.shellOpened, std::vector<std::string>{c.started});
+        EXPECT_EQ(HHHelpContext(*kit.help, kHelpFile, 7, "", c.mode), 0);
+        EXPECT_EQ(kit.system.started, std::vector<std::string>{c.started});
 
-        kit.system.shellOpenError = ENOENT; // the start fails: reported, yet code 0
-        EXPECT_EQ(HHHelpContext(kHelpFile, 7, "", c.mode), 0);
+        kit.system.startError = ENOENT; // the start fails: reported, yet code 0
+        EXPECT_EQ(HHHelpContext(*kit.help, kHelpFile, 7, "", c.mode), 0);
         ASSERT_EQ(kit.platform.messages.size(), 2u);
         EXPECT_EQ(kit.platform.messages[1].text,
                   "Function ShellExecute(" +
@@ -278,7 +275,6 @@ TEST(OsErrors, ClassicCodesAndTheNearestCodeOfAReason) {
     EXPECT_EQ(DescribeOsErrorCode(1393), "[Error:1393] Corrupt File Or Disk");
     EXPECT_EQ(DescribeOsErrorCode(1151), "[Error:1151] Not A Windows Or MSDos Program");
 
-    FakeSystem system;
     const std::pair<int, const char*> reasons[] = {
         {ENOENT, "[Error:2] File Not Found"},      {ENOTDIR, "[Error:3] Path Not Found"},
         {EACCES, "[Error:5] Access Denied"},       {EPERM, "[Error:5] Access Denied"},
@@ -287,10 +283,8 @@ TEST(OsErrors, ClassicCodesAndTheNearestCodeOfAReason) {
         {ENOSPC, "[Error:112] Disk Full"},         {EISDIR, "[Error:21] General Failure"},
         {EPIPE, "[Error:32] General Failure"},
     };
-    for (const auto& [reason, text] : reasons) {
-        system.shellOpenError = reason;
-        EXPECT_EQ(DescribeLastOsError(), text) << reason;
-    }
+    for (const auto& [reason, text] : reasons)
+        EXPECT_EQ(DescribeOsError(reason), text) << reason;
 }
 
 } // namespace

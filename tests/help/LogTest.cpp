@@ -1,16 +1,12 @@
-#include "FakePlatform.h"
-#include "FakeSystem.h"
-#include "help/Environment.h"
+#include "FakeOs.h"
 #include "help/HelpKit.h"
 #include "help/LogFile.h"
 #include "help/LogPlace.h"
-#include "help/Trace.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentolk::help;
-using zentolk::testing::FakePlatform;
-using zentolk::testing::FakeSystem;
+using zentolk::testing::FakeOs;
 
 namespace {
 
@@ -20,11 +16,9 @@ const std::string kStamp = "2:03:07 PM   ";
 
 // Runs the kit's start-up with the given arguments after the program's own.
 struct KitRun {
-    explicit KitRun(FakeSystem& fake, std::vector<std::string> extra = {}) {
-        fake.arguments.insert(fake.arguments.end(), extra.begin(), extra.end());
-        HelpKitStartup();
-    }
-    ~KitRun() { HelpKitShutdown(); }
+    explicit KitRun(FakeOs& fake, std::vector<std::string> extra = {})
+        : kit((fake.arguments.insert(fake.arguments.end(), extra.begin(), extra.end()), fake)) {}
+    HelpKit kit;
 };
 
 TEST(DebugSwitch, SpellingsOnTheCommandLine) {
@@ -34,26 +28,26 @@ TEST(DebugSwitch, SpellingsOnTheCommandLine) {
         {{"-debug "}, false}, {{"\\debug"}, false},
     };
     for (const auto& [arguments, on] : cases) {
-        FakeSystem fake;
+        FakeOs fake;
         KitRun run(fake, arguments);
-        EXPECT_EQ(DebugSwitch(), on) << (arguments.empty() ? "(none)" : arguments.back());
+        EXPECT_EQ(run.kit.DebugSwitch(), on) << (arguments.empty() ? "(none)" : arguments.back());
     }
-    FakeSystem fake;
+    FakeOs fake;
     fake.arguments = {"-debug"}; // the program itself does not count
     KitRun run(fake);
-    EXPECT_FALSE(DebugSwitch());
+    EXPECT_FALSE(run.kit.DebugSwitch());
 }
 
 TEST(DebugSwitch, MarkerFileBesideTheProgram) {
-    FakeSystem fake;
+    FakeOs fake;
     fake.files["/opt/zentolk/bin/debug.debug"] = {};
     KitRun run(fake, {"--debug"});
-    EXPECT_TRUE(DebugSwitch());
+    EXPECT_TRUE(run.kit.DebugSwitch());
 }
 
 TEST(LogPlace, ProbeLeavesNothingBehindAndNeverTouchesAnExistingFile) {
-    FakeSystem fake;
-    EXPECT_TRUE(IsDirectoryWritable("/opt/zentolk/bin//"));
+    FakeOs fake;
+    EXPECT_TRUE(IsDirectoryWritable(fake, "/opt/zentolk/bin//"));
     EXPECT_EQ(fake.created, std::vector<std::string>{"/opt/zentolk/bin/$_Temp_$.$$$"});
     EXPECT_EQ(fake.deleted, fake.created);
 
@@ -61,43 +55,41 @@ TEST(LogPlace, ProbeLeavesNothingBehindAndNeverTouchesAnExistingFile) {
     fake.deleted.clear();
     fake.files["/tmp/$_Temp_$.$$$"] = {"someone else's", true, {}};
     fake.files["/tmp/$_Temp_$1.$$$"] = {};
-    EXPECT_TRUE(IsDirectoryWritable("/tmp"));
+    EXPECT_TRUE(IsDirectoryWritable(fake, "/tmp"));
     EXPECT_EQ(fake.files["/tmp/$_Temp_$.$$$"].content, "someone else's");
     EXPECT_EQ(fake.created, std::vector<std::string>{"/tmp/$_Temp_$2.$$$"});
     EXPECT_EQ(fake.deleted, fake.created);
 
-    EXPECT_FALSE(IsDirectoryWritable("/opt/zentolk/lib/zentolk"));
-    EXPECT_FALSE(IsDirectoryWritable("/missing"));
+    EXPECT_FALSE(IsDirectoryWritable(fake, "/opt/zentolk/lib/zentolk"));
+    EXPECT_FALSE(IsDirectoryWritable(fake, "/missing"));
 }
 
 TEST(LogPlace, UnwritableProgramFolderMovesTheLogToTheTemporaryFolder) {
-    FakeSystem fake;
+    FakeOs fake;
     fake.directories["/opt/zentolk/bin"] = false;
     fake.temporaryDirectory = "/tmp/";
     KitRun run(fake, {"-debug"});
-    EXPECT_EQ(LogDirectory(), "/tmp");
-    EXPECT_EQ(KitLog()->LogPath(), kTempLog);
+    EXPECT_EQ(run.kit.LogDirectory(), "/tmp");
+    EXPECT_EQ(run.kit.Log()->LogPath(), kTempLog);
     EXPECT_EQ(fake.Lines(kTempLog).size(), 27u);
     EXPECT_EQ(fake.files.count(kModuleLog), 0u);
 }
 
 TEST(LogFile, MissingOrUnwritableFolderMovesAGivenPath) {
-    FakeSystem fake;
-    EXPECT_EQ(TDLogFile("/nowhere/x.log", false, true, true, false).LogPath(), "/tmp/x.log");
-    EXPECT_EQ(TDLogFile("/opt/zentolk/lib/zentolk/x.log", false, true, true, false).LogPath(),
+    FakeOs fake;
+    EXPECT_EQ(TDLogFile(fake, "/nowhere/x.log", false, true, true, false).LogPath(), "/tmp/x.log");
+    EXPECT_EQ(TDLogFile(fake, "/opt/zentolk/lib/zentolk/x.log", false, true, true, false).LogPath(),
               "/tmp/x.log");
-    EXPECT_EQ(TDLogFile("/opt/zentolk/bin/x.log", false, true, true, false).LogPath(),
+    EXPECT_EQ(TDLogFile(fake, "/opt/zentolk/bin/x.log", false, true, true, false).LogPath(),
               "/opt/zentolk/bin/x.log");
 }
 
 TEST(LogFile, HeaderLineByLine) {
-    FakeSystem fake;
-    FakePlatform platform;
-    platform.decimalSeparator = ',';
+    FakeOs fake;
+    fake.locale.decimalSeparator = ',';
     fake.AddVersionedFile("/opt/zentolk/bin/zentolk", 3, 2, 0, 0);
     fake.AddVersionedFile("/opt/zentolk/lib/zentolk/libhhctrl.so", 5, 2, 3669, 0);
-    fake.rawCommandLine = "/opt/zentolk/bin/zentolk -debug two words";
-    fake.localeId = 0x0C07;
+    fake.locale.id = 0x0C07;
     KitRun run(fake, {"-debug", "two words"});
     const std::string equals(79, '='), dashes(79, '-');
     const std::vector<std::string> expected = {
@@ -133,10 +125,10 @@ TEST(LogFile, HeaderLineByLine) {
 }
 
 TEST(LogFile, HeaderEdgeValues) {
-    FakeSystem fake;
-    fake.rawCommandLine = std::string(300, 'x');
-    fake.os.servicePack.clear();
-    fake.localeId = 0;
+    FakeOs fake;
+    fake.arguments = {std::string(300, 'x')};
+    fake.os.distribution.clear();
+    fake.locale.id = 0;
     KitRun run(fake, {"/DEBUG"});
     const auto lines = fake.Lines(kModuleLog);
     ASSERT_EQ(lines.size(), 27u);
@@ -169,8 +161,8 @@ TEST(LogFile, StampAndMarkerRule) {
         {"ShowContext(\"%s\", %d)", FormatArgs{"f.chm", 0}, kStamp + "ShowContext(\"f.chm\", 0)"},
         {"x %d %s", FormatArgs{1}, kStamp + "x 1 %s"},
     };
-    FakeSystem fake;
-    TDLogFile log("/tmp/t.log", true, true, false, false);
+    FakeOs fake;
+    TDLogFile log(fake, "/tmp/t.log", true, true, false, false);
     for (const auto& [format, args, line] : cases) {
         if (args)
             log.AppendLogLine(format, *args);
@@ -178,18 +170,18 @@ TEST(LogFile, StampAndMarkerRule) {
             log.AppendLogLine(format);
         EXPECT_EQ(fake.Lines("/tmp/t.log").back(), line) << format;
     }
-    TDLogFile plain("/tmp/p.log", true, false, false, false);
+    TDLogFile plain(fake, "/tmp/p.log", true, false, false, false);
     plain.AppendLogLine("x");
     EXPECT_EQ(fake.Lines("/tmp/p.log"), std::vector<std::string>{"x"});
 }
 
 TEST(LogFile, OldLogGoesAtEveryStartEvenReadOnly) {
     for (const bool readOnly : {false, true}) {
-        FakeSystem fake;
+        FakeOs fake;
         fake.files[kModuleLog] = {"old run\n", readOnly, {}};
         {
             KitRun run(fake);
-            TraceLine("dropped");
+            run.kit.TraceLine("dropped");
             EXPECT_EQ(fake.files.count(kModuleLog), 0u);
         }
         fake.files[kModuleLog] = {"old run\n", readOnly, {}};
@@ -203,15 +195,15 @@ TEST(LogFile, OldLogGoesAtEveryStartEvenReadOnly) {
 }
 
 TEST(LogFile, KeptReadOnlyLogIsMadeWritableAndAppendedTo) {
-    FakeSystem fake;
+    FakeOs fake;
     fake.files[kModuleLog] = {"old run\n", true, {}};
-    TDLogFile log(kModuleLog, true, false, false, true);
+    TDLogFile log(fake, kModuleLog, true, false, false, true);
     log.AppendLogLine("new run");
     EXPECT_EQ(fake.Lines(kModuleLog), (std::vector<std::string>{"old run", "new run"}));
 }
 
 TEST(LogFile, PlantedLinkIsRemovedAndItsTargetLeftAlone) {
-    FakeSystem fake;
+    FakeOs fake;
     fake.files["/tmp/precious"] = {"precious\n", true, {}};
     fake.files[kModuleLog] = {"", false, std::string("/tmp/precious")};
     KitRun run(fake, {"-debug"});
@@ -222,8 +214,8 @@ TEST(LogFile, PlantedLinkIsRemovedAndItsTargetLeftAlone) {
 }
 
 TEST(LogFile, UnwritableLinesAreDroppedAndLaterLinesTryAgain) {
-    FakeSystem fake;
-    TDLogFile log("/tmp/t.log", true, false, false, false);
+    FakeOs fake;
+    TDLogFile log(fake, "/tmp/t.log", true, false, false, false);
     log.AppendLogLine("one");
     fake.files["/tmp/t.log"].readOnly = true;
     log.AppendLogLine("two");
@@ -240,7 +232,7 @@ TEST(LogFile, UnwritableLinesAreDroppedAndLaterLinesTryAgain) {
 
 // Started by name through the search path, the command line holds no folder.
 TEST(LogFile, HeaderNamesTheProgramByItsFullPath) {
-    FakeSystem fake;
+    FakeOs fake;
     fake.AddVersionedFile("/opt/zentolk/bin/zentolk", 3, 2, 0, 0);
     fake.arguments = {"zentolk"};
     KitRun run(fake, {"-debug"});
@@ -254,14 +246,14 @@ TEST(LogFile, HeaderNamesTheProgramByItsFullPath) {
 
 TEST(Trace, LinesOnlyWithTheSwitchAndBoxesAlways) {
     for (const bool on : {false, true}) {
-        FakeSystem fake;
-        FakePlatform platform;
+        FakeOs fake;
+        FakeOs& platform = fake;
         {
             KitRun run(fake, on ? std::vector<std::string>{"-debug"} : std::vector<std::string>{});
-            TraceLine("  returned - %d", {2});
-            TraceAndShow("Function ShellExecute(%s)\rReturned: %s", {"a, b", "[Error:2] x"});
+            run.kit.TraceLine("  returned - %d", {2});
+            run.kit.TraceAndShow("Function ShellExecute(%s)\rReturned: %s",
+                                 {"a, b", "[Error:2] x"});
         }
-        TraceLine("after shut-down");
         const std::string shown = "Function ShellExecute(a, b)\rReturned: [Error:2] x";
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].caption, "Ruviz Oruvodezar");
@@ -275,9 +267,6 @@ TEST(Trace, LinesOnlyWithTheSwitchAndBoxesAlways) {
         } else {
             EXPECT_TRUE(lines.empty());
         }
-        EXPECT_EQ(KitLog(), nullptr);
-        EXPECT_EQ(Environment().ModuleDir, "");
-        EXPECT_EQ(LogDirectory(), "");
     }
 }
 

@@ -1,6 +1,7 @@
 // The log's file handling on a real file system: what it must never touch.
 #include "help/LogFile.h"
 #include "help/LogPlace.h"
+#include "platform/Os.h"
 
 #include <filesystem>
 #include <fstream>
@@ -39,7 +40,8 @@ protected:
 TEST_F(RealFilesTest, AnExistingProbeNamedFileSurvivesTheProbe) {
     const fs::path probe = dir / "shared" / "$_Temp_$.$$$";
     std::ofstream(probe) << "someone else's";
-    EXPECT_TRUE(IsDirectoryWritable((dir / "shared").string() + "/"));
+    EXPECT_TRUE(
+        IsDirectoryWritable(zentolk::platform::CurrentOs(), (dir / "shared").string() + "/"));
     EXPECT_EQ(Read(probe), "someone else's");
     EXPECT_EQ(Entries(), std::vector<fs::path>{"$_Temp_$.$$$"});
 }
@@ -56,7 +58,8 @@ TEST_F(RealFilesTest, APlantedLinkGoesAndItsTargetStaysAsItWas) {
             }
             fs::create_symlink(target, log);
             {
-                TDLogFile file(log.string(), true, false, false, keepOld);
+                TDLogFile file(zentolk::platform::CurrentOs(), log.string(), true, false, false,
+                               keepOld);
                 file.AppendLogLine("!line");
             }
             EXPECT_FALSE(fs::is_symlink(log));
@@ -75,7 +78,7 @@ TEST_F(RealFilesTest, AReadOnlyOldLogIsDeletedWithTheSwitchOff) {
     const fs::path log = dir / "shared" / "HHDebug.txt";
     std::ofstream(log) << "old run";
     fs::permissions(log, fs::perms::owner_read);
-    TDLogFile file(log.string(), false, true, true, false);
+    TDLogFile file(zentolk::platform::CurrentOs(), log.string(), false, true, true, false);
     file.LogIfEnabled("not written");
     EXPECT_TRUE(Entries().empty());
 }
@@ -84,7 +87,7 @@ TEST_F(RealFilesTest, AnUnwritableFolderIsReportedSo) {
     if (geteuid() == 0)
         GTEST_SKIP() << "running as root, permission bits do not stop writes";
     fs::permissions(dir / "shared", fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(IsDirectoryWritable((dir / "shared").string()));
+    EXPECT_FALSE(IsDirectoryWritable(zentolk::platform::CurrentOs(), (dir / "shared").string()));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The link labels and the Internet resources dialog, with a fake desktop
 // recording what would be opened.
-#include "FakePlatform.h"
+#include "FakeOs.h"
 #include "WindowParts.h"
 #include "app/Application.h"
 #include "links/Addresses.h"
@@ -16,7 +16,7 @@
 
 using zentolk::TInternetFrm;
 using zentolk::TOvcURL;
-using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeOs;
 using zentolk::testing::Part;
 
 namespace {
@@ -39,7 +39,7 @@ void leave(TOvcURL* link) {
 class LinksTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<FakeOs> fake;
     std::unique_ptr<TInternetFrm> dialog;
 
     // Shows the dialog modally, runs `whileOpen` inside its event loop, then
@@ -55,7 +55,7 @@ class LinksTest : public QObject {
 
 private slots:
     void init() {
-        fake = std::make_unique<FakePlatform>();
+        fake = std::make_unique<FakeOs>();
         dialog = std::make_unique<TInternetFrm>();
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));

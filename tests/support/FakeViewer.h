@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeSystem.h"
+#include "FakeOs.h"
 
 #include <cstdint>
 #include <string>
@@ -30,7 +30,7 @@ inline void* FakeHtmlHelpW(void*, const char16_t*, std::uint32_t, std::uintptr_t
     return nullptr;
 }
 
-inline void OfferFakeViewer(FakeSystem& system) {
+inline void OfferFakeViewer(FakeOs& system) {
     static int handle;
     system.libraries["libhhctrl.so"] = &handle;
     system.symbols[{&handle, "HtmlHelpA"}] = reinterpret_cast<void*>(&FakeHtmlHelp);

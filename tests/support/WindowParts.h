@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QWidget>
 #include <memory>
+#include <utility>
 
 namespace zentolk::testing {
 
@@ -17,8 +18,8 @@ template <class Control = QWidget> Control* Part(const QObject& window, const ch
 
 // Makes a window, shows it and waits until it is active, as the program's
 // first window is; null when it never becomes active.
-template <class Window> std::unique_ptr<Window> ShownActive() {
-    auto window = std::make_unique<Window>();
+template <class Window, class... Args> std::unique_ptr<Window> ShownActive(Args&&... args) {
+    auto window = std::make_unique<Window>(std::forward<Args>(args)...);
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))

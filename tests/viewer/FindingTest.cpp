@@ -1,13 +1,13 @@
 // Finding things in a help window: the Index and Search tabs driven by keys,
 // the page text the search reads, and where a new help window is placed.
-#include "ChmFile.h"
-#include "FakePlatform.h"
-#include "HelpBrowser.h"
-#include "HelpWindow.h"
-#include "PageSearch.h"
-#include "PageText.h"
-#include "Placement.h"
-#include "Viewer.h"
+#include "FakeOs.h"
+#include "viewer/ChmFile.h"
+#include "viewer/HelpBrowser.h"
+#include "viewer/HelpWindow.h"
+#include "viewer/PageSearch.h"
+#include "viewer/PageText.h"
+#include "viewer/Placement.h"
+#include "viewer/Viewer.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -17,7 +17,7 @@
 #include <QTreeWidget>
 
 using namespace zentolk::viewer;
-using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeOs;
 
 namespace {
 const QString Fixture = QStringLiteral(ZENTOLK_FIXTURE_CHM);
@@ -45,11 +45,11 @@ QStringList Shown(QListWidget* list) {
 class FindingTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<FakeOs> fake;
 
 private slots:
     void init() {
-        fake = std::make_unique<FakePlatform>();
+        fake = std::make_unique<FakeOs>();
         SetDataFolders({});
     }
 

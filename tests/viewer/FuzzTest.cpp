@@ -2,11 +2,11 @@
 // as the program opens them: whatever the file holds, this process goes on.
 // The copies are mutations of the fixture file from a fixed seed; set
 // ZENTOLK_FUZZ_CASES and ZENTOLK_FUZZ_SEED for a longer or another run.
-#include "FakePlatform.h"
-#include "HelpBrowser.h"
-#include "HelpWindow.h"
-#include "Sitemap.h"
-#include "Viewer.h"
+#include "FakeOs.h"
+#include "viewer/HelpBrowser.h"
+#include "viewer/HelpWindow.h"
+#include "viewer/Sitemap.h"
+#include "viewer/Viewer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,7 +18,7 @@
 #include <random>
 
 using namespace zentolk::viewer;
-using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeOs;
 
 namespace {
 
@@ -107,7 +107,7 @@ class FuzzTest : public QObject {
     Q_OBJECT
 private slots:
     void survivesMutatedHelpFiles() {
-        FakePlatform fake;
+        FakeOs fake;
         SetDataFolders({});
         QFile source(QStringLiteral(ZENTOLK_FIXTURE_CHM));
         QVERIFY(source.open(QIODevice::ReadOnly));
@@ -135,7 +135,7 @@ private slots:
     // Contents 60,000 lists deep with a million-character entry: the tree
     // stops at the deepest level, and the page still shows.
     void deepAndLongContentsStayBounded() {
-        FakePlatform fake;
+        FakeOs fake;
         SetDataFolders({});
         auto* window =
             qobject_cast<HelpWindow*>(HtmlHelp(QStringLiteral(ZENTOLK_DEEP_CHM), DisplayTopic, 0));

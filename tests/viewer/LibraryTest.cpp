@@ -1,6 +1,6 @@
 // The built libhhctrl.so as the program meets it: loaded with dlopen, its
 // two entries looked up by name, and run inside the program's application.
-#include "hhctrl.h"
+#include "viewer/hhctrl.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -2,7 +2,7 @@
 //   cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZENTOLK_LIBFUZZER=ON
 //   cmake --build build/fuzz --target sitemap_fuzzer
 //   build/fuzz/bin/sitemap_fuzzer -max_total_time=600
-#include "Sitemap.h"
+#include "viewer/Sitemap.h"
 
 #include <cstddef>
 #include <cstdint>

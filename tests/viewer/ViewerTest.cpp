@@ -1,15 +1,15 @@
 // The help viewer in-process: reading compiled help files, the three
 // commands, and what a reader does in a help window. The fixture file is
 // compiled from tests/viewer/fixture at build time.
-#include "Viewer.h"
+#include "viewer/Viewer.h"
 
-#include "ChmFile.h"
-#include "DecoderProcess.h"
-#include "FakePlatform.h"
-#include "HelpBrowser.h"
-#include "HelpWindow.h"
-#include "Location.h"
-#include "Sitemap.h"
+#include "FakeOs.h"
+#include "viewer/ChmFile.h"
+#include "viewer/DecoderProcess.h"
+#include "viewer/HelpBrowser.h"
+#include "viewer/HelpWindow.h"
+#include "viewer/Location.h"
+#include "viewer/Sitemap.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +23,7 @@
 #include <QTreeWidgetItemIterator>
 
 using namespace zentolk::viewer;
-using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeOs;
 
 Q_DECLARE_METATYPE(zentolk::viewer::HelpLocation)
 
@@ -68,7 +68,7 @@ class ViewerTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir scratch;
-    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<FakeOs> fake;
 
     // A copy of the fixture under another name, cut after `keep` bytes when
     // `keep` is not negative.
@@ -92,7 +92,7 @@ class ViewerTest : public QObject {
 
 private slots:
     void init() {
-        fake = std::make_unique<FakePlatform>();
+        fake = std::make_unique<FakeOs>();
         SetDataFolders({});
     }
 

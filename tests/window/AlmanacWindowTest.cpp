@@ -1,11 +1,11 @@
 // The Almanac window driven by keys and clicks beside a calculator whose
 // desktop is a fake.
-#include "FakePlatform.h"
+#include "FakeOs.h"
 #include "FakeViewer.h"
 #include "WindowParts.h"
 #include "app/Application.h"
 #include "engine/AlmanacDay.h"
-#include "help/hh.h"
+#include "help/HelpKit.h"
 #include "window/Almanac.h"
 #include "window/Calc.h"
 #include "window/Spin.h"
@@ -22,15 +22,14 @@
 using zentolk::TFrmAlmanac;
 using zentolk::TFrmCalc;
 using zentolk::TSpinEdit;
-using zentolk::testing::FakePlatform;
-using zentolk::testing::FakeSystem;
+using zentolk::testing::FakeOs;
 using zentolk::testing::Part;
 
 class AlmanacWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<FakeSystem> system;
+    std::unique_ptr<FakeOs> fake;
+    std::unique_ptr<zentolk::help::HelpKit> kit;
     std::unique_ptr<TFrmCalc> calc;
     TFrmAlmanac* almanac = nullptr;
 
@@ -48,19 +47,17 @@ class AlmanacWindowTest : public QObject {
 
 private slots:
     void init() {
-        fake = std::make_unique<FakePlatform>();
-        fake->today = {2012, 12, 21};
-        system = std::make_unique<FakeSystem>();
-        zentolk::testing::OfferFakeViewer(*system);
-        zentolk::help::LoadViewerLibrary();
-        calc = std::make_unique<TFrmCalc>();
+        fake = std::make_unique<FakeOs>();
+        fake->now.date = {2012, 12, 21};
+        zentolk::testing::OfferFakeViewer(*fake);
+        kit = std::make_unique<zentolk::help::HelpKit>(*fake);
+        calc = std::make_unique<TFrmCalc>(*kit);
         calc->show();
         almanac = zentolk::ShowAlmanac(*calc);
     }
     void cleanup() {
         calc.reset(); // owns the Almanac window
-        zentolk::help::UnloadViewerLibrary();
-        system.reset();
+        kit.reset();
         fake.reset();
     }
 

@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "FakePlatform.h"
+#include "FakeOs.h"
 
 #include <QObject>
 #include <QTest>
@@ -8,7 +8,7 @@
 
 using zentolk::ErrorBoxText;
 using zentolk::TApplication;
-using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeOs;
 
 namespace {
 
@@ -44,7 +44,7 @@ private slots:
     }
 
     void aReportedErrorShowsTheErrorBox() {
-        FakePlatform fake;
+        FakeOs fake;
         auto* app = zentolk::CurrentProgram();
         app->SetTitle("Ruviz Oruvodezar");
         zentolk::ReportError("Cannot open clipboard");
@@ -57,7 +57,7 @@ private slots:
     // Nothing a user does throws; an exception that still escapes a handler
     // is a fault, logged without a box, and the program goes on.
     void anExceptionEscapingAnEventIsLogged() {
-        FakePlatform fake;
+        FakeOs fake;
         Thrower thrower;
         QEvent event(QEvent::User);
         QTest::ignoreMessage(QtCriticalMsg, "Unexpected error while handling an event: a fault");

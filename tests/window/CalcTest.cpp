@@ -2,11 +2,12 @@
 // on the buttons, with a fake desktop recording boxes and the clipboard.
 #include "window/Calc.h"
 
-#include "FakePlatform.h"
+#include "FakeOs.h"
 #include "FakeViewer.h"
 #include "WindowParts.h"
 #include "WorkedExample.h"
 #include "app/Application.h"
+#include "help/HelpKit.h"
 #include "help/HookHelpSystem.h"
 #include "help/hh.h"
 #include "window/Spin.h"
@@ -25,8 +26,7 @@ using zentolk::TFrmCalc;
 using zentolk::TSpinEdit;
 using zentolk::TTimerSpeedButton;
 using zentolk::platform::MessageKind;
-using zentolk::testing::FakePlatform;
-using zentolk::testing::FakeSystem;
+using zentolk::testing::FakeOs;
 using zentolk::testing::Part;
 using zentolk::testing::viewerCalls;
 
@@ -72,8 +72,8 @@ std::vector<std::int32_t> contextRequests;
 class CalcTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<FakeSystem> system;
+    std::unique_ptr<FakeOs> fake;
+    std::unique_ptr<zentolk::help::HelpKit> kit;
     std::unique_ptr<TFrmCalc> window;
 
     TFrmCalc& w() { return *window; }
@@ -87,19 +87,17 @@ class CalcTest : public QObject {
 
 private slots:
     void init() {
-        fake = std::make_unique<FakePlatform>();
-        fake->today = {2024, 6, 15};
-        system = std::make_unique<FakeSystem>();
-        system->currentDirectory = "/home/user";
-        zentolk::testing::OfferFakeViewer(*system);
-        zentolk::help::LoadViewerLibrary();
-        window = zentolk::testing::ShownActive<TFrmCalc>();
+        fake = std::make_unique<FakeOs>();
+        fake->now.date = {2024, 6, 15};
+        fake->currentDirectory = "/home/user";
+        zentolk::testing::OfferFakeViewer(*fake);
+        kit = std::make_unique<zentolk::help::HelpKit>(*fake);
+        window = zentolk::testing::ShownActive<TFrmCalc>(*kit);
         QVERIFY(window != nullptr);
     }
     void cleanup() {
         window.reset();
-        zentolk::help::UnloadViewerLibrary();
-        system.reset();
+        kit.reset();
         fake.reset();
     }
 
@@ -116,8 +114,8 @@ private slots:
     }
 
     void startsWithoutLeadingZerosAndWithoutErrors() {
-        fake->today = {2026, 1, 5};
-        TFrmCalc second;
+        fake->now.date = {2026, 1, 5};
+        TFrmCalc second(*kit);
         QCOMPARE(Part<TSpinEdit>(second, "Month")->text(), QString("1"));
         QCOMPARE(Part<TSpinEdit>(second, "Day")->text(), QString("5"));
         for (const QString& text : outputs(second))
@@ -417,7 +415,7 @@ private slots:
     }
 
     void withoutAViewerHelpSaysSo() {
-        zentolk::help::UnloadViewerLibrary();
+        kit->UnloadViewerLibrary();
         QTest::keyClick(Part<TSpinEdit>(w(), "Month"), Qt::Key_F1);
         QVERIFY(viewerCalls.empty());
         QCOMPARE(fake->messages.size(), std::size_t{1});

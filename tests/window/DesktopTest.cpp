@@ -1,9 +1,10 @@
 // The two windows as assistive technology and the desktop see them: spoken
 // names, captions, readable readings, pressable arrows and links, Enter on
 // buttons, and window states that the windows refuse.
-#include "FakePlatform.h"
+#include "FakeOs.h"
 #include "WindowParts.h"
 #include "app/Application.h"
+#include "help/HelpKit.h"
 #include "links/Inet.h"
 #include "links/ovcurl.h"
 #include "ui/DesktopWindow.h"
@@ -26,7 +27,7 @@ using zentolk::TFrmCalc;
 using zentolk::TInternetFrm;
 using zentolk::TOvcURL;
 using zentolk::TSpinEdit;
-using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeOs;
 using zentolk::testing::Part;
 
 namespace {
@@ -57,7 +58,8 @@ bool press(QAccessibleInterface* target) {
 class DesktopTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<FakeOs> fake;
+    std::unique_ptr<zentolk::help::HelpKit> kit;
     std::unique_ptr<TFrmCalc> calc;
     std::unique_ptr<TInternetFrm> dialog;
     int dialogShown = 0;
@@ -74,9 +76,10 @@ class DesktopTest : public QObject {
 
 private slots:
     void init() {
-        fake = std::make_unique<FakePlatform>();
-        fake->today = {2024, 6, 15};
-        calc = zentolk::testing::ShownActive<TFrmCalc>();
+        fake = std::make_unique<FakeOs>();
+        fake->now.date = {2024, 6, 15};
+        kit = std::make_unique<zentolk::help::HelpKit>(*fake);
+        calc = zentolk::testing::ShownActive<TFrmCalc>(*kit);
         QVERIFY(calc != nullptr);
         dialog = std::make_unique<TInternetFrm>();
         dialogShown = 0;
@@ -86,6 +89,7 @@ private slots:
     void cleanup() {
         dialog.reset();
         calc.reset();
+        kit.reset();
         fake.reset();
     }
 

@@ -1,6 +1,6 @@
 #include "window/Spin.h"
 
-#include "FakePlatform.h"
+#include "FakeOs.h"
 #include "app/Application.h"
 
 #include <QApplication>
@@ -19,14 +19,14 @@ using zentolk::TApplication;
 using zentolk::TSpinButton;
 using zentolk::TSpinEdit;
 using zentolk::TTimerSpeedButton;
-using zentolk::testing::FakePlatform;
+using zentolk::testing::FakeOs;
 
 namespace {
 
 // A window with the field under test and a plain edit that holds the focus
 // until a test moves it.
 struct Form {
-    FakePlatform platform;
+    FakeOs platform;
     QWidget window;
     TSpinEdit* field = new TSpinEdit(&window);
     QLineEdit* other = new QLineEdit(&window);
@@ -379,7 +379,7 @@ private slots:
         QFETCH(int, maxLength);
         QFETCH(QTestEventList, keys);
         Form form(0, 13, before);
-        form.platform.decimalSeparator = separator;
+        form.platform.locale.decimalSeparator = separator;
         form.field->SetEditorEnabled(editorEnabled);
         form.field->SetTypedLengthLimit(maxLength);
         form.field->setFocus();
@@ -493,7 +493,7 @@ private slots:
     // Focus given while the window is hidden comes in when the window is
     // first activated, and selects; a later return to the window does not.
     void focusGivenBeforeTheWindowShowsSelectsWhenTheWindowComesUp() {
-        FakePlatform platform;
+        FakeOs platform;
         QWidget window;
         auto* field = new TSpinEdit(&window);
         new QLineEdit(&window);
@@ -596,7 +596,7 @@ private slots:
     // Every tick clicks while the button is held with the pointer over it;
     // the first comes 400 ms after the press, the others every 100 ms.
     void aHeldButtonClicksOnEveryTickAndOnceMoreOnRelease() {
-        FakePlatform platform;
+        FakeOs platform;
         ManualClockButton button;
         button.show();
         const QPoint off(button.width() + 20, button.height() / 2);
@@ -634,7 +634,7 @@ private slots:
     }
 
     void anErrorReportedFromARepeatedClickEndsTheHold() {
-        FakePlatform platform;
+        FakeOs platform;
         ManualClockButton button;
         QObject::disconnect(&button, &QAbstractButton::clicked, nullptr, nullptr);
         QObject::connect(&button, &QAbstractButton::clicked, &button, [&] {
@@ -695,7 +695,7 @@ private slots:
     }
 
     void aPressWithoutATimerReportsTheError() {
-        FakePlatform platform;
+        FakeOs platform;
         NoTimerButton button;
         button.SetRepeatAllowed(true);
         int clicks = 0;
@@ -710,7 +710,7 @@ private slots:
     }
 
     void aPairOnItsOwnTakesTheFocusAndSteps() {
-        FakePlatform platform;
+        FakeOs platform;
         QWidget window;
         auto* pair = new TSpinButton(&window);
         pair->SetTabStop(true);

@@ -3,7 +3,8 @@
 // crafted ones; here a crash or a runaway costs this process only, and the
 // viewer reads that as a file that cannot be read. Questions come on
 // standard input, answers go to standard output (see Protocol.h).
-#include "Protocol.h"
+#include "viewer/decoder/Protocol.h"
+#include "viewer/decoder/Transfer.h"
 
 #include <cctype>
 #include <cerrno>
@@ -17,32 +18,18 @@ namespace {
 
 using namespace zentolk::viewer::decoder;
 
+// Standard input and output block: there is nothing else to do meanwhile.
 bool ReadAll(int fd, void* buffer, std::size_t size) {
-    auto* bytes = static_cast<char*>(buffer);
-    while (size > 0) {
-        const ssize_t got = read(fd, bytes, size);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        bytes += got;
-        size -= static_cast<std::size_t>(got);
-    }
-    return true;
+    return TransferAll(
+        static_cast<char*>(buffer), size,
+        [fd](char* bytes, std::size_t left) { return read(fd, bytes, left); }, [] { return true; });
 }
 
 bool WriteAll(int fd, const void* buffer, std::size_t size) {
-    const auto* bytes = static_cast<const char*>(buffer);
-    while (size > 0) {
-        const ssize_t done = write(fd, bytes, size);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0)
-            return false;
-        bytes += done;
-        size -= static_cast<std::size_t>(done);
-    }
-    return true;
+    return TransferAll(
+        static_cast<const char*>(buffer), size,
+        [fd](const char* bytes, std::size_t left) { return write(fd, bytes, left); },
+        [] { return true; });
 }
 
 bool Answer(char kind, const void* data = nullptr, std::size_t size = 0) {

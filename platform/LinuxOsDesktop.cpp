@@ -1,6 +1,5 @@
-#include "platform/QtPlatform.h"
-
-#include "platform/LocaleNumbers.h"
+// The desktop part of the real operating system, through Qt.
+#include "platform/LinuxOs.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,31 +9,17 @@
 namespace zentolk::platform {
 
 namespace {
-QtPlatform realPlatform;
-Platform* current = &realPlatform;
-
 // The program's texts are UTF-8, as the window hands them over.
 QString fromBytes(const std::string& text) {
     return QString::fromStdString(text);
 }
 } // namespace
 
-Platform& Current() {
-    return *current;
-}
-
-Platform* Install(Platform* platform) {
-    Platform* previous = current;
-    current = platform != nullptr ? platform : &realPlatform;
-    return previous;
-}
-
-void QtPlatform::Beep() {
+void LinuxOs::Beep() {
     QApplication::beep();
 }
 
-void QtPlatform::ShowMessage(const std::string& caption, const std::string& text,
-                             MessageKind kind) {
+void LinuxOs::ShowMessage(const std::string& caption, const std::string& text, MessageKind kind) {
     QMessageBox::Icon icon = QMessageBox::Critical;
     if (kind == MessageKind::Warning)
         icon = QMessageBox::Warning;
@@ -46,7 +31,7 @@ void QtPlatform::ShowMessage(const std::string& caption, const std::string& text
     box.exec();
 }
 
-bool QtPlatform::ClearClipboard() {
+bool LinuxOs::ClearClipboard() {
     QClipboard* clipboard = QApplication::clipboard();
     if (clipboard == nullptr)
         return false;
@@ -54,7 +39,7 @@ bool QtPlatform::ClearClipboard() {
     return true;
 }
 
-bool QtPlatform::PutClipboardText(const std::string& text) {
+bool LinuxOs::PutClipboardText(const std::string& text) {
     QClipboard* clipboard = QApplication::clipboard();
     if (clipboard == nullptr)
         return false;
@@ -63,7 +48,7 @@ bool QtPlatform::PutClipboardText(const std::string& text) {
     return true;
 }
 
-void QtPlatform::OpenAddress(const std::string& address, std::function<void()> failed) {
+void LinuxOs::OpenAddress(const std::string& address, std::function<void()> failed) {
     // xdg-open tells by its exit status whether anything could open the
     // address; the process object lives until then and reports only failure.
     auto* opener = new QProcess;
@@ -87,14 +72,6 @@ void QtPlatform::OpenAddress(const std::string& address, std::function<void()> f
                          opener->deleteLater();
                      });
     opener->start();
-}
-
-LocalDate QtPlatform::Today() {
-    return TodayLocal();
-}
-
-char QtPlatform::DecimalSeparator() {
-    return LocaleDecimalSeparator();
 }
 
 } // namespace zentolk::platform

@@ -1,20 +1,29 @@
 #pragma once
 
-#include "platform/System.h"
+#include "platform/Os.h"
 
 namespace zentolk::platform {
 
-// The help kit's services on Linux. There is no registry, so no key is ever
-// found; versions come from the build's version note.
-class PosixSystem : public System {
+// The operating system as the program meets it on Linux: the desktop through
+// Qt (LinuxOsDesktop.cpp), files, folders, libraries, programs, the clock and
+// the locale through the C library. There is no registry, so no viewer
+// library is ever recorded as installed; versions come from the build's
+// version note.
+class LinuxOs : public Os {
 public:
-    std::optional<std::string> ReadRegistryDefaultValue(const std::string& key) override;
-    std::optional<FixedFileVersion> ReadFileVersionInfo(const std::string& path) override;
+    void Beep() override;
+    void ShowMessage(const std::string& caption, const std::string& text,
+                     MessageKind kind) override;
+    bool ClearClipboard() override;
+    bool PutClipboardText(const std::string& text) override;
+    void OpenAddress(const std::string& address, std::function<void()> failed) override;
+
+    LocalTime Now() override;
+    LocaleFacts Locale() override;
+    OperatingSystemInfo OperatingSystem() override;
 
     std::string ModulePath() override;
     std::vector<std::string> Arguments() override;
-    std::string RawCommandLine() override;
-
     std::string PrivateLibraryDirectory() override;
     std::string DataDirectory() override;
     std::string TemporaryDirectory() override;
@@ -25,22 +34,16 @@ public:
     bool IsSymbolicLink(const std::string& path) override;
     CreateResult CreateExclusive(const std::string& path) override;
     bool DeleteFile(const std::string& path) override;
-    bool ClearAttributes(const std::string& path) override;
+    bool MakeOwnerWritable(const std::string& path) override;
     bool AppendLine(const std::string& path, const std::string& text) override;
+    void WarnOnConsole(const std::string& text) override;
+    std::optional<FixedFileVersion> ReadVersionNote(const std::string& path) override;
 
+    std::optional<std::string> RegisteredViewerLibrary() override;
     void* LoadLibrary(const std::string& nameOrPath) override;
     void* FindSymbol(void* library, const std::string& name) override;
     void FreeLibrary(void* library) override;
-    bool ShellOpen(const std::string& file, const std::string& parameters) override;
-    int LastError() override { return lastError_; }
-
-    std::uint32_t LocaleId() override;
-    LocalClockText Now() override;
-    void WarnOnConsole(const std::string& text) override;
-    OperatingSystemInfo OperatingSystem() override;
-
-private:
-    int lastError_ = 0;
+    int StartProgram(const std::string& file, const std::string& parameters) override;
 };
 
 // The distribution's PRETTY_NAME from the text of an os-release file, quotes

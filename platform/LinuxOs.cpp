@@ -1,7 +1,10 @@
-#include "platform/PosixSystem.h"
+// The real operating system: all but the desktop, which is in
+// LinuxOsDesktop.cpp.
+#include "platform/LinuxOs.h"
 
 #include "platform/ElfVersionNote.h"
 #include "platform/LocaleId.h"
+#include "platform/LocaleNumbers.h"
 
 #include <cerrno>
 #include <clocale>
@@ -21,13 +24,11 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace zentolk::platform {
 
 namespace {
-
-PosixSystem realSystem;
-System* current = &realSystem;
 
 std::string ReadWholeFile(const char* path) {
     std::ifstream in(path, std::ios::binary);
@@ -41,8 +42,19 @@ std::string ModuleDirectory(const std::string& modulePath) {
 }
 
 bool IsDirectory(const std::string& path) {
-    struct stat info {};
-    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
+}
+
+LinuxOs& RealOs() {
+    static LinuxOs real;
+    return real;
+}
+
+// The real operating system unless a test installed another.
+Os*& Installed() {
+    static Os* current = &RealOs();
+    return current;
 }
 
 // The locale of the date and time formats. The same names decide the locale
@@ -56,46 +68,51 @@ std::string TimeLocaleName() {
     return "C";
 }
 
-std::string FormatTime(const std::tm& when, nl_item format) {
+// The date and the time of day, each in the format of the time locale.
+std::pair<std::string, std::string> FormatDateAndTime(const std::tm& when) {
     locale_t locale = newlocale(LC_TIME_MASK, TimeLocaleName().c_str(), locale_t{});
     if (locale == locale_t{})
         locale = newlocale(LC_TIME_MASK, "C", locale_t{});
     if (locale == locale_t{})
         return {};
-    char buffer[128];
-    const std::size_t length =
-        strftime_l(buffer, sizeof buffer, nl_langinfo_l(format, locale), &when, locale);
+    const auto format = [&](nl_item item) {
+        char buffer[128];
+        const std::size_t length =
+            strftime_l(buffer, sizeof buffer, nl_langinfo_l(item, locale), &when, locale);
+        return std::string(buffer, length);
+    };
+    std::pair<std::string, std::string> texts{format(D_FMT), format(T_FMT)};
     freelocale(locale);
-    return std::string(buffer, length);
+    return texts;
 }
 
 } // namespace
 
-System& CurrentSystem() {
-    return *current;
+Os& CurrentOs() {
+    return *Installed();
 }
 
-System* InstallSystem(System* system) {
-    System* previous = current;
-    current = system != nullptr ? system : &realSystem;
+Os* InstallOs(Os* os) {
+    Os* previous = Installed();
+    Installed() = os != nullptr ? os : &RealOs();
     return previous;
 }
 
-std::optional<std::string> PosixSystem::ReadRegistryDefaultValue(const std::string&) {
+std::optional<std::string> LinuxOs::RegisteredViewerLibrary() {
     return std::nullopt;
 }
 
-std::optional<FixedFileVersion> PosixSystem::ReadFileVersionInfo(const std::string& path) {
+std::optional<FixedFileVersion> LinuxOs::ReadVersionNote(const std::string& path) {
     return ReadElfVersionNote(path);
 }
 
-std::string PosixSystem::ModulePath() {
+std::string LinuxOs::ModulePath() {
     std::error_code error;
     const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::string() : path.string();
 }
 
-std::vector<std::string> PosixSystem::Arguments() {
+std::vector<std::string> LinuxOs::Arguments() {
     const std::string raw = ReadWholeFile("/proc/self/cmdline");
     std::vector<std::string> arguments;
     std::size_t start = 0;
@@ -109,17 +126,7 @@ std::vector<std::string> PosixSystem::Arguments() {
     return arguments;
 }
 
-std::string PosixSystem::RawCommandLine() {
-    std::string line;
-    for (const auto& argument : Arguments()) {
-        if (!line.empty())
-            line += ' ';
-        line += argument;
-    }
-    return line;
-}
-
-std::string PosixSystem::PrivateLibraryDirectory() {
+std::string LinuxOs::PrivateLibraryDirectory() {
     // Installed, the private libraries sit in <prefix>/lib/zentolk; in the
     // build tree, beside the program.
     const std::string moduleDir = ModuleDirectory(ModulePath());
@@ -128,14 +135,14 @@ std::string PosixSystem::PrivateLibraryDirectory() {
     return IsDirectory(installed) ? installed : moduleDir;
 }
 
-std::string PosixSystem::DataDirectory() {
+std::string LinuxOs::DataDirectory() {
     const std::string moduleDir = ModuleDirectory(ModulePath());
     return (std::filesystem::path(moduleDir).parent_path() / "share" / "zentolk").string();
 }
 
 // The user's own runtime folder first: a shared temporary folder lets other
 // users take the names the program would use.
-std::string PosixSystem::TemporaryDirectory() {
+std::string LinuxOs::TemporaryDirectory() {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
         runtime != nullptr && *runtime != '\0') {
         struct stat info {};
@@ -148,27 +155,28 @@ std::string PosixSystem::TemporaryDirectory() {
     return IsDirectory(candidate) ? candidate : "/";
 }
 
-std::string PosixSystem::CurrentDirectory() {
+std::string LinuxOs::CurrentDirectory() {
     std::error_code error;
     const auto path = std::filesystem::current_path(error);
     return error ? std::string() : path.string();
 }
 
-bool PosixSystem::FileExists(const std::string& path) {
-    struct stat info {};
-    return !path.empty() && stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+bool LinuxOs::FileExists(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 
-bool PosixSystem::DirectoryExists(const std::string& path) {
+bool LinuxOs::DirectoryExists(const std::string& path) {
     return IsDirectory(path);
 }
 
-bool PosixSystem::IsSymbolicLink(const std::string& path) {
-    struct stat info {};
-    return !path.empty() && lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+bool LinuxOs::IsSymbolicLink(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
 }
 
-CreateResult PosixSystem::CreateExclusive(const std::string& path) {
+CreateResult LinuxOs::CreateExclusive(const std::string& path) {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return errno == EEXIST ? CreateResult::NameTaken : CreateResult::Failed;
@@ -176,11 +184,11 @@ CreateResult PosixSystem::CreateExclusive(const std::string& path) {
     return CreateResult::Created;
 }
 
-bool PosixSystem::DeleteFile(const std::string& path) {
+bool LinuxOs::DeleteFile(const std::string& path) {
     return unlink(path.c_str()) == 0;
 }
 
-bool PosixSystem::ClearAttributes(const std::string& path) {
+bool LinuxOs::MakeOwnerWritable(const std::string& path) {
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
@@ -188,7 +196,7 @@ bool PosixSystem::ClearAttributes(const std::string& path) {
     return fchmodat(AT_FDCWD, path.c_str(), mode, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
-bool PosixSystem::AppendLine(const std::string& path, const std::string& text) {
+bool LinuxOs::AppendLine(const std::string& path, const std::string& text) {
     // No links, and no waiting on a pipe someone left at the log's name.
     const int fd = open(path.c_str(),
                         O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
@@ -217,7 +225,7 @@ bool PosixSystem::AppendLine(const std::string& path, const std::string& text) {
 // there, the system's own library folders are searched. The check and the
 // load are two steps: whoever can swap the file between them can write the
 // program's own folders anyway.
-void* PosixSystem::LoadLibrary(const std::string& nameOrPath) {
+void* LinuxOs::LoadLibrary(const std::string& nameOrPath) {
     std::string path = nameOrPath;
     if (path.find('/') == std::string::npos) {
         const std::filesystem::path moduleDir = ModuleDirectory(ModulePath());
@@ -239,16 +247,16 @@ void* PosixSystem::LoadLibrary(const std::string& nameOrPath) {
     return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 
-void* PosixSystem::FindSymbol(void* library, const std::string& name) {
+void* LinuxOs::FindSymbol(void* library, const std::string& name) {
     return library != nullptr ? dlsym(library, name.c_str()) : nullptr;
 }
 
-void PosixSystem::FreeLibrary(void* library) {
+void LinuxOs::FreeLibrary(void* library) {
     if (library != nullptr)
         dlclose(library);
 }
 
-bool PosixSystem::ShellOpen(const std::string& file, const std::string& parameters) {
+int LinuxOs::StartProgram(const std::string& file, const std::string& parameters) {
     std::vector<std::string> words{file};
     std::istringstream split(parameters);
     for (std::string word; split >> word;)
@@ -260,33 +268,34 @@ bool PosixSystem::ShellOpen(const std::string& file, const std::string& paramete
 
     pid_t child = 0;
     const int error = posix_spawn(&child, file.c_str(), nullptr, nullptr, argv.data(), environ);
-    if (error != 0) {
-        lastError_ = error;
-        return false;
-    }
+    if (error != 0)
+        return error;
     // Not waited for by the caller; reaped in the background so it leaves no zombie.
     std::thread([child] { waitpid(child, nullptr, 0); }).detach();
-    return true;
+    return 0;
 }
 
-void PosixSystem::WarnOnConsole(const std::string& text) {
+void LinuxOs::WarnOnConsole(const std::string& text) {
     std::fprintf(stderr, "%s\n", text.c_str());
     std::fflush(stderr);
 }
 
-std::uint32_t PosixSystem::LocaleId() {
-    return LocaleIdFromName(TimeLocaleName());
+// The id follows the date and time formats, the separator the numbers'
+// locale the C library was set to.
+LocaleFacts LinuxOs::Locale() {
+    return {LocaleIdFromName(TimeLocaleName()), LocaleDecimalSeparator()};
 }
 
-LocalClockText PosixSystem::Now() {
+LocalTime LinuxOs::Now() {
     const std::time_t now = std::time(nullptr);
     std::tm parts{};
     if (localtime_r(&now, &parts) == nullptr)
-        return {};
-    return {FormatTime(parts, D_FMT), FormatTime(parts, T_FMT)};
+        return {{1970, 1, 1}, {}, {}};
+    auto [date, time] = FormatDateAndTime(parts);
+    return {DateOf(parts), std::move(date), std::move(time)};
 }
 
-OperatingSystemInfo PosixSystem::OperatingSystem() {
+OperatingSystemInfo LinuxOs::OperatingSystem() {
     OperatingSystemInfo info;
     struct utsname names {};
     if (uname(&names) == 0) {
@@ -296,7 +305,7 @@ OperatingSystemInfo PosixSystem::OperatingSystem() {
     std::string release = ReadWholeFile("/etc/os-release");
     if (release.empty())
         release = ReadWholeFile("/usr/lib/os-release");
-    info.servicePack = PrettyNameFromOsRelease(release);
+    info.distribution = PrettyNameFromOsRelease(release);
     return info;
 }
 

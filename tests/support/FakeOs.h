@@ -1,6 +1,6 @@
 #pragma once
 
-#include "System.h"
+#include "platform/Os.h"
 
 #include <map>
 #include <optional>
@@ -9,45 +9,65 @@
 
 namespace zentolk::testing {
 
-// A system with an in-memory file tree, installed for its lifetime. Folders
-// are listed with whether files can be created in them; files may be
-// read-only, and a file may be a symbolic link to another path.
-class FakeSystem : public platform::System {
+// An operating system that records what the program asks of it, installed
+// for its lifetime: message boxes return at once, the clipboard and the
+// desktop's address handler can be made to fail, and files live in an
+// in-memory tree. Folders are listed with whether files can be created in
+// them; files may be read-only, and a file may be a symbolic link to another
+// path. A test that needs another answer overrides the member.
+class FakeOs : public platform::Os {
 public:
+    struct Message {
+        std::string caption;
+        std::string text;
+        platform::MessageKind kind;
+    };
     struct File {
         std::string content;
         bool readOnly = false;
         std::optional<std::string> linkTo;
     };
 
-    FakeSystem() : previous_(platform::InstallSystem(this)) {
+    FakeOs() : previous_(platform::InstallOs(this)) {
         directories = {{"/", true},
                        {"/opt/zentolk/bin", true},
                        {"/opt/zentolk/lib/zentolk", false},
                        {"/tmp", true}};
     }
-    ~FakeSystem() override { platform::InstallSystem(previous_); }
-    FakeSystem(const FakeSystem&) = delete;
-    FakeSystem& operator=(const FakeSystem&) = delete;
+    ~FakeOs() override { platform::InstallOs(previous_); }
+    FakeOs(const FakeOs&) = delete;
+    FakeOs& operator=(const FakeOs&) = delete;
 
-    std::optional<std::string> ReadRegistryDefaultValue(const std::string& key) override {
-        const auto found = registry.find(key);
-        if (found == registry.end())
-            return std::nullopt;
-        return found->second;
+    void Beep() override { ++beeps; }
+    void ShowMessage(const std::string& caption, const std::string& text,
+                     platform::MessageKind kind) override {
+        messages.push_back({caption, text, kind});
     }
-    std::optional<platform::FixedFileVersion>
-    ReadFileVersionInfo(const std::string& path) override {
-        const auto found = versions.find(Resolve(path));
-        if (found == versions.end())
-            return std::nullopt;
-        return found->second;
+    bool ClearClipboard() override {
+        if (!clipboardAvailable)
+            return false;
+        clipboard.clear();
+        ++clipboardClears;
+        return true;
     }
+    bool PutClipboardText(const std::string& text) override {
+        if (!clipboardAvailable)
+            return false;
+        clipboard = text;
+        return true;
+    }
+    void OpenAddress(const std::string& address, std::function<void()> failed) override {
+        openedAddresses.push_back(address);
+        if (!addressesOpen && failed)
+            failed();
+    }
+
+    platform::LocalTime Now() override { return now; }
+    platform::LocaleFacts Locale() override { return locale; }
+    platform::OperatingSystemInfo OperatingSystem() override { return os; }
 
     std::string ModulePath() override { return modulePath; }
     std::vector<std::string> Arguments() override { return arguments; }
-    std::string RawCommandLine() override { return rawCommandLine; }
-
     std::string PrivateLibraryDirectory() override { return privateLibraryDirectory; }
     std::string DataDirectory() override { return dataDirectory; }
     std::string TemporaryDirectory() override { return temporaryDirectory; }
@@ -74,7 +94,7 @@ public:
         deleted.push_back(path);
         return files.erase(path) != 0;
     }
-    bool ClearAttributes(const std::string& path) override {
+    bool MakeOwnerWritable(const std::string& path) override {
         const auto found = files.find(path);
         if (found == files.end() || found->second.linkTo)
             return false;
@@ -93,7 +113,17 @@ public:
         found->second.content += text + '\n';
         return true;
     }
+    void WarnOnConsole(const std::string& text) override { console.push_back(text); }
+    std::optional<platform::FixedFileVersion> ReadVersionNote(const std::string& path) override {
+        const auto found = versions.find(Resolve(path));
+        if (found == versions.end())
+            return std::nullopt;
+        return found->second;
+    }
 
+    std::optional<std::string> RegisteredViewerLibrary() override {
+        return registeredViewerLibrary;
+    }
     void* LoadLibrary(const std::string& nameOrPath) override {
         loadAttempts.push_back(nameOrPath);
         const auto found = libraries.find(nameOrPath);
@@ -104,16 +134,10 @@ public:
         return found == symbols.end() ? nullptr : found->second;
     }
     void FreeLibrary(void* library) override { freed.push_back(library); }
-    bool ShellOpen(const std::string& file, const std::string& parameters) override {
-        shellOpened.push_back(file + "|" + parameters);
-        return shellOpenError == 0;
+    int StartProgram(const std::string& file, const std::string& parameters) override {
+        started.push_back(file + "|" + parameters);
+        return startError;
     }
-    int LastError() override { return shellOpenError; }
-
-    std::uint32_t LocaleId() override { return localeId; }
-    platform::LocalClockText Now() override { return clock; }
-    void WarnOnConsole(const std::string& text) override { console.push_back(text); }
-    platform::OperatingSystemInfo OperatingSystem() override { return os; }
 
     // A file carrying a version note of a.b.c.d.
     void AddVersionedFile(const std::string& path, std::uint16_t a, std::uint16_t b,
@@ -137,29 +161,40 @@ public:
         return lines;
     }
 
-    std::map<std::string, std::string> registry;
-    std::map<std::string, platform::FixedFileVersion> versions;
+    // The desktop.
+    int beeps = 0;
+    std::vector<Message> messages;
+    bool clipboardAvailable = true;
+    std::string clipboard;
+    int clipboardClears = 0;
+    std::vector<std::string> openedAddresses;
+    bool addressesOpen = true; // false: every address fails to open
+
+    // Time, locale and the system.
+    platform::LocalTime now{{2024, 6, 15}, "6/15/2024", "2:03:07 PM"};
+    platform::LocaleFacts locale{0x0409, '.'};
+    platform::OperatingSystemInfo os{"Linux", 6, 1, 76, "Debian GNU/Linux 12 (bookworm)"};
+
+    // The program, files and libraries.
     std::string modulePath = "/opt/zentolk/bin/zentolk";
     std::vector<std::string> arguments{"/opt/zentolk/bin/zentolk"};
-    std::string rawCommandLine = "/opt/zentolk/bin/zentolk";
     std::string privateLibraryDirectory = "/opt/zentolk/lib/zentolk";
     std::string dataDirectory = "/opt/zentolk/share/zentolk";
     std::string temporaryDirectory = "/tmp";
     std::string currentDirectory = "/home/user";
     std::map<std::string, bool> directories; // folder -> files can be created in it
     std::map<std::string, File> files;
+    std::map<std::string, platform::FixedFileVersion> versions;
     std::vector<std::string> created;
     std::vector<std::string> deleted;
+    std::vector<std::string> console;
+    std::optional<std::string> registeredViewerLibrary;
     std::map<std::string, void*> libraries; // loadable names and paths
     std::map<std::pair<void*, std::string>, void*> symbols;
     std::vector<std::string> loadAttempts;
-    std::vector<std::string> console;
     std::vector<void*> freed;
-    std::vector<std::string> shellOpened;
-    int shellOpenError = 0; // an errno value: every shell open fails with it
-    std::uint32_t localeId = 0x0409;
-    platform::LocalClockText clock{"6/15/2024", "2:03:07 PM"};
-    platform::OperatingSystemInfo os{"Linux", 6, 1, 76, "Debian GNU/Linux 12 (bookworm)"};
+    std::vector<std::string> started;
+    int startError = 0; // an errno value: every program fails to start with it
 
 private:
     static std::string Normal(std::string path) {
@@ -183,7 +218,7 @@ private:
         return files.count(*found->second.linkTo) != 0 ? *found->second.linkTo : std::string();
     }
 
-    platform::System* previous_;
+    platform::Os* previous_;
 };
 
 } // namespace zentolk::testing

@@ -1,7 +1,10 @@
+#include "platform/LinuxOs.h"
+
 #include "platform/ElfVersionNote.h"
 #include "platform/LocaleId.h"
-#include "platform/PosixSystem.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
@@ -14,7 +17,7 @@ using namespace zentolk::platform;
 
 namespace {
 
-class PosixSystemTest : public ::testing::Test {
+class LinuxOsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() / ("zentolk-system-" + std::to_string(getpid()));
@@ -34,17 +37,17 @@ protected:
     }
 
     fs::path dir;
-    PosixSystem system;
+    LinuxOs system;
 };
 
-TEST_F(PosixSystemTest, VersionNoteOfTheBuiltCalculatorReads3200) {
+TEST_F(LinuxOsTest, VersionNoteOfTheBuiltCalculatorReads3200) {
     const auto version = ReadElfVersionNote(ZENTOLK_CLI);
     ASSERT_TRUE(version.has_value());
     EXPECT_EQ(version->fileVersionMS, 0x00030002u);
     EXPECT_EQ(version->fileVersionLS, 0x00000000u);
 }
 
-TEST_F(PosixSystemTest, FilesWithoutANoteOrCutShortHaveNoVersion) {
+TEST_F(LinuxOsTest, FilesWithoutANoteOrCutShortHaveNoVersion) {
     EXPECT_FALSE(ReadElfVersionNote(system.ModulePath())); // this test program has none
     EXPECT_FALSE(ReadElfVersionNote(Write("text", "not a program", fs::perms::owner_all)));
     EXPECT_FALSE(ReadElfVersionNote((dir / "missing").string()));
@@ -56,7 +59,7 @@ TEST_F(PosixSystemTest, FilesWithoutANoteOrCutShortHaveNoVersion) {
     }
 }
 
-TEST_F(PosixSystemTest, ExclusiveCreationLeavesExistingFilesAndLinkTargetsAlone) {
+TEST_F(LinuxOsTest, ExclusiveCreationLeavesExistingFilesAndLinkTargetsAlone) {
     const auto target = Write("target", "precious", fs::perms::owner_read);
     fs::create_symlink(target, dir / "link");
     const auto existing = Write("existing", "kept", fs::perms::owner_all);
@@ -68,20 +71,20 @@ TEST_F(PosixSystemTest, ExclusiveCreationLeavesExistingFilesAndLinkTargetsAlone)
     EXPECT_EQ(Read(target), "precious");
 }
 
-TEST_F(PosixSystemTest, LinksAreNeitherWrittenThroughNorChangedButCanBeRemoved) {
+TEST_F(LinuxOsTest, LinksAreNeitherWrittenThroughNorChangedButCanBeRemoved) {
     const auto target = Write("target", "precious", fs::perms::owner_read);
     const auto link = (dir / "link").string();
     fs::create_symlink(target, link);
     EXPECT_TRUE(system.IsSymbolicLink(link));
     EXPECT_FALSE(system.AppendLine(link, "line"));
-    EXPECT_FALSE(system.ClearAttributes(link));
+    EXPECT_FALSE(system.MakeOwnerWritable(link));
     EXPECT_TRUE(system.DeleteFile(link));
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
     EXPECT_EQ(Read(target), "precious");
     EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read);
 }
 
-TEST_F(PosixSystemTest, AppendingCreatesAddsLinesAndRefusesPipes) {
+TEST_F(LinuxOsTest, AppendingCreatesAddsLinesAndRefusesPipes) {
     const auto log = (dir / "log").string();
     EXPECT_TRUE(system.AppendLine(log, "one"));
     EXPECT_TRUE(system.AppendLine(log, "two"));
@@ -98,14 +101,14 @@ TEST_F(PosixSystemTest, AppendingCreatesAddsLinesAndRefusesPipes) {
     EXPECT_EQ(Read(theirs), "");
 }
 
-TEST_F(PosixSystemTest, ClearingAttributesMakesAReadOnlyFileWritable) {
+TEST_F(LinuxOsTest, ClearingAttributesMakesAReadOnlyFileWritable) {
     const auto file = Write("old", "x", fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_TRUE(system.ClearAttributes(file));
+    EXPECT_TRUE(system.MakeOwnerWritable(file));
     EXPECT_EQ(fs::status(file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(PosixSystemTest, TemporaryFolderFallsBackToTheRoot) {
+TEST_F(LinuxOsTest, TemporaryFolderFallsBackToTheRoot) {
     const char* saved = std::getenv("TMPDIR");
     const std::string keep = saved != nullptr ? saved : "";
     const char* savedRuntime = std::getenv("XDG_RUNTIME_DIR");
@@ -131,7 +134,7 @@ TEST_F(PosixSystemTest, TemporaryFolderFallsBackToTheRoot) {
 
 // A library file the loader would fault on or wait for is refused before
 // it is loaded; a whole one, also through a link, is loaded.
-TEST_F(PosixSystemTest, OnlyWholeLibrariesAreLoaded) {
+TEST_F(LinuxOsTest, OnlyWholeLibrariesAreLoaded) {
     Dl_info info{};
     ASSERT_NE(dladdr(reinterpret_cast<void*>(&dladdr), &info), 0);
     const std::string library = info.dli_fname;
@@ -157,13 +160,49 @@ TEST_F(PosixSystemTest, OnlyWholeLibrariesAreLoaded) {
     }
 }
 
-TEST_F(PosixSystemTest, ProgramAndCommandLine) {
-    EXPECT_EQ(fs::path(system.ModulePath()).filename(), "system_tests");
+TEST_F(LinuxOsTest, ProgramAndCommandLine) {
+    EXPECT_EQ(fs::path(system.ModulePath()).filename(), "os_tests");
     const auto arguments = system.Arguments();
     ASSERT_FALSE(arguments.empty());
-    EXPECT_EQ(system.RawCommandLine().rfind(arguments[0], 0), 0u);
     EXPECT_EQ(system.PrivateLibraryDirectory(),
               fs::path(system.ModulePath()).parent_path().string());
+}
+
+// The failure reason is what the help kit reports; the program is not waited for.
+TEST_F(LinuxOsTest, StartingAProgramGivesTheReasonItFailed) {
+    const std::string notAProgram = Write("text", "just text", fs::perms::owner_read);
+    const std::pair<std::string, int> cases[] = {
+        {"/bin/true", 0},
+        {(dir / "missing").string(), ENOENT},
+        {notAProgram, EACCES}, // no execute bit: refused even to root
+    };
+    for (const auto& [program, reason] : cases)
+        EXPECT_EQ(system.StartProgram(program, "-a  b"), reason) << program;
+}
+
+// One reading of the clock gives the date and its texts; the locale id follows
+// the time locale's name.
+TEST_F(LinuxOsTest, ClockAndLocale) {
+    const LocalDate before = TodayLocal();
+    const LocalTime now = system.Now();
+    const LocalDate after = TodayLocal();
+    EXPECT_TRUE((now.date.year == before.year && now.date.month == before.month &&
+                 now.date.day == before.day) ||
+                (now.date.year == after.year && now.date.month == after.month &&
+                 now.date.day == after.day));
+    EXPECT_FALSE(now.shortDate.empty());
+    EXPECT_FALSE(now.longTime.empty());
+
+    const char* saved = std::getenv("LC_ALL");
+    const std::string savedValue = saved != nullptr ? saved : "";
+    setenv("LC_ALL", "de_AT.UTF-8", 1);
+    const LocaleFacts facts = system.Locale();
+    EXPECT_EQ(facts.id, 0x0C07u);
+    EXPECT_EQ(facts.decimalSeparator, '.'); // the C library's numbers were never set here
+    if (saved != nullptr)
+        setenv("LC_ALL", savedValue.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
 }
 
 TEST(LocaleIdTest, LanguageAndTerritoryDecide) {
