@@ -1,9 +1,9 @@
-#include "AlmanacCommands.h"
+#include "cli/AlmanacCommands.h"
 
-#include "AlmanacDay.h"
-#include "LocalDate.h"
-#include "NumberText.h"
-#include "Options.h"
+#include "cli/Options.h"
+#include "engine/AlmanacDay.h"
+#include "engine/NumberText.h"
+#include "platform/LocalDate.h"
 
 #include <string>
 #include <vector>

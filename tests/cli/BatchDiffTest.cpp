@@ -1,7 +1,7 @@
 // The batch converter's fast path against the engine converting every line:
 // the same bytes on standard output and standard error, the same status.
-#include "Batch.h"
-#include "FdWriter.h"
+#include "cli/Batch.h"
+#include "cli/FdWriter.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // Fuzzing of the table converter: tab-separated input written back as tsv
 // must give --tsv's very bytes, messages and status; the fast rows must be
 // the engine's, and every JSON line one whole object, whatever the input.
-#include "Batch.h"
 #include "FuzzRun.h"
-#include "Table.h"
+#include "cli/Batch.h"
+#include "cli/Table.h"
 
 #include <cstdint>
 #include <cstdlib>
