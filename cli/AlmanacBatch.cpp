@@ -59,7 +59,9 @@ public:
         std::int32_t parts[3];
         for (int i = 0; i < 3; ++i)
             if (!ParseInteger(fields[i], parts[i])) {
-                out_.write("'" + std::string(fields[i]) + "' is not a valid integer value\n");
+                out_.write('\'');
+                out_.write(fields[i]); // in place: it may be hundreds of megabytes
+                out_.write("' is not a valid integer value\n");
                 return;
             }
         const std::int64_t year = era == EraIndexBC ? 1 - std::int64_t{parts[2]} : parts[2];

@@ -229,11 +229,16 @@ char* share(char* o, float value) {
     return putShare(o, value, '.') - 1; // without the "%"
 }
 
-// ",n": a place after the first.
-char* place(char* o, std::int32_t v) {
-    std::memcpy(o, Digits.dotted[v], 4);
-    *o = ',';
-    return o + Digits.dottedSize[v];
+// The Long Count's places, `mark` between them.
+char* putPlaces(char* o, char mark, std::int32_t baktun,
+                const std::array<std::int32_t, 4>& places) {
+    o = putUInt(o, static_cast<std::uint32_t>(baktun));
+    for (const std::int32_t place : places) {
+        std::memcpy(o, Digits.dotted[place], 4);
+        *o = mark;
+        o += Digits.dottedSize[place];
+    }
+    return o;
 }
 
 // A csv or json row of a plain line.
@@ -287,21 +292,13 @@ char* putRecord(char* o, const Line& line, const Day& day, bool real, const Cycl
     if (quoted)
         *o++ = '"';
 
-    const std::int32_t baktun = k / Baktun, below = k % Baktun;
-    const std::int32_t katun = below / Katun, tun = below % Katun / Tun,
-                       uinal = below % Tun / Uinal, kin = below % Uinal;
+    const std::int32_t below = k % Baktun;
+    const std::array<std::int32_t, 4> places{below / Katun, below % Katun / Tun,
+                                             below % Tun / Uinal, below % Uinal};
     o = Json ? literal(o, ",\"long_count\":{\"text\":\"") : literal(o, ",");
-    o = putUInt(o, static_cast<std::uint32_t>(baktun));
-    o = putDotted(o, katun);
-    o = putDotted(o, tun);
-    o = putDotted(o, uinal);
-    o = putDotted(o, kin);
+    o = putPlaces(o, '.', k / Baktun, places);
     o = Json ? literal(o, "\",\"places\":[") : literal(o, ",");
-    o = putUInt(o, static_cast<std::uint32_t>(baktun));
-    o = place(o, katun);
-    o = place(o, tun);
-    o = place(o, uinal);
-    o = place(o, kin);
+    o = putPlaces(o, ',', k / Baktun, places);
     o = Json ? literal(o, "]},\"historical_long_count\":\"") : literal(o, ",");
     o = putHistorical(o, day.dayCount, below);
     if constexpr (Json)
