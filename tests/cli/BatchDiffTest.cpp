@@ -293,6 +293,13 @@ TEST(BatchLongLine, ALineLongerThanAnyBufferIsConvertedWhole) {
     const std::string plain = convert("6\t15\t2024\t0\n", BatchPath::Engine).out;
     EXPECT_TRUE(r.out == plain + "1\t1\t" + year + "\t0\t'" + year +
                              "' is not a valid integer value\n" + plain);
+    // The table outputs write it whole too.
+    const Outcome json = convert(input, TableOptions{TableInput::Tsv, TableFormat::Json});
+    EXPECT_EQ(json.status, 0);
+    const std::string row = "{\"month\":\"1\",\"day\":\"1\",\"year\":\"" + year +
+                            "\",\"era\":\"0\",\"era_index\":0,\"ok\":false,\"error\":\"'" + year +
+                            "' is not a valid integer value\",\"jdn\":null,";
+    EXPECT_EQ(json.out.compare(json.out.find('\n') + 1, row.size(), row), 0);
 }
 
 } // namespace
