@@ -242,6 +242,11 @@ char* putPlaces(char* o, char mark, std::int32_t baktun,
 }
 
 // A csv or json row of a plain line.
+template <bool Json> const CycleRuns& cycleRuns() {
+    static const CycleRuns runs(Json);
+    return runs;
+}
+
 template <bool Json, char Separator>
 char* putRecord(char* o, const Line& line, const Day& day, bool real, const CycleRuns& runs) {
     if constexpr (Json) {
@@ -318,7 +323,10 @@ char* putRecord(char* o, const Line& line, const Day& day, bool real, const Cycl
 template <TableFormat Format, bool Strict, char Separator>
 const char* convertLines(const char* start, long long& lineNumber, FdWriter& out,
                          const PlainRows& rows) {
-    static const CycleRuns runs(Format == TableFormat::Json);
+    constexpr bool json = Format == TableFormat::Json;
+    const CycleRuns* runs = nullptr;
+    if constexpr (Format != TableFormat::Tsv)
+        runs = &cycleRuns<json>();
     char* o = out.cursor();
     const char* const limit = out.limit();
     Line line;
@@ -340,7 +348,7 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
             o[-1] = '\t';
             o = putTsvReadings(o, day, rows.decimalSeparator);
         } else {
-            o = putRecord<Format == TableFormat::Json, Separator>(o, line, day, real, runs);
+            o = putRecord<json, Separator>(o, line, day, real, *runs);
         }
         ++lineNumber;
         start = line.next;

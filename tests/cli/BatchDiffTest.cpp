@@ -81,6 +81,10 @@ template <typename Run> Outcome convertWith(const std::string& input, Run run) {
         FdWriter outWriter(out.fd(), 1 << 20), errWriter(err.fd(), 1 << 12);
         outcome.status = run(pipeFds[0], outWriter, errWriter);
     }
+    // What a converter that stopped early left unread, so that the writer ends.
+    char rest[1 << 16];
+    while (read(pipeFds[0], rest, sizeof rest) > 0) {
+    }
     writer.join();
     close(pipeFds[0]);
     outcome.out = out.contents();
@@ -300,6 +304,15 @@ TEST(BatchLongLine, ALineLongerThanAnyBufferIsConvertedWhole) {
                             "\",\"era\":\"0\",\"era_index\":0,\"ok\":false,\"error\":\"'" + year +
                             "' is not a valid integer value\",\"jdn\":null,";
     EXPECT_EQ(json.out.compare(json.out.find('\n') + 1, row.size(), row), 0);
+}
+
+TEST(BatchLongLine, AnUnclosedQuoteStopsTheCsvInputAt16MB) {
+    const std::string input = "6,15,2024,0\n\"" + std::string(17 << 20, '7') + "\n6,15,2024,0\n";
+    const Outcome r = convert(input, TableOptions{TableInput::Csv, TableFormat::Json});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1); // the row before it
+    EXPECT_EQ(r.err, "zentolk-cli: line 2 is longer than 16 MB (an unclosed quote?); the rest is "
+                     "not read\n");
 }
 
 } // namespace
