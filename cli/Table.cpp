@@ -30,6 +30,7 @@ const char* const CsvHeader =
 namespace {
 constexpr int kReadingColumns = 25; // the columns after "error"
 
+// One row's readings, as numbers and the texts that have no number.
 struct Row {
     ReadingNumbers n;
     FixedText greatCycle, harmonic, longCount, historical, elapsed, remaining;
