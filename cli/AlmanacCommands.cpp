@@ -1,9 +1,9 @@
-#include "AlmanacCommands.h"
+#include "cli/AlmanacCommands.h"
 
-#include "AlmanacDay.h"
-#include "LocalDate.h"
-#include "NumberText.h"
-#include "Options.h"
+#include "cli/Options.h"
+#include "engine/AlmanacDay.h"
+#include "engine/NumberText.h"
+#include "platform/LocalDate.h"
 
 #include <string>
 #include <vector>
@@ -27,7 +27,9 @@ const char* const AlmanacUsage =
     "                     the default), lounsbury (584285), martinez (584281),\n"
     "                     martin-skidmore (584286), spinden (489384), fuls (660208)\n"
     "  --json             one JSON object per day (next: a JSON array)\n"
-    "  --tsv              batch: the four fields, then JDN, Gregorian, Julian,\n"
+    "  --tsv              batch: lines of month, day, year and era (A.D., AD,\n"
+    "                     B.C., BC in any letter case, or the index) separated by\n"
+    "                     tabs; the four fields, then JDN, Gregorian, Julian,\n"
     "                     Long Count, Tzolkin, Haab, Lord of the Night\n"
     "  --from DATE        next: search from this day (default today)\n"
     "  --previous         next: search backwards\n"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Cli.h"
-#include "FdWriter.h"
+#include "cli/Cli.h"
+#include "cli/FdWriter.h"
 
 #include <cstdint>
 #include <span>

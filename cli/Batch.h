@@ -1,10 +1,6 @@
 #pragma once
 
-#include "FdWriter.h"
-
-#include <array>
-#include <cstddef>
-#include <string_view>
+#include "cli/FdWriter.h"
 
 namespace zentolk::cli {
 
@@ -13,20 +9,12 @@ namespace zentolk::cli {
 // the fast path is checked against).
 enum class BatchPath { Fast, Engine };
 
-// Converts lines of month<TAB>day<TAB>year<TAB>era-index read from inFd.
-// Each output line repeats the four fields, then holds the ten readings or the
-// error message. Lines without four fields (or with an era that is none of
-// A.D., AD, B.C., BC or an index) are named on err and skipped. Returns the
-// exit status.
+// Converts lines of month<TAB>day<TAB>year<TAB>era read from inFd (the era is
+// A.D., AD, B.C., BC in any letter case, or an era index). Each output line
+// repeats the four fields, then holds the ten readings or the error message.
+// Lines without four fields, or whose era cannot be read, are named on err and
+// skipped. Returns the exit status.
 int RunBatch(int inFd, FdWriter& out, FdWriter& err, char decimalSeparator,
              BatchPath path = BatchPath::Fast);
-
-// A table line cut at its tabs, the CR of a CR LF line end dropped: the first
-// four fields, and how many fields there were.
-struct TabFields {
-    std::array<std::string_view, 4> fields;
-    std::size_t count = 0;
-};
-TabFields SplitTabFields(std::string_view line);
 
 } // namespace zentolk::cli

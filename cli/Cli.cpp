@@ -1,13 +1,13 @@
-#include "Cli.h"
+#include "cli/Cli.h"
 
-#include "AlmanacCommands.h"
-#include "Batch.h"
-#include "FdWriter.h"
-#include "LocalDate.h"
-#include "LocaleNumbers.h"
-#include "Options.h"
-#include "Reading.h"
-#include "Report.h"
+#include "cli/AlmanacCommands.h"
+#include "cli/Batch.h"
+#include "cli/FdWriter.h"
+#include "cli/Options.h"
+#include "engine/Reading.h"
+#include "engine/Report.h"
+#include "platform/LocalDate.h"
+#include "platform/LocaleNumbers.h"
 
 #include <string>
 

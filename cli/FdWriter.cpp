@@ -1,4 +1,4 @@
-#include "FdWriter.h"
+#include "cli/FdWriter.h"
 
 #include <cerrno>
 #include <unistd.h>

@@ -1,6 +1,6 @@
-#include "Options.h"
+#include "cli/Options.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <algorithm>
 #include <cctype>

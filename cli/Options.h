@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Table.h"
+#include "cli/Table.h"
 
 #include <cstdint>
 #include <optional>

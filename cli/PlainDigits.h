@@ -4,9 +4,9 @@
 // places, harmonics and the engine's names, written with copies of a fixed
 // size from padded tables and the cursor then advanced by the true length
 // (copies of a variable length cost more than the rest of a line's work).
-#include "DayNames.h"
-#include "DayNumber.h"
-#include "GreatCycle.h"
+#include "engine/DayNames.h"
+#include "engine/DayNumber.h"
+#include "engine/GreatCycle.h"
 
 #include <array>
 #include <cstdint>
@@ -155,6 +155,59 @@ inline char* putHarmonic(char* o, std::int32_t k) {
             return putGrouped(o + 2, static_cast<std::uint32_t>(divisor));
         }
     }
+}
+
+// Plain decimal of any 32-bit magnitude.
+inline char* putLarge(char* o, std::uint32_t v) {
+    if (v < 10000000)
+        return putUInt(o, v);
+    o = putUInt(o, v / 10000000);
+    v %= 10000000;
+    *o++ = static_cast<char>('0' + v / 1000000);
+    o = putPair(o, v / 10000 % 100);
+    o = putPair(o, v / 100 % 100);
+    return putPair(o, v % 100);
+}
+
+inline char* putSigned(char* o, std::int32_t v) {
+    if (v < 0) {
+        *o++ = '-';
+        return putLarge(o, 0u - static_cast<std::uint32_t>(v));
+    }
+    return putLarge(o, static_cast<std::uint32_t>(v));
+}
+
+// "Starting", "Plus n" or "Minus n": which Great Cycle the day count lies in.
+inline char* putCycleLabel(char* o, std::int32_t dayCount) {
+    const std::int32_t cycles = dayCount / CycleLength;
+    if (cycles > 0) {
+        std::memcpy(o, "Plus ", 5);
+        return putUInt(o + 5, static_cast<std::uint32_t>(cycles));
+    }
+    if (cycles < 0) {
+        std::memcpy(o, "Minus ", 6);
+        return putUInt(o + 6, static_cast<std::uint32_t>(1 - (dayCount + 1) / CycleLength));
+    }
+    if (dayCount >= 0) {
+        std::memcpy(o, "Starting", 8);
+        return o + 8;
+    }
+    std::memcpy(o, "Minus 1", 7);
+    return o + 7;
+}
+
+// The historical Long Count, "p.b.k.t.u.k" from the start day; `below` is the
+// cycle day's part below one baktun.
+inline char* putHistorical(char* o, std::int32_t dayCount, std::int32_t below) {
+    if (dayCount < 0) {
+        std::memcpy(o, "< 0.0.0.0.0.0", 13);
+        return o + 13;
+    }
+    const std::int32_t pictun = dayCount / Pictun;
+    o = putUInt(o, static_cast<std::uint32_t>(pictun));
+    *o++ = '.';
+    o = putUInt(o, static_cast<std::uint32_t>((dayCount - pictun * Pictun) / Baktun));
+    return putBelowBaktun(o, below);
 }
 
 inline std::int32_t nonNegativeRemainder(std::int32_t value, std::int32_t divisor) {

@@ -1,23 +1,27 @@
 #pragma once
 
-#include <cstddef>
+#include "cli/FdWriter.h"
+#include "cli/Table.h"
 
 namespace zentolk::cli {
 
-// The most a plain line may write, with room for whole-word copies past its end.
-inline constexpr std::size_t PlainLineOutputMax = 512;
-// Bytes the converter may read past a line's start; the input buffer keeps
-// this much readable slack behind its data.
-inline constexpr std::size_t PlainLineReadMax = 64;
+// How the fast path writes its rows.
+struct PlainRows {
+    char inputSeparator = '\t'; // between the input's fields: a tab or a comma
+    TableFormat format = TableFormat::Tsv;
+    bool strict = false;         // a date outside its calendar is left to the engine
+    char decimalSeparator = '.'; // for the tsv output's shares
+};
 
-// The batch converter's fast path: a line of four plain decimal fields
-// (digits with an optional sign, each within a million either way) ended by
-// LF or CR LF, converted
-// straight into `out`, byte for byte as the engine would. Returns the end of
-// what it wrote and sets `next` to the start of the following line, or
-// returns nullptr, having written nothing that counts, for any other line
-// (the engine then converts it). The input must hold a byte that ends no
-// field (such as NUL) after its last byte.
-char* ConvertPlainLine(const char* line, char decimalSeparator, char* out, const char*& next);
+// The batch's fast path: converts plain lines from `start` on straight into
+// `out`, byte for byte as the engine's path would, and returns the start of
+// the first line it left. A plain line is four fields (month, day and year
+// as digits with an optional sign, each within a million either way; the era
+// as such a number or A.D., AD, B.C., BC in any letter case) ended by LF or
+// CR LF. Only lines ended within [start, end) are taken; the input must hold
+// a NUL at `end` and RowReadSlack readable bytes from there. `line` counts on
+// by one for each line taken.
+const char* ConvertPlainLines(const char* start, const char* end, long long& line, FdWriter& out,
+                              const PlainRows& rows);
 
 } // namespace zentolk::cli

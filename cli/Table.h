@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FdWriter.h"
+#include "cli/FdWriter.h"
 
 namespace zentolk::cli {
 

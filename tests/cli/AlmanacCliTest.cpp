@@ -81,17 +81,21 @@ TEST(AlmanacCli, ErrorsAreClear) {
 }
 
 TEST(AlmanacCli, TsvBatch) {
+    // The era as the tables take it: an index, or A.D., AD, B.C., BC in any letter case.
     const Result r = run({"almanac", "--tsv", "--correlation", "584285"},
-                         "12\t21\t2012\t0\n8\t11\t3114\t1\r\n2\t30\t2000\t0\nx\t1\t1\t0\n1\t2\n");
+                         "12\t21\t2012\t0\n8\t11\t3114\tb.c.\r\n2\t30\t2000\tAd\n"
+                         "x\t1\t1\t0\n1\t2\n1\t1\t1\tA.C.\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "12\t21\t2012\t0\t2456283\t2012-12-21\t2012-12-08\t12.19.19.17.18\t2 Edznab\t"
                      "1 Kankin\tG7\n"
-                     "8\t11\t3114\t1\t584283\t-3113-08-11\t-3113-09-06\t-0.0.0.0.2\t2 Edznab\t6 "
+                     "8\t11\t3114\tb.c.\t584283\t-3113-08-11\t-3113-09-06\t-0.0.0.0.2\t2 Edznab\t6 "
                      "Cumku\tG7\n"
-                     "2\t30\t2000\t0\tno such day in the calendar\n"
+                     "2\t30\t2000\tAd\tno such day in the calendar\n"
                      "x\t1\t1\t0\t'x' is not a valid integer value\n");
     EXPECT_EQ(r.err, "zentolk-cli: line 5 skipped: it has 2 fields, not four (month, day, year, "
-                     "era index)\n");
+                     "era)\n"
+                     "zentolk-cli: line 6 skipped: its era 'A.C.' is none of A.D., AD, B.C., BC or "
+                     "an era index\n");
 }
 
 } // namespace

@@ -1,8 +1,11 @@
-// The batch converter's fast path against the engine converting every line:
-// the same bytes on standard output and standard error, the same status.
-#include "Batch.h"
-#include "FdWriter.h"
+// The batch converters' fast path against the engine converting every line:
+// the same bytes on standard output and standard error, the same status, for
+// --tsv and for every table format, input and mode.
+#include "cli/Batch.h"
+#include "cli/FdWriter.h"
+#include "cli/Table.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +22,10 @@ namespace {
 using zentolk::cli::BatchPath;
 using zentolk::cli::FdWriter;
 using zentolk::cli::RunBatch;
+using zentolk::cli::RunTable;
+using zentolk::cli::TableFormat;
+using zentolk::cli::TableInput;
+using zentolk::cli::TableOptions;
 
 struct Outcome {
     int status = -1;
@@ -52,8 +59,8 @@ private:
 };
 
 // Feeds the input through a pipe in pieces of varying size, so that lines
-// straddle the reads at every offset.
-Outcome convert(const std::string& input, BatchPath path, char separator = '.') {
+// straddle the reads at every offset, to run(inFd, out, err) -> status.
+template <typename Run> Outcome convertWith(const std::string& input, Run run) {
     int pipeFds[2];
     EXPECT_EQ(pipe(pipeFds), 0);
     std::thread writer([&input, fd = pipeFds[1]] {
@@ -72,13 +79,61 @@ Outcome convert(const std::string& input, BatchPath path, char separator = '.') 
     Outcome outcome;
     {
         FdWriter outWriter(out.fd(), 1 << 20), errWriter(err.fd(), 1 << 12);
-        outcome.status = RunBatch(pipeFds[0], outWriter, errWriter, separator, path);
+        outcome.status = run(pipeFds[0], outWriter, errWriter);
+    }
+    // What a converter that stopped early left unread, so that the writer ends.
+    char rest[1 << 16];
+    while (read(pipeFds[0], rest, sizeof rest) > 0) {
     }
     writer.join();
     close(pipeFds[0]);
     outcome.out = out.contents();
     outcome.err = err.contents();
     return outcome;
+}
+
+Outcome convert(const std::string& input, BatchPath path, char separator = '.') {
+    return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
+        return RunBatch(in, out, err, separator, path);
+    });
+}
+
+Outcome convert(const std::string& input, const TableOptions& options) {
+    return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
+        return RunTable(in, out, err, options);
+    });
+}
+
+// Both outcomes alike, or the first line where they differ.
+void ExpectSame(const Outcome& fast, const Outcome& engine, const std::string& what) {
+    EXPECT_EQ(fast.status, engine.status) << what;
+    EXPECT_EQ(fast.err, engine.err) << what;
+    if (fast.out != engine.out) {
+        const std::size_t at =
+            std::mismatch(fast.out.begin(), fast.out.end(), engine.out.begin(), engine.out.end())
+                .first -
+            fast.out.begin();
+        const std::size_t from = fast.out.rfind('\n', at) + 1;
+        ADD_FAILURE() << what
+                      << "\nfast:   " << fast.out.substr(from, fast.out.find('\n', at) - from)
+                      << "\nengine: " << engine.out.substr(from, engine.out.find('\n', at) - from);
+    }
+}
+
+// Every table format from either input, strict or not, by both paths.
+void ExpectTablesAgree(const std::string& tabInput) {
+    std::string csvInput = tabInput;
+    std::replace(csvInput.begin(), csvInput.end(), '\t', ',');
+    for (const TableInput input : {TableInput::Tsv, TableInput::Csv})
+        for (const TableFormat format : {TableFormat::Tsv, TableFormat::Csv, TableFormat::Json})
+            for (const bool strict : {false, true}) {
+                const std::string& text = input == TableInput::Csv ? csvInput : tabInput;
+                const Outcome fast = convert(text, {input, format, strict, ',', true});
+                const Outcome engine = convert(text, {input, format, strict, ',', false});
+                ExpectSame(fast, engine,
+                           "input " + std::to_string(int(input)) + ", format " +
+                               std::to_string(int(format)) + (strict ? ", strict" : ""));
+            }
 }
 
 // A field as a user's table may hold it: mostly plain numbers of every
@@ -148,8 +203,9 @@ std::string field(std::mt19937& random) {
 }
 
 std::string era(std::mt19937& random) {
-    static const char* const eras[] = {"0",  "1",  "0",  "1", "2",       "-1",  "$1",
-                                       " 1", "01", "BC", "",  "1000001", "1\r", "10"};
+    static const char* const eras[] = {
+        "0",   "1",  "0",    "1",  "2",    "-1", "$1",  " 1",  "01", "BC", "",   "1000001",
+        "1\r", "10", "A.D.", "ad", "b.C.", "Bc", "B.C", "AD.", "A.", "bd", "AB", "B.c.x"};
     return eras[random() % (sizeof eras / sizeof eras[0])];
 }
 
@@ -185,21 +241,13 @@ std::size_t linesToCompare() {
 TEST(BatchFastPath, WritesWhatTheEngineWritesForEveryLine) {
     const std::string input = generate(linesToCompare(), 20121221);
     for (const char separator : {'.', ','}) {
-        const Outcome fast = convert(input, BatchPath::Fast, separator);
-        const Outcome engine = convert(input, BatchPath::Engine, separator);
-        EXPECT_EQ(fast.status, engine.status);
-        EXPECT_EQ(fast.err, engine.err);
-        ASSERT_EQ(fast.out.size(), engine.out.size());
-        // The first differing line, rather than two huge strings.
-        if (fast.out != engine.out) {
-            const std::size_t at =
-                std::mismatch(fast.out.begin(), fast.out.end(), engine.out.begin()).first -
-                fast.out.begin();
-            const std::size_t from = fast.out.rfind('\n', at) + 1;
-            FAIL() << "fast:   " << fast.out.substr(from, fast.out.find('\n', at) - from)
-                   << "\nengine: " << engine.out.substr(from, engine.out.find('\n', at) - from);
-        }
+        ExpectSame(convert(input, BatchPath::Fast, separator),
+                   convert(input, BatchPath::Engine, separator), "--tsv");
     }
+}
+
+TEST(TableFastPath, WritesWhatTheEngineWritesForEveryRow) {
+    ExpectTablesAgree(generate(linesToCompare() / 8, 31122012));
 }
 
 TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
@@ -212,20 +260,32 @@ TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
                      "\n";
     // The fast path's limits, and just beyond them.
     for (const char* edge : {"1000000", "-1000000", "+1000000", "1000001", "-1000001", "0000001"})
-        for (const char* era : {"0", "1", "-1"})
+        for (const char* era : {"0", "1", "-1", "B.C.", "ad"})
             input += std::string(edge) + "\t" + edge + "\t" + edge + "\t" + era + "\n";
     input += "-1000000\t-1000000\t-1000000\t-1000000\r\n"; // the longest plain line
+    // Real dates at the ends of the years, where the true day number runs out.
+    for (const char* year : {"-1000000", "-999999", "999999", "1000000"})
+        for (const char* date : {"1\t1\t", "12\t31\t", "2\t29\t"})
+            for (const char* era : {"\t0\n", "\t1\n"})
+                input += date + std::string(year) + era;
     // January 1 plus 0 to 800 days: the start day, cycle ends after it and before it.
     for (int day = 0; day <= 800; ++day)
         for (const char* date :
              {"\t3114\t1\n", "\t3113\t1\n", "\t2012\t0\n", "\t7138\t0\n", "\t8239\t1\n"})
             input += "1\t" + std::to_string(day) + date;
     const Outcome fast = convert(input, BatchPath::Fast);
-    const Outcome engine = convert(input, BatchPath::Engine);
     EXPECT_EQ(fast.status, 0);
     EXPECT_EQ(fast.err, "");
-    EXPECT_TRUE(fast.out == engine.out);
+    ExpectSame(fast, convert(input, BatchPath::Engine), "--tsv");
     EXPECT_NE(fast.out.find("-1000000\t-1000000\t-1000000\t-1000000\tMinus "), std::string::npos);
+    ExpectTablesAgree(input);
+    // The fast path writes a row straight into the output's reserve, with
+    // whole-word copies past its end: the longest row leaves room for them.
+    const std::string json = convert(input, {TableInput::Tsv, TableFormat::Json}).out;
+    std::size_t longest = 0;
+    for (std::size_t at = 0, end; (end = json.find('\n', at)) != std::string::npos; at = end + 1)
+        longest = std::max(longest, end - at + 1);
+    EXPECT_LE(longest + 64, FdWriter::Reserve);
 }
 
 TEST(BatchLongLine, ALineLongerThanAnyBufferIsConvertedWhole) {
@@ -237,6 +297,22 @@ TEST(BatchLongLine, ALineLongerThanAnyBufferIsConvertedWhole) {
     const std::string plain = convert("6\t15\t2024\t0\n", BatchPath::Engine).out;
     EXPECT_TRUE(r.out == plain + "1\t1\t" + year + "\t0\t'" + year +
                              "' is not a valid integer value\n" + plain);
+    // The table outputs write it whole too.
+    const Outcome json = convert(input, TableOptions{TableInput::Tsv, TableFormat::Json});
+    EXPECT_EQ(json.status, 0);
+    const std::string row = "{\"month\":\"1\",\"day\":\"1\",\"year\":\"" + year +
+                            "\",\"era\":\"0\",\"era_index\":0,\"ok\":false,\"error\":\"'" + year +
+                            "' is not a valid integer value\",\"jdn\":null,";
+    EXPECT_EQ(json.out.compare(json.out.find('\n') + 1, row.size(), row), 0);
+}
+
+TEST(BatchLongLine, AnUnclosedQuoteStopsTheCsvInputAt16MB) {
+    const std::string input = "6,15,2024,0\n\"" + std::string(17 << 20, '7') + "\n6,15,2024,0\n";
+    const Outcome r = convert(input, TableOptions{TableInput::Csv, TableFormat::Json});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1); // the row before it
+    EXPECT_EQ(r.err, "zentolk-cli: line 2 is longer than 16 MB (an unclosed quote?); the rest is "
+                     "not read\n");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Differential fuzzing of the batch converter: any input at all must give
 // the same bytes, messages and status by the fast path as by the engine.
-#include "Batch.h"
 #include "FuzzRun.h"
+#include "cli/Batch.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // What the batch fuzzers share: a converter run on in-memory files, its
 // output, messages and status collected for comparison.
-#include "FdWriter.h"
+#include "cli/FdWriter.h"
 
 #include <cstdlib>
 #include <string>

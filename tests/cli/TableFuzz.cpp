@@ -1,9 +1,9 @@
 // Fuzzing of the table converter: tab-separated input written back as tsv
 // must give --tsv's very bytes, messages and status; the fast rows must be
 // the engine's, and every JSON line one whole object, whatever the input.
-#include "Batch.h"
 #include "FuzzRun.h"
-#include "Table.h"
+#include "cli/Batch.h"
+#include "cli/Table.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -40,9 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
     if (!(batch == table))
         std::abort();
-    // The fast rows are the engine's rows, in every format and mode.
+    // The fast rows are the engine's rows, in every format, input and mode.
     for (const TableInput input : {TableInput::Csv, TableInput::Tsv})
-        for (const TableFormat format : {TableFormat::Csv, TableFormat::Json})
+        for (const TableFormat format : {TableFormat::Tsv, TableFormat::Csv, TableFormat::Json})
             for (const bool strict : {false, true}) {
                 const Outcome fast = Run(in, [&](FdWriter& out, FdWriter& err) {
                     return RunTable(in, out, err, {input, format, strict, ',', true});

@@ -1,5 +1,5 @@
 // The table outputs for data tools (--csv, --format, --strict), run in process.
-#include "Table.h"
+#include "cli/Table.h"
 
 #include "InProcessCli.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the command-line calculator in process on a given standard input and
 // collects what it writes.
-#include "Cli.h"
+#include "cli/Cli.h"
 
 #include <cstdio>
 #include <string>
