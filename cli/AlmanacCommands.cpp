@@ -114,7 +114,7 @@ std::string jsonObject(const AlmanacDay& a) {
     const std::string_view name = CorrelationName(a.correlation);
     return "{\"jdn\": " + std::to_string(a.jdn) +
            ", \"correlation\": " + std::to_string(a.correlation) + ", \"correlation_name\": " +
-           (name.empty() ? std::string("null") : "\"" + std::string(name) + "\"") +
+           (name.empty() ? std::string("null") : std::string(1, '"').append(name).append(1, '"')) +
            ", \"day_count\": " + std::to_string(a.dayCount) +
            ", \"gregorian\": " + jsonDate(a.gregorian) + ", \"julian\": " + jsonDate(a.julian) +
            ", \"long_count\": {\"text\": \"" + LongCountText(p) + "\", \"places\": [" + places +
@@ -145,7 +145,7 @@ std::string textBlock(const AlmanacDay& a) {
     line("Tzolkin", TzolkinText(a.tzolkin));
     line("Haab", HaabText(a.haab));
     line("Calendar Round", TzolkinText(a.tzolkin) + " " + HaabText(a.haab));
-    line("Lord of the Night", "G" + std::to_string(a.lordOfTheNight));
+    line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
     line("Correlation",
          std::to_string(a.correlation) + (name.empty() ? "" : " (" + std::string(name) + ")"));
     return out;
