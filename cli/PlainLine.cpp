@@ -6,6 +6,7 @@
 #include "engine/DayNames.h"
 #include "engine/DayNumber.h"
 #include "engine/GreatCycle.h"
+#include "engine/ReadingNumbers.h"
 
 #include <array>
 #include <cstdint>
@@ -247,8 +248,8 @@ template <bool Json> const CycleRuns& cycleRuns() {
     return runs;
 }
 
-template <bool Json, char Separator>
-char* putRecord(char* o, const Line& line, const Day& day, bool real, const CycleRuns& runs) {
+// A csv or json row's inputs and era index.
+template <bool Json, char Separator> char* putInputs(char* o, const Line& line) {
     if constexpr (Json) {
         o = literal(o, "{\"month\":\"");
         o = field(o, line, 0);
@@ -269,7 +270,12 @@ char* putRecord(char* o, const Line& line, const Day& day, bool real, const Cycl
         o += size;
         *o++ = ',';
     }
-    o = putSigned(o, line.era);
+    return putSigned(o, line.era);
+}
+
+template <bool Json, char Separator>
+char* putRecord(char* o, const Line& line, const Day& day, bool real, const CycleRuns& runs) {
+    o = putInputs<Json, Separator>(o, line);
     o = Json ? literal(o, ",\"ok\":true,\"error\":null,\"jdn\":") : literal(o, ",1,,");
     o = putSigned(o, day.j);
     o = Json ? literal(o, ",\"exact_jdn\":") : literal(o, ",");
@@ -320,9 +326,45 @@ char* putRecord(char* o, const Line& line, const Day& day, bool real, const Cycl
     return put(o, runs.lord[static_cast<std::size_t>(nonNegativeRemainder(day.dayCount, 9))]);
 }
 
+// A date outside its calendar under --strict: an error row, worded as the
+// engine's path words it (the reason needs no quoting or escaping).
+template <TableFormat Format, char Separator>
+char* putCalendarError(char* o, const char* start, const Line& line, const Day& day) {
+    ReadingNumbers date;
+    date.month = line.month;
+    date.day = line.day;
+    date.year = line.year;
+    date.astronomicalYear = day.year;
+    if constexpr (Format == TableFormat::Tsv) {
+        std::memcpy(o, start, 40);
+        if constexpr (Separator != '\t')
+            for (int i = 1; i < 4; ++i)
+                o[line.at[i] - start - 1] = '\t';
+        o += line.at[4] - start;
+        o[-1] = '\t';
+    } else if constexpr (Format == TableFormat::Csv) {
+        o = putInputs<false, Separator>(o, line);
+        o = literal(o, ",0,");
+    } else {
+        o = putInputs<true, Separator>(o, line);
+        o = literal(o, ",\"ok\":false,\"error\":\"");
+    }
+    o += WriteCalendarRangeProblem(date, line.era, o);
+    if constexpr (Format == TableFormat::Csv)
+        o = literal(o, ",,,,,,,,,,,,,,,,,,,,,,,,,"); // the 25 readings' columns
+    else if constexpr (Format == TableFormat::Json)
+        o = literal(o, "\",\"jdn\":null,\"exact_jdn\":null,\"days_elapsed\":null,"
+                       "\"days_remaining\":null,\"elapsed_share\":null,\"remaining_share\":null,"
+                       "\"great_cycle\":null,\"harmonic\":null,\"long_count\":null,"
+                       "\"historical_long_count\":null,\"tzolkin\":null,\"week_day\":null,"
+                       "\"haab\":null,\"calendar_round\":null,\"lord_of_the_night\":null}");
+    *o++ = '\n';
+    return o;
+}
+
 template <TableFormat Format, bool Strict, char Separator>
 const char* convertLines(const char* start, long long& lineNumber, FdWriter& out,
-                         const PlainRows& rows) {
+                         const PlainRows& rows, bool& failed) {
     constexpr bool json = Format == TableFormat::Json;
     const CycleRuns* runs = nullptr;
     if constexpr (Format != TableFormat::Tsv)
@@ -333,13 +375,14 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
     while (readLine(start, Separator, line)) {
         const Day day = dayOf(line);
         const bool real = (Strict || Format != TableFormat::Tsv) && isReal(line, day);
-        if (Strict && !real)
-            break;
         if (o >= limit) {
             out.setCursor(o);
             o = out.cursor();
         }
-        if constexpr (Format == TableFormat::Tsv) {
+        if (Strict && !real) {
+            o = putCalendarError<Format, Separator>(o, start, line, day);
+            failed = true;
+        } else if constexpr (Format == TableFormat::Tsv) {
             std::memcpy(o, start, 40);
             if constexpr (Separator != '\t')
                 for (int i = 1; i < 4; ++i)
@@ -358,28 +401,30 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
 }
 
 template <TableFormat Format, char Separator>
-const char* convertLines(const char* start, long long& line, FdWriter& out, const PlainRows& rows) {
-    return rows.strict ? convertLines<Format, true, Separator>(start, line, out, rows)
-                       : convertLines<Format, false, Separator>(start, line, out, rows);
+const char* convertLines(const char* start, long long& line, FdWriter& out, const PlainRows& rows,
+                         bool& failed) {
+    return rows.strict ? convertLines<Format, true, Separator>(start, line, out, rows, failed)
+                       : convertLines<Format, false, Separator>(start, line, out, rows, failed);
 }
 
 template <TableFormat Format>
-const char* convertLines(const char* start, long long& line, FdWriter& out, const PlainRows& rows) {
-    return rows.inputSeparator == ',' ? convertLines<Format, ','>(start, line, out, rows)
-                                      : convertLines<Format, '\t'>(start, line, out, rows);
+const char* convertLines(const char* start, long long& line, FdWriter& out, const PlainRows& rows,
+                         bool& failed) {
+    return rows.inputSeparator == ',' ? convertLines<Format, ','>(start, line, out, rows, failed)
+                                      : convertLines<Format, '\t'>(start, line, out, rows, failed);
 }
 } // namespace
 
 const char* ConvertPlainLines(const char* start, const char* end, long long& line, FdWriter& out,
-                              const PlainRows& rows) {
+                              const PlainRows& rows, bool& failed) {
     (void)end; // the NUL there ends every plain field
     switch (rows.format) {
     case TableFormat::Tsv:
-        return convertLines<TableFormat::Tsv>(start, line, out, rows);
+        return convertLines<TableFormat::Tsv>(start, line, out, rows, failed);
     case TableFormat::Csv:
-        return convertLines<TableFormat::Csv>(start, line, out, rows);
+        return convertLines<TableFormat::Csv>(start, line, out, rows, failed);
     case TableFormat::Json:
-        return convertLines<TableFormat::Json>(start, line, out, rows);
+        return convertLines<TableFormat::Json>(start, line, out, rows, failed);
     }
     return start;
 }

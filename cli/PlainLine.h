@@ -9,7 +9,7 @@ namespace zentolk::cli {
 struct PlainRows {
     char inputSeparator = '\t'; // between the input's fields: a tab or a comma
     TableFormat format = TableFormat::Tsv;
-    bool strict = false;         // a date outside its calendar is left to the engine
+    bool strict = false;         // a date outside its calendar is an error row
     char decimalSeparator = '.'; // for the tsv output's shares
 };
 
@@ -20,8 +20,8 @@ struct PlainRows {
 // as such a number or A.D., AD, B.C., BC in any letter case) ended by LF or
 // CR LF. Only lines ended within [start, end) are taken; the input must hold
 // a NUL at `end` and RowReadSlack readable bytes from there. `line` counts on
-// by one for each line taken.
+// by one for each line taken; `failed` is set when a row is an error row.
 const char* ConvertPlainLines(const char* start, const char* end, long long& line, FdWriter& out,
-                              const PlainRows& rows);
+                              const PlainRows& rows, bool& failed);
 
 } // namespace zentolk::cli

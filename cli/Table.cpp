@@ -162,7 +162,8 @@ public:
     }
 
     const char* convertPlain(const char* start, const char* end, long long& line) override {
-        return options_.fast ? ConvertPlainLines(start, end, line, out_, plain_) : start;
+        return options_.fast ? ConvertPlainLines(start, end, line, out_, plain_, failedAny_)
+                             : start;
     }
 
     void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,

@@ -7,6 +7,8 @@
 #include "NumberText.h"
 
 #include <array>
+#include <charconv>
+#include <cstring>
 #include <string_view>
 
 namespace zentolk {
@@ -47,16 +49,43 @@ ReadingStatus ComputeReadingNumbers(const DateTexts& date, ReadingNumbers& out) 
     return ReadingStatus::Ok;
 }
 
-std::optional<std::string> CalendarRangeProblem(const ReadingNumbers& date, std::int32_t eraIndex) {
-    if (date.month < 1 || date.month > 12)
-        return "month " + std::to_string(date.month) + " is not a month of the year (1 to 12)";
+std::size_t WriteCalendarRangeProblem(const ReadingNumbers& date, std::int32_t eraIndex,
+                                      char* out) {
+    char* o = out;
+    const auto put = [&o](std::string_view text) {
+        std::memcpy(o, text.data(), text.size());
+        o += text.size();
+    };
+    const auto number = [&o](std::int32_t value) {
+        o = std::to_chars(o, o + 11, value).ptr; // "-2147483648" at most
+    };
+    if (date.month < 1 || date.month > 12) {
+        put("month ");
+        number(date.month);
+        put(" is not a month of the year (1 to 12)");
+        return static_cast<std::size_t>(o - out);
+    }
     const int days = DaysInMonth(Calendar::Gregorian, date.astronomicalYear, date.month);
-    if (date.day < 1 || date.day > days)
-        return "day " + std::to_string(date.day) + " is not a day of " +
-               std::string(MonthName[std::size_t(date.month - 1)]) + " " +
-               std::to_string(date.year) + (eraIndex == EraIndexBC ? " B.C." : " A.D.") +
-               " (1 to " + std::to_string(days) + ")";
-    return std::nullopt;
+    if (date.day >= 1 && date.day <= days)
+        return 0;
+    put("day ");
+    number(date.day);
+    put(" is not a day of ");
+    put(MonthName[std::size_t(date.month - 1)]);
+    put(" ");
+    number(date.year);
+    put(eraIndex == EraIndexBC ? " B.C. (1 to " : " A.D. (1 to ");
+    number(days);
+    put(")");
+    return static_cast<std::size_t>(o - out);
+}
+
+std::optional<std::string> CalendarRangeProblem(const ReadingNumbers& date, std::int32_t eraIndex) {
+    char text[CalendarRangeProblemMax];
+    const std::size_t size = WriteCalendarRangeProblem(date, eraIndex, text);
+    if (size == 0)
+        return std::nullopt;
+    return std::string(text, size);
 }
 
 } // namespace zentolk

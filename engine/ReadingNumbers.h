@@ -2,6 +2,7 @@
 
 #include "Reading.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,5 +30,11 @@ ReadingStatus ComputeReadingNumbers(const DateTexts& date, ReadingNumbers& out);
 // Why a parsed date lies outside its calendar (month 13, 31 February), or
 // nothing for a real date of the proleptic Gregorian calendar.
 std::optional<std::string> CalendarRangeProblem(const ReadingNumbers& date, std::int32_t eraIndex);
+
+// The same reason written into `out`, which has room for
+// CalendarRangeProblemMax bytes, without the heap; its length, or 0 for a
+// real date.
+inline constexpr std::size_t CalendarRangeProblemMax = 96;
+std::size_t WriteCalendarRangeProblem(const ReadingNumbers& date, std::int32_t eraIndex, char* out);
 
 } // namespace zentolk
