@@ -144,6 +144,15 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 }
 } // namespace
 
+void TReadingLabel::ShowReading(const QString& text) {
+    const QString old = this->text();
+    if (text == old)
+        return;
+    setText(text);
+    QAccessibleTextUpdateEvent event(this, 0, old, text);
+    QAccessible::updateAccessibility(&event);
+}
+
 void InstallAccessibility() {
     QAccessible::installFactory(factory); // a second install is ignored
 }

@@ -12,6 +12,10 @@ class TReadingLabel : public QLabel {
 
 public:
     using QLabel::QLabel;
+
+    // Shows a new reading and tells assistive technology of it, as a field
+    // tells of its new text (a label with a name of its own announces nothing).
+    void ShowReading(const QString& text);
 };
 
 // How the windows' own controls appear to assistive technology: the spin

@@ -54,7 +54,7 @@ void setReadingText(QWidget* control, const QString& text) {
     if (auto* field = qobject_cast<QLineEdit*>(control))
         field->setText(text);
     else
-        static_cast<QLabel*>(control)->setText(text);
+        static_cast<TReadingLabel*>(control)->ShowReading(text);
 }
 
 template <class Label = QLabel>
