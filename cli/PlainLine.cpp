@@ -326,6 +326,18 @@ char* putRecord(char* o, const Line& line, const Day& day, bool real, const Cycl
     return put(o, runs.lord[static_cast<std::size_t>(nonNegativeRemainder(day.dayCount, 9))]);
 }
 
+// A tsv row's four fields as the line holds them, each followed by a tab.
+template <char Separator> char* putTsvInputs(char* o, const char* start, const Line& line) {
+    // One fixed-size copy: the fields are shorter, and the input holds slack.
+    std::memcpy(o, start, 40);
+    if constexpr (Separator != '\t')
+        for (int i = 1; i < 4; ++i)
+            o[line.at[i] - start - 1] = '\t';
+    o += line.at[4] - start;
+    o[-1] = '\t';
+    return o;
+}
+
 // A date outside its calendar under --strict: an error row, worded as the
 // engine's path words it (the reason needs no quoting or escaping).
 template <TableFormat Format, char Separator>
@@ -336,12 +348,7 @@ char* putCalendarError(char* o, const char* start, const Line& line, const Day& 
     date.year = line.year;
     date.astronomicalYear = day.year;
     if constexpr (Format == TableFormat::Tsv) {
-        std::memcpy(o, start, 40);
-        if constexpr (Separator != '\t')
-            for (int i = 1; i < 4; ++i)
-                o[line.at[i] - start - 1] = '\t';
-        o += line.at[4] - start;
-        o[-1] = '\t';
+        o = putTsvInputs<Separator>(o, start, line);
     } else if constexpr (Format == TableFormat::Csv) {
         o = putInputs<false, Separator>(o, line);
         o = literal(o, ",0,");
@@ -350,14 +357,14 @@ char* putCalendarError(char* o, const char* start, const Line& line, const Day& 
         o = literal(o, ",\"ok\":false,\"error\":\"");
     }
     o += WriteCalendarRangeProblem(date, line.era, o);
-    if constexpr (Format == TableFormat::Csv)
-        o = literal(o, ",,,,,,,,,,,,,,,,,,,,,,,,,"); // the 25 readings' columns
-    else if constexpr (Format == TableFormat::Json)
-        o = literal(o, "\",\"jdn\":null,\"exact_jdn\":null,\"days_elapsed\":null,"
-                       "\"days_remaining\":null,\"elapsed_share\":null,\"remaining_share\":null,"
-                       "\"great_cycle\":null,\"harmonic\":null,\"long_count\":null,"
-                       "\"historical_long_count\":null,\"tzolkin\":null,\"week_day\":null,"
-                       "\"haab\":null,\"calendar_round\":null,\"lord_of_the_night\":null}");
+    if constexpr (Format != TableFormat::Tsv) {
+        if constexpr (Format == TableFormat::Json)
+            *o++ = '"';
+        const std::string_view rest =
+            Format == TableFormat::Json ? JsonFailedReadings : CsvFailedReadings;
+        std::memcpy(o, rest.data(), rest.size());
+        o += rest.size();
+    }
     *o++ = '\n';
     return o;
 }
@@ -383,12 +390,7 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
             o = putCalendarError<Format, Separator>(o, start, line, day);
             failed = true;
         } else if constexpr (Format == TableFormat::Tsv) {
-            std::memcpy(o, start, 40);
-            if constexpr (Separator != '\t')
-                for (int i = 1; i < 4; ++i)
-                    o[line.at[i] - start - 1] = '\t';
-            o += line.at[4] - start;
-            o[-1] = '\t';
+            o = putTsvInputs<Separator>(o, start, line);
             o = putTsvReadings(o, day, rows.decimalSeparator);
         } else {
             o = putRecord<json, Separator>(o, line, day, real, *runs);

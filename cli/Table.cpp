@@ -28,8 +28,6 @@ const char* const CsvHeader =
     "week_day,haab_day,haab_month_index,haab_month,calendar_round,lord_of_the_night";
 
 namespace {
-constexpr int kReadingColumns = 25; // the columns after "error"
-
 // One row's readings, as numbers and the texts that have no number.
 struct Row {
     ReadingNumbers n;
@@ -280,15 +278,7 @@ private:
         else if (json)
             output_.raw("null");
         if (!ok) {
-            if (json)
-                output_.raw(
-                    ",\"jdn\":null,\"exact_jdn\":null,\"days_elapsed\":null,\"days_remaining\":"
-                    "null,\"elapsed_share\":null,\"remaining_share\":null,\"great_cycle\":null,"
-                    "\"harmonic\":null,\"long_count\":null,\"historical_long_count\":null,"
-                    "\"tzolkin\":null,\"week_day\":null,\"haab\":null,\"calendar_round\":null,"
-                    "\"lord_of_the_night\":null}");
-            else
-                output_.raw(std::string_view(",,,,,,,,,,,,,,,,,,,,,,,,,", kReadingColumns));
+            output_.raw(json ? JsonFailedReadings : CsvFailedReadings);
             return;
         }
         const ReadingNumbers& n = row_.n;
