@@ -306,12 +306,7 @@ int RunAlmanacCommand(std::span<const std::string_view> args, const Streams& str
             out.write(list);
         }
     }
-    if (!out.flush()) {
-        err.write("zentolk-cli: cannot write the output\n");
-        status = 1;
-    }
-    err.flush();
-    return status;
+    return FinishRun(out, err, status);
 }
 
 } // namespace zentolk::cli

@@ -84,12 +84,7 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
         break;
     }
     }
-    if (!out.flush()) {
-        err.write("zentolk-cli: cannot write the output\n");
-        status = 1;
-    }
-    err.flush();
-    return status;
+    return FinishRun(out, err, status);
 }
 
 } // namespace zentolk::cli

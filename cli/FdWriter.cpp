@@ -41,4 +41,13 @@ bool FdWriter::flush() {
     return !failed_;
 }
 
+int FinishRun(FdWriter& out, FdWriter& err, int status) {
+    if (!out.flush()) {
+        err.write("zentolk-cli: cannot write the output\n");
+        status = 1;
+    }
+    err.flush();
+    return status;
+}
+
 } // namespace zentolk::cli

@@ -63,4 +63,8 @@ private:
     bool failed_ = false;
 };
 
+// Flushes a command's output and messages at its end; an output that cannot
+// be written turns the status into a failure, with a message.
+int FinishRun(FdWriter& out, FdWriter& err, int status);
+
 } // namespace zentolk::cli
