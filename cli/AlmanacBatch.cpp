@@ -1,48 +1,38 @@
 #include "cli/AlmanacCommands.h"
+#include "cli/PlainFields.h"
 #include "cli/RowReader.h"
 #include "engine/AlmanacDay.h"
-#include "engine/DayNumber.h"
-#include "engine/NumberText.h"
+#include "engine/TextWriters.h"
 
 #include <array>
-#include <charconv>
 #include <cstring>
-#include <string>
 #include <string_view>
 
 namespace zentolk::cli {
 
 namespace {
-// Builds each output line in a fixed buffer: no heap use per line.
-class LineBuilder {
-public:
-    void clear() { size_ = 0; }
-    void text(std::string_view s) {
-        std::memcpy(data_.data() + size_, s.data(), s.size());
-        size_ += s.size();
-    }
-    void ch(char c) { data_[size_++] = c; }
-    void number(std::int64_t v) {
-        size_ = static_cast<std::size_t>(
-            std::to_chars(data_.data() + size_, data_.data() + data_.size(), v).ptr - data_.data());
-    }
-    void twoDigits(int v) {
-        ch(static_cast<char>('0' + v / 10));
-        ch(static_cast<char>('0' + v % 10));
-    }
-    void date(const CivilDate& d) {
-        number(d.year);
-        ch('-');
-        twoDigits(d.month);
-        ch('-');
-        twoDigits(d.day);
-    }
-    std::string_view view() const { return {data_.data(), size_}; }
-
-private:
-    std::array<char, 256> data_;
-    std::size_t size_ = 0;
-};
+// What follows a row's four fields: JDN, the Gregorian and Julian dates, Long
+// Count, Tzolkin, Haab and Lord of the Night, and the line end.
+[[gnu::always_inline]] inline char* putAlmanac(char* o, std::int64_t jdn,
+                                               const CivilDate& gregorian, const CivilDate& julian,
+                                               std::int64_t correlation) {
+    const std::int64_t dayCount = jdn - correlation;
+    o = PutSigned(o, jdn);
+    *o++ = '\t';
+    o = PutIsoDate(o, gregorian);
+    *o++ = '\t';
+    o = PutIsoDate(o, julian);
+    *o++ = '\t';
+    o = PutLongCount(o, LongCountOf(dayCount));
+    *o++ = '\t';
+    o = PutTzolkinDay(o, TzolkinOf(dayCount));
+    *o++ = '\t';
+    o = PutHaabDay(o, HaabOf(dayCount));
+    std::memcpy(o, "\tG", 2);
+    o = PutUnsigned(o + 2, static_cast<std::uint32_t>(LordOfTheNightOf(dayCount)));
+    *o++ = '\n';
+    return o;
+}
 
 class AlmanacConverter final : public RowSink {
 public:
@@ -50,69 +40,82 @@ public:
         : out_(out), calendar_(julian ? Calendar::Julian : Calendar::Gregorian),
           correlation_(correlation) {}
 
+    // Plain lines of days the calendar has, straight into the output; any
+    // other line is left to convert().
+    const char* convertPlain(const char* start, const char* end, long long& line) override {
+        (void)end; // the NUL there ends every plain field
+        const Calendar other =
+            calendar_ == Calendar::Gregorian ? Calendar::Julian : Calendar::Gregorian;
+        char* o = out_.cursor();
+        const char* const limit = out_.limit();
+        PlainFields fields;
+        while (ReadPlainLine(start, '\t', fields)) {
+            const std::int64_t year = *AstronomicalYear(fields.year, fields.era);
+            if (!DateExists(calendar_, year, fields.month, fields.day))
+                break;
+            const std::int64_t jdn = CivilDayNumber(calendar_, year, fields.month, fields.day);
+            if (jdn < MinJdn || jdn > MaxJdn)
+                break;
+            if (o >= limit) {
+                out_.setCursor(o);
+                o = out_.cursor();
+            }
+            // The four fields as they stand, each followed by a tab: one copy
+            // of a fixed size (the input holds slack after its end).
+            std::memcpy(o, start, 40);
+            o += fields.at[4] - start;
+            o[-1] = '\t';
+            const CivilDate given{year, fields.month, fields.day};
+            const CivilDate converted = JdnToCivil(other, jdn);
+            o = calendar_ == Calendar::Gregorian
+                    ? putAlmanac(o, jdn, given, converted, correlation_)
+                    : putAlmanac(o, jdn, converted, given, correlation_);
+            ++line;
+            start = fields.next;
+        }
+        out_.setCursor(o);
+        return start;
+    }
+
     void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,
                  long long) override {
         for (std::string_view field : fields) {
             out_.write(field);
             out_.write('\t');
         }
-        std::int32_t parts[3];
-        for (int i = 0; i < 3; ++i)
-            if (!ParseInteger(fields[i], parts[i])) {
-                out_.write('\'');
-                out_.write(fields[i]); // in place: it may be hundreds of megabytes
-                out_.write("' is not a valid integer value\n");
-                return;
-            }
-        const std::int64_t year = era == EraIndexBC ? 1 - std::int64_t{parts[2]} : parts[2];
-        const std::optional<std::int64_t> jdn =
-            CivilToJdn(calendar_, {year, static_cast<int>(parts[0]), static_cast<int>(parts[1])});
-        if (!jdn) {
-            out_.write(year < MinCivilYear || year > MaxCivilYear
-                           ? "the year lies outside -1,000,000 to 1,000,000\n"
-                           : "no such day in the calendar\n");
-            return;
+        CivilDay day;
+        switch (CivilDayFromTexts({fields[0], fields[1], fields[2], era}, calendar_, day)) {
+        case CivilDayStatus::BadMonth:
+            return writeInvalidInteger(fields[0]);
+        case CivilDayStatus::BadDay:
+            return writeInvalidInteger(fields[1]);
+        case CivilDayStatus::BadYear:
+            return writeInvalidInteger(fields[2]);
+        case CivilDayStatus::YearOutOfRange:
+            return out_.write("the year lies outside -1,000,000 to 1,000,000\n");
+        case CivilDayStatus::NoSuchDay:
+            return out_.write("no such day in the calendar\n");
+        case CivilDayStatus::Ok:
+            break;
         }
-        const AlmanacDay a = ComputeAlmanac(*jdn, correlation_);
-        LineBuilder& b = line_;
-        b.clear();
-        b.number(a.jdn);
-        b.ch('\t');
-        b.date(a.gregorian);
-        b.ch('\t');
-        b.date(a.julian);
-        b.ch('\t');
-        const LongCountPlaces& p = a.longCount;
-        if (p.negative)
-            b.ch('-');
-        if (p.pictun > 0) {
-            b.number(p.pictun);
-            b.ch('.');
-        }
-        for (int place : {p.baktun, p.katun, p.tun, p.uinal}) {
-            b.number(place);
-            b.ch('.');
-        }
-        b.number(p.kin);
-        b.ch('\t');
-        b.number(a.tzolkin.number);
-        b.ch(' ');
-        b.text(TzolkinSign[a.tzolkin.sign - 1]);
-        b.ch('\t');
-        b.number(a.haab.day);
-        b.ch(' ');
-        b.text(HaabMonth[a.haab.month - 1]);
-        b.text("\tG");
-        b.number(a.lordOfTheNight);
-        b.ch('\n');
-        out_.write(b.view());
+        const AlmanacDay a = ComputeAlmanac(day.jdn, correlation_);
+        char row[256];
+        out_.write({row, static_cast<std::size_t>(
+                             putAlmanac(row, a.jdn, a.gregorian, a.julian, correlation_) - row)});
     }
 
 private:
+    // In place: the text may be hundreds of megabytes.
+    void writeInvalidInteger(std::string_view text) {
+        out_.write(InvalidIntegerOpen);
+        out_.write(text);
+        out_.write(InvalidIntegerClose);
+        out_.write('\n');
+    }
+
     FdWriter& out_;
     Calendar calendar_;
     std::int64_t correlation_;
-    LineBuilder line_;
 };
 } // namespace
 

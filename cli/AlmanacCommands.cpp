@@ -55,38 +55,36 @@ bool dayNumberOf(std::span<const std::string_view> date, bool julian, std::int64
                 (date.size() == 1 ? "" : "s");
         return false;
     }
-    std::int32_t parts[3];
-    for (int i = 0; i < 3; ++i)
-        if (!ParseInteger(date[i], parts[i])) {
-            error = "'" + std::string(date[i]) + "' is not a valid integer value";
-            return false;
-        }
-    std::int32_t era = 0;
-    if (date.size() == 4) {
-        const std::optional<std::int32_t> parsed = ParseEra(date[3]);
-        if (!parsed) {
-            error =
-                "the era must be A.D., B.C. or an era index, not '" + std::string(date[3]) + "'";
-            return false;
-        }
-        era = *parsed;
-    }
-    const std::int64_t year = era == 1 ? 1 - std::int64_t{parts[2]} : parts[2];
+    const std::optional<std::int32_t> era = date.size() == 4 ? ParseEra(date[3]) : 0;
     const Calendar calendar = julian ? Calendar::Julian : Calendar::Gregorian;
-    if (year < MinCivilYear || year > MaxCivilYear) {
+    CivilDay day;
+    const CivilDayStatus status =
+        CivilDayFromTexts({date[0], date[1], date[2], era.value_or(0)}, calendar, day);
+    if (status == CivilDayStatus::BadMonth || status == CivilDayStatus::BadDay ||
+        status == CivilDayStatus::BadYear) {
+        const std::size_t bad = status == CivilDayStatus::BadMonth ? 0
+                                : status == CivilDayStatus::BadDay ? 1
+                                                                   : 2;
+        error = InvalidIntegerMessage(date[bad]);
+        return false;
+    }
+    if (!era) {
+        error = "the era must be A.D., B.C. or an era index, not '" + std::string(date[3]) + "'";
+        return false;
+    }
+    if (day.astronomicalYear < MinCivilYear || day.astronomicalYear > MaxCivilYear) {
         error = "the year lies outside 1,000,001 B.C. to 1,000,000 A.D. (astronomical -1,000,000 "
                 "to 1,000,000)";
         return false;
     }
-    const std::optional<std::int64_t> day =
-        CivilToJdn(calendar, {year, static_cast<int>(parts[0]), static_cast<int>(parts[1])});
-    if (!day) {
-        error = "month " + std::to_string(parts[0]) + ", day " + std::to_string(parts[1]) +
-                " does not exist in " + (julian ? "Julian" : "Gregorian") + " year " +
-                std::to_string(year) + " (astronomical numbering)";
+    if (status != CivilDayStatus::Ok) {
+        error = "month " + std::to_string(day.fields.month) + ", day " +
+                std::to_string(day.fields.day) + " does not exist in " +
+                (julian ? "Julian" : "Gregorian") + " year " +
+                std::to_string(day.astronomicalYear) + " (astronomical numbering)";
         return false;
     }
-    jdn = *day;
+    jdn = day.jdn;
     return true;
 }
 

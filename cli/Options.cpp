@@ -2,8 +2,6 @@
 
 #include "engine/NumberText.h"
 
-#include <algorithm>
-#include <cctype>
 #include <vector>
 
 namespace zentolk::cli {
@@ -45,26 +43,6 @@ const char* const UsageText =
     "Exit status: 0 success, 1 a date that cannot be read, a skipped batch line\n"
     "or (with --strict) a failed row, 2 wrong usage. In a table, a row whose date\n"
     "cannot be read carries its message and leaves the status 0 unless --strict.\n";
-
-namespace {
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) ==
-               std::toupper(static_cast<unsigned char>(y));
-    });
-}
-} // namespace
-
-std::optional<std::int32_t> ParseEra(std::string_view text) {
-    if (equalsIgnoringCase(text, "A.D.") || equalsIgnoringCase(text, "AD"))
-        return 0;
-    if (equalsIgnoringCase(text, "B.C.") || equalsIgnoringCase(text, "BC"))
-        return 1;
-    std::int32_t index;
-    if (ParseInteger(text, index))
-        return index;
-    return std::nullopt;
-}
 
 ParseOutcome ParseArguments(std::span<const std::string_view> args) {
     Options options;

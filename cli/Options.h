@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Table.h"
+#include "engine/ReadingDay.h" // ParseEra
 
 #include <cstdint>
 #include <optional>
@@ -31,9 +32,6 @@ struct ParseOutcome {
 };
 
 ParseOutcome ParseArguments(std::span<const std::string_view> args);
-
-// "A.D."/"AD"/"B.C."/"BC" in any letter case, or an era index.
-std::optional<std::int32_t> ParseEra(std::string_view text);
 
 extern const char* const UsageText;
 

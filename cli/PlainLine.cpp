@@ -1,12 +1,12 @@
 #include "cli/PlainLine.h"
 
-#include "cli/PlainDigits.h"
-#include "engine/AlmanacDay.h"
+#include "cli/PlainFields.h"
 #include "engine/CivilCalendar.h"
-#include "engine/DayNames.h"
-#include "engine/DayNumber.h"
-#include "engine/GreatCycle.h"
-#include "engine/ReadingNumbers.h"
+#include "engine/DayCycles.h"
+#include "engine/Names.h"
+#include "engine/ReadingDay.h"
+#include "engine/ReadingWriters.h"
+#include "engine/TextWriters.h"
 
 #include <array>
 #include <cstdint>
@@ -18,137 +18,25 @@
 
 namespace zentolk::cli {
 
-using namespace plain;
-
 namespace {
-// A plain line's fields: their values, and where each begins.
-struct Line {
-    std::int32_t month, day, year, era;
-    const char* at[5]; // at[4]: one past the era, where a separator would stand
-    const char* next;  // the following line
-};
+using Line = PlainFields;
 
-// An era index as a plain number, or A.D., AD, B.C., BC in any letter case,
-// ended by LF or CR LF.
-[[gnu::always_inline]] inline bool readEra(const char*& p, std::int32_t& era) {
-    const int first = *p | 0x20;
-    if (first != 'a' && first != 'b')
-        return readField(p, '\n', era);
-    const int second = first == 'a' ? 'd' : 'c';
-    if ((p[1] | 0x20) == second)
-        p += 2;
-    else if (p[1] == '.' && (p[2] | 0x20) == second && p[3] == '.')
-        p += 4;
-    else
-        return false;
-    era = first == 'a' ? 0 : EraIndexBC;
-    return *p == '\n' || (*p == '\r' && p[1] == '\n');
-}
-
-[[gnu::always_inline]] inline bool readLine(const char* p, char separator, Line& line) {
-    line.at[0] = p;
-    if (!readField(p, separator, line.month))
-        return false;
-    line.at[1] = ++p;
-    if (!readField(p, separator, line.day))
-        return false;
-    line.at[2] = ++p;
-    if (!readField(p, separator, line.year))
-        return false;
-    line.at[3] = ++p;
-    if (!readEra(p, line.era))
-        return false;
-    line.at[4] = p + 1;
-    line.next = p + (*p == '\r' ? 2 : 1);
-    return true;
-}
-
-// The readings' day, formed exactly as the engine forms it; the field limits
-// keep every step inside 32 bits.
-struct Day {
-    std::int32_t year;     // astronomical
-    std::int32_t j;        // the readings' day number
-    std::int32_t dayCount; // from the start day
-    std::int32_t k;        // the day of the cycle, 1 to CycleLength (0 on the start day)
-};
-
-[[gnu::always_inline]] inline Day dayOf(const Line& line) {
-    Day day;
-    const std::int32_t m = line.month, d = line.day;
-    const std::int32_t y = line.era == EraIndexBC ? 1 - line.year : line.year;
-    day.year = y;
-    const std::int32_t a = (m - 14) / 12;
-    day.j = 1461 * (y + 4800 + a) / 4 + 367 * (m - 2 - 12 * a) / 12 -
-            3 * ((y + 4900 + a) / 100) / 4 + d - 32075;
-    day.dayCount = day.j - StartDay;
-    std::int32_t k = day.dayCount % CycleLength;
-    if (k < 0)
-        k += CycleLength;
-    if (k == 0 && (day.dayCount > 0 || y != StartYear))
-        k = CycleLength;
-    day.k = k;
-    return day;
-}
-
-// Whether the month and day exist in the Gregorian calendar.
-bool isReal(const Line& line, const Day& day) {
-    const std::int32_t m = line.month, d = line.day, y = day.year;
-    static constexpr std::int32_t monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (m < 1 || m > 12 || d < 1)
-        return false;
-    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-    return d <= monthDays[std::size_t(m - 1)] + (m == 2 && leap);
-}
-
-// The true day number of a real date, with floor division throughout; false
-// outside the calendar's range.
-bool exactDayNumber(const Line& line, const Day& day, std::int32_t& jdn) {
-    const std::int32_t m = line.month;
-    const std::int64_t shifted = std::int64_t{day.year} + 4800 - (m <= 2);
-    const std::int64_t era400 = (shifted >= 0 ? shifted : shifted - 399) / 400;
-    const std::int64_t yearOfEra = shifted - era400 * 400;
-    const std::int64_t dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + line.day - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    const std::int64_t exact = era400 * 146097 + dayOfEra - 32044;
-    jdn = static_cast<std::int32_t>(exact);
-    return exact >= MinJdn && exact <= MaxJdn;
+// The day's number where its date is one of the calendar (`real`), within
+// the days the almanac covers: CivilToJdn for the plain fields' years.
+[[gnu::always_inline]] inline bool exactDayNumber(const Line& line, const ReadingDay& day,
+                                                  std::int64_t& jdn) {
+    jdn = CivilDayNumber(Calendar::Gregorian, day.astronomicalYear, line.month, line.day);
+    return jdn >= MinJdn && jdn <= MaxJdn;
 }
 
 // --tsv's ten readings after the four fields, and the line end.
-[[gnu::always_inline]] inline char* putTsvReadings(char* o, const Day& day, char separator) {
-    o = putCycleLabel(o, day.dayCount);
-    *o++ = '\t';
-    const std::int32_t k = day.k;
-    o = putGrouped(o, static_cast<std::uint32_t>(k));
-    *o++ = '\t';
-    const float elapsed = ElapsedShare(k);
-    o = putShare(o, elapsed, separator);
-    *o++ = '\t';
-    o = putGrouped(o, static_cast<std::uint32_t>(CycleLength - k));
-    *o++ = '\t';
-    o = putShare(o, RemainingShare(elapsed), separator);
-    *o++ = '\t';
-    o = putHarmonic(o, k);
-    *o++ = '\t';
-    o = putUInt(o, static_cast<std::uint32_t>(k / Baktun));
-    o = putBelowBaktun(o, k % Baktun);
-    *o++ = '\t';
-    o = putHistorical(o, day.dayCount, k % Baktun);
-    *o++ = '\t';
-
-    const std::int32_t tzolkin = day.j - TzolkinBase;
-    o = putUInt(o, static_cast<std::uint32_t>(nonNegativeRemainder(tzolkin, 13) + 1));
-    std::memcpy(o, "  ", 2);
-    o += 2;
-    const auto& sign = DayNames[static_cast<std::size_t>(nonNegativeRemainder(tzolkin, 20))];
-    std::memcpy(o, sign.text, sizeof sign.text);
-    o += sign.size;
-    *o++ = '\t';
-    const auto& weekDay =
-        WeekNames[static_cast<std::size_t>(nonNegativeRemainder(day.j - WeekBase, 7))];
-    std::memcpy(o, weekDay.text, sizeof weekDay.text);
-    o += weekDay.size;
-    *o++ = '\n';
+[[gnu::always_inline]] inline char* putTsvReadings(char* o, const ReadingDay& day, char separator) {
+    WriteReadings(
+        day, separator, [&o](ReadingField) { return o; },
+        [&o](ReadingField field, char* end) {
+            *end = field == ReadingField::WeekD ? '\n' : '\t';
+            o = end + 1;
+        });
     return o;
 }
 
@@ -175,24 +63,27 @@ template <std::size_t Width> Run<Width> makeRun(std::initializer_list<std::strin
     return run;
 }
 
+// Indexed by the engine's positions: Tzolkin and Haab position, week day,
+// Lord of the Night (1 to 9).
 struct CycleRuns {
-    std::array<Run<64>, 260> tzolkin;      // number, name index and name
-    std::array<Run<48>, 7> week;           // index and name
-    std::array<Run<64>, 365> haab;         // day, month index and month
-    std::array<Run<32>, 260> roundTzolkin; // the calendar round's first half
-    std::array<Run<16>, 365> roundHaab;    // and its second
-    std::array<Run<32>, 9> lord;           // the lord of the night, and the line end
+    std::array<Run<64>, TzolkinDays> tzolkin;      // number, name index and name
+    std::array<Run<48>, 7> week;                   // index and name
+    std::array<Run<64>, HaabDays> haab;            // day, month index and month
+    std::array<Run<32>, TzolkinDays> roundTzolkin; // the calendar round's first half
+    std::array<Run<16>, HaabDays> roundHaab;       // and its second
+    std::array<Run<32>, 10> lord;                  // the lord of the night, and the line end
 
     explicit CycleRuns(bool json) {
         const auto n = [](int v) { return std::to_string(v); };
-        for (std::size_t t = 0; t < 260; ++t) {
-            const std::string number = n(int(t % 13 + 1)), index = n(int(t % 20 + 1));
-            const std::string_view name = TzolkinSign[t % 20];
-            tzolkin[t] = json
-                             ? makeRun<64>({",\"tzolkin\":{\"number\":", number,
-                                            ",\"name_index\":", index, ",\"name\":\"", name, "\"}"})
-                             : makeRun<64>({",", number, ",", index, ",", name});
-            roundTzolkin[t] =
+        for (int t = 0; t < TzolkinDays; ++t) {
+            const TzolkinDay day = TzolkinAt(t);
+            const std::string number = n(day.number), index = n(day.sign);
+            const std::string_view name = TzolkinSign[std::size_t(day.sign - 1)];
+            tzolkin[std::size_t(t)] =
+                json ? makeRun<64>({",\"tzolkin\":{\"number\":", number, ",\"name_index\":", index,
+                                    ",\"name\":\"", name, "\"}"})
+                     : makeRun<64>({",", number, ",", index, ",", name});
+            roundTzolkin[std::size_t(t)] =
                 makeRun<32>({json ? ",\"calendar_round\":\"" : ",", number, " ", name, " "});
         }
         for (std::size_t w = 0; w < 7; ++w) {
@@ -201,17 +92,19 @@ struct CycleRuns {
                                           WeekN[w], "\"}"})
                            : makeRun<48>({",", index, ",", WeekN[w]});
         }
-        for (std::size_t h = 0; h < 365; ++h) {
-            const std::string day = n(int(h % 20)), month = n(int(h / 20 + 1));
-            const std::string_view name = HaabMonth[h / 20];
-            haab[h] = json ? makeRun<64>({",\"haab\":{\"day\":", day, ",\"month_index\":", month,
-                                          ",\"month\":\"", name, "\"}"})
-                           : makeRun<64>({",", day, ",", month, ",", name});
-            roundHaab[h] = makeRun<16>({day, " ", name});
+        for (int h = 0; h < HaabDays; ++h) {
+            const HaabDay haabDay = HaabAt(h);
+            const std::string day = n(haabDay.day), month = n(haabDay.month);
+            const std::string_view name = HaabMonth[std::size_t(haabDay.month - 1)];
+            haab[std::size_t(h)] =
+                json ? makeRun<64>({",\"haab\":{\"day\":", day, ",\"month_index\":", month,
+                                    ",\"month\":\"", name, "\"}"})
+                     : makeRun<64>({",", day, ",", month, ",", name});
+            roundHaab[std::size_t(h)] = makeRun<16>({day, " ", name});
         }
-        for (std::size_t l = 0; l < 9; ++l)
-            lord[l] = makeRun<32>({json ? "\",\"lord_of_the_night\":" : ",", n(l == 0 ? 9 : int(l)),
-                                   json ? "}\n" : "\n"});
+        for (int l = 1; l <= 9; ++l)
+            lord[std::size_t(l)] =
+                makeRun<32>({json ? "\",\"lord_of_the_night\":" : ",", n(l), json ? "}\n" : "\n"});
     }
 };
 
@@ -227,19 +120,7 @@ char* field(char* o, const Line& line, int i) {
 }
 
 char* share(char* o, float value) {
-    return putShare(o, value, '.') - 1; // without the "%"
-}
-
-// The Long Count's places, `mark` between them.
-char* putPlaces(char* o, char mark, std::int32_t baktun,
-                const std::array<std::int32_t, 4>& places) {
-    o = putUInt(o, static_cast<std::uint32_t>(baktun));
-    for (const std::int32_t place : places) {
-        std::memcpy(o, Digits.dotted[place], 4);
-        *o = mark;
-        o += Digits.dottedSize[place];
-    }
-    return o;
+    return PutFiveDecimals(o, value, '.');
 }
 
 // A csv or json row of a plain line.
@@ -270,60 +151,59 @@ template <bool Json, char Separator> char* putInputs(char* o, const Line& line) 
         o += size;
         *o++ = ',';
     }
-    return putSigned(o, line.era);
+    return PutSigned(o, line.era);
 }
 
 template <bool Json, char Separator>
-char* putRecord(char* o, const Line& line, const Day& day, bool real, const CycleRuns& runs) {
+char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
+                const CycleRuns& runs) {
     o = putInputs<Json, Separator>(o, line);
     o = Json ? literal(o, ",\"ok\":true,\"error\":null,\"jdn\":") : literal(o, ",1,,");
-    o = putSigned(o, day.j);
+    o = PutSigned(o, day.dayNumber);
     o = Json ? literal(o, ",\"exact_jdn\":") : literal(o, ",");
-    std::int32_t exact;
+    std::int64_t exact;
     if (real && exactDayNumber(line, day, exact))
-        o = putSigned(o, exact);
+        o = PutSigned(o, exact);
     else if constexpr (Json)
         o = literal(o, "null");
-    const std::int32_t k = day.k;
+    const std::int32_t k = day.cycleCount;
     o = Json ? literal(o, ",\"days_elapsed\":") : literal(o, ",");
-    o = putUInt(o, static_cast<std::uint32_t>(k));
+    o = PutUnsigned(o, static_cast<std::uint32_t>(k));
     o = Json ? literal(o, ",\"days_remaining\":") : literal(o, ",");
-    o = putUInt(o, static_cast<std::uint32_t>(CycleLength - k));
+    o = PutUnsigned(o, static_cast<std::uint32_t>(CycleLength - k));
     const float elapsed = ElapsedShare(k);
     o = Json ? literal(o, ",\"elapsed_share\":") : literal(o, ",");
     o = share(o, elapsed);
     o = Json ? literal(o, ",\"remaining_share\":") : literal(o, ",");
     o = share(o, RemainingShare(elapsed));
     o = Json ? literal(o, ",\"great_cycle\":\"") : literal(o, ",");
-    o = putCycleLabel(o, day.dayCount);
+    o = PutCycleLabel(o, CycleNumber(day.dayCount));
     // A fraction's step is written with thousands separators: quoted in csv.
-    const bool quoted = Json || (k % 14625 == 0 && k != 0);
+    const Harmonic harmonic = HarmonicOf(k);
+    const bool quoted = Json || harmonic.kind == Harmonic::Fraction;
     o = Json ? literal(o, "\",\"harmonic\":\"") : quoted ? literal(o, ",\"") : literal(o, ",");
-    o = putHarmonic(o, k);
+    o = PutHarmonic(o, harmonic);
     if (quoted)
         *o++ = '"';
 
-    const std::int32_t below = k % Baktun;
-    const std::array<std::int32_t, 4> places{below / Katun, below % Katun / Tun,
-                                             below % Tun / Uinal, below % Uinal};
+    const LongCountPlaces places = CycleLongCountOf(k);
     o = Json ? literal(o, ",\"long_count\":{\"text\":\"") : literal(o, ",");
-    o = putPlaces(o, '.', k / Baktun, places);
+    o = PutPlaces(o, places);
     o = Json ? literal(o, "\",\"places\":[") : literal(o, ",");
-    o = putPlaces(o, ',', k / Baktun, places);
+    o = PutPlaces<','>(o, places);
     o = Json ? literal(o, "]},\"historical_long_count\":\"") : literal(o, ",");
-    o = putHistorical(o, day.dayCount, below);
+    o = PutHistoricalLongCount(o, day.dayCount, places);
     if constexpr (Json)
         *o++ = '"';
 
-    const auto tzolkin = static_cast<std::size_t>(nonNegativeRemainder(day.j - TzolkinBase, 260));
-    const auto haab = static_cast<std::size_t>(
-        nonNegativeRemainder(day.dayCount + (17 * 20 + 8), 365)); // the start day: 8 Cumku
+    const auto tzolkin = static_cast<std::size_t>(TzolkinPosition(day.dayCount));
+    const auto haab = static_cast<std::size_t>(HaabPosition(day.dayCount));
     o = put(o, runs.tzolkin[tzolkin]);
-    o = put(o, runs.week[static_cast<std::size_t>(nonNegativeRemainder(day.j - WeekBase, 7))]);
+    o = put(o, runs.week[static_cast<std::size_t>(WeekDayOf(day.dayCount))]);
     o = put(o, runs.haab[haab]);
     o = put(o, runs.roundTzolkin[tzolkin]);
     o = put(o, runs.roundHaab[haab]);
-    return put(o, runs.lord[static_cast<std::size_t>(nonNegativeRemainder(day.dayCount, 9))]);
+    return put(o, runs.lord[static_cast<std::size_t>(LordOfTheNightOf(day.dayCount))]);
 }
 
 // A tsv row's four fields as the line holds them, each followed by a tab.
@@ -341,12 +221,7 @@ template <char Separator> char* putTsvInputs(char* o, const char* start, const L
 // A date outside its calendar under --strict: an error row, worded as the
 // engine's path words it (the reason needs no quoting or escaping).
 template <TableFormat Format, char Separator>
-char* putCalendarError(char* o, const char* start, const Line& line, const Day& day) {
-    ReadingNumbers date;
-    date.month = line.month;
-    date.day = line.day;
-    date.year = line.year;
-    date.astronomicalYear = day.year;
+char* putCalendarError(char* o, const char* start, const Line& line, const ReadingDay& day) {
     if constexpr (Format == TableFormat::Tsv) {
         o = putTsvInputs<Separator>(o, start, line);
     } else if constexpr (Format == TableFormat::Csv) {
@@ -356,7 +231,8 @@ char* putCalendarError(char* o, const char* start, const Line& line, const Day& 
         o = putInputs<true, Separator>(o, line);
         o = literal(o, ",\"ok\":false,\"error\":\"");
     }
-    o += WriteCalendarRangeProblem(date, line.era, o);
+    o += WriteCalendarRangeProblem({line.month, line.day, line.year}, day.astronomicalYear,
+                                   line.era, o);
     if constexpr (Format != TableFormat::Tsv) {
         if constexpr (Format == TableFormat::Json)
             *o++ = '"';
@@ -379,9 +255,11 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
     char* o = out.cursor();
     const char* const limit = out.limit();
     Line line;
-    while (readLine(start, Separator, line)) {
-        const Day day = dayOf(line);
-        const bool real = (Strict || Format != TableFormat::Tsv) && isReal(line, day);
+    while (ReadPlainLine(start, Separator, line)) {
+        const ReadingDay day = ReadingDayOfPlainFields(line.month, line.day, line.year, line.era);
+        const bool real =
+            (Strict || Format != TableFormat::Tsv) &&
+            DateExists(Calendar::Gregorian, day.astronomicalYear, line.month, line.day);
         if (o >= limit) {
             out.setCursor(o);
             o = out.cursor();

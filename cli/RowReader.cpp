@@ -1,6 +1,6 @@
 #include "cli/RowReader.h"
 
-#include "cli/Options.h"
+#include "engine/ReadingDay.h"
 
 #include <algorithm>
 #include <cctype>

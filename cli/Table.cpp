@@ -2,14 +2,14 @@
 
 #include "cli/PlainLine.h"
 #include "cli/RowReader.h"
-#include "engine/AlmanacDay.h"
 #include "engine/CivilCalendar.h"
-#include "engine/DayNames.h"
+#include "engine/DayCycles.h"
 #include "engine/GreatCycle.h"
 #include "engine/LongCount.h"
-#include "engine/NumberText.h"
+#include "engine/Names.h"
 #include "engine/Reading.h"
-#include "engine/ReadingNumbers.h"
+#include "engine/ReadingDay.h"
+#include "engine/TextWriters.h"
 
 #include <array>
 #include <charconv>
@@ -28,17 +28,6 @@ const char* const CsvHeader =
     "week_day,haab_day,haab_month_index,haab_month,calendar_round,lord_of_the_night";
 
 namespace {
-// One row's readings, as numbers and the texts that have no number.
-struct Row {
-    ReadingNumbers n;
-    FixedText greatCycle, harmonic, longCount, historical, elapsed, remaining;
-    std::array<int, 5> places{};
-    std::int64_t exactJdn = 0;
-    bool hasExactJdn = false;
-    HaabDay haab;
-    int lord = 9;
-};
-
 // The csv and json rows' fields, written straight to the output: a field may
 // be hundreds of megabytes, and is never gathered whole a second time.
 class Output {
@@ -71,6 +60,11 @@ public:
         raw({digits, static_cast<std::size_t>(std::to_chars(digits, digits + 24, v).ptr - digits)});
     }
     void raw(std::string_view s) { out_.write(s); }
+    // What one of the engine's writers puts (at most 64 bytes).
+    template <typename Put> void written(Put put) {
+        char text[64 + WriteSlack];
+        raw({text, static_cast<std::size_t>(put(text) - text)});
+    }
 
 private:
     void put(char c) { out_.write(c); }
@@ -148,8 +142,8 @@ private:
 
 class TableConverter final : public RowSink {
 public:
-    TableConverter(FdWriter& out, FdWriter& err, const TableOptions& options)
-        : out_(out), err_(err), options_(options),
+    TableConverter(FdWriter& out, const TableOptions& options)
+        : out_(out), options_(options),
           output_(out, options.format), plain_{options.input == TableInput::Csv ? ',' : '\t',
                                                options.format, options.strict,
                                                options.decimalSeparator} {
@@ -185,12 +179,12 @@ private:
             writeTsvField(field);
             out_.write('\t');
         }
-        ReadingStatus status = ComputeReadingTexts(date, options_.decimalSeparator, texts_);
+        FieldValues values;
+        ReadingDay day;
+        const ReadingStatus status = ReadingDayFromTexts(date, values, day);
         std::optional<std::string> problem;
-        if (status == ReadingStatus::Ok && options_.strict) {
-            ComputeReadingNumbers(date, row_.n);
-            problem = CalendarRangeProblem(row_.n, date.ADBC);
-        }
+        if (status == ReadingStatus::Ok && options_.strict)
+            problem = CalendarRangeProblem(values, day.astronomicalYear, date.ADBC);
         if (problem) {
             failedAny_ = true;
             out_.write(*problem);
@@ -198,6 +192,7 @@ private:
             failedAny_ = true;
             writeErrorMessage(status, date);
         } else {
+            WriteReadingTexts(day, options_.decimalSeparator, texts_);
             for (const FixedText& text : texts_.texts) {
                 if (&text != &texts_.texts.front())
                     out_.write('\t');
@@ -251,16 +246,17 @@ private:
     void writeRecord(const DateTexts& date, std::string_view eraText) {
         const bool json = options_.format == TableFormat::Json;
         std::string problem;
-        const ReadingStatus status = ComputeReadingNumbers(date, row_.n);
+        FieldValues values;
+        ReadingDay day;
+        const ReadingStatus status = ReadingDayFromTexts(date, values, day);
         if (status != ReadingStatus::Ok)
             problem = ReadingErrorMessage(status, date);
         else if (options_.strict)
-            problem = CalendarRangeProblem(row_.n, date.ADBC).value_or(std::string());
+            problem = CalendarRangeProblem(values, day.astronomicalYear, date.ADBC)
+                          .value_or(std::string());
         const bool ok = problem.empty();
         if (!ok)
             failedAny_ = true;
-        else
-            fillRow();
 
         const std::string_view keys[] = {"{\"month\":", ",\"day\":", ",\"year\":", ",\"era\":"};
         const std::string_view inputs[] = {date.Month, date.Day, date.Year, eraText};
@@ -281,76 +277,72 @@ private:
             output_.raw(json ? JsonFailedReadings : CsvFailedReadings);
             return;
         }
-        const ReadingNumbers& n = row_.n;
+        const std::int32_t k = day.cycleCount;
         sep(",\"jdn\":"sv, true);
-        output_.number(n.dayNumber);
+        output_.number(day.dayNumber);
         sep(",\"exact_jdn\":"sv, true);
-        if (row_.hasExactJdn)
-            output_.number(row_.exactJdn);
+        if (const std::optional<std::int64_t> exact =
+                CivilToJdn(Calendar::Gregorian, {day.astronomicalYear, values.month, values.day}))
+            output_.number(*exact);
         else if (json)
             output_.raw("null");
         sep(",\"days_elapsed\":"sv, true);
-        output_.number(n.cycleCount);
+        output_.number(k);
         sep(",\"days_remaining\":"sv, true);
-        output_.number(CycleLength - n.cycleCount);
+        output_.number(CycleLength - k);
+        const float elapsed = ElapsedShare(k);
         sep(",\"elapsed_share\":"sv, true);
-        output_.raw(row_.elapsed.view());
+        output_.written([&](char* o) { return PutFiveDecimals(o, elapsed, '.'); });
         sep(",\"remaining_share\":"sv, true);
-        output_.raw(row_.remaining.view());
+        output_.written([&](char* o) { return PutFiveDecimals(o, RemainingShare(elapsed), '.'); });
         sep(",\"great_cycle\":"sv, true);
-        output_.text(row_.greatCycle.view());
+        output_.text(
+            WrittenText([&](char* o) { return PutCycleLabel(o, CycleNumber(day.dayCount)); }));
         sep(",\"harmonic\":"sv, true);
-        output_.text(row_.harmonic.view());
+        output_.text(WrittenText([&](char* o) { return PutHarmonic(o, HarmonicOf(k)); }));
+        const LongCountPlaces places = CycleLongCountOf(k);
         sep(",\"long_count\":{\"text\":"sv, true);
-        output_.text(row_.longCount.view());
-        if (json) {
-            output_.raw(",\"places\":[");
-            for (int i = 0; i < 5; ++i) {
-                if (i > 0)
-                    output_.raw(",");
-                output_.number(row_.places[std::size_t(i)]);
-            }
+        output_.text(WrittenText([&](char* o) { return PutPlaces(o, places); }));
+        output_.raw(json ? ",\"places\":[" : ",");
+        output_.written([&](char* o) { return PutPlaces<','>(o, places); });
+        if (json)
             output_.raw("]}");
-        } else {
-            for (int place : row_.places) {
-                output_.raw(",");
-                output_.number(place);
-            }
-        }
         sep(",\"historical_long_count\":"sv, true);
-        output_.text(row_.historical.view());
+        output_.text(
+            WrittenText([&](char* o) { return PutHistoricalLongCount(o, day.dayCount, places); }));
+        const TzolkinDay tzolkin = TzolkinOf(day.dayCount);
+        const std::string_view sign = TzolkinSign[std::size_t(tzolkin.sign - 1)];
         sep(",\"tzolkin\":{\"number\":"sv, true);
-        output_.number(n.tzolkinNumber);
+        output_.number(tzolkin.number);
         sep(",\"name_index\":"sv, true);
-        output_.number(n.tzolkinSign);
+        output_.number(tzolkin.sign);
         sep(",\"name\":"sv, true);
-        output_.text(TzolkinSign[std::size_t(n.tzolkinSign - 1)]);
+        output_.text(sign);
+        const int weekDay = WeekDayOf(day.dayCount);
         sep("},\"week_day\":{\"index\":"sv, true);
-        output_.number(n.weekDay);
+        output_.number(weekDay);
         sep(",\"name\":"sv, true);
-        output_.text(WeekN[std::size_t(n.weekDay)]);
+        output_.text(WeekN[std::size_t(weekDay)]);
+        const HaabDay haab = HaabOf(day.dayCount);
         sep("},\"haab\":{\"day\":"sv, true);
-        output_.number(row_.haab.day);
+        output_.number(haab.day);
         sep(",\"month_index\":"sv, true);
-        output_.number(row_.haab.month);
+        output_.number(haab.month);
         sep(",\"month\":"sv, true);
-        const std::string_view haabMonth = HaabMonth[std::size_t(row_.haab.month - 1)];
-        output_.text(haabMonth);
+        output_.text(HaabMonth[std::size_t(haab.month - 1)]);
         sep("},\"calendar_round\":"sv, true);
         // No quoting needed: numbers, names and blanks.
         if (json)
             output_.raw("\"");
-        output_.number(n.tzolkinNumber);
-        output_.raw(" ");
-        output_.raw(TzolkinSign[std::size_t(n.tzolkinSign - 1)]);
-        output_.raw(" ");
-        output_.number(row_.haab.day);
-        output_.raw(" ");
-        output_.raw(haabMonth);
+        output_.written([&](char* o) {
+            o = PutTzolkinDay(o, tzolkin);
+            *o++ = ' ';
+            return PutHaabDay(o, haab);
+        });
         if (json)
             output_.raw("\"");
         sep(",\"lord_of_the_night\":"sv, true);
-        output_.number(row_.lord);
+        output_.number(LordOfTheNightOf(day.dayCount));
         if (json)
             output_.raw("}");
     }
@@ -363,52 +355,18 @@ private:
             output_.raw(",");
     }
 
-    void fillRow() {
-        const ReadingNumbers& n = row_.n;
-        for (FixedText* t : {&row_.greatCycle, &row_.harmonic, &row_.longCount, &row_.historical,
-                             &row_.elapsed, &row_.remaining})
-            t->clear();
-        AppendCycleLabel(row_.greatCycle, n.dayCount);
-        AppendHarmonic(row_.harmonic, n.cycleCount);
-        AppendCycleLongCount(row_.longCount, n.cycleCount);
-        AppendHistoricalLongCount(row_.historical, n.dayCount, n.cycleCount);
-        AppendFiveDecimals(row_.elapsed, n.elapsedShare, '.');
-        AppendFiveDecimals(row_.remaining, n.remainingShare, '.');
-        std::size_t place = 0;
-        int value = 0;
-        row_.places = {};
-        for (char c : row_.longCount.view()) {
-            if (c == '.') {
-                if (place < 4)
-                    row_.places[place++] = value;
-                value = 0;
-            } else if (c >= '0' && c <= '9') {
-                value = value * 10 + (c - '0');
-            }
-        }
-        row_.places[place] = value;
-        const std::optional<std::int64_t> exact =
-            CivilToJdn(Calendar::Gregorian, {n.astronomicalYear, n.month, n.day});
-        row_.hasExactJdn = exact.has_value();
-        row_.exactJdn = exact.value_or(0);
-        row_.haab = HaabOf(n.dayCount);
-        row_.lord = LordOfTheNightOf(n.dayCount);
-    }
-
     FdWriter& out_;
-    FdWriter& err_;
     TableOptions options_;
     Output output_;
     PlainRows plain_;
     ReadingTexts texts_;
-    Row row_;
     bool failedAny_ = false;
 };
 
 } // namespace
 
 int RunTable(int inFd, FdWriter& out, FdWriter& err, const TableOptions& options) {
-    TableConverter converter(out, err, options);
+    TableConverter converter(out, options);
     const int status = ReadRows(
         inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err, converter);
     return status != 0 || (options.strict && converter.failedAny()) ? 1 : 0;

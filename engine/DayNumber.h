@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Arithmetic.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -22,7 +24,27 @@ inline std::optional<std::int32_t> AstronomicalYear(std::int32_t year, std::int3
 
 // The integer Gregorian day-number formula, every division truncating toward
 // zero, applied to whatever month and day it is given (no wrap, no check).
-// Empty when any intermediate value leaves the signed 32-bit range.
-std::optional<std::int32_t> DayNumber(std::int32_t month, std::int32_t day, std::int32_t year);
+// Arith is Checked32, which notes an overflow, or Plain32 for values known
+// to stay in range. C++ divisions truncate toward zero, which is what the
+// formula requires (floor division would change dates before 4801 B.C.).
+template <typename Arith>
+[[gnu::always_inline]] inline std::int32_t DayNumberFormula(std::int32_t m, std::int32_t d,
+                                                            std::int32_t y, Arith& c) {
+    const std::int32_t a = c.sub(m, 14) / 12;
+    const std::int32_t p = c.mul(1461, c.add(c.add(y, 4800), a)) / 4;
+    const std::int32_t q = c.mul(367, c.sub(c.sub(m, 2), c.mul(12, a))) / 12;
+    const std::int32_t r = c.mul(3, c.add(c.add(y, 4900), a) / 100) / 4;
+    return c.sub(c.add(c.sub(c.add(p, q), r), d), 32075);
+}
+
+// The formula on any 32-bit values; empty when a step leaves the range.
+inline std::optional<std::int32_t> DayNumber(std::int32_t month, std::int32_t day,
+                                             std::int32_t year) {
+    Checked32 c;
+    const std::int32_t j = DayNumberFormula(month, day, year, c);
+    if (c.overflow)
+        return std::nullopt;
+    return j;
+}
 
 } // namespace zentolk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextWriters.h"
+
 #include <array>
 #include <cassert>
 #include <cstddef>
@@ -11,54 +13,24 @@
 namespace zentolk {
 
 // A short text held in place, so that a whole reading can be produced without
-// touching the heap (the batch converter fills millions of them).
+// touching the heap (the batch converter fills millions of them). The
+// engine's writers put their texts at end(), then hand the new end back.
 class FixedText {
 public:
     static constexpr std::size_t Capacity = 31;
 
     void clear() { size_ = 0; }
-    void append(char c) {
-        assert(size_ < Capacity);
-        data_[size_++] = c;
-    }
     void append(std::string_view s) {
         assert(size_ + s.size() <= Capacity);
         std::memcpy(data_.data() + size_, s.data(), s.size());
         size_ = static_cast<std::uint8_t>(size_ + s.size());
     }
-    // Plain decimal: "-" for negatives, no leading zeros, no grouping.
-    void appendInt(std::int32_t value) {
-        // Most numbers in a reading are Long Count places, below 20.
-        if (static_cast<std::uint32_t>(value) < 10) {
-            append(static_cast<char>('0' + value));
-        } else if (static_cast<std::uint32_t>(value) < 100) {
-            assert(size_ + 2u <= Capacity);
-            data_[size_] = static_cast<char>('0' + value / 10);
-            data_[size_ + 1] = static_cast<char>('0' + value % 10);
-            size_ = static_cast<std::uint8_t>(size_ + 2);
-        } else {
-            appendLargeInt(value);
-        }
-    }
-    // Unsigned decimal with "," between groups of three digits.
-    void appendGrouped(std::uint32_t value);
-    // Exactly `count` digits, leading zeros kept.
-    void appendFixedDigits(std::uint32_t value, int count);
 
-    // For writers that keep their own cursor (a store of the size after every
-    // character costs more than the character): write at end(), then hand the
-    // new end back.
+    // Room for the writers' slack follows the capacity.
     char* end() { return data_.data() + size_; }
     void setEnd(const char* end) {
         assert(end >= data_.data() && end <= data_.data() + Capacity);
         size_ = static_cast<std::uint8_t>(end - data_.data());
-    }
-    // Copies a whole block of N bytes, of which the first `length` count.
-    template <std::size_t N>
-    void appendPadded(const std::array<char, N>& block, std::size_t length) {
-        assert(size_ + N <= Capacity && length <= N);
-        std::memcpy(data_.data() + size_, block.data(), N);
-        size_ = static_cast<std::uint8_t>(size_ + length);
     }
 
     std::string_view view() const { return {data_.data(), size_}; }
@@ -76,9 +48,7 @@ public:
     std::size_t size() const { return size_; }
 
 private:
-    void appendLargeInt(std::int32_t value);
-
-    std::array<char, Capacity> data_{}; // str() copies whole blocks, so every byte is set
+    std::array<char, Capacity + WriteSlack> data_{}; // str() copies whole blocks: every byte set
     std::uint8_t size_ = 0;
 };
 

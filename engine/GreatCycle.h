@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FixedText.h"
+#include "Arithmetic.h"
 
 #include <cstdint>
 
@@ -9,22 +9,49 @@ namespace zentolk {
 inline constexpr std::int32_t CycleLength = 1872000; // 13 baktuns
 inline constexpr std::int32_t StartYear = -3113;     // astronomical year of the start day
 
-// "Starting", "Plus n" or "Minus n": the floor of dayCount / CycleLength.
-void AppendCycleLabel(FixedText& out, std::int32_t dayCount);
+// Which Great Cycle a day count lies in: the floor of dayCount / CycleLength,
+// 0 for the cycle that began on the start day.
+constexpr std::int32_t CycleNumber(std::int32_t dayCount) {
+    return FloorDiv(dayCount, CycleLength);
+}
 
 // The day count reduced into 1..CycleLength; a whole multiple counts as the
 // last day of a cycle, except day count 0 entered in the start year, which
 // stays 0 (the test is on the year, not on the date).
-std::int32_t CycleCount(std::int32_t dayCount, std::int32_t astronomicalYear);
+constexpr std::int32_t CycleCount(std::int32_t dayCount, std::int32_t astronomicalYear) {
+    std::int32_t k = Remainder(dayCount, CycleLength);
+    if (k == 0 && (dayCount > 0 || astronomicalYear != StartYear))
+        k = CycleLength;
+    return k;
+}
 
 // The elapsed share in percent, rounded to binary32; the remaining share is
 // 100 minus that binary32 value, rounded again. The rounding is part of the
 // result that users see, so the two need not add up to 100.
-float ElapsedShare(std::int32_t cycleCount);
-float RemainingShare(float elapsedShare);
+inline float ElapsedShare(std::int32_t cycleCount) {
+    return static_cast<float>(static_cast<double>(cycleCount * 100) / CycleLength);
+}
+inline float RemainingShare(float elapsedShare) {
+    return static_cast<float>(100.0 - static_cast<double>(elapsedShare));
+}
 
-// "(n/d) divisor" for the largest 14625 * 2^i dividing the count, "none" when
-// there is none, "Start of Cycle" for count 0.
-void AppendHarmonic(FixedText& out, std::int32_t cycleCount);
+// The largest fraction 1/2^i of the cycle that the count fills exactly:
+// (numerator/denominator) of divisor = 14625 * 2^(7-i) days.
+struct Harmonic {
+    enum Kind : std::uint8_t { None, StartOfCycle, Fraction } kind = None;
+    std::int32_t numerator = 0, denominator = 0, divisor = 0;
+};
+
+constexpr Harmonic HarmonicOf(std::int32_t cycleCount) {
+    constexpr std::int32_t Smallest = CycleLength / 128;
+    if (cycleCount % Smallest != 0)
+        return {};
+    if (cycleCount == 0)
+        return {Harmonic::StartOfCycle};
+    std::int32_t divisor = CycleLength;
+    while (cycleCount % divisor != 0)
+        divisor /= 2;
+    return {Harmonic::Fraction, cycleCount / divisor, CycleLength / divisor, divisor};
+}
 
 } // namespace zentolk

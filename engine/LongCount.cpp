@@ -1,67 +1,55 @@
 #include "LongCount.h"
 
-#include <cassert>
-#include <cstring>
+#include "TextParsing.h"
+#include "TextWriters.h"
+
+#include <vector>
 
 namespace zentolk {
 
-namespace {
-constexpr std::int32_t Pictun = 2880000;
-constexpr std::int32_t Baktun = 144000;
-constexpr std::int32_t Katun = 7200;
-constexpr std::int32_t Tun = 360;
-constexpr std::int32_t Uinal = 20;
+std::string LongCountText(const LongCountPlaces& places) {
+    return WrittenText([&](char* o) { return PutLongCount(o, places); });
+}
 
-// ".0" to ".19", each padded to four bytes: the places below the baktun.
-struct DottedPlaces {
-    char text[20][4];
-    constexpr DottedPlaces() : text{} {
-        for (int i = 0; i < 20; ++i) {
-            text[i][0] = '.';
-            text[i][1] = static_cast<char>(i < 10 ? '0' + i : '1');
-            text[i][2] = static_cast<char>(i < 10 ? 0 : '0' + i - 10);
+std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& error) {
+    std::string_view t = Trimmed(text);
+    const bool negative = !t.empty() && t.front() == '-';
+    if (negative)
+        t.remove_prefix(1);
+    std::vector<std::string_view> parts;
+    for (;;) {
+        const std::size_t dot = t.find('.');
+        parts.push_back(t.substr(0, dot));
+        if (dot == std::string_view::npos)
+            break;
+        t.remove_prefix(dot + 1);
+    }
+    if (parts.size() != 5 && parts.size() != 6) {
+        error = "a Long Count has five places (baktun.katun.tun.uinal.kin) or six (pictun "
+                "first), not " +
+                std::to_string(parts.size()) + ": " + QuotedText(Trimmed(text));
+        return std::nullopt;
+    }
+    const std::size_t first = LongCountUnits.size() - parts.size();
+    std::int64_t count = 0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const LongCountUnit& unit = LongCountUnits[first + i];
+        const std::string_view part = Trimmed(parts[i]);
+        std::int64_t value;
+        if (!ParseDigits(part, value)) {
+            error = "the " + std::string(unit.name) + " " + QuotedText(part) +
+                    " is not a number (place " + std::to_string(i + 1) + " of " +
+                    std::to_string(parts.size()) + ")";
+            return std::nullopt;
         }
+        if (value >= unit.limit) {
+            error = "the " + std::string(unit.name) + " must be 0 to " +
+                    std::to_string(unit.limit - 1) + ", not " + std::string(part);
+            return std::nullopt;
+        }
+        count += value * unit.days;
     }
-};
-constexpr DottedPlaces Dotted;
-
-char* putPlace(char* p, std::int32_t value) {
-    std::memcpy(p, Dotted.text[value], 4);
-    return p + (value < 10 ? 2 : 3);
-}
-
-// ".katun.tun.uinal.kin" of what is left of the count after its baktuns.
-void appendBelowBaktun(FixedText& out, std::int32_t count) {
-    std::int32_t r = count % Baktun;
-    assert(r >= 0);
-    char* p = out.end();
-    p = putPlace(p, r / Katun);
-    r %= Katun;
-    p = putPlace(p, r / Tun);
-    r %= Tun;
-    p = putPlace(p, r / Uinal);
-    p = putPlace(p, r % Uinal);
-    out.setEnd(p);
-}
-} // namespace
-
-void AppendCycleLongCount(FixedText& out, std::int32_t cycleCount) {
-    out.appendInt(cycleCount / Baktun);
-    appendBelowBaktun(out, cycleCount);
-}
-
-void AppendHistoricalLongCount(FixedText& out, std::int32_t dayCount, std::int32_t cycleCount) {
-    if (dayCount < 0) {
-        out.append("< 0.0.0.0.0.0");
-        return;
-    }
-    const std::int32_t pictun = dayCount / Pictun;
-    out.appendInt(pictun);
-    out.append('.');
-    out.appendInt((dayCount - pictun * Pictun) / Baktun);
-    // The lower four places come from the cycle count; 144000 divides the
-    // cycle length, so they equal those of the day count itself.
-    appendBelowBaktun(out, cycleCount);
+    return negative ? -count : count;
 }
 
 } // namespace zentolk

@@ -1,16 +1,91 @@
 #pragma once
 
-#include "FixedText.h"
-
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace zentolk {
 
-// baktun.katun.tun.uinal.kin of the cycle count (0 to 1872000).
-void AppendCycleLongCount(FixedText& out, std::int32_t cycleCount);
+// The places of the Long Count, largest first: days per unit, and one past
+// the largest value a place takes below the next (a pictun's count is open).
+struct LongCountUnit {
+    std::string_view name;
+    std::int64_t days;
+    std::int64_t limit;
+};
+inline constexpr std::array<LongCountUnit, 6> LongCountUnits = {{
+    {"pictun", 2880000, 1000},
+    {"baktun", 144000, 20},
+    {"katun", 7200, 20},
+    {"tun", 360, 20},
+    {"uinal", 20, 18},
+    {"kin", 1, 20},
+}};
+inline constexpr std::int32_t PictunDays = 2880000;
+inline constexpr std::int32_t BaktunDays = 144000;
 
-// pictun.baktun.katun.tun.uinal.kin of the day count, without wrapping at the
-// end of a cycle; "< 0.0.0.0.0.0" for days before the start day.
-void AppendHistoricalLongCount(FixedText& out, std::int32_t dayCount, std::int32_t cycleCount);
+// The places of a day count's magnitude; negative counts back from the start
+// day. The baktun place is 0 to 19 below the pictun.
+struct LongCountPlaces {
+    bool negative = false;
+    std::int64_t pictun = 0;
+    int baktun = 0, katun = 0, tun = 0, uinal = 0, kin = 0;
+};
+
+namespace detail {
+// katun, tun, uinal and kin of what is left below one baktun.
+template <typename Int> constexpr void placesBelowBaktun(Int r, LongCountPlaces& p) {
+    p.katun = static_cast<int>(r / 7200);
+    r -= p.katun * 7200;
+    p.tun = static_cast<int>(r / 360);
+    r -= p.tun * 360;
+    p.uinal = static_cast<int>(r / 20);
+    p.kin = static_cast<int>(r - p.uinal * 20);
+}
+} // namespace detail
+
+// Each division is by a constant of the count's own width: a 32-bit count
+// (the calculator's) divides faster than a 64-bit one.
+template <typename Int> constexpr LongCountPlaces LongCountOf(Int dayCount) {
+    LongCountPlaces p;
+    p.negative = dayCount < 0;
+    Int r = p.negative ? -dayCount : dayCount;
+    p.pictun = r / PictunDays;
+    r -= static_cast<Int>(p.pictun) * PictunDays;
+    p.baktun = static_cast<int>(r / BaktunDays);
+    detail::placesBelowBaktun(r - static_cast<Int>(p.baktun) * BaktunDays, p);
+    return p;
+}
+
+// The calculator's Long Count within the cycle: the places of the cycle
+// count (0 to 1,872,000), the baktun 0 to 13 with no pictun.
+constexpr LongCountPlaces CycleLongCountOf(std::int32_t cycleCount) {
+    LongCountPlaces p;
+    p.baktun = cycleCount / BaktunDays;
+    detail::placesBelowBaktun(cycleCount - p.baktun * BaktunDays, p);
+    return p;
+}
+
+// The calculator's historical Long Count of a day count from 0 on, given the
+// places of its cycle count: 144000 divides the cycle's length, so the
+// places below the baktun are the same, and only pictun and baktun are left
+// to divide out.
+inline LongCountPlaces HistoricalLongCountOf(std::int32_t dayCount,
+                                             const LongCountPlaces& cyclePlaces) {
+    LongCountPlaces p = cyclePlaces;
+    p.pictun = dayCount / PictunDays;
+    p.baktun = (dayCount - static_cast<std::int32_t>(p.pictun) * PictunDays) / BaktunDays;
+    return p;
+}
+
+// "b.k.t.u.k" while the count is below 20 baktuns, else "p.b.k.t.u.k"; a
+// leading "-" for counts before the start day.
+std::string LongCountText(const LongCountPlaces& places);
+
+// Reads "b.k.t.u.k" or "p.b.k.t.u.k" (blanks around allowed, a leading "-"
+// counts back) into a day count; on failure, error names the bad place.
+std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& error);
 
 } // namespace zentolk

@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "TextWriters.h"
+
 namespace zentolk {
 
 namespace {
@@ -89,31 +91,8 @@ std::string GroupThousands(std::string_view text) {
     return result;
 }
 
-void AppendFiveDecimals(FixedText& out, float share, char decimalSeparator) {
-    if (share < 0) {
-        out.append('-');
-        share = -share;
-    }
-    // A binary32 significand times 100000 needs at most 41 bits, so the
-    // product is exact in double, and so is adding one half: truncating then
-    // rounds the exact value, halves away from zero.
-    const auto scaled = static_cast<long long>(static_cast<double>(share) * 100000.0 + 0.5);
-    out.appendInt(static_cast<std::int32_t>(scaled / 100000));
-    const auto decimals = static_cast<std::uint32_t>(scaled % 100000);
-    char* p = out.end();
-    p[0] = decimalSeparator;
-    p[1] = static_cast<char>('0' + decimals / 10000);
-    p[2] = static_cast<char>('0' + decimals / 1000 % 10);
-    p[3] = static_cast<char>('0' + decimals / 100 % 10);
-    p[4] = static_cast<char>('0' + decimals / 10 % 10);
-    p[5] = static_cast<char>('0' + decimals % 10);
-    out.setEnd(p + 6);
-}
-
 std::string FiveDecimals(float share, char decimalSeparator) {
-    FixedText text;
-    AppendFiveDecimals(text, share, decimalSeparator);
-    return text.str();
+    return WrittenText([&](char* o) { return PutFiveDecimals(o, share, decimalSeparator); });
 }
 
 } // namespace zentolk

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "FixedText.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,9 +17,8 @@ bool ParseInteger(std::string_view text, std::int32_t& value);
 // never in front of the first. Counts characters, not digits.
 std::string GroupThousands(std::string_view text);
 
-// Writes a share (0 to 100) rounded to five decimals from its exact binary
-// value: integer part, the separator, exactly five decimals.
-void AppendFiveDecimals(FixedText& out, float share, char decimalSeparator);
+// A share (0 to 100) rounded to five decimals from its exact binary value:
+// integer part, the separator, exactly five decimals (PutFiveDecimals).
 std::string FiveDecimals(float share, char decimalSeparator);
 
 } // namespace zentolk

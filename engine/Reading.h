@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FixedText.h"
+#include "ReadingDay.h"
 
 #include <array>
 #include <cstddef>
@@ -90,27 +91,11 @@ struct ReadingResult {
 ReadingResult ComputeReading(const CalendarDate& date, char decimalSeparator);
 
 // The same calculation without heap use, for callers that convert in bulk.
-struct DateTexts {
-    std::string_view Month;
-    std::string_view Day;
-    std::string_view Year;
-    std::int32_t ADBC = 0;
-};
-
 using ReadingTexts = Readings<FixedText>;
-
-enum class ReadingStatus {
-    Ok,
-    BadMonth,   // the month text is no integer
-    BadDay,     // the day text is no integer
-    BadYear,    // the year text is no integer
-    OutOfRange, // the arithmetic would leave the signed 32-bit range
-};
 
 ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out);
 
-// The message for a failed status: "'text' is not a valid integer value"
-// naming the bad text, or the range message naming the parsed date.
-std::string ReadingErrorMessage(ReadingStatus status, const DateTexts& date);
+// The ten texts of a day that has been formed already.
+void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out);
 
 } // namespace zentolk

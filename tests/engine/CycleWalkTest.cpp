@@ -1,6 +1,6 @@
 // Walks day by day through more than three Great Cycles and checks what must
 // hold from one day to the next, with the dates written as a user enters them.
-#include "DayNames.h"
+#include "Names.h"
 #include "Reading.h"
 
 #include <algorithm>

@@ -1,16 +1,20 @@
 #include "NumberText.h"
 
+#include "TextWriters.h"
+
 #include <cstdint>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
 #include <string>
 
-using zentolk::AppendFiveDecimals;
 using zentolk::FiveDecimals;
-using zentolk::FixedText;
 using zentolk::GroupThousands;
 using zentolk::ParseInteger;
+using zentolk::PutGrouped;
+using zentolk::PutSigned;
+using zentolk::WrittenText;
 
 namespace {
 
@@ -93,23 +97,29 @@ TEST(GroupThousands, InsertsCommasBetweenGroupsOfThree) {
         EXPECT_EQ(GroupThousands(in), out) << in;
 }
 
+// The writers put their text at any cursor, whatever lies before it.
 TEST(GroupThousands, NumbersGroupedInPlaceAgreeWithTheTextRule) {
     for (std::uint32_t v : {0u, 9u, 10u, 999u, 1000u, 9999u, 10000u, 99999u, 100000u, 999999u,
                             1000000u, 1871999u, 1872000u, 999999999u, 1000000000u, 4294967295u})
         for (const std::string_view before : {"", "(127/128) ", "0123456789abcdef"}) {
-            FixedText text; // near the end of its room, grouping takes another way
-            text.append(before);
-            text.appendGrouped(v);
-            EXPECT_EQ(text.view(), std::string(before) + GroupThousands(std::to_string(v))) << v;
+            const std::string text = WrittenText([&](char* o) {
+                std::memcpy(o, before.data(), before.size());
+                return PutGrouped(o + before.size(), v);
+            });
+            EXPECT_EQ(text, std::string(before) + GroupThousands(std::to_string(v))) << v;
         }
 }
 
-TEST(FixedText, PlainIntegersAgreeWithTheLibrary) {
-    for (std::int32_t v : {0, 1, 9, 10, 99, 100, 999, 1000, 99999, 100000, 9999999, 10000000,
-                           999999999, 1000000000, 2147483647, -1, -10, -100, -2147483647 - 1}) {
-        FixedText text;
-        text.appendInt(v);
-        EXPECT_EQ(text.view(), std::to_string(v));
+TEST(TextWriters, PlainIntegersAgreeWithTheLibrary) {
+    for (std::int64_t v :
+         {0LL,          1LL,     9LL,      10LL,      99LL,          100LL,        999LL,
+          1000LL,       99999LL, 100000LL, 9999999LL, 10000000LL,    999999999LL,  1000000000LL,
+          2147483647LL, -1LL,    -10LL,    -100LL,    -2147483648LL, 4294967296LL, -9999999999LL}) {
+        EXPECT_EQ(WrittenText([&](char* o) { return PutSigned(o, v); }), std::to_string(v));
+        if (v >= INT32_MIN && v <= INT32_MAX) {
+            EXPECT_EQ(WrittenText([&](char* o) { return PutSigned(o, std::int32_t(v)); }),
+                      std::to_string(v));
+        }
     }
 }
 
@@ -125,13 +135,6 @@ TEST(FiveDecimals, WritesFiveDecimalsWithoutSignOrExponent) {
 TEST(FiveDecimals, UsesTheGivenSeparator) {
     EXPECT_EQ(FiveDecimals(50.0f, ','), "50,00000");
     EXPECT_EQ(FiveDecimals(99.99995f, ','), "99,99995");
-}
-
-TEST(FiveDecimals, AppendsToWhatIsThere) {
-    FixedText text;
-    text.append('(');
-    AppendFiveDecimals(text, 2.5f, '.');
-    EXPECT_EQ(text.view(), "(2.50000");
 }
 
 } // namespace

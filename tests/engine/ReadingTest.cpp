@@ -1,7 +1,7 @@
 #include "Reading.h"
 
-#include "DayNames.h"
 #include "LocaleNumbers.h"
+#include "Names.h"
 
 #include <clocale>
 #include <gtest/gtest.h>

@@ -1,0 +1,223 @@
+#include "CalendarRound.h"
+
+#include "Names.h"
+#include "TextParsing.h"
+#include "TextWriters.h"
+
+#include <vector>
+
+namespace zentolk {
+
+namespace {
+// Lower-case letters only: apostrophes (ASCII, right single quote, modifier
+// letter apostrophe), blanks and hyphens are dropped.
+std::string normalizedName(std::string_view name) {
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (c == 0xE2 && name.substr(i, 3) == "\xE2\x80\x99") {
+            i += 2;
+            continue;
+        }
+        if (c == 0xCA && name.substr(i, 2) == "\xCA\xBC") {
+            ++i;
+            continue;
+        }
+        if (c == '\'' || c == '`' || c == ' ' || c == '-')
+            continue;
+        out += LowerAscii(static_cast<char>(c));
+    }
+    return out;
+}
+
+struct Alias {
+    std::string_view spelling; // normalized
+    int index;
+};
+
+constexpr Alias TzolkinAliases[] = {
+    {"imix", 1},     {"imox", 1},   {"ik", 2},      {"iq", 2},       {"akbal", 3},
+    {"aqabal", 3},   {"kan", 4},    {"kat", 4},     {"chicchan", 5}, {"chikchan", 5},
+    {"cimi", 6},     {"kimi", 6},   {"keme", 6},    {"manik", 7},    {"manich", 7},
+    {"kej", 7},      {"lamat", 8},  {"qanil", 8},   {"muluc", 9},    {"muluk", 9},
+    {"toj", 9},      {"oc", 10},    {"ok", 10},     {"tzi", 10},     {"chuen", 11},
+    {"chuwen", 11},  {"batz", 11},  {"eb", 12},     {"e", 12},       {"ben", 13},
+    {"aj", 13},      {"ix", 14},    {"hix", 14},    {"ih", 14},      {"men", 15},
+    {"tziquin", 15}, {"cib", 16},   {"kib", 16},    {"ajmaq", 16},   {"caban", 17},
+    {"kaban", 17},   {"noj", 17},   {"edznab", 18}, {"etznab", 18},  {"tijax", 18},
+    {"cauac", 19},   {"kawak", 19}, {"kawaq", 19},  {"ahau", 20},    {"ajaw", 20},
+    {"ahaw", 20},    {"ajpu", 20},
+};
+
+constexpr Alias HaabAliases[] = {
+    {"pop", 1},     {"uo", 2},     {"wo", 2},     {"zip", 3},    {"sip", 3},    {"zotz", 4},
+    {"sotz", 4},    {"tzec", 5},   {"zec", 5},    {"sec", 5},    {"sek", 5},    {"tsek", 5},
+    {"xul", 6},     {"yaxkin", 7}, {"mol", 8},    {"chen", 9},   {"yax", 10},   {"zac", 11},
+    {"sak", 11},    {"sac", 11},   {"ceh", 12},   {"keh", 12},   {"mac", 13},   {"mak", 13},
+    {"kankin", 14}, {"muan", 15},  {"muwan", 15}, {"pax", 16},   {"kayab", 17}, {"cumku", 18},
+    {"kumku", 18},  {"cumhu", 18}, {"uayeb", 19}, {"wayeb", 19},
+};
+
+template <std::size_t N> int findAlias(const Alias (&aliases)[N], std::string_view name) {
+    const std::string key = normalizedName(name);
+    for (const Alias& alias : aliases)
+        if (alias.spelling == key)
+            return alias.index;
+    return 0;
+}
+
+// Residues of the searched day count and the cycle they repeat in.
+struct Residue {
+    std::int64_t value;
+    std::int64_t period;
+};
+
+Residue residueOf(const CalendarRoundQuery& query) {
+    if (query.tzolkin && query.haab) {
+        // Both cycles share the factor 5; the pair exists when the residues
+        // agree mod 5, and then recurs every 18980 days.
+        const std::int64_t t = TzolkinDayCountResidue(*query.tzolkin);
+        const std::int64_t h = HaabDayCountResidue(*query.haab);
+        const std::int64_t k = Remainder<std::int64_t>((h - t) / 5 * 66, 73); // 66 * 52 = 1 mod 73
+        return {t + 260 * k, 18980};
+    }
+    if (query.tzolkin)
+        return {TzolkinDayCountResidue(*query.tzolkin), TzolkinDays};
+    if (query.haab)
+        return {HaabDayCountResidue(*query.haab), HaabDays};
+    return {0, 1};
+}
+
+bool meet(const TzolkinDay& tzolkin, const HaabDay& haab) {
+    return Remainder(TzolkinDayCountResidue(tzolkin) - HaabDayCountResidue(haab), 5) == 0;
+}
+
+std::string joinIndexes(const std::vector<std::string>& items) {
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            out += i + 1 == items.size() ? " and " : ", ";
+        out += items[i];
+    }
+    return out;
+}
+} // namespace
+
+std::string TzolkinText(const TzolkinDay& day) {
+    return WrittenText([&](char* o) { return PutTzolkinDay(o, day); });
+}
+
+std::string HaabText(const HaabDay& day) {
+    return WrittenText([&](char* o) { return PutHaabDay(o, day); });
+}
+
+int FindTzolkinSign(std::string_view name) {
+    return findAlias(TzolkinAliases, name);
+}
+int FindHaabMonth(std::string_view name) {
+    return findAlias(HaabAliases, name);
+}
+
+std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std::string& error) {
+    // Words are separated by blanks; a number may also be glued to its name ("4Ahau").
+    std::vector<std::string_view> words;
+    std::string_view t = Trimmed(text);
+    while (!t.empty()) {
+        std::size_t end = 0;
+        while (end < t.size() && !std::isspace(static_cast<unsigned char>(t[end])))
+            ++end;
+        std::string_view word = t.substr(0, end);
+        std::size_t digits = 0;
+        while (digits < word.size() && word[digits] >= '0' && word[digits] <= '9')
+            ++digits;
+        if (digits > 0 && digits < word.size()) {
+            words.push_back(word.substr(0, digits));
+            words.push_back(word.substr(digits));
+        } else {
+            words.push_back(word);
+        }
+        t = Trimmed(t.substr(end));
+    }
+    if (words.size() != 2 && words.size() != 4) {
+        error = "expected a Tzolkin day (\"4 Ahau\"), a Haab day (\"8 Cumku\") or both (\"4 Ahau "
+                "8 Cumku\"), not " +
+                QuotedText(Trimmed(text));
+        return std::nullopt;
+    }
+    CalendarRoundQuery query;
+    for (std::size_t i = 0; i < words.size(); i += 2) {
+        const std::string_view numberText = words[i];
+        const std::string_view name = words[i + 1];
+        std::int64_t number;
+        if (!ParseDigits(numberText, number)) {
+            error = QuotedText(numberText) + " is not the number of a day (in " +
+                    QuotedText(Trimmed(text)) + ")";
+            return std::nullopt;
+        }
+        if (const int sign = FindTzolkinSign(name); sign != 0) {
+            if (query.tzolkin) {
+                error = "two Tzolkin days in " + QuotedText(Trimmed(text));
+                return std::nullopt;
+            }
+            if (number < 1 || number > 13) {
+                error = "a Tzolkin number is 1 to 13, not " + std::string(numberText);
+                return std::nullopt;
+            }
+            query.tzolkin = TzolkinDay{static_cast<int>(number), sign};
+        } else if (const int month = FindHaabMonth(name); month != 0) {
+            if (query.haab) {
+                error = "two Haab days in " + QuotedText(Trimmed(text));
+                return std::nullopt;
+            }
+            const std::int64_t days = month == 19 ? 5 : 20;
+            if (number >= days) {
+                error = std::string(HaabMonth[month - 1]) + " has days 0 to " +
+                        std::to_string(days - 1) + ", not " + std::string(numberText);
+                return std::nullopt;
+            }
+            query.haab = HaabDay{static_cast<int>(number), month};
+        } else {
+            error = QuotedText(name) + " is neither a Tzolkin day sign nor a Haab month";
+            return std::nullopt;
+        }
+    }
+    return query;
+}
+
+std::string WhyNoDay(const CalendarRoundQuery& query) {
+    if (!query.tzolkin && !query.haab)
+        return "no Tzolkin or Haab day was given";
+    if (!query.tzolkin || !query.haab)
+        return {};
+    const TzolkinDay& tz = *query.tzolkin;
+    const HaabDay& haab = *query.haab;
+    if (meet(tz, haab))
+        return {};
+    // A sign recurs every 20 days and a Haab month has 20 days, so each sign
+    // meets only the Haab days that agree with it mod 5.
+    std::vector<std::string> days, signs;
+    for (int d = 0; d < 20; ++d)
+        if (meet({1, tz.sign}, {d, 1}))
+            days.push_back(std::to_string(d));
+    for (int s = 1; s <= 20; ++s)
+        if (meet({1, s}, {haab.day, 1}))
+            signs.push_back(std::string(TzolkinSign[s - 1]));
+    return TzolkinText(tz) + " " + HaabText(haab) +
+           " never occurs: " + std::string(TzolkinSign[tz.sign - 1]) + " falls only on Haab days " +
+           joinIndexes(days) + " of a month, and day " + std::to_string(haab.day) +
+           " of a month only on " + joinIndexes(signs) + " (only 18,980 of the 94,900 pairs exist)";
+}
+
+std::int64_t NextDayCount(const CalendarRoundQuery& query, std::int64_t fromDayCount) {
+    const Residue r = residueOf(query);
+    const std::int64_t first = fromDayCount + 1;
+    return first + Remainder(r.value - first, r.period);
+}
+
+std::int64_t PreviousDayCount(const CalendarRoundQuery& query, std::int64_t fromDayCount) {
+    const Residue r = residueOf(query);
+    const std::int64_t last = fromDayCount - 1;
+    return last - Remainder(last - r.value, r.period);
+}
+
+} // namespace zentolk

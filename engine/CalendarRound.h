@@ -1,0 +1,37 @@
+#pragma once
+
+#include "DayCycles.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zentolk {
+
+std::string TzolkinText(const TzolkinDay& day); // "4 Ahau"
+std::string HaabText(const HaabDay& day);       // "8 Cumku"
+
+// A name in the program's spelling or a common modern one, any letter case,
+// apostrophes optional. Returns the 1-based index or 0.
+int FindTzolkinSign(std::string_view name);
+int FindHaabMonth(std::string_view name);
+
+// What the search looks for: a Tzolkin day, a Haab day, or both.
+struct CalendarRoundQuery {
+    std::optional<TzolkinDay> tzolkin;
+    std::optional<HaabDay> haab;
+};
+
+// Reads "4 Ahau", "8 Cumku" or "4 Ahau 8 Cumku" (modern spellings too).
+std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std::string& error);
+
+// Empty when some day has the asked values, else why none has.
+std::string WhyNoDay(const CalendarRoundQuery& query);
+
+// The first day count strictly after (or before) fromDayCount with the asked
+// values, found in constant time. The query must be possible (WhyNoDay empty).
+std::int64_t NextDayCount(const CalendarRoundQuery& query, std::int64_t fromDayCount);
+std::int64_t PreviousDayCount(const CalendarRoundQuery& query, std::int64_t fromDayCount);
+
+} // namespace zentolk

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "Arithmetic.h"
+
+#include <concepts>
+#include <cstdint>
+
+namespace zentolk {
+
+// A day's places in the cycles that run beside the Long Count, from its day
+// count: days since the start day 0.0.0.0.0, which is 4 Ahau 8 Cumku, a
+// Monday, ruled by the ninth Lord of the Night.
+
+struct TzolkinDay {
+    int number = 1; // 1 to 13
+    int sign = 1;   // 1 (Imix) to 20 (Ahau)
+    bool operator==(const TzolkinDay&) const = default;
+};
+
+struct HaabDay {
+    int day = 0;   // 0 to 19, 0 to 4 in Uayeb
+    int month = 1; // 1 (Pop) to 19 (Uayeb)
+    bool operator==(const HaabDay&) const = default;
+};
+
+inline constexpr int TzolkinDays = 260;
+inline constexpr int HaabDays = 365;
+
+namespace detail {
+// The position in a cycle of `length` days of a day count whose day 0 lies
+// at `start`. Every day count of a reading or an almanac day lies far enough
+// from the end of its type's range for the sum.
+template <std::integral Int> constexpr int shifted(Int dayCount, int length, int start) {
+    return static_cast<int>(Remainder<Int>(dayCount + start, static_cast<Int>(length)));
+}
+} // namespace detail
+
+// Position 0 is 1 Imix; the start day, 4 Ahau, is position 159.
+template <std::integral Int> constexpr int TzolkinPosition(Int dayCount) {
+    return detail::shifted(dayCount, TzolkinDays, 159);
+}
+constexpr TzolkinDay TzolkinAt(int position) {
+    return {position % 13 + 1, position % 20 + 1};
+}
+// The start day is number 4 and sign 20 (index 19).
+template <std::integral Int> constexpr TzolkinDay TzolkinOf(Int dayCount) {
+    return {detail::shifted(dayCount, 13, 3) + 1, detail::shifted(dayCount, 20, 19) + 1};
+}
+
+// Position 0 is 0 Pop; the start day, 8 Cumku, is position 17 * 20 + 8.
+template <std::integral Int> constexpr int HaabPosition(Int dayCount) {
+    return detail::shifted(dayCount, HaabDays, 348);
+}
+constexpr HaabDay HaabAt(int position) {
+    return {position % 20, position / 20 + 1};
+}
+template <std::integral Int> constexpr HaabDay HaabOf(Int dayCount) {
+    return HaabAt(HaabPosition(dayCount));
+}
+
+// Every day count with that Tzolkin (Haab) day is this one plus a whole
+// number of Tzolkins (Haabs).
+constexpr int TzolkinDayCountResidue(const TzolkinDay& day) {
+    // 40 is 1 mod 13 and 0 mod 20, 221 is 0 mod 13 and 1 mod 20.
+    const int position = (40 * (day.number - 1) + 221 * (day.sign - 1)) % TzolkinDays;
+    return Remainder(position - 159, TzolkinDays);
+}
+constexpr int HaabDayCountResidue(const HaabDay& day) {
+    return Remainder(20 * (day.month - 1) + day.day - 348, HaabDays);
+}
+
+// 0 (Sunday) to 6 (Saturday).
+template <std::integral Int> constexpr int WeekDayOf(Int dayCount) {
+    return detail::shifted(dayCount, 7, 1);
+}
+
+// G1 to G9 as 1 to 9; G9 rules the start day.
+template <std::integral Int> constexpr int LordOfTheNightOf(Int dayCount) {
+    const int lord = static_cast<int>(Remainder<Int>(dayCount, 9));
+    return lord == 0 ? 9 : lord;
+}
+
+} // namespace zentolk

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace zentolk {
+
+// Every name the engine shows, each kept once, index 0 first.
+
+inline constexpr std::array<std::string_view, 12> MonthName = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+inline constexpr std::array<std::string_view, 7> WeekN = {
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday",
+};
+
+// The day signs in the program's own orthography, from Imix, the first.
+inline constexpr std::array<std::string_view, 20> TzolkinSign = {
+    "Imix",  "Ik", "Akbal", "Kan", "Chicchan", "Cimi", "Manik", "Lamat",  "Muluc", "Oc",
+    "Chuen", "Eb", "Ben",   "Ix",  "Men",      "Cib",  "Caban", "Edznab", "Cauac", "Ahau",
+};
+
+// What each sign means, as the calculator's Tzolkin reading glosses it.
+inline constexpr std::array<std::string_view, 20> TzolkinGloss = {
+    "Alligator", "Wind",       "Night, House", "Seed, Lizard", "Serpent",
+    "Death",     "Deer, Hand", "Rabbit, Star", "Water",        "Dog",
+    "Monkey",    "The Road",   "Reed",         "Jaguar",       "Eagle",
+    "Vulture",   "Earth",      "Flint",        "Rainstorm",    "Light, Lord",
+};
+
+inline constexpr std::array<std::string_view, 19> HaabMonth = {
+    "Pop", "Uo",  "Zip", "Zotz",   "Tzec", "Xul", "Yaxkin", "Mol",   "Chen",  "Yax",
+    "Zac", "Ceh", "Mac", "Kankin", "Muan", "Pax", "Kayab",  "Cumku", "Uayeb",
+};
+
+namespace detail {
+// The calculator's day-sign texts: sign, blanks, the gloss in parentheses.
+// From Muluc on the sign is followed by two blanks: the texts are the
+// program's own and are kept exactly.
+struct DayNameTexts {
+    static constexpr std::size_t Width = 24;
+    char text[20][Width]{};
+    std::uint8_t size[20]{};
+
+    constexpr DayNameTexts() {
+        for (std::size_t i = 0; i < 20; ++i) {
+            std::size_t n = 0;
+            const auto add = [&](std::string_view part) {
+                for (char c : part)
+                    text[i][n++] = c;
+            };
+            add(TzolkinSign[i]);
+            add(i < 8 ? " (" : "  (");
+            add(TzolkinGloss[i]);
+            add(")");
+            size[i] = static_cast<std::uint8_t>(n);
+        }
+    }
+};
+inline constexpr DayNameTexts DayNameStore;
+
+constexpr std::array<std::string_view, 20> dayNameViews() {
+    std::array<std::string_view, 20> views{};
+    for (std::size_t i = 0; i < 20; ++i)
+        views[i] = {DayNameStore.text[i], DayNameStore.size[i]};
+    return views;
+}
+} // namespace detail
+
+// "Imix (Alligator)" to "Ahau  (Light, Lord)": the sign of the calculator's
+// Tzolkin reading.
+inline constexpr std::array<std::string_view, 20> DayName = detail::dayNameViews();
+
+} // namespace zentolk

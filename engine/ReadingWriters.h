@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Reading.h"
+#include "ReadingDay.h"
+#include "TextWriters.h"
+
+namespace zentolk {
+
+// Writes the ten readings of a day in field order: at(field) gives the
+// cursor to write the field at, done(field, end) takes the end of its text.
+// Inline, so that a table can write them straight into its output.
+template <typename At, typename Done>
+[[gnu::always_inline]] inline void WriteReadings(const ReadingDay& day, char decimalSeparator,
+                                                 At at, Done done) {
+    using enum ReadingField;
+    const std::int32_t k = day.cycleCount;
+    const float elapsed = ElapsedShare(k);
+    done(GreatCycle, PutCycleLabel(at(GreatCycle), CycleNumber(day.dayCount)));
+    done(KinDays, PutGrouped(at(KinDays), static_cast<std::uint32_t>(k)));
+    done(KinLbl1, PutPercent(at(KinLbl1), elapsed, decimalSeparator));
+    done(KinLeft, PutGrouped(at(KinLeft), static_cast<std::uint32_t>(CycleLength - k)));
+    done(KinLbl2, PutPercent(at(KinLbl2), RemainingShare(elapsed), decimalSeparator));
+    done(Harmonic, PutHarmonic(at(Harmonic), HarmonicOf(k)));
+    const LongCountPlaces places = CycleLongCountOf(k);
+    done(jMayan, PutPlaces(at(jMayan), places));
+    done(LongC, PutHistoricalLongCount(at(LongC), day.dayCount, places));
+    done(Tzolkin, PutTzolkinReading(at(Tzolkin), TzolkinPosition(day.dayCount)));
+    done(WeekD, PutWeekDay(at(WeekD), WeekDayOf(day.dayCount)));
+}
+
+} // namespace zentolk

@@ -1,0 +1,339 @@
+#pragma once
+
+// The engine's texts written at a cursor: each writer puts its text at `o`
+// and returns the end. Names and digit groups are copied as whole blocks of a
+// fixed size from padded tables, and the cursor then advanced by the true
+// length (a copy of a variable length costs more than the rest of a text's
+// work), so a writer may store up to WriteSlack bytes past the end it
+// returns: callers keep that much room.
+#include "CivilCalendar.h"
+#include "DayCycles.h"
+#include "GreatCycle.h"
+#include "LongCount.h"
+#include "Names.h"
+
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace zentolk {
+
+inline constexpr std::size_t WriteSlack = 32;
+
+namespace detail {
+struct DigitTables {
+    char pairs[200]{};    // "00" to "99"
+    char dotted[20][4]{}; // ".0" to ".19"
+    std::uint8_t dottedSize[20]{};
+
+    constexpr DigitTables() {
+        for (int i = 0; i < 100; ++i) {
+            pairs[2 * i] = static_cast<char>('0' + i / 10);
+            pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+        for (int i = 0; i < 20; ++i) {
+            dotted[i][0] = '.';
+            dotted[i][1] = static_cast<char>(i < 10 ? '0' + i : '1');
+            dotted[i][2] = static_cast<char>(i < 10 ? 0 : '0' + i - 10);
+            dottedSize[i] = static_cast<std::uint8_t>(i < 10 ? 2 : 3);
+        }
+    }
+};
+inline constexpr DigitTables Digits;
+
+template <std::size_t Width> struct PaddedName {
+    char text[Width]{};
+    std::uint8_t size = 0;
+};
+
+template <std::size_t Width, std::size_t N>
+constexpr std::array<PaddedName<Width>, N> padded(const std::array<std::string_view, N>& names) {
+    std::array<PaddedName<Width>, N> table{};
+    for (std::size_t i = 0; i < N; ++i) {
+        for (std::size_t c = 0; c < names[i].size(); ++c)
+            table[i].text[c] = names[i][c];
+        table[i].size = static_cast<std::uint8_t>(names[i].size());
+    }
+    return table;
+}
+inline constexpr auto PaddedWeekNames = padded<16>(WeekN);
+inline constexpr auto PaddedSigns = padded<16>(TzolkinSign);
+inline constexpr auto PaddedHaabMonths = padded<8>(HaabMonth);
+
+template <std::size_t Width> char* put(char* o, const PaddedName<Width>& name) {
+    std::memcpy(o, name.text, Width);
+    return o + name.size;
+}
+
+// Without a loop or a branch: numbers of mixed lengths would mispredict them.
+inline int digitCount(std::uint32_t v) {
+    static constexpr std::uint32_t Powers[] = {1,      10,      100,      1000,      10000,
+                                               100000, 1000000, 10000000, 100000000, 1000000000};
+    const int estimate = ((32 - __builtin_clz(v | 1)) * 1233) >> 12; // log10 of 2^bits
+    return estimate + ((v | 1) >= Powers[estimate] ? 1 : 0);
+}
+
+// Writes the digits of v so that the last one lands just before `end`.
+inline void digitsBefore(char* end, std::uint32_t v) {
+    for (; v >= 100; v /= 100) {
+        end -= 2;
+        std::memcpy(end, Digits.pairs + 2 * (v % 100), 2);
+    }
+    if (v >= 10)
+        std::memcpy(end - 2, Digits.pairs + 2 * v, 2);
+    else
+        end[-1] = static_cast<char>('0' + v);
+}
+
+inline char* putThree(char* o, std::uint32_t v) {
+    *o = static_cast<char>('0' + v / 100);
+    std::memcpy(o + 1, Digits.pairs + 2 * (v % 100), 2);
+    return o + 3;
+}
+} // namespace detail
+
+// Plain decimal: no grouping, no leading zeros.
+inline char* PutUnsigned(char* o, std::uint32_t v) {
+    // Most numbers in a reading are Long Count places, below 20.
+    if (v < 10) {
+        *o = static_cast<char>('0' + v);
+        return o + 1;
+    }
+    if (v < 100) {
+        std::memcpy(o, detail::Digits.pairs + 2 * v, 2);
+        return o + 2;
+    }
+    char* end = o + detail::digitCount(v);
+    detail::digitsBefore(end, v);
+    return end;
+}
+
+inline char* PutSigned(char* o, std::int32_t v) {
+    if (v < 0) {
+        *o++ = '-';
+        return PutUnsigned(o, 0u - static_cast<std::uint32_t>(v));
+    }
+    return PutUnsigned(o, static_cast<std::uint32_t>(v));
+}
+
+inline char* PutSigned(char* o, std::int64_t v) {
+    if (v >= INT32_MIN && v <= INT32_MAX)
+        return PutSigned(o, static_cast<std::int32_t>(v));
+    return std::to_chars(o, o + 20, v).ptr;
+}
+
+// Exactly two digits, for 0 to 99.
+inline char* PutTwoDigits(char* o, int v) {
+    std::memcpy(o, detail::Digits.pairs + 2 * v, 2);
+    return o + 2;
+}
+
+// Unsigned decimal with "," between groups of three digits.
+inline char* PutGrouped(char* o, std::uint32_t v) {
+    if (v < 1000)
+        return PutUnsigned(o, v);
+    std::uint32_t high = v / 1000;
+    if (high >= 1000) {
+        if (high >= 1000000) {
+            o = PutUnsigned(o, high / 1000000);
+            *o++ = ',';
+            o = detail::putThree(o, high / 1000 % 1000);
+        } else {
+            o = PutUnsigned(o, high / 1000);
+        }
+        *o++ = ',';
+        o = detail::putThree(o, high % 1000);
+    } else {
+        o = PutUnsigned(o, high);
+    }
+    *o++ = ',';
+    return detail::putThree(o, v % 1000);
+}
+
+// A share (0 to 100) rounded to five decimals from its exact binary value:
+// integer part, the separator, exactly five decimals.
+inline char* PutFiveDecimals(char* o, float share, char decimalSeparator) {
+    if (share < 0) {
+        *o++ = '-';
+        share = -share;
+    }
+    // A binary32 significand times 100000 needs at most 41 bits, so the
+    // product is exact in double, and so is adding one half: truncating then
+    // rounds the exact value, halves away from zero.
+    const auto scaled = static_cast<long long>(static_cast<double>(share) * 100000.0 + 0.5);
+    o = PutUnsigned(o, static_cast<std::uint32_t>(scaled / 100000));
+    *o++ = decimalSeparator;
+    const auto fraction = static_cast<std::uint32_t>(scaled % 100000);
+    *o++ = static_cast<char>('0' + fraction / 10000);
+    o = PutTwoDigits(o, static_cast<int>(fraction / 100 % 100));
+    return PutTwoDigits(o, static_cast<int>(fraction % 100));
+}
+
+// The same followed by "%", as the calculator shows a share.
+inline char* PutPercent(char* o, float share, char decimalSeparator) {
+    o = PutFiveDecimals(o, share, decimalSeparator);
+    *o = '%';
+    return o + 1;
+}
+
+// "Starting", "Plus n" or "Minus n" for CycleNumber's value.
+inline char* PutCycleLabel(char* o, std::int32_t cycleNumber) {
+    if (cycleNumber > 0) {
+        std::memcpy(o, "Plus ", 5);
+        return PutUnsigned(o + 5, static_cast<std::uint32_t>(cycleNumber));
+    }
+    if (cycleNumber < 0) {
+        std::memcpy(o, "Minus ", 6);
+        return PutUnsigned(o + 6, 0u - static_cast<std::uint32_t>(cycleNumber));
+    }
+    std::memcpy(o, "Starting", 8);
+    return o + 8;
+}
+
+// "(n/d) divisor", "none" or "Start of Cycle".
+[[gnu::always_inline]] inline char* PutHarmonic(char* o, const Harmonic& h) {
+    switch (h.kind) {
+    case Harmonic::None:
+        std::memcpy(o, "none", 4);
+        return o + 4;
+    case Harmonic::StartOfCycle:
+        std::memcpy(o, "Start of Cycle", 14);
+        return o + 14;
+    case Harmonic::Fraction:
+        break;
+    }
+    *o++ = '(';
+    o = PutUnsigned(o, static_cast<std::uint32_t>(h.numerator));
+    *o++ = '/';
+    o = PutUnsigned(o, static_cast<std::uint32_t>(h.denominator));
+    std::memcpy(o, ") ", 2);
+    return PutGrouped(o + 2, static_cast<std::uint32_t>(h.divisor));
+}
+
+// baktun, katun, tun, uinal and kin with `Mark` between them (the places
+// below the baktun are 0 to 19); no sign, no pictun.
+template <char Mark = '.'> inline char* PutPlaces(char* o, const LongCountPlaces& p) {
+    o = PutUnsigned(o, static_cast<std::uint32_t>(p.baktun));
+    for (const int place : {p.katun, p.tun, p.uinal, p.kin}) {
+        std::memcpy(o, detail::Digits.dotted[place], 4);
+        if constexpr (Mark != '.')
+            *o = Mark;
+        o += detail::Digits.dottedSize[place];
+    }
+    return o;
+}
+
+// The calculator's historical Long Count: "p.b.k.t.u.k" from the start day
+// without wrapping (HistoricalLongCountOf), "< 0.0.0.0.0.0" before it.
+inline char* PutHistoricalLongCount(char* o, std::int32_t dayCount,
+                                    const LongCountPlaces& cyclePlaces) {
+    if (dayCount < 0) {
+        std::memcpy(o, "< 0.0.0.0.0.0", 13);
+        return o + 13;
+    }
+    const LongCountPlaces p = HistoricalLongCountOf(dayCount, cyclePlaces);
+    o = PutUnsigned(o, static_cast<std::uint32_t>(p.pictun));
+    *o++ = '.';
+    return PutPlaces(o, p);
+}
+
+// The almanac's Long Count: a "-" before the start day, the pictun only when
+// there is one.
+inline char* PutLongCount(char* o, const LongCountPlaces& p) {
+    if (p.negative)
+        *o++ = '-';
+    if (p.pictun > 0) {
+        o = PutSigned(o, p.pictun);
+        *o++ = '.';
+    }
+    return PutPlaces(o, p);
+}
+
+namespace detail {
+// The calculator's Tzolkin reading of every position, whole.
+struct TzolkinReadings {
+    PaddedName<32> at[TzolkinDays];
+    constexpr TzolkinReadings() {
+        for (int position = 0; position < TzolkinDays; ++position) {
+            const TzolkinDay day = TzolkinAt(position);
+            PaddedName<32>& text = at[position];
+            std::size_t n = 0;
+            if (day.number >= 10)
+                text.text[n++] = '1';
+            text.text[n++] = static_cast<char>('0' + day.number % 10);
+            text.text[n++] = ' ';
+            text.text[n++] = ' ';
+            for (const char c : DayName[static_cast<std::size_t>(day.sign - 1)])
+                text.text[n++] = c;
+            text.size = static_cast<std::uint8_t>(n);
+        }
+    }
+};
+inline constexpr TzolkinReadings TzolkinReadingTexts;
+} // namespace detail
+
+// The calculator's Tzolkin reading of a TzolkinPosition: "12  Ix  (Jaguar)".
+inline char* PutTzolkinReading(char* o, int position) {
+    return detail::put(o, detail::TzolkinReadingTexts.at[position]);
+}
+
+inline char* PutWeekDay(char* o, int weekDay) {
+    return detail::put(o, detail::PaddedWeekNames[static_cast<std::size_t>(weekDay)]);
+}
+
+inline char* PutTzolkinSign(char* o, int sign) {
+    return detail::put(o, detail::PaddedSigns[static_cast<std::size_t>(sign - 1)]);
+}
+
+inline char* PutHaabMonth(char* o, int month) {
+    return detail::put(o, detail::PaddedHaabMonths[static_cast<std::size_t>(month - 1)]);
+}
+
+// "4 Ahau"
+inline char* PutTzolkinDay(char* o, const TzolkinDay& day) {
+    o = PutUnsigned(o, static_cast<std::uint32_t>(day.number));
+    *o++ = ' ';
+    return PutTzolkinSign(o, day.sign);
+}
+
+// "8 Cumku"
+inline char* PutHaabDay(char* o, const HaabDay& day) {
+    o = PutUnsigned(o, static_cast<std::uint32_t>(day.day));
+    *o++ = ' ';
+    return PutHaabMonth(o, day.month);
+}
+
+// "-3113-08-11": astronomical year, two-digit month and day.
+inline char* PutIsoDate(char* o, const CivilDate& date) {
+    o = PutSigned(o, date.year);
+    *o++ = '-';
+    o = PutTwoDigits(o, date.month);
+    *o++ = '-';
+    return PutTwoDigits(o, date.day);
+}
+
+// "August 11, 3114 B.C." (years before 1 counted as B.C., 1 B.C. being year 0)
+inline char* PutCivilDate(char* o, const CivilDate& date) {
+    const std::string_view month = MonthName[static_cast<std::size_t>(date.month - 1)];
+    std::memcpy(o, month.data(), month.size());
+    o += month.size();
+    *o++ = ' ';
+    o = PutUnsigned(o, static_cast<std::uint32_t>(date.day));
+    std::memcpy(o, ", ", 2);
+    const bool bc = date.year < 1;
+    o = PutSigned(o + 2, bc ? 1 - date.year : date.year);
+    std::memcpy(o, bc ? " B.C." : " A.D.", 5);
+    return o + 5;
+}
+
+// The text a writer puts, as a string, for texts of up to 64 bytes.
+template <typename Put> std::string WrittenText(Put put) {
+    char text[64 + WriteSlack];
+    return std::string(text, put(text));
+}
+
+} // namespace zentolk
