@@ -11,12 +11,16 @@
 namespace zentolk::cli {
 
 namespace {
+// A row's messages for a date that has no day here, with the line end.
+constexpr std::string_view YearOutOfRange = "the year lies outside -1,000,000 to 1,000,000\n";
+constexpr std::string_view NoSuchDay = "no such day in the calendar\n";
+
 // What follows a row's four fields: JDN, the Gregorian and Julian dates, Long
 // Count, Tzolkin, Haab and Lord of the Night, and the line end.
 [[gnu::always_inline]] inline char* putAlmanac(char* o, std::int64_t jdn,
                                                const CivilDate& gregorian, const CivilDate& julian,
                                                std::int64_t correlation) {
-    const std::int64_t dayCount = jdn - correlation;
+    const std::int32_t dayCount = DayCountOf(jdn, correlation);
     o = PutSigned(o, jdn);
     *o++ = '\t';
     o = PutIsoDate(o, gregorian);
@@ -40,8 +44,8 @@ public:
         : out_(out), calendar_(julian ? Calendar::Julian : Calendar::Gregorian),
           correlation_(correlation) {}
 
-    // Plain lines of days the calendar has, straight into the output; any
-    // other line is left to convert().
+    // Plain lines straight into the output; any other line is left to
+    // convert(), which writes the same rows for the lines taken here.
     const char* convertPlain(const char* start, const char* end, long long& line) override {
         (void)end; // the NUL there ends every plain field
         const Calendar other =
@@ -50,12 +54,6 @@ public:
         const char* const limit = out_.limit();
         PlainFields fields;
         while (ReadPlainLine(start, '\t', fields)) {
-            const std::int64_t year = *AstronomicalYear(fields.year, fields.era);
-            if (!DateExists(calendar_, year, fields.month, fields.day))
-                break;
-            const std::int64_t jdn = CivilDayNumber(calendar_, year, fields.month, fields.day);
-            if (jdn < MinJdn || jdn > MaxJdn)
-                break;
             if (o >= limit) {
                 out_.setCursor(o);
                 o = out_.cursor();
@@ -65,13 +63,24 @@ public:
             std::memcpy(o, start, 40);
             o += fields.at[4] - start;
             o[-1] = '\t';
+            ++line;
+            start = fields.next;
+            const std::int32_t year = *AstronomicalYear(fields.year, fields.era);
+            const bool exists = DateExists(calendar_, year, fields.month, fields.day);
+            const std::int64_t jdn =
+                exists ? CivilDayNumber(calendar_, year, fields.month, fields.day) : 0;
+            if (!exists || jdn < MinJdn || jdn > MaxJdn) {
+                const std::string_view why =
+                    year < MinCivilYear || year > MaxCivilYear ? YearOutOfRange : NoSuchDay;
+                std::memcpy(o, why.data(), why.size());
+                o += why.size();
+                continue;
+            }
             const CivilDate given{year, fields.month, fields.day};
             const CivilDate converted = JdnToCivil(other, jdn);
             o = calendar_ == Calendar::Gregorian
                     ? putAlmanac(o, jdn, given, converted, correlation_)
                     : putAlmanac(o, jdn, converted, given, correlation_);
-            ++line;
-            start = fields.next;
         }
         out_.setCursor(o);
         return start;
@@ -92,9 +101,9 @@ public:
         case CivilDayStatus::BadYear:
             return writeInvalidInteger(fields[2]);
         case CivilDayStatus::YearOutOfRange:
-            return out_.write("the year lies outside -1,000,000 to 1,000,000\n");
+            return out_.write(YearOutOfRange);
         case CivilDayStatus::NoSuchDay:
-            return out_.write("no such day in the calendar\n");
+            return out_.write(NoSuchDay);
         case CivilDayStatus::Ok:
             break;
         }

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,14 +21,6 @@ namespace zentolk::cli {
 
 namespace {
 using Line = PlainFields;
-
-// The day's number where its date is one of the calendar (`real`), within
-// the days the almanac covers: CivilToJdn for the plain fields' years.
-[[gnu::always_inline]] inline bool exactDayNumber(const Line& line, const ReadingDay& day,
-                                                  std::int64_t& jdn) {
-    jdn = CivilDayNumber(Calendar::Gregorian, day.astronomicalYear, line.month, line.day);
-    return jdn >= MinJdn && jdn <= MaxJdn;
-}
 
 // --tsv's ten readings after the four fields, and the line end.
 [[gnu::always_inline]] inline char* putTsvReadings(char* o, const ReadingDay& day, char separator) {
@@ -159,13 +152,20 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
                 const CycleRuns& runs) {
     o = putInputs<Json, Separator>(o, line);
     o = Json ? literal(o, ",\"ok\":true,\"error\":null,\"jdn\":") : literal(o, ",1,,");
+    char* const jdn = o;
     o = PutSigned(o, day.dayNumber);
+    const auto jdnSize = static_cast<std::size_t>(o - jdn);
     o = Json ? literal(o, ",\"exact_jdn\":") : literal(o, ",");
-    std::int64_t exact;
-    if (real && exactDayNumber(line, day, exact))
-        o = PutSigned(o, exact);
-    else if constexpr (Json)
+    const std::optional<std::int64_t> exact =
+        real ? ExactDayNumberOfRealDate(day, line.month, line.day) : std::nullopt;
+    if (exact && *exact == day.dayNumber) { // mostly: the same text again
+        std::memmove(o, jdn, 16);           // "-2147483648" at most, and slack
+        o += jdnSize;
+    } else if (exact) {
+        o = PutSigned(o, *exact);
+    } else if constexpr (Json) {
         o = literal(o, "null");
+    }
     const std::int32_t k = day.cycleCount;
     o = Json ? literal(o, ",\"days_elapsed\":") : literal(o, ",");
     o = PutUnsigned(o, static_cast<std::uint32_t>(k));

@@ -31,6 +31,13 @@ struct AlmanacDay {
     int lordOfTheNight = 9; // G1 to G9; G9 rules the start day
 };
 
+// Days since the start day under a correlation. Every day and correlation
+// the almanac takes keep it within 32 bits, which divide faster.
+constexpr std::int32_t DayCountOf(std::int64_t jdn, std::int64_t correlation) {
+    static_assert(MaxJdn - MinCorrelation <= INT32_MAX && MinJdn - MaxCorrelation >= INT32_MIN);
+    return static_cast<std::int32_t>(jdn - correlation);
+}
+
 // Every value for a day number in MinJdn..MaxJdn.
 AlmanacDay ComputeAlmanac(std::int64_t jdn, std::int64_t correlation);
 

@@ -30,22 +30,24 @@ inline constexpr std::int64_t MinJdn = -363'528'942;
 inline constexpr std::int64_t MaxJdn = 366'971'423;
 
 // A truncating remainder of zero is a floor remainder of zero, so the rules
-// hold for years before 1 too.
-constexpr bool IsLeapYear(Calendar calendar, std::int64_t year) {
+// hold for years before 1 too. The year may be of any integer type: the
+// calculator's are 32-bit, which divide faster.
+template <typename Year> constexpr bool IsLeapYear(Calendar calendar, Year year) {
     if (calendar == Calendar::Julian)
         return year % 4 == 0;
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
 // 0 for a month outside 1..12.
-constexpr int DaysInMonth(Calendar calendar, std::int64_t year, int month) {
+template <typename Year> constexpr int DaysInMonth(Calendar calendar, Year year, int month) {
     constexpr int Length[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12)
         return 0;
     return Length[month - 1] + (month == 2 && IsLeapYear(calendar, year));
 }
 
-constexpr bool DateExists(Calendar calendar, std::int64_t year, int month, int day) {
+template <typename Year>
+constexpr bool DateExists(Calendar calendar, Year year, int month, int day) {
     return day >= 1 && day <= DaysInMonth(calendar, year, month);
 }
 
@@ -54,27 +56,56 @@ namespace detail {
 // era's length (400 years Gregorian, 4 Julian), so the leap day ends the
 // counted year. The offsets place Gregorian 1 March of year 0 at JDN 1721120
 // and Julian 1 March of year 0 at JDN 1721118.
-inline constexpr std::int64_t GregorianMarch0 = 1721120;
-inline constexpr std::int64_t JulianMarch0 = 1721118;
+inline constexpr std::int32_t GregorianMarch0 = 1721120;
+inline constexpr std::int32_t JulianMarch0 = 1721118;
 
-constexpr std::int64_t dayOfYearFromMarch(int month, int day) {
+// Within these the arithmetic below fits 32 bits, which divide faster.
+inline constexpr std::int64_t Narrow = 1'000'000'000;
+inline constexpr std::int64_t NarrowYears = 2'000'000;
+
+template <typename Int>
+constexpr Int civilDayNumber(Calendar calendar, Int year, int month, int day) {
+    const Int y = month <= 2 ? year - 1 : year;
     const int mp = month > 2 ? month - 3 : month + 9;
-    return (153 * mp + 2) / 5 + day - 1;
+    const Int doy = (153 * mp + 2) / 5 + day - 1;
+    if (calendar == Calendar::Julian) {
+        const Int era = FloorDiv<Int>(y, 4);
+        return JulianMarch0 + era * 1461 + (y - era * 4) * 365 + doy;
+    }
+    const Int era = FloorDiv<Int>(y, 400);
+    const Int yoe = y - era * 400;
+    return GregorianMarch0 + era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy;
+}
+
+template <typename Int> constexpr CivilDate civilDate(Calendar calendar, Int jdn) {
+    Int era, doe, yoe;
+    if (calendar == Calendar::Julian) {
+        const Int days = jdn - JulianMarch0;
+        era = FloorDiv<Int>(days, 1461);
+        doe = days - era * 1461;        // 0 to 1460
+        yoe = (doe - doe / 1460) / 365; // 0 to 3
+        doe -= yoe * 365;
+        era *= 4;
+    } else {
+        const Int days = jdn - GregorianMarch0;
+        era = FloorDiv<Int>(days, 146097);
+        doe = days - era * 146097;                                   // 0 to 146096
+        yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365; // 0 to 399
+        doe -= yoe * 365 + yoe / 4 - yoe / 100;
+        era *= 400;
+    }
+    const Int mp = (5 * doe + 2) / 153; // 0 = March
+    const int day = static_cast<int>(doe - (153 * mp + 2) / 5 + 1);
+    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    return {std::int64_t{era} + yoe + (month <= 2 ? 1 : 0), month, day};
 }
 } // namespace detail
 
 // The day number of a date that exists (DateExists); no range check.
 constexpr std::int64_t CivilDayNumber(Calendar calendar, std::int64_t year, int month, int day) {
-    using namespace detail;
-    const std::int64_t y = month <= 2 ? year - 1 : year;
-    const std::int64_t doy = dayOfYearFromMarch(month, day);
-    if (calendar == Calendar::Julian) {
-        const std::int64_t era = FloorDiv<std::int64_t>(y, 4);
-        return JulianMarch0 + era * 1461 + (y - era * 4) * 365 + doy;
-    }
-    const std::int64_t era = FloorDiv<std::int64_t>(y, 400);
-    const std::int64_t yoe = y - era * 400;
-    return GregorianMarch0 + era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    if (year >= -detail::NarrowYears && year <= detail::NarrowYears)
+        return detail::civilDayNumber(calendar, static_cast<std::int32_t>(year), month, day);
+    return detail::civilDayNumber(calendar, year, month, day);
 }
 
 // The Julian Day Number of a date; empty when the month or day does not exist
@@ -96,27 +127,9 @@ constexpr std::optional<std::int64_t> CivilToJdn(Calendar calendar, const CivilD
 // The date of a day number; exact for every day number from MinJdn to MaxJdn
 // (where the year may lie a few decades beyond the civil year limits).
 constexpr CivilDate JdnToCivil(Calendar calendar, std::int64_t jdn) {
-    using namespace detail;
-    std::int64_t era, doe, yoe;
-    if (calendar == Calendar::Julian) {
-        const std::int64_t days = jdn - JulianMarch0;
-        era = FloorDiv<std::int64_t>(days, 1461);
-        doe = days - era * 1461;        // 0 to 1460
-        yoe = (doe - doe / 1460) / 365; // 0 to 3
-        doe -= yoe * 365;
-        era *= 4;
-    } else {
-        const std::int64_t days = jdn - GregorianMarch0;
-        era = FloorDiv<std::int64_t>(days, 146097);
-        doe = days - era * 146097;                                   // 0 to 146096
-        yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365; // 0 to 399
-        doe -= yoe * 365 + yoe / 4 - yoe / 100;
-        era *= 400;
-    }
-    const std::int64_t mp = (5 * doe + 2) / 153; // 0 = March
-    const int day = static_cast<int>(doe - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {era + yoe + (month <= 2 ? 1 : 0), month, day};
+    if (jdn >= -detail::Narrow && jdn <= detail::Narrow)
+        return detail::civilDate(calendar, static_cast<std::int32_t>(jdn));
+    return detail::civilDate(calendar, jdn);
 }
 
 } // namespace zentolk

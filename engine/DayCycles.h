@@ -2,8 +2,8 @@
 
 #include "Arithmetic.h"
 
-#include <concepts>
 #include <cstdint>
+#include <type_traits>
 
 namespace zentolk {
 
@@ -30,31 +30,31 @@ namespace detail {
 // The position in a cycle of `length` days of a day count whose day 0 lies
 // at `start`. Every day count of a reading or an almanac day lies far enough
 // from the end of its type's range for the sum.
-template <std::integral Int> constexpr int shifted(Int dayCount, int length, int start) {
+template <typename Int> constexpr int shifted(Int dayCount, int length, int start) {
     return static_cast<int>(Remainder<Int>(dayCount + start, static_cast<Int>(length)));
 }
 } // namespace detail
 
 // Position 0 is 1 Imix; the start day, 4 Ahau, is position 159.
-template <std::integral Int> constexpr int TzolkinPosition(Int dayCount) {
+template <typename Int> constexpr int TzolkinPosition(Int dayCount) {
     return detail::shifted(dayCount, TzolkinDays, 159);
 }
 constexpr TzolkinDay TzolkinAt(int position) {
     return {position % 13 + 1, position % 20 + 1};
 }
 // The start day is number 4 and sign 20 (index 19).
-template <std::integral Int> constexpr TzolkinDay TzolkinOf(Int dayCount) {
+template <typename Int> constexpr TzolkinDay TzolkinOf(Int dayCount) {
     return {detail::shifted(dayCount, 13, 3) + 1, detail::shifted(dayCount, 20, 19) + 1};
 }
 
 // Position 0 is 0 Pop; the start day, 8 Cumku, is position 17 * 20 + 8.
-template <std::integral Int> constexpr int HaabPosition(Int dayCount) {
+template <typename Int> constexpr int HaabPosition(Int dayCount) {
     return detail::shifted(dayCount, HaabDays, 348);
 }
 constexpr HaabDay HaabAt(int position) {
     return {position % 20, position / 20 + 1};
 }
-template <std::integral Int> constexpr HaabDay HaabOf(Int dayCount) {
+template <typename Int> constexpr HaabDay HaabOf(Int dayCount) {
     return HaabAt(HaabPosition(dayCount));
 }
 
@@ -70,12 +70,12 @@ constexpr int HaabDayCountResidue(const HaabDay& day) {
 }
 
 // 0 (Sunday) to 6 (Saturday).
-template <std::integral Int> constexpr int WeekDayOf(Int dayCount) {
+template <typename Int> constexpr int WeekDayOf(Int dayCount) {
     return detail::shifted(dayCount, 7, 1);
 }
 
 // G1 to G9 as 1 to 9; G9 rules the start day.
-template <std::integral Int> constexpr int LordOfTheNightOf(Int dayCount) {
+template <typename Int> constexpr int LordOfTheNightOf(Int dayCount) {
     const int lord = static_cast<int>(Remainder<Int>(dayCount, 9));
     return lord == 0 ? 9 : lord;
 }

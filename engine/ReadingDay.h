@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CivilCalendar.h"
 #include "DayNumber.h"
 #include "GreatCycle.h"
 
@@ -57,6 +58,21 @@ inline constexpr std::int32_t PlainFieldLimit = 1'000'000;
                                                                  std::int32_t eraIndex) {
     Plain32 c;
     return detail::readingDay(month, day, eraIndex == EraIndexBC ? 1 - year : year, c);
+}
+
+// The true day number of a reading's day whose month and day exist in its
+// year (DateExists); empty outside MinJdn..MaxJdn. From 1 March 4801 B.C.
+// on every division of the formula has a dividend of at least 0, so it
+// truncates as a floor would and the readings' day is the true one.
+inline std::optional<std::int64_t> ExactDayNumberOfRealDate(const ReadingDay& day, int month,
+                                                            int dayOfMonth) {
+    const std::int64_t jdn =
+        day.astronomicalYear >= -4799
+            ? day.dayNumber
+            : CivilDayNumber(Calendar::Gregorian, day.astronomicalYear, month, dayOfMonth);
+    if (jdn < MinJdn || jdn > MaxJdn)
+        return std::nullopt;
+    return jdn;
 }
 
 // The three field texts exactly as shown and the era index (0 = "A.D.",

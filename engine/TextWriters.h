@@ -107,6 +107,22 @@ inline char* PutUnsigned(char* o, std::uint32_t v) {
         std::memcpy(o, detail::Digits.pairs + 2 * v, 2);
         return o + 2;
     }
+    if (v >= 10000 && v < 100000000) {
+        // Eight digits in a register, the leading zeros shifted out: no loop
+        // whose count a table's mixed lengths would mispredict.
+        const auto pair = [](std::uint32_t twoDigits) {
+            std::uint16_t text;
+            std::memcpy(&text, detail::Digits.pairs + 2 * twoDigits, 2);
+            return std::uint64_t{text};
+        };
+        const std::uint32_t high = v / 10000, low = v % 10000;
+        const std::uint64_t digits = pair(high / 100) | pair(high % 100) << 16 |
+                                     pair(low / 100) << 32 | pair(low % 100) << 48;
+        const int length = detail::digitCount(v);
+        const std::uint64_t shifted = digits >> (8 * (8 - length));
+        std::memcpy(o, &shifted, 8);
+        return o + length;
+    }
     char* end = o + detail::digitCount(v);
     detail::digitsBefore(end, v);
     return end;
