@@ -2,6 +2,7 @@
 
 #include "help/ControlFiles.h"
 #include "help/KitMessage.h"
+#include "viewer/hhctrl.h"
 
 #include <QWidget>
 #include <cerrno>
@@ -177,11 +178,11 @@ int ShowContext(HelpKit& kit, const std::string& location, std::int32_t context,
     if (!kit.Environment().hhInstalled) {
         code = 1;
     } else if (mode == ViewerInProcess) {
-        const ViewerLibraryState& viewer = kit.ViewerLibrary();
+        const ViewerLibraryState& library = kit.ViewerLibrary();
         // Without a resolved entry there is nothing to call.
-        void* window = viewer.HtmlHelp == nullptr
+        void* window = library.HtmlHelp == nullptr
                            ? nullptr
-                           : viewer.HtmlHelp(nullptr, location.c_str(), HH_HELP_CONTEXT,
+                           : library.HtmlHelp(nullptr, location.c_str(), viewer::HH_HELP_CONTEXT,
                                              static_cast<std::uintptr_t>(context));
         if (auto* widget = static_cast<QWidget*>(window)) {
             widget->raise();

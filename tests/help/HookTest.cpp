@@ -5,7 +5,7 @@
 #include "help/Environment.h"
 #include "help/HelpKit.h"
 #include "help/HookHelpSystem.h"
-#include "help/hh.h"
+#include "viewer/hhctrl.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -13,6 +13,8 @@
 using namespace zentolk::help;
 using zentolk::testing::FakeOs;
 using zentolk::testing::viewerCalls;
+using zentolk::viewer::HH_CLOSE_ALL;
+using zentolk::viewer::HH_HELP_CONTEXT;
 
 namespace {
 

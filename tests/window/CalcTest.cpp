@@ -9,7 +9,7 @@
 #include "app/Application.h"
 #include "help/HelpKit.h"
 #include "help/HookHelpSystem.h"
-#include "help/hh.h"
+#include "viewer/hhctrl.h"
 #include "window/Spin.h"
 
 #include <QComboBox>
@@ -405,7 +405,7 @@ private slots:
         QCOMPARE(viewerCalls.size(), std::size_t{4});
         for (const auto& call : viewerCalls) {
             QCOMPARE(call.file, std::string("/home/user/Zentolk.chm"));
-            QCOMPARE(call.command, zentolk::help::HH_DISPLAY_TOPIC);
+            QCOMPARE(call.command, zentolk::viewer::HH_DISPLAY_TOPIC);
             QCOMPARE(call.data, std::uintptr_t{0});
             QCOMPARE(call.caller, nullptr);
         }
@@ -427,7 +427,7 @@ private slots:
         window.reset();
         QCOMPARE(viewerCalls.size(), std::size_t{2});
         for (const auto& call : viewerCalls)
-            QCOMPARE(call.command, zentolk::help::HH_CLOSE_ALL);
+            QCOMPARE(call.command, zentolk::viewer::HH_CLOSE_ALL);
     }
 
     void theHookTakesOverTheApplicationsHelpRequests() {
