@@ -226,8 +226,7 @@ void TFrmCalc::CreateControls() {
 void TFrmCalc::FormCreate() {
     // Whether the file exists is the viewer's affair.
     HelpFilePath = platform::CurrentOs().CurrentDirectory() + "/Zentolk.chm";
-    MainHelpHook = std::make_unique<help::THookHelpSystem>(helpKit_, HelpFilePath, std::string(),
-                                                           help::ViewerInProcess);
+    MainHelpHook = std::make_unique<help::THookHelpSystem>(helpKit_, HelpFilePath, std::string());
     ADBC->setCurrentIndex(0);
     const platform::LocalDate today = platform::CurrentOs().Now().date;
     // Each write that changes a field's text runs its change handler at once,

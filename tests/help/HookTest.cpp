@@ -7,7 +7,6 @@
 #include "help/HookHelpSystem.h"
 #include "viewer/hhctrl.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace zentolk::help;
@@ -99,7 +98,7 @@ TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
     int earlier = 0;
     app->OnHelp = [&](std::uint16_t, std::int32_t, bool&) { return ++earlier > 0; };
     {
-        THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
+        THookHelpSystem hook(*kit.help, kHelpFile, "");
         EXPECT_EQ(hook.PopupX, 0);
         EXPECT_FALSE(hook.ChainPrevious);
         app->HelpCommand(2, 0);
@@ -119,7 +118,7 @@ TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
 TEST(HelpHook, ContextRequestsOpenTheTopicInTheViewer) {
     for (const std::uint16_t command : {1, 8}) {
         KitWithViewer kit;
-        THookHelpSystem hook(*kit.help, " /home/user/My%20Help/Zentolk.chm ", "", ViewerInProcess);
+        THookHelpSystem hook(*kit.help, " /home/user/My%20Help/Zentolk.chm ", "");
         bool callDefault = true;
         EXPECT_TRUE(hook.HelpHook(command, 42, callDefault));
         EXPECT_FALSE(callDefault);
@@ -139,7 +138,7 @@ TEST(HelpHook, ContextRequestsOpenTheTopicInTheViewer) {
 
 TEST(HelpHook, PopupPositionKeepsItsSignAndIsOtherwiseIgnored) {
     KitWithViewer kit;
-    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "");
     bool callDefault = true;
     EXPECT_TRUE(hook.HelpHook(13, packedPoint(-5, -300), callDefault));
     EXPECT_FALSE(callDefault);
@@ -153,7 +152,7 @@ TEST(HelpHook, PopupPositionKeepsItsSignAndIsOtherwiseIgnored) {
 
 TEST(HelpHook, OtherCommandsGoToTheDefaultHandlingAndAreStillTraced) {
     KitWithViewer kit;
-    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "");
     for (const std::uint16_t command : {0, 2, 3, 11, 257, 999}) {
         bool callDefault = false;
         EXPECT_TRUE(hook.HelpHook(command, -1, callDefault));
@@ -170,7 +169,7 @@ TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
         callDefault = true;
         return false;
     };
-    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "");
     hook.ChainPrevious = true;
     bool callDefault = false;
     EXPECT_FALSE(hook.HelpHook(1, 0, callDefault));
@@ -180,7 +179,7 @@ TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
 
 TEST(HelpHook, WithoutAnInstalledViewerTheUserIsTold) {
     KitWithViewer kit(false);
-    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "");
     bool callDefault = true;
     hook.HelpHook(1, 0, callDefault);
     EXPECT_TRUE(viewerCalls.empty());
@@ -192,65 +191,25 @@ TEST(HelpHook, WithoutAnInstalledViewerTheUserIsTold) {
     EXPECT_EQ(kit.Traces().back(), "HHShowError(1), \"MS Html Help is not installed on this PC.\"");
 }
 
-TEST(HelpHook, ExternalViewerProgramsAreLookedForInTheDataFolder) {
-    struct Case {
-        std::uint8_t mode;
-        const char* program;
-        int missingCode;
-        const char* missingMessage;
-        const char* started;
-    };
-    const Case cases[] = {
-        {ViewerKeyHH, "KeyHH.EXE", 2, "System file KeyHH.EXE was not found in the Windows folder.",
-         "/opt/zentolk/share/zentolk/KeyHH.EXE|-win -#mapid 7 /home/user/Zentolk.chm"},
-        {ViewerHH, "HH.EXE", 3, "System file HH.EXE was not found in the Windows folder.",
-         "/opt/zentolk/share/zentolk/HH.EXE|-mapid 7 mk:@MSITStore:/home/user/Zentolk.chm"},
-    };
-    for (const Case& c : cases) {
-        KitWithViewer kit;
-        EXPECT_EQ(HHHelpContext(*kit.help, kHelpFile, 7, "", c.mode), c.missingCode);
-        THookHelpSystem hook(*kit.help, kHelpFile, "", c.mode);
-        EXPECT_EQ(hook.HelpContextRequest(7), c.missingCode);
-        ASSERT_EQ(kit.platform.messages.size(), 1u);
-        EXPECT_EQ(kit.platform.messages[0].text, c.missingMessage);
-
-        kit.system.files[std::string("/opt/zentolk/share/zentolk/") + c.program] = {};
-        EXPECT_EQ(HHHelpContext(*kit.help, kHelpFile, 7, "", c.mode), 0);
-        EXPECT_EQ(kit.system.started, std::vector<std::string>{c.started});
-
-        kit.system.startError = ENOENT; // the start fails: reported, yet code 0
-        EXPECT_EQ(HHHelpContext(*kit.help, kHelpFile, 7, "", c.mode), 0);
-        ASSERT_EQ(kit.platform.messages.size(), 2u);
-        EXPECT_EQ(kit.platform.messages[1].text,
-                  "Function ShellExecute(" +
-                      std::string(c.started).replace(std::string(c.started).find('|'), 1, ", ") +
-                      ")\rReturned: [Error:2] File Not Found");
-        EXPECT_TRUE(viewerCalls.empty() || viewerCalls.back().command == HH_CLOSE_ALL);
-    }
-}
-
 TEST(ComposeHelpLocation, CleansAndJoinsItsParts) {
     struct Case {
         const char* file;
         const char* topic;
         const char* window;
-        std::uint8_t prefix;
         const char* expected;
     };
     const Case cases[] = {
-        {"/a/b.chm", "", "", 0, "/a/b.chm"},
-        {"  /a/My%20File.chm  ", "", "", 0, "/a/My File.chm"},
-        {"/a/b.chm", "", "main", 0, "/a/b.chm>main"},
-        {"/a/b.chm", "", " %20main ", 1, "mk:@MSITStore:/a/b.chm>main"},
-        {"/a/b.chm", "", "", 2, "ms-its:/a/b.chm"},
-        {"/a/b.chm", "", "", 3, "/a/b.chm"},
-        {"/a/b.chm", "html\\intro.htm", "", 0, "/a/b.chm::/html/intro.htm"},
-        {"/a/b.chm", "/intro.htm", "w", 0, "/a/b.chm::/intro.htm>w"},
-        {"", "intro.htm", "", 0, "/intro.htm"},
-        {"%20%20", "", "", 0, ""},
+        {"/a/b.chm", "", "", "/a/b.chm"},
+        {"  /a/My%20File.chm  ", "", "", "/a/My File.chm"},
+        {"/a/b.chm", "", "main", "/a/b.chm>main"},
+        {"/a/b.chm", "", " %20main ", "/a/b.chm>main"},
+        {"/a/b.chm", "html\\intro.htm", "", "/a/b.chm::/html/intro.htm"},
+        {"/a/b.chm", "/intro.htm", "w", "/a/b.chm::/intro.htm>w"},
+        {"", "intro.htm", "", "/intro.htm"},
+        {"%20%20", "", "", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ComposeHelpLocation(c.file, c.topic, c.window, c.prefix), c.expected)
+        EXPECT_EQ(ComposeHelpLocation(c.file, c.topic, c.window), c.expected)
             << c.file << " " << c.topic;
 }
 
@@ -269,24 +228,6 @@ TEST(DescribeHelpCommand, NamesTheKnownCommands) {
     };
     for (const auto& [command, text] : cases)
         EXPECT_EQ(DescribeHelpCommand(command), text);
-}
-
-TEST(OsErrors, ClassicCodesAndTheNearestCodeOfAReason) {
-    EXPECT_EQ(DescribeOsErrorCode(33), "[Error:33] File In Use");
-    EXPECT_EQ(DescribeOsErrorCode(0), "[Error:0] General Failure");
-    EXPECT_EQ(DescribeOsErrorCode(1393), "[Error:1393] Corrupt File Or Disk");
-    EXPECT_EQ(DescribeOsErrorCode(1151), "[Error:1151] Not A Windows Or MSDos Program");
-
-    const std::pair<int, const char*> reasons[] = {
-        {ENOENT, "[Error:2] File Not Found"},      {ENOTDIR, "[Error:3] Path Not Found"},
-        {EACCES, "[Error:5] Access Denied"},       {EPERM, "[Error:5] Access Denied"},
-        {ENOMEM, "[Error:8] Insufficient Memory"}, {EROFS, "[Error:19] Media Is Write Protected"},
-        {EBUSY, "[Error:32] File In Use"},         {ETXTBSY, "[Error:32] File In Use"},
-        {ENOSPC, "[Error:112] Disk Full"},         {EISDIR, "[Error:21] General Failure"},
-        {EPIPE, "[Error:32] General Failure"},
-    };
-    for (const auto& [reason, text] : reasons)
-        EXPECT_EQ(DescribeOsError(reason), text) << reason;
 }
 
 } // namespace
