@@ -33,7 +33,6 @@ THookHelpSystem::THookHelpSystem(HelpKit& kit, const std::string& helpFile,
             return HelpHook(command, data, callDefault);
         };
     }
-    ChainPrevious = false;
     // The log's last field is the viewer mode; the in-process viewer is 0.
     Kit.TraceLine("THookHelpSystem.Create(\"%s\",\"%s\", 0)", {HelpFile, WindowTypeName});
 }
@@ -46,34 +45,19 @@ THookHelpSystem::~THookHelpSystem() {
 }
 
 bool THookHelpSystem::HelpHook(std::uint16_t command, std::int32_t data, bool& callDefault) {
-    bool result = true;
     Kit.TraceLine("THookHelpSystem.HelpHook(%s, %d)", {DescribeHelpCommand(command), data});
-    if (ChainPrevious && SavedHelpHandler)
-        result = SavedHelpHandler(command, data, callDefault);
     callDefault = false;
     switch (command) {
     case 1: // HELP_CONTEXT
-        if (OnContextRequest != nullptr)
-            OnContextRequest(data);
-        else
-            HelpContextRequest(data);
-        break;
     case 8: // HELP_CONTEXTPOPUP: the same topic, in the normal viewer
-        if (OnPopupRequest != nullptr)
-            OnPopupRequest(data, PopupX, PopupY);
-        else
-            HelpContextRequest(data);
+        HelpContextRequest(data);
         break;
-    case 13: { // HELP_SETPOPUP_POS: x in the low, y in the high 16 bits, each signed
-        const auto packed = static_cast<std::uint32_t>(data);
-        PopupX = static_cast<std::int16_t>(packed & 0xFFFF);
-        PopupY = static_cast<std::int16_t>(packed >> 16);
+    case 13: // HELP_SETPOPUP_POS: taken, but the viewer has no pop-ups to place
         break;
-    }
     default:
         callDefault = true;
     }
-    return result;
+    return true;
 }
 
 int THookHelpSystem::HelpContextRequest(std::int32_t context) {

@@ -25,11 +25,6 @@ public:
     ProgramServices::HelpHandler SavedHelpHandler;
     std::string HelpFile;
     std::string WindowTypeName;
-    std::int32_t PopupX = 0;
-    std::int32_t PopupY = 0;
-    void (*OnContextRequest)(std::int32_t context) = nullptr;
-    void (*OnPopupRequest)(std::int32_t context, std::int32_t x, std::int32_t y) = nullptr;
-    bool ChainPrevious = false;
 };
 
 // "1 (HELP_CONTEXT)": the command number and its name, "??" when unknown.

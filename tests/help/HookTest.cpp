@@ -47,12 +47,6 @@ struct KitWithViewer {
     }
 };
 
-std::int32_t packedPoint(std::int16_t x, std::int16_t y) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint16_t>(y))
-                                         << 16 |
-                                     static_cast<std::uint16_t>(x));
-}
-
 TEST(ViewerLibrary, LoadsByBareNameAndResolvesTheEntries) {
     KitWithViewer kit;
     const ViewerLibraryState& viewer = kit.help->ViewerLibrary();
@@ -99,8 +93,6 @@ TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
     app->OnHelp = [&](std::uint16_t, std::int32_t, bool&) { return ++earlier > 0; };
     {
         THookHelpSystem hook(*kit.help, kHelpFile, "");
-        EXPECT_EQ(hook.PopupX, 0);
-        EXPECT_FALSE(hook.ChainPrevious);
         app->HelpCommand(2, 0);
         EXPECT_EQ(earlier, 0); // the hook answered, not the earlier handler
     }
@@ -136,14 +128,12 @@ TEST(HelpHook, ContextRequestsOpenTheTopicInTheViewer) {
     }
 }
 
-TEST(HelpHook, PopupPositionKeepsItsSignAndIsOtherwiseIgnored) {
+TEST(HelpHook, APopupPositionIsTakenAndIgnored) {
     KitWithViewer kit;
     THookHelpSystem hook(*kit.help, kHelpFile, "");
     bool callDefault = true;
-    EXPECT_TRUE(hook.HelpHook(13, packedPoint(-5, -300), callDefault));
+    EXPECT_TRUE(hook.HelpHook(13, -1, callDefault));
     EXPECT_FALSE(callDefault);
-    EXPECT_EQ(hook.PopupX, -5);
-    EXPECT_EQ(hook.PopupY, -300);
     EXPECT_TRUE(viewerCalls.empty());
     hook.HelpHook(8, 7, callDefault);
     ASSERT_EQ(viewerCalls.size(), 1u);
@@ -161,20 +151,6 @@ TEST(HelpHook, OtherCommandsGoToTheDefaultHandlingAndAreStillTraced) {
     EXPECT_TRUE(viewerCalls.empty());
     EXPECT_EQ(kit.Traces().size(), 7u);
     EXPECT_EQ(kit.Traces()[6], "THookHelpSystem.HelpHook(999 (?\?), -1)");
-}
-
-TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
-    KitWithViewer kit;
-    zentolk::CurrentProgram()->OnHelp = [](std::uint16_t, std::int32_t, bool& callDefault) {
-        callDefault = true;
-        return false;
-    };
-    THookHelpSystem hook(*kit.help, kHelpFile, "");
-    hook.ChainPrevious = true;
-    bool callDefault = false;
-    EXPECT_FALSE(hook.HelpHook(1, 0, callDefault));
-    EXPECT_FALSE(callDefault);
-    zentolk::CurrentProgram()->OnHelp = nullptr;
 }
 
 TEST(HelpHook, WithoutAnInstalledViewerTheUserIsTold) {
