@@ -10,10 +10,8 @@
 #include "window/Calc.h"
 
 #include <QFont>
-#include <QTimer>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <string_view>
 
@@ -48,28 +46,6 @@ bool styleChosen(int argc, char** argv) {
             return true;
     return !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
 }
-
-// For the start-up benchmark (bench/startup): prints the wall-clock time once
-// the window's first paint has been handled.
-class FirstPaintReporter : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !reported_) {
-            reported_ = true;
-            QTimer::singleShot(0, [] {
-                timespec now{};
-                clock_gettime(CLOCK_REALTIME, &now);
-                std::fprintf(stderr, "first paint %lld%09ld\n", static_cast<long long>(now.tv_sec),
-                             now.tv_nsec);
-            });
-        }
-        return false;
-    }
-
-private:
-    bool reported_ = false;
-};
 } // namespace
 
 int main(int argc, char** argv) {
@@ -128,8 +104,6 @@ int main(int argc, char** argv) {
     zentolk::CentreOnScreen(internet.get());
     QObject::connect(calc.get(), &zentolk::TFrmCalc::InternetDialogRequested, internet.get(),
                      &QDialog::exec);
-    if (qEnvironmentVariableIsSet("ZENTOLK_REPORT_FIRST_PAINT"))
-        calc->installEventFilter(new FirstPaintReporter(calc.get()));
     calc->show();
     calc->activateWindow(); // without a window manager nothing else gives it the keyboard
 

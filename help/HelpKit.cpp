@@ -3,6 +3,7 @@
 #include "help/ControlFiles.h"
 #include "help/LogPlace.h"
 #include "help/PathText.h"
+#include "viewer/hhctrl.h"
 
 #include <thread>
 
@@ -39,9 +40,9 @@ void HelpKit::LoadViewerLibrary() {
     if (viewer_.handle == nullptr)
         return;
     const auto resolve = [this](const char* name) { return os_.FindSymbol(viewer_.handle, name); };
-    viewer_.HtmlHelpA = reinterpret_cast<HtmlHelpEntry>(resolve("HtmlHelpA"));
-    viewer_.HtmlHelpW = reinterpret_cast<HtmlHelpWideEntry>(resolve("HtmlHelpW"));
-    viewer_.HtmlHelp = reinterpret_cast<HtmlHelpEntry>(resolve("HtmlHelpA"));
+    viewer_.HtmlHelpA = reinterpret_cast<HtmlHelpAFunction>(resolve("HtmlHelpA"));
+    viewer_.HtmlHelpW = reinterpret_cast<HtmlHelpWFunction>(resolve("HtmlHelpW"));
+    viewer_.HtmlHelp = reinterpret_cast<HtmlHelpAFunction>(resolve("HtmlHelpA"));
 }
 
 void HelpKit::UnloadViewerLibrary() {
@@ -55,7 +56,7 @@ void HelpKit::CloseAllHelpWindows() {
     if (viewer_.handle == nullptr)
         return;
     if (viewer_.HtmlHelp != nullptr)
-        viewer_.HtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+        viewer_.HtmlHelp(nullptr, nullptr, viewer::HH_CLOSE_ALL, 0);
     std::this_thread::yield();
 }
 

@@ -50,20 +50,9 @@ void TOvcURL::showText() {
     setText(caption_.isEmpty() ? url_ : caption_);
 }
 
-void TOvcURL::SetHighlightColor(const QColor& color) {
-    highlight_ = color.isValid() ? color : FontColor();
-    normalColor_.reset();
-}
-
 void TOvcURL::SetVisitedColor(const QColor& color) {
     visited_ = color.isValid() ? color : FontColor();
     normalColor_.reset();
-}
-
-void TOvcURL::SetUnderlineURL(bool underline) {
-    QFont f = font();
-    f.setUnderline(underline);
-    setFont(f);
 }
 
 QColor TOvcURL::FontColor() const {

@@ -23,14 +23,10 @@ public:
     void SetURL(const QString& url);
 
     // An invalid colour stands for "no colour" and stores the font's colour.
-    QColor HighlightColor() const { return highlight_; }
-    void SetHighlightColor(const QColor& color);
     QColor VisitedColor() const { return visited_; }
     void SetVisitedColor(const QColor& color);
     bool UseVisitedColor() const { return useVisited_; }
     void SetUseVisitedColor(bool use) { useVisited_ = use; }
-    bool UnderlineURL() const { return font().underline(); }
-    void SetUnderlineURL(bool underline);
 
     QColor FontColor() const;
     void SetFontColor(const QColor& color);
@@ -58,7 +54,7 @@ private:
 
     QString caption_;
     QString url_;
-    QColor highlight_{255, 0, 0};
+    const QColor highlight_{255, 0, 0};
     QColor visited_{0, 0, 0};
     bool useVisited_ = false;
     std::optional<QColor> normalColor_; // the resting colour, captured at the first hover

@@ -17,12 +17,9 @@
 #include <fstream>
 #include <langinfo.h>
 #include <locale.h>
-#include <spawn.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/utsname.h>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -254,25 +251,6 @@ void* LinuxOs::FindSymbol(void* library, const std::string& name) {
 void LinuxOs::FreeLibrary(void* library) {
     if (library != nullptr)
         dlclose(library);
-}
-
-int LinuxOs::StartProgram(const std::string& file, const std::string& parameters) {
-    std::vector<std::string> words{file};
-    std::istringstream split(parameters);
-    for (std::string word; split >> word;)
-        words.push_back(word);
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-
-    pid_t child = 0;
-    const int error = posix_spawn(&child, file.c_str(), nullptr, nullptr, argv.data(), environ);
-    if (error != 0)
-        return error;
-    // Not waited for by the caller; reaped in the background so it leaves no zombie.
-    std::thread([child] { waitpid(child, nullptr, 0); }).detach();
-    return 0;
 }
 
 void LinuxOs::WarnOnConsole(const std::string& text) {

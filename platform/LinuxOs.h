@@ -43,7 +43,6 @@ public:
     void* LoadLibrary(const std::string& nameOrPath) override;
     void* FindSymbol(void* library, const std::string& name) override;
     void FreeLibrary(void* library) override;
-    int StartProgram(const std::string& file, const std::string& parameters) override;
 };
 
 // The distribution's PRETTY_NAME from the text of an os-release file, quotes

@@ -126,9 +126,6 @@ public:
     // An exported function of a loaded library; null when it has none.
     virtual void* FindSymbol(void* library, const std::string& name) = 0;
     virtual void FreeLibrary(void* library) = 0;
-    // Starts a program with blank-separated parameters and does not wait for
-    // it. Returns 0, or the reason (an errno value) it could not be started.
-    virtual int StartProgram(const std::string& file, const std::string& parameters) = 0;
 };
 
 // The operating system in use: the real one unless a test installed another.

@@ -1,5 +1,6 @@
 // The two entries of libhhctrl.so; nothing else leaves the library.
 #include "viewer/Viewer.h"
+#include "viewer/hhctrl.h"
 
 #include <QFile>
 #include <cstdint>
@@ -17,7 +18,6 @@ void* Run(const QString& file, std::uint32_t command, std::uintptr_t data) noexc
 }
 } // namespace
 
-// The file name is in the system's 8-bit encoding, as file names are.
 HHCTRL_EXPORT void* HtmlHelpA(void* /*caller*/, const char* file, std::uint32_t command,
                               std::uintptr_t data) {
     return Run(file != nullptr ? QFile::decodeName(file) : QString(), command, data);

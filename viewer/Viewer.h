@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewer/hhctrl.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -13,9 +15,9 @@ class HelpWindow;
 
 // The commands the viewer answers; any other is ignored.
 enum Command : std::uint32_t {
-    DisplayTopic = 0, // the file's default topic, or the page after "::"
-    HelpContext = 15, // the topic the file maps `data` to, else the default topic
-    CloseAll = 18,    // every help window opened in this process
+    DisplayTopic = HH_DISPLAY_TOPIC, // the file's default topic, or the page after "::"
+    HelpContext = HH_HELP_CONTEXT,   // the topic the file maps `data` to, else the default topic
+    CloseAll = HH_CLOSE_ALL,         // every help window opened in this process
 };
 
 // Carries out one request on the user-interface thread of a running

@@ -1,16 +1,20 @@
 #pragma once
 
-// The entries of the help viewer library libhhctrl.so, for code that loads it
-// with dlopen and looks the entries up by these names.
+// The interface of the help viewer library libhhctrl.so: its two entries, as
+// the library defines them and as code that loads it with dlopen looks them
+// up by name, and the commands they answer. Nothing here depends on how the
+// viewer is made, so the help kit includes it without linking the viewer.
 #include <cstdint>
 
 extern "C" {
 // Each returns the help window (a QWidget*) or null. `caller` is not used:
-// help windows belong to no other window.
-using HtmlHelpAFunction = void* (*)(void* caller, const char* file, std::uint32_t command,
-                                    std::uintptr_t data);
-using HtmlHelpWFunction = void* (*)(void* caller, const char16_t* file, std::uint32_t command,
-                                    std::uintptr_t data);
+// help windows belong to no other window. The narrow file name is in the
+// system's 8-bit encoding, as file names are.
+void* HtmlHelpA(void* caller, const char* file, std::uint32_t command, std::uintptr_t data);
+void* HtmlHelpW(void* caller, const char16_t* file, std::uint32_t command, std::uintptr_t data);
+
+using HtmlHelpAFunction = decltype(&HtmlHelpA);
+using HtmlHelpWFunction = decltype(&HtmlHelpW);
 }
 
 namespace zentolk::viewer {

@@ -3,10 +3,10 @@
 #include "engine/Reading.h"
 #include "engine/Report.h"
 #include "help/HookHelpSystem.h"
-#include "help/hh.h"
 #include "platform/Os.h"
 #include "ui/Controls.h"
 #include "ui/ProgramServices.h"
+#include "viewer/hhctrl.h"
 #include "window/Accessible.h"
 #include "window/Almanac.h"
 #include "window/Spin.h"
@@ -226,8 +226,7 @@ void TFrmCalc::CreateControls() {
 void TFrmCalc::FormCreate() {
     // Whether the file exists is the viewer's affair.
     HelpFilePath = platform::CurrentOs().CurrentDirectory() + "/Zentolk.chm";
-    MainHelpHook = std::make_unique<help::THookHelpSystem>(helpKit_, HelpFilePath, std::string(),
-                                                           help::ViewerInProcess);
+    MainHelpHook = std::make_unique<help::THookHelpSystem>(helpKit_, HelpFilePath, std::string());
     ADBC->setCurrentIndex(0);
     const platform::LocalDate today = platform::CurrentOs().Now().date;
     // Each write that changes a field's text runs its change handler at once,
@@ -307,15 +306,15 @@ void TFrmCalc::ADBCChange() {
 // that this window does not own. Without a viewer there is nothing to call:
 // say so rather than do nothing.
 void TFrmCalc::HelpBtnClick() {
-    const help::HtmlHelpEntry viewer = helpKit_.ViewerLibrary().HtmlHelp;
-    if (viewer == nullptr) {
+    const HtmlHelpAFunction showHelp = helpKit_.ViewerLibrary().HtmlHelp;
+    if (showHelp == nullptr) {
         platform::CurrentOs().ShowMessage(CurrentProgram()->Title(),
                                           "The help viewer is not installed, so the help cannot "
                                           "be shown.",
                                           platform::MessageKind::Warning);
         return;
     }
-    viewer(nullptr, HelpFilePath.c_str(), help::HH_DISPLAY_TOPIC, 0);
+    showHelp(nullptr, HelpFilePath.c_str(), viewer::HH_DISPLAY_TOPIC, 0);
 }
 
 void TFrmCalc::InterBtnClick() {

@@ -44,9 +44,6 @@ public:
     // readings once; the almanac window goes to a day this way.
     void SetFields(int month, int day, int year, int era);
 
-    // The help hook made at creation.
-    help::THookHelpSystem& HelpHook() const { return *MainHelpHook; }
-
 signals:
     // Web was pressed: the program entry shows the Internet resources
     // dialog modally.

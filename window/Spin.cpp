@@ -142,11 +142,11 @@ bool TSpinEdit::IsAcceptedChar(QChar c) const {
 }
 
 void TSpinEdit::StepUp() {
-    StepBy(increment_);
+    StepBy(1);
 }
 
 void TSpinEdit::StepDown() {
-    StepBy(-std::int64_t{increment_});
+    StepBy(-1);
 }
 
 void TSpinEdit::StepBy(std::int64_t delta) {

@@ -28,13 +28,11 @@ public:
     // The value within MinValue..MaxValue; equal bounds mean no bounds.
     std::int32_t ClampToRange(std::int32_t value) const;
 
-    // Changing the bounds or the step leaves the text as it is.
+    // Changing the bounds leaves the text as it is.
     std::int32_t MinValue() const { return minValue_; }
     void SetMinValue(std::int32_t value) { minValue_ = value; }
     std::int32_t MaxValue() const { return maxValue_; }
     void SetMaxValue(std::int32_t value) { maxValue_ = value; }
-    std::int32_t Increment() const { return increment_; }
-    void SetIncrement(std::int32_t value) { increment_ = value; }
 
     // False: typing, pasting and cutting cannot change the text; steps still do.
     bool EditorEnabled() const { return editorEnabled_; }
@@ -105,7 +103,6 @@ private:
 
     std::int32_t minValue_ = 0;
     std::int32_t maxValue_ = 0;
-    std::int32_t increment_ = 1;
     bool editorEnabled_ = true;
     int typedLengthLimit_ = 0;
     bool locked_ = false;

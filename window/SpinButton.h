@@ -36,10 +36,6 @@ public:
     void SetUpGlyph(const QPixmap& glyph);
     const QPixmap& DownGlyph() const { return down_->Glyph(); }
     void SetDownGlyph(const QPixmap& glyph);
-    int UpNumGlyphs() const { return up_->NumGlyphs(); }
-    void SetUpNumGlyphs(int count) { up_->SetNumGlyphs(count); }
-    int DownNumGlyphs() const { return down_->NumGlyphs(); }
-    void SetDownNumGlyphs(int count) { down_->SetNumGlyphs(count); }
 
     bool TabStop() const { return (focusPolicy() & Qt::TabFocus) != 0; }
     void SetTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus); }

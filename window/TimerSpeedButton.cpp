@@ -34,11 +34,6 @@ void TTimerSpeedButton::SetGlyph(const QPixmap& glyph) {
     update();
 }
 
-void TTimerSpeedButton::SetNumGlyphs(int count) {
-    numGlyphs_ = std::clamp(count, 1, 4);
-    update();
-}
-
 void TTimerSpeedButton::FireClick() {
     emit clicked(false);
 }
@@ -117,22 +112,11 @@ void TTimerSpeedButton::EndHold() {
 }
 
 QPixmap TTimerSpeedButton::CurrentGlyph() const {
-    if (glyph_.isNull())
-        return {};
-    const int width = glyph_.width() / numGlyphs_;
-    const auto part = [&](int index) {
-        return glyph_.copy(index * width, 0, width, glyph_.height());
-    };
-    if (!isEnabled()) {
-        if (numGlyphs_ > 1)
-            return part(1);
-        QStyleOption option;
-        option.initFrom(this);
-        return style()->generatedIconPixmap(QIcon::Disabled, part(0), &option);
-    }
-    if (isDown() && numGlyphs_ > 2)
-        return part(2);
-    return part(0);
+    if (glyph_.isNull() || isEnabled())
+        return glyph_;
+    QStyleOption option;
+    option.initFrom(this);
+    return style()->generatedIconPixmap(QIcon::Disabled, glyph_, &option);
 }
 
 void TTimerSpeedButton::paintEvent(QPaintEvent*) {

@@ -31,11 +31,9 @@ public:
     bool DrawFocusRect() const { return drawFocusRect_; }
     void SetDrawFocusRect(bool draw);
 
-    // The image, NumGlyphs equal parts side by side: normal, disabled, pressed.
+    // The image; a disabled button shows it greyed by the style.
     const QPixmap& Glyph() const { return glyph_; }
     void SetGlyph(const QPixmap& glyph);
-    int NumGlyphs() const { return numGlyphs_; }
-    void SetNumGlyphs(int count);
 
     // Made at the first press while repeating is allowed; null before.
     QTimer* RepeatTimer() const { return repeatTimer_; }
@@ -70,7 +68,6 @@ private:
     bool repeatAllowed_ = false;
     bool drawFocusRect_ = false;
     QPixmap glyph_;
-    int numGlyphs_ = 1;
     QTimer* repeatTimer_ = nullptr;
 };
 

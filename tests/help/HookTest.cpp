@@ -5,14 +5,15 @@
 #include "help/Environment.h"
 #include "help/HelpKit.h"
 #include "help/HookHelpSystem.h"
-#include "help/hh.h"
+#include "viewer/hhctrl.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace zentolk::help;
 using zentolk::testing::FakeOs;
 using zentolk::testing::viewerCalls;
+using zentolk::viewer::HH_CLOSE_ALL;
+using zentolk::viewer::HH_HELP_CONTEXT;
 
 namespace {
 
@@ -45,12 +46,6 @@ struct KitWithViewer {
         return traces;
     }
 };
-
-std::int32_t packedPoint(std::int16_t x, std::int16_t y) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint16_t>(y))
-                                         << 16 |
-                                     static_cast<std::uint16_t>(x));
-}
 
 TEST(ViewerLibrary, LoadsByBareNameAndResolvesTheEntries) {
     KitWithViewer kit;
@@ -97,9 +92,7 @@ TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
     int earlier = 0;
     app->OnHelp = [&](std::uint16_t, std::int32_t, bool&) { return ++earlier > 0; };
     {
-        THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
-        EXPECT_EQ(hook.PopupX, 0);
-        EXPECT_FALSE(hook.ChainPrevious);
+        THookHelpSystem hook(*kit.help, kHelpFile, "");
         app->HelpCommand(2, 0);
         EXPECT_EQ(earlier, 0); // the hook answered, not the earlier handler
     }
@@ -117,7 +110,7 @@ TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
 TEST(HelpHook, ContextRequestsOpenTheTopicInTheViewer) {
     for (const std::uint16_t command : {1, 8}) {
         KitWithViewer kit;
-        THookHelpSystem hook(*kit.help, " /home/user/My%20Help/Zentolk.chm ", "", ViewerInProcess);
+        THookHelpSystem hook(*kit.help, " /home/user/My%20Help/Zentolk.chm ", "");
         bool callDefault = true;
         EXPECT_TRUE(hook.HelpHook(command, 42, callDefault));
         EXPECT_FALSE(callDefault);
@@ -135,14 +128,12 @@ TEST(HelpHook, ContextRequestsOpenTheTopicInTheViewer) {
     }
 }
 
-TEST(HelpHook, PopupPositionKeepsItsSignAndIsOtherwiseIgnored) {
+TEST(HelpHook, APopupPositionIsTakenAndIgnored) {
     KitWithViewer kit;
-    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "");
     bool callDefault = true;
-    EXPECT_TRUE(hook.HelpHook(13, packedPoint(-5, -300), callDefault));
+    EXPECT_TRUE(hook.HelpHook(13, -1, callDefault));
     EXPECT_FALSE(callDefault);
-    EXPECT_EQ(hook.PopupX, -5);
-    EXPECT_EQ(hook.PopupY, -300);
     EXPECT_TRUE(viewerCalls.empty());
     hook.HelpHook(8, 7, callDefault);
     ASSERT_EQ(viewerCalls.size(), 1u);
@@ -151,7 +142,7 @@ TEST(HelpHook, PopupPositionKeepsItsSignAndIsOtherwiseIgnored) {
 
 TEST(HelpHook, OtherCommandsGoToTheDefaultHandlingAndAreStillTraced) {
     KitWithViewer kit;
-    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "");
     for (const std::uint16_t command : {0, 2, 3, 11, 257, 999}) {
         bool callDefault = false;
         EXPECT_TRUE(hook.HelpHook(command, -1, callDefault));
@@ -162,23 +153,9 @@ TEST(HelpHook, OtherCommandsGoToTheDefaultHandlingAndAreStillTraced) {
     EXPECT_EQ(kit.Traces()[6], "THookHelpSystem.HelpHook(999 (?\?), -1)");
 }
 
-TEST(HelpHook, AChainedHandlerGivesTheResultButNotCallDefault) {
-    KitWithViewer kit;
-    zentolk::CurrentProgram()->OnHelp = [](std::uint16_t, std::int32_t, bool& callDefault) {
-        callDefault = true;
-        return false;
-    };
-    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
-    hook.ChainPrevious = true;
-    bool callDefault = false;
-    EXPECT_FALSE(hook.HelpHook(1, 0, callDefault));
-    EXPECT_FALSE(callDefault);
-    zentolk::CurrentProgram()->OnHelp = nullptr;
-}
-
 TEST(HelpHook, WithoutAnInstalledViewerTheUserIsTold) {
     KitWithViewer kit(false);
-    THookHelpSystem hook(*kit.help, kHelpFile, "", ViewerInProcess);
+    THookHelpSystem hook(*kit.help, kHelpFile, "");
     bool callDefault = true;
     hook.HelpHook(1, 0, callDefault);
     EXPECT_TRUE(viewerCalls.empty());
@@ -190,65 +167,25 @@ TEST(HelpHook, WithoutAnInstalledViewerTheUserIsTold) {
     EXPECT_EQ(kit.Traces().back(), "HHShowError(1), \"MS Html Help is not installed on this PC.\"");
 }
 
-TEST(HelpHook, ExternalViewerProgramsAreLookedForInTheDataFolder) {
-    struct Case {
-        std::uint8_t mode;
-        const char* program;
-        int missingCode;
-        const char* missingMessage;
-        const char* started;
-    };
-    const Case cases[] = {
-        {ViewerKeyHH, "KeyHH.EXE", 2, "System file KeyHH.EXE was not found in the Windows folder.",
-         "/opt/zentolk/share/zentolk/KeyHH.EXE|-win -#mapid 7 /home/user/Zentolk.chm"},
-        {ViewerHH, "HH.EXE", 3, "System file HH.EXE was not found in the Windows folder.",
-         "/opt/zentolk/share/zentolk/HH.EXE|-mapid 7 mk:@MSITStore:/home/user/Zentolk.chm"},
-    };
-    for (const Case& c : cases) {
-        KitWithViewer kit;
-        EXPECT_EQ(HHHelpContext(*kit.help, kHelpFile, 7, "", c.mode), c.missingCode);
-        THookHelpSystem hook(*kit.help, kHelpFile, "", c.mode);
-        EXPECT_EQ(hook.HelpContextRequest(7), c.missingCode);
-        ASSERT_EQ(kit.platform.messages.size(), 1u);
-        EXPECT_EQ(kit.platform.messages[0].text, c.missingMessage);
-
-        kit.system.files[std::string("/opt/zentolk/share/zentolk/") + c.program] = {};
-        EXPECT_EQ(HHHelpContext(*kit.help, kHelpFile, 7, "", c.mode), 0);
-        EXPECT_EQ(kit.system.started, std::vector<std::string>{c.started});
-
-        kit.system.startError = ENOENT; // the start fails: reported, yet code 0
-        EXPECT_EQ(HHHelpContext(*kit.help, kHelpFile, 7, "", c.mode), 0);
-        ASSERT_EQ(kit.platform.messages.size(), 2u);
-        EXPECT_EQ(kit.platform.messages[1].text,
-                  "Function ShellExecute(" +
-                      std::string(c.started).replace(std::string(c.started).find('|'), 1, ", ") +
-                      ")\rReturned: [Error:2] File Not Found");
-        EXPECT_TRUE(viewerCalls.empty() || viewerCalls.back().command == HH_CLOSE_ALL);
-    }
-}
-
 TEST(ComposeHelpLocation, CleansAndJoinsItsParts) {
     struct Case {
         const char* file;
         const char* topic;
         const char* window;
-        std::uint8_t prefix;
         const char* expected;
     };
     const Case cases[] = {
-        {"/a/b.chm", "", "", 0, "/a/b.chm"},
-        {"  /a/My%20File.chm  ", "", "", 0, "/a/My File.chm"},
-        {"/a/b.chm", "", "main", 0, "/a/b.chm>main"},
-        {"/a/b.chm", "", " %20main ", 1, "mk:@MSITStore:/a/b.chm>main"},
-        {"/a/b.chm", "", "", 2, "ms-its:/a/b.chm"},
-        {"/a/b.chm", "", "", 3, "/a/b.chm"},
-        {"/a/b.chm", "html\\intro.htm", "", 0, "/a/b.chm::/html/intro.htm"},
-        {"/a/b.chm", "/intro.htm", "w", 0, "/a/b.chm::/intro.htm>w"},
-        {"", "intro.htm", "", 0, "/intro.htm"},
-        {"%20%20", "", "", 0, ""},
+        {"/a/b.chm", "", "", "/a/b.chm"},
+        {"  /a/My%20File.chm  ", "", "", "/a/My File.chm"},
+        {"/a/b.chm", "", "main", "/a/b.chm>main"},
+        {"/a/b.chm", "", " %20main ", "/a/b.chm>main"},
+        {"/a/b.chm", "html\\intro.htm", "", "/a/b.chm::/html/intro.htm"},
+        {"/a/b.chm", "/intro.htm", "w", "/a/b.chm::/intro.htm>w"},
+        {"", "intro.htm", "", "/intro.htm"},
+        {"%20%20", "", "", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ComposeHelpLocation(c.file, c.topic, c.window, c.prefix), c.expected)
+        EXPECT_EQ(ComposeHelpLocation(c.file, c.topic, c.window), c.expected)
             << c.file << " " << c.topic;
 }
 
@@ -267,24 +204,6 @@ TEST(DescribeHelpCommand, NamesTheKnownCommands) {
     };
     for (const auto& [command, text] : cases)
         EXPECT_EQ(DescribeHelpCommand(command), text);
-}
-
-TEST(OsErrors, ClassicCodesAndTheNearestCodeOfAReason) {
-    EXPECT_EQ(DescribeOsErrorCode(33), "[Error:33] File In Use");
-    EXPECT_EQ(DescribeOsErrorCode(0), "[Error:0] General Failure");
-    EXPECT_EQ(DescribeOsErrorCode(1393), "[Error:1393] Corrupt File Or Disk");
-    EXPECT_EQ(DescribeOsErrorCode(1151), "[Error:1151] Not A Windows Or MSDos Program");
-
-    const std::pair<int, const char*> reasons[] = {
-        {ENOENT, "[Error:2] File Not Found"},      {ENOTDIR, "[Error:3] Path Not Found"},
-        {EACCES, "[Error:5] Access Denied"},       {EPERM, "[Error:5] Access Denied"},
-        {ENOMEM, "[Error:8] Insufficient Memory"}, {EROFS, "[Error:19] Media Is Write Protected"},
-        {EBUSY, "[Error:32] File In Use"},         {ETXTBSY, "[Error:32] File In Use"},
-        {ENOSPC, "[Error:112] Disk Full"},         {EISDIR, "[Error:21] General Failure"},
-        {EPIPE, "[Error:32] General Failure"},
-    };
-    for (const auto& [reason, text] : reasons)
-        EXPECT_EQ(DescribeOsError(reason), text) << reason;
 }
 
 } // namespace

@@ -188,9 +188,9 @@ private slots:
     void noColourStoresTheFontColourAndColourChangesRecaptureTheRest() {
         TOvcURL* link = Part<TOvcURL>(*dialog, "OvcURL3");
         link->SetFontColor(Qt::darkGreen);
-        link->SetHighlightColor(QColor()); // no colour: the font's colour of this moment
-        QCOMPARE(link->HighlightColor(), QColor(Qt::darkGreen));
-        link->SetHighlightColor(Red);
+        link->SetVisitedColor(QColor()); // no colour: the font's colour of this moment
+        QCOMPARE(link->VisitedColor(), QColor(Qt::darkGreen));
+        link->SetVisitedColor(Maroon);
 
         moveOnto(link);
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
@@ -224,13 +224,10 @@ private slots:
         QCOMPARE(link->FontColor(), Navy);
     }
 
-    void underlineIsAView() {
+    void aNewLinkIsUnderlinedUnderAPointingHand() {
         TOvcURL link;
-        QVERIFY(link.UnderlineURL());
-        link.SetUnderlineURL(false);
-        QVERIFY(!link.font().underline());
+        QVERIFY(link.font().underline());
         QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(link.HighlightColor(), Red);
         QCOMPARE(link.VisitedColor(), QColor(Qt::black));
     }
 

@@ -3,7 +3,6 @@
 #include "platform/ElfVersionNote.h"
 #include "platform/LocaleId.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <filesystem>
@@ -166,18 +165,6 @@ TEST_F(LinuxOsTest, ProgramAndCommandLine) {
     ASSERT_FALSE(arguments.empty());
     EXPECT_EQ(system.PrivateLibraryDirectory(),
               fs::path(system.ModulePath()).parent_path().string());
-}
-
-// The failure reason is what the help kit reports; the program is not waited for.
-TEST_F(LinuxOsTest, StartingAProgramGivesTheReasonItFailed) {
-    const std::string notAProgram = Write("text", "just text", fs::perms::owner_read);
-    const std::pair<std::string, int> cases[] = {
-        {"/bin/true", 0},
-        {(dir / "missing").string(), ENOENT},
-        {notAProgram, EACCES}, // no execute bit: refused even to root
-    };
-    for (const auto& [program, reason] : cases)
-        EXPECT_EQ(system.StartProgram(program, "-a  b"), reason) << program;
 }
 
 // One reading of the clock gives the date and its texts; the locale id follows

@@ -134,10 +134,6 @@ public:
         return found == symbols.end() ? nullptr : found->second;
     }
     void FreeLibrary(void* library) override { freed.push_back(library); }
-    int StartProgram(const std::string& file, const std::string& parameters) override {
-        started.push_back(file + "|" + parameters);
-        return startError;
-    }
 
     // A file carrying a version note of a.b.c.d.
     void AddVersionedFile(const std::string& path, std::uint16_t a, std::uint16_t b,
@@ -193,8 +189,6 @@ public:
     std::map<std::pair<void*, std::string>, void*> symbols;
     std::vector<std::string> loadAttempts;
     std::vector<void*> freed;
-    std::vector<std::string> started;
-    int startError = 0; // an errno value: every program fails to start with it
 
 private:
     static std::string Normal(std::string path) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "FakeOs.h"
+#include "viewer/hhctrl.h"
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace zentolk::testing {
@@ -29,6 +31,9 @@ inline void* FakeHtmlHelp(void* caller, const char* file, std::uint32_t command,
 inline void* FakeHtmlHelpW(void*, const char16_t*, std::uint32_t, std::uintptr_t) {
     return nullptr;
 }
+
+static_assert(std::is_same_v<decltype(&FakeHtmlHelp), HtmlHelpAFunction>);
+static_assert(std::is_same_v<decltype(&FakeHtmlHelpW), HtmlHelpWFunction>);
 
 inline void OfferFakeViewer(FakeOs& system) {
     static int handle;

@@ -8,8 +8,7 @@
 #include "WorkedExample.h"
 #include "app/Application.h"
 #include "help/HelpKit.h"
-#include "help/HookHelpSystem.h"
-#include "help/hh.h"
+#include "viewer/hhctrl.h"
 #include "window/Spin.h"
 
 #include <QComboBox>
@@ -65,8 +64,6 @@ void Tick(TTimerSpeedButton* button, int times = 1) {
         QMetaObject::invokeMethod(button->RepeatTimer(), "timeout");
 }
 
-std::vector<std::int32_t> contextRequests;
-
 } // namespace
 
 class CalcTest : public QObject {
@@ -91,6 +88,8 @@ private slots:
         fake->now.date = {2024, 6, 15};
         fake->currentDirectory = "/home/user";
         zentolk::testing::OfferFakeViewer(*fake);
+        // Installed: its file carries a version.
+        fake->AddVersionedFile("/opt/zentolk/lib/zentolk/libhhctrl.so", 5, 2, 3790, 2847);
         kit = std::make_unique<zentolk::help::HelpKit>(*fake);
         window = zentolk::testing::ShownActive<TFrmCalc>(*kit);
         QVERIFY(window != nullptr);
@@ -195,11 +194,15 @@ private slots:
     }
 
     // F1 over the dropped-down era list or a field's context menu is a help
-    // request of the application, which the hook answers for context 0.
+    // request of the application, which the hook answers with the viewer's
+    // topic for context 0 (the Help button asks for the default topic).
     void f1OverAnOpenPopupAsksTheHelpHookForContextZero() {
-        contextRequests.clear();
-        w().HelpHook().OnContextRequest = [](std::int32_t context) {
-            contextRequests.push_back(context);
+        const auto contextRequests = [] {
+            std::vector<std::uintptr_t> contexts;
+            for (const auto& call : viewerCalls)
+                if (call.command == zentolk::viewer::HH_HELP_CONTEXT)
+                    contexts.push_back(call.data);
+            return contexts;
         };
         Part<QComboBox>(w(), "ADBC")->setFocus();
         Part<QComboBox>(w(), "ADBC")->showPopup();
@@ -207,7 +210,7 @@ private slots:
         QVERIFY(list != nullptr);
         QTest::keyClick(list->focusWidget() != nullptr ? list->focusWidget() : list, Qt::Key_F1);
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
-        QCOMPARE(contextRequests, std::vector<std::int32_t>{0});
+        QCOMPARE(contextRequests(), std::vector<std::uintptr_t>{0});
 
         // The menu runs its own loop; the key comes once it is up.
         QTimer::singleShot(0, [] {
@@ -220,8 +223,9 @@ private slots:
         QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4),
                                 Part<TSpinEdit>(w(), "Month")->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(Part<TSpinEdit>(w(), "Month"), &event);
-        QCOMPARE(contextRequests, (std::vector<std::int32_t>{0, 0}));
-        QVERIFY(viewerCalls.empty()); // not the Help button's road
+        QCOMPARE(contextRequests(), (std::vector<std::uintptr_t>{0, 0}));
+        QCOMPARE(viewerCalls.size(), std::size_t{2}); // not the Help button's road
+        QVERIFY(fake->messages.empty());
         QCOMPARE(Part<QComboBox>(w(), "ADBC")->currentIndex(), 0);
     }
 
@@ -405,7 +409,7 @@ private slots:
         QCOMPARE(viewerCalls.size(), std::size_t{4});
         for (const auto& call : viewerCalls) {
             QCOMPARE(call.file, std::string("/home/user/Zentolk.chm"));
-            QCOMPARE(call.command, zentolk::help::HH_DISPLAY_TOPIC);
+            QCOMPARE(call.command, zentolk::viewer::HH_DISPLAY_TOPIC);
             QCOMPARE(call.data, std::uintptr_t{0});
             QCOMPARE(call.caller, nullptr);
         }
@@ -427,7 +431,7 @@ private slots:
         window.reset();
         QCOMPARE(viewerCalls.size(), std::size_t{2});
         for (const auto& call : viewerCalls)
-            QCOMPARE(call.command, zentolk::help::HH_CLOSE_ALL);
+            QCOMPARE(call.command, zentolk::viewer::HH_CLOSE_ALL);
     }
 
     void theHookTakesOverTheApplicationsHelpRequests() {
@@ -499,60 +503,78 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
     }
 
-    void everyControlHasItsPlace_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("parent");
-        QTest::addColumn<QRect>("geometry");
+    // The layout as read from the controls' own geometry, found by name: a
+    // caption stands before the control it names (above it, or to its left
+    // on the same line), and a share follows its reading on the same line.
+    void eachControlStandsBesideWhatItBelongsTo_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("above"); // else to the left, on the same line
         const struct {
-            const char* name;
-            const char* parent;
-            QRect geometry;
+            const char* first;
+            const char* second;
+            bool above;
         } table[] = {
-            {"Panel2", "FrmCalc", {0, 0, 448, 36}},
-            {"Label1", "FrmCalc", {92, 44, 42, 16}},
-            {"Label2", "FrmCalc", {160, 44, 29, 16}},
-            {"Label3", "FrmCalc", {232, 44, 34, 16}},
-            {"Month", "FrmCalc", {92, 60, 41, 26}},
-            {"Day", "FrmCalc", {160, 60, 41, 26}},
-            {"Year", "FrmCalc", {224, 60, 65, 26}},
-            {"ADBC", "FrmCalc", {300, 60, 57, 24}},
-            {"GroupBox2", "FrmCalc", {24, 96, 401, 219}},
-            {"GroupBox3", "FrmCalc", {24, 322, 401, 61}},
-            {"GroupBox1", "FrmCalc", {24, 392, 401, 85}},
-            {"HelpBtn", "FrmCalc", {45, 492, 75, 27}},
-            {"InterBtn", "FrmCalc", {140, 492, 75, 25}},
-            {"CopyBtn", "FrmCalc", {234, 492, 75, 25}},
-            {"ExitBtn", "FrmCalc", {329, 492, 75, 25}},
-            {"Label9", "GroupBox2", {53, 24, 86, 16}},
-            {"GreatCycle", "GroupBox2", {148, 22, 125, 24}},
-            {"Label5", "GroupBox2", {57, 64, 82, 16}},
-            {"jMayan", "GroupBox2", {148, 62, 125, 24}},
-            {"Label4", "GroupBox2", {53, 104, 88, 16}},
-            {"KinDays", "GroupBox2", {148, 102, 125, 24}},
-            {"KinLbl1", "GroupBox2", {284, 104, 90, 13}},
-            {"Label8", "GroupBox2", {37, 144, 104, 16}},
-            {"KinLeft", "GroupBox2", {148, 142, 125, 24}},
-            {"KinLbl2", "GroupBox2", {284, 144, 90, 13}},
-            {"Label6", "GroupBox2", {27, 184, 114, 16}},
-            {"Harmonic", "GroupBox2", {148, 182, 125, 24}},
-            {"Label7", "GroupBox3", {57, 27, 82, 16}},
-            {"LongC", "GroupBox3", {148, 25, 125, 24}},
-            {"Label10", "GroupBox1", {51, 20, 87, 16}},
-            {"Tzolkin", "GroupBox1", {148, 18, 181, 24}},
-            {"Label11", "GroupBox1", {44, 52, 94, 16}},
-            {"WeekD", "GroupBox1", {148, 50, 181, 24}},
+            {"Label1", "Month", true},      {"Label2", "Day", true},
+            {"Label3", "Year", true},       {"Label9", "GreatCycle", false},
+            {"Label5", "jMayan", false},    {"Label4", "KinDays", false},
+            {"KinDays", "KinLbl1", false},  {"Label8", "KinLeft", false},
+            {"KinLeft", "KinLbl2", false},  {"Label6", "Harmonic", false},
+            {"Label7", "LongC", false},     {"Label10", "Tzolkin", false},
+            {"Label11", "WeekD", false},    {"Month", "Day", false},
+            {"Day", "Year", false},         {"Year", "ADBC", false},
+            {"HelpBtn", "InterBtn", false}, {"InterBtn", "CopyBtn", false},
+            {"CopyBtn", "ExitBtn", false},
         };
         for (const auto& row : table)
-            QTest::newRow(row.name) << row.name << row.parent << row.geometry;
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(row.first, row.second)))
+                << row.first << row.second << row.above;
     }
-    void everyControlHasItsPlace() {
-        QFETCH(QString, name);
-        QFETCH(QString, parent);
-        QFETCH(QRect, geometry);
-        auto* control = w().findChild<QWidget*>(name);
-        QVERIFY(control != nullptr);
-        QCOMPARE(control->parentWidget()->objectName(), parent);
-        QCOMPARE(control->geometry(), geometry);
+    void eachControlStandsBesideWhatItBelongsTo() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, above);
+        const QWidget* a = Part(w(), qPrintable(first));
+        const QWidget* b = Part(w(), qPrintable(second));
+        QCOMPARE(a->parentWidget(), b->parentWidget());
+        const QRect one = a->geometry(), two = b->geometry();
+        if (above) {
+            QVERIFY(one.bottom() < two.top());
+            QVERIFY(one.left() >= two.left() && one.left() < two.right());
+        } else {
+            QVERIFY(one.right() < two.left());
+            QVERIFY(one.top() <= two.bottom() && two.top() <= one.bottom());
+        }
+        if (const auto* caption = qobject_cast<const QLabel*>(a))
+            QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= one.width(),
+                     "the caption is cut off");
+    }
+
+    // Every control lies whole within the window or its group, none covers
+    // another, and the readings of all three groups stand in one column.
+    void controlsLieWithinTheirParentsApartAndTheReadingsInOneColumn() {
+        for (const char* name : {"FrmCalc", "GroupBox1", "GroupBox2", "GroupBox3"}) {
+            QWidget* parent = QLatin1String(name) == QLatin1String("FrmCalc")
+                                  ? static_cast<QWidget*>(&w())
+                                  : Part(w(), name);
+            QList<QWidget*> controls;
+            for (QWidget* child :
+                 parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                if (!child->isWindow() && child->isVisibleTo(parent))
+                    controls << child;
+            QVERIFY(controls.size() >= 2);
+            for (QWidget* control : controls) {
+                QVERIFY2(parent->rect().contains(control->geometry()),
+                         qPrintable(control->objectName()));
+                for (QWidget* other : controls)
+                    QVERIFY2(other == control || !other->geometry().intersects(control->geometry()),
+                             qPrintable(control->objectName() + " " + other->objectName()));
+            }
+        }
+        const int column = Part(w(), "GreatCycle")->mapTo(&w(), QPoint()).x();
+        for (const char* name :
+             {"jMayan", "KinDays", "KinLeft", "Harmonic", "LongC", "Tzolkin", "WeekD"})
+            QCOMPARE(Part(w(), name)->mapTo(&w(), QPoint()).x(), column);
     }
 
     void theWindowIsFixedAndDressedAsDesigned() {

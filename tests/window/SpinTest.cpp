@@ -133,7 +133,6 @@ private slots:
         QCOMPARE(field.text(), QString("0"));
         QCOMPARE(field.Value(), 0);
         QVERIFY(field.EditorEnabled() && field.AutoSelect() && !field.Locked());
-        QCOMPARE(field.Increment(), 1);
     }
 
     void valueReadsTheTextWithoutClamping_data() {
@@ -234,7 +233,6 @@ private slots:
     void steps_data() {
         QTest::addColumn<int>("min");
         QTest::addColumn<int>("max");
-        QTest::addColumn<int>("increment");
         QTest::addColumn<QString>("before");
         QTest::addColumn<Step>("step");
         QTest::addColumn<bool>("readOnly");
@@ -242,39 +240,30 @@ private slots:
         QTest::addColumn<int>("changes");
         QTest::addColumn<int>("beeps");
         const int max = 2147483647;
-        QTest::newRow("empty month")
-            << 0 << 13 << 1 << "" << Step::ButtonUp << false << "1" << 1 << 0;
-        QTest::newRow("empty year")
-            << 1 << 99999 << 1 << "" << Step::KeyUp << false << "2" << 1 << 0;
+        QTest::newRow("empty month") << 0 << 13 << "" << Step::ButtonUp << false << "1" << 1 << 0;
+        QTest::newRow("empty year") << 1 << 99999 << "" << Step::KeyUp << false << "2" << 1 << 0;
         QTest::newRow("month at 13")
-            << 0 << 13 << 1 << "13" << Step::ButtonUp << false << "13" << 0 << 0;
-        QTest::newRow("at the bottom")
-            << 0 << 13 << 1 << "0" << Step::KeyDown << false << "0" << 0 << 0;
-        QTest::newRow("typed above")
-            << 0 << 13 << 1 << "99" << Step::KeyDown << false << "13" << 1 << 0;
+            << 0 << 13 << "13" << Step::ButtonUp << false << "13" << 0 << 0;
+        QTest::newRow("at the bottom") << 0 << 13 << "0" << Step::KeyDown << false << "0" << 0 << 0;
+        QTest::newRow("typed above") << 0 << 13 << "99" << Step::KeyDown << false << "13" << 1 << 0;
         QTest::newRow("unbounded")
-            << 0 << 0 << 1 << "99999" << Step::ButtonUp << false << "100000" << 1 << 0;
-        QTest::newRow("increment")
-            << 0 << 100 << 5 << "7" << Step::ButtonDown << false << "2" << 1 << 0;
-        QTest::newRow("top of the number range") << 0 << 0 << 10 << "2147483640" << Step::KeyUp
-                                                 << false << QString::number(max) << 1 << 0;
+            << 0 << 0 << "99999" << Step::ButtonUp << false << "100000" << 1 << 0;
+        QTest::newRow("top of the number range") << 0 << 0 << QString::number(max) << Step::KeyUp
+                                                 << false << QString::number(max) << 0 << 0;
         QTest::newRow("bottom of the number range")
-            << 0 << 0 << 1 << QString::number(-max - 1) << Step::ButtonDown << false
+            << 0 << 0 << QString::number(-max - 1) << Step::ButtonDown << false
             << QString::number(-max - 1) << 0 << 0;
-        QTest::newRow("read-only key")
-            << 0 << 13 << 1 << "5" << Step::KeyUp << true << "5" << 0 << 1;
+        QTest::newRow("read-only key") << 0 << 13 << "5" << Step::KeyUp << true << "5" << 0 << 1;
         QTest::newRow("read-only button")
-            << 0 << 13 << 1 << "5" << Step::ButtonDown << true << "5" << 0 << 1;
+            << 0 << 13 << "5" << Step::ButtonDown << true << "5" << 0 << 1;
     }
     void steps() {
         QFETCH(int, min);
         QFETCH(int, max);
-        QFETCH(int, increment);
         QFETCH(QString, before);
         QFETCH(Step, step);
         QFETCH(bool, readOnly);
         Form form(min, max, before);
-        form.field->SetIncrement(increment);
         form.field->SetLocked(readOnly);
         form.field->setFocus();
         form.changes = 0;
