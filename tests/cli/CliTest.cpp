@@ -178,7 +178,9 @@ TEST(CliErrors, WrongUsageExitsWithTwo) {
         const Result r = run(args);
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err.find("Usage: zentolk-cli"), std::string::npos);
+        EXPECT_TRUE(r.err.starts_with("zentolk-cli: ")) << r.err;
+        EXPECT_TRUE(r.err.ends_with("\nTry 'zentolk-cli --help'.\n")) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
     }
 }
 
