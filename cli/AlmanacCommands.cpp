@@ -1,5 +1,6 @@
 #include "cli/AlmanacCommands.h"
 
+#include "cli/Json.h"
 #include "cli/Options.h"
 #include "engine/AlmanacDay.h"
 #include "engine/NumberText.h"
@@ -90,34 +91,41 @@ bool inRange(std::int64_t jdn) {
     return jdn >= MinJdn && jdn <= MaxJdn;
 }
 
-std::string jsonDate(const CivilDate& d) {
-    return "{\"year\": " + std::to_string(d.year) + ", \"month\": " + std::to_string(d.month) +
-           ", \"day\": " + std::to_string(d.day) + "}";
+void jsonDate(JsonWriter& j, std::string_view name, const CivilDate& d) {
+    j.key(name).beginObject();
+    j.key("year").number(d.year).key("month").number(d.month).key("day").number(d.day);
+    j.endObject();
 }
 
 std::string jsonObject(const AlmanacDay& a) {
     const LongCountPlaces& p = a.longCount;
     const int sign = p.negative ? -1 : 1;
-    std::string places;
+    const std::string_view name = CorrelationName(a.correlation);
+    JsonWriter j;
+    j.beginObject().key("jdn").number(a.jdn).key("correlation").number(a.correlation);
+    j.key("correlation_name");
+    if (name.empty())
+        j.null();
+    else
+        j.string(name);
+    j.key("day_count").number(a.dayCount);
+    jsonDate(j, "gregorian", a.gregorian);
+    jsonDate(j, "julian", a.julian);
+    j.key("long_count").beginObject().key("text").string(LongCountText(p));
+    j.key("places").beginArray();
     for (std::int64_t v : {p.pictun * 20 + p.baktun, std::int64_t{p.katun}, std::int64_t{p.tun},
                            std::int64_t{p.uinal}, std::int64_t{p.kin}})
-        places += (places.empty() ? "" : ", ") + std::to_string(sign * v);
-    const std::string_view name = CorrelationName(a.correlation);
-    return "{\"jdn\": " + std::to_string(a.jdn) +
-           ", \"correlation\": " + std::to_string(a.correlation) + ", \"correlation_name\": " +
-           (name.empty() ? std::string("null") : std::string(1, '"').append(name).append(1, '"')) +
-           ", \"day_count\": " + std::to_string(a.dayCount) +
-           ", \"gregorian\": " + jsonDate(a.gregorian) + ", \"julian\": " + jsonDate(a.julian) +
-           ", \"long_count\": {\"text\": \"" + LongCountText(p) + "\", \"places\": [" + places +
-           "], \"pictun\": " + std::to_string(sign * p.pictun) + "}" +
-           ", \"tzolkin\": {\"number\": " + std::to_string(a.tzolkin.number) +
-           ", \"name_index\": " + std::to_string(a.tzolkin.sign) + ", \"name\": \"" +
-           std::string(TzolkinSign[a.tzolkin.sign - 1]) + "\"}" +
-           ", \"haab\": {\"day\": " + std::to_string(a.haab.day) +
-           ", \"month_index\": " + std::to_string(a.haab.month) + ", \"month\": \"" +
-           std::string(HaabMonth[a.haab.month - 1]) + "\"}" + ", \"calendar_round\": \"" +
-           TzolkinText(a.tzolkin) + " " + HaabText(a.haab) +
-           "\", \"lord_of_the_night\": " + std::to_string(a.lordOfTheNight) + "}";
+        j.number(sign * v);
+    j.endArray().key("pictun").number(sign * p.pictun).endObject();
+    j.key("tzolkin").beginObject().key("number").number(a.tzolkin.number);
+    j.key("name_index").number(a.tzolkin.sign).key("name").string(TzolkinSign[a.tzolkin.sign - 1]);
+    j.endObject();
+    j.key("haab").beginObject().key("day").number(a.haab.day);
+    j.key("month_index").number(a.haab.month).key("month").string(HaabMonth[a.haab.month - 1]);
+    j.endObject();
+    j.key("calendar_round").string(TzolkinText(a.tzolkin) + " " + HaabText(a.haab));
+    j.key("lord_of_the_night").number(a.lordOfTheNight).endObject();
+    return j.text();
 }
 
 std::string textBlock(const AlmanacDay& a) {
