@@ -1,5 +1,6 @@
 #include "cli/AlmanacCommands.h"
 
+#include "cli/Json.h"
 #include "cli/Options.h"
 #include "engine/AlmanacDay.h"
 #include "engine/NumberText.h"
@@ -37,15 +38,6 @@ const char* const AlmanacUsage =
     "\n"
     "Long Counts are b.k.t.u.k or p.b.k.t.u.k, days since the start day; a\n"
     "leading '-' counts back. Years run from -1,000,000 to 1,000,000.\n";
-
-struct Request {
-    std::string_view command;
-    std::vector<std::string_view> positional;
-    std::vector<std::string_view> from;
-    bool julian = false, json = false, tsv = false, previous = false, help = false;
-    std::int64_t correlation = DefaultCorrelation;
-    std::int64_t count = 1;
-};
 
 // Reads MONTH DAY YEAR [ERA] as the calculator's fields are read.
 bool dayNumberOf(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
@@ -97,34 +89,41 @@ bool inRange(std::int64_t jdn) {
     return jdn >= MinJdn && jdn <= MaxJdn;
 }
 
-std::string jsonDate(const CivilDate& d) {
-    return "{\"year\": " + std::to_string(d.year) + ", \"month\": " + std::to_string(d.month) +
-           ", \"day\": " + std::to_string(d.day) + "}";
+void jsonDate(JsonWriter& j, std::string_view name, const CivilDate& d) {
+    j.key(name).beginObject();
+    j.key("year").number(d.year).key("month").number(d.month).key("day").number(d.day);
+    j.endObject();
 }
 
 std::string jsonObject(const AlmanacDay& a) {
     const LongCountPlaces& p = a.longCount;
     const int sign = p.negative ? -1 : 1;
-    std::string places;
+    const std::string_view name = CorrelationName(a.correlation);
+    JsonWriter j;
+    j.beginObject().key("jdn").number(a.jdn).key("correlation").number(a.correlation);
+    j.key("correlation_name");
+    if (name.empty())
+        j.null();
+    else
+        j.string(name);
+    j.key("day_count").number(a.dayCount);
+    jsonDate(j, "gregorian", a.gregorian);
+    jsonDate(j, "julian", a.julian);
+    j.key("long_count").beginObject().key("text").string(LongCountText(p));
+    j.key("places").beginArray();
     for (std::int64_t v : {p.pictun * 20 + p.baktun, std::int64_t{p.katun}, std::int64_t{p.tun},
                            std::int64_t{p.uinal}, std::int64_t{p.kin}})
-        places += (places.empty() ? "" : ", ") + std::to_string(sign * v);
-    const std::string_view name = CorrelationName(a.correlation);
-    return "{\"jdn\": " + std::to_string(a.jdn) +
-           ", \"correlation\": " + std::to_string(a.correlation) + ", \"correlation_name\": " +
-           (name.empty() ? std::string("null") : std::string(1, '"').append(name).append(1, '"')) +
-           ", \"day_count\": " + std::to_string(a.dayCount) +
-           ", \"gregorian\": " + jsonDate(a.gregorian) + ", \"julian\": " + jsonDate(a.julian) +
-           ", \"long_count\": {\"text\": \"" + LongCountText(p) + "\", \"places\": [" + places +
-           "], \"pictun\": " + std::to_string(sign * p.pictun) + "}" +
-           ", \"tzolkin\": {\"number\": " + std::to_string(a.tzolkin.number) +
-           ", \"name_index\": " + std::to_string(a.tzolkin.sign) + ", \"name\": \"" +
-           std::string(TzolkinSign[a.tzolkin.sign - 1]) + "\"}" +
-           ", \"haab\": {\"day\": " + std::to_string(a.haab.day) +
-           ", \"month_index\": " + std::to_string(a.haab.month) + ", \"month\": \"" +
-           std::string(HaabMonth[a.haab.month - 1]) + "\"}" + ", \"calendar_round\": \"" +
-           TzolkinText(a.tzolkin) + " " + HaabText(a.haab) +
-           "\", \"lord_of_the_night\": " + std::to_string(a.lordOfTheNight) + "}";
+        j.number(sign * v);
+    j.endArray().key("pictun").number(sign * p.pictun).endObject();
+    j.key("tzolkin").beginObject().key("number").number(a.tzolkin.number);
+    j.key("name_index").number(a.tzolkin.sign).key("name").string(TzolkinSign[a.tzolkin.sign - 1]);
+    j.endObject();
+    j.key("haab").beginObject().key("day").number(a.haab.day);
+    j.key("month_index").number(a.haab.month).key("month").string(HaabMonth[a.haab.month - 1]);
+    j.endObject();
+    j.key("calendar_round").string(TzolkinText(a.tzolkin) + " " + HaabText(a.haab));
+    j.key("lord_of_the_night").number(a.lordOfTheNight).endObject();
+    return j.text();
 }
 
 std::string textBlock(const AlmanacDay& a) {
@@ -153,81 +152,15 @@ std::string rangeError() {
     return "the day lies outside the years -1,000,000 to 1,000,000 that the almanac covers";
 }
 
-std::string parseRequest(std::span<const std::string_view> args, Request& r) {
-    r.command = args[0];
-    bool optionsEnded = false;
-    const auto value = [&](std::size_t& i, std::string_view option, std::string_view& out) {
-        if (i + 1 >= args.size())
-            return false;
-        out = args[++i];
-        (void)option;
-        return true;
-    };
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        std::string_view v;
-        if (!optionsEnded && arg == "-h") {
-            r.help = true;
-        } else if (optionsEnded || !arg.starts_with("--")) {
-            r.positional.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--julian") {
-            r.julian = true;
-        } else if (arg == "--json") {
-            r.json = true;
-        } else if (arg == "--tsv" && r.command == "almanac") {
-            r.tsv = true;
-        } else if (arg == "--help") {
-            r.help = true;
-        } else if (arg == "--previous" && r.command == "next") {
-            r.previous = true;
-        } else if (arg == "--correlation") {
-            if (!value(i, arg, v))
-                return "--correlation needs a number or a name";
-            std::string error;
-            const std::optional<std::int64_t> c = ParseCorrelation(v, error);
-            if (!c)
-                return error;
-            r.correlation = *c;
-        } else if (arg == "--count" && r.command == "next") {
-            std::int32_t n;
-            if (!value(i, arg, v) || !ParseInteger(v, n) || n < 1 || n > 100000)
-                return "--count needs a number from 1 to 100000";
-            r.count = n;
-        } else if (arg == "--from" && r.command == "next") {
-            // The date's three or four words follow; an era is taken when it reads as one.
-            for (int k = 0; k < 3; ++k) {
-                if (!value(i, arg, v))
-                    return "--from needs MONTH DAY YEAR [ERA]";
-                r.from.push_back(v);
-            }
-            if (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
-                const std::string_view era = args[i + 1];
-                std::int32_t unused;
-                if (!ParseInteger(era, unused) && ParseEra(era))
-                    r.from.push_back(args[++i]);
-            }
-        } else {
-            return "unknown option '" + std::string(arg) + "' for " + std::string(r.command);
-        }
-    }
-    return {};
-}
 } // namespace
 
-bool IsAlmanacCommand(std::string_view first) {
-    return first == "almanac" || first == "long-count" || first == "next";
-}
-
-int RunAlmanacCommand(std::span<const std::string_view> args, const Streams& streams) {
+int RunAlmanacCommand(const Options& r, const Streams& streams) {
     FdWriter out(streams.out, 1 << 20);
     FdWriter err(streams.err, 1 << 12);
-    Request r;
-    std::string error = parseRequest(args, r);
+    std::string error;
     int status = 0;
     const auto usage = [&](const std::string& why) {
-        err.write("zentolk-cli: " + why + "\n\n" + AlmanacUsage);
+        err.write(UsageError(why));
         status = 2;
     };
     const auto fail = [&](const std::string& why) {
@@ -238,28 +171,26 @@ int RunAlmanacCommand(std::span<const std::string_view> args, const Streams& str
         out.write(r.json ? jsonObject(a) + "\n" : textBlock(a));
     };
 
-    if (!error.empty()) {
-        usage(error);
-    } else if (r.help) {
+    if (r.mode == Mode::Help) {
         out.write(AlmanacUsage);
-    } else if (r.command == "almanac" && r.tsv) {
-        if (!r.positional.empty())
+    } else if (r.command == Command::Almanac && r.tsv) {
+        if (!r.words.empty())
             usage("almanac --tsv reads its dates from standard input, not from arguments");
         else
             status = RunAlmanacBatch(streams.in, out, err, r.julian, r.correlation);
-    } else if (r.command == "almanac") {
+    } else if (r.command == Command::Almanac) {
         std::int64_t jdn = todayJdn();
-        if (!r.positional.empty() && !dayNumberOf(r.positional, r.julian, jdn, error))
+        if (!r.words.empty() && !dayNumberOf(r.words, r.julian, jdn, error))
             usage(error);
         else
             show(ComputeAlmanac(jdn, r.correlation));
-    } else if (r.command == "long-count") {
+    } else if (r.command == Command::LongCount) {
         std::string text;
-        for (std::string_view p : r.positional)
+        for (std::string_view p : r.words)
             text += std::string(text.empty() ? "" : " ") + std::string(p);
         const std::optional<std::int64_t> count =
-            r.positional.size() == 1 ? ParseLongCount(text, error) : std::nullopt;
-        if (r.positional.size() != 1)
+            r.words.size() == 1 ? ParseLongCount(text, error) : std::nullopt;
+        if (r.words.size() != 1)
             usage("expected one Long Count such as 9.12.11.5.18");
         else if (!count)
             fail(error);
@@ -269,11 +200,11 @@ int RunAlmanacCommand(std::span<const std::string_view> args, const Streams& str
             show(ComputeAlmanac(*count + r.correlation, r.correlation));
     } else { // next
         std::string text;
-        for (std::string_view p : r.positional)
+        for (std::string_view p : r.words)
             text += std::string(text.empty() ? "" : " ") + std::string(p);
         std::int64_t from = todayJdn();
         std::optional<CalendarRoundQuery> query;
-        if (r.positional.empty())
+        if (r.words.empty())
             usage("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\"");
         else if (!r.from.empty() && !dayNumberOf(r.from, r.julian, from, error))
             usage(error);

@@ -41,14 +41,14 @@ int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out,
 } // namespace
 
 int Run(std::span<const std::string_view> args, const Streams& streams) {
-    if (!args.empty() && IsAlmanacCommand(args[0]))
-        return RunAlmanacCommand(args, streams);
+    const ParseOutcome parsed = ParseArguments(args);
+    if (parsed.options && parsed.options->command != Command::Report)
+        return RunAlmanacCommand(*parsed.options, streams);
     FdWriter out(streams.out, 1 << 20);
     FdWriter err(streams.err, 1 << 12);
-    const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.options) {
-        err.write("zentolk-cli: " + parsed.error + "\n\n" + UsageText);
-        return 2;
+        err.write(UsageError(parsed.error));
+        return FinishRun(out, err, 2);
     }
     const Options& options = *parsed.options;
     const char separator = options.decimalSeparator.value_or(platform::LocaleDecimalSeparator());

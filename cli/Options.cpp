@@ -2,6 +2,7 @@
 
 #include "engine/NumberText.h"
 
+#include <utility>
 #include <vector>
 
 namespace zentolk::cli {
@@ -44,115 +45,286 @@ const char* const UsageText =
     "or (with --strict) a failed row, 2 wrong usage. In a table, a row whose date\n"
     "cannot be read carries its message and leaves the status 0 unless --strict.\n";
 
-ParseOutcome ParseArguments(std::span<const std::string_view> args) {
-    Options options;
-    bool batch = false, help = false, version = false, tsv = false, csv = false;
-    std::vector<std::string_view> positional;
-    const auto fail = [](std::string message) { return ParseOutcome{std::nullopt, message}; };
+namespace {
+// The commands an option belongs to, as bits.
+constexpr unsigned bit(Command c) {
+    return 1u << static_cast<unsigned>(c);
+}
+constexpr unsigned ReportOnly = bit(Command::Report);
+constexpr unsigned AlmanacOnly = bit(Command::Almanac);
+constexpr unsigned NextOnly = bit(Command::Next);
+constexpr unsigned AlmanacCommands = AlmanacOnly | bit(Command::LongCount) | NextOnly;
+constexpr unsigned Every = ReportOnly | AlmanacCommands;
 
+constexpr std::string_view CommandNames[] = {"", "almanac", "long-count", "next"};
+
+// Nothing: a switch. Value: one word, after "=" or the next argument. Date:
+// next --from's MONTH DAY YEAR, the first of them possibly after "=", and an
+// era when the word after them reads as a named one.
+enum class Takes { Nothing, Value, Date };
+
+// Stores the value; false refuses it, with the reason in why or, when why is
+// left empty, with what the option needs.
+using Apply = bool (*)(std::string_view value, Options& options, std::string& why);
+
+struct OptionSpec {
+    std::string_view name;
+    Takes takes;
+    unsigned commands;
+    std::string_view needs; // what its value must be
+    Apply apply;
+};
+
+template <bool Options::*Field> bool setSwitch(std::string_view, Options& o, std::string&) {
+    o.*Field = true;
+    return true;
+}
+
+bool setHelp(std::string_view, Options& o, std::string&) {
+    o.mode = Mode::Help;
+    return true;
+}
+
+bool setVersion(std::string_view, Options& o, std::string&) {
+    if (o.mode != Mode::Help) // help wins in whatever order they come
+        o.mode = Mode::Version;
+    return true;
+}
+
+bool setCsv(std::string_view, Options& o, std::string&) {
+    o.input = TableInput::Csv;
+    return true;
+}
+
+bool setFormat(std::string_view v, Options& o, std::string&) {
+    if (v == "tsv")
+        o.format = TableFormat::Tsv;
+    else if (v == "csv")
+        o.format = TableFormat::Csv;
+    else if (v == "json")
+        o.format = TableFormat::Json;
+    else
+        return false;
+    return true;
+}
+
+bool setDecimalSeparator(std::string_view v, Options& o, std::string& why) {
+    if (v.size() != 1)
+        return false;
+    // A tab or a line break would split the table's fields and rows.
+    if (static_cast<unsigned char>(v[0]) < 0x20 || v[0] == 0x7f) {
+        why = "the decimal separator cannot be a control character such as a tab or a line break";
+        return false;
+    }
+    o.decimalSeparator = v[0];
+    return true;
+}
+
+bool setCorrelation(std::string_view v, Options& o, std::string& why) {
+    const std::optional<std::int64_t> c = ParseCorrelation(v, why);
+    o.correlation = c.value_or(o.correlation);
+    return c.has_value();
+}
+
+bool setCount(std::string_view v, Options& o, std::string&) {
+    std::int32_t n;
+    if (!ParseInteger(v, n) || n < 1 || n > 100000)
+        return false;
+    o.count = n;
+    return true;
+}
+
+// The parser collects the words itself.
+bool setFrom(std::string_view, Options&, std::string&) {
+    return true;
+}
+
+const OptionSpec OptionTable[] = {
+    {"--help", Takes::Nothing, Every, "", setHelp},
+    {"--version", Takes::Nothing, ReportOnly, "", setVersion},
+    {"--crlf", Takes::Nothing, ReportOnly, "", setSwitch<&Options::crlf>},
+    {"--tsv", Takes::Nothing, ReportOnly | AlmanacOnly, "", setSwitch<&Options::tsv>},
+    {"--csv", Takes::Nothing, ReportOnly, "", setCsv},
+    {"--strict", Takes::Nothing, ReportOnly, "", setSwitch<&Options::strict>},
+    {"--format", Takes::Value, ReportOnly, "tsv, csv or json", setFormat},
+    {"--decimal-separator", Takes::Value, ReportOnly, "one character", setDecimalSeparator},
+    {"--julian", Takes::Nothing, AlmanacCommands, "", setSwitch<&Options::julian>},
+    {"--json", Takes::Nothing, AlmanacCommands, "", setSwitch<&Options::json>},
+    {"--correlation", Takes::Value, AlmanacCommands, "a number or a name", setCorrelation},
+    {"--previous", Takes::Nothing, NextOnly, "", setSwitch<&Options::previous>},
+    {"--count", Takes::Value, NextOnly, "a number from 1 to 100000", setCount},
+    {"--from", Takes::Date, NextOnly, "MONTH DAY YEAR [ERA]", setFrom},
+};
+
+// Control characters shown as escapes, so that a message stays one line.
+std::string oneLine(std::string_view text) {
+    std::string line;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u != 0x7f) {
+            line += c;
+            continue;
+        }
+        static const char hex[] = "0123456789abcdef";
+        if (c == '\t')
+            line += "\\t";
+        else if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else
+            line.append({'\\', 'x', hex[u >> 4], hex[u & 15]});
+    }
+    return line;
+}
+
+std::string quoted(std::string_view text) {
+    std::string q(1, '\'');
+    q += text;
+    q += '\'';
+    return q;
+}
+
+// "almanac", "almanac and next", "almanac, long-count and next".
+std::string commandList(unsigned commands) {
+    std::vector<std::string_view> names;
+    for (const Command c : {Command::Almanac, Command::LongCount, Command::Next})
+        if (commands & bit(c))
+            names.push_back(CommandNames[static_cast<int>(c)]);
+    std::string list;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        list.append(i == 0 ? "" : i + 1 == names.size() ? " and " : ", ").append(names[i]);
+    return list;
+}
+
+// Why the option cannot be used with this command.
+std::string notAnOptionOf(const OptionSpec& spec, Command command) {
+    const std::string name(spec.name);
+    const std::string_view commandName = CommandNames[static_cast<int>(command)];
+    const std::string owners = commandList(spec.commands);
+    if (owners.empty())
+        return name + " is not an option of " + std::string(commandName);
+    if (command == Command::Report)
+        return name + " is an option of " + owners;
+    return name + " is an option of " + owners + ", not of " + std::string(commandName);
+}
+
+// Reads the options and collects the other words; returns why the command
+// line is not usable, or nothing.
+std::string parseOptions(std::span<const std::string_view> args, Options& o) {
+    const std::string_view commandName = CommandNames[static_cast<int>(o.command)];
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (!optionsEnded && arg == "-h") {
-            help = true;
-        } else if (optionsEnded || !arg.starts_with("--")) {
-            positional.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--crlf") {
-            options.crlf = true;
-        } else if (arg == "--tsv") {
-            batch = tsv = true;
-        } else if (arg == "--csv") {
-            batch = csv = true;
-            options.input = TableInput::Csv;
-        } else if (arg == "--strict") {
-            options.strict = true;
-        } else if (arg == "--format" || arg.starts_with("--format=")) {
-            std::string_view value;
-            if (arg.size() > 8) {
-                value = arg.substr(9);
-            } else if (i + 1 < args.size()) {
-                value = args[++i];
-            } else {
-                return fail("--format needs tsv, csv or json");
-            }
-            if (value == "tsv")
-                options.format = TableFormat::Tsv;
-            else if (value == "csv")
-                options.format = TableFormat::Csv;
-            else if (value == "json")
-                options.format = TableFormat::Json;
-            else
-                return fail("the format must be tsv, csv or json, not '" + std::string(value) +
-                            "'");
-        } else if (arg == "--help") {
-            help = true;
-        } else if (arg == "--version") {
-            version = true;
-        } else if (arg == "--decimal-separator" || arg.starts_with("--decimal-separator=")) {
-            std::string_view value;
-            if (arg.size() > 19) {
-                value = arg.substr(20);
-            } else if (i + 1 < args.size()) {
-                value = args[++i];
-            } else {
-                return fail("--decimal-separator needs a character");
-            }
-            if (value.size() != 1)
-                return fail("the decimal separator must be one character, not '" +
-                            std::string(value) + "'");
-            // A tab or a line break would split the table's fields and rows.
-            if (static_cast<unsigned char>(value[0]) < 0x20 || value[0] == 0x7f)
-                return fail("the decimal separator cannot be a control character such as a tab "
-                            "or a line break");
-            options.decimalSeparator = value[0];
-        } else {
-            return fail("unknown option '" + std::string(arg) + "'");
+        if (optionsEnded || (!arg.starts_with("--") && arg != "-h")) {
+            o.words.push_back(arg);
+            continue;
         }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg == "-h" ? "--help" : arg.substr(0, equals);
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& s : OptionTable)
+            if (s.name == name)
+                spec = &s;
+        if (!spec)
+            return "unknown option " + quoted(name) +
+                   (commandName.empty() ? "" : " for " + std::string(commandName));
+        if (!(spec->commands & bit(o.command)))
+            return notAnOptionOf(*spec, o.command);
+        const std::string needs = std::string(name) + " needs " + std::string(spec->needs);
+        const bool inlineValue = equals != std::string_view::npos;
+        if (spec->takes == Takes::Nothing && inlineValue)
+            return std::string(name) + " takes no value";
+        std::string_view value;
+        if (spec->takes != Takes::Nothing) {
+            if (inlineValue)
+                value = arg.substr(equals + 1);
+            else if (i + 1 < args.size())
+                value = args[++i];
+            else
+                return needs;
+        }
+        if (spec->takes == Takes::Date) {
+            o.from = {value};
+            for (int k = 1; k < 3; ++k) {
+                if (i + 1 >= args.size())
+                    return needs;
+                o.from.push_back(args[++i]);
+            }
+            if (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
+                std::int32_t unused;
+                if (!ParseInteger(args[i + 1], unused) && ParseEra(args[i + 1]))
+                    o.from.push_back(args[++i]);
+            }
+        }
+        std::string why;
+        if (!spec->apply(value, o, why))
+            return why.empty() ? needs + ", not " + quoted(value) : why;
     }
+    return {};
+}
 
-    if (help) {
-        options.mode = Mode::Help;
-        return {options, {}};
-    }
-    if (version) {
-        options.mode = Mode::Version;
-        return {options, {}};
-    }
-    if (batch) {
+// What the report's options and words come to.
+std::string settleReport(Options& o) {
+    if (o.mode == Mode::Help || o.mode == Mode::Version)
+        return {};
+    const bool csv = o.input == TableInput::Csv;
+    if (o.tsv || csv) {
         const std::string name = csv ? "--csv" : "--tsv";
-        if (tsv && csv)
-            return fail("--tsv and --csv cannot be used together");
-        if (!positional.empty())
-            return fail(name + " reads its dates from standard input, not from arguments");
-        if (options.crlf)
-            return fail("--crlf applies to the report, not to " + name);
-        options.mode = Mode::Batch;
-        return {options, {}};
+        if (o.tsv && csv)
+            return "--tsv and --csv cannot be used together";
+        if (!o.words.empty())
+            return name + " reads its dates from standard input, not from arguments";
+        if (o.crlf)
+            return "--crlf applies to the report, not to " + name;
+        o.mode = Mode::Batch;
+        return {};
     }
-    if (options.format || options.strict)
-        return fail(std::string(options.strict ? "--strict" : "--format") +
-                    " applies to --tsv or --csv");
-    if (positional.empty()) {
-        options.mode = Mode::Today;
-        return {options, {}};
+    if (o.format || o.strict)
+        return std::string(o.strict ? "--strict" : "--format") + " applies to --tsv or --csv";
+    const std::vector<std::string_view>& w = o.words;
+    if (w.empty()) {
+        o.mode = Mode::Today;
+        return {};
     }
-    if (positional.size() != 3 && positional.size() != 4)
-        return fail("expected MONTH DAY YEAR [ERA], got " + std::to_string(positional.size()) +
-                    " argument" + (positional.size() == 1 ? "" : "s"));
-    options.mode = Mode::Date;
-    options.month = positional[0];
-    options.day = positional[1];
-    options.year = positional[2];
-    if (positional.size() == 4) {
-        const std::optional<std::int32_t> era = ParseEra(positional[3]);
+    if (w.size() != 3 && w.size() != 4)
+        return "expected MONTH DAY YEAR [ERA], got " + std::to_string(w.size()) + " argument" +
+               (w.size() == 1 ? "" : "s");
+    o.mode = Mode::Date;
+    o.month = w[0];
+    o.day = w[1];
+    o.year = w[2];
+    if (w.size() == 4) {
+        const std::optional<std::int32_t> era = ParseEra(w[3]);
         if (!era)
-            return fail("the era must be A.D., B.C. or an era index, not '" +
-                        std::string(positional[3]) + "'");
-        options.era = *era;
+            return "the era must be A.D., B.C. or an era index, not " + quoted(w[3]);
+        o.era = *era;
     }
-    return {options, {}};
+    return {};
+}
+} // namespace
+
+ParseOutcome ParseArguments(std::span<const std::string_view> args) {
+    Options options;
+    for (const Command c : {Command::Almanac, Command::LongCount, Command::Next})
+        if (!args.empty() && args[0] == CommandNames[static_cast<int>(c)]) {
+            options.command = c;
+            args = args.subspan(1);
+        }
+    std::string error = parseOptions(args, options);
+    if (error.empty() && options.command == Command::Report)
+        error = settleReport(options);
+    if (!error.empty())
+        return {std::nullopt, error};
+    return {std::move(options), {}};
+}
+
+std::string UsageError(std::string_view problem) {
+    return "zentolk-cli: " + oneLine(problem) + "\nTry 'zentolk-cli --help'.\n";
 }
 
 } // namespace zentolk::cli

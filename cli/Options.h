@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Table.h"
+#include "engine/AlmanacDay.h"
 #include "engine/ReadingDay.h" // ParseEra
 
 #include <cstdint>
@@ -8,12 +9,18 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zentolk::cli {
+
+// The report (no command word) and the almanac commands.
+enum class Command { Report, Almanac, LongCount, Next };
 
 enum class Mode { Today, Date, Batch, Help, Version };
 
 struct Options {
+    Command command = Command::Report;
+    // The report's; the almanac commands use Help only.
     Mode mode = Mode::Today;
     std::string_view month, day, year;
     std::int32_t era = 0;
@@ -24,6 +31,13 @@ struct Options {
     TableInput input = TableInput::Tsv;
     std::optional<TableFormat> format;
     bool strict = false;
+
+    // The almanac commands: their words other than options, and their options.
+    std::vector<std::string_view> words;
+    std::vector<std::string_view> from; // next --from's date, when given
+    bool tsv = false, julian = false, json = false, previous = false;
+    std::int64_t correlation = DefaultCorrelation;
+    std::int64_t count = 1;
 };
 
 struct ParseOutcome {
@@ -31,7 +45,13 @@ struct ParseOutcome {
     std::string error; // why the arguments are not usable, when options is empty
 };
 
+// Parses a whole command line (without the program name), a command word
+// first or not. Every option may be written --name=value or --name value.
 ParseOutcome ParseArguments(std::span<const std::string_view> args);
+
+// The two lines wrong usage writes to standard error; the problem is kept to
+// one line whatever the arguments held.
+std::string UsageError(std::string_view problem);
 
 extern const char* const UsageText;
 

@@ -1,5 +1,6 @@
 #include "cli/Table.h"
 
+#include "cli/Json.h"
 #include "cli/PlainLine.h"
 #include "cli/RowReader.h"
 #include "engine/CivilCalendar.h"
@@ -37,7 +38,7 @@ public:
     // A text field: quoted where the format needs it.
     void text(std::string_view s) {
         if (format_ == TableFormat::Json) {
-            JsonString(s);
+            WriteJsonString(s, [this](std::string_view piece) { raw(piece); });
             return;
         }
         if (s.find_first_of(",\"\r\n") == std::string_view::npos) {
@@ -68,73 +69,6 @@ public:
 
 private:
     void put(char c) { out_.write(c); }
-
-    // Quoted, escaped, and valid UTF-8: a byte that starts no valid sequence
-    // becomes U+FFFD, so every line parses whatever the input held.
-    void JsonString(std::string_view s) {
-        put('"');
-        for (std::size_t i = 0; i < s.size();) {
-            // Runs of plain ASCII with nothing to escape are copied whole.
-            std::size_t plain = i;
-            while (plain < s.size() && s[plain] >= 0x20 && s[plain] < 0x7F && s[plain] != '"' &&
-                   s[plain] != '\\')
-                ++plain;
-            raw(s.substr(i, plain - i));
-            if (plain == s.size())
-                break;
-            i = plain;
-            const auto c = static_cast<unsigned char>(s[i]);
-            if (c == '"' || c == '\\') {
-                put('\\');
-                put(char(c));
-                ++i;
-            } else if (c < 0x20 || c == 0x7F) {
-                static const char hex[] = "0123456789abcdef";
-                for (char e : {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 15]})
-                    put(e);
-                ++i;
-            } else if (c < 0x80) {
-                put(char(c));
-                ++i;
-            } else {
-                const std::size_t n = Utf8Length(s.substr(i));
-                raw(n == 0 ? "\xEF\xBF\xBD" : s.substr(i, n));
-                i += n == 0 ? 1 : n;
-            }
-        }
-        put('"');
-    }
-
-    // The length of the valid UTF-8 sequence at the start of s, or 0.
-    static std::size_t Utf8Length(std::string_view s) {
-        const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-        const unsigned char c = b(0);
-        std::size_t n;
-        std::uint32_t cp;
-        if (c >= 0xC2 && c <= 0xDF) {
-            n = 2;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            n = 3;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 4;
-            cp = c & 0x07;
-        } else {
-            return 0;
-        }
-        if (s.size() < n)
-            return 0;
-        for (std::size_t i = 1; i < n; ++i) {
-            if ((b(i) & 0xC0) != 0x80)
-                return 0;
-            cp = cp << 6 | (b(i) & 0x3F);
-        }
-        const bool overlong = (n == 3 && cp < 0x800) || (n == 4 && cp < 0x10000);
-        if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return 0;
-        return n;
-    }
 
     FdWriter& out_;
     TableFormat format_;

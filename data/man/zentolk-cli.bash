@@ -4,8 +4,14 @@ _zentolk_cli() {
     local cur prev
     cur=${COMP_WORDS[COMP_CWORD]}
     prev=${COMP_WORDS[COMP_CWORD-1]}
+    # Bash splits --name=value at the "=": complete the value as after --name.
+    if [ "$cur" = "=" ]; then
+        cur=
+    elif [ "$prev" = "=" ] && [ "$COMP_CWORD" -gt 1 ]; then
+        prev=${COMP_WORDS[COMP_CWORD-2]}
+    fi
 
-    local options='--crlf --tsv --csv --format= --strict --decimal-separator -h --help --version --'
+    local options='--crlf --tsv --csv --format --strict --decimal-separator -h --help --version --'
     local commands='almanac long-count next'
     case ${COMP_WORDS[1]} in
     almanac | long-count | next)
@@ -15,8 +21,12 @@ _zentolk_cli() {
                 COMPREPLY=($(compgen -W "gmt lounsbury martinez martin-skidmore spinden fuls" -- "$cur"))
                 ;;
             *)
-                [[ $cur == -* ]] && COMPREPLY=($(compgen -W \
-                    "--julian --correlation --json --tsv --from --previous --count -h --help --" -- "$cur"))
+                local own='--julian --correlation --json -h --help --'
+                case ${COMP_WORDS[1]} in
+                almanac) own="$own --tsv" ;;
+                next) own="$own --from --previous --count" ;;
+                esac
+                [[ $cur == -* ]] && COMPREPLY=($(compgen -W "$own" -- "$cur"))
                 ;;
             esac
             return
@@ -27,6 +37,10 @@ _zentolk_cli() {
     case $prev in
     --decimal-separator)
         COMPREPLY=($(compgen -W ", ." -- "$cur"))
+        return
+        ;;
+    --format)
+        COMPREPLY=($(compgen -W "tsv csv json" -- "$cur"))
         return
         ;;
     esac
@@ -40,7 +54,11 @@ _zentolk_cli() {
         fi
         case ${COMP_WORDS[i]} in
         --) ended=1 ;;
-        --decimal-separator) ((i++)) ;;
+        --decimal-separator | --format)
+            # Its value follows, after an "=" or not.
+            [ "${COMP_WORDS[i+1]}" = "=" ] && ((i++))
+            ((i++))
+            ;;
         -*) ;;
         *) ((words++)) ;;
         esac

@@ -36,14 +36,14 @@ TEST(AlmanacCli, LabelledBlockForADate) {
 TEST(AlmanacCli, JsonUnderAnotherCorrelation) {
     const Result r = run({"long-count", "9.12.11.5.18", "--correlation", "lounsbury", "--json"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out,
-              "{\"jdn\": 1970763, \"correlation\": 584285, \"correlation_name\": \"Lounsbury\", "
-              "\"day_count\": 1386478, \"gregorian\": {\"year\": 683, \"month\": 8, \"day\": 31}, "
-              "\"julian\": {\"year\": 683, \"month\": 8, \"day\": 28}, \"long_count\": {\"text\": "
-              "\"9.12.11.5.18\", \"places\": [9, 12, 11, 5, 18], \"pictun\": 0}, \"tzolkin\": "
-              "{\"number\": 6, \"name_index\": 18, \"name\": \"Edznab\"}, \"haab\": {\"day\": 11, "
-              "\"month_index\": 10, \"month\": \"Yax\"}, \"calendar_round\": \"6 Edznab 11 Yax\", "
-              "\"lord_of_the_night\": 1}\n");
+    EXPECT_EQ(r.out, R"({"jdn":1970763,"correlation":584285,"correlation_name":"Lounsbury",)"
+                     R"("day_count":1386478,"gregorian":{"year":683,"month":8,"day":31},)"
+                     R"("julian":{"year":683,"month":8,"day":28},"long_count":{"text":)"
+                     R"("9.12.11.5.18","places":[9,12,11,5,18],"pictun":0},"tzolkin":)"
+                     R"({"number":6,"name_index":18,"name":"Edznab"},"haab":{"day":11,)"
+                     R"("month_index":10,"month":"Yax"},"calendar_round":"6 Edznab 11 Yax",)"
+                     R"("lord_of_the_night":1})"
+                     "\n");
 }
 
 TEST(AlmanacCli, NextAndPrevious) {
@@ -52,8 +52,8 @@ TEST(AlmanacCli, NextAndPrevious) {
     EXPECT_EQ(r.out, "March 11, 2032 A.D.  13.0.19.9.0  4 Ahau 8 Cumku  G9  JDN 2463303\n"
                      "February 27, 2084 A.D.  13.3.12.4.0  4 Ahau 8 Cumku  G8  JDN 2482283\n");
     r = run({"next", "4", "Ahau", "--from", "12", "22", "2012", "AD", "--previous", "--json"});
-    EXPECT_EQ(r.out.substr(0, 15), "[\n  {\"jdn\": 245");
-    EXPECT_NE(r.out.find("\"text\": \"13.0.0.0.0\""), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.substr(0, 14), "[\n  {\"jdn\":245");
+    EXPECT_NE(r.out.find("\"text\":\"13.0.0.0.0\""), std::string::npos) << r.out;
     EXPECT_EQ(r.out.substr(r.out.size() - 4), "}\n]\n");
 }
 
@@ -70,7 +70,7 @@ TEST(AlmanacCli, ErrorsAreClear) {
         {{"almanac", "2", "29", "2023"}, 2, "does not exist"},
         {{"almanac", "1", "1", "1000001"}, 2, "outside"},
         {{"almanac", "--correlation", "nope"}, 2, "'nope'"},
-        {{"almanac", "--count", "3"}, 2, "unknown option '--count'"},
+        {{"almanac", "--count", "3"}, 2, "--count is an option of next, not of almanac"},
         {{"long-count", "-999.0.0.0.0.0"}, 1, "outside the years"},
     };
     for (const Case& c : cases) {

@@ -1,0 +1,81 @@
+// How every command reads its options, and how it says it cannot.
+#include "InProcessCli.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Args = std::vector<std::string_view>;
+
+zentolk::testing::CliResult run(Args args) {
+    return zentolk::testing::RunCliInProcess(std::move(args));
+}
+
+TEST(Options, EveryMistakeIsOneLineAndAPointerToHelp) {
+    struct Case {
+        Args args;
+        int status;
+        std::string firstLine; // after "zentolk-cli: "
+    };
+    const Case cases[] = {
+        {{"--bogus"}, 2, "unknown option '--bogus'"},
+        {{"--x\ny\tz"}, 2, "unknown option '--x\\ny\\tz'"},
+        {{"--format"}, 2, "--format needs tsv, csv or json"},
+        {{"--tsv", "--format=xml"}, 2, "--format needs tsv, csv or json, not 'xml'"},
+        {{"--csv", "--format", "--strict"}, 2, "--format needs tsv, csv or json, not '--strict'"},
+        {{"--crlf=yes"}, 2, "--crlf takes no value"},
+        {{"--json", "6", "15", "2024"}, 2, "--json is an option of almanac, long-count and next"},
+        {{"1", "2"}, 2, "expected MONTH DAY YEAR [ERA], got 2 arguments"},
+        {{"--csv", "1"}, 2, "--csv reads its dates from standard input, not from arguments"},
+        {{"--tsv", "--crlf"}, 2, "--crlf applies to the report, not to --tsv"},
+        {{"--", "--bogus", "1", "1"}, 1, "'--bogus' is not a valid integer value."},
+        {{"almanac", "--count", "3"}, 2, "--count is an option of next, not of almanac"},
+        {{"almanac", "--crlf"}, 2, "--crlf is not an option of almanac"},
+        {{"almanac", "--bogus"}, 2, "unknown option '--bogus' for almanac"},
+        {{"almanac", "--tsv", "1"},
+         2,
+         "almanac --tsv reads its dates from standard input, not from arguments"},
+        {{"almanac", "--", "--julian"}, 2, "expected MONTH DAY YEAR [ERA], got 1 argument"},
+        {{"long-count"}, 2, "expected one Long Count such as 9.12.11.5.18"},
+        {{"long-count", "--version"}, 2, "--version is not an option of long-count"},
+        {{"next"}, 2, "expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\""},
+        {{"next", "4 Ahau", "--count=0"}, 2, "--count needs a number from 1 to 100000, not '0'"},
+        {{"next", "4 Ahau", "--from", "1", "1"}, 2, "--from needs MONTH DAY YEAR [ERA]"},
+        {{"next", "4 Ahau", "--from=1", "1", "x"}, 2, "'x' is not a valid integer value"},
+    };
+    for (const Case& c : cases) {
+        const zentolk::testing::CliResult r = run(c.args);
+        const std::string where = std::string(c.args.front()) + " ... (" + c.firstLine + ")";
+        EXPECT_EQ(r.status, c.status) << where;
+        EXPECT_EQ(r.out, "") << where;
+        const std::string report = c.args.front() == "--" ? "" : "zentolk-cli: ";
+        const std::string rest = c.status == 2 ? "Try 'zentolk-cli --help'.\n" : "";
+        EXPECT_EQ(r.err, report + c.firstLine + "\n" + rest) << where;
+    }
+}
+
+TEST(Options, EverySpellingOfAnOptionDoesTheSame) {
+    const std::vector<std::vector<Args>> spellings = {
+        {{"--decimal-separator", ",", "6", "15", "2024"},
+         {"6", "15", "--decimal-separator=,", "--", "2024"}},
+        {{"--help"}, {"1", "-h", "--crlf"}},
+        {{"almanac", "--help"}, {"next", "-h"}, {"long-count", "-h"}},
+        {{"almanac", "8", "11", "3114", "BC", "--correlation", "lounsbury", "--json"},
+         {"almanac", "--correlation=584285", "--json", "--", "8", "11", "3114", "bc"}},
+        {{"next", "4 Ahau", "--from", "1", "1", "2000", "--count", "3", "--previous"},
+         {"next", "--count=3", "--from=1", "1", "2000", "A.D.", "--previous", "--", "4", "Ahau"}},
+    };
+    for (const std::vector<Args>& same : spellings) {
+        const zentolk::testing::CliResult first = run(same.front());
+        EXPECT_NE(first.out, "");
+        for (const Args& args : same) {
+            const zentolk::testing::CliResult r = run(args);
+            EXPECT_EQ(r.status, 0) << args.front() << " " << args.back() << r.err;
+            EXPECT_EQ(r.out, first.out) << args.front() << " " << args.back();
+        }
+    }
+}
+
+} // namespace
