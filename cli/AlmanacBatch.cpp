@@ -40,14 +40,16 @@ constexpr std::string_view NoSuchDay = "no such day in the calendar\n";
 
 class AlmanacConverter final : public RowSink {
 public:
-    AlmanacConverter(FdWriter& out, bool julian, std::int64_t correlation)
+    AlmanacConverter(FdWriter& out, bool julian, std::int64_t correlation, BatchPath path)
         : out_(out), calendar_(julian ? Calendar::Julian : Calendar::Gregorian),
-          correlation_(correlation) {}
+          correlation_(correlation), fast_(path == BatchPath::Fast) {}
 
     // Plain lines straight into the output; any other line is left to
     // convert(), which writes the same rows for the lines taken here.
     const char* convertPlain(const char* start, const char* end, long long& line) override {
         (void)end; // the NUL there ends every plain field
+        if (!fast_)
+            return start;
         const Calendar other =
             calendar_ == Calendar::Gregorian ? Calendar::Julian : Calendar::Gregorian;
         char* o = out_.cursor();
@@ -125,11 +127,13 @@ private:
     FdWriter& out_;
     Calendar calendar_;
     std::int64_t correlation_;
+    bool fast_;
 };
 } // namespace
 
-int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation) {
-    AlmanacConverter converter(out, julian, correlation);
+int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation,
+                    BatchPath path) {
+    AlmanacConverter converter(out, julian, correlation, path);
     return ReadRows(inFd, RowInput::Tab, err, converter);
 }
 

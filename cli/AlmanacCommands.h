@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/Batch.h"
 #include "cli/Cli.h"
 #include "cli/FdWriter.h"
 #include "cli/Options.h"
@@ -13,6 +14,8 @@ namespace zentolk::cli {
 int RunAlmanacCommand(const Options& options, const Streams& streams);
 
 // The almanac of every line of month<TAB>day<TAB>year<TAB>era-index on inFd.
-int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation);
+// Plain lines go by the fast path unless `path` asks for the reference.
+int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation,
+                    BatchPath path = BatchPath::Fast);
 
 } // namespace zentolk::cli

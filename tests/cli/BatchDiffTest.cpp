@@ -1,6 +1,7 @@
 // The batch converters' fast path against the engine converting every line:
 // the same bytes on standard output and standard error, the same status, for
 // --tsv and for every table format, input and mode.
+#include "cli/AlmanacCommands.h"
 #include "cli/Batch.h"
 #include "cli/FdWriter.h"
 #include "cli/Table.h"
@@ -21,6 +22,7 @@ namespace {
 
 using zentolk::cli::BatchPath;
 using zentolk::cli::FdWriter;
+using zentolk::cli::RunAlmanacBatch;
 using zentolk::cli::RunBatch;
 using zentolk::cli::RunTable;
 using zentolk::cli::TableFormat;
@@ -250,9 +252,9 @@ TEST(TableFastPath, WritesWhatTheEngineWritesForEveryRow) {
     ExpectTablesAgree(generate(linesToCompare() / 8, 31122012));
 }
 
-TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
-    // Plain lines only, stepping through the whole range of the fast path's
-    // years in both eras, around the start day and cycle ends in particular.
+// Plain lines only, stepping through the whole range of the fast path's
+// years in both eras, around the start day and cycle ends in particular.
+std::string plainRange() {
     std::string input;
     for (int year = -1000000; year <= 1000000; year += 997)
         for (const char* era : {"0", "1"})
@@ -273,6 +275,11 @@ TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
         for (const char* date :
              {"\t3114\t1\n", "\t3113\t1\n", "\t2012\t0\n", "\t7138\t0\n", "\t8239\t1\n"})
             input += "1\t" + std::to_string(day) + date;
+    return input;
+}
+
+TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
+    const std::string input = plainRange();
     const Outcome fast = convert(input, BatchPath::Fast);
     EXPECT_EQ(fast.status, 0);
     EXPECT_EQ(fast.err, "");
@@ -286,6 +293,23 @@ TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
     for (std::size_t at = 0, end; (end = json.find('\n', at)) != std::string::npos; at = end + 1)
         longest = std::max(longest, end - at + 1);
     EXPECT_LE(longest + 64, FdWriter::Reserve);
+}
+
+// The almanac's table under both calendars and correlations at the ends of
+// their range, where the day counts are largest.
+TEST(AlmanacFastPath, WritesWhatTheEngineWritesForEveryLine) {
+    const std::string input = generate(linesToCompare() / 8, 11082012) + "\n" + plainRange();
+    for (const bool julian : {false, true})
+        for (const std::int64_t correlation : {584283LL, -100000000LL, 100000000LL}) {
+            const auto run = [&](BatchPath path) {
+                return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
+                    return RunAlmanacBatch(in, out, err, julian, correlation, path);
+                });
+            };
+            ExpectSame(run(BatchPath::Fast), run(BatchPath::Engine),
+                       "almanac, correlation " + std::to_string(correlation) +
+                           (julian ? ", Julian" : ""));
+        }
 }
 
 TEST(BatchLongLine, ALineLongerThanAnyBufferIsConvertedWhole) {

@@ -1,7 +1,9 @@
 // Fuzzing of the table converter: tab-separated input written back as tsv
 // must give --tsv's very bytes, messages and status; the fast rows must be
-// the engine's, and every JSON line one whole object, whatever the input.
+// the engine's, and every JSON line one whole object, whatever the input;
+// the almanac's fast rows are its reference path's too.
 #include "FuzzRun.h"
+#include "cli/AlmanacCommands.h"
 #include "cli/Batch.h"
 #include "cli/Table.h"
 
@@ -53,6 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (!(fast == engine) || (format == TableFormat::Json && !WholeJsonLines(fast.out)))
                     std::abort();
             }
+    for (const bool julian : {false, true}) {
+        const auto almanac = [&](BatchPath path) {
+            return Run(in, [&](FdWriter& out, FdWriter& err) {
+                return RunAlmanacBatch(in, out, err, julian, -100000000, path);
+            });
+        };
+        if (!(almanac(BatchPath::Fast) == almanac(BatchPath::Engine)))
+            std::abort();
+    }
     close(in);
     return 0;
 }
