@@ -42,9 +42,14 @@ struct Harmonic {
     std::int32_t numerator = 0, denominator = 0, divisor = 0;
 };
 
+// Whether the count fills a fraction 1/128 of the cycle exactly, or more
+// (most counts do not, and a table asks this first).
+constexpr bool FillsAHarmonic(std::int32_t cycleCount) {
+    return cycleCount % (CycleLength / 128) == 0;
+}
+
 constexpr Harmonic HarmonicOf(std::int32_t cycleCount) {
-    constexpr std::int32_t Smallest = CycleLength / 128;
-    if (cycleCount % Smallest != 0)
+    if (!FillsAHarmonic(cycleCount))
         return {};
     if (cycleCount == 0)
         return {Harmonic::StartOfCycle};

@@ -20,7 +20,7 @@ template <typename At, typename Done>
     done(KinLbl1, PutPercent(at(KinLbl1), elapsed, decimalSeparator));
     done(KinLeft, PutGrouped(at(KinLeft), static_cast<std::uint32_t>(CycleLength - k)));
     done(KinLbl2, PutPercent(at(KinLbl2), RemainingShare(elapsed), decimalSeparator));
-    done(Harmonic, PutHarmonic(at(Harmonic), HarmonicOf(k)));
+    done(Harmonic, PutHarmonic(at(Harmonic), k));
     const LongCountPlaces places = CycleLongCountOf(k);
     done(jMayan, PutPlaces(at(jMayan), places));
     done(LongC, PutHistoricalLongCount(at(LongC), day.dayCount, places));

@@ -96,6 +96,32 @@ inline char* putThree(char* o, std::uint32_t v) {
 }
 } // namespace detail
 
+namespace detail {
+// Three digits and more: kept out of line, so the writers of the short
+// numbers that make up most of a reading stay small where they are inlined.
+[[gnu::noinline]] inline char* putLarge(char* o, std::uint32_t v) {
+    if (v >= 10000 && v < 100000000) {
+        // Eight digits in a register, the leading zeros shifted out: no loop
+        // whose count a table's mixed lengths would mispredict.
+        const auto pair = [](std::uint32_t twoDigits) {
+            std::uint16_t text;
+            std::memcpy(&text, Digits.pairs + 2 * twoDigits, 2);
+            return std::uint64_t{text};
+        };
+        const std::uint32_t high = v / 10000, low = v % 10000;
+        const std::uint64_t digits = pair(high / 100) | pair(high % 100) << 16 |
+                                     pair(low / 100) << 32 | pair(low % 100) << 48;
+        const int length = digitCount(v);
+        const std::uint64_t shifted = digits >> (8 * (8 - length));
+        std::memcpy(o, &shifted, 8);
+        return o + length;
+    }
+    char* end = o + digitCount(v);
+    digitsBefore(end, v);
+    return end;
+}
+} // namespace detail
+
 // Plain decimal: no grouping, no leading zeros.
 inline char* PutUnsigned(char* o, std::uint32_t v) {
     // Most numbers in a reading are Long Count places, below 20.
@@ -107,25 +133,7 @@ inline char* PutUnsigned(char* o, std::uint32_t v) {
         std::memcpy(o, detail::Digits.pairs + 2 * v, 2);
         return o + 2;
     }
-    if (v >= 10000 && v < 100000000) {
-        // Eight digits in a register, the leading zeros shifted out: no loop
-        // whose count a table's mixed lengths would mispredict.
-        const auto pair = [](std::uint32_t twoDigits) {
-            std::uint16_t text;
-            std::memcpy(&text, detail::Digits.pairs + 2 * twoDigits, 2);
-            return std::uint64_t{text};
-        };
-        const std::uint32_t high = v / 10000, low = v % 10000;
-        const std::uint64_t digits = pair(high / 100) | pair(high % 100) << 16 |
-                                     pair(low / 100) << 32 | pair(low % 100) << 48;
-        const int length = detail::digitCount(v);
-        const std::uint64_t shifted = digits >> (8 * (8 - length));
-        std::memcpy(o, &shifted, 8);
-        return o + length;
-    }
-    char* end = o + detail::digitCount(v);
-    detail::digitsBefore(end, v);
-    return end;
+    return detail::putLarge(o, v);
 }
 
 inline char* PutSigned(char* o, std::int32_t v) {
@@ -211,7 +219,7 @@ inline char* PutCycleLabel(char* o, std::int32_t cycleNumber) {
 }
 
 // "(n/d) divisor", "none" or "Start of Cycle".
-[[gnu::always_inline]] inline char* PutHarmonic(char* o, const Harmonic& h) {
+inline char* PutHarmonic(char* o, const Harmonic& h) {
     switch (h.kind) {
     case Harmonic::None:
         std::memcpy(o, "none", 4);
@@ -228,6 +236,15 @@ inline char* PutCycleLabel(char* o, std::int32_t cycleNumber) {
     o = PutUnsigned(o, static_cast<std::uint32_t>(h.denominator));
     std::memcpy(o, ") ", 2);
     return PutGrouped(o + 2, static_cast<std::uint32_t>(h.divisor));
+}
+
+// The same for a cycle count, "none" without forming the harmonic.
+inline char* PutHarmonic(char* o, std::int32_t cycleCount) {
+    if (!FillsAHarmonic(cycleCount)) {
+        std::memcpy(o, "none", 4);
+        return o + 4;
+    }
+    return PutHarmonic(o, HarmonicOf(cycleCount));
 }
 
 // baktun, katun, tun, uinal and kin with `Mark` between them (the places
