@@ -1,8 +1,8 @@
 // The almanac: exact day numbers, Long Counts under a correlation, Haab,
 // Calendar Round, Lords of the Night and the searches.
-#include "AlmanacDay.h"
-#include "DayNames.h"
-#include "FixedText.h"
+#include "engine/AlmanacDay.h"
+#include "engine/DayNames.h"
+#include "engine/FixedText.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,7 +1,7 @@
-#include "Reading.h"
+#include "engine/Reading.h"
 
-#include "DayNames.h"
-#include "LocaleNumbers.h"
+#include "engine/DayNames.h"
+#include "platform/LocaleNumbers.h"
 
 #include <clocale>
 #include <gtest/gtest.h>
