@@ -1,5 +1,5 @@
 // Cost of the almanac of one day and of one Calendar Round search.
-#include "AlmanacDay.h"
+#include "engine/AlmanacDay.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Cost of one reading, as the window pays it on every keystroke and the batch
 // converter on every line it hands to the engine. Each benchmark walks a table
 // of varied dates: one fixed date trains the branch predictor and reads too fast.
-#include "Reading.h"
-#include "Report.h"
+#include "engine/Reading.h"
+#include "engine/Report.h"
 
 #include <benchmark/benchmark.h>
 #include <random>

@@ -1,8 +1,8 @@
 // The almanac: exact day numbers, Long Counts under a correlation, Haab,
 // Calendar Round, Lords of the Night and the searches.
-#include "AlmanacDay.h"
-#include "Names.h"
-#include "TextWriters.h"
+#include "engine/AlmanacDay.h"
+#include "engine/Names.h"
+#include "engine/TextWriters.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,7 +1,7 @@
 // Walks day by day through more than three Great Cycles and checks what must
 // hold from one day to the next, with the dates written as a user enters them.
-#include "Names.h"
-#include "Reading.h"
+#include "engine/Names.h"
+#include "engine/Reading.h"
 
 #include <algorithm>
 #include <cstdint>

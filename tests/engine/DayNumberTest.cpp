@@ -1,4 +1,4 @@
-#include "DayNumber.h"
+#include "engine/DayNumber.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

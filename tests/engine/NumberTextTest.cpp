@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
-#include "TextWriters.h"
+#include "engine/TextWriters.h"
 
 #include <cstdint>
 #include <cstring>

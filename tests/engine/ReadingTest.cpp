@@ -1,7 +1,7 @@
-#include "Reading.h"
+#include "engine/Reading.h"
 
-#include "LocaleNumbers.h"
-#include "Names.h"
+#include "engine/Names.h"
+#include "platform/LocaleNumbers.h"
 
 #include <clocale>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Compares the engine with a plain, slow model of the same rules over many
 // random inputs of the lengths the window's fields allow, odd texts included.
-#include "Reading.h"
+#include "engine/Reading.h"
 
 #include <charconv>
 #include <cstdint>

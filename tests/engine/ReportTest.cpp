@@ -1,4 +1,4 @@
-#include "Report.h"
+#include "engine/Report.h"
 
 #include "WorkedExample.h"
 

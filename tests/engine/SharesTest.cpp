@@ -1,7 +1,7 @@
 // The percentages of every possible cycle count, against exact integer
 // arithmetic on the binary32 values and on the counts themselves.
-#include "GreatCycle.h"
-#include "NumberText.h"
+#include "engine/GreatCycle.h"
+#include "engine/NumberText.h"
 
 #include <cmath>
 #include <cstdint>

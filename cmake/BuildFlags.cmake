@@ -1,0 +1,35 @@
+# The compiler's warnings and the sanitizers, as the usage requirements of one
+# INTERFACE library that every target of the project links PRIVATE. Nothing
+# else is compiled with them: found packages, configure checks and the
+# clang-built fuzzers keep their own flags, and -Werror stays with our code.
+add_library(zentolk_build_flags INTERFACE)
+target_compile_options(zentolk_build_flags INTERFACE -Wall -Wextra -Wpedantic)
+if(ZENTOLK_WERROR)
+    target_compile_options(zentolk_build_flags INTERFACE -Werror)
+endif()
+if(ZENTOLK_SANITIZE)
+    target_compile_options(zentolk_build_flags INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(zentolk_build_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+# zentolk_link_build_flags()
+#
+# Links zentolk_build_flags PRIVATE into every library and program defined in
+# this directory and below it. Called once, after the last add_subdirectory,
+# so that a target added anywhere gets the flags without asking for them.
+function(zentolk_link_build_flags)
+    set(dirs ${CMAKE_CURRENT_SOURCE_DIR})
+    while(dirs)
+        list(POP_FRONT dirs dir)
+        get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+        list(APPEND dirs ${subdirs})
+        get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+        foreach(target IN LISTS targets)
+            get_target_property(type ${target} TYPE)
+            if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY)$")
+                target_link_libraries(${target} PRIVATE zentolk_build_flags)
+            endif()
+        endforeach()
+    endwhile()
+endfunction()
