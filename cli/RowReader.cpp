@@ -30,7 +30,7 @@ TabFields SplitTabFields(std::string_view line) {
 }
 
 namespace {
-constexpr std::size_t kLongestCsvRecord = 16u << 20;
+constexpr std::size_t LongestCsvRecord = 16u << 20;
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -223,7 +223,7 @@ int RowReader::read(int inFd) {
     std::size_t scanned = 0; // of which searched for its end already
     for (;;) {
         if (held == capacity || !buffer) {
-            if (csv_ && held >= kLongestCsvRecord) {
+            if (csv_ && held >= LongestCsvRecord) {
                 err_.write("zentolk-cli: line " + std::to_string(line_) +
                            " is longer than 16 MB (an unclosed quote?); the rest is not read\n");
                 return 1;

@@ -47,13 +47,13 @@ std::string ResolveViewerControlPath(platform::Os& os) {
             path.clear();
     }
     if (path.empty())
-        path = PrivateLibraryDirectory(os) + kPathSeparator + kViewerControlFile;
+        path = PrivateLibraryDirectory(os) + PathSeparator + ViewerControlFile;
     return path;
 }
 
 FileVersion ReadBrowserVersion(platform::Os& os) {
     FileVersion version =
-        ReadFileVersion(os, PrivateLibraryDirectory(os) + kPathSeparator + kBrowserControlFile);
+        ReadFileVersion(os, PrivateLibraryDirectory(os) + PathSeparator + BrowserControlFile);
     auto& number = version.number;
     if (number.Major == 4 && number.Minor <= 70 && number.Release == 0) {
         number.Release = number.Build;

@@ -8,10 +8,10 @@
 namespace zentolk::help {
 
 // The help viewer's library file in the program's private library folder.
-inline constexpr char kViewerControlFile[] = "libhhctrl.so";
+inline constexpr char ViewerControlFile[] = "libhhctrl.so";
 // The browser control; no such file exists on this platform, so it reads as
 // not installed.
-inline constexpr char kBrowserControlFile[] = "Shdocvw.dll";
+inline constexpr char BrowserControlFile[] = "Shdocvw.dll";
 
 // The program's private library folder and its data folder, without a
 // trailing separator.

@@ -15,7 +15,7 @@ void DetectModuleValues(platform::Os& os, EnvironmentValues& values) {
     values.Arguments = os.Arguments();
     const auto& arguments = values.Arguments;
     const std::string started = arguments.empty() ? std::string() : arguments[0];
-    values.RunDir = started.find(kPathSeparator) != std::string::npos
+    values.RunDir = started.find(PathSeparator) != std::string::npos
                         ? WithoutTrailingSeparators(DirectoryPart(started))
                         : values.ModuleDir;
 }

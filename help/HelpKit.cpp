@@ -16,7 +16,7 @@ HelpKit::HelpKit(platform::Os& os) noexcept : os_(os) {
         logDirectory_ = ChooseLogDirectory(os_, environment_.ModuleDir);
         debugSwitch_ = ReadDebugSwitch(os_, environment_);
         DetectVersionValues(os_, environment_);
-        log_ = std::make_unique<TDLogFile>(os_, logDirectory_ + kPathSeparator + kLogFileName,
+        log_ = std::make_unique<TDLogFile>(os_, logDirectory_ + PathSeparator + LogFileName,
                                            debugSwitch_, true, true, false, environment_);
     } catch (...) {
         // Out of memory at start-up: the kit runs without its log.
@@ -31,7 +31,7 @@ HelpKit::~HelpKit() {
 void HelpKit::LoadViewerLibrary() {
     if (viewer_.handle != nullptr)
         return;
-    viewer_.handle = os_.LoadLibrary(kViewerControlFile);
+    viewer_.handle = os_.LoadLibrary(ViewerControlFile);
     if (viewer_.handle == nullptr) {
         const std::string path = ResolveViewerControlPath(os_);
         if (!path.empty() && os_.FileExists(path))

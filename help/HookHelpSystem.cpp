@@ -179,7 +179,7 @@ void HHShowError(HelpKit& kit, int code) {
         message = "Unknown error returned by HHHelpContext";
         break;
     }
-    ShowKitMessage(kit.Os(), message, kMbOk | kMbIconExclamation);
+    ShowKitMessage(kit.Os(), message, MbOk | MbIconExclamation);
     kit.TraceLine("HHShowError(%d), \"%s\"", {code, message});
 }
 

@@ -7,9 +7,9 @@ namespace zentolk::help {
 int ShowKitMessage(platform::Os& os, const std::string& text, unsigned style) noexcept {
     using platform::MessageKind;
     const unsigned icon = style & 0xF0;
-    const MessageKind kind = icon == kMbIconHand       ? MessageKind::Error
-                             : icon == kMbIconAsterisk ? MessageKind::Information
-                                                       : MessageKind::Warning;
+    const MessageKind kind = icon == MbIconHand       ? MessageKind::Error
+                             : icon == MbIconAsterisk ? MessageKind::Information
+                                                      : MessageKind::Warning;
     try {
         const ProgramServices* program = CurrentProgram();
         const std::string caption = program != nullptr ? program->Title() : std::string();
@@ -17,7 +17,7 @@ int ShowKitMessage(platform::Os& os, const std::string& text, unsigned style) no
     } catch (...) {
         // The kit raises nothing; a box that cannot be shown is simply not seen.
     }
-    return kIdOk;
+    return IdOk;
 }
 
 } // namespace zentolk::help

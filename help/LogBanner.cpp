@@ -9,9 +9,9 @@ namespace zentolk::help {
 
 namespace {
 
-constexpr char kTab = '\t';
+constexpr char Tab = '\t';
 // The whole command-line argument, tab included, is cut to this length.
-constexpr std::size_t kCommandLineLimit = 255;
+constexpr std::size_t CommandLineLimit = 255;
 
 std::string HexId(std::uint32_t id) {
     char text[16];
@@ -51,7 +51,7 @@ void TDLogFile::WriteBanner(const EnvironmentValues& env) noexcept {
                 parameters += (i > 1 ? " | " : "") + arguments[i];
             commandLine += (i > 0 ? " " : "") + arguments[i];
         }
-        const std::string tab(1, kTab);
+        const std::string tab(1, Tab);
 
         AppendLogLine("=");
         AppendLogLine("!Log File:             %s", {tab + logPath_});
@@ -71,7 +71,7 @@ void TDLogFile::WriteBanner(const EnvironmentValues& env) noexcept {
         AppendLogLine("!EXE Path =          %s", {tab + program});
         AppendLogLine("!EXE Version =       %s", {tab + ReadFileVersion(os_, program).text});
         AppendLogLine("!Cmdline Param(s) =  %s", {tab + parameters});
-        AppendLogLine("!Actual CmdLine =  %s", {(tab + commandLine).substr(0, kCommandLineLimit)});
+        AppendLogLine("!Actual CmdLine =  %s", {(tab + commandLine).substr(0, CommandLineLimit)});
         AppendLogLine("!_RunDir =           %s", {tab + env.RunDir});
         AppendLogLine("!_ModuleName =       %s", {tab + env.ModuleName});
         AppendLogLine("!_ModuleDir =        %s", {tab + env.ModuleDir});

@@ -7,7 +7,7 @@
 namespace zentolk::help {
 
 namespace {
-constexpr std::size_t kSeparatorLength = 80; // one is dropped as the line's marker
+constexpr std::size_t SeparatorLength = 80; // one is dropped as the line's marker
 } // namespace
 
 TDLogFile::TDLogFile(platform::Os& os, std::string path, bool enabled, bool stampTimes,
@@ -18,7 +18,7 @@ TDLogFile::TDLogFile(platform::Os& os, std::string path, bool enabled, bool stam
         const std::string directory = DirectoryPart(path);
         if (directory.empty() || !os_.DirectoryExists(directory) ||
             !IsDirectoryWritable(os_, directory))
-            path = TempDirectory(os_) + kPathSeparator + FileNamePart(path);
+            path = TempDirectory(os_) + PathSeparator + FileNamePart(path);
         logPath_ = std::move(path);
         // In a shared temporary folder someone else may have put a link at
         // the log's name; it goes, and whatever it points at stays as it is.
@@ -63,7 +63,7 @@ void TDLogFile::ShowAndLog(const std::string& format) noexcept {
 void TDLogFile::ShowAndLog(const std::string& format, const FormatArgs& args) noexcept {
     try {
         const std::string text = FormatKitText(format, args);
-        ShowKitMessage(os_, text, kMbOk | kMbIconExclamation);
+        ShowKitMessage(os_, text, MbOk | MbIconExclamation);
         if (logEnabled_)
             AppendLogLine(text);
     } catch (...) {
@@ -75,7 +75,7 @@ void TDLogFile::Append(std::string line) noexcept {
         return;
     try {
         if (line == "-" || line == "=")
-            line.assign(kSeparatorLength, line[0]);
+            line.assign(SeparatorLength, line[0]);
         if (!line.empty() && (line[0] == '!' || line[0] == '-' || line[0] == '='))
             line.erase(0, 1);
         else if (stampTimes_)

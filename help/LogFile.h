@@ -8,7 +8,7 @@
 
 namespace zentolk::help {
 
-inline constexpr char kLogFileName[] = "HHDebug.txt";
+inline constexpr char LogFileName[] = "HHDebug.txt";
 
 // The kit's plain-text diagnostics log. Every line is appended on its own:
 // the file is opened, written, flushed and closed again, so it holds all

@@ -9,14 +9,14 @@ namespace zentolk::help {
 namespace {
 // Enough other names to get past stray leftovers; a folder that has them
 // all is treated as not writable.
-constexpr int kAlternativeProbes = 99;
+constexpr int AlternativeProbes = 99;
 } // namespace
 
 bool IsDirectoryWritable(platform::Os& os, const std::string& directory) {
-    const std::string folder = WithoutTrailingSeparators(directory) + kPathSeparator;
-    std::string probe = folder + kProbeFile;
+    const std::string folder = WithoutTrailingSeparators(directory) + PathSeparator;
+    std::string probe = folder + ProbeFile;
     auto result = os.CreateExclusive(probe);
-    for (int n = 1; result == platform::CreateResult::NameTaken && n <= kAlternativeProbes; ++n) {
+    for (int n = 1; result == platform::CreateResult::NameTaken && n <= AlternativeProbes; ++n) {
         probe = folder + "$_Temp_$" + std::to_string(n) + ".$$$";
         result = os.CreateExclusive(probe);
     }
@@ -31,11 +31,11 @@ std::string TempDirectory(platform::Os& os) {
 }
 
 bool IsDebugSwitchArgument(const std::string& argument) {
-    constexpr std::string_view kWord = "debug";
-    if (argument.size() != kWord.size() + 1 || (argument[0] != '/' && argument[0] != '-'))
+    constexpr std::string_view SwitchName = "debug";
+    if (argument.size() != SwitchName.size() + 1 || (argument[0] != '/' && argument[0] != '-'))
         return false;
-    for (std::size_t i = 0; i < kWord.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(argument[i + 1])) != kWord[i])
+    for (std::size_t i = 0; i < SwitchName.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(argument[i + 1])) != SwitchName[i])
             return false;
     }
     return true;
@@ -46,7 +46,7 @@ std::string ChooseLogDirectory(platform::Os& os, const std::string& moduleDir) {
 }
 
 bool ReadDebugSwitch(platform::Os& os, const EnvironmentValues& environment) {
-    if (os.FileExists(environment.ModuleDir + kPathSeparator + kDebugMarkerFile))
+    if (os.FileExists(environment.ModuleDir + PathSeparator + DebugMarkerFile))
         return true;
     const auto& arguments = environment.Arguments;
     for (std::size_t i = 1; i < arguments.size(); ++i) {

@@ -7,8 +7,8 @@
 
 namespace zentolk::help {
 
-inline constexpr char kDebugMarkerFile[] = "debug.debug";
-inline constexpr char kProbeFile[] = "$_Temp_$.$$$";
+inline constexpr char DebugMarkerFile[] = "debug.debug";
+inline constexpr char ProbeFile[] = "$_Temp_$.$$$";
 
 // Whether a file can be created in the folder. The probe is a file of its
 // own making, created only where no file of that name exists and then

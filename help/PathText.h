@@ -5,7 +5,7 @@
 namespace zentolk::help {
 
 // The separator wherever the kit forms a path.
-inline constexpr char kPathSeparator = '/';
+inline constexpr char PathSeparator = '/';
 
 // Everything up to and including the last separator; empty without one.
 std::string DirectoryPart(const std::string& path);

@@ -10,16 +10,16 @@ struct Release {
 };
 
 // Newest first: the first threshold the version reaches names it.
-constexpr Release kViewerReleases[] = {
+constexpr Release ViewerReleases[] = {
     {{5, 2, 3626, 0}, "1.4"},    {{4, 74, 9273, 0}, "1.33"}, {{4, 74, 8857, 0}, "1.32"},
     {{4, 74, 8793, 0}, "1.31"},  {{4, 74, 8702, 0}, "1.3"},  {{4, 73, 8561, 0}, "1.22"},
     {{4, 73, 8474, 0}, "1.21a"}, {{4, 73, 8412, 0}, "1.21"}, {{4, 73, 8252, 0}, "1.2"},
     {{4, 72, 8164, 0}, "1.1b"},  {{4, 72, 7325, 0}, "1.1a"}, {{4, 72, 7323, 0}, "1.1"},
     {{4, 72, 7290, 0}, "1.0"},
 };
-constexpr VersionNumber kLastKnownViewer{5, 2, 3669, 0};
+constexpr VersionNumber LastKnownViewer{5, 2, 3669, 0};
 
-constexpr Release kBrowserReleases[] = {
+constexpr Release BrowserReleases[] = {
     {{6, 0, 3790, 0}, "Internet Explorer 6 (Windows Server 2003)"},
     {{6, 0, 3718, 0}, "Internet Explorer 6 (Windows Server 2003 RC2)"},
     {{6, 0, 3663, 0}, "Internet Explorer 6 (Windows Server 2003 RC1)"},
@@ -76,11 +76,11 @@ const char* FirstReached(const VersionNumber& version, const Release (&releases)
 std::string ViewerReleaseName(const FileVersion& version) {
     if (version.text.empty())
         return {};
-    if (version.number > kLastKnownViewer)
+    if (version.number > LastKnownViewer)
         return "> 1.4a";
-    if (version.number == kLastKnownViewer)
+    if (version.number == LastKnownViewer)
         return "1.4a";
-    return FirstReached(version.number, kViewerReleases, "< 1.0");
+    return FirstReached(version.number, ViewerReleases, "< 1.0");
 }
 
 std::string BrowserReleaseName(const FileVersion& version) {
@@ -88,7 +88,7 @@ std::string BrowserReleaseName(const FileVersion& version) {
         return {};
     if (version.number.Major >= 7)
         return ">= Internet Explorer " + version.text;
-    return FirstReached(version.number, kBrowserReleases, "< Internet Explorer 1.0 (Plus!)");
+    return FirstReached(version.number, BrowserReleases, "< Internet Explorer 1.0 (Plus!)");
 }
 
 } // namespace zentolk::help

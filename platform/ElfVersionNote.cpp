@@ -14,8 +14,8 @@ namespace zentolk::platform {
 namespace {
 
 // A version note is tiny; a larger note segment is not worth reading.
-constexpr std::size_t kMaxNoteSegment = 64 * 1024;
-constexpr std::size_t kMaxProgramHeaders = 4096;
+constexpr std::size_t MaxNoteSegment = 64 * 1024;
+constexpr std::size_t MaxProgramHeaders = 4096;
 
 class File {
 public:
@@ -70,7 +70,7 @@ std::optional<FixedFileVersion> FindInNotes(const std::vector<unsigned char>& no
     const auto align = [alignment](std::size_t n) {
         return (n + alignment - 1) / alignment * alignment;
     };
-    constexpr std::size_t kOwnerSize = sizeof kVersionNoteOwner;
+    constexpr std::size_t OwnerSize = sizeof VersionNoteOwner;
     std::size_t at = 0;
     while (notes.size() - at >= 12) {
         const std::size_t nameSize = Word(&notes[at]);
@@ -82,9 +82,9 @@ std::optional<FixedFileVersion> FindInNotes(const std::vector<unsigned char>& no
         const std::size_t descAt = nameAt + align(nameSize);
         if (descAt > notes.size() || descSize > notes.size() - descAt)
             return std::nullopt;
-        if (type == kVersionNoteType && nameSize == kOwnerSize &&
-            std::memcmp(&notes[nameAt], kVersionNoteOwner, kOwnerSize) == 0 && descSize >= 16 &&
-            Word(&notes[descAt]) == kFixedFileInfoSignature) {
+        if (type == VersionNoteType && nameSize == OwnerSize &&
+            std::memcmp(&notes[nameAt], VersionNoteOwner, OwnerSize) == 0 && descSize >= 16 &&
+            Word(&notes[descAt]) == FixedFileInfoSignature) {
             return FixedFileVersion{Word(&notes[descAt + 8]), Word(&notes[descAt + 12])};
         }
         at = descAt + align(descSize);
@@ -100,14 +100,13 @@ std::optional<FixedFileVersion> ReadWithClass(const File& file) {
     if (!file.ReadAt(0, &header, sizeof header))
         return std::nullopt;
     if (header.e_phentsize != sizeof(Phdr) || header.e_phnum == 0 ||
-        header.e_phnum > kMaxProgramHeaders)
+        header.e_phnum > MaxProgramHeaders)
         return std::nullopt;
     for (std::size_t i = 0; i < header.e_phnum; ++i) {
         Phdr program;
         if (!file.ReadAt(header.e_phoff + i * sizeof(Phdr), &program, sizeof program))
             return std::nullopt;
-        if (program.p_type != PT_NOTE || program.p_filesz == 0 ||
-            program.p_filesz > kMaxNoteSegment)
+        if (program.p_type != PT_NOTE || program.p_filesz == 0 || program.p_filesz > MaxNoteSegment)
             continue;
         std::vector<unsigned char> notes(program.p_filesz);
         if (!file.ReadAt(program.p_offset, notes.data(), notes.size()))
@@ -132,7 +131,7 @@ bool IsWholeWithClass(const File& file, Elf64_Half machine) {
     if (!file.ReadAt(0, &header, sizeof header) || header.e_machine != machine ||
         (header.e_type != ET_DYN && header.e_type != ET_EXEC) ||
         header.e_phentsize != sizeof(Phdr) || header.e_phnum == 0 ||
-        header.e_phnum > kMaxProgramHeaders ||
+        header.e_phnum > MaxProgramHeaders ||
         !Within(header.e_phoff, std::uint64_t(header.e_phnum) * sizeof(Phdr), size))
         return false;
     for (std::size_t i = 0; i < header.e_phnum; ++i) {

@@ -292,10 +292,10 @@ std::string PrettyNameFromOsRelease(const std::string& text) {
     std::string line;
     std::string name;
     while (std::getline(lines, line)) {
-        constexpr std::string_view kKey = "PRETTY_NAME=";
-        if (line.compare(0, kKey.size(), kKey) != 0)
+        constexpr std::string_view PrettyNameKey = "PRETTY_NAME=";
+        if (line.compare(0, PrettyNameKey.size(), PrettyNameKey) != 0)
             continue;
-        const std::string value = line.substr(kKey.size());
+        const std::string value = line.substr(PrettyNameKey.size());
         name.clear();
         if (!value.empty() && (value.front() == '"' || value.front() == '\'')) {
             const char quote = value.front();

@@ -13,7 +13,7 @@ struct Entry {
 };
 
 // Sorted by name for the binary search.
-constexpr Entry kLocaleIds[] = {
+constexpr Entry LocaleIds[] = {
     {"ar_SA", 0x0401}, {"bg_BG", 0x0402}, {"ca_ES", 0x0403}, {"cs_CZ", 0x0405}, {"da_DK", 0x0406},
     {"de_AT", 0x0C07}, {"de_CH", 0x0807}, {"de_DE", 0x0407}, {"de_LU", 0x1007}, {"el_GR", 0x0408},
     {"en_AU", 0x0C09}, {"en_CA", 0x1009}, {"en_GB", 0x0809}, {"en_IE", 0x1809}, {"en_IN", 0x4009},
@@ -28,7 +28,7 @@ constexpr Entry kLocaleIds[] = {
     {"zh_CN", 0x0804}, {"zh_HK", 0x0C04}, {"zh_SG", 0x1004}, {"zh_TW", 0x0404},
 };
 
-static_assert(std::is_sorted(std::begin(kLocaleIds), std::end(kLocaleIds),
+static_assert(std::is_sorted(std::begin(LocaleIds), std::end(LocaleIds),
                              [](const Entry& a, const Entry& b) { return a.name < b.name; }));
 
 } // namespace
@@ -36,9 +36,9 @@ static_assert(std::is_sorted(std::begin(kLocaleIds), std::end(kLocaleIds),
 std::uint32_t LocaleIdFromName(std::string_view name) {
     const std::string_view key = name.substr(0, name.find_first_of(".@"));
     const auto* found =
-        std::lower_bound(std::begin(kLocaleIds), std::end(kLocaleIds), key,
+        std::lower_bound(std::begin(LocaleIds), std::end(LocaleIds), key,
                          [](const Entry& entry, std::string_view k) { return entry.name < k; });
-    if (found == std::end(kLocaleIds) || found->name != key)
+    if (found == std::end(LocaleIds) || found->name != key)
         return 0;
     return found->id;
 }

@@ -15,9 +15,9 @@ namespace zentolk::viewer {
 
 namespace {
 // Starts of the helper for one file: the first, and after crashes.
-constexpr int kStarts = 3;
+constexpr int MostStarts = 3;
 // Longer paths are never in a help file (the decoder's own limit is 512).
-constexpr qsizetype kLongestPath = 512;
+constexpr qsizetype LongestPath = 512;
 
 QString& DecoderOverride() {
     static QString program;
@@ -84,7 +84,7 @@ std::unique_ptr<ChmFile> ChmFile::Open(const QString& path) {
     return file;
 }
 
-ChmFile::ChmFile(const QString& path) : path_(path), startsLeft_(kStarts) {}
+ChmFile::ChmFile(const QString& path) : path_(path), startsLeft_(MostStarts) {}
 
 ChmFile::~ChmFile() = default;
 
@@ -95,7 +95,7 @@ bool ChmFile::Start() const {
     decoder_ = std::make_unique<DecoderProcess>(
         DecoderProgram().toStdString(),
         std::vector<std::string>{QFile::encodeName(path_).toStdString()}, DecoderLimits{});
-    if (decoder_->Ask(decoder::kOpen, {}).outcome == DecoderProcess::Outcome::Yes)
+    if (decoder_->Ask(decoder::OpenQuestion, {}).outcome == DecoderProcess::Outcome::Yes)
         return true;
     startsLeft_ = 0;
     decoder_.reset();
@@ -110,7 +110,7 @@ std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* mi
     if (missing != nullptr)
         *missing = false;
     const QByteArray name = path.toUtf8();
-    if (name.size() > kLongestPath || name.contains('\0')) {
+    if (name.size() > LongestPath || name.contains('\0')) {
         if (missing != nullptr)
             *missing = true;
         return std::nullopt;
@@ -133,12 +133,12 @@ std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* mi
 }
 
 bool ChmFile::Contains(const QString& path) const {
-    return Ask(decoder::kContains, path, nullptr).has_value();
+    return Ask(decoder::ContainsQuestion, path, nullptr).has_value();
 }
 
 std::optional<QByteArray> ChmFile::Read(const QString& path, bool* missing) const {
-    const std::optional<std::string> bytes = Ask(decoder::kRead, path, missing);
-    if (!bytes || bytes->size() > decoder::kLargestObject)
+    const std::optional<std::string> bytes = Ask(decoder::ReadQuestion, path, missing);
+    if (!bytes || bytes->size() > decoder::LargestObject)
         return std::nullopt;
     return QByteArray(bytes->data(), qsizetype(bytes->size()));
 }
@@ -177,14 +177,14 @@ bool ChmFile::ReadSystemRecord() {
 }
 
 QStringList ChmFile::Pages() const {
-    const std::optional<std::string> listed = Ask(decoder::kList, QString(), nullptr);
+    const std::optional<std::string> listed = Ask(decoder::ListQuestion, QString(), nullptr);
     if (!listed)
         return {};
     QStringList pages;
     for (const QString& line :
          QString::fromUtf8(listed->data(), qsizetype(listed->size())).split(QLatin1Char('\n'))) {
-        if (!line.isEmpty() && line.size() <= kLongestPath &&
-            pages.size() < qsizetype(decoder::kMostListed))
+        if (!line.isEmpty() && line.size() <= LongestPath &&
+            pages.size() < qsizetype(decoder::MostListed))
             pages.append(line);
     }
     return pages;
@@ -192,8 +192,8 @@ QStringList ChmFile::Pages() const {
 
 QString ChmFile::FindByExtension(const char* extension) const {
     const std::optional<std::string> found =
-        Ask(decoder::kFind, QString::fromLatin1(extension), nullptr);
-    if (!found || qsizetype(found->size()) > kLongestPath)
+        Ask(decoder::FindQuestion, QString::fromLatin1(extension), nullptr);
+    if (!found || qsizetype(found->size()) > LongestPath)
         return {};
     return QString::fromUtf8(found->data(), qsizetype(found->size()));
 }

@@ -21,15 +21,15 @@ namespace zentolk::viewer {
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
+constexpr bool Sanitized = true;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
+constexpr bool Sanitized = true;
 #else
-constexpr bool kSanitized = false;
+constexpr bool Sanitized = false;
 #endif
 #else
-constexpr bool kSanitized = false;
+constexpr bool Sanitized = false;
 #endif
 
 long long NowMilliseconds() {
@@ -107,7 +107,7 @@ DecoderProcess::DecoderProcess(const std::string& program,
     // more address space than any limit that would mean something.
     bool limited = Limit(child_, RLIMIT_CPU, limits_.cpuSeconds) &&
                    Limit(child_, RLIMIT_FSIZE, 0) && Limit(child_, RLIMIT_CORE, 0);
-    if (limited && limits_.addressSpace != 0 && !kSanitized)
+    if (limited && limits_.addressSpace != 0 && !Sanitized)
         limited = Limit(child_, RLIMIT_AS, limits_.addressSpace);
     if (!limited)
         Stop();
@@ -156,10 +156,10 @@ bool DecoderProcess::Receive(void* data, std::size_t size, long long deadline) {
 DecoderProcess::Answer DecoderProcess::Ask(char kind, std::string_view question) {
     using namespace decoder;
     Answer answer;
-    if (!Running() || question.size() > kLongestQuestion)
+    if (!Running() || question.size() > LongestQuestion)
         return answer;
     const long long deadline = NowMilliseconds() + limits_.answerMilliseconds;
-    unsigned char header[kHeaderSize];
+    unsigned char header[HeaderSize];
     PutHeader(header, kind, static_cast<std::uint32_t>(question.size()));
     if (!Send(header, sizeof header, deadline) ||
         !Send(question.data(), question.size(), deadline) ||
@@ -169,7 +169,8 @@ DecoderProcess::Answer DecoderProcess::Ask(char kind, std::string_view question)
     }
     const std::uint32_t length = HeaderLength(header);
     const char said = static_cast<char>(header[0]);
-    const bool known = said == kYes || ((said == kNo || said == kBroken) && length == 0);
+    const bool known =
+        said == YesAnswer || ((said == NoAnswer || said == BrokenAnswer) && length == 0);
     if (!known || length > limits_.largestAnswer) {
         Stop();
         return answer;
@@ -180,7 +181,9 @@ DecoderProcess::Answer DecoderProcess::Ask(char kind, std::string_view question)
         answer.data.clear();
         return answer;
     }
-    answer.outcome = said == kYes ? Outcome::Yes : said == kNo ? Outcome::No : Outcome::Broken;
+    answer.outcome = said == YesAnswer  ? Outcome::Yes
+                     : said == NoAnswer ? Outcome::No
+                                        : Outcome::Broken;
     return answer;
 }
 

@@ -30,7 +30,7 @@
 namespace zentolk::viewer {
 
 namespace {
-constexpr int kAddressRole = Qt::UserRole;
+constexpr int AddressRole = Qt::UserRole;
 
 // A contents entry names a page of the file, or now and then a web address.
 QUrl EntryUrl(const QString& local) {
@@ -124,7 +124,7 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
             [this](const QUrl& link) { statusBar()->showMessage(link.toString()); });
     // A click, or Return on an entry, opens its page; both may come for one click.
     auto open = [this](QTreeWidgetItem* item) {
-        const QUrl target = item->data(0, kAddressRole).toUrl();
+        const QUrl target = item->data(0, AddressRole).toUrl();
         if (target.isValid() && target != browser_->source())
             FollowLink(target);
     };
@@ -185,7 +185,7 @@ void HelpWindow::ShowDefaultTopic() {
         return;
     QString topic = file_->DefaultTopic();
     for (QTreeWidgetItemIterator it(contents_); topic.isEmpty() && *it != nullptr; ++it) {
-        const QUrl url = (*it)->data(0, kAddressRole).toUrl();
+        const QUrl url = (*it)->data(0, AddressRole).toUrl();
         if (url.scheme() == QLatin1String("chm"))
             topic = url.path();
     }
@@ -247,7 +247,7 @@ void HelpWindow::FillContents() {
         item->setText(0, entry.name);
         item->setToolTip(0, entry.name);
         if (!entry.local.isEmpty())
-            item->setData(0, kAddressRole, EntryUrl(entry.local));
+            item->setData(0, AddressRole, EntryUrl(entry.local));
         parents.push_back(item);
     }
     if (contents_->topLevelItemCount() == 0)
@@ -264,7 +264,7 @@ void HelpWindow::FillIndex() {
                                          indexList_);
         item->setData(Qt::UserRole + 1, entry.name);
         if (!entry.local.isEmpty())
-            item->setData(kAddressRole, EntryUrl(entry.local));
+            item->setData(AddressRole, EntryUrl(entry.local));
     }
     if (indexList_->count() == 0)
         tabs_->removeTab(tabs_->indexOf(indexList_->parentWidget()));
@@ -302,7 +302,7 @@ void HelpWindow::Search(const QString& query) {
     for (const PageSearch::Hit& hit : hits) {
         auto* item = new QListWidgetItem(hit.title, searchResults_);
         item->setToolTip(hit.title);
-        item->setData(kAddressRole, TopicUrl(hit.topic));
+        item->setData(AddressRole, TopicUrl(hit.topic));
     }
     searched_ = query;
     if (hits.empty()) {
@@ -319,7 +319,7 @@ void HelpWindow::Search(const QString& query) {
 void HelpWindow::OpenListed(QListWidgetItem* item) {
     if (item == nullptr || item->isHidden())
         return;
-    const QUrl target = item->data(kAddressRole).toUrl();
+    const QUrl target = item->data(AddressRole).toUrl();
     if (!target.isValid())
         return;
     if (target != browser_->source())
@@ -381,7 +381,7 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void HelpWindow::MarkContents(const QUrl& shown) {
     for (QTreeWidgetItemIterator it(contents_); *it != nullptr; ++it) {
-        const QUrl url = (*it)->data(0, kAddressRole).toUrl();
+        const QUrl url = (*it)->data(0, AddressRole).toUrl();
         if (url.scheme() == shown.scheme() &&
             url.path().compare(shown.path(), Qt::CaseInsensitive) == 0) {
             contents_->setCurrentItem(*it);

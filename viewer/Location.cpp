@@ -37,9 +37,9 @@ QStringList DataFolders(const QString& libraryPath) {
 
 QString OwnLibraryPath() {
     // Any address inside this library will do.
-    static const char anchor = 0;
+    static const char Anchor = 0;
     Dl_info info{};
-    if (dladdr(&anchor, &info) == 0 || info.dli_fname == nullptr)
+    if (dladdr(&Anchor, &info) == 0 || info.dli_fname == nullptr)
         return {};
     return QFileInfo(QFile::decodeName(info.dli_fname)).absoluteFilePath();
 }

@@ -17,7 +17,7 @@ void PageSearch::Load() {
         return;
     qsizetype total = 0;
     for (const QString& topic : file_->Pages()) {
-        if (pages_.size() >= std::size_t(kMostSearchPages) || total >= kMostSearchText ||
+        if (pages_.size() >= std::size_t(MostSearchPages) || total >= MostSearchText ||
             file_->Failed())
             break;
         const std::optional<QByteArray> bytes = file_->Read(topic);
@@ -27,7 +27,7 @@ void PageSearch::Load() {
         if (page.title.isEmpty())
             page.title = topic.mid(topic.lastIndexOf(QLatin1Char('/')) + 1);
         QString folded = (page.title + QLatin1Char(' ') + page.text).toCaseFolded();
-        folded.truncate(std::min(folded.size(), kMostSearchText - total));
+        folded.truncate(std::min(folded.size(), MostSearchText - total));
         total += folded.size();
         pages_.push_back({page.title, topic, std::move(folded)});
     }

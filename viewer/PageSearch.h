@@ -10,7 +10,7 @@ class ChmFile;
 
 // Full-text search over a help file's pages. The pages are read and their
 // text kept the first time the search is asked for anything; a crafted file
-// costs at most kMostSearchPages pages and kMostSearchText characters.
+// costs at most MostSearchPages pages and MostSearchText characters.
 class PageSearch {
 public:
     struct Hit {
@@ -41,7 +41,7 @@ private:
     std::vector<Page> pages_;
 };
 
-inline constexpr int kMostSearchPages = 2000;
-inline constexpr qsizetype kMostSearchText = 16 * 1024 * 1024;
+inline constexpr int MostSearchPages = 2000;
+inline constexpr qsizetype MostSearchText = 16 * 1024 * 1024;
 
 } // namespace zentolk::viewer

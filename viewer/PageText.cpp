@@ -39,7 +39,7 @@ QString TagName(QStringView text, qsizetype at) {
 } // namespace
 
 PageText ExtractPageText(const QByteArray& html) {
-    const QString source = DecodeHtml(html.left(kLongestPage));
+    const QString source = DecodeHtml(html.left(LongestPage));
     const QStringView text(source);
     QString body;
     QString title;

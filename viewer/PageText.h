@@ -14,7 +14,7 @@ struct PageText {
 };
 
 // Pages longer than this are read only this far.
-inline constexpr qsizetype kLongestPage = 4 * 1024 * 1024;
+inline constexpr qsizetype LongestPage = 4 * 1024 * 1024;
 
 // In time proportional to the page's length, whatever it holds.
 PageText ExtractPageText(const QByteArray& html);

@@ -5,7 +5,7 @@
 namespace zentolk::viewer {
 
 namespace {
-constexpr int kGap = 8;
+constexpr int Gap = 8;
 } // namespace
 
 std::optional<QRect> PlaceBeside(const QRect& anchor, const QSize& wanted, const QRect& screen,
@@ -13,10 +13,10 @@ std::optional<QRect> PlaceBeside(const QRect& anchor, const QSize& wanted, const
     if (!screen.isValid() || wanted.isEmpty())
         return std::nullopt;
     // The room on each side, as a rectangle of the screen.
-    const int right = anchor.right() + 1 + kGap;
-    const int left = anchor.left() - kGap; // one past the room's right edge
-    const int below = anchor.bottom() + 1 + kGap;
-    const int above = anchor.top() - kGap;
+    const int right = anchor.right() + 1 + Gap;
+    const int left = anchor.left() - Gap; // one past the room's right edge
+    const int below = anchor.bottom() + 1 + Gap;
+    const int above = anchor.top() - Gap;
     const QRect rooms[] = {
         QRect(QPoint(right, screen.top()), screen.bottomRight()),
         QRect(screen.topLeft(), QPoint(left - 1, screen.bottom())),

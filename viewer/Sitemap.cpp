@@ -9,11 +9,11 @@
 namespace zentolk::viewer {
 
 namespace {
-constexpr qsizetype kLongestEntity = 9; // "#x10FFFF" and the names below fit
+constexpr qsizetype LongestEntity = 9; // "#x10FFFF" and the names below fit
 } // namespace
 
 QString DecodeEntities(const QString& text) {
-    static const QHash<QString, QChar> named = {
+    static const QHash<QString, QChar> NamedEntities = {
         {QStringLiteral("amp"), u'&'},   {QStringLiteral("lt"), u'<'},
         {QStringLiteral("gt"), u'>'},    {QStringLiteral("quot"), u'"'},
         {QStringLiteral("apos"), u'\''}, {QStringLiteral("nbsp"), QChar(0xA0)}};
@@ -23,7 +23,7 @@ QString DecodeEntities(const QString& text) {
         // Only the few characters an entity can span are searched, so a long
         // text without ';' is read once, not once per character.
         const qsizetype semi =
-            text[i] == u'&' ? QStringView(text).mid(i, kLongestEntity + 2).indexOf(u';') : -1;
+            text[i] == u'&' ? QStringView(text).mid(i, LongestEntity + 2).indexOf(u';') : -1;
         if (semi < 0) {
             out += text[i];
             continue;
@@ -38,7 +38,8 @@ QString DecodeEntities(const QString& text) {
         if (ok && code > 0 && code <= 0x10FFFF) {
             out += QString::fromUcs4(&code, 1);
             i += semi;
-        } else if (const auto found = named.constFind(entity.toLower()); found != named.cend()) {
+        } else if (const auto found = NamedEntities.constFind(entity.toLower());
+                   found != NamedEntities.cend()) {
             out += *found;
             i += semi;
         } else {
@@ -112,7 +113,7 @@ Tag ReadTag(const QString& text, qsizetype& at) {
 } // namespace
 
 std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes) {
-    const QString text = DecodeHtml(bytes.left(kLargestSitemap));
+    const QString text = DecodeHtml(bytes.left(LargestSitemap));
     std::vector<SitemapEntry> entries;
     int depth = 0;
     bool inObject = false;
@@ -135,7 +136,7 @@ std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes) {
         } else if (tag.name == QLatin1String("object")) {
             inObject = tag.attributes.value(QStringLiteral("type"))
                            .compare(QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0;
-            entry = SitemapEntry{{}, {}, std::clamp(depth - 1, 0, kDeepestEntry)};
+            entry = SitemapEntry{{}, {}, std::clamp(depth - 1, 0, DeepestEntry)};
         } else if (tag.name == QLatin1String("param") && inObject) {
             const QString name = tag.attributes.value(QStringLiteral("name")).toLower();
             const QString value = tag.attributes.value(QStringLiteral("value")).trimmed();
@@ -148,7 +149,7 @@ std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes) {
             inObject = false;
             if (!entry.name.isEmpty())
                 entries.push_back(entry);
-            if (entries.size() >= kMostEntries)
+            if (entries.size() >= MostEntries)
                 break;
         }
     }

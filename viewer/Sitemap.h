@@ -19,9 +19,9 @@ struct SitemapEntry {
 
 // What is read of a contents or index file: its first bytes, its first
 // entries, and entries nested deeper hang at the deepest level.
-inline constexpr qsizetype kLargestSitemap = 8 * 1024 * 1024;
-inline constexpr std::size_t kMostEntries = 50000;
-inline constexpr int kDeepestEntry = 31;
+inline constexpr qsizetype LargestSitemap = 8 * 1024 * 1024;
+inline constexpr std::size_t MostEntries = 50000;
+inline constexpr int DeepestEntry = 31;
 
 // Reads the nested lists of sitemap objects that contents and index files
 // are made of, in time proportional to their length. Tolerant: unknown tags

@@ -334,10 +334,10 @@ QRect TSpinEdit::TextRect() const {
 }
 
 int TSpinEdit::MinHeight() const {
-    constexpr int border = 1; // the height of a thin system border
+    constexpr int ThinBorder = 1; // the height of a thin system border
     const int text = QFontMetrics(font()).height();
     const int system = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).height();
-    return 4 * border + text + std::min(system, text) / 4 + 2;
+    return 4 * ThinBorder + text + std::min(system, text) / 4 + 2;
 }
 
 void TSpinEdit::UpdateMinimumHeight() {

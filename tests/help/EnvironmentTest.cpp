@@ -12,18 +12,18 @@ using zentolk::testing::FakeOs;
 
 namespace {
 
-constexpr char kDataDir[] = "/opt/zentolk/share/zentolk";
-constexpr char kDefaultViewer[] = "/opt/zentolk/lib/zentolk/libhhctrl.so";
+constexpr char DataDir[] = "/opt/zentolk/share/zentolk";
+constexpr char DefaultViewer[] = "/opt/zentolk/lib/zentolk/libhhctrl.so";
 
 TEST(ExpandSystemRootPrefix, OnlyTheOneVariableAtTheVeryStartInAnyCase) {
     FakeOs fake;
-    fake.dataDirectory = std::string(kDataDir) + "/";
+    fake.dataDirectory = std::string(DataDir) + "/";
     const std::pair<std::string, std::string> cases[] = {
-        {"%SystemRoot%/System32/x.so", std::string(kDataDir) + "/System32/x.so"},
-        {"%SYSTEMROOT%/x.so", std::string(kDataDir) + "/x.so"},
-        {"%systemroot%/x.so", std::string(kDataDir) + "/x.so"},
-        {"%sYsTeMrOoT%/x.so", std::string(kDataDir) + "/x.so"},
-        {"%SystemRoot%", kDataDir},
+        {"%SystemRoot%/System32/x.so", std::string(DataDir) + "/System32/x.so"},
+        {"%SYSTEMROOT%/x.so", std::string(DataDir) + "/x.so"},
+        {"%systemroot%/x.so", std::string(DataDir) + "/x.so"},
+        {"%sYsTeMrOoT%/x.so", std::string(DataDir) + "/x.so"},
+        {"%SystemRoot%", DataDir},
         {"%WinDir%/x.so", "%WinDir%/x.so"},
         {"%SystemRoot/x.so", "%SystemRoot/x.so"},
         {"%SystemRoot", "%SystemRoot"},
@@ -35,14 +35,14 @@ TEST(ExpandSystemRootPrefix, OnlyTheOneVariableAtTheVeryStartInAnyCase) {
 }
 
 TEST(ResolveViewerControlPath, RegisteredFileElseThePrivateLibraryFolder) {
-    const std::string registered = std::string(kDataDir) + "/viewer.so";
+    const std::string registered = std::string(DataDir) + "/viewer.so";
     const std::pair<std::optional<std::string>, std::string> cases[] = {
-        {std::nullopt, kDefaultViewer},
+        {std::nullopt, DefaultViewer},
         {"%SystemRoot%/viewer.so", registered},
         {"%systemROOT%/viewer.so", registered},
-        {"%WinDir%/viewer.so", kDefaultViewer}, // not expanded, so not found
-        {"/elsewhere/missing.so", kDefaultViewer},
-        {"", kDefaultViewer},
+        {"%WinDir%/viewer.so", DefaultViewer}, // not expanded, so not found
+        {"/elsewhere/missing.so", DefaultViewer},
+        {"", DefaultViewer},
     };
     for (const auto& [value, resolved] : cases) {
         FakeOs fake;
@@ -115,7 +115,7 @@ TEST(BrowserVersion, EarlyBuildNumbersMovedBackAndNamed) {
 TEST(Detection, ModuleValuesAndViewerVersion) {
     FakeOs fake;
     fake.arguments = {"./zentolk", "-debug"};
-    fake.AddVersionedFile(kDefaultViewer, 5, 2, 3790, 2847);
+    fake.AddVersionedFile(DefaultViewer, 5, 2, 3790, 2847);
     fake.files["/opt/zentolk/bin/zentolk"] = {};
     fake.versions["/opt/zentolk/bin/zentolk"] = {0xFFFF0001, 0x8000FFFF};
     EnvironmentValues env;
@@ -131,7 +131,7 @@ TEST(Detection, ModuleValuesAndViewerVersion) {
     EXPECT_EQ(env.ieFriendlyVerStr, "");
     EXPECT_EQ(ReadFileVersion(fake, env.ModulePath).text, "65535.1.32768.65535");
 
-    fake.files.erase(kDefaultViewer);
+    fake.files.erase(DefaultViewer);
     fake.arguments = {"zentolk"};
     DetectModuleValues(fake, env);
     DetectVersionValues(fake, env);

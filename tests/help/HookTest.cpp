@@ -17,10 +17,10 @@ using zentolk::viewer::HH_HELP_CONTEXT;
 
 namespace {
 
-constexpr char kLog[] = "/opt/zentolk/bin/HHDebug.txt";
-constexpr char kViewerFile[] = "/opt/zentolk/lib/zentolk/libhhctrl.so";
-constexpr char kHelpFile[] = "/home/user/Zentolk.chm";
-constexpr std::size_t kHeaderLines = 27;
+constexpr char ModuleLog[] = "/opt/zentolk/bin/HHDebug.txt";
+constexpr char ViewerFile[] = "/opt/zentolk/lib/zentolk/libhhctrl.so";
+constexpr char HelpFilePath[] = "/home/user/Zentolk.chm";
+constexpr std::size_t HeaderLines = 27;
 
 // The kit started with the debug switch and a viewer library on offer; the
 // viewer counts as installed when its file carries a version.
@@ -32,7 +32,7 @@ struct KitWithViewer {
     explicit KitWithViewer(bool installed = true) {
         zentolk::testing::OfferFakeViewer(system);
         if (installed)
-            system.AddVersionedFile(kViewerFile, 5, 2, 3790, 2847);
+            system.AddVersionedFile(ViewerFile, 5, 2, 3790, 2847);
         system.arguments.push_back("-debug");
         help = std::make_unique<HelpKit>(system);
     }
@@ -40,8 +40,8 @@ struct KitWithViewer {
     // The trace lines so far, without their time stamps.
     std::vector<std::string> Traces() const {
         std::vector<std::string> traces;
-        const auto lines = system.Lines(kLog);
-        for (std::size_t i = kHeaderLines; i < lines.size(); ++i)
+        const auto lines = system.Lines(ModuleLog);
+        for (std::size_t i = HeaderLines; i < lines.size(); ++i)
             traces.push_back(lines[i].substr(lines[i].find("   ") + 3));
         return traces;
     }
@@ -92,7 +92,7 @@ TEST(HelpHook, CreationInstallsItAndDestructionClosesAndRestores) {
     int earlier = 0;
     app->OnHelp = [&](std::uint16_t, std::int32_t, bool&) { return ++earlier > 0; };
     {
-        THookHelpSystem hook(*kit.help, kHelpFile, "");
+        THookHelpSystem hook(*kit.help, HelpFilePath, "");
         app->HelpCommand(2, 0);
         EXPECT_EQ(earlier, 0); // the hook answered, not the earlier handler
     }
@@ -130,7 +130,7 @@ TEST(HelpHook, ContextRequestsOpenTheTopicInTheViewer) {
 
 TEST(HelpHook, APopupPositionIsTakenAndIgnored) {
     KitWithViewer kit;
-    THookHelpSystem hook(*kit.help, kHelpFile, "");
+    THookHelpSystem hook(*kit.help, HelpFilePath, "");
     bool callDefault = true;
     EXPECT_TRUE(hook.HelpHook(13, -1, callDefault));
     EXPECT_FALSE(callDefault);
@@ -142,7 +142,7 @@ TEST(HelpHook, APopupPositionIsTakenAndIgnored) {
 
 TEST(HelpHook, OtherCommandsGoToTheDefaultHandlingAndAreStillTraced) {
     KitWithViewer kit;
-    THookHelpSystem hook(*kit.help, kHelpFile, "");
+    THookHelpSystem hook(*kit.help, HelpFilePath, "");
     for (const std::uint16_t command : {0, 2, 3, 11, 257, 999}) {
         bool callDefault = false;
         EXPECT_TRUE(hook.HelpHook(command, -1, callDefault));
@@ -155,7 +155,7 @@ TEST(HelpHook, OtherCommandsGoToTheDefaultHandlingAndAreStillTraced) {
 
 TEST(HelpHook, WithoutAnInstalledViewerTheUserIsTold) {
     KitWithViewer kit(false);
-    THookHelpSystem hook(*kit.help, kHelpFile, "");
+    THookHelpSystem hook(*kit.help, HelpFilePath, "");
     bool callDefault = true;
     hook.HelpHook(1, 0, callDefault);
     EXPECT_TRUE(viewerCalls.empty());

@@ -10,9 +10,9 @@ using zentolk::testing::FakeOs;
 
 namespace {
 
-constexpr char kModuleLog[] = "/opt/zentolk/bin/HHDebug.txt";
-constexpr char kTempLog[] = "/tmp/HHDebug.txt";
-const std::string kStamp = "2:03:07 PM   ";
+constexpr char ModuleLog[] = "/opt/zentolk/bin/HHDebug.txt";
+constexpr char TempLog[] = "/tmp/HHDebug.txt";
+const std::string Stamp = "2:03:07 PM   ";
 
 // Runs the kit's start-up with the given arguments after the program's own.
 struct KitRun {
@@ -70,9 +70,9 @@ TEST(LogPlace, UnwritableProgramFolderMovesTheLogToTheTemporaryFolder) {
     fake.temporaryDirectory = "/tmp/";
     KitRun run(fake, {"-debug"});
     EXPECT_EQ(run.kit.LogDirectory(), "/tmp");
-    EXPECT_EQ(run.kit.Log()->LogPath(), kTempLog);
-    EXPECT_EQ(fake.Lines(kTempLog).size(), 27u);
-    EXPECT_EQ(fake.files.count(kModuleLog), 0u);
+    EXPECT_EQ(run.kit.Log()->LogPath(), TempLog);
+    EXPECT_EQ(fake.Lines(TempLog).size(), 27u);
+    EXPECT_EQ(fake.files.count(ModuleLog), 0u);
 }
 
 TEST(LogFile, MissingOrUnwritableFolderMovesAGivenPath) {
@@ -121,7 +121,7 @@ TEST(LogFile, HeaderLineByLine) {
         "_ieFriendlyVerStr = \t",
         equals,
     };
-    EXPECT_EQ(fake.Lines(kModuleLog), expected);
+    EXPECT_EQ(fake.Lines(ModuleLog), expected);
 }
 
 TEST(LogFile, HeaderEdgeValues) {
@@ -130,7 +130,7 @@ TEST(LogFile, HeaderEdgeValues) {
     fake.os.distribution.clear();
     fake.locale.id = 0;
     KitRun run(fake, {"/DEBUG"});
-    const auto lines = fake.Lines(kModuleLog);
+    const auto lines = fake.Lines(ModuleLog);
     ASSERT_EQ(lines.size(), 27u);
     EXPECT_EQ(lines[3], "Operating System:      \tLinux 6.1 (Build 76) No Service Pack");
     EXPECT_EQ(lines[4], "SysLocale.DefaultLCID: \t0x0000 (0)");
@@ -152,14 +152,14 @@ TEST(LogFile, StampAndMarkerRule) {
         {"=", {}, std::string(79, '=')},
         {"%s", FormatArgs{"-"}, std::string(79, '-')},
         {"%s", FormatArgs{"!y"}, "y"},
-        {"  returned - %d", FormatArgs{-3}, kStamp + "  returned - -3"},
-        {"x", {}, kStamp + "x"},
-        {"", {}, kStamp},
-        {"50%", {}, kStamp + "50%"},
-        {"a %d%%", {}, kStamp + "a %d%%"},
-        {"a %d%%", FormatArgs{5}, kStamp + "a 5%"},
-        {"ShowContext(\"%s\", %d)", FormatArgs{"f.chm", 0}, kStamp + "ShowContext(\"f.chm\", 0)"},
-        {"x %d %s", FormatArgs{1}, kStamp + "x 1 %s"},
+        {"  returned - %d", FormatArgs{-3}, Stamp + "  returned - -3"},
+        {"x", {}, Stamp + "x"},
+        {"", {}, Stamp},
+        {"50%", {}, Stamp + "50%"},
+        {"a %d%%", {}, Stamp + "a %d%%"},
+        {"a %d%%", FormatArgs{5}, Stamp + "a 5%"},
+        {"ShowContext(\"%s\", %d)", FormatArgs{"f.chm", 0}, Stamp + "ShowContext(\"f.chm\", 0)"},
+        {"x %d %s", FormatArgs{1}, Stamp + "x 1 %s"},
     };
     FakeOs fake;
     TDLogFile log(fake, "/tmp/t.log", true, true, false, false);
@@ -178,15 +178,15 @@ TEST(LogFile, StampAndMarkerRule) {
 TEST(LogFile, OldLogGoesAtEveryStartEvenReadOnly) {
     for (const bool readOnly : {false, true}) {
         FakeOs fake;
-        fake.files[kModuleLog] = {"old run\n", readOnly, {}};
+        fake.files[ModuleLog] = {"old run\n", readOnly, {}};
         {
             KitRun run(fake);
             run.kit.TraceLine("dropped");
-            EXPECT_EQ(fake.files.count(kModuleLog), 0u);
+            EXPECT_EQ(fake.files.count(ModuleLog), 0u);
         }
-        fake.files[kModuleLog] = {"old run\n", readOnly, {}};
+        fake.files[ModuleLog] = {"old run\n", readOnly, {}};
         KitRun run(fake, {"-debug"});
-        const auto lines = fake.Lines(kModuleLog);
+        const auto lines = fake.Lines(ModuleLog);
         ASSERT_EQ(lines.size(), 27u);
         EXPECT_EQ(lines[0], std::string(79, '='));
         for (const auto& [path, file] : fake.files)
@@ -196,19 +196,19 @@ TEST(LogFile, OldLogGoesAtEveryStartEvenReadOnly) {
 
 TEST(LogFile, KeptReadOnlyLogIsMadeWritableAndAppendedTo) {
     FakeOs fake;
-    fake.files[kModuleLog] = {"old run\n", true, {}};
-    TDLogFile log(fake, kModuleLog, true, false, false, true);
+    fake.files[ModuleLog] = {"old run\n", true, {}};
+    TDLogFile log(fake, ModuleLog, true, false, false, true);
     log.AppendLogLine("new run");
-    EXPECT_EQ(fake.Lines(kModuleLog), (std::vector<std::string>{"old run", "new run"}));
+    EXPECT_EQ(fake.Lines(ModuleLog), (std::vector<std::string>{"old run", "new run"}));
 }
 
 TEST(LogFile, PlantedLinkIsRemovedAndItsTargetLeftAlone) {
     FakeOs fake;
     fake.files["/tmp/precious"] = {"precious\n", true, {}};
-    fake.files[kModuleLog] = {"", false, std::string("/tmp/precious")};
+    fake.files[ModuleLog] = {"", false, std::string("/tmp/precious")};
     KitRun run(fake, {"-debug"});
-    EXPECT_FALSE(fake.IsSymbolicLink(kModuleLog));
-    EXPECT_EQ(fake.Lines(kModuleLog).size(), 27u);
+    EXPECT_FALSE(fake.IsSymbolicLink(ModuleLog));
+    EXPECT_EQ(fake.Lines(ModuleLog).size(), 27u);
     EXPECT_EQ(fake.files["/tmp/precious"].content, "precious\n");
     EXPECT_TRUE(fake.files["/tmp/precious"].readOnly);
 }
@@ -236,7 +236,7 @@ TEST(LogFile, HeaderNamesTheProgramByItsFullPath) {
     fake.AddVersionedFile("/opt/zentolk/bin/zentolk", 3, 2, 0, 0);
     fake.arguments = {"zentolk"};
     KitRun run(fake, {"-debug"});
-    const auto lines = fake.Lines(kModuleLog);
+    const auto lines = fake.Lines(ModuleLog);
     ASSERT_EQ(lines.size(), 27u);
     EXPECT_EQ(lines[9], "EXE Path =          \t/opt/zentolk/bin/zentolk");
     EXPECT_EQ(lines[10], "EXE Version =       \t3.2.0.0");
@@ -259,11 +259,11 @@ TEST(Trace, LinesOnlyWithTheSwitchAndBoxesAlways) {
         EXPECT_EQ(platform.messages[0].caption, "Ruviz Oruvodezar");
         EXPECT_EQ(platform.messages[0].text, shown);
         EXPECT_TRUE(platform.messages[0].kind == zentolk::platform::MessageKind::Warning);
-        const auto lines = fake.Lines(kModuleLog);
+        const auto lines = fake.Lines(ModuleLog);
         if (on) {
             ASSERT_EQ(lines.size(), 29u);
-            EXPECT_EQ(lines[27], kStamp + "  returned - 2");
-            EXPECT_EQ(lines[28], kStamp + shown);
+            EXPECT_EQ(lines[27], Stamp + "  returned - 2");
+            EXPECT_EQ(lines[28], Stamp + shown);
         } else {
             EXPECT_TRUE(lines.empty());
         }

@@ -27,7 +27,7 @@ DisplayProbes machine(std::map<std::string, std::string> env, bool waylandPlugin
     return probes;
 }
 
-const std::string run = "/run/user/1000";
+const std::string RuntimeDir = "/run/user/1000";
 } // namespace
 
 TEST(DisplayCheck, ChoosesWhatCanBeReachedInQtsOrder) {
@@ -41,26 +41,26 @@ TEST(DisplayCheck, ChoosesWhatCanBeReachedInQtsOrder) {
         {{}, "", std::nullopt},
         {{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, "", std::nullopt},
         {{{"DISPLAY", ":7"}}, "", std::nullopt},
-        {{{"WAYLAND_DISPLAY", "wayland-9"}, {"XDG_RUNTIME_DIR", run}}, "", std::nullopt},
+        {{{"WAYLAND_DISPLAY", "wayland-9"}, {"XDG_RUNTIME_DIR", RuntimeDir}}, "", std::nullopt},
         {{{"WAYLAND_DISPLAY", "wayland-0"}}, "", std::nullopt}, // no runtime folder
         // X11 alone, Wayland alone (no XWayland), absolute socket path.
         {{{"DISPLAY", ":0"}}, "", "xcb"},
-        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", run}}, "", "wayland"},
-        {{{"WAYLAND_DISPLAY", run + "/wayland-0"}}, "", "wayland"},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", RuntimeDir}}, "", "wayland"},
+        {{{"WAYLAND_DISPLAY", RuntimeDir + "/wayland-0"}}, "", "wayland"},
         {{{"WAYLAND_SOCKET", "5"}}, "", "wayland"},
         // Both: Wayland first only in a Wayland session not on GNOME.
-        {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", run}},
+        {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", RuntimeDir}},
          "",
          "xcb;wayland"},
         {{{"DISPLAY", ":0"},
           {"WAYLAND_DISPLAY", "wayland-0"},
-          {"XDG_RUNTIME_DIR", run},
+          {"XDG_RUNTIME_DIR", RuntimeDir},
           {"XDG_SESSION_TYPE", "wayland"}},
          "",
          "wayland;xcb"},
         {{{"DISPLAY", ":0"},
           {"WAYLAND_DISPLAY", "wayland-0"},
-          {"XDG_RUNTIME_DIR", run},
+          {"XDG_RUNTIME_DIR", RuntimeDir},
           {"XDG_SESSION_TYPE", "wayland"},
           {"XDG_CURRENT_DESKTOP", "ubuntu:GNOME"}},
          "",
@@ -69,7 +69,7 @@ TEST(DisplayCheck, ChoosesWhatCanBeReachedInQtsOrder) {
         {{{"QT_QPA_PLATFORM", "offscreen"}}, "", "offscreen"},
         {{{"QT_QPA_PLATFORM", "xcb"}}, "", std::nullopt},
         {{{"QT_QPA_PLATFORM", "xcb;offscreen"}}, "", "xcb;offscreen"},
-        {{{"QT_QPA_PLATFORM", "wayland"}, {"XDG_RUNTIME_DIR", run}}, "", "wayland"},
+        {{{"QT_QPA_PLATFORM", "wayland"}, {"XDG_RUNTIME_DIR", RuntimeDir}}, "", "wayland"},
         {{{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":0"}}, "minimal", "minimal"},
         {{{"QT_QPA_PLATFORM", "offscreen"}}, "xcb:foo", std::nullopt},
     };
@@ -83,9 +83,10 @@ TEST(DisplayCheck, ChoosesWhatCanBeReachedInQtsOrder) {
 
 TEST(DisplayCheck, SkipsAPlatformWhosePluginIsMissing) {
     const auto both = machine(
-        {{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", run}}, false);
+        {{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", RuntimeDir}},
+        false);
     EXPECT_EQ(ChooseDisplayPlatform(both, ""), "xcb");
     const auto waylandOnly =
-        machine({{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", run}}, false);
+        machine({{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", RuntimeDir}}, false);
     EXPECT_EQ(ChooseDisplayPlatform(waylandOnly, ""), std::nullopt);
 }

@@ -212,8 +212,8 @@ private slots:
     void hostilePagesAreReadOnce() {
         for (const QByteArray& unit : {QByteArray("<a x=\""), QByteArray("<!--"),
                                        QByteArray("<script>"), QByteArray("<"), QByteArray("&")}) {
-            const PageText page = ExtractPageText(unit.repeated(kLongestPage / unit.size() + 10));
-            QVERIFY(page.text.size() <= kLongestPage);
+            const PageText page = ExtractPageText(unit.repeated(LongestPage / unit.size() + 10));
+            QVERIFY(page.text.size() <= LongestPage);
         }
     }
 

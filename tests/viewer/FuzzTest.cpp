@@ -29,7 +29,7 @@ int Setting(const char* name, int fallback) {
 }
 
 // Values that sizes, counts and versions in a file are often not ready for.
-constexpr std::uint32_t kEdgeValues[] = {
+constexpr std::uint32_t EdgeValues[] = {
     0,      1,       2,          3,          4,          0x7F,       0x100,      0x1000,
     0x8000, 0x10000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0xFFFFFFFE, 0x00200000, 0x40000000};
 
@@ -72,7 +72,7 @@ private:
 
     void Overwrite(QByteArray& bytes, qsizetype at) {
         std::uint32_t value = Below(4) == 0 ? std::uint32_t(random_())
-                                            : kEdgeValues[Below(int(std::size(kEdgeValues)))];
+                                            : EdgeValues[Below(int(std::size(EdgeValues)))];
         for (int i = 0; i < 4 && at + i < bytes.size(); ++i, value >>= 8)
             bytes[at + i] = char(value & 0xFF);
     }
@@ -150,7 +150,7 @@ private slots:
                 ++depth;
             deepest = std::max(deepest, depth);
         }
-        QCOMPARE(deepest, kDeepestEntry);
+        QCOMPARE(deepest, DeepestEntry);
         QCOMPARE(entries, 50000);
         QCOMPARE(HtmlHelp({}, CloseAll, 0), nullptr);
     }

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (const zentolk::viewer::SitemapEntry& entry : zentolk::viewer::ParseSitemap(bytes)) {
-        if (entry.depth < 0 || entry.depth > zentolk::viewer::kDeepestEntry)
+        if (entry.depth < 0 || entry.depth > zentolk::viewer::DeepestEntry)
             __builtin_trap();
     }
     return 0;

@@ -183,9 +183,9 @@ private slots:
         const QByteArray entry("<ul><li><object type=\"text/sitemap\"><param name=\"Name\" "
                                "value=\"x\"></object>");
         const std::vector<SitemapEntry> deep = ParseSitemap(entry.repeated(60000));
-        QCOMPARE(deep.size(), kMostEntries);
-        QCOMPARE(deep[kDeepestEntry - 1].depth, kDeepestEntry - 1);
-        QCOMPARE(deep.back().depth, kDeepestEntry);
+        QCOMPARE(deep.size(), MostEntries);
+        QCOMPARE(deep[DeepestEntry - 1].depth, DeepestEntry - 1);
+        QCOMPARE(deep.back().depth, DeepestEntry);
 
         const QByteArray ampersands(1000000, '&');
         const std::vector<SitemapEntry> wide =
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(closed[0].name, QString(ampersands + '&'));
 
         // Whatever lies past the size limit is not read.
-        QByteArray large(kLargestSitemap, ' ');
+        QByteArray large(LargestSitemap, ' ');
         QCOMPARE(ParseSitemap(large + entry).size(), 0u);
     }
 

@@ -33,7 +33,7 @@ bool WriteAll(int fd, const void* buffer, std::size_t size) {
 }
 
 bool Answer(char kind, const void* data = nullptr, std::size_t size = 0) {
-    unsigned char header[kHeaderSize];
+    unsigned char header[HeaderSize];
     PutHeader(header, kind, static_cast<std::uint32_t>(size));
     return WriteAll(STDOUT_FILENO, header, sizeof header) &&
            (size == 0 || WriteAll(STDOUT_FILENO, data, size));
@@ -47,14 +47,14 @@ bool Resolve(chmFile* file, const std::string& path, chmUnitInfo& unit) {
 bool AnswerRead(chmFile* file, const std::string& path) {
     chmUnitInfo unit{};
     if (!Resolve(file, path, unit))
-        return Answer(kNo);
-    if (unit.length > kLargestObject)
-        return Answer(kBroken);
+        return Answer(NoAnswer);
+    if (unit.length > LargestObject)
+        return Answer(BrokenAnswer);
     std::vector<unsigned char> bytes(static_cast<std::size_t>(unit.length));
     if (unit.length > 0 && chm_retrieve_object(file, &unit, bytes.data(), 0,
                                                LONGINT64(unit.length)) != LONGINT64(unit.length))
-        return Answer(kBroken);
-    return Answer(kYes, bytes.data(), bytes.size());
+        return Answer(BrokenAnswer);
+    return Answer(YesAnswer, bytes.data(), bytes.size());
 }
 
 bool AnswerFind(chmFile* file, const std::string& ending) {
@@ -79,8 +79,8 @@ bool AnswerFind(chmFile* file, const std::string& ending) {
             return CHM_ENUMERATOR_CONTINUE;
         },
         &search);
-    return search.found.empty() ? Answer(kNo)
-                                : Answer(kYes, search.found.data(), search.found.size());
+    return search.found.empty() ? Answer(NoAnswer)
+                                : Answer(YesAnswer, search.found.data(), search.found.size());
 }
 
 // Pages are the objects whose names end in ".htm" or ".html", in the order
@@ -107,10 +107,10 @@ bool AnswerList(chmFile* file) {
                 return CHM_ENUMERATOR_CONTINUE;
             l->paths += path;
             l->paths += '\n';
-            return ++l->count < kMostListed ? CHM_ENUMERATOR_CONTINUE : CHM_ENUMERATOR_SUCCESS;
+            return ++l->count < MostListed ? CHM_ENUMERATOR_CONTINUE : CHM_ENUMERATOR_SUCCESS;
         },
         &listing);
-    return Answer(kYes, listing.paths.data(), listing.paths.size());
+    return Answer(YesAnswer, listing.paths.data(), listing.paths.size());
 }
 
 } // namespace
@@ -120,11 +120,11 @@ int main(int argc, char** argv) {
         return 2;
     chmFile* file = nullptr;
     for (;;) {
-        unsigned char header[kHeaderSize];
+        unsigned char header[HeaderSize];
         if (!ReadAll(STDIN_FILENO, header, sizeof header))
             break;
         const std::uint32_t length = HeaderLength(header);
-        if (length > kLongestQuestion)
+        if (length > LongestQuestion)
             return 3;
         std::string text(length, '\0');
         if (!ReadAll(STDIN_FILENO, text.data(), length))
@@ -133,20 +133,20 @@ int main(int argc, char** argv) {
         // limits between starting it and the first question.
         const char kind = static_cast<char>(header[0]);
         bool answered = false;
-        if (kind == kOpen) {
+        if (kind == OpenQuestion) {
             if (file == nullptr)
                 file = chm_open(argv[1]);
-            answered = Answer(file != nullptr ? kYes : kNo);
+            answered = Answer(file != nullptr ? YesAnswer : NoAnswer);
         } else if (file == nullptr) {
-            answered = Answer(kBroken);
-        } else if (kind == kContains) {
+            answered = Answer(BrokenAnswer);
+        } else if (kind == ContainsQuestion) {
             chmUnitInfo unit{};
-            answered = Answer(Resolve(file, text, unit) ? kYes : kNo);
-        } else if (kind == kRead) {
+            answered = Answer(Resolve(file, text, unit) ? YesAnswer : NoAnswer);
+        } else if (kind == ReadQuestion) {
             answered = AnswerRead(file, text);
-        } else if (kind == kFind) {
+        } else if (kind == FindQuestion) {
             answered = AnswerFind(file, text);
-        } else if (kind == kList) {
+        } else if (kind == ListQuestion) {
             answered = AnswerList(file);
         } else {
             return 3;

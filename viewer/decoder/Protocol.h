@@ -9,24 +9,24 @@
 namespace zentolk::viewer::decoder {
 
 // Questions.
-inline constexpr char kOpen = 'O';     // open the file named on the command line
-inline constexpr char kContains = 'C'; // does the file hold this path?
-inline constexpr char kRead = 'R';     // the whole object at this path
-inline constexpr char kFind = 'F';     // the first top-level file ending in this text
-inline constexpr char kList = 'L';     // the paths of the file's pages, one a line
+inline constexpr char OpenQuestion = 'O';     // open the file named on the command line
+inline constexpr char ContainsQuestion = 'C'; // does the file hold this path?
+inline constexpr char ReadQuestion = 'R';     // the whole object at this path
+inline constexpr char FindQuestion = 'F';     // the first top-level file ending in this text
+inline constexpr char ListQuestion = 'L';     // the paths of the file's pages, one a line
 
 // Answers.
-inline constexpr char kYes = 'Y';    // with the object, the path found, or nothing
-inline constexpr char kNo = 'N';     // not there
-inline constexpr char kBroken = 'E'; // there, but it cannot be read
+inline constexpr char YesAnswer = 'Y';    // with the object, the path found, or nothing
+inline constexpr char NoAnswer = 'N';     // not there
+inline constexpr char BrokenAnswer = 'E'; // there, but it cannot be read
 
-inline constexpr std::size_t kHeaderSize = 5;
+inline constexpr std::size_t HeaderSize = 5;
 // Nothing in a help file is this big; a larger object or answer is damage.
-inline constexpr std::uint32_t kLargestObject = 64u * 1024u * 1024u;
+inline constexpr std::uint32_t LargestObject = 64u * 1024u * 1024u;
 // Paths inside a help file are short.
-inline constexpr std::uint32_t kLongestQuestion = 4096;
+inline constexpr std::uint32_t LongestQuestion = 4096;
 // A list of pages names at most this many; a help file has tens.
-inline constexpr std::uint32_t kMostListed = 5000;
+inline constexpr std::uint32_t MostListed = 5000;
 
 inline void PutHeader(unsigned char* header, char kind, std::uint32_t length) {
     header[0] = static_cast<unsigned char>(kind);
