@@ -141,7 +141,7 @@ void ExpectTablesAgree(const std::string& tabInput) {
 // A field as a user's table may hold it: mostly plain numbers of every
 // length, often a form only the engine reads or one it refuses.
 std::string field(std::mt19937& random) {
-    static const char* const unusual[] = {
+    static const char* const Unusual[] = {
         "",
         " ",
         " 7",
@@ -196,19 +196,19 @@ std::string field(std::mt19937& random) {
     }
     if (kind < 13)
         return std::to_string(random() % 40);
-    const std::size_t count = sizeof unusual / sizeof unusual[0];
+    const std::size_t count = sizeof Unusual / sizeof Unusual[0];
     const std::size_t i = random() % count;
     return i == 36 ? std::string("\0"
                                  "1",
                                  2)
-                   : std::string(unusual[i]);
+                   : std::string(Unusual[i]);
 }
 
 std::string era(std::mt19937& random) {
-    static const char* const eras[] = {
+    static const char* const Eras[] = {
         "0",   "1",  "0",    "1",  "2",    "-1", "$1",  " 1",  "01", "BC", "",   "1000001",
         "1\r", "10", "A.D.", "ad", "b.C.", "Bc", "B.C", "AD.", "A.", "bd", "AB", "B.c.x"};
-    return eras[random() % (sizeof eras / sizeof eras[0])];
+    return Eras[random() % (sizeof Eras / sizeof Eras[0])];
 }
 
 std::string generate(std::size_t lines, std::uint32_t seed) {

@@ -22,8 +22,8 @@ bool isLeap(std::int64_t y) {
 }
 
 int daysInMonth(std::int64_t y, int m) {
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && isLeap(y) ? 29 : days[m - 1];
+    static constexpr int MonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && isLeap(y) ? 29 : MonthDays[m - 1];
 }
 
 // Julian Day Number of a proleptic Gregorian date by counting whole eras of

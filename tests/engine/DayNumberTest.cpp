@@ -64,14 +64,14 @@ TEST(DayNumber, MonthsBeyondFourteenDoNotWrapIntoTheNextYear) {
 }
 
 TEST(DayNumber, ReportsOverflowInsteadOfWrapping) {
-    constexpr std::int32_t max = std::numeric_limits<std::int32_t>::max();
-    constexpr std::int32_t min = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
     EXPECT_FALSE(DayNumber(1, 1, 2000000000));
     EXPECT_FALSE(DayNumber(1, 1, -2000000000));
-    EXPECT_FALSE(DayNumber(min, 1, 2000));
-    EXPECT_FALSE(DayNumber(max, 1, 2000));
-    EXPECT_FALSE(DayNumber(1, max, 2000));
-    EXPECT_EQ(DayNumber(1, min, 2000), *DayNumber(1, 0, 2000) + min); // fits: no error
+    EXPECT_FALSE(DayNumber(Min, 1, 2000));
+    EXPECT_FALSE(DayNumber(Max, 1, 2000));
+    EXPECT_FALSE(DayNumber(1, Max, 2000));
+    EXPECT_EQ(DayNumber(1, Min, 2000), *DayNumber(1, 0, 2000) + Min); // fits: no error
     // Far but still within range.
     EXPECT_TRUE(DayNumber(1, 1, 1000000));
     EXPECT_TRUE(DayNumber(1, 1, -1000000));

@@ -90,14 +90,14 @@ std::string modelReading(const CalendarDate& date) {
                            truncDiv(3 * truncDiv(*y + 4900 + a, 100), 4) + *d - 32075;
     const std::int64_t e = j - 584283;
 
-    static const char* signs[] = {
+    static const char* Signs[] = {
         "Imix (Alligator)",   "Ik (Wind)",       "Akbal (Night, House)", "Kan (Seed, Lizard)",
         "Chicchan (Serpent)", "Cimi (Death)",    "Manik (Deer, Hand)",   "Lamat (Rabbit, Star)",
         "Muluc  (Water)",     "Oc  (Dog)",       "Chuen  (Monkey)",      "Eb  (The Road)",
         "Ben  (Reed)",        "Ix  (Jaguar)",    "Men  (Eagle)",         "Cib  (Vulture)",
         "Caban  (Earth)",     "Edznab  (Flint)", "Cauac  (Rainstorm)",   "Ahau  (Light, Lord)"};
-    static const char* days[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
+    static const char* WeekDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                     "Thursday", "Friday", "Saturday"};
     const auto mod = [](std::int64_t v, std::int64_t n) { return ((v % n) + n) % n; };
 
     std::string label;
@@ -135,8 +135,8 @@ std::string modelReading(const CalendarDate& date) {
 
     return label + "|" + grouped(k) + "|" + share(elapsed) + "|" + grouped(1872000 - k) + "|" +
            share(remaining) + "|" + harmonic + "|" + cycleCount + "|" + historical + "|" +
-           std::to_string(mod(j - 583864, 13) + 1) + "  " + signs[mod(j - 583864, 20)] + "|" +
-           days[mod(j - 583862, 7)];
+           std::to_string(mod(j - 583864, 13) + 1) + "  " + Signs[mod(j - 583864, 20)] + "|" +
+           WeekDays[mod(j - 583862, 7)];
 }
 
 std::string engineReading(const CalendarDate& date) {
@@ -154,10 +154,10 @@ std::string randomText(std::mt19937& rng, std::size_t maxLength, int typicalMax)
     std::uniform_int_distribution<int> kind(0, 19);
     switch (kind(rng)) {
     case 0: { // any characters a field could hold
-        static const std::string alphabet = " +-$xX0123456789aFf.,";
+        static const std::string Alphabet = " +-$xX0123456789aFf.,";
         std::string s(std::uniform_int_distribution<std::size_t>(0, maxLength)(rng), ' ');
         for (char& c : s)
-            c = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(rng)];
+            c = Alphabet[std::uniform_int_distribution<std::size_t>(0, Alphabet.size() - 1)(rng)];
         return s;
     }
     case 1: { // the extremes of the field length
