@@ -45,7 +45,8 @@ struct Harmonic {
 // Whether the count fills a fraction 1/128 of the cycle exactly, or more
 // (most counts do not, and a table asks this first).
 constexpr bool FillsAHarmonic(std::int32_t cycleCount) {
-    return cycleCount % (CycleLength / 128) == 0;
+    // Unsigned, the test is one multiplication (counts are never negative).
+    return static_cast<std::uint32_t>(cycleCount) % std::uint32_t{CycleLength / 128} == 0;
 }
 
 constexpr Harmonic HarmonicOf(std::int32_t cycleCount) {

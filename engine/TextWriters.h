@@ -13,6 +13,7 @@
 #include "Names.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -97,20 +98,36 @@ inline char* putThree(char* o, std::uint32_t v) {
 } // namespace detail
 
 namespace detail {
+// The eight decimal digits of v (below 100,000,000), leading zeros kept, as
+// the bytes of a word from its lowest up: the first digit is the lowest byte.
+inline std::uint64_t eightDigits(std::uint32_t v) {
+    static_assert(std::endian::native == std::endian::little);
+    // v / 10^6 as a fixed-point number with 48 fraction bits: the integer
+    // part is the first pair, and each multiplication of the fraction by 100
+    // brings up the next. The rounding error stays below what the last pair
+    // can see for every v below 10^8 (checked over all of them).
+    constexpr std::uint64_t Fraction = (std::uint64_t{1} << 48) - 1;
+    const auto pair = [](std::uint64_t fixed) {
+        std::uint16_t text;
+        std::memcpy(&text, Digits.pairs + 2 * (fixed >> 48), 2);
+        return std::uint64_t{text};
+    };
+    std::uint64_t fixed = std::uint64_t{v} * 281474977; // 2^48 / 10^6, rounded up
+    std::uint64_t digits = pair(fixed);
+    for (int shift = 16; shift < 64; shift += 16) {
+        fixed = (fixed & Fraction) * 100;
+        digits |= pair(fixed) << shift;
+    }
+    return digits;
+}
+
 // Three digits and more: kept out of line, so the writers of the short
 // numbers that make up most of a reading stay small where they are inlined.
 [[gnu::noinline]] inline char* putLarge(char* o, std::uint32_t v) {
     if (v >= 10000 && v < 100000000) {
         // Eight digits in a register, the leading zeros shifted out: no loop
         // whose count a table's mixed lengths would mispredict.
-        const auto pair = [](std::uint32_t twoDigits) {
-            std::uint16_t text;
-            std::memcpy(&text, Digits.pairs + 2 * twoDigits, 2);
-            return std::uint64_t{text};
-        };
-        const std::uint32_t high = v / 10000, low = v % 10000;
-        const std::uint64_t digits = pair(high / 100) | pair(high % 100) << 16 |
-                                     pair(low / 100) << 32 | pair(low % 100) << 48;
+        const std::uint64_t digits = eightDigits(v);
         const int length = digitCount(v);
         const std::uint64_t shifted = digits >> (8 * (8 - length));
         std::memcpy(o, &shifted, 8);
@@ -158,21 +175,26 @@ inline char* PutTwoDigits(char* o, int v) {
 
 // Unsigned decimal with "," between groups of three digits.
 inline char* PutGrouped(char* o, std::uint32_t v) {
+    // The leading group, 1 to 999, in place: a call for a three-digit number
+    // would cost more than writing it.
+    const auto leading = [](char* at, std::uint32_t group) {
+        return group < 100 ? PutUnsigned(at, group) : detail::putThree(at, group);
+    };
     if (v < 1000)
-        return PutUnsigned(o, v);
-    std::uint32_t high = v / 1000;
+        return leading(o, v);
+    const std::uint32_t high = v / 1000;
     if (high >= 1000) {
         if (high >= 1000000) {
-            o = PutUnsigned(o, high / 1000000);
+            o = leading(o, high / 1000000);
             *o++ = ',';
             o = detail::putThree(o, high / 1000 % 1000);
         } else {
-            o = PutUnsigned(o, high / 1000);
+            o = leading(o, high / 1000);
         }
         *o++ = ',';
         o = detail::putThree(o, high % 1000);
     } else {
-        o = PutUnsigned(o, high);
+        o = leading(o, high);
     }
     *o++ = ',';
     return detail::putThree(o, v % 1000);
@@ -181,20 +203,21 @@ inline char* PutGrouped(char* o, std::uint32_t v) {
 // A share (0 to 100) rounded to five decimals from its exact binary value:
 // integer part, the separator, exactly five decimals.
 inline char* PutFiveDecimals(char* o, float share, char decimalSeparator) {
-    if (share < 0) {
-        *o++ = '-';
-        share = -share;
-    }
     // A binary32 significand times 100000 needs at most 41 bits, so the
     // product is exact in double, and so is adding one half: truncating then
     // rounds the exact value, halves away from zero.
-    const auto scaled = static_cast<long long>(static_cast<double>(share) * 100000.0 + 0.5);
-    o = PutUnsigned(o, static_cast<std::uint32_t>(scaled / 100000));
+    const auto scaled = static_cast<std::uint32_t>(static_cast<double>(share) * 100000.0 + 0.5);
+    // All eight digits of 0 to 100.00000 at once, "IIIFFFFF" from the lowest
+    // byte up, then the integer part without its leading zeros.
+    const std::uint64_t digits = detail::eightDigits(scaled);
+    const int integerDigits = 1 + (scaled >= 1000000) + (scaled >= 10000000);
+    const std::uint64_t integer = (digits & 0xFFFFFF) >> (8 * (3 - integerDigits));
+    std::memcpy(o, &integer, 8);
+    o += integerDigits;
     *o++ = decimalSeparator;
-    const auto fraction = static_cast<std::uint32_t>(scaled % 100000);
-    *o++ = static_cast<char>('0' + fraction / 10000);
-    o = PutTwoDigits(o, static_cast<int>(fraction / 100 % 100));
-    return PutTwoDigits(o, static_cast<int>(fraction % 100));
+    const std::uint64_t fraction = digits >> 24;
+    std::memcpy(o, &fraction, 8);
+    return o + 5;
 }
 
 // The same followed by "%", as the calculator shows a share.

@@ -110,6 +110,16 @@ TEST(GroupThousands, NumbersGroupedInPlaceAgreeWithTheTextRule) {
         }
 }
 
+// Every length up to ten digits, many values of each: the long numbers are
+// written eight digits at a time, with fixed-point arithmetic.
+TEST(TextWriters, UnsignedNumbersOfEveryLengthAgreeWithTheLibrary) {
+    for (std::uint64_t v = 0; v <= 4294967295u; v = v < 1000 ? v + 1 : v + v / 997 + 1) {
+        const auto value = static_cast<std::uint32_t>(v);
+        ASSERT_EQ(WrittenText([&](char* o) { return zentolk::PutUnsigned(o, value); }),
+                  std::to_string(value));
+    }
+}
+
 TEST(TextWriters, PlainIntegersAgreeWithTheLibrary) {
     for (std::int64_t v :
          {0LL,          1LL,     9LL,      10LL,      99LL,          100LL,        999LL,
