@@ -58,46 +58,50 @@ template <std::size_t Width> Run<Width> makeRun(std::initializer_list<std::strin
 
 // Indexed by the engine's positions: Tzolkin and Haab position, week day,
 // Lord of the Night (1 to 9).
-struct CycleRuns {
-    std::array<Run<64>, TzolkinDays> tzolkin;      // number, name index and name
-    std::array<Run<48>, 7> week;                   // index and name
-    std::array<Run<64>, HaabDays> haab;            // day, month index and month
-    std::array<Run<32>, TzolkinDays> roundTzolkin; // the calendar round's first half
-    std::array<Run<16>, HaabDays> roundHaab;       // and its second
-    std::array<Run<32>, 10> lord;                  // the lord of the night, and the line end
+template <bool Json> struct CycleRuns {
+    // Widths that hold the longest run: a csv row copies less.
+    static constexpr std::size_t Wide = Json ? 64 : 16, Middle = Json ? 48 : 16,
+                                 Narrow = Json ? 32 : 16;
+    std::array<Run<Wide>, TzolkinDays> tzolkin;        // number, name index and name
+    std::array<Run<Middle>, 7> week;                   // index and name
+    std::array<Run<Wide>, HaabDays> haab;              // day, month index and month
+    std::array<Run<Narrow>, TzolkinDays> roundTzolkin; // the calendar round's first half
+    std::array<Run<16>, HaabDays> roundHaab;           // and its second
+    std::array<Run<Narrow>, 10> lord;                  // the lord of the night, and the line end
 
-    explicit CycleRuns(bool json) {
+    CycleRuns() {
+        constexpr bool json = Json;
         const auto n = [](int v) { return std::to_string(v); };
         for (int t = 0; t < TzolkinDays; ++t) {
             const TzolkinDay day = TzolkinAt(t);
             const std::string number = n(day.number), index = n(day.sign);
             const std::string_view name = TzolkinSign[std::size_t(day.sign - 1)];
             tzolkin[std::size_t(t)] =
-                json ? makeRun<64>({",\"tzolkin\":{\"number\":", number, ",\"name_index\":", index,
-                                    ",\"name\":\"", name, "\"}"})
-                     : makeRun<64>({",", number, ",", index, ",", name});
+                json ? makeRun<Wide>({",\"tzolkin\":{\"number\":", number,
+                                      ",\"name_index\":", index, ",\"name\":\"", name, "\"}"})
+                     : makeRun<Wide>({",", number, ",", index, ",", name});
             roundTzolkin[std::size_t(t)] =
-                makeRun<32>({json ? ",\"calendar_round\":\"" : ",", number, " ", name, " "});
+                makeRun<Narrow>({json ? ",\"calendar_round\":\"" : ",", number, " ", name, " "});
         }
         for (std::size_t w = 0; w < 7; ++w) {
             const std::string index = n(int(w));
-            week[w] = json ? makeRun<48>({",\"week_day\":{\"index\":", index, ",\"name\":\"",
-                                          WeekN[w], "\"}"})
-                           : makeRun<48>({",", index, ",", WeekN[w]});
+            week[w] = json ? makeRun<Middle>({",\"week_day\":{\"index\":", index, ",\"name\":\"",
+                                              WeekN[w], "\"}"})
+                           : makeRun<Middle>({",", index, ",", WeekN[w]});
         }
         for (int h = 0; h < HaabDays; ++h) {
             const HaabDay haabDay = HaabAt(h);
             const std::string day = n(haabDay.day), month = n(haabDay.month);
             const std::string_view name = HaabMonth[std::size_t(haabDay.month - 1)];
             haab[std::size_t(h)] =
-                json ? makeRun<64>({",\"haab\":{\"day\":", day, ",\"month_index\":", month,
-                                    ",\"month\":\"", name, "\"}"})
-                     : makeRun<64>({",", day, ",", month, ",", name});
+                json ? makeRun<Wide>({",\"haab\":{\"day\":", day, ",\"month_index\":", month,
+                                      ",\"month\":\"", name, "\"}"})
+                     : makeRun<Wide>({",", day, ",", month, ",", name});
             roundHaab[std::size_t(h)] = makeRun<16>({day, " ", name});
         }
         for (int l = 1; l <= 9; ++l)
-            lord[std::size_t(l)] =
-                makeRun<32>({json ? "\",\"lord_of_the_night\":" : ",", n(l), json ? "}\n" : "\n"});
+            lord[std::size_t(l)] = makeRun<Narrow>(
+                {json ? "\",\"lord_of_the_night\":" : ",", n(l), json ? "}\n" : "\n"});
     }
 };
 
@@ -117,8 +121,8 @@ char* share(char* o, float value) {
 }
 
 // A csv or json row of a plain line.
-template <bool Json> const CycleRuns& cycleRuns() {
-    static const CycleRuns runs(Json);
+template <bool Json> const CycleRuns<Json>& cycleRuns() {
+    static const CycleRuns<Json> runs;
     return runs;
 }
 
@@ -149,7 +153,7 @@ template <bool Json, char Separator> char* putInputs(char* o, const Line& line) 
 
 template <bool Json, char Separator>
 char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
-                const CycleRuns& runs) {
+                const CycleRuns<Json>& runs) {
     o = putInputs<Json, Separator>(o, line);
     o = Json ? literal(o, ",\"ok\":true,\"error\":null,\"jdn\":") : literal(o, ",1,,");
     char* const jdn = o;
@@ -188,11 +192,12 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
 
     const LongCountPlaces places = CycleLongCountOf(k);
     o = Json ? literal(o, ",\"long_count\":{\"text\":\"") : literal(o, ",");
-    o = PutPlaces(o, places);
-    o = Json ? literal(o, "\",\"places\":[") : literal(o, ",");
+    char* const cycleText = o;
+    char* const cycleEnd = PutPlaces(o, places);
+    o = Json ? literal(cycleEnd, "\",\"places\":[") : literal(cycleEnd, ",");
     o = PutPlaces<','>(o, places);
     o = Json ? literal(o, "]},\"historical_long_count\":\"") : literal(o, ",");
-    o = PutHistoricalLongCount(o, day.dayCount, places);
+    o = PutHistoricalLongCountAfter(o, day.dayCount, places, cycleText, cycleEnd);
     if constexpr (Json)
         *o++ = '"';
 
@@ -249,7 +254,7 @@ template <TableFormat Format, bool Strict, char Separator>
 const char* convertLines(const char* start, long long& lineNumber, FdWriter& out,
                          const PlainRows& rows, bool& failed) {
     constexpr bool json = Format == TableFormat::Json;
-    const CycleRuns* runs = nullptr;
+    const CycleRuns<json>* runs = nullptr;
     if constexpr (Format != TableFormat::Tsv)
         runs = &cycleRuns<json>();
     char* o = out.cursor();

@@ -4,8 +4,6 @@
 #include "ReadingDay.h"
 #include "TextWriters.h"
 
-#include <cstring>
-
 namespace zentolk {
 
 // Writes the ten readings of a day in field order: at(field) gives the
@@ -27,21 +25,7 @@ template <typename At, typename Done>
     char* const cycleText = at(jMayan);
     char* const cycleEnd = PutPlaces(cycleText, places);
     done(jMayan, cycleEnd);
-    // The historical Long Count's places below the baktun are the cycle's:
-    // their text is copied rather than written again.
-    char* historical = at(LongC);
-    if (day.dayCount < 0) {
-        historical = PutHistoricalLongCount(historical, day.dayCount, places);
-    } else {
-        const LongCountPlaces p = HistoricalLongCountOf(day.dayCount, places);
-        historical = PutUnsigned(historical, static_cast<std::uint32_t>(p.pictun));
-        *historical++ = '.';
-        historical = PutUnsigned(historical, static_cast<std::uint32_t>(p.baktun));
-        const char* const below = cycleText + (places.baktun < 10 ? 1 : 2);
-        std::memmove(historical, below, 16); // ".19.19.17.19" at most, and slack
-        historical += cycleEnd - below;
-    }
-    done(LongC, historical);
+    done(LongC, PutHistoricalLongCountAfter(at(LongC), day.dayCount, places, cycleText, cycleEnd));
     done(Tzolkin, PutTzolkinReading(at(Tzolkin), TzolkinPosition(day.dayCount)));
     done(WeekD, PutWeekDay(at(WeekD), WeekDayOf(day.dayCount)));
 }

@@ -297,6 +297,23 @@ inline char* PutHistoricalLongCount(char* o, std::int32_t dayCount,
     return PutPlaces(o, p);
 }
 
+// The same, written after the cycle's Long Count, whose text PutPlaces put at
+// [cycleText, cycleEnd): the places below the baktun are the cycle's, so
+// their text is copied rather than written again (the two may share a buffer).
+inline char* PutHistoricalLongCountAfter(char* o, std::int32_t dayCount,
+                                         const LongCountPlaces& cyclePlaces, const char* cycleText,
+                                         const char* cycleEnd) {
+    if (dayCount < 0)
+        return PutHistoricalLongCount(o, dayCount, cyclePlaces);
+    const LongCountPlaces p = HistoricalLongCountOf(dayCount, cyclePlaces);
+    o = PutUnsigned(o, static_cast<std::uint32_t>(p.pictun));
+    *o++ = '.';
+    o = PutUnsigned(o, static_cast<std::uint32_t>(p.baktun));
+    const char* const below = cycleText + (cyclePlaces.baktun < 10 ? 1 : 2);
+    std::memmove(o, below, 16); // ".19.19.17.19" at most, and slack
+    return o + (cycleEnd - below);
+}
+
 // The almanac's Long Count: a "-" before the start day, the pictun only when
 // there is one.
 inline char* PutLongCount(char* o, const LongCountPlaces& p) {
