@@ -75,7 +75,11 @@ int main(int argc, char** argv) {
             }
         }
     }
+    // The sum keeps the parsing from being optimised away; it goes with the
+    // output, so that the timing's standard error holds nothing else.
+    const int size =
+        std::snprintf(output + held, 64, "%d %lld\n", fields, static_cast<long long>(checksum));
+    held += static_cast<std::size_t>(size);
     flush(held);
-    std::fprintf(stderr, "%d fields, checksum %lld\n", fields, static_cast<long long>(checksum));
     return 0;
 }
