@@ -111,7 +111,7 @@ std::string jsonObject(const AlmanacDay& a) {
     jsonDate(j, "julian", a.julian);
     j.key("long_count").beginObject().key("text").string(LongCountText(p));
     j.key("places").beginArray();
-    for (std::int64_t v : {p.pictun * 20 + p.baktun, std::int64_t{p.katun}, std::int64_t{p.tun},
+    for (std::int64_t v : {BaktunsOf(p), std::int64_t{p.katun}, std::int64_t{p.tun},
                            std::int64_t{p.uinal}, std::int64_t{p.kin}})
         j.number(sign * v);
     j.endArray().key("pictun").number(sign * p.pictun).endObject();

@@ -33,8 +33,7 @@ int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out,
         err.write(asSentence(ReadingErrorMessage(status, date)) + "\n");
         return 1;
     }
-    const ReportTexts texts{date.Month, date.Day, date.Year, date.ADBC == 1 ? "B.C." : "A.D.",
-                            ViewsOf(reading)};
+    const ReportTexts texts{date.Month, date.Day, date.Year, EraText(date.ADBC), ViewsOf(reading)};
     out.write(BuildReport(texts, crlf ? "\r\n" : "\n"));
     return 0;
 }

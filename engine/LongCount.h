@@ -46,6 +46,11 @@ template <typename Int> constexpr void placesBelowBaktun(Int r, LongCountPlaces&
 }
 } // namespace detail
 
+// The baktuns of the count's magnitude, those of its pictuns included.
+constexpr std::int64_t BaktunsOf(const LongCountPlaces& p) {
+    return p.pictun * (PictunDays / BaktunDays) + p.baktun;
+}
+
 // Each division is by a constant of the count's own width: a 32-bit count
 // (the calculator's) divides faster than a 64-bit one.
 template <typename Int> constexpr LongCountPlaces LongCountOf(Int dayCount) {
