@@ -157,7 +157,7 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
     o = putInputs<Json, Separator>(o, line);
     o = Json ? literal(o, ",\"ok\":true,\"error\":null,\"jdn\":") : literal(o, ",1,,");
     char* const jdn = o;
-    o = PutSigned(o, day.dayNumber);
+    o = PutSignedCount(o, day.dayNumber);
     const auto jdnSize = static_cast<std::size_t>(o - jdn);
     o = Json ? literal(o, ",\"exact_jdn\":") : literal(o, ",");
     const std::optional<std::int64_t> exact =
@@ -172,9 +172,9 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
     }
     const std::int32_t k = day.cycleCount;
     o = Json ? literal(o, ",\"days_elapsed\":") : literal(o, ",");
-    o = PutUnsigned(o, static_cast<std::uint32_t>(k));
+    o = PutCount(o, static_cast<std::uint32_t>(k));
     o = Json ? literal(o, ",\"days_remaining\":") : literal(o, ",");
-    o = PutUnsigned(o, static_cast<std::uint32_t>(CycleLength - k));
+    o = PutCount(o, static_cast<std::uint32_t>(CycleLength - k));
     const float elapsed = ElapsedShare(k);
     o = Json ? literal(o, ",\"elapsed_share\":") : literal(o, ",");
     o = share(o, elapsed);

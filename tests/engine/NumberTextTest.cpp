@@ -117,6 +117,8 @@ TEST(TextWriters, UnsignedNumbersOfEveryLengthAgreeWithTheLibrary) {
         const auto value = static_cast<std::uint32_t>(v);
         ASSERT_EQ(WrittenText([&](char* o) { return zentolk::PutUnsigned(o, value); }),
                   std::to_string(value));
+        ASSERT_EQ(WrittenText([&](char* o) { return zentolk::PutCount(o, value); }),
+                  std::to_string(value));
     }
 }
 
@@ -129,6 +131,9 @@ TEST(TextWriters, PlainIntegersAgreeWithTheLibrary) {
         if (v >= INT32_MIN && v <= INT32_MAX) {
             EXPECT_EQ(WrittenText([&](char* o) { return PutSigned(o, std::int32_t(v)); }),
                       std::to_string(v));
+            EXPECT_EQ(
+                WrittenText([&](char* o) { return zentolk::PutSignedCount(o, std::int32_t(v)); }),
+                std::to_string(v));
         }
     }
 }
