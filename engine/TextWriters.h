@@ -247,16 +247,19 @@ inline char* PutPercent(char* o, float share, char decimalSeparator) {
 
 // "Starting", "Plus n" or "Minus n" for CycleNumber's value.
 inline char* PutCycleLabel(char* o, std::int32_t cycleNumber) {
-    if (cycleNumber > 0) {
-        std::memcpy(o, "Plus ", 5);
-        return PutUnsigned(o + 5, static_cast<std::uint32_t>(cycleNumber));
-    }
-    if (cycleNumber < 0) {
-        std::memcpy(o, "Minus ", 6);
-        return PutUnsigned(o + 6, 0u - static_cast<std::uint32_t>(cycleNumber));
-    }
-    std::memcpy(o, "Starting", 8);
-    return o + 8;
+    // The word without a branch on the sign: a table's days fall either side
+    // of the start day at random. "Starting" has no number after it.
+    static constexpr char Words[3][8] = {{'S', 't', 'a', 'r', 't', 'i', 'n', 'g'},
+                                         {'P', 'l', 'u', 's', ' '},
+                                         {'M', 'i', 'n', 'u', 's', ' '}};
+    static constexpr std::uint8_t Sizes[3] = {8, 5, 6};
+    const auto word = static_cast<std::size_t>((cycleNumber > 0) | (cycleNumber < 0) << 1);
+    std::memcpy(o, Words[word], 8);
+    o += Sizes[word];
+    if (cycleNumber == 0)
+        return o;
+    return PutUnsigned(o, cycleNumber < 0 ? 0u - static_cast<std::uint32_t>(cycleNumber)
+                                          : static_cast<std::uint32_t>(cycleNumber));
 }
 
 // "(n/d) divisor", "none" or "Start of Cycle".
