@@ -67,7 +67,7 @@ enum class Takes { Nothing, Value, Date };
 // left empty, with what the option needs.
 using Apply = bool (*)(std::string_view value, Options& options, std::string& why);
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;
     Takes takes;
     unsigned commands;
@@ -139,7 +139,7 @@ bool setFrom(std::string_view, Options&, std::string&) {
     return true;
 }
 
-const OptionSpec OptionTable[] = {
+const OptionRule OptionTable[] = {
     {"--help", Takes::Nothing, Every, "", setHelp},
     {"--version", Takes::Nothing, ReportOnly, "", setVersion},
     {"--crlf", Takes::Nothing, ReportOnly, "", setSwitch<&Options::crlf>},
@@ -198,10 +198,10 @@ std::string commandList(unsigned commands) {
 }
 
 // Why the option cannot be used with this command.
-std::string notAnOptionOf(const OptionSpec& spec, Command command) {
-    const std::string name(spec.name);
+std::string notAnOptionOf(const OptionRule& rule, Command command) {
+    const std::string name(rule.name);
     const std::string_view commandName = CommandNames[static_cast<int>(command)];
-    const std::string owners = commandList(spec.commands);
+    const std::string owners = commandList(rule.commands);
     if (owners.empty())
         return name + " is not an option of " + std::string(commandName);
     if (command == Command::Report)
@@ -226,21 +226,21 @@ std::string parseOptions(std::span<const std::string_view> args, Options& o) {
         }
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg == "-h" ? "--help" : arg.substr(0, equals);
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : OptionTable)
+        const OptionRule* rule = nullptr;
+        for (const OptionRule& s : OptionTable)
             if (s.name == name)
-                spec = &s;
-        if (!spec)
+                rule = &s;
+        if (!rule)
             return "unknown option " + quoted(name) +
                    (commandName.empty() ? "" : " for " + std::string(commandName));
-        if (!(spec->commands & bit(o.command)))
-            return notAnOptionOf(*spec, o.command);
-        const std::string needs = std::string(name) + " needs " + std::string(spec->needs);
+        if (!(rule->commands & bit(o.command)))
+            return notAnOptionOf(*rule, o.command);
+        const std::string needs = std::string(name) + " needs " + std::string(rule->needs);
         const bool inlineValue = equals != std::string_view::npos;
-        if (spec->takes == Takes::Nothing && inlineValue)
+        if (rule->takes == Takes::Nothing && inlineValue)
             return std::string(name) + " takes no value";
         std::string_view value;
-        if (spec->takes != Takes::Nothing) {
+        if (rule->takes != Takes::Nothing) {
             if (inlineValue)
                 value = arg.substr(equals + 1);
             else if (i + 1 < args.size())
@@ -248,7 +248,7 @@ std::string parseOptions(std::span<const std::string_view> args, Options& o) {
             else
                 return needs;
         }
-        if (spec->takes == Takes::Date) {
+        if (rule->takes == Takes::Date) {
             o.from = {value};
             for (int k = 1; k < 3; ++k) {
                 if (i + 1 >= args.size())
@@ -262,7 +262,7 @@ std::string parseOptions(std::span<const std::string_view> args, Options& o) {
             }
         }
         std::string why;
-        if (!spec->apply(value, o, why))
+        if (!rule->apply(value, o, why))
             return why.empty() ? needs + ", not " + quoted(value) : why;
     }
     return {};

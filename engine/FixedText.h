@@ -20,11 +20,6 @@ public:
     static constexpr std::size_t Capacity = 31;
 
     void clear() { size_ = 0; }
-    void append(std::string_view s) {
-        assert(size_ + s.size() <= Capacity);
-        std::memcpy(data_.data() + size_, s.data(), s.size());
-        size_ = static_cast<std::uint8_t>(size_ + s.size());
-    }
 
     // Room for the writers' slack follows the capacity.
     char* end() { return data_.data() + size_; }

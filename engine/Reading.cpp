@@ -13,7 +13,6 @@ template <std::size_t... I>
 CalendarReading toStrings(const ReadingTexts& texts, std::index_sequence<I...>) {
     return {{texts.texts[I].str()...}};
 }
-
 } // namespace
 
 void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out) {
