@@ -62,13 +62,11 @@ int main(int argc, char** argv) {
     }
     // Qt aborts when it cannot reach a display, so look for one first.
     const std::string_view requested = platformSwitch(argc, argv);
-    const auto platform = zentolk::platform::ChooseDisplayPlatform(
-        zentolk::platform::SystemDisplayProbes(), requested);
+    const zentolk::platform::DisplayProbes probes = zentolk::platform::SystemDisplayProbes();
+    const auto platform = zentolk::platform::ChooseDisplayPlatform(probes, requested);
     if (!platform) {
-        std::fputs(
-            "zentolk: no display to show the window on (DISPLAY and WAYLAND_DISPLAY name "
-            "none that can be reached); zentolk-cli gives the same readings in a terminal.\n",
-            stderr);
+        const std::string why = zentolk::platform::NoDisplayMessage(probes, requested);
+        std::fprintf(stderr, "zentolk: %s\n", why.c_str());
         return 1;
     }
     const bool choosePlatform = requested.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");

@@ -65,9 +65,11 @@ std::optional<std::string> ChooseDisplayPlatform(const DisplayProbes& probes,
     if (!chosen.empty()) {
         for (const std::string_view entry : split(chosen, ';')) {
             const std::string_view name = entry.substr(0, entry.find(':'));
-            if (name == "xcb"                 ? x11Reachable(probes)
-                : name.starts_with("wayland") ? waylandReachable(probes, true)
-                                              : !name.empty())
+            // Qt aborts on a plugin it cannot load as on a display it cannot reach.
+            if (name == "xcb" ? x11Reachable(probes) && probes.pluginInstalled("xcb")
+                : name.starts_with("wayland")
+                    ? waylandReachable(probes, true) && probes.pluginInstalled("wayland")
+                    : !name.empty())
                 return chosen;
         }
         return std::nullopt;
@@ -91,6 +93,29 @@ std::optional<std::string> ChooseDisplayPlatform(const DisplayProbes& probes,
     if (list.empty())
         return std::nullopt;
     return list.size() == 1 ? list[0] : list[0] + ";" + list[1];
+}
+
+std::string NoDisplayMessage(const DisplayProbes& probes, std::string_view requested) {
+    std::string chosen(requested);
+    if (chosen.empty())
+        chosen = probes.env("QT_QPA_PLATFORM").value_or("");
+    const bool askedWayland = chosen.find("wayland") != std::string::npos;
+    const bool askedX11 = chosen.find("xcb") != std::string::npos;
+    const char* const terminal = "; zentolk-cli gives the same readings in a terminal.";
+    if ((chosen.empty() || askedWayland) && waylandReachable(probes, askedWayland) &&
+        !probes.pluginInstalled("wayland"))
+        return std::string("the Wayland display cannot be used without Qt's Wayland plugin "
+                           "(install the package qt6-wayland)") +
+               terminal;
+    if ((chosen.empty() || askedX11) && x11Reachable(probes) && !probes.pluginInstalled("xcb"))
+        return std::string("the X display cannot be used without Qt's X11 plugin (install the "
+                           "package libqt6gui6)") +
+               terminal;
+    if (!chosen.empty())
+        return "the platform '" + chosen + "' that was asked for reaches no display" + terminal;
+    return std::string("no display to show the window on (DISPLAY and WAYLAND_DISPLAY name none "
+                       "that can be reached)") +
+           terminal;
 }
 
 namespace {

@@ -33,4 +33,8 @@ void ReleaseDisplayProbe();
 std::optional<std::string> ChooseDisplayPlatform(const DisplayProbes& probes,
                                                  std::string_view requested);
 
+// Why ChooseDisplayPlatform found nothing, in one line for the user: the
+// package to install when a display is there but Qt's plugin for it is not.
+std::string NoDisplayMessage(const DisplayProbes& probes, std::string_view requested);
+
 } // namespace zentolk::platform

@@ -90,3 +90,37 @@ TEST(DisplayCheck, SkipsAPlatformWhosePluginIsMissing) {
         machine({{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", RuntimeDir}}, false);
     EXPECT_EQ(ChooseDisplayPlatform(waylandOnly, ""), std::nullopt);
 }
+
+// A platform whose plugin is missing is never handed to Qt, which would abort;
+// the user is told in one line what to install.
+TEST(DisplayCheck, SaysWhichPluginIsMissing) {
+    using zentolk::platform::NoDisplayMessage;
+    const std::map<std::string, std::string> wayland = {{"WAYLAND_DISPLAY", "wayland-0"},
+                                                        {"XDG_RUNTIME_DIR", RuntimeDir}};
+    auto asked = wayland;
+    asked["QT_QPA_PLATFORM"] = "wayland";
+    auto askedWithX = asked;
+    askedWithX["DISPLAY"] = ":0";
+    askedWithX["QT_QPA_PLATFORM"] = "wayland;xcb";
+    struct Case {
+        std::map<std::string, std::string> env;
+        std::optional<std::string> chosen;
+        std::string says;
+    };
+    const Case cases[] = {
+        {wayland, std::nullopt, "install the package qt6-wayland"},
+        {asked, std::nullopt, "install the package qt6-wayland"},
+        {askedWithX, "wayland;xcb", ""}, // Qt goes on to the next entry itself
+        {{{"QT_QPA_PLATFORM", "xcb"}}, std::nullopt, "'xcb' that was asked for reaches no display"},
+        {{}, std::nullopt, "no display to show the window on"},
+    };
+    for (const Case& c : cases) {
+        const DisplayProbes probes = machine(c.env, false);
+        EXPECT_EQ(ChooseDisplayPlatform(probes, ""), c.chosen);
+        if (c.chosen)
+            continue;
+        const std::string message = NoDisplayMessage(probes, "");
+        EXPECT_NE(message.find(c.says), std::string::npos) << message;
+        EXPECT_EQ(message.find('\n'), std::string::npos);
+    }
+}
