@@ -96,7 +96,8 @@ int main(int argc, char** argv) {
     zentolk::KeepNormalState(calc.get());
     zentolk::CentreOnScreen(calc.get());
     // Made once, hidden; Web shows it modally and Close only hides it again.
-    auto internet = std::make_unique<zentolk::TInternetFrm>();
+    // It belongs to the calculator, so the desktop keeps it above it.
+    auto internet = std::make_unique<zentolk::TInternetFrm>(calc.get());
     zentolk::KeepNormalState(internet.get());
     zentolk::platform::RequestBareTitleBar(internet.get());
     zentolk::CentreOnScreen(internet.get());

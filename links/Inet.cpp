@@ -2,10 +2,14 @@
 
 #include "links/Addresses.h"
 #include "links/ovcurl.h"
+#include "ui/Colours.h"
 #include "ui/Controls.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
 
 namespace zentolk {
 
@@ -47,7 +51,9 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     setFont(ClassicFont(13));
     QPalette light = palette();
     light.setColor(QPalette::Window, light.color(QPalette::Midlight));
-    light.setColor(QPalette::WindowText, Qt::black);
+    // The window text colour of the theme, readable on its light 3D colour.
+    light.setColor(QPalette::WindowText,
+                   ReadableOn(light.color(QPalette::Midlight), light.color(QPalette::Text)));
     setPalette(light);
     setAutoFillBackground(true);
 
@@ -65,6 +71,8 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     Panel4->setLineWidth(2);
     QPalette white = Panel4->palette();
     white.setColor(QPalette::Window, Qt::white);
+    // The box stays white, so its texts stay dark whatever the theme.
+    white.setColor(QPalette::WindowText, ReadableOn(Qt::white, white.color(QPalette::Text)));
     Panel4->setPalette(white);
     Panel4->setAutoFillBackground(true);
 
@@ -87,6 +95,24 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     Button1->setGeometry(135, 328, 75, 25);
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, &TInternetFrm::Button1Click);
+    // The links after Close, in the order they are read.
+    setTabOrder(Button1, OvcURL3);
+    setTabOrder(OvcURL3, OvcURL5);
+    setTabOrder(OvcURL5, OvcURL1);
+
+    // A window the dialog blocks that the desktop activates anyway (a click
+    // on it under Wayland) hands the keyboard straight back to the dialog.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused == nullptr || !isVisible() || !isModal() || focused == windowHandle() ||
+            QGuiApplication::modalWindow() != windowHandle())
+            return;
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible()) {
+                raise();
+                activateWindow();
+            }
+        });
+    });
 }
 
 TInternetFrm::~TInternetFrm() = default;

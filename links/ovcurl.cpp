@@ -3,7 +3,10 @@
 #include "links/LinkAccessible.h"
 #include "platform/Os.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace zentolk {
 
@@ -29,7 +32,7 @@ TOvcURL::TOvcURL(QWidget* parent) : QLabel(parent) {
     setFont(underlined);
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus); // the mouse does not move the focus, Tab does
     setTextFormat(Qt::PlainText); // an address is shown as it is written
     InstallLinkAccessibility();
 }
@@ -121,6 +124,28 @@ void TOvcURL::mouseReleaseEvent(QMouseEvent* event) {
         Click();
 }
 
+void TOvcURL::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        !event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Click();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void TOvcURL::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+}
+
 void TOvcURL::Click() {
     if (!url_.isEmpty()) {
         const std::string address = LimitedAddress(url_).toStdString();
@@ -128,9 +153,13 @@ void TOvcURL::Click() {
     }
     emit OnClick(this);
     // The label keeps the highlight while the pointer is over it and takes
-    // the visited colour when the hover ends.
-    if (useVisited_)
+    // the visited colour when the hover ends; followed from the keyboard or
+    // a screen reader, with no hover to end, it takes it at once.
+    if (useVisited_) {
         normalColor_ = visited_;
+        if (!hovered_)
+            SetFontColor(visited_);
+    }
 }
 
 } // namespace zentolk

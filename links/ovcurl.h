@@ -7,7 +7,7 @@
 namespace zentolk {
 
 // A link label: underlined text that opens its address through the desktop
-// on a click, turns to the highlight colour while the pointer is over it and,
+// on a click or from the keyboard, turns to the highlight colour while the pointer is over it and,
 // once clicked, rests in the visited colour.
 class TOvcURL : public QLabel {
     Q_OBJECT
@@ -46,6 +46,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Reached by Tab: Return, Enter and Space follow the link, and the focus
+    // shows as a dotted frame around the text.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void showText();

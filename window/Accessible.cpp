@@ -4,7 +4,9 @@
 #include "window/SpinButton.h"
 #include "window/TimerSpeedButton.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QLineEdit>
 
 namespace zentolk {
 
@@ -55,10 +57,12 @@ public:
     }
 };
 
-// Read-only text: the label's text is the value.
+// Read-only text: the label's or field's text is the value. A field that
+// cannot be typed in is not "editable", whatever the toolkit says.
 class ReadingText : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit ReadingText(QLabel* label) : QAccessibleWidget(label, QAccessible::EditableText) {}
+    explicit ReadingText(QWidget* reading)
+        : QAccessibleWidget(reading, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface)
@@ -68,7 +72,8 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = true;
-        s.focusable = false;
+        s.editable = false;
+        s.selectableText = field() != nullptr;
         return s;
     }
     QString text(QAccessible::Text t) const override {
@@ -77,13 +82,32 @@ public:
 
     QString text(int start, int end) const override { return shown().mid(start, end - start); }
     int characterCount() const override { return static_cast<int>(shown().size()); }
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index == 0 && field() != nullptr && field()->hasSelectedText()) {
+            *start = field()->selectionStart();
+            *end = *start + static_cast<int>(field()->selectedText().size());
+        }
+    }
+    int selectionCount() const override {
+        return field() != nullptr && field()->hasSelectedText() ? 1 : 0;
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override {
+        if (field() != nullptr)
+            field()->deselect();
+    }
+    void setSelection(int, int start, int end) override {
+        if (field() != nullptr)
+            field()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override {
+        return field() != nullptr ? field()->cursorPosition() : 0;
+    }
+    void setCursorPosition(int position) override {
+        if (field() != nullptr)
+            field()->setCursorPosition(position);
+    }
     QRect characterRect(int) const override { return QRect(); }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
@@ -93,7 +117,77 @@ public:
     }
 
 private:
-    QString shown() const { return static_cast<QLabel*>(widget())->text(); }
+    QLineEdit* field() const { return qobject_cast<QLineEdit*>(widget()); }
+    QString shown() const {
+        if (const QLineEdit* f = field())
+            return f->text();
+        return static_cast<QLabel*>(widget())->text();
+    }
+};
+
+class NamedList : public QAccessibleWidget {
+public:
+    explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
+        addControllingSignal(QStringLiteral("activated(int)"));
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        return s;
+    }
+    // The items, in the pop-up list, as the toolkit's own list box has them.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() == list()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction())
+            return;
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+class StatusText : public ReadingText {
+public:
+    explicit StatusText(QLabel* label) : ReadingText(label) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = ReadingText::state();
+        s.selectableText = false;
+        return s;
+    }
+
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QString text(QAccessible::Text t) const override {
+        const QString shown = static_cast<QLabel*>(widget())->text();
+        switch (t) {
+        case QAccessible::Name:
+            return shown.isEmpty() ? widget()->accessibleName() : shown;
+        case QAccessible::Description:
+            return widget()->accessibleName();
+        default:
+            return ReadingText::text(t);
+        }
+    }
+    using ReadingText::text;
 };
 
 // A window whose explicitly hidden children (a caption kept only for
@@ -136,8 +230,15 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return new SpinArrow(static_cast<TTimerSpeedButton*>(widget));
     if (className == QLatin1String("zentolk::TSpinButton"))
         return new SpinPair(widget);
-    if (className == QLatin1String("zentolk::TReadingLabel"))
-        return new ReadingText(static_cast<QLabel*>(widget));
+    if (className == QLatin1String("zentolk::TReadingLabel") ||
+        className == QLatin1String("zentolk::TReadingField"))
+        return new ReadingText(widget);
+    if (className == QLatin1String("zentolk::TNamedList"))
+        return new NamedList(static_cast<QComboBox*>(widget));
+    if (className == QLatin1String("zentolk::TStatusLabel"))
+        return new StatusText(static_cast<QLabel*>(widget));
+    if (className == QLatin1String("zentolk::TFrmAlmanac"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("zentolk::TFrmCalc"))
         return new WindowOfShownParts(widget);
     return nullptr;
@@ -150,6 +251,14 @@ void TReadingLabel::ShowReading(const QString& text) {
         return;
     setText(text);
     QAccessibleTextUpdateEvent event(this, 0, old, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TStatusLabel::Show(const QString& text) {
+    if (text == this->text())
+        return;
+    setText(text);
+    QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace zentolk {
 
@@ -16,6 +18,40 @@ public:
     // Shows a new reading and tells assistive technology of it, as a field
     // tells of its new text (a label with a name of its own announces nothing).
     void ShowReading(const QString& text);
+};
+
+// A read-only field that shows a reading: assistive technology gets it as
+// read-only text, not as a field to type in.
+class TReadingField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    using QLineEdit::QLineEdit;
+};
+
+// A drop-down list that assistive technology hears under its own name
+// ("Era") with the chosen item as its value; the toolkit would name it by
+// the item alone.
+class TNamedList : public QComboBox {
+    Q_OBJECT
+
+public:
+    using QComboBox::QComboBox;
+};
+
+// A line of status that assistive technology hears as a status bar: the
+// text shown is its name, so a screen reader announces each new text once,
+// politely (a name-change event, the nearest this toolkit has to a polite
+// live region), and can read it at any time. `accessibleName()` describes
+// what it reports ("Status", "Note").
+class TStatusLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+    // Shows the text and announces it, when it differs from what is shown.
+    void Show(const QString& text);
 };
 
 // How the windows' own controls appear to assistive technology: the spin

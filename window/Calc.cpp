@@ -4,6 +4,7 @@
 #include "engine/Report.h"
 #include "help/HookHelpSystem.h"
 #include "platform/Os.h"
+#include "ui/Colours.h"
 #include "ui/Controls.h"
 #include "ui/ProgramServices.h"
 #include "viewer/hhctrl.h"
@@ -51,9 +52,11 @@ QString readingText(const QWidget* control) {
     return static_cast<const QLabel*>(control)->text();
 }
 void setReadingText(QWidget* control, const QString& text) {
-    if (auto* field = qobject_cast<QLineEdit*>(control))
-        field->setText(text);
-    else
+    if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        // A field tells assistive technology of every text set, changed or not.
+        if (field->text() != text)
+            field->setText(text);
+    } else
         static_cast<TReadingLabel*>(control)->ShowReading(text);
 }
 
@@ -68,7 +71,7 @@ Label* label(QWidget* parent, const char* name, const char* caption, QRect geome
 
 // A read-only output: its text can be selected and copied, and Tab skips it.
 QLineEdit* output(QWidget* parent, const char* name, QRect geometry, const char* hint) {
-    auto* field = Named(new QLineEdit(QString::fromLatin1(name), parent), name);
+    auto* field = Named(new TReadingField(QString::fromLatin1(name), parent), name);
     field->setGeometry(geometry);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::ClickFocus);
@@ -108,10 +111,15 @@ TFrmCalc::TFrmCalc(help::HelpKit& helpKit, QWidget* parent) : QWidget(parent), h
     setFont(ClassicFont(13));
     QPalette buttonFace = palette();
     buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
-    buttonFace.setColor(QPalette::WindowText, Qt::black);
+    // The captions' black is the classic button text: the theme's own, which
+    // stays readable on a dark button face.
+    buttonFace.setColor(QPalette::WindowText, ReadableOn(buttonFace.color(QPalette::Button),
+                                                         buttonFace.color(QPalette::ButtonText)));
     setPalette(buttonFace);
     setAutoFillBackground(true);
 
+    // Before any control exists: an interface made for one is kept.
+    InstallAccessibility();
     CreateControls();
     NameForAssistiveTechnology();
     InstallAlmanacMenu(*this);
@@ -143,7 +151,7 @@ void TFrmCalc::CreateControls() {
     Day = spinField(this, "Day", {160, 60, 41, 26}, 0, 32, 2, "1");
     Year = spinField(this, "Year", {224, 60, 65, 26}, 1, 99999, 5, "1998");
 
-    ADBC = Named(new QComboBox(this), "ADBC");
+    ADBC = Named(new TNamedList(this), "ADBC");
     ADBC->addItems({QStringLiteral("A.D."), QStringLiteral("B.C.")});
     ADBC->setGeometry(300, 60, 57, 24);
 
@@ -253,6 +261,7 @@ void TFrmCalc::Recalculate() {
     }
     for (ReadingField field : AllReadingFields)
         setReadingText(ReadingControl(field), QString::fromStdString(result.Reading[field]));
+    AnnounceReading();
     emit ReadingsShown();
 }
 

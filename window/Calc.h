@@ -16,6 +16,7 @@ class QPushButton;
 namespace zentolk {
 
 class TSpinEdit;
+class TStatusLabel;
 namespace help {
 class HelpKit;
 class THookHelpSystem;
@@ -80,6 +81,8 @@ private:
     void ClearReadings();
     void CreateControls();
     void NameForAssistiveTechnology();
+    // Tells assistive technology of the new main reading, once per change.
+    void AnnounceReading();
     void WrapField(TSpinEdit* field, int wrapPoint);
     QWidget* OpenPopup() const;
 
@@ -93,6 +96,7 @@ private:
     QLineEdit *GreatCycle, *jMayan, *KinDays, *KinLeft, *Harmonic, *LongC, *Tzolkin, *WeekD;
     QLabel *KinLbl1, *KinLbl2;
     QPushButton *HelpBtn, *InterBtn, *CopyBtn, *ExitBtn;
+    TStatusLabel* Announcer = nullptr; // heard, not seen
     // The ten output controls by reading.
     std::array<QWidget*, ReadingFieldCount> ReadingControls{};
 

@@ -13,7 +13,6 @@
 namespace zentolk {
 
 void TFrmCalc::NameForAssistiveTechnology() {
-    InstallAccessibility();
     const std::pair<QWidget*, const char*> names[] = {
         {Month, "Month"},
         {Day, "Day"},
@@ -48,13 +47,24 @@ void TFrmCalc::NameForAssistiveTechnology() {
     for (const auto& [caption, field] : captions)
         caption->setBuddy(field);
 
-    // A list box is named by its current item on this desktop and labelled
-    // by a caption; the era list has no caption on screen, so it gets a
-    // hidden one that assistive technology can still read.
+    // The era list has no caption on screen: besides its own name it gets a
+    // hidden one, which assistive technology reads as its label.
     auto* era = new QLabel(QStringLiteral("Era"), this);
     era->setObjectName(QStringLiteral("EraCaption"));
     era->hide();
     era->setBuddy(ADBC);
+
+    // The new Long Count is announced as a status line is: it has no place
+    // on screen, so it takes none.
+    Announcer = new TStatusLabel(this);
+    Announcer->setObjectName(QStringLiteral("ReadingAnnouncer"));
+    Announcer->setAccessibleName(QStringLiteral("Reading"));
+    Announcer->setGeometry(0, 0, 0, 0);
+}
+
+void TFrmCalc::AnnounceReading() {
+    if (Announcer != nullptr)
+        Announcer->Show(QStringLiteral("Long Count ") + jMayan->text());
 }
 
 } // namespace zentolk

@@ -560,7 +560,7 @@ private slots:
             QList<QWidget*> controls;
             for (QWidget* child :
                  parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-                if (!child->isWindow() && child->isVisibleTo(parent))
+                if (!child->isWindow() && child->isVisibleTo(parent) && !child->size().isEmpty())
                     controls << child;
             QVERIFY(controls.size() >= 2);
             for (QWidget* control : controls) {

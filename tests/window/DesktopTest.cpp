@@ -7,6 +7,7 @@
 #include "help/HelpKit.h"
 #include "links/Inet.h"
 #include "links/ovcurl.h"
+#include "ui/Colours.h"
 #include "ui/DesktopWindow.h"
 #include "window/Calc.h"
 #include "window/Spin.h"
@@ -14,6 +15,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,6 +44,16 @@ void walk(QAccessibleInterface* root, const std::function<void(QAccessibleInterf
     for (int i = 0; i < root->childCount(); ++i)
         if (QAccessibleInterface* child = root->child(i))
             walk(child, visit);
+}
+
+QPalette darkPalette(const QColor& buttonText) {
+    QPalette p(QColor(53, 53, 53));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::BrightText})
+        p.setColor(role, QColor(230, 230, 230));
+    p.setColor(QPalette::ButtonText, buttonText);
+    p.setColor(QPalette::Base, QColor(30, 30, 30));
+    p.setColor(QPalette::Midlight, QColor(80, 80, 80));
+    return p;
 }
 
 bool press(QAccessibleInterface* target) {
@@ -159,6 +171,9 @@ private slots:
     }
 
     void theEraListIsLabelledEra() {
+        QAccessibleInterface* era = iface(Part<QComboBox>(*calc, "ADBC"));
+        QCOMPARE(era->text(QAccessible::Name), QString("Era"));
+        QCOMPARE(era->text(QAccessible::Value), QString("A.D."));
         bool labelled = false;
         for (const auto& [label, relation] :
              iface(Part<QComboBox>(*calc, "ADBC"))->relations(QAccessible::Label))
@@ -246,23 +261,102 @@ private slots:
                  true);
     }
 
-    // A link is followed from the accessibility bus as by a click, and still
-    // takes no keyboard focus: Close stays the dialog's only focusable control.
+    // A link is followed from the accessibility bus as by a click, and is
+    // reached by Tab after Close, the one control the dialog had for it.
     void linksArePressableWithTheirAddress() {
         for (TOvcURL* link : {Part<TOvcURL>(*dialog, "OvcURL3"), Part<TOvcURL>(*dialog, "OvcURL5"),
                               Part<TOvcURL>(*dialog, "OvcURL1")}) {
             QAccessibleInterface* i = iface(link);
             QCOMPARE(i->text(QAccessible::Description), link->URL());
             QVERIFY(i->state().linked);
-            QVERIFY(!i->state().focusable);
+            QVERIFY(i->state().focusable);
             QVERIFY(press(i));
             QCOMPARE(QString::fromStdString(fake->openedAddresses.back()), link->URL());
+            QCOMPARE(link->FontColor(), QColor(128, 0, 0)); // visited, with no hover to end
         }
         QCOMPARE(fake->openedAddresses.size(), std::size_t{3});
-        int focusable = 0;
-        for (QWidget* w : dialog->findChildren<QWidget*>())
-            focusable += (w->focusPolicy() & Qt::TabFocus) != 0;
-        QCOMPARE(focusable, 1);
+    }
+
+    void linksAreReachedByTabAndFollowedByTheirKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << 0;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << 0;
+    }
+    void linksAreReachedByTabAndFollowedByTheirKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        dialog->show();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QCOMPARE(QApplication::focusWidget(), control("Button1"));
+        for (const char* name : {"OvcURL3", "OvcURL5", "OvcURL1", "Button1"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), control(name));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* link = Part<TOvcURL>(*dialog, "OvcURL3");
+        // The focus shows: the focused link is drawn differently.
+        const QImage focused = link->grab().toImage();
+        QTest::keyClick(link, Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(link->grab().toImage() != focused);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(link, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(fake->openedAddresses.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(fake->openedAddresses.back()), link->URL());
+        QVERIFY(dialog->isVisible()); // the key went to the link, not to Close
+    }
+
+    // Every text of both windows reads well on what is drawn behind it, in a
+    // light and in dark palettes (one that pairs its button face with dark
+    // text): the theme's colours where the design leaves them open, and the
+    // design's own (the white box, navy and maroon links) where it fixes them.
+    void textsReadWellInLightAndDarkPalettes_data() {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QApplication::style()->standardPalette();
+        QTest::newRow("dark") << darkPalette(QColor(230, 230, 230));
+        QTest::newRow("dark, badly paired") << darkPalette(QColor(20, 20, 20));
+    }
+    void textsReadWellInLightAndDarkPalettes() {
+        QFETCH(QPalette, palette);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(palette);
+        const auto calcThere = std::make_unique<TFrmCalc>(*kit);
+        const auto dialogThere = std::make_unique<TInternetFrm>();
+        const auto readable = [](const QWidget* w, const QColor& text) {
+            const double ratio = zentolk::ContrastRatio(text, w->palette().color(QPalette::Window));
+            QVERIFY2(ratio >= 4.5, qPrintable(w->objectName() + " " + QString::number(ratio)));
+        };
+        for (QWidget* root :
+             {static_cast<QWidget*>(calcThere.get()), static_cast<QWidget*>(dialogThere.get())})
+            for (QWidget* w : root->findChildren<QWidget*>())
+                if (qobject_cast<QLabel*>(w) != nullptr || qobject_cast<QGroupBox*>(w) != nullptr)
+                    readable(w, w->palette().color(QPalette::WindowText));
+        for (auto* link : dialogThere->findChildren<TOvcURL*>()) {
+            QCOMPARE(link->FontColor(), QColor(0, 0, 128));
+            readable(link, link->VisitedColor());
+        }
+        QCOMPARE(Part<QWidget>(*dialogThere, "Panel4")->palette().color(QPalette::Window),
+                 QColor(Qt::white));
+        QApplication::setPalette(before);
+    }
+
+    // The new Long Count is heard as a status line, named by the reading.
+    void theLongCountIsAnnouncedAsAStatus() {
+        QObject* announcer = calc->findChild<QObject*>("ReadingAnnouncer");
+        QCOMPARE(iface(announcer)->role(), QAccessible::StatusBar);
+        Part<TSpinEdit>(*calc, "Day")->setText("16");
+        QCOMPARE(iface(announcer)->text(QAccessible::Name), QString("Long Count 0.0.11.11.15"));
+        QCOMPARE(iface(announcer)->text(QAccessible::Description), QString("Reading"));
+    }
+
+    void readingsAreReadOnlyText() {
+        for (const char* name : {"GreatCycle", "jMayan", "KinLbl1", "LongC", "WeekD"}) {
+            const QAccessible::State state = iface(control(name))->state();
+            QVERIFY2(state.readOnly && !state.editable, name);
+        }
+        QVERIFY(iface(control("Month"))->state().editable);
     }
 
     // Enter and keypad Enter press the focused button, once, as Space does;
