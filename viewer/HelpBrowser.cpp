@@ -1,6 +1,7 @@
 #include "viewer/HelpBrowser.h"
 
 #include "viewer/ChmFile.h"
+#include "viewer/PageAccessible.h"
 
 #include <QTextDocument>
 
@@ -27,6 +28,11 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
     // Links are followed by the window, which sends web addresses to the desktop.
     setOpenLinks(false);
     setOpenExternalLinks(false);
+    InstallPageAccessibility();
+}
+
+bool HelpBrowser::focusNextPrevChild(bool next) {
+    return QTextEdit::focusNextPrevChild(next);
 }
 
 void HelpBrowser::SetFile(const ChmFile* file, const QString& displayName) {

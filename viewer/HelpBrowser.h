@@ -24,6 +24,10 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+protected:
+    // Tab moves on to the next pane instead of from link to link.
+    bool focusNextPrevChild(bool next) override;
+
 private:
     const ChmFile* file_ = nullptr;
     QString displayName_;

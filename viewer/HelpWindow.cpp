@@ -1,6 +1,7 @@
 #include "viewer/HelpWindow.h"
 
 #include "platform/Os.h"
+#include "ui/SideWindow.h"
 #include "viewer/ChmFile.h"
 #include "viewer/HelpBrowser.h"
 #include "viewer/PageSearch.h"
@@ -21,6 +22,7 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -79,6 +81,13 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
     searchResults_->setAccessibleName(tr("Pages found"));
     indexFilter_->setClearButtonEnabled(true);
     searchText_->setClearButtonEnabled(true);
+    contents_->setAccessibleName(tr("Contents"));
+    tabs_->setAccessibleName(tr("Navigation"));
+    browser_->setAccessibleName(tr("Page"));
+    for (QLineEdit* field : {indexFilter_, searchText_})
+        for (QToolButton* clear : field->findChildren<QToolButton*>())
+            clear->setAccessibleName(tr("Clear %1").arg(field->accessibleName().toLower()));
+    CloseOnEscape(this);
     // Up, Down and the page keys in a field move through its list.
     indexFilter_->installEventFilter(this);
     searchText_->installEventFilter(this);

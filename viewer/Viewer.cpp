@@ -1,8 +1,8 @@
 #include "viewer/Viewer.h"
 
+#include "ui/SideWindow.h"
 #include "viewer/HelpWindow.h"
 #include "viewer/Location.h"
-#include "viewer/Placement.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -71,27 +71,9 @@ QWidget* AskingWindow() {
 }
 
 // A new help window goes beside the window it was asked from, never over
-// it; where the screen has no room beside it, the window manager decides.
+// it where the screen can avoid it, and wholly on the screen.
 void PlaceNewWindow(HelpWindow* window) {
-    QWidget* asking = AskingWindow();
-    if (asking == nullptr || asking->screen() == nullptr)
-        return;
-    const QRect anchor = asking->frameGeometry();
-    // The new window's frame is not known before it is shown: the asking
-    // window's is the best guess.
-    const QMargins frame(
-        asking->geometry().left() - anchor.left(), asking->geometry().top() - anchor.top(),
-        anchor.right() - asking->geometry().right(), anchor.bottom() - asking->geometry().bottom());
-    const QSize outer = window->size().grownBy(frame);
-    // A narrow window beside it is better than one over it; a sliver is not.
-    const QRect screen = asking->screen()->availableGeometry();
-    std::optional<QRect> place = PlaceBeside(anchor, outer, screen, QSize(420, 360).grownBy(frame));
-    if (!place)
-        place = PlaceBeside(anchor, outer, screen, QSize(240, 240).grownBy(frame));
-    if (!place)
-        return;
-    window->resize(place->size().shrunkBy(frame));
-    window->move(place->topLeft());
+    PlaceBesideWindow(window, window->size(), AskingWindow(), QSize(420, 360));
 }
 
 HelpWindow* WindowFor(const QString& file) {

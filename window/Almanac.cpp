@@ -2,19 +2,18 @@
 
 #include "engine/AlmanacDay.h"
 #include "ui/ProgramServices.h"
+#include "ui/SideWindow.h"
+#include "window/Accessible.h"
 #include "window/Calc.h"
 
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
@@ -33,7 +32,7 @@ template <class Widget> Widget* named(Widget* widget, const char* name, const QS
 }
 
 QLineEdit* output(const char* name, const QString& accessible) {
-    auto* field = named(new QLineEdit, name, accessible);
+    auto* field = named(new TReadingField, name, accessible);
     field->setReadOnly(true);
     return field;
 }
@@ -66,7 +65,7 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     setAccessibleName(QStringLiteral("Almanac"));
 
     // The correlation: a named one, or any number typed.
-    CorrelationList = named(new QComboBox, "CorrelationList", QStringLiteral("Correlation"));
+    CorrelationList = named(new TNamedList, "CorrelationList", QStringLiteral("Correlation"));
     for (const NamedCorrelation& c : NamedCorrelations)
         CorrelationList->addItem(QString::number(c.value) + QStringLiteral("  ") +
                                  qs(std::string(c.name)));
@@ -84,7 +83,7 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     HaabField = output("HaabField", QStringLiteral("Haab"));
     CalendarRoundField = output("CalendarRoundField", QStringLiteral("Calendar Round"));
     LordField = output("LordField", QStringLiteral("Lord of the Night"));
-    Note = named(new QLabel, "Note", QStringLiteral("Note"));
+    Note = named(new TStatusLabel, "Note", QStringLiteral("Note"));
     Note->setWordWrap(true);
     Note->setMinimumHeight(3 * Note->fontMetrics().lineSpacing());
     Note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -98,10 +97,10 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     JulianGo = pushButton("JulianGo", QStringLiteral("Go"));
     JulianGo->setAccessibleName(QStringLiteral("Go to the Julian date"));
 
-    TzolkinNumber = named(new QComboBox, "TzolkinNumber", QStringLiteral("Tzolkin number"));
-    TzolkinSignList = named(new QComboBox, "TzolkinSignList", QStringLiteral("Tzolkin day sign"));
-    HaabDayList = named(new QComboBox, "HaabDayList", QStringLiteral("Haab day"));
-    HaabMonthList = named(new QComboBox, "HaabMonthList", QStringLiteral("Haab month"));
+    TzolkinNumber = named(new TNamedList, "TzolkinNumber", QStringLiteral("Tzolkin number"));
+    TzolkinSignList = named(new TNamedList, "TzolkinSignList", QStringLiteral("Tzolkin day sign"));
+    HaabDayList = named(new TNamedList, "HaabDayList", QStringLiteral("Haab day"));
+    HaabMonthList = named(new TNamedList, "HaabMonthList", QStringLiteral("Haab month"));
     for (QComboBox* list : {TzolkinNumber, TzolkinSignList, HaabDayList, HaabMonthList})
         list->addItem(QStringLiteral("any"));
     for (int n = 1; n <= 13; ++n)
@@ -115,13 +114,13 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     PreviousBtn = pushButton("PreviousBtn", QStringLiteral("&Previous"));
     NextBtn = pushButton("NextBtn", QStringLiteral("&Next"));
     CloseBtn = pushButton("CloseBtn", QStringLiteral("Close"));
-    Status = named(new QLabel, "Status", QStringLiteral("Status"));
+    Status = named(new TStatusLabel, "Status", QStringLiteral("Status"));
     Status->setWordWrap(true);
     Status->setMinimumHeight(3 * Status->fontMetrics().lineSpacing());
     Status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Layout: correlation, the day's values, the way back, Close.
-    auto* top = new QVBoxLayout(this);
+    auto* top = new QVBoxLayout(ScrollingPage(this));
     auto* correlationRow = new QHBoxLayout;
     auto* correlationLabel = new QLabel(QStringLiteral("C&orrelation:"));
     correlationLabel->setBuddy(CorrelationList);
@@ -217,7 +216,7 @@ void TFrmAlmanac::ClearDay() {
     for (QLineEdit* field : {JdnField, GregorianField, JulianField, LongCountField, TzolkinField,
                              HaabField, CalendarRoundField, LordField})
         field->clear();
-    Note->setText(QStringLiteral("The calculator shows no day."));
+    Note->Show(QStringLiteral("The calculator shows no day."));
 }
 
 void TFrmAlmanac::ShowDay(std::int64_t jdn) {
@@ -245,11 +244,11 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
                     .arg(qs(LongCountText(main.longCount)),
                          qs(TzolkinText(main.tzolkin) + " " + HaabText(main.haab)));
     }
-    Note->setText(note);
+    Note->Show(note);
 }
 
 void TFrmAlmanac::SetStatus(const QString& text) {
-    Status->setText(text);
+    Status->Show(text);
 }
 
 void TFrmAlmanac::CorrelationPicked(int index) {
@@ -368,31 +367,16 @@ TFrmAlmanac* ShowAlmanac(TFrmCalc& calc) {
     TFrmAlmanac* almanac = almanacOf(calc);
     if (almanac == nullptr) {
         almanac = new TFrmAlmanac(calc);
-        // Beside the calculator where the screen has room, else over its right edge.
-        almanac->adjustSize();
-        const QRect screen = calc.screen()->availableGeometry();
-        const QRect frame = calc.frameGeometry();
-        QPoint at = frame.topRight() + QPoint(8, 0);
-        if (at.x() + almanac->width() > screen.right())
-            at.setX(std::max(screen.left(), screen.right() - almanac->width()));
-        almanac->move(at);
+        // As narrow as its layout allows beside the calculator; shorter, it scrolls.
+        const QSize wanted = ScrollingPageHint(almanac);
+        PlaceBesideWindow(almanac, wanted, &calc,
+                          QSize(ScrollingPageMinimum(almanac).width(), 240));
+        CloseOnEscape(almanac);
     }
     almanac->show();
     almanac->raise();
     almanac->activateWindow();
     return almanac;
-}
-
-void InstallAlmanacMenu(TFrmCalc& calc) {
-    // Right-clicks on the background, its labels and group boxes come here;
-    // the fields keep their own edit menus.
-    calc.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&calc, &QWidget::customContextMenuRequested, &calc, [&calc](QPoint pos) {
-        QMenu menu(&calc);
-        menu.setObjectName(QStringLiteral("CalcMenu"));
-        menu.addAction(QStringLiteral("Almanac..."), &calc, [&calc] { ShowAlmanac(calc); });
-        menu.exec(calc.mapToGlobal(pos));
-    });
 }
 
 } // namespace zentolk

@@ -12,6 +12,7 @@ class QPushButton;
 namespace zentolk {
 
 class TFrmCalc;
+class TStatusLabel;
 
 // The Almanac window: the calculator's day under a chosen correlation (Julian
 // Day Number, Gregorian and Julian dates, Long Count, Tzolkin, Haab, Calendar
@@ -50,12 +51,12 @@ private:
     QLineEdit* CorrelationNumber;
     QLineEdit *JdnField, *GregorianField, *JulianField, *LongCountField, *TzolkinField, *HaabField,
         *CalendarRoundField, *LordField;
-    QLabel* Note;
+    TStatusLabel* Note;
     QLineEdit *LongCountInput, *JulianInput;
     QPushButton *LongCountGo, *JulianGo;
     QComboBox *TzolkinNumber, *TzolkinSignList, *HaabDayList, *HaabMonthList;
     QPushButton *PreviousBtn, *NextBtn, *CloseBtn;
-    QLabel* Status;
+    TStatusLabel* Status;
 
     TFrmCalc& calc_;
     std::optional<std::int64_t> shown_;
@@ -63,8 +64,9 @@ private:
     std::int64_t correlation_;
 };
 
-// Gives the calculator its context menu with "Almanac...", which opens (or
-// raises) the one Almanac window.
+// Gives the calculator its window menu with "Almanac..." (right button,
+// Shift+F10, Menu key) and the key Ctrl+L; both open (or raise) the one
+// Almanac window.
 void InstallAlmanacMenu(TFrmCalc& calc);
 TFrmAlmanac* ShowAlmanac(TFrmCalc& calc);
 

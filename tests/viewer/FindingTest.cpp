@@ -1,12 +1,12 @@
 // Finding things in a help window: the Index and Search tabs driven by keys,
 // the page text the search reads, and where a new help window is placed.
 #include "FakeOs.h"
+#include "ui/SideWindow.h"
 #include "viewer/ChmFile.h"
 #include "viewer/HelpBrowser.h"
 #include "viewer/HelpWindow.h"
 #include "viewer/PageSearch.h"
 #include "viewer/PageText.h"
-#include "viewer/Placement.h"
 #include "viewer/Viewer.h"
 
 #include <QApplication>
@@ -217,49 +217,77 @@ private slots:
         }
     }
 
-    // Whatever the anchor's place, a placed window lies on the screen, off
-    // the anchor, no smaller than asked and no larger than wanted.
-    void aNewWindowNeverCoversTheAskingOne() {
-        const QRect screen(0, 0, 1024, 768);
-        const QSize wanted(880, 640);
+    // Whatever the screen and the anchor's place, a placed window lies on
+    // the screen, no larger than wanted and no smaller than asked where the
+    // screen allows; it covers the anchor (moved aside if need be) only on
+    // a screen too narrow for both, and the anchor moves only then.
+    void aNewWindowCoversTheAskingOneOnlyWhenTheScreenCannotAvoidIt() {
+        const QSize anchorSize(450, 560);
         const QSize smallest(420, 360);
-        int placed = 0;
-        for (int x = -100; x <= 1000; x += 50) {
-            for (int y = 0; y <= 700; y += 50) {
-                const QRect anchor(x, y, 330, 260);
-                const std::optional<QRect> at = PlaceBeside(anchor, wanted, screen, smallest);
-                if (!at)
-                    continue;
-                ++placed;
-                QVERIFY(screen.contains(*at));
-                QVERIFY(!at->intersects(anchor));
-                QVERIFY(at->width() >= smallest.width() && at->height() >= smallest.height());
-                QVERIFY(at->width() <= wanted.width() && at->height() <= wanted.height());
+        int moved = 0, covered = 0;
+        for (const QRect screen : {QRect(0, 0, 1024, 768), QRect(0, 0, 1280, 1024),
+                                   QRect(0, 30, 800, 570), QRect(1920, 0, 1024, 738)}) {
+            for (const QSize wanted :
+                 {QSize(300, 200), QSize(560, 500), QSize(880, 640), QSize(900, 1100)}) {
+                for (int x = -100; x <= screen.width(); x += 50) {
+                    for (int y = -50; y <= screen.height(); y += 50) {
+                        const QRect anchor(screen.topLeft() + QPoint(x, y), anchorSize);
+                        const zentolk::Arrangement placed =
+                            zentolk::ArrangeBeside(anchor, wanted, smallest, screen);
+                        const QRect at = placed.window;
+                        const QSize least = smallest.boundedTo(wanted).boundedTo(screen.size());
+                        QVERIFY(screen.contains(at));
+                        QVERIFY(at.width() <= wanted.width() && at.height() <= wanted.height());
+                        QVERIFY(at.width() >= least.width() && at.height() >= least.height());
+                        const bool roomForBoth =
+                            screen.width() - anchorSize.width() - 8 >= least.width();
+                        if (placed.anchor != anchor) {
+                            ++moved;
+                            QCOMPARE(placed.anchor.size(), anchor.size());
+                            QCOMPARE(placed.anchor.top(), anchor.top());
+                            QVERIFY(screen.left() <= placed.anchor.left() &&
+                                    placed.anchor.right() <= screen.right());
+                        }
+                        if (at.intersects(placed.anchor)) {
+                            ++covered;
+                            QVERIFY(!roomForBoth);
+                            QCOMPARE(placed.anchor, anchor);
+                        }
+                    }
+                }
             }
         }
-        QVERIFY(placed > 200);
+        QVERIFY(moved > 100);
+        QVERIFY(covered > 100);
     }
 
     void placesByTheRoomOnEachSide_data() {
         QTest::addColumn<QRect>("anchor");
-        QTest::addColumn<QRect>("expected"); // null: left to the window manager
-        const QRect none;
+        QTest::addColumn<QRect>("expected");
+        QTest::addColumn<QRect>("anchorMovedTo");
         QTest::newRow("left edge: to the right")
-            << QRect(0, 100, 300, 200) << QRect(308, 100, 716, 640);
+            << QRect(0, 100, 300, 200) << QRect(308, 100, 716, 640) << QRect(0, 100, 300, 200);
         QTest::newRow("right edge: to the left")
-            << QRect(700, 50, 324, 200) << QRect(0, 50, 692, 640);
+            << QRect(700, 50, 324, 200) << QRect(0, 50, 692, 640) << QRect(700, 50, 324, 200);
         QTest::newRow("level with it where the screen allows")
-            << QRect(0, 600, 300, 100) << QRect(308, 128, 716, 640);
+            << QRect(0, 600, 300, 100) << QRect(308, 128, 716, 640) << QRect(0, 600, 300, 100);
         QTest::newRow("centred, wide: below")
-            << QRect(200, 0, 624, 200) << QRect(144, 208, 880, 560);
-        QTest::newRow("no room anywhere") << QRect(100, 100, 824, 568) << none;
+            << QRect(200, 0, 624, 200) << QRect(144, 208, 880, 560) << QRect(200, 0, 624, 200);
+        QTest::newRow("centred, tall: the anchor moves left just enough")
+            << QRect(287, 100, 450, 600) << QRect(458, 100, 566, 640) << QRect(0, 100, 450, 600);
+        QTest::newRow("slightly right of centre: the anchor moves right")
+            << QRect(300, 100, 450, 600) << QRect(0, 100, 566, 640) << QRect(574, 100, 450, 600);
+        QTest::newRow("no room for both: over it, from the right")
+            << QRect(100, 100, 824, 568) << QRect(144, 100, 880, 640) << QRect(100, 100, 824, 568);
     }
     void placesByTheRoomOnEachSide() {
         QFETCH(QRect, anchor);
         QFETCH(QRect, expected);
-        const std::optional<QRect> at =
-            PlaceBeside(anchor, QSize(880, 640), QRect(0, 0, 1024, 768), QSize(420, 360));
-        QCOMPARE(at.value_or(QRect()), expected);
+        QFETCH(QRect, anchorMovedTo);
+        const zentolk::Arrangement placed = zentolk::ArrangeBeside(
+            anchor, QSize(880, 640), QSize(420, 360), QRect(0, 0, 1024, 768));
+        QCOMPARE(placed.window, expected);
+        QCOMPARE(placed.anchor, anchorMovedTo);
     }
 
     // Asked from a window on the left, the help opens to its right.

@@ -11,14 +11,17 @@
 #include "viewer/Location.h"
 #include "viewer/Sitemap.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -641,6 +644,38 @@ private slots:
         QCoreApplication::exec();
         QVERIFY(first.isNull() && second.isNull());
         QVERIFY(OpenWindows().empty());
+    }
+
+    // Every control of a help window has a name, the page reads as a
+    // document, Tab goes from pane to pane past the page's links, and
+    // Escape closes the window.
+    void aHelpWindowIsUsedByKeyboardAndScreenReader() {
+        QPointer<HelpWindow> window = Show(Fixture);
+        QVERIFY(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTextBrowser* page = window->Browser();
+        QAccessibleInterface* document = QAccessible::queryAccessibleInterface(page);
+        QCOMPARE(document->role(), QAccessible::Document);
+        QCOMPARE(document->text(QAccessible::Name), QString("Page"));
+        QVERIFY(document->state().readOnly);
+        QAccessibleTextInterface* text = document->textInterface();
+        QVERIFY(text != nullptr);
+        QCOMPARE(text->text(0, text->characterCount()), page->toPlainText());
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(window) || control->focusPolicy() == Qt::NoFocus)
+                continue;
+            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(!i->text(QAccessible::Name).isEmpty(), control->metaObject()->className());
+        }
+        for (QToolButton* clear :
+             window->findChildren<QLineEdit*>()[0]->findChildren<QToolButton*>())
+            QVERIFY(!clear->accessibleName().isEmpty());
+        page->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(page, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != page);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(window.isNull());
     }
 };
 

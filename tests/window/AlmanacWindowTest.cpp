@@ -15,6 +15,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -74,6 +77,75 @@ private slots:
         QApplication::sendEvent(calc.get(), &event);
         QCOMPARE(calc->findChildren<TFrmAlmanac*>().size(), 1);
         QCOMPARE(calc->size(), QSize(448, 531));
+    }
+
+    // From anywhere in the calculator, a field included, Shift+F10 and the
+    // Menu key open its window menu; Ctrl+L opens the Almanac, Escape
+    // closes it.
+    void theKeyboardOpensTheMenuAndTheAlmanac_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Shift+F10 in Month")
+            << "Month" << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        QTest::newRow("Menu key in Year") << "Year" << int(Qt::Key_Menu) << 0;
+        QTest::newRow("Menu key on Exit") << "ExitBtn" << int(Qt::Key_Menu) << 0;
+        QTest::newRow("Shift+F10 on the era")
+            << "ADBC" << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+    void theKeyboardOpensTheMenuAndTheAlmanac() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        almanac->close();
+        calc->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(calc.get()));
+        QWidget* target = Part<QWidget>(*calc, qPrintable(focus));
+        target->setFocus(Qt::OtherFocusReason);
+        QString seen;
+        // Polls for the menu and always closes it, so a failure cannot hang the run.
+        QTimer poll;
+        int tries = 0;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu != nullptr) {
+                seen = menu->objectName() + " " + menu->actions().value(0)->text();
+                menu->close();
+            }
+            if (menu != nullptr || ++tries > 200)
+                poll.stop();
+        });
+        poll.start(10);
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        poll.stop();
+        QCOMPARE(seen, QString("CalcMenu Almanac..."));
+        QVERIFY(!almanac->isVisible());
+
+        QTest::keyClick(target, Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(almanac->isVisible());
+        almanac->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(almanac));
+        QTest::keyClick(Part<QLineEdit>(*almanac, "LongCountInput"), Qt::Key_Escape);
+        QVERIFY(!almanac->isVisible());
+    }
+
+    // With a large font the Almanac is taller than the screen: it lies on
+    // the screen all the same and scrolls.
+    void aWindowTallerThanTheScreenScrolls() {
+        calc.reset();
+        QFont large = QApplication::font();
+        large.setPointSize(30);
+        QApplication::setFont(large);
+        calc = std::make_unique<TFrmCalc>(*kit);
+        calc->show();
+        almanac = zentolk::ShowAlmanac(*calc);
+        QApplication::setFont(QFont());
+        const QRect screen = almanac->screen()->availableGeometry();
+        QVERIFY(screen.contains(almanac->frameGeometry()));
+        auto* page = almanac->findChild<QScrollArea*>("ScrollingPage");
+        QVERIFY(page != nullptr);
+        QVERIFY(page->widget()->sizeHint().height() > screen.height());
+        QVERIFY(page->verticalScrollBar()->maximum() > 0);
     }
 
     void followsTheCalculatorAndShowsTheCorrelation() {

@@ -1,0 +1,192 @@
+#include "ui/SideWindow.h"
+
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <algorithm>
+
+namespace zentolk {
+
+namespace {
+constexpr int Gap = 8;
+
+int clampTo(int value, int low, int high) {
+    return std::max(low, std::min(value, high));
+}
+
+// The window level with the anchor where the screen allows.
+QRect sideways(const QRect& anchor, int left, const QSize& size, const QRect& screen) {
+    return {QPoint(left, clampTo(anchor.top(), screen.top(), screen.bottom() + 1 - size.height())),
+            size};
+}
+QRect upOrDown(const QRect& anchor, int top, const QSize& size, const QRect& screen) {
+    return {QPoint(clampTo(anchor.left(), screen.left(), screen.right() + 1 - size.width()), top),
+            size};
+}
+
+// Moves a window wholly onto its screen's available area, shrinking it
+// where it is larger, as soon as its frame is known and while the window
+// manager settles it; a move by the user later on is left alone.
+class ScreenKeeper : public QObject {
+public:
+    explicit ScreenKeeper(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_ || !window_->isVisible())
+            return false;
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Move && type != QEvent::Show && type != QEvent::Resize)
+            return false;
+        if (type == QEvent::Show && !shown_.isValid())
+            shown_.start();
+        if (window_->frameGeometry().size() != window_->size())
+            keepOnScreen();
+        // A window manager frames and places a window in a few steps.
+        if (shown_.isValid() && shown_.elapsed() > 1000) {
+            window_->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    void keepOnScreen() {
+        const QScreen* screen = window_->screen();
+        if (screen == nullptr)
+            return;
+        const QRect area = screen->availableGeometry();
+        const QRect frame = window_->frameGeometry();
+        const QSize border = frame.size() - window_->size();
+        const QSize outer = frame.size().boundedTo(area.size());
+        if (outer != frame.size())
+            window_->resize((outer - border).expandedTo(QSize(1, 1)));
+        const QPoint at(clampTo(frame.left(), area.left(), area.right() + 1 - outer.width()),
+                        clampTo(frame.top(), area.top(), area.bottom() + 1 - outer.height()));
+        if (at != frame.topLeft())
+            window_->move(at);
+    }
+
+    QWidget* window_;
+    QElapsedTimer shown_;
+};
+} // namespace
+
+Arrangement ArrangeBeside(const QRect& anchor, const QSize& wanted, const QSize& smallest,
+                          const QRect& screen) {
+    const QSize size = wanted.boundedTo(screen.size());
+    const QSize least = smallest.boundedTo(size);
+    const int right = screen.right() - anchor.right() - Gap; // the room on each side
+    const int left = anchor.left() - screen.left() - Gap;
+    const int below = screen.bottom() - anchor.bottom() - Gap;
+    const int above = anchor.top() - screen.top() - Gap;
+
+    if (right >= least.width()) {
+        const QSize s(std::min(size.width(), right), size.height());
+        return {sideways(anchor, anchor.right() + 1 + Gap, s, screen), anchor};
+    }
+    if (left >= least.width()) {
+        const QSize s(std::min(size.width(), left), size.height());
+        return {sideways(anchor, anchor.left() - Gap - s.width(), s, screen), anchor};
+    }
+    if (below >= least.height()) {
+        const QSize s(size.width(), std::min(size.height(), below));
+        return {upOrDown(anchor, anchor.bottom() + 1 + Gap, s, screen), anchor};
+    }
+    if (above >= least.height()) {
+        const QSize s(size.width(), std::min(size.height(), above));
+        return {upOrDown(anchor, anchor.top() - Gap - s.height(), s, screen), anchor};
+    }
+
+    // No room as things stand: the screen may still hold both side by side.
+    const bool rightward = right >= left;
+    const int across = screen.width() - anchor.width() - Gap;
+    if (across >= least.width()) {
+        const QSize s(std::min(size.width(), across), size.height());
+        QRect moved = anchor;
+        QRect placed;
+        if (rightward) {
+            placed = sideways(anchor, screen.right() + 1 - s.width(), s, screen);
+            moved.moveRight(placed.left() - Gap - 1);
+        } else {
+            placed = sideways(anchor, screen.left(), s, screen);
+            moved.moveLeft(placed.right() + 1 + Gap);
+        }
+        return {placed, moved};
+    }
+    // Too small for both: over the anchor, from the side with the most room.
+    return {sideways(anchor, rightward ? screen.right() + 1 - size.width() : screen.left(), size,
+                     screen),
+            anchor};
+}
+
+QWidget* ScrollingPage(QWidget* window) {
+    auto* area = new QScrollArea(window);
+    area->setObjectName(QStringLiteral("ScrollingPage"));
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    auto* page = new QWidget;
+    area->setWidget(page);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
+    return page;
+}
+
+namespace {
+const QWidget* pageOf(const QWidget* window) {
+    const auto* area = window->findChild<QScrollArea*>(QStringLiteral("ScrollingPage"),
+                                                       Qt::FindDirectChildrenOnly);
+    return area != nullptr && area->widget() != nullptr ? area->widget() : window;
+}
+} // namespace
+
+QSize ScrollingPageHint(const QWidget* window) {
+    return pageOf(window)->sizeHint();
+}
+
+QSize ScrollingPageMinimum(const QWidget* window) {
+    return pageOf(window)->minimumSizeHint();
+}
+
+void PlaceBesideWindow(QWidget* window, const QSize& wanted, QWidget* anchor,
+                       const QSize& smallest) {
+    const QScreen* screen = anchor != nullptr ? anchor->screen() : window->screen();
+    if (screen != nullptr && anchor != nullptr) {
+        // The new window's frame is not known before it is shown: the
+        // anchor's is the best guess.
+        const QRect outer = anchor->frameGeometry(), inner = anchor->geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        const Arrangement placed = ArrangeBeside(
+            outer, wanted.grownBy(frame), smallest.grownBy(frame), screen->availableGeometry());
+        QSize client = placed.window.size().shrunkBy(frame);
+        // A page cut short scrolls: give its scroll bar room where the screen has it.
+        if (client.height() < wanted.height() && client.width() >= wanted.width()) {
+            const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+            const int spare = screen->availableGeometry().right() - placed.window.right();
+            client.rwidth() += std::min(bar, std::max(0, spare));
+        }
+        window->resize(client);
+        window->move(placed.window.topLeft());
+        if (placed.anchor != outer)
+            anchor->move(placed.anchor.topLeft());
+    }
+    new ScreenKeeper(window);
+}
+
+void CloseOnEscape(QWidget* window) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    escape->setContext(Qt::WindowShortcut);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+}
+
+} // namespace zentolk
