@@ -258,6 +258,8 @@ void TStatusLabel::Show(const QString& text) {
     if (text == this->text())
         return;
     setText(text);
+    if (text.isEmpty())
+        return; // a line cleared has nothing to announce
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }

@@ -50,7 +50,8 @@ class TStatusLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
-    // Shows the text and announces it, when it differs from what is shown.
+    // Shows the text and announces it, when it differs from what is shown
+    // and is not empty.
     void Show(const QString& text);
 };
 

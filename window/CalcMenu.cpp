@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
+#include <QTimer>
 
 namespace zentolk {
 
@@ -70,10 +71,10 @@ private:
         QWidget* focus = QApplication::focusWidget();
         if (focus == nullptr || focus->window() != &calc_)
             focus = &calc_;
-        open(focus->mapToGlobal(QPoint(0, focus->height())));
+        open(focus->mapToGlobal(QPoint(0, focus->height())), true);
     }
 
-    void open(QPoint at) {
+    void open(QPoint at, bool fromKeyboard = false) {
         if (open_)
             return;
         open_ = true;
@@ -82,6 +83,9 @@ private:
         QAction* almanac =
             menu.addAction(QStringLiteral("Almanac..."), &calc_, [this] { ShowAlmanac(calc_); });
         almanac->setShortcut(AlmanacKey); // shown beside it
+        // Opened from the keyboard, Enter at once chooses the first entry.
+        if (fromKeyboard)
+            QTimer::singleShot(0, &menu, [&menu, almanac] { menu.setActiveAction(almanac); });
         menu.exec(at);
         open_ = false;
     }
