@@ -1,5 +1,6 @@
 #include "AlmanacDay.h"
 
+#include "AlmanacInput.h"
 #include "NumberText.h"
 #include "TextParsing.h"
 #include "TextWriters.h"
@@ -48,12 +49,14 @@ CivilDayStatus CivilDayFromTexts(const DateTexts& date, Calendar calendar, Civil
         return CivilDayStatus::BadYear;
     const std::int64_t year = day.fields.year;
     day.astronomicalYear = date.ADBC == EraIndexBC ? 1 - year : year;
+    // The year is bounded, not the day: the other calendar's dates of the
+    // same days run a few decades past it.
+    if (!YearInRange(day.astronomicalYear))
+        return CivilDayStatus::YearOutOfRange;
     const std::optional<std::int64_t> jdn =
         CivilToJdn(calendar, {day.astronomicalYear, day.fields.month, day.fields.day});
     if (!jdn)
-        return day.astronomicalYear < MinCivilYear || day.astronomicalYear > MaxCivilYear
-                   ? CivilDayStatus::YearOutOfRange
-                   : CivilDayStatus::NoSuchDay;
+        return CivilDayStatus::NoSuchDay;
     day.jdn = *jdn;
     return CivilDayStatus::Ok;
 }

@@ -53,9 +53,8 @@ std::optional<std::int64_t> ReadingDayNumber(std::string_view month, std::string
                                              std::string_view year, std::int32_t eraIndex);
 
 // The exact day of field texts read as the calculator reads them, with the era
-// index, as a date of the calendar: no running on past a month's end. A year
-// a little beyond the civil years converts while its day lies within
-// MinJdn..MaxJdn; YearOutOfRange says why one that does not fails.
+// index, as a date of the calendar: no running on past a month's end. The
+// year must lie within MinCivilYear..MaxCivilYear (YearOutOfRange).
 enum class CivilDayStatus { Ok, BadMonth, BadDay, BadYear, YearOutOfRange, NoSuchDay };
 struct CivilDay {
     FieldValues fields;                // as parsed
