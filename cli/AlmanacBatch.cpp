@@ -1,22 +1,29 @@
+#include "cli/AlmanacColumns.h"
 #include "cli/AlmanacCommands.h"
+#include "cli/Json.h"
 #include "cli/PlainFields.h"
 #include "cli/RowReader.h"
 #include "engine/AlmanacDay.h"
+#include "engine/AlmanacInput.h"
 #include "engine/TextWriters.h"
 
 #include <array>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace zentolk::cli {
 
 namespace {
-// A row's messages for a date that has no day here, with the line end.
-constexpr std::string_view YearOutOfRange = "the year lies outside -1,000,000 to 1,000,000\n";
-constexpr std::string_view NoSuchDay = "no such day in the calendar\n";
+// A row's message for a date that has no day in its calendar.
+constexpr std::string_view NoSuchDay = "no such day in the calendar";
 
-// What follows a row's four fields: JDN, the Gregorian and Julian dates, Long
-// Count, Tzolkin, Haab and Lord of the Night, and the line end.
+// The tsv output's columns after the inputs.
+constexpr std::string_view TsvColumns =
+    "jdn\tgregorian\tjulian\tlong_count\ttzolkin\thaab\tlord_of_the_night\n";
+
+// What follows a row's inputs in tsv: JDN, the Gregorian and Julian dates,
+// Long Count, Tzolkin, Haab and Lord of the Night, and the line end.
 [[gnu::always_inline]] inline char* putAlmanac(char* o, std::int64_t jdn,
                                                const CivilDate& gregorian, const CivilDate& julian,
                                                std::int64_t correlation) {
@@ -38,18 +45,144 @@ constexpr std::string_view NoSuchDay = "no such day in the calendar\n";
     return o;
 }
 
+// A csv row's values after its inputs, ok and error.
+class CsvSink final : public AlmanacFieldSink {
+public:
+    explicit CsvSink(std::string& row) : row_(row) {}
+    void number(std::string_view, std::string_view, std::int64_t v) override {
+        row_ += ',';
+        row_ += std::to_string(v);
+    }
+    void text(std::string_view, std::string_view, std::string_view v) override {
+        row_ += ',';
+        AppendCsvField(row_, v);
+    }
+    void null(std::string_view, std::string_view) override { row_ += ','; }
+    void numbers(std::string_view, std::span<const std::string_view>,
+                 std::span<const std::int64_t> values) override {
+        for (const std::int64_t v : values)
+            number({}, {}, v);
+    }
+    void beginObject(std::string_view) override {}
+    void endObject() override {}
+
+    static void AppendCsvField(std::string& row, std::string_view v) {
+        if (v.find_first_of(",\"\r\n") == std::string_view::npos) {
+            row += v;
+            return;
+        }
+        row += '"';
+        for (const char c : v) {
+            if (c == '"')
+                row += '"';
+            row += c;
+        }
+        row += '"';
+    }
+
+private:
+    std::string& row_;
+};
+
+class JsonRowSink final : public AlmanacFieldSink {
+public:
+    explicit JsonRowSink(JsonWriter& j) : j_(j) {}
+    void number(std::string_view key, std::string_view, std::int64_t v) override {
+        j_.key(key).number(v);
+    }
+    void text(std::string_view key, std::string_view, std::string_view v) override {
+        j_.key(key).string(v);
+    }
+    void null(std::string_view key, std::string_view) override { j_.key(key).null(); }
+    void numbers(std::string_view key, std::span<const std::string_view>,
+                 std::span<const std::int64_t> values) override {
+        j_.key(key).beginArray();
+        for (const std::int64_t v : values)
+            j_.number(v);
+        j_.endArray();
+    }
+    void beginObject(std::string_view key) override { j_.key(key).beginObject(); }
+    void endObject() override { j_.endObject(); }
+
+private:
+    JsonWriter& j_;
+};
+
+constexpr std::array<std::string_view, 4> DateKeys = {"month", "day", "year", "era"};
+
+RowShape shapeOf(AlmanacInput what) {
+    switch (what) {
+    case AlmanacInput::Mdy:
+        return {};
+    case AlmanacInput::Iso:
+        return {true, "a date YYYY-MM-DD", {"input", "date", "iso"}};
+    case AlmanacInput::Jdn:
+        return {true, "a day number", {"input", "jdn", "day_number"}};
+    case AlmanacInput::LongCount:
+        return {true, "a Long Count", {"input", "long_count", "long count"}};
+    }
+    return {};
+}
+
 class AlmanacConverter final : public RowSink {
 public:
-    AlmanacConverter(FdWriter& out, bool julian, std::int64_t correlation, BatchPath path)
-        : out_(out), calendar_(julian ? Calendar::Julian : Calendar::Gregorian),
-          correlation_(correlation), fast_(path == BatchPath::Fast) {}
+    AlmanacConverter(FdWriter& out, const AlmanacTableOptions& options)
+        : out_(out), options_(options),
+          calendar_(options.julian ? Calendar::Julian : Calendar::Gregorian),
+          fields_(options.what == AlmanacInput::Mdy ? 4 : 1),
+          fast_(options.path == BatchPath::Fast && options.format == TableFormat::Tsv &&
+                options.input == TableInput::Tsv) {
+        if (options.format == TableFormat::Csv) {
+            out_.write(fields_ == 4 ? "month,day,year,era" : "input");
+            out_.write(",ok,error,");
+            out_.write(AlmanacColumns().csvHeader);
+            out_.write('\n');
+        } else if (options.format == TableFormat::Tsv && options.header) {
+            out_.write(fields_ == 4 ? "month\tday\tyear\tera\t" : "input\t");
+            out_.write(TsvColumns);
+        }
+    }
 
     // Plain lines straight into the output; any other line is left to
     // convert(), which writes the same rows for the lines taken here.
     const char* convertPlain(const char* start, const char* end, long long& line) override {
-        (void)end; // the NUL there ends every plain field
         if (!fast_)
             return start;
+        return options_.what == AlmanacInput::Mdy ? convertPlainDates(start, line)
+                                                  : convertPlainFields(start, end, line);
+    }
+
+    void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,
+                 long long) override {
+        std::string error;
+        std::optional<std::int64_t> jdn;
+        switch (options_.what) {
+        case AlmanacInput::Mdy:
+            jdn = dateDay(fields, era, error);
+            break;
+        case AlmanacInput::Iso:
+            jdn = ParseIsoDay(fields[0], calendar_, error);
+            break;
+        case AlmanacInput::Jdn:
+            jdn = ParseDayNumber(fields[0], calendar_, error);
+            break;
+        case AlmanacInput::LongCount:
+            jdn = ParseLongCountDay(fields[0], options_.correlation, calendar_, error);
+            break;
+        }
+        const std::span<const std::string_view> inputs(fields.data(), fields_);
+        switch (options_.format) {
+        case TableFormat::Tsv:
+            return writeTsv(inputs, jdn, error);
+        case TableFormat::Csv:
+            return writeCsv(inputs, jdn, error);
+        case TableFormat::Json:
+            return writeJson(inputs, jdn, error);
+        }
+    }
+
+private:
+    const char* convertPlainDates(const char* start, long long& line) {
         const Calendar other =
             calendar_ == Calendar::Gregorian ? Calendar::Julian : Calendar::Gregorian;
         char* o = out_.cursor();
@@ -68,73 +201,179 @@ public:
             ++line;
             start = fields.next;
             const std::int32_t year = *AstronomicalYear(fields.year, fields.era);
-            const bool exists = DateExists(calendar_, year, fields.month, fields.day);
-            const std::int64_t jdn =
-                exists ? CivilDayNumber(calendar_, year, fields.month, fields.day) : 0;
-            if (!exists || jdn < MinJdn || jdn > MaxJdn) {
-                const std::string_view why =
-                    year < MinCivilYear || year > MaxCivilYear ? YearOutOfRange : NoSuchDay;
+            if (!YearInRange(year) || !DateExists(calendar_, year, fields.month, fields.day)) {
+                const std::string_view why = !YearInRange(year) ? YearRangeMessage : NoSuchDay;
                 std::memcpy(o, why.data(), why.size());
                 o += why.size();
+                *o++ = '\n';
                 continue;
             }
+            const std::int64_t jdn = CivilDayNumber(calendar_, year, fields.month, fields.day);
             const CivilDate given{year, fields.month, fields.day};
             const CivilDate converted = JdnToCivil(other, jdn);
-            o = calendar_ == Calendar::Gregorian
-                    ? putAlmanac(o, jdn, given, converted, correlation_)
-                    : putAlmanac(o, jdn, converted, given, correlation_);
+            const std::int64_t c = options_.correlation;
+            o = calendar_ == Calendar::Gregorian ? putAlmanac(o, jdn, given, converted, c)
+                                                 : putAlmanac(o, jdn, converted, given, c);
         }
         out_.setCursor(o);
         return start;
     }
 
-    void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,
-                 long long) override {
-        for (std::string_view field : fields) {
-            out_.write(field);
-            out_.write('\t');
+    // One-field lines whose day the engine reads; the first line it refuses
+    // (or a header, a blank line, a tab) is left to convert().
+    const char* convertPlainFields(const char* start, const char* end, long long& line) {
+        std::string error; // untouched while every line reads
+        while (start < end) {
+            const auto* lf =
+                static_cast<const char*>(std::memchr(start, '\n', std::size_t(end - start)));
+            if (lf == nullptr)
+                break;
+            std::string_view text(start, std::size_t(lf - start));
+            if (!text.empty() && text.back() == '\r')
+                text.remove_suffix(1);
+            // Long texts go by the writer's checked path.
+            if (text.size() > 256 || text.find('\t') != std::string_view::npos)
+                break;
+            std::optional<std::int64_t> jdn;
+            if (options_.what == AlmanacInput::Iso)
+                jdn = ParseIsoDay(text, calendar_, error);
+            else if (options_.what == AlmanacInput::Jdn)
+                jdn = ParseDayNumber(text, calendar_, error);
+            else
+                jdn = ParseLongCountDay(text, options_.correlation, calendar_, error);
+            if (!jdn)
+                break;
+            char* o = out_.cursor();
+            std::memcpy(o, text.data(), text.size());
+            o += text.size();
+            *o++ = '\t';
+            const AlmanacDay a = ComputeAlmanac(*jdn, options_.correlation);
+            out_.setCursor(putAlmanac(o, a.jdn, a.gregorian, a.julian, options_.correlation));
+            ++line;
+            start = lf + 1;
         }
+        return start;
+    }
+
+    std::optional<std::int64_t> dateDay(const std::array<std::string_view, 4>& fields,
+                                        std::int32_t era, std::string& error) {
         CivilDay day;
         switch (CivilDayFromTexts({fields[0], fields[1], fields[2], era}, calendar_, day)) {
         case CivilDayStatus::BadMonth:
-            return writeInvalidInteger(fields[0]);
-        case CivilDayStatus::BadDay:
-            return writeInvalidInteger(fields[1]);
-        case CivilDayStatus::BadYear:
-            return writeInvalidInteger(fields[2]);
-        case CivilDayStatus::YearOutOfRange:
-            return out_.write(YearOutOfRange);
-        case CivilDayStatus::NoSuchDay:
-            return out_.write(NoSuchDay);
-        case CivilDayStatus::Ok:
+            error = InvalidIntegerMessage(fields[0]);
             break;
+        case CivilDayStatus::BadDay:
+            error = InvalidIntegerMessage(fields[1]);
+            break;
+        case CivilDayStatus::BadYear:
+            error = InvalidIntegerMessage(fields[2]);
+            break;
+        case CivilDayStatus::YearOutOfRange:
+            error = YearRangeMessage;
+            break;
+        case CivilDayStatus::NoSuchDay:
+            error = NoSuchDay;
+            break;
+        case CivilDayStatus::Ok:
+            return day.jdn;
         }
-        const AlmanacDay a = ComputeAlmanac(day.jdn, correlation_);
-        char row[256];
-        out_.write({row, static_cast<std::size_t>(
-                             putAlmanac(row, a.jdn, a.gregorian, a.julian, correlation_) - row)});
+        return std::nullopt;
     }
 
-private:
-    // In place: the text may be hundreds of megabytes.
-    void writeInvalidInteger(std::string_view text) {
-        out_.write(InvalidIntegerOpen);
-        out_.write(text);
-        out_.write(InvalidIntegerClose);
+    // Only comma-separated input can hold a tab in a field: a blank in its
+    // place keeps the columns.
+    void writeTsvField(std::string_view field) {
+        for (;;) {
+            const std::size_t stop = field.find_first_of("\t\n");
+            out_.write(field.substr(0, stop));
+            if (stop == std::string_view::npos)
+                return;
+            out_.write(' ');
+            field.remove_prefix(stop + 1);
+        }
+    }
+
+    void writeTsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+                  const std::string& error) {
+        for (const std::string_view field : inputs) {
+            writeTsvField(field);
+            out_.write('\t');
+        }
+        if (!jdn) {
+            writeTsvField(error);
+            out_.write('\n');
+            return;
+        }
+        const AlmanacDay a = ComputeAlmanac(*jdn, options_.correlation);
+        char row[256];
+        out_.write({row, static_cast<std::size_t>(
+                             putAlmanac(row, a.jdn, a.gregorian, a.julian, a.correlation) - row)});
+    }
+
+    void writeCsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+                  const std::string& error) {
+        std::string row;
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            if (i > 0)
+                row += ',';
+            CsvSink::AppendCsvField(row, inputs[i]);
+        }
+        if (jdn) {
+            row += ",1,";
+            CsvSink sink(row);
+            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), sink);
+        } else {
+            row += ",0,";
+            CsvSink::AppendCsvField(row, error);
+            row.append(AlmanacColumns().columns, ',');
+        }
+        row += '\n';
+        out_.write(row);
+    }
+
+    void writeJson(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+                   const std::string& error) {
+        JsonWriter j;
+        j.beginObject();
+        for (std::size_t i = 0; i < inputs.size(); ++i)
+            j.key(fields_ == 4 ? DateKeys[i] : "input").string(inputs[i]);
+        j.key("ok").boolean(jdn.has_value()).key("error");
+        if (jdn) {
+            j.null();
+            JsonRowSink sink(j);
+            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), sink);
+            j.endObject();
+            out_.write(j.text());
+        } else {
+            j.string(error);
+            out_.write(j.text());
+            out_.write(AlmanacColumns().jsonNulls);
+            out_.write('}');
+        }
         out_.write('\n');
     }
 
     FdWriter& out_;
+    AlmanacTableOptions options_;
     Calendar calendar_;
-    std::int64_t correlation_;
+    std::size_t fields_;
     bool fast_;
 };
 } // namespace
 
+int RunAlmanacTable(int inFd, FdWriter& out, FdWriter& err, const AlmanacTableOptions& options) {
+    AlmanacConverter converter(out, options);
+    return ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
+                    converter, shapeOf(options.what));
+}
+
 int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation,
                     BatchPath path) {
-    AlmanacConverter converter(out, julian, correlation, path);
-    return ReadRows(inFd, RowInput::Tab, err, converter);
+    AlmanacTableOptions options;
+    options.julian = julian;
+    options.correlation = correlation;
+    options.path = path;
+    return RunAlmanacTable(inFd, out, err, options);
 }
 
 } // namespace zentolk::cli

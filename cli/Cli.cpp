@@ -63,11 +63,13 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
     case Mode::Batch: {
         const TableFormat format = options.format.value_or(
             options.input == TableInput::Csv ? TableFormat::Csv : TableFormat::Tsv);
-        if (options.input == TableInput::Tsv && format == TableFormat::Tsv && !options.strict)
+        if (options.input == TableInput::Tsv && format == TableFormat::Tsv && !options.strict &&
+            !options.header && !options.exact)
             status = RunBatch(streams.in, out, err, separator);
         else
-            status =
-                RunTable(streams.in, out, err, {options.input, format, options.strict, separator});
+            status = RunTable(streams.in, out, err,
+                              {options.input, format, options.strict, separator, true,
+                               options.header, options.exact});
         break;
     }
     case Mode::Date:
