@@ -247,8 +247,8 @@ private:
             std::memcpy(o, text.data(), text.size());
             o += text.size();
             *o++ = '\t';
-            const AlmanacDay a = ComputeAlmanac(*jdn, options_.correlation);
-            out_.setCursor(putAlmanac(o, a.jdn, a.gregorian, a.julian, options_.correlation));
+            out_.setCursor(putAlmanac(o, *jdn, JdnToCivil(Calendar::Gregorian, *jdn),
+                                      JdnToCivil(Calendar::Julian, *jdn), options_.correlation));
             ++line;
             start = lf + 1;
         }

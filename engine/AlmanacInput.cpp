@@ -83,6 +83,8 @@ std::optional<std::int64_t> ParseDayNumber(std::string_view text, Calendar calen
 
 std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_t correlation,
                                               Calendar calendar, std::string& error) {
+    if (std::int64_t plain; ReadPlainLongCount(text, plain))
+        return inRange(plain + correlation, calendar, error);
     const std::string_view t = Trimmed(text);
     std::size_t blank = 0;
     while (blank < t.size() && !std::isspace(static_cast<unsigned char>(t[blank])))
