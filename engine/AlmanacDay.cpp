@@ -40,6 +40,24 @@ std::optional<std::int64_t> ReadingDayNumber(std::string_view month, std::string
     return reading.dayNumber;
 }
 
+std::optional<FieldsDay> DayOfFields(std::string_view month, std::string_view day,
+                                     std::string_view year, std::int32_t eraIndex) {
+    FieldValues values;
+    ReadingDay reading;
+    if (ReadingDayFromTexts({month, day, year, eraIndex}, values, reading) != ReadingStatus::Ok)
+        return std::nullopt;
+    const std::int64_t readings = reading.dayNumber;
+    if (!DateExists(Calendar::Gregorian, reading.astronomicalYear, values.month, values.day))
+        return DayInRange(readings, Calendar::Gregorian)
+                   ? std::optional(FieldsDay{readings, readings})
+                   : std::nullopt;
+    if (!YearInRange(reading.astronomicalYear))
+        return std::nullopt;
+    return FieldsDay{
+        CivilDayNumber(Calendar::Gregorian, reading.astronomicalYear, values.month, values.day),
+        readings};
+}
+
 CivilDayStatus CivilDayFromTexts(const DateTexts& date, Calendar calendar, CivilDay& day) {
     if (!ParseInteger(date.Month, day.fields.month))
         return CivilDayStatus::BadMonth;

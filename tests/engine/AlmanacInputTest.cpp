@@ -2,6 +2,7 @@
 // over a family of days, and the range ends where the years end.
 #include "engine/AlmanacInput.h"
 
+#include "engine/AlmanacDay.h"
 #include "engine/LongCount.h"
 
 #include <cstdint>
@@ -66,6 +67,27 @@ TEST(AlmanacInput, PlainLongCountsAreASubsetOfLongCounts) {
             EXPECT_EQ(general, plain) << "'" << text << "'";
         }
     }
+}
+
+// The Almanac sets the calculator's fields to a day and follows them back:
+// the same day for every day the fields can hold, even where the
+// calculator's own readings run a day or two off.
+TEST(AlmanacInput, EveryDayComesBackFromTheCalculatorsFields) {
+    const std::int64_t first = CivilDayNumber(Calendar::Gregorian, 1 - MaxFieldYear, 1, 1);
+    const std::int64_t last = CivilDayNumber(Calendar::Gregorian, MaxFieldYear, 12, 31);
+    std::int64_t shifted = 0;
+    for (std::int64_t jdn = first - 1; jdn <= last + 1; jdn += jdn < 0 ? 2 : 5) {
+        const std::optional<FieldDate> fields = FieldDateOf(jdn);
+        ASSERT_EQ(fields.has_value(), jdn >= first && jdn <= last) << jdn;
+        if (!fields)
+            continue;
+        const std::string month = std::to_string(fields->month), day = std::to_string(fields->day),
+                          year = std::to_string(fields->year);
+        const std::optional<FieldsDay> back = DayOfFields(month, day, year, fields->eraIndex);
+        ASSERT_TRUE(back && back->jdn == jdn) << jdn;
+        shifted += back->readingsJdn != jdn;
+    }
+    EXPECT_GT(shifted, 0); // the case the Almanac must say
 }
 
 TEST(AlmanacInput, RefusedTextsSayWhy) {
