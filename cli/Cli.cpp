@@ -4,6 +4,7 @@
 #include "cli/Batch.h"
 #include "cli/FdWriter.h"
 #include "cli/Options.h"
+#include "cli/RowReader.h"
 #include "engine/Reading.h"
 #include "engine/Report.h"
 #include "platform/LocalDate.h"
@@ -30,7 +31,8 @@ int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out,
     ReadingTexts reading;
     const ReadingStatus status = ComputeReadingTexts(date, separator, reading);
     if (status != ReadingStatus::Ok) {
-        err.write(asSentence(ReadingErrorMessage(status, date)) + "\n");
+        WriteEscaped(err, asSentence(ReadingErrorMessage(status, date)));
+        err.write('\n');
         return 1;
     }
     const ReportTexts texts{date.Month, date.Day, date.Year, EraText(date.ADBC), ViewsOf(reading)};

@@ -31,6 +31,7 @@ TEST(Options, EveryMistakeIsOneLineAndAPointerToHelp) {
         {{"--csv", "1"}, 2, "--csv reads its dates from standard input, not from arguments"},
         {{"--tsv", "--crlf"}, 2, "--crlf applies to the report, not to --tsv"},
         {{"--", "--bogus", "1", "1"}, 1, "'--bogus' is not a valid integer value."},
+        {{"--", "1", "\x01", "1"}, 1, "'\\x01' is not a valid integer value."},
         {{"almanac", "--count", "3"}, 2, "--count is an option of next, not of almanac"},
         {{"almanac", "--crlf"}, 2, "--crlf is not an option of almanac"},
         {{"almanac", "--bogus"}, 2, "unknown option '--bogus' for almanac"},
