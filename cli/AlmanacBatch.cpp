@@ -8,6 +8,7 @@
 #include "engine/TextWriters.h"
 
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -45,26 +46,54 @@ constexpr std::string_view TsvColumns =
     return o;
 }
 
-// A csv row's values after its inputs, ok and error.
-class CsvSink final : public AlmanacFieldSink {
+// A csv row's columns or a json row's members, appended to the row.
+class ValueWriter final : public AlmanacFieldSink {
 public:
-    explicit CsvSink(std::string& row) : row_(row) {}
-    void number(std::string_view, std::string_view, std::int64_t v) override {
-        row_ += ',';
-        row_ += std::to_string(v);
+    ValueWriter(std::string& row, bool json) : row_(row), json_(json) {}
+    void number(std::string_view key, std::string_view, std::int64_t v) override {
+        name(key);
+        char digits[24];
+        row_.append(digits, std::to_chars(digits, digits + sizeof digits, v).ptr);
     }
-    void text(std::string_view, std::string_view, std::string_view v) override {
-        row_ += ',';
-        AppendCsvField(row_, v);
+    void text(std::string_view key, std::string_view, std::string_view v) override {
+        name(key);
+        if (json_)
+            AppendJsonString(row_, v);
+        else
+            AppendCsvField(row_, v);
     }
-    void null(std::string_view, std::string_view) override { row_ += ','; }
-    void numbers(std::string_view, std::span<const std::string_view>,
+    void null(std::string_view key, std::string_view) override {
+        name(key);
+        if (json_)
+            row_ += "null";
+    }
+    void numbers(std::string_view key, std::span<const std::string_view>,
                  std::span<const std::int64_t> values) override {
+        if (!json_) {
+            for (const std::int64_t v : values)
+                number({}, {}, v);
+            return;
+        }
+        name(key);
+        row_ += '[';
+        first_ = true;
         for (const std::int64_t v : values)
             number({}, {}, v);
+        row_ += ']';
+        first_ = false;
     }
-    void beginObject(std::string_view) override {}
-    void endObject() override {}
+    void beginObject(std::string_view key) override {
+        if (!json_)
+            return;
+        name(key);
+        row_ += '{';
+        first_ = true;
+    }
+    void endObject() override {
+        if (json_)
+            row_ += '}';
+        first_ = false;
+    }
 
     static void AppendCsvField(std::string& row, std::string_view v) {
         if (v.find_first_of(",\"\r\n") == std::string_view::npos) {
@@ -81,31 +110,21 @@ public:
     }
 
 private:
+    // The separator, and in json the key (none inside an array).
+    void name(std::string_view key) {
+        if (!first_)
+            row_ += ',';
+        first_ = false;
+        if (json_ && !key.empty()) { // the list's keys need no escaping
+            row_ += '"';
+            row_ += key;
+            row_ += "\":";
+        }
+    }
+
     std::string& row_;
-};
-
-class JsonRowSink final : public AlmanacFieldSink {
-public:
-    explicit JsonRowSink(JsonWriter& j) : j_(j) {}
-    void number(std::string_view key, std::string_view, std::int64_t v) override {
-        j_.key(key).number(v);
-    }
-    void text(std::string_view key, std::string_view, std::string_view v) override {
-        j_.key(key).string(v);
-    }
-    void null(std::string_view key, std::string_view) override { j_.key(key).null(); }
-    void numbers(std::string_view key, std::span<const std::string_view>,
-                 std::span<const std::int64_t> values) override {
-        j_.key(key).beginArray();
-        for (const std::int64_t v : values)
-            j_.number(v);
-        j_.endArray();
-    }
-    void beginObject(std::string_view key) override { j_.key(key).beginObject(); }
-    void endObject() override { j_.endObject(); }
-
-private:
-    JsonWriter& j_;
+    bool json_;
+    bool first_ = false;
 };
 
 constexpr std::array<std::string_view, 4> DateKeys = {"month", "day", "year", "era"};
@@ -312,45 +331,45 @@ private:
 
     void writeCsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
                   const std::string& error) {
-        std::string row;
+        row_.clear();
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             if (i > 0)
-                row += ',';
-            CsvSink::AppendCsvField(row, inputs[i]);
+                row_ += ',';
+            ValueWriter::AppendCsvField(row_, inputs[i]);
         }
         if (jdn) {
-            row += ",1,";
-            CsvSink sink(row);
-            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), sink);
+            row_ += ",1,";
+            ValueWriter values(row_, false);
+            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values);
         } else {
-            row += ",0,";
-            CsvSink::AppendCsvField(row, error);
-            row.append(AlmanacColumns().columns, ',');
+            row_ += ",0,";
+            ValueWriter::AppendCsvField(row_, error);
+            row_.append(AlmanacColumns().columns, ',');
         }
-        row += '\n';
-        out_.write(row);
+        row_ += '\n';
+        out_.write(row_);
     }
 
     void writeJson(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
                    const std::string& error) {
-        JsonWriter j;
-        j.beginObject();
-        for (std::size_t i = 0; i < inputs.size(); ++i)
-            j.key(fields_ == 4 ? DateKeys[i] : "input").string(inputs[i]);
-        j.key("ok").boolean(jdn.has_value()).key("error");
-        if (jdn) {
-            j.null();
-            JsonRowSink sink(j);
-            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), sink);
-            j.endObject();
-            out_.write(j.text());
-        } else {
-            j.string(error);
-            out_.write(j.text());
-            out_.write(AlmanacColumns().jsonNulls);
-            out_.write('}');
+        row_.clear();
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            row_ += i == 0 ? "{\"" : ",\"";
+            row_ += fields_ == 4 ? DateKeys[i] : "input";
+            row_ += "\":";
+            AppendJsonString(row_, inputs[i]);
         }
-        out_.write('\n');
+        if (jdn) {
+            row_ += ",\"ok\":true,\"error\":null";
+            ValueWriter values(row_, true);
+            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values);
+        } else {
+            row_ += ",\"ok\":false,\"error\":";
+            AppendJsonString(row_, error);
+            row_ += AlmanacColumns().jsonNulls;
+        }
+        row_ += "}\n";
+        out_.write(row_);
     }
 
     FdWriter& out_;
@@ -358,6 +377,7 @@ private:
     Calendar calendar_;
     std::size_t fields_;
     bool fast_;
+    std::string row_; // a csv or json row, its storage kept from row to row
 };
 } // namespace
 

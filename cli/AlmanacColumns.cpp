@@ -5,6 +5,7 @@
 #include "engine/Correlation.h"
 #include "engine/LongCount.h"
 #include "engine/Names.h"
+#include "engine/TextWriters.h"
 
 #include <array>
 
@@ -96,8 +97,10 @@ void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s) {
     civilDate(s, "julian", a.julian, {"julian_year", "julian_month", "julian_day"});
     const LongCountPlaces& p = a.longCount;
     const int sign = p.negative ? -1 : 1;
+    // The texts are written in place: the tables give millions of them.
+    char text[64 + WriteSlack];
     s.beginObject("long_count");
-    s.text("text", "long_count", LongCountText(p));
+    s.text("text", "long_count", {text, std::size_t(PutLongCount(text, p) - text)});
     static constexpr std::string_view Places[] = {"baktun", "katun", "tun", "uinal", "kin"};
     const std::int64_t values[] = {sign * BaktunsOf(p), sign * p.katun, sign * p.tun,
                                    sign * p.uinal, sign * p.kin};
@@ -114,7 +117,10 @@ void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s) {
     s.number("month_index", "haab_month_index", a.haab.month);
     s.text("month", "haab_month", HaabMonth[std::size_t(a.haab.month - 1)]);
     s.endObject();
-    s.text("calendar_round", "calendar_round", TzolkinText(a.tzolkin) + " " + HaabText(a.haab));
+    char* end = PutTzolkinDay(text, a.tzolkin);
+    *end++ = ' ';
+    end = PutHaabDay(end, a.haab);
+    s.text("calendar_round", "calendar_round", {text, std::size_t(end - text)});
     s.number("lord_of_the_night", "lord_of_the_night", a.lordOfTheNight);
 }
 
