@@ -7,6 +7,7 @@
 #include "engine/AlmanacInput.h"
 #include "engine/TextWriters.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -243,15 +244,16 @@ private:
     const char* convertPlainFields(const char* start, const char* end, long long& line) {
         std::string error; // untouched while every line reads
         while (start < end) {
-            const auto* lf =
-                static_cast<const char*>(std::memchr(start, '\n', std::size_t(end - start)));
+            // Only a short line is taken, and only its bytes are searched: a
+            // long one, searched whole at every read, would cost quadratic time.
+            const auto* lf = static_cast<const char*>(
+                std::memchr(start, '\n', std::min<std::size_t>(std::size_t(end - start), 258)));
             if (lf == nullptr)
                 break;
             std::string_view text(start, std::size_t(lf - start));
             if (!text.empty() && text.back() == '\r')
                 text.remove_suffix(1);
-            // Long texts go by the writer's checked path.
-            if (text.size() > 256 || text.find('\t') != std::string_view::npos)
+            if (text.find('\t') != std::string_view::npos)
                 break;
             std::optional<std::int64_t> jdn;
             if (options_.what == AlmanacInput::Iso)
