@@ -1,22 +1,31 @@
+#include "cli/AlmanacColumns.h"
 #include "cli/AlmanacCommands.h"
+#include "cli/Json.h"
 #include "cli/PlainFields.h"
 #include "cli/RowReader.h"
 #include "engine/AlmanacDay.h"
+#include "engine/AlmanacInput.h"
 #include "engine/TextWriters.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace zentolk::cli {
 
 namespace {
-// A row's messages for a date that has no day here, with the line end.
-constexpr std::string_view YearOutOfRange = "the year lies outside -1,000,000 to 1,000,000\n";
-constexpr std::string_view NoSuchDay = "no such day in the calendar\n";
+// A row's message for a date that has no day in its calendar.
+constexpr std::string_view NoSuchDay = "no such day in the calendar";
 
-// What follows a row's four fields: JDN, the Gregorian and Julian dates, Long
-// Count, Tzolkin, Haab and Lord of the Night, and the line end.
+// The tsv output's columns after the inputs.
+constexpr std::string_view TsvColumns =
+    "jdn\tgregorian\tjulian\tlong_count\ttzolkin\thaab\tlord_of_the_night\n";
+
+// What follows a row's inputs in tsv: JDN, the Gregorian and Julian dates,
+// Long Count, Tzolkin, Haab and Lord of the Night, and the line end.
 [[gnu::always_inline]] inline char* putAlmanac(char* o, std::int64_t jdn,
                                                const CivilDate& gregorian, const CivilDate& julian,
                                                std::int64_t correlation) {
@@ -38,18 +47,162 @@ constexpr std::string_view NoSuchDay = "no such day in the calendar\n";
     return o;
 }
 
+// A csv row's columns or a json row's members, appended to the row.
+class ValueWriter final : public AlmanacFieldSink {
+public:
+    ValueWriter(std::string& row, bool json) : row_(row), json_(json) {}
+    void number(std::string_view key, std::string_view, std::int64_t v) override {
+        name(key);
+        char digits[24];
+        row_.append(digits, std::to_chars(digits, digits + sizeof digits, v).ptr);
+    }
+    void text(std::string_view key, std::string_view, std::string_view v) override {
+        name(key);
+        if (json_)
+            AppendJsonString(row_, v);
+        else
+            AppendCsvField(row_, v);
+    }
+    void null(std::string_view key, std::string_view) override {
+        name(key);
+        if (json_)
+            row_ += "null";
+    }
+    void numbers(std::string_view key, std::span<const std::string_view>,
+                 std::span<const std::int64_t> values) override {
+        if (!json_) {
+            for (const std::int64_t v : values)
+                number({}, {}, v);
+            return;
+        }
+        name(key);
+        row_ += '[';
+        first_ = true;
+        for (const std::int64_t v : values)
+            number({}, {}, v);
+        row_ += ']';
+        first_ = false;
+    }
+    void beginObject(std::string_view key) override {
+        if (!json_)
+            return;
+        name(key);
+        row_ += '{';
+        first_ = true;
+    }
+    void endObject() override {
+        if (json_)
+            row_ += '}';
+        first_ = false;
+    }
+
+    static void AppendCsvField(std::string& row, std::string_view v) {
+        if (v.find_first_of(",\"\r\n") == std::string_view::npos) {
+            row += v;
+            return;
+        }
+        row += '"';
+        for (const char c : v) {
+            if (c == '"')
+                row += '"';
+            row += c;
+        }
+        row += '"';
+    }
+
+private:
+    // The separator, and in json the key (none inside an array).
+    void name(std::string_view key) {
+        if (!first_)
+            row_ += ',';
+        first_ = false;
+        if (json_ && !key.empty()) { // the list's keys need no escaping
+            row_ += '"';
+            row_ += key;
+            row_ += "\":";
+        }
+    }
+
+    std::string& row_;
+    bool json_;
+    bool first_ = false;
+};
+
+constexpr std::array<std::string_view, 4> DateKeys = {"month", "day", "year", "era"};
+
+RowShape shapeOf(AlmanacInput what) {
+    switch (what) {
+    case AlmanacInput::Mdy:
+        return {};
+    case AlmanacInput::Iso:
+        return {true, "a date YYYY-MM-DD", {"input", "date", "iso"}};
+    case AlmanacInput::Jdn:
+        return {true, "a day number", {"input", "jdn", "day_number"}};
+    case AlmanacInput::LongCount:
+        return {true, "a Long Count", {"input", "long_count", "long count"}};
+    }
+    return {};
+}
+
 class AlmanacConverter final : public RowSink {
 public:
-    AlmanacConverter(FdWriter& out, bool julian, std::int64_t correlation, BatchPath path)
-        : out_(out), calendar_(julian ? Calendar::Julian : Calendar::Gregorian),
-          correlation_(correlation), fast_(path == BatchPath::Fast) {}
+    AlmanacConverter(FdWriter& out, const AlmanacTableOptions& options)
+        : out_(out), options_(options),
+          calendar_(options.julian ? Calendar::Julian : Calendar::Gregorian),
+          fields_(options.what == AlmanacInput::Mdy ? 4 : 1),
+          fast_(options.path == BatchPath::Fast && options.format == TableFormat::Tsv &&
+                options.input == TableInput::Tsv) {
+        if (options.format == TableFormat::Csv) {
+            out_.write(fields_ == 4 ? "month,day,year,era" : "input");
+            out_.write(",ok,error,");
+            out_.write(AlmanacColumns().csvHeader);
+            out_.write('\n');
+        } else if (options.format == TableFormat::Tsv && options.header) {
+            out_.write(fields_ == 4 ? "month\tday\tyear\tera\t" : "input\t");
+            out_.write(TsvColumns);
+        }
+    }
 
     // Plain lines straight into the output; any other line is left to
     // convert(), which writes the same rows for the lines taken here.
     const char* convertPlain(const char* start, const char* end, long long& line) override {
-        (void)end; // the NUL there ends every plain field
         if (!fast_)
             return start;
+        return options_.what == AlmanacInput::Mdy ? convertPlainDates(start, line)
+                                                  : convertPlainFields(start, end, line);
+    }
+
+    void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,
+                 long long) override {
+        std::string error;
+        std::optional<std::int64_t> jdn;
+        switch (options_.what) {
+        case AlmanacInput::Mdy:
+            jdn = dateDay(fields, era, error);
+            break;
+        case AlmanacInput::Iso:
+            jdn = ParseIsoDay(fields[0], calendar_, error);
+            break;
+        case AlmanacInput::Jdn:
+            jdn = ParseDayNumber(fields[0], calendar_, error);
+            break;
+        case AlmanacInput::LongCount:
+            jdn = ParseLongCountDay(fields[0], options_.correlation, calendar_, error);
+            break;
+        }
+        const std::span<const std::string_view> inputs(fields.data(), fields_);
+        switch (options_.format) {
+        case TableFormat::Tsv:
+            return writeTsv(inputs, jdn, error);
+        case TableFormat::Csv:
+            return writeCsv(inputs, jdn, error);
+        case TableFormat::Json:
+            return writeJson(inputs, jdn, error);
+        }
+    }
+
+private:
+    const char* convertPlainDates(const char* start, long long& line) {
         const Calendar other =
             calendar_ == Calendar::Gregorian ? Calendar::Julian : Calendar::Gregorian;
         char* o = out_.cursor();
@@ -68,73 +221,181 @@ public:
             ++line;
             start = fields.next;
             const std::int32_t year = *AstronomicalYear(fields.year, fields.era);
-            const bool exists = DateExists(calendar_, year, fields.month, fields.day);
-            const std::int64_t jdn =
-                exists ? CivilDayNumber(calendar_, year, fields.month, fields.day) : 0;
-            if (!exists || jdn < MinJdn || jdn > MaxJdn) {
-                const std::string_view why =
-                    year < MinCivilYear || year > MaxCivilYear ? YearOutOfRange : NoSuchDay;
+            if (!YearInRange(year) || !DateExists(calendar_, year, fields.month, fields.day)) {
+                const std::string_view why = !YearInRange(year) ? YearRangeMessage : NoSuchDay;
                 std::memcpy(o, why.data(), why.size());
                 o += why.size();
+                *o++ = '\n';
                 continue;
             }
+            const std::int64_t jdn = CivilDayNumber(calendar_, year, fields.month, fields.day);
             const CivilDate given{year, fields.month, fields.day};
             const CivilDate converted = JdnToCivil(other, jdn);
-            o = calendar_ == Calendar::Gregorian
-                    ? putAlmanac(o, jdn, given, converted, correlation_)
-                    : putAlmanac(o, jdn, converted, given, correlation_);
+            const std::int64_t c = options_.correlation;
+            o = calendar_ == Calendar::Gregorian ? putAlmanac(o, jdn, given, converted, c)
+                                                 : putAlmanac(o, jdn, converted, given, c);
         }
         out_.setCursor(o);
         return start;
     }
 
-    void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,
-                 long long) override {
-        for (std::string_view field : fields) {
-            out_.write(field);
-            out_.write('\t');
+    // One-field lines whose day the engine reads; the first line it refuses
+    // (or a header, a blank line, a tab) is left to convert().
+    const char* convertPlainFields(const char* start, const char* end, long long& line) {
+        std::string error; // untouched while every line reads
+        while (start < end) {
+            // Only a short line is taken, and only its bytes are searched: a
+            // long one, searched whole at every read, would cost quadratic time.
+            const auto* lf = static_cast<const char*>(
+                std::memchr(start, '\n', std::min<std::size_t>(std::size_t(end - start), 258)));
+            if (lf == nullptr)
+                break;
+            std::string_view text(start, std::size_t(lf - start));
+            if (!text.empty() && text.back() == '\r')
+                text.remove_suffix(1);
+            if (text.find('\t') != std::string_view::npos)
+                break;
+            std::optional<std::int64_t> jdn;
+            if (options_.what == AlmanacInput::Iso)
+                jdn = ParseIsoDay(text, calendar_, error);
+            else if (options_.what == AlmanacInput::Jdn)
+                jdn = ParseDayNumber(text, calendar_, error);
+            else
+                jdn = ParseLongCountDay(text, options_.correlation, calendar_, error);
+            if (!jdn)
+                break;
+            char* o = out_.cursor();
+            std::memcpy(o, text.data(), text.size());
+            o += text.size();
+            *o++ = '\t';
+            out_.setCursor(putAlmanac(o, *jdn, JdnToCivil(Calendar::Gregorian, *jdn),
+                                      JdnToCivil(Calendar::Julian, *jdn), options_.correlation));
+            ++line;
+            start = lf + 1;
         }
+        return start;
+    }
+
+    std::optional<std::int64_t> dateDay(const std::array<std::string_view, 4>& fields,
+                                        std::int32_t era, std::string& error) {
         CivilDay day;
         switch (CivilDayFromTexts({fields[0], fields[1], fields[2], era}, calendar_, day)) {
         case CivilDayStatus::BadMonth:
-            return writeInvalidInteger(fields[0]);
-        case CivilDayStatus::BadDay:
-            return writeInvalidInteger(fields[1]);
-        case CivilDayStatus::BadYear:
-            return writeInvalidInteger(fields[2]);
-        case CivilDayStatus::YearOutOfRange:
-            return out_.write(YearOutOfRange);
-        case CivilDayStatus::NoSuchDay:
-            return out_.write(NoSuchDay);
-        case CivilDayStatus::Ok:
+            error = InvalidIntegerMessage(fields[0]);
             break;
+        case CivilDayStatus::BadDay:
+            error = InvalidIntegerMessage(fields[1]);
+            break;
+        case CivilDayStatus::BadYear:
+            error = InvalidIntegerMessage(fields[2]);
+            break;
+        case CivilDayStatus::YearOutOfRange:
+            error = YearRangeMessage;
+            break;
+        case CivilDayStatus::NoSuchDay:
+            error = NoSuchDay;
+            break;
+        case CivilDayStatus::Ok:
+            return day.jdn;
         }
-        const AlmanacDay a = ComputeAlmanac(day.jdn, correlation_);
-        char row[256];
-        out_.write({row, static_cast<std::size_t>(
-                             putAlmanac(row, a.jdn, a.gregorian, a.julian, correlation_) - row)});
+        return std::nullopt;
     }
 
-private:
-    // In place: the text may be hundreds of megabytes.
-    void writeInvalidInteger(std::string_view text) {
-        out_.write(InvalidIntegerOpen);
-        out_.write(text);
-        out_.write(InvalidIntegerClose);
-        out_.write('\n');
+    // Only comma-separated input can hold a tab in a field: a blank in its
+    // place keeps the columns.
+    void writeTsvField(std::string_view field) {
+        for (;;) {
+            const std::size_t stop = field.find_first_of("\t\n");
+            out_.write(field.substr(0, stop));
+            if (stop == std::string_view::npos)
+                return;
+            out_.write(' ');
+            field.remove_prefix(stop + 1);
+        }
+    }
+
+    void writeTsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+                  const std::string& error) {
+        for (const std::string_view field : inputs) {
+            writeTsvField(field);
+            out_.write('\t');
+        }
+        if (!jdn) {
+            writeTsvField(error);
+            out_.write('\n');
+            return;
+        }
+        const AlmanacDay a = ComputeAlmanac(*jdn, options_.correlation);
+        char row[256];
+        out_.write({row, static_cast<std::size_t>(
+                             putAlmanac(row, a.jdn, a.gregorian, a.julian, a.correlation) - row)});
+    }
+
+    void writeCsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+                  const std::string& error) {
+        row_.clear();
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            if (i > 0)
+                row_ += ',';
+            ValueWriter::AppendCsvField(row_, inputs[i]);
+        }
+        if (jdn) {
+            row_ += ",1,";
+            ValueWriter values(row_, false);
+            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values);
+        } else {
+            row_ += ",0,";
+            ValueWriter::AppendCsvField(row_, error);
+            row_.append(AlmanacColumns().columns, ',');
+        }
+        row_ += '\n';
+        out_.write(row_);
+    }
+
+    void writeJson(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+                   const std::string& error) {
+        row_.clear();
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            row_ += i == 0 ? "{\"" : ",\"";
+            row_ += fields_ == 4 ? DateKeys[i] : "input";
+            row_ += "\":";
+            AppendJsonString(row_, inputs[i]);
+        }
+        if (jdn) {
+            row_ += ",\"ok\":true,\"error\":null";
+            ValueWriter values(row_, true);
+            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values);
+        } else {
+            row_ += ",\"ok\":false,\"error\":";
+            AppendJsonString(row_, error);
+            row_ += AlmanacColumns().jsonNulls;
+        }
+        row_ += "}\n";
+        out_.write(row_);
     }
 
     FdWriter& out_;
+    AlmanacTableOptions options_;
     Calendar calendar_;
-    std::int64_t correlation_;
+    std::size_t fields_;
     bool fast_;
+    std::string row_; // a csv or json row, its storage kept from row to row
 };
 } // namespace
 
+int RunAlmanacTable(int inFd, FdWriter& out, FdWriter& err, const AlmanacTableOptions& options) {
+    AlmanacConverter converter(out, options);
+    return ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
+                    converter, shapeOf(options.what));
+}
+
 int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation,
                     BatchPath path) {
-    AlmanacConverter converter(out, julian, correlation, path);
-    return ReadRows(inFd, RowInput::Tab, err, converter);
+    AlmanacTableOptions options;
+    options.julian = julian;
+    options.correlation = correlation;
+    options.path = path;
+    return RunAlmanacTable(inFd, out, err, options);
 }
 
 } // namespace zentolk::cli

@@ -1,7 +1,8 @@
 #include "cli/AlmanacCommands.h"
 
-#include "cli/Json.h"
+#include "cli/AlmanacColumns.h"
 #include "cli/Options.h"
+#include "cli/RowReader.h"
 #include "engine/AlmanacDay.h"
 #include "engine/NumberText.h"
 #include "platform/LocalDate.h"
@@ -14,7 +15,9 @@ namespace zentolk::cli {
 namespace {
 const char* const AlmanacUsage =
     "Usage: zentolk-cli almanac [MONTH DAY YEAR [ERA]] [--julian] [--correlation N|NAME] [--json]\n"
-    "       zentolk-cli almanac --tsv [--julian] [--correlation N|NAME] < dates.tsv\n"
+    "       zentolk-cli almanac --tsv|--csv [--format=tsv|csv|json] [--header]\n"
+    "                   [--input=mdy|iso|jdn|long-count] [--julian] [--correlation N|NAME]\n"
+    "                   < days\n"
     "       zentolk-cli long-count TEXT [--correlation N|NAME] [--json]\n"
     "       zentolk-cli next \"4 Ahau 8 Cumku\" [--from MONTH DAY YEAR [ERA]] [--julian]\n"
     "                        [--previous] [--count N] [--correlation N|NAME] [--json]\n"
@@ -28,10 +31,16 @@ const char* const AlmanacUsage =
     "                     the default), lounsbury (584285), martinez (584281),\n"
     "                     martin-skidmore (584286), spinden (489384), fuls (660208)\n"
     "  --json             one JSON object per day (next: a JSON array)\n"
-    "  --tsv              batch: lines of month, day, year and era (A.D., AD,\n"
-    "                     B.C., BC in any letter case, or the index) separated by\n"
-    "                     tabs; the four fields, then JDN, Gregorian, Julian,\n"
-    "                     Long Count, Tzolkin, Haab, Lord of the Night\n"
+    "  --tsv, --csv       a table: tab- or comma-separated lines in, by default\n"
+    "                     the same out; tsv: the input's fields, then JDN,\n"
+    "                     Gregorian, Julian, Long Count, Tzolkin, Haab, Lord of\n"
+    "                     the Night; csv and json: ok, error and the --json values\n"
+    "  --format=F         the table's output: tsv, csv or json (one object a line)\n"
+    "  --input=I          what a table line names: mdy (month, day, year, era: A.D.,\n"
+    "                     AD, B.C., BC or the index; the default), iso (YYYY-MM-DD,\n"
+    "                     astronomical year), jdn (a day number) or long-count (a\n"
+    "                     Long Count, with its Calendar Round if wanted, checked)\n"
+    "  --header           tsv output: a first line naming the columns\n"
     "  --from DATE        next: search from this day (default today)\n"
     "  --previous         next: search backwards\n"
     "  --count N          next: this many days (1 to 100000, default 1)\n"
@@ -85,45 +94,8 @@ std::int64_t todayJdn() {
     return CivilToJdn(Calendar::Gregorian, {today.year, today.month, today.day}).value_or(0);
 }
 
-bool inRange(std::int64_t jdn) {
-    return jdn >= MinJdn && jdn <= MaxJdn;
-}
-
-void jsonDate(JsonWriter& j, std::string_view name, const CivilDate& d) {
-    j.key(name).beginObject();
-    j.key("year").number(d.year).key("month").number(d.month).key("day").number(d.day);
-    j.endObject();
-}
-
-std::string jsonObject(const AlmanacDay& a) {
-    const LongCountPlaces& p = a.longCount;
-    const int sign = p.negative ? -1 : 1;
-    const std::string_view name = CorrelationName(a.correlation);
-    JsonWriter j;
-    j.beginObject().key("jdn").number(a.jdn).key("correlation").number(a.correlation);
-    j.key("correlation_name");
-    if (name.empty())
-        j.null();
-    else
-        j.string(name);
-    j.key("day_count").number(a.dayCount);
-    jsonDate(j, "gregorian", a.gregorian);
-    jsonDate(j, "julian", a.julian);
-    j.key("long_count").beginObject().key("text").string(LongCountText(p));
-    j.key("places").beginArray();
-    for (std::int64_t v : {BaktunsOf(p), std::int64_t{p.katun}, std::int64_t{p.tun},
-                           std::int64_t{p.uinal}, std::int64_t{p.kin}})
-        j.number(sign * v);
-    j.endArray().key("pictun").number(sign * p.pictun).endObject();
-    j.key("tzolkin").beginObject().key("number").number(a.tzolkin.number);
-    j.key("name_index").number(a.tzolkin.sign).key("name").string(TzolkinSign[a.tzolkin.sign - 1]);
-    j.endObject();
-    j.key("haab").beginObject().key("day").number(a.haab.day);
-    j.key("month_index").number(a.haab.month).key("month").string(HaabMonth[a.haab.month - 1]);
-    j.endObject();
-    j.key("calendar_round").string(TzolkinText(a.tzolkin) + " " + HaabText(a.haab));
-    j.key("lord_of_the_night").number(a.lordOfTheNight).endObject();
-    return j.text();
+bool inRange(std::int64_t jdn, bool julian) {
+    return DayInRange(jdn, julian ? Calendar::Julian : Calendar::Gregorian);
 }
 
 std::string textBlock(const AlmanacDay& a) {
@@ -149,7 +121,7 @@ std::string textBlock(const AlmanacDay& a) {
 }
 
 std::string rangeError() {
-    return "the day lies outside the years -1,000,000 to 1,000,000 that the almanac covers";
+    return std::string(DayRangeMessage);
 }
 
 } // namespace
@@ -164,20 +136,38 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
         status = 2;
     };
     const auto fail = [&](const std::string& why) {
-        err.write("zentolk-cli: " + why + "\n");
+        err.write("zentolk-cli: ");
+        WriteEscaped(err, why);
+        err.write('\n');
         status = 1;
     };
     const auto show = [&](const AlmanacDay& a) {
-        out.write(r.json ? jsonObject(a) + "\n" : textBlock(a));
+        out.write(r.json ? AlmanacJsonObject(a) + "\n" : textBlock(a));
     };
 
     if (r.mode == Mode::Help) {
         out.write(AlmanacUsage);
-    } else if (r.command == Command::Almanac && r.tsv) {
-        if (!r.words.empty())
-            usage("almanac --tsv reads its dates from standard input, not from arguments");
+    } else if (r.command == Command::Almanac && (r.tsv || r.input == TableInput::Csv)) {
+        const std::string name = r.tsv ? "--tsv" : "--csv";
+        if (r.tsv && r.input == TableInput::Csv)
+            usage("--tsv and --csv cannot be used together");
+        else if (!r.words.empty())
+            usage("almanac " + name + " reads its dates from standard input, not from arguments");
+        else if (r.json)
+            usage("--json is for one day; the table's is --format=json");
+        else if (r.header && r.format == TableFormat::Json)
+            usage("--header applies to tsv or csv output, not to json");
         else
-            status = RunAlmanacBatch(streams.in, out, err, r.julian, r.correlation);
+            status = RunAlmanacTable(
+                streams.in, out, err,
+                {r.input, r.format.value_or(r.tsv ? TableFormat::Tsv : TableFormat::Csv),
+                 r.almanacInput.value_or(AlmanacInput::Mdy), r.julian, r.correlation, r.header,
+                 BatchPath::Fast});
+    } else if (r.format || r.header || r.almanacInput) {
+        usage(std::string(r.format   ? "--format"
+                          : r.header ? "--header"
+                                     : "--input") +
+              " applies to almanac --tsv or --csv");
     } else if (r.command == Command::Almanac) {
         std::int64_t jdn = todayJdn();
         if (!r.words.empty() && !dayNumberOf(r.words, r.julian, jdn, error))
@@ -194,7 +184,7 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
             usage("expected one Long Count such as 9.12.11.5.18");
         else if (!count)
             fail(error);
-        else if (!inRange(*count + r.correlation))
+        else if (!inRange(*count + r.correlation, r.julian))
             fail(rangeError());
         else
             show(ComputeAlmanac(*count + r.correlation, r.correlation));
@@ -217,13 +207,13 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
             std::int64_t count = from - r.correlation;
             for (std::int64_t n = 0; n < r.count; ++n) {
                 count = r.previous ? PreviousDayCount(*query, count) : NextDayCount(*query, count);
-                if (!inRange(count + r.correlation)) {
+                if (!inRange(count + r.correlation, r.julian)) {
                     fail(rangeError());
                     break;
                 }
                 const AlmanacDay a = ComputeAlmanac(count + r.correlation, r.correlation);
                 if (r.json)
-                    list += (n == 0 ? "[\n  " : ",\n  ") + jsonObject(a);
+                    list += (n == 0 ? "[\n  " : ",\n  ") + AlmanacJsonObject(a);
                 else
                     list += CivilDateText(a.gregorian) + "  " + LongCountText(a.longCount) + "  " +
                             TzolkinText(a.tzolkin) + " " + HaabText(a.haab) + "  G" +

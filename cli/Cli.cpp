@@ -4,6 +4,7 @@
 #include "cli/Batch.h"
 #include "cli/FdWriter.h"
 #include "cli/Options.h"
+#include "cli/RowReader.h"
 #include "engine/Reading.h"
 #include "engine/Report.h"
 #include "platform/LocalDate.h"
@@ -30,7 +31,8 @@ int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out,
     ReadingTexts reading;
     const ReadingStatus status = ComputeReadingTexts(date, separator, reading);
     if (status != ReadingStatus::Ok) {
-        err.write(asSentence(ReadingErrorMessage(status, date)) + "\n");
+        WriteEscaped(err, asSentence(ReadingErrorMessage(status, date)));
+        err.write('\n');
         return 1;
     }
     const ReportTexts texts{date.Month, date.Day, date.Year, EraText(date.ADBC), ViewsOf(reading)};
@@ -63,11 +65,13 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
     case Mode::Batch: {
         const TableFormat format = options.format.value_or(
             options.input == TableInput::Csv ? TableFormat::Csv : TableFormat::Tsv);
-        if (options.input == TableInput::Tsv && format == TableFormat::Tsv && !options.strict)
+        if (options.input == TableInput::Tsv && format == TableFormat::Tsv && !options.strict &&
+            !options.header && !options.exact)
             status = RunBatch(streams.in, out, err, separator);
         else
-            status =
-                RunTable(streams.in, out, err, {options.input, format, options.strict, separator});
+            status = RunTable(streams.in, out, err,
+                              {options.input, format, options.strict, separator, true,
+                               options.header, options.exact});
         break;
     }
     case Mode::Date:

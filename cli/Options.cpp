@@ -2,6 +2,7 @@
 
 #include "engine/NumberText.h"
 
+#include <cctype>
 #include <utility>
 #include <vector>
 
@@ -10,7 +11,8 @@ namespace zentolk::cli {
 const char* const UsageText =
     "Usage: zentolk-cli [--crlf] [--decimal-separator C] [MONTH DAY YEAR [ERA]]\n"
     "       zentolk-cli --tsv [--decimal-separator C] < dates.tsv\n"
-    "       zentolk-cli --tsv|--csv [--format=tsv|csv|json] [--strict] < dates\n"
+    "       zentolk-cli --tsv|--csv [--format=tsv|csv|json] [--strict] [--exact] [--header]\n"
+    "                   < dates\n"
     "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
     "\n"
     "Prints where a day lies in the Great Cycle of the Long Count calendar.\n"
@@ -33,6 +35,11 @@ const char* const UsageText =
     "  --strict                 a day or month outside its calendar (31 February,\n"
     "                           month 13) is an error row instead of running on;\n"
     "                           exit status 1 when any row failed\n"
+    "  --exact                  every value of the true day (exact_jdn), not of\n"
+    "                           the calculator's day, which runs up to two days\n"
+    "                           off before 1 March 4801 B.C.; a date outside its\n"
+    "                           calendar is an error row\n"
+    "  --header                 tsv output: a first line naming the columns\n"
     "  --decimal-separator C    write the percentages with C instead of the\n"
     "                           locale's decimal separator\n"
     "  -h, --help               show this help and exit\n"
@@ -40,8 +47,11 @@ const char* const UsageText =
     "  --                       end of options (for a year such as --5)\n"
     "\n"
     "In tables the era is A.D., AD, B.C., BC in any letter case, or the index.\n"
+    "A first line starting 'month' is a header and blank lines are no rows; both\n"
+    "are passed over. Every line is one row: a quote left open ends with its\n"
+    "line, which is skipped. Years run from -1,000,000 to 1,000,000.\n"
     "\n"
-    "Exit status: 0 success, 1 a date that cannot be read, a skipped batch line\n"
+    "Exit status: 0 success, 1 a date that cannot be read, a skipped table line\n"
     "or (with --strict) a failed row, 2 wrong usage. In a table, a row whose date\n"
     "cannot be read carries its message and leaves the status 0 unless --strict.\n";
 
@@ -108,6 +118,20 @@ bool setFormat(std::string_view v, Options& o, std::string&) {
     return true;
 }
 
+bool setInput(std::string_view v, Options& o, std::string&) {
+    if (v == "mdy")
+        o.almanacInput = AlmanacInput::Mdy;
+    else if (v == "iso")
+        o.almanacInput = AlmanacInput::Iso;
+    else if (v == "jdn")
+        o.almanacInput = AlmanacInput::Jdn;
+    else if (v == "long-count")
+        o.almanacInput = AlmanacInput::LongCount;
+    else
+        return false;
+    return true;
+}
+
 bool setDecimalSeparator(std::string_view v, Options& o, std::string& why) {
     if (v.size() != 1)
         return false;
@@ -144,9 +168,12 @@ const OptionRule OptionTable[] = {
     {"--version", Takes::Nothing, ReportOnly, "", setVersion},
     {"--crlf", Takes::Nothing, ReportOnly, "", setSwitch<&Options::crlf>},
     {"--tsv", Takes::Nothing, ReportOnly | AlmanacOnly, "", setSwitch<&Options::tsv>},
-    {"--csv", Takes::Nothing, ReportOnly, "", setCsv},
+    {"--csv", Takes::Nothing, ReportOnly | AlmanacOnly, "", setCsv},
     {"--strict", Takes::Nothing, ReportOnly, "", setSwitch<&Options::strict>},
-    {"--format", Takes::Value, ReportOnly, "tsv, csv or json", setFormat},
+    {"--exact", Takes::Nothing, ReportOnly, "", setSwitch<&Options::exact>},
+    {"--format", Takes::Value, ReportOnly | AlmanacOnly, "tsv, csv or json", setFormat},
+    {"--header", Takes::Nothing, ReportOnly | AlmanacOnly, "", setSwitch<&Options::header>},
+    {"--input", Takes::Value, AlmanacOnly, "mdy, iso, jdn or long-count", setInput},
     {"--decimal-separator", Takes::Value, ReportOnly, "one character", setDecimalSeparator},
     {"--julian", Takes::Nothing, AlmanacCommands, "", setSwitch<&Options::julian>},
     {"--json", Takes::Nothing, AlmanacCommands, "", setSwitch<&Options::json>},
@@ -255,9 +282,14 @@ std::string parseOptions(std::span<const std::string_view> args, Options& o) {
                     return needs;
                 o.from.push_back(args[++i]);
             }
+            // An era as almanac takes it, named or an index, unless the
+            // number begins a day written out after it ("4 Ahau").
             if (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
                 std::int32_t unused;
-                if (!ParseInteger(args[i + 1], unused) && ParseEra(args[i + 1]))
+                const bool dayFollows = ParseInteger(args[i + 1], unused) && i + 2 < args.size() &&
+                                        !args[i + 2].empty() &&
+                                        std::isalpha(static_cast<unsigned char>(args[i + 2][0]));
+                if (ParseEra(args[i + 1]) && !dayFollows)
                     o.from.push_back(args[++i]);
             }
         }
@@ -281,11 +313,17 @@ std::string settleReport(Options& o) {
             return name + " reads its dates from standard input, not from arguments";
         if (o.crlf)
             return "--crlf applies to the report, not to " + name;
+        if (o.header && o.format == TableFormat::Json)
+            return "--header applies to tsv or csv output, not to json";
         o.mode = Mode::Batch;
         return {};
     }
-    if (o.format || o.strict)
-        return std::string(o.strict ? "--strict" : "--format") + " applies to --tsv or --csv";
+    if (o.format || o.strict || o.exact || o.header)
+        return std::string(o.strict   ? "--strict"
+                           : o.exact  ? "--exact"
+                           : o.header ? "--header"
+                                      : "--format") +
+               " applies to --tsv or --csv";
     const std::vector<std::string_view>& w = o.words;
     if (w.empty()) {
         o.mode = Mode::Today;

@@ -2,6 +2,7 @@
 
 #include "cli/Table.h"
 #include "engine/AlmanacDay.h"
+#include "engine/AlmanacInput.h"
 #include "engine/ReadingDay.h" // ParseEra
 
 #include <cstdint>
@@ -31,6 +32,9 @@ struct Options {
     TableInput input = TableInput::Tsv;
     std::optional<TableFormat> format;
     bool strict = false;
+    bool header = false; // tsv output: a first line of column names
+    bool exact = false;  // the calculator's tables: every value of the true day
+    std::optional<AlmanacInput> almanacInput; // almanac's table: what a line names
 
     // The almanac commands: their words other than options, and their options.
     std::vector<std::string_view> words;

@@ -1,6 +1,7 @@
 #include "cli/PlainLine.h"
 
 #include "cli/PlainFields.h"
+#include "engine/AlmanacInput.h"
 #include "engine/CivilCalendar.h"
 #include "engine/DayCycles.h"
 #include "engine/Names.h"
@@ -67,7 +68,7 @@ template <bool Json> struct CycleRuns {
     std::array<Run<Wide>, HaabDays> haab;              // day, month index and month
     std::array<Run<Narrow>, TzolkinDays> roundTzolkin; // the calendar round's first half
     std::array<Run<16>, HaabDays> roundHaab;           // and its second
-    std::array<Run<Narrow>, 10> lord;                  // the lord of the night, and the line end
+    std::array<Run<Narrow>, 10> lord;                  // the lord of the night
 
     CycleRuns() {
         constexpr bool json = Json;
@@ -100,8 +101,8 @@ template <bool Json> struct CycleRuns {
             roundHaab[std::size_t(h)] = makeRun<16>({day, " ", name});
         }
         for (int l = 1; l <= 9; ++l)
-            lord[std::size_t(l)] = makeRun<Narrow>(
-                {json ? "\",\"lord_of_the_night\":" : ",", n(l), json ? "}\n" : "\n"});
+            lord[std::size_t(l)] =
+                makeRun<Narrow>({json ? "\",\"lord_of_the_night\":" : ",", n(l)});
     }
 };
 
@@ -162,6 +163,9 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
     o = Json ? literal(o, ",\"exact_jdn\":") : literal(o, ",");
     const std::optional<std::int64_t> exact =
         real ? ExactDayNumberOfRealDate(day, line.month, line.day) : std::nullopt;
+    // What day_shift will say (GCC loses track of the optional by then).
+    const bool shifted = exact.has_value();
+    const std::int64_t shift = exact.value_or(0) - day.dayNumber;
     if (exact && *exact == day.dayNumber) { // mostly: the same text again
         std::memmove(o, jdn, 16);           // "-2147483648" at most, and slack
         o += jdnSize;
@@ -208,7 +212,13 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
     o = put(o, runs.haab[haab]);
     o = put(o, runs.roundTzolkin[tzolkin]);
     o = put(o, runs.roundHaab[haab]);
-    return put(o, runs.lord[static_cast<std::size_t>(LordOfTheNightOf(day.dayCount))]);
+    o = put(o, runs.lord[static_cast<std::size_t>(LordOfTheNightOf(day.dayCount))]);
+    o = Json ? literal(o, ",\"day_shift\":") : literal(o, ",");
+    if (shifted)
+        o = PutSigned(o, -shift);
+    else if constexpr (Json)
+        o = literal(o, "null");
+    return Json ? literal(o, "}\n") : literal(o, "\n");
 }
 
 // A tsv row's four fields as the line holds them, each followed by a tab.
@@ -262,6 +272,8 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
     Line line;
     while (ReadPlainLine(start, Separator, line)) {
         const ReadingDay day = ReadingDayOfPlainFields(line.month, line.day, line.year, line.era);
+        if (!YearInRange(day.astronomicalYear))
+            break; // the engine's path words the error row
         const bool real =
             (Strict || Format != TableFormat::Tsv) &&
             DateExists(Calendar::Gregorian, day.astronomicalYear, line.month, line.day);

@@ -1,5 +1,6 @@
 #include "cli/RowReader.h"
 
+#include "engine/NumberText.h"
 #include "engine/ReadingDay.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -29,9 +29,32 @@ TabFields SplitTabFields(std::string_view line) {
     }
 }
 
-namespace {
-constexpr std::size_t LongestCsvRecord = 16u << 20;
+void WriteEscaped(FdWriter& out, std::string_view text) {
+    static constexpr char Hex[] = "0123456789abcdef";
+    for (;;) {
+        const auto control = std::find_if(text.begin(), text.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+        });
+        const auto plain = static_cast<std::size_t>(control - text.begin());
+        out.write(text.substr(0, plain));
+        if (plain == text.size())
+            return;
+        const auto u = static_cast<unsigned char>(text[plain]);
+        if (u == '\t')
+            out.write("\\t");
+        else if (u == '\n')
+            out.write("\\n");
+        else if (u == '\r')
+            out.write("\\r");
+        else {
+            const char escape[] = {'\\', 'x', Hex[u >> 4], Hex[u & 15]};
+            out.write(std::string_view(escape, sizeof escape));
+        }
+        text.remove_prefix(plain + 1);
+    }
+}
 
+namespace {
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -40,44 +63,34 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-bool IsHeader(std::string_view first) {
-    first = TrimBlanks(first);
-    if (first.size() >= 3 && first.substr(0, 3) == "\xEF\xBB\xBF")
-        first.remove_prefix(3);
-    if (first.size() != 5)
+bool IsWord(std::string_view text, std::string_view word) {
+    if (word.empty() || text.size() != word.size())
         return false;
-    for (std::size_t i = 0; i < 5; ++i)
-        if (std::tolower(static_cast<unsigned char>(first[i])) != "month"[i])
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != word[i])
             return false;
     return true;
 }
 
-// Cuts csv records into fields; quoted fields are unquoted into storage of
+bool IsHeader(std::string_view first, const RowShape& shape) {
+    first = TrimBlanks(first);
+    if (first.starts_with("\xEF\xBB\xBF"))
+        first.remove_prefix(3);
+    if (!shape.oneField)
+        return IsWord(first, "month");
+    return std::any_of(shape.headerWords.begin(), shape.headerWords.end(),
+                       [&](std::string_view word) { return IsWord(first, word); });
+}
+
+// "1,002": counts in the summary line as in every other count shown.
+std::string Grouped(long long n) {
+    return GroupThousands(std::to_string(n));
+}
+
+// Cuts a csv line into fields; quoted fields are unquoted into storage of
 // their own.
 class CsvSplitter {
 public:
-    // The end of the record that began where scanning began, looking from
-    // `from` on, or null when it goes on past `end`.
-    const char* recordEnd(const char* from, const char* end) {
-        while (from < end) {
-            // Up to the next line end, a record ends there unless a quote
-            // lies open across it.
-            const auto* lf =
-                static_cast<const char*>(std::memchr(from, '\n', std::size_t(end - from)));
-            const char* stop = lf != nullptr ? lf : end;
-            for (const char* q = from;
-                 (q = static_cast<const char*>(std::memchr(q, '"', std::size_t(stop - q)))); ++q)
-                quoted_ = !quoted_;
-            if (lf == nullptr)
-                return nullptr;
-            if (!quoted_)
-                return lf;
-            from = lf + 1;
-        }
-        return nullptr;
-    }
-    void recordDone() { quoted_ = false; }
-
     TabFields split(std::string_view record) {
         if (!record.empty() && record.back() == '\r')
             record.remove_suffix(1);
@@ -94,17 +107,26 @@ public:
                 std::string& field = unquoted_[std::min<std::size_t>(split.count, 4)];
                 field.clear();
                 ++at;
+                bool closed = false;
                 while (at < record.size()) {
-                    if (record[at] == '"') {
-                        if (at + 1 < record.size() && record[at + 1] == '"') {
-                            field += '"';
-                            at += 2;
-                            continue;
-                        }
-                        ++at;
+                    const std::size_t quote = record.find('"', at);
+                    field += record.substr(at, quote - at);
+                    if (quote == std::string_view::npos) {
+                        at = record.size();
                         break;
                     }
-                    field += record[at++];
+                    at = quote + 1;
+                    if (at < record.size() && record[at] == '"') {
+                        field += '"';
+                        ++at;
+                        continue;
+                    }
+                    closed = true;
+                    break;
+                }
+                if (!closed) {
+                    split.unclosedQuote = true;
+                    return split;
                 }
                 // Text after the closing quote is kept, as spreadsheets do.
                 comma = record.find(',', at);
@@ -122,7 +144,6 @@ public:
     }
 
 private:
-    bool quoted_ = false;
     // One for each field a row keeps, and one for the fields past them.
     std::array<std::string, 5> unquoted_;
 };
@@ -133,14 +154,14 @@ struct FreeMemory {
 
 class RowReader {
 public:
-    RowReader(RowInput input, FdWriter& err, RowSink& sink)
-        : csv_(input == RowInput::Csv), err_(err), sink_(sink) {}
+    RowReader(RowInput input, FdWriter& err, RowSink& sink, const RowShape& shape)
+        : csv_(input == RowInput::Csv), err_(err), sink_(sink), shape_(shape) {}
 
     int read(int inFd);
 
 private:
-    // Converts the complete records in [start, end); returns the start of
-    // the unfinished one left. Bytes before `scanFrom` were searched already.
+    // Converts the complete lines in [start, end); returns the start of the
+    // unfinished one left. Bytes before `scanFrom` were searched already.
     const char* convertRecords(const char* start, const char* end, const char* scanFrom) {
         while (start < end) {
             const char* plainEnd = sink_.convertPlain(start, end, line_);
@@ -150,52 +171,55 @@ private:
                 continue;
             }
             const char* from = std::max(start, scanFrom);
-            const char* recordEnd = csv_ ? csv_splitter_.recordEnd(from, end)
-                                         : static_cast<const char*>(std::memchr(
-                                               from, '\n', static_cast<std::size_t>(end - from)));
-            if (recordEnd == nullptr)
+            const auto* lf =
+                static_cast<const char*>(std::memchr(from, '\n', std::size_t(end - from)));
+            if (lf == nullptr)
                 break;
-            convert(std::string_view(start, static_cast<std::size_t>(recordEnd - start)));
-            csv_splitter_.recordDone();
-            start = recordEnd + 1;
+            convert(std::string_view(start, static_cast<std::size_t>(lf - start)));
+            start = lf + 1;
         }
         return start;
     }
 
-    // One record, without its LF.
+    // One line, without its LF.
     void convert(std::string_view record) {
-        const long long line = line_;
-        line_ += 1 + (csv_ ? std::count(record.begin(), record.end(), '\n') : 0);
-        const auto [fields, count] = csv_ ? csv_splitter_.split(record) : SplitTabFields(record);
-        if (csv_) {
-            if (count == 1 && TrimBlanks(fields[0]).empty())
-                return; // blank lines carry no row
-            const bool first = !seenRecord_;
+        const long long line = line_++;
+        const auto split = csv_ ? csv_splitter_.split(record) : SplitTabFields(record);
+        const auto& [fields, count, unclosedQuote] = split;
+        if (unclosedQuote) {
             seenRecord_ = true;
-            if (first && IsHeader(fields[0]))
-                return;
+            return skip(line, "unclosed quote");
         }
-        if (count != fields.size()) {
-            skip(line, "it has " + std::to_string(count) + " field" + (count == 1 ? "" : "s") +
-                           ", not four (month, day, year, era)");
+        if (count == 1 && TrimBlanks(fields[0]).empty())
+            return; // blank lines carry no row
+        const bool first = !seenRecord_;
+        seenRecord_ = true;
+        if (first && IsHeader(fields[0], shape_))
             return;
+        const std::size_t wanted = shape_.oneField ? 1 : 4;
+        if (count != wanted) {
+            const std::string has =
+                "it has " + std::to_string(count) + " field" + (count == 1 ? "" : "s");
+            return skip(line, shape_.oneField ? has + ", not one (" + std::string(shape_.what) + ")"
+                                              : has + ", not four (month, day, year, era)");
         }
+        if (shape_.oneField)
+            return sink_.convert(fields, 0, line);
         // Comma-separated files often put a blank after each comma.
         const std::optional<std::int32_t> era = ParseEra(csv_ ? TrimBlanks(fields[3]) : fields[3]);
-        if (!era) {
-            skip(line, "its era '", fields[3], "' is none of A.D., AD, B.C., BC or an era index");
-            return;
-        }
+        if (!era)
+            return skip(line, "its era '", fields[3],
+                        "' is none of A.D., AD, B.C., BC or an era index");
         sink_.convert(fields, *era, line);
     }
 
     // The parts are written one by one: a field may be hundreds of megabytes.
     void skip(long long line, std::string_view why, std::string_view field = {},
               std::string_view more = {}) {
-        skippedAny_ = true;
+        ++skipped_;
         err_.write("zentolk-cli: line " + std::to_string(line) + " skipped: ");
         err_.write(why);
-        err_.write(field);
+        WriteEscaped(err_, field);
         err_.write(more);
         err_.write('\n');
     }
@@ -203,38 +227,37 @@ private:
     bool csv_;
     FdWriter& err_;
     RowSink& sink_;
+    RowShape shape_;
     CsvSplitter csv_splitter_;
-    long long line_ = 1; // the number of the next record's first line
+    long long line_ = 1; // the number of the next line
     bool seenRecord_ = false;
-    bool skippedAny_ = false;
+    long long skipped_ = 0;
 };
 
-// Reads the input in blocks, converting every complete record in place. A
-// record longer than the buffer doubles it, so memory stays within about twice
-// the longest record, and bytes already searched for a record's end are not
-// searched again, so a long record costs time linear in its length.
+// Reads the input in blocks, converting every complete line in place. A line
+// longer than the buffer doubles it, so memory stays within about twice the
+// longest line, and bytes already searched for a line's end are not searched
+// again, so a long line costs time linear in its length.
 int RowReader::read(int inFd) {
-    std::size_t capacity = 1 << 16; // a pipe's worth; doubled for longer records
+    std::size_t capacity = 1 << 16; // a pipe's worth; doubled for longer lines
     // Grown with realloc, which moves large blocks without a copy, so the old
     // and the new buffer are never both held.
     std::unique_ptr<char, FreeMemory> buffer(
         static_cast<char*>(std::malloc(capacity + RowReadSlack)));
-    std::size_t held = 0;    // bytes of an unfinished record at the start of the buffer
+    std::size_t held = 0;    // bytes of an unfinished line at the start of the buffer
     std::size_t scanned = 0; // of which searched for its end already
+    int status = 0;
     for (;;) {
         if (held == capacity || !buffer) {
-            if (csv_ && held >= LongestCsvRecord) {
-                err_.write("zentolk-cli: line " + std::to_string(line_) +
-                           " is longer than 16 MB (an unclosed quote?); the rest is not read\n");
-                return 1;
-            }
             char* grown =
                 buffer ? static_cast<char*>(std::realloc(buffer.get(), 2 * capacity + RowReadSlack))
                        : nullptr;
             if (grown == nullptr) {
                 err_.write("zentolk-cli: line " + std::to_string(line_) +
-                           " is too long for the memory available\n");
-                return 1;
+                           " is too long for the memory available; the rest is not read\n");
+                status = 1;
+                held = 0;
+                break;
             }
             (void)buffer.release();
             buffer.reset(grown);
@@ -246,7 +269,9 @@ int RowReader::read(int inFd) {
         if (n < 0) {
             err_.write(std::string("zentolk-cli: cannot read the input: ") + std::strerror(errno) +
                        "\n");
-            return 1;
+            status = 1;
+            held = 0;
+            break;
         }
         if (n == 0)
             break;
@@ -260,12 +285,17 @@ int RowReader::read(int inFd) {
     }
     if (held > 0)
         convert(std::string_view(buffer.get(), held));
-    return skippedAny_ ? 1 : 0;
+    if (skipped_ > 0) {
+        err_.write("zentolk-cli: " + Grouped(skipped_) + " of " + Grouped(line_ - 1) + " line" +
+                   (line_ == 2 ? "" : "s") + " skipped\n");
+        status = 1;
+    }
+    return status;
 }
 } // namespace
 
-int ReadRows(int inFd, RowInput input, FdWriter& err, RowSink& sink) {
-    RowReader reader(input, err, sink);
+int ReadRows(int inFd, RowInput input, FdWriter& err, RowSink& sink, const RowShape& shape) {
+    RowReader reader(input, err, sink, shape);
     return reader.read(inFd);
 }
 

@@ -14,9 +14,19 @@ namespace zentolk::cli {
 
 enum class RowInput {
     Tab, // lines of fields separated by tabs
-    Csv, // comma-separated records: quoted fields may hold commas, quotes
-         // written twice and line ends; blank lines and a first line of
-         // column names are passed over
+    Csv, // comma-separated lines: quoted fields may hold commas and quotes
+         // written twice, but never a line end
+};
+
+// What a row holds: month, day, year and era, or one field (an almanac
+// input such as a day number or a Long Count).
+struct RowShape {
+    bool oneField = false;
+    // For a one-field row: what the field is, in the message of a line that
+    // has more ("a Long Count"), and the words that name the column in a
+    // header line. A four-field row's header begins "month".
+    std::string_view what;
+    std::array<std::string_view, 3> headerWords{};
 };
 
 // Bytes after the end of the data that a converter's fast path may read: a
@@ -44,19 +54,26 @@ protected:
 };
 
 // Reads rows of month, day, year and era (A.D., AD, B.C., BC in any letter
-// case, or an era index) from inFd to its end and hands them to the sink.
-// Lines end in LF or CR LF and may be of any length (a csv record, which an
-// unclosed quote can run to the end of the input, at most 16 MB). A row that
-// is not four fields, or whose era cannot be read, is named on err and
-// skipped. Returns 1 when a row was skipped or the input could not be read
-// whole, else 0.
-int ReadRows(int inFd, RowInput input, FdWriter& err, RowSink& sink);
+// case, or an era index), or of one field, from inFd to its end and hands
+// them to the sink. Every line is one row: lines end in LF or CR LF and may
+// be of any length; a quote left open ends with its line. Blank lines and a
+// first line of column names are passed over. A line that is not a row (the
+// wrong number of fields, an unreadable era, an unclosed quote) is named on
+// err and skipped, and the count of skipped lines closes the run there.
+// Returns 1 when a line was skipped or the input could not be read whole,
+// else 0.
+int ReadRows(int inFd, RowInput input, FdWriter& err, RowSink& sink, const RowShape& shape = {});
+
+// Writes text with its control characters as escapes (\t, \n, \r, \xNN),
+// so that a message stays one line and shows what the input held.
+void WriteEscaped(FdWriter& out, std::string_view text);
 
 // A tab-separated line cut at its tabs, the CR of a CR LF line end dropped:
 // the first four fields, and how many fields there were.
 struct TabFields {
     std::array<std::string_view, 4> fields;
     std::size_t count = 0;
+    bool unclosedQuote = false; // csv only: a quoted field ran to the line's end
 };
 TabFields SplitTabFields(std::string_view line);
 

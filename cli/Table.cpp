@@ -3,6 +3,7 @@
 #include "cli/Json.h"
 #include "cli/PlainLine.h"
 #include "cli/RowReader.h"
+#include "engine/AlmanacInput.h"
 #include "engine/CivilCalendar.h"
 #include "engine/DayCycles.h"
 #include "engine/GreatCycle.h"
@@ -26,7 +27,12 @@ const char* const CsvHeader =
     "month,day,year,era,era_index,ok,error,jdn,exact_jdn,days_elapsed,days_remaining,"
     "elapsed_share,remaining_share,great_cycle,harmonic,long_count,baktun,katun,tun,uinal,kin,"
     "historical_long_count,tzolkin_number,tzolkin_name_index,tzolkin_name,week_day_index,"
-    "week_day,haab_day,haab_month_index,haab_month,calendar_round,lord_of_the_night";
+    "week_day,haab_day,haab_month_index,haab_month,calendar_round,lord_of_the_night,day_shift";
+
+// The tsv output's column names, for --header.
+const char* const TsvHeader =
+    "month\tday\tyear\tera\tgreat_cycle\tdays_elapsed\telapsed_share\tdays_remaining\t"
+    "remaining_share\tharmonic\tlong_count\thistorical_long_count\ttzolkin\tweek_day";
 
 namespace {
 // The csv and json rows' fields, written straight to the output: a field may
@@ -81,15 +87,18 @@ public:
           output_(out, options.format), plain_{options.input == TableInput::Csv ? ',' : '\t',
                                                options.format, options.strict,
                                                options.decimalSeparator} {
-        if (options.format == TableFormat::Csv) {
-            out_.write(CsvHeader);
+        if (options.format == TableFormat::Csv ||
+            (options.header && options.format == TableFormat::Tsv)) {
+            out_.write(options.format == TableFormat::Csv ? CsvHeader : TsvHeader);
             out_.write('\n');
         }
     }
 
+    // The true day's readings are the engine's alone.
     const char* convertPlain(const char* start, const char* end, long long& line) override {
-        return options_.fast ? ConvertPlainLines(start, end, line, out_, plain_, failedAny_)
-                             : start;
+        return options_.fast && !options_.exact
+                   ? ConvertPlainLines(start, end, line, out_, plain_, failedAny_)
+                   : start;
     }
 
     void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,
@@ -117,8 +126,8 @@ private:
         ReadingDay day;
         const ReadingStatus status = ReadingDayFromTexts(date, values, day);
         std::optional<std::string> problem;
-        if (status == ReadingStatus::Ok && options_.strict)
-            problem = CalendarRangeProblem(values, day.astronomicalYear, date.ADBC);
+        if (status == ReadingStatus::Ok)
+            problem = rowProblem(values, day, date.ADBC);
         if (problem) {
             failedAny_ = true;
             out_.write(*problem);
@@ -126,7 +135,8 @@ private:
             failedAny_ = true;
             writeErrorMessage(status, date);
         } else {
-            WriteReadingTexts(day, options_.decimalSeparator, texts_);
+            WriteReadingTexts(options_.exact ? ExactReadingDay(day, *exactDay(values, day)) : day,
+                              options_.decimalSeparator, texts_);
             for (const FixedText& text : texts_.texts) {
                 if (&text != &texts_.texts.front())
                     out_.write('\t');
@@ -134,6 +144,21 @@ private:
             }
         }
         out_.write('\n');
+    }
+
+    // Why a row whose texts read has no readings: a year beyond the range,
+    // or (strict or exact) a date outside its calendar.
+    std::optional<std::string> rowProblem(const FieldValues& values, const ReadingDay& day,
+                                          std::int32_t era) const {
+        if (!YearInRange(day.astronomicalYear))
+            return std::string(YearRangeMessage);
+        if (options_.strict || options_.exact)
+            return CalendarRangeProblem(values, day.astronomicalYear, era);
+        return std::nullopt;
+    }
+
+    static std::optional<std::int64_t> exactDay(const FieldValues& values, const ReadingDay& day) {
+        return CivilToJdn(Calendar::Gregorian, {day.astronomicalYear, values.month, values.day});
     }
 
     // Only comma-separated input can hold a tab or a line end in a field: a
@@ -181,13 +206,12 @@ private:
         const bool json = options_.format == TableFormat::Json;
         std::string problem;
         FieldValues values;
-        ReadingDay day;
-        const ReadingStatus status = ReadingDayFromTexts(date, values, day);
+        ReadingDay calculatorDay;
+        const ReadingStatus status = ReadingDayFromTexts(date, values, calculatorDay);
         if (status != ReadingStatus::Ok)
             problem = ReadingErrorMessage(status, date);
-        else if (options_.strict)
-            problem = CalendarRangeProblem(values, day.astronomicalYear, date.ADBC)
-                          .value_or(std::string());
+        else
+            problem = rowProblem(values, calculatorDay, date.ADBC).value_or(std::string());
         const bool ok = problem.empty();
         if (!ok)
             failedAny_ = true;
@@ -211,15 +235,18 @@ private:
             output_.raw(json ? JsonFailedReadings : CsvFailedReadings);
             return;
         }
-        const std::int32_t k = day.cycleCount;
         sep(",\"jdn\":"sv, true);
-        output_.number(day.dayNumber);
+        output_.number(calculatorDay.dayNumber);
         sep(",\"exact_jdn\":"sv, true);
-        if (const std::optional<std::int64_t> exact =
-                CivilToJdn(Calendar::Gregorian, {day.astronomicalYear, values.month, values.day}))
+        const std::optional<std::int64_t> exact = exactDay(values, calculatorDay);
+        if (exact)
             output_.number(*exact);
         else if (json)
             output_.raw("null");
+        // Every value from here on is of the day the readings count for.
+        const ReadingDay day =
+            options_.exact ? ExactReadingDay(calculatorDay, *exact) : calculatorDay;
+        const std::int32_t k = day.cycleCount;
         sep(",\"days_elapsed\":"sv, true);
         output_.number(k);
         sep(",\"days_remaining\":"sv, true);
@@ -277,6 +304,11 @@ private:
             output_.raw("\"");
         sep(",\"lord_of_the_night\":"sv, true);
         output_.number(LordOfTheNightOf(day.dayCount));
+        sep(",\"day_shift\":"sv, true);
+        if (exact)
+            output_.number(calculatorDay.dayNumber - *exact);
+        else if (json)
+            output_.raw("null");
         if (json)
             output_.raw("}");
     }

@@ -19,13 +19,18 @@ struct TableOptions {
     // Plain rows by the fast formatter (false: every row by the engine, the
     // reference the fast path is checked against).
     bool fast = true;
+    bool header = false; // tsv output: a first line of column names
+    // The readings and almanac columns of the true day (exact_jdn) rather
+    // than the calculator's; a date outside its calendar is an error row.
+    bool exact = false;
 };
 
 // Converts rows of month, day, year and era (A.D., AD, B.C., BC in any letter
 // case, or the index) read from inFd. Tsv output is laid out as --tsv's; csv
 // output has a header line and the same columns on every row; json output is
 // one object a line. Rows that are not four fields, or whose era cannot be
-// read, are named on err and skipped. Returns the exit status.
+// read, are named on err and skipped. A year outside -1,000,000 to 1,000,000
+// is an error row. Returns the exit status.
 int RunTable(int inFd, FdWriter& out, FdWriter& err, const TableOptions& options);
 
 // The csv output's header line, without its line end.
@@ -33,11 +38,11 @@ extern const char* const CsvHeader;
 
 // What follows the error text of a failed row: empty columns in csv, null
 // readings and the object's end in json.
-inline constexpr std::string_view CsvFailedReadings = ",,,,,,,,,,,,,,,,,,,,,,,,,"; // 25 columns
+inline constexpr std::string_view CsvFailedReadings = ",,,,,,,,,,,,,,,,,,,,,,,,,,"; // 26 columns
 inline constexpr std::string_view JsonFailedReadings =
     ",\"jdn\":null,\"exact_jdn\":null,\"days_elapsed\":null,\"days_remaining\":null,"
     "\"elapsed_share\":null,\"remaining_share\":null,\"great_cycle\":null,\"harmonic\":null,"
     "\"long_count\":null,\"historical_long_count\":null,\"tzolkin\":null,\"week_day\":null,"
-    "\"haab\":null,\"calendar_round\":null,\"lord_of_the_night\":null}";
+    "\"haab\":null,\"calendar_round\":null,\"lord_of_the_night\":null,\"day_shift\":null}";
 
 } // namespace zentolk::cli

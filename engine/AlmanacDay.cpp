@@ -1,5 +1,6 @@
 #include "AlmanacDay.h"
 
+#include "AlmanacInput.h"
 #include "NumberText.h"
 #include "TextParsing.h"
 #include "TextWriters.h"
@@ -39,6 +40,24 @@ std::optional<std::int64_t> ReadingDayNumber(std::string_view month, std::string
     return reading.dayNumber;
 }
 
+std::optional<FieldsDay> DayOfFields(std::string_view month, std::string_view day,
+                                     std::string_view year, std::int32_t eraIndex) {
+    FieldValues values;
+    ReadingDay reading;
+    if (ReadingDayFromTexts({month, day, year, eraIndex}, values, reading) != ReadingStatus::Ok)
+        return std::nullopt;
+    const std::int64_t readings = reading.dayNumber;
+    if (!DateExists(Calendar::Gregorian, reading.astronomicalYear, values.month, values.day))
+        return DayInRange(readings, Calendar::Gregorian)
+                   ? std::optional(FieldsDay{readings, readings})
+                   : std::nullopt;
+    if (!YearInRange(reading.astronomicalYear))
+        return std::nullopt;
+    return FieldsDay{
+        CivilDayNumber(Calendar::Gregorian, reading.astronomicalYear, values.month, values.day),
+        readings};
+}
+
 CivilDayStatus CivilDayFromTexts(const DateTexts& date, Calendar calendar, CivilDay& day) {
     if (!ParseInteger(date.Month, day.fields.month))
         return CivilDayStatus::BadMonth;
@@ -48,12 +67,14 @@ CivilDayStatus CivilDayFromTexts(const DateTexts& date, Calendar calendar, Civil
         return CivilDayStatus::BadYear;
     const std::int64_t year = day.fields.year;
     day.astronomicalYear = date.ADBC == EraIndexBC ? 1 - year : year;
+    // The year is bounded, not the day: the other calendar's dates of the
+    // same days run a few decades past it.
+    if (!YearInRange(day.astronomicalYear))
+        return CivilDayStatus::YearOutOfRange;
     const std::optional<std::int64_t> jdn =
         CivilToJdn(calendar, {day.astronomicalYear, day.fields.month, day.fields.day});
     if (!jdn)
-        return day.astronomicalYear < MinCivilYear || day.astronomicalYear > MaxCivilYear
-                   ? CivilDayStatus::YearOutOfRange
-                   : CivilDayStatus::NoSuchDay;
+        return CivilDayStatus::NoSuchDay;
     day.jdn = *jdn;
     return CivilDayStatus::Ok;
 }

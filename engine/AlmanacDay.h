@@ -53,9 +53,8 @@ std::optional<std::int64_t> ReadingDayNumber(std::string_view month, std::string
                                              std::string_view year, std::int32_t eraIndex);
 
 // The exact day of field texts read as the calculator reads them, with the era
-// index, as a date of the calendar: no running on past a month's end. A year
-// a little beyond the civil years converts while its day lies within
-// MinJdn..MaxJdn; YearOutOfRange says why one that does not fails.
+// index, as a date of the calendar: no running on past a month's end. The
+// year must lie within MinCivilYear..MaxCivilYear (YearOutOfRange).
 enum class CivilDayStatus { Ok, BadMonth, BadDay, BadYear, YearOutOfRange, NoSuchDay };
 struct CivilDay {
     FieldValues fields;                // as parsed
@@ -63,6 +62,19 @@ struct CivilDay {
     std::int64_t jdn = 0;              // set when Ok
 };
 CivilDayStatus CivilDayFromTexts(const DateTexts& date, Calendar calendar, CivilDay& day);
+
+// The day the calculator's field texts name, for the almanac: the true day
+// of their date when it is one of the Gregorian calendar, else (a day past a
+// month's end, which the calculator runs on) the day its readings count.
+// Beside it the day its readings count, which before 1 March 4801 B.C. may
+// lie up to two days off. Empty when the readings cannot be computed or the
+// day lies outside the almanac's years.
+struct FieldsDay {
+    std::int64_t jdn = 0;
+    std::int64_t readingsJdn = 0;
+};
+std::optional<FieldsDay> DayOfFields(std::string_view month, std::string_view day,
+                                     std::string_view year, std::int32_t eraIndex);
 
 // The calculator's fields for a day: its Gregorian date with the year as the
 // Year field shows it (1 to 99999) and the era index (0 A.D., 1 B.C.). Empty

@@ -3,7 +3,7 @@
 #include "TextParsing.h"
 #include "TextWriters.h"
 
-#include <vector>
+#include <array>
 
 namespace zentolk {
 
@@ -16,30 +16,34 @@ std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& e
     const bool negative = !t.empty() && t.front() == '-';
     if (negative)
         t.remove_prefix(1);
-    std::vector<std::string_view> parts;
+    // Without the heap: the tables read millions of these.
+    std::array<std::string_view, 6> parts;
+    std::size_t places = 0;
     for (;;) {
         const std::size_t dot = t.find('.');
-        parts.push_back(t.substr(0, dot));
+        if (places < parts.size())
+            parts[places] = t.substr(0, dot);
+        ++places;
         if (dot == std::string_view::npos)
             break;
         t.remove_prefix(dot + 1);
     }
-    if (parts.size() != 5 && parts.size() != 6) {
+    if (places != 5 && places != 6) {
         error = "a Long Count has five places (baktun.katun.tun.uinal.kin) or six (pictun "
                 "first), not " +
-                std::to_string(parts.size()) + ": " + QuotedText(Trimmed(text));
+                std::to_string(places) + ": " + QuotedText(Trimmed(text));
         return std::nullopt;
     }
-    const std::size_t first = LongCountUnits.size() - parts.size();
+    const std::size_t first = LongCountUnits.size() - places;
     std::int64_t count = 0;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
+    for (std::size_t i = 0; i < places; ++i) {
         const LongCountUnit& unit = LongCountUnits[first + i];
         const std::string_view part = Trimmed(parts[i]);
         std::int64_t value;
         if (!ParseDigits(part, value)) {
             error = "the " + std::string(unit.name) + " " + QuotedText(part) +
                     " is not a number (place " + std::to_string(i + 1) + " of " +
-                    std::to_string(parts.size()) + ")";
+                    std::to_string(places) + ")";
             return std::nullopt;
         }
         if (value >= unit.limit) {

@@ -89,6 +89,45 @@ inline LongCountPlaces HistoricalLongCountOf(std::int32_t dayCount,
 // leading "-" for counts before the start day.
 std::string LongCountText(const LongCountPlaces& places);
 
+// The common form of a Long Count, read without trimming or messages: an
+// optional "-", then five or six places of up to four digits, each below its
+// limit, and nothing else. False for anything else, which ParseLongCount
+// reads (to the same count) or refuses with its reason.
+constexpr bool ReadPlainLongCount(std::string_view text, std::int64_t& count) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p < end && *p == '-';
+    p += negative;
+    std::int64_t places[6] = {};
+    std::size_t n = 0;
+    for (;;) {
+        if (n == 6 || p == end || *p < '0' || *p > '9')
+            return false;
+        std::int64_t v = 0;
+        for (const char* first = p; p < end && *p >= '0' && *p <= '9'; ++p) {
+            if (p - first == 4)
+                return false;
+            v = v * 10 + (*p - '0');
+        }
+        places[n++] = v;
+        if (p == end)
+            break;
+        if (*p++ != '.')
+            return false;
+    }
+    if (n < 5)
+        return false;
+    const std::size_t first = LongCountUnits.size() - n;
+    count = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (places[i] >= LongCountUnits[first + i].limit)
+            return false;
+        count += places[i] * LongCountUnits[first + i].days;
+    }
+    count = negative ? -count : count;
+    return true;
+}
+
 // Reads "b.k.t.u.k" or "p.b.k.t.u.k" (blanks around allowed, a leading "-"
 // counts back) into a day count; on failure, error names the bad place.
 std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& error);

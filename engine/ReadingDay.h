@@ -75,6 +75,16 @@ inline std::optional<std::int64_t> ExactDayNumberOfRealDate(const ReadingDay& da
     return jdn;
 }
 
+// The readings' day moved to the true day of its date (from
+// ExactDayNumberOfRealDate), for readings of the day the date names.
+inline ReadingDay ExactReadingDay(const ReadingDay& day, std::int64_t exactJdn) {
+    ReadingDay r = day;
+    r.dayNumber = static_cast<std::int32_t>(exactJdn);
+    r.dayCount = r.dayNumber - StartDay;
+    r.cycleCount = CycleCount(r.dayCount, r.astronomicalYear);
+    return r;
+}
+
 // The three field texts exactly as shown and the era index (0 = "A.D.",
 // 1 = "B.C.", anything else counts as "A.D.").
 struct DateTexts {

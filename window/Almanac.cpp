@@ -1,6 +1,7 @@
 #include "window/Almanac.h"
 
 #include "engine/AlmanacDay.h"
+#include "engine/AlmanacInput.h"
 #include "ui/ProgramServices.h"
 #include "ui/SideWindow.h"
 #include "window/Accessible.h"
@@ -43,10 +44,11 @@ QPushButton* pushButton(const char* name, const QString& caption) {
     return b;
 }
 
-// The calculator's day: what its readings count, or nothing when they cannot.
-std::optional<std::int64_t> calculatorDay(TFrmCalc& calc) {
+// The calculator's day: the one its date names, with the one its readings
+// count, or nothing when they cannot be computed.
+std::optional<FieldsDay> calculatorDay(TFrmCalc& calc) {
     const TFrmCalc::FieldTexts fields = calc.Fields();
-    return ReadingDayNumber(fields.month, fields.day, fields.year, fields.era);
+    return DayOfFields(fields.month, fields.day, fields.year, fields.era);
 }
 
 QString dateText(const CivilDate& date) {
@@ -202,12 +204,13 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
 
 void TFrmAlmanac::FollowCalculator() {
     detached_ = false;
-    const std::optional<std::int64_t> day = calculatorDay(calc_);
+    const std::optional<FieldsDay> day = calculatorDay(calc_);
     if (!day) {
         ClearDay();
         return;
     }
-    ShowDay(*day);
+    readingsDay_ = day->readingsJdn;
+    ShowDay(day->jdn);
 }
 
 void TFrmAlmanac::ClearDay() {
@@ -221,6 +224,8 @@ void TFrmAlmanac::ClearDay() {
 
 void TFrmAlmanac::ShowDay(std::int64_t jdn) {
     shown_ = jdn;
+    if (detached_)
+        readingsDay_ = jdn;
     const AlmanacDay a = ComputeAlmanac(jdn, correlation_);
     JdnField->setText(QString::number(a.jdn));
     GregorianField->setText(dateText(a.gregorian));
@@ -235,6 +240,19 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
     if (detached_)
         note = QStringLiteral("The calculator's Year field holds five digits, so this day is "
                               "shown here only; the calculator keeps its date.");
+    if (readingsDay_ != jdn) {
+        // Before 4801 B.C. the calculator's formula runs off the true day.
+        const std::int64_t off = readingsDay_ - jdn;
+        if (!note.isEmpty())
+            note += QLatin1Char(' ');
+        note += QStringLiteral("The calculator's readings for this date count day %1, %2 %3 "
+                               "(its formula runs off before 1 March 4801 B.C.).")
+                    .arg(readingsDay_)
+                    .arg(off < 0 ? -off : off)
+                    .arg(QLatin1String(off == 1 || off == -1
+                                           ? (off < 0 ? "day earlier" : "day later")
+                                           : (off < 0 ? "days earlier" : "days later")));
+    }
     if (correlation_ != DefaultCorrelation) {
         const AlmanacDay main = ComputeAlmanac(jdn, DefaultCorrelation);
         if (!note.isEmpty())
@@ -302,7 +320,7 @@ void TFrmAlmanac::GoToLongCount() {
         return;
     }
     const std::int64_t jdn = *count + correlation_;
-    if (jdn < MinJdn || jdn > MaxJdn) {
+    if (!DayInRange(jdn, Calendar::Gregorian)) {
         SetStatus(QStringLiteral("That Long Count lies outside the years -1,000,000 to "
                                  "1,000,000."));
         return;
@@ -355,7 +373,7 @@ void TFrmAlmanac::Search(bool forward) {
     const std::int64_t from = *shown_ - correlation_;
     const std::int64_t jdn =
         (forward ? NextDayCount(query, from) : PreviousDayCount(query, from)) + correlation_;
-    if (jdn < MinJdn || jdn > MaxJdn) {
+    if (!DayInRange(jdn, Calendar::Gregorian)) {
         SetStatus(QStringLiteral("No such day within the years -1,000,000 to 1,000,000."));
         return;
     }

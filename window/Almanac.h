@@ -60,7 +60,8 @@ private:
 
     TFrmCalc& calc_;
     std::optional<std::int64_t> shown_;
-    bool detached_ = false; // showing a day the calculator cannot show
+    bool detached_ = false;        // showing a day the calculator cannot show
+    std::int64_t readingsDay_ = 0; // the day the calculator's readings count for the shown day
     std::int64_t correlation_;
 };
 

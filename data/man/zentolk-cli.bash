@@ -11,7 +11,16 @@ _zentolk_cli() {
         prev=${COMP_WORDS[COMP_CWORD-2]}
     fi
 
-    local options='--crlf --tsv --csv --format --strict --decimal-separator -h --help --version --'
+    # --format= and --input= complete with their values, as after --format.
+    if [[ $cur == --format=* || $cur == --input=* ]]; then
+        local name=${cur%%=*} values='tsv csv json'
+        [ "$name" = --input ] && values='mdy iso jdn long-count'
+        COMPREPLY=($(compgen -P "$name=" -W "$values" -- "${cur#*=}"))
+        return
+    fi
+
+    local options='--crlf --tsv --csv --format= --strict --exact --header --decimal-separator
+        -h --help --version --'
     local commands='almanac long-count next'
     case ${COMP_WORDS[1]} in
     almanac | long-count | next)
@@ -20,15 +29,23 @@ _zentolk_cli() {
             --correlation)
                 COMPREPLY=($(compgen -W "gmt lounsbury martinez martin-skidmore spinden fuls" -- "$cur"))
                 ;;
+            --format)
+                COMPREPLY=($(compgen -W "tsv csv json" -- "$cur"))
+                ;;
+            --input)
+                COMPREPLY=($(compgen -W "mdy iso jdn long-count" -- "$cur"))
+                ;;
             *)
                 local own='--julian --correlation --json -h --help --'
                 case ${COMP_WORDS[1]} in
-                almanac) own="$own --tsv" ;;
+                almanac) own="$own --tsv --csv --format= --header --input=" ;;
                 next) own="$own --from --previous --count" ;;
                 esac
                 [[ $cur == -* ]] && COMPREPLY=($(compgen -W "$own" -- "$cur"))
                 ;;
             esac
+            # A value that ends in "=" waits for its value: no blank after it.
+            [[ ${COMPREPLY[0]-} == *= ]] && compopt -o nospace 2>/dev/null
             return
         fi
         ;;
@@ -66,6 +83,7 @@ _zentolk_cli() {
 
     if [[ $cur == -* ]] && [ $ended -eq 0 ]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
+        [[ ${COMPREPLY[0]-} == *= ]] && compopt -o nospace 2>/dev/null
     elif [ $words -eq 0 ] && [ -n "$commands" ]; then
         COMPREPLY=($(compgen -W "$commands" -- "$cur"))
     elif [ $words -eq 3 ]; then

@@ -95,7 +95,8 @@ TEST(AlmanacCli, TsvBatch) {
     EXPECT_EQ(r.err, "zentolk-cli: line 5 skipped: it has 2 fields, not four (month, day, year, "
                      "era)\n"
                      "zentolk-cli: line 6 skipped: its era 'A.C.' is none of A.D., AD, B.C., BC or "
-                     "an era index\n");
+                     "an era index\n"
+                     "zentolk-cli: 2 of 6 lines skipped\n");
 }
 
 } // namespace

@@ -243,11 +243,12 @@ TEST(CliBatch, ConvertsEachLineIntoFourteenOrFiveFields) {
 }
 
 TEST(CliBatch, SkipsMalformedLinesAndSaysWhich) {
-    const std::string input = "1\t1\t2000\n"      // three fields
-                              "1\t1\t2000\t0\t\n" // five fields
-                              "1\t1\t2000\tB.C\n" // no era
-                              "1\t1\t2000\tbc\n"  // an era by name
-                              "\n"                // empty line
+    const std::string input = "1\t1\t2000\n"                       // three fields
+                              "1\t1\t2000\t0\t\n"                  // five fields
+                              "1\t1\t2000\tB.C\n"                  // no era
+                              "1\t1\t2000\tbc\n"                   // an era by name
+                              "\n" +                               // empty line: no row, no skip
+                              std::string("\x01\t1\t1\t\0\n", 8) + // control bytes
                               "6\t15\t2024\t0\n";
     const Result r = run({"--tsv"}, input);
     EXPECT_EQ(r.status, 1);
@@ -257,8 +258,9 @@ TEST(CliBatch, SkipsMalformedLinesAndSaysWhich) {
                      "era)\n"
                      "zentolk-cli: line 3 skipped: its era 'B.C' is none of A.D., AD, B.C., BC "
                      "or an era index\n"
-                     "zentolk-cli: line 5 skipped: it has 1 field, not four (month, day, year, "
-                     "era)\n");
+                     "zentolk-cli: line 6 skipped: its era '\\x00' is none of A.D., AD, B.C., BC "
+                     "or an era index\n"
+                     "zentolk-cli: 4 of 7 lines skipped\n");
     EXPECT_TRUE(r.out.starts_with("1\t1\t2000\tbc\tStarting\t"));
     EXPECT_NE(r.out.find("\n6\t15\t2024\t0\tPlus 1\t"), std::string::npos);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2);

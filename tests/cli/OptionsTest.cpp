@@ -31,6 +31,7 @@ TEST(Options, EveryMistakeIsOneLineAndAPointerToHelp) {
         {{"--csv", "1"}, 2, "--csv reads its dates from standard input, not from arguments"},
         {{"--tsv", "--crlf"}, 2, "--crlf applies to the report, not to --tsv"},
         {{"--", "--bogus", "1", "1"}, 1, "'--bogus' is not a valid integer value."},
+        {{"--", "1", "\x01", "1"}, 1, "'\\x01' is not a valid integer value."},
         {{"almanac", "--count", "3"}, 2, "--count is an option of next, not of almanac"},
         {{"almanac", "--crlf"}, 2, "--crlf is not an option of almanac"},
         {{"almanac", "--bogus"}, 2, "unknown option '--bogus' for almanac"},
@@ -44,6 +45,20 @@ TEST(Options, EveryMistakeIsOneLineAndAPointerToHelp) {
         {{"next", "4 Ahau", "--count=0"}, 2, "--count needs a number from 1 to 100000, not '0'"},
         {{"next", "4 Ahau", "--from", "1", "1"}, 2, "--from needs MONTH DAY YEAR [ERA]"},
         {{"next", "4 Ahau", "--from=1", "1", "x"}, 2, "'x' is not a valid integer value"},
+        {{"long-count", "\x01"},
+         1,
+         "a Long Count has five places (baktun.katun.tun.uinal.kin) "
+         "or six (pictun first), not 1: '\\x01'"},
+        {{"--exact", "1", "1", "2000"}, 2, "--exact applies to --tsv or --csv"},
+        {{"--tsv", "--header", "--format=json"},
+         2,
+         "--header applies to tsv or csv output, not to json"},
+        {{"--tsv", "--input=iso"}, 2, "--input is an option of almanac"},
+        {{"almanac", "--input=iso"}, 2, "--input applies to almanac --tsv or --csv"},
+        {{"almanac", "--csv", "--input=ymd"},
+         2,
+         "--input needs mdy, iso, jdn or long-count, not 'ymd'"},
+        {{"almanac", "--csv", "--json"}, 2, "--json is for one day; the table's is --format=json"},
     };
     for (const Case& c : cases) {
         const zentolk::testing::CliResult r = run(c.args);
@@ -66,6 +81,12 @@ TEST(Options, EverySpellingOfAnOptionDoesTheSame) {
          {"almanac", "--correlation=584285", "--json", "--", "8", "11", "3114", "bc"}},
         {{"next", "4 Ahau", "--from", "1", "1", "2000", "--count", "3", "--previous"},
          {"next", "--count=3", "--from=1", "1", "2000", "A.D.", "--previous", "--", "4", "Ahau"}},
+        // The era of --from as almanac takes it, a number too, unless it begins the day.
+        {{"next", "4 Ahau", "--from", "1", "1", "2000", "B.C."},
+         {"next", "4 Ahau", "--from", "1", "1", "2000", "1"},
+         {"next", "--from", "1", "1", "2000", "bc", "4", "Ahau"}},
+        {{"next", "--from", "1", "1", "2000", "4", "Ahau"},
+         {"next", "4", "Ahau", "--from", "1", "1", "2000", "0"}},
     };
     for (const std::vector<Args>& same : spellings) {
         const zentolk::testing::CliResult first = run(same.front());

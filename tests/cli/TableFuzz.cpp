@@ -14,6 +14,7 @@
 
 namespace {
 using namespace zentolk::cli;
+using zentolk::AlmanacInput;
 using namespace zentolk::fuzzing;
 
 bool WholeJsonLines(const std::string& text) {
@@ -63,6 +64,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         };
         if (!(almanac(BatchPath::Fast) == almanac(BatchPath::Engine)))
             std::abort();
+        for (const AlmanacInput what :
+             {AlmanacInput::Iso, AlmanacInput::Jdn, AlmanacInput::LongCount}) {
+            const auto oneField = [&](BatchPath path) {
+                return Run(in, [&](FdWriter& out, FdWriter& err) {
+                    return RunAlmanacTable(
+                        in, out, err,
+                        {TableInput::Tsv, TableFormat::Tsv, what, julian, 584283, false, path});
+                });
+            };
+            if (!(oneField(BatchPath::Fast) == oneField(BatchPath::Engine)))
+                std::abort();
+        }
     }
     close(in);
     return 0;

@@ -20,8 +20,13 @@ Result run(std::vector<std::string_view> args, const std::string& input = "") {
 const std::string Header = std::string(zentolk::cli::CsvHeader) + "\n";
 const std::string StartDayCsv =
     "8,11,3114,B.C.,1,1,,584283,584283,0,1872000,0.00000,100.00000,Starting,Start of Cycle,"
-    "0.0.0.0.0,0,0,0,0,0,0.0.0.0.0.0,4,20,Ahau,1,Monday,8,18,Cumku,4 Ahau 8 Cumku,9\n";
-const std::string Empty25(25, ',');
+    "0.0.0.0.0,0,0,0,0,0,0.0.0.0.0.0,4,20,Ahau,1,Monday,8,18,Cumku,4 Ahau 8 Cumku,9,0\n";
+const std::string Empty26(26, ',');
+const std::string AlmanacCsvHeader =
+    "input,ok,error,jdn,correlation,correlation_name,day_count,gregorian_year,gregorian_month,"
+    "gregorian_day,julian_year,julian_month,julian_day,long_count,baktun,katun,tun,uinal,kin,"
+    "pictun,tzolkin_number,tzolkin_name_index,tzolkin_name,haab_day,haab_month_index,"
+    "haab_month,calendar_round,lord_of_the_night\n";
 const std::string AD2000 = "Starting\t1,867,262\t99.74690%\t4,738\t0.25310%\tnone\t12.19.6.15.2\t"
                            "0.12.19.6.15.2\t11  Ik (Wind)\tSaturday\n";
 
@@ -53,13 +58,13 @@ const std::string StartDayJson =
     R"("harmonic":"Start of Cycle","long_count":{"text":"0.0.0.0.0","places":[0,0,0,0,0]},)"
     R"("historical_long_count":"0.0.0.0.0.0","tzolkin":{"number":4,"name_index":20,)"
     R"("name":"Ahau"},"week_day":{"index":1,"name":"Monday"},"haab":{"day":8,"month_index":18,)"
-    R"("month":"Cumku"},"calendar_round":"4 Ahau 8 Cumku","lord_of_the_night":9})"
+    R"("month":"Cumku"},"calendar_round":"4 Ahau 8 Cumku","lord_of_the_night":9,"day_shift":0})"
     "\n";
 const std::string NullReadings =
     R"("jdn":null,"exact_jdn":null,"days_elapsed":null,"days_remaining":null,)"
     R"("elapsed_share":null,"remaining_share":null,"great_cycle":null,"harmonic":null,)"
     R"("long_count":null,"historical_long_count":null,"tzolkin":null,"week_day":null,)"
-    R"("haab":null,"calendar_round":null,"lord_of_the_night":null})";
+    R"("haab":null,"calendar_round":null,"lord_of_the_night":null,"day_shift":null})";
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, Tables,
@@ -89,14 +94,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"a_failed_row_keeps_every_column",
              {"--csv"},
              "x,1,2000,0\n",
-             Header + "x,1,2000,0,0,0,'x' is not a valid integer value" + Empty25 + "\n",
+             Header + "x,1,2000,0,0,0,'x' is not a valid integer value" + Empty26 + "\n",
              0,
              ""},
         Case{"quotes_and_commas_in_texts_are_quoted",
              {"--csv"},
              "\"a,\"\"b\",1,2000,0\n",
              Header + "\"a,\"\"b\",1,2000,0,0,0,\"'a,\"\"b' is not a valid integer value\"" +
-                 Empty25 + "\n",
+                 Empty26 + "\n",
              0,
              ""},
         Case{"json_lines_typed",
@@ -135,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"strict_month_csv",
              {"--csv", "--strict"},
              "13,1,2024,0\n",
-             Header + "13,1,2024,0,0,0,month 13 is not a month of the year (1 to 12)" + Empty25 +
+             Header + "13,1,2024,0,0,0,month 13 is not a month of the year (1 to 12)" + Empty26 +
                  "\n",
              1,
              ""},
@@ -155,20 +160,62 @@ INSTANTIATE_TEST_SUITE_P(
              "line 1 skipped: it has 3 fields, not four (month, day, year, era)\n"
              "zentolk-cli: line 3 skipped: its era 'zz' is none of A.D., AD, B.C., BC or an era "
              "index\n"},
-        Case{"line_numbers_count_lines_inside_quotes",
+        Case{"a_row_never_spans_lines",
              {"--csv"},
              "\"1\n2\",1\n1,1\n",
              Header,
              1,
-             "line 3 skipped"},
-        Case{"unclosed_quote_ends_the_input",
+             "line 1 skipped: unclosed quote\nzentolk-cli: line 2 skipped: it has 2 fields"},
+        Case{"an_unclosed_quote_loses_only_its_line",
              {"--csv"},
-             "8,11,3114,1\n\"1,1,1,1\n",
-             Header + "8,11,3114,1,1,1,,584283,584283,0,1872000,0.00000,100.00000,Starting,"
-                      "Start of Cycle,0.0.0.0.0,0,0,0,0,0,0.0.0.0.0.0,4,20,Ahau,1,Monday,8,18,"
-                      "Cumku,4 Ahau 8 Cumku,9\n",
+             "8,11,3114,B.C.\n\"1,1,1,1\n8,11,3114,B.C.\n",
+             Header + StartDayCsv + StartDayCsv,
              1,
-             "line 2 skipped: it has 1 field"},
+             "line 2 skipped: unclosed quote\nzentolk-cli: 1 of 3 lines skipped\n"},
+        Case{"headers_and_blank_lines_pass_alike",
+             {"--tsv", "--header"},
+             "Month\tDay\tYear\tEra\r\n\r\n \n1\t1\t2000\t0\n\n",
+             std::string("month\tday\tyear\tera\tgreat_cycle\tdays_elapsed\telapsed_share\t"
+                         "days_remaining\tremaining_share\tharmonic\tlong_count\t"
+                         "historical_long_count\ttzolkin\tweek_day\n") +
+                 "1\t1\t2000\t0\t" + AD2000,
+             0,
+             ""},
+        Case{"years_beyond_the_range_are_error_rows",
+             {"--tsv"},
+             "1\t1\t-1000000\tBC\n1\t1\t1000001\t0\n",
+             "1\t1\t-1000000\tBC\tthe year lies outside -1,000,000 to 1,000,000\n"
+             "1\t1\t1000001\t0\tthe year lies outside -1,000,000 to 1,000,000\n",
+             0,
+             ""},
+        Case{"exact_readings_of_the_true_day",
+             {"--csv", "--exact"},
+             "1,1,5000,BC\n2,30,2000,0\n",
+             Header +
+                 // The almanac's day: 12 Oc 13 Uo, G6; the calculator's is a day before.
+                 "1,1,5000,BC,1,1,,-104788,-104787,1182930,689070,63.19070,36.80930,Minus 1,"
+                 "none,8.4.5.16.10,8,4,5,16,10,< 0.0.0.0.0.0,12,10,Oc,4,Thursday,13,2,Uo,"
+                 "12 Oc 13 Uo,6,-1\n"
+                 "2,30,2000,0,0,0,day 30 is not a day of February 2000 A.D. (1 to 29)" +
+                 Empty26 + "\n",
+             0,
+             ""},
+        // The almanac's table (its values: check-almanac-table).
+        Case{"almanac_tsv_header_and_day_numbers",
+             {"almanac", "--tsv", "--header", "--input=jdn", "--julian"},
+             "jdn\n584283\n1,5\n",
+             "input\tjdn\tgregorian\tjulian\tlong_count\ttzolkin\thaab\tlord_of_the_night\n"
+             "584283\t584283\t-3113-08-11\t-3113-09-06\t0.0.0.0.0\t4 Ahau\t8 Cumku\tG9\n"
+             "1,5\t'1,5' is not a day number\n",
+             0,
+             ""},
+        Case{"almanac_one_field_lines_only",
+             {"almanac", "--csv", "--input=jdn"},
+             "1,2\n",
+             AlmanacCsvHeader,
+             1,
+             "line 1 skipped: it has 2 fields, not one (a day number)\nzentolk-cli: 1 of 1 line "
+             "skipped\n"},
         Case{"format_needs_a_table",
              {"--format=json", "1", "1", "2000"},
              "",

@@ -190,6 +190,26 @@ private slots:
         QVERIFY(fake->messages.empty());
     }
 
+    void keepsTheDayItWasSentToAndSaysWhereTheReadingsDiffer() {
+        // Day -23194957 is 6 April 68219 B.C.; the calculator's formula counts the day before.
+        typeAndEnter(Part<QLineEdit>(*almanac, "LongCountInput"), "-8.5.2.13.8.0");
+        QCOMPARE(calcDate(), (QStringList{"4", "6", "68219", "B.C."}));
+        QCOMPARE(almanac->ShownDay(), std::optional<std::int64_t>(-23194957));
+        QCOMPARE(Part<QLineEdit>(*almanac, "CalendarRoundField")->text(),
+                 QString("13 Ahau 8 Yaxkin"));
+        QVERIFY(
+            Part<QLabel>(*almanac, "Note")->text().contains("count day -23194958, 1 day earlier"));
+        // Next and Previous step from the day shown, not from the calculator's.
+        Part<QComboBox>(*almanac, "TzolkinNumber")->setCurrentIndex(13);
+        Part<QComboBox>(*almanac, "TzolkinSignList")->setCurrentIndex(20);
+        QTest::mouseClick(Part<QPushButton>(*almanac, "NextBtn"), Qt::LeftButton);
+        QCOMPARE(almanac->ShownDay(), std::optional<std::int64_t>(-23194957 + 260));
+        QTest::mouseClick(Part<QPushButton>(*almanac, "PreviousBtn"), Qt::LeftButton);
+        QCOMPARE(almanac->ShownDay(), std::optional<std::int64_t>(-23194957));
+        typeAndEnter(Part<QLineEdit>(*almanac, "LongCountInput"), "9.12.11.5.18");
+        QVERIFY(!Part<QLabel>(*almanac, "Note")->text().contains("readings"));
+    }
+
     void saysWhatItCannotDo() {
         typeAndEnter(Part<QLineEdit>(*almanac, "LongCountInput"), "9.12.11.18.0");
         QVERIFY(Part<QLabel>(*almanac, "Status")->text().contains("uinal must be 0 to 17"));

@@ -1,0 +1,146 @@
+#include "cli/AlmanacColumns.h"
+
+#include "cli/Json.h"
+#include "engine/CalendarRound.h"
+#include "engine/Correlation.h"
+#include "engine/LongCount.h"
+#include "engine/Names.h"
+#include "engine/TextWriters.h"
+
+#include <array>
+
+namespace zentolk::cli {
+
+namespace {
+void civilDate(AlmanacFieldSink& s, std::string_view key, const CivilDate& d,
+               const std::array<std::string_view, 3>& columns) {
+    s.beginObject(key);
+    s.number("year", columns[0], d.year);
+    s.number("month", columns[1], d.month);
+    s.number("day", columns[2], d.day);
+    s.endObject();
+}
+
+class JsonSink final : public AlmanacFieldSink {
+public:
+    explicit JsonSink(JsonWriter& j) : j_(j) {}
+    void number(std::string_view key, std::string_view, std::int64_t v) override {
+        j_.key(key).number(v);
+    }
+    void text(std::string_view key, std::string_view, std::string_view v) override {
+        j_.key(key).string(v);
+    }
+    void null(std::string_view key, std::string_view) override { j_.key(key).null(); }
+    void numbers(std::string_view key, std::span<const std::string_view>,
+                 std::span<const std::int64_t> values) override {
+        j_.key(key).beginArray();
+        for (const std::int64_t v : values)
+            j_.number(v);
+        j_.endArray();
+    }
+    void beginObject(std::string_view key) override { j_.key(key).beginObject(); }
+    void endObject() override { j_.endObject(); }
+
+private:
+    JsonWriter& j_;
+};
+
+// Collects the column names and the top-level keys.
+class ShapeSink final : public AlmanacFieldSink {
+public:
+    explicit ShapeSink(AlmanacShape& shape) : shape_(shape) {}
+    void number(std::string_view key, std::string_view column, std::int64_t) override {
+        leaf(key, column);
+    }
+    void text(std::string_view key, std::string_view column, std::string_view) override {
+        leaf(key, column);
+    }
+    void null(std::string_view key, std::string_view column) override { leaf(key, column); }
+    void numbers(std::string_view key, std::span<const std::string_view> columns,
+                 std::span<const std::int64_t>) override {
+        top(key);
+        for (const std::string_view c : columns)
+            column(c);
+    }
+    void beginObject(std::string_view key) override {
+        top(key);
+        ++depth_;
+    }
+    void endObject() override { --depth_; }
+
+private:
+    void leaf(std::string_view key, std::string_view c) {
+        top(key);
+        column(c);
+    }
+    void top(std::string_view key) {
+        if (depth_ == 0)
+            shape_.jsonNulls.append(",\"").append(key).append("\":null");
+    }
+    void column(std::string_view c) {
+        shape_.csvHeader.append(shape_.columns++ == 0 ? "" : ",").append(c);
+    }
+    AlmanacShape& shape_;
+    int depth_ = 0;
+};
+} // namespace
+
+void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s) {
+    s.number("jdn", "jdn", a.jdn);
+    s.number("correlation", "correlation", a.correlation);
+    if (const std::string_view name = CorrelationName(a.correlation); name.empty())
+        s.null("correlation_name", "correlation_name");
+    else
+        s.text("correlation_name", "correlation_name", name);
+    s.number("day_count", "day_count", a.dayCount);
+    civilDate(s, "gregorian", a.gregorian, {"gregorian_year", "gregorian_month", "gregorian_day"});
+    civilDate(s, "julian", a.julian, {"julian_year", "julian_month", "julian_day"});
+    const LongCountPlaces& p = a.longCount;
+    const int sign = p.negative ? -1 : 1;
+    // The texts are written in place: the tables give millions of them.
+    char text[64 + WriteSlack];
+    s.beginObject("long_count");
+    s.text("text", "long_count", {text, std::size_t(PutLongCount(text, p) - text)});
+    static constexpr std::string_view Places[] = {"baktun", "katun", "tun", "uinal", "kin"};
+    const std::int64_t values[] = {sign * BaktunsOf(p), sign * p.katun, sign * p.tun,
+                                   sign * p.uinal, sign * p.kin};
+    s.numbers("places", Places, values);
+    s.number("pictun", "pictun", sign * p.pictun);
+    s.endObject();
+    s.beginObject("tzolkin");
+    s.number("number", "tzolkin_number", a.tzolkin.number);
+    s.number("name_index", "tzolkin_name_index", a.tzolkin.sign);
+    s.text("name", "tzolkin_name", TzolkinSign[std::size_t(a.tzolkin.sign - 1)]);
+    s.endObject();
+    s.beginObject("haab");
+    s.number("day", "haab_day", a.haab.day);
+    s.number("month_index", "haab_month_index", a.haab.month);
+    s.text("month", "haab_month", HaabMonth[std::size_t(a.haab.month - 1)]);
+    s.endObject();
+    char* end = PutTzolkinDay(text, a.tzolkin);
+    *end++ = ' ';
+    end = PutHaabDay(end, a.haab);
+    s.text("calendar_round", "calendar_round", {text, std::size_t(end - text)});
+    s.number("lord_of_the_night", "lord_of_the_night", a.lordOfTheNight);
+}
+
+std::string AlmanacJsonObject(const AlmanacDay& a) {
+    JsonWriter j;
+    j.beginObject();
+    JsonSink sink(j);
+    WriteAlmanacFields(a, sink);
+    j.endObject();
+    return j.text();
+}
+
+const AlmanacShape& AlmanacColumns() {
+    static const AlmanacShape shape = [] {
+        AlmanacShape s;
+        ShapeSink sink(s);
+        WriteAlmanacFields(ComputeAlmanac(DefaultCorrelation, DefaultCorrelation), sink);
+        return s;
+    }();
+    return shape;
+}
+
+} // namespace zentolk::cli

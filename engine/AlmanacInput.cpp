@@ -1,0 +1,121 @@
+#include "AlmanacInput.h"
+
+#include "AlmanacDay.h"
+#include "TextParsing.h"
+
+namespace zentolk {
+
+namespace {
+constexpr std::string_view NoSuchDayMessage = "no such day in the calendar";
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Digits only, at least `least` of them; more than 18 read as beyond any range.
+bool readDigits(std::string_view& t, std::size_t least, std::int64_t& value, bool& huge) {
+    std::size_t n = 0;
+    while (n < t.size() && isDigit(t[n]))
+        ++n;
+    if (n < least)
+        return false;
+    huge = n > 18;
+    value = 0;
+    for (std::size_t i = huge ? n : 0; i < n; ++i)
+        value = value * 10 + (t[i] - '0');
+    t.remove_prefix(n);
+    return true;
+}
+
+std::optional<std::int64_t> inRange(std::int64_t jdn, Calendar calendar, std::string& error) {
+    if (DayInRange(jdn, calendar))
+        return jdn;
+    error = DayRangeMessage;
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<std::int64_t> ParseIsoDay(std::string_view text, Calendar calendar,
+                                        std::string& error) {
+    std::string_view t = Trimmed(text);
+    const bool negative = !t.empty() && t.front() == '-';
+    if (!t.empty() && (t.front() == '-' || t.front() == '+'))
+        t.remove_prefix(1);
+    std::int64_t year;
+    bool huge = false;
+    const bool ok = readDigits(t, 4, year, huge) && t.size() == 6 && t[0] == '-' && t[3] == '-' &&
+                    isDigit(t[1]) && isDigit(t[2]) && isDigit(t[4]) && isDigit(t[5]);
+    if (!ok) {
+        error = QuotedText(text) + " is not a date written YYYY-MM-DD";
+        return std::nullopt;
+    }
+    const int month = (t[1] - '0') * 10 + (t[2] - '0');
+    const int day = (t[4] - '0') * 10 + (t[5] - '0');
+    if (huge || !YearInRange(negative ? -year : year)) {
+        error = YearRangeMessage;
+        return std::nullopt;
+    }
+    if (!DateExists(calendar, negative ? -year : year, month, day)) {
+        error = NoSuchDayMessage;
+        return std::nullopt;
+    }
+    return CivilDayNumber(calendar, negative ? -year : year, month, day);
+}
+
+std::optional<std::int64_t> ParseDayNumber(std::string_view text, Calendar calendar,
+                                           std::string& error) {
+    std::string_view t = Trimmed(text);
+    const bool negative = !t.empty() && t.front() == '-';
+    if (!t.empty() && (t.front() == '-' || t.front() == '+'))
+        t.remove_prefix(1);
+    std::int64_t value;
+    bool huge = false;
+    if (!readDigits(t, 1, value, huge) || !t.empty()) {
+        error = QuotedText(text) + " is not a day number";
+        return std::nullopt;
+    }
+    if (huge) {
+        error = DayRangeMessage;
+        return std::nullopt;
+    }
+    return inRange(negative ? -value : value, calendar, error);
+}
+
+std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_t correlation,
+                                              Calendar calendar, std::string& error) {
+    if (std::int64_t plain; ReadPlainLongCount(text, plain))
+        return inRange(plain + correlation, calendar, error);
+    const std::string_view t = Trimmed(text);
+    std::size_t blank = 0;
+    while (blank < t.size() && !std::isspace(static_cast<unsigned char>(t[blank])))
+        ++blank;
+    const std::optional<std::int64_t> count = ParseLongCount(t.substr(0, blank), error);
+    if (!count)
+        return std::nullopt;
+    const std::optional<std::int64_t> jdn = inRange(*count + correlation, calendar, error);
+    const std::string_view round = Trimmed(t.substr(blank));
+    if (!jdn || round.empty())
+        return jdn;
+    const std::optional<CalendarRoundQuery> given = ParseCalendarRound(round, error);
+    if (!given)
+        return std::nullopt;
+    const TzolkinDay tzolkin = TzolkinOf(*count);
+    const HaabDay haab = HaabOf(*count);
+    if ((given->tzolkin && *given->tzolkin != tzolkin) || (given->haab && *given->haab != haab)) {
+        std::string own, asked;
+        if (given->tzolkin) {
+            own = TzolkinText(tzolkin);
+            asked = TzolkinText(*given->tzolkin);
+        }
+        if (given->haab) {
+            own += (own.empty() ? "" : " ") + HaabText(haab);
+            asked += (asked.empty() ? "" : " ") + HaabText(*given->haab);
+        }
+        error = "the Long Count " + std::string(t.substr(0, blank)) + " falls on " + own +
+                ", not " + asked;
+        return std::nullopt;
+    }
+    return jdn;
+}
+
+} // namespace zentolk
