@@ -6,12 +6,35 @@
 #include "cli/Options.h"
 
 #include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace zentolk::cli {
 
 // Runs "almanac", "long-count" or "next" as parsed; returns the exit status as
 // Run does.
 int RunAlmanacCommand(const Options& options, const Streams& streams);
+
+// The almanac of one day as a block of lines, a compact JSON object, or the
+// one line `next` and `match` print, in the options' spelling and year
+// bearer system.
+std::string AlmanacBlock(const AlmanacDay& day, const Options& options);
+std::string AlmanacJson(const AlmanacDay& day, const Options& options);
+std::string AlmanacLine(const AlmanacDay& day, const Options& options);
+std::string RoundText(std::int64_t dayCount, Spelling spelling); // "4 Ahau 8 Cumku"
+
+// MONTH DAY YEAR [ERA] read as the calculator's fields are read.
+bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
+                     std::string& error);
+bool InAlmanacRange(std::int64_t jdn);
+std::string AlmanacRangeError();
+
+// long-count (with distance numbers and full dates), distance and match.
+int RunLongCount(const Options& options, FdWriter& out, FdWriter& err);
+int RunDistance(const Options& options, FdWriter& out, FdWriter& err);
+int RunMatch(const Options& options, FdWriter& out, FdWriter& err);
+extern const char* const InscriptionUsage;
 
 // The almanac of every line of month<TAB>day<TAB>year<TAB>era-index on inFd.
 // Plain lines go by the fast path unless `path` asks for the reference.

@@ -27,6 +27,8 @@ TEST(AlmanacCli, LabelledBlockForADate) {
                      "Haab               8 Cumku\n"
                      "Calendar Round     4 Ahau 8 Cumku\n"
                      "Lord of the Night  G9\n"
+                     "819-day station    -0.0.0.0.3  1 Caban 5 Cumku  (3 days before)\n"
+                     "Year bearer        7 Eb (classic)\n"
                      "Correlation        584283 (Goodman-Martinez-Thompson)\n");
     // The same day read as a Julian date, and as a Long Count.
     EXPECT_EQ(run({"almanac", "9", "6", "3114", "BC", "--julian"}).out, r.out);
@@ -42,7 +44,9 @@ TEST(AlmanacCli, JsonUnderAnotherCorrelation) {
                      R"("9.12.11.5.18","places":[9,12,11,5,18],"pictun":0},"tzolkin":)"
                      R"({"number":6,"name_index":18,"name":"Edznab"},"haab":{"day":11,)"
                      R"("month_index":10,"month":"Yax"},"calendar_round":"6 Edznab 11 Yax",)"
-                     R"("lord_of_the_night":1})"
+                     R"("lord_of_the_night":1,"station_819":{"long_count":"9.12.9.5.5",)"
+                     R"("calendar_round":"1 Chicchan 8 Yax","days_since":733},)"
+                     R"("year_bearer":{"system":"classic","number":10,"name":"Manik"}})"
                      "\n");
 }
 
