@@ -81,6 +81,10 @@ TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std
     Result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     DayList = named(new QListWidget, "DayList", QStringLiteral("Days found"));
     DayList->setToolTip(QStringLiteral("Enter or a double click goes to the day"));
+    // The list takes what height the window has, so that the page is no
+    // taller than the day's page.
+    DayList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    DayList->setMinimumHeight(4 * DayList->fontMetrics().lineSpacing());
 
     auto* top = new QVBoxLayout(this);
     auto* readings = named(new QGroupBox(QStringLiteral("This day")), "InscriptionDayBox",
