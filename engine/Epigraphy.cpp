@@ -354,22 +354,29 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
         }
     }
 
-    std::vector<std::int64_t> batch;
+    // Every class has the same modulus, so their first days in a span, each
+    // within one modulus of its start, keep their order in every round after.
+    const std::int64_t modulus = steps.empty() ? 1 : steps.front().m;
+    std::vector<std::int64_t> firsts;
     const auto scan = [&](std::int64_t lo, std::int64_t hi) {
-        batch.clear();
-        const std::int64_t wanted = limit - static_cast<std::int64_t>(result.days.size());
+        firsts.clear();
         for (const Progression& s : steps) {
             const std::int64_t first = lo + Remainder(s.r - lo, s.m);
             if (first > hi)
                 continue;
-            const std::int64_t count = (hi - first) / s.m + 1;
-            result.total += count;
-            for (std::int64_t k = 0; k < std::min(count, wanted); ++k)
-                batch.push_back(first + k * s.m);
+            result.total += (hi - first) / s.m + 1;
+            firsts.push_back(first);
         }
-        std::sort(batch.begin(), batch.end());
-        for (std::size_t k = 0; k < batch.size() && static_cast<std::int64_t>(k) < wanted; ++k)
-            result.days.push_back(batch[k]);
+        std::sort(firsts.begin(), firsts.end());
+        for (std::int64_t round = 0;
+             !firsts.empty() && static_cast<std::int64_t>(result.days.size()) < limit;
+             round += modulus) {
+            for (const std::int64_t first : firsts) {
+                if (first + round > hi || static_cast<std::int64_t>(result.days.size()) >= limit)
+                    return;
+                result.days.push_back(first + round);
+            }
+        }
     };
 
     if (!lcFixed) {
