@@ -53,7 +53,7 @@ TEST(DistanceNumber, ChainsComeToTheirDayArithmetic) {
 TEST(DistanceNumber, RefusesNamingThePlace) {
     const std::pair<const char*, const char*> cases[] = {
         {"9.12.11.5.18 + 2.18.0", "uinal"},      {"9.12.11.5.18 + 20", "kin"},
-        {"9.12.11.5.18 - 1.20.0.0", "tun"},    {"9.12.11.5.18 + 1.2.3.4.5.6", "five places"},
+        {"9.12.11.5.18 - 1.20.0.0", "tun"},      {"9.12.11.5.18 + 1.2.3.4.5.6", "five places"},
         {"9.12.11.5.18 + ", "missing"},          {"9.12.11.5.18 + 2.x.0", "uinal 'x'"},
         {"9.12.11.5.18 + 20.0.0.0.0", "baktun"}, {"9.12.11.5 + 2.4.0", "five places"},
     };
