@@ -11,7 +11,7 @@
 namespace zentolk::cli {
 
 const char* const InscriptionUsage =
-    "Usage: zentolk-cli long-count \"LC + DN - DN ...\" [--json]\n"
+    "Usage: zentolk-cli long-count \"LC [TZOLKIN HAAB] + DN - DN ...\" [--json]\n"
     "       zentolk-cli long-count \"LC TZOLKIN HAAB\" [--previous-era] [--json]\n"
     "       zentolk-cli distance A B [--julian] [--json]\n"
     "       zentolk-cli match PATTERN [--from LC] [--to LC] [--limit N] [--json]\n"
@@ -180,31 +180,36 @@ int RunLongCount(const Options& r, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     const std::string text = joined(r.words);
     const std::int64_t shift = r.previousEra ? EraDays : 0;
+    // A Long Count or full date, then any distance numbers.
+    const std::size_t chain = DistanceChainStart(text);
+    const std::string date = text.substr(0, chain);
     std::string error;
+    std::optional<std::int64_t> count;
     if (r.words.empty()) {
         run.usage("expected one Long Count such as 9.12.11.5.18");
-    } else if (HasDistanceChain(text)) {
-        if (const std::optional<std::int64_t> count = EvaluateDistanceChain(text, error))
-            run.show(*count - shift);
-        else
-            run.fail(error);
-    } else if (std::optional<FullDate> date = ParseFullDate(text, error)) {
-        date->dayCount -= shift;
-        const FullDateCheck check = CheckFullDate(*date, r.spelling, !r.previousEra);
-        if (!check.fits) {
-            reportMismatch(run, *date, check);
-        } else {
-            if (check.previousEra)
-                err.write("zentolk-cli: note: " + check.note + "\n");
-            run.show(check.dayCount);
-        }
-    } else if (!error.empty()) {
-        run.fail(error);
-    } else if (const std::optional<std::int64_t> count = ParseLongCount(text, error)) {
-        run.show(*count - shift);
-    } else {
-        run.fail(error);
+        return run.status;
     }
+    if (std::optional<FullDate> full = ParseFullDate(date, error)) {
+        full->dayCount -= shift;
+        const FullDateCheck check = CheckFullDate(*full, r.spelling, !r.previousEra);
+        if (!check.fits) {
+            reportMismatch(run, *full, check);
+            return run.status;
+        }
+        if (check.previousEra)
+            err.write("zentolk-cli: note: " + check.note + "\n");
+        count = check.dayCount;
+    } else if (error.empty()) {
+        count = ParseLongCount(date, error);
+        if (count)
+            *count -= shift;
+    }
+    if (count && chain != std::string::npos)
+        count = ApplyDistances(*count, std::string_view(text).substr(chain), error);
+    if (count)
+        run.show(*count);
+    else
+        run.fail(error);
     return run.status;
 }
 

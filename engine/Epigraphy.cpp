@@ -111,17 +111,25 @@ std::string DistanceNumberText(std::int64_t days) {
     return LongCountText(LongCountOf(days));
 }
 
-bool HasDistanceChain(std::string_view text) {
-    const std::string_view t = Trimmed(text);
-    return t.size() > 1 && t.find_first_of("+-", 1) != std::string_view::npos;
+std::size_t DistanceChainStart(std::string_view text) {
+    // A "-" in front belongs to the Long Count; every later sign is an operator.
+    const std::size_t first = text.find_first_not_of(" \t\r\n\v\f");
+    return first == std::string_view::npos ? first : text.find_first_of("+-", first + 1);
 }
 
-std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text, std::string& error) {
-    const std::string_view t = Trimmed(text);
-    // A "-" in front belongs to the Long Count; every later sign is an operator.
-    std::size_t op = t.find_first_of("+-", 1);
-    std::optional<std::int64_t> count = ParseLongCount(t.substr(0, op), error);
-    while (count && op != std::string_view::npos) {
+bool HasDistanceChain(std::string_view text) {
+    return DistanceChainStart(text) != std::string_view::npos;
+}
+
+std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
+                                           std::string& error) {
+    const std::string_view t = Trimmed(chain);
+    std::size_t op = t.find_first_of("+-");
+    if (op != 0) {
+        error = "expected '+' or '-' before a distance number, not " + QuotedText(t);
+        return std::nullopt;
+    }
+    while (op != std::string_view::npos) {
         const bool add = t[op] == '+';
         const std::size_t next = t.find_first_of("+-", op + 1);
         const std::string_view term = Trimmed(t.substr(op + 1, next - op - 1));
@@ -133,10 +141,18 @@ std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text, std::st
         const std::optional<std::int64_t> distance = ParseDistanceNumber(term, error);
         if (!distance)
             return std::nullopt;
-        *count += add ? *distance : -*distance;
+        dayCount += add ? *distance : -*distance;
         op = next;
     }
-    return count;
+    return dayCount;
+}
+
+std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text, std::string& error) {
+    const std::size_t start = DistanceChainStart(text);
+    const std::optional<std::int64_t> count = ParseLongCount(text.substr(0, start), error);
+    if (!count || start == std::string_view::npos)
+        return count;
+    return ApplyDistances(*count, text.substr(start), error);
 }
 
 std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error) {

@@ -28,9 +28,14 @@ std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::stri
 // "0.0.2.4.0"; "-" before a negative one; six places from 20 baktuns on.
 std::string DistanceNumberText(std::int64_t days);
 
-// True when the text has "+" or "-" after its first character: a Long Count
-// followed by distance numbers.
+// Where the distance numbers after a date begin: the first "+" or "-" after
+// the text's first character, or npos when there is none.
+std::size_t DistanceChainStart(std::string_view text);
 bool HasDistanceChain(std::string_view text);
+
+// Adds " + DN - DN ..." to a day count.
+std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
+                                           std::string& error);
 
 // Reads "LC + DN - DN ..." into the day count it comes to.
 std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text, std::string& error);

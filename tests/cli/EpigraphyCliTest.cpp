@@ -24,12 +24,15 @@ TEST(InscriptionCli, DistanceChainsGiveTheBlockOfTheDayTheyReach) {
         {"9.12.11.5.18+2.4.0", "9.12.13.9.18"},
         {"13.0.0.0.0 - 13.0.0.0.0", "0.0.0.0.0"},
         {"0.0.0.0.0 - 1", "-0.0.0.0.1"},
+        {"9.12.11.5.18 6 Etznab 11 Yax + 2.4.0", "9.12.13.9.18"},
+        {"13.0.0.0.0 4 Ahau 8 Cumku + 1", "0.0.0.0.1"},
     };
     for (const auto& [chain, reached] : cases) {
         const Result r = run({"long-count", chain});
         EXPECT_EQ(r.status, 0) << chain << r.err;
         EXPECT_EQ(r.out, run({"long-count", reached}).out) << chain;
     }
+    EXPECT_EQ(run({"long-count", "9.12.11.5.17 6 Etznab 11 Yax + 2.4.0"}).status, 1);
     const Result bad = run({"long-count", "9.12.11.5.18 + 2.18.0"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "zentolk-cli: the uinal of the distance number '2.18.0' must be 0 to 17, "
