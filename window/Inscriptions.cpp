@@ -115,6 +115,7 @@ TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std
     grid->addWidget(Result, 4, 0, 1, 4);
     grid->addWidget(DayList, 5, 0, 1, 4);
     grid->setColumnStretch(1, 1);
+    grid->setRowStretch(5, 1);
     top->addWidget(work, 1);
 
     QWidget* previous = StationField;
