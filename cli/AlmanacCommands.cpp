@@ -218,6 +218,8 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
     } else if (r.command == Command::Almanac && r.tsv) {
         if (!r.words.empty())
             usage("almanac --tsv reads its dates from standard input, not from arguments");
+        else if (r.spelling != Spelling::Colonial || r.yearBearer != YearBearerSystem::Classic)
+            usage("--spelling and --year-bearer apply to the block and JSON, not to almanac --tsv");
         else
             status = RunAlmanacBatch(streams.in, out, err, r.julian, r.correlation);
     } else if (r.command == Command::Almanac) {
