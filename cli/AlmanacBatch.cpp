@@ -22,13 +22,16 @@ constexpr std::string_view NoSuchDay = "no such day in the calendar";
 
 // The tsv output's columns after the inputs.
 constexpr std::string_view TsvColumns =
-    "jdn\tgregorian\tjulian\tlong_count\ttzolkin\thaab\tlord_of_the_night\n";
+    "jdn\tgregorian\tjulian\tlong_count\ttzolkin\thaab\tlord_of_the_night\t"
+    "station_819_long_count\tstation_819_calendar_round\tstation_819_days_since\tyear_bearer\n";
 
 // What follows a row's inputs in tsv: JDN, the Gregorian and Julian dates,
-// Long Count, Tzolkin, Haab and Lord of the Night, and the line end.
+// Long Count, Tzolkin, Haab, Lord of the Night, the 819-day station and the
+// year bearer, and the line end.
 [[gnu::always_inline]] inline char* putAlmanac(char* o, std::int64_t jdn,
                                                const CivilDate& gregorian, const CivilDate& julian,
-                                               std::int64_t correlation) {
+                                               std::int64_t correlation,
+                                               const AlmanacNames& names) {
     const std::int32_t dayCount = DayCountOf(jdn, correlation);
     o = PutSigned(o, jdn);
     *o++ = '\t';
@@ -38,11 +41,22 @@ constexpr std::string_view TsvColumns =
     *o++ = '\t';
     o = PutLongCount(o, LongCountOf(dayCount));
     *o++ = '\t';
-    o = PutTzolkinDay(o, TzolkinOf(dayCount));
+    o = PutTzolkinDay(o, TzolkinOf(dayCount), names.spelling);
     *o++ = '\t';
-    o = PutHaabDay(o, HaabOf(dayCount));
+    o = PutHaabDay(o, HaabOf(dayCount), names.spelling);
     std::memcpy(o, "\tG", 2);
     o = PutUnsigned(o + 2, static_cast<std::uint32_t>(LordOfTheNightOf(dayCount)));
+    *o++ = '\t';
+    const std::int32_t station = Station819Of(dayCount);
+    o = PutLongCount(o, LongCountOf(station));
+    *o++ = '\t';
+    o = PutTzolkinDay(o, TzolkinOf(station), names.spelling);
+    *o++ = ' ';
+    o = PutHaabDay(o, HaabOf(station), names.spelling);
+    *o++ = '\t';
+    o = PutUnsigned(o, static_cast<std::uint32_t>(dayCount - station));
+    *o++ = '\t';
+    o = PutTzolkinDay(o, YearBearerOf(dayCount, names.yearBearer), names.spelling);
     *o++ = '\n';
     return o;
 }
@@ -232,8 +246,9 @@ private:
             const CivilDate given{year, fields.month, fields.day};
             const CivilDate converted = JdnToCivil(other, jdn);
             const std::int64_t c = options_.correlation;
-            o = calendar_ == Calendar::Gregorian ? putAlmanac(o, jdn, given, converted, c)
-                                                 : putAlmanac(o, jdn, converted, given, c);
+            const AlmanacNames& n = options_.names;
+            o = calendar_ == Calendar::Gregorian ? putAlmanac(o, jdn, given, converted, c, n)
+                                                 : putAlmanac(o, jdn, converted, given, c, n);
         }
         out_.setCursor(o);
         return start;
@@ -269,7 +284,8 @@ private:
             o += text.size();
             *o++ = '\t';
             out_.setCursor(putAlmanac(o, *jdn, JdnToCivil(Calendar::Gregorian, *jdn),
-                                      JdnToCivil(Calendar::Julian, *jdn), options_.correlation));
+                                      JdnToCivil(Calendar::Julian, *jdn), options_.correlation,
+                                      options_.names));
             ++line;
             start = lf + 1;
         }
@@ -327,8 +343,9 @@ private:
         }
         const AlmanacDay a = ComputeAlmanac(*jdn, options_.correlation);
         char row[256];
-        out_.write({row, static_cast<std::size_t>(
-                             putAlmanac(row, a.jdn, a.gregorian, a.julian, a.correlation) - row)});
+        out_.write({row, static_cast<std::size_t>(putAlmanac(row, a.jdn, a.gregorian, a.julian,
+                                                             a.correlation, options_.names) -
+                                                  row)});
     }
 
     void writeCsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
@@ -342,7 +359,7 @@ private:
         if (jdn) {
             row_ += ",1,";
             ValueWriter values(row_, false);
-            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values);
+            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values, options_.names);
         } else {
             row_ += ",0,";
             ValueWriter::AppendCsvField(row_, error);
@@ -364,7 +381,7 @@ private:
         if (jdn) {
             row_ += ",\"ok\":true,\"error\":null";
             ValueWriter values(row_, true);
-            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values);
+            WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values, options_.names);
         } else {
             row_ += ",\"ok\":false,\"error\":";
             AppendJsonString(row_, error);

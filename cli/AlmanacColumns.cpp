@@ -3,6 +3,7 @@
 #include "cli/Json.h"
 #include "engine/CalendarRound.h"
 #include "engine/Correlation.h"
+#include "engine/Epigraphy.h"
 #include "engine/LongCount.h"
 #include "engine/Names.h"
 #include "engine/TextWriters.h"
@@ -85,7 +86,7 @@ private:
 };
 } // namespace
 
-void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s) {
+void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s, const AlmanacNames& names) {
     s.number("jdn", "jdn", a.jdn);
     s.number("correlation", "correlation", a.correlation);
     if (const std::string_view name = CorrelationName(a.correlation); name.empty())
@@ -110,25 +111,40 @@ void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s) {
     s.beginObject("tzolkin");
     s.number("number", "tzolkin_number", a.tzolkin.number);
     s.number("name_index", "tzolkin_name_index", a.tzolkin.sign);
-    s.text("name", "tzolkin_name", TzolkinSign[std::size_t(a.tzolkin.sign - 1)]);
+    s.text("name", "tzolkin_name", SignName(a.tzolkin.sign, names.spelling));
     s.endObject();
     s.beginObject("haab");
     s.number("day", "haab_day", a.haab.day);
     s.number("month_index", "haab_month_index", a.haab.month);
-    s.text("month", "haab_month", HaabMonth[std::size_t(a.haab.month - 1)]);
+    s.text("month", "haab_month", MonthNameOf(a.haab.month, names.spelling));
     s.endObject();
-    char* end = PutTzolkinDay(text, a.tzolkin);
-    *end++ = ' ';
-    end = PutHaabDay(end, a.haab);
-    s.text("calendar_round", "calendar_round", {text, std::size_t(end - text)});
+    const auto round = [&](std::int64_t dayCount) {
+        char* end = PutTzolkinDay(text, TzolkinOf(dayCount), names.spelling);
+        *end++ = ' ';
+        end = PutHaabDay(end, HaabOf(dayCount), names.spelling);
+        return std::string_view(text, std::size_t(end - text));
+    };
+    s.text("calendar_round", "calendar_round", round(a.dayCount));
     s.number("lord_of_the_night", "lord_of_the_night", a.lordOfTheNight);
+    s.beginObject("station_819");
+    s.text("long_count", "station_819_long_count",
+           {text, std::size_t(PutLongCount(text, LongCountOf(a.station819)) - text)});
+    s.text("calendar_round", "station_819_calendar_round", round(a.station819));
+    s.number("days_since", "station_819_days_since", a.dayCount - a.station819);
+    s.endObject();
+    const TzolkinDay bearer = YearBearerOf(a.dayCount, names.yearBearer);
+    s.beginObject("year_bearer");
+    s.text("system", "year_bearer_system", YearBearerSystemName(names.yearBearer));
+    s.number("number", "year_bearer_number", bearer.number);
+    s.text("name", "year_bearer_name", SignName(bearer.sign, names.spelling));
+    s.endObject();
 }
 
-std::string AlmanacJsonObject(const AlmanacDay& a) {
+std::string AlmanacJsonObject(const AlmanacDay& a, const AlmanacNames& names) {
     JsonWriter j;
     j.beginObject();
     JsonSink sink(j);
-    WriteAlmanacFields(a, sink);
+    WriteAlmanacFields(a, sink, names);
     j.endObject();
     return j.text();
 }

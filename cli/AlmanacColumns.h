@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/AlmanacDay.h"
+#include "engine/DayCycles.h"
+#include "engine/Names.h"
 
 #include <cstdint>
 #include <span>
@@ -26,12 +28,19 @@ protected:
     ~AlmanacFieldSink() = default;
 };
 
+// How the names are written and which day of the year names its bearer.
+struct AlmanacNames {
+    Spelling spelling = Spelling::Colonial;
+    YearBearerSystem yearBearer = YearBearerSystem::Classic;
+};
+
 // The almanac's values in order, the one list behind `almanac --json` and
 // the csv and json rows of its table: a new value is added here.
-void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& sink);
+void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& sink,
+                        const AlmanacNames& names = {});
 
 // `almanac --json`'s object for a day, on one line without its line end.
-std::string AlmanacJsonObject(const AlmanacDay& a);
+std::string AlmanacJsonObject(const AlmanacDay& a, const AlmanacNames& names = {});
 
 // The list's csv column names joined by commas, how many there are, and its
 // top-level JSON keys each followed by null (a failed row's values).

@@ -18,7 +18,7 @@ const char* const AlmanacUsage =
     "       zentolk-cli almanac --tsv|--csv [--format=tsv|csv|json] [--header]\n"
     "                   [--input=mdy|iso|jdn|long-count] [--julian] [--correlation N|NAME]\n"
     "                   < days\n"
-    "       zentolk-cli long-count TEXT [--correlation N|NAME] [--json]\n"
+    "       zentolk-cli long-count TEXT [--previous-era] [--correlation N|NAME] [--json]\n"
     "       zentolk-cli next \"4 Ahau 8 Cumku\" [--from MONTH DAY YEAR [ERA]] [--julian]\n"
     "                        [--previous] [--count N] [--correlation N|NAME] [--json]\n"
     "\n"
@@ -44,13 +44,22 @@ const char* const AlmanacUsage =
     "  --from DATE        next: search from this day (default today)\n"
     "  --previous         next: search backwards\n"
     "  --count N          next: this many days (1 to 100000, default 1)\n"
+    "  --spelling S       colonial (the default: Ahau, Cumku) or modern (Ajaw, Kumk'u)\n"
+    "  --year-bearer S    the year bearer's day: classic (0 Pop, the default),\n"
+    "                     campeche (1 Pop) or mayapan (2 Pop)\n"
+    "  --previous-era     long-count: the day 13 baktuns earlier, in the era before\n"
     "\n"
     "Long Counts are b.k.t.u.k or p.b.k.t.u.k, days since the start day; a\n"
-    "leading '-' counts back. Years run from -1,000,000 to 1,000,000.\n";
+    "leading '-' counts back. Years run from -1,000,000 to 1,000,000.\n"
+    "long-count also takes distance numbers (\"9.12.11.5.18 + 2.4.0 - 1.0\") and\n"
+    "full dates (\"9.12.11.5.18 6 Etznab 11 Yax\"), which it checks. The 819-day\n"
+    "station is the one on or before the day. See also zentolk-cli match --help.\n";
+
+} // namespace
 
 // Reads MONTH DAY YEAR [ERA] as the calculator's fields are read.
-bool dayNumberOf(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
-                 std::string& error) {
+bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
+                     std::string& error) {
     if (date.size() != 3 && date.size() != 4) {
         error = "expected MONTH DAY YEAR [ERA], got " + std::to_string(date.size()) + " argument" +
                 (date.size() == 1 ? "" : "s");
@@ -89,16 +98,33 @@ bool dayNumberOf(std::span<const std::string_view> date, bool julian, std::int64
     return true;
 }
 
+namespace {
 std::int64_t todayJdn() {
     const platform::LocalDate today = platform::TodayLocal();
     return CivilToJdn(Calendar::Gregorian, {today.year, today.month, today.day}).value_or(0);
 }
 
-bool inRange(std::int64_t jdn, bool julian) {
+} // namespace
+
+bool InAlmanacRange(std::int64_t jdn, bool julian) {
     return DayInRange(jdn, julian ? Calendar::Julian : Calendar::Gregorian);
 }
 
-std::string textBlock(const AlmanacDay& a) {
+std::string AlmanacJson(const AlmanacDay& a, const Options& r) {
+    return AlmanacJsonObject(a, {r.spelling, r.yearBearer});
+}
+
+std::string RoundText(std::int64_t dayCount, Spelling spelling) {
+    return TzolkinText(TzolkinOf(dayCount), spelling) + " " + HaabText(HaabOf(dayCount), spelling);
+}
+
+std::string AlmanacLine(const AlmanacDay& a, const Options& r) {
+    return CivilDateText(a.gregorian) + "  " + LongCountText(a.longCount) + "  " +
+           RoundText(a.dayCount, r.spelling) + "  G" + std::to_string(a.lordOfTheNight) + "  JDN " +
+           std::to_string(a.jdn) + "\n";
+}
+
+std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
     const std::string_view name = CorrelationName(a.correlation);
     std::string out;
     const auto line = [&out](std::string_view label, const std::string& value) {
@@ -111,20 +137,25 @@ std::string textBlock(const AlmanacDay& a) {
     line("Gregorian", CivilDateText(a.gregorian) + " (" + IsoDateText(a.gregorian) + ")");
     line("Julian", CivilDateText(a.julian) + " (" + IsoDateText(a.julian) + ")");
     line("Long Count", LongCountText(a.longCount));
-    line("Tzolkin", TzolkinText(a.tzolkin));
-    line("Haab", HaabText(a.haab));
-    line("Calendar Round", TzolkinText(a.tzolkin) + " " + HaabText(a.haab));
+    line("Tzolkin", TzolkinText(a.tzolkin, r.spelling));
+    line("Haab", HaabText(a.haab, r.spelling));
+    line("Calendar Round", RoundText(a.dayCount, r.spelling));
     line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
+    const std::int64_t since = a.dayCount - a.station819;
+    line("819-day station",
+         LongCountText(LongCountOf(a.station819)) + "  " + RoundText(a.station819, r.spelling) +
+             "  (" + std::to_string(since) + (since == 1 ? " day" : " days") + " before)");
+    const TzolkinDay bearer = YearBearerOf(a.dayCount, r.yearBearer);
+    line("Year bearer", TzolkinText(bearer, r.spelling) + " (" +
+                            std::string(YearBearerSystemName(r.yearBearer)) + ")");
     line("Correlation",
          std::to_string(a.correlation) + (name.empty() ? "" : " (" + std::string(name) + ")"));
     return out;
 }
 
-std::string rangeError() {
+std::string AlmanacRangeError() {
     return std::string(DayRangeMessage);
 }
-
-} // namespace
 
 int RunAlmanacCommand(const Options& r, const Streams& streams) {
     FdWriter out(streams.out, 1 << 20);
@@ -142,11 +173,12 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
         status = 1;
     };
     const auto show = [&](const AlmanacDay& a) {
-        out.write(r.json ? AlmanacJsonObject(a) + "\n" : textBlock(a));
+        out.write(r.json ? AlmanacJson(a, r) + "\n" : AlmanacBlock(a, r));
     };
 
     if (r.mode == Mode::Help) {
-        out.write(AlmanacUsage);
+        const bool inscriptions = r.command == Command::Distance || r.command == Command::Match;
+        out.write(inscriptions ? InscriptionUsage : AlmanacUsage);
     } else if (r.command == Command::Almanac && (r.tsv || r.input == TableInput::Csv)) {
         const std::string name = r.tsv ? "--tsv" : "--csv";
         if (r.tsv && r.input == TableInput::Csv)
@@ -158,11 +190,16 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
         else if (r.header && r.format == TableFormat::Json)
             usage("--header applies to tsv or csv output, not to json");
         else
-            status = RunAlmanacTable(
-                streams.in, out, err,
-                {r.input, r.format.value_or(r.tsv ? TableFormat::Tsv : TableFormat::Csv),
-                 r.almanacInput.value_or(AlmanacInput::Mdy), r.julian, r.correlation, r.header,
-                 BatchPath::Fast});
+            status =
+                RunAlmanacTable(streams.in, out, err,
+                                {r.input,
+                                 r.format.value_or(r.tsv ? TableFormat::Tsv : TableFormat::Csv),
+                                 r.almanacInput.value_or(AlmanacInput::Mdy),
+                                 r.julian,
+                                 r.correlation,
+                                 r.header,
+                                 BatchPath::Fast,
+                                 {r.spelling, r.yearBearer}});
     } else if (r.format || r.header || r.almanacInput) {
         usage(std::string(r.format   ? "--format"
                           : r.header ? "--header"
@@ -170,24 +207,16 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
               " applies to almanac --tsv or --csv");
     } else if (r.command == Command::Almanac) {
         std::int64_t jdn = todayJdn();
-        if (!r.words.empty() && !dayNumberOf(r.words, r.julian, jdn, error))
+        if (!r.words.empty() && !DayNumberOfDate(r.words, r.julian, jdn, error))
             usage(error);
         else
             show(ComputeAlmanac(jdn, r.correlation));
     } else if (r.command == Command::LongCount) {
-        std::string text;
-        for (std::string_view p : r.words)
-            text += std::string(text.empty() ? "" : " ") + std::string(p);
-        const std::optional<std::int64_t> count =
-            r.words.size() == 1 ? ParseLongCount(text, error) : std::nullopt;
-        if (r.words.size() != 1)
-            usage("expected one Long Count such as 9.12.11.5.18");
-        else if (!count)
-            fail(error);
-        else if (!inRange(*count + r.correlation, r.julian))
-            fail(rangeError());
-        else
-            show(ComputeAlmanac(*count + r.correlation, r.correlation));
+        status = RunLongCount(r, out, err);
+    } else if (r.command == Command::Distance) {
+        status = RunDistance(r, out, err);
+    } else if (r.command == Command::Match) {
+        status = RunMatch(r, out, err);
     } else { // next
         std::string text;
         for (std::string_view p : r.words)
@@ -196,7 +225,7 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
         std::optional<CalendarRoundQuery> query;
         if (r.words.empty())
             usage("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\"");
-        else if (!r.from.empty() && !dayNumberOf(r.from, r.julian, from, error))
+        else if (!r.from.empty() && !DayNumberOfDate(r.from, r.julian, from, error))
             usage(error);
         else if (!(query = ParseCalendarRound(text, error)))
             fail(error);
@@ -207,18 +236,15 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
             std::int64_t count = from - r.correlation;
             for (std::int64_t n = 0; n < r.count; ++n) {
                 count = r.previous ? PreviousDayCount(*query, count) : NextDayCount(*query, count);
-                if (!inRange(count + r.correlation, r.julian)) {
-                    fail(rangeError());
+                if (!InAlmanacRange(count + r.correlation, r.julian)) {
+                    fail(AlmanacRangeError());
                     break;
                 }
                 const AlmanacDay a = ComputeAlmanac(count + r.correlation, r.correlation);
                 if (r.json)
-                    list += (n == 0 ? "[\n  " : ",\n  ") + AlmanacJsonObject(a);
+                    list += (n == 0 ? "[\n  " : ",\n  ") + AlmanacJson(a, r);
                 else
-                    list += CivilDateText(a.gregorian) + "  " + LongCountText(a.longCount) + "  " +
-                            TzolkinText(a.tzolkin) + " " + HaabText(a.haab) + "  G" +
-                            std::to_string(a.lordOfTheNight) + "  JDN " + std::to_string(a.jdn) +
-                            "\n";
+                    list += AlmanacLine(a, r);
             }
             if (r.json)
                 list += list.empty() ? "[]\n" : "\n]\n";

@@ -14,6 +14,7 @@ const char* const UsageText =
     "       zentolk-cli --tsv|--csv [--format=tsv|csv|json] [--strict] [--exact] [--header]\n"
     "                   < dates\n"
     "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
+    "       zentolk-cli distance | match ...              (see zentolk-cli match --help)\n"
     "\n"
     "Prints where a day lies in the Great Cycle of the Long Count calendar.\n"
     "\n"
@@ -63,10 +64,15 @@ constexpr unsigned bit(Command c) {
 constexpr unsigned ReportOnly = bit(Command::Report);
 constexpr unsigned AlmanacOnly = bit(Command::Almanac);
 constexpr unsigned NextOnly = bit(Command::Next);
-constexpr unsigned AlmanacCommands = AlmanacOnly | bit(Command::LongCount) | NextOnly;
+constexpr unsigned MatchOnly = bit(Command::Match);
+constexpr unsigned AlmanacCommands =
+    AlmanacOnly | bit(Command::LongCount) | NextOnly | bit(Command::Distance) | MatchOnly;
 constexpr unsigned Every = ReportOnly | AlmanacCommands;
 
-constexpr std::string_view CommandNames[] = {"", "almanac", "long-count", "next"};
+constexpr std::string_view CommandNames[] = {"",     "almanac",  "long-count",
+                                             "next", "distance", "match"};
+constexpr Command NamedCommands[] = {Command::Almanac, Command::LongCount, Command::Next,
+                                     Command::Distance, Command::Match};
 
 // Nothing: a switch. Value: one word, after "=" or the next argument. Date:
 // next --from's MONTH DAY YEAR, the first of them possibly after "=", and an
@@ -158,6 +164,32 @@ bool setCount(std::string_view v, Options& o, std::string&) {
     return true;
 }
 
+bool setLimit(std::string_view v, Options& o, std::string&) {
+    std::int32_t n;
+    if (!ParseInteger(v, n) || n < 1 || n > 1000000)
+        return false;
+    o.limit = n;
+    return true;
+}
+
+bool setSpelling(std::string_view v, Options& o, std::string&) {
+    const std::optional<Spelling> s = ParseSpelling(v);
+    o.spelling = s.value_or(o.spelling);
+    return s.has_value();
+}
+
+bool setYearBearer(std::string_view v, Options& o, std::string&) {
+    const std::optional<YearBearerSystem> s = ParseYearBearerSystem(v);
+    o.yearBearer = s.value_or(o.yearBearer);
+    return s.has_value();
+}
+
+template <std::string_view Options::*Field>
+bool setText(std::string_view v, Options& o, std::string&) {
+    o.*Field = v;
+    return !v.empty();
+}
+
 // The parser collects the words itself.
 bool setFrom(std::string_view, Options&, std::string&) {
     return true;
@@ -181,6 +213,13 @@ const OptionRule OptionTable[] = {
     {"--previous", Takes::Nothing, NextOnly, "", setSwitch<&Options::previous>},
     {"--count", Takes::Value, NextOnly, "a number from 1 to 100000", setCount},
     {"--from", Takes::Date, NextOnly, "MONTH DAY YEAR [ERA]", setFrom},
+    {"--from", Takes::Value, MatchOnly, "a Long Count", setText<&Options::fromLongCount>},
+    {"--to", Takes::Value, MatchOnly, "a Long Count", setText<&Options::toLongCount>},
+    {"--limit", Takes::Value, MatchOnly, "a number from 1 to 1000000", setLimit},
+    {"--previous-era", Takes::Nothing, bit(Command::LongCount), "",
+     setSwitch<&Options::previousEra>},
+    {"--spelling", Takes::Value, AlmanacCommands, "colonial or modern", setSpelling},
+    {"--year-bearer", Takes::Value, AlmanacCommands, "classic, campeche or mayapan", setYearBearer},
 };
 
 // Control characters shown as escapes, so that a message stays one line.
@@ -215,7 +254,7 @@ std::string quoted(std::string_view text) {
 // "almanac", "almanac and next", "almanac, long-count and next".
 std::string commandList(unsigned commands) {
     std::vector<std::string_view> names;
-    for (const Command c : {Command::Almanac, Command::LongCount, Command::Next})
+    for (const Command c : NamedCommands)
         if (commands & bit(c))
             names.push_back(CommandNames[static_cast<int>(c)]);
     std::string list;
@@ -254,8 +293,9 @@ std::string parseOptions(std::span<const std::string_view> args, Options& o) {
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg == "-h" ? "--help" : arg.substr(0, equals);
         const OptionRule* rule = nullptr;
+        // An option of two commands may take a different value in each.
         for (const OptionRule& s : OptionTable)
-            if (s.name == name)
+            if (s.name == name && (!rule || (s.commands & bit(o.command))))
                 rule = &s;
         if (!rule)
             return "unknown option " + quoted(name) +
@@ -348,7 +388,7 @@ std::string settleReport(Options& o) {
 
 ParseOutcome ParseArguments(std::span<const std::string_view> args) {
     Options options;
-    for (const Command c : {Command::Almanac, Command::LongCount, Command::Next})
+    for (const Command c : NamedCommands)
         if (!args.empty() && args[0] == CommandNames[static_cast<int>(c)]) {
             options.command = c;
             args = args.subspan(1);

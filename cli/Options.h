@@ -3,6 +3,7 @@
 #include "cli/Table.h"
 #include "engine/AlmanacDay.h"
 #include "engine/AlmanacInput.h"
+#include "engine/Epigraphy.h"
 #include "engine/ReadingDay.h" // ParseEra
 
 #include <cstdint>
@@ -15,7 +16,7 @@
 namespace zentolk::cli {
 
 // The report (no command word) and the almanac commands.
-enum class Command { Report, Almanac, LongCount, Next };
+enum class Command { Report, Almanac, LongCount, Next, Distance, Match };
 
 enum class Mode { Today, Date, Batch, Help, Version };
 
@@ -42,6 +43,12 @@ struct Options {
     bool tsv = false, julian = false, json = false, previous = false;
     std::int64_t correlation = DefaultCorrelation;
     std::int64_t count = 1;
+    // The inscription commands and the almanac's block.
+    bool previousEra = false;
+    Spelling spelling = Spelling::Colonial;
+    YearBearerSystem yearBearer = YearBearerSystem::Classic;
+    std::string_view fromLongCount, toLongCount; // match's range, when given
+    std::int64_t limit = 1000;
 };
 
 struct ParseOutcome {

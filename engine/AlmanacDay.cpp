@@ -20,6 +20,7 @@ AlmanacDay ComputeAlmanac(std::int64_t jdn, std::int64_t correlation) {
     a.tzolkin = TzolkinOf(a.dayCount);
     a.haab = HaabOf(a.dayCount);
     a.lordOfTheNight = LordOfTheNightOf(a.dayCount);
+    a.station819 = Station819Of(a.dayCount);
     return a;
 }
 

@@ -28,7 +28,8 @@ struct AlmanacDay {
     LongCountPlaces longCount;
     TzolkinDay tzolkin;
     HaabDay haab;
-    int lordOfTheNight = 9; // G1 to G9; G9 rules the start day
+    int lordOfTheNight = 9;       // G1 to G9; G9 rules the start day
+    std::int64_t station819 = -3; // day count of the 819-day station on or before it
 };
 
 // Days since the start day under a correlation. Every day and correlation

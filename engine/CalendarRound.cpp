@@ -111,6 +111,14 @@ std::string HaabText(const HaabDay& day) {
     return WrittenText([&](char* o) { return PutHaabDay(o, day); });
 }
 
+std::string TzolkinText(const TzolkinDay& day, Spelling spelling) {
+    return std::to_string(day.number) + " " + std::string(SignName(day.sign, spelling));
+}
+
+std::string HaabText(const HaabDay& day, Spelling spelling) {
+    return std::to_string(day.day) + " " + std::string(MonthNameOf(day.month, spelling));
+}
+
 int FindTzolkinSign(std::string_view name) {
     return findAlias(TzolkinAliases, name);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DayCycles.h"
+#include "Names.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,6 +12,9 @@ namespace zentolk {
 
 std::string TzolkinText(const TzolkinDay& day); // "4 Ahau"
 std::string HaabText(const HaabDay& day);       // "8 Cumku"
+// The same in either spelling ("4 Ajaw", "8 Kumk'u").
+std::string TzolkinText(const TzolkinDay& day, Spelling spelling);
+std::string HaabText(const HaabDay& day, Spelling spelling);
 
 // A name in the program's spelling or a common modern one, any letter case,
 // apostrophes optional. Returns the 1-based index or 0.

@@ -80,4 +80,20 @@ template <typename Int> constexpr int LordOfTheNightOf(Int dayCount) {
     return lord == 0 ? 9 : lord;
 }
 
+// The 819-day count: a station every 819 days, one of them on 1 Caban 5
+// Cumku, three days before the start day. The station on or before a day.
+inline constexpr int StationDays = 819;
+template <typename Int> constexpr Int Station819Of(Int dayCount) {
+    return dayCount - Remainder<Int>(dayCount + 3, StationDays);
+}
+
+// The year bearer: the Tzolkin day on 0 Pop (classic), 1 Pop (campeche) or
+// 2 Pop (mayapan) of the Haab year, 0 Pop to the end of Uayeb, that holds
+// the day.
+enum class YearBearerSystem { Classic, Campeche, Mayapan };
+template <typename Int> constexpr TzolkinDay YearBearerOf(Int dayCount, YearBearerSystem system) {
+    const Int newYear = dayCount - HaabPosition(dayCount);
+    return TzolkinOf(newYear + static_cast<Int>(system));
+}
+
 } // namespace zentolk

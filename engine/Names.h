@@ -36,6 +36,26 @@ inline constexpr std::array<std::string_view, 19> HaabMonth = {
     "Zac", "Ceh", "Mac", "Kankin", "Muan", "Pax", "Kayab",  "Cumku", "Uayeb",
 };
 
+// The names as epigraphers write them today; the program's own stay the
+// default wherever its texts are fixed.
+inline constexpr std::array<std::string_view, 20> ModernTzolkinSign = {
+    "Imix",   "Ik'", "Ak'bal", "K'an", "Chikchan", "Kimi", "Manik'", "Lamat",   "Muluk", "Ok",
+    "Chuwen", "Eb",  "Ben",    "Ix",   "Men",      "Kib",  "Kaban",  "Etz'nab", "Kawak", "Ajaw",
+};
+inline constexpr std::array<std::string_view, 19> ModernHaabMonth = {
+    "Pop",  "Wo",  "Sip", "Sotz'",    "Sek",   "Xul", "Yaxk'in", "Mol",    "Ch'en", "Yax",
+    "Sak'", "Keh", "Mak", "K'ank'in", "Muwan", "Pax", "K'ayab",  "Kumk'u", "Wayeb",
+};
+
+enum class Spelling { Colonial, Modern };
+
+constexpr std::string_view SignName(int sign, Spelling spelling) {
+    return (spelling == Spelling::Modern ? ModernTzolkinSign : TzolkinSign)[sign - 1];
+}
+constexpr std::string_view MonthNameOf(int month, Spelling spelling) {
+    return (spelling == Spelling::Modern ? ModernHaabMonth : HaabMonth)[month - 1];
+}
+
 namespace detail {
 // The calculator's day-sign texts: sign, blanks, the gloss in parentheses.
 // From Muluc on the sign is followed by two blanks: the texts are the

@@ -64,6 +64,8 @@ constexpr std::array<PaddedName<Width>, N> padded(const std::array<std::string_v
 inline constexpr auto PaddedWeekNames = padded<16>(WeekN);
 inline constexpr auto PaddedSigns = padded<16>(TzolkinSign);
 inline constexpr auto PaddedHaabMonths = padded<8>(HaabMonth);
+inline constexpr auto ModernPaddedSigns = padded<16>(ModernTzolkinSign);
+inline constexpr auto ModernPaddedHaabMonths = padded<8>(ModernHaabMonth);
 
 template <std::size_t Width> char* put(char* o, const PaddedName<Width>& name) {
     std::memcpy(o, name.text, Width);
@@ -379,26 +381,30 @@ inline char* PutWeekDay(char* o, int weekDay) {
     return detail::put(o, detail::PaddedWeekNames[static_cast<std::size_t>(weekDay)]);
 }
 
-inline char* PutTzolkinSign(char* o, int sign) {
-    return detail::put(o, detail::PaddedSigns[static_cast<std::size_t>(sign - 1)]);
+inline char* PutTzolkinSign(char* o, int sign, Spelling spelling = Spelling::Colonial) {
+    const auto& names =
+        spelling == Spelling::Modern ? detail::ModernPaddedSigns : detail::PaddedSigns;
+    return detail::put(o, names[static_cast<std::size_t>(sign - 1)]);
 }
 
-inline char* PutHaabMonth(char* o, int month) {
-    return detail::put(o, detail::PaddedHaabMonths[static_cast<std::size_t>(month - 1)]);
+inline char* PutHaabMonth(char* o, int month, Spelling spelling = Spelling::Colonial) {
+    const auto& names =
+        spelling == Spelling::Modern ? detail::ModernPaddedHaabMonths : detail::PaddedHaabMonths;
+    return detail::put(o, names[static_cast<std::size_t>(month - 1)]);
 }
 
-// "4 Ahau"
-inline char* PutTzolkinDay(char* o, const TzolkinDay& day) {
+// "4 Ahau" (or "4 Ajaw")
+inline char* PutTzolkinDay(char* o, const TzolkinDay& day, Spelling spelling = Spelling::Colonial) {
     o = PutUnsigned(o, static_cast<std::uint32_t>(day.number));
     *o++ = ' ';
-    return PutTzolkinSign(o, day.sign);
+    return PutTzolkinSign(o, day.sign, spelling);
 }
 
-// "8 Cumku"
-inline char* PutHaabDay(char* o, const HaabDay& day) {
+// "8 Cumku" (or "8 Kumk'u")
+inline char* PutHaabDay(char* o, const HaabDay& day, Spelling spelling = Spelling::Colonial) {
     o = PutUnsigned(o, static_cast<std::uint32_t>(day.day));
     *o++ = ' ';
-    return PutHaabMonth(o, day.month);
+    return PutHaabMonth(o, day.month, spelling);
 }
 
 // "-3113-08-11": astronomical year, two-digit month and day.

@@ -6,6 +6,7 @@
 #include "ui/SideWindow.h"
 #include "window/Accessible.h"
 #include "window/Calc.h"
+#include "window/Inscriptions.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
@@ -144,8 +146,6 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     form->addRow(QStringLiteral("Calendar Round:"), CalendarRoundField);
     form->addRow(QStringLiteral("Lord of the Night:"), LordField);
     form->addRow(Note);
-    top->addWidget(values);
-
     auto* back =
         named(new QGroupBox(QStringLiteral("Go to a day")), "GoBox", QStringLiteral("Go to a day"));
     auto* grid = new QGridLayout(back);
@@ -169,7 +169,17 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     grid->addWidget(PreviousBtn, 2, 4);
     grid->addWidget(NextBtn, 3, 4);
     grid->addWidget(Status, 4, 0, 1, 5);
-    top->addWidget(back);
+    // The day and the way back on one page, the inscriptions on the other.
+    auto* dayPage = new QWidget;
+    auto* dayLayout = new QVBoxLayout(dayPage);
+    dayLayout->setContentsMargins(0, 0, 0, 0);
+    dayLayout->addWidget(values);
+    dayLayout->addWidget(back);
+    InscriptionsPage = new TInscriptions([this](std::int64_t jdn) { GoTo(jdn); });
+    Tabs = named(new QTabWidget, "Tabs", QStringLiteral("Almanac pages"));
+    Tabs->addTab(dayPage, QStringLiteral("This da&y"));
+    Tabs->addTab(InscriptionsPage, QStringLiteral("&Inscriptions"));
+    top->addWidget(Tabs);
 
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
@@ -196,6 +206,10 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     connect(PreviousBtn, &QPushButton::clicked, this, [this] { Search(false); });
     connect(NextBtn, &QPushButton::clicked, this, [this] { Search(true); });
     connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(InscriptionsPage, &TInscriptions::SpellingChanged, this, [this] {
+        if (shown_)
+            ShowDay(*shown_);
+    });
     connect(&calc_, &TFrmCalc::ReadingsShown, this, &TFrmAlmanac::FollowCalculator);
     connect(&calc_, &TFrmCalc::ReadingsCleared, this, &TFrmAlmanac::ClearDay);
 
@@ -220,6 +234,7 @@ void TFrmAlmanac::ClearDay() {
                              HaabField, CalendarRoundField, LordField})
         field->clear();
     Note->Show(QStringLiteral("The calculator shows no day."));
+    InscriptionsPage->DayShown(std::nullopt);
 }
 
 void TFrmAlmanac::ShowDay(std::int64_t jdn) {
@@ -231,9 +246,12 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
     GregorianField->setText(dateText(a.gregorian));
     JulianField->setText(dateText(a.julian));
     LongCountField->setText(qs(LongCountText(a.longCount)));
-    TzolkinField->setText(qs(TzolkinText(a.tzolkin)));
-    HaabField->setText(qs(HaabText(a.haab)));
-    CalendarRoundField->setText(qs(TzolkinText(a.tzolkin) + " " + HaabText(a.haab)));
+    const Spelling spelling = InscriptionsPage->CurrentSpelling();
+    TzolkinField->setText(qs(TzolkinText(a.tzolkin, spelling)));
+    HaabField->setText(qs(HaabText(a.haab, spelling)));
+    CalendarRoundField->setText(
+        qs(TzolkinText(a.tzolkin, spelling) + " " + HaabText(a.haab, spelling)));
+    InscriptionsPage->DayShown(a);
     LordField->setText(QStringLiteral("G") + QString::number(a.lordOfTheNight));
 
     QString note;

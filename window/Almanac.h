@@ -8,11 +8,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 
 namespace zentolk {
 
 class TFrmCalc;
 class TStatusLabel;
+class TInscriptions;
 
 // The Almanac window: the calculator's day under a chosen correlation (Julian
 // Day Number, Gregorian and Julian dates, Long Count, Tzolkin, Haab, Calendar
@@ -57,6 +59,8 @@ private:
     QComboBox *TzolkinNumber, *TzolkinSignList, *HaabDayList, *HaabMonthList;
     QPushButton *PreviousBtn, *NextBtn, *CloseBtn;
     TStatusLabel* Status;
+    QTabWidget* Tabs;
+    TInscriptions* InscriptionsPage;
 
     TFrmCalc& calc_;
     std::optional<std::int64_t> shown_;

@@ -21,9 +21,9 @@ _zentolk_cli() {
 
     local options='--crlf --tsv --csv --format= --strict --exact --header --decimal-separator
         -h --help --version --'
-    local commands='almanac long-count next'
+    local commands='almanac long-count next distance match'
     case ${COMP_WORDS[1]} in
-    almanac | long-count | next)
+    almanac | long-count | next | distance | match)
         if [ "$COMP_CWORD" -gt 1 ]; then
             case $prev in
             --correlation)
@@ -35,11 +35,19 @@ _zentolk_cli() {
             --input)
                 COMPREPLY=($(compgen -W "mdy iso jdn long-count" -- "$cur"))
                 ;;
+            --spelling)
+                COMPREPLY=($(compgen -W "colonial modern" -- "$cur"))
+                ;;
+            --year-bearer)
+                COMPREPLY=($(compgen -W "classic campeche mayapan" -- "$cur"))
+                ;;
             *)
-                local own='--julian --correlation --json -h --help --'
+                local own='--julian --correlation --json --spelling --year-bearer -h --help --'
                 case ${COMP_WORDS[1]} in
                 almanac) own="$own --tsv --csv --format= --header --input=" ;;
                 next) own="$own --from --previous --count" ;;
+                long-count) own="$own --previous-era" ;;
+                match) own="$own --from --to --limit" ;;
                 esac
                 [[ $cur == -* ]] && COMPREPLY=($(compgen -W "$own" -- "$cur"))
                 ;;

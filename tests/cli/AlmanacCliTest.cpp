@@ -27,6 +27,8 @@ TEST(AlmanacCli, LabelledBlockForADate) {
                      "Haab               8 Cumku\n"
                      "Calendar Round     4 Ahau 8 Cumku\n"
                      "Lord of the Night  G9\n"
+                     "819-day station    -0.0.0.0.3  1 Caban 5 Cumku  (3 days before)\n"
+                     "Year bearer        7 Eb (classic)\n"
                      "Correlation        584283 (Goodman-Martinez-Thompson)\n");
     // The same day read as a Julian date, and as a Long Count.
     EXPECT_EQ(run({"almanac", "9", "6", "3114", "BC", "--julian"}).out, r.out);
@@ -42,7 +44,9 @@ TEST(AlmanacCli, JsonUnderAnotherCorrelation) {
                      R"("9.12.11.5.18","places":[9,12,11,5,18],"pictun":0},"tzolkin":)"
                      R"({"number":6,"name_index":18,"name":"Edznab"},"haab":{"day":11,)"
                      R"("month_index":10,"month":"Yax"},"calendar_round":"6 Edznab 11 Yax",)"
-                     R"("lord_of_the_night":1})"
+                     R"("lord_of_the_night":1,"station_819":{"long_count":"9.12.9.5.5",)"
+                     R"("calendar_round":"1 Chicchan 8 Yax","days_since":733},)"
+                     R"("year_bearer":{"system":"classic","number":10,"name":"Manik"}})"
                      "\n");
 }
 
@@ -86,10 +90,12 @@ TEST(AlmanacCli, TsvBatch) {
                          "12\t21\t2012\t0\n8\t11\t3114\tb.c.\r\n2\t30\t2000\tAd\n"
                          "x\t1\t1\t0\n1\t2\n1\t1\t1\tA.C.\n");
     EXPECT_EQ(r.status, 1);
+    // Then the 819-day station on or before the day (Long Count, Calendar Round,
+    // days since) and the year bearer.
     EXPECT_EQ(r.out, "12\t21\t2012\t0\t2456283\t2012-12-21\t2012-12-08\t12.19.19.17.18\t2 Edznab\t"
-                     "1 Kankin\tG7\n"
+                     "1 Kankin\tG7\t12.19.18.6.12\t1 Eb 0 Zip\t586\t1 Caban\n"
                      "8\t11\t3114\tb.c.\t584283\t-3113-08-11\t-3113-09-06\t-0.0.0.0.2\t2 Edznab\t6 "
-                     "Cumku\tG7\n"
+                     "Cumku\tG7\t-0.0.0.0.3\t1 Caban 5 Cumku\t1\t7 Eb\n"
                      "2\t30\t2000\tAd\tno such day in the calendar\n"
                      "x\t1\t1\t0\t'x' is not a valid integer value\n");
     EXPECT_EQ(r.err, "zentolk-cli: line 5 skipped: it has 2 fields, not four (month, day, year, "

@@ -21,6 +21,8 @@
 namespace {
 
 using zentolk::AlmanacInput;
+using zentolk::Spelling;
+using zentolk::YearBearerSystem;
 using zentolk::cli::BatchPath;
 using zentolk::cli::FdWriter;
 using zentolk::cli::RunAlmanacBatch;
@@ -393,7 +395,16 @@ TEST(AlmanacFastPath, EveryInputWritesWhatTheEngineWrites) {
                 return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
                     return RunAlmanacTable(
                         in, out, err,
-                        {TableInput::Tsv, TableFormat::Tsv, what, julian, 584285, false, path});
+                        {TableInput::Tsv,
+                         TableFormat::Tsv,
+                         what,
+                         julian,
+                         584285,
+                         false,
+                         path,
+                         // the other spelling and bearer system ride along with the Julian runs
+                         {julian ? Spelling::Modern : Spelling::Colonial,
+                          julian ? YearBearerSystem::Mayapan : YearBearerSystem::Classic}});
                 });
             };
             const Outcome fast = run(BatchPath::Fast);

@@ -26,7 +26,9 @@ const std::string AlmanacCsvHeader =
     "input,ok,error,jdn,correlation,correlation_name,day_count,gregorian_year,gregorian_month,"
     "gregorian_day,julian_year,julian_month,julian_day,long_count,baktun,katun,tun,uinal,kin,"
     "pictun,tzolkin_number,tzolkin_name_index,tzolkin_name,haab_day,haab_month_index,"
-    "haab_month,calendar_round,lord_of_the_night\n";
+    "haab_month,calendar_round,lord_of_the_night,station_819_long_count,"
+    "station_819_calendar_round,station_819_days_since,year_bearer_system,year_bearer_number,"
+    "year_bearer_name\n";
 const std::string AD2000 = "Starting\t1,867,262\t99.74690%\t4,738\t0.25310%\tnone\t12.19.6.15.2\t"
                            "0.12.19.6.15.2\t11  Ik (Wind)\tSaturday\n";
 
@@ -204,8 +206,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"almanac_tsv_header_and_day_numbers",
              {"almanac", "--tsv", "--header", "--input=jdn", "--julian"},
              "jdn\n584283\n1,5\n",
-             "input\tjdn\tgregorian\tjulian\tlong_count\ttzolkin\thaab\tlord_of_the_night\n"
-             "584283\t584283\t-3113-08-11\t-3113-09-06\t0.0.0.0.0\t4 Ahau\t8 Cumku\tG9\n"
+             "input\tjdn\tgregorian\tjulian\tlong_count\ttzolkin\thaab\tlord_of_the_night\t"
+             "station_819_long_count\tstation_819_calendar_round\tstation_819_days_since\t"
+             "year_bearer\n"
+             "584283\t584283\t-3113-08-11\t-3113-09-06\t0.0.0.0.0\t4 Ahau\t8 Cumku\tG9\t"
+             "-0.0.0.0.3\t1 Caban 5 Cumku\t3\t7 Eb\n"
              "1,5\t'1,5' is not a day number\n",
              0,
              ""},

@@ -1,0 +1,326 @@
+// The inscription commands: long-count with distance numbers and full dates,
+// distance and match.
+#include "cli/AlmanacCommands.h"
+#include "cli/Json.h"
+#include "cli/RowReader.h"
+#include "engine/Epigraphy.h"
+#include "engine/NumberText.h"
+
+#include <string>
+#include <vector>
+
+namespace zentolk::cli {
+
+const char* const InscriptionUsage =
+    "Usage: zentolk-cli long-count \"LC [TZOLKIN HAAB] + DN - DN ...\" [--json]\n"
+    "       zentolk-cli long-count \"LC TZOLKIN HAAB\" [--previous-era] [--json]\n"
+    "       zentolk-cli distance A B [--julian] [--json]\n"
+    "       zentolk-cli match PATTERN [--from LC] [--to LC] [--limit N] [--json]\n"
+    "\n"
+    "Distance numbers, full dates and damaged dates, as inscriptions write them.\n"
+    "\n"
+    "A distance number is written as a Long Count is, its last place the kins:\n"
+    "2.4.0 is 2 tuns, 4 uinals and 0 kins (800 days), one to five places.\n"
+    "A full date is a Long Count with its Tzolkin day, Haab day or both; a\n"
+    "mismatch exits 1 and lists the Long Counts one place away that fit. A date\n"
+    "that fits only the era before (13 baktuns earlier) is read there.\n"
+    "distance prints the signed distance from A to B; each is a Long Count, a\n"
+    "full date or MONTH DAY YEAR [A.D.|B.C.].\n"
+    "match lists the days whose known parts fit: any Long Count place, Tzolkin\n"
+    "number or name, Haab day or month may be *, as in \"9.*.*.0.0 * Ahau 8 *\".\n"
+    "\n"
+    "  --from LC, --to LC   match: the range, both ends included (default\n"
+    "                       0.0.0.0.0 to 13.0.0.0.0)\n"
+    "  --limit N            match: show at most N days (default 1000); more\n"
+    "                       than N exits 1 with their count\n"
+    "  --previous-era       long-count: the day 13 baktuns earlier\n"
+    "  --spelling S         colonial (the default) or modern (Ajaw, Kumk'u)\n"
+    "  --year-bearer S      classic (0 Pop, the default), campeche or mayapan\n"
+    "  --correlation C      Julian Day Number of 0.0.0.0.0 (see almanac --help)\n"
+    "  --json               the almanac objects as JSON\n";
+
+namespace {
+std::string joined(std::span<const std::string_view> words) {
+    std::string text;
+    for (const std::string_view w : words)
+        text.append(text.empty() ? "" : " ").append(w);
+    return text;
+}
+
+std::string quotedText(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+std::string jsonText(std::string_view text) {
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
+}
+
+std::string daysText(std::int64_t days) {
+    const std::string digits = GroupThousands(std::to_string(days < 0 ? -days : days));
+    return (days < 0 ? "-" : "") + digits + (days == 1 || days == -1 ? " day" : " days");
+}
+
+struct CommandRun {
+    const Options& r;
+    FdWriter& out;
+    FdWriter& err;
+    int status = 0;
+
+    void usage(const std::string& why) {
+        err.write(UsageError(why));
+        status = 2;
+    }
+    void fail(const std::string& why) {
+        err.write("zentolk-cli: ");
+        WriteEscaped(err, why);
+        err.write('\n');
+        status = 1;
+    }
+    // The almanac of a day count, or empty (with the message) when the
+    // correlation puts it outside the years the almanac covers.
+    std::optional<AlmanacDay> dayOf(std::int64_t dayCount) {
+        if (!InAlmanacRange(dayCount + r.correlation, r.julian)) {
+            fail(AlmanacRangeError());
+            return std::nullopt;
+        }
+        return ComputeAlmanac(dayCount + r.correlation, r.correlation);
+    }
+    void show(std::int64_t dayCount) {
+        if (const std::optional<AlmanacDay> a = dayOf(dayCount))
+            out.write(r.json ? AlmanacJson(*a, r) + "\n" : AlmanacBlock(*a, r));
+    }
+};
+
+// A full date that does not fit: the problem on standard error, the Long
+// Counts one place away that fit on standard output.
+void reportMismatch(CommandRun& run, const FullDate& date, const FullDateCheck& check) {
+    const Options& r = run.r;
+    std::vector<AlmanacDay> days;
+    for (const std::int64_t s : check.suggestions)
+        if (InAlmanacRange(s + r.correlation, r.julian))
+            days.push_back(ComputeAlmanac(s + r.correlation, r.correlation));
+    run.err.write("zentolk-cli: ");
+    WriteEscaped(run.err, check.problem);
+    run.err.write('\n');
+    run.status = 1;
+    if (r.json) {
+        std::string text = "{\"error\":" + jsonText(check.problem) +
+                           ",\"calendar_round\":" + jsonText(check.calendarRound) +
+                           ",\"suggestions\":[";
+        for (std::size_t i = 0; i < days.size(); ++i)
+            text += (i ? "," : "") + AlmanacJson(days[i], r);
+        run.out.write(text + "]}\n");
+        return;
+    }
+    CalendarRoundQuery round = date.round;
+    std::string given;
+    if (round.tzolkin)
+        given = TzolkinText(*round.tzolkin, r.spelling);
+    if (round.haab)
+        given += (given.empty() ? "" : " ") + HaabText(*round.haab, r.spelling);
+    if (days.empty() || !WhyNoDay(round).empty()) {
+        if (WhyNoDay(round).empty())
+            run.out.write("No Long Count one place away fits " + given + ".\n");
+        return;
+    }
+    std::string list = "Long Counts one place away that fit " + given + ", nearest first:\n";
+    for (const AlmanacDay& a : days)
+        list += AlmanacLine(a, r);
+    run.out.write(list);
+}
+
+// One day of `distance` from the words at i: a Long Count, with a Tzolkin
+// and Haab day when the next words name them, or MONTH DAY YEAR [ERA].
+std::optional<std::int64_t> readDay(CommandRun& run, const std::vector<std::string_view>& words,
+                                    std::size_t& i, std::string& error) {
+    const Options& r = run.r;
+    if (words[i].find('.') != std::string_view::npos) {
+        const std::size_t start = i++;
+        while (i + 1 < words.size() &&
+               (FindTzolkinSign(words[i + 1]) != 0 || FindHaabMonth(words[i + 1]) != 0))
+            i += 2;
+        std::string text;
+        for (std::size_t k = start; k < i; ++k)
+            text.append(k == start ? "" : " ").append(words[k]);
+        if (i == start + 1)
+            return ParseLongCount(text, error);
+        const std::optional<FullDate> date = ParseFullDate(text, error);
+        if (!date)
+            return std::nullopt;
+        const FullDateCheck check = CheckFullDate(*date, r.spelling);
+        if (!check.fits) {
+            error = check.problem;
+            return std::nullopt;
+        }
+        if (check.previousEra)
+            run.err.write("zentolk-cli: note: " + check.note + "\n");
+        return check.dayCount;
+    }
+    if (i + 3 > words.size()) {
+        error = "expected a Long Count or MONTH DAY YEAR [ERA], not " +
+                quotedText(joined(std::span(words).subspan(i)));
+        return std::nullopt;
+    }
+    std::size_t n = 3;
+    if (i + 3 < words.size() && ParseEraName(words[i + 3]))
+        n = 4;
+    std::int64_t jdn;
+    if (!DayNumberOfDate(std::span(words).subspan(i, n), r.julian, jdn, error))
+        return std::nullopt;
+    i += n;
+    return jdn - r.correlation;
+}
+} // namespace
+
+int RunLongCount(const Options& r, FdWriter& out, FdWriter& err) {
+    CommandRun run{r, out, err};
+    const std::string text = joined(r.words);
+    const std::int64_t shift = r.previousEra ? EraDays : 0;
+    // A Long Count or full date, then any distance numbers.
+    const std::size_t chain = DistanceChainStart(text);
+    const std::string date = text.substr(0, chain);
+    std::string error;
+    std::optional<std::int64_t> count;
+    if (r.words.empty()) {
+        run.usage("expected one Long Count such as 9.12.11.5.18");
+        return run.status;
+    }
+    if (std::optional<FullDate> full = ParseFullDate(date, error)) {
+        full->dayCount -= shift;
+        const FullDateCheck check = CheckFullDate(*full, r.spelling, !r.previousEra);
+        if (!check.fits) {
+            reportMismatch(run, *full, check);
+            return run.status;
+        }
+        if (check.previousEra)
+            err.write("zentolk-cli: note: " + check.note + "\n");
+        count = check.dayCount;
+    } else if (error.empty()) {
+        count = ParseLongCount(date, error);
+        if (count)
+            *count -= shift;
+    }
+    if (count && chain != std::string::npos)
+        count = ApplyDistances(*count, std::string_view(text).substr(chain), error);
+    if (count)
+        run.show(*count);
+    else
+        run.fail(error);
+    return run.status;
+}
+
+int RunDistance(const Options& r, FdWriter& out, FdWriter& err) {
+    CommandRun run{r, out, err};
+    // A day may come as one quoted argument or as several: its words count.
+    std::vector<std::string> split;
+    for (const std::string_view w : r.words) {
+        std::size_t start = 0;
+        const std::string s(w);
+        while (start < s.size()) {
+            const std::size_t blank = s.find_first_of(" \t", start);
+            const std::size_t end = blank == std::string::npos ? s.size() : blank;
+            if (end > start)
+                split.push_back(s.substr(start, end - start));
+            start = end + 1;
+        }
+    }
+    const std::vector<std::string_view> words(split.begin(), split.end());
+    if (words.empty()) {
+        run.usage("expected two days, each a Long Count, a full date or MONTH DAY YEAR [ERA]");
+        return run.status;
+    }
+    std::string error;
+    std::size_t i = 0;
+    std::optional<std::int64_t> from = readDay(run, words, i, error);
+    std::optional<std::int64_t> to;
+    if (from && i < words.size())
+        to = readDay(run, words, i, error);
+    else if (from)
+        error = "expected a second day after " + quotedText(joined(words));
+    if (from && to && i < words.size())
+        error =
+            "unexpected " + quotedText(joined(std::span(words).subspan(i))) + " after the two days";
+    if (!error.empty()) {
+        run.fail(error);
+        return run.status;
+    }
+    const std::optional<AlmanacDay> a = run.dayOf(*from), b = run.dayOf(*to);
+    if (!a || !b)
+        return run.status;
+    const std::int64_t days = *to - *from;
+    if (r.json) {
+        out.write("{\"days\":" + std::to_string(days) +
+                  ",\"distance\":" + jsonText(DistanceNumberText(days)) +
+                  ",\"from\":" + AlmanacJson(*a, r) + ",\"to\":" + AlmanacJson(*b, r) + "}\n");
+        return run.status;
+    }
+    out.write("Distance  " + DistanceNumberText(days) + "  (" + daysText(days) + ")\nFrom      " +
+              AlmanacLine(*a, r) + "To        " + AlmanacLine(*b, r));
+    return run.status;
+}
+
+int RunMatch(const Options& r, FdWriter& out, FdWriter& err) {
+    CommandRun run{r, out, err};
+    const std::string text = joined(r.words);
+    std::string error;
+    std::int64_t from = 0, to = EraDays;
+    const auto bound = [&](std::string_view value, std::int64_t& day, const char* name) {
+        if (value.empty())
+            return true;
+        const std::optional<std::int64_t> count = ParseLongCount(value, error);
+        if (!count)
+            run.usage(std::string(name) + ": " + error);
+        day = count.value_or(day);
+        return count.has_value();
+    };
+    if (r.words.empty()) {
+        run.usage("expected a pattern such as \"9.*.*.0.0 * Ahau 8 *\"");
+        return run.status;
+    }
+    if (!bound(r.fromLongCount, from, "--from") || !bound(r.toLongCount, to, "--to"))
+        return run.status;
+    if (from > to) {
+        run.usage("--from " + LongCountText(LongCountOf(from)) + " comes after --to " +
+                  LongCountText(LongCountOf(to)));
+        return run.status;
+    }
+    if (!InAlmanacRange(from + r.correlation, r.julian) ||
+        !InAlmanacRange(to + r.correlation, r.julian)) {
+        run.fail(AlmanacRangeError());
+        return run.status;
+    }
+    const std::optional<DatePattern> pattern = ParseDatePattern(text, error);
+    if (!pattern) {
+        run.fail(error);
+        return run.status;
+    }
+    const MatchResult found = MatchPattern(*pattern, from, to, r.limit);
+    std::string list;
+    for (std::size_t n = 0; n < found.days.size(); ++n) {
+        const AlmanacDay a = ComputeAlmanac(found.days[n] + r.correlation, r.correlation);
+        list += r.json ? (n == 0 ? "[\n  " : ",\n  ") + AlmanacJson(a, r) : AlmanacLine(a, r);
+    }
+    if (r.json)
+        list += list.empty() ? "[]\n" : "\n]\n";
+    out.write(list);
+    const std::string range =
+        LongCountText(LongCountOf(from)) + " to " + LongCountText(LongCountOf(to));
+    if (found.total == 0)
+        run.fail("no day from " + range + " fits " + quotedText(trimmed(text)));
+    else if (found.total > r.limit)
+        run.fail(GroupThousands(std::to_string(found.total)) + " days from " + range + " fit " +
+                 quotedText(trimmed(text)) + "; the first " +
+                 GroupThousands(std::to_string(r.limit)) + " are shown (see --limit)");
+    return run.status;
+}
+
+} // namespace zentolk::cli

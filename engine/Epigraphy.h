@@ -1,0 +1,99 @@
+#pragma once
+
+#include "CalendarRound.h"
+#include "DayCycles.h"
+#include "LongCount.h"
+#include "Names.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zentolk {
+
+// What inscriptions need beyond a day's almanac: distance numbers, full dates
+// checked against their Calendar Round, damaged dates matched, all in day
+// counts since the start day.
+
+// The length of the Great Cycle, and so of an era: 13 baktuns.
+inline constexpr std::int64_t EraDays = 13 * 144000;
+
+// A distance number is written as a Long Count is, largest place first, its
+// last place the kins: "2.4.0" is 800 days. One to five places, each within
+// its usual range; on failure, error names the place.
+std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error);
+
+// "0.0.2.4.0"; "-" before a negative one; six places from 20 baktuns on.
+std::string DistanceNumberText(std::int64_t days);
+
+// Where the distance numbers after a date begin: the first "+" or "-" after
+// the text's first character, or npos when there is none.
+std::size_t DistanceChainStart(std::string_view text);
+bool HasDistanceChain(std::string_view text);
+
+// Adds " + DN - DN ..." to a day count.
+std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
+                                           std::string& error);
+
+// Reads "LC + DN - DN ..." into the day count it comes to.
+std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text, std::string& error);
+
+// A Long Count with a Tzolkin day, a Haab day or both ("9.12.11.5.18 6 Etznab
+// 11 Yax").
+struct FullDate {
+    std::int64_t dayCount = 0;
+    CalendarRoundQuery round;
+};
+// Empty with no error when the text is a Long Count alone.
+std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error);
+
+bool FitsRound(const CalendarRoundQuery& round, std::int64_t dayCount);
+
+struct FullDateCheck {
+    bool fits = false;
+    // Fits only 1,872,000 days earlier, in the era before; dayCount is there.
+    bool previousEra = false;
+    std::int64_t dayCount = 0;
+    std::string note;    // on a previous-era reading
+    std::string problem; // on a mismatch: the part that disagrees
+    // On a mismatch: the given Long Count's own Calendar Round, and every Long
+    // Count differing from it in one place (baktun to kin, any value of the
+    // place) that fits the given Tzolkin and Haab days, nearest first.
+    std::string calendarRound;
+    std::vector<std::int64_t> suggestions;
+};
+// A date that fits neither era is no previous-era reading; without
+// tryPreviousEra only the given day counts.
+FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling = Spelling::Colonial,
+                            bool tryPreviousEra = true);
+
+// A damaged date: a Long Count whose places may be unknown (5 places, any of
+// them "*"), then Tzolkin number and name and Haab day and month, each of
+// which may be "*". The Long Count may be left out.
+struct DatePattern {
+    bool hasLongCount = false;    // false: any day, before the start day too
+    std::optional<int> places[5]; // baktun to kin
+    std::optional<int> tzolkinNumber, tzolkinSign, haabDay, haabMonth;
+};
+std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error);
+
+// Whether one day fits: the definition the search below must agree with.
+bool MatchesPattern(const DatePattern& pattern, std::int64_t dayCount);
+
+struct MatchResult {
+    std::vector<std::int64_t> days; // the first `limit`, in order
+    std::int64_t total = 0;         // all that match
+};
+// The days from..to (both included) that fit, found by stepping through the
+// pattern's fixed cycles rather than day by day.
+MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int64_t to,
+                         std::int64_t limit);
+
+std::optional<YearBearerSystem> ParseYearBearerSystem(std::string_view name);
+std::string_view YearBearerSystemName(YearBearerSystem system);
+
+std::optional<Spelling> ParseSpelling(std::string_view name);
+
+} // namespace zentolk

@@ -1,0 +1,117 @@
+// The Almanac's Inscriptions page driven by keys and clicks beside a
+// calculator whose desktop is a fake.
+#include "FakeOs.h"
+#include "FakeViewer.h"
+#include "WindowParts.h"
+#include "app/Application.h"
+#include "help/HelpKit.h"
+#include "window/Almanac.h"
+#include "window/Calc.h"
+#include "window/Spin.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+using zentolk::TFrmAlmanac;
+using zentolk::TFrmCalc;
+using zentolk::testing::FakeOs;
+using zentolk::testing::Part;
+
+class InscriptionsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakeOs> fake;
+    std::unique_ptr<zentolk::help::HelpKit> kit;
+    std::unique_ptr<TFrmCalc> calc;
+    TFrmAlmanac* almanac = nullptr;
+
+    void typeAndEnter(const char* name, const QString& text) {
+        auto* field = Part<QLineEdit>(*almanac, name);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    QString text(const char* name) { return Part<QLineEdit>(*almanac, name)->text(); }
+    QString result() { return Part<QLabel>(*almanac, "Result")->text(); }
+
+private slots:
+    void init() {
+        fake = std::make_unique<FakeOs>();
+        fake->now.date = {683, 8, 29}; // 9.12.11.5.18 6 Edznab 11 Yax
+        zentolk::testing::OfferFakeViewer(*fake);
+        kit = std::make_unique<zentolk::help::HelpKit>(*fake);
+        calc = std::make_unique<TFrmCalc>(*kit);
+        calc->show();
+        almanac = zentolk::ShowAlmanac(*calc);
+        Part<QTabWidget>(*almanac, "Tabs")->setCurrentIndex(1);
+    }
+    void cleanup() {
+        calc.reset();
+        kit.reset();
+        fake.reset();
+    }
+
+    void showsTheStationAndTheYearBearerInEitherSpelling() {
+        QCOMPARE(text("StationField"), QString("9.12.9.5.5  1 Chicchan 8 Yax  (733 days before)"));
+        QCOMPARE(text("BearerField"), QString("10 Manik"));
+        Part<QComboBox>(*almanac, "BearerList")->setCurrentIndex(2); // mayapan: 2 Pop
+        QCOMPARE(text("BearerField"), QString("12 Muluc"));
+        Part<QComboBox>(*almanac, "SpellingList")->setCurrentIndex(1);
+        QCOMPARE(text("BearerField"), QString("12 Muluk"));
+        QCOMPARE(text("CalendarRoundField"), QString("6 Etz'nab 11 Yax"));
+    }
+
+    void movesByADistanceNumberAndMeasuresOne() {
+        typeAndEnter("DistanceInput", "2.4.0");
+        QCOMPARE(text("LongCountField"), QString("9.12.13.9.18"));
+        QCOMPARE(Part<zentolk::TSpinEdit>(*calc, "Year")->text(), QString("685"));
+        QTest::mouseClick(Part<QPushButton>(*almanac, "SubtractBtn"), Qt::LeftButton);
+        QCOMPARE(text("LongCountField"), QString("9.12.11.5.18"));
+        typeAndEnter("DistanceInput", "2.18.0");
+        QVERIFY(result().contains("uinal"));
+        typeAndEnter("FromInput", "9.12.9.5.5");
+        QVERIFY(result().endsWith(": 0.0.2.0.13 (733 days)"));
+        typeAndEnter("FromInput", "8 29 683 A.D.");
+        QVERIFY(result().endsWith(": 0.0.0.0.0 (0 days)"));
+    }
+
+    void checksAFullDateAndGoesToASuggestion() {
+        typeAndEnter("FullDateInput", "9.12.11.5.17 6 Etznab 11 Yax");
+        auto* list = Part<QListWidget>(*almanac, "DayList");
+        QVERIFY(result().contains("whose Calendar Round is 5 Caban 10 Yax"));
+        QCOMPARE(list->count(), 1);
+        typeAndEnter("DistanceInput", "1.0.0"); // move away, then back by the suggestion
+        list->setFocus();
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(text("LongCountField"), QString("9.12.11.5.18"));
+        typeAndEnter("FullDateInput", "13.0.0.0.0 4 Ahau 8 Cumku");
+        QVERIFY(result().contains("era before"));
+    }
+
+    void listsTheDaysOfADamagedDate() {
+        typeAndEnter("PatternInput", "9.*.*.0.0 * Ahau 8 *");
+        QCOMPARE(result(), QString("99 days from 0.0.0.0.0 to 13.0.0.0.0 fit."));
+        QCOMPARE(Part<QListWidget>(*almanac, "DayList")->count(), 99);
+        typeAndEnter("PatternInput", "*.*.*.*.*");
+        QVERIFY(result().contains("1,872,001 days"));
+        QCOMPARE(Part<QListWidget>(*almanac, "DayList")->count(), 1000);
+        typeAndEnter("PatternInput", "9.*.*.0 Ahau");
+        QVERIFY(result().contains("five places"));
+        QVERIFY(fake->messages.empty());
+    }
+};
+
+int main(int argc, char** argv) {
+    zentolk::TApplication app(argc, argv);
+    InscriptionsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "InscriptionsTest.moc"

@@ -1,0 +1,305 @@
+#include "window/Inscriptions.h"
+
+#include "engine/Epigraphy.h"
+#include "engine/NumberText.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zentolk {
+
+namespace {
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+template <class Widget> Widget* named(Widget* widget, const char* name, const QString& accessible) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setAccessibleName(accessible);
+    return widget;
+}
+
+QPushButton* pushButton(const char* name, const QString& caption, const QString& accessible) {
+    auto* b = named(new QPushButton(caption), name, accessible);
+    b->setAutoDefault(true);
+    return b;
+}
+
+QLabel* buddyLabel(const QString& caption, QWidget* buddy) {
+    auto* l = new QLabel(caption);
+    l->setBuddy(buddy);
+    return l;
+}
+
+// Matches beyond this many are counted, not listed.
+constexpr std::int64_t ListedDays = 1000;
+} // namespace
+
+TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std::move(goTo)) {
+    setObjectName(QStringLiteral("Inscriptions"));
+    setAccessibleName(QStringLiteral("Inscriptions"));
+
+    SpellingList = named(new QComboBox, "SpellingList", QStringLiteral("Spelling"));
+    SpellingList->addItems(
+        {QStringLiteral("Colonial (Ahau, Cumku)"), QStringLiteral("Modern (Ajaw, Kumk'u)")});
+    BearerList = named(new QComboBox, "BearerList", QStringLiteral("Year bearer system"));
+    BearerList->addItems({QStringLiteral("Classic (0 Pop)"), QStringLiteral("Campeche (1 Pop)"),
+                          QStringLiteral("Mayapan (2 Pop)")});
+    StationField = named(new QLineEdit, "StationField", QStringLiteral("819-day station"));
+    StationField->setReadOnly(true);
+    BearerField = named(new QLineEdit, "BearerField", QStringLiteral("Year bearer"));
+    BearerField->setReadOnly(true);
+
+    DistanceInput = named(new QLineEdit, "DistanceInput", QStringLiteral("Distance number"));
+    DistanceInput->setPlaceholderText(QStringLiteral("2.4.0"));
+    DistanceInput->setToolTip(QStringLiteral("Largest place first, kins last; Enter adds"));
+    AddBtn = pushButton("AddBtn", QStringLiteral("Add"), QStringLiteral("Add the distance"));
+    SubtractBtn = pushButton("SubtractBtn", QStringLiteral("Subtract"),
+                             QStringLiteral("Subtract the distance"));
+    FromInput = named(new QLineEdit, "FromInput", QStringLiteral("Distance from"));
+    FromInput->setPlaceholderText(QStringLiteral("9.12.11.5.18 or 8 29 683 A.D."));
+    MeasureBtn = pushButton("MeasureBtn", QStringLiteral("Measure"),
+                            QStringLiteral("Measure the distance to this day"));
+    FullDateInput = named(new QLineEdit, "FullDateInput", QStringLiteral("Full date"));
+    FullDateInput->setPlaceholderText(QStringLiteral("9.12.11.5.18 6 Etznab 11 Yax"));
+    CheckBtn = pushButton("CheckBtn", QStringLiteral("Chec&k"), QStringLiteral("Check"));
+    PatternInput = named(new QLineEdit, "PatternInput", QStringLiteral("Damaged date"));
+    PatternInput->setPlaceholderText(QStringLiteral("9.*.*.0.0 * Ahau 8 *"));
+    PatternInput->setToolTip(QStringLiteral("Write * for a place or name that cannot be read"));
+    FindBtn = pushButton("FindBtn", QStringLiteral("Fin&d"), QStringLiteral("Find"));
+    Result = named(new QLabel, "Result", QStringLiteral("Result"));
+    Result->setWordWrap(true);
+    Result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Result->setMinimumHeight(3 * Result->fontMetrics().lineSpacing());
+    Result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    DayList = named(new QListWidget, "DayList", QStringLiteral("Days found"));
+    DayList->setToolTip(QStringLiteral("Enter or a double click goes to the day"));
+    // The list takes what height the window has, so that the page is no
+    // taller than the day's page.
+    DayList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    DayList->setMinimumHeight(4 * DayList->fontMetrics().lineSpacing());
+
+    auto* top = new QVBoxLayout(this);
+    auto* readings = named(new QGroupBox(QStringLiteral("This day")), "InscriptionDayBox",
+                           QStringLiteral("This day"));
+    auto* form = new QFormLayout(readings);
+    form->addRow(QStringLiteral("819-day station:"), StationField);
+    form->addRow(buddyLabel(QStringLiteral("Year &bearer:"), BearerList), BearerList);
+    form->addRow(QString(), BearerField);
+    form->addRow(buddyLabel(QStringLiteral("Spellin&g:"), SpellingList), SpellingList);
+    top->addWidget(readings);
+
+    auto* work = named(new QGroupBox(QStringLiteral("Inscription")), "InscriptionBox",
+                       QStringLiteral("Inscription"));
+    auto* grid = new QGridLayout(work);
+    grid->addWidget(buddyLabel(QStringLiteral("Distance n&umber:"), DistanceInput), 0, 0);
+    grid->addWidget(DistanceInput, 0, 1);
+    grid->addWidget(AddBtn, 0, 2);
+    grid->addWidget(SubtractBtn, 0, 3);
+    grid->addWidget(buddyLabel(QStringLiteral("Distance &from:"), FromInput), 1, 0);
+    grid->addWidget(FromInput, 1, 1);
+    grid->addWidget(MeasureBtn, 1, 2, 1, 2);
+    grid->addWidget(buddyLabel(QStringLiteral("Full dat&e:"), FullDateInput), 2, 0);
+    grid->addWidget(FullDateInput, 2, 1);
+    grid->addWidget(CheckBtn, 2, 2, 1, 2);
+    grid->addWidget(buddyLabel(QStringLiteral("Da&maged date:"), PatternInput), 3, 0);
+    grid->addWidget(PatternInput, 3, 1);
+    grid->addWidget(FindBtn, 3, 2, 1, 2);
+    grid->addWidget(Result, 4, 0, 1, 4);
+    grid->addWidget(DayList, 5, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(5, 1);
+    top->addWidget(work, 1);
+
+    QWidget* previous = StationField;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             BearerList, BearerField, SpellingList, DistanceInput, AddBtn, SubtractBtn, FromInput,
+             MeasureBtn, FullDateInput, CheckBtn, PatternInput, FindBtn, Result, DayList}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+
+    connect(SpellingList, &QComboBox::currentIndexChanged, this, [this] {
+        ShowReadings();
+        emit SpellingChanged();
+    });
+    connect(BearerList, &QComboBox::currentIndexChanged, this, &TInscriptions::ShowReadings);
+    connect(DistanceInput, &QLineEdit::returnPressed, this, [this] { Move(true); });
+    connect(AddBtn, &QPushButton::clicked, this, [this] { Move(true); });
+    connect(SubtractBtn, &QPushButton::clicked, this, [this] { Move(false); });
+    connect(FromInput, &QLineEdit::returnPressed, this, &TInscriptions::MeasureDistance);
+    connect(MeasureBtn, &QPushButton::clicked, this, &TInscriptions::MeasureDistance);
+    connect(FullDateInput, &QLineEdit::returnPressed, this, &TInscriptions::CheckDate);
+    connect(CheckBtn, &QPushButton::clicked, this, &TInscriptions::CheckDate);
+    connect(PatternInput, &QLineEdit::returnPressed, this, &TInscriptions::FindMatches);
+    connect(FindBtn, &QPushButton::clicked, this, &TInscriptions::FindMatches);
+    connect(DayList, &QListWidget::itemActivated, this, &TInscriptions::GoToItem);
+}
+
+Spelling TInscriptions::CurrentSpelling() const {
+    return SpellingList->currentIndex() == 1 ? Spelling::Modern : Spelling::Colonial;
+}
+
+void TInscriptions::DayShown(const std::optional<AlmanacDay>& day) {
+    day_ = day;
+    ShowReadings();
+}
+
+QString TInscriptions::RoundText(std::int64_t dayCount) const {
+    return qs(TzolkinText(TzolkinOf(dayCount), CurrentSpelling()) + " " +
+              HaabText(HaabOf(dayCount), CurrentSpelling()));
+}
+
+QString TInscriptions::LineOf(std::int64_t dayCount) const {
+    const std::int64_t correlation = day_ ? day_->correlation : DefaultCorrelation;
+    const CivilDate date = JdnToCivil(Calendar::Gregorian, dayCount + correlation);
+    return qs(LongCountText(LongCountOf(dayCount))) + QStringLiteral("  ") + RoundText(dayCount) +
+           QStringLiteral("  ") + qs(CivilDateText(date));
+}
+
+void TInscriptions::ShowReadings() {
+    if (!day_) {
+        StationField->clear();
+        BearerField->clear();
+        return;
+    }
+    const std::int64_t since = day_->dayCount - day_->station819;
+    StationField->setText(
+        qs(LongCountText(LongCountOf(day_->station819))) + QStringLiteral("  ") +
+        RoundText(day_->station819) +
+        QStringLiteral("  (%1 before)")
+            .arg(since == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(since)));
+    StationField->setCursorPosition(0); // its start, when the field is narrower than the text
+    const auto system = static_cast<YearBearerSystem>(std::max(0, BearerList->currentIndex()));
+    BearerField->setText(qs(TzolkinText(YearBearerOf(day_->dayCount, system), CurrentSpelling())));
+}
+
+void TInscriptions::SetResult(const QString& text) {
+    // The engine's messages start in lower case, to be quoted mid-sentence.
+    Result->setText(text.isEmpty() ? text : text.front().toUpper() + text.mid(1));
+}
+
+void TInscriptions::Move(bool forward) {
+    std::string error;
+    const std::optional<std::int64_t> days =
+        ParseDistanceNumber(DistanceInput->text().toStdString(), error);
+    if (!days) {
+        SetResult(qs(error));
+        return;
+    }
+    if (!day_) {
+        SetResult(QStringLiteral("There is no day to count from: enter a date first."));
+        return;
+    }
+    const std::int64_t jdn = day_->jdn + (forward ? *days : -*days);
+    if (jdn < MinJdn || jdn > MaxJdn) {
+        SetResult(QStringLiteral("That day lies outside the years -1,000,000 to 1,000,000."));
+        return;
+    }
+    SetResult(QStringLiteral("%1 %2 %3:")
+                  .arg(qs(LongCountText(day_->longCount)), forward ? "+" : "-",
+                       qs(DistanceNumberText(*days))) +
+              QStringLiteral(" ") + LineOf(jdn - day_->correlation));
+    goTo_(jdn);
+}
+
+void TInscriptions::MeasureDistance() {
+    if (!day_) {
+        SetResult(QStringLiteral("There is no day to measure to: enter a date first."));
+        return;
+    }
+    const std::string text = FromInput->text().trimmed().toStdString();
+    std::string error;
+    std::optional<std::int64_t> from;
+    if (text.substr(0, text.find(' ')).find('.') == std::string::npos) {
+        if (const std::optional<std::int64_t> jdn = ParseDateText(text, Calendar::Gregorian, error))
+            from = *jdn - day_->correlation;
+    } else if (const std::optional<FullDate> date = ParseFullDate(text, error)) {
+        const FullDateCheck check = CheckFullDate(*date, CurrentSpelling());
+        if (!check.fits)
+            error = check.problem;
+        else
+            from = check.dayCount;
+    } else if (error.empty()) {
+        from = ParseLongCount(text, error);
+    }
+    if (!from) {
+        SetResult(qs(error));
+        return;
+    }
+    const std::int64_t days = day_->dayCount - *from;
+    SetResult(QStringLiteral("From %1 to this day, %2: %3 (%4 days)")
+                  .arg(qs(LongCountText(LongCountOf(*from))), qs(LongCountText(day_->longCount)),
+                       qs(DistanceNumberText(days)), qs(GroupThousands(std::to_string(days)))));
+}
+
+void TInscriptions::CheckDate() {
+    std::string error;
+    const std::optional<FullDate> date = ParseFullDate(FullDateInput->text().toStdString(), error);
+    DayList->clear();
+    DayList->setAccessibleName(QStringLiteral("Suggestions"));
+    if (!date) {
+        SetResult(error.empty() ? QStringLiteral("Write a Long Count followed by its Tzolkin day, "
+                                                 "Haab day or both.")
+                                : qs(error));
+        return;
+    }
+    const FullDateCheck check = CheckFullDate(*date, CurrentSpelling());
+    if (check.fits) {
+        const QString fits = QStringLiteral("The date fits: ") + LineOf(check.dayCount);
+        SetResult(check.previousEra ? qs(check.note) + QStringLiteral(". ") + fits : fits);
+        DayList->addItem(LineOf(check.dayCount));
+        DayList->item(0)->setData(Qt::UserRole, QVariant::fromValue<qint64>(check.dayCount));
+        return;
+    }
+    for (const std::int64_t s : check.suggestions) {
+        auto* item = new QListWidgetItem(LineOf(s), DayList);
+        item->setData(Qt::UserRole, QVariant::fromValue<qint64>(s));
+    }
+    SetResult(qs(check.problem) +
+              (check.suggestions.empty()
+                   ? QStringLiteral(". No Long Count one place away fits.")
+                   : QStringLiteral(". Below, the Long Counts one place away that fit, nearest "
+                                    "first.")));
+}
+
+void TInscriptions::FindMatches() {
+    std::string error;
+    const std::optional<DatePattern> pattern =
+        ParseDatePattern(PatternInput->text().toStdString(), error);
+    DayList->clear();
+    DayList->setAccessibleName(QStringLiteral("Matching days"));
+    if (!pattern) {
+        SetResult(qs(error));
+        return;
+    }
+    const MatchResult found = MatchPattern(*pattern, 0, EraDays, ListedDays);
+    for (const std::int64_t d : found.days) {
+        auto* item = new QListWidgetItem(LineOf(d), DayList);
+        item->setData(Qt::UserRole, QVariant::fromValue<qint64>(d));
+    }
+    const QString total = qs(GroupThousands(std::to_string(found.total)));
+    SetResult(found.total == 0   ? QStringLiteral("No day from 0.0.0.0.0 to 13.0.0.0.0 fits.")
+              : found.total == 1 ? QStringLiteral("One day from 0.0.0.0.0 to 13.0.0.0.0 fits.")
+              : found.total > ListedDays
+                  ? QStringLiteral("%1 days from 0.0.0.0.0 to 13.0.0.0.0 fit; the first 1,000 "
+                                   "are listed.")
+                        .arg(total)
+                  : QStringLiteral("%1 days from 0.0.0.0.0 to 13.0.0.0.0 fit.").arg(total));
+}
+
+void TInscriptions::GoToItem(QListWidgetItem* item) {
+    const std::int64_t correlation = day_ ? day_->correlation : DefaultCorrelation;
+    const std::int64_t jdn = item->data(Qt::UserRole).toLongLong() + correlation;
+    if (jdn >= MinJdn && jdn <= MaxJdn)
+        goTo_(jdn);
+}
+
+} // namespace zentolk

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "engine/AlmanacDay.h"
+#include "engine/Names.h"
+
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace zentolk {
+
+// The Almanac's page for inscriptions: the shown day's 819-day station and
+// year bearer, distance numbers added to it or measured to it, a full date
+// checked with its suggestions, the days that fit a damaged date, and the
+// spelling of the names. Days it finds are gone to through the Almanac.
+class TInscriptions : public QWidget {
+    Q_OBJECT
+
+public:
+    // goTo sets the Almanac's (and so the calculator's) day.
+    explicit TInscriptions(std::function<void(std::int64_t jdn)> goTo);
+
+    // The Almanac's day, or none; kept for the distances and the readings.
+    void DayShown(const std::optional<AlmanacDay>& day);
+    Spelling CurrentSpelling() const;
+
+signals:
+    void SpellingChanged();
+
+private:
+    void ShowReadings();
+    void Move(bool forward);
+    void MeasureDistance();
+    void CheckDate();
+    void FindMatches();
+    void GoToItem(QListWidgetItem* item);
+    void SetResult(const QString& text);
+    QString RoundText(std::int64_t dayCount) const;
+    QString LineOf(std::int64_t dayCount) const;
+
+    QComboBox *SpellingList, *BearerList;
+    QLineEdit *StationField, *BearerField;
+    QLineEdit *DistanceInput, *FromInput, *FullDateInput, *PatternInput;
+    QPushButton *AddBtn, *SubtractBtn, *MeasureBtn, *CheckBtn, *FindBtn;
+    QLabel* Result;
+    QListWidget* DayList;
+
+    std::function<void(std::int64_t)> goTo_;
+    std::optional<AlmanacDay> day_;
+};
+
+} // namespace zentolk
