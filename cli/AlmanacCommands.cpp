@@ -238,4 +238,13 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
     return FinishRun(out, err, status);
 }
 
+bool ReadDayWords(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
+                  std::string& error) {
+    return dayNumberOf(date, julian, jdn, error);
+}
+
+std::int64_t TodayJdn() {
+    return todayJdn();
+}
+
 } // namespace zentolk::cli

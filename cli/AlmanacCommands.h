@@ -6,6 +6,9 @@
 #include "cli/Options.h"
 
 #include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace zentolk::cli {
 
@@ -17,5 +20,11 @@ int RunAlmanacCommand(const Options& options, const Streams& streams);
 // Plain lines go by the fast path unless `path` asks for the reference.
 int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation,
                     BatchPath path = BatchPath::Fast);
+
+// Reads MONTH DAY YEAR [ERA] as almanac does; false with the reason in error.
+bool ReadDayWords(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
+                  std::string& error);
+// Today's Julian Day Number.
+std::int64_t TodayJdn();
 
 } // namespace zentolk::cli

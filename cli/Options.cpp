@@ -12,6 +12,8 @@ const char* const UsageText =
     "       zentolk-cli --tsv [--decimal-separator C] < dates.tsv\n"
     "       zentolk-cli --tsv|--csv [--format=tsv|csv|json] [--strict] < dates\n"
     "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
+    "       zentolk-cli picture long-count|calendar-round [DAY]   (see zentolk-cli picture "
+    "--help)\n"
     "\n"
     "Prints where a day lies in the Great Cycle of the Long Count calendar.\n"
     "\n"
@@ -54,9 +56,10 @@ constexpr unsigned ReportOnly = bit(Command::Report);
 constexpr unsigned AlmanacOnly = bit(Command::Almanac);
 constexpr unsigned NextOnly = bit(Command::Next);
 constexpr unsigned AlmanacCommands = AlmanacOnly | bit(Command::LongCount) | NextOnly;
-constexpr unsigned Every = ReportOnly | AlmanacCommands;
+constexpr unsigned PictureOnly = bit(Command::Picture);
+constexpr unsigned Every = ReportOnly | AlmanacCommands | PictureOnly;
 
-constexpr std::string_view CommandNames[] = {"", "almanac", "long-count", "next"};
+constexpr std::string_view CommandNames[] = {"", "almanac", "long-count", "next", "picture"};
 
 // Nothing: a switch. Value: one word, after "=" or the next argument. Date:
 // next --from's MONTH DAY YEAR, the first of them possibly after "=", and an
@@ -134,6 +137,12 @@ bool setCount(std::string_view v, Options& o, std::string&) {
     return true;
 }
 
+template <std::string_view Options::*Field>
+bool setFile(std::string_view v, Options& o, std::string&) {
+    o.*Field = v;
+    return !v.empty();
+}
+
 // The parser collects the words itself.
 bool setFrom(std::string_view, Options&, std::string&) {
     return true;
@@ -148,12 +157,16 @@ const OptionRule OptionTable[] = {
     {"--strict", Takes::Nothing, ReportOnly, "", setSwitch<&Options::strict>},
     {"--format", Takes::Value, ReportOnly, "tsv, csv or json", setFormat},
     {"--decimal-separator", Takes::Value, ReportOnly, "one character", setDecimalSeparator},
-    {"--julian", Takes::Nothing, AlmanacCommands, "", setSwitch<&Options::julian>},
+    {"--julian", Takes::Nothing, AlmanacCommands | PictureOnly, "", setSwitch<&Options::julian>},
     {"--json", Takes::Nothing, AlmanacCommands, "", setSwitch<&Options::json>},
-    {"--correlation", Takes::Value, AlmanacCommands, "a number or a name", setCorrelation},
+    {"--correlation", Takes::Value, AlmanacCommands | PictureOnly, "a number or a name",
+     setCorrelation},
     {"--previous", Takes::Nothing, NextOnly, "", setSwitch<&Options::previous>},
     {"--count", Takes::Value, NextOnly, "a number from 1 to 100000", setCount},
     {"--from", Takes::Date, NextOnly, "MONTH DAY YEAR [ERA]", setFrom},
+    {"--svg", Takes::Value, PictureOnly, "a file name", setFile<&Options::svgFile>},
+    {"--png", Takes::Value, PictureOnly, "a file name", setFile<&Options::pngFile>},
+    {"--lines", Takes::Nothing, PictureOnly, "", setSwitch<&Options::lines>},
 };
 
 // Control characters shown as escapes, so that a message stays one line.
@@ -188,7 +201,7 @@ std::string quoted(std::string_view text) {
 // "almanac", "almanac and next", "almanac, long-count and next".
 std::string commandList(unsigned commands) {
     std::vector<std::string_view> names;
-    for (const Command c : {Command::Almanac, Command::LongCount, Command::Next})
+    for (const Command c : {Command::Almanac, Command::LongCount, Command::Next, Command::Picture})
         if (commands & bit(c))
             names.push_back(CommandNames[static_cast<int>(c)]);
     std::string list;
@@ -310,7 +323,7 @@ std::string settleReport(Options& o) {
 
 ParseOutcome ParseArguments(std::span<const std::string_view> args) {
     Options options;
-    for (const Command c : {Command::Almanac, Command::LongCount, Command::Next})
+    for (const Command c : {Command::Almanac, Command::LongCount, Command::Next, Command::Picture})
         if (!args.empty() && args[0] == CommandNames[static_cast<int>(c)]) {
             options.command = c;
             args = args.subspan(1);

@@ -14,7 +14,7 @@
 namespace zentolk::cli {
 
 // The report (no command word) and the almanac commands.
-enum class Command { Report, Almanac, LongCount, Next };
+enum class Command { Report, Almanac, LongCount, Next, Picture };
 
 enum class Mode { Today, Date, Batch, Help, Version };
 
@@ -38,6 +38,10 @@ struct Options {
     bool tsv = false, julian = false, json = false, previous = false;
     std::int64_t correlation = DefaultCorrelation;
     std::int64_t count = 1;
+    // picture: where the SVG goes (standard output when empty), the PNG
+    // asked for, and whether days come a line each from standard input.
+    std::string_view svgFile, pngFile;
+    bool lines = false;
 };
 
 struct ParseOutcome {
