@@ -3,6 +3,7 @@
 #include "engine/AlmanacDay.h"
 #include "ui/ProgramServices.h"
 #include "window/Calc.h"
+#include "window/PicturePane.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
@@ -143,7 +145,16 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     form->addRow(QStringLiteral("Calendar Round:"), CalendarRoundField);
     form->addRow(QStringLiteral("Lord of the Night:"), LordField);
     form->addRow(Note);
-    top->addWidget(values);
+    // The day's values and the way back in a first tab, its pictures in a second.
+    auto* tabs = named(new QTabWidget, "Tabs", QStringLiteral("Almanac"));
+    auto* dayPage = new QWidget;
+    auto* dayLayout = new QVBoxLayout(dayPage);
+    dayLayout->setContentsMargins(0, 0, 0, 0);
+    tabs->addTab(dayPage, QStringLiteral("This &day"));
+    Pictures = new TPicturePane;
+    tabs->addTab(Pictures, QStringLiteral("P&icture"));
+    top->addWidget(tabs, 1);
+    dayLayout->addWidget(values);
 
     auto* back =
         named(new QGroupBox(QStringLiteral("Go to a day")), "GoBox", QStringLiteral("Go to a day"));
@@ -168,7 +179,7 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     grid->addWidget(PreviousBtn, 2, 4);
     grid->addWidget(NextBtn, 3, 4);
     grid->addWidget(Status, 4, 0, 1, 5);
-    top->addWidget(back);
+    dayLayout->addWidget(back);
 
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
@@ -217,6 +228,7 @@ void TFrmAlmanac::ClearDay() {
     for (QLineEdit* field : {JdnField, GregorianField, JulianField, LongCountField, TzolkinField,
                              HaabField, CalendarRoundField, LordField})
         field->clear();
+    Pictures->ClearDay();
     Note->setText(QStringLiteral("The calculator shows no day."));
 }
 
@@ -231,6 +243,7 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
     HaabField->setText(qs(HaabText(a.haab)));
     CalendarRoundField->setText(qs(TzolkinText(a.tzolkin) + " " + HaabText(a.haab)));
     LordField->setText(QStringLiteral("G") + QString::number(a.lordOfTheNight));
+    Pictures->ShowDay(a);
 
     QString note;
     if (detached_)

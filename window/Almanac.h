@@ -12,6 +12,7 @@ class QPushButton;
 namespace zentolk {
 
 class TFrmCalc;
+class TPicturePane;
 
 // The Almanac window: the calculator's day under a chosen correlation (Julian
 // Day Number, Gregorian and Julian dates, Long Count, Tzolkin, Haab, Calendar
@@ -56,6 +57,7 @@ private:
     QComboBox *TzolkinNumber, *TzolkinSignList, *HaabDayList, *HaabMonthList;
     QPushButton *PreviousBtn, *NextBtn, *CloseBtn;
     QLabel* Status;
+    TPicturePane* Pictures;
 
     TFrmCalc& calc_;
     std::optional<std::int64_t> shown_;
