@@ -196,6 +196,15 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
         setTabOrder(previous, w);
         previous = w;
     }
+    // The tab bar before the pages it shows; the pictures' controls before Close.
+    setTabOrder(CorrelationNumber, tabs);
+    setTabOrder(tabs, JdnField);
+    previous = NextBtn;
+    for (QWidget* w : Pictures->TabChain()) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+    setTabOrder(previous, CloseBtn);
 
     connect(CorrelationList, &QComboBox::activated, this, &TFrmAlmanac::CorrelationPicked);
     connect(CorrelationNumber, &QLineEdit::editingFinished, this, &TFrmAlmanac::CorrelationTyped);

@@ -264,11 +264,6 @@ TPicturePane::TPicturePane() {
     grid->setColumnStretch(2, 3);
     grid->setColumnStretch(3, 3);
     grid->setRowStretch(0, 1);
-    setTabOrder(LongCountPicture_, CopyLongCount);
-    setTabOrder(CopyLongCount, SaveLongCount);
-    setTabOrder(SaveLongCount, CalendarRoundPicture_);
-    setTabOrder(CalendarRoundPicture_, CopyCalendarRound);
-    setTabOrder(CopyCalendarRound, SaveCalendarRound);
 
     connect(CopyLongCount, &QPushButton::clicked, this,
             [this] { CopyPicture(*LongCountPicture_); });
@@ -278,6 +273,11 @@ TPicturePane::TPicturePane() {
     connect(SaveCalendarRound, &QPushButton::clicked, this,
             [this] { AskAndSave(*CalendarRoundPicture_); });
     ClearDay();
+}
+
+QList<QWidget*> TPicturePane::TabChain() const {
+    return {LongCountPicture_,     CopyLongCount,     SaveLongCount,
+            CalendarRoundPicture_, CopyCalendarRound, SaveCalendarRound};
 }
 
 void TPicturePane::ShowDay(const AlmanacDay& day) {

@@ -65,6 +65,9 @@ public:
     void ShowDay(const AlmanacDay& day);
     void ClearDay();
 
+    // Its controls in the order Tab visits them.
+    QList<QWidget*> TabChain() const;
+
     TPictureView* LongCountPicture() const { return LongCountPicture_; }
     TPictureView* CalendarRoundPicture() const { return CalendarRoundPicture_; }
 
