@@ -241,16 +241,16 @@ Picture LongCountPicture(const AlmanacDay& day) {
 Picture CalendarRoundPicture(const AlmanacDay& day) {
     Picture picture;
     picture.title = CalendarRoundWords(day);
-    constexpr double Cy = 236, NumbersR = 80, NamesR = 150, HaabR = 206, Pad = 18;
-    // The wheels touch in a row: numbers at the names' left, where the day's
-    // number meets its name; the Haab at the names' right. Wheels in mesh
-    // turn opposite ways, so the next day comes up to each meeting point
-    // from the same side on both wheels.
-    const Wheel numbers{Pad + NumbersR, Cy, NumbersR, 13, day.tzolkin.number - 1, 0, 1};
-    const Wheel names{numbers.cx + NumbersR + NamesR, Cy,  NamesR, 20,
-                      day.tzolkin.sign - 1,           180, -1};
+    constexpr double NumbersR = 80, NamesR = 150, HaabR = 206, Pad = 18;
+    constexpr double Cx = Pad + HaabR, Down = 90, Up = 270;
+    // The wheels touch in a column, which sits beside the column of the Long
+    // Count: numbers above the names, where the day's number meets its name;
+    // the Haab below. Wheels in mesh turn opposite ways, so the next day
+    // comes up to each meeting point from the same side on both wheels.
+    const Wheel numbers{Cx, Pad + NumbersR, NumbersR, 13, day.tzolkin.number - 1, Down, 1};
+    const Wheel names{Cx, numbers.cy + NumbersR + NamesR, NamesR, 20, day.tzolkin.sign - 1, Up, -1};
     const int haabPosition = (day.haab.month - 1) * 20 + day.haab.day;
-    const Wheel haab{names.cx + NamesR + HaabR, Cy, HaabR, HaabDays, haabPosition, 180, 1};
+    const Wheel haab{Cx, names.cy + NamesR + HaabR, HaabR, HaabDays, haabPosition, Up, 1};
 
     Group numberWheel = wheelGroup("tzolkin-number", numbers);
     numberWheel.data.emplace_back("current", std::to_string(day.tzolkin.number));
@@ -294,29 +294,26 @@ Picture CalendarRoundPicture(const AlmanacDay& day) {
     }
     picture.groups.push_back(std::move(haabWheel));
 
-    // Where the wheels meet, the day.
+    // Where the wheels meet, the day, named beside the meeting point.
     Group marks;
     marks.cls = "marks";
-    const double meetTzolkin = numbers.cx + NumbersR, meetHaab = haab.cx - HaabR;
-    marks.shapes.push_back(circle("mark", meetTzolkin, Cy, 6, Ink::Accent, Ink::None));
-    marks.shapes.push_back(circle("mark", meetHaab, Cy, 6, Ink::Accent, Ink::None));
-    marks.shapes.push_back(text("mark-label", TzolkinText(day.tzolkin), meetTzolkin,
-                                Cy - NamesR - 8, 16, Anchor::Middle, Ink::Accent, true));
-    marks.shapes.push_back(
-        line("pointer", meetTzolkin, Cy - NamesR + 2, meetTzolkin, Cy - 10, Ink::Accent, 1.5));
-    marks.shapes.push_back(text("mark-label", HaabText(day.haab), meetHaab, Cy - HaabR - 8, 16,
-                                Anchor::Middle, Ink::Accent, true));
-    marks.shapes.push_back(
-        line("pointer", meetHaab, Cy - HaabR + 2, meetHaab, Cy - 10, Ink::Accent, 1.5));
+    const double meetTzolkin = numbers.cy + NumbersR, meetHaab = haab.cy - HaabR;
+    for (const auto& [y, label] : {std::pair{meetTzolkin, TzolkinText(day.tzolkin)},
+                                   std::pair{meetHaab, HaabText(day.haab)}}) {
+        marks.shapes.push_back(circle("mark", Cx, y, 6, Ink::Accent, Ink::None));
+        marks.shapes.push_back(line("pointer", Cx + 10, y, Cx + 92, y, Ink::Accent, 1.5));
+        marks.shapes.push_back(
+            text("mark-label", label, Cx + 98, y, 16, Anchor::Start, Ink::Accent, true));
+    }
     picture.groups.push_back(std::move(marks));
 
-    picture.width = haab.cx + HaabR + Pad;
+    picture.width = 2 * Cx;
     Group round;
     round.cls = "calendar-round";
-    round.shapes.push_back(text("calendar-round", calendarRoundText(day), picture.width / 2,
-                                Cy + HaabR + 40, 24, Anchor::Middle, Ink::Text, true));
+    round.shapes.push_back(text("calendar-round", calendarRoundText(day), Cx, haab.cy + HaabR + 40,
+                                24, Anchor::Middle, Ink::Text, true));
     picture.groups.push_back(std::move(round));
-    picture.height = Cy + HaabR + 64;
+    picture.height = haab.cy + HaabR + 64;
     return picture;
 }
 

@@ -204,7 +204,7 @@ QString TPictureView::FileStem() const {
 }
 
 QSize TPictureView::sizeHint() const {
-    return kind_ == picture::PictureKind::LongCount ? QSize(150, 280) : QSize(400, 240);
+    return kind_ == picture::PictureKind::LongCount ? QSize(140, 260) : QSize(125, 260);
 }
 
 QSize TPictureView::minimumSizeHint() const {
@@ -251,7 +251,7 @@ TPicturePane::TPicturePane() {
     SaveCalendarRound = button("SaveCalendarRound", QStringLiteral("Sa&ve as..."),
                                QStringLiteral("Save the Calendar Round picture"));
 
-    // Each picture over its buttons; the wheels, being wider, get the room.
+    // Two columns, each picture over its buttons.
     auto* grid = new QGridLayout(this);
     grid->addWidget(LongCountPicture_, 0, 0, 1, 2);
     grid->addWidget(CopyLongCount, 1, 0);
@@ -259,10 +259,8 @@ TPicturePane::TPicturePane() {
     grid->addWidget(CalendarRoundPicture_, 0, 2, 1, 2);
     grid->addWidget(CopyCalendarRound, 1, 2);
     grid->addWidget(SaveCalendarRound, 1, 3);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 3);
-    grid->setColumnStretch(3, 3);
+    for (int column = 0; column < 4; ++column)
+        grid->setColumnStretch(column, 1);
     grid->setRowStretch(0, 1);
 
     connect(CopyLongCount, &QPushButton::clicked, this,

@@ -5,6 +5,7 @@
 #include "engine/AlmanacDay.h"
 #include "picture/Svg.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -120,13 +121,14 @@ TEST(CalendarRoundPicture, MarksTheDayWhereTheWheelsMeet) {
         // The day's number and name are the labels nearest the meeting point.
         const Group& numbers = p.groups.at(0);
         const Group& names = p.groups.at(1);
-        const double meetX = numbers.shapes.at(0).x + numbers.shapes.at(0).w;
-        const auto nearest = [meetX](const Group& g) {
+        const Shape& meet = p.groups.at(3).shapes.at(0);
+        const auto nearest = [&meet](const Group& g) {
             const Shape* best = nullptr;
+            const auto distance = [&meet](const Shape& s) {
+                return std::hypot(s.x - meet.x, s.y - meet.y);
+            };
             for (const Shape& s : g.shapes)
-                if (s.kind == Kind::Text &&
-                    (!best || std::abs(s.x - meetX) + std::abs(s.y - 236) <
-                                  std::abs(best->x - meetX) + std::abs(best->y - 236)))
+                if (s.kind == Kind::Text && (!best || distance(s) < distance(*best)))
                     best = &s;
             return best->text;
         };
