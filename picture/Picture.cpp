@@ -200,14 +200,17 @@ Picture LongCountPicture(const AlmanacDay& day) {
 
     Group heading;
     heading.cls = "heading";
-    std::string digits = LongCountText(day.longCount);
-    if (day.longCount.negative)
-        digits += " (before the start day)";
-    heading.shapes.push_back(
-        text("long-count", digits, LongCountWidth / 2, 32, 20, Anchor::Middle, Ink::Faint));
+    heading.shapes.push_back(text("long-count", LongCountText(day.longCount), LongCountWidth / 2,
+                                  32, 20, Anchor::Middle, Ink::Faint));
+    double top = ColumnTop;
+    // The numerals are the count's magnitude; a count back says so under it.
+    if (day.longCount.negative) {
+        heading.shapes.push_back(text("note", "before the start day", LongCountWidth / 2, 56, 15,
+                                      Anchor::Middle, Ink::Faint));
+        top += 16;
+    }
     picture.groups.push_back(std::move(heading));
 
-    double top = ColumnTop;
     Group names;
     names.cls = "names";
     for (const Place& place : places) {
