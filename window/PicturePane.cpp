@@ -129,11 +129,12 @@ QPushButton* button(const char* name, const QString& caption, const QString& acc
 picture::Inks InksOf(const QPalette& palette) {
     const QColor base = palette.color(QPalette::Base);
     const QColor text = palette.color(QPalette::Text);
-    QColor accent = palette.color(QPalette::Link);
-    if (contrast(accent, base) < 3)
-        accent = palette.color(QPalette::Highlight);
-    if (contrast(accent, base) < 3)
-        accent = text;
+    // A link colour too close to the base is moved towards the text until it
+    // stands out, so that the marks keep a colour of their own.
+    const QColor link = palette.color(QPalette::Link);
+    QColor accent = link;
+    for (int step = 1; contrast(accent, base) < 3 && step <= 10; ++step)
+        accent = mixed(link, text, 1 - step / 10.0);
     return {hex(text), hex(accent), hex(mixed(text, base, 0.55)), hex(base)};
 }
 

@@ -14,8 +14,9 @@ class QPushButton;
 
 namespace zentolk {
 
-// The inks of a palette: its text on its base, with the link colour for what
-// is marked unless it would not stand out.
+// The inks of a palette: its text on its base, with the link colour, made
+// lighter or darker towards the text's where it would not stand out, for
+// what is marked.
 picture::Inks InksOf(const QPalette& palette);
 
 // Draws the picture to fit `target`, centred, keeping its proportions.

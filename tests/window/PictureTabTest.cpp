@@ -90,11 +90,13 @@ private slots:
         dark.setColor(QPalette::Base, QColor("#202020"));
         dark.setColor(QPalette::Text, QColor("#f0f0f0"));
         dark.setColor(QPalette::Link, QColor("#0000ff")); // too dark to stand out here
-        dark.setColor(QPalette::Highlight, QColor("#3daee9"));
         const zentolk::picture::Inks inks = zentolk::InksOf(dark);
         QCOMPARE(inks.paper, std::string("#202020"));
         QCOMPARE(inks.text, std::string("#f0f0f0"));
-        QCOMPARE(inks.accent, std::string("#3daee9"));
+        // Lighter, still blue: between the link's colour and the text's.
+        const QColor accent(QString::fromStdString(inks.accent));
+        QVERIFY(accent.lightness() > QColor("#0000ff").lightness());
+        QVERIFY(accent.blue() > accent.red() && accent != QColor("#f0f0f0"));
         auto* view = Part<TPictureView>(*almanac, "LongCountPicture");
         view->setPalette(dark);
         QVERIFY(view->Svg().find("fill=\"#f0f0f0\"") != std::string::npos);
