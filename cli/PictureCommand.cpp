@@ -76,14 +76,18 @@ int drawLines(int inFd, picture::PictureKind kind, const Options& o, FdWriter& o
     int status = 0;
     long long lineNumber = 0;
     std::string pending, svg;
+    // No day is written in more than a few words: a longer line is skipped
+    // without being held, however long it runs.
+    constexpr std::size_t LongestLine = 4096;
+    bool overlong = false;
     const auto drawLine = [&](std::string_view line) {
         ++lineNumber;
         const std::vector<std::string_view> words = wordsOf(line);
-        if (words.empty())
+        if (words.empty() && !overlong)
             return;
         std::int64_t jdn = 0;
-        std::string error;
-        if (!dayOf(words, o, jdn, error)) {
+        std::string error = "the line is longer than 4096 characters";
+        if (overlong || !dayOf(words, o, jdn, error)) {
             err.write("zentolk-cli: line " + std::to_string(lineNumber) + " skipped: " + error +
                       "\n");
             status = 1;
@@ -106,19 +110,26 @@ int drawLines(int inFd, picture::PictureKind kind, const Options& o, FdWriter& o
         if (n == 0)
             break;
         std::string_view data(block.get(), static_cast<std::size_t>(n));
+        const auto hold = [&](std::string_view part) {
+            overlong = overlong || pending.size() + part.size() > LongestLine;
+            if (!overlong)
+                pending.append(part);
+        };
         for (std::size_t end; (end = data.find('\n')) != std::string_view::npos;) {
-            if (pending.empty()) {
-                drawLine(data.substr(0, end));
+            const std::string_view part = data.substr(0, end);
+            if (pending.empty() && !overlong && part.size() <= LongestLine) {
+                drawLine(part);
             } else {
-                pending.append(data.substr(0, end));
+                hold(part);
                 drawLine(pending);
                 pending.clear();
             }
+            overlong = false;
             data.remove_prefix(end + 1);
         }
-        pending.append(data);
+        hold(data);
     }
-    if (!pending.empty())
+    if (!pending.empty() || overlong)
         drawLine(pending);
     return status;
 }
