@@ -17,7 +17,7 @@ namespace {
 const char* const PictureUsage =
     "Usage: zentolk-cli picture long-count|calendar-round [DAY] [--svg FILE]\n"
     "                   [--julian] [--correlation N|NAME]\n"
-    "       zentolk-cli picture long-count|calendar-round --lines [--svg FILE] < days\n"
+    "       zentolk-cli picture long-count|calendar-round --lines [--svg FILE] <days\n"
     "\n"
     "Draws a day as SVG: long-count, its Long Count as a column of bar-and-dot\n"
     "numerals (a bar is five, a dot one, a shell zero) with the Calendar Round\n"
