@@ -255,4 +255,8 @@ int RunAlmanacCommand(const Options& r, const Streams& streams) {
     return FinishRun(out, err, status);
 }
 
+std::int64_t TodayJdn() {
+    return todayJdn();
+}
+
 } // namespace zentolk::cli

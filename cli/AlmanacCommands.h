@@ -62,4 +62,7 @@ int RunAlmanacTable(int inFd, FdWriter& out, FdWriter& err, const AlmanacTableOp
 int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation,
                     BatchPath path = BatchPath::Fast);
 
+// Today's Julian Day Number.
+std::int64_t TodayJdn();
+
 } // namespace zentolk::cli

@@ -4,6 +4,7 @@
 #include "cli/Batch.h"
 #include "cli/FdWriter.h"
 #include "cli/Options.h"
+#include "cli/PictureCommand.h"
 #include "cli/RowReader.h"
 #include "engine/Reading.h"
 #include "engine/Report.h"
@@ -43,6 +44,8 @@ int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out,
 
 int Run(std::span<const std::string_view> args, const Streams& streams) {
     const ParseOutcome parsed = ParseArguments(args);
+    if (parsed.options && parsed.options->command == Command::Picture)
+        return RunPictureCommand(*parsed.options, streams);
     if (parsed.options && parsed.options->command != Command::Report)
         return RunAlmanacCommand(*parsed.options, streams);
     FdWriter out(streams.out, 1 << 20);

@@ -15,6 +15,7 @@ const char* const UsageText =
     "                   < dates\n"
     "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
     "       zentolk-cli distance | match ...              (see zentolk-cli match --help)\n"
+    "       zentolk-cli picture long-count|calendar-round [DAY] (see picture --help)\n"
     "\n"
     "Prints where a day lies in the Great Cycle of the Long Count calendar.\n"
     "\n"
@@ -67,12 +68,13 @@ constexpr unsigned NextOnly = bit(Command::Next);
 constexpr unsigned MatchOnly = bit(Command::Match);
 constexpr unsigned AlmanacCommands =
     AlmanacOnly | bit(Command::LongCount) | NextOnly | bit(Command::Distance) | MatchOnly;
-constexpr unsigned Every = ReportOnly | AlmanacCommands;
+constexpr unsigned PictureOnly = bit(Command::Picture);
+constexpr unsigned Every = ReportOnly | AlmanacCommands | PictureOnly;
 
-constexpr std::string_view CommandNames[] = {"",     "almanac",  "long-count",
-                                             "next", "distance", "match"};
-constexpr Command NamedCommands[] = {Command::Almanac, Command::LongCount, Command::Next,
-                                     Command::Distance, Command::Match};
+constexpr std::string_view CommandNames[] = {"",         "almanac", "long-count", "next",
+                                             "distance", "match",   "picture"};
+constexpr Command NamedCommands[] = {Command::Almanac,  Command::LongCount, Command::Next,
+                                     Command::Distance, Command::Match,     Command::Picture};
 
 // Nothing: a switch. Value: one word, after "=" or the next argument. Date:
 // next --from's MONTH DAY YEAR, the first of them possibly after "=", and an
@@ -207,9 +209,10 @@ const OptionRule OptionTable[] = {
     {"--header", Takes::Nothing, ReportOnly | AlmanacOnly, "", setSwitch<&Options::header>},
     {"--input", Takes::Value, AlmanacOnly, "mdy, iso, jdn or long-count", setInput},
     {"--decimal-separator", Takes::Value, ReportOnly, "one character", setDecimalSeparator},
-    {"--julian", Takes::Nothing, AlmanacCommands, "", setSwitch<&Options::julian>},
+    {"--julian", Takes::Nothing, AlmanacCommands | PictureOnly, "", setSwitch<&Options::julian>},
     {"--json", Takes::Nothing, AlmanacCommands, "", setSwitch<&Options::json>},
-    {"--correlation", Takes::Value, AlmanacCommands, "a number or a name", setCorrelation},
+    {"--correlation", Takes::Value, AlmanacCommands | PictureOnly, "a number or a name",
+     setCorrelation},
     {"--previous", Takes::Nothing, NextOnly, "", setSwitch<&Options::previous>},
     {"--count", Takes::Value, NextOnly, "a number from 1 to 100000", setCount},
     {"--from", Takes::Date, NextOnly, "MONTH DAY YEAR [ERA]", setFrom},
@@ -220,6 +223,9 @@ const OptionRule OptionTable[] = {
      setSwitch<&Options::previousEra>},
     {"--spelling", Takes::Value, AlmanacCommands, "colonial or modern", setSpelling},
     {"--year-bearer", Takes::Value, AlmanacCommands, "classic, campeche or mayapan", setYearBearer},
+    {"--svg", Takes::Value, PictureOnly, "a file name", setText<&Options::svgFile>},
+    {"--png", Takes::Value, PictureOnly, "a file name", setText<&Options::pngFile>},
+    {"--lines", Takes::Nothing, PictureOnly, "", setSwitch<&Options::lines>},
 };
 
 // Control characters shown as escapes, so that a message stays one line.

@@ -16,7 +16,7 @@
 namespace zentolk::cli {
 
 // The report (no command word) and the almanac commands.
-enum class Command { Report, Almanac, LongCount, Next, Distance, Match };
+enum class Command { Report, Almanac, LongCount, Next, Distance, Match, Picture };
 
 enum class Mode { Today, Date, Batch, Help, Version };
 
@@ -49,6 +49,10 @@ struct Options {
     YearBearerSystem yearBearer = YearBearerSystem::Classic;
     std::string_view fromLongCount, toLongCount; // match's range, when given
     std::int64_t limit = 1000;
+    // picture: where the SVG goes (standard output when empty), the PNG
+    // asked for, and whether days come a line each from standard input.
+    std::string_view svgFile, pngFile;
+    bool lines = false;
 };
 
 struct ParseOutcome {

@@ -16,6 +16,7 @@ public:
                      MessageKind kind) override;
     bool ClearClipboard() override;
     bool PutClipboardText(const std::string& text) override;
+    bool PutClipboardPicture(const std::string& png, const std::string& svg) override;
     void OpenAddress(const std::string& address, std::function<void()> failed) override;
 
     LocalTime Now() override;
@@ -34,6 +35,7 @@ public:
     bool IsSymbolicLink(const std::string& path) override;
     CreateResult CreateExclusive(const std::string& path) override;
     bool DeleteFile(const std::string& path) override;
+    bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     bool MakeOwnerWritable(const std::string& path) override;
     bool AppendLine(const std::string& path, const std::string& text) override;
     void WarnOnConsole(const std::string& text) override;

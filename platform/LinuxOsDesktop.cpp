@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
+#include <QSaveFile>
 
 namespace zentolk::platform {
 
@@ -46,6 +49,30 @@ bool LinuxOs::PutClipboardText(const std::string& text) {
     // Plain text only; CR LF stays as it is.
     clipboard->setText(fromBytes(text));
     return true;
+}
+
+bool LinuxOs::PutClipboardPicture(const std::string& png, const std::string& svg) {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (clipboard == nullptr)
+        return false;
+    auto* data = new QMimeData;
+    data->setImageData(QImage::fromData(reinterpret_cast<const uchar*>(png.data()),
+                                        static_cast<int>(png.size()), "PNG"));
+    data->setData(QStringLiteral("image/svg+xml"), QByteArray(svg.data(), qsizetype(svg.size())));
+    clipboard->setMimeData(data);
+    return true;
+}
+
+bool LinuxOs::WriteWholeFile(const std::string& path, const std::string& bytes) {
+    // A new file beside the old one, renamed over it once written whole.
+    QSaveFile file(fromBytes(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 void LinuxOs::OpenAddress(const std::string& address, std::function<void()> failed) {

@@ -66,6 +66,9 @@ public:
     // Puts plain text on the clipboard, every byte as given (CR LF kept);
     // false when it cannot be opened.
     virtual bool PutClipboardText(const std::string& text) = 0;
+    // Puts a picture on the clipboard as PNG and as SVG, for whichever the
+    // pasting program takes; false when it cannot be opened.
+    virtual bool PutClipboardPicture(const std::string& png, const std::string& svg) = 0;
     // Hands an address to the desktop's default handler and returns at once,
     // without waiting for a browser. `failed` runs later, on the user-interface
     // thread, when the handler cannot be started or reports a failure.
@@ -103,6 +106,9 @@ public:
     virtual CreateResult CreateExclusive(const std::string& path) = 0;
     // Removes a file; a symbolic link is removed itself, never its target.
     virtual bool DeleteFile(const std::string& path) = 0;
+    // Writes a whole file the user chose, replacing it only once the new
+    // bytes are safely written; false when it cannot be.
+    virtual bool WriteWholeFile(const std::string& path, const std::string& bytes) = 0;
     // Makes a file readable and writable for its owner. Refuses symbolic
     // links, so a link's target is never changed.
     virtual bool MakeOwnerWritable(const std::string& path) = 0;

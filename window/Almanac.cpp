@@ -7,6 +7,7 @@
 #include "window/Accessible.h"
 #include "window/Calc.h"
 #include "window/Inscriptions.h"
+#include "window/PicturePane.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -179,6 +180,8 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     Tabs = named(new QTabWidget, "Tabs", QStringLiteral("Almanac pages"));
     Tabs->addTab(dayPage, QStringLiteral("This da&y"));
     Tabs->addTab(InscriptionsPage, QStringLiteral("&Inscriptions"));
+    Pictures = new TPicturePane;
+    Tabs->addTab(Pictures, QStringLiteral("Pictu&re"));
     top->addWidget(Tabs);
 
     auto* closeRow = new QHBoxLayout;
@@ -196,6 +199,15 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
         setTabOrder(previous, w);
         previous = w;
     }
+    // The tab bar before the pages it shows; the pictures' controls before Close.
+    setTabOrder(CorrelationNumber, Tabs);
+    setTabOrder(Tabs, JdnField);
+    previous = NextBtn;
+    for (QWidget* w : Pictures->TabChain()) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+    setTabOrder(previous, CloseBtn);
 
     connect(CorrelationList, &QComboBox::activated, this, &TFrmAlmanac::CorrelationPicked);
     connect(CorrelationNumber, &QLineEdit::editingFinished, this, &TFrmAlmanac::CorrelationTyped);
@@ -235,6 +247,7 @@ void TFrmAlmanac::ClearDay() {
         field->clear();
     Note->Show(QStringLiteral("The calculator shows no day."));
     InscriptionsPage->DayShown(std::nullopt);
+    Pictures->ClearDay();
 }
 
 void TFrmAlmanac::ShowDay(std::int64_t jdn) {
@@ -253,6 +266,7 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
         qs(TzolkinText(a.tzolkin, spelling) + " " + HaabText(a.haab, spelling)));
     InscriptionsPage->DayShown(a);
     LordField->setText(QStringLiteral("G") + QString::number(a.lordOfTheNight));
+    Pictures->ShowDay(a);
 
     QString note;
     if (detached_)

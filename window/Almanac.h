@@ -15,6 +15,7 @@ namespace zentolk {
 class TFrmCalc;
 class TStatusLabel;
 class TInscriptions;
+class TPicturePane;
 
 // The Almanac window: the calculator's day under a chosen correlation (Julian
 // Day Number, Gregorian and Julian dates, Long Count, Tzolkin, Haab, Calendar
@@ -61,6 +62,7 @@ private:
     TStatusLabel* Status;
     QTabWidget* Tabs;
     TInscriptions* InscriptionsPage;
+    TPicturePane* Pictures;
 
     TFrmCalc& calc_;
     std::optional<std::int64_t> shown_;

@@ -21,8 +21,24 @@ _zentolk_cli() {
 
     local options='--crlf --tsv --csv --format= --strict --exact --header --decimal-separator
         -h --help --version --'
-    local commands='almanac long-count next distance match'
+    local commands='almanac long-count next distance match picture'
     case ${COMP_WORDS[1]} in
+    picture)
+        if [ "$COMP_CWORD" -eq 2 ]; then
+            COMPREPLY=($(compgen -W "long-count calendar-round" -- "$cur"))
+        elif [ "$COMP_CWORD" -gt 2 ]; then
+            case $prev in
+            --correlation)
+                COMPREPLY=($(compgen -W "gmt lounsbury martinez martin-skidmore spinden fuls" -- "$cur"))
+                ;;
+            --svg) COMPREPLY=($(compgen -f -- "$cur")) ;;
+            *)
+                [[ $cur == -* ]] && COMPREPLY=($(compgen -W "--svg --lines --julian --correlation -h --help --" -- "$cur"))
+                ;;
+            esac
+        fi
+        return
+        ;;
     almanac | long-count | next | distance | match)
         if [ "$COMP_CWORD" -gt 1 ]; then
             case $prev in

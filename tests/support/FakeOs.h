@@ -56,6 +56,13 @@ public:
         clipboard = text;
         return true;
     }
+    bool PutClipboardPicture(const std::string& png, const std::string& svg) override {
+        if (!clipboardAvailable)
+            return false;
+        clipboardPng = png;
+        clipboardSvg = svg;
+        return true;
+    }
     void OpenAddress(const std::string& address, std::function<void()> failed) override {
         openedAddresses.push_back(address);
         if (!addressesOpen && failed)
@@ -93,6 +100,13 @@ public:
     bool DeleteFile(const std::string& path) override {
         deleted.push_back(path);
         return files.erase(path) != 0;
+    }
+    bool WriteWholeFile(const std::string& path, const std::string& bytes) override {
+        const auto found = files.find(path);
+        if (found == files.end() ? !CanCreateIn(path) : found->second.readOnly)
+            return false;
+        files[path].content = bytes;
+        return true;
     }
     bool MakeOwnerWritable(const std::string& path) override {
         const auto found = files.find(path);
@@ -162,6 +176,7 @@ public:
     std::vector<Message> messages;
     bool clipboardAvailable = true;
     std::string clipboard;
+    std::string clipboardPng, clipboardSvg;
     int clipboardClears = 0;
     std::vector<std::string> openedAddresses;
     bool addressesOpen = true; // false: every address fails to open

@@ -1,0 +1,348 @@
+#include "window/PicturePane.h"
+
+#include "platform/Os.h"
+#include "ui/ProgramServices.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QBuffer>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+#include <cmath>
+
+namespace zentolk {
+
+namespace {
+double luminance(const QColor& c) {
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor mixed(const QColor& a, const QColor& b, double share) {
+    return QColor::fromRgbF(float(a.redF() * share + b.redF() * (1 - share)),
+                            float(a.greenF() * share + b.greenF() * (1 - share)),
+                            float(a.blueF() * share + b.blueF() * (1 - share)));
+}
+
+std::string hex(const QColor& c) {
+    return c.name(QColor::HexRgb).toStdString();
+}
+
+QColor colourOf(picture::Ink ink, const picture::Inks& inks) {
+    switch (ink) {
+    case picture::Ink::Text:
+        return QColor(QString::fromStdString(inks.text));
+    case picture::Ink::Accent:
+        return QColor(QString::fromStdString(inks.accent));
+    case picture::Ink::Faint:
+        return QColor(QString::fromStdString(inks.faint));
+    case picture::Ink::Paper:
+        return QColor(QString::fromStdString(inks.paper));
+    case picture::Ink::None:
+        break;
+    }
+    return Qt::transparent;
+}
+
+void drawShape(QPainter& p, const picture::Shape& s, const picture::Inks& inks) {
+    using picture::Kind;
+    QPen pen(Qt::NoPen);
+    if (s.stroke != picture::Ink::None) {
+        pen = QPen(colourOf(s.stroke, inks), s.strokeWidth);
+        pen.setCapStyle(Qt::RoundCap);
+    }
+    p.setPen(pen);
+    p.setBrush(s.fill == picture::Ink::None ? QBrush(Qt::NoBrush) : QBrush(colourOf(s.fill, inks)));
+    switch (s.kind) {
+    case Kind::Rect:
+        p.drawRoundedRect(QRectF(s.x, s.y, s.w, s.h), s.corner, s.corner);
+        break;
+    case Kind::Ellipse:
+        p.drawEllipse(QPointF(s.x, s.y), s.w, s.h);
+        break;
+    case Kind::Shell: {
+        // The same outline and ridges as the SVG's path.
+        QPainterPath path;
+        path.addEllipse(QPointF(s.x, s.y), s.w, s.h);
+        path.moveTo(s.x - 0.6 * s.w, s.y - 0.15 * s.h);
+        path.quadTo(s.x, s.y + 0.75 * s.h, s.x + 0.6 * s.w, s.y - 0.15 * s.h);
+        path.moveTo(s.x - 0.3 * s.w, s.y - 0.6 * s.h);
+        path.quadTo(s.x, s.y - 0.1 * s.h, s.x + 0.3 * s.w, s.y - 0.6 * s.h);
+        p.drawPath(path);
+        break;
+    }
+    case Kind::Line:
+        p.drawLine(QPointF(s.x, s.y), QPointF(s.w, s.h));
+        break;
+    case Kind::Text: {
+        QFont font = p.font();
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(s.size))));
+        font.setBold(s.bold);
+        p.setFont(font);
+        p.setPen(colourOf(s.fill, inks));
+        const QString text = QString::fromStdString(s.text);
+        const double width = QFontMetricsF(font).horizontalAdvance(text);
+        const double dx = s.anchor == picture::Anchor::Start    ? 0
+                          : s.anchor == picture::Anchor::Middle ? -width / 2
+                                                                : -width;
+        p.save();
+        p.translate(s.x, s.y);
+        p.rotate(s.angle);
+        p.drawText(QPointF(dx, picture::TextMiddleShift * s.size), text);
+        p.restore();
+        break;
+    }
+    }
+}
+
+// Screen readers meet a picture as a graphic named by its kind and
+// described in words.
+QAccessibleInterface* pictureAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("zentolk::TPictureView") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+QPushButton* button(const char* name, const QString& caption, const QString& accessible) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAccessibleName(accessible);
+    b->setAutoDefault(true);
+    return b;
+}
+} // namespace
+
+picture::Inks InksOf(const QPalette& palette) {
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    // A link colour too close to the base is moved towards the text until it
+    // stands out, so that the marks keep a colour of their own.
+    const QColor link = palette.color(QPalette::Link);
+    QColor accent = link;
+    for (int step = 1; contrast(accent, base) < 3 && step <= 10; ++step)
+        accent = mixed(link, text, 1 - step / 10.0);
+    return {hex(text), hex(accent), hex(mixed(text, base, 0.55)), hex(base)};
+}
+
+void DrawPicture(QPainter& painter, const picture::Picture& picture, const picture::Inks& inks,
+                 const QRectF& target) {
+    if (picture.width <= 0 || picture.height <= 0)
+        return;
+    const double scale = std::min(target.width() / picture.width, target.height() / picture.height);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(target.x() + (target.width() - picture.width * scale) / 2,
+                      target.y() + (target.height() - picture.height * scale) / 2);
+    painter.scale(scale, scale);
+    painter.fillRect(QRectF(0, 0, picture.width, picture.height),
+                     colourOf(picture::Ink::Paper, inks));
+    for (const picture::Group& g : picture.groups)
+        for (const picture::Shape& s : g.shapes)
+            drawShape(painter, s, inks);
+    painter.restore();
+}
+
+TPictureView::TPictureView(picture::PictureKind kind, const QString& name) : kind_(kind) {
+    static const bool installed = (QAccessible::installFactory(pictureAccessible), true);
+    (void)installed;
+    setAccessibleName(name);
+    setFocusPolicy(Qt::StrongFocus); // so that a screen reader reaches its words
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    ClearDay();
+}
+
+void TPictureView::ShowDay(const AlmanacDay& day) {
+    picture_ = picture::PictureOf(kind_, day);
+    const bool longCount = kind_ == picture::PictureKind::LongCount;
+    stem_ = QString::fromLatin1(longCount ? "long-count " : "calendar-round ") +
+            QString::fromStdString(longCount ? LongCountText(day.longCount)
+                                             : TzolkinText(day.tzolkin) + " " + HaabText(day.haab));
+    setAccessibleDescription(QString::fromStdString(picture_->title));
+    update();
+}
+
+void TPictureView::ClearDay() {
+    picture_.reset();
+    setAccessibleDescription(QStringLiteral("No day is shown."));
+    update();
+}
+
+QImage TPictureView::Image(double scale) const {
+    if (!picture_)
+        return {};
+    const picture::Inks inks = InksOf(palette());
+    QImage image(QSize(static_cast<int>(std::ceil(picture_->width * scale)),
+                       static_cast<int>(std::ceil(picture_->height * scale))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(colourOf(picture::Ink::Paper, inks));
+    QPainter painter(&image);
+    painter.setFont(font());
+    DrawPicture(painter, *picture_, inks, QRectF(QPointF(0, 0), image.size()));
+    return image;
+}
+
+std::string TPictureView::Svg() const {
+    return picture_ ? picture::SvgOf(*picture_, InksOf(palette())) : std::string();
+}
+
+QString TPictureView::FileStem() const {
+    return stem_;
+}
+
+QSize TPictureView::sizeHint() const {
+    return kind_ == picture::PictureKind::LongCount ? QSize(140, 260) : QSize(125, 260);
+}
+
+QSize TPictureView::minimumSizeHint() const {
+    return {60, 60};
+}
+
+void TPictureView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRectF area = QRectF(rect()).adjusted(3, 3, -3, -3);
+    if (picture_) {
+        DrawPicture(painter, *picture_, InksOf(palette()), area);
+    } else {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, accessibleDescription());
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void TPictureView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+TPicturePane::TPicturePane() {
+    setObjectName(QStringLiteral("PicturePane"));
+    LongCountPicture_ =
+        new TPictureView(picture::PictureKind::LongCount, QStringLiteral("Long Count picture"));
+    LongCountPicture_->setObjectName(QStringLiteral("LongCountPicture"));
+    CalendarRoundPicture_ = new TPictureView(picture::PictureKind::CalendarRound,
+                                             QStringLiteral("Calendar Round picture"));
+    CalendarRoundPicture_->setObjectName(QStringLiteral("CalendarRoundPicture"));
+    CopyLongCount = button("CopyLongCount", QStringLiteral("&Copy"),
+                           QStringLiteral("Copy the Long Count picture"));
+    SaveLongCount = button("SaveLongCount", QStringLiteral("&Save as..."),
+                           QStringLiteral("Save the Long Count picture"));
+    CopyCalendarRound = button("CopyCalendarRound", QStringLiteral("Co&py"),
+                               QStringLiteral("Copy the Calendar Round picture"));
+    SaveCalendarRound = button("SaveCalendarRound", QStringLiteral("Sa&ve as..."),
+                               QStringLiteral("Save the Calendar Round picture"));
+
+    // Two columns, each picture over its buttons.
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(LongCountPicture_, 0, 0, 1, 2);
+    grid->addWidget(CopyLongCount, 1, 0);
+    grid->addWidget(SaveLongCount, 1, 1);
+    grid->addWidget(CalendarRoundPicture_, 0, 2, 1, 2);
+    grid->addWidget(CopyCalendarRound, 1, 2);
+    grid->addWidget(SaveCalendarRound, 1, 3);
+    for (int column = 0; column < 4; ++column)
+        grid->setColumnStretch(column, 1);
+    grid->setRowStretch(0, 1);
+
+    connect(CopyLongCount, &QPushButton::clicked, this,
+            [this] { CopyPicture(*LongCountPicture_); });
+    connect(CopyCalendarRound, &QPushButton::clicked, this,
+            [this] { CopyPicture(*CalendarRoundPicture_); });
+    connect(SaveLongCount, &QPushButton::clicked, this, [this] { AskAndSave(*LongCountPicture_); });
+    connect(SaveCalendarRound, &QPushButton::clicked, this,
+            [this] { AskAndSave(*CalendarRoundPicture_); });
+    ClearDay();
+}
+
+QList<QWidget*> TPicturePane::TabChain() const {
+    return {LongCountPicture_,     CopyLongCount,     SaveLongCount,
+            CalendarRoundPicture_, CopyCalendarRound, SaveCalendarRound};
+}
+
+void TPicturePane::ShowDay(const AlmanacDay& day) {
+    LongCountPicture_->ShowDay(day);
+    CalendarRoundPicture_->ShowDay(day);
+    for (QPushButton* b : {CopyLongCount, SaveLongCount, CopyCalendarRound, SaveCalendarRound})
+        b->setEnabled(true);
+}
+
+void TPicturePane::ClearDay() {
+    LongCountPicture_->ClearDay();
+    CalendarRoundPicture_->ClearDay();
+    for (QPushButton* b : {CopyLongCount, SaveLongCount, CopyCalendarRound, SaveCalendarRound})
+        b->setEnabled(false);
+}
+
+bool TPicturePane::CopyPicture(const TPictureView& view) {
+    if (!view.HasDay())
+        return false;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    view.Image(2).save(&buffer, "PNG");
+    if (!platform::CurrentOs().PutClipboardPicture(png.toStdString(), view.Svg())) {
+        ReportError("The clipboard cannot be opened, so the picture was not copied");
+        return false;
+    }
+    return true;
+}
+
+bool TPicturePane::SavePicture(const TPictureView& view, const QString& path) {
+    std::string bytes;
+    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        bytes = view.Svg();
+    } else {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        view.Image(2).save(&buffer, "PNG");
+        bytes = png.toStdString();
+    }
+    if (bytes.empty() || !platform::CurrentOs().WriteWholeFile(path.toStdString(), bytes)) {
+        ReportError("The picture could not be saved as " + path.toStdString());
+        return false;
+    }
+    return true;
+}
+
+void TPicturePane::AskAndSave(const TPictureView& view) {
+    if (!view.HasDay())
+        return;
+    const QString png = QStringLiteral("PNG image (*.png)"),
+                  svg = QStringLiteral("SVG image (*.svg)");
+    QFileDialog dialog(window(), QStringLiteral("Save the %1").arg(view.accessibleName()));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({png, svg});
+    // The suffix is added before the dialog asks whether to replace a file.
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg](const QString& f) {
+        dialog.setDefaultSuffix(f == svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    });
+    dialog.selectFile(view.FileStem() + QStringLiteral(".png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString path = dialog.selectedFiles().constFirst();
+    SavePicture(view, path);
+}
+
+} // namespace zentolk
