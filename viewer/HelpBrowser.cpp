@@ -1,6 +1,7 @@
 #include "viewer/HelpBrowser.h"
 
 #include "viewer/ChmFile.h"
+#include "viewer/PageLayout.h"
 
 #include <QTextDocument>
 
@@ -59,8 +60,17 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
                              "incomplete.")
                               .arg(displayName_));
     }
-    if (page || type == QTextDocument::StyleSheetResource)
-        return DecodeHtml(*bytes);
+    if (page && bytes->size() > LargestShownPage)
+        return NoticePage(tr("Page cannot be shown"),
+                          tr("The page \"%1\" of the help file \"%2\" is larger than %3 MiB, "
+                             "too large to be shown.")
+                              .arg(path.mid(1), displayName_)
+                              .arg(LargestShownPage / (1024 * 1024)));
+    if (page)
+        return BoundedForLayout(DecodeHtml(*bytes));
+    // A style sheet is no bigger than a page; a larger one is left out.
+    if (type == QTextDocument::StyleSheetResource)
+        return bytes->size() > LargestShownPage ? QVariant() : QVariant(DecodeHtml(*bytes));
     return *bytes;
 }
 

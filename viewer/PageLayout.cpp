@@ -1,0 +1,233 @@
+#include "viewer/PageLayout.h"
+
+#include "viewer/PageText.h"
+
+#include <QHash>
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+namespace zentolk::viewer {
+
+namespace {
+
+constexpr QChar ZeroWidthSpace(0x200B);
+constexpr qsizetype LongestEntity = 10;
+
+bool OneOf(const QString& name, std::initializer_list<const char16_t*> names) {
+    return std::any_of(names.begin(), names.end(),
+                       [&name](const char16_t* candidate) { return name == candidate; });
+}
+
+bool IsVoid(const QString& name) {
+    return OneOf(name, {u"br", u"img", u"hr", u"meta", u"link", u"input", u"area", u"base", u"col",
+                        u"param", u"wbr", u"embed", u"source", u"track", u"basefont", u"frame",
+                        u"isindex", u"spacer"});
+}
+
+bool IsTablePart(const QString& name) {
+    return OneOf(
+        name, {u"tr", u"td", u"th", u"thead", u"tbody", u"tfoot", u"caption", u"colgroup", u"col"});
+}
+
+// Elements whose content is not text to lay out.
+bool IsRaw(const QString& name) {
+    return OneOf(name, {u"script", u"style", u"title", u"textarea", u"xmp"});
+}
+
+// The parser closes an open element of a group when a new one of the group
+// starts, unless one of the group's containers lies between them.
+struct ImpliedClose {
+    std::initializer_list<const char16_t*> starts;
+    std::initializer_list<const char16_t*> closes;
+    std::initializer_list<const char16_t*> containers;
+};
+
+const ImpliedClose* ImpliedCloseFor(const QString& name) {
+    static const ImpliedClose rules[] = {
+        {{u"li"}, {u"li"}, {u"ul", u"ol", u"menu", u"dir"}},
+        {{u"dt", u"dd"}, {u"dt", u"dd"}, {u"dl"}},
+        {{u"td", u"th"}, {u"td", u"th"}, {u"tr", u"table"}},
+        {{u"tr"}, {u"tr"}, {u"table"}},
+        {{u"option"}, {u"option"}, {u"select"}},
+        {{u"p"},
+         {u"p"},
+         {u"div", u"table", u"td", u"th", u"li", u"blockquote", u"ul", u"ol", u"dl", u"body"}},
+    };
+    for (const ImpliedClose& rule : rules)
+        if (OneOf(name, rule.starts))
+            return &rule;
+    return nullptr;
+}
+
+class Bounder {
+public:
+    explicit Bounder(QStringView html) : html_(html) {
+        out_.reserve(html.size() + html.size() / 16);
+    }
+
+    QString Run() {
+        qsizetype at = 0;
+        while (at < html_.size()) {
+            const QChar c = html_[at];
+            if (c == u'<' && at + 1 < html_.size() &&
+                (html_[at + 1].isLetter() || html_[at + 1] == u'/' || html_[at + 1] == u'!'))
+                at = Tag(at);
+            else
+                at = Text(at);
+        }
+        return std::move(out_);
+    }
+
+private:
+    qsizetype Text(qsizetype at) {
+        const QChar c = html_[at];
+        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f') {
+            run_ = 0;
+            out_ += c;
+            return at + 1;
+        }
+        // Text in tables is laid out again at every level of them.
+        if (tables_ > 0 && ++tableText_ > MostTableText) {
+            while (tables_ > 0)
+                Pop();
+            tablesOver_ = true;
+        }
+        if (++run_ > LongestUnbrokenRun) {
+            out_ += ZeroWidthSpace;
+            run_ = 1;
+        }
+        // An entity is one character of the run and is never split.
+        qsizetype end = at + 1;
+        if (c == u'&') {
+            const qsizetype semicolon = html_.mid(at, LongestEntity).indexOf(u';');
+            if (semicolon > 0)
+                end = at + semicolon + 1;
+        }
+        out_ += html_.mid(at, end - at);
+        return end;
+    }
+
+    qsizetype Tag(qsizetype at) {
+        if (html_.mid(at + 1, 3) == u"!--") {
+            const qsizetype close = html_.indexOf(u"-->", at + 4);
+            return close < 0 ? html_.size() : close + 3;
+        }
+        const qsizetype end = std::min(HtmlTagEnd(html_, at + 1) + 1, html_.size());
+        QString name = HtmlTagName(html_, at + 1);
+        const bool closing = name.startsWith(u'/');
+        if (closing)
+            name.remove(0, 1);
+        if (name.isEmpty() || html_[at + 1] == u'!') {
+            if (++tags_ <= MostTags)
+                out_ += html_.mid(at, end - at);
+            return end;
+        }
+        const bool tablePart = name == u"table" || IsTablePart(name);
+        if (tablePart && tablesOver_) {
+            out_ += u' ';
+            return end;
+        }
+        if (closing) {
+            // The end of an element left out is left out too.
+            if (int& left = dropped_[name]; left > 0)
+                --left;
+            else
+                Close(name);
+            return end;
+        }
+        // Inside a table left out, so are its rows and cells; their text
+        // stays apart.
+        if (dropped_.value(QStringLiteral("table")) > 0 && IsTablePart(name)) {
+            out_ += u' ';
+            return end;
+        }
+        if (!IsVoid(name))
+            CloseImplied(name);
+        const bool table = name == u"table";
+        const bool fits =
+            ++tags_ <= MostTags && (IsVoid(name) || (int(open_.size()) < MostNestedElements &&
+                                                     (!table || tables_ < MostNestedTables)));
+        if (!fits) {
+            if (IsRaw(name))
+                return SkipRaw(name, end);
+            if (!IsVoid(name))
+                ++dropped_[name];
+            return end;
+        }
+        out_ += html_.mid(at, end - at);
+        if (IsVoid(name) || html_.mid(at, end - at).endsWith(u"/>"))
+            return end;
+        open_.push_back(name);
+        tables_ += table ? 1 : 0;
+        return IsRaw(name) ? CopyRaw(name, end) : end;
+    }
+
+    // A closing tag closes the latest element of its name and those inside
+    // it; one that closes nothing open (or dropped) is left out.
+    void Close(const QString& name) {
+        const auto found = std::find(open_.rbegin(), open_.rend(), name);
+        if (found == open_.rend())
+            return;
+        const std::size_t keep = std::size_t(open_.rend() - found) - 1;
+        while (open_.size() > keep)
+            Pop();
+    }
+
+    void CloseImplied(const QString& name) {
+        const ImpliedClose* rule = ImpliedCloseFor(name);
+        if (rule == nullptr)
+            return;
+        for (std::size_t i = open_.size(); i-- > 0;) {
+            if (OneOf(open_[i], rule->closes)) {
+                while (open_.size() > i)
+                    Pop();
+                return;
+            }
+            if (OneOf(open_[i], rule->containers))
+                return;
+        }
+    }
+
+    void Pop() {
+        out_ += QStringLiteral("</") + open_.back() + u'>';
+        tables_ -= open_.back() == u"table" ? 1 : 0;
+        open_.pop_back();
+    }
+
+    qsizetype RawEnd(const QString& name, qsizetype from) const {
+        const qsizetype close =
+            html_.indexOf(QStringLiteral("</") + name, from, Qt::CaseInsensitive);
+        return close < 0 ? html_.size() : close;
+    }
+
+    qsizetype CopyRaw(const QString& name, qsizetype from) {
+        const qsizetype close = RawEnd(name, from);
+        out_ += html_.mid(from, close - from);
+        return close;
+    }
+
+    qsizetype SkipRaw(const QString& name, qsizetype from) {
+        const qsizetype close = RawEnd(name, from);
+        return close < html_.size() ? std::min(HtmlTagEnd(html_, close + 1) + 1, html_.size())
+                                    : close;
+    }
+
+    QStringView html_;
+    QString out_;
+    std::vector<QString> open_;
+    QHash<QString, int> dropped_; // elements left out and not yet closed, by name
+    int tables_ = 0;
+    qsizetype tableText_ = 0;
+    bool tablesOver_ = false; // no more tables on this page
+    int tags_ = 0;
+    int run_ = 0;
+};
+
+} // namespace
+
+QString BoundedForLayout(QStringView html) {
+    return Bounder(html).Run();
+}
+
+} // namespace zentolk::viewer

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace zentolk::viewer {
+
+// The text layout a page view does costs more than linear time in the
+// nesting of elements, in the length of a run of text without a place to
+// break it, and for tables in their text times two to the power of their
+// nesting. A page is bounded in all three before it
+// is laid out, so that whatever a help file holds, showing a page takes time
+// in proportion to its size.
+
+// Pages of more bytes than this are not shown at all.
+inline constexpr qsizetype LargestShownPage = 4 * 1024 * 1024;
+// Deeper elements lose their tags; their text stays.
+inline constexpr int MostNestedElements = 40;
+inline constexpr int MostNestedTables = 4;
+// Past this many characters in tables, the tables end and no more are laid
+// out as tables.
+inline constexpr qsizetype MostTableText = 64 * 1024;
+// Tags beyond this many are dropped.
+inline constexpr int MostTags = 20000;
+// A run of text longer than this without a blank gets an invisible break.
+inline constexpr int LongestUnbrokenRun = 64;
+
+// The page as it is laid out: the same text in the same elements, where the
+// bounds above are kept; in time proportional to its length.
+QString BoundedForLayout(QStringView html);
+
+} // namespace zentolk::viewer
