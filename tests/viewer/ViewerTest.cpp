@@ -252,6 +252,8 @@ private slots:
         DecoderLimits limits;
         limits.answerMilliseconds = answerMilliseconds;
         limits.largestAnswer = 1000;
+        limits.processes = -1; // the shell starts its commands
+        limits.openFiles = 64; // and keeps descriptors from 10 up
         DecoderProcess decoder("/bin/sh", {"-c", script.toStdString()}, limits);
         QVERIFY(decoder.Running());
         const DecoderProcess::Answer answer = decoder.Ask('R', "");

@@ -1,0 +1,226 @@
+// The decoding process as a sandbox: what it may still do once it has
+// confined itself, how many run at once, and how long a help request may
+// keep the program waiting on them.
+#include "viewer/ChmFile.h"
+#include "viewer/DecoderProcess.h"
+#include "viewer/HelpBrowser.h"
+#include "viewer/HelpWindow.h"
+#include "viewer/PageLayout.h"
+#include "viewer/PageSearch.h"
+#include "viewer/decoder/Protocol.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <vector>
+
+using namespace zentolk::viewer;
+
+namespace {
+const QString Fixture = QStringLiteral(ZENTOLK_FIXTURE_CHM);
+const QString RealHelp = QStringLiteral(ZENTOLK_HELP_CHM);
+const QString Large = QStringLiteral(ZENTOLK_LARGE_CHM);
+
+QString ProcFile(pid_t pid, const char* name) {
+    QFile file(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(name)));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The value of a "Name:\tvalue" line of /proc/PID/status, or of the limit
+// named at the start of a line of /proc/PID/limits (its soft limit).
+QString Field(const QString& text, const QString& name) {
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (line.startsWith(name))
+            return line.mid(name.size()).simplified().section(QLatin1Char(' '), 0, 0);
+    }
+    return QStringLiteral("(missing)");
+}
+
+// A fake clock that runs a whole second each time it is read, and one that
+// stands still, so that no request runs out of time however loaded the
+// machine is.
+long long fakeNow = 0;
+long long RacingClock() {
+    return fakeNow += 1000;
+}
+long long StoppedClock() {
+    return 0;
+}
+
+int DeepestTable(QTextFrame* frame) {
+    int deepest = 0;
+    for (QTextFrame* child : frame->childFrames())
+        deepest = std::max(deepest, DeepestTable(child));
+    return deepest + (qobject_cast<QTextTable*>(frame) != nullptr ? 1 : 0);
+}
+
+QString Shown(QTextDocument* document) {
+    return document->toPlainText().remove(QChar(0x200B));
+}
+} // namespace
+
+class SandboxTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir scratch;
+
+    QString CopyOfFixture(const QString& name) {
+        const QString path = scratch.filePath(name);
+        QFile::remove(path);
+        return QFile::copy(Fixture, path) ? path : QString();
+    }
+
+private slots:
+    // The test build of the decoder tries, after the filter is in place,
+    // what an attacker's code would; every try must be refused.
+    void decoderRefusesWhatItDoesNotNeed() {
+        DecoderProcess decoder(ZENTOLK_DECODER_PROBE_PROGRAM,
+                               {QFile::encodeName(Fixture).toStdString()}, DecoderLimits{});
+        QVERIFY(decoder.Running());
+        QCOMPARE(int(decoder.Ask(zentolk::viewer::decoder::OpenQuestion, {}).outcome),
+                 int(DecoderProcess::Outcome::Yes));
+        // Still able to decode: it reads the file through the filter.
+        const DecoderProcess::Answer system =
+            decoder.Ask(zentolk::viewer::decoder::ReadQuestion, "/#SYSTEM");
+        QCOMPARE(int(system.outcome), int(DecoderProcess::Outcome::Yes));
+        QVERIFY(system.data.size() > 4);
+
+        const QString status = ProcFile(decoder.Pid(), "status");
+        QCOMPARE(Field(status, QStringLiteral("Seccomp:")), QStringLiteral("2"));
+        QCOMPARE(Field(status, QStringLiteral("NoNewPrivs:")), QStringLiteral("1"));
+        QCOMPARE(ProcFile(decoder.Pid(), "environ"), QString());
+        const QString limits = ProcFile(decoder.Pid(), "limits");
+        QCOMPARE(Field(limits, QStringLiteral("Max file size")), QStringLiteral("0"));
+        QCOMPARE(Field(limits, QStringLiteral("Max processes")), QStringLiteral("0"));
+        QCOMPARE(Field(limits, QStringLiteral("Max open files")), QStringLiteral("8"));
+        QCOMPARE(Field(limits, QStringLiteral("Max cpu time")), QStringLiteral("20"));
+        QCOMPARE(Field(limits, QStringLiteral("Max core file size")), QStringLiteral("0"));
+
+        const DecoderProcess::Answer probe = decoder.Ask('P', {});
+        QCOMPARE(int(probe.outcome), int(DecoderProcess::Outcome::Yes));
+        const QStringList lines =
+            QString::fromStdString(probe.data).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList tried{QStringLiteral("ptrace"),
+                                QStringLiteral("socket"),
+                                QStringLiteral("socket-unix"),
+                                QStringLiteral("connect"),
+                                QStringLiteral("fork"),
+                                QStringLiteral("clone3"),
+                                QStringLiteral("execve"),
+                                QStringLiteral("openat"),
+                                QStringLiteral("open-parent-memory"),
+                                QStringLiteral("creat"),
+                                QStringLiteral("unlink"),
+                                QStringLiteral("kill"),
+                                QStringLiteral("process_vm_readv"),
+                                QStringLiteral("write-stderr"),
+                                QStringLiteral("setrlimit"),
+                                QStringLiteral("exec-memory")};
+        QCOMPARE(lines.size(), tried.size() + 1);
+        for (qsizetype i = 0; i < tried.size(); ++i)
+            QCOMPARE(lines[i], tried[i] + QStringLiteral(" refused"));
+        QCOMPARE(lines.last(), QStringLiteral("environment empty"));
+        QVERIFY(!QFile::exists(QStringLiteral("/tmp/22-probe-made")));
+        // The forbidden calls did not end it: it still answers.
+        QCOMPARE(int(decoder.Ask(zentolk::viewer::decoder::ContainsQuestion, "/#SYSTEM").outcome),
+                 int(DecoderProcess::Outcome::Yes));
+    }
+
+    // More files than decoders may run: the one used least recently makes
+    // room, and its file still reads afterwards, however often that happens.
+    void fewDecodersRunAtOnce() {
+        std::vector<std::unique_ptr<ChmFile>> files;
+        for (int i = 0; i < MostRunningDecoders + 2; ++i) {
+            files.push_back(ChmFile::Open(CopyOfFixture(QStringLiteral("few%1.chm").arg(i))));
+            QVERIFY(files.back());
+        }
+        const auto children = [] {
+            const QString path = QStringLiteral("task/%1/children").arg(getpid());
+            return ProcFile(getpid(), path.toLatin1().constData())
+                .split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                .size();
+        };
+        QCOMPARE(children(), MostRunningDecoders);
+        for (int round = 0; round < 4; ++round) {
+            for (const auto& file : files) {
+                QVERIFY(file->Read(QStringLiteral("/#SYSTEM")).has_value());
+                QVERIFY(!file->Failed());
+            }
+        }
+        QCOMPARE(children(), MostRunningDecoders);
+    }
+
+    // A request that runs past its total time leaves the file unreadable for
+    // the rest of the run, in a new window too; other files are not affected.
+    void slowRequestMakesTheFileUnreadableForTheRun() {
+        const QString slow = CopyOfFixture(QStringLiteral("slow.chm"));
+        fakeNow = 0;
+        DecoderProcess::SetClock(RacingClock);
+        std::unique_ptr<ChmFile> file = ChmFile::Open(slow);
+        DecoderProcess::SetClock(nullptr);
+        QVERIFY(!file);
+        QApplication::processEvents(); // the request ends
+        QVERIFY(!ChmFile::Open(slow));
+        QVERIFY(ChmFile::Open(CopyOfFixture(QStringLiteral("other.chm"))));
+    }
+
+    // Ordinary pages keep their text and look when they are bounded.
+    void boundingKeepsOrdinaryPages() {
+        for (const QString& path : {Fixture, RealHelp}) {
+            const std::unique_ptr<ChmFile> file = ChmFile::Open(path);
+            QVERIFY(file);
+            const QStringList pages = file->Pages();
+            QVERIFY(!pages.isEmpty());
+            for (const QString& topic : pages) {
+                const QString html = DecodeHtml(file->Read(topic).value_or(QByteArray()));
+                QTextDocument plain, bounded;
+                plain.setHtml(html);
+                bounded.setHtml(BoundedForLayout(html));
+                QCOMPARE(Shown(&bounded), Shown(&plain));
+                QCOMPARE(bounded.blockCount(), plain.blockCount());
+                QCOMPARE(DeepestTable(bounded.rootFrame()), DeepestTable(plain.rootFrame()));
+            }
+        }
+    }
+
+    // A page of the largest size shown, made of what lays out slowest, opens
+    // bounded; a page one byte larger is not laid out at all.
+    void largePagesAreBoundedOrNotShown() {
+        DecoderProcess::SetClock(StoppedClock);
+        auto* window = new HelpWindow(Large, QStringLiteral("Large"));
+        QVERIFY(window->HasFile());
+        window->ShowTopic(QStringLiteral("/over.htm"));
+        QVERIFY(window->Browser()->toPlainText().contains(QStringLiteral("cannot be shown")));
+        window->ShowTopic(QStringLiteral("/bound.htm"));
+        QTextDocument* page = window->Browser()->document();
+        window->show();
+        QVERIFY(page->documentLayout()->documentSize().height() > 0); // the whole page laid out
+
+        QVERIFY(Shown(page).startsWith(QStringLiteral("Bounded page")));
+        QVERIFY(Shown(page).contains(QStringLiteral("word word")));
+        QVERIFY(DeepestTable(page->rootFrame()) <= MostNestedTables);
+        static const QRegularExpression longRun(
+            QStringLiteral("[^\\s\\x{200B}]{%1,}").arg(LongestUnbrokenRun + 1));
+        QVERIFY(!page->toPlainText().contains(longRun));
+        window->BackAction()->trigger();
+        QVERIFY(window->Browser()->toPlainText().contains(QStringLiteral("cannot be shown")));
+        // Search reads the text, never lays pages out; titles are cut short.
+        window->Search(QStringLiteral("word"));
+        QCOMPARE(window->SearchResults()->count(), 2);
+        QVERIFY(window->SearchResults()->item(0)->text().size() <= LongestSearchTitle + 1);
+        DecoderProcess::SetClock(nullptr);
+        delete window;
+    }
+};
+
+QTEST_MAIN(SandboxTest)
+#include "SandboxTest.moc"
