@@ -84,15 +84,13 @@ private:
         const QChar c = html_[at];
         if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f') {
             run_ = 0;
-            out_ += c;
+            // Preformatted text makes a line of each: past the bound, a blank.
+            out_ += c == u'\n' && ++tags_ > MostTags ? QChar(u' ') : c;
             return at + 1;
         }
         // Text in tables is laid out again at every level of them.
-        if (tables_ > 0 && ++tableText_ > MostTableText) {
-            while (tables_ > 0)
-                Pop();
-            tablesOver_ = true;
-        }
+        if (tables_ > 0 && ++tableText_ > MostTableText)
+            LeaveTables();
         if (++run_ > LongestUnbrokenRun) {
             out_ += ZeroWidthSpace;
             run_ = 1;
@@ -139,6 +137,16 @@ private:
         // Inside a table left out, so are its rows and cells; their text
         // stays apart.
         if (dropped_.value(QStringLiteral("table")) > 0 && IsTablePart(name)) {
+            out_ += u' ';
+            return end;
+        }
+        // Numbering list items and sizing cells costs more with each one.
+        if (name == u"li" && ++listItems_ > MostListItems) {
+            out_ += u' ';
+            return end;
+        }
+        if ((name == u"td" || name == u"th") && tables_ > 0 && ++cells_ > MostTableCells) {
+            LeaveTables();
             out_ += u' ';
             return end;
         }
@@ -189,6 +197,13 @@ private:
         }
     }
 
+    // Ends the tables open and lays out no more on this page.
+    void LeaveTables() {
+        while (tables_ > 0)
+            Pop();
+        tablesOver_ = true;
+    }
+
     void Pop() {
         out_ += QStringLiteral("</") + open_.back() + u'>';
         tables_ -= open_.back() == u"table" ? 1 : 0;
@@ -219,6 +234,8 @@ private:
     QHash<QString, int> dropped_; // elements left out and not yet closed, by name
     int tables_ = 0;
     qsizetype tableText_ = 0;
+    int cells_ = 0;
+    int listItems_ = 0;
     bool tablesOver_ = false; // no more tables on this page
     int tags_ = 0;
     int run_ = 0;

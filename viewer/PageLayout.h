@@ -12,15 +12,19 @@ namespace zentolk::viewer {
 // is laid out, so that whatever a help file holds, showing a page takes time
 // in proportion to its size.
 
-// Pages of more bytes than this are not shown at all.
-inline constexpr qsizetype LargestShownPage = 4 * 1024 * 1024;
+// Pages of more bytes than this are not shown at all: the largest takes about
+// a second of CPU time to lay out, whatever it holds.
+inline constexpr qsizetype LargestShownPage = 2 * 1024 * 1024;
 // Deeper elements lose their tags; their text stays.
 inline constexpr int MostNestedElements = 40;
 inline constexpr int MostNestedTables = 4;
-// Past this many characters in tables, the tables end and no more are laid
-// out as tables.
+// Past this many characters or cells in tables, the tables end and no more
+// are laid out as tables.
 inline constexpr qsizetype MostTableText = 64 * 1024;
-// Tags beyond this many are dropped.
+inline constexpr int MostTableCells = 5000;
+// List items beyond this many run on as text.
+inline constexpr int MostListItems = 5000;
+// Tags beyond this many are dropped, and line ends beyond it become blanks.
 inline constexpr int MostTags = 20000;
 // A run of text longer than this without a blank gets an invisible break.
 inline constexpr int LongestUnbrokenRun = 64;
