@@ -13,6 +13,7 @@ namespace {
 
 constexpr QChar ZeroWidthSpace(0x200B);
 constexpr qsizetype LongestEntity = 10;
+constexpr qsizetype LongestTag = 4096;
 
 bool OneOf(const QString& name, std::initializer_list<const char16_t*> names) {
     return std::any_of(names.begin(), names.end(),
@@ -32,7 +33,7 @@ bool IsTablePart(const QString& name) {
 
 // Elements whose content is not text to lay out.
 bool IsRaw(const QString& name) {
-    return OneOf(name, {u"script", u"style", u"title", u"textarea", u"xmp"});
+    return OneOf(name, {u"script", u"style"});
 }
 
 // The parser closes an open element of a group when a new one of the group
@@ -102,7 +103,13 @@ private:
             if (semicolon > 0)
                 end = at + semicolon + 1;
         }
-        out_ += html_.mid(at, end - at);
+        // A control character is damage, and the layout reads NUL as the end.
+        if (c.category() == QChar::Other_Control)
+            out_ += QChar(QChar::ReplacementCharacter);
+        else if (c == u'<') // one that starts no tag, and stays text
+            out_ += QStringLiteral("&lt;");
+        else
+            out_ += html_.mid(at, end - at);
         return end;
     }
 
@@ -112,13 +119,18 @@ private:
             return close < 0 ? html_.size() : close + 3;
         }
         const qsizetype end = std::min(HtmlTagEnd(html_, at + 1) + 1, html_.size());
+        // What is too long for a tag, or not closed, is laid out as text.
+        if (end - at > LongestTag || html_[end - 1] != u'>') {
+            Text(at);
+            return at + 1;
+        }
         QString name = HtmlTagName(html_, at + 1);
         const bool closing = name.startsWith(u'/');
         if (closing)
             name.remove(0, 1);
         if (name.isEmpty() || html_[at + 1] == u'!') {
             if (++tags_ <= MostTags)
-                out_ += html_.mid(at, end - at);
+                CopyTag(at, end);
             return end;
         }
         const bool tablePart = name == u"table" || IsTablePart(name);
@@ -163,12 +175,19 @@ private:
                 ++dropped_[name];
             return end;
         }
-        out_ += html_.mid(at, end - at);
+        CopyTag(at, end);
         if (IsVoid(name) || html_.mid(at, end - at).endsWith(u"/>"))
             return end;
         open_.push_back(name);
         tables_ += table ? 1 : 0;
         return IsRaw(name) ? CopyRaw(name, end) : end;
+    }
+
+    // The layout reads NUL as the end: control characters in a tag, a script
+    // or a style become blanks.
+    void CopyTag(qsizetype at, qsizetype end) {
+        for (const QChar c : html_.mid(at, end - at))
+            out_ += c.category() == QChar::Other_Control ? QChar(u' ') : c;
     }
 
     // A closing tag closes the latest element of its name and those inside
@@ -218,7 +237,7 @@ private:
 
     qsizetype CopyRaw(const QString& name, qsizetype from) {
         const qsizetype close = RawEnd(name, from);
-        out_ += html_.mid(from, close - from);
+        CopyTag(from, close);
         return close;
     }
 

@@ -66,6 +66,14 @@ int DeepestTable(QTextFrame* frame) {
 QString Shown(QTextDocument* document) {
     return document->toPlainText().remove(QChar(0x200B));
 }
+
+// What the layout of a page is bounded by, as it was laid out.
+bool LaidOutWithinBounds(QTextDocument* page) {
+    static const QRegularExpression longRun(
+        QStringLiteral("[^\\s\\x{200B}]{%1,}").arg(LongestUnbrokenRun + 1));
+    return DeepestTable(page->rootFrame()) <= MostNestedTables &&
+           !page->toPlainText().contains(longRun) && page->blockCount() <= 2 * MostTags;
+}
 } // namespace
 
 class SandboxTest : public QObject {
@@ -219,6 +227,39 @@ private slots:
         QVERIFY(window->SearchResults()->item(0)->text().size() <= LongestSearchTitle + 1);
         DecoderProcess::SetClock(nullptr);
         delete window;
+    }
+
+    // The real help file with one bit flipped in its compressed pages: every
+    // page that still decodes is searched and shown within the bounds.
+    void flippedBitsStillLayOutWithinBounds() {
+        QFile real(RealHelp);
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        const QByteArray original = real.readAll();
+        const qsizetype content = original.lastIndexOf("LZXC");
+        QVERIFY(content > 0);
+        DecoderProcess::SetClock(StoppedClock);
+        std::uint32_t seed = 22;
+        for (int mutant = 0; mutant < 24; ++mutant) {
+            seed = seed * 1103515245u + 12345u;
+            QByteArray bytes = original;
+            const qsizetype at = content + qsizetype(seed % std::uint32_t(bytes.size() - content));
+            bytes[at] = char(bytes[at] ^ (1 << (seed >> 29)));
+            const QString path = scratch.filePath(QStringLiteral("flipped%1.chm").arg(mutant));
+            QFile copy(path);
+            QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size());
+            copy.close();
+            auto* window = new HelpWindow(path, QStringLiteral("Flipped"));
+            window->Search(QStringLiteral("the"));
+            for (int row = 0; row < window->SearchResults()->count(); ++row) {
+                window->SearchResults()->setCurrentRow(row);
+                emit window->SearchResults()->itemActivated(window->SearchResults()->item(row));
+                QTextDocument* page = window->Browser()->document();
+                page->documentLayout()->documentSize();
+                QVERIFY2(LaidOutWithinBounds(page), qPrintable(path));
+            }
+            delete window;
+        }
+        DecoderProcess::SetClock(nullptr);
     }
 };
 
