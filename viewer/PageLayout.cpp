@@ -119,8 +119,9 @@ private:
             return close < 0 ? html_.size() : close + 3;
         }
         const qsizetype end = std::min(HtmlTagEnd(html_, at + 1) + 1, html_.size());
-        // What is too long for a tag, or not closed, is laid out as text.
-        if (end - at > LongestTag || html_[end - 1] != u'>') {
+        // What is too long for a tag, not closed, or not read alike by every
+        // parser is laid out as text.
+        if (end - at > LongestTag || html_[end - 1] != u'>' || !Plain(at + 1, end - 1)) {
             Text(at);
             return at + 1;
         }
@@ -164,6 +165,11 @@ private:
         }
         if (!IsVoid(name))
             CloseImplied(name);
+        // Rows and cells out of place make the layout start tables of its own.
+        if (IsTablePart(name) && !InPlace(name)) {
+            out_ += u' ';
+            return end;
+        }
         const bool table = name == u"table";
         const bool fits =
             ++tags_ <= MostTags && (IsVoid(name) || (int(open_.size()) < MostNestedElements &&
@@ -181,6 +187,27 @@ private:
         open_.push_back(name);
         tables_ += table ? 1 : 0;
         return IsRaw(name) ? CopyRaw(name, end) : end;
+    }
+
+    // Whether a tag's inside has quotes only around values ('=' just before
+    // the opening one) and no '<' outside them: where parsers differ on
+    // anything else, one may read as text what the other took for a tag.
+    bool Plain(qsizetype from, qsizetype to) const {
+        QChar quote;
+        for (qsizetype i = from; i < to; ++i) {
+            const QChar c = html_[i];
+            if (!quote.isNull()) {
+                if (c == quote)
+                    quote = QChar();
+            } else if (c == u'"' || c == u'\'') {
+                if (html_[i - 1] != u'=')
+                    return false;
+                quote = c;
+            } else if (c == u'<') {
+                return false;
+            }
+        }
+        return true;
     }
 
     // The layout reads NUL as the end: control characters in a tag, a script
@@ -214,6 +241,20 @@ private:
             if (OneOf(open_[i], rule->containers))
                 return;
         }
+    }
+
+    // Whether a row or cell stands where a table holds it directly.
+    bool InPlace(const QString& name) const {
+        const bool cell = name == u"td" || name == u"th";
+        for (auto it = open_.rbegin(); it != open_.rend(); ++it) {
+            if (*it == u"table")
+                return true;
+            if (*it == u"tr")
+                return cell;
+            if (OneOf(*it, {u"td", u"th", u"caption"}))
+                return false;
+        }
+        return false;
     }
 
     // Ends the tables open and lays out no more on this page.
