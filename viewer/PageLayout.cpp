@@ -190,8 +190,9 @@ private:
     }
 
     // Whether a tag's inside has quotes only around values ('=' just before
-    // the opening one) and no '<' outside them: where parsers differ on
-    // anything else, one may read as text what the other took for a tag.
+    // the opening one) and no '<' or '>' but its own end: where parsers
+    // differ on anything else, one may read as text what the other took for
+    // a tag.
     bool Plain(qsizetype from, qsizetype to) const {
         QChar quote;
         for (qsizetype i = from; i < to; ++i) {
@@ -199,6 +200,8 @@ private:
             if (!quote.isNull()) {
                 if (c == quote)
                     quote = QChar();
+                else if (c == u'<' || c == u'>')
+                    return false;
             } else if (c == u'"' || c == u'\'') {
                 if (html_[i - 1] != u'=')
                     return false;
