@@ -68,9 +68,10 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
                               .arg(LargestShownPage / (1024 * 1024)));
     if (page)
         return BoundedForLayout(DecodeHtml(*bytes));
-    // A style sheet is no bigger than a page; a larger one is left out.
-    if (type == QTextDocument::StyleSheetResource)
-        return bytes->size() > LargestShownPage ? QVariant() : QVariant(DecodeHtml(*bytes));
+    if (type == QTextDocument::StyleSheetResource) {
+        const QString sheet = bytes->size() > LargestShownPage ? QString() : DecodeHtml(*bytes);
+        return sheet.isEmpty() || StyleRules(sheet) > MostStyleRules ? QVariant() : QVariant(sheet);
+    }
     return *bytes;
 }
 

@@ -170,6 +170,11 @@ private:
             out_ += u' ';
             return end;
         }
+        // Every rule of a style sheet is tried on every element.
+        if (name == u"style" && !StyleFits(html_.mid(end, RawEnd(name, end) - end)))
+            return SkipRaw(name, end);
+        if (name == u"link" && ++links_ > MostStyleSheets)
+            return end;
         const bool table = name == u"table";
         const bool fits =
             ++tags_ <= MostTags && (IsVoid(name) || (int(open_.size()) < MostNestedElements &&
@@ -246,6 +251,11 @@ private:
         }
     }
 
+    bool StyleFits(QStringView sheet) {
+        styleRules_ += StyleRules(sheet);
+        return styleRules_ <= MostStyleRules;
+    }
+
     // Whether a row or cell stands where a table holds it directly.
     bool InPlace(const QString& name) const {
         const bool cell = name == u"td" || name == u"th";
@@ -298,6 +308,8 @@ private:
     int tables_ = 0;
     qsizetype tableText_ = 0;
     int cells_ = 0;
+    int links_ = 0;
+    qsizetype styleRules_ = 0;
     int listItems_ = 0;
     bool tablesOver_ = false; // no more tables on this page
     int tags_ = 0;
@@ -305,6 +317,11 @@ private:
 };
 
 } // namespace
+
+qsizetype StyleRules(QStringView sheet) {
+    // A sheet that loads others is never cheap to judge.
+    return sheet.contains(u"@import", Qt::CaseInsensitive) ? MostStyleRules + 1 : sheet.count(u'{');
+}
 
 QString BoundedForLayout(QStringView html) {
     return Bounder(html).Run();

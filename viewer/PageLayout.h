@@ -29,6 +29,13 @@ inline constexpr int MostTags = 20000;
 // A run of text longer than this without a blank gets an invisible break.
 inline constexpr int LongestUnbrokenRun = 64;
 
+// Style rules in a page's own sheets, and in each sheet it links (of which
+// it may link this many); a sheet past the bound is left out.
+inline constexpr qsizetype MostStyleRules = 100;
+inline constexpr int MostStyleSheets = 4;
+// The rules of a style sheet, as they count towards the bound.
+qsizetype StyleRules(QStringView sheet);
+
 // The page as it is laid out: the same text in the same elements, where the
 // bounds above are kept; in time proportional to its length.
 QString BoundedForLayout(QStringView html);

@@ -200,6 +200,33 @@ private slots:
         }
     }
 
+    // Every style rule is tried on every element: sheets past the bound
+    // are left out, whole.
+    void styleSheetsAreBounded_data() {
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<int>("sheetsKept");
+        const QString rule = QStringLiteral("*{color:red}");
+        const QString link = QStringLiteral("<link rel=\"stylesheet\" href=\"s.css\">");
+        QTest::newRow("rules within the bound")
+            << QStringLiteral("<style>%1</style>").arg(rule.repeated(MostStyleRules)) << 1;
+        QTest::newRow("one rule too many")
+            << QStringLiteral("<style>%1</style>").arg(rule.repeated(MostStyleRules + 1)) << 0;
+        QTest::newRow("over the bound in two sheets")
+            << QStringLiteral("<style>%1</style><style>%1</style>")
+                   .arg(rule.repeated(MostStyleRules / 2 + 1))
+            << 1;
+        QTest::newRow("importing") << QStringLiteral("<style>@import \"a.css\";</style>") << 0;
+        QTest::newRow("links") << link.repeated(MostStyleSheets + 2) << MostStyleSheets;
+    }
+    void styleSheetsAreBounded() {
+        QFETCH(QString, head);
+        const QString page = BoundedForLayout(
+            QStringLiteral("<html><head>%1</head><body><p>x</p></body></html>").arg(head));
+        QTEST(int(page.count(QStringLiteral("<style")) + page.count(QStringLiteral("<link"))),
+              "sheetsKept");
+        QVERIFY(page.contains(QStringLiteral("<p>x")));
+    }
+
     // A page of the largest size shown, made of what lays out slowest, opens
     // bounded; a page one byte larger is not laid out at all.
     void largePagesAreBoundedOrNotShown() {
