@@ -58,6 +58,7 @@ std::string ProbeForbiddenCalls() {
     note("creat", syscall(SYS_openat, AT_FDCWD, "/tmp/22-probe-made", O_WRONLY | O_CREAT, 0600));
     note("unlink", unlink("/tmp/22-probe-gone"));
     note("kill", kill(parent, 0));
+    note("kill-group", kill(0, 0));
     char byte = 0;
     iovec mine{&byte, 1};
     iovec theirs{reinterpret_cast<void*>(0x10000), 1};

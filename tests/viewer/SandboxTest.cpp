@@ -129,6 +129,7 @@ private slots:
                                 QStringLiteral("creat"),
                                 QStringLiteral("unlink"),
                                 QStringLiteral("kill"),
+                                QStringLiteral("kill-group"),
                                 QStringLiteral("process_vm_readv"),
                                 QStringLiteral("write-stderr"),
                                 QStringLiteral("setrlimit"),
