@@ -107,33 +107,22 @@ private slots:
         QCOMPARE(Field(status, QStringLiteral("NoNewPrivs:")), QStringLiteral("1"));
         QCOMPARE(ProcFile(decoder.Pid(), "environ"), QString());
         const QString limits = ProcFile(decoder.Pid(), "limits");
-        QCOMPARE(Field(limits, QStringLiteral("Max file size")), QStringLiteral("0"));
-        QCOMPARE(Field(limits, QStringLiteral("Max processes")), QStringLiteral("0"));
-        QCOMPARE(Field(limits, QStringLiteral("Max open files")), QStringLiteral("8"));
-        QCOMPARE(Field(limits, QStringLiteral("Max cpu time")), QStringLiteral("20"));
-        QCOMPARE(Field(limits, QStringLiteral("Max core file size")), QStringLiteral("0"));
+        for (const auto& [name, value] : {std::pair{"Max file size", "0"},
+                                          {"Max processes", "0"},
+                                          {"Max open files", "8"},
+                                          {"Max cpu time", "20"},
+                                          {"Max core file size", "0"}})
+            QCOMPARE(Field(limits, QLatin1String(name)), QLatin1String(value));
 
         const DecoderProcess::Answer probe = decoder.Ask('P', {});
         QCOMPARE(int(probe.outcome), int(DecoderProcess::Outcome::Yes));
         const QStringList lines =
             QString::fromStdString(probe.data).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        const QStringList tried{QStringLiteral("ptrace"),
-                                QStringLiteral("socket"),
-                                QStringLiteral("socket-unix"),
-                                QStringLiteral("connect"),
-                                QStringLiteral("fork"),
-                                QStringLiteral("clone3"),
-                                QStringLiteral("execve"),
-                                QStringLiteral("openat"),
-                                QStringLiteral("open-parent-memory"),
-                                QStringLiteral("creat"),
-                                QStringLiteral("unlink"),
-                                QStringLiteral("kill"),
-                                QStringLiteral("kill-group"),
-                                QStringLiteral("process_vm_readv"),
-                                QStringLiteral("write-stderr"),
-                                QStringLiteral("setrlimit"),
-                                QStringLiteral("exec-memory")};
+        const QStringList tried =
+            QStringLiteral("ptrace socket socket-unix connect fork clone3 execve openat "
+                           "open-parent-memory creat unlink kill kill-group process_vm_readv "
+                           "write-stderr setrlimit exec-memory")
+                .split(QLatin1Char(' '));
         QCOMPARE(lines.size(), tried.size() + 1);
         for (qsizetype i = 0; i < tried.size(); ++i)
             QCOMPARE(lines[i], tried[i] + QStringLiteral(" refused"));
