@@ -9,6 +9,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -71,7 +72,9 @@ struct ChildLimit {
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
-    int error = 0;
+    // Whatever runs there gains no privileges through exec, the decoder's
+    // own filter aside.
+    int error = prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 ? 0 : errno;
     for (const ChildLimit& limit : limits)
         if (error == 0 &&
             setrlimit(static_cast<__rlimit_resource>(limit.resource), &limit.value) != 0)
