@@ -7,6 +7,16 @@ target_compile_options(zentolk_build_flags INTERFACE -Wall -Wextra -Wpedantic)
 if(ZENTOLK_WERROR)
     target_compile_options(zentolk_build_flags INTERFACE -Werror)
 endif()
+# The hardening a Debian package is expected to have: a stack protector,
+# full RELRO with immediate binding, and checked string and memory functions.
+# Those need optimisation (at -O0 glibc warns and -Werror fails), and the
+# sanitizers check the same calls their own way.
+target_compile_options(zentolk_build_flags INTERFACE -fstack-protector-strong)
+target_link_options(zentolk_build_flags INTERFACE LINKER:-z,relro LINKER:-z,now)
+if(NOT ZENTOLK_SANITIZE)
+    target_compile_options(zentolk_build_flags INTERFACE
+        $<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
+endif()
 if(ZENTOLK_SANITIZE)
     target_compile_options(zentolk_build_flags INTERFACE
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

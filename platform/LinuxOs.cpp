@@ -195,13 +195,16 @@ bool LinuxOs::MakeOwnerWritable(const std::string& path) {
 
 bool LinuxOs::AppendLine(const std::string& path, const std::string& text) {
     // No links, and no waiting on a pipe someone left at the log's name.
+    // Only its owner may read it: it may lie in a shared temporary folder.
     const int fd = open(path.c_str(),
-                        O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+                        O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
     // Never add to a file someone else owns, even one they let us write.
     struct stat info {};
     bool written = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == geteuid();
+    if (written && (info.st_mode & 077) != 0)
+        written = fchmod(fd, 0600) == 0;
     const std::string line = text + '\n';
     std::size_t done = 0;
     while (written && done < line.size()) {

@@ -113,7 +113,8 @@ public:
     // links, so a link's target is never changed.
     virtual bool MakeOwnerWritable(const std::string& path) = 0;
     // Appends the text and a line end to the file, creating it when missing,
-    // then flushes and closes it. Refuses to write through a symbolic link.
+    // then flushes and closes it; the file is readable by its owner only.
+    // Refuses to write through a symbolic link or to another user's file.
     virtual bool AppendLine(const std::string& path, const std::string& text) = 0;
     // Tells the user something on standard error, one line.
     virtual void WarnOnConsole(const std::string& text) = 0;

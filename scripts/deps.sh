@@ -3,11 +3,12 @@
 # scripts/package.
 
 # Building and running: the compiler and build tools, Qt with its X11 and
-# Wayland platform plugins, chmlib for the help viewer, chmcmd (fp-utils) to
+# Wayland platform plugins, chmlib for the help viewer and libseccomp for the
+# filter of its decoding process, chmcmd (fp-utils) to
 # compile the help file, and the condensed face the window is drawn in.
 ZENTOLK_RUN_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-wayland libxcb1-dev libchm-dev fp-utils fonts-dejavu-extra
+    qt6-base-dev qt6-wayland libxcb1-dev libchm-dev libseccomp-dev fp-utils fonts-dejavu-extra
 )
 
 # Testing adds: the test and benchmark libraries, clang for the fuzzers, the format and metadata

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringList>
+#include <QTimer>
 #include <algorithm>
 
 namespace zentolk::viewer {
@@ -18,6 +19,13 @@ namespace {
 constexpr int MostStarts = 3;
 // Longer paths are never in a help file (the decoder's own limit is 512).
 constexpr qsizetype LongestPath = 512;
+
+// Files given up on for taking too long, by absolute path: they stay
+// unreadable for the run.
+QStringList& GivenUp() {
+    static QStringList paths;
+    return paths;
+}
 
 QString& DecoderOverride() {
     static QString program;
@@ -75,7 +83,7 @@ QString ChmFile::DecoderProgram() {
 
 std::unique_ptr<ChmFile> ChmFile::Open(const QString& path) {
     std::unique_ptr<ChmFile> file(new ChmFile(QFileInfo(path).absoluteFilePath()));
-    if (!file->Start() || !file->ReadSystemRecord())
+    if (GivenUp().contains(file->path_) || !file->Start() || !file->ReadSystemRecord())
         return nullptr;
     if (file->contentsFile_.isEmpty())
         file->contentsFile_ = file->FindByExtension(".hhc");
@@ -84,7 +92,8 @@ std::unique_ptr<ChmFile> ChmFile::Open(const QString& path) {
     return file;
 }
 
-ChmFile::ChmFile(const QString& path) : path_(path), startsLeft_(MostStarts) {}
+ChmFile::ChmFile(const QString& path)
+    : path_(path), startsLeft_(MostStarts), requestDeadline_(std::make_shared<long long>(-1)) {}
 
 ChmFile::~ChmFile() = default;
 
@@ -95,15 +104,37 @@ bool ChmFile::Start() const {
     decoder_ = std::make_unique<DecoderProcess>(
         DecoderProgram().toStdString(),
         std::vector<std::string>{QFile::encodeName(path_).toStdString()}, DecoderLimits{});
-    if (decoder_->Ask(decoder::OpenQuestion, {}).outcome == DecoderProcess::Outcome::Yes)
+    if (decoder_->Ask(decoder::OpenQuestion, {}, RequestDeadline()).outcome ==
+        DecoderProcess::Outcome::Yes)
         return true;
+    if (decoder_->TimedOut())
+        GiveUp();
     startsLeft_ = 0;
     decoder_.reset();
     return false;
 }
 
+long long ChmFile::RequestDeadline() const {
+    if (*requestDeadline_ < 0) {
+        *requestDeadline_ = DecoderProcess::NowMilliseconds() + RequestMilliseconds;
+        QTimer::singleShot(0, [cell = std::weak_ptr<long long>(requestDeadline_)] {
+            if (const std::shared_ptr<long long> deadline = cell.lock())
+                *deadline = -1;
+        });
+    }
+    return *requestDeadline_;
+}
+
+void ChmFile::GiveUp() const {
+    startsLeft_ = 0;
+    if (decoder_)
+        decoder_.reset();
+    if (!GivenUp().contains(path_))
+        GivenUp().append(path_);
+}
+
 bool ChmFile::Failed() const {
-    return (!decoder_ || !decoder_->Running()) && startsLeft_ <= 0;
+    return startsLeft_ <= 0 && (!decoder_ || (!decoder_->Running() && !decoder_->Evicted()));
 }
 
 std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* missing) const {
@@ -115,7 +146,15 @@ std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* mi
             *missing = true;
         return std::nullopt;
     }
+    const long long deadline = RequestDeadline();
+    if (DecoderProcess::NowMilliseconds() >= deadline) {
+        GiveUp();
+        return std::nullopt;
+    }
     if (!decoder_ || !decoder_->Running()) {
+        // One stopped to make room for another starts again for free.
+        if (decoder_ && decoder_->Evicted())
+            ++startsLeft_;
         // A helper stopped for taking too long is not given another go: the
         // program waits on each answer.
         if ((decoder_ && decoder_->TimedOut()) || !Start()) {
@@ -124,7 +163,11 @@ std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* mi
         }
     }
     DecoderProcess::Answer answer =
-        decoder_->Ask(kind, std::string_view(name.constData(), name.size()));
+        decoder_->Ask(kind, std::string_view(name.constData(), name.size()), deadline);
+    if (decoder_->TimedOut()) {
+        GiveUp();
+        return std::nullopt;
+    }
     if (answer.outcome == DecoderProcess::Outcome::No && missing != nullptr)
         *missing = true;
     if (answer.outcome != DecoderProcess::Outcome::Yes)

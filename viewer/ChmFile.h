@@ -16,7 +16,9 @@ class DecoderProcess;
 // by a helper process (zentolk-chmread, beside this code's library), so a
 // damaged or crafted file never makes a lookup fail harder than "not there"
 // or "cannot be read". A helper that crashes is started again for the next
-// lookup, a few times; one that hangs ends the reading of the file.
+// lookup, a few times; one that hangs ends the reading of the file. So does
+// a help request that takes longer than RequestMilliseconds in all: the file
+// then cannot be read for the rest of the run, in any window.
 class ChmFile {
 public:
     // Null when the file cannot be opened or lacks the system record every
@@ -56,17 +58,26 @@ private:
     bool Start() const;
     // Null when there is no answer to be had.
     std::optional<std::string> Ask(char kind, const QString& path, bool* missing) const;
+    // When the request under way must be answered; a request runs until the
+    // program's event loop next gets control.
+    long long RequestDeadline() const;
+    void GiveUp() const;
     bool ReadSystemRecord();
     QString FindByExtension(const char* extension) const;
 
     QString path_;
     mutable std::unique_ptr<DecoderProcess> decoder_;
     mutable int startsLeft_ = 0;
+    std::shared_ptr<long long> requestDeadline_;
     QString defaultTopic_;
     QString title_;
     QString contentsFile_;
     QString indexFile_;
 };
+
+// The time one help request may take, from its first question to the file
+// to its last, answers and the page's layout between them included.
+inline constexpr int RequestMilliseconds = 4000;
 
 // "page.htm", "\dir\page.htm" or "/dir/page.htm" as "/dir/page.htm".
 QString NormalizeTopic(const QString& topic);

@@ -3,18 +3,17 @@
 #include "viewer/decoder/Protocol.h"
 #include "viewer/decoder/Transfer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace zentolk::viewer {
 
@@ -32,40 +31,103 @@ constexpr bool Sanitized = false;
 constexpr bool Sanitized = false;
 #endif
 
-long long NowMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+// Whatever is running, in the order it was last asked (the most recent last).
+// The viewer works on one thread only.
+std::vector<DecoderProcess*>& RunningDecoders() {
+    static std::vector<DecoderProcess*> running;
+    return running;
 }
 
 // Waits until the socket is ready or the deadline has passed.
 bool WaitFor(int fd, short events, long long deadline) {
     for (;;) {
-        const long long left = deadline - NowMilliseconds();
+        const long long left = deadline - DecoderProcess::NowMilliseconds();
         if (left <= 0)
             return false;
         pollfd entry{fd, events, 0};
-        const int ready = poll(&entry, 1, static_cast<int>(left));
+        const int ready = poll(&entry, 1, static_cast<int>(std::min(left, 1000000ll)));
         if (ready < 0 && errno == EINTR)
             continue;
         return ready > 0;
     }
 }
 
-bool Limit(pid_t child, __rlimit_resource resource, rlim_t value) {
-    const rlimit limit{value, value};
-    return prlimit(child, resource, &limit, nullptr) == 0;
+struct ChildLimit {
+    int resource;
+    rlimit value;
+};
+
+// In the child between fork and exec: only calls that are safe there, since
+// the program may run other threads. Never returns.
+[[noreturn]] void BecomeDecoder(int socket, int devNull, int report, const char* program,
+                                char* const* argv, const std::vector<ChildLimit>& limits) {
+    if (dup2(socket, STDIN_FILENO) < 0 || dup2(socket, STDOUT_FILENO) < 0 ||
+        dup2(devNull, STDERR_FILENO) < 0)
+        _exit(127);
+    // No signal the program blocks, ignores or handles comes along.
+    struct sigaction plain {};
+    plain.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal)
+        sigaction(signal, &plain, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    sigprocmask(SIG_SETMASK, &none, nullptr);
+    // Whatever runs there gains no privileges through exec, the decoder's
+    // own filter aside.
+    int error = prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 ? 0 : errno;
+    for (const ChildLimit& limit : limits)
+        if (error == 0 &&
+            setrlimit(static_cast<__rlimit_resource>(limit.resource), &limit.value) != 0)
+            error = errno;
+    if (error == 0) {
+        // Nothing of the program's is inherited: only its standard
+        // descriptors, and the report pipe, which closes on exec.
+        close_range(3, report - 1, 0);
+        close_range(report + 1, ~0u, 0);
+        char* const noEnvironment[] = {nullptr};
+        execve(program, argv, noEnvironment);
+        error = errno;
+    }
+    while (write(report, &error, sizeof error) < 0 && errno == EINTR) {
+    }
+    _exit(127);
+}
+
+long long (*&Clock())() {
+    static long long (*clock)() = nullptr;
+    return clock;
 }
 
 } // namespace
+
+void DecoderProcess::SetClock(long long (*clock)()) {
+    Clock() = clock;
+}
+
+long long DecoderProcess::NowMilliseconds() {
+    if (Clock() != nullptr)
+        return Clock()();
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
 
 DecoderProcess::DecoderProcess(const std::string& program,
                                const std::vector<std::string>& arguments,
                                const DecoderLimits& limits)
     : limits_(limits) {
-    int ends[2];
-    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
-        return;
+    std::vector<DecoderProcess*>& running = RunningDecoders();
+    while (running.size() >= std::size_t(MostRunningDecoders)) {
+        DecoderProcess* oldest = running.front();
+        oldest->Stop();
+        oldest->evicted_ = true;
+    }
+    Spawn(program, arguments);
+    if (Running())
+        running.push_back(this);
+}
+
+void DecoderProcess::Spawn(const std::string& program, const std::vector<std::string>& arguments) {
     std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -73,43 +135,45 @@ DecoderProcess::DecoderProcess(const std::string& program,
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
-    // The child's end becomes its standard input and output; it inherits no
-    // other descriptor, no blocked signals and none that the program ignores.
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, ends[1], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t signals;
-    sigemptyset(&signals);
-    posix_spawnattr_setsigmask(&attributes, &signals);
-    sigaddset(&signals, SIGPIPE);
-    sigaddset(&signals, SIGXCPU);
-    sigaddset(&signals, SIGXFSZ);
-    posix_spawnattr_setsigdefault(&attributes, &signals);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    pid_t child = -1;
-    const int error =
-        posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    close(ends[1]);
-    if (error != 0) {
-        close(ends[0]);
+    const auto limit = [](int resource, rlim_t value) {
+        return ChildLimit{resource, {value, value}};
+    };
+    std::vector<ChildLimit> childLimits{limit(RLIMIT_CPU, limits_.cpuSeconds),
+                                        limit(RLIMIT_FSIZE, 0), limit(RLIMIT_CORE, 0),
+                                        limit(RLIMIT_NOFILE, limits_.openFiles)};
+    if (limits_.processes >= 0)
+        childLimits.push_back(limit(RLIMIT_NPROC, rlim_t(limits_.processes)));
+    // The sanitizers' shadow memory needs far more address space than any
+    // limit that would mean something.
+    if (limits_.addressSpace != 0 && !Sanitized)
+        childLimits.push_back(limit(RLIMIT_AS, limits_.addressSpace));
+
+    int ends[2] = {-1, -1};
+    int report[2] = {-1, -1};
+    const int devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (devNull < 0 || socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0 ||
+        pipe2(report, O_CLOEXEC) != 0) {
+        for (const int fd : {devNull, ends[0], ends[1], report[0], report[1]})
+            if (fd >= 0)
+                close(fd);
         return;
     }
+    const pid_t child = fork();
+    if (child == 0)
+        BecomeDecoder(ends[1], devNull, report[1], program.c_str(), argv.data(), childLimits);
+    close(ends[1]);
+    close(devNull);
+    close(report[1]);
+    // The report pipe closes on exec: nothing read means the program runs.
+    int error = 0;
+    ssize_t got = -1;
+    if (child > 0)
+        while ((got = read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
+        }
+    close(report[0]);
     child_ = child;
     socket_ = ends[0];
-    // The decoder touches nothing before its first question, so limits set
-    // now hold for all its work. The sanitizers' shadow memory needs far
-    // more address space than any limit that would mean something.
-    bool limited = Limit(child_, RLIMIT_CPU, limits_.cpuSeconds) &&
-                   Limit(child_, RLIMIT_FSIZE, 0) && Limit(child_, RLIMIT_CORE, 0);
-    if (limited && limits_.addressSpace != 0 && !Sanitized)
-        limited = Limit(child_, RLIMIT_AS, limits_.addressSpace);
-    if (!limited)
+    if (child < 0 || got != 0)
         Stop();
 }
 
@@ -118,6 +182,8 @@ DecoderProcess::~DecoderProcess() {
 }
 
 void DecoderProcess::Stop() {
+    std::vector<DecoderProcess*>& running = RunningDecoders();
+    running.erase(std::remove(running.begin(), running.end(), this), running.end());
     if (socket_ >= 0)
         close(socket_);
     socket_ = -1;
@@ -153,12 +219,17 @@ bool DecoderProcess::Receive(void* data, std::size_t size, long long deadline) {
         [this, deadline] { return Ready(POLLIN, deadline); });
 }
 
-DecoderProcess::Answer DecoderProcess::Ask(char kind, std::string_view question) {
+DecoderProcess::Answer DecoderProcess::Ask(char kind, std::string_view question,
+                                           long long deadline) {
     using namespace decoder;
     Answer answer;
     if (!Running() || question.size() > LongestQuestion)
         return answer;
-    const long long deadline = NowMilliseconds() + limits_.answerMilliseconds;
+    std::vector<DecoderProcess*>& running = RunningDecoders();
+    std::stable_partition(running.begin(), running.end(),
+                          [this](const DecoderProcess* process) { return process != this; });
+    const long long own = NowMilliseconds() + limits_.answerMilliseconds;
+    deadline = deadline < 0 ? own : std::min(deadline, own);
     unsigned char header[HeaderSize];
     PutHeader(header, kind, static_cast<std::uint32_t>(question.size()));
     if (!Send(header, sizeof header, deadline) ||

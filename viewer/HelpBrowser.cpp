@@ -2,6 +2,7 @@
 
 #include "viewer/ChmFile.h"
 #include "viewer/PageAccessible.h"
+#include "viewer/PageLayout.h"
 
 #include <QTextDocument>
 
@@ -65,8 +66,18 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
                              "incomplete.")
                               .arg(displayName_));
     }
-    if (page || type == QTextDocument::StyleSheetResource)
-        return DecodeHtml(*bytes);
+    if (page && bytes->size() > LargestShownPage)
+        return NoticePage(tr("Page cannot be shown"),
+                          tr("The page \"%1\" of the help file \"%2\" is larger than %3 MiB, "
+                             "too large to be shown.")
+                              .arg(path.mid(1), displayName_)
+                              .arg(LargestShownPage / (1024 * 1024)));
+    if (page)
+        return BoundedForLayout(DecodeHtml(*bytes));
+    if (type == QTextDocument::StyleSheetResource) {
+        const QString sheet = bytes->size() > LargestShownPage ? QString() : DecodeHtml(*bytes);
+        return sheet.isEmpty() || StyleRules(sheet) > MostStyleRules ? QVariant() : QVariant(sheet);
+    }
     return *bytes;
 }
 

@@ -26,6 +26,9 @@ void PageSearch::Load() {
         PageText page = ExtractPageText(*bytes);
         if (page.title.isEmpty())
             page.title = topic.mid(topic.lastIndexOf(QLatin1Char('/')) + 1);
+        // A title is shown in a list: a crafted one must not cost its layout.
+        if (page.title.size() > LongestSearchTitle)
+            page.title = page.title.left(LongestSearchTitle) + QChar(0x2026);
         QString folded = (page.title + QLatin1Char(' ') + page.text).toCaseFolded();
         folded.truncate(std::min(folded.size(), MostSearchText - total));
         total += folded.size();

@@ -43,5 +43,6 @@ private:
 
 inline constexpr int MostSearchPages = 2000;
 inline constexpr qsizetype MostSearchText = 16 * 1024 * 1024;
+inline constexpr qsizetype LongestSearchTitle = 200;
 
 } // namespace zentolk::viewer

@@ -7,10 +7,7 @@
 
 namespace zentolk::viewer {
 
-namespace {
-// The end of the tag whose "<" is just before `at`: the first ">" outside a
-// quoted value, or the end of the text.
-qsizetype TagEnd(QStringView text, qsizetype at) {
+qsizetype HtmlTagEnd(QStringView text, qsizetype at) {
     QChar quote;
     for (; at < text.size(); ++at) {
         const QChar c = text[at];
@@ -28,7 +25,7 @@ qsizetype TagEnd(QStringView text, qsizetype at) {
     return text.size();
 }
 
-QString TagName(QStringView text, qsizetype at) {
+QString HtmlTagName(QStringView text, qsizetype at) {
     const qsizetype start = at;
     if (at < text.size() && text[at] == u'/')
         ++at;
@@ -36,7 +33,6 @@ QString TagName(QStringView text, qsizetype at) {
         ++at;
     return text.mid(start, at - start).toString().toLower();
 }
-} // namespace
 
 PageText ExtractPageText(const QByteArray& html) {
     const QString source = DecodeHtml(html.left(LongestPage));
@@ -57,8 +53,8 @@ PageText ExtractPageText(const QByteArray& html) {
             at = close < 0 ? text.size() : close + 3;
             continue;
         }
-        const QString name = TagName(text, open + 1);
-        const qsizetype end = TagEnd(text, open + 1);
+        const QString name = HtmlTagName(text, open + 1);
+        const qsizetype end = HtmlTagEnd(text, open + 1);
         at = end + 1;
         if (name == u"script" || name == u"style" || name == u"title") {
             // Their content runs to the closing tag, whatever it looks like.
@@ -67,7 +63,7 @@ PageText ExtractPageText(const QByteArray& html) {
             const qsizetype stop = close < 0 ? text.size() : close;
             if (name == u"title" && title.isEmpty())
                 title = text.mid(at, stop - at).toString();
-            at = close < 0 ? text.size() : TagEnd(text, close + 1) + 1;
+            at = close < 0 ? text.size() : HtmlTagEnd(text, close + 1) + 1;
             continue;
         }
         // Every tag parts words: "a<br>b" is two words, as the page shows them.

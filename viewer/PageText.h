@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace zentolk::viewer {
 
@@ -18,5 +19,12 @@ inline constexpr qsizetype LongestPage = 4 * 1024 * 1024;
 
 // In time proportional to the page's length, whatever it holds.
 PageText ExtractPageText(const QByteArray& html);
+
+// The end of the tag whose "<" is just before `at`: the first ">" outside a
+// quoted value, or the end of the text.
+qsizetype HtmlTagEnd(QStringView text, qsizetype at);
+// The name of the tag that starts at `at` (after its "<"), in lower case,
+// with its "/" when it closes.
+QString HtmlTagName(QStringView text, qsizetype at);
 
 } // namespace zentolk::viewer

@@ -88,6 +88,12 @@ TEST_F(LinuxOsTest, AppendingCreatesAddsLinesAndRefusesPipes) {
     EXPECT_TRUE(system.AppendLine(log, "one"));
     EXPECT_TRUE(system.AppendLine(log, "two"));
     EXPECT_EQ(Read(log), "one\ntwo\n");
+    // Readable by its owner only, also when an earlier run left it open to all.
+    const auto owner = fs::perms::owner_read | fs::perms::owner_write;
+    EXPECT_EQ(fs::status(log).permissions(), owner);
+    const auto shared = Write("shared", "", fs::perms::owner_all | fs::perms::others_read);
+    EXPECT_TRUE(system.AppendLine(shared, "three"));
+    EXPECT_EQ(fs::status(shared).permissions(), owner);
     // A pipe at the log's name must not stall the program.
     ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
     EXPECT_FALSE(system.AppendLine((dir / "pipe").string(), "line"));
@@ -98,6 +104,7 @@ TEST_F(LinuxOsTest, AppendingCreatesAddsLinesAndRefusesPipes) {
         EXPECT_FALSE(system.AppendLine(theirs, "line"));
     }
     EXPECT_EQ(Read(theirs), "");
+    EXPECT_EQ(fs::status(theirs).permissions(), fs::perms::all);
 }
 
 TEST_F(LinuxOsTest, ClearingAttributesMakesAReadOnlyFileWritable) {

@@ -229,6 +229,11 @@ private slots:
             << ask +
                    "l=\"$(ulimit -f) $(ulimit -c) $(ulimit -t)\"; printf 'Y\\6\\0\\0\\0%-6s' \"$l\""
             << generous << yes << QByteArray("0 0 20") << false;
+        QTest::newRow("no privileges to gain, no environment")
+            << ask + "n=$(awk '/NoNewPrivs/{print $2}' /proc/$$/status); e=$(wc -c "
+                     "</proc/$$/environ);"
+                     " printf 'Y\\3\\0\\0\\0%s %s' \"$n\" \"$e\""
+            << generous << yes << QByteArray("1 0") << false;
         QTest::newRow("crashes") << ask + "kill -SEGV $$" << generous << failed << QByteArray()
                                  << false;
         QTest::newRow("gone before the question")
@@ -255,6 +260,8 @@ private slots:
         DecoderLimits limits;
         limits.answerMilliseconds = answerMilliseconds;
         limits.largestAnswer = 1000;
+        limits.processes = -1; // the shell starts its commands
+        limits.openFiles = 64; // and keeps descriptors from 10 up
         DecoderProcess decoder("/bin/sh", {"-c", script.toStdString()}, limits);
         QVERIFY(decoder.Running());
         const DecoderProcess::Answer answer = decoder.Ask('R', "");

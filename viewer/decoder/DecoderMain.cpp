@@ -2,8 +2,11 @@
 // of its own. The library that decodes these files is not safe on damaged or
 // crafted ones; here a crash or a runaway costs this process only, and the
 // viewer reads that as a file that cannot be read. Questions come on
-// standard input, answers go to standard output (see Protocol.h).
+// standard input, answers go to standard output (see Protocol.h). The viewer
+// starts it with limits and no environment, and it confines itself before it
+// reads the file (Sandbox.h).
 #include "viewer/decoder/Protocol.h"
+#include "viewer/decoder/Sandbox.h"
 #include "viewer/decoder/Transfer.h"
 
 #include <cctype>
@@ -115,9 +118,19 @@ bool AnswerList(chmFile* file) {
 
 } // namespace
 
+#ifdef ZENTOLK_DECODER_PROBE
+// A test build tries what the filter forbids and reports how each try ended.
+std::string ProbeForbiddenCalls();
+#endif
+
 int main(int argc, char** argv) {
     if (argc != 2)
         return 2;
+    bool confined = false;
+    const int fd = OpenConfined(argv[1], confined);
+    if (!confined)
+        return 4;
+    HandOver(argv[1], fd);
     chmFile* file = nullptr;
     for (;;) {
         unsigned char header[HeaderSize];
@@ -129,14 +142,17 @@ int main(int argc, char** argv) {
         std::string text(length, '\0');
         if (!ReadAll(STDIN_FILENO, text.data(), length))
             break;
-        // The file is opened only when asked: the viewer sets this process's
-        // limits between starting it and the first question.
         const char kind = static_cast<char>(header[0]);
         bool answered = false;
         if (kind == OpenQuestion) {
-            if (file == nullptr)
+            if (file == nullptr && fd >= 0)
                 file = chm_open(argv[1]);
             answered = Answer(file != nullptr ? YesAnswer : NoAnswer);
+#ifdef ZENTOLK_DECODER_PROBE
+        } else if (kind == 'P') {
+            const std::string report = ProbeForbiddenCalls();
+            answered = Answer(YesAnswer, report.data(), report.size());
+#endif
         } else if (file == nullptr) {
             answered = Answer(BrokenAnswer);
         } else if (kind == ContainsQuestion) {

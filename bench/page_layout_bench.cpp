@@ -1,0 +1,101 @@
+// What a help page costs the program: its layout, by the kind of content
+// that lays out slowest, with and without the bounds the viewer keeps; and
+// starting a decoding process and opening a help file in it.
+#include "viewer/DecoderProcess.h"
+#include "viewer/PageLayout.h"
+#include "viewer/decoder/Protocol.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using zentolk::viewer::BoundedForLayout;
+
+enum Kind { Words, Unbroken, Nul, Lines, Items, Cells, Tables, Nested, KindCount };
+const char* const KindNames[] = {"words", "unbroken", "nul",    "lines",
+                                 "items", "cells",    "tables", "nested"};
+
+// A page of `bytes` bytes of one kind of content.
+QString Page(int kind, qsizetype bytes) {
+    const auto fill = [bytes](const QString& head, const QString& unit) {
+        QString page = head;
+        while (page.size() + unit.size() <= bytes)
+            page += unit;
+        return page;
+    };
+    switch (kind) {
+    case Words:
+        return fill(QStringLiteral("<p>"), QStringLiteral("word "));
+    case Unbroken:
+        return fill(QStringLiteral("<p>"), QStringLiteral("x"));
+    case Nul:
+        return fill(QStringLiteral("<p>"), QString(QChar(0)));
+    case Lines:
+        return fill(QStringLiteral("<pre>"), QStringLiteral("x\n"));
+    case Items:
+        return fill(QStringLiteral("<ul>"), QStringLiteral("<li>x"));
+    case Cells:
+        return fill(QStringLiteral("<table><tr>"), QStringLiteral("<td>x"));
+    case Tables:
+        return fill(QStringLiteral("<table><tr><td>").repeated(4), QStringLiteral("word "));
+    default:
+        return fill(QString(), QStringLiteral("<span>s "));
+    }
+}
+
+// Args: kind, page size in KiB, 1 for bounded.
+void BM_LayOutPage(benchmark::State& state) {
+    const QString page = Page(int(state.range(0)), qsizetype(state.range(1)) * 1024);
+    const bool bounded = state.range(2) != 0;
+    state.SetLabel(std::string(KindNames[state.range(0)]) + (bounded ? " bounded" : " as it is"));
+    for (auto _ : state) {
+        QTextDocument document;
+        document.setTextWidth(600);
+        document.setHtml(bounded ? BoundedForLayout(page) : page);
+        benchmark::DoNotOptimize(document.documentLayout()->documentSize());
+    }
+}
+
+void LayoutArguments(benchmark::internal::Benchmark* bench) {
+    for (int kind = 0; kind < KindCount; ++kind) {
+        bench->Args({kind, 64, 0});
+        bench->Args({kind, 64, 1});
+        bench->Args({kind, 2048, 1});
+    }
+}
+BENCHMARK(BM_LayOutPage)->Apply(LayoutArguments)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Starting the decoder (limits, filter) and opening the help file in it.
+void BM_DecoderStartAndOpen(benchmark::State& state) {
+    const std::string program =
+        QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/zentolk-chmread"))
+            .absoluteFilePath()
+            .toStdString();
+    for (auto _ : state) {
+        zentolk::viewer::DecoderProcess decoder(program, {ZENTOLK_HELP_CHM},
+                                                zentolk::viewer::DecoderLimits{});
+        const auto answer = decoder.Ask(zentolk::viewer::decoder::OpenQuestion, {});
+        if (answer.outcome != zentolk::viewer::DecoderProcess::Outcome::Yes) {
+            state.SkipWithError("the decoder did not open the help file");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_DecoderStartAndOpen)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace zentolk::viewer {
+
+// The text layout a page view does costs more than linear time in the
+// nesting of elements, in the length of a run of text without a place to
+// break it, and for tables in their text times two to the power of their
+// nesting. A page is bounded in all three before it
+// is laid out, so that whatever a help file holds, showing a page takes time
+// in proportion to its size.
+
+// Pages of more bytes than this are not shown at all: the largest takes about
+// a second of CPU time to lay out, whatever it holds.
+inline constexpr qsizetype LargestShownPage = 2 * 1024 * 1024;
+// Deeper elements lose their tags; their text stays.
+inline constexpr int MostNestedElements = 40;
+inline constexpr int MostNestedTables = 4;
+// Past this many characters or cells in tables, the tables end and no more
+// are laid out as tables.
+inline constexpr qsizetype MostTableText = 64 * 1024;
+inline constexpr int MostTableCells = 5000;
+// List items beyond this many run on as text.
+inline constexpr int MostListItems = 5000;
+// Tags beyond this many are dropped, and line ends beyond it become blanks.
+inline constexpr int MostTags = 20000;
+// A run of text longer than this without a blank gets an invisible break.
+inline constexpr int LongestUnbrokenRun = 64;
+
+// Style rules in a page's own sheets, and in each sheet it links (of which
+// it may link this many); a sheet past the bound is left out.
+inline constexpr qsizetype MostStyleRules = 100;
+inline constexpr int MostStyleSheets = 4;
+// The rules of a style sheet, as they count towards the bound.
+qsizetype StyleRules(QStringView sheet);
+
+// The page as it is laid out: the same text in the same elements, where the
+// bounds above are kept; in time proportional to its length.
+QString BoundedForLayout(QStringView html);
+
+} // namespace zentolk::viewer
