@@ -41,22 +41,23 @@ constexpr std::string_view TsvColumns =
     *o++ = '\t';
     o = PutLongCount(o, LongCountOf(dayCount));
     *o++ = '\t';
-    o = PutTzolkinDay(o, TzolkinOf(dayCount), names.spelling);
+    o = PutTzolkinDayAt(o, TzolkinPosition(dayCount), names.spelling);
     *o++ = '\t';
-    o = PutHaabDay(o, HaabOf(dayCount), names.spelling);
+    o = PutHaabDayAt(o, HaabPosition(dayCount), names.spelling);
     std::memcpy(o, "\tG", 2);
     o = PutUnsigned(o + 2, static_cast<std::uint32_t>(LordOfTheNightOf(dayCount)));
     *o++ = '\t';
     const std::int32_t station = Station819Of(dayCount);
     o = PutLongCount(o, LongCountOf(station));
     *o++ = '\t';
-    o = PutTzolkinDay(o, TzolkinOf(station), names.spelling);
+    o = PutTzolkinDayAt(o, TzolkinPosition(station), names.spelling);
     *o++ = ' ';
-    o = PutHaabDay(o, HaabOf(station), names.spelling);
+    o = PutHaabDayAt(o, HaabPosition(station), names.spelling);
     *o++ = '\t';
     o = PutUnsigned(o, static_cast<std::uint32_t>(dayCount - station));
     *o++ = '\t';
-    o = PutTzolkinDay(o, YearBearerOf(dayCount, names.yearBearer), names.spelling);
+    o = PutTzolkinDayAt(o, TzolkinPosition(YearBearerDayOf(dayCount, names.yearBearer)),
+                        names.spelling);
     *o++ = '\n';
     return o;
 }

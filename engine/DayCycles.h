@@ -91,9 +91,11 @@ template <typename Int> constexpr Int Station819Of(Int dayCount) {
 // 2 Pop (mayapan) of the Haab year, 0 Pop to the end of Uayeb, that holds
 // the day.
 enum class YearBearerSystem { Classic, Campeche, Mayapan };
+template <typename Int> constexpr Int YearBearerDayOf(Int dayCount, YearBearerSystem system) {
+    return dayCount - HaabPosition(dayCount) + static_cast<Int>(system);
+}
 template <typename Int> constexpr TzolkinDay YearBearerOf(Int dayCount, YearBearerSystem system) {
-    const Int newYear = dayCount - HaabPosition(dayCount);
-    return TzolkinOf(newYear + static_cast<Int>(system));
+    return TzolkinOf(YearBearerDayOf(dayCount, system));
 }
 
 } // namespace zentolk

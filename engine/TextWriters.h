@@ -393,6 +393,46 @@ inline char* PutHaabMonth(char* o, int month, Spelling spelling = Spelling::Colo
     return detail::put(o, names[static_cast<std::size_t>(month - 1)]);
 }
 
+namespace detail {
+// "N Name" of every Tzolkin or Haab position, whole: one copy writes a day
+// where the tables would otherwise write a number and a name.
+template <int N> struct DayTexts { PaddedName<16> at[N]; };
+template <int N, typename Day, std::size_t Names>
+constexpr DayTexts<N> dayTexts(Day (*dayAt)(int),
+                               const std::array<std::string_view, Names>& names) {
+    DayTexts<N> table{};
+    for (int position = 0; position < N; ++position) {
+        const auto [number, name] = dayAt(position);
+        PaddedName<16>& text = table.at[position];
+        std::size_t n = 0;
+        if (number >= 10)
+            text.text[n++] = static_cast<char>('0' + number / 10);
+        text.text[n++] = static_cast<char>('0' + number % 10);
+        text.text[n++] = ' ';
+        for (const char c : names[static_cast<std::size_t>(name - 1)])
+            text.text[n++] = c;
+        text.size = static_cast<std::uint8_t>(n);
+    }
+    return table;
+}
+inline constexpr auto TzolkinDayTexts = dayTexts<TzolkinDays>(TzolkinAt, TzolkinSign);
+inline constexpr auto ModernTzolkinDayTexts = dayTexts<TzolkinDays>(TzolkinAt, ModernTzolkinSign);
+inline constexpr auto HaabDayTexts = dayTexts<HaabDays>(HaabAt, HaabMonth);
+inline constexpr auto ModernHaabDayTexts = dayTexts<HaabDays>(HaabAt, ModernHaabMonth);
+} // namespace detail
+
+// "4 Ahau" of a TzolkinPosition, "8 Cumku" of a HaabPosition.
+inline char* PutTzolkinDayAt(char* o, int position, Spelling spelling = Spelling::Colonial) {
+    const auto& texts =
+        spelling == Spelling::Modern ? detail::ModernTzolkinDayTexts : detail::TzolkinDayTexts;
+    return detail::put(o, texts.at[position]);
+}
+inline char* PutHaabDayAt(char* o, int position, Spelling spelling = Spelling::Colonial) {
+    const auto& texts =
+        spelling == Spelling::Modern ? detail::ModernHaabDayTexts : detail::HaabDayTexts;
+    return detail::put(o, texts.at[position]);
+}
+
 // "4 Ahau" (or "4 Ajaw")
 inline char* PutTzolkinDay(char* o, const TzolkinDay& day, Spelling spelling = Spelling::Colonial) {
     o = PutUnsigned(o, static_cast<std::uint32_t>(day.number));

@@ -228,6 +228,19 @@ TEST(Almanac, NamesInEverySpelling) {
         EXPECT_EQ(FindHaabMonth(name), index) << name;
 }
 
+// The whole-day texts the tables copy say what the day's number and name say.
+TEST(Almanac, DayTextsOfEveryPosition) {
+    for (const Spelling spelling : {Spelling::Colonial, Spelling::Modern}) {
+        char table[32 + WriteSlack], parts[32 + WriteSlack];
+        for (int p = 0; p < TzolkinDays; ++p)
+            ASSERT_EQ(std::string_view(table, PutTzolkinDayAt(table, p, spelling)),
+                      std::string_view(parts, PutTzolkinDay(parts, TzolkinAt(p), spelling)));
+        for (int p = 0; p < HaabDays; ++p)
+            ASSERT_EQ(std::string_view(table, PutHaabDayAt(table, p, spelling)),
+                      std::string_view(parts, PutHaabDay(parts, HaabAt(p), spelling)));
+    }
+}
+
 TEST(Almanac, CalendarRoundTexts) {
     struct Case {
         const char* text;
