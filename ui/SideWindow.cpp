@@ -88,13 +88,33 @@ Arrangement ArrangeBeside(const QRect& anchor, const QSize& wanted, const QSize&
     const int below = screen.bottom() - anchor.bottom() - Gap;
     const int above = anchor.top() - screen.top() - Gap;
 
-    if (right >= least.width()) {
-        const QSize s(std::min(size.width(), right), size.height());
-        return {sideways(anchor, anchor.right() + 1 + Gap, s, screen), anchor};
-    }
-    if (left >= least.width()) {
-        const QSize s(std::min(size.width(), left), size.height());
-        return {sideways(anchor, anchor.left() - Gap - s.width(), s, screen), anchor};
+    // Beside the anchor at full width where a side has room, else with the
+    // anchor moved aside, and only then narrower than the window asks.
+    for (const QSize& need : {size, least}) {
+        if (right >= need.width()) {
+            const QSize s(std::min(size.width(), right), size.height());
+            return {sideways(anchor, anchor.right() + 1 + Gap, s, screen), anchor};
+        }
+        if (left >= need.width()) {
+            const QSize s(std::min(size.width(), left), size.height());
+            return {sideways(anchor, anchor.left() - Gap - s.width(), s, screen), anchor};
+        }
+        // No room as things stand: the screen may still hold both side by side.
+        const bool rightward = right >= left;
+        const int across = screen.width() - anchor.width() - Gap;
+        if (across >= need.width()) {
+            const QSize s(std::min(size.width(), across), size.height());
+            QRect moved = anchor;
+            QRect placed;
+            if (rightward) {
+                placed = sideways(anchor, screen.right() + 1 - s.width(), s, screen);
+                moved.moveRight(placed.left() - Gap - 1);
+            } else {
+                placed = sideways(anchor, screen.left(), s, screen);
+                moved.moveLeft(placed.right() + 1 + Gap);
+            }
+            return {placed, moved};
+        }
     }
     if (below >= least.height()) {
         const QSize s(size.width(), std::min(size.height(), below));
@@ -104,23 +124,7 @@ Arrangement ArrangeBeside(const QRect& anchor, const QSize& wanted, const QSize&
         const QSize s(size.width(), std::min(size.height(), above));
         return {upOrDown(anchor, anchor.top() - Gap - s.height(), s, screen), anchor};
     }
-
-    // No room as things stand: the screen may still hold both side by side.
     const bool rightward = right >= left;
-    const int across = screen.width() - anchor.width() - Gap;
-    if (across >= least.width()) {
-        const QSize s(std::min(size.width(), across), size.height());
-        QRect moved = anchor;
-        QRect placed;
-        if (rightward) {
-            placed = sideways(anchor, screen.right() + 1 - s.width(), s, screen);
-            moved.moveRight(placed.left() - Gap - 1);
-        } else {
-            placed = sideways(anchor, screen.left(), s, screen);
-            moved.moveLeft(placed.right() + 1 + Gap);
-        }
-        return {placed, moved};
-    }
     // Too small for both: over the anchor, from the side with the most room.
     return {sideways(anchor, rightward ? screen.right() + 1 - size.width() : screen.left(), size,
                      screen),
