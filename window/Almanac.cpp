@@ -8,6 +8,7 @@
 #include "window/Calc.h"
 #include "window/Inscriptions.h"
 #include "window/PicturePane.h"
+#include "window/WindowParts.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -25,26 +26,10 @@
 namespace zentolk {
 
 namespace {
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-template <class Widget> Widget* named(Widget* widget, const char* name, const QString& accessible) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(accessible);
-    return widget;
-}
-
 QLineEdit* output(const char* name, const QString& accessible) {
-    auto* field = named(new TReadingField, name, accessible);
+    auto* field = Named(new TReadingField, name, accessible);
     field->setReadOnly(true);
     return field;
-}
-
-QPushButton* pushButton(const char* name, const QString& caption) {
-    auto* b = named(new QPushButton(caption), name, QString(caption).remove(QLatin1Char('&')));
-    b->setAutoDefault(true); // Enter on a focused button presses it
-    return b;
 }
 
 // The calculator's day: the one its date names, with the one its readings
@@ -55,7 +40,7 @@ std::optional<FieldsDay> calculatorDay(TFrmCalc& calc) {
 }
 
 QString dateText(const CivilDate& date) {
-    return qs(CivilDateText(date) + " (" + IsoDateText(date) + ")");
+    return Qs(CivilDateText(date) + " (" + IsoDateText(date) + ")");
 }
 
 TFrmAlmanac* almanacOf(TFrmCalc& calc) {
@@ -70,12 +55,12 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     setAccessibleName(QStringLiteral("Almanac"));
 
     // The correlation: a named one, or any number typed.
-    CorrelationList = named(new TNamedList, "CorrelationList", QStringLiteral("Correlation"));
+    CorrelationList = Named(new TNamedList, "CorrelationList", QStringLiteral("Correlation"));
     for (const NamedCorrelation& c : NamedCorrelations)
         CorrelationList->addItem(QString::number(c.value) + QStringLiteral("  ") +
-                                 qs(std::string(c.name)));
+                                 Qs(std::string(c.name)));
     CorrelationList->addItem(QStringLiteral("Other (type the number)"));
-    CorrelationNumber = named(new QLineEdit(QString::number(DefaultCorrelation)),
+    CorrelationNumber = Named(new QLineEdit(QString::number(DefaultCorrelation)),
                               "CorrelationNumber", QStringLiteral("Correlation number"));
     CorrelationNumber->setToolTip(
         QStringLiteral("The Julian Day Number of 0.0.0.0.0 4 Ahau 8 Cumku; press Enter"));
@@ -88,38 +73,38 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     HaabField = output("HaabField", QStringLiteral("Haab"));
     CalendarRoundField = output("CalendarRoundField", QStringLiteral("Calendar Round"));
     LordField = output("LordField", QStringLiteral("Lord of the Night"));
-    Note = named(new TStatusLabel, "Note", QStringLiteral("Note"));
+    Note = Named(new TStatusLabel, "Note", QStringLiteral("Note"));
     Note->setWordWrap(true);
     Note->setMinimumHeight(3 * Note->fontMetrics().lineSpacing());
     Note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    LongCountInput = named(new QLineEdit, "LongCountInput", QStringLiteral("Long Count to go to"));
+    LongCountInput = Named(new QLineEdit, "LongCountInput", QStringLiteral("Long Count to go to"));
     LongCountInput->setPlaceholderText(QStringLiteral("9.12.11.5.18"));
-    LongCountGo = pushButton("LongCountGo", QStringLiteral("Go"));
+    LongCountGo = PushButton("LongCountGo", QStringLiteral("Go"));
     LongCountGo->setAccessibleName(QStringLiteral("Go to the Long Count"));
-    JulianInput = named(new QLineEdit, "JulianInput", QStringLiteral("Julian date to go to"));
+    JulianInput = Named(new QLineEdit, "JulianInput", QStringLiteral("Julian date to go to"));
     JulianInput->setPlaceholderText(QStringLiteral("9 6 3114 B.C."));
-    JulianGo = pushButton("JulianGo", QStringLiteral("Go"));
+    JulianGo = PushButton("JulianGo", QStringLiteral("Go"));
     JulianGo->setAccessibleName(QStringLiteral("Go to the Julian date"));
 
-    TzolkinNumber = named(new TNamedList, "TzolkinNumber", QStringLiteral("Tzolkin number"));
-    TzolkinSignList = named(new TNamedList, "TzolkinSignList", QStringLiteral("Tzolkin day sign"));
-    HaabDayList = named(new TNamedList, "HaabDayList", QStringLiteral("Haab day"));
-    HaabMonthList = named(new TNamedList, "HaabMonthList", QStringLiteral("Haab month"));
+    TzolkinNumber = Named(new TNamedList, "TzolkinNumber", QStringLiteral("Tzolkin number"));
+    TzolkinSignList = Named(new TNamedList, "TzolkinSignList", QStringLiteral("Tzolkin day sign"));
+    HaabDayList = Named(new TNamedList, "HaabDayList", QStringLiteral("Haab day"));
+    HaabMonthList = Named(new TNamedList, "HaabMonthList", QStringLiteral("Haab month"));
     for (QComboBox* list : {TzolkinNumber, TzolkinSignList, HaabDayList, HaabMonthList})
         list->addItem(QStringLiteral("any"));
     for (int n = 1; n <= 13; ++n)
         TzolkinNumber->addItem(QString::number(n));
     for (std::string_view name : TzolkinSign)
-        TzolkinSignList->addItem(qs(std::string(name)));
+        TzolkinSignList->addItem(Qs(std::string(name)));
     for (int d = 0; d <= 19; ++d)
         HaabDayList->addItem(QString::number(d));
     for (std::string_view name : HaabMonth)
-        HaabMonthList->addItem(qs(std::string(name)));
-    PreviousBtn = pushButton("PreviousBtn", QStringLiteral("&Previous"));
-    NextBtn = pushButton("NextBtn", QStringLiteral("&Next"));
-    CloseBtn = pushButton("CloseBtn", QStringLiteral("Close"));
-    Status = named(new TStatusLabel, "Status", QStringLiteral("Status"));
+        HaabMonthList->addItem(Qs(std::string(name)));
+    PreviousBtn = PushButton("PreviousBtn", QStringLiteral("&Previous"));
+    NextBtn = PushButton("NextBtn", QStringLiteral("&Next"));
+    CloseBtn = PushButton("CloseBtn", QStringLiteral("Close"));
+    Status = Named(new TStatusLabel, "Status", QStringLiteral("Status"));
     Status->setWordWrap(true);
     Status->setMinimumHeight(3 * Status->fontMetrics().lineSpacing());
     Status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -136,7 +121,7 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     top->addLayout(correlationRow);
 
     auto* values =
-        named(new QGroupBox(QStringLiteral("This day")), "DayBox", QStringLiteral("This day"));
+        Named(new QGroupBox(QStringLiteral("This day")), "DayBox", QStringLiteral("This day"));
     auto* form = new QFormLayout(values);
     form->addRow(QStringLiteral("Julian Day Number:"), JdnField);
     form->addRow(QStringLiteral("Gregorian:"), GregorianField);
@@ -148,23 +133,18 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     form->addRow(QStringLiteral("Lord of the Night:"), LordField);
     form->addRow(Note);
     auto* back =
-        named(new QGroupBox(QStringLiteral("Go to a day")), "GoBox", QStringLiteral("Go to a day"));
+        Named(new QGroupBox(QStringLiteral("Go to a day")), "GoBox", QStringLiteral("Go to a day"));
     auto* grid = new QGridLayout(back);
-    const auto buddyLabel = [](const QString& caption, QWidget* buddy) {
-        auto* l = new QLabel(caption);
-        l->setBuddy(buddy);
-        return l;
-    };
-    grid->addWidget(buddyLabel(QStringLiteral("&Long Count:"), LongCountInput), 0, 0);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Long Count:"), LongCountInput), 0, 0);
     grid->addWidget(LongCountInput, 0, 1, 1, 3);
     grid->addWidget(LongCountGo, 0, 4);
-    grid->addWidget(buddyLabel(QStringLiteral("&Julian date:"), JulianInput), 1, 0);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Julian date:"), JulianInput), 1, 0);
     grid->addWidget(JulianInput, 1, 1, 1, 3);
     grid->addWidget(JulianGo, 1, 4);
-    grid->addWidget(buddyLabel(QStringLiteral("&Tzolkin:"), TzolkinNumber), 2, 0);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Tzolkin:"), TzolkinNumber), 2, 0);
     grid->addWidget(TzolkinNumber, 2, 1);
     grid->addWidget(TzolkinSignList, 2, 2, 1, 2);
-    grid->addWidget(buddyLabel(QStringLiteral("H&aab:"), HaabDayList), 3, 0);
+    grid->addWidget(BuddyLabel(QStringLiteral("H&aab:"), HaabDayList), 3, 0);
     grid->addWidget(HaabDayList, 3, 1);
     grid->addWidget(HaabMonthList, 3, 2, 1, 2);
     grid->addWidget(PreviousBtn, 2, 4);
@@ -177,7 +157,7 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     dayLayout->addWidget(values);
     dayLayout->addWidget(back);
     InscriptionsPage = new TInscriptions([this](std::int64_t jdn) { GoTo(jdn); });
-    Tabs = named(new QTabWidget, "Tabs", QStringLiteral("Almanac pages"));
+    Tabs = Named(new QTabWidget, "Tabs", QStringLiteral("Almanac pages"));
     Tabs->addTab(dayPage, QStringLiteral("This da&y"));
     Tabs->addTab(InscriptionsPage, QStringLiteral("&Inscriptions"));
     Pictures = new TPicturePane;
@@ -258,12 +238,12 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
     JdnField->setText(QString::number(a.jdn));
     GregorianField->setText(dateText(a.gregorian));
     JulianField->setText(dateText(a.julian));
-    LongCountField->setText(qs(LongCountText(a.longCount)));
+    LongCountField->setText(Qs(LongCountText(a.longCount)));
     const Spelling spelling = InscriptionsPage->CurrentSpelling();
-    TzolkinField->setText(qs(TzolkinText(a.tzolkin, spelling)));
-    HaabField->setText(qs(HaabText(a.haab, spelling)));
+    TzolkinField->setText(Qs(TzolkinText(a.tzolkin, spelling)));
+    HaabField->setText(Qs(HaabText(a.haab, spelling)));
     CalendarRoundField->setText(
-        qs(TzolkinText(a.tzolkin, spelling) + " " + HaabText(a.haab, spelling)));
+        Qs(TzolkinText(a.tzolkin, spelling) + " " + HaabText(a.haab, spelling)));
     InscriptionsPage->DayShown(a);
     LordField->setText(QStringLiteral("G") + QString::number(a.lordOfTheNight));
     Pictures->ShowDay(a);
@@ -291,8 +271,8 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
             note += QLatin1Char(' ');
         note += QStringLiteral("The calculator counts with %1: there this day is %2 %3.")
                     .arg(DefaultCorrelation)
-                    .arg(qs(LongCountText(main.longCount)),
-                         qs(TzolkinText(main.tzolkin) + " " + HaabText(main.haab)));
+                    .arg(Qs(LongCountText(main.longCount)),
+                         Qs(TzolkinText(main.tzolkin) + " " + HaabText(main.haab)));
     }
     Note->Show(note);
 }
@@ -318,7 +298,7 @@ void TFrmAlmanac::CorrelationTyped() {
     const std::optional<std::int64_t> value =
         ParseCorrelation(CorrelationNumber->text().toStdString(), error);
     if (!value) {
-        SetStatus(qs(error));
+        SetStatus(Qs(error));
         return;
     }
     SetStatus({});
@@ -348,7 +328,7 @@ void TFrmAlmanac::GoToLongCount() {
     const std::optional<std::int64_t> count =
         ParseLongCount(LongCountInput->text().toStdString(), error);
     if (!count) {
-        SetStatus(qs(error));
+        SetStatus(Qs(error));
         return;
     }
     const std::int64_t jdn = *count + correlation_;
@@ -366,7 +346,7 @@ void TFrmAlmanac::GoToJulianDate() {
     const std::optional<std::int64_t> jdn =
         ParseDateText(JulianInput->text().toStdString(), Calendar::Julian, error);
     if (!jdn) {
-        SetStatus(qs(error));
+        SetStatus(Qs(error));
         return;
     }
     SetStatus({});
@@ -395,7 +375,7 @@ void TFrmAlmanac::Search(bool forward) {
         query.haab = HaabDay{day - 1, month};
     }
     if (const std::string why = WhyNoDay(query); !why.empty()) {
-        SetStatus(qs(why.front() == 'n' ? "Pick a Tzolkin day, a Haab day or both." : why + "."));
+        SetStatus(Qs(why.front() == 'n' ? "Pick a Tzolkin day, a Haab day or both." : why + "."));
         return;
     }
     if (!shown_) {

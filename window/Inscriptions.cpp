@@ -2,6 +2,7 @@
 
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
+#include "window/WindowParts.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -16,28 +17,6 @@
 namespace zentolk {
 
 namespace {
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-template <class Widget> Widget* named(Widget* widget, const char* name, const QString& accessible) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(accessible);
-    return widget;
-}
-
-QPushButton* pushButton(const char* name, const QString& caption, const QString& accessible) {
-    auto* b = named(new QPushButton(caption), name, accessible);
-    b->setAutoDefault(true);
-    return b;
-}
-
-QLabel* buddyLabel(const QString& caption, QWidget* buddy) {
-    auto* l = new QLabel(caption);
-    l->setBuddy(buddy);
-    return l;
-}
-
 // Matches beyond this many are counted, not listed.
 constexpr std::int64_t ListedDays = 1000;
 } // namespace
@@ -46,40 +25,40 @@ TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std
     setObjectName(QStringLiteral("Inscriptions"));
     setAccessibleName(QStringLiteral("Inscriptions"));
 
-    SpellingList = named(new QComboBox, "SpellingList", QStringLiteral("Spelling"));
+    SpellingList = Named(new QComboBox, "SpellingList", QStringLiteral("Spelling"));
     SpellingList->addItems(
         {QStringLiteral("Colonial (Ahau, Cumku)"), QStringLiteral("Modern (Ajaw, Kumk'u)")});
-    BearerList = named(new QComboBox, "BearerList", QStringLiteral("Year bearer system"));
+    BearerList = Named(new QComboBox, "BearerList", QStringLiteral("Year bearer system"));
     BearerList->addItems({QStringLiteral("Classic (0 Pop)"), QStringLiteral("Campeche (1 Pop)"),
                           QStringLiteral("Mayapan (2 Pop)")});
-    StationField = named(new QLineEdit, "StationField", QStringLiteral("819-day station"));
+    StationField = Named(new QLineEdit, "StationField", QStringLiteral("819-day station"));
     StationField->setReadOnly(true);
-    BearerField = named(new QLineEdit, "BearerField", QStringLiteral("Year bearer"));
+    BearerField = Named(new QLineEdit, "BearerField", QStringLiteral("Year bearer"));
     BearerField->setReadOnly(true);
 
-    DistanceInput = named(new QLineEdit, "DistanceInput", QStringLiteral("Distance number"));
+    DistanceInput = Named(new QLineEdit, "DistanceInput", QStringLiteral("Distance number"));
     DistanceInput->setPlaceholderText(QStringLiteral("2.4.0"));
     DistanceInput->setToolTip(QStringLiteral("Largest place first, kins last; Enter adds"));
-    AddBtn = pushButton("AddBtn", QStringLiteral("Add"), QStringLiteral("Add the distance"));
-    SubtractBtn = pushButton("SubtractBtn", QStringLiteral("Subtract"),
+    AddBtn = PushButton("AddBtn", QStringLiteral("Add"), QStringLiteral("Add the distance"));
+    SubtractBtn = PushButton("SubtractBtn", QStringLiteral("Subtract"),
                              QStringLiteral("Subtract the distance"));
-    FromInput = named(new QLineEdit, "FromInput", QStringLiteral("Distance from"));
+    FromInput = Named(new QLineEdit, "FromInput", QStringLiteral("Distance from"));
     FromInput->setPlaceholderText(QStringLiteral("9.12.11.5.18 or 8 29 683 A.D."));
-    MeasureBtn = pushButton("MeasureBtn", QStringLiteral("Measure"),
+    MeasureBtn = PushButton("MeasureBtn", QStringLiteral("Measure"),
                             QStringLiteral("Measure the distance to this day"));
-    FullDateInput = named(new QLineEdit, "FullDateInput", QStringLiteral("Full date"));
+    FullDateInput = Named(new QLineEdit, "FullDateInput", QStringLiteral("Full date"));
     FullDateInput->setPlaceholderText(QStringLiteral("9.12.11.5.18 6 Etznab 11 Yax"));
-    CheckBtn = pushButton("CheckBtn", QStringLiteral("Chec&k"), QStringLiteral("Check"));
-    PatternInput = named(new QLineEdit, "PatternInput", QStringLiteral("Damaged date"));
+    CheckBtn = PushButton("CheckBtn", QStringLiteral("Chec&k"), QStringLiteral("Check"));
+    PatternInput = Named(new QLineEdit, "PatternInput", QStringLiteral("Damaged date"));
     PatternInput->setPlaceholderText(QStringLiteral("9.*.*.0.0 * Ahau 8 *"));
     PatternInput->setToolTip(QStringLiteral("Write * for a place or name that cannot be read"));
-    FindBtn = pushButton("FindBtn", QStringLiteral("Fin&d"), QStringLiteral("Find"));
-    Result = named(new QLabel, "Result", QStringLiteral("Result"));
+    FindBtn = PushButton("FindBtn", QStringLiteral("Fin&d"), QStringLiteral("Find"));
+    Result = Named(new QLabel, "Result", QStringLiteral("Result"));
     Result->setWordWrap(true);
     Result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Result->setMinimumHeight(3 * Result->fontMetrics().lineSpacing());
     Result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    DayList = named(new QListWidget, "DayList", QStringLiteral("Days found"));
+    DayList = Named(new QListWidget, "DayList", QStringLiteral("Days found"));
     DayList->setToolTip(QStringLiteral("Enter or a double click goes to the day"));
     // The list takes what height the window has, so that the page is no
     // taller than the day's page.
@@ -87,29 +66,29 @@ TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std
     DayList->setMinimumHeight(4 * DayList->fontMetrics().lineSpacing());
 
     auto* top = new QVBoxLayout(this);
-    auto* readings = named(new QGroupBox(QStringLiteral("This day")), "InscriptionDayBox",
+    auto* readings = Named(new QGroupBox(QStringLiteral("This day")), "InscriptionDayBox",
                            QStringLiteral("This day"));
     auto* form = new QFormLayout(readings);
     form->addRow(QStringLiteral("819-day station:"), StationField);
-    form->addRow(buddyLabel(QStringLiteral("Year &bearer:"), BearerList), BearerList);
+    form->addRow(BuddyLabel(QStringLiteral("Year &bearer:"), BearerList), BearerList);
     form->addRow(QString(), BearerField);
-    form->addRow(buddyLabel(QStringLiteral("Spellin&g:"), SpellingList), SpellingList);
+    form->addRow(BuddyLabel(QStringLiteral("Spellin&g:"), SpellingList), SpellingList);
     top->addWidget(readings);
 
-    auto* work = named(new QGroupBox(QStringLiteral("Inscription")), "InscriptionBox",
+    auto* work = Named(new QGroupBox(QStringLiteral("Inscription")), "InscriptionBox",
                        QStringLiteral("Inscription"));
     auto* grid = new QGridLayout(work);
-    grid->addWidget(buddyLabel(QStringLiteral("Distance n&umber:"), DistanceInput), 0, 0);
+    grid->addWidget(BuddyLabel(QStringLiteral("Distance n&umber:"), DistanceInput), 0, 0);
     grid->addWidget(DistanceInput, 0, 1);
     grid->addWidget(AddBtn, 0, 2);
     grid->addWidget(SubtractBtn, 0, 3);
-    grid->addWidget(buddyLabel(QStringLiteral("Distance &from:"), FromInput), 1, 0);
+    grid->addWidget(BuddyLabel(QStringLiteral("Distance &from:"), FromInput), 1, 0);
     grid->addWidget(FromInput, 1, 1);
     grid->addWidget(MeasureBtn, 1, 2, 1, 2);
-    grid->addWidget(buddyLabel(QStringLiteral("Full dat&e:"), FullDateInput), 2, 0);
+    grid->addWidget(BuddyLabel(QStringLiteral("Full dat&e:"), FullDateInput), 2, 0);
     grid->addWidget(FullDateInput, 2, 1);
     grid->addWidget(CheckBtn, 2, 2, 1, 2);
-    grid->addWidget(buddyLabel(QStringLiteral("Da&maged date:"), PatternInput), 3, 0);
+    grid->addWidget(BuddyLabel(QStringLiteral("Da&maged date:"), PatternInput), 3, 0);
     grid->addWidget(PatternInput, 3, 1);
     grid->addWidget(FindBtn, 3, 2, 1, 2);
     grid->addWidget(Result, 4, 0, 1, 4);
@@ -153,15 +132,15 @@ void TInscriptions::DayShown(const std::optional<AlmanacDay>& day) {
 }
 
 QString TInscriptions::RoundText(std::int64_t dayCount) const {
-    return qs(TzolkinText(TzolkinOf(dayCount), CurrentSpelling()) + " " +
+    return Qs(TzolkinText(TzolkinOf(dayCount), CurrentSpelling()) + " " +
               HaabText(HaabOf(dayCount), CurrentSpelling()));
 }
 
 QString TInscriptions::LineOf(std::int64_t dayCount) const {
     const std::int64_t correlation = day_ ? day_->correlation : DefaultCorrelation;
     const CivilDate date = JdnToCivil(Calendar::Gregorian, dayCount + correlation);
-    return qs(LongCountText(LongCountOf(dayCount))) + QStringLiteral("  ") + RoundText(dayCount) +
-           QStringLiteral("  ") + qs(CivilDateText(date));
+    return Qs(LongCountText(LongCountOf(dayCount))) + QStringLiteral("  ") + RoundText(dayCount) +
+           QStringLiteral("  ") + Qs(CivilDateText(date));
 }
 
 void TInscriptions::ShowReadings() {
@@ -172,13 +151,13 @@ void TInscriptions::ShowReadings() {
     }
     const std::int64_t since = day_->dayCount - day_->station819;
     StationField->setText(
-        qs(LongCountText(LongCountOf(day_->station819))) + QStringLiteral("  ") +
+        Qs(LongCountText(LongCountOf(day_->station819))) + QStringLiteral("  ") +
         RoundText(day_->station819) +
         QStringLiteral("  (%1 before)")
             .arg(since == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(since)));
     StationField->setCursorPosition(0); // its start, when the field is narrower than the text
     const auto system = static_cast<YearBearerSystem>(std::max(0, BearerList->currentIndex()));
-    BearerField->setText(qs(TzolkinText(YearBearerOf(day_->dayCount, system), CurrentSpelling())));
+    BearerField->setText(Qs(TzolkinText(YearBearerOf(day_->dayCount, system), CurrentSpelling())));
 }
 
 void TInscriptions::SetResult(const QString& text) {
@@ -191,7 +170,7 @@ void TInscriptions::Move(bool forward) {
     const std::optional<std::int64_t> days =
         ParseDistanceNumber(DistanceInput->text().toStdString(), error);
     if (!days) {
-        SetResult(qs(error));
+        SetResult(Qs(error));
         return;
     }
     if (!day_) {
@@ -204,8 +183,8 @@ void TInscriptions::Move(bool forward) {
         return;
     }
     SetResult(QStringLiteral("%1 %2 %3:")
-                  .arg(qs(LongCountText(day_->longCount)), forward ? "+" : "-",
-                       qs(DistanceNumberText(*days))) +
+                  .arg(Qs(LongCountText(day_->longCount)), forward ? "+" : "-",
+                       Qs(DistanceNumberText(*days))) +
               QStringLiteral(" ") + LineOf(jdn - day_->correlation));
     goTo_(jdn);
 }
@@ -231,13 +210,13 @@ void TInscriptions::MeasureDistance() {
         from = ParseLongCount(text, error);
     }
     if (!from) {
-        SetResult(qs(error));
+        SetResult(Qs(error));
         return;
     }
     const std::int64_t days = day_->dayCount - *from;
     SetResult(QStringLiteral("From %1 to this day, %2: %3 (%4 days)")
-                  .arg(qs(LongCountText(LongCountOf(*from))), qs(LongCountText(day_->longCount)),
-                       qs(DistanceNumberText(days)), qs(GroupThousands(std::to_string(days)))));
+                  .arg(Qs(LongCountText(LongCountOf(*from))), Qs(LongCountText(day_->longCount)),
+                       Qs(DistanceNumberText(days)), Qs(GroupThousands(std::to_string(days)))));
 }
 
 void TInscriptions::CheckDate() {
@@ -248,13 +227,13 @@ void TInscriptions::CheckDate() {
     if (!date) {
         SetResult(error.empty() ? QStringLiteral("Write a Long Count followed by its Tzolkin day, "
                                                  "Haab day or both.")
-                                : qs(error));
+                                : Qs(error));
         return;
     }
     const FullDateCheck check = CheckFullDate(*date, CurrentSpelling());
     if (check.fits) {
         const QString fits = QStringLiteral("The date fits: ") + LineOf(check.dayCount);
-        SetResult(check.previousEra ? qs(check.note) + QStringLiteral(". ") + fits : fits);
+        SetResult(check.previousEra ? Qs(check.note) + QStringLiteral(". ") + fits : fits);
         DayList->addItem(LineOf(check.dayCount));
         DayList->item(0)->setData(Qt::UserRole, QVariant::fromValue<qint64>(check.dayCount));
         return;
@@ -263,7 +242,7 @@ void TInscriptions::CheckDate() {
         auto* item = new QListWidgetItem(LineOf(s), DayList);
         item->setData(Qt::UserRole, QVariant::fromValue<qint64>(s));
     }
-    SetResult(qs(check.problem) +
+    SetResult(Qs(check.problem) +
               (check.suggestions.empty()
                    ? QStringLiteral(". No Long Count one place away fits.")
                    : QStringLiteral(". Below, the Long Counts one place away that fit, nearest "
@@ -277,7 +256,7 @@ void TInscriptions::FindMatches() {
     DayList->clear();
     DayList->setAccessibleName(QStringLiteral("Matching days"));
     if (!pattern) {
-        SetResult(qs(error));
+        SetResult(Qs(error));
         return;
     }
     const MatchResult found = MatchPattern(*pattern, 0, EraDays, ListedDays);
@@ -285,7 +264,7 @@ void TInscriptions::FindMatches() {
         auto* item = new QListWidgetItem(LineOf(d), DayList);
         item->setData(Qt::UserRole, QVariant::fromValue<qint64>(d));
     }
-    const QString total = qs(GroupThousands(std::to_string(found.total)));
+    const QString total = Qs(GroupThousands(std::to_string(found.total)));
     SetResult(found.total == 0   ? QStringLiteral("No day from 0.0.0.0.0 to 13.0.0.0.0 fits.")
               : found.total == 1 ? QStringLiteral("One day from 0.0.0.0.0 to 13.0.0.0.0 fits.")
               : found.total > ListedDays

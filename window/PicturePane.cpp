@@ -2,6 +2,7 @@
 
 #include "platform/Os.h"
 #include "ui/ProgramServices.h"
+#include "window/WindowParts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -117,13 +118,6 @@ QAccessibleInterface* pictureAccessible(const QString& className, QObject* objec
     return nullptr;
 }
 
-QPushButton* button(const char* name, const QString& caption, const QString& accessible) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAccessibleName(accessible);
-    b->setAutoDefault(true);
-    return b;
-}
 } // namespace
 
 picture::Inks InksOf(const QPalette& palette) {
@@ -243,14 +237,14 @@ TPicturePane::TPicturePane() {
     CalendarRoundPicture_ = new TPictureView(picture::PictureKind::CalendarRound,
                                              QStringLiteral("Calendar Round picture"));
     CalendarRoundPicture_->setObjectName(QStringLiteral("CalendarRoundPicture"));
-    CopyLongCount = button("CopyLongCount", QStringLiteral("&Copy"),
-                           QStringLiteral("Copy the Long Count picture"));
-    SaveLongCount = button("SaveLongCount", QStringLiteral("&Save as..."),
-                           QStringLiteral("Save the Long Count picture"));
-    CopyCalendarRound = button("CopyCalendarRound", QStringLiteral("Co&py"),
-                               QStringLiteral("Copy the Calendar Round picture"));
-    SaveCalendarRound = button("SaveCalendarRound", QStringLiteral("Sa&ve as..."),
-                               QStringLiteral("Save the Calendar Round picture"));
+    CopyLongCount = PushButton("CopyLongCount", QStringLiteral("&Copy"),
+                               QStringLiteral("Copy the Long Count picture"));
+    SaveLongCount = PushButton("SaveLongCount", QStringLiteral("&Save as..."),
+                               QStringLiteral("Save the Long Count picture"));
+    CopyCalendarRound = PushButton("CopyCalendarRound", QStringLiteral("Co&py"),
+                                   QStringLiteral("Copy the Calendar Round picture"));
+    SaveCalendarRound = PushButton("SaveCalendarRound", QStringLiteral("Sa&ve as..."),
+                                   QStringLiteral("Save the Calendar Round picture"));
 
     // Two columns, each picture over its buttons.
     auto* grid = new QGridLayout(this);
