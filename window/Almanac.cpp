@@ -7,8 +7,8 @@
 #include "window/Accessible.h"
 #include "window/Calc.h"
 #include "window/Inscriptions.h"
+#include "window/PageControls.h"
 #include "window/PicturePane.h"
-#include "window/WindowParts.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -30,6 +31,12 @@ QLineEdit* output(const char* name, const QString& accessible) {
     auto* field = Named(new TReadingField, name, accessible);
     field->setReadOnly(true);
     return field;
+}
+
+// A screen reader hears a field change only when its text does.
+void showText(QLineEdit* field, const QString& text) {
+    if (field->text() != text)
+        field->setText(text);
 }
 
 // The calculator's day: the one its date names, with the one its readings
@@ -198,6 +205,15 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
     connect(PreviousBtn, &QPushButton::clicked, this, [this] { Search(false); });
     connect(NextBtn, &QPushButton::clicked, this, [this] { Search(true); });
     connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
+    // F1 opens the help of the page shown.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [this] {
+        static constexpr std::string_view Pages[] = {"almanac.htm", "inscriptions.htm",
+                                                     "pictures.htm"};
+        const int shown = Tabs->currentIndex();
+        calc_.ShowHelpPage(Pages[shown >= 0 && shown < 3 ? shown : 0]);
+    });
     connect(InscriptionsPage, &TInscriptions::SpellingChanged, this, [this] {
         if (shown_)
             ShowDay(*shown_);
@@ -235,17 +251,17 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
     if (detached_)
         readingsDay_ = jdn;
     const AlmanacDay a = ComputeAlmanac(jdn, correlation_);
-    JdnField->setText(QString::number(a.jdn));
-    GregorianField->setText(dateText(a.gregorian));
-    JulianField->setText(dateText(a.julian));
-    LongCountField->setText(Qs(LongCountText(a.longCount)));
+    showText(JdnField, QString::number(a.jdn));
+    showText(GregorianField, dateText(a.gregorian));
+    showText(JulianField, dateText(a.julian));
+    showText(LongCountField, Qs(LongCountText(a.longCount)));
     const Spelling spelling = InscriptionsPage->CurrentSpelling();
-    TzolkinField->setText(Qs(TzolkinText(a.tzolkin, spelling)));
-    HaabField->setText(Qs(HaabText(a.haab, spelling)));
-    CalendarRoundField->setText(
-        Qs(TzolkinText(a.tzolkin, spelling) + " " + HaabText(a.haab, spelling)));
+    showText(TzolkinField, Qs(TzolkinText(a.tzolkin, spelling)));
+    showText(HaabField, Qs(HaabText(a.haab, spelling)));
+    showText(CalendarRoundField,
+             Qs(TzolkinText(a.tzolkin, spelling) + " " + HaabText(a.haab, spelling)));
     InscriptionsPage->DayShown(a);
-    LordField->setText(QStringLiteral("G") + QString::number(a.lordOfTheNight));
+    showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
     Pictures->ShowDay(a);
 
     QString note;

@@ -315,6 +315,10 @@ void TFrmCalc::ADBCChange() {
 // that this window does not own. Without a viewer there is nothing to call:
 // say so rather than do nothing.
 void TFrmCalc::HelpBtnClick() {
+    ShowHelpPage({});
+}
+
+void TFrmCalc::ShowHelpPage(std::string_view page) {
     const HtmlHelpAFunction showHelp = helpKit_.ViewerLibrary().HtmlHelp;
     if (showHelp == nullptr) {
         platform::CurrentOs().ShowMessage(CurrentProgram()->Title(),
@@ -323,7 +327,9 @@ void TFrmCalc::HelpBtnClick() {
                                           platform::MessageKind::Warning);
         return;
     }
-    showHelp(nullptr, HelpFilePath.c_str(), viewer::HH_DISPLAY_TOPIC, 0);
+    const std::string where =
+        page.empty() ? HelpFilePath : HelpFilePath + "::/" + std::string(page);
+    showHelp(nullptr, where.c_str(), viewer::HH_DISPLAY_TOPIC, 0);
 }
 
 void TFrmCalc::InterBtnClick() {

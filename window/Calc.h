@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QComboBox;
 class QGroupBox;
@@ -44,6 +45,9 @@ public:
     // per field (a half-set date could raise an error box), then shows its
     // readings once; the almanac window goes to a day this way.
     void SetFields(int month, int day, int year, int era);
+    // One page of the help file, or its default topic when `page` is empty,
+    // as Help shows it (the Almanac's F1).
+    void ShowHelpPage(std::string_view page);
 
 signals:
     // Web was pressed: the program entry shows the Internet resources

@@ -2,7 +2,7 @@
 
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
-#include "window/WindowParts.h"
+#include "window/PageControls.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -2,7 +2,7 @@
 
 #include "platform/Os.h"
 #include "ui/ProgramServices.h"
-#include "window/WindowParts.h"
+#include "window/PageControls.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -127,6 +128,23 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(almanac));
         QTest::keyClick(Part<QLineEdit>(*almanac, "LongCountInput"), Qt::Key_Escape);
         QVERIFY(!almanac->isVisible());
+    }
+
+    // F1 opens the help page of the Almanac's page shown.
+    void f1OpensTheHelpOfThePageShown() {
+        auto* tabs = Part<QTabWidget>(*almanac, "Tabs");
+        almanac->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(almanac));
+        const char* const pages[] = {"almanac.htm", "inscriptions.htm", "pictures.htm"};
+        for (int i = 0; i < 3; ++i) {
+            tabs->setCurrentIndex(i);
+            zentolk::testing::viewerCalls.clear();
+            QTest::keyClick(tabs, Qt::Key_F1);
+            QCOMPARE(zentolk::testing::viewerCalls.size(), std::size_t(1));
+            QVERIFY2(zentolk::testing::viewerCalls[0].file.ends_with(std::string("Zentolk.chm::/") +
+                                                                     pages[i]),
+                     zentolk::testing::viewerCalls[0].file.c_str());
+        }
     }
 
     // With a large font the Almanac is taller than the screen: it lies on
