@@ -318,18 +318,7 @@ private:
         return std::nullopt;
     }
 
-    // Only comma-separated input can hold a tab in a field: a blank in its
-    // place keeps the columns.
-    void writeTsvField(std::string_view field) {
-        for (;;) {
-            const std::size_t stop = field.find_first_of("\t\n");
-            out_.write(field.substr(0, stop));
-            if (stop == std::string_view::npos)
-                return;
-            out_.write(' ');
-            field.remove_prefix(stop + 1);
-        }
-    }
+    void writeTsvField(std::string_view field) { WriteTsvField(out_, field); }
 
     void writeTsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
                   const std::string& error) {

@@ -115,14 +115,10 @@ std::string AlmanacJson(const AlmanacDay& a, const Options& r) {
     return AlmanacJsonObject(a, {r.spelling, r.yearBearer});
 }
 
-std::string RoundText(std::int64_t dayCount, Spelling spelling) {
-    return TzolkinText(TzolkinOf(dayCount), spelling) + " " + HaabText(HaabOf(dayCount), spelling);
-}
-
 std::string AlmanacLine(const AlmanacDay& a, const Options& r) {
     return CivilDateText(a.gregorian) + "  " + LongCountText(a.longCount) + "  " +
-           RoundText(a.dayCount, r.spelling) + "  G" + std::to_string(a.lordOfTheNight) + "  JDN " +
-           std::to_string(a.jdn) + "\n";
+           CalendarRoundText(a.dayCount, r.spelling) + "  G" + std::to_string(a.lordOfTheNight) +
+           "  JDN " + std::to_string(a.jdn) + "\n";
 }
 
 std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
@@ -140,12 +136,13 @@ std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
     line("Long Count", LongCountText(a.longCount));
     line("Tzolkin", TzolkinText(a.tzolkin, r.spelling));
     line("Haab", HaabText(a.haab, r.spelling));
-    line("Calendar Round", RoundText(a.dayCount, r.spelling));
+    line("Calendar Round", CalendarRoundText(a.dayCount, r.spelling));
     line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
     const std::int64_t since = a.dayCount - a.station819;
-    line("819-day station",
-         LongCountText(LongCountOf(a.station819)) + "  " + RoundText(a.station819, r.spelling) +
-             "  (" + std::to_string(since) + (since == 1 ? " day" : " days") + " before)");
+    line("819-day station", LongCountText(LongCountOf(a.station819)) + "  " +
+                                CalendarRoundText(a.station819, r.spelling) + "  (" +
+                                std::to_string(since) + (since == 1 ? " day" : " days") +
+                                " before)");
     const TzolkinDay bearer = YearBearerOf(a.dayCount, r.yearBearer);
     line("Year bearer", TzolkinText(bearer, r.spelling) + " (" +
                             std::string(YearBearerSystemName(r.yearBearer)) + ")");

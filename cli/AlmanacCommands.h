@@ -26,7 +26,6 @@ int RunAlmanacCommand(const Options& options, const Streams& streams);
 std::string AlmanacBlock(const AlmanacDay& day, const Options& options);
 std::string AlmanacJson(const AlmanacDay& day, const Options& options);
 std::string AlmanacLine(const AlmanacDay& day, const Options& options);
-std::string RoundText(std::int64_t dayCount, Spelling spelling); // "4 Ahau 8 Cumku"
 
 // MONTH DAY YEAR [ERA] read as the calculator's fields are read.
 bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,

@@ -29,6 +29,17 @@ TabFields SplitTabFields(std::string_view line) {
     }
 }
 
+void WriteTsvField(FdWriter& out, std::string_view field) {
+    for (;;) {
+        const std::size_t stop = field.find_first_of("\t\n");
+        out.write(field.substr(0, stop));
+        if (stop == std::string_view::npos)
+            return;
+        out.write(' ');
+        field.remove_prefix(stop + 1);
+    }
+}
+
 void WriteEscaped(FdWriter& out, std::string_view text) {
     static constexpr char Hex[] = "0123456789abcdef";
     for (;;) {

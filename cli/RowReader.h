@@ -68,6 +68,11 @@ int ReadRows(int inFd, RowInput input, FdWriter& err, RowSink& sink, const RowSh
 // so that a message stays one line and shows what the input held.
 void WriteEscaped(FdWriter& out, std::string_view text);
 
+// Writes a field into a tab-separated row with a blank for each tab or line
+// end it holds, which keeps the row's columns (only comma-separated input
+// can hold them).
+void WriteTsvField(FdWriter& out, std::string_view field);
+
 // A tab-separated line cut at its tabs, the CR of a CR LF line end dropped:
 // the first four fields, and how many fields there were.
 struct TabFields {

@@ -161,21 +161,13 @@ private:
         return CivilToJdn(Calendar::Gregorian, {day.astronomicalYear, values.month, values.day});
     }
 
-    // Only comma-separated input can hold a tab or a line end in a field: a
-    // blank in its place keeps the columns.
+    // Tab-separated input holds no tab or line end in a field.
     void writeTsvField(std::string_view field) {
         if (options_.input == TableInput::Tsv) {
             out_.write(field);
             return;
         }
-        for (;;) {
-            const std::size_t stop = field.find_first_of("\t\n");
-            out_.write(field.substr(0, stop));
-            if (stop == std::string_view::npos)
-                return;
-            out_.write(' ');
-            field.remove_prefix(stop + 1);
-        }
+        WriteTsvField(out_, field);
     }
 
     // The engine's message, but a bad field it quotes is written in place

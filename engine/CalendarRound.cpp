@@ -119,6 +119,10 @@ std::string HaabText(const HaabDay& day, Spelling spelling) {
     return std::to_string(day.day) + " " + std::string(MonthNameOf(day.month, spelling));
 }
 
+std::string CalendarRoundText(std::int64_t dayCount, Spelling spelling) {
+    return TzolkinText(TzolkinOf(dayCount), spelling) + " " + HaabText(HaabOf(dayCount), spelling);
+}
+
 int FindTzolkinSign(std::string_view name) {
     return findAlias(TzolkinAliases, name);
 }

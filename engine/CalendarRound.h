@@ -15,6 +15,8 @@ std::string HaabText(const HaabDay& day);       // "8 Cumku"
 // The same in either spelling ("4 Ajaw", "8 Kumk'u").
 std::string TzolkinText(const TzolkinDay& day, Spelling spelling);
 std::string HaabText(const HaabDay& day, Spelling spelling);
+// A day's Calendar Round, "4 Ahau 8 Cumku".
+std::string CalendarRoundText(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
 
 // A name in the program's spelling or a common modern one, any letter case,
 // apostrophes optional. Returns the 1-based index or 0.

@@ -43,10 +43,6 @@ std::string roundText(const CalendarRoundQuery& round, Spelling spelling) {
     return text;
 }
 
-std::string calendarRoundOf(std::int64_t dayCount, Spelling spelling) {
-    return TzolkinText(TzolkinOf(dayCount), spelling) + " " + HaabText(HaabOf(dayCount), spelling);
-}
-
 // A day count in residue class r modulo m.
 struct Progression {
     std::int64_t r = 0, m = 1;
@@ -185,7 +181,7 @@ FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPre
     const std::int64_t d = date.dayCount;
     const std::string lc = LongCountText(LongCountOf(d));
     check.dayCount = d;
-    check.calendarRound = calendarRoundOf(d, spelling);
+    check.calendarRound = CalendarRoundText(d, spelling);
     if (FitsRound(date.round, d)) {
         check.fits = true;
         return check;

@@ -258,8 +258,7 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
     const Spelling spelling = InscriptionsPage->CurrentSpelling();
     showText(TzolkinField, Qs(TzolkinText(a.tzolkin, spelling)));
     showText(HaabField, Qs(HaabText(a.haab, spelling)));
-    showText(CalendarRoundField,
-             Qs(TzolkinText(a.tzolkin, spelling) + " " + HaabText(a.haab, spelling)));
+    showText(CalendarRoundField, Qs(CalendarRoundText(a.dayCount, spelling)));
     InscriptionsPage->DayShown(a);
     showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
     Pictures->ShowDay(a);

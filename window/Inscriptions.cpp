@@ -131,16 +131,12 @@ void TInscriptions::DayShown(const std::optional<AlmanacDay>& day) {
     ShowReadings();
 }
 
-QString TInscriptions::RoundText(std::int64_t dayCount) const {
-    return Qs(TzolkinText(TzolkinOf(dayCount), CurrentSpelling()) + " " +
-              HaabText(HaabOf(dayCount), CurrentSpelling()));
-}
-
 QString TInscriptions::LineOf(std::int64_t dayCount) const {
     const std::int64_t correlation = day_ ? day_->correlation : DefaultCorrelation;
     const CivilDate date = JdnToCivil(Calendar::Gregorian, dayCount + correlation);
-    return Qs(LongCountText(LongCountOf(dayCount))) + QStringLiteral("  ") + RoundText(dayCount) +
-           QStringLiteral("  ") + Qs(CivilDateText(date));
+    return Qs(LongCountText(LongCountOf(dayCount))) + QStringLiteral("  ") +
+           Qs(CalendarRoundText(dayCount, CurrentSpelling())) + QStringLiteral("  ") +
+           Qs(CivilDateText(date));
 }
 
 void TInscriptions::ShowReadings() {
@@ -152,7 +148,7 @@ void TInscriptions::ShowReadings() {
     const std::int64_t since = day_->dayCount - day_->station819;
     StationField->setText(
         Qs(LongCountText(LongCountOf(day_->station819))) + QStringLiteral("  ") +
-        RoundText(day_->station819) +
+        Qs(CalendarRoundText(day_->station819, CurrentSpelling())) +
         QStringLiteral("  (%1 before)")
             .arg(since == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(since)));
     StationField->setCursorPosition(0); // its start, when the field is narrower than the text

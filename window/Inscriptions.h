@@ -43,7 +43,6 @@ private:
     void FindMatches();
     void GoToItem(QListWidgetItem* item);
     void SetResult(const QString& text);
-    QString RoundText(std::int64_t dayCount) const;
     QString LineOf(std::int64_t dayCount) const;
 
     QComboBox *SpellingList, *BearerList;
