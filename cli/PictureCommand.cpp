@@ -45,9 +45,8 @@ bool dayOf(std::span<const std::string_view> words, const Options& o, std::int64
         if (!count)
             return false;
         jdn = *count + o.correlation;
-        if (jdn < MinJdn || jdn > MaxJdn) {
-            error = "the day lies outside the years -1,000,000 to 1,000,000 that the almanac "
-                    "covers";
+        if (!InAlmanacRange(jdn, o.julian)) {
+            error = AlmanacRangeError();
             return false;
         }
         return true;

@@ -1,5 +1,6 @@
 #include "window/Inscriptions.h"
 
+#include "engine/AlmanacInput.h"
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
 #include "window/PageControls.h"
@@ -174,7 +175,7 @@ void TInscriptions::Move(bool forward) {
         return;
     }
     const std::int64_t jdn = day_->jdn + (forward ? *days : -*days);
-    if (jdn < MinJdn || jdn > MaxJdn) {
+    if (!DayInRange(jdn, Calendar::Gregorian)) {
         SetResult(QStringLiteral("That day lies outside the years -1,000,000 to 1,000,000."));
         return;
     }
@@ -273,7 +274,7 @@ void TInscriptions::FindMatches() {
 void TInscriptions::GoToItem(QListWidgetItem* item) {
     const std::int64_t correlation = day_ ? day_->correlation : DefaultCorrelation;
     const std::int64_t jdn = item->data(Qt::UserRole).toLongLong() + correlation;
-    if (jdn >= MinJdn && jdn <= MaxJdn)
+    if (DayInRange(jdn, Calendar::Gregorian))
         goTo_(jdn);
 }
 
