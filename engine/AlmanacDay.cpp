@@ -91,15 +91,7 @@ std::optional<FieldDate> FieldDateOf(std::int64_t jdn) {
 
 std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calendar,
                                           std::string& error) {
-    std::vector<std::string_view> words;
-    std::string_view t = Trimmed(text);
-    while (!t.empty()) {
-        std::size_t end = 0;
-        while (end < t.size() && !std::isspace(static_cast<unsigned char>(t[end])) && t[end] != '/')
-            ++end;
-        words.push_back(t.substr(0, end));
-        t = Trimmed(t.substr(end < t.size() && t[end] == '/' ? end + 1 : end));
-    }
+    std::vector<std::string_view> words = Words(text, '/');
     bool bc = false;
     if (words.size() == 4) {
         const std::optional<std::int32_t> era = ParseEraName(words[3]);

@@ -85,15 +85,12 @@ std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_
                                               Calendar calendar, std::string& error) {
     if (std::int64_t plain; ReadPlainLongCount(text, plain))
         return inRange(plain + correlation, calendar, error);
-    const std::string_view t = Trimmed(text);
-    std::size_t blank = 0;
-    while (blank < t.size() && !std::isspace(static_cast<unsigned char>(t[blank])))
-        ++blank;
-    const std::optional<std::int64_t> count = ParseLongCount(t.substr(0, blank), error);
+    std::string_view round = text;
+    const std::string_view longCount = TakeWord(round);
+    const std::optional<std::int64_t> count = ParseLongCount(longCount, error);
     if (!count)
         return std::nullopt;
     const std::optional<std::int64_t> jdn = inRange(*count + correlation, calendar, error);
-    const std::string_view round = Trimmed(t.substr(blank));
     if (!jdn || round.empty())
         return jdn;
     const std::optional<CalendarRoundQuery> given = ParseCalendarRound(round, error);
@@ -111,8 +108,7 @@ std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_
             own += (own.empty() ? "" : " ") + HaabText(haab);
             asked += (asked.empty() ? "" : " ") + HaabText(*given->haab);
         }
-        error = "the Long Count " + std::string(t.substr(0, blank)) + " falls on " + own +
-                ", not " + asked;
+        error = "the Long Count " + std::string(longCount) + " falls on " + own + ", not " + asked;
         return std::nullopt;
     }
     return jdn;

@@ -133,12 +133,7 @@ int FindHaabMonth(std::string_view name) {
 std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std::string& error) {
     // Words are separated by blanks; a number may also be glued to its name ("4Ahau").
     std::vector<std::string_view> words;
-    std::string_view t = Trimmed(text);
-    while (!t.empty()) {
-        std::size_t end = 0;
-        while (end < t.size() && !std::isspace(static_cast<unsigned char>(t[end])))
-            ++end;
-        std::string_view word = t.substr(0, end);
+    for (const std::string_view word : Words(text)) {
         std::size_t digits = 0;
         while (digits < word.size() && word[digits] >= '0' && word[digits] <= '9')
             ++digits;
@@ -148,7 +143,6 @@ std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std:
         } else {
             words.push_back(word);
         }
-        t = Trimmed(t.substr(end));
     }
     if (words.size() != 2 && words.size() != 4) {
         error = "expected a Tzolkin day (\"4 Ahau\"), a Haab day (\"8 Cumku\") or both (\"4 Ahau "

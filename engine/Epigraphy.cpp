@@ -4,25 +4,11 @@
 #include "TextParsing.h"
 
 #include <algorithm>
-#include <cctype>
 #include <numeric>
 
 namespace zentolk {
 
 namespace {
-std::vector<std::string_view> wordsOf(std::string_view text) {
-    std::vector<std::string_view> words;
-    std::string_view t = Trimmed(text);
-    while (!t.empty()) {
-        std::size_t end = 0;
-        while (end < t.size() && !std::isspace(static_cast<unsigned char>(t[end])))
-            ++end;
-        words.push_back(t.substr(0, end));
-        t = Trimmed(t.substr(end));
-    }
-    return words;
-}
-
 std::vector<std::string_view> placesOf(std::string_view text) {
     std::vector<std::string_view> parts;
     for (;;) {
@@ -109,7 +95,7 @@ std::string DistanceNumberText(std::int64_t days) {
 
 std::size_t DistanceChainStart(std::string_view text) {
     // A "-" in front belongs to the Long Count; every later sign is an operator.
-    const std::size_t first = text.find_first_not_of(" \t\r\n\v\f");
+    const std::size_t first = text.find_first_not_of(Blanks);
     return first == std::string_view::npos ? first : text.find_first_of("+-", first + 1);
 }
 
@@ -152,15 +138,12 @@ std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text, std::st
 }
 
 std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error) {
-    const std::string_view t = Trimmed(text);
-    std::size_t end = 0;
-    while (end < t.size() && !std::isspace(static_cast<unsigned char>(t[end])))
-        ++end;
-    const std::string_view rest = Trimmed(t.substr(end));
+    std::string_view rest = text;
+    const std::string_view longCount = TakeWord(rest);
     if (rest.empty())
         return std::nullopt;
     FullDate date;
-    const std::optional<std::int64_t> count = ParseLongCount(t.substr(0, end), error);
+    const std::optional<std::int64_t> count = ParseLongCount(longCount, error);
     if (!count)
         return std::nullopt;
     const std::optional<CalendarRoundQuery> round = ParseCalendarRound(rest, error);
@@ -229,7 +212,7 @@ FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPre
 }
 
 std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error) {
-    std::vector<std::string_view> words = wordsOf(text);
+    std::vector<std::string_view> words = Words(text);
     DatePattern pattern;
     const std::string quoted = QuotedText(Trimmed(text));
     if (!words.empty() && words.front().find('.') != std::string_view::npos) {
