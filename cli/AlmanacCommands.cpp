@@ -5,6 +5,7 @@
 #include "cli/RowReader.h"
 #include "engine/AlmanacDay.h"
 #include "engine/NumberText.h"
+#include "engine/TextParsing.h"
 #include "platform/LocalDate.h"
 
 #include <string>
@@ -80,7 +81,7 @@ bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::i
         return false;
     }
     if (!era) {
-        error = "the era must be A.D., B.C. or an era index, not '" + std::string(date[3]) + "'";
+        error = "the era must be A.D., B.C. or an era index, not " + QuotedText(date[3]);
         return false;
     }
     if (day.astronomicalYear < MinCivilYear || day.astronomicalYear > MaxCivilYear) {

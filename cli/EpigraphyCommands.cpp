@@ -5,6 +5,7 @@
 #include "cli/RowReader.h"
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
+#include "engine/TextParsing.h"
 
 #include <string>
 #include <vector>
@@ -45,17 +46,6 @@ std::string joined(std::span<const std::string_view> words) {
     for (const std::string_view w : words)
         text.append(text.empty() ? "" : " ").append(w);
     return text;
-}
-
-std::string quotedText(std::string_view text) {
-    return "'" + std::string(text) + "'";
-}
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 std::string jsonText(std::string_view text) {
@@ -167,7 +157,7 @@ std::optional<std::int64_t> readDay(CommandRun& run, const std::vector<std::stri
     }
     if (i + 3 > words.size()) {
         error = "expected a Long Count or MONTH DAY YEAR [ERA], not " +
-                quotedText(joined(std::span(words).subspan(i)));
+                QuotedText(joined(std::span(words).subspan(i)));
         return std::nullopt;
     }
     std::size_t n = 3;
@@ -221,19 +211,10 @@ int RunLongCount(const Options& r, FdWriter& out, FdWriter& err) {
 int RunDistance(const Options& r, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     // A day may come as one quoted argument or as several: its words count.
-    std::vector<std::string> split;
-    for (const std::string_view w : r.words) {
-        std::size_t start = 0;
-        const std::string s(w);
-        while (start < s.size()) {
-            const std::size_t blank = s.find_first_of(" \t", start);
-            const std::size_t end = blank == std::string::npos ? s.size() : blank;
-            if (end > start)
-                split.push_back(s.substr(start, end - start));
-            start = end + 1;
-        }
-    }
-    const std::vector<std::string_view> words(split.begin(), split.end());
+    std::vector<std::string_view> words;
+    for (const std::string_view argument : r.words)
+        for (const std::string_view word : Words(argument))
+            words.push_back(word);
     if (words.empty()) {
         run.usage("expected two days, each a Long Count, a full date or MONTH DAY YEAR [ERA]");
         return run.status;
@@ -245,10 +226,10 @@ int RunDistance(const Options& r, FdWriter& out, FdWriter& err) {
     if (from && i < words.size())
         to = readDay(run, words, i, error);
     else if (from)
-        error = "expected a second day after " + quotedText(joined(words));
+        error = "expected a second day after " + QuotedText(joined(words));
     if (from && to && i < words.size())
         error =
-            "unexpected " + quotedText(joined(std::span(words).subspan(i))) + " after the two days";
+            "unexpected " + QuotedText(joined(std::span(words).subspan(i))) + " after the two days";
     if (!error.empty()) {
         run.fail(error);
         return run.status;
@@ -315,10 +296,10 @@ int RunMatch(const Options& r, FdWriter& out, FdWriter& err) {
     const std::string range =
         LongCountText(LongCountOf(from)) + " to " + LongCountText(LongCountOf(to));
     if (found.total == 0)
-        run.fail("no day from " + range + " fits " + quotedText(trimmed(text)));
+        run.fail("no day from " + range + " fits " + QuotedText(Trimmed(text)));
     else if (found.total > r.limit)
         run.fail(GroupThousands(std::to_string(found.total)) + " days from " + range + " fit " +
-                 quotedText(trimmed(text)) + "; the first " +
+                 QuotedText(Trimmed(text)) + "; the first " +
                  GroupThousands(std::to_string(r.limit)) + " are shown (see --limit)");
     return run.status;
 }

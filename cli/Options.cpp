@@ -1,6 +1,8 @@
 #include "cli/Options.h"
 
+#include "cli/RowReader.h"
 #include "engine/NumberText.h"
+#include "engine/TextParsing.h"
 
 #include <cctype>
 #include <utility>
@@ -228,35 +230,6 @@ const OptionRule OptionTable[] = {
     {"--lines", Takes::Nothing, PictureOnly, "", setSwitch<&Options::lines>},
 };
 
-// Control characters shown as escapes, so that a message stays one line.
-std::string oneLine(std::string_view text) {
-    std::string line;
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u != 0x7f) {
-            line += c;
-            continue;
-        }
-        static const char hex[] = "0123456789abcdef";
-        if (c == '\t')
-            line += "\\t";
-        else if (c == '\n')
-            line += "\\n";
-        else if (c == '\r')
-            line += "\\r";
-        else
-            line.append({'\\', 'x', hex[u >> 4], hex[u & 15]});
-    }
-    return line;
-}
-
-std::string quoted(std::string_view text) {
-    std::string q(1, '\'');
-    q += text;
-    q += '\'';
-    return q;
-}
-
 // "almanac", "almanac and next", "almanac, long-count and next".
 std::string commandList(unsigned commands) {
     std::vector<std::string_view> names;
@@ -304,7 +277,7 @@ std::string parseOptions(std::span<const std::string_view> args, Options& o) {
             if (s.name == name && (!rule || (s.commands & bit(o.command))))
                 rule = &s;
         if (!rule)
-            return "unknown option " + quoted(name) +
+            return "unknown option " + QuotedText(name) +
                    (commandName.empty() ? "" : " for " + std::string(commandName));
         if (!(rule->commands & bit(o.command)))
             return notAnOptionOf(*rule, o.command);
@@ -341,7 +314,7 @@ std::string parseOptions(std::span<const std::string_view> args, Options& o) {
         }
         std::string why;
         if (!rule->apply(value, o, why))
-            return why.empty() ? needs + ", not " + quoted(value) : why;
+            return why.empty() ? needs + ", not " + QuotedText(value) : why;
     }
     return {};
 }
@@ -385,7 +358,7 @@ std::string settleReport(Options& o) {
     if (w.size() == 4) {
         const std::optional<std::int32_t> era = ParseEra(w[3]);
         if (!era)
-            return "the era must be A.D., B.C. or an era index, not " + quoted(w[3]);
+            return "the era must be A.D., B.C. or an era index, not " + QuotedText(w[3]);
         o.era = *era;
     }
     return {};
@@ -408,7 +381,7 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args) {
 }
 
 std::string UsageError(std::string_view problem) {
-    return "zentolk-cli: " + oneLine(problem) + "\nTry 'zentolk-cli --help'.\n";
+    return "zentolk-cli: " + Escaped(problem) + "\nTry 'zentolk-cli --help'.\n";
 }
 
 } // namespace zentolk::cli

@@ -2,6 +2,7 @@
 
 #include "cli/AlmanacCommands.h"
 #include "cli/FdWriter.h"
+#include "engine/TextParsing.h"
 #include "picture/Svg.h"
 #include "platform/NewFile.h"
 
@@ -54,21 +55,6 @@ bool dayOf(std::span<const std::string_view> words, const Options& o, std::int64
     return DayNumberOfDate(words, o.julian, jdn, error);
 }
 
-std::vector<std::string_view> wordsOf(std::string_view line) {
-    std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r'))
-            ++i;
-        const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
-            ++i;
-        if (i > start)
-            words.push_back(line.substr(start, i - start));
-    }
-    return words;
-}
-
 // One picture a line; the document of each is reused, so a long worksheet
 // costs no allocation a day once the first is drawn.
 int drawLines(int inFd, picture::PictureKind kind, const Options& o, FdWriter& out, FdWriter& err) {
@@ -81,7 +67,7 @@ int drawLines(int inFd, picture::PictureKind kind, const Options& o, FdWriter& o
     bool overlong = false;
     const auto drawLine = [&](std::string_view line) {
         ++lineNumber;
-        const std::vector<std::string_view> words = wordsOf(line);
+        const std::vector<std::string_view> words = Words(line);
         if (words.empty() && !overlong)
             return;
         std::int64_t jdn = 0;
@@ -159,8 +145,8 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
     else if (words[0] == "calendar-round")
         kind = picture::PictureKind::CalendarRound;
     else
-        return usage("expected long-count or calendar-round after picture, not '" +
-                     std::string(words[0]) + "'");
+        return usage("expected long-count or calendar-round after picture, not " +
+                     QuotedText(words[0]));
     words = words.subspan(1);
     if (o.lines && !words.empty())
         return usage("--lines reads its days from standard input, not from arguments");

@@ -2,9 +2,9 @@
 
 #include "engine/NumberText.h"
 #include "engine/ReadingDay.h"
+#include "engine/TextParsing.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -40,51 +40,55 @@ void WriteTsvField(FdWriter& out, std::string_view field) {
     }
 }
 
-void WriteEscaped(FdWriter& out, std::string_view text) {
+namespace {
+// Hands `put` the text's runs of plain characters and an escape for each
+// control character between them.
+template <typename Put> void forEachEscaped(std::string_view text, Put put) {
     static constexpr char Hex[] = "0123456789abcdef";
     for (;;) {
         const auto control = std::find_if(text.begin(), text.end(), [](char c) {
             return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
         });
         const auto plain = static_cast<std::size_t>(control - text.begin());
-        out.write(text.substr(0, plain));
+        put(text.substr(0, plain));
         if (plain == text.size())
             return;
         const auto u = static_cast<unsigned char>(text[plain]);
         if (u == '\t')
-            out.write("\\t");
+            put("\\t");
         else if (u == '\n')
-            out.write("\\n");
+            put("\\n");
         else if (u == '\r')
-            out.write("\\r");
+            put("\\r");
         else {
             const char escape[] = {'\\', 'x', Hex[u >> 4], Hex[u & 15]};
-            out.write(std::string_view(escape, sizeof escape));
+            put(std::string_view(escape, sizeof escape));
         }
         text.remove_prefix(plain + 1);
     }
 }
+} // namespace
 
-namespace {
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
+void WriteEscaped(FdWriter& out, std::string_view text) {
+    forEachEscaped(text, [&out](std::string_view piece) { out.write(piece); });
 }
 
+std::string Escaped(std::string_view text) {
+    std::string escaped;
+    forEachEscaped(text, [&escaped](std::string_view piece) { escaped += piece; });
+    return escaped;
+}
+
+namespace {
+// A table's fields are padded with spaces and tabs only.
+constexpr std::string_view TableBlanks = " \t";
+
 bool IsWord(std::string_view text, std::string_view word) {
-    if (word.empty() || text.size() != word.size())
-        return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != word[i])
-            return false;
-    return true;
+    return !word.empty() && EqualsIgnoringCase(text, word);
 }
 
 bool IsHeader(std::string_view first, const RowShape& shape) {
-    first = TrimBlanks(first);
+    first = Trimmed(first, TableBlanks);
     if (first.starts_with("\xEF\xBB\xBF"))
         first.remove_prefix(3);
     if (!shape.oneField)
@@ -201,7 +205,7 @@ private:
             seenRecord_ = true;
             return skip(line, "unclosed quote");
         }
-        if (count == 1 && TrimBlanks(fields[0]).empty())
+        if (count == 1 && Trimmed(fields[0], TableBlanks).empty())
             return; // blank lines carry no row
         const bool first = !seenRecord_;
         seenRecord_ = true;
@@ -217,7 +221,8 @@ private:
         if (shape_.oneField)
             return sink_.convert(fields, 0, line);
         // Comma-separated files often put a blank after each comma.
-        const std::optional<std::int32_t> era = ParseEra(csv_ ? TrimBlanks(fields[3]) : fields[3]);
+        const std::optional<std::int32_t> era =
+            ParseEra(csv_ ? Trimmed(fields[3], TableBlanks) : fields[3]);
         if (!era)
             return skip(line, "its era '", fields[3],
                         "' is none of A.D., AD, B.C., BC or an era index");

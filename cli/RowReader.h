@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace zentolk::cli {
@@ -67,6 +68,7 @@ int ReadRows(int inFd, RowInput input, FdWriter& err, RowSink& sink, const RowSh
 // Writes text with its control characters as escapes (\t, \n, \r, \xNN),
 // so that a message stays one line and shows what the input held.
 void WriteEscaped(FdWriter& out, std::string_view text);
+std::string Escaped(std::string_view text);
 
 // Writes a field into a tab-separated row with a blank for each tab or line
 // end it holds, which keeps the row's columns (only comma-separated input
