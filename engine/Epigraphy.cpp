@@ -172,10 +172,15 @@ bool IsLongCountText(std::string_view text) {
 
 std::optional<LongCountDate> ReadLongCountDate(std::string_view text, std::string& error,
                                                Spelling spelling) {
-    const std::optional<FullDate> date = ParseFullDate(text, error);
+    // The caller's error may hold a text already: only an empty one of our
+    // own says that the text is a Long Count alone.
+    std::string why;
+    const std::optional<FullDate> date = ParseFullDate(text, why);
     if (!date) {
-        if (!error.empty())
+        if (!why.empty()) {
+            error = std::move(why);
             return std::nullopt;
+        }
         const std::optional<std::int64_t> count = ParseLongCount(text, error);
         if (!count)
             return std::nullopt;
