@@ -123,7 +123,7 @@ std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calend
     }
     const std::int64_t year = bc ? 1 - parts[2] : parts[2];
     if (year < MinCivilYear || year > MaxCivilYear) {
-        error = "the year lies outside 1,000,001 B.C. to 1,000,000 A.D.";
+        error = YearRangeMessage;
         return std::nullopt;
     }
     if (parts[0] < 1 || parts[0] > 12) {
