@@ -14,7 +14,6 @@
 
 namespace zentolk::cli {
 
-namespace {
 const char* const AlmanacUsage =
     "Usage: zentolk-cli almanac [MONTH DAY YEAR [ERA]] [--julian] [--correlation N|NAME] [--json]\n"
     "       zentolk-cli almanac --tsv|--csv [--format=tsv|csv|json] [--header]\n"
@@ -58,17 +57,12 @@ const char* const AlmanacUsage =
     "full dates (\"9.12.11.5.18 6 Etznab 11 Yax\"), which it checks. The 819-day\n"
     "station is the one on or before the day. See also zentolk-cli match --help.\n";
 
-} // namespace
-
 // Reads MONTH DAY YEAR [ERA] as the calculator's fields are read.
 bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
                      std::string& error) {
-    if (date.size() != 3 && date.size() != 4) {
-        error = "expected MONTH DAY YEAR [ERA], got " + std::to_string(date.size()) + " argument" +
-                (date.size() == 1 ? "" : "s");
+    if (error = DateWordsProblem(date.size()); !error.empty())
         return false;
-    }
-    const std::optional<std::int32_t> era = date.size() == 4 ? ParseEra(date[3]) : 0;
+    const std::optional<std::int32_t> era = EraOfDate(date, error);
     const Calendar calendar = julian ? Calendar::Julian : Calendar::Gregorian;
     CivilDay day;
     const CivilDayStatus status =
@@ -81,10 +75,8 @@ bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::i
         error = InvalidIntegerMessage(date[bad]);
         return false;
     }
-    if (!era) {
-        error = "the era must be A.D., B.C. or an era index, not " + QuotedText(date[3]);
+    if (!era)
         return false;
-    }
     if (day.astronomicalYear < MinCivilYear || day.astronomicalYear > MaxCivilYear) {
         error = YearRangeMessage;
         return false;
@@ -156,101 +148,119 @@ std::string AlmanacRangeError() {
     return std::string(DayRangeMessage);
 }
 
-int RunAlmanacCommand(const Options& r, const Streams& streams) {
+void CommandRun::usage(const std::string& why) {
+    err.write(UsageError(why));
+    status = 2;
+}
+
+void CommandRun::fail(std::string_view why) {
+    WriteProblem(err, why);
+    status = 1;
+}
+
+std::optional<AlmanacDay> CommandRun::dayOf(std::int64_t dayCount) {
+    if (!InAlmanacRange(dayCount + r.correlation, r.julian)) {
+        fail(AlmanacRangeError());
+        return std::nullopt;
+    }
+    return ComputeAlmanac(dayCount + r.correlation, r.correlation);
+}
+
+void CommandRun::show(const AlmanacDay& day) {
+    out.write(r.json ? AlmanacJson(day, r) + "\n" : AlmanacBlock(day, r));
+}
+
+int RunWithWriters(const Options& options, const Streams& streams, CommandBody body) {
     FdWriter out(streams.out, 1 << 20);
     FdWriter err(streams.err, 1 << 12);
-    std::string error;
-    int status = 0;
-    const auto usage = [&](const std::string& why) {
-        err.write(UsageError(why));
-        status = 2;
-    };
-    const auto fail = [&](const std::string& why) {
-        err.write("zentolk-cli: ");
-        WriteEscaped(err, why);
-        err.write('\n');
-        status = 1;
-    };
-    const auto show = [&](const AlmanacDay& a) {
-        out.write(r.json ? AlmanacJson(a, r) + "\n" : AlmanacBlock(a, r));
-    };
-
-    if (r.mode == Mode::Help) {
-        const bool inscriptions = r.command == Command::Distance || r.command == Command::Match;
-        out.write(inscriptions ? InscriptionUsage : AlmanacUsage);
-    } else if (r.command == Command::Almanac && (r.tsv || r.input == TableInput::Csv)) {
-        const std::string name = r.tsv ? "--tsv" : "--csv";
-        if (r.tsv && r.input == TableInput::Csv)
-            usage("--tsv and --csv cannot be used together");
-        else if (!r.words.empty())
-            usage("almanac " + name + " reads its dates from standard input, not from arguments");
-        else if (r.json)
-            usage("--json is for one day; the table's is --format=json");
-        else if (r.header && r.format == TableFormat::Json)
-            usage("--header applies to tsv or csv output, not to json");
-        else
-            status =
-                RunAlmanacTable(streams.in, out, err,
-                                {r.input,
-                                 r.format.value_or(r.tsv ? TableFormat::Tsv : TableFormat::Csv),
-                                 r.almanacInput.value_or(AlmanacInput::Mdy),
-                                 r.julian,
-                                 r.correlation,
-                                 r.header,
-                                 BatchPath::Fast,
-                                 {r.spelling, r.yearBearer}});
-    } else if (r.format || r.header || r.almanacInput) {
-        usage(std::string(r.format   ? "--format"
-                          : r.header ? "--header"
-                                     : "--input") +
-              " applies to almanac --tsv or --csv");
-    } else if (r.command == Command::Almanac) {
-        std::int64_t jdn = todayJdn();
-        if (!r.words.empty() && !DayNumberOfDate(r.words, r.julian, jdn, error))
-            usage(error);
-        else
-            show(ComputeAlmanac(jdn, r.correlation));
-    } else if (r.command == Command::LongCount) {
-        status = RunLongCount(r, out, err);
-    } else if (r.command == Command::Distance) {
-        status = RunDistance(r, out, err);
-    } else if (r.command == Command::Match) {
-        status = RunMatch(r, out, err);
-    } else { // next
-        std::string text;
-        for (std::string_view p : r.words)
-            text += std::string(text.empty() ? "" : " ") + std::string(p);
-        std::int64_t from = todayJdn();
-        std::optional<CalendarRoundQuery> query;
-        if (r.words.empty())
-            usage("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\"");
-        else if (!r.from.empty() && !DayNumberOfDate(r.from, r.julian, from, error))
-            usage(error);
-        else if (!(query = ParseCalendarRound(text, error)))
-            fail(error);
-        else if (const std::string why = WhyNoDay(*query); !why.empty())
-            fail(why);
-        else {
-            std::string list;
-            std::int64_t count = from - r.correlation;
-            for (std::int64_t n = 0; n < r.count; ++n) {
-                count = r.previous ? PreviousDayCount(*query, count) : NextDayCount(*query, count);
-                if (!InAlmanacRange(count + r.correlation, r.julian)) {
-                    fail(AlmanacRangeError());
-                    break;
-                }
-                const AlmanacDay a = ComputeAlmanac(count + r.correlation, r.correlation);
-                if (r.json)
-                    list += (n == 0 ? "[\n  " : ",\n  ") + AlmanacJson(a, r);
-                else
-                    list += AlmanacLine(a, r);
-            }
-            if (r.json)
-                list += list.empty() ? "[]\n" : "\n]\n";
-            out.write(list);
-        }
-    }
+    const int status = body(options, streams.in, out, err);
     return FinishRun(out, err, status);
+}
+
+namespace {
+int almanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
+    CommandRun run{r, out, err};
+    const bool csv = r.input == TableInput::Csv;
+    if (r.tsv || csv) {
+        const std::string name = r.tsv ? "--tsv" : "--csv";
+        if (r.tsv && csv)
+            run.usage("--tsv and --csv cannot be used together");
+        else if (!r.words.empty())
+            run.usage("almanac " + name +
+                      " reads its dates from standard input, not from arguments");
+        else if (r.json)
+            run.usage("--json is for one day; the table's is --format=json");
+        else if (r.header && r.format == TableFormat::Json)
+            run.usage("--header applies to tsv or csv output, not to json");
+        else
+            return RunAlmanacTable(inFd, out, err,
+                                   {r.input,
+                                    r.format.value_or(r.tsv ? TableFormat::Tsv : TableFormat::Csv),
+                                    r.almanacInput.value_or(AlmanacInput::Mdy),
+                                    r.julian,
+                                    r.correlation,
+                                    r.header,
+                                    BatchPath::Fast,
+                                    {r.spelling, r.yearBearer}});
+        return run.status;
+    }
+    if (r.format || r.header || r.almanacInput) {
+        run.usage(std::string(r.format   ? "--format"
+                              : r.header ? "--header"
+                                         : "--input") +
+                  " applies to almanac --tsv or --csv");
+        return run.status;
+    }
+    std::int64_t jdn = todayJdn();
+    std::string error;
+    if (r.words.empty())
+        run.show(ComputeAlmanac(jdn, r.correlation));
+    else if (const std::string problem = DateWordsProblem(r.words.size()); !problem.empty())
+        run.usage(problem);
+    else if (!DayNumberOfDate(r.words, r.julian, jdn, error))
+        run.usage(error);
+    else
+        run.show(ComputeAlmanac(jdn, r.correlation));
+    return run.status;
+}
+
+int next(const Options& r, int, FdWriter& out, FdWriter& err) {
+    CommandRun run{r, out, err};
+    std::int64_t from = todayJdn();
+    std::string error;
+    std::optional<CalendarRoundQuery> query;
+    if (r.words.empty())
+        run.usage("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\"");
+    else if (!r.from.empty() && !DayNumberOfDate(r.from, r.julian, from, error))
+        run.usage(error);
+    else if (!(query = ParseCalendarRound(JoinedWords(r.words), error)))
+        run.fail(error);
+    else if (const std::string why = WhyNoDay(*query); !why.empty())
+        run.fail(why);
+    if (!query || run.status != 0)
+        return run.status;
+    std::string list;
+    std::int64_t count = from - r.correlation;
+    for (std::int64_t n = 0; n < r.count; ++n) {
+        count = r.previous ? PreviousDayCount(*query, count) : NextDayCount(*query, count);
+        const std::optional<AlmanacDay> a = run.dayOf(count);
+        if (!a)
+            break;
+        list += r.json ? (n == 0 ? "[\n  " : ",\n  ") + AlmanacJson(*a, r) : AlmanacLine(*a, r);
+    }
+    if (r.json)
+        list += list.empty() ? "[]\n" : "\n]\n";
+    out.write(list);
+    return run.status;
+}
+} // namespace
+
+int RunAlmanac(const Options& options, const Streams& streams) {
+    return RunWithWriters(options, streams, almanac);
+}
+
+int RunNext(const Options& options, const Streams& streams) {
+    return RunWithWriters(options, streams, next);
 }
 
 std::int64_t TodayJdn() {

@@ -10,15 +10,45 @@
 #include "engine/Correlation.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace zentolk::cli {
 
-// Runs "almanac", "long-count" or "next" as parsed; returns the exit status as
-// Run does.
-int RunAlmanacCommand(const Options& options, const Streams& streams);
+// The commands of the command table; each returns the exit status as Run
+// does. almanac also converts tables.
+int RunAlmanac(const Options& options, const Streams& streams);
+int RunNext(const Options& options, const Streams& streams);
+int RunLongCount(const Options& options, const Streams& streams);
+int RunDistance(const Options& options, const Streams& streams);
+int RunMatch(const Options& options, const Streams& streams);
+// Their --help texts: almanac, long-count and next share one, distance and
+// match another.
+extern const char* const AlmanacUsage;
+extern const char* const InscriptionUsage;
+
+// What these commands write with: their options, the output and error
+// writers, and the exit status so far.
+struct CommandRun {
+    const Options& r;
+    FdWriter& out;
+    FdWriter& err;
+    int status = 0;
+
+    void usage(const std::string& why); // wrong usage: status 2
+    void fail(std::string_view why);    // a day that cannot be read or found: status 1
+    // The almanac of a day count, or empty (with the message) when the
+    // correlation puts it outside the years the almanac covers.
+    std::optional<AlmanacDay> dayOf(std::int64_t dayCount);
+    // Its block, or its JSON object under --json.
+    void show(const AlmanacDay& day);
+};
+
+// Runs a command's body with writers on the streams, then flushes them.
+using CommandBody = int (*)(const Options& options, int inFd, FdWriter& out, FdWriter& err);
+int RunWithWriters(const Options& options, const Streams& streams, CommandBody body);
 
 // The almanac of one day as a block of lines, a compact JSON object, or the
 // one line `next` and `match` print, in the options' spelling and year
@@ -32,12 +62,6 @@ bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::i
                      std::string& error);
 bool InAlmanacRange(std::int64_t jdn, bool julian);
 std::string AlmanacRangeError();
-
-// long-count (with distance numbers and full dates), distance and match.
-int RunLongCount(const Options& options, FdWriter& out, FdWriter& err);
-int RunDistance(const Options& options, FdWriter& out, FdWriter& err);
-int RunMatch(const Options& options, FdWriter& out, FdWriter& err);
-extern const char* const InscriptionUsage;
 
 // The almanac's table: what each line names, how lines are separated, what
 // is written.

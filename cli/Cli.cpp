@@ -12,6 +12,7 @@
 #include "platform/LocaleNumbers.h"
 
 #include <string>
+#include <vector>
 
 #ifndef ZENTOLK_VERSION
 #define ZENTOLK_VERSION "unknown"
@@ -44,23 +45,27 @@ int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out,
 
 int Run(std::span<const std::string_view> args, const Streams& streams) {
     const ParseOutcome parsed = ParseArguments(args);
-    if (parsed.options && parsed.options->command == Command::Picture)
-        return RunPictureCommand(*parsed.options, streams);
-    if (parsed.options && parsed.options->command != Command::Report)
-        return RunAlmanacCommand(*parsed.options, streams);
+    if (!parsed.options || parsed.options->mode == Mode::Help) {
+        FdWriter out(streams.out, 1 << 12);
+        FdWriter err(streams.err, 1 << 12);
+        if (!parsed.options) {
+            err.write(UsageError(parsed.error));
+            return FinishRun(out, err, 2);
+        }
+        out.write(*CommandOf(parsed.options->command).usage);
+        return FinishRun(out, err, 0);
+    }
+    return CommandOf(parsed.options->command).run(*parsed.options, streams);
+}
+
+int RunReport(const Options& options, const Streams& streams) {
     FdWriter out(streams.out, 1 << 20);
     FdWriter err(streams.err, 1 << 12);
-    if (!parsed.options) {
-        err.write(UsageError(parsed.error));
-        return FinishRun(out, err, 2);
-    }
-    const Options& options = *parsed.options;
     const char separator = options.decimalSeparator.value_or(platform::LocaleDecimalSeparator());
 
     int status = 0;
     switch (options.mode) {
-    case Mode::Help:
-        out.write(UsageText);
+    case Mode::Help: // answered before any command runs
         break;
     case Mode::Version:
         out.write("zentolk-cli " ZENTOLK_VERSION "\n");
@@ -77,10 +82,18 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
                                options.header, options.exact});
         break;
     }
-    case Mode::Date:
-        status = printReport({options.month, options.day, options.year, options.era}, options.crlf,
-                             separator, out, err);
+    case Mode::Date: {
+        const std::vector<std::string_view>& w = options.words;
+        std::string why;
+        const std::optional<std::int32_t> era = EraOfDate(w, why);
+        if (!era) {
+            err.write(UsageError(why));
+            status = 2;
+        } else {
+            status = printReport({w[0], w[1], w[2], *era}, options.crlf, separator, out, err);
+        }
         break;
+    }
     case Mode::Today: {
         const platform::LocalDate today = platform::TodayLocal();
         const std::string month = std::to_string(today.month);

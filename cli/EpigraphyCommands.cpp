@@ -41,13 +41,6 @@ const char* const InscriptionUsage =
     "  --json               the almanac objects as JSON\n";
 
 namespace {
-std::string joined(std::span<const std::string_view> words) {
-    std::string text;
-    for (const std::string_view w : words)
-        text.append(text.empty() ? "" : " ").append(w);
-    return text;
-}
-
 std::string jsonText(std::string_view text) {
     std::string out;
     AppendJsonString(out, text);
@@ -59,37 +52,6 @@ std::string daysText(std::int64_t days) {
     return (days < 0 ? "-" : "") + digits + (days == 1 || days == -1 ? " day" : " days");
 }
 
-struct CommandRun {
-    const Options& r;
-    FdWriter& out;
-    FdWriter& err;
-    int status = 0;
-
-    void usage(const std::string& why) {
-        err.write(UsageError(why));
-        status = 2;
-    }
-    void fail(const std::string& why) {
-        err.write("zentolk-cli: ");
-        WriteEscaped(err, why);
-        err.write('\n');
-        status = 1;
-    }
-    // The almanac of a day count, or empty (with the message) when the
-    // correlation puts it outside the years the almanac covers.
-    std::optional<AlmanacDay> dayOf(std::int64_t dayCount) {
-        if (!InAlmanacRange(dayCount + r.correlation, r.julian)) {
-            fail(AlmanacRangeError());
-            return std::nullopt;
-        }
-        return ComputeAlmanac(dayCount + r.correlation, r.correlation);
-    }
-    void show(std::int64_t dayCount) {
-        if (const std::optional<AlmanacDay> a = dayOf(dayCount))
-            out.write(r.json ? AlmanacJson(*a, r) + "\n" : AlmanacBlock(*a, r));
-    }
-};
-
 // A full date that does not fit: the problem on standard error, the Long
 // Counts one place away that fit on standard output.
 void reportMismatch(CommandRun& run, const FullDate& date, const FullDateCheck& check) {
@@ -98,10 +60,7 @@ void reportMismatch(CommandRun& run, const FullDate& date, const FullDateCheck& 
     for (const std::int64_t s : check.suggestions)
         if (InAlmanacRange(s + r.correlation, r.julian))
             days.push_back(ComputeAlmanac(s + r.correlation, r.correlation));
-    run.err.write("zentolk-cli: ");
-    WriteEscaped(run.err, check.problem);
-    run.err.write('\n');
-    run.status = 1;
+    run.fail(check.problem);
     if (r.json) {
         std::string text = "{\"error\":" + jsonText(check.problem) +
                            ",\"calendar_round\":" + jsonText(check.calendarRound) +
@@ -146,7 +105,7 @@ std::optional<std::int64_t> readDay(CommandRun& run, const std::vector<std::stri
     }
     if (i + 3 > words.size()) {
         error = "expected a Long Count or MONTH DAY YEAR [ERA], not " +
-                QuotedText(joined(std::span(words).subspan(i)));
+                QuotedText(JoinedWords(std::span(words).subspan(i)));
         return std::nullopt;
     }
     std::size_t n = 3;
@@ -158,11 +117,9 @@ std::optional<std::int64_t> readDay(CommandRun& run, const std::vector<std::stri
     i += n;
     return jdn - r.correlation;
 }
-} // namespace
-
-int RunLongCount(const Options& r, FdWriter& out, FdWriter& err) {
+int longCount(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
-    const std::string text = joined(r.words);
+    const std::string text = JoinedWords(r.words);
     const std::int64_t shift = r.previousEra ? EraDays : 0;
     // A Long Count or full date, then any distance numbers.
     const std::size_t chain = DistanceChainStart(text);
@@ -190,14 +147,14 @@ int RunLongCount(const Options& r, FdWriter& out, FdWriter& err) {
     }
     if (count && chain != std::string::npos)
         count = ApplyDistances(*count, std::string_view(text).substr(chain), error);
-    if (count)
-        run.show(*count);
-    else
+    if (!count)
         run.fail(error);
+    else if (const std::optional<AlmanacDay> a = run.dayOf(*count))
+        run.show(*a);
     return run.status;
 }
 
-int RunDistance(const Options& r, FdWriter& out, FdWriter& err) {
+int distance(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     // A day may come as one quoted argument or as several: its words count.
     std::vector<std::string_view> words;
@@ -215,10 +172,10 @@ int RunDistance(const Options& r, FdWriter& out, FdWriter& err) {
     if (from && i < words.size())
         to = readDay(run, words, i, error);
     else if (from)
-        error = "expected a second day after " + QuotedText(joined(words));
+        error = "expected a second day after " + QuotedText(JoinedWords(words));
     if (from && to && i < words.size())
-        error =
-            "unexpected " + QuotedText(joined(std::span(words).subspan(i))) + " after the two days";
+        error = "unexpected " + QuotedText(JoinedWords(std::span(words).subspan(i))) +
+                " after the two days";
     if (!error.empty()) {
         run.fail(error);
         return run.status;
@@ -238,9 +195,9 @@ int RunDistance(const Options& r, FdWriter& out, FdWriter& err) {
     return run.status;
 }
 
-int RunMatch(const Options& r, FdWriter& out, FdWriter& err) {
+int match(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
-    const std::string text = joined(r.words);
+    const std::string text = JoinedWords(r.words);
     std::string error;
     std::int64_t from = 0, to = EraDays;
     const auto bound = [&](std::string_view value, std::int64_t& day, const char* name) {
@@ -291,6 +248,19 @@ int RunMatch(const Options& r, FdWriter& out, FdWriter& err) {
                  QuotedText(Trimmed(text)) + "; the first " +
                  GroupThousands(std::to_string(r.limit)) + " are shown (see --limit)");
     return run.status;
+}
+} // namespace
+
+int RunLongCount(const Options& options, const Streams& streams) {
+    return RunWithWriters(options, streams, longCount);
+}
+
+int RunDistance(const Options& options, const Streams& streams) {
+    return RunWithWriters(options, streams, distance);
+}
+
+int RunMatch(const Options& options, const Streams& streams) {
+    return RunWithWriters(options, streams, match);
 }
 
 } // namespace zentolk::cli

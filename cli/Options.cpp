@@ -1,5 +1,7 @@
 #include "cli/Options.h"
 
+#include "cli/AlmanacCommands.h"
+#include "cli/PictureCommand.h"
 #include "cli/RowReader.h"
 #include "engine/NumberText.h"
 #include "engine/TextParsing.h"
@@ -60,41 +62,6 @@ const char* const UsageText =
     "cannot be read carries its message and leaves the status 0 unless --strict.\n";
 
 namespace {
-// The commands an option belongs to, as bits.
-constexpr unsigned bit(Command c) {
-    return 1u << static_cast<unsigned>(c);
-}
-constexpr unsigned ReportOnly = bit(Command::Report);
-constexpr unsigned AlmanacOnly = bit(Command::Almanac);
-constexpr unsigned NextOnly = bit(Command::Next);
-constexpr unsigned MatchOnly = bit(Command::Match);
-constexpr unsigned AlmanacCommands =
-    AlmanacOnly | bit(Command::LongCount) | NextOnly | bit(Command::Distance) | MatchOnly;
-constexpr unsigned PictureOnly = bit(Command::Picture);
-constexpr unsigned Every = ReportOnly | AlmanacCommands | PictureOnly;
-
-constexpr std::string_view CommandNames[] = {"",         "almanac", "long-count", "next",
-                                             "distance", "match",   "picture"};
-constexpr Command NamedCommands[] = {Command::Almanac,  Command::LongCount, Command::Next,
-                                     Command::Distance, Command::Match,     Command::Picture};
-
-// Nothing: a switch. Value: one word, after "=" or the next argument. Date:
-// next --from's MONTH DAY YEAR, the first of them possibly after "=", and an
-// era when the word after them reads as a named one.
-enum class Takes { Nothing, Value, Date };
-
-// Stores the value; false refuses it, with the reason in why or, when why is
-// left empty, with what the option needs.
-using Apply = bool (*)(std::string_view value, Options& options, std::string& why);
-
-struct OptionRule {
-    std::string_view name;
-    Takes takes;
-    unsigned commands;
-    std::string_view needs; // what its value must be
-    Apply apply;
-};
-
 template <bool Options::*Field> bool setSwitch(std::string_view, Options& o, std::string&) {
     o.*Field = true;
     return true;
@@ -199,65 +166,99 @@ bool setFrom(std::string_view, Options&, std::string&) {
     return true;
 }
 
-const OptionRule OptionTable[] = {
-    {"--help", Takes::Nothing, Every, "", setHelp},
-    {"--version", Takes::Nothing, ReportOnly, "", setVersion},
-    {"--crlf", Takes::Nothing, ReportOnly, "", setSwitch<&Options::crlf>},
-    {"--tsv", Takes::Nothing, ReportOnly | AlmanacOnly, "", setSwitch<&Options::tsv>},
-    {"--csv", Takes::Nothing, ReportOnly | AlmanacOnly, "", setCsv},
-    {"--strict", Takes::Nothing, ReportOnly, "", setSwitch<&Options::strict>},
-    {"--exact", Takes::Nothing, ReportOnly, "", setSwitch<&Options::exact>},
-    {"--format", Takes::Value, ReportOnly | AlmanacOnly, "tsv, csv or json", setFormat},
-    {"--header", Takes::Nothing, ReportOnly | AlmanacOnly, "", setSwitch<&Options::header>},
-    {"--input", Takes::Value, AlmanacOnly, "mdy, iso, jdn or long-count", setInput},
-    {"--decimal-separator", Takes::Value, ReportOnly, "one character", setDecimalSeparator},
-    {"--julian", Takes::Nothing, AlmanacCommands | PictureOnly, "", setSwitch<&Options::julian>},
-    {"--json", Takes::Nothing, AlmanacCommands, "", setSwitch<&Options::json>},
-    {"--correlation", Takes::Value, AlmanacCommands | PictureOnly, "a number or a name",
-     setCorrelation},
-    {"--previous", Takes::Nothing, NextOnly, "", setSwitch<&Options::previous>},
-    {"--count", Takes::Value, NextOnly, "a number from 1 to 100000", setCount},
-    {"--from", Takes::Date, NextOnly, "MONTH DAY YEAR [ERA]", setFrom},
-    {"--from", Takes::Value, MatchOnly, "a Long Count", setText<&Options::fromLongCount>},
-    {"--to", Takes::Value, MatchOnly, "a Long Count", setText<&Options::toLongCount>},
-    {"--limit", Takes::Value, MatchOnly, "a number from 1 to 1000000", setLimit},
-    {"--previous-era", Takes::Nothing, bit(Command::LongCount), "",
-     setSwitch<&Options::previousEra>},
-    {"--spelling", Takes::Value, AlmanacCommands, "colonial or modern", setSpelling},
-    {"--year-bearer", Takes::Value, AlmanacCommands, "classic, campeche or mayapan", setYearBearer},
-    {"--svg", Takes::Value, PictureOnly, "a file name", setText<&Options::svgFile>},
-    {"--png", Takes::Value, PictureOnly, "a file name", setText<&Options::pngFile>},
-    {"--lines", Takes::Nothing, PictureOnly, "", setSwitch<&Options::lines>},
+constexpr OptionRule Help{"--help", Takes::Nothing, "", setHelp};
+constexpr OptionRule Version{"--version", Takes::Nothing, "", setVersion};
+constexpr OptionRule Crlf{"--crlf", Takes::Nothing, "", setSwitch<&Options::crlf>};
+constexpr OptionRule Tsv{"--tsv", Takes::Nothing, "", setSwitch<&Options::tsv>};
+constexpr OptionRule Csv{"--csv", Takes::Nothing, "", setCsv};
+constexpr OptionRule Strict{"--strict", Takes::Nothing, "", setSwitch<&Options::strict>};
+constexpr OptionRule Exact{"--exact", Takes::Nothing, "", setSwitch<&Options::exact>};
+constexpr OptionRule Format{"--format", Takes::Value, "tsv, csv or json", setFormat};
+constexpr OptionRule Header{"--header", Takes::Nothing, "", setSwitch<&Options::header>};
+constexpr OptionRule Input{"--input", Takes::Value, "mdy, iso, jdn or long-count", setInput};
+constexpr OptionRule DecimalSeparator{"--decimal-separator", Takes::Value, "one character",
+                                      setDecimalSeparator};
+constexpr OptionRule Julian{"--julian", Takes::Nothing, "", setSwitch<&Options::julian>};
+constexpr OptionRule Json{"--json", Takes::Nothing, "", setSwitch<&Options::json>};
+constexpr OptionRule Correlation{"--correlation", Takes::Value, "a number or a name",
+                                 setCorrelation};
+constexpr OptionRule Previous{"--previous", Takes::Nothing, "", setSwitch<&Options::previous>};
+constexpr OptionRule Count{"--count", Takes::Value, "a number from 1 to 100000", setCount};
+constexpr OptionRule FromDate{"--from", Takes::Date, "MONTH DAY YEAR [ERA]", setFrom};
+constexpr OptionRule FromLongCount{"--from", Takes::Value, "a Long Count",
+                                   setText<&Options::fromLongCount>};
+constexpr OptionRule To{"--to", Takes::Value, "a Long Count", setText<&Options::toLongCount>};
+constexpr OptionRule Limit{"--limit", Takes::Value, "a number from 1 to 1000000", setLimit};
+constexpr OptionRule PreviousEra{"--previous-era", Takes::Nothing, "",
+                                 setSwitch<&Options::previousEra>};
+constexpr OptionRule SpellingOption{"--spelling", Takes::Value, "colonial or modern", setSpelling};
+constexpr OptionRule YearBearer{"--year-bearer", Takes::Value, "classic, campeche or mayapan",
+                                setYearBearer};
+constexpr OptionRule Svg{"--svg", Takes::Value, "a file name", setText<&Options::svgFile>};
+constexpr OptionRule Png{"--png", Takes::Value, "a file name", setText<&Options::pngFile>, false};
+constexpr OptionRule Lines{"--lines", Takes::Nothing, "", setSwitch<&Options::lines>};
+
+constexpr const OptionRule* ReportOptions[] = {
+    &Help, &Version, &Crlf, &Tsv, &Csv, &Strict, &Exact, &Format, &Header, &DecimalSeparator};
+constexpr const OptionRule* AlmanacOptions[] = {
+    &Help,   &Tsv,  &Csv,         &Format,         &Header,    &Input,
+    &Julian, &Json, &Correlation, &SpellingOption, &YearBearer};
+constexpr const OptionRule* LongCountOptions[] = {
+    &Help, &Julian, &Json, &Correlation, &PreviousEra, &SpellingOption, &YearBearer};
+constexpr const OptionRule* NextOptions[] = {&Help,        &Julian,         &Json,
+                                             &Correlation, &Previous,       &Count,
+                                             &FromDate,    &SpellingOption, &YearBearer};
+constexpr const OptionRule* DistanceOptions[] = {&Help,        &Julian,         &Json,
+                                                 &Correlation, &SpellingOption, &YearBearer};
+constexpr const OptionRule* MatchOptions[] = {
+    &Help, &Julian, &Json, &Correlation, &FromLongCount, &To, &Limit, &SpellingOption, &YearBearer};
+constexpr const OptionRule* PictureOptions[] = {&Help, &Julian, &Correlation, &Svg, &Png, &Lines};
+
+constexpr CommandSpec Commands[] = {
+    {Command::Report, "", ReportOptions, RunReport, &UsageText},
+    {Command::Almanac, "almanac", AlmanacOptions, RunAlmanac, &AlmanacUsage},
+    {Command::LongCount, "long-count", LongCountOptions, RunLongCount, &AlmanacUsage},
+    {Command::Next, "next", NextOptions, RunNext, &AlmanacUsage},
+    {Command::Distance, "distance", DistanceOptions, RunDistance, &InscriptionUsage},
+    {Command::Match, "match", MatchOptions, RunMatch, &InscriptionUsage},
+    {Command::Picture, "picture", PictureOptions, RunPictureCommand, &PictureUsage, true},
 };
 
-// "almanac", "almanac and next", "almanac, long-count and next".
-std::string commandList(unsigned commands) {
-    std::vector<std::string_view> names;
-    for (const Command c : NamedCommands)
-        if (commands & bit(c))
-            names.push_back(CommandNames[static_cast<int>(c)]);
-    std::string list;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        list.append(i == 0 ? "" : i + 1 == names.size() ? " and " : ", ").append(names[i]);
-    return list;
+const OptionRule* findOption(const CommandSpec& command, std::string_view name) {
+    for (const OptionRule* rule : command.options)
+        if (rule->name == name)
+            return rule;
+    return nullptr;
 }
 
-// Why the option cannot be used with this command.
-std::string notAnOptionOf(const OptionRule& rule, Command command) {
-    const std::string name(rule.name);
-    const std::string_view commandName = CommandNames[static_cast<int>(command)];
-    const std::string owners = commandList(rule.commands);
+// Why the option cannot be used with this command: the commands it belongs
+// to ("almanac", "almanac and next", "almanac, long-count and next"), or that
+// none has it.
+std::string notAnOptionOf(std::string_view name, const CommandSpec& command) {
+    std::vector<std::string_view> owners;
+    bool known = false;
+    for (const CommandSpec& other : Commands)
+        if (findOption(other, name)) {
+            known = true;
+            if (!other.name.empty())
+                owners.push_back(other.name);
+        }
+    if (!known)
+        return "unknown option " + QuotedText(name) +
+               (command.name.empty() ? "" : " for " + std::string(command.name));
+    std::string message = std::string(name) + " is ";
     if (owners.empty())
-        return name + " is not an option of " + std::string(commandName);
-    if (command == Command::Report)
-        return name + " is an option of " + owners;
-    return name + " is an option of " + owners + ", not of " + std::string(commandName);
+        return message + "not an option of " + std::string(command.name);
+    message += "an option of ";
+    for (std::size_t i = 0; i < owners.size(); ++i)
+        message.append(i == 0 ? "" : i + 1 == owners.size() ? " and " : ", ").append(owners[i]);
+    return command.name.empty() ? message : message + ", not of " + std::string(command.name);
 }
 
 // Reads the options and collects the other words; returns why the command
 // line is not usable, or nothing.
-std::string parseOptions(std::span<const std::string_view> args, Options& o) {
-    const std::string_view commandName = CommandNames[static_cast<int>(o.command)];
+std::string parseOptions(std::span<const std::string_view> args, const CommandSpec& command,
+                         Options& o) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -271,16 +272,9 @@ std::string parseOptions(std::span<const std::string_view> args, Options& o) {
         }
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg == "-h" ? "--help" : arg.substr(0, equals);
-        const OptionRule* rule = nullptr;
-        // An option of two commands may take a different value in each.
-        for (const OptionRule& s : OptionTable)
-            if (s.name == name && (!rule || (s.commands & bit(o.command))))
-                rule = &s;
+        const OptionRule* rule = findOption(command, name);
         if (!rule)
-            return "unknown option " + QuotedText(name) +
-                   (commandName.empty() ? "" : " for " + std::string(commandName));
-        if (!(rule->commands & bit(o.command)))
-            return notAnOptionOf(*rule, o.command);
+            return notAnOptionOf(name, command);
         const std::string needs = std::string(name) + " needs " + std::string(rule->needs);
         const bool inlineValue = equals != std::string_view::npos;
         if (rule->takes == Takes::Nothing && inlineValue)
@@ -343,38 +337,69 @@ std::string settleReport(Options& o) {
                            : o.header ? "--header"
                                       : "--format") +
                " applies to --tsv or --csv";
-    const std::vector<std::string_view>& w = o.words;
-    if (w.empty()) {
+    if (o.words.empty()) {
         o.mode = Mode::Today;
         return {};
     }
-    if (w.size() != 3 && w.size() != 4)
-        return "expected MONTH DAY YEAR [ERA], got " + std::to_string(w.size()) + " argument" +
-               (w.size() == 1 ? "" : "s");
     o.mode = Mode::Date;
-    o.month = w[0];
-    o.day = w[1];
-    o.year = w[2];
-    if (w.size() == 4) {
-        const std::optional<std::int32_t> era = ParseEra(w[3]);
-        if (!era)
-            return "the era must be A.D., B.C. or an era index, not " + QuotedText(w[3]);
-        o.era = *era;
-    }
-    return {};
+    return DateWordsProblem(o.words.size());
 }
 } // namespace
 
+std::span<const CommandSpec> CommandTable() {
+    return Commands;
+}
+
+const CommandSpec& CommandOf(Command command) {
+    return Commands[static_cast<std::size_t>(command)];
+}
+
+std::string DateWordsProblem(std::size_t count) {
+    if (count == 3 || count == 4)
+        return {};
+    return "expected MONTH DAY YEAR [ERA], got " + std::to_string(count) + " argument" +
+           (count == 1 ? "" : "s");
+}
+
+std::optional<std::int32_t> EraOfDate(std::span<const std::string_view> date, std::string& why) {
+    if (date.size() < 4)
+        return 0;
+    const std::optional<std::int32_t> era = ParseEra(date[3]);
+    if (!era)
+        why = "the era must be A.D., B.C. or an era index, not " + QuotedText(date[3]);
+    return era;
+}
+
+std::string JoinedWords(std::span<const std::string_view> words) {
+    std::string text;
+    for (const std::string_view w : words)
+        text.append(text.empty() ? "" : " ").append(w);
+    return text;
+}
+
 ParseOutcome ParseArguments(std::span<const std::string_view> args) {
     Options options;
-    for (const Command c : NamedCommands)
-        if (!args.empty() && args[0] == CommandNames[static_cast<int>(c)]) {
-            options.command = c;
-            args = args.subspan(1);
-        }
-    std::string error = parseOptions(args, options);
+    const auto named = [](std::string_view word) -> const CommandSpec* {
+        for (const CommandSpec& c : Commands)
+            if (!c.name.empty() && c.name == word)
+                return &c;
+        return nullptr;
+    };
+    const CommandSpec* command = args.empty() ? nullptr : named(args[0]);
+    if (command)
+        args = args.subspan(1);
+    else
+        command = &Commands[0];
+    options.command = command->command;
+    std::string error = parseOptions(args, *command, options);
     if (error.empty() && options.command == Command::Report)
         error = settleReport(options);
+    // One command at a time: "almanac long-count ..." is no almanac.
+    const bool secondCommand = !command->name.empty() && !command->takesCommandWords &&
+                               !options.words.empty() && named(options.words[0]);
+    if (error.empty() && options.mode != Mode::Help && secondCommand)
+        error = std::string(options.words[0]) + " is a command of its own, not a word of " +
+                std::string(command->name);
     if (!error.empty())
         return {std::nullopt, error};
     return {std::move(options), {}};

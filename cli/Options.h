@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/Cli.h"
 #include "cli/Table.h"
 #include "engine/AlmanacDay.h"
 #include "engine/AlmanacInput.h"
@@ -15,17 +16,16 @@
 
 namespace zentolk::cli {
 
-// The report (no command word) and the almanac commands.
+// The report (no command word) and the named commands, in the order of the
+// command table.
 enum class Command { Report, Almanac, LongCount, Next, Distance, Match, Picture };
 
 enum class Mode { Today, Date, Batch, Help, Version };
 
 struct Options {
     Command command = Command::Report;
-    // The report's; the almanac commands use Help only.
+    // The report's; the other commands use Help only.
     Mode mode = Mode::Today;
-    std::string_view month, day, year;
-    std::int32_t era = 0;
     bool crlf = false;
     std::optional<char> decimalSeparator; // the locale's when absent
     // Batch mode: what is read, what is written (by default as read), and
@@ -37,7 +37,7 @@ struct Options {
     bool exact = false;  // the calculator's tables: every value of the true day
     std::optional<AlmanacInput> almanacInput; // almanac's table: what a line names
 
-    // The almanac commands: their words other than options, and their options.
+    // The words other than options (the report's date), and the options.
     std::vector<std::string_view> words;
     std::vector<std::string_view> from; // next --from's date, when given
     bool tsv = false, julian = false, json = false, previous = false;
@@ -55,6 +55,39 @@ struct Options {
     bool lines = false;
 };
 
+// How an option's value is taken. Nothing: a switch. Value: one word, after
+// "=" or the next argument. Date: next --from's MONTH DAY YEAR, the first of
+// them possibly after "=", and an era when the word after them reads as one.
+enum class Takes { Nothing, Value, Date };
+
+struct OptionRule {
+    std::string_view name;
+    Takes takes;
+    std::string_view needs; // what its value must be, for the message
+    // Stores the value; false refuses it, with the reason in why or, when why
+    // is left empty, with what the option needs.
+    bool (*apply)(std::string_view value, Options& options, std::string& why);
+    // False for an option taken only to be refused with a pointer elsewhere:
+    // the help, manual page and completion leave it out.
+    bool listed = true;
+};
+
+// One command: its word, the options it takes, what runs it, its --help text.
+struct CommandSpec {
+    Command command;
+    std::string_view name; // empty for the report
+    std::span<const OptionRule* const> options;
+    int (*run)(const Options& options, const Streams& streams);
+    const char* const* usage;
+    // Whether its first word may be another command's name (picture
+    // long-count); for the others that is a second command, refused.
+    bool takesCommandWords = false;
+};
+
+// Every command, the report first, then in the order of Command.
+std::span<const CommandSpec> CommandTable();
+const CommandSpec& CommandOf(Command command);
+
 struct ParseOutcome {
     std::optional<Options> options;
     std::string error; // why the arguments are not usable, when options is empty
@@ -67,6 +100,15 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args);
 // The two lines wrong usage writes to standard error; the problem is kept to
 // one line whatever the arguments held.
 std::string UsageError(std::string_view problem);
+
+// Why MONTH DAY YEAR [ERA] cannot be `count` words, or empty when it can.
+std::string DateWordsProblem(std::size_t count);
+// The era of MONTH DAY YEAR [ERA], A.D. when it has none; empty, with why,
+// when the era is none.
+std::optional<std::int32_t> EraOfDate(std::span<const std::string_view> date, std::string& why);
+
+// A command's words as one text, a blank between each two.
+std::string JoinedWords(std::span<const std::string_view> words);
 
 extern const char* const UsageText;
 

@@ -2,6 +2,7 @@
 
 #include "cli/AlmanacCommands.h"
 #include "cli/FdWriter.h"
+#include "cli/RowReader.h"
 #include "engine/Epigraphy.h"
 #include "engine/TextParsing.h"
 #include "picture/Svg.h"
@@ -15,7 +16,6 @@
 
 namespace zentolk::cli {
 
-namespace {
 const char* const PictureUsage =
     "Usage: zentolk-cli picture long-count|calendar-round [DAY] [--svg FILE]\n"
     "                   [--julian] [--correlation N|NAME]\n"
@@ -39,15 +39,13 @@ const char* const PictureUsage =
     "PNG is not written here: save it from the Almanac window's Picture tab,\n"
     "or convert the SVG.\n";
 
+namespace {
 // The day of a DAY's words: a Long Count (with its Calendar Round if given),
 // else a date.
 bool dayOf(std::span<const std::string_view> words, const Options& o, std::int64_t& jdn,
            std::string& error) {
     if (!words.empty() && IsLongCountText(words[0])) {
-        std::string text;
-        for (const std::string_view word : words)
-            text.append(text.empty() ? "" : " ").append(word);
-        const std::optional<LongCountDate> date = ReadLongCountDate(text, error);
+        const std::optional<LongCountDate> date = ReadLongCountDate(JoinedWords(words), error);
         if (!date)
             return false;
         jdn = date->dayCount + o.correlation;
@@ -127,17 +125,16 @@ int drawLines(int inFd, picture::PictureKind kind, const Options& o, FdWriter& o
 
 int RunPictureCommand(const Options& o, const Streams& streams) {
     FdWriter err(streams.err, 1 << 12);
-    const auto fail = [&](const std::string& message, int status) {
-        err.write(message);
+    const auto usage = [&](const std::string& why) {
+        err.write(UsageError(why));
         err.flush();
-        return status;
+        return 2;
     };
-    const auto usage = [&](const std::string& why) { return fail(UsageError(why), 2); };
-    if (o.mode == Mode::Help) {
-        FdWriter out(streams.out, 1 << 12);
-        out.write(PictureUsage);
-        return FinishRun(out, err, 0);
-    }
+    const auto fail = [&](const std::string& why) {
+        WriteProblem(err, why);
+        err.flush();
+        return 1;
+    };
     if (!o.pngFile.empty())
         return usage("--png is not written by zentolk-cli: save a PNG from the Almanac window's "
                      "Picture tab, or convert the SVG");
@@ -162,7 +159,7 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
     std::int64_t jdn = TodayJdn();
     std::string error;
     if (!o.lines && !words.empty() && !dayOf(words, o, jdn, error))
-        return fail("zentolk-cli: " + error + "\n", 1);
+        return fail(error);
 
     // Only a file made here is written to; one that exists is left alone.
     int outFd = streams.out;
@@ -170,7 +167,7 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
     if (toFile) {
         outFd = platform::CreateNewFile(std::string(o.svgFile), error);
         if (outFd < 0)
-            return fail("zentolk-cli: " + error + "\n", 1);
+            return fail(error);
     }
     int status = 0;
     {
@@ -182,7 +179,7 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
         status = FinishRun(out, err, status);
     }
     if (toFile && !platform::CloseFile(outFd) && status == 0)
-        return fail("zentolk-cli: " + std::string(o.svgFile) + " could not be written whole\n", 1);
+        return fail(std::string(o.svgFile) + " could not be written whole");
     return status;
 }
 

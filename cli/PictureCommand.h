@@ -8,5 +8,6 @@ namespace zentolk::cli {
 // Runs "picture long-count|calendar-round" as parsed; returns the exit
 // status as Run does.
 int RunPictureCommand(const Options& options, const Streams& streams);
+extern const char* const PictureUsage;
 
 } // namespace zentolk::cli

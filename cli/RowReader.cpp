@@ -79,7 +79,18 @@ std::string Escaped(std::string_view text) {
     return escaped;
 }
 
+void WriteProblem(FdWriter& err, std::string_view problem) {
+    err.write("zentolk-cli: ");
+    WriteEscaped(err, problem);
+    err.write('\n');
+}
+
 namespace {
+// "1,002": counts in the summary line as in every other count shown.
+std::string Grouped(long long n) {
+    return GroupThousands(std::to_string(n));
+}
+
 // A table's fields are padded with spaces and tabs only.
 constexpr std::string_view TableBlanks = " \t";
 
@@ -95,11 +106,6 @@ bool IsHeader(std::string_view first, const RowShape& shape) {
         return IsWord(first, "month");
     return std::any_of(shape.headerWords.begin(), shape.headerWords.end(),
                        [&](std::string_view word) { return IsWord(first, word); });
-}
-
-// "1,002": counts in the summary line as in every other count shown.
-std::string Grouped(long long n) {
-    return GroupThousands(std::to_string(n));
 }
 
 // Cuts a csv line into fields; quoted fields are unquoted into storage of

@@ -69,6 +69,8 @@ int ReadRows(int inFd, RowInput input, FdWriter& err, RowSink& sink, const RowSh
 // so that a message stays one line and shows what the input held.
 void WriteEscaped(FdWriter& out, std::string_view text);
 std::string Escaped(std::string_view text);
+// One line on standard error: "zentolk-cli: " and the problem, escaped.
+void WriteProblem(FdWriter& err, std::string_view problem);
 
 // Writes a field into a tab-separated row with a blank for each tab or line
 // end it holds, which keeps the row's columns (only comma-separated input
