@@ -218,7 +218,7 @@ int almanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
     else if (const std::string problem = DateWordsProblem(r.words.size()); !problem.empty())
         run.usage(problem);
     else if (!DayNumberOfDate(r.words, r.julian, jdn, error))
-        run.usage(error);
+        run.fail(error);
     else
         run.show(ComputeAlmanac(jdn, r.correlation));
     return run.status;
@@ -232,7 +232,7 @@ int next(const Options& r, int, FdWriter& out, FdWriter& err) {
     if (r.words.empty())
         run.usage("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\"");
     else if (!r.from.empty() && !DayNumberOfDate(r.from, r.julian, from, error))
-        run.usage(error);
+        run.fail(error);
     else if (!(query = ParseCalendarRound(JoinedWords(r.words), error)))
         run.fail(error);
     else if (const std::string why = WhyNoDay(*query); !why.empty())

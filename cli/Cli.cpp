@@ -87,8 +87,8 @@ int RunReport(const Options& options, const Streams& streams) {
         std::string why;
         const std::optional<std::int32_t> era = EraOfDate(w, why);
         if (!era) {
-            err.write(UsageError(why));
-            status = 2;
+            WriteProblem(err, why);
+            status = 1;
         } else {
             status = printReport({w[0], w[1], w[2], *era}, options.crlf, separator, out, err);
         }

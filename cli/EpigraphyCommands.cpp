@@ -205,7 +205,7 @@ int match(const Options& r, int, FdWriter& out, FdWriter& err) {
             return true;
         const std::optional<std::int64_t> count = ParseLongCount(value, error);
         if (!count)
-            run.usage(std::string(name) + ": " + error);
+            run.fail(std::string(name) + ": " + error);
         day = count.value_or(day);
         return count.has_value();
     };

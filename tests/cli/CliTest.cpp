@@ -168,7 +168,6 @@ TEST(CliErrors, WrongUsageExitsWithTwo) {
         {"1"},
         {"1", "2"},
         {"1", "2", "3", "4", "5"},
-        {"1", "2", "3", "CE"},
         {"--bogus"},
         {"--decimal-separator"},
         {"--decimal-separator", ",,", "1", "1", "1"},

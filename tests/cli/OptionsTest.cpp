@@ -55,7 +55,13 @@ TEST(Options, EveryMistakeIsOneLineAndAPointerToHelp) {
         {{"next"}, 2, "expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\""},
         {{"next", "4 Ahau", "--count=0"}, 2, "--count needs a number from 1 to 100000, not '0'"},
         {{"next", "4 Ahau", "--from", "1", "1"}, 2, "--from needs MONTH DAY YEAR [ERA]"},
-        {{"next", "4 Ahau", "--from=1", "1", "x"}, 2, "'x' is not a valid integer value"},
+        // A date that cannot be read exits 1 wherever it stands.
+        {{"next", "4 Ahau", "--from=1", "1", "x"}, 1, "'x' is not a valid integer value"},
+        {{"almanac", "1", "1", "2000", "CE"},
+         1,
+         "the era must be A.D., B.C. or an era index, not 'CE'"},
+        {{"1", "1", "2000", "C\nE"}, 1, "the era must be A.D., B.C. or an era index, not 'C\\nE'"},
+        {{"picture", "long-count", "1", "x", "2000"}, 1, "'x' is not a valid integer value"},
         {{"long-count", "\x01"},
          1,
          "a Long Count has five places (baktun.katun.tun.uinal.kin) "
@@ -72,7 +78,7 @@ TEST(Options, EveryMistakeIsOneLineAndAPointerToHelp) {
         {{"almanac", "--csv", "--json"}, 2, "--json is for one day; the table's is --format=json"},
         {{"match", "* Ahau", "--limit=0"}, 2, "--limit needs a number from 1 to 1000000, not '0'"},
         {{"match", "* Ahau", "--from", "9.0.0"},
-         2,
+         1,
          "--from: a Long Count has five places (baktun.katun.tun.uinal.kin) or six (pictun "
          "first), not 3: '9.0.0'"},
         {{"match", "* Ahau", "--from", "10.0.0.0.0", "--to", "9.0.0.0.0"},
