@@ -61,8 +61,7 @@ bool dayOf(std::span<const std::string_view> words, const Options& o, std::int64
 // One picture a line; the document of each is reused, so a long worksheet
 // costs no allocation a day once the first is drawn.
 int drawLines(int inFd, picture::PictureKind kind, const Options& o, FdWriter& out, FdWriter& err) {
-    int status = 0;
-    long long lineNumber = 0;
+    long long lineNumber = 0, skipped = 0;
     std::string pending, svg;
     // No day is written in more than a few words: a longer line is skipped
     // without being held, however long it runs.
@@ -76,9 +75,10 @@ int drawLines(int inFd, picture::PictureKind kind, const Options& o, FdWriter& o
         std::int64_t jdn = 0;
         std::string error = "the line is longer than 4096 characters";
         if (overlong || !dayOf(words, o, jdn, error)) {
-            err.write("zentolk-cli: line " + std::to_string(lineNumber) + " skipped: " + error +
-                      "\n");
-            status = 1;
+            err.write("zentolk-cli: line " + std::to_string(lineNumber) + " skipped: ");
+            WriteEscaped(err, error);
+            err.write('\n');
+            ++skipped;
             return;
         }
         svg.clear();
@@ -119,7 +119,9 @@ int drawLines(int inFd, picture::PictureKind kind, const Options& o, FdWriter& o
     }
     if (!pending.empty() || overlong)
         drawLine(pending);
-    return status;
+    if (skipped > 0)
+        WriteSkippedCount(err, skipped, lineNumber);
+    return skipped > 0 ? 1 : 0;
 }
 } // namespace
 

@@ -79,6 +79,13 @@ std::string Escaped(std::string_view text) {
     return escaped;
 }
 
+void WriteSkippedCount(FdWriter& err, long long skipped, long long lines) {
+    // "1,002": grouped as every other count shown.
+    err.write("zentolk-cli: " + GroupThousands(std::to_string(skipped)) + " of " +
+              GroupThousands(std::to_string(lines)) + (lines == 1 ? " line" : " lines") +
+              " skipped\n");
+}
+
 void WriteProblem(FdWriter& err, std::string_view problem) {
     err.write("zentolk-cli: ");
     WriteEscaped(err, problem);
@@ -86,11 +93,6 @@ void WriteProblem(FdWriter& err, std::string_view problem) {
 }
 
 namespace {
-// "1,002": counts in the summary line as in every other count shown.
-std::string Grouped(long long n) {
-    return GroupThousands(std::to_string(n));
-}
-
 // A table's fields are padded with spaces and tabs only.
 constexpr std::string_view TableBlanks = " \t";
 
@@ -308,8 +310,7 @@ int RowReader::read(int inFd) {
     if (held > 0)
         convert(std::string_view(buffer.get(), held));
     if (skipped_ > 0) {
-        err_.write("zentolk-cli: " + Grouped(skipped_) + " of " + Grouped(line_ - 1) + " line" +
-                   (line_ == 2 ? "" : "s") + " skipped\n");
+        WriteSkippedCount(err_, skipped_, line_ - 1);
         status = 1;
     }
     return status;

@@ -69,6 +69,9 @@ int ReadRows(int inFd, RowInput input, FdWriter& err, RowSink& sink, const RowSh
 // so that a message stays one line and shows what the input held.
 void WriteEscaped(FdWriter& out, std::string_view text);
 std::string Escaped(std::string_view text);
+// The count that closes a run in which lines were skipped ("3 of 1,002
+// lines skipped").
+void WriteSkippedCount(FdWriter& err, long long skipped, long long lines);
 // One line on standard error: "zentolk-cli: " and the problem, escaped.
 void WriteProblem(FdWriter& err, std::string_view problem);
 

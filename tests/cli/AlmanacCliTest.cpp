@@ -1,6 +1,7 @@
 // The almanac subcommands of the command-line calculator, run in process.
 #include "InProcessCli.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
@@ -82,6 +83,18 @@ TEST(AlmanacCli, ErrorsAreClear) {
         EXPECT_EQ(r.status, c.status) << c.args[1];
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
+}
+
+TEST(AlmanacCli, PictureLinesAreSkippedAsTableLinesAre) {
+    // Named with their control bytes escaped, then counted, as the tables do.
+    const Result r =
+        run({"picture", "long-count", "--lines"}, "9.12.11.5.18\n9.12.11.5.1\x01\n\n1 1 x\x1b\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+    EXPECT_EQ(r.err,
+              "zentolk-cli: line 2 skipped: the kin '1\\x01' is not a number (place 5 of 5)\n"
+              "zentolk-cli: line 4 skipped: 'x\\x1b' is not a valid integer value\n"
+              "zentolk-cli: 2 of 4 lines skipped\n");
 }
 
 TEST(AlmanacCli, TsvBatch) {
