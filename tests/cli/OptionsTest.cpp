@@ -1,7 +1,15 @@
 // How every command reads its options, and how it says it cannot.
+#include "cli/Options.h"
+
 #include "InProcessCli.h"
 
+#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -132,6 +140,122 @@ TEST(Options, EverySpellingOfAnOptionDoesTheSame) {
             EXPECT_EQ(r.status, 0) << args.front() << " " << args.back() << r.err;
             EXPECT_EQ(r.out, first.out) << args.front() << " " << args.back();
         }
+    }
+}
+
+// The options of each command as the table has them (the listed ones, --help
+// left out: the manual shows it once and every command takes it).
+using OptionSets = std::map<std::string, std::set<std::string>>;
+
+OptionSets tableOptions() {
+    OptionSets sets;
+    for (const zentolk::cli::CommandSpec& command : zentolk::cli::CommandTable()) {
+        std::set<std::string>& set = sets[std::string(command.name)];
+        for (const zentolk::cli::OptionRule* rule : command.options)
+            if (rule->listed && rule->name != "--help")
+                set.emplace(rule->name);
+    }
+    return sets;
+}
+
+std::string readSource(const std::string& path) {
+    std::ifstream in(std::string(ZENTOLK_SOURCE_DIR) + "/" + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The options each synopsis line of the manual page shows, by the command it
+// names ("" for the report).
+OptionSets synopsisOptions(std::set<std::string>& unknownCommands) {
+    const std::string page = readSource("data/man/zentolk-cli.1");
+    const std::size_t start = page.find(".SH SYNOPSIS"), end = page.find(".SH DESCRIPTION");
+    std::string synopsis = page.substr(start, end - start);
+    synopsis = std::regex_replace(synopsis, std::regex(R"(\\-)"), "-");
+    const OptionSets table = tableOptions();
+    OptionSets sets;
+    std::set<std::string>* current = nullptr;
+    std::istringstream lines(synopsis);
+    const std::regex option(R"((^|[^-\w])(--?[a-z][a-z-]*))");
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch m;
+        if (std::regex_match(line, m, std::regex(R"(\.B zentolk-cli(?: ([a-z][a-z-]*))?\b.*)"))) {
+            const std::string name = m[1];
+            if (!name.empty() && !table.contains(name))
+                unknownCommands.insert(name);
+            current = &sets[name];
+        }
+        if (!current)
+            continue;
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), option);
+             it != std::sregex_iterator(); ++it)
+            current->insert((*it)[2]);
+    }
+    return sets;
+}
+
+// What the completion offers after "zentolk-cli WORDS... -", as option names.
+std::set<std::string> completed(const std::string& words) {
+    const std::string script = "source '" + std::string(ZENTOLK_SOURCE_DIR) +
+                               "/data/man/zentolk-cli.bash'; COMP_WORDS=(zentolk-cli " + words +
+                               "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _zentolk_cli; " +
+                               "printf '%s\\n' \"${COMPREPLY[@]}\"";
+    std::FILE* pipe = popen(("bash 2>/dev/null <<'END'\n" + script + "\nEND\n").c_str(), "r");
+    std::set<std::string> offered;
+    if (!pipe)
+        return offered;
+    char line[256];
+    while (std::fgets(line, sizeof line, pipe)) {
+        std::string word(line);
+        while (!word.empty() && (word.back() == '\n' || word.back() == '='))
+            word.pop_back();
+        if (!word.empty() && word != "--")
+            offered.insert(word);
+    }
+    pclose(pipe);
+    return offered;
+}
+
+TEST(CommandTable, TheManualPageShowsEveryCommandWithItsOptionsAndNothingElse) {
+    std::set<std::string> unknown;
+    OptionSets shown = synopsisOptions(unknown);
+    EXPECT_EQ(unknown, std::set<std::string>{});
+    // -h and --help stand once, beside --version.
+    EXPECT_TRUE(shown[""].contains("-h") && shown[""].contains("--help"));
+    for (auto& [name, set] : shown) {
+        set.erase("-h");
+        set.erase("--help");
+    }
+    EXPECT_EQ(shown, tableOptions());
+}
+
+TEST(CommandTable, TheCompletionOffersEveryCommandAndItsOptionsAndNothingElse) {
+    std::set<std::string> names;
+    for (const zentolk::cli::CommandSpec& command : zentolk::cli::CommandTable())
+        if (!command.name.empty())
+            names.emplace(command.name);
+    EXPECT_EQ(completed("''"), names);
+    for (auto [name, options] : tableOptions()) {
+        // After picture comes the picture's name, then its options.
+        const std::string words = name.empty()        ? "-"
+                                  : name == "picture" ? "picture long-count -"
+                                                      : name + " -";
+        options.insert({"-h", "--help"});
+        EXPECT_EQ(completed(words), options) << "completion after " << words;
+    }
+}
+
+TEST(CommandTable, EachHelpTextNamesItsCommandsOptions) {
+    for (const zentolk::cli::CommandSpec& command : zentolk::cli::CommandTable()) {
+        const std::string help = *command.usage;
+        for (const zentolk::cli::OptionRule* rule : command.options) {
+            if (!rule->listed)
+                continue;
+            EXPECT_NE(help.find(rule->name), std::string::npos)
+                << rule->name << " in the help of '" << command.name << "'";
+        }
+        EXPECT_NE(help.find("zentolk-cli " + std::string(command.name)), std::string::npos)
+            << command.name;
     }
 }
 
