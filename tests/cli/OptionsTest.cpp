@@ -3,6 +3,7 @@
 
 #include "InProcessCli.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -140,6 +141,57 @@ TEST(Options, EverySpellingOfAnOptionDoesTheSame) {
             EXPECT_EQ(r.status, 0) << args.front() << " " << args.back() << r.err;
             EXPECT_EQ(r.out, first.out) << args.front() << " " << args.back();
         }
+    }
+}
+
+// Every numeric limit of an option at both ends and one past them: the end
+// is taken and does what it says, one past is refused.
+TEST(Options, EveryLimitHoldsAtItsEndsAndNotOnePast) {
+    struct Case {
+        Args args;
+        int status;
+        long lines; // written to standard output
+    };
+    // 0.0.0.0.0 and 0.0.0.1.0 are the only Ahau days of these 21.
+    const Args twoAhau = {"match", "* Ahau", "--from", "0.0.0.0.0", "--to", "0.0.0.1.0"};
+    const auto with = [](Args args, std::initializer_list<std::string_view> more) {
+        args.insert(args.end(), more);
+        return args;
+    };
+    const Case cases[] = {
+        {{"next", "4 Ahau", "--count", "0"}, 2, 0},
+        {{"next", "4 Ahau", "--count", "1"}, 0, 1},
+        {{"next", "4 Ahau", "--count", "100000"}, 0, 100000},
+        {{"next", "4 Ahau", "--count", "100001"}, 2, 0},
+        {with(twoAhau, {"--limit", "0"}), 2, 0},
+        {with(twoAhau, {"--limit", "1"}), 1, 1}, // one more day than shown
+        {with(twoAhau, {"--limit", "2"}), 0, 2},
+        {with(twoAhau, {"--limit", "1000000"}), 0, 2},
+        {with(twoAhau, {"--limit", "1000001"}), 2, 0},
+        {{"match", "* Ahau", "--from", "0.0.0.1.0", "--to", "0.0.0.1.0"}, 0, 1},
+        {{"match", "* Ahau", "--from", "0.0.0.1.0", "--to", "0.0.0.0.19"}, 2, 0},
+        {{"almanac", "1", "1", "2000", "--correlation", "-100000000"}, 0, 11},
+        {{"almanac", "1", "1", "2000", "--correlation", "-100000001"}, 2, 0},
+        {{"almanac", "1", "1", "2000", "--correlation", "100000000"}, 0, 11},
+        {{"almanac", "1", "1", "2000", "--correlation", "100000001"}, 2, 0},
+        {{"almanac", "12", "31", "1000000"}, 0, 11},
+        {{"almanac", "1", "1", "1000001"}, 1, 0},
+        {{"almanac", "1", "1", "1000001", "B.C."}, 0, 11},
+        {{"almanac", "12", "31", "1000002", "B.C."}, 1, 0},
+        {{"--decimal-separator", "\x1f", "6", "15", "2024"}, 2, 0},
+        {{"--decimal-separator", " ", "6", "15", "2024"}, 0, 14},
+        {{"--decimal-separator", "~", "6", "15", "2024"}, 0, 14},
+        {{"--decimal-separator", "\x7f", "6", "15", "2024"}, 2, 0},
+        {{"--decimal-separator", "", "6", "15", "2024"}, 2, 0},
+        {{"--decimal-separator", ",.", "6", "15", "2024"}, 2, 0},
+    };
+    for (const Case& c : cases) {
+        const zentolk::testing::CliResult r = run(c.args);
+        std::string where;
+        for (const std::string_view arg : c.args)
+            where.append(arg).append(" ");
+        EXPECT_EQ(r.status, c.status) << where << r.err;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.lines) << where;
     }
 }
 
