@@ -72,8 +72,9 @@ void reportMismatch(CommandRun& run, const FullDate& date, const FullDateCheck& 
     }
     CalendarRoundQuery round = date.round;
     const std::string given = CalendarRoundText(round, r.spelling);
-    if (days.empty() || !WhyNoDay(round).empty()) {
-        if (WhyNoDay(round).empty())
+    const bool possible = WhyNoDay(round).empty();
+    if (days.empty() || !possible) {
+        if (possible)
             run.out.write("No Long Count one place away fits " + given + ".\n");
         return;
     }
@@ -93,10 +94,8 @@ std::optional<std::int64_t> readDay(CommandRun& run, const std::vector<std::stri
         while (i + 1 < words.size() &&
                (FindTzolkinSign(words[i + 1]) != 0 || FindHaabMonth(words[i + 1]) != 0))
             i += 2;
-        std::string text;
-        for (std::size_t k = start; k < i; ++k)
-            text.append(k == start ? "" : " ").append(words[k]);
-        const std::optional<LongCountDate> date = ReadLongCountDate(text, error, r.spelling);
+        const std::optional<LongCountDate> date = ReadLongCountDate(
+            JoinedWords(std::span(words).subspan(start, i - start)), error, r.spelling);
         if (!date)
             return std::nullopt;
         if (!date->note.empty())
@@ -130,7 +129,14 @@ int longCount(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.usage("expected one Long Count such as 9.12.11.5.18");
         return run.status;
     }
-    if (std::optional<FullDate> full = ParseFullDate(date, error)) {
+    // A full date has words after its Long Count.
+    std::string_view round = date;
+    TakeWord(round);
+    if (round.empty()) {
+        count = ParseLongCount(date, error);
+        if (count)
+            *count -= shift;
+    } else if (std::optional<FullDate> full = ParseFullDate(date, error)) {
         full->dayCount -= shift;
         const FullDateCheck check = CheckFullDate(*full, r.spelling, !r.previousEra);
         if (!check.fits) {
@@ -140,10 +146,6 @@ int longCount(const Options& r, int, FdWriter& out, FdWriter& err) {
         if (check.previousEra)
             err.write("zentolk-cli: note: " + check.note + "\n");
         count = check.dayCount;
-    } else if (error.empty()) {
-        count = ParseLongCount(date, error);
-        if (count)
-            *count -= shift;
     }
     if (count && chain != std::string::npos)
         count = ApplyDistances(*count, std::string_view(text).substr(chain), error);
