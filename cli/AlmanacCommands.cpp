@@ -170,15 +170,17 @@ void CommandRun::show(const AlmanacDay& day) {
     out.write(r.json ? AlmanacJson(day, r) + "\n" : AlmanacBlock(day, r));
 }
 
-int RunWithWriters(const Options& options, const Streams& streams, CommandBody body) {
-    FdWriter out(streams.out, 1 << 20);
-    FdWriter err(streams.err, 1 << 12);
-    const int status = body(options, streams.in, out, err);
-    return FinishRun(out, err, status);
+void CommandRun::showList(const std::vector<AlmanacDay>& days) {
+    std::string list;
+    for (std::size_t n = 0; n < days.size(); ++n)
+        list += r.json ? (n == 0 ? "[\n  " : ",\n  ") + AlmanacJson(days[n], r)
+                       : AlmanacLine(days[n], r);
+    if (r.json)
+        list += list.empty() ? "[]\n" : "\n]\n";
+    out.write(list);
 }
 
-namespace {
-int almanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
+int RunAlmanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     const bool csv = r.input == TableInput::Csv;
     if (r.tsv || csv) {
@@ -224,7 +226,7 @@ int almanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
     return run.status;
 }
 
-int next(const Options& r, int, FdWriter& out, FdWriter& err) {
+int RunNext(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     std::int64_t from = todayJdn();
     std::string error;
@@ -239,28 +241,17 @@ int next(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.fail(why);
     if (!query || run.status != 0)
         return run.status;
-    std::string list;
+    std::vector<AlmanacDay> days;
     std::int64_t count = from - r.correlation;
     for (std::int64_t n = 0; n < r.count; ++n) {
         count = r.previous ? PreviousDayCount(*query, count) : NextDayCount(*query, count);
         const std::optional<AlmanacDay> a = run.dayOf(count);
         if (!a)
             break;
-        list += r.json ? (n == 0 ? "[\n  " : ",\n  ") + AlmanacJson(*a, r) : AlmanacLine(*a, r);
+        days.push_back(*a);
     }
-    if (r.json)
-        list += list.empty() ? "[]\n" : "\n]\n";
-    out.write(list);
+    run.showList(days);
     return run.status;
-}
-} // namespace
-
-int RunAlmanac(const Options& options, const Streams& streams) {
-    return RunWithWriters(options, streams, almanac);
-}
-
-int RunNext(const Options& options, const Streams& streams) {
-    return RunWithWriters(options, streams, next);
 }
 
 std::int64_t TodayJdn() {

@@ -14,16 +14,17 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zentolk::cli {
 
-// The commands of the command table; each returns the exit status as Run
-// does. almanac also converts tables.
-int RunAlmanac(const Options& options, const Streams& streams);
-int RunNext(const Options& options, const Streams& streams);
-int RunLongCount(const Options& options, const Streams& streams);
-int RunDistance(const Options& options, const Streams& streams);
-int RunMatch(const Options& options, const Streams& streams);
+// The commands of the command table, run by WithWriters; each returns the
+// exit status as Run does. almanac also converts tables.
+int RunAlmanac(const Options& options, int inFd, FdWriter& out, FdWriter& err);
+int RunNext(const Options& options, int inFd, FdWriter& out, FdWriter& err);
+int RunLongCount(const Options& options, int inFd, FdWriter& out, FdWriter& err);
+int RunDistance(const Options& options, int inFd, FdWriter& out, FdWriter& err);
+int RunMatch(const Options& options, int inFd, FdWriter& out, FdWriter& err);
 // Their --help texts: almanac, long-count and next share one, distance and
 // match another.
 extern const char* const AlmanacUsage;
@@ -44,11 +45,18 @@ struct CommandRun {
     std::optional<AlmanacDay> dayOf(std::int64_t dayCount);
     // Its block, or its JSON object under --json.
     void show(const AlmanacDay& day);
+    // One line each, or under --json an array of one object a line.
+    void showList(const std::vector<AlmanacDay>& days);
 };
 
-// Runs a command's body with writers on the streams, then flushes them.
-using CommandBody = int (*)(const Options& options, int inFd, FdWriter& out, FdWriter& err);
-int RunWithWriters(const Options& options, const Streams& streams, CommandBody body);
+// Runs a command with writers on the streams, then flushes them.
+template <int (*Command)(const Options&, int inFd, FdWriter& out, FdWriter& err)>
+int WithWriters(const Options& options, const Streams& streams) {
+    FdWriter out(streams.out, 1 << 20);
+    FdWriter err(streams.err, 1 << 12);
+    const int status = Command(options, streams.in, out, err);
+    return FinishRun(out, err, status);
+}
 
 // The almanac of one day as a block of lines, a compact JSON object, or the
 // one line `next` and `match` print, in the options' spelling and year

@@ -116,7 +116,9 @@ std::optional<std::int64_t> readDay(CommandRun& run, const std::vector<std::stri
     i += n;
     return jdn - r.correlation;
 }
-int longCount(const Options& r, int, FdWriter& out, FdWriter& err) {
+} // namespace
+
+int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     const std::string text = JoinedWords(r.words);
     const std::int64_t shift = r.previousEra ? EraDays : 0;
@@ -156,7 +158,7 @@ int longCount(const Options& r, int, FdWriter& out, FdWriter& err) {
     return run.status;
 }
 
-int distance(const Options& r, int, FdWriter& out, FdWriter& err) {
+int RunDistance(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     // A day may come as one quoted argument or as several: its words count.
     std::vector<std::string_view> words;
@@ -197,7 +199,7 @@ int distance(const Options& r, int, FdWriter& out, FdWriter& err) {
     return run.status;
 }
 
-int match(const Options& r, int, FdWriter& out, FdWriter& err) {
+int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     const std::string text = JoinedWords(r.words);
     std::string error;
@@ -233,14 +235,10 @@ int match(const Options& r, int, FdWriter& out, FdWriter& err) {
         return run.status;
     }
     const MatchResult found = MatchPattern(*pattern, from, to, r.limit);
-    std::string list;
-    for (std::size_t n = 0; n < found.days.size(); ++n) {
-        const AlmanacDay a = ComputeAlmanac(found.days[n] + r.correlation, r.correlation);
-        list += r.json ? (n == 0 ? "[\n  " : ",\n  ") + AlmanacJson(a, r) : AlmanacLine(a, r);
-    }
-    if (r.json)
-        list += list.empty() ? "[]\n" : "\n]\n";
-    out.write(list);
+    std::vector<AlmanacDay> days;
+    for (const std::int64_t day : found.days)
+        days.push_back(ComputeAlmanac(day + r.correlation, r.correlation));
+    run.showList(days);
     const std::string range =
         LongCountText(LongCountOf(from)) + " to " + LongCountText(LongCountOf(to));
     if (found.total == 0)
@@ -250,19 +248,6 @@ int match(const Options& r, int, FdWriter& out, FdWriter& err) {
                  QuotedText(Trimmed(text)) + "; the first " +
                  GroupThousands(std::to_string(r.limit)) + " are shown (see --limit)");
     return run.status;
-}
-} // namespace
-
-int RunLongCount(const Options& options, const Streams& streams) {
-    return RunWithWriters(options, streams, longCount);
-}
-
-int RunDistance(const Options& options, const Streams& streams) {
-    return RunWithWriters(options, streams, distance);
-}
-
-int RunMatch(const Options& options, const Streams& streams) {
-    return RunWithWriters(options, streams, match);
 }
 
 } // namespace zentolk::cli

@@ -216,11 +216,11 @@ constexpr const OptionRule* PictureOptions[] = {&Help, &Julian, &Correlation, &S
 
 constexpr CommandSpec Commands[] = {
     {Command::Report, "", ReportOptions, RunReport, &UsageText},
-    {Command::Almanac, "almanac", AlmanacOptions, RunAlmanac, &AlmanacUsage},
-    {Command::LongCount, "long-count", LongCountOptions, RunLongCount, &AlmanacUsage},
-    {Command::Next, "next", NextOptions, RunNext, &AlmanacUsage},
-    {Command::Distance, "distance", DistanceOptions, RunDistance, &InscriptionUsage},
-    {Command::Match, "match", MatchOptions, RunMatch, &InscriptionUsage},
+    {Command::Almanac, "almanac", AlmanacOptions, WithWriters<RunAlmanac>, &AlmanacUsage},
+    {Command::LongCount, "long-count", LongCountOptions, WithWriters<RunLongCount>, &AlmanacUsage},
+    {Command::Next, "next", NextOptions, WithWriters<RunNext>, &AlmanacUsage},
+    {Command::Distance, "distance", DistanceOptions, WithWriters<RunDistance>, &InscriptionUsage},
+    {Command::Match, "match", MatchOptions, WithWriters<RunMatch>, &InscriptionUsage},
     {Command::Picture, "picture", PictureOptions, RunPictureCommand, &PictureUsage, true},
 };
 
