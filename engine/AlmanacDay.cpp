@@ -32,15 +32,6 @@ std::string IsoDateText(const CivilDate& date) {
     return WrittenText([&](char* o) { return PutIsoDate(o, date); });
 }
 
-std::optional<std::int64_t> ReadingDayNumber(std::string_view month, std::string_view day,
-                                             std::string_view year, std::int32_t eraIndex) {
-    FieldValues values;
-    ReadingDay reading;
-    if (ReadingDayFromTexts({month, day, year, eraIndex}, values, reading) != ReadingStatus::Ok)
-        return std::nullopt;
-    return reading.dayNumber;
-}
-
 std::optional<FieldsDay> DayOfFields(std::string_view month, std::string_view day,
                                      std::string_view year, std::int32_t eraIndex) {
     FieldValues values;

@@ -120,14 +120,6 @@ std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_vi
     return dayCount;
 }
 
-std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text, std::string& error) {
-    const std::size_t start = DistanceChainStart(text);
-    const std::optional<std::int64_t> count = ParseLongCount(text.substr(0, start), error);
-    if (!count || start == std::string_view::npos)
-        return count;
-    return ApplyDistances(*count, text.substr(start), error);
-}
-
 std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error) {
     std::string_view rest = text;
     const std::string_view longCount = TakeWord(rest);
@@ -319,24 +311,6 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
         }
     }
     return pattern;
-}
-
-bool MatchesPattern(const DatePattern& pattern, std::int64_t dayCount) {
-    if (longCountFixed(pattern)) {
-        if (dayCount < 0 || dayCount >= FivePlaceDays)
-            return false;
-        const LongCountPlaces p = LongCountOf(dayCount);
-        const int places[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
-        for (int i = 0; i < 5; ++i)
-            if (pattern.places[i] && *pattern.places[i] != places[i])
-                return false;
-    }
-    const TzolkinDay tz = TzolkinOf(dayCount);
-    const HaabDay haab = HaabOf(dayCount);
-    return (!pattern.tzolkinNumber || *pattern.tzolkinNumber == tz.number) &&
-           (!pattern.tzolkinSign || *pattern.tzolkinSign == tz.sign) &&
-           (!pattern.haabDay || *pattern.haabDay == haab.day) &&
-           (!pattern.haabMonth || *pattern.haabMonth == haab.month);
 }
 
 MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int64_t to,

@@ -38,9 +38,6 @@ bool HasDistanceChain(std::string_view text);
 std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
                                            std::string& error);
 
-// Reads "LC + DN - DN ..." into the day count it comes to.
-std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text, std::string& error);
-
 // A Long Count with a Tzolkin day, a Haab day or both ("9.12.11.5.18 6 Etznab
 // 11 Yax").
 struct FullDate {
@@ -95,9 +92,6 @@ struct DatePattern {
     std::optional<int> tzolkinNumber, tzolkinSign, haabDay, haabMonth;
 };
 std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error);
-
-// Whether one day fits: the definition the search below must agree with.
-bool MatchesPattern(const DatePattern& pattern, std::int64_t dayCount);
 
 struct MatchResult {
     std::vector<std::int64_t> days; // the first `limit`, in order
