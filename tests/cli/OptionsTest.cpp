@@ -2,6 +2,7 @@
 #include "cli/Options.h"
 
 #include "InProcessCli.h"
+#include "engine/TextParsing.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -193,6 +194,36 @@ TEST(Options, EveryLimitHoldsAtItsEndsAndNotOnePast) {
         EXPECT_EQ(r.status, c.status) << where << r.err;
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.lines) << where;
     }
+}
+
+// The words every reader splits its text into: at any run of blanks (the C
+// locale's white space, whatever the locale), and at a given stop.
+TEST(TextHelpers, WordsEndAtBlanksAndAtTheirStop) {
+    struct Case {
+        std::string_view text;
+        char stop;
+        std::vector<std::string_view> words;
+    };
+    const Case cases[] = {
+        {"", ' ', {}},
+        {" \t\r\n\v\f", ' ', {}},
+        {"4Ahau", ' ', {"4Ahau"}},
+        {" 4\tAhau\v8\fCumku\r\n", ' ', {"4", "Ahau", "8", "Cumku"}},
+        {"1/2/2000 B.C.", '/', {"1", "2", "2000", "B.C."}},
+        {"1//2000", '/', {"1", "", "2000"}},
+        {"a\xa0"
+         "b",
+         ' ',
+         {"a\xa0"
+          "b"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(zentolk::Words(c.text, c.stop), c.words) << c.text;
+    std::string_view rest = "  9.12.11.5.18 \t6 Etznab ";
+    EXPECT_EQ(zentolk::TakeWord(rest), "9.12.11.5.18");
+    EXPECT_EQ(rest, "6 Etznab");
+    EXPECT_EQ(zentolk::Trimmed(" \tx y\t ", " "), "\tx y\t");
+    EXPECT_EQ(zentolk::Trimmed("  ", " \t"), "");
 }
 
 // The options of each command as the table has them (the listed ones, --help
