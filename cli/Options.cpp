@@ -7,6 +7,7 @@
 #include "engine/TextParsing.h"
 
 #include <cctype>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -223,6 +224,14 @@ constexpr CommandSpec Commands[] = {
     {Command::Match, "match", MatchOptions, WithWriters<RunMatch>, &InscriptionUsage},
     {Command::Picture, "picture", PictureOptions, RunPictureCommand, &PictureUsage, true},
 };
+
+// CommandOf finds a command's row by its place.
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(Commands); ++i)
+        if (Commands[i].command != static_cast<Command>(i))
+            return false;
+    return std::size(Commands) == static_cast<std::size_t>(Command::Picture) + 1;
+}());
 
 const OptionRule* findOption(const CommandSpec& command, std::string_view name) {
     for (const OptionRule* rule : command.options)

@@ -339,6 +339,9 @@ TEST(CommandTable, EachHelpTextNamesItsCommandsOptions) {
         }
         EXPECT_NE(help.find("zentolk-cli " + std::string(command.name)), std::string::npos)
             << command.name;
+        // The report's help points to every command.
+        EXPECT_NE(std::string(zentolk::cli::UsageText).find(command.name), std::string::npos)
+            << command.name;
     }
 }
 
