@@ -154,8 +154,8 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
     words = words.subspan(1);
     if (o.lines && !words.empty())
         return usage("--lines reads its days from standard input, not from arguments");
-    if (!o.lines && !words.empty() && !IsLongCountText(words[0]) && words.size() != 3 &&
-        words.size() != 4)
+    if (!o.lines && !words.empty() && !IsLongCountText(words[0]) && words.size() != 1 &&
+        words.size() != 3 && words.size() != 4)
         return usage("expected a Long Count such as 9.12.11.5.18 or MONTH DAY YEAR [ERA]");
 
     std::int64_t jdn = TodayJdn();
