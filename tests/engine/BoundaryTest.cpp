@@ -81,6 +81,13 @@ std::vector<Range> ranges() {
         {"Tzolkin number of a pattern", 1, 13, reads([](std::int64_t n, std::string& e) {
              return ParseDatePattern(std::to_string(n) + " Ahau", e);
          })},
+        {"digits of a YYYY-MM-DD year", 4, 6, reads([G](std::int64_t n, std::string& e) {
+             return ParseIsoDay(std::string(std::size_t(n), '1') + "-06-15", G, e);
+         })},
+        {"number of a pattern's day of either kind", 0, 19,
+         reads([](std::int64_t n, std::string& e) {
+             return ParseDatePattern(std::to_string(n) + " *", e);
+         })},
         {"Tzolkin number", 1, 13,
          [](std::int64_t n) {
              return IsTzolkinDay({int(n), 1});

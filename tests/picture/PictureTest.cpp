@@ -146,17 +146,30 @@ TEST(CalendarRoundPicture, TheHaabMeetsAtTheDayOfItsMonth) {
                 haab = &g;
         ASSERT_NE(haab, nullptr);
         const Shape& rim = haab->shapes.at(0);
-        std::vector<double> teeth; // degrees from the meeting point, at the top
-        for (const Shape& s : haab->shapes)
+        // Degrees from the meeting point, at the top.
+        const auto angle = [&rim](double x, double y) {
+            return std::remainder(std::atan2(y - rim.y, x - rim.x) * 180 / std::numbers::pi - 270,
+                                  360);
+        };
+        std::vector<double> teeth, labels;
+        for (const Shape& s : haab->shapes) {
             if (s.cls == "tooth")
-                teeth.push_back(std::remainder(
-                    std::atan2(s.h - rim.y, s.w - rim.x) * 180 / std::numbers::pi - 270, 360));
+                teeth.push_back(angle(s.w, s.h));
+            else if (s.kind == Kind::Text)
+                labels.push_back(angle(s.x, s.y));
+        }
         ASSERT_EQ(teeth.size(), static_cast<std::size_t>(HaabMonths));
         const double slot = 360.0 / HaabDays;
         const int month = day.haab.month - 1;
         EXPECT_NEAR(teeth[month], -day.haab.day * slot, 1e-6);
         const double next = teeth[(month + 1) % HaabMonths];
         EXPECT_NEAR(next, (HaabMonthLength(day.haab.month) - day.haab.day) * slot, 1e-6);
+        // Each month's name stands at the middle one of its own days.
+        ASSERT_EQ(labels.size(), teeth.size());
+        for (int m = 0; m < HaabMonths; ++m) {
+            const double middle = (HaabMonthLength(m + 1) - 1) / 2.0 * slot;
+            EXPECT_NEAR(std::remainder(labels[m] - teeth[m] - middle, 360), 0, 1e-6) << m;
+        }
     }
 }
 
