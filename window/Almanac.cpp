@@ -5,7 +5,7 @@
 #include "ui/ProgramServices.h"
 #include "ui/SideWindow.h"
 #include "window/Accessible.h"
-#include "window/Calc.h"
+#include "window/DateTarget.h"
 #include "window/Inscriptions.h"
 #include "window/PageControls.h"
 #include "window/PicturePane.h"
@@ -39,24 +39,20 @@ void showText(QLineEdit* field, const QString& text) {
         field->setText(text);
 }
 
-// The calculator's day: the one its date names, with the one its readings
+// The target's day: the one its date names, with the one its readings
 // count, or nothing when they cannot be computed.
-std::optional<FieldsDay> calculatorDay(TFrmCalc& calc) {
-    const TFrmCalc::FieldTexts fields = calc.Fields();
+std::optional<FieldsDay> targetDay(const DateTarget& target) {
+    const DateTarget::FieldTexts fields = target.Fields();
     return DayOfFields(fields.month, fields.day, fields.year, fields.era);
 }
 
 QString dateText(const CivilDate& date) {
     return Qs(CivilDateText(date) + " (" + IsoDateText(date) + ")");
 }
-
-TFrmAlmanac* almanacOf(TFrmCalc& calc) {
-    return calc.findChild<TFrmAlmanac*>(QStringLiteral("FrmAlmanac"), Qt::FindDirectChildrenOnly);
-}
 } // namespace
 
-TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
-    : QWidget(&calc, Qt::Window), calc_(calc), correlation_(DefaultCorrelation) {
+TFrmAlmanac::TFrmAlmanac(DateTarget& target, QWidget* parent)
+    : QWidget(parent, Qt::Window), target_(target), correlation_(DefaultCorrelation) {
     setObjectName(QStringLiteral("FrmAlmanac"));
     setWindowTitle(QStringLiteral("Almanac"));
     setAccessibleName(QStringLiteral("Almanac"));
@@ -212,21 +208,19 @@ TFrmAlmanac::TFrmAlmanac(TFrmCalc& calc)
         static constexpr std::string_view Pages[] = {"almanac.htm", "inscriptions.htm",
                                                      "pictures.htm"};
         const int shown = Tabs->currentIndex();
-        calc_.ShowHelpPage(Pages[shown >= 0 && shown < 3 ? shown : 0]);
+        target_.ShowHelpPage(Pages[shown >= 0 && shown < 3 ? shown : 0]);
     });
     connect(InscriptionsPage, &TInscriptions::SpellingChanged, this, [this] {
         if (shown_)
             ShowDay(*shown_);
     });
-    connect(&calc_, &TFrmCalc::ReadingsShown, this, &TFrmAlmanac::FollowCalculator);
-    connect(&calc_, &TFrmCalc::ReadingsCleared, this, &TFrmAlmanac::ClearDay);
 
-    FollowCalculator();
+    FollowDate();
 }
 
-void TFrmAlmanac::FollowCalculator() {
+void TFrmAlmanac::FollowDate() {
     detached_ = false;
-    const std::optional<FieldsDay> day = calculatorDay(calc_);
+    const std::optional<FieldsDay> day = targetDay(target_);
     if (!day) {
         ClearDay();
         return;
@@ -335,7 +329,7 @@ void TFrmAlmanac::GoTo(std::int64_t jdn) {
         ShowDay(jdn);
         return;
     }
-    calc_.SetFields(fields->month, fields->day, fields->year, fields->eraIndex);
+    target_.SetFields(fields->month, fields->day, fields->year, fields->eraIndex);
 }
 
 void TFrmAlmanac::GoToLongCount() {
@@ -406,22 +400,6 @@ void TFrmAlmanac::Search(bool forward) {
     }
     SetStatus({});
     GoTo(jdn);
-}
-
-TFrmAlmanac* ShowAlmanac(TFrmCalc& calc) {
-    TFrmAlmanac* almanac = almanacOf(calc);
-    if (almanac == nullptr) {
-        almanac = new TFrmAlmanac(calc);
-        // As narrow as its layout allows beside the calculator; shorter, it scrolls.
-        const QSize wanted = ScrollingPageHint(almanac);
-        PlaceBesideWindow(almanac, wanted, &calc,
-                          QSize(ScrollingPageMinimum(almanac).width(), 240));
-        CloseOnEscape(almanac);
-    }
-    almanac->show();
-    almanac->raise();
-    almanac->activateWindow();
-    return almanac;
 }
 
 } // namespace zentolk

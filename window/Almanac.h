@@ -12,7 +12,7 @@ class QTabWidget;
 
 namespace zentolk {
 
-class TFrmCalc;
+class DateTarget;
 class TStatusLabel;
 class TInscriptions;
 class TPicturePane;
@@ -26,17 +26,19 @@ class TFrmAlmanac : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFrmAlmanac(TFrmCalc& calc);
+    // Follows and sets the date of `target`; a window of its own above `parent`.
+    TFrmAlmanac(DateTarget& target, QWidget* parent);
 
     // The day shown, if any.
     std::optional<std::int64_t> ShownDay() const { return shown_; }
     std::int64_t Correlation() const { return correlation_; }
 
-private slots:
-    // Follows the calculator: its readings were shown, or cleared.
-    void FollowCalculator();
+public slots:
+    // Follows the target: its readings were shown, or cleared.
+    void FollowDate();
     void ClearDay();
 
+private slots:
     void GoToLongCount();
     void GoToJulianDate();
     void Search(bool forward);
@@ -64,17 +66,11 @@ private:
     TInscriptions* InscriptionsPage;
     TPicturePane* Pictures;
 
-    TFrmCalc& calc_;
+    DateTarget& target_;
     std::optional<std::int64_t> shown_;
     bool detached_ = false;        // showing a day the calculator cannot show
     std::int64_t readingsDay_ = 0; // the day the calculator's readings count for the shown day
     std::int64_t correlation_;
 };
-
-// Gives the calculator its window menu with "Almanac..." (right button,
-// Shift+F10, Menu key) and the key Ctrl+L; both open (or raise) the one
-// Almanac window.
-void InstallAlmanacMenu(TFrmCalc& calc);
-TFrmAlmanac* ShowAlmanac(TFrmCalc& calc);
 
 } // namespace zentolk

@@ -8,6 +8,7 @@
 #include "help/HelpKit.h"
 #include "window/Almanac.h"
 #include "window/Calc.h"
+#include "window/CalcMenu.h"
 #include "window/PicturePane.h"
 #include "window/Spin.h"
 
