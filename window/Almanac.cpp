@@ -383,9 +383,15 @@ void TFrmAlmanac::Search(bool forward) {
         }
         query.haab = HaabDay{day - 1, month};
     }
-    if (const std::string why = WhyNoDay(query); !why.empty()) {
-        SetStatus(Qs(why.front() == 'n' ? "Pick a Tzolkin day, a Haab day or both." : why + "."));
+    switch (QueryStatusOf(query)) {
+    case QueryStatus::NothingAsked:
+        SetStatus(QStringLiteral("Pick a Tzolkin day, a Haab day or both."));
         return;
+    case QueryStatus::NeverOccurs:
+        SetStatus(Qs(WhyNoDay(query) + "."));
+        return;
+    case QueryStatus::Possible:
+        break;
     }
     if (!shown_) {
         SetStatus(QStringLiteral("There is no day to search from: enter a date first."));
