@@ -1,5 +1,6 @@
 // Damaged-date matching over 0.0.0.0.0 to 13.0.0.0.0 with wide patterns,
 // beside a day-by-day walk over the same range for scale.
+#include "ReferenceModels.h"
 #include "engine/Epigraphy.h"
 
 #include <benchmark/benchmark.h>
@@ -40,7 +41,7 @@ void BM_WalkDayByDay(benchmark::State& state) {
     for (auto _ : state) {
         std::int64_t total = 0;
         for (std::int64_t d = 0; d <= zentolk::EraDays; ++d)
-            total += zentolk::MatchesPattern(pattern, d);
+            total += zentolk::model::MatchesPattern(pattern, d);
         benchmark::DoNotOptimize(total);
     }
     state.SetLabel(Patterns[state.range(0)]);

@@ -119,9 +119,7 @@ void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s, const AlmanacN
     s.text("month", "haab_month", MonthNameOf(a.haab.month, names.spelling));
     s.endObject();
     const auto round = [&](std::int64_t dayCount) {
-        char* end = PutTzolkinDay(text, TzolkinOf(dayCount), names.spelling);
-        *end++ = ' ';
-        end = PutHaabDay(end, HaabOf(dayCount), names.spelling);
+        char* end = PutCalendarRound(text, TzolkinOf(dayCount), HaabOf(dayCount), names.spelling);
         return std::string_view(text, std::size_t(end - text));
     };
     s.text("calendar_round", "calendar_round", round(a.dayCount));

@@ -4,6 +4,7 @@
 #include "cli/Options.h"
 #include "cli/RowReader.h"
 #include "engine/AlmanacDay.h"
+#include "engine/AlmanacInput.h"
 #include "engine/NumberText.h"
 #include "platform/LocalDate.h"
 
@@ -84,8 +85,7 @@ bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::i
         return false;
     }
     if (day.astronomicalYear < MinCivilYear || day.astronomicalYear > MaxCivilYear) {
-        error = "the year lies outside 1,000,001 B.C. to 1,000,000 A.D. (astronomical -1,000,000 "
-                "to 1,000,000)";
+        error = YearRangeMessage;
         return false;
     }
     if (status != CivilDayStatus::Ok) {

@@ -122,11 +122,7 @@ void reportMismatch(CommandRun& run, const FullDate& date, const FullDateCheck& 
         return;
     }
     CalendarRoundQuery round = date.round;
-    std::string given;
-    if (round.tzolkin)
-        given = TzolkinText(*round.tzolkin, r.spelling);
-    if (round.haab)
-        given += (given.empty() ? "" : " ") + HaabText(*round.haab, r.spelling);
+    const std::string given = CalendarRoundText(round, r.spelling);
     if (days.empty() || !WhyNoDay(round).empty()) {
         if (WhyNoDay(round).empty())
             run.out.write("No Long Count one place away fits " + given + ".\n");
@@ -143,7 +139,7 @@ void reportMismatch(CommandRun& run, const FullDate& date, const FullDateCheck& 
 std::optional<std::int64_t> readDay(CommandRun& run, const std::vector<std::string_view>& words,
                                     std::size_t& i, std::string& error) {
     const Options& r = run.r;
-    if (words[i].find('.') != std::string_view::npos) {
+    if (IsLongCountText(words[i])) {
         const std::size_t start = i++;
         while (i + 1 < words.size() &&
                (FindTzolkinSign(words[i + 1]) != 0 || FindHaabMonth(words[i + 1]) != 0))
@@ -151,19 +147,12 @@ std::optional<std::int64_t> readDay(CommandRun& run, const std::vector<std::stri
         std::string text;
         for (std::size_t k = start; k < i; ++k)
             text.append(k == start ? "" : " ").append(words[k]);
-        if (i == start + 1)
-            return ParseLongCount(text, error);
-        const std::optional<FullDate> date = ParseFullDate(text, error);
+        const std::optional<LongCountDate> date = ReadLongCountDate(text, error, r.spelling);
         if (!date)
             return std::nullopt;
-        const FullDateCheck check = CheckFullDate(*date, r.spelling);
-        if (!check.fits) {
-            error = check.problem;
-            return std::nullopt;
-        }
-        if (check.previousEra)
-            run.err.write("zentolk-cli: note: " + check.note + "\n");
-        return check.dayCount;
+        if (!date->note.empty())
+            run.err.write("zentolk-cli: note: " + date->note + "\n");
+        return date->dayCount;
     }
     if (i + 3 > words.size()) {
         error = "expected a Long Count or MONTH DAY YEAR [ERA], not " +

@@ -2,6 +2,7 @@
 
 #include "cli/AlmanacCommands.h"
 #include "cli/FdWriter.h"
+#include "engine/Epigraphy.h"
 #include "picture/Svg.h"
 #include "platform/NewFile.h"
 
@@ -37,14 +38,18 @@ const char* const PictureUsage =
     "PNG is not written here: save it from the Almanac window's Picture tab,\n"
     "or convert the SVG.\n";
 
-// The day of a DAY's words: a Long Count when it is one word, else a date.
+// The day of a DAY's words: a Long Count (with its Calendar Round if given),
+// else a date.
 bool dayOf(std::span<const std::string_view> words, const Options& o, std::int64_t& jdn,
            std::string& error) {
-    if (words.size() == 1) {
-        const std::optional<std::int64_t> count = ParseLongCount(words[0], error);
-        if (!count)
+    if (!words.empty() && IsLongCountText(words[0])) {
+        std::string text;
+        for (const std::string_view word : words)
+            text.append(text.empty() ? "" : " ").append(word);
+        const std::optional<LongCountDate> date = ReadLongCountDate(text, error);
+        if (!date)
             return false;
-        jdn = *count + o.correlation;
+        jdn = date->dayCount + o.correlation;
         if (!InAlmanacRange(jdn, o.julian)) {
             error = AlmanacRangeError();
             return false;
@@ -164,7 +169,7 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
     words = words.subspan(1);
     if (o.lines && !words.empty())
         return usage("--lines reads its days from standard input, not from arguments");
-    if (!o.lines && words.size() != 0 && words.size() != 1 && words.size() != 3 &&
+    if (!o.lines && !words.empty() && !IsLongCountText(words[0]) && words.size() != 3 &&
         words.size() != 4)
         return usage("expected a Long Count such as 9.12.11.5.18 or MONTH DAY YEAR [ERA]");
 

@@ -287,11 +287,7 @@ private:
         // No quoting needed: numbers, names and blanks.
         if (json)
             output_.raw("\"");
-        output_.written([&](char* o) {
-            o = PutTzolkinDay(o, tzolkin);
-            *o++ = ' ';
-            return PutHaabDay(o, haab);
-        });
+        output_.written([&](char* o) { return PutCalendarRound(o, tzolkin, haab); });
         if (json)
             output_.raw("\"");
         sep(",\"lord_of_the_night\":"sv, true);

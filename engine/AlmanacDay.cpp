@@ -32,15 +32,6 @@ std::string IsoDateText(const CivilDate& date) {
     return WrittenText([&](char* o) { return PutIsoDate(o, date); });
 }
 
-std::optional<std::int64_t> ReadingDayNumber(std::string_view month, std::string_view day,
-                                             std::string_view year, std::int32_t eraIndex) {
-    FieldValues values;
-    ReadingDay reading;
-    if (ReadingDayFromTexts({month, day, year, eraIndex}, values, reading) != ReadingStatus::Ok)
-        return std::nullopt;
-    return reading.dayNumber;
-}
-
 std::optional<FieldsDay> DayOfFields(std::string_view month, std::string_view day,
                                      std::string_view year, std::int32_t eraIndex) {
     FieldValues values;
@@ -131,7 +122,7 @@ std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calend
     }
     const std::int64_t year = bc ? 1 - parts[2] : parts[2];
     if (year < MinCivilYear || year > MaxCivilYear) {
-        error = "the year lies outside 1,000,001 B.C. to 1,000,000 A.D.";
+        error = YearRangeMessage;
         return std::nullopt;
     }
     if (parts[0] < 1 || parts[0] > 12) {

@@ -47,12 +47,6 @@ std::string CivilDateText(const CivilDate& date);
 // "-3113-08-11": astronomical year, two-digit month and day.
 std::string IsoDateText(const CivilDate& date);
 
-// The day that the calculator's readings count for its field texts (their
-// own formula, which also takes days beyond a month's end); empty when the
-// readings cannot be computed.
-std::optional<std::int64_t> ReadingDayNumber(std::string_view month, std::string_view day,
-                                             std::string_view year, std::int32_t eraIndex);
-
 // The exact day of field texts read as the calculator reads them, with the era
 // index, as a date of the calendar: no running on past a month's end. The
 // year must lie within MinCivilYear..MaxCivilYear (YearOutOfRange).

@@ -102,17 +102,14 @@ std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_
     const TzolkinDay tzolkin = TzolkinOf(*count);
     const HaabDay haab = HaabOf(*count);
     if ((given->tzolkin && *given->tzolkin != tzolkin) || (given->haab && *given->haab != haab)) {
-        std::string own, asked;
-        if (given->tzolkin) {
-            own = TzolkinText(tzolkin);
-            asked = TzolkinText(*given->tzolkin);
-        }
-        if (given->haab) {
-            own += (own.empty() ? "" : " ") + HaabText(haab);
-            asked += (asked.empty() ? "" : " ") + HaabText(*given->haab);
-        }
-        error = "the Long Count " + std::string(t.substr(0, blank)) + " falls on " + own +
-                ", not " + asked;
+        // The day's own values for the parts that were given.
+        CalendarRoundQuery own;
+        if (given->tzolkin)
+            own.tzolkin = tzolkin;
+        if (given->haab)
+            own.haab = haab;
+        error = "the Long Count " + std::string(t.substr(0, blank)) + " falls on " +
+                CalendarRoundText(own) + ", not " + CalendarRoundText(*given);
         return std::nullopt;
     }
     return jdn;

@@ -18,6 +18,10 @@ inline constexpr std::string_view YearRangeMessage =
     "the year lies outside -1,000,000 to 1,000,000";
 inline constexpr std::string_view DayRangeMessage =
     "the day lies outside the years -1,000,000 to 1,000,000";
+// The years as the messages name them, for messages of other kinds.
+inline constexpr std::string_view YearRangeText = "-1,000,000 to 1,000,000";
+static_assert(YearRangeMessage.ends_with(YearRangeText) &&
+              DayRangeMessage.ends_with(YearRangeText));
 
 constexpr bool YearInRange(std::int64_t astronomicalYear) {
     return astronomicalYear >= MinCivilYear && astronomicalYear <= MaxCivilYear;

@@ -79,7 +79,7 @@ Residue residueOf(const CalendarRoundQuery& query) {
         const std::int64_t t = TzolkinDayCountResidue(*query.tzolkin);
         const std::int64_t h = HaabDayCountResidue(*query.haab);
         const std::int64_t k = Remainder<std::int64_t>((h - t) / 5 * 66, 73); // 66 * 52 = 1 mod 73
-        return {t + 260 * k, 18980};
+        return {t + TzolkinDays * k, CalendarRoundDays};
     }
     if (query.tzolkin)
         return {TzolkinDayCountResidue(*query.tzolkin), TzolkinDays};
@@ -120,7 +120,25 @@ std::string HaabText(const HaabDay& day, Spelling spelling) {
 }
 
 std::string CalendarRoundText(std::int64_t dayCount, Spelling spelling) {
-    return TzolkinText(TzolkinOf(dayCount), spelling) + " " + HaabText(HaabOf(dayCount), spelling);
+    return CalendarRoundText(TzolkinOf(dayCount), HaabOf(dayCount), spelling);
+}
+
+std::string CalendarRoundText(const TzolkinDay& tzolkin, const HaabDay& haab, Spelling spelling) {
+    return WrittenText([&](char* o) { return PutCalendarRound(o, tzolkin, haab, spelling); });
+}
+
+std::string CalendarRoundText(const CalendarRoundQuery& query, Spelling spelling) {
+    std::string text;
+    if (query.tzolkin)
+        text = TzolkinText(*query.tzolkin, spelling);
+    if (query.haab)
+        text += (text.empty() ? "" : " ") + HaabText(*query.haab, spelling);
+    return text;
+}
+
+std::string HaabMonthDaysText(int month) {
+    return std::string(HaabMonth[month - 1]) + " has days 0 to " +
+           std::to_string(HaabMonthLength(month) - 1);
 }
 
 int FindTzolkinSign(std::string_view name) {
@@ -171,7 +189,7 @@ std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std:
                 error = "two Tzolkin days in " + QuotedText(Trimmed(text));
                 return std::nullopt;
             }
-            if (number < 1 || number > 13) {
+            if (number < 1 || number > TzolkinNumbers) {
                 error = "a Tzolkin number is 1 to 13, not " + std::string(numberText);
                 return std::nullopt;
             }
@@ -181,10 +199,8 @@ std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std:
                 error = "two Haab days in " + QuotedText(Trimmed(text));
                 return std::nullopt;
             }
-            const std::int64_t days = month == 19 ? 5 : 20;
-            if (number >= days) {
-                error = std::string(HaabMonth[month - 1]) + " has days 0 to " +
-                        std::to_string(days - 1) + ", not " + std::string(numberText);
+            if (number >= HaabMonthLength(month)) {
+                error = HaabMonthDaysText(month) + ", not " + std::string(numberText);
                 return std::nullopt;
             }
             query.haab = HaabDay{static_cast<int>(number), month};
@@ -218,10 +234,10 @@ std::string WhyNoDay(const CalendarRoundQuery& query) {
     // A sign recurs every 20 days and a Haab month has 20 days, so each sign
     // meets only the Haab days that agree with it mod 5.
     std::vector<std::string> days, signs;
-    for (int d = 0; d < 20; ++d)
+    for (int d = 0; d < HaabMonthDays; ++d)
         if (meet({1, tz.sign}, {d, 1}))
             days.push_back(std::to_string(d));
-    for (int s = 1; s <= 20; ++s)
+    for (int s = 1; s <= TzolkinSigns; ++s)
         if (meet({1, s}, {haab.day, 1}))
             signs.push_back(std::string(TzolkinSign[s - 1]));
     return TzolkinText(tz) + " " + HaabText(haab) +

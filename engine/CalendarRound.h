@@ -17,6 +17,11 @@ std::string TzolkinText(const TzolkinDay& day, Spelling spelling);
 std::string HaabText(const HaabDay& day, Spelling spelling);
 // A day's Calendar Round, "4 Ahau 8 Cumku".
 std::string CalendarRoundText(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
+std::string CalendarRoundText(const TzolkinDay& tzolkin, const HaabDay& haab,
+                              Spelling spelling = Spelling::Colonial);
+
+// "Uayeb has days 0 to 4": what a Haab day number of the month must be.
+std::string HaabMonthDaysText(int month);
 
 // A name in the program's spelling or a common modern one, any letter case,
 // apostrophes optional. Returns the 1-based index or 0.
@@ -28,6 +33,10 @@ struct CalendarRoundQuery {
     std::optional<TzolkinDay> tzolkin;
     std::optional<HaabDay> haab;
 };
+
+// "4 Ahau", "8 Cumku" or "4 Ahau 8 Cumku", as much as the query holds.
+std::string CalendarRoundText(const CalendarRoundQuery& query,
+                              Spelling spelling = Spelling::Colonial);
 
 // Reads "4 Ahau", "8 Cumku" or "4 Ahau 8 Cumku" (modern spellings too).
 std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std::string& error);

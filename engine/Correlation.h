@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DayNumber.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -9,7 +11,7 @@
 namespace zentolk {
 
 // A correlation is the Julian Day Number of the start day of the Long Count.
-inline constexpr std::int64_t DefaultCorrelation = 584283;
+inline constexpr std::int64_t DefaultCorrelation = StartDay;
 inline constexpr std::int64_t MinCorrelation = -100'000'000;
 inline constexpr std::int64_t MaxCorrelation = 100'000'000;
 
@@ -20,7 +22,7 @@ struct NamedCorrelation {
 };
 
 inline constexpr std::array<NamedCorrelation, 6> NamedCorrelations = {{
-    {584283, "Goodman-Martinez-Thompson", "gmt"},
+    {DefaultCorrelation, "Goodman-Martinez-Thompson", "gmt"},
     {584285, "Lounsbury", "lounsbury"},
     {584281, "Martinez Hernandez", "martinez"},
     {584286, "Martin-Skidmore", "martin-skidmore"},

@@ -23,8 +23,35 @@ struct HaabDay {
     bool operator==(const HaabDay&) const = default;
 };
 
-inline constexpr int TzolkinDays = 260;
-inline constexpr int HaabDays = 365;
+// The cycles' sizes, each kept once: a Tzolkin day is a number and a sign;
+// the Haab has 18 months of 20 days and then Uayeb, of 5.
+inline constexpr int TzolkinNumbers = 13;
+inline constexpr int TzolkinSigns = 20;
+inline constexpr int HaabMonths = 19;
+inline constexpr int HaabMonthDays = 20;
+inline constexpr int UayebDays = 5;
+inline constexpr int TzolkinDays = TzolkinNumbers * TzolkinSigns;
+inline constexpr int HaabDays = (HaabMonths - 1) * HaabMonthDays + UayebDays;
+// The two share the factor 5, so a Calendar Round recurs after their least
+// common multiple, 52 Haab years.
+inline constexpr int CalendarRoundDays = TzolkinDays / 5 * HaabDays;
+
+// Days 0 to HaabMonthLength(month) - 1 exist in a month (1 to 19).
+constexpr int HaabMonthLength(int month) {
+    return month == HaabMonths ? UayebDays : HaabMonthDays;
+}
+constexpr bool IsTzolkinDay(const TzolkinDay& day) {
+    return day.number >= 1 && day.number <= TzolkinNumbers && day.sign >= 1 &&
+           day.sign <= TzolkinSigns;
+}
+constexpr bool IsHaabDay(const HaabDay& day) {
+    return day.month >= 1 && day.month <= HaabMonths && day.day >= 0 &&
+           day.day < HaabMonthLength(day.month);
+}
+// A Haab day's place in the year, 0 (0 Pop) to HaabDays - 1 (4 Uayeb).
+constexpr int HaabPositionOf(const HaabDay& day) {
+    return (day.month - 1) * HaabMonthDays + day.day;
+}
 
 namespace detail {
 // The position in a cycle of `length` days of a day count whose day 0 lies
@@ -40,19 +67,20 @@ template <typename Int> constexpr int TzolkinPosition(Int dayCount) {
     return detail::shifted(dayCount, TzolkinDays, 159);
 }
 constexpr TzolkinDay TzolkinAt(int position) {
-    return {position % 13 + 1, position % 20 + 1};
+    return {position % TzolkinNumbers + 1, position % TzolkinSigns + 1};
 }
 // The start day is number 4 and sign 20 (index 19).
 template <typename Int> constexpr TzolkinDay TzolkinOf(Int dayCount) {
-    return {detail::shifted(dayCount, 13, 3) + 1, detail::shifted(dayCount, 20, 19) + 1};
+    return {detail::shifted(dayCount, TzolkinNumbers, 3) + 1,
+            detail::shifted(dayCount, TzolkinSigns, 19) + 1};
 }
 
 // Position 0 is 0 Pop; the start day, 8 Cumku, is position 17 * 20 + 8.
 template <typename Int> constexpr int HaabPosition(Int dayCount) {
-    return detail::shifted(dayCount, HaabDays, 348);
+    return detail::shifted(dayCount, HaabDays, HaabPositionOf({8, 18}));
 }
 constexpr HaabDay HaabAt(int position) {
-    return {position % 20, position / 20 + 1};
+    return {position % HaabMonthDays, position / HaabMonthDays + 1};
 }
 template <typename Int> constexpr HaabDay HaabOf(Int dayCount) {
     return HaabAt(HaabPosition(dayCount));
@@ -66,7 +94,7 @@ constexpr int TzolkinDayCountResidue(const TzolkinDay& day) {
     return Remainder(position - 159, TzolkinDays);
 }
 constexpr int HaabDayCountResidue(const HaabDay& day) {
-    return Remainder(20 * (day.month - 1) + day.day - 348, HaabDays);
+    return Remainder(HaabPositionOf(day) - HaabPosition(0), HaabDays);
 }
 
 // 0 (Sunday) to 6 (Saturday).

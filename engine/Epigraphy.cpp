@@ -34,15 +34,6 @@ std::vector<std::string_view> placesOf(std::string_view text) {
     }
 }
 
-std::string roundText(const CalendarRoundQuery& round, Spelling spelling) {
-    std::string text;
-    if (round.tzolkin)
-        text = TzolkinText(*round.tzolkin, spelling);
-    if (round.haab)
-        text += (text.empty() ? "" : " ") + HaabText(*round.haab, spelling);
-    return text;
-}
-
 // A day count in residue class r modulo m.
 struct Progression {
     std::int64_t r = 0, m = 1;
@@ -68,11 +59,11 @@ bool longCountFixed(const DatePattern& p) {
     return false;
 }
 
-// Below 20 baktuns a count's five places are its whole Long Count.
-constexpr std::int64_t FivePlaceDays = 20 * 144000;
-constexpr std::int64_t PlaceDays[5] = {144000, 7200, 360, 20, 1};
-constexpr int PlaceLimit[5] = {20, 20, 20, 18, 20};
-constexpr std::string_view PlaceName[5] = {"baktun", "katun", "tun", "uinal", "kin"};
+// Below one pictun a count's five places, baktun to kin, are its whole Long
+// Count.
+constexpr std::int64_t FivePlaceDays = PictunDays;
+constexpr const LongCountUnit* Place = LongCountUnits.data() + 1;
+static_assert(LongCountUnits.size() == 6);
 } // namespace
 
 std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error) {
@@ -88,17 +79,17 @@ std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::stri
         const std::size_t place = first + i;
         std::int64_t value;
         if (!ParseDigits(parts[i], value)) {
-            error = "the " + std::string(PlaceName[place]) + " " + QuotedText(parts[i]) +
+            error = "the " + std::string(Place[place].name) + " " + QuotedText(parts[i]) +
                     " of the distance number " + QuotedText(Trimmed(text)) + " is not a number";
             return std::nullopt;
         }
-        if (value >= PlaceLimit[place]) {
-            error = "the " + std::string(PlaceName[place]) + " of the distance number " +
+        if (value >= Place[place].limit) {
+            error = "the " + std::string(Place[place].name) + " of the distance number " +
                     QuotedText(Trimmed(text)) + " must be 0 to " +
-                    std::to_string(PlaceLimit[place] - 1) + ", not " + std::string(parts[i]);
+                    std::to_string(Place[place].limit - 1) + ", not " + std::string(parts[i]);
             return std::nullopt;
         }
-        days += value * PlaceDays[place];
+        days += value * Place[place].days;
     }
     return days;
 }
@@ -143,14 +134,6 @@ std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_vi
     return dayCount;
 }
 
-std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text, std::string& error) {
-    const std::size_t start = DistanceChainStart(text);
-    const std::optional<std::int64_t> count = ParseLongCount(text.substr(0, start), error);
-    if (!count || start == std::string_view::npos)
-        return count;
-    return ApplyDistances(*count, text.substr(start), error);
-}
-
 std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error) {
     const std::string_view t = Trimmed(text);
     std::size_t end = 0;
@@ -169,6 +152,38 @@ std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error)
     date.dayCount = *count;
     date.round = *round;
     return date;
+}
+
+bool IsLongCountText(std::string_view text) {
+    const std::string_view t = Trimmed(text);
+    std::size_t end = 0;
+    while (end < t.size() && !std::isspace(static_cast<unsigned char>(t[end])))
+        ++end;
+    return t.substr(0, end).find('.') != std::string_view::npos;
+}
+
+std::optional<LongCountDate> ReadLongCountDate(std::string_view text, std::string& error,
+                                               Spelling spelling) {
+    // The caller's error may hold a text already: only an empty one of our
+    // own says that the text is a Long Count alone.
+    std::string why;
+    const std::optional<FullDate> date = ParseFullDate(text, why);
+    if (!date) {
+        if (!why.empty()) {
+            error = std::move(why);
+            return std::nullopt;
+        }
+        const std::optional<std::int64_t> count = ParseLongCount(text, error);
+        if (!count)
+            return std::nullopt;
+        return LongCountDate{*count, {}};
+    }
+    FullDateCheck check = CheckFullDate(*date, spelling);
+    if (!check.fits) {
+        error = std::move(check.problem);
+        return std::nullopt;
+    }
+    return LongCountDate{check.dayCount, std::move(check.note)};
 }
 
 bool FitsRound(const CalendarRoundQuery& round, std::int64_t dayCount) {
@@ -193,7 +208,7 @@ FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPre
     if (tryPreviousEra && FitsRound(date.round, d - EraDays)) {
         check.fits = check.previousEra = true;
         check.dayCount = d - EraDays;
-        check.note = lc + " " + roundText(date.round, spelling) +
+        check.note = lc + " " + CalendarRoundText(date.round, spelling) +
                      " fits only the era before this one, 1,872,000 days earlier (counted " +
                      LongCountText(LongCountOf(check.dayCount)) +
                      " here); in this era that Long Count falls on " + check.calendarRound;
@@ -215,8 +230,8 @@ FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPre
     const std::int64_t sign = p.negative ? -1 : 1;
     const int current[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
     for (int place = 0; place < 5; ++place)
-        for (int v = 0; v < PlaceLimit[place]; ++v) {
-            const std::int64_t candidate = d + sign * (v - current[place]) * PlaceDays[place];
+        for (int v = 0; v < Place[place].limit; ++v) {
+            const std::int64_t candidate = d + sign * (v - current[place]) * Place[place].days;
             if (v != current[place] && FitsRound(date.round, candidate))
                 check.suggestions.push_back(candidate);
         }
@@ -244,9 +259,9 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
             if (parts[i] == "*")
                 continue;
             std::int64_t v;
-            if (!ParseDigits(parts[i], v) || v >= PlaceLimit[i]) {
-                error = "the " + std::string(PlaceName[i]) + " must be * or 0 to " +
-                        std::to_string(PlaceLimit[i] - 1) + ", not " + QuotedText(parts[i]);
+            if (!ParseDigits(parts[i], v) || v >= Place[i].limit) {
+                error = "the " + std::string(Place[i].name) + " must be * or 0 to " +
+                        std::to_string(Place[i].limit - 1) + ", not " + QuotedText(parts[i]);
                 return std::nullopt;
             }
             pattern.places[i] = static_cast<int>(v);
@@ -269,7 +284,7 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
         std::optional<int> number;
         if (numberText != "*") {
             std::int64_t v;
-            if (!ParseDigits(numberText, v) || v > 19) {
+            if (!ParseDigits(numberText, v) || v >= HaabMonthDays) {
                 error = QuotedText(numberText) + " is neither * nor the number of a day (in " +
                         quoted + ")";
                 return std::nullopt;
@@ -287,24 +302,24 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
         const bool tzolkin =
             sign != 0 ||
             (month == 0 &&
-             (words.size() == 4 ? i == 0 : !number || (*number >= 1 && *number <= 13)));
+             (words.size() == 4 ? i == 0 : !number || (*number >= 1 && *number <= TzolkinNumbers)));
         if (tzolkin ? tzolkinSeen : haabSeen) {
             error = std::string("two ") + (tzolkin ? "Tzolkin" : "Haab") + " days in " + quoted;
             return std::nullopt;
         }
         (tzolkin ? tzolkinSeen : haabSeen) = true;
         if (tzolkin) {
-            if (number && (*number < 1 || *number > 13)) {
-                error = "a Tzolkin number is * or 1 to 13, not " + std::string(numberText);
+            if (number && (*number < 1 || *number > TzolkinNumbers)) {
+                error = "a Tzolkin number is * or 1 to " + std::to_string(TzolkinNumbers) +
+                        ", not " + std::string(numberText);
                 return std::nullopt;
             }
             pattern.tzolkinNumber = number;
             if (sign != 0)
                 pattern.tzolkinSign = sign;
         } else {
-            if (number && month == 19 && *number > 4) {
-                error =
-                    std::string(HaabMonth[18]) + " has days 0 to 4, not " + std::string(numberText);
+            if (number && month != 0 && *number >= HaabMonthLength(month)) {
+                error = HaabMonthDaysText(month) + ", not " + std::string(numberText);
                 return std::nullopt;
             }
             pattern.haabDay = number;
@@ -313,24 +328,6 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
         }
     }
     return pattern;
-}
-
-bool MatchesPattern(const DatePattern& pattern, std::int64_t dayCount) {
-    if (longCountFixed(pattern)) {
-        if (dayCount < 0 || dayCount >= FivePlaceDays)
-            return false;
-        const LongCountPlaces p = LongCountOf(dayCount);
-        const int places[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
-        for (int i = 0; i < 5; ++i)
-            if (pattern.places[i] && *pattern.places[i] != places[i])
-                return false;
-    }
-    const TzolkinDay tz = TzolkinOf(dayCount);
-    const HaabDay haab = HaabOf(dayCount);
-    return (!pattern.tzolkinNumber || *pattern.tzolkinNumber == tz.number) &&
-           (!pattern.tzolkinSign || *pattern.tzolkinSign == tz.sign) &&
-           (!pattern.haabDay || *pattern.haabDay == haab.day) &&
-           (!pattern.haabMonth || *pattern.haabMonth == haab.month);
 }
 
 MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int64_t to,
@@ -342,21 +339,24 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
     // (20), and the Haab positions allowed (365), one progression for each.
     std::optional<Progression> base = Progression{};
     if (pattern.tzolkinNumber)
-        base = combine(*base, {Remainder(*pattern.tzolkinNumber - 4, 13), 13});
+        base =
+            combine(*base, {Remainder(*pattern.tzolkinNumber - TzolkinOf(0).number, TzolkinNumbers),
+                            TzolkinNumbers});
     if (base && pattern.tzolkinSign)
-        base = combine(*base, {Remainder(*pattern.tzolkinSign - 20, 20), 20});
+        base = combine(*base, {Remainder(*pattern.tzolkinSign - TzolkinOf(0).sign, TzolkinSigns),
+                               TzolkinSigns});
     if (base && lcFixed && pattern.places[4])
-        base = combine(*base, {*pattern.places[4], 20});
+        base = combine(*base, {*pattern.places[4], UinalDays});
     if (!base)
         return result;
     std::vector<Progression> steps;
     if (!pattern.haabDay && !pattern.haabMonth) {
         steps.push_back(*base);
     } else {
-        for (int month = 1; month <= 19; ++month) {
+        for (int month = 1; month <= HaabMonths; ++month) {
             if (pattern.haabMonth && *pattern.haabMonth != month)
                 continue;
-            for (int day = 0; day < (month == 19 ? 5 : 20); ++day) {
+            for (int day = 0; day < HaabMonthLength(month); ++day) {
                 if (pattern.haabDay && *pattern.haabDay != day)
                     continue;
                 const Progression haab{HaabDayCountResidue({day, month}), HaabDays};
@@ -411,11 +411,11 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
         return result;
     }
     const auto blocks = [&](auto& self, int place, std::int64_t start) -> void {
-        for (int v = 0; v < PlaceLimit[place]; ++v) {
+        for (int v = 0; v < Place[place].limit; ++v) {
             if (pattern.places[place] && *pattern.places[place] != v)
                 continue;
-            const std::int64_t blockStart = start + v * PlaceDays[place];
-            const std::int64_t blockEnd = blockStart + PlaceDays[place] - 1;
+            const std::int64_t blockStart = start + v * Place[place].days;
+            const std::int64_t blockEnd = blockStart + Place[place].days - 1;
             if (blockStart > hi)
                 return;
             if (blockEnd < lo)

@@ -2,6 +2,7 @@
 
 #include "CalendarRound.h"
 #include "DayCycles.h"
+#include "GreatCycle.h"
 #include "LongCount.h"
 #include "Names.h"
 
@@ -18,7 +19,7 @@ namespace zentolk {
 // counts since the start day.
 
 // The length of the Great Cycle, and so of an era: 13 baktuns.
-inline constexpr std::int64_t EraDays = 13 * 144000;
+inline constexpr std::int64_t EraDays = CycleLength;
 
 // A distance number is written as a Long Count is, largest place first, its
 // last place the kins: "2.4.0" is 800 days. One to five places, each within
@@ -36,9 +37,6 @@ bool HasDistanceChain(std::string_view text);
 // Adds " + DN - DN ..." to a day count.
 std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
                                            std::string& error);
-
-// Reads "LC + DN - DN ..." into the day count it comes to.
-std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text, std::string& error);
 
 // A Long Count with a Tzolkin day, a Haab day or both ("9.12.11.5.18 6 Etznab
 // 11 Yax").
@@ -69,6 +67,22 @@ struct FullDateCheck {
 FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling = Spelling::Colonial,
                             bool tryPreviousEra = true);
 
+// Whether a day's text is a Long Count rather than a date: its first word
+// has a dot ("9.12.11.5.18", "9.12.11.5.18 6 Etznab"), which none of a
+// date's words (MONTH DAY YEAR [ERA]) has. Every command and page that takes
+// either decides by this.
+bool IsLongCountText(std::string_view text);
+
+// A Long Count alone, or with its Tzolkin day, Haab day or both, checked as
+// CheckFullDate checks them; one that fits only the era before is read there
+// and the note says so.
+struct LongCountDate {
+    std::int64_t dayCount = 0;
+    std::string note;
+};
+std::optional<LongCountDate> ReadLongCountDate(std::string_view text, std::string& error,
+                                               Spelling spelling = Spelling::Colonial);
+
 // A damaged date: a Long Count whose places may be unknown (5 places, any of
 // them "*"), then Tzolkin number and name and Haab day and month, each of
 // which may be "*". The Long Count may be left out.
@@ -78,9 +92,6 @@ struct DatePattern {
     std::optional<int> tzolkinNumber, tzolkinSign, haabDay, haabMonth;
 };
 std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error);
-
-// Whether one day fits: the definition the search below must agree with.
-bool MatchesPattern(const DatePattern& pattern, std::int64_t dayCount);
 
 struct MatchResult {
     std::vector<std::int64_t> days; // the first `limit`, in order

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "Arithmetic.h"
+#include "LongCount.h"
 
 #include <cstdint>
 
 namespace zentolk {
 
-inline constexpr std::int32_t CycleLength = 1872000; // 13 baktuns
-inline constexpr std::int32_t StartYear = -3113;     // astronomical year of the start day
+inline constexpr std::int32_t CycleLength = 13 * BaktunDays;
+inline constexpr std::int32_t StartYear = -3113; // astronomical year of the start day
 
 // Which Great Cycle a day count lies in: the floor of dayCount / CycleLength,
 // 0 for the cycle that began on the start day.

@@ -7,6 +7,16 @@
 
 namespace zentolk {
 
+std::vector<int> PlaceNumerals(std::int64_t value) {
+    constexpr int Base = LongCountUnits[5].limit; // the kins: 0 to 19
+    std::vector<int> numerals;
+    do {
+        numerals.insert(numerals.begin(), static_cast<int>(value % Base));
+        value /= Base;
+    } while (value > 0);
+    return numerals;
+}
+
 std::string LongCountText(const LongCountPlaces& places) {
     return WrittenText([&](char* o) { return PutLongCount(o, places); });
 }

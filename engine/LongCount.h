@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zentolk {
 
@@ -23,8 +24,12 @@ inline constexpr std::array<LongCountUnit, 6> LongCountUnits = {{
     {"uinal", 20, 18},
     {"kin", 1, 20},
 }};
-inline constexpr std::int32_t PictunDays = 2880000;
-inline constexpr std::int32_t BaktunDays = 144000;
+inline constexpr std::int32_t PictunDays = LongCountUnits[0].days;
+inline constexpr std::int32_t BaktunDays = LongCountUnits[1].days;
+inline constexpr std::int32_t KatunDays = LongCountUnits[2].days;
+inline constexpr std::int32_t TunDays = LongCountUnits[3].days;
+inline constexpr std::int32_t UinalDays = LongCountUnits[4].days;
+static_assert(LongCountUnits[5].days == 1);
 
 // The places of a day count's magnitude; negative counts back from the start
 // day. The baktun place is 0 to 19 below the pictun.
@@ -37,12 +42,12 @@ struct LongCountPlaces {
 namespace detail {
 // katun, tun, uinal and kin of what is left below one baktun.
 template <typename Int> constexpr void placesBelowBaktun(Int r, LongCountPlaces& p) {
-    p.katun = static_cast<int>(r / 7200);
-    r -= p.katun * 7200;
-    p.tun = static_cast<int>(r / 360);
-    r -= p.tun * 360;
-    p.uinal = static_cast<int>(r / 20);
-    p.kin = static_cast<int>(r - p.uinal * 20);
+    p.katun = static_cast<int>(r / KatunDays);
+    r -= p.katun * KatunDays;
+    p.tun = static_cast<int>(r / TunDays);
+    r -= p.tun * TunDays;
+    p.uinal = static_cast<int>(r / UinalDays);
+    p.kin = static_cast<int>(r - p.uinal * UinalDays);
 }
 } // namespace detail
 
@@ -84,6 +89,10 @@ inline LongCountPlaces HistoricalLongCountOf(std::int32_t dayCount,
     p.baktun = (dayCount - static_cast<std::int32_t>(p.pictun) * PictunDays) / BaktunDays;
     return p;
 }
+
+// A place's value as it is written, in numerals of 0 to 19, the largest
+// first (one numeral for every place but a large pictun count).
+std::vector<int> PlaceNumerals(std::int64_t value);
 
 // "b.k.t.u.k" while the count is below 20 baktuns, else "p.b.k.t.u.k"; a
 // leading "-" for counts before the start day.

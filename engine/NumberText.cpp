@@ -91,8 +91,4 @@ std::string GroupThousands(std::string_view text) {
     return result;
 }
 
-std::string FiveDecimals(float share, char decimalSeparator) {
-    return WrittenText([&](char* o) { return PutFiveDecimals(o, share, decimalSeparator); });
-}
-
 } // namespace zentolk

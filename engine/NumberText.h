@@ -17,8 +17,4 @@ bool ParseInteger(std::string_view text, std::int32_t& value);
 // never in front of the first. Counts characters, not digits.
 std::string GroupThousands(std::string_view text);
 
-// A share (0 to 100) rounded to five decimals from its exact binary value:
-// integer part, the separator, exactly five decimals (PutFiveDecimals).
-std::string FiveDecimals(float share, char decimalSeparator);
-
 } // namespace zentolk

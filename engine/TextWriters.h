@@ -447,6 +447,20 @@ inline char* PutHaabDay(char* o, const HaabDay& day, Spelling spelling = Spellin
     return PutHaabMonth(o, day.month, spelling);
 }
 
+// "4 Ahau 8 Cumku": a Calendar Round, the Tzolkin day first.
+inline char* PutCalendarRound(char* o, const TzolkinDay& tzolkin, const HaabDay& haab,
+                              Spelling spelling = Spelling::Colonial) {
+    o = PutTzolkinDay(o, tzolkin, spelling);
+    *o++ = ' ';
+    return PutHaabDay(o, haab, spelling);
+}
+inline char* PutCalendarRoundAt(char* o, int tzolkinPosition, int haabPosition,
+                                Spelling spelling = Spelling::Colonial) {
+    o = PutTzolkinDayAt(o, tzolkinPosition, spelling);
+    *o++ = ' ';
+    return PutHaabDayAt(o, haabPosition, spelling);
+}
+
 // "-3113-08-11": astronomical year, two-digit month and day.
 inline char* PutIsoDate(char* o, const CivilDate& date) {
     o = PutSigned(o, date.year);

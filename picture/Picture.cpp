@@ -100,17 +100,6 @@ void addNumeral(int value, double cx, double cy, std::vector<Shape>& shapes) {
     }
 }
 
-// A place's value in base 20, largest digit first: only a pictun count
-// grows beyond one numeral.
-std::vector<int> vigesimalDigits(std::int64_t value) {
-    std::vector<int> digits;
-    do {
-        digits.insert(digits.begin(), static_cast<int>(value % 20));
-        value /= 20;
-    } while (value > 0);
-    return digits;
-}
-
 struct Place {
     std::string_view name;
     std::int64_t value;
@@ -126,10 +115,6 @@ std::vector<Place> placesOf(const LongCountPlaces& p) {
           std::pair{LongCountUnits[5].name, p.kin}})
         places.push_back({name, value});
     return places;
-}
-
-std::string calendarRoundText(const AlmanacDay& day) {
-    return TzolkinText(day.tzolkin) + " " + HaabText(day.haab);
 }
 
 constexpr double Degrees = std::numbers::pi / 180;
@@ -182,13 +167,13 @@ std::string LongCountWords(const AlmanacDay& day) {
         words += (i == 0 ? "" : ", ") + plural(places[i].value, places[i].name);
     if (day.longCount.negative)
         words += ", counted back from the start day";
-    return words + ". Calendar Round " + calendarRoundText(day) + ".";
+    return words + ". Calendar Round " + CalendarRoundText(day.tzolkin, day.haab) + ".";
 }
 
 std::string CalendarRoundWords(const AlmanacDay& day) {
-    return "Calendar Round " + calendarRoundText(day) + ": the Tzolkin's wheel of numbers at " +
-           std::to_string(day.tzolkin.number) + " meets its wheel of day names at " +
-           std::string(TzolkinSign[day.tzolkin.sign - 1]) +
+    return "Calendar Round " + CalendarRoundText(day.tzolkin, day.haab) +
+           ": the Tzolkin's wheel of numbers at " + std::to_string(day.tzolkin.number) +
+           " meets its wheel of day names at " + std::string(TzolkinSign[day.tzolkin.sign - 1]) +
            ", and the Haab's wheel of months stands at day " + std::to_string(day.haab.day) +
            " of " + std::string(HaabMonth[day.haab.month - 1]) + ".";
 }
@@ -214,7 +199,8 @@ Picture LongCountPicture(const AlmanacDay& day) {
     Group names;
     names.cls = "names";
     for (const Place& place : places) {
-        const std::vector<int> numerals = vigesimalDigits(place.value);
+        // Only a pictun count grows beyond one numeral.
+        const std::vector<int> numerals = PlaceNumerals(place.value);
         const double height = RowHeight * static_cast<double>(numerals.size());
         Group g;
         g.cls = "place";
@@ -233,8 +219,8 @@ Picture LongCountPicture(const AlmanacDay& day) {
     round.cls = "calendar-round";
     round.shapes.push_back(line("rule", NumeralLeft, top + 12, LongCountWidth - NumeralLeft,
                                 top + 12, Ink::Faint, 1.5));
-    round.shapes.push_back(text("calendar-round", calendarRoundText(day), LongCountWidth / 2,
-                                top + 44, 22, Anchor::Middle, Ink::Text, true));
+    round.shapes.push_back(text("calendar-round", CalendarRoundText(day.tzolkin, day.haab),
+                                LongCountWidth / 2, top + 44, 22, Anchor::Middle, Ink::Text, true));
     picture.groups.push_back(std::move(round));
     picture.width = LongCountWidth;
     picture.height = top + 72;
@@ -250,14 +236,16 @@ Picture CalendarRoundPicture(const AlmanacDay& day) {
     // Count: numbers above the names, where the day's number meets its name;
     // the Haab below. Wheels in mesh turn opposite ways, so the next day
     // comes up to each meeting point from the same side on both wheels.
-    const Wheel numbers{Cx, Pad + NumbersR, NumbersR, 13, day.tzolkin.number - 1, Down, 1};
-    const Wheel names{Cx, numbers.cy + NumbersR + NamesR, NamesR, 20, day.tzolkin.sign - 1, Up, -1};
-    const int haabPosition = (day.haab.month - 1) * 20 + day.haab.day;
-    const Wheel haab{Cx, names.cy + NamesR + HaabR, HaabR, HaabDays, haabPosition, Up, 1};
+    const Wheel numbers{Cx, Pad + NumbersR, NumbersR, TzolkinNumbers, day.tzolkin.number - 1, Down,
+                        1};
+    const Wheel names{
+        Cx, numbers.cy + NumbersR + NamesR, NamesR, TzolkinSigns, day.tzolkin.sign - 1, Up, -1};
+    const Wheel haab{Cx, names.cy + NamesR + HaabR, HaabR, HaabDays, HaabPositionOf(day.haab), Up,
+                     1};
 
     Group numberWheel = wheelGroup("tzolkin-number", numbers);
     numberWheel.data.emplace_back("current", std::to_string(day.tzolkin.number));
-    for (int n = 0; n < 13; ++n) {
+    for (int n = 0; n < numbers.count; ++n) {
         const double a = numbers.angleOf(n);
         numberWheel.shapes.push_back(line("tooth", numbers.x(a, NumbersR - 6),
                                           numbers.y(a, NumbersR - 6), numbers.x(a, NumbersR),
@@ -272,7 +260,7 @@ Picture CalendarRoundPicture(const AlmanacDay& day) {
 
     Group nameWheel = wheelGroup("tzolkin-name", names);
     nameWheel.data.emplace_back("current", std::string(TzolkinSign[day.tzolkin.sign - 1]));
-    for (int s = 0; s < 20; ++s) {
+    for (int s = 0; s < names.count; ++s) {
         const double a = names.angleOf(s);
         nameWheel.shapes.push_back(line("tooth", names.x(a, NamesR - 6), names.y(a, NamesR - 6),
                                         names.x(a, NamesR), names.y(a, NamesR), Ink::Faint, 2));
@@ -285,8 +273,8 @@ Picture CalendarRoundPicture(const AlmanacDay& day) {
 
     Group haabWheel = wheelGroup("haab", haab);
     haabWheel.data.emplace_back("current", HaabText(day.haab));
-    for (int m = 0; m < 19; ++m) {
-        const int first = m * 20, days = m == 18 ? 5 : 20;
+    for (int m = 0; m < HaabMonths; ++m) {
+        const int first = HaabPositionOf({0, m + 1}), days = HaabMonthLength(m + 1);
         const double a = haab.angleOf(first);
         haabWheel.shapes.push_back(line("tooth", haab.x(a, HaabR - 26), haab.y(a, HaabR - 26),
                                         haab.x(a, HaabR), haab.y(a, HaabR), Ink::Faint, 2));
@@ -313,8 +301,8 @@ Picture CalendarRoundPicture(const AlmanacDay& day) {
     picture.width = 2 * Cx;
     Group round;
     round.cls = "calendar-round";
-    round.shapes.push_back(text("calendar-round", calendarRoundText(day), Cx, haab.cy + HaabR + 40,
-                                24, Anchor::Middle, Ink::Text, true));
+    round.shapes.push_back(text("calendar-round", CalendarRoundText(day.tzolkin, day.haab), Cx,
+                                haab.cy + HaabR + 40, 24, Anchor::Middle, Ink::Text, true));
     picture.groups.push_back(std::move(round));
     picture.height = haab.cy + HaabR + 64;
     return picture;

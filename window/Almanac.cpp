@@ -96,11 +96,11 @@ TFrmAlmanac::TFrmAlmanac(DateTarget& target, QWidget* parent)
     HaabMonthList = Named(new TNamedList, "HaabMonthList", QStringLiteral("Haab month"));
     for (QComboBox* list : {TzolkinNumber, TzolkinSignList, HaabDayList, HaabMonthList})
         list->addItem(QStringLiteral("any"));
-    for (int n = 1; n <= 13; ++n)
+    for (int n = 1; n <= TzolkinNumbers; ++n)
         TzolkinNumber->addItem(QString::number(n));
     for (std::string_view name : TzolkinSign)
         TzolkinSignList->addItem(Qs(std::string(name)));
-    for (int d = 0; d <= 19; ++d)
+    for (int d = 0; d < HaabMonthDays; ++d)
         HaabDayList->addItem(QString::number(d));
     for (std::string_view name : HaabMonth)
         HaabMonthList->addItem(Qs(std::string(name)));
@@ -281,7 +281,7 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
         note += QStringLiteral("The calculator counts with %1: there this day is %2 %3.")
                     .arg(DefaultCorrelation)
                     .arg(Qs(LongCountText(main.longCount)),
-                         Qs(TzolkinText(main.tzolkin) + " " + HaabText(main.haab)));
+                         Qs(CalendarRoundText(main.tzolkin, main.haab)));
     }
     Note->Show(note);
 }
@@ -342,8 +342,7 @@ void TFrmAlmanac::GoToLongCount() {
     }
     const std::int64_t jdn = *count + correlation_;
     if (!DayInRange(jdn, Calendar::Gregorian)) {
-        SetStatus(QStringLiteral("That Long Count lies outside the years -1,000,000 to "
-                                 "1,000,000."));
+        SetStatus(Qs(std::string(DayRangeMessage)));
         return;
     }
     SetStatus({});
@@ -377,11 +376,11 @@ void TFrmAlmanac::Search(bool forward) {
     if (number != 0)
         query.tzolkin = TzolkinDay{number, sign};
     if (month != 0) {
-        if (month == 19 && day - 1 > 4) {
-            SetStatus(QStringLiteral("Uayeb has days 0 to 4 only."));
+        query.haab = HaabDay{day - 1, month};
+        if (!IsHaabDay(*query.haab)) {
+            SetStatus(Qs(HaabMonthDaysText(month) + " only."));
             return;
         }
-        query.haab = HaabDay{day - 1, month};
     }
     switch (QueryStatusOf(query)) {
     case QueryStatus::NothingAsked:
@@ -401,7 +400,7 @@ void TFrmAlmanac::Search(bool forward) {
     const std::int64_t jdn =
         (forward ? NextDayCount(query, from) : PreviousDayCount(query, from)) + correlation_;
     if (!DayInRange(jdn, Calendar::Gregorian)) {
-        SetStatus(QStringLiteral("No such day within the years -1,000,000 to 1,000,000."));
+        SetStatus(Qs("No such day within the years " + std::string(YearRangeText) + "."));
         return;
     }
     SetStatus({});

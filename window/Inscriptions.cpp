@@ -176,7 +176,7 @@ void TInscriptions::Move(bool forward) {
     }
     const std::int64_t jdn = day_->jdn + (forward ? *days : -*days);
     if (!DayInRange(jdn, Calendar::Gregorian)) {
-        SetResult(QStringLiteral("That day lies outside the years -1,000,000 to 1,000,000."));
+        SetResult(Qs(std::string(DayRangeMessage)));
         return;
     }
     SetResult(QStringLiteral("%1 %2 %3:")
@@ -194,17 +194,12 @@ void TInscriptions::MeasureDistance() {
     const std::string text = FromInput->text().trimmed().toStdString();
     std::string error;
     std::optional<std::int64_t> from;
-    if (text.substr(0, text.find(' ')).find('.') == std::string::npos) {
+    if (!IsLongCountText(text)) {
         if (const std::optional<std::int64_t> jdn = ParseDateText(text, Calendar::Gregorian, error))
             from = *jdn - day_->correlation;
-    } else if (const std::optional<FullDate> date = ParseFullDate(text, error)) {
-        const FullDateCheck check = CheckFullDate(*date, CurrentSpelling());
-        if (!check.fits)
-            error = check.problem;
-        else
-            from = check.dayCount;
-    } else if (error.empty()) {
-        from = ParseLongCount(text, error);
+    } else if (const std::optional<LongCountDate> date =
+                   ReadLongCountDate(text, error, CurrentSpelling())) {
+        from = date->dayCount;
     }
     if (!from) {
         SetResult(Qs(error));

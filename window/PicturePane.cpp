@@ -165,7 +165,7 @@ void TPictureView::ShowDay(const AlmanacDay& day) {
     const bool longCount = kind_ == picture::PictureKind::LongCount;
     stem_ = QString::fromLatin1(longCount ? "long-count " : "calendar-round ") +
             QString::fromStdString(longCount ? LongCountText(day.longCount)
-                                             : TzolkinText(day.tzolkin) + " " + HaabText(day.haab));
+                                             : CalendarRoundText(day.tzolkin, day.haab));
     setAccessibleDescription(QString::fromStdString(picture_->title));
     update();
 }

@@ -2,6 +2,7 @@
 // bearers, each against day arithmetic or a walk over the days.
 #include "engine/Epigraphy.h"
 
+#include "ReferenceModels.h"
 #include "engine/Names.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,9 @@
 
 namespace zentolk {
 namespace {
+
+using model::EvaluateDistanceChain;
+using model::MatchesPattern;
 
 constexpr std::int64_t Units[5] = {144000, 7200, 360, 20, 1};
 constexpr int Limits[5] = {20, 20, 20, 18, 20};

@@ -1,5 +1,6 @@
 #include "engine/NumberText.h"
 
+#include "ReferenceModels.h"
 #include "engine/TextWriters.h"
 
 #include <cstdint>
@@ -9,12 +10,12 @@
 #include <optional>
 #include <string>
 
-using zentolk::FiveDecimals;
 using zentolk::GroupThousands;
 using zentolk::ParseInteger;
 using zentolk::PutGrouped;
 using zentolk::PutSigned;
 using zentolk::WrittenText;
+using zentolk::model::FiveDecimals;
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The percentages of every possible cycle count, against exact integer
 // arithmetic on the binary32 values and on the counts themselves.
+#include "ReferenceModels.h"
 #include "engine/GreatCycle.h"
 #include "engine/NumberText.h"
 
@@ -10,8 +11,8 @@
 
 using zentolk::CycleLength;
 using zentolk::ElapsedShare;
-using zentolk::FiveDecimals;
 using zentolk::RemainingShare;
+using zentolk::model::FiveDecimals;
 
 namespace {
 

@@ -5,10 +5,13 @@
 #include "engine/AlmanacDay.h"
 #include "picture/Svg.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <numbers>
 #include <string>
+#include <vector>
 
 namespace zentolk::picture {
 namespace {
@@ -63,6 +66,97 @@ TEST(LongCountPicture, NumeralForEveryValue) {
             }
         }
         EXPECT_EQ(places, 5);
+    }
+}
+
+// Each numeral stands in its row beside its place's name: dots in an even
+// row centred over the bars, bars stacked below them, the whole centred on the
+// name's line; a zero is one shell there.
+TEST(LongCountPicture, NumeralsStandInTheirRows) {
+    for (int v = 0; v < 20; ++v) {
+        const Picture p = LongCountPicture(dayWithPlaces(0, v, 0, v, v % 18, v));
+        std::vector<double> nameYs;
+        for (const Group& g : p.groups)
+            if (g.cls == "names")
+                for (const Shape& s : g.shapes)
+                    nameYs.push_back(s.y);
+        // The katun is 0 in every picture: its shell marks the column's middle.
+        double centre = -1;
+        for (const Group& g : p.groups)
+            for (const Shape& s : g.shapes)
+                if (s.cls == "zero")
+                    centre = s.x;
+        std::size_t row = 0;
+        for (const Group& g : p.groups) {
+            if (g.cls != "place")
+                continue;
+            const int value = std::stoi(g.data.at(1).second);
+            SCOPED_TRACE(g.data.at(0).second + " " + std::to_string(value));
+            ASSERT_LT(row, nameYs.size());
+            const double cy = nameYs[row++];
+            double top = 1e9, bottom = -1e9, lastDotX = 0, barsTop = 1e9;
+            std::vector<double> dotXs, barYs;
+            for (const Shape& s : g.shapes) {
+                const bool rect = s.kind == Kind::Rect;
+                top = std::min(top, rect ? s.y : s.y - s.h);
+                bottom = std::max(bottom, s.y + s.h);
+                if (s.cls == "dot") {
+                    dotXs.push_back(s.x);
+                    lastDotX = s.x;
+                    EXPECT_LT(s.y, barsTop);
+                } else if (s.cls == "bar") {
+                    barYs.push_back(s.y);
+                    barsTop = std::min(barsTop, s.y);
+                    EXPECT_DOUBLE_EQ(s.x + s.w / 2, centre);
+                } else {
+                    EXPECT_EQ(s.cls, "zero");
+                    EXPECT_EQ(value, 0);
+                    EXPECT_DOUBLE_EQ(s.y, cy);
+                    EXPECT_DOUBLE_EQ(s.x, centre);
+                }
+            }
+            EXPECT_EQ(static_cast<int>(dotXs.size()), value % 5);
+            EXPECT_EQ(static_cast<int>(barYs.size()), value / 5);
+            EXPECT_NEAR((top + bottom) / 2, cy, 1e-9);
+            // Dots one pitch apart, centred where the bars are.
+            for (std::size_t i = 1; i < dotXs.size(); ++i)
+                EXPECT_DOUBLE_EQ(dotXs[i] - dotXs[i - 1], dotXs[1] - dotXs[0]);
+            if (!dotXs.empty()) {
+                EXPECT_NEAR((dotXs.front() + lastDotX) / 2, centre, 1e-9);
+            }
+            for (std::size_t i = 1; i < barYs.size(); ++i)
+                EXPECT_GT(barYs[i], barYs[i - 1]);
+        }
+        EXPECT_EQ(row, nameYs.size());
+    }
+}
+
+// The Haab's wheel stands so that the meeting point falls in the day's month
+// and at its day: the teeth that begin the month and the next lie either side
+// of it, the day's count of slots away.
+TEST(CalendarRoundPicture, TheHaabMeetsAtTheDayOfItsMonth) {
+    for (int position = 0; position < HaabDays; ++position) {
+        AlmanacDay day;
+        day.haab = HaabAt(position);
+        SCOPED_TRACE(HaabText(day.haab));
+        const Picture p = CalendarRoundPicture(day);
+        const Group* haab = nullptr;
+        for (const Group& g : p.groups)
+            if (!g.data.empty() && g.data.at(0).second == "haab")
+                haab = &g;
+        ASSERT_NE(haab, nullptr);
+        const Shape& rim = haab->shapes.at(0);
+        std::vector<double> teeth; // degrees from the meeting point, at the top
+        for (const Shape& s : haab->shapes)
+            if (s.cls == "tooth")
+                teeth.push_back(std::remainder(
+                    std::atan2(s.h - rim.y, s.w - rim.x) * 180 / std::numbers::pi - 270, 360));
+        ASSERT_EQ(teeth.size(), static_cast<std::size_t>(HaabMonths));
+        const double slot = 360.0 / HaabDays;
+        const int month = day.haab.month - 1;
+        EXPECT_NEAR(teeth[month], -day.haab.day * slot, 1e-6);
+        const double next = teeth[(month + 1) % HaabMonths];
+        EXPECT_NEAR(next, (HaabMonthLength(day.haab.month) - day.haab.day) * slot, 1e-6);
     }
 }
 

@@ -1,0 +1,55 @@
+#pragma once
+
+// Slow, obvious definitions the engine's fast code is checked against, and a
+// text form of a writer; the program itself needs none of them.
+#include "engine/Epigraphy.h"
+#include "engine/LongCount.h"
+#include "engine/TextWriters.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zentolk::model {
+
+// A share as PutFiveDecimals writes it.
+inline std::string FiveDecimals(float share, char decimalSeparator) {
+    return WrittenText([&](char* o) { return PutFiveDecimals(o, share, decimalSeparator); });
+}
+
+// "LC + DN - DN ..." read into the day count it comes to.
+inline std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text,
+                                                         std::string& error) {
+    const std::size_t start = DistanceChainStart(text);
+    const std::optional<std::int64_t> count = ParseLongCount(text.substr(0, start), error);
+    if (!count || start == std::string_view::npos)
+        return count;
+    return ApplyDistances(*count, text.substr(start), error);
+}
+
+// Whether one day fits a damaged date, tested place by place: what
+// MatchPattern must agree with.
+inline bool MatchesPattern(const DatePattern& pattern, std::int64_t dayCount) {
+    bool placed = false;
+    for (const std::optional<int>& place : pattern.places)
+        placed = placed || place.has_value();
+    if (pattern.hasLongCount && placed) {
+        // Five places name a day below one pictun only.
+        if (dayCount < 0 || dayCount >= PictunDays)
+            return false;
+        const LongCountPlaces p = LongCountOf(dayCount);
+        const int places[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
+        for (int i = 0; i < 5; ++i)
+            if (pattern.places[i] && *pattern.places[i] != places[i])
+                return false;
+    }
+    const TzolkinDay tz = TzolkinOf(dayCount);
+    const HaabDay haab = HaabOf(dayCount);
+    return (!pattern.tzolkinNumber || *pattern.tzolkinNumber == tz.number) &&
+           (!pattern.tzolkinSign || *pattern.tzolkinSign == tz.sign) &&
+           (!pattern.haabDay || *pattern.haabDay == haab.day) &&
+           (!pattern.haabMonth || *pattern.haabMonth == haab.month);
+}
+
+} // namespace zentolk::model
