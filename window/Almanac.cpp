@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <string>
@@ -121,23 +122,18 @@ void TFrmAlmanac::LayOut() {
     top->addLayout(closeRow);
 }
 
+// The correlation, the tab bar, the controls of each page (those of the
+// page shown are the ones Tab reaches), Close.
 void TFrmAlmanac::SetTabOrder() {
-    setTabOrder(CorrelationList, CorrelationNumber);
-    const QList<QWidget*> day = DayPage->TabChain();
-    QWidget* previous = CorrelationNumber;
-    for (QWidget* w : day + QList<QWidget*>{CloseBtn}) {
-        setTabOrder(previous, w);
-        previous = w;
-    }
-    // The tab bar before the pages it shows; the pictures' controls before Close.
-    setTabOrder(CorrelationNumber, Tabs);
-    setTabOrder(Tabs, day.front());
-    previous = day.back();
-    for (QWidget* w : Pictures->TabChain()) {
-        setTabOrder(previous, w);
-        previous = w;
-    }
-    setTabOrder(previous, CloseBtn);
+    const auto order = [this](const QList<QWidget*>& chain) {
+        for (qsizetype i = 1; i < chain.size(); ++i)
+            setTabOrder(chain[i - 1], chain[i]);
+    };
+    // The tab widget is placed as a whole, its bar and pages with it; within
+    // it, the bar first.
+    order({CorrelationList, CorrelationNumber, Tabs});
+    order(QList<QWidget*>{Tabs->tabBar()} + DayPage->TabChain() + InscriptionsPage->TabChain() +
+          Pictures->TabChain() + QList<QWidget*>{CloseBtn});
 }
 
 void TFrmAlmanac::Connect() {

@@ -73,19 +73,6 @@ private slots:
         QVERIFY(!Part<QPushButton>(*almanac, "CopyLongCount")->isEnabled());
     }
 
-    void tabVisitsTheTabsThenEachPictureAndItsButtons() {
-        Part<QTabWidget>(*almanac, "Tabs")->setCurrentIndex(2);
-        QStringList visited;
-        for (QWidget* w = Part<QWidget>(*almanac, "CorrelationNumber")->nextInFocusChain();
-             visited.size() < 40 && !visited.contains("CloseBtn"); w = w->nextInFocusChain())
-            if (w->isVisibleTo(almanac) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
-                !w->focusProxy())
-                visited << w->objectName();
-        QCOMPARE(visited, (QStringList{"qt_tabwidget_tabbar", "LongCountPicture", "CopyLongCount",
-                                       "SaveLongCount", "CalendarRoundPicture", "CopyCalendarRound",
-                                       "SaveCalendarRound", "CloseBtn"}));
-    }
-
     void picturesFollowThePalette() {
         QPalette dark;
         dark.setColor(QPalette::Base, QColor("#202020"));
