@@ -206,15 +206,25 @@ std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std:
     return query;
 }
 
-std::string WhyNoDay(const CalendarRoundQuery& query) {
+QueryStatus QueryStatusOf(const CalendarRoundQuery& query) {
     if (!query.tzolkin && !query.haab)
-        return "no Tzolkin or Haab day was given";
-    if (!query.tzolkin || !query.haab)
+        return QueryStatus::NothingAsked;
+    if (!query.tzolkin || !query.haab || meet(*query.tzolkin, *query.haab))
+        return QueryStatus::Possible;
+    return QueryStatus::NeverOccurs;
+}
+
+std::string WhyNoDay(const CalendarRoundQuery& query) {
+    switch (QueryStatusOf(query)) {
+    case QueryStatus::Possible:
         return {};
+    case QueryStatus::NothingAsked:
+        return "no Tzolkin or Haab day was given";
+    case QueryStatus::NeverOccurs:
+        break;
+    }
     const TzolkinDay& tz = *query.tzolkin;
     const HaabDay& haab = *query.haab;
-    if (meet(tz, haab))
-        return {};
     // A sign recurs every 20 days and a Haab month has 20 days, so each sign
     // meets only the Haab days that agree with it mod 5.
     std::vector<std::string> days, signs;

@@ -41,6 +41,11 @@ std::string CalendarRoundText(const CalendarRoundQuery& query,
 // Reads "4 Ahau", "8 Cumku" or "4 Ahau 8 Cumku" (modern spellings too).
 std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std::string& error);
 
+// Whether some day has the asked values, for callers that answer each case
+// in their own words.
+enum class QueryStatus { Possible, NothingAsked, NeverOccurs };
+QueryStatus QueryStatusOf(const CalendarRoundQuery& query);
+
 // Empty when some day has the asked values, else why none has.
 std::string WhyNoDay(const CalendarRoundQuery& query);
 

@@ -69,6 +69,19 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
     setAttribute(Qt::WA_QuitOnClose, false);
     setObjectName(QStringLiteral("HelpWindow"));
 
+    NameControls();
+    CloseOnEscape(this);
+    BuildPanes();
+    BuildToolBar();
+    ConnectPage();
+    ConnectLists();
+
+    setWindowTitle(tr("%1 - Help").arg(displayName));
+    resize(880, 640);
+    OpenFile(path, displayName);
+}
+
+void HelpWindow::NameControls() {
     contents_->setHeaderHidden(true);
     contents_->setObjectName(QStringLiteral("Contents"));
     indexFilter_->setObjectName(QStringLiteral("IndexFilter"));
@@ -87,29 +100,33 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
     for (QLineEdit* field : {indexFilter_, searchText_})
         for (QToolButton* clear : field->findChildren<QToolButton*>())
             clear->setAccessibleName(tr("Clear %1").arg(field->accessibleName().toLower()));
-    CloseOnEscape(this);
+}
+
+void HelpWindow::BuildPanes() {
     // Up, Down and the page keys in a field move through its list.
     indexFilter_->installEventFilter(this);
     searchText_->installEventFilter(this);
-    auto* listTopics = new QPushButton(tr("&List Topics"));
-    listTopics->setAutoDefault(false);
+    listTopics_ = new QPushButton(tr("&List Topics"));
+    listTopics_->setAutoDefault(false);
     tabs_->setObjectName(QStringLiteral("Navigation"));
     tabs_->addTab(contents_, tr("&Contents"));
     tabs_->addTab(ListPage(tr("&Type the keyword to find:"), indexFilter_, indexList_),
                   tr("I&ndex"));
     tabs_->addTab(
-        ListPage(tr("Type the &words to search for:"), searchText_, searchResults_, listTopics),
+        ListPage(tr("Type the &words to search for:"), searchText_, searchResults_, listTopics_),
         tr("&Search"));
     // A tab chosen with its key hands the keys to its field.
     tabs_->tabBar()->installEventFilter(this);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { FocusCurrentTab(); });
-    auto* splitter = splitter_ = new QSplitter;
-    splitter->addWidget(tabs_);
-    splitter->addWidget(browser_);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 630});
-    setCentralWidget(splitter);
+    splitter_ = new QSplitter;
+    splitter_->addWidget(tabs_);
+    splitter_->addWidget(browser_);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({230, 630});
+    setCentralWidget(splitter_);
+}
 
+void HelpWindow::BuildToolBar() {
     QToolBar* bar = addToolBar(tr("Navigation"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -121,7 +138,11 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
     home_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     back_->setEnabled(false);
     forward_->setEnabled(false);
+}
 
+// The tool bar and the page: history, links, and the contents entry of the
+// page shown.
+void HelpWindow::ConnectPage() {
     connect(back_, &QAction::triggered, browser_, &QTextBrowser::backward);
     connect(forward_, &QAction::triggered, browser_, &QTextBrowser::forward);
     connect(home_, &QAction::triggered, this, &HelpWindow::ShowDefaultTopic);
@@ -131,6 +152,10 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkContents);
     connect(browser_, qOverload<const QUrl&>(&QTextBrowser::highlighted), this,
             [this](const QUrl& link) { statusBar()->showMessage(link.toString()); });
+}
+
+// The three panes on the left: each opens the page of the entry chosen.
+void HelpWindow::ConnectLists() {
     // A click, or Return on an entry, opens its page; both may come for one click.
     auto open = [this](QTreeWidgetItem* item) {
         const QUrl target = item->data(0, AddressRole).toUrl();
@@ -151,13 +176,14 @@ HelpWindow::HelpWindow(const QString& path, const QString& displayName)
             searchResults_->setFocus(Qt::OtherFocusReason);
     };
     connect(searchText_, &QLineEdit::returnPressed, this, search);
-    connect(listTopics, &QPushButton::clicked, this, search);
+    connect(listTopics_, &QPushButton::clicked, this, search);
     connect(searchResults_, &QListWidget::itemClicked, this, &HelpWindow::OpenListed);
     connect(searchResults_, &QListWidget::itemActivated, this, &HelpWindow::OpenListed);
+}
 
-    setWindowTitle(tr("%1 - Help").arg(displayName));
-    resize(880, 640);
-
+// A file that cannot be found or read leaves a notice in place of the page
+// and no panes to choose from.
+void HelpWindow::OpenFile(const QString& path, const QString& displayName) {
     if (path.isEmpty()) {
         tabs_->hide();
         ShowNotice(tr("Help cannot be shown"),

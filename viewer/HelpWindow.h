@@ -8,6 +8,7 @@ class QAction;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QPushButton;
 class QSplitter;
 class QTabWidget;
 class QTreeWidget;
@@ -58,6 +59,14 @@ public:
     QAction* HomeAction() const { return home_; }
 
 private:
+    // The constructor's steps, in order.
+    void NameControls();
+    void BuildPanes();
+    void BuildToolBar();
+    void ConnectPage();
+    void ConnectLists();
+    void OpenFile(const QString& path, const QString& displayName);
+
     void FollowLink(const QUrl& link);
     void FillContents();
     void FillIndex();
@@ -77,6 +86,7 @@ private:
     QListWidget* indexList_;
     QLineEdit* searchText_;
     QListWidget* searchResults_;
+    QPushButton* listTopics_ = nullptr;
     std::unique_ptr<PageSearch> search_;
     QString searched_; // the words last searched for, to mark on the page
     QAction* back_;

@@ -9,7 +9,7 @@
 #include "ui/ProgramServices.h"
 #include "viewer/hhctrl.h"
 #include "window/Accessible.h"
-#include "window/Almanac.h"
+#include "window/CalcMenu.h"
 #include "window/Spin.h"
 
 #include <QApplication>

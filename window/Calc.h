@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Reading.h"
+#include "window/DateTarget.h"
 
 #include <QWidget>
 #include <array>
@@ -26,7 +27,7 @@ class THookHelpSystem;
 // The calculator window: three spin fields and the era list in, ten readings
 // out, and the Help, Web, Copy and Exit buttons. Every change of an input
 // recalculates at once; the engine does the calculating.
-class TFrmCalc : public QWidget {
+class TFrmCalc : public QWidget, public DateTarget {
     Q_OBJECT
 
 public:
@@ -34,20 +35,10 @@ public:
     explicit TFrmCalc(help::HelpKit& helpKit, QWidget* parent = nullptr);
     ~TFrmCalc() override;
 
-    // The date as the fields show it: the Month, Day and Year texts and the
-    // era index.
-    struct FieldTexts {
-        std::string month, day, year;
-        int era;
-    };
-    FieldTexts Fields() const;
-    // Puts a whole date into the fields, as typed but with no change handler
-    // per field (a half-set date could raise an error box), then shows its
-    // readings once; the almanac window goes to a day this way.
-    void SetFields(int month, int day, int year, int era);
-    // One page of the help file, or its default topic when `page` is empty,
-    // as Help shows it (the Almanac's F1).
-    void ShowHelpPage(std::string_view page);
+    // The date the Almanac follows and sets; its F1 shows a page as Help does.
+    FieldTexts Fields() const override;
+    void SetFields(int month, int day, int year, int era) override;
+    void ShowHelpPage(std::string_view page) override;
 
 signals:
     // Web was pressed: the program entry shows the Internet resources

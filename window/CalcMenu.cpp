@@ -1,6 +1,9 @@
 // The calculator's window menu: a right-click on its background or a group
 // box, Shift+F10 or the Menu key anywhere in it; and Ctrl+L, which opens the
 // Almanac without the menu.
+#include "window/CalcMenu.h"
+
+#include "ui/SideWindow.h"
 #include "window/Almanac.h"
 #include "window/Calc.h"
 
@@ -15,6 +18,10 @@ namespace zentolk {
 
 namespace {
 const QKeySequence AlmanacKey(Qt::CTRL | Qt::Key_L);
+
+TFrmAlmanac* almanacOf(TFrmCalc& calc) {
+    return calc.findChild<TFrmAlmanac*>(QStringLiteral("FrmAlmanac"), Qt::FindDirectChildrenOnly);
+}
 
 class CalcMenu : public QObject {
 public:
@@ -98,6 +105,24 @@ private:
 
 void InstallAlmanacMenu(TFrmCalc& calc) {
     new CalcMenu(calc);
+}
+
+TFrmAlmanac* ShowAlmanac(TFrmCalc& calc) {
+    TFrmAlmanac* almanac = almanacOf(calc);
+    if (almanac == nullptr) {
+        almanac = new TFrmAlmanac(calc, &calc);
+        QObject::connect(&calc, &TFrmCalc::ReadingsShown, almanac, &TFrmAlmanac::FollowDate);
+        QObject::connect(&calc, &TFrmCalc::ReadingsCleared, almanac, &TFrmAlmanac::ClearDay);
+        // As narrow as its layout allows beside the calculator; shorter, it scrolls.
+        const QSize wanted = ScrollingPageHint(almanac);
+        PlaceBesideWindow(almanac, wanted, &calc,
+                          QSize(ScrollingPageMinimum(almanac).width(), 240));
+        CloseOnEscape(almanac);
+    }
+    almanac->show();
+    almanac->raise();
+    almanac->activateWindow();
+    return almanac;
 }
 
 } // namespace zentolk

@@ -25,7 +25,13 @@ constexpr std::int64_t ListedDays = 1000;
 TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std::move(goTo)) {
     setObjectName(QStringLiteral("Inscriptions"));
     setAccessibleName(QStringLiteral("Inscriptions"));
+    CreateControls();
+    LayOut();
+    SetTabOrder();
+    Connect();
+}
 
+void TInscriptions::CreateControls() {
     SpellingList = Named(new QComboBox, "SpellingList", QStringLiteral("Spelling"));
     SpellingList->addItems(
         {QStringLiteral("Colonial (Ahau, Cumku)"), QStringLiteral("Modern (Ajaw, Kumk'u)")});
@@ -65,7 +71,10 @@ TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std
     // taller than the day's page.
     DayList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     DayList->setMinimumHeight(4 * DayList->fontMetrics().lineSpacing());
+}
 
+// The day's readings and the spelling above, the inscription's work below.
+void TInscriptions::LayOut() {
     auto* top = new QVBoxLayout(this);
     auto* readings = Named(new QGroupBox(QStringLiteral("This day")), "InscriptionDayBox",
                            QStringLiteral("This day"));
@@ -97,15 +106,21 @@ TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(5, 1);
     top->addWidget(work, 1);
+}
 
-    QWidget* previous = StationField;
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             BearerList, BearerField, SpellingList, DistanceInput, AddBtn, SubtractBtn, FromInput,
-             MeasureBtn, FullDateInput, CheckBtn, PatternInput, FindBtn, Result, DayList}) {
-        setTabOrder(previous, w);
-        previous = w;
-    }
+void TInscriptions::SetTabOrder() {
+    const QList<QWidget*> chain = TabChain();
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
 
+QList<QWidget*> TInscriptions::TabChain() const {
+    return {StationField, BearerList,   BearerField, SpellingList, DistanceInput,
+            AddBtn,       SubtractBtn,  FromInput,   MeasureBtn,   FullDateInput,
+            CheckBtn,     PatternInput, FindBtn,     Result,       DayList};
+}
+
+void TInscriptions::Connect() {
     connect(SpellingList, &QComboBox::currentIndexChanged, this, [this] {
         ShowReadings();
         emit SpellingChanged();

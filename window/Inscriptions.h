@@ -3,6 +3,7 @@
 #include "engine/AlmanacDay.h"
 #include "engine/Names.h"
 
+#include <QList>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -31,11 +32,19 @@ public:
     // The Almanac's day, or none; kept for the distances and the readings.
     void DayShown(const std::optional<AlmanacDay>& day);
     Spelling CurrentSpelling() const;
+    // Its controls in the order Tab visits them.
+    QList<QWidget*> TabChain() const;
 
 signals:
     void SpellingChanged();
 
 private:
+    // The constructor's steps, in order.
+    void CreateControls();
+    void LayOut();
+    void SetTabOrder();
+    void Connect();
+
     void ShowReadings();
     void Move(bool forward);
     void MeasureDistance();

@@ -8,6 +8,7 @@
 #include "help/HelpKit.h"
 #include "window/Almanac.h"
 #include "window/Calc.h"
+#include "window/CalcMenu.h"
 #include "window/Spin.h"
 
 #include <QComboBox>
@@ -104,17 +105,23 @@ private slots:
         QWidget* target = Part<QWidget>(*calc, qPrintable(focus));
         target->setFocus(Qt::OtherFocusReason);
         QString seen;
-        // Polls for the menu and always closes it, so a failure cannot hang the run.
+        // Polls for the menu and always closes it, so a failure cannot hang the run. It is
+        // closed once the window system has given it the focus, as a user can close it: closed
+        // before, its activation comes late, finds no menu open and leaves no window active,
+        // and Ctrl+L (a window's key) then does nothing.
         QTimer poll;
         int tries = 0;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            const bool open =
+                menu != nullptr && QGuiApplication::focusWindow() == menu->windowHandle();
+            if (!open && ++tries <= 200)
+                return;
             if (menu != nullptr) {
                 seen = menu->objectName() + " " + menu->actions().value(0)->text();
                 menu->close();
             }
-            if (menu != nullptr || ++tries > 200)
-                poll.stop();
+            poll.stop();
         });
         poll.start(10);
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));

@@ -7,6 +7,7 @@
 #include "help/HelpKit.h"
 #include "window/Almanac.h"
 #include "window/Calc.h"
+#include "window/CalcMenu.h"
 #include "window/Spin.h"
 
 #include <QComboBox>

@@ -8,6 +8,7 @@
 #include "help/HelpKit.h"
 #include "window/Almanac.h"
 #include "window/Calc.h"
+#include "window/CalcMenu.h"
 #include "window/PicturePane.h"
 #include "window/Spin.h"
 
@@ -70,19 +71,6 @@ private slots:
         Part<zentolk::TSpinEdit>(*calc, "Year")->setText("");
         QCOMPARE(longCount->accessibleDescription(), QString("No day is shown."));
         QVERIFY(!Part<QPushButton>(*almanac, "CopyLongCount")->isEnabled());
-    }
-
-    void tabVisitsTheTabsThenEachPictureAndItsButtons() {
-        Part<QTabWidget>(*almanac, "Tabs")->setCurrentIndex(2);
-        QStringList visited;
-        for (QWidget* w = Part<QWidget>(*almanac, "CorrelationNumber")->nextInFocusChain();
-             visited.size() < 40 && !visited.contains("CloseBtn"); w = w->nextInFocusChain())
-            if (w->isVisibleTo(almanac) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
-                !w->focusProxy())
-                visited << w->objectName();
-        QCOMPARE(visited, (QStringList{"qt_tabwidget_tabbar", "LongCountPicture", "CopyLongCount",
-                                       "SaveLongCount", "CalendarRoundPicture", "CopyCalendarRound",
-                                       "SaveCalendarRound", "CloseBtn"}));
     }
 
     void picturesFollowThePalette() {

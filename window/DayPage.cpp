@@ -1,0 +1,245 @@
+#include "window/DayPage.h"
+
+#include "engine/AlmanacInput.h"
+#include "window/Accessible.h"
+#include "window/PageControls.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <string>
+
+namespace zentolk {
+
+namespace {
+QLineEdit* output(const char* name, const QString& accessible) {
+    auto* field = Named(new TReadingField, name, accessible);
+    field->setReadOnly(true);
+    return field;
+}
+
+// A screen reader hears a field change only when its text does.
+void showText(QLineEdit* field, const QString& text) {
+    if (field->text() != text)
+        field->setText(text);
+}
+
+QString dateText(const CivilDate& date) {
+    return Qs(CivilDateText(date) + " (" + IsoDateText(date) + ")");
+}
+
+// A status line of three lines' height, so that the page does not jump.
+TStatusLabel* statusLine(const char* name, const QString& accessible) {
+    auto* line = Named(new TStatusLabel, name, accessible);
+    line->setWordWrap(true);
+    line->setMinimumHeight(3 * line->fontMetrics().lineSpacing());
+    line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return line;
+}
+} // namespace
+
+TDayPage::TDayPage(std::function<void(std::int64_t)> goTo) : goTo_(std::move(goTo)) {
+    setObjectName(QStringLiteral("DayPage"));
+    CreateControls();
+    LayOut();
+    Connect();
+}
+
+void TDayPage::CreateControls() {
+    JdnField = output("JdnField", QStringLiteral("Julian Day Number"));
+    GregorianField = output("GregorianField", QStringLiteral("Gregorian date"));
+    JulianField = output("JulianField", QStringLiteral("Julian date"));
+    LongCountField = output("LongCountField", QStringLiteral("Long Count"));
+    TzolkinField = output("TzolkinField", QStringLiteral("Tzolkin"));
+    HaabField = output("HaabField", QStringLiteral("Haab"));
+    CalendarRoundField = output("CalendarRoundField", QStringLiteral("Calendar Round"));
+    LordField = output("LordField", QStringLiteral("Lord of the Night"));
+    Note = statusLine("Note", QStringLiteral("Note"));
+
+    LongCountInput = Named(new QLineEdit, "LongCountInput", QStringLiteral("Long Count to go to"));
+    LongCountInput->setPlaceholderText(QStringLiteral("9.12.11.5.18"));
+    LongCountGo = PushButton("LongCountGo", QStringLiteral("Go"));
+    LongCountGo->setAccessibleName(QStringLiteral("Go to the Long Count"));
+    JulianInput = Named(new QLineEdit, "JulianInput", QStringLiteral("Julian date to go to"));
+    JulianInput->setPlaceholderText(QStringLiteral("9 6 3114 B.C."));
+    JulianGo = PushButton("JulianGo", QStringLiteral("Go"));
+    JulianGo->setAccessibleName(QStringLiteral("Go to the Julian date"));
+
+    TzolkinNumber = Named(new TNamedList, "TzolkinNumber", QStringLiteral("Tzolkin number"));
+    TzolkinSignList = Named(new TNamedList, "TzolkinSignList", QStringLiteral("Tzolkin day sign"));
+    HaabDayList = Named(new TNamedList, "HaabDayList", QStringLiteral("Haab day"));
+    HaabMonthList = Named(new TNamedList, "HaabMonthList", QStringLiteral("Haab month"));
+    for (QComboBox* list : {TzolkinNumber, TzolkinSignList, HaabDayList, HaabMonthList})
+        list->addItem(QStringLiteral("any"));
+    for (int n = 1; n <= TzolkinNumbers; ++n)
+        TzolkinNumber->addItem(QString::number(n));
+    for (std::string_view name : TzolkinSign)
+        TzolkinSignList->addItem(Qs(std::string(name)));
+    for (int d = 0; d < HaabMonthDays; ++d)
+        HaabDayList->addItem(QString::number(d));
+    for (std::string_view name : HaabMonth)
+        HaabMonthList->addItem(Qs(std::string(name)));
+    PreviousBtn = PushButton("PreviousBtn", QStringLiteral("&Previous"));
+    NextBtn = PushButton("NextBtn", QStringLiteral("&Next"));
+    Status = statusLine("Status", QStringLiteral("Status"));
+}
+
+// The day's values above, the way back below.
+void TDayPage::LayOut() {
+    auto* values =
+        Named(new QGroupBox(QStringLiteral("This day")), "DayBox", QStringLiteral("This day"));
+    auto* form = new QFormLayout(values);
+    form->addRow(QStringLiteral("Julian Day Number:"), JdnField);
+    form->addRow(QStringLiteral("Gregorian:"), GregorianField);
+    form->addRow(QStringLiteral("Julian:"), JulianField);
+    form->addRow(QStringLiteral("Long Count:"), LongCountField);
+    form->addRow(QStringLiteral("Tzolkin:"), TzolkinField);
+    form->addRow(QStringLiteral("Haab:"), HaabField);
+    form->addRow(QStringLiteral("Calendar Round:"), CalendarRoundField);
+    form->addRow(QStringLiteral("Lord of the Night:"), LordField);
+    form->addRow(Note);
+    auto* back =
+        Named(new QGroupBox(QStringLiteral("Go to a day")), "GoBox", QStringLiteral("Go to a day"));
+    auto* grid = new QGridLayout(back);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Long Count:"), LongCountInput), 0, 0);
+    grid->addWidget(LongCountInput, 0, 1, 1, 3);
+    grid->addWidget(LongCountGo, 0, 4);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Julian date:"), JulianInput), 1, 0);
+    grid->addWidget(JulianInput, 1, 1, 1, 3);
+    grid->addWidget(JulianGo, 1, 4);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Tzolkin:"), TzolkinNumber), 2, 0);
+    grid->addWidget(TzolkinNumber, 2, 1);
+    grid->addWidget(TzolkinSignList, 2, 2, 1, 2);
+    grid->addWidget(BuddyLabel(QStringLiteral("H&aab:"), HaabDayList), 3, 0);
+    grid->addWidget(HaabDayList, 3, 1);
+    grid->addWidget(HaabMonthList, 3, 2, 1, 2);
+    grid->addWidget(PreviousBtn, 2, 4);
+    grid->addWidget(NextBtn, 3, 4);
+    grid->addWidget(Status, 4, 0, 1, 5);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(values);
+    layout->addWidget(back);
+}
+
+void TDayPage::Connect() {
+    connect(LongCountInput, &QLineEdit::returnPressed, this, &TDayPage::GoToLongCount);
+    connect(LongCountGo, &QPushButton::clicked, this, &TDayPage::GoToLongCount);
+    connect(JulianInput, &QLineEdit::returnPressed, this, &TDayPage::GoToJulianDate);
+    connect(JulianGo, &QPushButton::clicked, this, &TDayPage::GoToJulianDate);
+    connect(PreviousBtn, &QPushButton::clicked, this, [this] { Search(false); });
+    connect(NextBtn, &QPushButton::clicked, this, [this] { Search(true); });
+}
+
+QList<QWidget*> TDayPage::TabChain() const {
+    return {JdnField,      GregorianField,     JulianField,   LongCountField,  TzolkinField,
+            HaabField,     CalendarRoundField, LordField,     LongCountInput,  LongCountGo,
+            JulianInput,   JulianGo,           TzolkinNumber, TzolkinSignList, HaabDayList,
+            HaabMonthList, PreviousBtn,        NextBtn};
+}
+
+void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& note) {
+    day_ = a;
+    showText(JdnField, QString::number(a.jdn));
+    showText(GregorianField, dateText(a.gregorian));
+    showText(JulianField, dateText(a.julian));
+    showText(LongCountField, Qs(LongCountText(a.longCount)));
+    showText(TzolkinField, Qs(TzolkinText(a.tzolkin, spelling)));
+    showText(HaabField, Qs(HaabText(a.haab, spelling)));
+    showText(CalendarRoundField, Qs(CalendarRoundText(a.dayCount, spelling)));
+    showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
+    Note->Show(note);
+}
+
+void TDayPage::ClearDay(const QString& note) {
+    day_.reset();
+    for (QLineEdit* field : {JdnField, GregorianField, JulianField, LongCountField, TzolkinField,
+                             HaabField, CalendarRoundField, LordField})
+        field->clear();
+    Note->Show(note);
+}
+
+void TDayPage::SetStatus(const QString& text) {
+    Status->Show(text);
+}
+
+void TDayPage::GoToLongCount() {
+    std::string error;
+    const std::optional<std::int64_t> count =
+        ParseLongCount(LongCountInput->text().toStdString(), error);
+    if (!count) {
+        SetStatus(Qs(error));
+        return;
+    }
+    const std::int64_t jdn = *count + correlation_;
+    if (!DayInRange(jdn, Calendar::Gregorian)) {
+        SetStatus(Qs(std::string(DayRangeMessage)));
+        return;
+    }
+    SetStatus({});
+    goTo_(jdn);
+}
+
+void TDayPage::GoToJulianDate() {
+    std::string error;
+    const std::optional<std::int64_t> jdn =
+        ParseDateText(JulianInput->text().toStdString(), Calendar::Julian, error);
+    if (!jdn) {
+        SetStatus(Qs(error));
+        return;
+    }
+    SetStatus({});
+    goTo_(*jdn);
+}
+
+void TDayPage::Search(bool forward) {
+    CalendarRoundQuery query;
+    const int number = TzolkinNumber->currentIndex(), sign = TzolkinSignList->currentIndex();
+    const int day = HaabDayList->currentIndex(), month = HaabMonthList->currentIndex();
+    if ((number == 0) != (sign == 0)) {
+        SetStatus(QStringLiteral("Pick both the Tzolkin number and day sign, or neither."));
+        return;
+    }
+    if ((day == 0) != (month == 0)) {
+        SetStatus(QStringLiteral("Pick both the Haab day and month, or neither."));
+        return;
+    }
+    if (number != 0)
+        query.tzolkin = TzolkinDay{number, sign};
+    if (month != 0) {
+        query.haab = HaabDay{day - 1, month};
+        if (!IsHaabDay(*query.haab)) {
+            SetStatus(Qs(HaabMonthDaysText(month) + " only."));
+            return;
+        }
+    }
+    switch (QueryStatusOf(query)) {
+    case QueryStatus::NothingAsked:
+        SetStatus(QStringLiteral("Pick a Tzolkin day, a Haab day or both."));
+        return;
+    case QueryStatus::NeverOccurs:
+        SetStatus(Qs(WhyNoDay(query) + "."));
+        return;
+    case QueryStatus::Possible:
+        break;
+    }
+    if (!day_) {
+        SetStatus(QStringLiteral("There is no day to search from: enter a date first."));
+        return;
+    }
+    const std::int64_t jdn =
+        (forward ? NextDayCount(query, day_->dayCount) : PreviousDayCount(query, day_->dayCount)) +
+        day_->correlation;
+    if (!DayInRange(jdn, Calendar::Gregorian)) {
+        SetStatus(Qs("No such day within the years " + std::string(YearRangeText) + "."));
+        return;
+    }
+    SetStatus({});
+    goTo_(jdn);
+}
+
+} // namespace zentolk
