@@ -396,13 +396,4 @@ int RunAlmanacTable(int inFd, FdWriter& out, FdWriter& err, const AlmanacTableOp
                     converter, shapeOf(options.what));
 }
 
-int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation,
-                    BatchPath path) {
-    AlmanacTableOptions options;
-    options.julian = julian;
-    options.correlation = correlation;
-    options.path = path;
-    return RunAlmanacTable(inFd, out, err, options);
-}
-
 } // namespace zentolk::cli

@@ -25,7 +25,6 @@ using zentolk::Spelling;
 using zentolk::YearBearerSystem;
 using zentolk::cli::BatchPath;
 using zentolk::cli::FdWriter;
-using zentolk::cli::RunAlmanacBatch;
 using zentolk::cli::RunAlmanacTable;
 using zentolk::cli::RunBatch;
 using zentolk::cli::RunTable;
@@ -307,7 +306,11 @@ TEST(AlmanacFastPath, WritesWhatTheEngineWritesForEveryLine) {
         for (const std::int64_t correlation : {584283LL, -100000000LL, 100000000LL}) {
             const auto run = [&](BatchPath path) {
                 return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
-                    return RunAlmanacBatch(in, out, err, julian, correlation, path);
+                    zentolk::cli::AlmanacTableOptions options;
+                    options.julian = julian;
+                    options.correlation = correlation;
+                    options.path = path;
+                    return RunAlmanacTable(in, out, err, options);
                 });
             };
             ExpectSame(run(BatchPath::Fast), run(BatchPath::Engine),
