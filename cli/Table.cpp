@@ -170,32 +170,35 @@ private:
         WriteTsvField(out_, field);
     }
 
-    // The engine's message, but a bad field it quotes is written in place
-    // rather than copied into the message.
-    void writeErrorMessage(ReadingStatus status, DateTexts date) {
-        std::string_view* bad = status == ReadingStatus::BadMonth  ? &date.Month
-                                : status == ReadingStatus::BadDay  ? &date.Day
-                                : status == ReadingStatus::BadYear ? &date.Year
-                                                                   : nullptr;
-        if (bad != nullptr) {
-            const std::string_view field = *bad;
-            *bad = {};
-            const std::string frame = ReadingErrorMessage(status, date);
-            if (frame.starts_with("''")) {
-                out_.write('\'');
-                writeTsvField(field);
-                out_.write(std::string_view(frame).substr(1));
-                return;
-            }
-            *bad = field;
+    // The engine's message, but a field that is no integer is written in
+    // place between the engine's quotes rather than copied into the message.
+    void writeErrorMessage(ReadingStatus status, const DateTexts& date) {
+        std::string_view bad;
+        switch (status) {
+        case ReadingStatus::BadMonth:
+            bad = date.Month;
+            break;
+        case ReadingStatus::BadDay:
+            bad = date.Day;
+            break;
+        case ReadingStatus::BadYear:
+            bad = date.Year;
+            break;
+        case ReadingStatus::OutOfRange:
+        case ReadingStatus::Ok:
+            writeTsvField(ReadingErrorMessage(status, date));
+            return;
         }
-        const std::string message = ReadingErrorMessage(status, date);
-        writeTsvField(message);
+        out_.write(InvalidIntegerOpen);
+        writeTsvField(bad);
+        out_.write(InvalidIntegerClose);
     }
 
-    // The csv and json outputs: the inputs, then ok, error and the readings.
+    // The csv and json outputs: the inputs, then ok, error and the readings,
+    // column by column.
+    template <TableFormat Format>
     void writeRecord(const DateTexts& date, std::string_view eraText) {
-        const bool json = options_.format == TableFormat::Json;
+        constexpr bool json = Format == TableFormat::Json;
         std::string problem;
         FieldValues values;
         ReadingDay calculatorDay;
