@@ -2,6 +2,7 @@
 #include "cli/Table.h"
 
 #include "InProcessCli.h"
+#include "cli/TableColumns.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
