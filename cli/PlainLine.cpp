@@ -110,28 +110,16 @@ template <std::size_t N> char* literal(char* o, const char (&text)[N]) {
     return o + N - 1;
 }
 
-// A text known at compile time, such as a column's gap.
-[[gnu::always_inline]] inline char* literal(char* o, std::string_view text) {
-    std::memcpy(o, text.data(), text.size());
-    return o + text.size();
-}
+using columns::GapPiece;
+using columns::PieceOf;
 
-// Texts joined at compile time, written with one copy.
-template <const std::string_view&... Parts>
-inline constexpr auto JoinedPiece = [] {
-    columns::Piece<64> joined;
-    ((joined += Parts), ...);
-    return joined;
-}();
-template <const std::string_view&... Parts>
-inline constexpr std::string_view Joined = JoinedPiece<Parts...>.view();
-
-// The values of ok and of an error that is absent.
+// The values of ok, of a value that is absent, and marks.
 template <TableFormat Format, bool Ok>
-inline constexpr std::string_view OkValue = Format == TableFormat::Json ? (Ok ? "true" : "false")
-                                                                        : (Ok ? "1" : "0");
+inline constexpr auto OkValue = PieceOf(Format == TableFormat::Json ? (Ok ? "true" : "false")
+                                                                    : (Ok ? "1" : "0"));
 template <TableFormat Format>
-inline constexpr std::string_view NoValue = Format == TableFormat::Json ? "null" : "";
+inline constexpr auto NoValue = PieceOf(Format == TableFormat::Json ? "null" : "");
+inline constexpr auto Quote = PieceOf("\""), LineEnd = PieceOf("\n");
 
 // A plain field as it stands: it needs neither quoting nor escaping.
 char* field(char* o, const Line& line, int i) {
@@ -152,13 +140,13 @@ template <bool Json> const CycleRuns<Json>& cycleRuns() {
 // A csv or json row's inputs and era index.
 template <bool Json, char Separator> char* putInputs(char* o, const Line& line) {
     constexpr TableFormat Format = Json ? TableFormat::Json : TableFormat::Csv;
-    ForEachColumn<Column::Month, Column::EraIndex>([&](auto column) {
+    ForEachColumn<Column::Month, Column::EraIndex>([&](auto column) __attribute__((always_inline)) {
         constexpr Column c = column;
         if constexpr (c == Column::EraIndex) {
-            o = literal(o, Gap<Format, c, true>);
+            o = ConstantText<GapPiece<Format, c, true>>(o);
             o = PutSigned(o, line.era);
         } else if constexpr (Json) {
-            o = literal(o, Gap<Format, c, true>);
+            o = ConstantText<GapPiece<Format, c, true>>(o);
             o = field(o, line, int(c));
         } else if constexpr (c == Column::Month) {
             // The line as it stands, its separators made the gaps' commas.
@@ -184,23 +172,24 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
     const bool shifted = exact.has_value();
     const std::int64_t shift = exact.value_or(0) - day.dayNumber;
     const std::int32_t k = day.cycleCount;
-    const float elapsed = ElapsedShare(k);
-    const Harmonic harmonic = HarmonicOf(k);
-    const LongCountPlaces places = CycleLongCountOf(k);
+    // Values that more than one column writes, each found where first
+    // written: kept for the rest of the row, not over the whole of it.
+    float elapsed = 0;
+    LongCountPlaces places;
     char *jdn = nullptr, *cycleText = nullptr, *cycleEnd = nullptr;
-    std::size_t jdnSize = 0;
-    const auto tzolkin = static_cast<std::size_t>(TzolkinPosition(day.dayCount));
-    const auto haab = static_cast<std::size_t>(HaabPosition(day.dayCount));
+    std::size_t jdnSize = 0, tzolkin = 0, haab = 0;
     o = putInputs<Json, Separator>(o, line);
-    ForEachColumn<Column::Ok>([&](auto column) {
+    ForEachColumn<Column::Ok>([&](auto column) __attribute__((always_inline)) {
         constexpr Column c = column;
         // Each value after its gap (quoted: with the quotes of texts).
-        const auto gap = [&] { o = literal(o, Gap<Format, c, true>); };
+        const auto gap = [&]() __attribute__((always_inline)) {
+            o = ConstantText<GapPiece<Format, c, true>>(o);
+        };
         if constexpr (c == Column::Ok) {
             // ok, the absent error and the gap after it: one constant.
-            o = literal(
-                o, Joined<Gap<Format, c, true>, OkValue<Format, true>, Gap<Format, Column::Error>,
-                          NoValue<Format>, Gap<Format, Column::Jdn>>);
+            o = ConstantText<Joined<GapPiece<Format, c, true>, OkValue<Format, true>,
+                                    GapPiece<Format, Column::Error, false>, NoValue<Format>,
+                                    GapPiece<Format, Column::Jdn, false>>>(o);
         } else if constexpr (c == Column::Error) {
             // with ok
         } else if constexpr (c == Column::Jdn) {
@@ -215,7 +204,7 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
             } else if (exact) {
                 o = PutSigned(o, *exact);
             } else {
-                o = literal(o, NoValue<Format>);
+                o = ConstantText<NoValue<Format>>(o);
             }
         } else if constexpr (c == Column::DaysElapsed) {
             gap();
@@ -225,6 +214,7 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
             o = PutCount(o, static_cast<std::uint32_t>(CycleLength - k));
         } else if constexpr (c == Column::ElapsedShare) {
             gap();
+            elapsed = ElapsedShare(k);
             o = share(o, elapsed);
         } else if constexpr (c == Column::RemainingShare) {
             gap();
@@ -234,15 +224,16 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
             o = PutCycleLabel(o, CycleNumber(day.dayCount));
         } else if constexpr (c == Column::Harmonic) {
             // A fraction's step is written with thousands separators: quoted in csv.
-            static constexpr std::string_view Quote = "\"";
+            const Harmonic harmonic = HarmonicOf(k);
             const bool quoted = !Json && harmonic.kind == Harmonic::Fraction;
-            o = quoted ? literal(o, Joined<Gap<Format, c>, Quote>)
-                       : literal(o, Gap<Format, c, true>);
+            o = quoted ? ConstantText<Joined<GapPiece<Format, c, false>, Quote>>(o)
+                       : ConstantText<GapPiece<Format, c, true>>(o);
             o = PutHarmonic(o, harmonic);
             if (quoted)
                 *o++ = '"';
         } else if constexpr (c == Column::LongCount) {
             gap();
+            places = CycleLongCountOf(k);
             cycleText = o;
             o = cycleEnd = PutPlaces(o, places);
         } else if constexpr (c == Column::Baktun) {
@@ -255,10 +246,12 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
             gap();
             o = PutHistoricalLongCountAfter(o, day.dayCount, places, cycleText, cycleEnd);
         } else if constexpr (c == Column::TzolkinNumber) {
+            tzolkin = static_cast<std::size_t>(TzolkinPosition(day.dayCount));
             o = put(o, runs.tzolkin[tzolkin]);
         } else if constexpr (c == Column::WeekDayIndex) {
             o = put(o, runs.week[static_cast<std::size_t>(WeekDayOf(day.dayCount))]);
         } else if constexpr (c == Column::HaabDay) {
+            haab = static_cast<std::size_t>(HaabPosition(day.dayCount));
             o = put(o, runs.haab[haab]);
         } else if constexpr (c == Column::CalendarRound) {
             o = put(o, runs.roundTzolkin[tzolkin]);
@@ -271,13 +264,12 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
             // in their runs
         } else if constexpr (c == Column::DayShift) {
             gap();
-            o = shifted ? PutSigned(o, -shift) : literal(o, NoValue<Format>);
+            o = shifted ? PutSigned(o, -shift) : ConstantText<NoValue<Format>>(o);
         } else {
             static_assert(UnwrittenColumn<c>);
         }
     });
-    static constexpr std::string_view LineEnd = "\n";
-    return literal(o, Joined<RowEnd<Format, true>, LineEnd>);
+    return ConstantText<Joined<columns::EndPiece<Format, true>, LineEnd>>(o);
 }
 
 // A tsv row's four fields as the line holds them, each followed by a tab.
@@ -299,9 +291,10 @@ char* putCalendarError(char* o, const char* start, const Line& line, const Readi
     if constexpr (Format == TableFormat::Tsv) {
         o = putTsvInputs<Separator>(o, start, line);
     } else {
-        o = putInputs<Format == TableFormat::Json, Separator>(o, line);
-        o = literal(o, Joined<Gap<Format, Column::Ok, true>, OkValue<Format, false>,
-                              Gap<Format, Column::Error, true>>);
+        constexpr bool json = Format == TableFormat::Json;
+        o = putInputs < json, json ? '\t' : Separator > (o, line);
+        o = ConstantText<Joined<GapPiece<Format, Column::Ok, true>, OkValue<Format, false>,
+                                GapPiece<Format, Column::Error, true>>>(o);
     }
     o += WriteCalendarRangeProblem({line.month, line.day, line.year}, day.astronomicalYear,
                                    line.era, o);
@@ -321,6 +314,8 @@ template <TableFormat Format, bool Strict, char Separator>
 const char* convertLines(const char* start, long long& lineNumber, FdWriter& out,
                          const PlainRows& rows, bool& failed) {
     constexpr bool json = Format == TableFormat::Json;
+    // A json row is the same whatever separated the line's fields: one writer.
+    constexpr char RecordSeparator = json ? '\t' : Separator;
     const CycleRuns<json>* runs = nullptr;
     if constexpr (Format != TableFormat::Tsv)
         runs = &cycleRuns<json>();
@@ -345,7 +340,7 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
             o = putTsvInputs<Separator>(o, start, line);
             o = putTsvReadings(o, day, rows.decimalSeparator);
         } else {
-            o = putRecord<json, Separator>(o, line, day, real, *runs);
+            o = putRecord<json, RecordSeparator>(o, line, day, real, *runs);
         }
         ++lineNumber;
         start = line.next;

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <type_traits>
 #include <utility>
@@ -111,9 +112,10 @@ inline constexpr std::array<std::string_view, ReadingFieldCount> TsvReadingNames
 };
 
 namespace columns {
-// Text made at compile time.
+// Text made at compile time. A writer copies it with a size known then, not
+// through a view read at run time (ConstantText).
 template <std::size_t Capacity> struct Piece {
-    std::array<char, Capacity> text{};
+    char text[Capacity]{};
     std::size_t size = 0;
 
     constexpr Piece& operator+=(std::string_view s) {
@@ -121,8 +123,13 @@ template <std::size_t Capacity> struct Piece {
             text[size++] = c; // past Capacity: not a constant expression
         return *this;
     }
-    constexpr std::string_view view() const { return {text.data(), size}; }
+    constexpr std::string_view view() const { return {text, size}; }
 };
+template <std::size_t Capacity = 64> constexpr Piece<Capacity> PieceOf(std::string_view s) {
+    Piece<Capacity> p;
+    p += s;
+    return p;
+}
 
 constexpr int depthOf(const ColumnSpec& c) {
     int depth = 0;
@@ -236,6 +243,7 @@ constexpr Piece<512> jsonFailed() {
 }
 
 template <auto Make> inline constexpr auto Made = Make();
+// Gap and RowEnd as pieces.
 template <TableFormat Format, Column C, bool Quoted>
 inline constexpr auto GapPiece = Format == TableFormat::Json ? jsonGap(std::size_t(C), Quoted)
                                  : C == Column::Month        ? Piece<64>{}
@@ -264,19 +272,40 @@ inline constexpr std::string_view Gap = columns::GapPiece<Format, C, Quoted>.vie
 template <TableFormat Format, bool Quoted = false>
 inline constexpr std::string_view RowEnd = columns::EndPiece<Format, Quoted>.view();
 
-// Calls write(std::integral_constant<Column, C>) for the columns from First
-// to Last in order.
-template <Column First = Column::Month, Column Last = Column(ColumnCount - 1), typename Write>
-[[gnu::always_inline]] inline void ForEachColumn(Write&& write) {
-    [&]<std::size_t... I>(std::index_sequence<I...>) {
-        (write(std::integral_constant<Column,
-                                      static_cast<Column>(static_cast<std::size_t>(First) + I)>{}),
+// Calls write(std::integral_constant<Enum, E>) for each E from First to
+// Last in order: a row writer's columns, each its own branch at compile time.
+template <typename Enum, Enum First, Enum Last, typename Write>
+[[gnu::always_inline]] inline void ForEachOf(Write&& write) {
+    [&]<std::size_t... I>(std::index_sequence<I...>) __attribute__((always_inline)) {
+        (write(std::integral_constant<Enum,
+                                      static_cast<Enum>(static_cast<std::size_t>(First) + I)>{}),
          ...);
     }
     (std::make_index_sequence<std::size_t(Last) - std::size_t(First) + 1>{});
 }
 
+template <Column First = Column::Month, Column Last = Column(ColumnCount - 1), typename Write>
+[[gnu::always_inline]] inline void ForEachColumn(Write&& write) {
+    ForEachOf<Column, First, Last>(std::forward<Write>(write));
+}
+
+// Writes a piece (by reference: columns::GapPiece<...>, ...) with one copy
+// of its size, a constant.
+template <const auto& Text> [[gnu::always_inline]] inline char* ConstantText(char* o) {
+    constexpr std::size_t size = Text.size;
+    std::memcpy(o, Text.text, size);
+    return o + size;
+}
+
+// Pieces joined at compile time, written with one copy.
+template <const auto&... Parts>
+inline constexpr auto Joined = [] {
+    columns::Piece<64> joined;
+    ((joined += Parts.view()), ...);
+    return joined;
+}();
+
 // For the branch of a writer that no column should reach.
-template <Column> inline constexpr bool UnwrittenColumn = false;
+template <auto> inline constexpr bool UnwrittenColumn = false;
 
 } // namespace zentolk::cli
