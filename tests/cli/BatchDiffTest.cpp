@@ -264,7 +264,8 @@ std::string plainRange() {
             input += "1\t" + std::to_string(year % 400) + "\t" + std::to_string(year) + "\t" + era +
                      "\n";
     // The fast path's limits, and just beyond them.
-    for (const char* edge : {"1000000", "-1000000", "+1000000", "1000001", "-1000001", "0000001"})
+    for (const char* edge : {"1000000", "-1000000", "+1000000", "1000001", "-1000001", "0000001",
+                             "-0000001", "00000001", "-00000001"})
         for (const char* era : {"0", "1", "-1", "B.C.", "ad"})
             input += std::string(edge) + "\t" + edge + "\t" + edge + "\t" + era + "\n";
     input += "-1000000\t-1000000\t-1000000\t-1000000\r\n"; // the longest plain line
