@@ -68,7 +68,8 @@ constexpr std::string_view TsvColumns = TsvHeaderPiece.view();
                                                const AlmanacNames& names) {
     const std::int32_t dayCount = DayCountOf(jdn, correlation);
     const std::int32_t station = Station819Of(dayCount);
-    ForEachOf<TsvColumn, TsvColumn::Jdn, LastTsvColumn>([&](auto column) __attribute__((always_inline)) {
+    ForEachOf<TsvColumn, TsvColumn::Jdn, LastTsvColumn>([&](
+        auto column) __attribute__((always_inline)) {
         constexpr TsvColumn c = column;
         if constexpr (c != TsvColumn::Jdn)
             *o++ = '\t';
