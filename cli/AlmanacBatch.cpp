@@ -3,6 +3,7 @@
 #include "cli/Json.h"
 #include "cli/PlainFields.h"
 #include "cli/RowReader.h"
+#include "cli/TableColumns.h"
 #include "engine/AlmanacDay.h"
 #include "engine/AlmanacInput.h"
 #include "engine/TextWriters.h"
@@ -20,42 +21,87 @@ namespace {
 // A row's message for a date that has no day in its calendar.
 constexpr std::string_view NoSuchDay = "no such day in the calendar";
 
-// The tsv output's columns after the inputs.
-constexpr std::string_view TsvColumns =
-    "jdn\tgregorian\tjulian\tlong_count\ttzolkin\thaab\tlord_of_the_night\t"
-    "station_819_long_count\tstation_819_calendar_round\tstation_819_days_since\tyear_bearer\n";
+// The tsv output's columns after the inputs. Its csv and json rows are
+// WriteAlmanacFields' list; the tsv layout is its own, shorter one.
+enum class TsvColumn {
+    Jdn,
+    Gregorian,
+    Julian,
+    LongCount,
+    Tzolkin,
+    Haab,
+    LordOfTheNight,
+    StationLongCount,
+    StationCalendarRound,
+    StationDaysSince,
+    YearBearer,
+};
+constexpr std::string_view TsvNames[] = {"jdn",
+                                         "gregorian",
+                                         "julian",
+                                         "long_count",
+                                         "tzolkin",
+                                         "haab",
+                                         "lord_of_the_night",
+                                         "station_819_long_count",
+                                         "station_819_calendar_round",
+                                         "station_819_days_since",
+                                         "year_bearer"};
+constexpr auto LastTsvColumn = static_cast<TsvColumn>(std::size(TsvNames) - 1);
+static_assert(LastTsvColumn == TsvColumn::YearBearer, "a name for every tsv column");
 
-// What follows a row's inputs in tsv: JDN, the Gregorian and Julian dates,
-// Long Count, Tzolkin, Haab, Lord of the Night, the 819-day station and the
-// year bearer, and the line end.
+// The names after the inputs' names, and the line end: --header's line.
+constexpr auto TsvHeaderPiece = [] {
+    columns::Piece<512> p;
+    for (const std::string_view name : TsvNames) {
+        p += name;
+        p += name == TsvNames[std::size(TsvNames) - 1] ? "\n" : "\t";
+    }
+    return p;
+}();
+constexpr std::string_view TsvColumns = TsvHeaderPiece.view();
+
+// What follows a row's inputs in tsv: its columns, and the line end.
 [[gnu::always_inline]] inline char* putAlmanac(char* o, std::int64_t jdn,
                                                const CivilDate& gregorian, const CivilDate& julian,
                                                std::int64_t correlation,
                                                const AlmanacNames& names) {
     const std::int32_t dayCount = DayCountOf(jdn, correlation);
-    o = PutSigned(o, jdn);
-    *o++ = '\t';
-    o = PutIsoDate(o, gregorian);
-    *o++ = '\t';
-    o = PutIsoDate(o, julian);
-    *o++ = '\t';
-    o = PutLongCount(o, LongCountOf(dayCount));
-    *o++ = '\t';
-    o = PutTzolkinDayAt(o, TzolkinPosition(dayCount), names.spelling);
-    *o++ = '\t';
-    o = PutHaabDayAt(o, HaabPosition(dayCount), names.spelling);
-    std::memcpy(o, "\tG", 2);
-    o = PutUnsigned(o + 2, static_cast<std::uint32_t>(LordOfTheNightOf(dayCount)));
-    *o++ = '\t';
     const std::int32_t station = Station819Of(dayCount);
-    o = PutLongCount(o, LongCountOf(station));
-    *o++ = '\t';
-    o = PutCalendarRoundAt(o, TzolkinPosition(station), HaabPosition(station), names.spelling);
-    *o++ = '\t';
-    o = PutUnsigned(o, static_cast<std::uint32_t>(dayCount - station));
-    *o++ = '\t';
-    o = PutTzolkinDayAt(o, TzolkinPosition(YearBearerDayOf(dayCount, names.yearBearer)),
-                        names.spelling);
+    ForEachOf<TsvColumn, TsvColumn::Jdn, LastTsvColumn>([&](
+        auto column) __attribute__((always_inline)) {
+        constexpr TsvColumn c = column;
+        if constexpr (c != TsvColumn::Jdn)
+            *o++ = '\t';
+        if constexpr (c == TsvColumn::Jdn) {
+            o = PutSigned(o, jdn);
+        } else if constexpr (c == TsvColumn::Gregorian) {
+            o = PutIsoDate(o, gregorian);
+        } else if constexpr (c == TsvColumn::Julian) {
+            o = PutIsoDate(o, julian);
+        } else if constexpr (c == TsvColumn::LongCount) {
+            o = PutLongCount(o, LongCountOf(dayCount));
+        } else if constexpr (c == TsvColumn::Tzolkin) {
+            o = PutTzolkinDayAt(o, TzolkinPosition(dayCount), names.spelling);
+        } else if constexpr (c == TsvColumn::Haab) {
+            o = PutHaabDayAt(o, HaabPosition(dayCount), names.spelling);
+        } else if constexpr (c == TsvColumn::LordOfTheNight) {
+            *o++ = 'G';
+            o = PutUnsigned(o, static_cast<std::uint32_t>(LordOfTheNightOf(dayCount)));
+        } else if constexpr (c == TsvColumn::StationLongCount) {
+            o = PutLongCount(o, LongCountOf(station));
+        } else if constexpr (c == TsvColumn::StationCalendarRound) {
+            o = PutCalendarRoundAt(o, TzolkinPosition(station), HaabPosition(station),
+                                   names.spelling);
+        } else if constexpr (c == TsvColumn::StationDaysSince) {
+            o = PutUnsigned(o, static_cast<std::uint32_t>(dayCount - station));
+        } else if constexpr (c == TsvColumn::YearBearer) {
+            o = PutTzolkinDayAt(o, TzolkinPosition(YearBearerDayOf(dayCount, names.yearBearer)),
+                                names.spelling);
+        } else {
+            static_assert(UnwrittenColumn<c>);
+        }
+    });
     *o++ = '\n';
     return o;
 }
@@ -166,12 +212,13 @@ public:
           fast_(options.path == BatchPath::Fast && options.format == TableFormat::Tsv &&
                 options.input == TableInput::Tsv) {
         if (options.format == TableFormat::Csv) {
-            out_.write(fields_ == 4 ? "month,day,year,era" : "input");
+            writeInputNames(',');
             out_.write(",ok,error,");
             out_.write(AlmanacColumns().csvHeader);
             out_.write('\n');
         } else if (options.format == TableFormat::Tsv && options.header) {
-            out_.write(fields_ == 4 ? "month\tday\tyear\tera\t" : "input\t");
+            writeInputNames('\t');
+            out_.write('\t');
             out_.write(TsvColumns);
         }
     }
@@ -215,6 +262,16 @@ public:
     }
 
 private:
+    // The inputs' names, in the header and as json keys.
+    std::string_view inputName(std::size_t i) const { return fields_ == 4 ? DateKeys[i] : "input"; }
+    void writeInputNames(char separator) {
+        for (std::size_t i = 0; i < fields_; ++i) {
+            if (i > 0)
+                out_.write(separator);
+            out_.write(inputName(i));
+        }
+    }
+
     const char* convertPlainDates(const char* start, long long& line) {
         const Calendar other =
             calendar_ == Calendar::Gregorian ? Calendar::Julian : Calendar::Gregorian;
@@ -362,7 +419,7 @@ private:
         row_.clear();
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             row_ += i == 0 ? "{\"" : ",\"";
-            row_ += fields_ == 4 ? DateKeys[i] : "input";
+            row_ += inputName(i);
             row_ += "\":";
             AppendJsonString(row_, inputs[i]);
         }
@@ -392,15 +449,6 @@ int RunAlmanacTable(int inFd, FdWriter& out, FdWriter& err, const AlmanacTableOp
     AlmanacConverter converter(out, options);
     return ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
                     converter, shapeOf(options.what));
-}
-
-int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation,
-                    BatchPath path) {
-    AlmanacTableOptions options;
-    options.julian = julian;
-    options.correlation = correlation;
-    options.path = path;
-    return RunAlmanacTable(inFd, out, err, options);
 }
 
 } // namespace zentolk::cli

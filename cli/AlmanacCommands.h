@@ -88,11 +88,6 @@ struct AlmanacTableOptions {
 // `path` asks for the reference. Returns the exit status.
 int RunAlmanacTable(int inFd, FdWriter& out, FdWriter& err, const AlmanacTableOptions& options);
 
-// The almanac of every line of month<TAB>day<TAB>year<TAB>era-index on inFd,
-// written as tab-separated lines.
-int RunAlmanacBatch(int inFd, FdWriter& out, FdWriter& err, bool julian, std::int64_t correlation,
-                    BatchPath path = BatchPath::Fast);
-
 // Today's Julian Day Number.
 std::int64_t TodayJdn();
 

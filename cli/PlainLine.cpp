@@ -1,6 +1,7 @@
 #include "cli/PlainLine.h"
 
 #include "cli/PlainFields.h"
+#include "cli/TableColumns.h"
 #include "engine/AlmanacInput.h"
 #include "engine/CivilCalendar.h"
 #include "engine/DayCycles.h"
@@ -58,51 +59,49 @@ template <std::size_t Width> Run<Width> makeRun(std::initializer_list<std::strin
 }
 
 // Indexed by the engine's positions: Tzolkin and Haab position, week day,
-// Lord of the Night (1 to 9).
+// Lord of the Night (1 to 9). Each run is its first column's gap (quoted:
+// the previous text's closing quote, this one's opening one), then that
+// column's value and those of the columns it holds with their gaps.
 template <bool Json> struct CycleRuns {
+    static constexpr TableFormat Format = Json ? TableFormat::Json : TableFormat::Csv;
     // Widths that hold the longest run: a csv row copies less.
     static constexpr std::size_t Wide = Json ? 64 : 16, Middle = Json ? 48 : 16,
                                  Narrow = Json ? 32 : 16;
     std::array<Run<Wide>, TzolkinDays> tzolkin;        // number, name index and name
     std::array<Run<Middle>, 7> week;                   // index and name
     std::array<Run<Wide>, HaabDays> haab;              // day, month index and month
-    std::array<Run<Narrow>, TzolkinDays> roundTzolkin; // the calendar round's first half
+    std::array<Run<Middle>, TzolkinDays> roundTzolkin; // the calendar round's first half
     std::array<Run<16>, HaabDays> roundHaab;           // and its second
     std::array<Run<Narrow>, 10> lord;                  // the lord of the night
 
+    template <Column C> static constexpr std::string_view gap = Gap<Format, C, true>;
+
     CycleRuns() {
-        constexpr bool json = Json;
         const auto n = [](int v) { return std::to_string(v); };
         for (int t = 0; t < TzolkinDays; ++t) {
             const TzolkinDay day = TzolkinAt(t);
             const std::string number = n(day.number), index = n(day.sign);
             const std::string_view name = TzolkinSign[std::size_t(day.sign - 1)];
             tzolkin[std::size_t(t)] =
-                json ? makeRun<Wide>({",\"tzolkin\":{\"number\":", number,
-                                      ",\"name_index\":", index, ",\"name\":\"", name, "\"}"})
-                     : makeRun<Wide>({",", number, ",", index, ",", name});
+                makeRun<Wide>({gap<Column::TzolkinNumber>, number, gap<Column::TzolkinNameIndex>,
+                               index, gap<Column::TzolkinName>, name});
             roundTzolkin[std::size_t(t)] =
-                makeRun<Narrow>({json ? ",\"calendar_round\":\"" : ",", number, " ", name, " "});
+                makeRun<Middle>({gap<Column::CalendarRound>, number, " ", name, " "});
         }
-        for (std::size_t w = 0; w < 7; ++w) {
-            const std::string index = n(int(w));
-            week[w] = json ? makeRun<Middle>({",\"week_day\":{\"index\":", index, ",\"name\":\"",
-                                              WeekN[w], "\"}"})
-                           : makeRun<Middle>({",", index, ",", WeekN[w]});
-        }
+        for (std::size_t w = 0; w < 7; ++w)
+            week[w] = makeRun<Middle>(
+                {gap<Column::WeekDayIndex>, n(int(w)), gap<Column::WeekDay>, WeekN[w]});
         for (int h = 0; h < HaabDays; ++h) {
             const HaabDay haabDay = HaabAt(h);
             const std::string day = n(haabDay.day), month = n(haabDay.month);
             const std::string_view name = HaabMonth[std::size_t(haabDay.month - 1)];
             haab[std::size_t(h)] =
-                json ? makeRun<Wide>({",\"haab\":{\"day\":", day, ",\"month_index\":", month,
-                                      ",\"month\":\"", name, "\"}"})
-                     : makeRun<Wide>({",", day, ",", month, ",", name});
+                makeRun<Wide>({gap<Column::HaabDay>, day, gap<Column::HaabMonthIndex>, month,
+                               gap<Column::HaabMonth>, name});
             roundHaab[std::size_t(h)] = makeRun<16>({day, " ", name});
         }
         for (int l = 1; l <= 9; ++l)
-            lord[std::size_t(l)] =
-                makeRun<Narrow>({json ? "\",\"lord_of_the_night\":" : ",", n(l)});
+            lord[std::size_t(l)] = makeRun<Narrow>({gap<Column::LordOfTheNight>, n(l)});
     }
 };
 
@@ -110,6 +109,17 @@ template <std::size_t N> char* literal(char* o, const char (&text)[N]) {
     std::memcpy(o, text, N - 1);
     return o + N - 1;
 }
+
+using columns::GapPiece;
+using columns::PieceOf;
+
+// The values of ok, of a value that is absent, and marks.
+template <TableFormat Format, bool Ok>
+inline constexpr auto OkValue = PieceOf(Format == TableFormat::Json ? (Ok ? "true" : "false")
+                                                                    : (Ok ? "1" : "0"));
+template <TableFormat Format>
+inline constexpr auto NoValue = PieceOf(Format == TableFormat::Json ? "null" : "");
+inline constexpr auto Quote = PieceOf("\""), LineEnd = PieceOf("\n");
 
 // A plain field as it stands: it needs neither quoting nor escaping.
 char* field(char* o, const Line& line, int i) {
@@ -129,96 +139,137 @@ template <bool Json> const CycleRuns<Json>& cycleRuns() {
 
 // A csv or json row's inputs and era index.
 template <bool Json, char Separator> char* putInputs(char* o, const Line& line) {
-    if constexpr (Json) {
-        o = literal(o, "{\"month\":\"");
-        o = field(o, line, 0);
-        o = literal(o, "\",\"day\":\"");
-        o = field(o, line, 1);
-        o = literal(o, "\",\"year\":\"");
-        o = field(o, line, 2);
-        o = literal(o, "\",\"era\":\"");
-        o = field(o, line, 3);
-        o = literal(o, "\",\"era_index\":");
-    } else {
-        // The line as it stands, its separators made commas.
-        std::memcpy(o, line.at[0], 40);
-        const auto size = static_cast<std::size_t>(line.at[4] - line.at[0] - 1);
-        if constexpr (Separator != ',')
-            for (int i = 1; i < 4; ++i)
-                o[line.at[i] - line.at[0] - 1] = ',';
-        o += size;
-        *o++ = ',';
-    }
-    return PutSigned(o, line.era);
+    constexpr TableFormat Format = Json ? TableFormat::Json : TableFormat::Csv;
+    ForEachColumn<Column::Month, Column::EraIndex>([&](auto column) __attribute__((always_inline)) {
+        constexpr Column c = column;
+        if constexpr (c == Column::EraIndex) {
+            o = ConstantText<GapPiece<Format, c, true>>(o);
+            o = PutSigned(o, line.era);
+        } else if constexpr (Json) {
+            o = ConstantText<GapPiece<Format, c, true>>(o);
+            o = field(o, line, int(c));
+        } else if constexpr (c == Column::Month) {
+            // The line as it stands, its separators made the gaps' commas.
+            static_assert(Gap<Format, Column::Day> == "," && Gap<Format, Column::Era> == ",");
+            std::memcpy(o, line.at[0], 40);
+            const auto size = static_cast<std::size_t>(line.at[4] - line.at[0] - 1);
+            if constexpr (Separator != ',')
+                for (int i = 1; i < 4; ++i)
+                    o[line.at[i] - line.at[0] - 1] = ',';
+            o += size;
+        }
+    });
+    return o;
 }
 
 template <bool Json, char Separator>
 char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
                 const CycleRuns<Json>& runs) {
-    o = putInputs<Json, Separator>(o, line);
-    o = Json ? literal(o, ",\"ok\":true,\"error\":null,\"jdn\":") : literal(o, ",1,,");
-    char* const jdn = o;
-    o = PutSignedCount(o, day.dayNumber);
-    const auto jdnSize = static_cast<std::size_t>(o - jdn);
-    o = Json ? literal(o, ",\"exact_jdn\":") : literal(o, ",");
+    constexpr TableFormat Format = Json ? TableFormat::Json : TableFormat::Csv;
     const std::optional<std::int64_t> exact =
         real ? ExactDayNumberOfRealDate(day, line.month, line.day) : std::nullopt;
     // What day_shift will say (GCC loses track of the optional by then).
     const bool shifted = exact.has_value();
     const std::int64_t shift = exact.value_or(0) - day.dayNumber;
-    if (exact && *exact == day.dayNumber) { // mostly: the same text again
-        std::memmove(o, jdn, 16);           // "-2147483648" at most, and slack
-        o += jdnSize;
-    } else if (exact) {
-        o = PutSigned(o, *exact);
-    } else if constexpr (Json) {
-        o = literal(o, "null");
-    }
     const std::int32_t k = day.cycleCount;
-    o = Json ? literal(o, ",\"days_elapsed\":") : literal(o, ",");
-    o = PutCount(o, static_cast<std::uint32_t>(k));
-    o = Json ? literal(o, ",\"days_remaining\":") : literal(o, ",");
-    o = PutCount(o, static_cast<std::uint32_t>(CycleLength - k));
-    const float elapsed = ElapsedShare(k);
-    o = Json ? literal(o, ",\"elapsed_share\":") : literal(o, ",");
-    o = share(o, elapsed);
-    o = Json ? literal(o, ",\"remaining_share\":") : literal(o, ",");
-    o = share(o, RemainingShare(elapsed));
-    o = Json ? literal(o, ",\"great_cycle\":\"") : literal(o, ",");
-    o = PutCycleLabel(o, CycleNumber(day.dayCount));
-    // A fraction's step is written with thousands separators: quoted in csv.
-    const Harmonic harmonic = HarmonicOf(k);
-    const bool quoted = Json || harmonic.kind == Harmonic::Fraction;
-    o = Json ? literal(o, "\",\"harmonic\":\"") : quoted ? literal(o, ",\"") : literal(o, ",");
-    o = PutHarmonic(o, harmonic);
-    if (quoted)
-        *o++ = '"';
-
-    const LongCountPlaces places = CycleLongCountOf(k);
-    o = Json ? literal(o, ",\"long_count\":{\"text\":\"") : literal(o, ",");
-    char* const cycleText = o;
-    char* const cycleEnd = PutPlaces(o, places);
-    o = Json ? literal(cycleEnd, "\",\"places\":[") : literal(cycleEnd, ",");
-    o = PutPlaces<','>(o, places);
-    o = Json ? literal(o, "]},\"historical_long_count\":\"") : literal(o, ",");
-    o = PutHistoricalLongCountAfter(o, day.dayCount, places, cycleText, cycleEnd);
-    if constexpr (Json)
-        *o++ = '"';
-
-    const auto tzolkin = static_cast<std::size_t>(TzolkinPosition(day.dayCount));
-    const auto haab = static_cast<std::size_t>(HaabPosition(day.dayCount));
-    o = put(o, runs.tzolkin[tzolkin]);
-    o = put(o, runs.week[static_cast<std::size_t>(WeekDayOf(day.dayCount))]);
-    o = put(o, runs.haab[haab]);
-    o = put(o, runs.roundTzolkin[tzolkin]);
-    o = put(o, runs.roundHaab[haab]);
-    o = put(o, runs.lord[static_cast<std::size_t>(LordOfTheNightOf(day.dayCount))]);
-    o = Json ? literal(o, ",\"day_shift\":") : literal(o, ",");
-    if (shifted)
-        o = PutSigned(o, -shift);
-    else if constexpr (Json)
-        o = literal(o, "null");
-    return Json ? literal(o, "}\n") : literal(o, "\n");
+    // Values that more than one column writes, each found where first
+    // written: kept for the rest of the row, not over the whole of it.
+    float elapsed = 0;
+    LongCountPlaces places;
+    char *jdn = nullptr, *cycleText = nullptr, *cycleEnd = nullptr;
+    std::size_t jdnSize = 0, tzolkin = 0, haab = 0;
+    o = putInputs<Json, Separator>(o, line);
+    ForEachColumn<Column::Ok>([&](auto column) __attribute__((always_inline)) {
+        constexpr Column c = column;
+        // Each value after its gap (quoted: with the quotes of texts).
+        const auto gap = [&]() __attribute__((always_inline)) {
+            o = ConstantText<GapPiece<Format, c, true>>(o);
+        };
+        if constexpr (c == Column::Ok) {
+            // ok, the absent error and the gap after it: one constant.
+            o = ConstantText<Joined<GapPiece<Format, c, true>, OkValue<Format, true>,
+                                    GapPiece<Format, Column::Error, false>, NoValue<Format>,
+                                    GapPiece<Format, Column::Jdn, false>>>(o);
+        } else if constexpr (c == Column::Error) {
+            // with ok
+        } else if constexpr (c == Column::Jdn) {
+            jdn = o;
+            o = PutSignedCount(o, day.dayNumber);
+            jdnSize = static_cast<std::size_t>(o - jdn);
+        } else if constexpr (c == Column::ExactJdn) {
+            gap();
+            if (exact && *exact == day.dayNumber) { // mostly: the same text again
+                std::memmove(o, jdn, 16);           // "-2147483648" at most, and slack
+                o += jdnSize;
+            } else if (exact) {
+                o = PutSigned(o, *exact);
+            } else {
+                o = ConstantText<NoValue<Format>>(o);
+            }
+        } else if constexpr (c == Column::DaysElapsed) {
+            gap();
+            o = PutCount(o, static_cast<std::uint32_t>(k));
+        } else if constexpr (c == Column::DaysRemaining) {
+            gap();
+            o = PutCount(o, static_cast<std::uint32_t>(CycleLength - k));
+        } else if constexpr (c == Column::ElapsedShare) {
+            gap();
+            elapsed = ElapsedShare(k);
+            o = share(o, elapsed);
+        } else if constexpr (c == Column::RemainingShare) {
+            gap();
+            o = share(o, RemainingShare(elapsed));
+        } else if constexpr (c == Column::GreatCycle) {
+            gap();
+            o = PutCycleLabel(o, CycleNumber(day.dayCount));
+        } else if constexpr (c == Column::Harmonic) {
+            // A fraction's step is written with thousands separators: quoted in csv.
+            const Harmonic harmonic = HarmonicOf(k);
+            const bool quoted = !Json && harmonic.kind == Harmonic::Fraction;
+            o = quoted ? ConstantText<Joined<GapPiece<Format, c, false>, Quote>>(o)
+                       : ConstantText<GapPiece<Format, c, true>>(o);
+            o = PutHarmonic(o, harmonic);
+            if (quoted)
+                *o++ = '"';
+        } else if constexpr (c == Column::LongCount) {
+            gap();
+            places = CycleLongCountOf(k);
+            cycleText = o;
+            o = cycleEnd = PutPlaces(o, places);
+        } else if constexpr (c == Column::Baktun) {
+            static_assert(Gap<Format, Column::Katun> == "," && Gap<Format, Column::Kin> == ",");
+            gap();
+            o = PutPlaces<','>(o, places);
+        } else if constexpr (c >= Column::Katun && c <= Column::Kin) {
+            // with the baktun
+        } else if constexpr (c == Column::HistoricalLongCount) {
+            gap();
+            o = PutHistoricalLongCountAfter(o, day.dayCount, places, cycleText, cycleEnd);
+        } else if constexpr (c == Column::TzolkinNumber) {
+            tzolkin = static_cast<std::size_t>(TzolkinPosition(day.dayCount));
+            o = put(o, runs.tzolkin[tzolkin]);
+        } else if constexpr (c == Column::WeekDayIndex) {
+            o = put(o, runs.week[static_cast<std::size_t>(WeekDayOf(day.dayCount))]);
+        } else if constexpr (c == Column::HaabDay) {
+            haab = static_cast<std::size_t>(HaabPosition(day.dayCount));
+            o = put(o, runs.haab[haab]);
+        } else if constexpr (c == Column::CalendarRound) {
+            o = put(o, runs.roundTzolkin[tzolkin]);
+            o = put(o, runs.roundHaab[haab]);
+        } else if constexpr (c == Column::LordOfTheNight) {
+            o = put(o, runs.lord[static_cast<std::size_t>(LordOfTheNightOf(day.dayCount))]);
+        } else if constexpr (c == Column::TzolkinNameIndex || c == Column::TzolkinName ||
+                             c == Column::WeekDay || c == Column::HaabMonthIndex ||
+                             c == Column::HaabMonth) {
+            // in their runs
+        } else if constexpr (c == Column::DayShift) {
+            gap();
+            o = shifted ? PutSigned(o, -shift) : ConstantText<NoValue<Format>>(o);
+        } else {
+            static_assert(UnwrittenColumn<c>);
+        }
+    });
+    return ConstantText<Joined<columns::EndPiece<Format, true>, LineEnd>>(o);
 }
 
 // A tsv row's four fields as the line holds them, each followed by a tab.
@@ -239,12 +290,11 @@ template <TableFormat Format, char Separator>
 char* putCalendarError(char* o, const char* start, const Line& line, const ReadingDay& day) {
     if constexpr (Format == TableFormat::Tsv) {
         o = putTsvInputs<Separator>(o, start, line);
-    } else if constexpr (Format == TableFormat::Csv) {
-        o = putInputs<false, Separator>(o, line);
-        o = literal(o, ",0,");
     } else {
-        o = putInputs<true, Separator>(o, line);
-        o = literal(o, ",\"ok\":false,\"error\":\"");
+        constexpr bool json = Format == TableFormat::Json;
+        o = putInputs < json, json ? '\t' : Separator > (o, line);
+        o = ConstantText<Joined<GapPiece<Format, Column::Ok, true>, OkValue<Format, false>,
+                                GapPiece<Format, Column::Error, true>>>(o);
     }
     o += WriteCalendarRangeProblem({line.month, line.day, line.year}, day.astronomicalYear,
                                    line.era, o);
@@ -264,6 +314,8 @@ template <TableFormat Format, bool Strict, char Separator>
 const char* convertLines(const char* start, long long& lineNumber, FdWriter& out,
                          const PlainRows& rows, bool& failed) {
     constexpr bool json = Format == TableFormat::Json;
+    // A json row is the same whatever separated the line's fields: one writer.
+    constexpr char RecordSeparator = json ? '\t' : Separator;
     const CycleRuns<json>* runs = nullptr;
     if constexpr (Format != TableFormat::Tsv)
         runs = &cycleRuns<json>();
@@ -288,7 +340,7 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
             o = putTsvInputs<Separator>(o, start, line);
             o = putTsvReadings(o, day, rows.decimalSeparator);
         } else {
-            o = putRecord<json, Separator>(o, line, day, real, *runs);
+            o = putRecord<json, RecordSeparator>(o, line, day, real, *runs);
         }
         ++lineNumber;
         start = line.next;

@@ -3,6 +3,7 @@
 #include "cli/Json.h"
 #include "cli/PlainLine.h"
 #include "cli/RowReader.h"
+#include "cli/TableColumns.h"
 #include "engine/AlmanacInput.h"
 #include "engine/CivilCalendar.h"
 #include "engine/DayCycles.h"
@@ -19,20 +20,7 @@
 #include <string>
 #include <string_view>
 
-using namespace std::string_view_literals;
-
 namespace zentolk::cli {
-
-const char* const CsvHeader =
-    "month,day,year,era,era_index,ok,error,jdn,exact_jdn,days_elapsed,days_remaining,"
-    "elapsed_share,remaining_share,great_cycle,harmonic,long_count,baktun,katun,tun,uinal,kin,"
-    "historical_long_count,tzolkin_number,tzolkin_name_index,tzolkin_name,week_day_index,"
-    "week_day,haab_day,haab_month_index,haab_month,calendar_round,lord_of_the_night,day_shift";
-
-// The tsv output's column names, for --header.
-const char* const TsvHeader =
-    "month\tday\tyear\tera\tgreat_cycle\tdays_elapsed\telapsed_share\tdays_remaining\t"
-    "remaining_share\tharmonic\tlong_count\thistorical_long_count\ttzolkin\tweek_day";
 
 namespace {
 // The csv and json rows' fields, written straight to the output: a field may
@@ -108,7 +96,10 @@ public:
             writeTsv(date, fields[3]);
             return;
         }
-        writeRecord(date, fields[3]);
+        if (options_.format == TableFormat::Json)
+            writeRecord<TableFormat::Json>(date, fields[3]);
+        else
+            writeRecord<TableFormat::Csv>(date, fields[3]);
         out_.write('\n');
     }
 
@@ -170,32 +161,35 @@ private:
         WriteTsvField(out_, field);
     }
 
-    // The engine's message, but a bad field it quotes is written in place
-    // rather than copied into the message.
-    void writeErrorMessage(ReadingStatus status, DateTexts date) {
-        std::string_view* bad = status == ReadingStatus::BadMonth  ? &date.Month
-                                : status == ReadingStatus::BadDay  ? &date.Day
-                                : status == ReadingStatus::BadYear ? &date.Year
-                                                                   : nullptr;
-        if (bad != nullptr) {
-            const std::string_view field = *bad;
-            *bad = {};
-            const std::string frame = ReadingErrorMessage(status, date);
-            if (frame.starts_with("''")) {
-                out_.write('\'');
-                writeTsvField(field);
-                out_.write(std::string_view(frame).substr(1));
-                return;
-            }
-            *bad = field;
+    // The engine's message, but a field that is no integer is written in
+    // place between the engine's quotes rather than copied into the message.
+    void writeErrorMessage(ReadingStatus status, const DateTexts& date) {
+        std::string_view bad;
+        switch (status) {
+        case ReadingStatus::BadMonth:
+            bad = date.Month;
+            break;
+        case ReadingStatus::BadDay:
+            bad = date.Day;
+            break;
+        case ReadingStatus::BadYear:
+            bad = date.Year;
+            break;
+        case ReadingStatus::OutOfRange:
+        case ReadingStatus::Ok:
+            writeTsvField(ReadingErrorMessage(status, date));
+            return;
         }
-        const std::string message = ReadingErrorMessage(status, date);
-        writeTsvField(message);
+        out_.write(InvalidIntegerOpen);
+        writeTsvField(bad);
+        out_.write(InvalidIntegerClose);
     }
 
-    // The csv and json outputs: the inputs, then ok, error and the readings.
+    // The csv and json outputs: the inputs, then ok, error and the readings,
+    // column by column.
+    template <TableFormat Format>
     void writeRecord(const DateTexts& date, std::string_view eraText) {
-        const bool json = options_.format == TableFormat::Json;
+        constexpr bool json = Format == TableFormat::Json;
         std::string problem;
         FieldValues values;
         ReadingDay calculatorDay;
@@ -207,106 +201,103 @@ private:
         const bool ok = problem.empty();
         if (!ok)
             failedAny_ = true;
+        const auto null = [this] {
+            if constexpr (json)
+                output_.raw("null");
+        };
 
-        const std::string_view keys[] = {"{\"month\":", ",\"day\":", ",\"year\":", ",\"era\":"};
         const std::string_view inputs[] = {date.Month, date.Day, date.Year, eraText};
-        for (int i = 0; i < 4; ++i) {
-            sep(keys[i], i > 0);
-            output_.text(inputs[i]);
-        }
-        sep(",\"era_index\":"sv, true);
-        output_.number(date.ADBC);
-        sep(",\"ok\":"sv, true);
-        output_.raw(json ? (ok ? "true" : "false") : (ok ? "1" : "0"));
-        sep(",\"error\":"sv, true);
-        if (!ok)
-            output_.text(problem);
-        else if (json)
-            output_.raw("null");
+        ForEachColumn<Column::Month, Column::Error>([&](auto column) {
+            constexpr Column c = column;
+            output_.raw(Gap<Format, c>);
+            if constexpr (c <= Column::Era)
+                output_.text(inputs[std::size_t(c)]);
+            else if constexpr (c == Column::EraIndex)
+                output_.number(date.ADBC);
+            else if constexpr (c == Column::Ok)
+                output_.raw(json ? (ok ? "true" : "false") : (ok ? "1" : "0"));
+            else if constexpr (c == Column::Error)
+                ok ? null() : output_.text(problem);
+            else
+                static_assert(UnwrittenColumn<c>);
+        });
         if (!ok) {
             output_.raw(json ? JsonFailedReadings : CsvFailedReadings);
             return;
         }
-        sep(",\"jdn\":"sv, true);
-        output_.number(calculatorDay.dayNumber);
-        sep(",\"exact_jdn\":"sv, true);
+
         const std::optional<std::int64_t> exact = exactDay(values, calculatorDay);
-        if (exact)
-            output_.number(*exact);
-        else if (json)
-            output_.raw("null");
-        // Every value from here on is of the day the readings count for.
+        // Every value from here on but the day numbers is of the day the
+        // readings count for.
         const ReadingDay day =
             options_.exact ? ExactReadingDay(calculatorDay, *exact) : calculatorDay;
         const std::int32_t k = day.cycleCount;
-        sep(",\"days_elapsed\":"sv, true);
-        output_.number(k);
-        sep(",\"days_remaining\":"sv, true);
-        output_.number(CycleLength - k);
         const float elapsed = ElapsedShare(k);
-        sep(",\"elapsed_share\":"sv, true);
-        output_.written([&](char* o) { return PutFiveDecimals(o, elapsed, '.'); });
-        sep(",\"remaining_share\":"sv, true);
-        output_.written([&](char* o) { return PutFiveDecimals(o, RemainingShare(elapsed), '.'); });
-        sep(",\"great_cycle\":"sv, true);
-        output_.text(
-            WrittenText([&](char* o) { return PutCycleLabel(o, CycleNumber(day.dayCount)); }));
-        sep(",\"harmonic\":"sv, true);
-        output_.text(WrittenText([&](char* o) { return PutHarmonic(o, HarmonicOf(k)); }));
         const LongCountPlaces places = CycleLongCountOf(k);
-        sep(",\"long_count\":{\"text\":"sv, true);
-        output_.text(WrittenText([&](char* o) { return PutPlaces(o, places); }));
-        output_.raw(json ? ",\"places\":[" : ",");
-        output_.written([&](char* o) { return PutPlaces<','>(o, places); });
-        if (json)
-            output_.raw("]}");
-        sep(",\"historical_long_count\":"sv, true);
-        output_.text(
-            WrittenText([&](char* o) { return PutHistoricalLongCount(o, day.dayCount, places); }));
         const TzolkinDay tzolkin = TzolkinOf(day.dayCount);
-        const std::string_view sign = TzolkinSign[std::size_t(tzolkin.sign - 1)];
-        sep(",\"tzolkin\":{\"number\":"sv, true);
-        output_.number(tzolkin.number);
-        sep(",\"name_index\":"sv, true);
-        output_.number(tzolkin.sign);
-        sep(",\"name\":"sv, true);
-        output_.text(sign);
         const int weekDay = WeekDayOf(day.dayCount);
-        sep("},\"week_day\":{\"index\":"sv, true);
-        output_.number(weekDay);
-        sep(",\"name\":"sv, true);
-        output_.text(WeekN[std::size_t(weekDay)]);
         const HaabDay haab = HaabOf(day.dayCount);
-        sep("},\"haab\":{\"day\":"sv, true);
-        output_.number(haab.day);
-        sep(",\"month_index\":"sv, true);
-        output_.number(haab.month);
-        sep(",\"month\":"sv, true);
-        output_.text(HaabMonth[std::size_t(haab.month - 1)]);
-        sep("},\"calendar_round\":"sv, true);
-        // No quoting needed: numbers, names and blanks.
-        if (json)
-            output_.raw("\"");
-        output_.written([&](char* o) { return PutCalendarRound(o, tzolkin, haab); });
-        if (json)
-            output_.raw("\"");
-        sep(",\"lord_of_the_night\":"sv, true);
-        output_.number(LordOfTheNightOf(day.dayCount));
-        sep(",\"day_shift\":"sv, true);
-        if (exact)
-            output_.number(calculatorDay.dayNumber - *exact);
-        else if (json)
-            output_.raw("null");
-        if (json)
-            output_.raw("}");
-    }
-
-    // Between fields: the json key, or the csv comma.
-    void sep(std::string_view jsonKey, bool notFirst) {
-        if (options_.format == TableFormat::Json)
-            output_.raw(jsonKey);
-        else if (notFirst)
-            output_.raw(",");
+        const auto text = [this](auto put) { output_.text(WrittenText(put)); };
+        ForEachColumn<Column::Jdn>([&](auto column) {
+            constexpr Column c = column;
+            output_.raw(Gap<Format, c>);
+            if constexpr (c == Column::Jdn)
+                output_.number(calculatorDay.dayNumber);
+            else if constexpr (c == Column::ExactJdn)
+                exact ? output_.number(*exact) : null();
+            else if constexpr (c == Column::DaysElapsed)
+                output_.number(k);
+            else if constexpr (c == Column::DaysRemaining)
+                output_.number(CycleLength - k);
+            else if constexpr (c == Column::ElapsedShare)
+                output_.written([&](char* o) { return PutFiveDecimals(o, elapsed, '.'); });
+            else if constexpr (c == Column::RemainingShare)
+                output_.written(
+                    [&](char* o) { return PutFiveDecimals(o, RemainingShare(elapsed), '.'); });
+            else if constexpr (c == Column::GreatCycle)
+                text([&](char* o) { return PutCycleLabel(o, CycleNumber(day.dayCount)); });
+            else if constexpr (c == Column::Harmonic)
+                text([&](char* o) { return PutHarmonic(o, HarmonicOf(k)); });
+            else if constexpr (c == Column::LongCount)
+                text([&](char* o) { return PutPlaces(o, places); });
+            else if constexpr (c == Column::Baktun)
+                output_.number(places.baktun);
+            else if constexpr (c == Column::Katun)
+                output_.number(places.katun);
+            else if constexpr (c == Column::Tun)
+                output_.number(places.tun);
+            else if constexpr (c == Column::Uinal)
+                output_.number(places.uinal);
+            else if constexpr (c == Column::Kin)
+                output_.number(places.kin);
+            else if constexpr (c == Column::HistoricalLongCount)
+                text([&](char* o) { return PutHistoricalLongCount(o, day.dayCount, places); });
+            else if constexpr (c == Column::TzolkinNumber)
+                output_.number(tzolkin.number);
+            else if constexpr (c == Column::TzolkinNameIndex)
+                output_.number(tzolkin.sign);
+            else if constexpr (c == Column::TzolkinName)
+                output_.text(TzolkinSign[std::size_t(tzolkin.sign - 1)]);
+            else if constexpr (c == Column::WeekDayIndex)
+                output_.number(weekDay);
+            else if constexpr (c == Column::WeekDay)
+                output_.text(WeekN[std::size_t(weekDay)]);
+            else if constexpr (c == Column::HaabDay)
+                output_.number(haab.day);
+            else if constexpr (c == Column::HaabMonthIndex)
+                output_.number(haab.month);
+            else if constexpr (c == Column::HaabMonth)
+                output_.text(HaabMonth[std::size_t(haab.month - 1)]);
+            else if constexpr (c == Column::CalendarRound)
+                text([&](char* o) { return PutCalendarRound(o, tzolkin, haab); });
+            else if constexpr (c == Column::LordOfTheNight)
+                output_.number(LordOfTheNightOf(day.dayCount));
+            else if constexpr (c == Column::DayShift)
+                exact ? output_.number(calculatorDay.dayNumber - *exact) : null();
+            else
+                static_assert(UnwrittenColumn<c>);
+        });
+        output_.raw(RowEnd<Format>);
     }
 
     FdWriter& out_;

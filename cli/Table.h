@@ -33,16 +33,4 @@ struct TableOptions {
 // is an error row. Returns the exit status.
 int RunTable(int inFd, FdWriter& out, FdWriter& err, const TableOptions& options);
 
-// The csv output's header line, without its line end.
-extern const char* const CsvHeader;
-
-// What follows the error text of a failed row: empty columns in csv, null
-// readings and the object's end in json.
-inline constexpr std::string_view CsvFailedReadings = ",,,,,,,,,,,,,,,,,,,,,,,,,,"; // 26 columns
-inline constexpr std::string_view JsonFailedReadings =
-    ",\"jdn\":null,\"exact_jdn\":null,\"days_elapsed\":null,\"days_remaining\":null,"
-    "\"elapsed_share\":null,\"remaining_share\":null,\"great_cycle\":null,\"harmonic\":null,"
-    "\"long_count\":null,\"historical_long_count\":null,\"tzolkin\":null,\"week_day\":null,"
-    "\"haab\":null,\"calendar_round\":null,\"lord_of_the_night\":null,\"day_shift\":null}";
-
 } // namespace zentolk::cli

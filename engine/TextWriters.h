@@ -461,9 +461,21 @@ inline char* PutCalendarRoundAt(char* o, int tzolkinPosition, int haabPosition,
     return PutHaabDayAt(o, haabPosition, spelling);
 }
 
-// "-3113-08-11": astronomical year, two-digit month and day.
+// "-3113-08-11", "0999-01-01": the astronomical year of four digits or
+// more, as ISO 8601 writes it and ParseIsoDay reads it back; two-digit
+// month and day.
 inline char* PutIsoDate(char* o, const CivilDate& date) {
-    o = PutSigned(o, date.year);
+    std::int64_t year = date.year;
+    if (year < 0) {
+        *o++ = '-';
+        year = -year;
+    }
+    if (year < 1000) {
+        o = PutTwoDigits(o, static_cast<int>(year / 100));
+        o = PutTwoDigits(o, static_cast<int>(year % 100));
+    } else {
+        o = PutSigned(o, year);
+    }
     *o++ = '-';
     o = PutTwoDigits(o, date.month);
     *o++ = '-';

@@ -25,7 +25,6 @@ using zentolk::Spelling;
 using zentolk::YearBearerSystem;
 using zentolk::cli::BatchPath;
 using zentolk::cli::FdWriter;
-using zentolk::cli::RunAlmanacBatch;
 using zentolk::cli::RunAlmanacTable;
 using zentolk::cli::RunBatch;
 using zentolk::cli::RunTable;
@@ -265,7 +264,8 @@ std::string plainRange() {
             input += "1\t" + std::to_string(year % 400) + "\t" + std::to_string(year) + "\t" + era +
                      "\n";
     // The fast path's limits, and just beyond them.
-    for (const char* edge : {"1000000", "-1000000", "+1000000", "1000001", "-1000001", "0000001"})
+    for (const char* edge : {"1000000", "-1000000", "+1000000", "1000001", "-1000001", "0000001",
+                             "-0000001", "00000001", "-00000001"})
         for (const char* era : {"0", "1", "-1", "B.C.", "ad"})
             input += std::string(edge) + "\t" + edge + "\t" + edge + "\t" + era + "\n";
     input += "-1000000\t-1000000\t-1000000\t-1000000\r\n"; // the longest plain line
@@ -307,7 +307,11 @@ TEST(AlmanacFastPath, WritesWhatTheEngineWritesForEveryLine) {
         for (const std::int64_t correlation : {584283LL, -100000000LL, 100000000LL}) {
             const auto run = [&](BatchPath path) {
                 return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
-                    return RunAlmanacBatch(in, out, err, julian, correlation, path);
+                    zentolk::cli::AlmanacTableOptions options;
+                    options.julian = julian;
+                    options.correlation = correlation;
+                    options.path = path;
+                    return RunAlmanacTable(in, out, err, options);
                 });
             };
             ExpectSame(run(BatchPath::Fast), run(BatchPath::Engine),

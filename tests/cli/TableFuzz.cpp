@@ -59,7 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool julian : {false, true}) {
         const auto almanac = [&](BatchPath path) {
             return Run(in, [&](FdWriter& out, FdWriter& err) {
-                return RunAlmanacBatch(in, out, err, julian, -100000000, path);
+                AlmanacTableOptions options;
+                options.julian = julian;
+                options.correlation = -100000000;
+                options.path = path;
+                return RunAlmanacTable(in, out, err, options);
             });
         };
         if (!(almanac(BatchPath::Fast) == almanac(BatchPath::Engine)))

@@ -2,6 +2,7 @@
 #include "cli/Table.h"
 
 #include "InProcessCli.h"
+#include "cli/TableColumns.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -230,6 +231,157 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"unknown_format", {"--csv", "--format=xml"}, "", "", 2, "tsv, csv or json, not 'xml'"},
         Case{"one_input_at_a_time", {"--csv", "--tsv"}, "", "", 2, "cannot be used together"}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// The tables' limits, each hit exactly and passed by one, in every input:
+// the start of each row the output holds after its header, in order.
+struct Limit {
+    const char* name;
+    std::vector<std::string_view> args;
+    std::string input;
+    std::vector<std::string> rows;
+    int status = 0;
+    std::string err = ""; // a part of standard error, or "" for none at all
+};
+
+class Limits : public ::testing::TestWithParam<Limit> {};
+
+TEST_P(Limits, RowsStartAsListed) {
+    const Limit& l = GetParam();
+    const Result r = run(l.args, l.input);
+    std::vector<std::string> rows;
+    for (std::size_t at = 0, end; (end = r.out.find('\n', at)) != std::string::npos; at = end + 1)
+        rows.push_back(r.out.substr(at, end - at));
+    if (!rows.empty() && (rows.front().starts_with("month,") || rows.front().starts_with("input,")))
+        rows.erase(rows.begin());
+    ASSERT_EQ(rows.size(), l.rows.size()) << r.out << r.err;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_TRUE(rows[i].starts_with(l.rows[i])) << rows[i] << "\nwanted\n" << l.rows[i];
+    EXPECT_EQ(r.status, l.status) << r.err;
+    if (l.err.empty())
+        EXPECT_EQ(r.err, "");
+    else
+        EXPECT_NE(r.err.find(l.err), std::string::npos) << r.err;
+}
+
+const std::string OutOfYears = "the year lies outside -1,000,000 to 1,000,000";
+const std::string OutOfDays = "the day lies outside the years -1,000,000 to 1,000,000";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, Limits,
+    ::testing::Values(
+        // 01000000 is read by the engine's path, the others by the fast one.
+        Limit{"years",
+              {"--tsv", "--format=csv"},
+              "1\t1\t1000000\t0\n1\t1\t01000000\t0\n1\t1\t1000001\t0\n1\t1\t-1000000\t0\n"
+              "1\t1\t-1000001\t0\n1\t1\t1000001\tBC\n1\t1\t1000002\tBC\n1\t1\t-999999\tBC\n",
+              {"1,1,1000000,0,0,1,,366963560,", "1,1,01000000,0,0,1,,366963560,",
+               "1,1,1000001,0,0,0,\"" + OutOfYears + "\",,", "1,1,-1000000,0,0,1,,-363521440,",
+               "1,1,-1000001,0,0,0,\"" + OutOfYears, "1,1,1000001,BC,1,1,,-363521440,",
+               "1,1,1000002,BC,1,0,\"" + OutOfYears, "1,1,-999999,BC,1,1,,366963560,"}},
+        Limit{"strict_months_and_days",
+              {"--tsv", "--strict", "--format=csv"},
+              "12\t31\t2023\t0\n13\t1\t2023\t0\n0\t1\t2023\t0\n1\t0\t2023\t0\n1\t32\t2023\t0\n"
+              "2\t29\t2024\t0\n2\t29\t2023\t0\n2\t29\t2000\t0\n00000002\t29\t1900\t0\n",
+              {"12,31,2023,0,0,1,,2460310,", "13,1,2023,0,0,0,month 13 is not a month",
+               "0,1,2023,0,0,0,month 0 is not a month", "1,0,2023,0,0,0,day 0 is not a day",
+               "1,32,2023,0,0,0,day 32 is not a day of January 2023 A.D. (1 to 31),,",
+               "2,29,2024,0,0,1,,2460370,", "2,29,2023,0,0,0,day 29 is not a day",
+               "2,29,2000,0,0,1,,2451604,", "00000002,29,1900,0,0,0,day 29 is not a day"},
+              1},
+        Limit{"each_field_that_is_no_number",
+              {"--tsv"},
+              "x\t1\t2000\t0\n1\ty\t2000\t0\n1\t1\tz\t0\n",
+              {"x\t1\t2000\t0\t'x' is not a valid integer value",
+               "1\ty\t2000\t0\t'y' is not a valid integer value",
+               "1\t1\tz\t0\t'z' is not a valid integer value"}},
+        Limit{"fields_of_tab_lines",
+              {"--tsv", "--format=csv"},
+              "1\t1\t2000\n1\t1\t2000\t0\n1\t1\t2000\t0\t0\n",
+              {"1,1,2000,0,0,1,,2451545,"},
+              1,
+              "line 1 skipped: it has 3 fields, not four (month, day, year, era)\nzentolk-cli: "
+              "line 3 skipped: it has 5 fields"},
+        Limit{"fields_of_csv_lines",
+              {"--csv", "--format=json"},
+              "1,1,2000\n1,1,2000,0\n1,1,2000,0,\n",
+              {R"({"month":"1","day":"1","year":"2000","era":"0","era_index":0,"ok":true,)"},
+              1,
+              "line 3 skipped: it has 5 fields"},
+        // A CR in a quoted field is the field's, not a line end.
+        Limit{"cr_in_csv_fields",
+              {"--csv", "--format=csv"},
+              "\"1\r\",1,2000,0\r\n1,\"1\r\n",
+              {"\"1\r\",1,2000,0,0,0,\"'1\r' is not a valid integer value\",,"},
+              1,
+              "line 2 skipped: unclosed quote"},
+        Limit{"cr_in_json_strings",
+              {"--csv", "--format=json"},
+              "\"\r1\",1,2000,0\n",
+              {R"({"month":"\u000d1","day":"1","year":"2000","era":"0","era_index":0,"ok":false,)"
+               R"("error":"'\u000d1' is not a valid integer value","jdn":null,)"}},
+        Limit{"almanac_dates",
+              {"almanac", "--tsv"},
+              "1\t1\t-1000000\t0\n12\t31\t1000000\t0\n12\t31\t-1000001\t0\n1\t1\t1000001\t0\n"
+              "1\t1\t1000001\tBC\n1\t1\t1000002\tBC\n2\t29\t1900\t0\n2\t29\t2000\t0\n",
+              {"1\t1\t-1000000\t0\t-363521440\t-1000000-01-01\t",
+               "12\t31\t1000000\t0\t366963925\t1000000-12-31\t",
+               "12\t31\t-1000001\t0\t" + OutOfYears, "1\t1\t1000001\t0\t" + OutOfYears,
+               "1\t1\t1000001\tBC\t-363521440\t", "1\t1\t1000002\tBC\t" + OutOfYears,
+               "2\t29\t1900\t0\tno such day in the calendar", "2\t29\t2000\t0\t2451604\t"}},
+        Limit{"almanac_julian_dates",
+              {"almanac", "--tsv", "--julian"},
+              "1\t1\t-1000000\t0\n12\t31\t1000000\t0\n1\t1\t1000001\t0\n2\t29\t1900\t0\n",
+              {"1\t1\t-1000000\t0\t-363528942\t-1000021-06-18\t-1000000-01-01\t",
+               "12\t31\t1000000\t0\t366971423\t1000021-07-12\t1000000-12-31\t",
+               "1\t1\t1000001\t0\t" + OutOfYears,
+               "2\t29\t1900\t0\t2415092\t1900-03-13\t1900-02-29\t"}},
+        // A year of fewer than four digits is no ISO date, and none is written.
+        Limit{"almanac_iso_dates",
+              {"almanac", "--tsv", "--input=iso"},
+              "-1000000-01-01\n-1000001-12-31\n1000000-12-31\n1000001-01-01\n999-01-01\n"
+              "0999-01-01\n-0001-01-01\n",
+              {"-1000000-01-01\t-363521440\t-1000000-01-01\t-999980-07-16\t",
+               "-1000001-12-31\t" + OutOfYears, "1000000-12-31\t366963925\t1000000-12-31\t",
+               "1000001-01-01\t" + OutOfYears,
+               "999-01-01\t'999-01-01' is not a date written YYYY-MM-DD",
+               "0999-01-01\t2085938\t0999-01-01\t0998-12-27\t10.8.11.4.15\t",
+               "-0001-01-01\t1720695\t-0001-01-01\t-0001-01-03\t"}},
+        Limit{"almanac_day_numbers",
+              {"almanac", "--tsv", "--input=jdn"},
+              "-363521440\n-363521441\n366963925\n366963926\n",
+              {"-363521440\t-363521440\t-1000000-01-01\t", "-363521441\t" + OutOfDays,
+               "366963925\t366963925\t1000000-12-31\t", "366963926\t" + OutOfDays}},
+        Limit{"almanac_julian_day_numbers",
+              {"almanac", "--tsv", "--input=jdn", "--julian"},
+              "-363528942\n-363528943\n366971423\n366971424\n",
+              {"-363528942\t-363528942\t-1000021-06-18\t-1000000-01-01\t",
+               "-363528943\t" + OutOfDays, "366971423\t366971423\t1000021-07-12\t1000000-12-31\t",
+               "366971424\t" + OutOfDays}},
+        Limit{"almanac_long_counts",
+              {"almanac", "--tsv", "--input=long-count"},
+              "-126.8.10.4.14.3\n-126.8.10.4.14.4\n127.4.6.1.4.2\n127.4.6.1.4.3\n",
+              {"-126.8.10.4.14.3\t-363521440\t", "-126.8.10.4.14.4\t" + OutOfDays,
+               "127.4.6.1.4.2\t366963925\t", "127.4.6.1.4.3\t" + OutOfDays}},
+        // A correlation next to a named one has no name of its own.
+        Limit{"almanac_correlation_before_a_name",
+              {"almanac", "--tsv", "--format=csv", "--input=jdn", "--correlation=584282"},
+              "584283\n",
+              {"584283,1,,584283,584282,,1,-3113,8,11,"}},
+        Limit{"almanac_named_correlation",
+              {"almanac", "--tsv", "--format=csv", "--input=jdn", "--correlation=584283"},
+              "584283\n",
+              {"584283,1,,584283,584283,Goodman-Martinez-Thompson,0,"}},
+        Limit{"almanac_correlation_after_a_name",
+              {"almanac", "--tsv", "--format=json", "--input=jdn", "--correlation=584284"},
+              "584283\n",
+              {R"({"input":"584283","ok":true,"error":null,"jdn":584283,"correlation":584284,)"
+               R"("correlation_name":null,"day_count":-1,)"}},
+        Limit{"almanac_next_named_correlation",
+              {"almanac", "--tsv", "--format=json", "--input=jdn", "--correlation=584285"},
+              "584283\n",
+              {R"({"input":"584283","ok":true,"error":null,"jdn":584283,"correlation":584285,)"
+               R"("correlation_name":"Lounsbury","day_count":-2,)"}}),
+    [](const ::testing::TestParamInfo<Limit>& info) { return std::string(info.param.name); });
 
 // Plain --tsv is the path it always was: the same bytes as the new path's
 // tsv output for every row it converts.
