@@ -59,13 +59,18 @@ endfunction()
 #
 # Runs moc for the targets that link Qt and for no others: the engine and the
 # command line are plain C++, which should neither wait for moc passes nor be
-# kept to what moc's parser reads.
+# kept to what moc's parser reads. moc still reads the engine's headers
+# through the windows' headers, without the compiler's predefined macros:
+# with them it would open the standard library's C++20 parts (<concepts>),
+# which it cannot parse. Its output for our classes is the same either way.
 function(zentolk_moc_qt_targets)
     zentolk_project_targets(targets)
     foreach(target IN LISTS targets)
         zentolk_uses_qt(${target} qt)
         if(qt)
-            set_target_properties(${target} PROPERTIES AUTOMOC ON)
+            set_target_properties(${target} PROPERTIES
+                AUTOMOC ON
+                AUTOMOC_COMPILER_PREDEFINES OFF)
         endif()
     endforeach()
 endfunction()
