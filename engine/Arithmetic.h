@@ -1,24 +1,20 @@
 #pragma once
 
+#include <concepts>
 #include <cstdint>
-#include <type_traits>
 
 namespace zentolk {
 
 // The remainder brought into 0..divisor-1: a truncating remainder with the
 // divisor added once when it is negative. Every cycle position is one.
-// (Integer types are asked for with static_assert rather than a concept:
-// the toolkit's moc, which reads the window headers that include this one,
-// cannot parse the concepts header.)
-template <typename Int> constexpr Int Remainder(Int value, Int divisor) {
-    static_assert(std::is_integral_v<Int>);
+template <std::integral Int> constexpr Int Remainder(Int value, Int divisor) {
     const Int r = value % divisor;
     // Without a branch: the signs of a table's days are as good as random.
     return r + (divisor & -static_cast<Int>(r < 0));
 }
 
 // Division by a positive divisor rounding toward negative infinity.
-template <typename Int> constexpr Int FloorDiv(Int value, Int divisor) {
+template <std::integral Int> constexpr Int FloorDiv(Int value, Int divisor) {
     const Int quotient = value / divisor;
     return quotient - (quotient * divisor > value);
 }
