@@ -1,6 +1,21 @@
 # Compiling help projects (.hhp) into help files (.chm) with chmcmd.
 find_program(CHMCMD chmcmd REQUIRED)
 
+# chmcmd writes a byte of the keyword map from memory it never set, so it is
+# whatever its heap held there, and the compressed pages differ from run to run.
+# Without address randomization the heap, and so that byte, is the same on
+# every run. Where that is not allowed (some containers), the help is built
+# as before.
+set(zentolk_help_launcher "")
+find_program(SETARCH setarch)
+if(SETARCH)
+    execute_process(COMMAND ${SETARCH} -R true RESULT_VARIABLE setarch_result
+                    OUTPUT_QUIET ERROR_QUIET)
+    if(setarch_result EQUAL 0)
+        set(zentolk_help_launcher ${SETARCH} -R)
+    endif()
+endif()
+
 # zentolk_compile_help(TARGET name SOURCE_DIR dir PROJECT file.hhp OUTPUT file.chm
 #                      [ALLOW_WARNINGS])
 # makes a target, built by default, that compiles every file of SOURCE_DIR
@@ -15,7 +30,7 @@ function(zentolk_compile_help)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${arg_SOURCE_DIR}/*")
     add_custom_command(
         OUTPUT ${arg_OUTPUT}
-        COMMAND ${CMAKE_COMMAND}
+        COMMAND ${zentolk_help_launcher} ${CMAKE_COMMAND}
             -DCHMCMD=${CHMCMD}
             -DSOURCE_DIR=${arg_SOURCE_DIR}
             -DSTAGE_DIR=${CMAKE_CURRENT_BINARY_DIR}/${arg_TARGET}

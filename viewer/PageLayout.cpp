@@ -256,12 +256,15 @@ private:
         return styleRules_ <= MostStyleRules;
     }
 
-    // Whether a row or cell stands where a table holds it directly.
+    // Whether a row stands where a table holds it directly, or a cell where
+    // a row does. A cell with no row open (before the first or after one's
+    // end) makes the layout start a table that the table's end leaves open,
+    // so that every later table nests in it.
     bool InPlace(const QString& name) const {
         const bool cell = name == u"td" || name == u"th";
         for (auto it = open_.rbegin(); it != open_.rend(); ++it) {
             if (*it == u"table")
-                return true;
+                return !cell;
             if (*it == u"tr")
                 return cell;
             if (OneOf(*it, {u"td", u"th", u"caption"}))

@@ -191,30 +191,51 @@ private slots:
     }
 
     // Every style rule is tried on every element: sheets past the bound
-    // are left out, whole.
-    void styleSheetsAreBounded_data() {
+    // are left out, whole. Cells with no row open start tables of the
+    // layout's own that nest every later table: they are text.
+    void pagesAreBounded_data() {
         QTest::addColumn<QString>("head");
+        QTest::addColumn<QString>("body");
         QTest::addColumn<int>("sheetsKept");
         const QString rule = QStringLiteral("*{color:red}");
         const QString link = QStringLiteral("<link rel=\"stylesheet\" href=\"s.css\">");
         QTest::newRow("rules within the bound")
-            << QStringLiteral("<style>%1</style>").arg(rule.repeated(MostStyleRules)) << 1;
+            << QStringLiteral("<style>%1</style>").arg(rule.repeated(MostStyleRules)) << QString()
+            << 1;
         QTest::newRow("one rule too many")
-            << QStringLiteral("<style>%1</style>").arg(rule.repeated(MostStyleRules + 1)) << 0;
+            << QStringLiteral("<style>%1</style>").arg(rule.repeated(MostStyleRules + 1))
+            << QString() << 0;
         QTest::newRow("over the bound in two sheets")
             << QStringLiteral("<style>%1</style><style>%1</style>")
                    .arg(rule.repeated(MostStyleRules / 2 + 1))
-            << 1;
-        QTest::newRow("importing") << QStringLiteral("<style>@import \"a.css\";</style>") << 0;
-        QTest::newRow("links") << link.repeated(MostStyleSheets + 2) << MostStyleSheets;
+            << QString() << 1;
+        QTest::newRow("importing")
+            << QStringLiteral("<style>@import \"a.css\";</style>") << QString() << 0;
+        QTest::newRow("links") << link.repeated(MostStyleSheets + 2) << QString()
+                               << MostStyleSheets;
+        const int tables = MostNestedTables + 1;
+        QTest::newRow("cell after a row's end")
+            << QString()
+            << QStringLiteral("<table><tr><td>a</td></tr><td>b</td></table>").repeated(tables) << 0;
+        QTest::newRow("cell before any row")
+            << QString() << QStringLiteral("<table><td>a</td></table>").repeated(tables) << 0;
+        QTest::newRow("cell after a head")
+            << QString()
+            << QStringLiteral("<table><thead><tr><th>a</th></tr></thead><td>b</td></table>")
+                   .repeated(tables)
+            << 0;
     }
-    void styleSheetsAreBounded() {
+    void pagesAreBounded() {
         QFETCH(QString, head);
+        QFETCH(QString, body);
         const QString page = BoundedForLayout(
-            QStringLiteral("<html><head>%1</head><body><p>x</p></body></html>").arg(head));
+            QStringLiteral("<html><head>%1</head><body>%2<p>x</p></body></html>").arg(head, body));
         QTEST(int(page.count(QStringLiteral("<style")) + page.count(QStringLiteral("<link"))),
               "sheetsKept");
         QVERIFY(page.contains(QStringLiteral("<p>x")));
+        QTextDocument laidOut;
+        laidOut.setHtml(page);
+        QVERIFY(LaidOutWithinBounds(&laidOut));
     }
 
     // A page of the largest size shown, made of what lays out slowest, opens
