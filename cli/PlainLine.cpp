@@ -105,11 +105,6 @@ template <bool Json> struct CycleRuns {
     }
 };
 
-template <std::size_t N> char* literal(char* o, const char (&text)[N]) {
-    std::memcpy(o, text, N - 1);
-    return o + N - 1;
-}
-
 using columns::GapPiece;
 using columns::PieceOf;
 
