@@ -156,17 +156,7 @@ public:
     }
 
     static void AppendCsvField(std::string& row, std::string_view v) {
-        if (v.find_first_of(",\"\r\n") == std::string_view::npos) {
-            row += v;
-            return;
-        }
-        row += '"';
-        for (const char c : v) {
-            if (c == '"')
-                row += '"';
-            row += c;
-        }
-        row += '"';
+        WriteCsvField(v, [&row](std::string_view piece) { row += piece; });
     }
 
 private:

@@ -80,6 +80,26 @@ void WriteProblem(FdWriter& err, std::string_view problem);
 // can hold them).
 void WriteTsvField(FdWriter& out, std::string_view field);
 
+// A comma-separated row's field: in quotes, with each quote doubled, when it
+// holds a comma, a quote or a line end. `put` takes the pieces in order, so a
+// field of any size is never copied whole.
+template <typename Put> void WriteCsvField(std::string_view field, Put put) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        put(field);
+        return;
+    }
+    put(std::string_view("\""));
+    for (;;) {
+        const std::size_t quote = field.find('"');
+        put(field.substr(0, quote));
+        if (quote == std::string_view::npos)
+            break;
+        put(std::string_view("\"\""));
+        field.remove_prefix(quote + 1);
+    }
+    put(std::string_view("\""));
+}
+
 // A tab-separated line cut at its tabs, the CR of a CR LF line end dropped:
 // the first four fields, and how many fields there were.
 struct TabFields {

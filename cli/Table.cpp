@@ -35,20 +35,7 @@ public:
             WriteJsonString(s, [this](std::string_view piece) { raw(piece); });
             return;
         }
-        if (s.find_first_of(",\"\r\n") == std::string_view::npos) {
-            raw(s);
-            return;
-        }
-        put('"');
-        for (;;) {
-            const std::size_t quote = s.find('"');
-            raw(s.substr(0, quote));
-            if (quote == std::string_view::npos)
-                break;
-            raw("\"\"");
-            s.remove_prefix(quote + 1);
-        }
-        put('"');
+        WriteCsvField(s, [this](std::string_view piece) { raw(piece); });
     }
     void number(std::int64_t v) {
         char digits[24];
@@ -62,8 +49,6 @@ public:
     }
 
 private:
-    void put(char c) { out_.write(c); }
-
     FdWriter& out_;
     TableFormat format_;
 };
