@@ -264,6 +264,13 @@ void TStatusLabel::Show(const QString& text) {
     QAccessible::updateAccessibility(&event);
 }
 
+void DescribeExamples(QWidget* root) {
+    for (QLineEdit* field : root->findChildren<QLineEdit*>())
+        if (!field->placeholderText().isEmpty() && field->accessibleDescription().isEmpty() &&
+            field->toolTip().isEmpty())
+            field->setAccessibleDescription(QStringLiteral("Example: ") + field->placeholderText());
+}
+
 void InstallAccessibility() {
     QAccessible::installFactory(factory); // a second install is ignored
 }

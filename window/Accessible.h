@@ -55,6 +55,12 @@ public:
     void Show(const QString& text);
 };
 
+// Gives each field below `root` that shows an example of what to type
+// (a placeholder) a description that calls it an example, so that a screen
+// reader does not present the example as the field's own description or
+// content. A field described otherwise, or with a tool tip, keeps that.
+void DescribeExamples(QWidget* root);
+
 // How the windows' own controls appear to assistive technology: the spin
 // fields' arrows as buttons named after their field ("Increase Month") that
 // can be pressed, reading labels as text, and windows without the parts they

@@ -76,6 +76,7 @@ TFrmAlmanac::TFrmAlmanac(DateTarget& target, QWidget* parent)
     LayOut();
     SetTabOrder();
     Connect();
+    DescribeExamples(this);
     FollowDate();
 }
 
@@ -101,6 +102,9 @@ void TFrmAlmanac::CreatePages() {
     Tabs->addTab(DayPage, QStringLiteral("This da&y"));
     Tabs->addTab(InscriptionsPage, QStringLiteral("&Inscriptions"));
     Tabs->addTab(Pictures, QStringLiteral("Pictu&re"));
+    // A screen reader names each page by its tab's caption.
+    for (int i = 0; i < Tabs->count(); ++i)
+        Tabs->widget(i)->setAccessibleName(Tabs->tabText(i).remove(QLatin1Char('&')));
     CloseBtn = PushButton("CloseBtn", QStringLiteral("Close"));
 }
 

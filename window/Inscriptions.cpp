@@ -3,6 +3,7 @@
 #include "engine/AlmanacInput.h"
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
+#include "window/Accessible.h"
 #include "window/PageControls.h"
 
 #include <QComboBox>
@@ -32,15 +33,15 @@ TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std
 }
 
 void TInscriptions::CreateControls() {
-    SpellingList = Named(new QComboBox, "SpellingList", QStringLiteral("Spelling"));
+    SpellingList = Named(new TNamedList, "SpellingList", QStringLiteral("Spelling"));
     SpellingList->addItems(
         {QStringLiteral("Colonial (Ahau, Cumku)"), QStringLiteral("Modern (Ajaw, Kumk'u)")});
-    BearerList = Named(new QComboBox, "BearerList", QStringLiteral("Year bearer system"));
+    BearerList = Named(new TNamedList, "BearerList", QStringLiteral("Year bearer system"));
     BearerList->addItems({QStringLiteral("Classic (0 Pop)"), QStringLiteral("Campeche (1 Pop)"),
                           QStringLiteral("Mayapan (2 Pop)")});
-    StationField = Named(new QLineEdit, "StationField", QStringLiteral("819-day station"));
+    StationField = Named(new TReadingField, "StationField", QStringLiteral("819-day station"));
     StationField->setReadOnly(true);
-    BearerField = Named(new QLineEdit, "BearerField", QStringLiteral("Year bearer"));
+    BearerField = Named(new TReadingField, "BearerField", QStringLiteral("Year bearer"));
     BearerField->setReadOnly(true);
 
     DistanceInput = Named(new QLineEdit, "DistanceInput", QStringLiteral("Distance number"));
@@ -60,7 +61,7 @@ void TInscriptions::CreateControls() {
     PatternInput->setPlaceholderText(QStringLiteral("9.*.*.0.0 * Ahau 8 *"));
     PatternInput->setToolTip(QStringLiteral("Write * for a place or name that cannot be read"));
     FindBtn = PushButton("FindBtn", QStringLiteral("Fin&d"), QStringLiteral("Find"));
-    Result = Named(new QLabel, "Result", QStringLiteral("Result"));
+    Result = Named(new TStatusLabel, "Result", QStringLiteral("Result"));
     Result->setWordWrap(true);
     Result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Result->setMinimumHeight(3 * Result->fontMetrics().lineSpacing());
@@ -174,7 +175,7 @@ void TInscriptions::ShowReadings() {
 
 void TInscriptions::SetResult(const QString& text) {
     // The engine's messages start in lower case, to be quoted mid-sentence.
-    Result->setText(text.isEmpty() ? text : text.front().toUpper() + text.mid(1));
+    Result->Show(text.isEmpty() ? text : text.front().toUpper() + text.mid(1));
 }
 
 void TInscriptions::Move(bool forward) {

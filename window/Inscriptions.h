@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace zentolk {
 
+class TStatusLabel;
+
 // The Almanac's page for inscriptions: the shown day's 819-day station and
 // year bearer, distance numbers added to it or measured to it, a full date
 // checked with its suggestions, the days that fit a damaged date, and the
@@ -58,7 +60,7 @@ private:
     QLineEdit *StationField, *BearerField;
     QLineEdit *DistanceInput, *FromInput, *FullDateInput, *PatternInput;
     QPushButton *AddBtn, *SubtractBtn, *MeasureBtn, *CheckBtn, *FindBtn;
-    QLabel* Result;
+    TStatusLabel* Result;
     QListWidget* DayList;
 
     std::function<void(std::int64_t)> goTo_;

@@ -10,6 +10,7 @@
 #include "window/CalcMenu.h"
 #include "window/Spin.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +68,44 @@ private slots:
         Part<QComboBox>(*almanac, "SpellingList")->setCurrentIndex(1);
         QCOMPARE(text("BearerField"), QString("12 Muluk"));
         QCOMPARE(text("CalendarRoundField"), QString("6 Etz'nab 11 Yax"));
+    }
+
+    // The result line is read: a status line named by its text, errors
+    // included, as the calculator's reading is (and so announced alike).
+    void theResultIsReadAsAStatus() {
+        auto* line = Part<QLabel>(*almanac, "Result");
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(line);
+        for (const char* typed : {"9.12.0.0.0", "9.12.0.0.0 4 Ahau 8 Cumku", "nonsense"}) {
+            typeAndEnter("FullDateInput", typed);
+            QCOMPARE(reader->role(), QAccessible::StatusBar);
+            QVERIFY(!line->text().isEmpty());
+            QCOMPARE(reader->text(QAccessible::Name), line->text());
+            QCOMPARE(reader->text(QAccessible::Value), line->text());
+        }
+    }
+
+    // Lists named by their captions whatever is picked, read-only values
+    // that are not editable, examples not given as descriptions.
+    void controlsAreNamedByTheirCaptions() {
+        auto* spelling = Part<QComboBox>(*almanac, "SpellingList");
+        for (int pick : {0, 1}) {
+            spelling->setCurrentIndex(pick);
+            QCOMPARE(QAccessible::queryAccessibleInterface(spelling)->text(QAccessible::Name),
+                     QString("Spelling"));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(Part<QComboBox>(*almanac, "BearerList"))
+                     ->text(QAccessible::Name),
+                 QString("Year bearer system"));
+        for (const char* name : {"StationField", "BearerField"}) {
+            const QAccessible::State state =
+                QAccessible::queryAccessibleInterface(Part<QLineEdit>(*almanac, name))->state();
+            QVERIFY(state.readOnly && !state.editable);
+        }
+        for (QLineEdit* field : almanac->findChildren<QLineEdit*>())
+            if (!field->placeholderText().isEmpty())
+                QVERIFY(QAccessible::queryAccessibleInterface(field)->text(
+                            QAccessible::Description) != field->placeholderText());
+        QCOMPARE(Part<QWidget>(*almanac, "DayPage")->accessibleName(), QString("This day"));
     }
 
     void movesByADistanceNumberAndMeasuresOne() {
