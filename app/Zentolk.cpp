@@ -7,27 +7,33 @@
 #include "platform/TerminationSignals.h"
 #include "platform/WindowDecorations.h"
 #include "ui/DesktopWindow.h"
+#include "ui/Palettes.h"
 #include "window/Calc.h"
 
 #include <QFont>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace {
 const char* const HelpText =
-    "Usage: zentolk [-debug] [-style STYLE] [-platform NAME] [Qt options]\n"
+    "Usage: zentolk [-debug] [--palette dark|light|system] [-style STYLE] [-platform NAME]\n"
+    "               [Qt options]\n"
     "\n"
     "Shows where a civil date lies in the Great Cycle of the Long Count calendar.\n"
     "\n"
     "  -debug, /debug     write the help kit's diagnostics log, HHDebug.txt\n"
+    "  --palette PALETTE  draw the windows in dark or light colours of the program's\n"
+    "                     own, or in the desktop's (system, the default)\n"
     "  -style STYLE       draw the window in another Qt style, such as fusion\n"
     "  -platform NAME     use this Qt platform (xcb, wayland, offscreen, ...)\n"
     "  -h, --help         show this help and exit\n"
     "  --version          show the version and exit\n"
     "\n"
-    "Exit status: 0 after Exit, 1 when no display can be reached.\n"
+    "Exit status: 0 after Exit, 1 when no display can be reached, 2 for a palette\n"
+    "that is none of the three.\n"
     "Without a display, zentolk-cli gives the same readings in a terminal.\n";
 
 // The value of Qt's -platform switch, which wins over QT_QPA_PLATFORM.
@@ -46,6 +52,21 @@ bool styleChosen(int argc, char** argv) {
             return true;
     return !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
 }
+
+// --palette WORD or --palette=WORD; the last one given counts. Empty when
+// the word is missing or none of the three.
+std::optional<zentolk::PaletteChoice> paletteSwitch(int argc, char** argv) {
+    constexpr std::string_view name = "--palette";
+    std::optional<zentolk::PaletteChoice> choice = zentolk::PaletteChoice::System;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == name)
+            choice = i + 1 < argc ? zentolk::ReadPaletteChoice(argv[++i]) : std::nullopt;
+        else if (arg.substr(0, name.size() + 1) == "--palette=")
+            choice = zentolk::ReadPaletteChoice(arg.substr(name.size() + 1));
+    }
+    return choice;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -59,6 +80,13 @@ int main(int argc, char** argv) {
             std::fputs("zentolk " ZENTOLK_VERSION "\n", stdout);
             return 0;
         }
+    }
+    const std::optional<zentolk::PaletteChoice> palette = paletteSwitch(argc, argv);
+    if (!palette) {
+        std::fputs("zentolk: --palette takes dark, light or system\n"
+                   "Try 'zentolk --help'.\n",
+                   stderr);
+        return 2;
     }
     // Qt aborts when it cannot reach a display, so look for one first.
     const std::string_view requested = platformSwitch(argc, argv);
@@ -85,6 +113,7 @@ int main(int argc, char** argv) {
     zentolk::platform::QuitOnTerminationSignals();
     if (!keepStyle)
         QApplication::setStyle(QStringLiteral("windows"));
+    zentolk::ApplyPalette(*palette); // after the style, which brings its own
 
     // The help kit starts before the program's own code and ends after both
     // windows are gone, so its log sees the whole run.

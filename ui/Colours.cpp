@@ -29,4 +29,21 @@ QColor ReadableOn(const QColor& background, const QColor& preferred) {
     return ContrastRatio(background, black) >= ContrastRatio(background, white) ? black : white;
 }
 
+QColor Mixed(const QColor& a, const QColor& b, double share) {
+    const QColor x = a.toRgb(), y = b.toRgb();
+    return QColor::fromRgbF(float(x.redF() * share + y.redF() * (1 - share)),
+                            float(x.greenF() * share + y.greenF() * (1 - share)),
+                            float(x.blueF() * share + y.blueF() * (1 - share)));
+}
+
+QColor ReadableTowards(const QColor& background, const QColor& colour, const QColor& strong) {
+    constexpr int Steps = 20;
+    for (int step = 0; step <= Steps; ++step) {
+        const QColor c = Mixed(strong, colour, double(step) / Steps);
+        if (ContrastRatio(background, c) >= ReadableContrast)
+            return c;
+    }
+    return ReadableOn(background, strong);
+}
+
 } // namespace zentolk

@@ -15,4 +15,12 @@ constexpr double ReadableContrast = 4.5;
 // whichever reads better: a theme may pair its colours badly.
 QColor ReadableOn(const QColor& background, const QColor& preferred);
 
+// `colour` moved towards `strong` just far enough to read well on
+// `background`, so that a faint or coloured mark keeps as much of its own
+// look as it can; as ReadableOn says when even `strong` does not read well.
+QColor ReadableTowards(const QColor& background, const QColor& colour, const QColor& strong);
+
+// `a` and `b` mixed, `share` of `a`.
+QColor Mixed(const QColor& a, const QColor& b, double share);
+
 } // namespace zentolk

@@ -1,6 +1,7 @@
 #include "window/PicturePane.h"
 
 #include "platform/Os.h"
+#include "ui/Colours.h"
 #include "ui/ProgramServices.h"
 #include "window/PageControls.h"
 
@@ -9,6 +10,7 @@
 #include <QBuffer>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,24 +23,6 @@
 namespace zentolk {
 
 namespace {
-double luminance(const QColor& c) {
-    const auto channel = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-QColor mixed(const QColor& a, const QColor& b, double share) {
-    return QColor::fromRgbF(float(a.redF() * share + b.redF() * (1 - share)),
-                            float(a.greenF() * share + b.greenF() * (1 - share)),
-                            float(a.blueF() * share + b.blueF() * (1 - share)));
-}
-
 std::string hex(const QColor& c) {
     return c.name(QColor::HexRgb).toStdString();
 }
@@ -59,7 +43,8 @@ QColor colourOf(picture::Ink ink, const picture::Inks& inks) {
     return Qt::transparent;
 }
 
-void drawShape(QPainter& p, const picture::Shape& s, const picture::Inks& inks) {
+// Texts are drawn at least `leastText` high (in the picture's units).
+void drawShape(QPainter& p, const picture::Shape& s, const picture::Inks& inks, double leastText) {
     using picture::Kind;
     QPen pen(Qt::NoPen);
     if (s.stroke != picture::Ink::None) {
@@ -91,7 +76,8 @@ void drawShape(QPainter& p, const picture::Shape& s, const picture::Inks& inks) 
         break;
     case Kind::Text: {
         QFont font = p.font();
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(s.size))));
+        const double size = std::max(s.size, leastText);
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
         font.setBold(s.bold);
         p.setFont(font);
         p.setPen(colourOf(s.fill, inks));
@@ -103,7 +89,7 @@ void drawShape(QPainter& p, const picture::Shape& s, const picture::Inks& inks) 
         p.save();
         p.translate(s.x, s.y);
         p.rotate(s.angle);
-        p.drawText(QPointF(dx, picture::TextMiddleShift * s.size), text);
+        p.drawText(QPointF(dx, picture::TextMiddleShift * size), text);
         p.restore();
         break;
     }
@@ -122,14 +108,13 @@ QAccessibleInterface* pictureAccessible(const QString& className, QObject* objec
 
 picture::Inks InksOf(const QPalette& palette) {
     const QColor base = palette.color(QPalette::Base);
-    const QColor text = palette.color(QPalette::Text);
-    // A link colour too close to the base is moved towards the text until it
-    // stands out, so that the marks keep a colour of their own.
-    const QColor link = palette.color(QPalette::Link);
-    QColor accent = link;
-    for (int step = 1; contrast(accent, base) < 3 && step <= 10; ++step)
-        accent = mixed(link, text, 1 - step / 10.0);
-    return {hex(text), hex(accent), hex(mixed(text, base, 0.55)), hex(base)};
+    const QColor text = ReadableOn(base, palette.color(QPalette::Text));
+    // Every mark and label reads as text does. A link colour too close to
+    // the base is moved towards the text until it does, so that the day's
+    // marks keep a colour of their own; the faint rims and labels likewise.
+    const QColor accent = ReadableTowards(base, palette.color(QPalette::Link), text);
+    const QColor faint = ReadableTowards(base, Mixed(text, base, 0.55), text);
+    return {hex(text), hex(accent), hex(faint), hex(base)};
 }
 
 void DrawPicture(QPainter& painter, const picture::Picture& picture, const picture::Inks& inks,
@@ -137,6 +122,8 @@ void DrawPicture(QPainter& painter, const picture::Picture& picture, const pictu
     if (picture.width <= 0 || picture.height <= 0)
         return;
     const double scale = std::min(target.width() / picture.width, target.height() / picture.height);
+    // Labels are read like the window's text: never smaller than its font.
+    const double leastText = QFontInfo(painter.font()).pixelSize() / scale;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -147,7 +134,7 @@ void DrawPicture(QPainter& painter, const picture::Picture& picture, const pictu
                      colourOf(picture::Ink::Paper, inks));
     for (const picture::Group& g : picture.groups)
         for (const picture::Shape& s : g.shapes)
-            drawShape(painter, s, inks);
+            drawShape(painter, s, inks, leastText);
     painter.restore();
 }
 

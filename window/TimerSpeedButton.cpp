@@ -1,9 +1,11 @@
 #include "window/TimerSpeedButton.h"
 
+#include "ui/Colours.h"
 #include "ui/ProgramServices.h"
 
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOption>
 #include <QStylePainter>
 #include <QTimer>
@@ -29,8 +31,35 @@ void TTimerSpeedButton::SetDrawFocusRect(bool draw) {
     update();
 }
 
+namespace {
+// A glyph of black alone on transparency is a shape, drawn in the colour of
+// the button's text rather than in black, which a dark face would swallow.
+bool IsShape(const QPixmap& glyph) {
+    const QImage image = glyph.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) != 0 && (pixel & 0xffffff) != 0)
+                return false;
+        }
+    return !glyph.isNull();
+}
+
+QPixmap Coloured(const QPixmap& shape, const QColor& colour) {
+    QPixmap coloured(shape.size());
+    coloured.setDevicePixelRatio(shape.devicePixelRatio());
+    coloured.fill(Qt::transparent);
+    QPainter painter(&coloured);
+    painter.drawPixmap(0, 0, shape);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(coloured.rect(), colour);
+    return coloured;
+}
+} // namespace
+
 void TTimerSpeedButton::SetGlyph(const QPixmap& glyph) {
     glyph_ = glyph;
+    shape_ = IsShape(glyph);
     update();
 }
 
@@ -112,11 +141,15 @@ void TTimerSpeedButton::EndHold() {
 }
 
 QPixmap TTimerSpeedButton::CurrentGlyph() const {
-    if (glyph_.isNull() || isEnabled())
-        return glyph_;
+    const QPixmap glyph = shape_
+                              ? Coloured(glyph_, ReadableOn(palette().color(QPalette::Button),
+                                                            palette().color(QPalette::ButtonText)))
+                              : glyph_;
+    if (glyph.isNull() || isEnabled())
+        return glyph;
     QStyleOption option;
     option.initFrom(this);
-    return style()->generatedIconPixmap(QIcon::Disabled, glyph_, &option);
+    return style()->generatedIconPixmap(QIcon::Disabled, glyph, &option);
 }
 
 void TTimerSpeedButton::paintEvent(QPaintEvent*) {

@@ -31,7 +31,8 @@ public:
     bool DrawFocusRect() const { return drawFocusRect_; }
     void SetDrawFocusRect(bool draw);
 
-    // The image; a disabled button shows it greyed by the style.
+    // The image; a disabled button shows it greyed by the style. One drawn in
+    // black alone is drawn in the button's text colour.
     const QPixmap& Glyph() const { return glyph_; }
     void SetGlyph(const QPixmap& glyph);
 
@@ -68,6 +69,7 @@ private:
     bool repeatAllowed_ = false;
     bool drawFocusRect_ = false;
     QPixmap glyph_;
+    bool shape_ = false; // the glyph is black alone
     QTimer* repeatTimer_ = nullptr;
 };
 

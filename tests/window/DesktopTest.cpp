@@ -9,9 +9,11 @@
 #include "links/ovcurl.h"
 #include "ui/Colours.h"
 #include "ui/DesktopWindow.h"
+#include "ui/Palettes.h"
 #include "window/Calc.h"
 #include "window/Spin.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QComboBox>
@@ -22,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -317,6 +320,10 @@ private slots:
         QTest::newRow("light") << QApplication::style()->standardPalette();
         QTest::newRow("dark") << darkPalette(QColor(230, 230, 230));
         QTest::newRow("dark, badly paired") << darkPalette(QColor(20, 20, 20));
+        QTest::newRow("the program's light")
+            << zentolk::ProgramPalette(zentolk::PaletteChoice::Light);
+        QTest::newRow("the program's dark")
+            << zentolk::ProgramPalette(zentolk::PaletteChoice::Dark);
     }
     void textsReadWellInLightAndDarkPalettes() {
         QFETCH(QPalette, palette);
@@ -339,7 +346,43 @@ private slots:
         }
         QCOMPARE(Part<QWidget>(*dialogThere, "Panel4")->palette().color(QPalette::Window),
                  QColor(Qt::white));
+        // The spin arrows, measured from their pixels against the button face.
+        for (auto* arrow : Part<TSpinEdit>(*calcThere, "Month")->findChildren<QAbstractButton*>()) {
+            const QImage image = arrow->grab().toImage();
+            const QColor face = arrow->palette().color(QPalette::Button);
+            double best = 1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    best = std::max(best, zentolk::ContrastRatio(image.pixelColor(x, y), face));
+            QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+        }
         QApplication::setPalette(before);
+    }
+
+    // The program's own palettes: every text on what it is drawn on, the
+    // selection and disabled texts included.
+    void theProgramsPalettesReadWell() {
+        for (const auto choice : {zentolk::PaletteChoice::Light, zentolk::PaletteChoice::Dark}) {
+            const QPalette p = zentolk::ProgramPalette(choice);
+            using R = QPalette::ColorRole;
+            const std::pair<R, R> pairs[] = {{R::WindowText, R::Window},
+                                             {R::Text, R::Base},
+                                             {R::ButtonText, R::Button},
+                                             {R::HighlightedText, R::Highlight},
+                                             {R::Link, R::Base},
+                                             {R::LinkVisited, R::Base},
+                                             {R::ToolTipText, R::ToolTipBase},
+                                             {R::PlaceholderText, R::Base}};
+            for (const auto group : {QPalette::Active, QPalette::Disabled})
+                for (const auto& [text, background] : pairs)
+                    QVERIFY(zentolk::ContrastRatio(p.color(group, text),
+                                                   p.color(group, background)) >= 4.5);
+            QVERIFY(zentolk::ContrastRatio(p.color(QPalette::Disabled, R::ButtonText),
+                                           p.color(R::Window)) >= 4.5);
+        }
+        QCOMPARE(zentolk::ReadPaletteChoice("dark"), zentolk::PaletteChoice::Dark);
+        QCOMPARE(zentolk::ReadPaletteChoice("system"), zentolk::PaletteChoice::System);
+        QVERIFY(!zentolk::ReadPaletteChoice("Dark"));
     }
 
     // The new Long Count is heard as a status line, named by the reading.

@@ -6,6 +6,8 @@
 #include "WindowParts.h"
 #include "app/Application.h"
 #include "help/HelpKit.h"
+#include "ui/Colours.h"
+#include "ui/Colours.h"
 #include "window/Almanac.h"
 #include "window/Calc.h"
 #include "window/CalcMenu.h"
@@ -85,6 +87,10 @@ private slots:
         const QColor accent(QString::fromStdString(inks.accent));
         QVERIFY(accent.lightness() > QColor("#0000ff").lightness());
         QVERIFY(accent.blue() > accent.red() && accent != QColor("#f0f0f0"));
+        // Every mark and label reads as text does on the paper.
+        for (const std::string& ink : {inks.text, inks.accent, inks.faint})
+            QVERIFY(zentolk::ContrastRatio(QColor(QString::fromStdString(ink)),
+                                           QColor("#202020")) >= zentolk::ReadableContrast);
         auto* view = Part<TPictureView>(*almanac, "LongCountPicture");
         view->setPalette(dark);
         QVERIFY(view->Svg().find("fill=\"#f0f0f0\"") != std::string::npos);
