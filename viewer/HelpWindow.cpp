@@ -1,6 +1,7 @@
 #include "viewer/HelpWindow.h"
 
 #include "platform/Os.h"
+#include "ui/Colours.h"
 #include "ui/SideWindow.h"
 #include "viewer/ChmFile.h"
 #include "viewer/HelpBrowser.h"
@@ -42,6 +43,41 @@ QUrl EntryUrl(const QString& local) {
     return TopicUrl(local);
 }
 
+// A list or tree that tells assistive technology of its current entry only
+// while it has the keyboard: the index narrowed from its field, or the
+// contents marking the page shown while their tab is hidden, would
+// otherwise report a focus that never moved there.
+template <class View> class QuietView : public View {
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
+        if (this->hasFocus())
+            View::currentChanged(current, previous);
+        else
+            this->QAbstractItemView::currentChanged(current, previous);
+    }
+};
+
+// Keeps the selection's text and the disabled buttons' captions readable on
+// a palette that pairs them badly, as the captions' colours are kept.
+QPalette ReadablePalette(QPalette p) {
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor highlight = p.color(group, QPalette::Highlight);
+        p.setColor(group, QPalette::HighlightedText,
+                   ReadableOn(highlight, p.color(group, QPalette::HighlightedText)));
+    }
+    const QColor face = p.color(QPalette::Button), window = p.color(QPalette::Window);
+    const QColor strong = p.color(QPalette::Active, QPalette::ButtonText);
+    // The darker of the two backgrounds decides for a light text, the lighter
+    // for a dark one.
+    const QColor background =
+        ContrastRatio(face, strong) < ContrastRatio(window, strong) ? face : window;
+    const QColor faint = p.color(QPalette::Disabled, QPalette::ButtonText);
+    const QColor readable = ReadableTowards(background, faint, strong);
+    for (const auto role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+        p.setColor(QPalette::Disabled, role, readable);
+    return p;
+}
+
 // A list under a field that names what to type, with a button that opens
 // the selected entry.
 QWidget* ListPage(const QString& caption, QLineEdit* field, QListWidget* list,
@@ -60,15 +96,16 @@ QWidget* ListPage(const QString& caption, QLineEdit* field, QListWidget* list,
 } // namespace
 
 HelpWindow::HelpWindow(const QString& path, const QString& displayName)
-    : browser_(new HelpBrowser), contents_(new QTreeWidget), tabs_(new QTabWidget),
-      indexFilter_(new QLineEdit), indexList_(new QListWidget), searchText_(new QLineEdit),
-      searchResults_(new QListWidget) {
+    : browser_(new HelpBrowser), contents_(new QuietView<QTreeWidget>), tabs_(new QTabWidget),
+      indexFilter_(new QLineEdit), indexList_(new QuietView<QListWidget>),
+      searchText_(new QLineEdit), searchResults_(new QuietView<QListWidget>) {
     // Closing a help window must never end the program, and an open one must
     // not keep the program running once its own window is gone.
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setObjectName(QStringLiteral("HelpWindow"));
 
+    setPalette(ReadablePalette(palette()));
     NameControls();
     CloseOnEscape(this);
     BuildPanes();
@@ -103,6 +140,8 @@ void HelpWindow::NameControls() {
 }
 
 void HelpWindow::BuildPanes() {
+    // The page shows when it has the keyboard: the style frames no text pane.
+    browser_->installEventFilter(this);
     // Up, Down and the page keys in a field move through its list.
     indexFilter_->installEventFilter(this);
     searchText_->installEventFilter(this);
@@ -209,6 +248,7 @@ void HelpWindow::OpenFile(const QString& path, const QString& displayName) {
 HelpWindow::~HelpWindow() {
     // The children outlive this part of the window by a little.
     tabs_->tabBar()->removeEventFilter(this);
+    browser_->removeEventFilter(this);
     indexFilter_->removeEventFilter(this);
     searchText_->removeEventFilter(this);
     // The page view reads from the file until it is gone.
@@ -395,6 +435,9 @@ void HelpWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == browser_ &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        MarkPageFocus(event->type() == QEvent::FocusIn);
     if (watched == tabs_->tabBar() && event->type() == QEvent::Shortcut) {
         // The tab bar switches tabs on its keys; the focus follows even when
         // the tab was already the current one.
@@ -412,6 +455,19 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// A frame in the text's colour, as wide as the pane's own: the page does not
+// move when it comes and goes.
+void HelpWindow::MarkPageFocus(bool focused) {
+    const int width = browser_->frameWidth();
+    QPalette framed = browser_->palette();
+    framed.setColor(QPalette::WindowText, palette().color(QPalette::Text));
+    browser_->setPalette(framed);
+    browser_->setFrameStyle(focused ? QFrame::Box | QFrame::Plain
+                                    : QFrame::StyledPanel | QFrame::Sunken);
+    if (focused)
+        browser_->setLineWidth(width);
 }
 
 void HelpWindow::MarkContents(const QUrl& shown) {

@@ -75,6 +75,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void MarkContents(const QUrl& shown);
+    void MarkPageFocus(bool focused);
     void ShowNotice(const QString& heading, const QString& text);
 
     std::unique_ptr<ChmFile> file_;
