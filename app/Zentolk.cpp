@@ -123,11 +123,13 @@ int main(int argc, char** argv) {
 
     auto calc = std::make_unique<zentolk::TFrmCalc>(helpKit);
     zentolk::KeepNormalState(calc.get());
+    zentolk::FitOnScreen(calc.get());
     zentolk::CentreOnScreen(calc.get());
     // Made once, hidden; Web shows it modally and Close only hides it again.
     // It belongs to the calculator, so the desktop keeps it above it.
     auto internet = std::make_unique<zentolk::TInternetFrm>(calc.get());
     zentolk::KeepNormalState(internet.get());
+    zentolk::FitOnScreen(internet.get());
     zentolk::platform::RequestBareTitleBar(internet.get());
     zentolk::CentreOnScreen(internet.get());
     QObject::connect(calc.get(), &zentolk::TFrmCalc::InternetDialogRequested, internet.get(),

@@ -1,13 +1,17 @@
 #include "ui/DesktopWindow.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace zentolk {
 
@@ -138,7 +142,165 @@ public:
 private:
     QWidget* window_;
 };
+// Scrolls a window's own contents, children and all, under two scroll bars
+// kept at its right and bottom edges.
+class ScreenFitter : public QObject {
+public:
+    explicit ScreenFitter(QWidget* window)
+        : QObject(window), window_(window), natural_(window->minimumSize()) {
+        window->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this,
+                [this](QWidget*, QWidget* now) { showFocused(now); });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_)
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::ScreenChangeInternal:
+        case QEvent::WindowActivate: // the window manager may frame it in place
+            fit();
+            break;
+        case QEvent::Wheel:
+            if (vertical_ != nullptr && vertical_->isVisible()) {
+                QCoreApplication::sendEvent(vertical_, event);
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QScrollBar* bar(Qt::Orientation orientation) {
+        auto* b = new QScrollBar(orientation, window_);
+        b->setObjectName(QStringLiteral("FitScrollBar"));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QScrollBar::valueChanged, this, [this] { scrollTo(); });
+        return b;
+    }
+
+    void fit() {
+        const QScreen* screen = window_->screen();
+        if (screen == nullptr || fitting_)
+            return;
+        fitting_ = true;
+        const QRect area = screen->availableGeometry();
+        const QSize border = window_->frameGeometry().size() - window_->size();
+        const int extent = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const FittedWindow fitted = FitWindow(natural_, area.size() - border, extent);
+        const QSize size = fitted.size;
+        if (size != window_->size()) {
+            window_->setFixedSize(size);
+            // Centred again, now that the whole frame fits.
+            window_->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size + border, area)
+                              .topLeft());
+        } else if (!settled_) {
+            // Framed where it stands, the frame may reach past the area.
+            const QRect frame = window_->frameGeometry();
+            const QPoint at(std::clamp(frame.left(), area.left(),
+                                       std::max(area.left(), area.right() + 1 - frame.width())),
+                            std::clamp(frame.top(), area.top(),
+                                       std::max(area.top(), area.bottom() + 1 - frame.height())));
+            if (at != frame.topLeft())
+                window_->move(at);
+        }
+        // Once framed, a move is the user's own.
+        settled_ = settled_ || !border.isNull();
+        const bool down = fitted.scrollsDown, across = fitted.scrollsAcross;
+        if ((down || across) && vertical_ == nullptr) {
+            vertical_ = bar(Qt::Vertical);
+            horizontal_ = bar(Qt::Horizontal);
+        }
+        if (vertical_ != nullptr) {
+            const QSize view(size.width() - (down ? extent : 0),
+                             size.height() - (across ? extent : 0));
+            vertical_->setRange(0, std::max(0, natural_.height() - view.height()));
+            vertical_->setPageStep(view.height());
+            vertical_->setSingleStep(20);
+            horizontal_->setRange(0, std::max(0, natural_.width() - view.width()));
+            horizontal_->setPageStep(view.width());
+            horizontal_->setSingleStep(20);
+            vertical_->setVisible(down);
+            horizontal_->setVisible(across);
+            placeBars();
+        }
+        fitting_ = false;
+    }
+
+    void placeBars() {
+        const int extent = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize size = window_->size();
+        const int belowBar = horizontal_->isVisible() ? extent : 0;
+        const int besideBar = vertical_->isVisible() ? extent : 0;
+        vertical_->setGeometry(size.width() - extent, 0, extent, size.height() - belowBar);
+        horizontal_->setGeometry(0, size.height() - extent, size.width() - besideBar, extent);
+        vertical_->raise();
+        horizontal_->raise();
+    }
+
+    // Moves the contents to the bars' values, then the bars back in place.
+    void scrollTo() {
+        const QPoint target(horizontal_->isVisible() ? horizontal_->value() : 0,
+                            vertical_->isVisible() ? vertical_->value() : 0);
+        const QPoint delta = offset_ - target;
+        if (delta.isNull())
+            return;
+        offset_ = target;
+        window_->scroll(delta.x(), delta.y());
+        placeBars();
+    }
+
+    void showFocused(QWidget* now) {
+        if (now == nullptr || vertical_ == nullptr || !window_->isAncestorOf(now))
+            return;
+        const QRect shown(QPoint(0, 0),
+                          QSize(vertical_->isVisible() ? vertical_->x() : window_->width(),
+                                horizontal_->isVisible() ? horizontal_->y() : window_->height()));
+        const QRect control(now->mapTo(window_, QPoint(0, 0)), now->size());
+        constexpr int Margin = 6;
+        const auto into = [](int start, int length, int viewLength, int value) {
+            if (start < Margin)
+                return value + start - Margin;
+            if (start + length + Margin > viewLength)
+                return value + std::min(start - Margin, start + length + Margin - viewLength);
+            return value;
+        };
+        vertical_->setValue(
+            into(control.top(), control.height(), shown.height(), vertical_->value()));
+        horizontal_->setValue(
+            into(control.left(), control.width(), shown.width(), horizontal_->value()));
+    }
+
+    QWidget* window_;
+    const QSize natural_;
+    QScrollBar* vertical_ = nullptr;
+    QScrollBar* horizontal_ = nullptr;
+    QPoint offset_;
+    bool fitting_ = false;
+    bool settled_ = false;
+};
 } // namespace
+
+FittedWindow FitWindow(const QSize& natural, const QSize& room, int bar) {
+    if (natural.width() <= room.width() && natural.height() <= room.height())
+        return {natural};
+    // A bar for one way takes room from the other, which may then need one too.
+    bool down = natural.height() > room.height();
+    const bool across = natural.width() + (down ? bar : 0) > room.width();
+    down = natural.height() + (across ? bar : 0) > room.height();
+    const QSize size(std::min(natural.width() + (down ? bar : 0), room.width()),
+                     std::min(natural.height() + (across ? bar : 0), room.height()));
+    return {size.expandedTo(QSize(1, 1)), down, across};
+}
+
+void FitOnScreen(QWidget* window) {
+    new ScreenFitter(window);
+}
 
 void KeepNormalState(QWidget* window) {
     new NormalStateKeeper(window);

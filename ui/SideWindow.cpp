@@ -131,6 +131,48 @@ Arrangement ArrangeBeside(const QRect& anchor, const QSize& wanted, const QSize&
             anchor};
 }
 
+QRect ArrangeBesidePair(const QRect& owner, const QRect& asking, const QSize& wanted,
+                        const QSize& smallest, const QRect& screen) {
+    const QRect pair = owner.united(asking);
+    const Arrangement beside = ArrangeBeside(pair, wanted, smallest, screen);
+    if (beside.anchor == pair && !beside.window.intersects(pair))
+        return beside.window;
+    // The parts of the screen beside the owner, on each side of it; the one
+    // that holds most of the asking window takes the new one over it.
+    const QSize size = wanted.boundedTo(screen.size());
+    const QSize least = smallest.boundedTo(size);
+    const QRect free[] = {
+        QRect(QPoint(owner.right() + 1 + Gap, screen.top()), screen.bottomRight()),
+        QRect(screen.topLeft(), QPoint(owner.left() - 1 - Gap, screen.bottom())),
+        QRect(QPoint(screen.left(), owner.bottom() + 1 + Gap), screen.bottomRight()),
+        QRect(screen.topLeft(), QPoint(screen.right(), owner.top() - 1 - Gap)),
+    };
+    QRect room = screen;
+    int most = -1;
+    for (const QRect& part : free) {
+        const QRect shared = part.intersected(asking);
+        const int area = shared.isValid() ? shared.width() * shared.height() : 0;
+        if (part.width() >= least.width() && part.height() >= least.height() && area > most) {
+            most = area;
+            room = part;
+        }
+    }
+    if (most < 0) {
+        // No side of the owner holds even the smallest window: over the
+        // asking window alone, as large as it, on its side of the owner.
+        const QSize s = size.boundedTo(asking.size().expandedTo(least));
+        const bool rightward = asking.center().x() >= owner.center().x();
+        const int left = rightward ? asking.right() + 1 - s.width() : asking.left();
+        return {QPoint(clampTo(left, screen.left(), screen.right() + 1 - s.width()),
+                       clampTo(asking.top(), screen.top(), screen.bottom() + 1 - s.height())),
+                s};
+    }
+    const QSize s = size.boundedTo(room.size());
+    return {QPoint(clampTo(asking.left(), room.left(), room.right() + 1 - s.width()),
+                   clampTo(asking.top(), room.top(), room.bottom() + 1 - s.height())),
+            s};
+}
+
 QWidget* ScrollingPage(QWidget* window) {
     auto* area = new QScrollArea(window);
     area->setObjectName(QStringLiteral("ScrollingPage"));
@@ -161,22 +203,44 @@ QSize ScrollingPageMinimum(const QWidget* window) {
     return pageOf(window)->minimumSizeHint();
 }
 
+namespace {
+// A window's frame around its client area.
+QMargins frameOf(const QWidget* window) {
+    const QRect outer = window->frameGeometry(), inner = window->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// The shown window that `window` belongs to, if any.
+QWidget* ownerOf(const QWidget* window) {
+    QWidget* parent = window != nullptr ? window->parentWidget() : nullptr;
+    QWidget* owner = parent != nullptr ? parent->window() : nullptr;
+    return owner != nullptr && owner->isVisible() && !owner->isMinimized() ? owner : nullptr;
+}
+} // namespace
+
 void PlaceBesideWindow(QWidget* window, const QSize& wanted, QWidget* anchor,
                        const QSize& smallest) {
     const QScreen* screen = anchor != nullptr ? anchor->screen() : window->screen();
     if (screen != nullptr && anchor != nullptr) {
         // The new window's frame is not known before it is shown: the
         // anchor's is the best guess.
-        const QRect outer = anchor->frameGeometry(), inner = anchor->geometry();
-        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
-        const Arrangement placed = ArrangeBeside(
-            outer, wanted.grownBy(frame), smallest.grownBy(frame), screen->availableGeometry());
+        const QRect outer = anchor->frameGeometry();
+        const QMargins frame = frameOf(anchor);
+        const QRect area = screen->availableGeometry();
+        const QWidget* owner = ownerOf(anchor);
+        const Arrangement placed =
+            owner != nullptr
+                ? Arrangement{ArrangeBesidePair(owner->frameGeometry(), outer,
+                                                wanted.grownBy(frame), smallest.grownBy(frame),
+                                                area),
+                              outer}
+                : ArrangeBeside(outer, wanted.grownBy(frame), smallest.grownBy(frame), area);
         QSize client = placed.window.size().shrunkBy(frame);
         // A page cut short scrolls: give its scroll bar room where the screen has it.
         if (client.height() < wanted.height() && client.width() >= wanted.width()) {
             const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-            const int spare = screen->availableGeometry().right() - placed.window.right();
+            const int spare = area.right() - placed.window.right();
             client.rwidth() += std::min(bar, std::max(0, spare));
         }
         window->resize(client);

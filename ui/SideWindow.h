@@ -22,6 +22,15 @@ struct Arrangement {
 Arrangement ArrangeBeside(const QRect& anchor, const QSize& wanted, const QSize& smallest,
                           const QRect& screen);
 
+// Places a window asked for from `asking`, a window that belongs to `owner`
+// and stands beside it: beside the two without moving either where the
+// screen has room, else over `asking` in the part of the screen that
+// `owner` leaves free. When no such part holds `smallest`, it goes over
+// `asking` alone, as large as that (or `smallest`), on its side of `owner`.
+// The window always lies wholly within `screen`.
+QRect ArrangeBesidePair(const QRect& owner, const QRect& asking, const QSize& wanted,
+                        const QSize& smallest, const QRect& screen);
+
 // Lays the window's contents out in a scroll area that fills it, so that a
 // window smaller than its contents (a small screen, a large font) still
 // reaches all of them; the contents go on the page returned.
@@ -34,7 +43,9 @@ QSize ScrollingPageMinimum(const QWidget* window);
 
 // Sizes and moves a new top-level window beside `anchor` as ArrangeBeside
 // says, `wanted` and `smallest` being sizes of its client area; moves
-// `anchor` when that makes room. Once the window manager has framed the
+// `anchor` when that makes room. When `anchor` belongs to a window shown
+// beside it (the Almanac beside the calculator), the two are kept in place
+// as ArrangeBesidePair says. Once the window manager has framed the
 // window, it is moved (and if need be shrunk) wholly onto the screen.
 void PlaceBesideWindow(QWidget* window, const QSize& wanted, QWidget* anchor,
                        const QSize& smallest);

@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 
 using namespace zentolk::viewer;
 using zentolk::testing::FakeOs;
@@ -259,6 +260,31 @@ private slots:
         }
         QVERIFY(moved > 100);
         QVERIFY(covered > 100);
+    }
+
+    // Asked from a window that stands beside its owner (the Almanac beside
+    // the calculator), a new window lies on the screen, moves neither, and
+    // covers the owner only when no side of the owner leaves it room.
+    void aWindowAskedFromAPairNeverCoversTheOwnerWhileRoomExists() {
+        const QSize ownerSize(450, 560), askingSize(560, 600), smallest(420, 360);
+        int overAsking = 0;
+        for (const QRect screen : {QRect(0, 0, 1024, 768), QRect(0, 0, 1366, 768),
+                                   QRect(0, 0, 683, 384), QRect(0, 30, 800, 570)}) {
+            for (int x = -50; x <= screen.width(); x += 25) {
+                const QRect owner(screen.topLeft() + QPoint(x, 40), ownerSize);
+                const QRect asking =
+                    zentolk::ArrangeBeside(owner, askingSize, smallest, screen).window;
+                const QRect at =
+                    zentolk::ArrangeBesidePair(owner, asking, QSize(880, 640), smallest, screen);
+                QVERIFY(screen.contains(at));
+                const int free =
+                    std::max(screen.right() - owner.right(), owner.left() - screen.left()) - 8;
+                if (free >= smallest.width())
+                    QVERIFY2(!at.intersects(owner), qPrintable(QString::number(x)));
+                overAsking += at.intersects(asking) ? 1 : 0;
+            }
+        }
+        QVERIFY(overAsking > 20);
     }
 
     void placesByTheRoomOnEachSide_data() {

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -357,6 +358,54 @@ private slots:
             QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
         }
         QApplication::setPalette(before);
+    }
+
+    void aFixedWindowFitsTheRoomItsFrameLeaves_data() {
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("down");
+        QTest::addColumn<bool>("across");
+        QTest::newRow("room enough: unchanged")
+            << QSize(1024, 740) << QSize(448, 531) << false << false;
+        QTest::newRow("too short: a bar beside")
+            << QSize(910, 489) << QSize(464, 489) << true << false;
+        QTest::newRow("too short, the bar just fits")
+            << QSize(464, 300) << QSize(464, 300) << true << false;
+        QTest::newRow("the bar does not fit: both")
+            << QSize(460, 300) << QSize(460, 300) << true << true;
+        QTest::newRow("too narrow: a bar below")
+            << QSize(400, 600) << QSize(400, 547) << false << true;
+    }
+    void aFixedWindowFitsTheRoomItsFrameLeaves() {
+        QFETCH(QSize, room);
+        QFETCH(QSize, size);
+        QFETCH(bool, down);
+        QFETCH(bool, across);
+        const zentolk::FittedWindow fitted = zentolk::FitWindow(QSize(448, 531), room, 16);
+        QCOMPARE(fitted.size, size);
+        QCOMPARE(fitted.scrollsDown, down);
+        QCOMPARE(fitted.scrollsAcross, across);
+    }
+
+    // Larger than the screen, the window takes the screen and scrolls to
+    // whatever control takes the focus.
+    void aWindowTooLargeForTheScreenScrollsToTheFocus() {
+        const QRect area = QApplication::primaryScreen()->availableGeometry();
+        QWidget window;
+        window.setFixedSize(area.width() / 2, area.height() + 300);
+        auto* last = new QLineEdit(&window);
+        last->setGeometry(10, area.height() + 250, 100, 24);
+        auto* first = new QLineEdit(&window);
+        first->setGeometry(10, 10, 100, 24);
+        zentolk::FitOnScreen(&window);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(area.contains(window.frameGeometry()));
+        for (QLineEdit* field : {last, first}) {
+            field->setFocus();
+            QVERIFY(window.rect().contains(QRect(field->mapTo(&window, QPoint()), field->size())));
+        }
     }
 
     // The program's own palettes: every text on what it is drawn on, the
