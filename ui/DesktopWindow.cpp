@@ -158,9 +158,13 @@ public:
             return false;
         switch (event->type()) {
         case QEvent::Show:
+            if (!settled_)
+                watchForFrame();
+            fit();
+            break;
         case QEvent::Move:
         case QEvent::ScreenChangeInternal:
-        case QEvent::WindowActivate: // the window manager may frame it in place
+        case QEvent::WindowActivate:
             fit();
             break;
         case QEvent::Wheel:
@@ -176,6 +180,19 @@ public:
     }
 
 private:
+    // A window manager may frame the window where it stands, which tells
+    // the window nothing: look for the frame for a while.
+    void watchForFrame() {
+        auto* timer = new QTimer(this);
+        timer->setInterval(100);
+        connect(timer, &QTimer::timeout, this, [this, timer, ticks = 0]() mutable {
+            fit();
+            if (settled_ || ++ticks >= 30)
+                timer->deleteLater();
+        });
+        timer->start();
+    }
+
     QScrollBar* bar(Qt::Orientation orientation) {
         auto* b = new QScrollBar(orientation, window_);
         b->setObjectName(QStringLiteral("FitScrollBar"));
@@ -190,7 +207,12 @@ private:
             return;
         fitting_ = true;
         const QRect area = screen->availableGeometry();
-        const QSize border = window_->frameGeometry().size() - window_->size();
+        // The frame as the window system has it now: the widget's own idea
+        // of it is not renewed when a window manager frames it in place.
+        const QWindow* handle = window_->windowHandle();
+        const QMargins margins = handle != nullptr ? handle->frameMargins() : QMargins();
+        const QRect frame = window_->geometry().marginsAdded(margins);
+        const QSize border = frame.size() - window_->size();
         const int extent = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         const FittedWindow fitted = FitWindow(natural_, area.size() - border, extent);
         const QSize size = fitted.size;
@@ -201,7 +223,6 @@ private:
                               .topLeft());
         } else if (!settled_) {
             // Framed where it stands, the frame may reach past the area.
-            const QRect frame = window_->frameGeometry();
             const QPoint at(std::clamp(frame.left(), area.left(),
                                        std::max(area.left(), area.right() + 1 - frame.width())),
                             std::clamp(frame.top(), area.top(),
