@@ -16,9 +16,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string>
 
 namespace zentolk {
@@ -117,7 +119,10 @@ void TFrmAlmanac::LayOut() {
     correlationRow->addWidget(correlationLabel);
     correlationRow->addWidget(CorrelationList, 1);
     correlationRow->addWidget(CorrelationNumber);
-    CorrelationNumber->setMaximumWidth(100);
+    // Room for any correlation's digits, whatever the font.
+    const int digits = WidthFor(CorrelationNumber, QStringLiteral("00000000"));
+    CorrelationNumber->setMinimumWidth(digits);
+    CorrelationNumber->setMaximumWidth(std::max(100, digits));
     top->addLayout(correlationRow);
     top->addWidget(Tabs);
     auto* closeRow = new QHBoxLayout;
@@ -151,6 +156,12 @@ void TFrmAlmanac::Connect() {
         if (shown_)
             ShowDay(*shown_);
     });
+}
+
+void TFrmAlmanac::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        CorrelationList->setFocus(Qt::TabFocusReason);
 }
 
 // F1 opens the help of the page shown.

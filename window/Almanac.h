@@ -31,6 +31,11 @@ public:
     std::optional<std::int64_t> ShownDay() const { return shown_; }
     std::int64_t Correlation() const { return correlation_; }
 
+protected:
+    // Shown afresh, the keys start at the first field, wherever they were
+    // when the window was closed.
+    void showEvent(QShowEvent* event) override;
+
 public slots:
     // Follows the target: its readings were shown, or cleared.
     void FollowDate();

@@ -11,6 +11,7 @@
 #include "window/Spin.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,6 +107,19 @@ private slots:
                 QVERIFY(QAccessible::queryAccessibleInterface(field)->text(
                             QAccessible::Description) != field->placeholderText());
         QCOMPARE(Part<QWidget>(*almanac, "DayPage")->accessibleName(), QString("This day"));
+    }
+
+    // Closed from Close and opened again, Tab starts at the first field.
+    void theKeysStartAtTheFirstFieldEachTime() {
+        almanac->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(almanac));
+        auto* close = Part<QPushButton>(*almanac, "CloseBtn");
+        close->setFocus();
+        QTest::keyClick(close, Qt::Key_Space);
+        QVERIFY(!almanac->isVisible());
+        QCOMPARE(zentolk::ShowAlmanac(*calc), almanac);
+        QVERIFY(QTest::qWaitForWindowActive(almanac));
+        QCOMPARE(QApplication::focusWidget(), Part<QWidget>(*almanac, "CorrelationList"));
     }
 
     void movesByADistanceNumberAndMeasuresOne() {
