@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 
 namespace zentolk {
 
@@ -113,10 +114,11 @@ TFrmAlmanac* ShowAlmanac(TFrmCalc& calc) {
         almanac = new TFrmAlmanac(calc, &calc);
         QObject::connect(&calc, &TFrmCalc::ReadingsShown, almanac, &TFrmAlmanac::FollowDate);
         QObject::connect(&calc, &TFrmCalc::ReadingsCleared, almanac, &TFrmAlmanac::ClearDay);
-        // As narrow as its layout allows beside the calculator; shorter, it scrolls.
+        // As narrow as its layout allows beside the calculator; shorter, or
+        // narrower under a large font, it scrolls rather than cover it.
         const QSize wanted = ScrollingPageHint(almanac);
         PlaceBesideWindow(almanac, wanted, &calc,
-                          QSize(ScrollingPageMinimum(almanac).width(), 240));
+                          QSize(std::min(ScrollingPageMinimum(almanac).width(), 360), 240));
         CloseOnEscape(almanac);
     }
     almanac->show();

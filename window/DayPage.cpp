@@ -24,8 +24,11 @@ QLineEdit* output(const char* name, const QString& accessible) {
 
 // A screen reader hears a field change only when its text does.
 void showText(QLineEdit* field, const QString& text) {
-    if (field->text() != text)
-        field->setText(text);
+    if (field->text() == text)
+        return;
+    GrowFor(field, text);
+    field->setText(text);
+    field->setCursorPosition(0); // the start, should the field still be narrower
 }
 
 QString dateText(const CivilDate& date) {

@@ -12,6 +12,7 @@
 #include "window/Spin.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -64,6 +65,33 @@ private slots:
         calc.reset(); // owns the Almanac window
         kit.reset();
         fake.reset();
+    }
+
+    // Under a 20 pt font every value is shown whole, the longest dates and
+    // the correlation number included, in a window too narrow for them
+    // (which scrolls).
+    void aLargeFontShowsEveryValueWhole() {
+        calc.reset();
+        const QFont before = QApplication::font();
+        QFont large = before;
+        large.setPointSize(20);
+        QApplication::setFont(large);
+        fake->now.date = {2026, 12, 10};
+        calc = std::make_unique<TFrmCalc>(*kit);
+        calc->show();
+        almanac = zentolk::ShowAlmanac(*calc);
+        QVERIFY(QTest::qWaitForWindowExposed(almanac));
+        almanac->resize(360, almanac->height()); // narrow, as beside the calculator
+        auto* correlation = Part<QLineEdit>(*almanac, "CorrelationNumber");
+        correlation->setText("-9999999");
+        QApplication::processEvents(); // the layout
+        for (QLineEdit* field : almanac->findChildren<QLineEdit*>()) {
+            if (!field->isReadOnly() && field != correlation)
+                continue;
+            const int needed = QFontMetrics(field->font()).horizontalAdvance(field->text());
+            QVERIFY2(field->width() > needed, qPrintable(field->objectName()));
+        }
+        QApplication::setFont(before);
     }
 
     void opensFromTheContextMenuOnce() {
