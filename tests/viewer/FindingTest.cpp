@@ -1,6 +1,7 @@
 // Finding things in a help window: the Index and Search tabs driven by keys,
 // the page text the search reads, and where a new help window is placed.
 #include "FakeOs.h"
+#include "ui/Colours.h"
 #include "ui/SideWindow.h"
 #include "viewer/ChmFile.h"
 #include "viewer/HelpBrowser.h"
@@ -156,6 +157,33 @@ private slots:
         window->Browser()->setFocus();
         QTest::keyClick(window, Qt::Key_N, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), window->IndexFilter());
+    }
+
+    // On a palette that pairs the selection or the disabled captions badly,
+    // the help window reads well all the same; the page shows its focus.
+    void theHelpWindowReadsWellAndShowsItsFocus() {
+        const QPalette before = QApplication::palette();
+        QPalette bad = before;
+        bad.setColor(QPalette::Highlight, QColor("#3875d7"));
+        bad.setColor(QPalette::HighlightedText, QColor("#6a9be6"));
+        for (const auto role : {QPalette::Window, QPalette::Button})
+            bad.setColor(role, QColor("#353535"));
+        bad.setColor(QPalette::ButtonText, QColor("#e0e0e0"));
+        bad.setColor(QPalette::Disabled, QPalette::ButtonText, QColor("#606060"));
+        QApplication::setPalette(bad);
+        HelpWindow* window = ShowActive(RealHelp);
+        QVERIFY(window);
+        const QPalette p = window->palette();
+        QVERIFY(zentolk::ContrastRatio(p.color(QPalette::Highlight),
+                                       p.color(QPalette::HighlightedText)) >= 4.5);
+        const QColor disabled = p.color(QPalette::Disabled, QPalette::ButtonText);
+        QVERIFY(zentolk::ContrastRatio(disabled, p.color(QPalette::Window)) >= 4.5);
+        QVERIFY(disabled != p.color(QPalette::Active, QPalette::ButtonText));
+        window->Browser()->setFocus();
+        QCOMPARE(window->Browser()->frameShape(), QFrame::Box);
+        window->Contents()->setFocus();
+        QCOMPARE(window->Browser()->frameShape(), QFrame::StyledPanel);
+        QApplication::setPalette(before);
     }
 
     // A file without an index offers no Index tab; its search still works.
