@@ -118,7 +118,7 @@ TFrmAlmanac* ShowAlmanac(TFrmCalc& calc) {
         // narrower under a large font, it scrolls rather than cover it.
         const QSize wanted = ScrollingPageHint(almanac);
         PlaceBesideWindow(almanac, wanted, &calc,
-                          QSize(std::min(ScrollingPageMinimum(almanac).width(), 360), 240));
+                          QSize(std::min(ScrollingPageMinimum(almanac).width(), 320), 240));
         CloseOnEscape(almanac);
     }
     almanac->show();

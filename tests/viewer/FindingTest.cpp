@@ -164,8 +164,7 @@ private slots:
     void theHelpWindowReadsWellAndShowsItsFocus() {
         const QPalette before = QApplication::palette();
         QPalette bad = before;
-        bad.setColor(QPalette::Highlight, QColor("#3875d7"));
-        bad.setColor(QPalette::HighlightedText, QColor("#6a9be6"));
+        bad.setColor(QPalette::HighlightedText, bad.color(QPalette::Highlight).lighter(120));
         for (const auto role : {QPalette::Window, QPalette::Button})
             bad.setColor(role, QColor("#353535"));
         bad.setColor(QPalette::ButtonText, QColor("#e0e0e0"));

@@ -7,7 +7,6 @@
 #include "app/Application.h"
 #include "help/HelpKit.h"
 #include "ui/Colours.h"
-#include "ui/Colours.h"
 #include "window/Almanac.h"
 #include "window/Calc.h"
 #include "window/CalcMenu.h"
