@@ -60,6 +60,14 @@ constexpr auto TsvHeaderPiece = [] {
     return p;
 }();
 constexpr std::string_view TsvColumns = TsvHeaderPiece.view();
+// What pads a tsv error row (the inputs and a message) to the header's width.
+constexpr auto TsvPaddingPiece = [] {
+    columns::Piece<64> p;
+    for (std::size_t i = 1; i < std::size(TsvNames); ++i)
+        p += "\t";
+    return p;
+}();
+constexpr std::string_view TsvErrorPadding = TsvPaddingPiece.view();
 
 // What follows a row's inputs in tsv: its columns, and the line end.
 [[gnu::always_inline]] inline char* putAlmanac(char* o, std::int64_t jdn,
@@ -179,16 +187,24 @@ private:
 
 constexpr std::array<std::string_view, 4> DateKeys = {"month", "day", "year", "era"};
 
+// The words that make a first line a header: the input's own names and the
+// names of the columns the tables write that hold such a value, so that a
+// column cut from one table's output reads into another.
+constexpr std::string_view IsoHeaders[] = {"input", "date", "iso", "gregorian", "julian"};
+constexpr std::string_view JdnHeaders[] = {"input", "jdn", "day_number", "exact_jdn"};
+constexpr std::string_view LongCountHeaders[] = {"input", "long_count", "long count",
+                                                 "historical_long_count", "station_819_long_count"};
+
 RowShape shapeOf(AlmanacInput what) {
     switch (what) {
     case AlmanacInput::Mdy:
         return {};
     case AlmanacInput::Iso:
-        return {true, "a date YYYY-MM-DD", {"input", "date", "iso"}};
+        return {true, "a date YYYY-MM-DD", IsoHeaders};
     case AlmanacInput::Jdn:
-        return {true, "a day number", {"input", "jdn", "day_number"}};
+        return {true, "a day number", JdnHeaders};
     case AlmanacInput::LongCount:
-        return {true, "a Long Count", {"input", "long_count", "long count"}};
+        return {true, "a Long Count", LongCountHeaders};
     }
     return {};
 }
@@ -222,6 +238,15 @@ public:
                                                   : convertPlainFields(start, end, line);
     }
 
+    void reject(const std::array<std::string_view, 4>& fields, std::size_t count,
+                std::string_view why) override {
+        std::array<std::string_view, 4> inputs{};
+        std::copy_n(fields.begin(), std::min(count, fields_), inputs.begin());
+        write({inputs.data(), fields_}, std::nullopt, why);
+    }
+
+    bool failedAny() const { return failedAny_; }
+
     void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,
                  long long) override {
         std::string error;
@@ -240,7 +265,14 @@ public:
             jdn = ParseLongCountDay(fields[0], options_.correlation, calendar_, error);
             break;
         }
-        const std::span<const std::string_view> inputs(fields.data(), fields_);
+        write({fields.data(), fields_}, jdn, error);
+    }
+
+private:
+    void write(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+               std::string_view error) {
+        if (!jdn)
+            failedAny_ = true;
         switch (options_.format) {
         case TableFormat::Tsv:
             return writeTsv(inputs, jdn, error);
@@ -251,7 +283,6 @@ public:
         }
     }
 
-private:
     // The inputs' names, in the header and as json keys.
     std::string_view inputName(std::size_t i) const { return fields_ == 4 ? DateKeys[i] : "input"; }
     void writeInputNames(char separator) {
@@ -285,7 +316,12 @@ private:
                 const std::string_view why = !YearInRange(year) ? YearRangeMessage : NoSuchDay;
                 std::memcpy(o, why.data(), why.size());
                 o += why.size();
+                if (options_.header) {
+                    std::memcpy(o, TsvErrorPadding.data(), TsvErrorPadding.size());
+                    o += TsvErrorPadding.size();
+                }
                 *o++ = '\n';
+                failedAny_ = true;
                 continue;
             }
             const std::int64_t jdn = CivilDayNumber(calendar_, year, fields.month, fields.day);
@@ -314,7 +350,10 @@ private:
             std::string_view text(start, std::size_t(lf - start));
             if (!text.empty() && text.back() == '\r')
                 text.remove_suffix(1);
-            if (text.find('\t') != std::string_view::npos)
+            // Fields the tsv output must escape go by convert().
+            if (std::any_of(text.begin(), text.end(), [](char c) {
+                    return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == 0x7f;
+                }))
                 break;
             std::optional<std::int64_t> jdn;
             if (options_.what == AlmanacInput::Iso)
@@ -366,13 +405,15 @@ private:
     void writeTsvField(std::string_view field) { WriteTsvField(out_, field); }
 
     void writeTsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
-                  const std::string& error) {
+                  std::string_view error) {
         for (const std::string_view field : inputs) {
             writeTsvField(field);
             out_.write('\t');
         }
         if (!jdn) {
             writeTsvField(error);
+            if (options_.header)
+                out_.write(TsvErrorPadding);
             out_.write('\n');
             return;
         }
@@ -384,7 +425,7 @@ private:
     }
 
     void writeCsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
-                  const std::string& error) {
+                  std::string_view error) {
         row_.clear();
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             if (i > 0)
@@ -405,7 +446,7 @@ private:
     }
 
     void writeJson(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
-                   const std::string& error) {
+                   std::string_view error) {
         row_.clear();
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             row_ += i == 0 ? "{\"" : ",\"";
@@ -432,13 +473,16 @@ private:
     std::size_t fields_;
     bool fast_;
     std::string row_; // a csv or json row, its storage kept from row to row
+    bool failedAny_ = false;
 };
 } // namespace
 
 int RunAlmanacTable(int inFd, FdWriter& out, FdWriter& err, const AlmanacTableOptions& options) {
     AlmanacConverter converter(out, options);
-    return ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
-                    converter, shapeOf(options.what));
+    const int status =
+        ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
+                 converter, shapeOf(options.what), {options.skipBlank});
+    return status == ExitOk && options.strict && converter.failedAny() ? ExitRowsFailed : status;
 }
 
 } // namespace zentolk::cli

@@ -16,9 +16,9 @@ namespace zentolk::cli {
 
 const char* const AlmanacUsage =
     "Usage: zentolk-cli almanac [MONTH DAY YEAR [ERA]] [--julian] [--correlation N|NAME] [--json]\n"
-    "       zentolk-cli almanac --tsv|--csv [--format=tsv|csv|json] [--header]\n"
-    "                   [--input=mdy|iso|jdn|long-count] [--julian] [--correlation N|NAME]\n"
-    "                   < days\n"
+    "       zentolk-cli almanac --tsv|--csv [--format=tsv|csv|json] [--header] [--strict]\n"
+    "                   [--skip-blank] [--input=mdy|iso|jdn|long-count] [--julian]\n"
+    "                   [--correlation N|NAME] < days\n"
     "       zentolk-cli long-count TEXT [--previous-era] [--correlation N|NAME] [--json]\n"
     "       zentolk-cli next \"4 Ahau 8 Cumku\" [--from MONTH DAY YEAR [ERA]] [--julian]\n"
     "                        [--previous] [--count N] [--correlation N|NAME] [--json]\n"
@@ -43,6 +43,8 @@ const char* const AlmanacUsage =
     "                     astronomical year), jdn (a day number) or long-count (a\n"
     "                     Long Count, with its Calendar Round if wanted, checked)\n"
     "  --header           tsv output: a first line naming the columns\n"
+    "  --strict           a table: exit status 1 when any row is an error row\n"
+    "  --skip-blank       a table: pass over blank lines instead of error rows\n"
     "  --from DATE        next: search from this day (default today)\n"
     "  --previous         next: search backwards\n"
     "  --count N          next: this many days (1 to 100000, default 1)\n"
@@ -203,13 +205,17 @@ int RunAlmanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
                                     r.correlation,
                                     r.header,
                                     BatchPath::Fast,
-                                    {r.spelling, r.yearBearer}});
+                                    {r.spelling, r.yearBearer},
+                                    r.strict,
+                                    r.skipBlank});
         return run.status;
     }
-    if (r.format || r.header || r.almanacInput) {
-        run.usage(std::string(r.format   ? "--format"
-                              : r.header ? "--header"
-                                         : "--input") +
+    if (r.format || r.header || r.almanacInput || r.strict || r.skipBlank) {
+        run.usage(std::string(r.format      ? "--format"
+                              : r.header    ? "--header"
+                              : r.strict    ? "--strict"
+                              : r.skipBlank ? "--skip-blank"
+                                            : "--input") +
                   " applies to almanac --tsv or --csv");
         return run.status;
     }

@@ -74,12 +74,12 @@ int RunReport(const Options& options, const Streams& streams) {
         const TableFormat format = options.format.value_or(
             options.input == TableInput::Csv ? TableFormat::Csv : TableFormat::Tsv);
         if (options.input == TableInput::Tsv && format == TableFormat::Tsv && !options.strict &&
-            !options.header && !options.exact)
+            !options.header && !options.exact && !options.skipBlank)
             status = RunBatch(streams.in, out, err, separator);
         else
             status = RunTable(streams.in, out, err,
                               {options.input, format, options.strict, separator, true,
-                               options.header, options.exact});
+                               options.header, options.exact, options.skipBlank});
         break;
     }
     case Mode::Date: {

@@ -17,7 +17,7 @@ const char* const UsageText =
     "Usage: zentolk-cli [--crlf] [--decimal-separator C] [MONTH DAY YEAR [ERA]]\n"
     "       zentolk-cli --tsv [--decimal-separator C] < dates.tsv\n"
     "       zentolk-cli --tsv|--csv [--format=tsv|csv|json] [--strict] [--exact] [--header]\n"
-    "                   < dates\n"
+    "                   [--skip-blank] < dates\n"
     "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
     "       zentolk-cli distance | match ...              (see zentolk-cli match --help)\n"
     "       zentolk-cli picture long-count|calendar-round [DAY] (see picture --help)\n"
@@ -47,6 +47,8 @@ const char* const UsageText =
     "                           off before 1 March 4801 B.C.; a date outside its\n"
     "                           calendar is an error row\n"
     "  --header                 tsv output: a first line naming the columns\n"
+    "  --skip-blank             pass over blank lines instead of making each an\n"
+    "                           error row\n"
     "  --decimal-separator C    write the percentages with C instead of the\n"
     "                           locale's decimal separator\n"
     "  -h, --help               show this help and exit\n"
@@ -54,13 +56,14 @@ const char* const UsageText =
     "  --                       end of options (for a year such as --5)\n"
     "\n"
     "In tables the era is A.D., AD, B.C., BC in any letter case, or the index.\n"
-    "A first line starting 'month' is a header and blank lines are no rows; both\n"
-    "are passed over. Every line is one row: a quote left open ends with its\n"
-    "line, which is skipped. Years run from -1,000,000 to 1,000,000.\n"
+    "A first line starting 'month' is a header. Every other line is one row, in\n"
+    "order: a line that is no row (blank, the wrong number of fields, a quote\n"
+    "left open) is an error row. Years run from -1,000,000 to 1,000,000.\n"
     "\n"
-    "Exit status: 0 success, 1 a date that cannot be read, a skipped table line\n"
-    "or (with --strict) a failed row, 2 wrong usage. In a table, a row whose date\n"
-    "cannot be read carries its message and leaves the status 0 unless --strict.\n";
+    "Exit status: 0 success, 1 a date that cannot be read, a table line that is\n"
+    "no row or (with --strict) a failed row, 2 wrong usage, 3 the input could not\n"
+    "be read or the output written. In a table, a row whose date cannot be read\n"
+    "carries its message and leaves the status 0 unless --strict.\n";
 
 namespace {
 template <bool Options::*Field> bool setSwitch(std::string_view, Options& o, std::string&) {
@@ -176,6 +179,7 @@ constexpr OptionRule Strict{"--strict", Takes::Nothing, "", setSwitch<&Options::
 constexpr OptionRule Exact{"--exact", Takes::Nothing, "", setSwitch<&Options::exact>};
 constexpr OptionRule Format{"--format", Takes::Value, "tsv, csv or json", setFormat};
 constexpr OptionRule Header{"--header", Takes::Nothing, "", setSwitch<&Options::header>};
+constexpr OptionRule SkipBlank{"--skip-blank", Takes::Nothing, "", setSwitch<&Options::skipBlank>};
 constexpr OptionRule Input{"--input", Takes::Value, "mdy, iso, jdn or long-count", setInput};
 constexpr OptionRule DecimalSeparator{"--decimal-separator", Takes::Value, "one character",
                                       setDecimalSeparator};
@@ -200,10 +204,11 @@ constexpr OptionRule Png{"--png", Takes::Value, "a file name", setText<&Options:
 constexpr OptionRule Lines{"--lines", Takes::Nothing, "", setSwitch<&Options::lines>};
 
 constexpr const OptionRule* ReportOptions[] = {
-    &Help, &Version, &Crlf, &Tsv, &Csv, &Strict, &Exact, &Format, &Header, &DecimalSeparator};
+    &Help,      &Version,         &Crlf, &Tsv, &Csv, &Strict, &Exact, &Format, &Header,
+    &SkipBlank, &DecimalSeparator};
 constexpr const OptionRule* AlmanacOptions[] = {
-    &Help,   &Tsv,  &Csv,         &Format,         &Header,    &Input,
-    &Julian, &Json, &Correlation, &SpellingOption, &YearBearer};
+    &Help,  &Tsv,    &Csv,  &Format,      &Header,         &SkipBlank, &Strict,
+    &Input, &Julian, &Json, &Correlation, &SpellingOption, &YearBearer};
 constexpr const OptionRule* LongCountOptions[] = {
     &Help, &Julian, &Json, &Correlation, &PreviousEra, &SpellingOption, &YearBearer};
 constexpr const OptionRule* NextOptions[] = {&Help,        &Julian,         &Json,
@@ -340,11 +345,12 @@ std::string settleReport(Options& o) {
         o.mode = Mode::Batch;
         return {};
     }
-    if (o.format || o.strict || o.exact || o.header)
-        return std::string(o.strict   ? "--strict"
-                           : o.exact  ? "--exact"
-                           : o.header ? "--header"
-                                      : "--format") +
+    if (o.format || o.strict || o.exact || o.header || o.skipBlank)
+        return std::string(o.strict      ? "--strict"
+                           : o.exact     ? "--exact"
+                           : o.header    ? "--header"
+                           : o.skipBlank ? "--skip-blank"
+                                         : "--format") +
                " applies to --tsv or --csv";
     if (o.words.empty()) {
         o.mode = Mode::Today;

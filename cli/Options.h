@@ -33,8 +33,9 @@ struct Options {
     TableInput input = TableInput::Tsv;
     std::optional<TableFormat> format;
     bool strict = false;
-    bool header = false; // tsv output: a first line of column names
-    bool exact = false;  // the calculator's tables: every value of the true day
+    bool header = false;    // tsv output: a first line of column names
+    bool exact = false;     // the calculator's tables: every value of the true day
+    bool skipBlank = false; // tables: blank lines passed over, not error rows
     std::optional<AlmanacInput> almanacInput; // almanac's table: what a line names
 
     // The words other than options (the report's date), and the options.

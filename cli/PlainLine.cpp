@@ -282,7 +282,8 @@ template <char Separator> char* putTsvInputs(char* o, const char* start, const L
 // A date outside its calendar under --strict: an error row, worded as the
 // engine's path words it (the reason needs no quoting or escaping).
 template <TableFormat Format, char Separator>
-char* putCalendarError(char* o, const char* start, const Line& line, const ReadingDay& day) {
+char* putCalendarError(char* o, const char* start, const Line& line, const ReadingDay& day,
+                       bool padded) {
     if constexpr (Format == TableFormat::Tsv) {
         o = putTsvInputs<Separator>(o, start, line);
     } else {
@@ -300,6 +301,9 @@ char* putCalendarError(char* o, const char* start, const Line& line, const Readi
             Format == TableFormat::Json ? JsonFailedReadings : CsvFailedReadings;
         std::memcpy(o, rest.data(), rest.size());
         o += rest.size();
+    } else if (padded) {
+        std::memcpy(o, TsvErrorPadding.data(), TsvErrorPadding.size());
+        o += TsvErrorPadding.size();
     }
     *o++ = '\n';
     return o;
@@ -329,7 +333,7 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
             o = out.cursor();
         }
         if (Strict && !real) {
-            o = putCalendarError<Format, Separator>(o, start, line, day);
+            o = putCalendarError<Format, Separator>(o, start, line, day, rows.header);
             failed = true;
         } else if constexpr (Format == TableFormat::Tsv) {
             o = putTsvInputs<Separator>(o, start, line);

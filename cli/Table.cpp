@@ -14,6 +14,7 @@
 #include "engine/ReadingDay.h"
 #include "engine/TextWriters.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -59,7 +60,7 @@ public:
         : out_(out), options_(options),
           output_(out, options.format), plain_{options.input == TableInput::Csv ? ',' : '\t',
                                                options.format, options.strict,
-                                               options.decimalSeparator} {
+                                               options.decimalSeparator, options.header} {
         if (options.format == TableFormat::Csv ||
             (options.header && options.format == TableFormat::Tsv)) {
             out_.write(options.format == TableFormat::Csv ? CsvHeader : TsvHeader);
@@ -88,6 +89,27 @@ public:
         out_.write('\n');
     }
 
+    void reject(const std::array<std::string_view, 4>& fields, std::size_t count,
+                std::string_view why) override {
+        failedAny_ = true;
+        std::array<std::string_view, 4> inputs{};
+        std::copy_n(fields.begin(), count, inputs.begin());
+        if (options_.format == TableFormat::Tsv) {
+            for (const std::string_view field : inputs) {
+                WriteTsvField(out_, field);
+                out_.write('\t');
+            }
+            WriteTsvField(out_, why);
+            endTsvError();
+            return;
+        }
+        if (options_.format == TableFormat::Json)
+            writeHead<TableFormat::Json>(inputs, std::nullopt, why);
+        else
+            writeHead<TableFormat::Csv>(inputs, std::nullopt, why);
+        out_.write('\n');
+    }
+
     bool failedAny() const { return failedAny_; }
 
 private:
@@ -107,17 +129,19 @@ private:
         if (problem) {
             failedAny_ = true;
             out_.write(*problem);
-        } else if (status != ReadingStatus::Ok) {
+            return endTsvError();
+        }
+        if (status != ReadingStatus::Ok) {
             failedAny_ = true;
             writeErrorMessage(status, date);
-        } else {
-            WriteReadingTexts(options_.exact ? ExactReadingDay(day, *exactDay(values, day)) : day,
-                              options_.decimalSeparator, texts_);
-            for (const FixedText& text : texts_.texts) {
-                if (&text != &texts_.texts.front())
-                    out_.write('\t');
-                out_.write(text.view());
-            }
+            return endTsvError();
+        }
+        WriteReadingTexts(options_.exact ? ExactReadingDay(day, *exactDay(values, day)) : day,
+                          options_.decimalSeparator, texts_);
+        for (const FixedText& text : texts_.texts) {
+            if (&text != &texts_.texts.front())
+                out_.write('\t');
+            out_.write(text.view());
         }
         out_.write('\n');
     }
@@ -137,13 +161,14 @@ private:
         return CivilToJdn(Calendar::Gregorian, {day.astronomicalYear, values.month, values.day});
     }
 
-    // Tab-separated input holds no tab or line end in a field.
-    void writeTsvField(std::string_view field) {
-        if (options_.input == TableInput::Tsv) {
-            out_.write(field);
-            return;
-        }
-        WriteTsvField(out_, field);
+    void writeTsvField(std::string_view field) { WriteTsvField(out_, field); }
+
+    // An error row's end: under --header padded to the header's width, so
+    // that loaders see the same number of columns on every row.
+    void endTsvError() {
+        if (options_.header)
+            out_.write(TsvErrorPadding);
+        out_.write('\n');
     }
 
     // The engine's message, but a field that is no integer is written in
@@ -170,6 +195,37 @@ private:
         out_.write(InvalidIntegerClose);
     }
 
+    // A csv or json row's inputs, era index (none when the era could not be
+    // read), ok and error; a failed row's empty readings after them. Returns
+    // whether the row is ok.
+    template <TableFormat Format>
+    bool writeHead(const std::array<std::string_view, 4>& inputs,
+                   std::optional<std::int32_t> eraIndex, std::string_view problem) {
+        constexpr bool json = Format == TableFormat::Json;
+        const bool ok = problem.empty();
+        const auto null = [this] {
+            if constexpr (json)
+                output_.raw("null");
+        };
+        ForEachColumn<Column::Month, Column::Error>([&](auto column) {
+            constexpr Column c = column;
+            output_.raw(Gap<Format, c>);
+            if constexpr (c <= Column::Era)
+                output_.text(inputs[std::size_t(c)]);
+            else if constexpr (c == Column::EraIndex)
+                eraIndex ? output_.number(*eraIndex) : null();
+            else if constexpr (c == Column::Ok)
+                output_.raw(json ? (ok ? "true" : "false") : (ok ? "1" : "0"));
+            else if constexpr (c == Column::Error)
+                ok ? null() : output_.text(problem);
+            else
+                static_assert(UnwrittenColumn<c>);
+        });
+        if (!ok)
+            output_.raw(json ? JsonFailedReadings : CsvFailedReadings);
+        return ok;
+    }
+
     // The csv and json outputs: the inputs, then ok, error and the readings,
     // column by column.
     template <TableFormat Format>
@@ -190,26 +246,8 @@ private:
             if constexpr (json)
                 output_.raw("null");
         };
-
-        const std::string_view inputs[] = {date.Month, date.Day, date.Year, eraText};
-        ForEachColumn<Column::Month, Column::Error>([&](auto column) {
-            constexpr Column c = column;
-            output_.raw(Gap<Format, c>);
-            if constexpr (c <= Column::Era)
-                output_.text(inputs[std::size_t(c)]);
-            else if constexpr (c == Column::EraIndex)
-                output_.number(date.ADBC);
-            else if constexpr (c == Column::Ok)
-                output_.raw(json ? (ok ? "true" : "false") : (ok ? "1" : "0"));
-            else if constexpr (c == Column::Error)
-                ok ? null() : output_.text(problem);
-            else
-                static_assert(UnwrittenColumn<c>);
-        });
-        if (!ok) {
-            output_.raw(json ? JsonFailedReadings : CsvFailedReadings);
+        if (!writeHead<Format>({date.Month, date.Day, date.Year, eraText}, date.ADBC, problem))
             return;
-        }
 
         const std::optional<std::int64_t> exact = exactDay(values, calculatorDay);
         // Every value from here on but the day numbers is of the day the
@@ -297,9 +335,10 @@ private:
 
 int RunTable(int inFd, FdWriter& out, FdWriter& err, const TableOptions& options) {
     TableConverter converter(out, options);
-    const int status = ReadRows(
-        inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err, converter);
-    return status != 0 || (options.strict && converter.failedAny()) ? 1 : 0;
+    const int status =
+        ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
+                 converter, {}, {options.skipBlank});
+    return status == ExitOk && options.strict && converter.failedAny() ? ExitRowsFailed : status;
 }
 
 } // namespace zentolk::cli

@@ -110,12 +110,15 @@ TEST(AlmanacCli, TsvBatch) {
                      "8\t11\t3114\tb.c.\t584283\t-3113-08-11\t-3113-09-06\t-0.0.0.0.2\t2 Edznab\t6 "
                      "Cumku\tG7\t-0.0.0.0.3\t1 Caban 5 Cumku\t1\t7 Eb\n"
                      "2\t30\t2000\tAd\tno such day in the calendar\n"
-                     "x\t1\t1\t0\t'x' is not a valid integer value\n");
-    EXPECT_EQ(r.err, "zentolk-cli: line 5 skipped: it has 2 fields, not four (month, day, year, "
-                     "era)\n"
-                     "zentolk-cli: line 6 skipped: its era 'A.C.' is none of A.D., AD, B.C., BC or "
-                     "an era index\n"
-                     "zentolk-cli: 2 of 6 lines skipped\n");
+                     "x\t1\t1\t0\t'x' is not a valid integer value\n"
+                     "1\t2\t\t\tit has 2 fields, not four (month, day, year, era)\n"
+                     "1\t1\t1\tA.C.\tits era 'A.C.' is none of A.D., AD, B.C., BC or an era "
+                     "index\n");
+    EXPECT_EQ(r.err, "zentolk-cli: line 5 is an error row: it has 2 fields, not four (month, day, "
+                     "year, era)\n"
+                     "zentolk-cli: line 6 is an error row: its era 'A.C.' is none of A.D., AD, "
+                     "B.C., BC or an era index\n"
+                     "zentolk-cli: 2 of 6 lines are error rows\n");
 }
 
 } // namespace

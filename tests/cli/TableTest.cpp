@@ -155,28 +155,39 @@ INSTANTIATE_TEST_SUITE_P(
                  NullReadings + "\n",
              1,
              ""},
-        Case{"skipped_rows_named_plainly",
+        // Lines that are no rows are error rows in their places, with what
+        // could be read of their fields.
+        Case{"lines_that_are_no_rows_keep_their_places",
              {"--csv"},
              "1,2,3\n\n1,1,1,zz\n",
-             Header,
+             Header + "1,2,3,,,0,\"it has 3 fields, not four (month, day, year, era)\"" + Empty26 +
+                 "\n,,,,,0,the line is blank" + Empty26 +
+                 "\n1,1,1,zz,,0,\"its era 'zz' is none of A.D., AD, B.C., BC or an era index\"" +
+                 Empty26 + "\n",
              1,
-             "line 1 skipped: it has 3 fields, not four (month, day, year, era)\n"
-             "zentolk-cli: line 3 skipped: its era 'zz' is none of A.D., AD, B.C., BC or an era "
-             "index\n"},
+             "line 1 is an error row: it has 3 fields, not four (month, day, year, era)\n"
+             "zentolk-cli: line 2 is an error row: the line is blank\n"
+             "zentolk-cli: line 3 is an error row: its era 'zz' is none of A.D., AD, B.C., BC or "
+             "an era index\nzentolk-cli: 3 of 3 lines are error rows\n"},
         Case{"a_row_never_spans_lines",
              {"--csv"},
              "\"1\n2\",1\n1,1\n",
-             Header,
+             Header + "1,,,,,0,unclosed quote" + Empty26 +
+                 "\n\"2\"\"\",1,,,,0,\"it has 2 fields, " + "not four (month, day, year, era)\"" +
+                 Empty26 + "\n1,1,,,,0,\"it has 2 fields, not four (month, day, year, era)\"" +
+                 Empty26 + "\n",
              1,
-             "line 1 skipped: unclosed quote\nzentolk-cli: line 2 skipped: it has 2 fields"},
+             "line 1 is an error row: unclosed quote\nzentolk-cli: line 2 is an error row: it has "
+             "2 fields"},
         Case{"an_unclosed_quote_loses_only_its_line",
              {"--csv"},
              "8,11,3114,B.C.\n\"1,1,1,1\n8,11,3114,B.C.\n",
-             Header + StartDayCsv + StartDayCsv,
+             Header + StartDayCsv + "\"1,1,1,1\",,,,,0,unclosed quote" + Empty26 + "\n" +
+                 StartDayCsv,
              1,
-             "line 2 skipped: unclosed quote\nzentolk-cli: 1 of 3 lines skipped\n"},
-        Case{"headers_and_blank_lines_pass_alike",
-             {"--tsv", "--header"},
+             "line 2 is an error row: unclosed quote\nzentolk-cli: 1 of 3 lines is an error row\n"},
+        Case{"headers_and_blank_lines_pass_alike_when_asked",
+             {"--tsv", "--header", "--skip-blank"},
              "Month\tDay\tYear\tEra\r\n\r\n \n1\t1\t2000\t0\n\n",
              std::string("month\tday\tyear\tera\tgreat_cycle\tdays_elapsed\telapsed_share\t"
                          "days_remaining\tremaining_share\tharmonic\tlong_count\t"
@@ -212,16 +223,18 @@ INSTANTIATE_TEST_SUITE_P(
              "year_bearer\n"
              "584283\t584283\t-3113-08-11\t-3113-09-06\t0.0.0.0.0\t4 Ahau\t8 Cumku\tG9\t"
              "-0.0.0.0.3\t1 Caban 5 Cumku\t3\t7 Eb\n"
-             "1,5\t'1,5' is not a day number\n",
+             // An error row padded to the header's width.
+             "1,5\t'1,5' is not a day number\t\t\t\t\t\t\t\t\t\t\n",
              0,
              ""},
         Case{"almanac_one_field_lines_only",
              {"almanac", "--csv", "--input=jdn"},
              "1,2\n",
-             AlmanacCsvHeader,
+             AlmanacCsvHeader + "1,0,\"it has 2 fields, not one (a day number)\"" +
+                 std::string(31, ',') + "\n",
              1,
-             "line 1 skipped: it has 2 fields, not one (a day number)\nzentolk-cli: 1 of 1 line "
-             "skipped\n"},
+             "line 1 is an error row: it has 2 fields, not one (a day number)\nzentolk-cli: 1 of "
+             "1 line is an error row\n"},
         Case{"format_needs_a_table",
              {"--format=json", "1", "1", "2000"},
              "",
@@ -297,23 +310,28 @@ INSTANTIATE_TEST_SUITE_P(
         Limit{"fields_of_tab_lines",
               {"--tsv", "--format=csv"},
               "1\t1\t2000\n1\t1\t2000\t0\n1\t1\t2000\t0\t0\n",
-              {"1,1,2000,0,0,1,,2451545,"},
+              {"1,1,2000,,,0,\"it has 3 fields", "1,1,2000,0,0,1,,2451545,",
+               "1,1,2000,0,,0,\"it has 5 fields"},
               1,
-              "line 1 skipped: it has 3 fields, not four (month, day, year, era)\nzentolk-cli: "
-              "line 3 skipped: it has 5 fields"},
+              "line 1 is an error row: it has 3 fields, not four (month, day, year, era)\n"
+              "zentolk-cli: line 3 is an error row: it has 5 fields"},
         Limit{"fields_of_csv_lines",
               {"--csv", "--format=json"},
               "1,1,2000\n1,1,2000,0\n1,1,2000,0,\n",
-              {R"({"month":"1","day":"1","year":"2000","era":"0","era_index":0,"ok":true,)"},
+              {R"({"month":"1","day":"1","year":"2000","era":"","era_index":null,"ok":false,)"
+               R"j("error":"it has 3 fields, not four (month, day, year, era)","jdn":null,)j",
+               R"({"month":"1","day":"1","year":"2000","era":"0","era_index":0,"ok":true,)",
+               R"({"month":"1","day":"1","year":"2000","era":"0","era_index":null,"ok":false,)"},
               1,
-              "line 3 skipped: it has 5 fields"},
+              "line 3 is an error row: it has 5 fields"},
         // A CR in a quoted field is the field's, not a line end.
         Limit{"cr_in_csv_fields",
               {"--csv", "--format=csv"},
               "\"1\r\",1,2000,0\r\n1,\"1\r\n",
-              {"\"1\r\",1,2000,0,0,0,\"'1\r' is not a valid integer value\",,"},
+              {"\"1\r\",1,2000,0,0,0,\"'1\r' is not a valid integer value\",,",
+               "1,1,,,,0,unclosed quote,,"},
               1,
-              "line 2 skipped: unclosed quote"},
+              "line 2 is an error row: unclosed quote"},
         Limit{"cr_in_json_strings",
               {"--csv", "--format=json"},
               "\"\r1\",1,2000,0\n",
