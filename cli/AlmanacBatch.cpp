@@ -35,6 +35,7 @@ enum class TsvColumn {
     StationCalendarRound,
     StationDaysSince,
     YearBearer,
+    BaktunPlace,
 };
 constexpr std::string_view TsvNames[] = {"jdn",
                                          "gregorian",
@@ -46,9 +47,10 @@ constexpr std::string_view TsvNames[] = {"jdn",
                                          "station_819_long_count",
                                          "station_819_calendar_round",
                                          "station_819_days_since",
-                                         "year_bearer"};
+                                         "year_bearer",
+                                         "baktun_place"};
 constexpr auto LastTsvColumn = static_cast<TsvColumn>(std::size(TsvNames) - 1);
-static_assert(LastTsvColumn == TsvColumn::YearBearer, "a name for every tsv column");
+static_assert(LastTsvColumn == TsvColumn::BaktunPlace, "a name for every tsv column");
 
 // The names after the inputs' names, and the line end: --header's line.
 constexpr auto TsvHeaderPiece = [] {
@@ -76,6 +78,7 @@ constexpr std::string_view TsvErrorPadding = TsvPaddingPiece.view();
                                                const AlmanacNames& names) {
     const std::int32_t dayCount = DayCountOf(jdn, correlation);
     const std::int32_t station = Station819Of(dayCount);
+    const LongCountPlaces places = LongCountOf(dayCount);
     ForEachOf<TsvColumn, TsvColumn::Jdn, LastTsvColumn>([&](
         auto column) __attribute__((always_inline)) {
         constexpr TsvColumn c = column;
@@ -88,7 +91,7 @@ constexpr std::string_view TsvErrorPadding = TsvPaddingPiece.view();
         } else if constexpr (c == TsvColumn::Julian) {
             o = PutIsoDate(o, julian);
         } else if constexpr (c == TsvColumn::LongCount) {
-            o = PutLongCount(o, LongCountOf(dayCount));
+            o = PutLongCount(o, places);
         } else if constexpr (c == TsvColumn::Tzolkin) {
             o = PutTzolkinDayAt(o, TzolkinPosition(dayCount), names.spelling);
         } else if constexpr (c == TsvColumn::Haab) {
@@ -106,6 +109,8 @@ constexpr std::string_view TsvErrorPadding = TsvPaddingPiece.view();
         } else if constexpr (c == TsvColumn::YearBearer) {
             o = PutTzolkinDayAt(o, TzolkinPosition(YearBearerDayOf(dayCount, names.yearBearer)),
                                 names.spelling);
+        } else if constexpr (c == TsvColumn::BaktunPlace) {
+            o = PutSigned(o, std::int32_t{places.negative ? -places.baktun : places.baktun});
         } else {
             static_assert(UnwrittenColumn<c>);
         }

@@ -136,6 +136,8 @@ void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s, const AlmanacN
     s.number("number", "year_bearer_number", bearer.number);
     s.text("name", "year_bearer_name", SignName(bearer.sign, names.spelling));
     s.endObject();
+    // The baktun place alone (0 to 19): `baktun` above counts the pictuns too.
+    s.number("baktun_place", "baktun_place", sign * p.baktun);
 }
 
 std::string AlmanacJsonObject(const AlmanacDay& a, const AlmanacNames& names) {

@@ -29,7 +29,7 @@ const std::string AlmanacCsvHeader =
     "pictun,tzolkin_number,tzolkin_name_index,tzolkin_name,haab_day,haab_month_index,"
     "haab_month,calendar_round,lord_of_the_night,station_819_long_count,"
     "station_819_calendar_round,station_819_days_since,year_bearer_system,year_bearer_number,"
-    "year_bearer_name\n";
+    "year_bearer_name,baktun_place\n";
 const std::string AD2000 = "Starting\t1,867,262\t99.74690%\t4,738\t0.25310%\tnone\t12.19.6.15.2\t"
                            "0.12.19.6.15.2\t11  Ik (Wind)\tSaturday\n";
 
@@ -220,18 +220,18 @@ INSTANTIATE_TEST_SUITE_P(
              "jdn\n584283\n1,5\n",
              "input\tjdn\tgregorian\tjulian\tlong_count\ttzolkin\thaab\tlord_of_the_night\t"
              "station_819_long_count\tstation_819_calendar_round\tstation_819_days_since\t"
-             "year_bearer\n"
+             "year_bearer\tbaktun_place\n"
              "584283\t584283\t-3113-08-11\t-3113-09-06\t0.0.0.0.0\t4 Ahau\t8 Cumku\tG9\t"
-             "-0.0.0.0.3\t1 Caban 5 Cumku\t3\t7 Eb\n"
+             "-0.0.0.0.3\t1 Caban 5 Cumku\t3\t7 Eb\t0\n"
              // An error row padded to the header's width.
-             "1,5\t'1,5' is not a day number\t\t\t\t\t\t\t\t\t\t\n",
+             "1,5\t'1,5' is not a day number\t\t\t\t\t\t\t\t\t\t\t\n",
              0,
              ""},
         Case{"almanac_one_field_lines_only",
              {"almanac", "--csv", "--input=jdn"},
              "1,2\n",
              AlmanacCsvHeader + "1,0,\"it has 2 fields, not one (a day number)\"" +
-                 std::string(31, ',') + "\n",
+                 std::string(32, ',') + "\n",
              1,
              "line 1 is an error row: it has 2 fields, not one (a day number)\nzentolk-cli: 1 of "
              "1 line is an error row\n"},
@@ -342,7 +342,7 @@ INSTANTIATE_TEST_SUITE_P(
               "1\t1\t-1000000\t0\n12\t31\t1000000\t0\n12\t31\t-1000001\t0\n1\t1\t1000001\t0\n"
               "1\t1\t1000001\tBC\n1\t1\t1000002\tBC\n2\t29\t1900\t0\n2\t29\t2000\t0\n",
               {"1\t1\t-1000000\t0\t-363521440\t-1000000-01-01\t",
-               "12\t31\t1000000\t0\t366963925\t1000000-12-31\t",
+               "12\t31\t1000000\t0\t366963925\t+1000000-12-31\t",
                "12\t31\t-1000001\t0\t" + OutOfYears, "1\t1\t1000001\t0\t" + OutOfYears,
                "1\t1\t1000001\tBC\t-363521440\t", "1\t1\t1000002\tBC\t" + OutOfYears,
                "2\t29\t1900\t0\tno such day in the calendar", "2\t29\t2000\t0\t2451604\t"}},
@@ -350,7 +350,7 @@ INSTANTIATE_TEST_SUITE_P(
               {"almanac", "--tsv", "--julian"},
               "1\t1\t-1000000\t0\n12\t31\t1000000\t0\n1\t1\t1000001\t0\n2\t29\t1900\t0\n",
               {"1\t1\t-1000000\t0\t-363528942\t-1000021-06-18\t-1000000-01-01\t",
-               "12\t31\t1000000\t0\t366971423\t1000021-07-12\t1000000-12-31\t",
+               "12\t31\t1000000\t0\t366971423\t+1000021-07-12\t+1000000-12-31\t",
                "1\t1\t1000001\t0\t" + OutOfYears,
                "2\t29\t1900\t0\t2415092\t1900-03-13\t1900-02-29\t"}},
         // A year of fewer than four digits is no ISO date, and none is written.
@@ -359,7 +359,7 @@ INSTANTIATE_TEST_SUITE_P(
               "-1000000-01-01\n-1000001-12-31\n1000000-12-31\n1000001-01-01\n999-01-01\n"
               "0999-01-01\n-0001-01-01\n",
               {"-1000000-01-01\t-363521440\t-1000000-01-01\t-999980-07-16\t",
-               "-1000001-12-31\t" + OutOfYears, "1000000-12-31\t366963925\t1000000-12-31\t",
+               "-1000001-12-31\t" + OutOfYears, "1000000-12-31\t366963925\t+1000000-12-31\t",
                "1000001-01-01\t" + OutOfYears,
                "999-01-01\t'999-01-01' is not a date written YYYY-MM-DD",
                "0999-01-01\t2085938\t0999-01-01\t0998-12-27\t10.8.11.4.15\t",
@@ -368,12 +368,12 @@ INSTANTIATE_TEST_SUITE_P(
               {"almanac", "--tsv", "--input=jdn"},
               "-363521440\n-363521441\n366963925\n366963926\n",
               {"-363521440\t-363521440\t-1000000-01-01\t", "-363521441\t" + OutOfDays,
-               "366963925\t366963925\t1000000-12-31\t", "366963926\t" + OutOfDays}},
+               "366963925\t366963925\t+1000000-12-31\t", "366963926\t" + OutOfDays}},
         Limit{"almanac_julian_day_numbers",
               {"almanac", "--tsv", "--input=jdn", "--julian"},
               "-363528942\n-363528943\n366971423\n366971424\n",
               {"-363528942\t-363528942\t-1000021-06-18\t-1000000-01-01\t",
-               "-363528943\t" + OutOfDays, "366971423\t366971423\t1000021-07-12\t1000000-12-31\t",
+               "-363528943\t" + OutOfDays, "366971423\t366971423\t+1000021-07-12\t+1000000-12-31\t",
                "366971424\t" + OutOfDays}},
         Limit{"almanac_long_counts",
               {"almanac", "--tsv", "--input=long-count"},
