@@ -221,17 +221,29 @@ public:
           calendar_(options.julian ? Calendar::Julian : Calendar::Gregorian),
           fields_(options.what == AlmanacInput::Mdy ? 4 : 1),
           fast_(options.path == BatchPath::Fast && options.format == TableFormat::Tsv &&
-                options.input == TableInput::Tsv) {
-        if (options.format == TableFormat::Csv) {
-            writeInputNames(',');
+                options.input == TableInput::Tsv) {}
+
+    void begin(std::span<const std::string> carriedNames,
+               std::span<const std::string> allNames) override {
+        carried_.begin(carriedNames, allNames);
+        const bool csv = options_.format == TableFormat::Csv;
+        if (!csv && !(options_.format == TableFormat::Tsv && options_.header))
+            return;
+        carried_.putNames(csv, [this](std::string_view piece) { out_.write(piece); });
+        writeInputNames(csv ? ',' : '\t');
+        if (csv) {
             out_.write(",ok,error,");
             out_.write(AlmanacColumns().csvHeader);
             out_.write('\n');
-        } else if (options.format == TableFormat::Tsv && options.header) {
-            writeInputNames('\t');
+        } else {
             out_.write('\t');
             out_.write(TsvColumns);
         }
+    }
+
+    void carry(std::span<const std::string_view> carried,
+               std::span<const std::string_view> all) override {
+        carried_.carry(carried, all);
     }
 
     // Plain lines straight into the output; any other line is left to
@@ -411,6 +423,7 @@ private:
 
     void writeTsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
                   std::string_view error) {
+        carried_.putFields(false, [this](std::string_view piece) { out_.write(piece); });
         for (const std::string_view field : inputs) {
             writeTsvField(field);
             out_.write('\t');
@@ -432,6 +445,7 @@ private:
     void writeCsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
                   std::string_view error) {
         row_.clear();
+        carried_.putFields(true, [this](std::string_view piece) { row_ += piece; });
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             if (i > 0)
                 row_ += ',';
@@ -453,8 +467,13 @@ private:
     void writeJson(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
                    std::string_view error) {
         row_.clear();
-        for (std::size_t i = 0; i < inputs.size(); ++i) {
-            row_ += i == 0 ? "{\"" : ",\"";
+        if (carried_.any()) {
+            // "input" holds every column read, the date's among them.
+            row_ += '{';
+            carried_.putJsonInput([this](std::string_view piece) { row_ += piece; });
+        }
+        for (std::size_t i = 0; i < inputs.size() && !(carried_.any() && fields_ == 1); ++i) {
+            row_ += row_.empty() ? "{\"" : ",\"";
             row_ += inputName(i);
             row_ += "\":";
             AppendJsonString(row_, inputs[i]);
@@ -478,6 +497,7 @@ private:
     std::size_t fields_;
     bool fast_;
     std::string row_; // a csv or json row, its storage kept from row to row
+    CarriedColumns carried_;
     bool failedAny_ = false;
 };
 } // namespace
@@ -486,7 +506,7 @@ int RunAlmanacTable(int inFd, FdWriter& out, FdWriter& err, const AlmanacTableOp
     AlmanacConverter converter(out, options);
     const int status =
         ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
-                 converter, shapeOf(options.what), {options.skipBlank});
+                 converter, shapeOf(options.what), {options.skipBlank, options.columns});
     return status == ExitOk && options.strict && converter.failedAny() ? ExitRowsFailed : status;
 }
 

@@ -17,7 +17,8 @@ const char* const UsageText =
     "Usage: zentolk-cli [--crlf] [--decimal-separator C] [MONTH DAY YEAR [ERA]]\n"
     "       zentolk-cli --tsv [--decimal-separator C] < dates.tsv\n"
     "       zentolk-cli --tsv|--csv [--format=tsv|csv|json] [--strict] [--exact] [--header]\n"
-    "                   [--skip-blank] < dates\n"
+    "                   [--skip-blank] [--column N|NAME | --columns M,D,Y[,ERA]] [--era AD|BC]\n"
+    "                   < dates\n"
     "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
     "       zentolk-cli distance | match ...              (see zentolk-cli match --help)\n"
     "       zentolk-cli picture long-count|calendar-round [DAY] (see picture --help)\n"
@@ -49,6 +50,11 @@ const char* const UsageText =
     "  --header                 tsv output: a first line naming the columns\n"
     "  --skip-blank             pass over blank lines instead of making each an\n"
     "                           error row\n"
+    "  --column N|NAME          the date's (first) column in a wider table; the\n"
+    "                           other columns are carried through, before the\n"
+    "                           table's own (json: an object \"input\")\n"
+    "  --columns M,D,Y[,ERA]    the date's columns by number or name\n"
+    "  --era AD|BC              the era of dates without an era column\n"
     "  --decimal-separator C    write the percentages with C instead of the\n"
     "                           locale's decimal separator\n"
     "  -h, --help               show this help and exit\n"
@@ -165,6 +171,11 @@ bool setText(std::string_view v, Options& o, std::string&) {
     return !v.empty();
 }
 
+bool setEra(std::string_view v, Options& o, std::string&) {
+    o.era = v;
+    return ParseEra(v).has_value();
+}
+
 // The parser collects the words itself.
 bool setFrom(std::string_view, Options&, std::string&) {
     return true;
@@ -180,6 +191,12 @@ constexpr OptionRule Exact{"--exact", Takes::Nothing, "", setSwitch<&Options::ex
 constexpr OptionRule Format{"--format", Takes::Value, "tsv, csv or json", setFormat};
 constexpr OptionRule Header{"--header", Takes::Nothing, "", setSwitch<&Options::header>};
 constexpr OptionRule SkipBlank{"--skip-blank", Takes::Nothing, "", setSwitch<&Options::skipBlank>};
+constexpr OptionRule ColumnOption{"--column", Takes::Value, "a column's number or name",
+                                  setText<&Options::column>};
+constexpr OptionRule ColumnsOption{"--columns", Takes::Value,
+                                   "the date's columns, M,D,Y,ERA or M,D,Y with --era",
+                                   setText<&Options::columns>};
+constexpr OptionRule EraOption{"--era", Takes::Value, "AD or BC", setEra};
 constexpr OptionRule Input{"--input", Takes::Value, "mdy, iso, jdn or long-count", setInput};
 constexpr OptionRule DecimalSeparator{"--decimal-separator", Takes::Value, "one character",
                                       setDecimalSeparator};
@@ -204,11 +221,12 @@ constexpr OptionRule Png{"--png", Takes::Value, "a file name", setText<&Options:
 constexpr OptionRule Lines{"--lines", Takes::Nothing, "", setSwitch<&Options::lines>};
 
 constexpr const OptionRule* ReportOptions[] = {
-    &Help,      &Version,         &Crlf, &Tsv, &Csv, &Strict, &Exact, &Format, &Header,
-    &SkipBlank, &DecimalSeparator};
+    &Help,   &Version, &Crlf,      &Tsv,          &Csv,           &Strict,    &Exact,
+    &Format, &Header,  &SkipBlank, &ColumnOption, &ColumnsOption, &EraOption, &DecimalSeparator};
 constexpr const OptionRule* AlmanacOptions[] = {
-    &Help,  &Tsv,    &Csv,  &Format,      &Header,         &SkipBlank, &Strict,
-    &Input, &Julian, &Json, &Correlation, &SpellingOption, &YearBearer};
+    &Help,           &Tsv,           &Csv,       &Format, &Header, &SkipBlank, &Strict,
+    &ColumnOption,   &ColumnsOption, &EraOption, &Input,  &Julian, &Json,      &Correlation,
+    &SpellingOption, &YearBearer};
 constexpr const OptionRule* LongCountOptions[] = {
     &Help, &Julian, &Json, &Correlation, &PreviousEra, &SpellingOption, &YearBearer};
 constexpr const OptionRule* NextOptions[] = {&Help,        &Julian,         &Json,
@@ -327,6 +345,14 @@ std::string parseOptions(std::span<const std::string_view> args, const CommandSp
     return {};
 }
 
+// The column option given, if any: they apply to tables only.
+std::string_view TableOnlyOption(const Options& o) {
+    return !o.column.empty()    ? "--column"
+           : !o.columns.empty() ? "--columns"
+           : !o.era.empty()     ? "--era"
+                                : "";
+}
+
 // What the report's options and words come to.
 std::string settleReport(Options& o) {
     if (o.mode == Mode::Help || o.mode == Mode::Version)
@@ -345,12 +371,13 @@ std::string settleReport(Options& o) {
         o.mode = Mode::Batch;
         return {};
     }
-    if (o.format || o.strict || o.exact || o.header || o.skipBlank)
+    if (o.format || o.strict || o.exact || o.header || o.skipBlank || !TableOnlyOption(o).empty())
         return std::string(o.strict      ? "--strict"
                            : o.exact     ? "--exact"
                            : o.header    ? "--header"
                            : o.skipBlank ? "--skip-blank"
-                                         : "--format") +
+                           : o.format    ? "--format"
+                                         : TableOnlyOption(o)) +
                " applies to --tsv or --csv";
     if (o.words.empty()) {
         o.mode = Mode::Today;
@@ -418,6 +445,40 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args) {
     if (!error.empty())
         return {std::nullopt, error};
     return {std::move(options), {}};
+}
+
+std::optional<DateColumns> DateColumnsOf(const Options& o, bool oneField, std::string& why) {
+    DateColumns c;
+    if (!o.column.empty() && !o.columns.empty())
+        why = "--column and --columns cannot be used together";
+    else if (oneField && !o.columns.empty())
+        why = "--columns names a date's four columns; a one-field input takes --column";
+    else if (oneField && !o.era.empty())
+        why = "--era applies to dates of month, day and year (--input mdy)";
+    if (!why.empty())
+        return std::nullopt;
+    if (!o.column.empty())
+        c.picks = {o.column};
+    for (std::string_view list = o.columns; !list.empty();) {
+        const std::size_t comma = list.find(',');
+        c.picks.push_back(Trimmed(list.substr(0, comma)));
+        if (c.picks.back().empty()) {
+            why =
+                "--columns needs a number or name between its commas, not " + QuotedText(o.columns);
+            return std::nullopt;
+        }
+        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+    }
+    if (!o.era.empty()) {
+        c.eraText = o.era;
+        c.era = ParseEra(o.era);
+    }
+    if (!o.columns.empty() && c.picks.size() != (c.era ? 3U : 4U)) {
+        why = c.era ? "--columns with --era needs three columns, M,D,Y"
+                    : "--columns needs four columns, M,D,Y,ERA (or three, M,D,Y, with --era)";
+        return std::nullopt;
+    }
+    return c;
 }
 
 std::string UsageError(std::string_view problem) {

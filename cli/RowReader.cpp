@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -67,6 +68,10 @@ void WriteTsvField(FdWriter& out, std::string_view field) {
     forEachEscaped<true>(field, [&out](std::string_view piece) { out.write(piece); });
 }
 
+void ForEachTsvPiece(std::string_view field, const std::function<void(std::string_view)>& put) {
+    forEachEscaped<true>(field, put);
+}
+
 std::string Escaped(std::string_view text) {
     std::string escaped;
     forEachEscaped(text, [&escaped](std::string_view piece) { escaped += piece; });
@@ -107,18 +112,35 @@ bool IsHeader(std::string_view first, const RowShape& shape) {
 // their own.
 class CsvSplitter {
 public:
+    // The first four fields and the count, or (into all) every field.
     TabFields split(std::string_view record) {
         TabFields split;
-        const auto add = [&](std::string_view field) {
+        split.unclosedQuote = !forEachField(record, false, [&](std::string_view field) {
             if (split.count < split.fields.size())
                 split.fields[split.count] = field;
             ++split.count;
-        };
-        std::size_t at = 0;
+        });
+        return split;
+    }
+    bool splitAll(std::string_view record, std::vector<std::string_view>& all) {
+        all.clear();
+        return forEachField(record, true, [&](std::string_view field) { all.push_back(field); });
+    }
+
+private:
+    // Hands `add` each field; false when a quote was left open (its field,
+    // as far as it goes, is handed on too).
+    template <typename Add> bool forEachField(std::string_view record, bool every, Add add) {
+        std::size_t at = 0, count = 0;
         for (;;) {
             std::size_t comma;
             if (at < record.size() && record[at] == '"') {
-                std::string& field = unquoted_[std::min<std::size_t>(split.count, 4)];
+                // Four fields and the ones past them share five strings; every
+                // field its own (a deque keeps them in place as it grows).
+                const std::size_t slot = every ? count : std::min<std::size_t>(count, 4);
+                if (slot >= unquoted_.size())
+                    unquoted_.resize(slot + 1);
+                std::string& field = unquoted_[slot];
                 field.clear();
                 ++at;
                 bool closed = false;
@@ -139,29 +161,38 @@ public:
                     break;
                 }
                 if (!closed) {
-                    add(field); // what was read of it, echoed in the error row
-                    split.unclosedQuote = true;
-                    return split;
+                    add(std::string_view(field)); // what was read of it, for the error row
+                    return false;
                 }
                 // Text after the closing quote is kept, as spreadsheets do.
                 comma = record.find(',', at);
                 field += record.substr(at, comma == std::string_view::npos ? comma : comma - at);
-                add(field);
+                add(std::string_view(field));
             } else {
                 comma = record.find(',', at);
                 add(record.substr(at, comma == std::string_view::npos ? std::string_view::npos
                                                                       : comma - at));
             }
+            ++count;
             if (comma == std::string_view::npos)
-                return split;
+                return true;
             at = comma + 1;
         }
     }
 
-private:
-    // One for each field a row keeps, and one for the fields past them.
-    std::array<std::string, 5> unquoted_;
+    std::deque<std::string> unquoted_;
 };
+
+void SplitAllTabFields(std::string_view line, std::vector<std::string_view>& all) {
+    all.clear();
+    for (;;) {
+        const std::size_t tab = line.find('\t');
+        all.push_back(line.substr(0, tab));
+        if (tab == std::string_view::npos)
+            return;
+        line.remove_prefix(tab + 1);
+    }
+}
 
 struct FreeMemory {
     void operator()(char* p) const { std::free(p); }
@@ -180,7 +211,8 @@ class RowReader {
 public:
     RowReader(RowInput input, FdWriter& err, RowSink& sink, const RowShape& shape,
               const RowRules& rules)
-        : csv_(input == RowInput::Csv), err_(err), sink_(sink), shape_(shape), rules_(rules) {}
+        : csv_(input == RowInput::Csv), wide_(rules.columns.wide()), err_(err), sink_(sink),
+          shape_(shape), rules_(rules) {}
 
     int read(int inFd);
 
@@ -188,9 +220,10 @@ private:
     // Converts the complete lines in [start, end); returns the start of the
     // unfinished one left. Bytes before `scanFrom` were searched already.
     const char* convertRecords(const char* start, const char* end, const char* scanFrom) {
-        while (start < end) {
+        while (start < end && fatal_.empty()) {
             const long long before = line_;
-            const char* plainEnd = sink_.convertPlain(start, end, line_);
+            // A wider table's rows are laid out by convert() alone.
+            const char* plainEnd = wide_ ? start : sink_.convertPlain(start, end, line_);
             lfEnds_ += line_ - before;
             if (plainEnd != start) {
                 seenRecord_ = true;
@@ -228,6 +261,8 @@ private:
 
     // One line, without its line end.
     void convert(std::string_view record) {
+        if (wide_)
+            return convertWide(record);
         const long long line = line_++;
         const auto split = csv_ ? csv_splitter_.split(record) : SplitTabFields(record);
         const auto& [fields, count, unclosedQuote] = split;
@@ -265,6 +300,143 @@ private:
         sink_.convert(fields, *era, line);
     }
 
+    // A line of a wider table: the date picked from its columns, the others
+    // carried. The first line that is not blank settles the columns.
+    void convertWide(std::string_view record) {
+        if (!fatal_.empty())
+            return;
+        const long long line = line_++;
+        const bool closed =
+            csv_ ? csv_splitter_.splitAll(record, all_) : (SplitAllTabFields(record, all_), true);
+        if (closed && all_.size() == 1 && Trimmed(all_[0], TableBlanks).empty()) {
+            if (rules_.skipBlank)
+                return;
+            if (!begun_) { // its error row follows the header, once the columns are known
+                blankLinesBefore_.push_back(line);
+                return;
+            }
+            return rejectWide(line, "the line is blank");
+        }
+        if (!begun_ && settle())
+            return; // the header
+        if (!fatal_.empty())
+            return;
+        if (!closed)
+            return rejectWide(line, "unclosed quote");
+        if (all_.size() != width_)
+            return rejectWide(line, "it has " + std::to_string(all_.size()) + " field" +
+                                        (all_.size() == 1 ? "" : "s") + ", not " +
+                                        std::to_string(width_) + " as the first line");
+        std::array<std::string_view, 4> fields{};
+        dateFields(fields);
+        std::optional<std::int32_t> era = 0;
+        if (!shape_.oneField) {
+            era =
+                rules_.columns.era ? rules_.columns.era : ParseEra(Trimmed(fields[3], TableBlanks));
+            if (!era)
+                return rejectWide(line, "its era '" + Escaped(fields[3]) +
+                                            "' is none of A.D., AD, B.C., BC or an era index");
+        }
+        carry();
+        sink_.convert(fields, *era, line);
+    }
+
+    // Finds the date's columns in the first line and names the others;
+    // returns whether the line is a header. A column that cannot be found
+    // ends the run (fatal_).
+    bool settle() {
+        width_ = all_.size();
+        const DateColumns& c = rules_.columns;
+        const std::size_t wanted = shape_.oneField ? 1 : c.era ? 3 : 4;
+        bool named = false;
+        std::vector<std::string_view> picks = c.picks;
+        if (picks.empty()) // --era alone: the line is month, day and year
+            picks = {"1"};
+        dateAt_.clear();
+        for (const std::string_view pick : picks) {
+            std::int32_t number = 0;
+            if (ParseInteger(pick, number) && Trimmed(pick) == pick) {
+                if (number < 1 || std::size_t(number) > width_) {
+                    fatal_ = "column " + std::string(pick) + " is not among the first line's " +
+                             std::to_string(width_);
+                    return false;
+                }
+                dateAt_.push_back(std::size_t(number - 1));
+                continue;
+            }
+            named = true;
+            const auto at = std::find_if(all_.begin(), all_.end(), [&](std::string_view name) {
+                return EqualsIgnoringCase(Trimmed(name, TableBlanks), pick);
+            });
+            if (at == all_.end()) {
+                fatal_ = "the first line has no column named " + QuotedText(pick);
+                return false;
+            }
+            dateAt_.push_back(std::size_t(at - all_.begin()));
+        }
+        // One column: the first of the date's consecutive ones.
+        if (dateAt_.size() == 1)
+            for (std::size_t first = dateAt_.front(), k = 1; k < wanted; ++k)
+                dateAt_.push_back(first + k);
+        if (dateAt_.size() != wanted || dateAt_.back() >= width_) {
+            fatal_ = "the date needs " + std::to_string(wanted) + " columns, and the first line " +
+                     "has " + std::to_string(width_);
+            return false;
+        }
+        // Every date holds a digit; a column's name seldom does.
+        const std::string_view first = all_[dateAt_[0]];
+        const bool header =
+            named || IsHeader(first, shape_) ||
+            std::none_of(first.begin(), first.end(), [](char c) { return c >= '0' && c <= '9'; });
+        allNames_.clear();
+        carriedNames_.clear();
+        for (std::size_t i = 0; i < width_; ++i) {
+            allNames_.push_back(header ? std::string(Trimmed(all_[i], TableBlanks))
+                                       : "column_" + std::to_string(i + 1));
+            if (!isDate(i))
+                carriedNames_.push_back(allNames_.back());
+        }
+        sink_.begin(carriedNames_, allNames_);
+        begun_ = true;
+        seenRecord_ = true;
+        const std::vector<std::string_view> line = std::move(all_);
+        all_.clear();
+        for (const long long blank : blankLinesBefore_)
+            rejectWide(blank, "the line is blank");
+        all_ = line;
+        return header;
+    }
+
+    bool isDate(std::size_t i) const {
+        return std::find(dateAt_.begin(), dateAt_.end(), i) != dateAt_.end();
+    }
+
+    // The date's fields of the line, empty where it is too short; with a
+    // default era, the era as given.
+    void dateFields(std::array<std::string_view, 4>& fields) const {
+        for (std::size_t k = 0; k < dateAt_.size(); ++k)
+            fields[k] = dateAt_[k] < all_.size() ? all_[dateAt_[k]] : std::string_view();
+        if (!shape_.oneField && rules_.columns.era)
+            fields[3] = rules_.columns.eraText;
+    }
+
+    // The carried fields of the line, one for each carried name.
+    void carry() {
+        carried_.clear();
+        for (std::size_t i = 0; i < all_.size() && carried_.size() < carriedNames_.size(); ++i)
+            if (!isDate(i))
+                carried_.push_back(all_[i]);
+        carried_.resize(carriedNames_.size());
+        sink_.carry(carried_, all_);
+    }
+
+    void rejectWide(long long line, std::string_view why) {
+        std::array<std::string_view, 4> fields{};
+        dateFields(fields);
+        carry();
+        reject(line, fields, 4, why);
+    }
+
     void reject(long long line, const std::array<std::string_view, 4>& fields, std::size_t count,
                 std::string_view why) {
         sink_.reject(fields, count, why);
@@ -291,6 +463,7 @@ private:
     }
 
     bool csv_;
+    bool wide_; // the date is picked from wider lines
     FdWriter& err_;
     RowSink& sink_;
     RowShape shape_;
@@ -300,6 +473,15 @@ private:
     bool seenRecord_ = false;
     long long rejected_ = 0;
     long long loneCrEnds_ = 0, lfEnds_ = 0; // how the lines read so far ended
+    // A wider table's: the first line's width, where the date stands, the
+    // names, and the fields of the line at hand.
+    bool begun_ = false;
+    std::size_t width_ = 0;
+    std::vector<std::size_t> dateAt_;
+    std::vector<std::string> allNames_, carriedNames_;
+    std::vector<std::string_view> all_, carried_;
+    std::vector<long long> blankLinesBefore_;
+    std::string fatal_; // why the columns cannot be found: nothing is converted
 };
 
 // Reads the input in blocks, converting every complete line in place. A line
@@ -321,7 +503,13 @@ int RowReader::read(int inFd) {
     bool dropping = false;   // the rest of a line too long is being passed over
     bool crDropped = false;  // and it ended in a CR at the end of a block
     int status = ExitOk;
+    if (!wide_) {
+        sink_.begin({}, {});
+        begun_ = true;
+    }
     for (;;) {
+        if (!fatal_.empty())
+            break;
         if (held == capacity && capacity == MaxCapacity) {
             static constexpr std::array<std::string_view, 4> None{};
             reject(line_++, None, 0,
@@ -393,13 +581,22 @@ int RowReader::read(int inFd) {
         // A CR at the end is searched again once the byte after it is read.
         scanned = held - (held > 0 && buffer.get()[held - 1] == '\r' ? 1 : 0);
     }
-    if (held > 0 && !dropping) {
+    if (held > 0 && !dropping && fatal_.empty()) {
         std::string_view rest(buffer.get(), held);
         if (rest.back() == '\r') {
             rest.remove_suffix(1);
             ++loneCrEnds_;
         }
         convert(rest);
+    }
+    if (!fatal_.empty()) {
+        WriteProblem(err_, fatal_);
+        return ExitUsage;
+    }
+    if (!begun_) { // nothing but blank lines, or nothing
+        sink_.begin({}, {});
+        for (const long long blank : blankLinesBefore_)
+            rejectWide(blank, "the line is blank");
     }
     summarise(line_ - 1);
     return status != ExitOk ? status : rejected_ > 0 ? ExitRowsFailed : ExitOk;

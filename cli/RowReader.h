@@ -6,9 +6,12 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zentolk::cli {
 
@@ -33,11 +36,26 @@ struct RowShape {
     std::span<const std::string_view> headerWords;
 };
 
-// How lines that hold no row are taken.
+// Where a line's date stands in a wider table, whose other columns are
+// carried through to the output unchanged.
+struct DateColumns {
+    // The date's columns in order (month, day, year and era, or the one
+    // field), each a number from 1 or a header name; or one that begins the
+    // date's consecutive columns. Empty: the line is the date alone.
+    std::vector<std::string_view> picks;
+    // The era of dates without an era column (--era), as given and read.
+    std::string_view eraText;
+    std::optional<std::int32_t> era;
+
+    bool wide() const { return !picks.empty() || era.has_value(); }
+};
+
+// How lines that hold no row are taken, and where the date stands.
 struct RowRules {
     // Blank lines are passed over silently instead of each being an error
     // row; the first line that is not blank may then be the header.
     bool skipBlank = false;
+    DateColumns columns;
 };
 
 // The longest line read: a longer one is an error row, and the rest of it is
@@ -53,6 +71,18 @@ inline constexpr std::size_t RowReadSlack = 64;
 
 class RowSink {
 public:
+    // Called once, before the first row: the names of the columns carried
+    // through (none unless the date is picked from a wider table) and the
+    // names of all the input's columns, in order.
+    virtual void begin(std::span<const std::string> carriedNames,
+                       std::span<const std::string> allNames) = 0;
+    // Before each row of a wider table: the carried fields (one for each
+    // carried name) and every field of the line as read.
+    virtual void carry(std::span<const std::string_view> carried,
+                       std::span<const std::string_view> all) {
+        (void)carried;
+        (void)all;
+    }
     // Converts plain lines from `start` on, as many as it takes in a row, and
     // returns the start of the first line it left (`start` when none). Only
     // lines ended by LF within [start, end) may be taken; RowReadSlack
@@ -104,6 +134,8 @@ void WriteProblem(FdWriter& err, std::string_view problem);
 // it (\t, \n, \r, \xNN), and so is a double quote (\x22), which loaders
 // would take for quoting.
 void WriteTsvField(FdWriter& out, std::string_view field);
+// The same, in pieces handed to `put`.
+void ForEachTsvPiece(std::string_view field, const std::function<void(std::string_view)>& put);
 
 // Hands `put` the text with each byte that starts no valid UTF-8 sequence
 // replaced by U+FFFD, in pieces, as JSON strings are written.
@@ -157,6 +189,52 @@ template <typename Put> void WriteCsvField(std::string_view field, Put put) {
     put(std::string_view("\""));
 }
 
+// The columns a wider table carries through, as a converter writes them
+// before its own: their names in the header, their fields in tsv and csv
+// rows, and in json an object "input" of every column by its name.
+class CarriedColumns {
+public:
+    void begin(std::span<const std::string> carriedNames, std::span<const std::string> allNames) {
+        carriedNames_.assign(carriedNames.begin(), carriedNames.end());
+        allNames_.assign(allNames.begin(), allNames.end());
+    }
+    void carry(std::span<const std::string_view> carried, std::span<const std::string_view> all) {
+        carried_ = carried;
+        all_ = all;
+    }
+    // Whether the date was picked from a wider table.
+    bool any() const { return !allNames_.empty(); }
+
+    // The carried names or fields, each followed by the separator (a tab or
+    // a comma), escaped or quoted as the format needs.
+    template <typename Put> void putNames(bool csv, Put put) const {
+        for (const std::string& name : carriedNames_)
+            putField(csv, name, put);
+    }
+    template <typename Put> void putFields(bool csv, Put put) const {
+        for (const std::string_view field : carried_)
+            putField(csv, field, put);
+    }
+    // "input":{"name":"field",...}: every field the line has, by its column.
+    template <typename Put> void putJsonInput(Put put) const {
+        put(std::string_view("\"input\":{"));
+        for (std::size_t i = 0; i < all_.size() && i < allNames_.size(); ++i) {
+            if (i > 0)
+                put(std::string_view(","));
+            WriteJsonString(allNames_[i], put);
+            put(std::string_view(":"));
+            WriteJsonString(all_[i], put);
+        }
+        put(std::string_view("}"));
+    }
+
+private:
+    template <typename Put> static void putField(bool csv, std::string_view field, Put put);
+
+    std::vector<std::string> carriedNames_, allNames_;
+    std::span<const std::string_view> carried_, all_;
+};
+
 // A tab-separated line cut at its tabs, the CR of a CR LF line end dropped:
 // the first four fields, and how many fields there were.
 struct TabFields {
@@ -165,5 +243,15 @@ struct TabFields {
     bool unclosedQuote = false; // csv only: a quoted field ran to the line's end
 };
 TabFields SplitTabFields(std::string_view line);
+
+template <typename Put> void CarriedColumns::putField(bool csv, std::string_view field, Put put) {
+    if (csv) {
+        WriteCsvField(field, put);
+        put(std::string_view(","));
+    } else {
+        ForEachTsvPiece(field, put);
+        put(std::string_view("\t"));
+    }
+}
 
 } // namespace zentolk::cli

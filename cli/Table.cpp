@@ -60,12 +60,23 @@ public:
         : out_(out), options_(options),
           output_(out, options.format), plain_{options.input == TableInput::Csv ? ',' : '\t',
                                                options.format, options.strict,
-                                               options.decimalSeparator, options.header} {
-        if (options.format == TableFormat::Csv ||
-            (options.header && options.format == TableFormat::Tsv)) {
-            out_.write(options.format == TableFormat::Csv ? CsvHeader : TsvHeader);
+                                               options.decimalSeparator, options.header} {}
+
+    void begin(std::span<const std::string> carriedNames,
+               std::span<const std::string> allNames) override {
+        carried_.begin(carriedNames, allNames);
+        if (options_.format == TableFormat::Csv ||
+            (options_.header && options_.format == TableFormat::Tsv)) {
+            const bool csv = options_.format == TableFormat::Csv;
+            carried_.putNames(csv, [this](std::string_view piece) { out_.write(piece); });
+            out_.write(csv ? CsvHeader : TsvHeader);
             out_.write('\n');
         }
+    }
+
+    void carry(std::span<const std::string_view> carried,
+               std::span<const std::string_view> all) override {
+        carried_.carry(carried, all);
     }
 
     // The true day's readings are the engine's alone.
@@ -78,6 +89,7 @@ public:
     void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,
                  long long) override {
         const DateTexts date{fields[0], fields[1], fields[2], era};
+        writeCarried();
         if (options_.format == TableFormat::Tsv) {
             writeTsv(date, fields[3]);
             return;
@@ -94,6 +106,7 @@ public:
         failedAny_ = true;
         std::array<std::string_view, 4> inputs{};
         std::copy_n(fields.begin(), count, inputs.begin());
+        writeCarried();
         if (options_.format == TableFormat::Tsv) {
             for (const std::string_view field : inputs) {
                 WriteTsvField(out_, field);
@@ -113,6 +126,21 @@ public:
     bool failedAny() const { return failedAny_; }
 
 private:
+    // A wider table's carried columns, before the row's own; in json the
+    // object "input", after which the row goes on without its opening brace.
+    void writeCarried() {
+        if (!carried_.any())
+            return;
+        const auto put = [this](std::string_view piece) { out_.write(piece); };
+        if (options_.format == TableFormat::Json) {
+            out_.write('{');
+            carried_.putJsonInput(put);
+            out_.write(',');
+        } else {
+            carried_.putFields(options_.format == TableFormat::Csv, put);
+        }
+    }
+
     // Laid out as --tsv lays out its lines. The fields are written as they
     // stand rather than gathered first: one may be hundreds of megabytes.
     void writeTsv(const DateTexts& date, std::string_view eraText) {
@@ -209,7 +237,9 @@ private:
         };
         ForEachColumn<Column::Month, Column::Error>([&](auto column) {
             constexpr Column c = column;
-            output_.raw(Gap<Format, c>);
+            // After the carried columns' "input" the row's brace is open already.
+            output_.raw(json && c == Column::Month && carried_.any() ? Gap<Format, c>.substr(1)
+                                                                     : Gap<Format, c>);
             if constexpr (c <= Column::Era)
                 output_.text(inputs[std::size_t(c)]);
             else if constexpr (c == Column::EraIndex)
@@ -328,6 +358,7 @@ private:
     Output output_;
     PlainRows plain_;
     ReadingTexts texts_;
+    CarriedColumns carried_;
     bool failedAny_ = false;
 };
 
@@ -337,7 +368,7 @@ int RunTable(int inFd, FdWriter& out, FdWriter& err, const TableOptions& options
     TableConverter converter(out, options);
     const int status =
         ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
-                 converter, {}, {options.skipBlank});
+                 converter, {}, {options.skipBlank, options.columns});
     return status == ExitOk && options.strict && converter.failedAny() ? ExitRowsFailed : status;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/FdWriter.h"
+#include "cli/RowReader.h"
 
 #include <string_view>
 
@@ -25,6 +26,9 @@ struct TableOptions {
     bool exact = false;
     // Blank lines are passed over rather than each being an error row.
     bool skipBlank = false;
+    // Where the date stands in a wider table, whose other columns are
+    // carried through.
+    DateColumns columns = {};
 };
 
 // Converts rows of month, day, year and era (A.D., AD, B.C., BC in any letter
