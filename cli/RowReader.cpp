@@ -231,8 +231,11 @@ private:
                 continue;
             }
             const char* stop = nextLineEnd(start, std::max(start, scanFrom), end);
-            if (stop == nullptr || (*stop == '\r' && stop + 1 == end))
+            if (stop == nullptr || (*stop == '\r' && stop + 1 == end && !final_)) {
+                if (stop != nullptr)
+                    rescanAt_ = std::min(rescanAt_, std::size_t(stop - start));
                 break; // a CR at the end may be the first half of CR LF
+            }
             convert(std::string_view(start, static_cast<std::size_t>(stop - start)));
             ++(*stop == '\r' && stop[1] != '\n' ? loneCrEnds_ : lfEnds_);
             start = stop + (*stop == '\r' && stop[1] == '\n' ? 2 : 1);
@@ -240,21 +243,42 @@ private:
         return start;
     }
 
-    // The end of the line at `start`, searched for from `from`. In csv a lone
-    // CR inside a quoted field is the field's, as it always was: whether a CR
-    // is inside one is told by the parity of the quotes before it.
-    const char* nextLineEnd(const char* start, const char* from, const char* end) const {
+    // The end of the line at `start`, searched for from `from`, or null when
+    // the bytes up to `end` cannot tell it yet. In csv a lone CR inside a
+    // quoted field is the field's when the field closes right before the
+    // line's LF or CR LF, with no lone CR between (whether a CR is inside one
+    // is told by the parity of the quotes before it); otherwise a quote left
+    // open ends its line at the first CR after it, so that in a file of lone
+    // CRs it loses only its own line.
+    const char* nextLineEnd(const char* start, const char* from, const char* end) {
         const char* stop = lineEnd(from, end);
-        if (!csv_)
+        const auto lone = [end](const char* p) {
+            return *p == '\r' && !(p + 1 < end && p[1] == '\n');
+        };
+        // A CR at the end is undecided until the byte after it is read.
+        const auto undecided = [&](const char* p) { return lone(p) && p + 1 == end && !final_; };
+        if (!csv_ || stop == nullptr || !lone(stop) || undecided(stop))
             return stop;
-        const char* counted = start;
-        bool quoted = false;
-        while (stop != nullptr && *stop == '\r' && !(stop + 1 < end && stop[1] == '\n')) {
-            quoted ^= (std::count(counted, stop, '"') & 1) != 0;
-            counted = stop;
-            if (!quoted)
-                break;
-            stop = lineEnd(stop + 1, end);
+        const auto odd = [](const char* a, const char* b) {
+            return std::count(a, b, '"') % 2 != 0;
+        };
+        bool quoted = odd(start, stop);
+        const char* const firstInQuotes = stop;
+        while (quoted) {
+            const char* next = lineEnd(stop + 1, end);
+            if (next == nullptr && final_)
+                return firstInQuotes; // open to the end of the input
+            if (next == nullptr || undecided(next)) {
+                // Undecided until more is read: searched again from that CR.
+                rescanAt_ = std::min(rescanAt_, std::size_t(firstInQuotes - start));
+                return nullptr;
+            }
+            quoted ^= odd(stop + 1, next);
+            if (!lone(next))
+                return quoted ? firstInQuotes : next;
+            if (!quoted) // lines ended by lone CRs: the quote was left open
+                return firstInQuotes;
+            stop = next;
         }
         return stop;
     }
@@ -482,6 +506,9 @@ private:
     std::vector<std::string_view> all_, carried_;
     std::vector<long long> blankLinesBefore_;
     std::string fatal_; // why the columns cannot be found: nothing is converted
+    // Where in the unfinished line the search for its end must start again.
+    std::size_t rescanAt_ = std::size_t(-1);
+    bool final_ = false; // the input has ended: a CR at the end is a line end
 };
 
 // Reads the input in blocks, converting every complete line in place. A line
@@ -574,20 +601,24 @@ int RowReader::read(int inFd) {
             crDropped = *stop == '\r' && stop + 1 == end;
             start = stop + (*stop == '\r' && stop + 1 < end && stop[1] == '\n' ? 2 : 1);
         }
+        rescanAt_ = std::size_t(-1);
         start = convertRecords(start, end, buffer.get() + scanned);
         held = static_cast<std::size_t>(end - start);
         if (start != buffer.get())
             std::memmove(buffer.get(), start, held);
         // A CR at the end is searched again once the byte after it is read.
-        scanned = held - (held > 0 && buffer.get()[held - 1] == '\r' ? 1 : 0);
+        scanned = std::min(held - (held > 0 && buffer.get()[held - 1] == '\r' ? 1 : 0), rescanAt_);
     }
     if (held > 0 && !dropping && fatal_.empty()) {
-        std::string_view rest(buffer.get(), held);
-        if (rest.back() == '\r') {
-            rest.remove_suffix(1);
-            ++loneCrEnds_;
+        // The end of the input ends the last line as an LF would, or as the
+        // CR there (the buffer has room: a full one was handled before the read).
+        char* end = buffer.get() + held;
+        final_ = true;
+        if (end[-1] != '\r') {
+            *end++ = '\n';
+            *end = '\0';
         }
-        convert(rest);
+        convertRecords(buffer.get(), end, buffer.get());
     }
     if (!fatal_.empty()) {
         WriteProblem(err_, fatal_);

@@ -3,9 +3,14 @@
 
 #include "InProcessCli.h"
 #include "cli/TableColumns.h"
+#include "engine/AlmanacDay.h"
+#include "engine/CivilCalendar.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -428,6 +433,169 @@ TEST(TablesAgree, TsvPathsAgree) {
     EXPECT_EQ(bt, table.out.size());
     EXPECT_GT(differing, 0u);
     EXPECT_LT(differing, 3000u);
+}
+
+// Dirty tables of every kind a data person meets, through every input and
+// output of both tables with the date picked from a wider table: row N in is
+// row N out, the carried columns come through unchanged, the flags say which
+// rows failed, and the dates the almanac writes are the dates it read.
+namespace dirty {
+enum class Kind { Good, Blank, BadDate, Short, Unclosed };
+
+struct Line {
+    Kind kind;
+    std::string id, date; // the date as the almanac writes it, for a good line
+};
+
+// A csv document's rows, RFC 4180 as loaders read it.
+std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+            rows.back().back() += text[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && c == ',')
+            rows.back().emplace_back();
+        else if (!quoted && c == '\n')
+            rows.emplace_back(1);
+        else
+            rows.back().back() += c;
+    }
+    rows.pop_back(); // after the last line end
+    return rows;
+}
+
+std::vector<std::string> Split(const std::string& text, char at) {
+    std::vector<std::string> parts(1);
+    for (const char c : text)
+        if (c == at)
+            parts.emplace_back();
+        else
+            parts.back().push_back(c);
+    return parts;
+}
+} // namespace dirty
+
+TEST(DirtyTables, EveryLineIsARowInItsPlaceWithItsColumns) {
+    using namespace dirty;
+    std::mt19937 random(32);
+    const char* const notes[] = {"plain",
+                                 "a\"b",
+                                 "\x01"
+                                 "ctl",
+                                 "caf\xe9",
+                                 "caf\xc3\xa9",
+                                 "",
+                                 " x "};
+    const char* const ends[] = {"\n", "\r\n", "\r"};
+    for (int file = 0; file < 120; ++file) {
+        const bool csv = file % 2 == 0, almanac = file % 4 < 2;
+        const char sep = csv ? ',' : '\t';
+        const std::string end = ends[random() % 3];
+        std::vector<Line> lines;
+        std::string text = std::string(random() % 3 == 0 ? "\xEF\xBB\xBF" : "") +
+                           (almanac ? "id" + std::string(1, sep) + "when"
+                                    : "id" + std::string(1, sep) + "m" + sep + "d" + sep + "y") +
+                           sep + "note" + end;
+        const int count = 1 + int(random() % 40);
+        for (int n = 0; n < count; ++n) {
+            Line line{Kind(random() % 5), "r" + std::to_string(n), ""};
+            if (line.kind == Kind::Unclosed && !csv)
+                line.kind = Kind::Good;
+            const std::int64_t jdn = 1721426 + std::int64_t(random() % 3652059);
+            const zentolk::CivilDate day = zentolk::JdnToCivil(zentolk::Calendar::Gregorian, jdn);
+            line.date = zentolk::IsoDateText(day);
+            std::string date = almanac ? line.date
+                                       : std::to_string(day.month) + sep + std::to_string(day.day) +
+                                             sep + std::to_string(day.year);
+            if (line.kind == Kind::BadDate)
+                date = almanac ? "2023-02-30" : std::string("x") + sep + "1" + sep + "2000";
+            std::string note = notes[random() % std::size(notes)];
+            if (csv) { // quoted, its quotes doubled, with a comma
+                for (std::size_t q = note.find('"'); q != std::string::npos;
+                     q = note.find('"', q + 2))
+                    note.insert(q, 1, '"');
+                note = "\"" + note + ", \"\"q\"\"\"";
+            }
+            switch (line.kind) {
+            case Kind::Blank:
+                text += end;
+                break;
+            case Kind::Short:
+                text += line.id + sep + date + end;
+                break;
+            case Kind::Unclosed:
+                text += line.id + sep + date + sep + "\"open" + end;
+                break;
+            default:
+                text += line.id + sep + date + sep + note + end;
+            }
+            lines.push_back(line);
+        }
+        for (const char* format : {"--format=tsv", "--format=csv", "--format=json"}) {
+            std::vector<std::string_view> args = {csv ? "--csv" : "--tsv", format, "--header"};
+            if (almanac)
+                args.insert(args.begin(), {"almanac", "--input=iso", "--column=when"});
+            else
+                args.insert(args.end(), {"--columns=m,d,y", "--era=AD"});
+            if (std::string_view(format) == "--format=json")
+                args.erase(std::find(args.begin(), args.end(), "--header"));
+            const Result r = run(args, text);
+            const std::string where = std::string(format) + " file " + std::to_string(file);
+            const bool clean = std::all_of(lines.begin(), lines.end(), [](const Line& l) {
+                return l.kind == Kind::Good || l.kind == Kind::BadDate;
+            });
+            EXPECT_EQ(r.status, clean ? 0 : 1) << where << r.err;
+            // Each output row: its id, whether it is ok, and (almanac, tsv) its Gregorian date.
+            std::vector<std::array<std::string, 3>> rows;
+            if (std::string_view(format) == "--format=csv") {
+                const auto table = CsvRows(r.out);
+                ASSERT_FALSE(table.empty()) << where;
+                const auto ok =
+                    std::find(table[0].begin(), table[0].end(), "ok") - table[0].begin();
+                for (std::size_t i = 1; i < table.size(); ++i) {
+                    ASSERT_EQ(table[i].size(), table[0].size()) << where << " row " << i;
+                    rows.push_back({table[i][0], table[i][std::size_t(ok)] == "1" ? "1" : "0", ""});
+                }
+            } else if (std::string_view(format) == "--format=tsv") {
+                auto text = Split(r.out, '\n');
+                text.pop_back();
+                ASSERT_FALSE(text.empty()) << where;
+                const std::size_t width = Split(text[0], '\t').size();
+                for (std::size_t i = 1; i < text.size(); ++i) {
+                    const auto fields = Split(text[i], '\t');
+                    ASSERT_EQ(fields.size(), width) << where << " row " << i << ": " << text[i];
+                    // An error row's message is followed by empty padding only.
+                    const bool ok = !fields[almanac ? 4 : 7].empty();
+                    rows.push_back({fields[0], ok ? "1" : "0", almanac ? fields[4] : ""});
+                }
+            } else {
+                for (const std::string& object : Split(r.out, '\n')) {
+                    if (object.empty())
+                        continue;
+                    const std::size_t id = object.find("\"id\":\"");
+                    ASSERT_NE(id, std::string::npos) << where << object;
+                    rows.push_back({object.substr(id + 6, object.find('"', id + 6) - id - 6),
+                                    object.find("\"ok\":true") != std::string::npos ? "1" : "0",
+                                    ""});
+                }
+            }
+            ASSERT_EQ(rows.size(), lines.size()) << where << "\n" << r.out;
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                const Line& l = lines[i];
+                EXPECT_EQ(rows[i][1], l.kind == Kind::Good ? "1" : "0") << where << " line " << i;
+                if (l.kind != Kind::Blank) {
+                    EXPECT_EQ(rows[i][0], l.id) << where << " line " << i;
+                }
+                if (l.kind == Kind::Good && !rows[i][2].empty()) {
+                    EXPECT_EQ(rows[i][2], l.date) << where << " line " << i;
+                }
+            }
+        }
+    }
 }
 
 } // namespace
