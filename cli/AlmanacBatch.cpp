@@ -220,8 +220,10 @@ public:
         : out_(out), options_(options),
           calendar_(options.julian ? Calendar::Julian : Calendar::Gregorian),
           fields_(options.what == AlmanacInput::Mdy ? 4 : 1),
-          fast_(options.path == BatchPath::Fast && options.format == TableFormat::Tsv &&
-                options.input == TableInput::Tsv) {}
+          // The tsv rows copy a plain line as it stands: tab-separated only.
+          fast_(options.path == BatchPath::Fast &&
+                (options.format != TableFormat::Tsv || options.input == TableInput::Tsv)),
+          separator_(options.input == TableInput::Csv ? ',' : '\t') {}
 
     void begin(std::span<const std::string> carriedNames,
                std::span<const std::string> allNames) override {
@@ -313,6 +315,8 @@ private:
     const char* convertPlainDates(const char* start, long long& line) {
         const Calendar other =
             calendar_ == Calendar::Gregorian ? Calendar::Julian : Calendar::Gregorian;
+        if (options_.format != TableFormat::Tsv)
+            return convertPlainRecords(start, line);
         char* o = out_.cursor();
         const char* const limit = out_.limit();
         PlainFields fields;
@@ -367,9 +371,11 @@ private:
             std::string_view text(start, std::size_t(lf - start));
             if (!text.empty() && text.back() == '\r')
                 text.remove_suffix(1);
-            // Fields the tsv output must escape go by convert().
+            // Fields the output must escape or quote, or that are more than
+            // one, go by convert().
             if (std::any_of(text.begin(), text.end(), [](char c) {
-                    return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == 0x7f;
+                    const auto u = static_cast<unsigned char>(c);
+                    return u < 0x20 || u >= 0x7f || c == '"' || c == '\\' || c == ',';
                 }))
                 break;
             std::optional<std::int64_t> jdn;
@@ -381,6 +387,12 @@ private:
                 jdn = ParseLongCountDay(text, options_.correlation, calendar_, error);
             if (!jdn)
                 break;
+            ++line;
+            start = lf + 1;
+            if (options_.format != TableFormat::Tsv) {
+                putRecord({&text, 1}, *jdn);
+                continue;
+            }
             char* o = out_.cursor();
             std::memcpy(o, text.data(), text.size());
             o += text.size();
@@ -388,10 +400,70 @@ private:
             out_.setCursor(putAlmanac(o, *jdn, JdnToCivil(Calendar::Gregorian, *jdn),
                                       JdnToCivil(Calendar::Julian, *jdn), options_.correlation,
                                       options_.names));
-            ++line;
-            start = lf + 1;
         }
         return start;
+    }
+
+    // Plain dates as csv or json rows.
+    const char* convertPlainRecords(const char* start, long long& line) {
+        PlainFields fields;
+        while (ReadPlainLine(start, separator_, fields)) {
+            const std::int32_t year = *AstronomicalYear(fields.year, fields.era);
+            std::array<std::string_view, 4> inputs;
+            for (std::size_t i = 0; i < inputs.size(); ++i)
+                inputs[i] = {fields.at[i], std::size_t(fields.at[i + 1] - fields.at[i] - 1)};
+            if (!YearInRange(year) || !DateExists(calendar_, year, fields.month, fields.day)) {
+                // The reference path's error row: the rest of it is the same
+                // for every row with this message.
+                const bool outOfRange = !YearInRange(year);
+                std::string& rest = failedTail_[outOfRange];
+                if (rest.empty())
+                    appendFailed(rest, outOfRange ? YearRangeMessage : NoSuchDay);
+                putRecord(inputs, std::nullopt, rest);
+            } else {
+                putRecord(inputs, CivilDayNumber(calendar_, year, fields.month, fields.day));
+            }
+            ++line;
+            start = fields.next;
+        }
+        return start;
+    }
+
+    // A converted row in csv or json, byte for byte as writeCsv and
+    // writeJson write it, laid out in one buffer: the inputs (plain text, as
+    // the fast path takes them), ok, error, and the values.
+    void putRecord(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+                   std::string_view failedRest = {}) {
+        const bool json = options_.format == TableFormat::Json;
+        char* const row = record_.data();
+        char* o = row;
+        const auto copy = [&o](std::string_view text) {
+            std::memcpy(o, text.data(), text.size());
+            o += text.size();
+        };
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            if (json) {
+                copy(i == 0 ? "{\"" : ",\"");
+                copy(inputName(i));
+                copy("\":\"");
+                copy(inputs[i]);
+                copy("\"");
+            } else {
+                if (i > 0)
+                    *o++ = ',';
+                copy(inputs[i]);
+            }
+        }
+        if (!jdn) {
+            failedAny_ = true;
+            out_.write({row, std::size_t(o - row)});
+            out_.write(failedRest);
+            return;
+        }
+        copy(json ? ",\"ok\":true,\"error\":null" : ",1,");
+        o = PutAlmanacValues(o, json, ComputeAlmanac(*jdn, options_.correlation), options_.names);
+        copy(json ? "}\n" : "\n");
+        out_.write({row, std::size_t(o - row)});
     }
 
     std::optional<std::int64_t> dateDay(const std::array<std::string_view, 4>& fields,
@@ -455,12 +527,10 @@ private:
             row_ += ",1,";
             ValueWriter values(row_, false);
             WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values, options_.names);
+            row_ += '\n';
         } else {
-            row_ += ",0,";
-            ValueWriter::AppendCsvField(row_, error);
-            row_.append(AlmanacColumns().columns, ',');
+            appendFailed(row_, error);
         }
-        row_ += '\n';
         out_.write(row_);
     }
 
@@ -482,13 +552,27 @@ private:
             row_ += ",\"ok\":true,\"error\":null";
             ValueWriter values(row_, true);
             WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values, options_.names);
+            row_ += "}\n";
         } else {
-            row_ += ",\"ok\":false,\"error\":";
-            AppendJsonString(row_, error);
-            row_ += AlmanacColumns().jsonNulls;
+            appendFailed(row_, error);
         }
-        row_ += "}\n";
         out_.write(row_);
+    }
+
+    // What follows a failed csv or json row's inputs: ok, the error, empty
+    // or null values and the line end.
+    void appendFailed(std::string& row, std::string_view error) const {
+        if (options_.format == TableFormat::Json) {
+            row += ",\"ok\":false,\"error\":";
+            AppendJsonString(row, error);
+            row += AlmanacColumns().jsonNulls;
+            row += "}\n";
+        } else {
+            row += ",0,";
+            ValueWriter::AppendCsvField(row, error);
+            row.append(AlmanacColumns().columns, ',');
+            row += '\n';
+        }
     }
 
     FdWriter& out_;
@@ -496,7 +580,12 @@ private:
     Calendar calendar_;
     std::size_t fields_;
     bool fast_;
+    char separator_;  // between the input's fields
     std::string row_; // a csv or json row, its storage kept from row to row
+    // A fast path's csv or json row: its inputs (at most a short line) and values.
+    std::array<char, 512 + AlmanacValuesSize> record_;
+    // What follows a plain error row's inputs, for each of its two messages.
+    std::array<std::string, 2> failedTail_;
     CarriedColumns carried_;
     bool failedAny_ = false;
 };

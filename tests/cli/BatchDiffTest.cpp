@@ -302,24 +302,26 @@ TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
 }
 
 // The almanac's table under both calendars and correlations at the ends of
-// their range, where the day counts are largest.
+// their range, where the day counts are largest, in every output format.
 TEST(AlmanacFastPath, WritesWhatTheEngineWritesForEveryLine) {
     const std::string input = generate(linesToCompare() / 8, 11082012) + "\n" + plainRange();
-    for (const bool julian : {false, true})
-        for (const std::int64_t correlation : {584283LL, -100000000LL, 100000000LL}) {
-            const auto run = [&](BatchPath path) {
-                return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
-                    zentolk::cli::AlmanacTableOptions options;
-                    options.julian = julian;
-                    options.correlation = correlation;
-                    options.path = path;
-                    return RunAlmanacTable(in, out, err, options);
-                });
-            };
-            ExpectSame(run(BatchPath::Fast), run(BatchPath::Engine),
-                       "almanac, correlation " + std::to_string(correlation) +
-                           (julian ? ", Julian" : ""));
-        }
+    for (const TableFormat format : {TableFormat::Tsv, TableFormat::Csv, TableFormat::Json})
+        for (const bool julian : {false, true})
+            for (const std::int64_t correlation : {584283LL, -100000000LL, 100000000LL}) {
+                const auto run = [&](BatchPath path) {
+                    return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
+                        zentolk::cli::AlmanacTableOptions options;
+                        options.format = format;
+                        options.julian = julian;
+                        options.correlation = correlation;
+                        options.path = path;
+                        return RunAlmanacTable(in, out, err, options);
+                    });
+                };
+                ExpectSame(run(BatchPath::Fast), run(BatchPath::Engine),
+                           "almanac, format " + std::to_string(int(format)) + ", correlation " +
+                               std::to_string(correlation) + (julian ? ", Julian" : ""));
+            }
 }
 
 // A line of MaxLineBytes is converted whole; a longer one (here 24 MiB, read
@@ -403,29 +405,32 @@ std::string almanacLines(AlmanacInput what, std::uint32_t seed) {
 
 TEST(AlmanacFastPath, EveryInputWritesWhatTheEngineWrites) {
     for (const AlmanacInput what : {AlmanacInput::Iso, AlmanacInput::Jdn, AlmanacInput::LongCount})
-        for (const bool julian : {false, true}) {
-            const std::string input = almanacLines(what, 7 + static_cast<std::uint32_t>(what));
-            const auto run = [&](BatchPath path) {
-                return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
-                    return RunAlmanacTable(
-                        in, out, err,
-                        {TableInput::Tsv,
-                         TableFormat::Tsv,
-                         what,
-                         julian,
-                         584285,
-                         false,
-                         path,
-                         // the other spelling and bearer system ride along with the Julian runs
-                         {julian ? Spelling::Modern : Spelling::Colonial,
-                          julian ? YearBearerSystem::Mayapan : YearBearerSystem::Classic}});
-                });
-            };
-            const Outcome fast = run(BatchPath::Fast);
-            ExpectSame(fast, run(BatchPath::Engine),
-                       "almanac input " + std::to_string(int(what)) + (julian ? ", Julian" : ""));
-            EXPECT_GT(std::count(fast.out.begin(), fast.out.end(), '\n'), 15000);
-        }
+        for (const bool julian : {false, true})
+            for (const TableFormat format :
+                 {TableFormat::Tsv, TableFormat::Csv, TableFormat::Json}) {
+                const std::string input = almanacLines(what, 7 + static_cast<std::uint32_t>(what));
+                const auto run = [&](BatchPath path) {
+                    return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
+                        return RunAlmanacTable(
+                            in, out, err,
+                            {TableInput::Tsv,
+                             format,
+                             what,
+                             julian,
+                             584285,
+                             false,
+                             path,
+                             // the other spelling and bearer system ride along with the Julian runs
+                             {julian ? Spelling::Modern : Spelling::Colonial,
+                              julian ? YearBearerSystem::Mayapan : YearBearerSystem::Classic}});
+                    });
+                };
+                const Outcome fast = run(BatchPath::Fast);
+                ExpectSame(fast, run(BatchPath::Engine),
+                           "almanac input " + std::to_string(int(what)) + ", format " +
+                               std::to_string(int(format)) + (julian ? ", Julian" : ""));
+                EXPECT_GT(std::count(fast.out.begin(), fast.out.end(), '\n'), 15000);
+            }
 }
 
 } // namespace

@@ -100,17 +100,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (wide.status != 2 && !WholeJsonLines(wide.out))
         std::abort();
     for (const bool julian : {false, true}) {
-        const auto almanac = [&](BatchPath path) {
-            return Run(in, [&](FdWriter& out, FdWriter& err) {
-                AlmanacTableOptions options;
-                options.julian = julian;
-                options.correlation = -100000000;
-                options.path = path;
-                return RunAlmanacTable(in, out, err, options);
-            });
-        };
-        if (!(almanac(BatchPath::Fast) == almanac(BatchPath::Engine)))
-            std::abort();
+        for (const TableFormat format : {TableFormat::Tsv, TableFormat::Csv, TableFormat::Json}) {
+            const auto almanac = [&](BatchPath path) {
+                return Run(in, [&](FdWriter& out, FdWriter& err) {
+                    AlmanacTableOptions options;
+                    options.format = format;
+                    options.julian = julian;
+                    options.correlation = -100000000;
+                    options.path = path;
+                    return RunAlmanacTable(in, out, err, options);
+                });
+            };
+            if (!(almanac(BatchPath::Fast) == almanac(BatchPath::Engine)))
+                std::abort();
+        }
         for (const AlmanacInput what :
              {AlmanacInput::Iso, AlmanacInput::Jdn, AlmanacInput::LongCount}) {
             const auto oneField = [&](BatchPath path) {
