@@ -33,14 +33,20 @@ TabFields SplitTabFields(std::string_view line) {
 namespace {
 // Hands `put` the text's runs of plain characters and an escape for each
 // control character between them.
-// With quotes, a double quote is escaped too.
-template <bool Quotes = false, typename Put> void forEachEscaped(std::string_view text, Put put) {
+// For a tsv field (Tsv), a double quote and each byte that starts no valid
+// UTF-8 sequence are escaped too, so that loaders take the field as written.
+template <bool Tsv = false, typename Put> void forEachEscaped(std::string_view text, Put put) {
     static constexpr char Hex[] = "0123456789abcdef";
     for (;;) {
-        const auto control = std::find_if(text.begin(), text.end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x20 || c == 0x7f || (Quotes && c == '"');
-        });
-        const auto plain = static_cast<std::size_t>(control - text.begin());
+        std::size_t plain = 0;
+        for (std::size_t n; plain < text.size(); plain += n) {
+            const auto c = static_cast<unsigned char>(text[plain]);
+            n = c < 0x20 || c == 0x7f || (Tsv && c == '"') ? 0
+                : !Tsv || c < 0x80                         ? 1
+                                                           : Utf8Length(text.substr(plain));
+            if (n == 0)
+                break;
+        }
         put(text.substr(0, plain));
         if (plain == text.size())
             return;

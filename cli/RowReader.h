@@ -131,8 +131,8 @@ void WriteProblem(FdWriter& err, std::string_view problem);
 
 // Writes a field into a tab-separated row that any loader reads as written:
 // a tab, line end or other control character is escaped as messages escape
-// it (\t, \n, \r, \xNN), and so is a double quote (\x22), which loaders
-// would take for quoting.
+// it (\t, \n, \r, \xNN), and so are a double quote (\x22), which loaders
+// would take for quoting, and a byte that starts no valid UTF-8 sequence.
 void WriteTsvField(FdWriter& out, std::string_view field);
 // The same, in pieces handed to `put`.
 void ForEachTsvPiece(std::string_view field, const std::function<void(std::string_view)>& put);

@@ -200,6 +200,21 @@ INSTANTIATE_TEST_SUITE_P(
                  "1\t1\t2000\t0\t" + AD2000,
              0,
              ""},
+        // Loaders take every field as written: tsv escapes what would split
+        // or quote a field and what is no UTF-8, csv mends the bytes.
+        Case{"tsv_fields_load_as_written",
+             {"--csv", "--format=tsv"},
+             "\"a\"\"\tb\",1,caf\xe9,0\n",
+             "a\\x22\\tb\t1\tcaf\\xe9\t0\t'a\\x22\\tb' is not a valid integer value\n",
+             0,
+             ""},
+        Case{"csv_output_is_utf8",
+             {"--csv"},
+             "1,1,caf\xe9,0\n",
+             Header + "1,1,caf\xef\xbf\xbd,0,0,0,'caf\xef\xbf\xbd' is not a valid integer value" +
+                 Empty26 + "\n",
+             0,
+             ""},
         Case{"years_beyond_the_range_are_error_rows",
              {"--tsv"},
              "1\t1\t-1000000\tBC\n1\t1\t1000001\t0\n",
