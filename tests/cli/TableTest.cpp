@@ -255,6 +255,26 @@ INSTANTIATE_TEST_SUITE_P(
              1,
              "line 1 is an error row: it has 2 fields, not one (a day number)\nzentolk-cli: 1 of "
              "1 line is an error row\n"},
+        // A pipeline can fail on bad dates: --strict for the almanac too.
+        Case{"almanac_strict_fails_on_an_error_row",
+             {"almanac", "--tsv", "--strict", "--input=iso"},
+             "gregorian\n2023-02-29\n",
+             "2023-02-29\tno such day in the calendar\n",
+             1,
+             ""},
+        // At most 20 lines named, then one line for the rest.
+        Case{"messages_stop_at_twenty",
+             {"--tsv"},
+             std::string(25, '\n'),
+             [] {
+                 std::string rows;
+                 for (int i = 0; i < 25; ++i)
+                     rows += "\t\t\t\tthe line is blank\n";
+                 return rows;
+             }(),
+             1,
+             "line 20 is an error row: the line is blank\nzentolk-cli: ... and 5 more\n"
+             "zentolk-cli: 25 of 25 lines are error rows\n"},
         Case{"format_needs_a_table",
              {"--format=json", "1", "1", "2000"},
              "",
