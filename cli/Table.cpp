@@ -59,8 +59,11 @@ public:
     TableConverter(FdWriter& out, const TableOptions& options)
         : out_(out), options_(options),
           output_(out, options.format), plain_{options.input == TableInput::Csv ? ',' : '\t',
-                                               options.format, options.strict,
-                                               options.decimalSeparator, options.header} {}
+                                               options.format,
+                                               options.strict,
+                                               options.decimalSeparator,
+                                               options.header,
+                                               options.exact} {}
 
     void begin(std::span<const std::string> carriedNames,
                std::span<const std::string> allNames) override {
@@ -79,11 +82,9 @@ public:
         carried_.carry(carried, all);
     }
 
-    // The true day's readings are the engine's alone.
     const char* convertPlain(const char* start, const char* end, long long& line) override {
-        return options_.fast && !options_.exact
-                   ? ConvertPlainLines(start, end, line, out_, plain_, failedAny_)
-                   : start;
+        return options_.fast ? ConvertPlainLines(start, end, line, out_, plain_, failedAny_)
+                             : start;
     }
 
     void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,

@@ -133,13 +133,16 @@ void ExpectTablesAgree(const std::string& tabInput) {
     std::replace(csvInput.begin(), csvInput.end(), '\t', ',');
     for (const TableInput input : {TableInput::Tsv, TableInput::Csv})
         for (const TableFormat format : {TableFormat::Tsv, TableFormat::Csv, TableFormat::Json})
-            for (const bool strict : {false, true}) {
+            for (const int mode : {0, 1, 2}) { // plain, strict, exact
                 const std::string& text = input == TableInput::Csv ? csvInput : tabInput;
-                const Outcome fast = convert(text, {input, format, strict, ',', true});
-                const Outcome engine = convert(text, {input, format, strict, ',', false});
+                const bool strict = mode == 1, exact = mode == 2;
+                const Outcome fast =
+                    convert(text, {input, format, strict, ',', true, false, exact});
+                const Outcome engine =
+                    convert(text, {input, format, strict, ',', false, false, exact});
                 ExpectSame(fast, engine,
                            "input " + std::to_string(int(input)) + ", format " +
-                               std::to_string(int(format)) + (strict ? ", strict" : ""));
+                               std::to_string(int(format)) + ", mode " + std::to_string(mode));
             }
 }
 
