@@ -35,6 +35,7 @@ enum class TsvColumn {
     StationCalendarRound,
     StationDaysSince,
     YearBearer,
+    BaktunPlace,
 };
 constexpr std::string_view TsvNames[] = {"jdn",
                                          "gregorian",
@@ -46,9 +47,10 @@ constexpr std::string_view TsvNames[] = {"jdn",
                                          "station_819_long_count",
                                          "station_819_calendar_round",
                                          "station_819_days_since",
-                                         "year_bearer"};
+                                         "year_bearer",
+                                         "baktun_place"};
 constexpr auto LastTsvColumn = static_cast<TsvColumn>(std::size(TsvNames) - 1);
-static_assert(LastTsvColumn == TsvColumn::YearBearer, "a name for every tsv column");
+static_assert(LastTsvColumn == TsvColumn::BaktunPlace, "a name for every tsv column");
 
 // The names after the inputs' names, and the line end: --header's line.
 constexpr auto TsvHeaderPiece = [] {
@@ -60,6 +62,14 @@ constexpr auto TsvHeaderPiece = [] {
     return p;
 }();
 constexpr std::string_view TsvColumns = TsvHeaderPiece.view();
+// What pads a tsv error row (the inputs and a message) to the header's width.
+constexpr auto TsvPaddingPiece = [] {
+    columns::Piece<64> p;
+    for (std::size_t i = 1; i < std::size(TsvNames); ++i)
+        p += "\t";
+    return p;
+}();
+constexpr std::string_view TsvErrorPadding = TsvPaddingPiece.view();
 
 // What follows a row's inputs in tsv: its columns, and the line end.
 [[gnu::always_inline]] inline char* putAlmanac(char* o, std::int64_t jdn,
@@ -68,6 +78,7 @@ constexpr std::string_view TsvColumns = TsvHeaderPiece.view();
                                                const AlmanacNames& names) {
     const std::int32_t dayCount = DayCountOf(jdn, correlation);
     const std::int32_t station = Station819Of(dayCount);
+    const LongCountPlaces places = LongCountOf(dayCount);
     ForEachOf<TsvColumn, TsvColumn::Jdn, LastTsvColumn>([&](
         auto column) __attribute__((always_inline)) {
         constexpr TsvColumn c = column;
@@ -80,7 +91,7 @@ constexpr std::string_view TsvColumns = TsvHeaderPiece.view();
         } else if constexpr (c == TsvColumn::Julian) {
             o = PutIsoDate(o, julian);
         } else if constexpr (c == TsvColumn::LongCount) {
-            o = PutLongCount(o, LongCountOf(dayCount));
+            o = PutLongCount(o, places);
         } else if constexpr (c == TsvColumn::Tzolkin) {
             o = PutTzolkinDayAt(o, TzolkinPosition(dayCount), names.spelling);
         } else if constexpr (c == TsvColumn::Haab) {
@@ -98,6 +109,8 @@ constexpr std::string_view TsvColumns = TsvHeaderPiece.view();
         } else if constexpr (c == TsvColumn::YearBearer) {
             o = PutTzolkinDayAt(o, TzolkinPosition(YearBearerDayOf(dayCount, names.yearBearer)),
                                 names.spelling);
+        } else if constexpr (c == TsvColumn::BaktunPlace) {
+            o = PutSigned(o, std::int32_t{places.negative ? -places.baktun : places.baktun});
         } else {
             static_assert(UnwrittenColumn<c>);
         }
@@ -179,16 +192,24 @@ private:
 
 constexpr std::array<std::string_view, 4> DateKeys = {"month", "day", "year", "era"};
 
+// The words that make a first line a header: the input's own names and the
+// names of the columns the tables write that hold such a value, so that a
+// column cut from one table's output reads into another.
+constexpr std::string_view IsoHeaders[] = {"input", "date", "iso", "gregorian", "julian"};
+constexpr std::string_view JdnHeaders[] = {"input", "jdn", "day_number", "exact_jdn"};
+constexpr std::string_view LongCountHeaders[] = {"input", "long_count", "long count",
+                                                 "historical_long_count", "station_819_long_count"};
+
 RowShape shapeOf(AlmanacInput what) {
     switch (what) {
     case AlmanacInput::Mdy:
         return {};
     case AlmanacInput::Iso:
-        return {true, "a date YYYY-MM-DD", {"input", "date", "iso"}};
+        return {true, "a date YYYY-MM-DD", IsoHeaders};
     case AlmanacInput::Jdn:
-        return {true, "a day number", {"input", "jdn", "day_number"}};
+        return {true, "a day number", JdnHeaders};
     case AlmanacInput::LongCount:
-        return {true, "a Long Count", {"input", "long_count", "long count"}};
+        return {true, "a Long Count", LongCountHeaders};
     }
     return {};
 }
@@ -199,18 +220,32 @@ public:
         : out_(out), options_(options),
           calendar_(options.julian ? Calendar::Julian : Calendar::Gregorian),
           fields_(options.what == AlmanacInput::Mdy ? 4 : 1),
-          fast_(options.path == BatchPath::Fast && options.format == TableFormat::Tsv &&
-                options.input == TableInput::Tsv) {
-        if (options.format == TableFormat::Csv) {
-            writeInputNames(',');
+          // The tsv rows copy a plain line as it stands: tab-separated only.
+          fast_(options.path == BatchPath::Fast &&
+                (options.format != TableFormat::Tsv || options.input == TableInput::Tsv)),
+          separator_(options.input == TableInput::Csv ? ',' : '\t') {}
+
+    void begin(std::span<const std::string> carriedNames,
+               std::span<const std::string> allNames) override {
+        carried_.begin(carriedNames, allNames);
+        const bool csv = options_.format == TableFormat::Csv;
+        if (!csv && !(options_.format == TableFormat::Tsv && options_.header))
+            return;
+        carried_.putNames(csv, [this](std::string_view piece) { out_.write(piece); });
+        writeInputNames(csv ? ',' : '\t');
+        if (csv) {
             out_.write(",ok,error,");
             out_.write(AlmanacColumns().csvHeader);
             out_.write('\n');
-        } else if (options.format == TableFormat::Tsv && options.header) {
-            writeInputNames('\t');
+        } else {
             out_.write('\t');
             out_.write(TsvColumns);
         }
+    }
+
+    void carry(std::span<const std::string_view> carried,
+               std::span<const std::string_view> all) override {
+        carried_.carry(carried, all);
     }
 
     // Plain lines straight into the output; any other line is left to
@@ -221,6 +256,15 @@ public:
         return options_.what == AlmanacInput::Mdy ? convertPlainDates(start, line)
                                                   : convertPlainFields(start, end, line);
     }
+
+    void reject(const std::array<std::string_view, 4>& fields, std::size_t count,
+                std::string_view why) override {
+        std::array<std::string_view, 4> inputs{};
+        std::copy_n(fields.begin(), std::min(count, fields_), inputs.begin());
+        write({inputs.data(), fields_}, std::nullopt, why);
+    }
+
+    bool failedAny() const { return failedAny_; }
 
     void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,
                  long long) override {
@@ -240,7 +284,14 @@ public:
             jdn = ParseLongCountDay(fields[0], options_.correlation, calendar_, error);
             break;
         }
-        const std::span<const std::string_view> inputs(fields.data(), fields_);
+        write({fields.data(), fields_}, jdn, error);
+    }
+
+private:
+    void write(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+               std::string_view error) {
+        if (!jdn)
+            failedAny_ = true;
         switch (options_.format) {
         case TableFormat::Tsv:
             return writeTsv(inputs, jdn, error);
@@ -251,7 +302,6 @@ public:
         }
     }
 
-private:
     // The inputs' names, in the header and as json keys.
     std::string_view inputName(std::size_t i) const { return fields_ == 4 ? DateKeys[i] : "input"; }
     void writeInputNames(char separator) {
@@ -265,6 +315,8 @@ private:
     const char* convertPlainDates(const char* start, long long& line) {
         const Calendar other =
             calendar_ == Calendar::Gregorian ? Calendar::Julian : Calendar::Gregorian;
+        if (options_.format != TableFormat::Tsv)
+            return convertPlainRecords(start, line);
         char* o = out_.cursor();
         const char* const limit = out_.limit();
         PlainFields fields;
@@ -285,7 +337,12 @@ private:
                 const std::string_view why = !YearInRange(year) ? YearRangeMessage : NoSuchDay;
                 std::memcpy(o, why.data(), why.size());
                 o += why.size();
+                if (options_.header) {
+                    std::memcpy(o, TsvErrorPadding.data(), TsvErrorPadding.size());
+                    o += TsvErrorPadding.size();
+                }
                 *o++ = '\n';
+                failedAny_ = true;
                 continue;
             }
             const std::int64_t jdn = CivilDayNumber(calendar_, year, fields.month, fields.day);
@@ -314,7 +371,12 @@ private:
             std::string_view text(start, std::size_t(lf - start));
             if (!text.empty() && text.back() == '\r')
                 text.remove_suffix(1);
-            if (text.find('\t') != std::string_view::npos)
+            // Fields the output must escape or quote, or that are more than
+            // one, go by convert().
+            if (std::any_of(text.begin(), text.end(), [](char c) {
+                    const auto u = static_cast<unsigned char>(c);
+                    return u < 0x20 || u >= 0x7f || c == '"' || c == '\\' || c == ',';
+                }))
                 break;
             std::optional<std::int64_t> jdn;
             if (options_.what == AlmanacInput::Iso)
@@ -325,6 +387,12 @@ private:
                 jdn = ParseLongCountDay(text, options_.correlation, calendar_, error);
             if (!jdn)
                 break;
+            ++line;
+            start = lf + 1;
+            if (options_.format != TableFormat::Tsv) {
+                putRecord({&text, 1}, *jdn);
+                continue;
+            }
             char* o = out_.cursor();
             std::memcpy(o, text.data(), text.size());
             o += text.size();
@@ -332,10 +400,70 @@ private:
             out_.setCursor(putAlmanac(o, *jdn, JdnToCivil(Calendar::Gregorian, *jdn),
                                       JdnToCivil(Calendar::Julian, *jdn), options_.correlation,
                                       options_.names));
-            ++line;
-            start = lf + 1;
         }
         return start;
+    }
+
+    // Plain dates as csv or json rows.
+    const char* convertPlainRecords(const char* start, long long& line) {
+        PlainFields fields;
+        while (ReadPlainLine(start, separator_, fields)) {
+            const std::int32_t year = *AstronomicalYear(fields.year, fields.era);
+            std::array<std::string_view, 4> inputs;
+            for (std::size_t i = 0; i < inputs.size(); ++i)
+                inputs[i] = {fields.at[i], std::size_t(fields.at[i + 1] - fields.at[i] - 1)};
+            if (!YearInRange(year) || !DateExists(calendar_, year, fields.month, fields.day)) {
+                // The reference path's error row: the rest of it is the same
+                // for every row with this message.
+                const bool outOfRange = !YearInRange(year);
+                std::string& rest = failedTail_[outOfRange];
+                if (rest.empty())
+                    appendFailed(rest, outOfRange ? YearRangeMessage : NoSuchDay);
+                putRecord(inputs, std::nullopt, rest);
+            } else {
+                putRecord(inputs, CivilDayNumber(calendar_, year, fields.month, fields.day));
+            }
+            ++line;
+            start = fields.next;
+        }
+        return start;
+    }
+
+    // A converted row in csv or json, byte for byte as writeCsv and
+    // writeJson write it, laid out in one buffer: the inputs (plain text, as
+    // the fast path takes them), ok, error, and the values.
+    void putRecord(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+                   std::string_view failedRest = {}) {
+        const bool json = options_.format == TableFormat::Json;
+        char* const row = record_.data();
+        char* o = row;
+        const auto copy = [&o](std::string_view text) {
+            std::memcpy(o, text.data(), text.size());
+            o += text.size();
+        };
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            if (json) {
+                copy(i == 0 ? "{\"" : ",\"");
+                copy(inputName(i));
+                copy("\":\"");
+                copy(inputs[i]);
+                copy("\"");
+            } else {
+                if (i > 0)
+                    *o++ = ',';
+                copy(inputs[i]);
+            }
+        }
+        if (!jdn) {
+            failedAny_ = true;
+            out_.write({row, std::size_t(o - row)});
+            out_.write(failedRest);
+            return;
+        }
+        copy(json ? ",\"ok\":true,\"error\":null" : ",1,");
+        o = PutAlmanacValues(o, json, ComputeAlmanac(*jdn, options_.correlation), options_.names);
+        copy(json ? "}\n" : "\n");
+        out_.write({row, std::size_t(o - row)});
     }
 
     std::optional<std::int64_t> dateDay(const std::array<std::string_view, 4>& fields,
@@ -366,13 +494,16 @@ private:
     void writeTsvField(std::string_view field) { WriteTsvField(out_, field); }
 
     void writeTsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
-                  const std::string& error) {
+                  std::string_view error) {
+        carried_.putFields(false, [this](std::string_view piece) { out_.write(piece); });
         for (const std::string_view field : inputs) {
             writeTsvField(field);
             out_.write('\t');
         }
         if (!jdn) {
             writeTsvField(error);
+            if (options_.header)
+                out_.write(TsvErrorPadding);
             out_.write('\n');
             return;
         }
@@ -384,8 +515,9 @@ private:
     }
 
     void writeCsv(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
-                  const std::string& error) {
+                  std::string_view error) {
         row_.clear();
+        carried_.putFields(true, [this](std::string_view piece) { row_ += piece; });
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             if (i > 0)
                 row_ += ',';
@@ -395,20 +527,23 @@ private:
             row_ += ",1,";
             ValueWriter values(row_, false);
             WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values, options_.names);
+            row_ += '\n';
         } else {
-            row_ += ",0,";
-            ValueWriter::AppendCsvField(row_, error);
-            row_.append(AlmanacColumns().columns, ',');
+            appendFailed(row_, error);
         }
-        row_ += '\n';
         out_.write(row_);
     }
 
     void writeJson(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
-                   const std::string& error) {
+                   std::string_view error) {
         row_.clear();
-        for (std::size_t i = 0; i < inputs.size(); ++i) {
-            row_ += i == 0 ? "{\"" : ",\"";
+        if (carried_.any()) {
+            // "input" holds every column read, the date's among them.
+            row_ += '{';
+            carried_.putJsonInput([this](std::string_view piece) { row_ += piece; });
+        }
+        for (std::size_t i = 0; i < inputs.size() && !(carried_.any() && fields_ == 1); ++i) {
+            row_ += row_.empty() ? "{\"" : ",\"";
             row_ += inputName(i);
             row_ += "\":";
             AppendJsonString(row_, inputs[i]);
@@ -417,13 +552,27 @@ private:
             row_ += ",\"ok\":true,\"error\":null";
             ValueWriter values(row_, true);
             WriteAlmanacFields(ComputeAlmanac(*jdn, options_.correlation), values, options_.names);
+            row_ += "}\n";
         } else {
-            row_ += ",\"ok\":false,\"error\":";
-            AppendJsonString(row_, error);
-            row_ += AlmanacColumns().jsonNulls;
+            appendFailed(row_, error);
         }
-        row_ += "}\n";
         out_.write(row_);
+    }
+
+    // What follows a failed csv or json row's inputs: ok, the error, empty
+    // or null values and the line end.
+    void appendFailed(std::string& row, std::string_view error) const {
+        if (options_.format == TableFormat::Json) {
+            row += ",\"ok\":false,\"error\":";
+            AppendJsonString(row, error);
+            row += AlmanacColumns().jsonNulls;
+            row += "}\n";
+        } else {
+            row += ",0,";
+            ValueWriter::AppendCsvField(row, error);
+            row.append(AlmanacColumns().columns, ',');
+            row += '\n';
+        }
     }
 
     FdWriter& out_;
@@ -431,14 +580,23 @@ private:
     Calendar calendar_;
     std::size_t fields_;
     bool fast_;
+    char separator_;  // between the input's fields
     std::string row_; // a csv or json row, its storage kept from row to row
+    // A fast path's csv or json row: its inputs (at most a short line) and values.
+    std::array<char, 512 + AlmanacValuesSize> record_;
+    // What follows a plain error row's inputs, for each of its two messages.
+    std::array<std::string, 2> failedTail_;
+    CarriedColumns carried_;
+    bool failedAny_ = false;
 };
 } // namespace
 
 int RunAlmanacTable(int inFd, FdWriter& out, FdWriter& err, const AlmanacTableOptions& options) {
     AlmanacConverter converter(out, options);
-    return ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
-                    converter, shapeOf(options.what));
+    const int status =
+        ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
+                 converter, shapeOf(options.what), {options.skipBlank, options.columns});
+    return status == ExitOk && options.strict && converter.failedAny() ? ExitRowsFailed : status;
 }
 
 } // namespace zentolk::cli

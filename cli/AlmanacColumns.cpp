@@ -1,6 +1,7 @@
 #include "cli/AlmanacColumns.h"
 
 #include "cli/Json.h"
+#include "cli/RowReader.h"
 #include "engine/CalendarRound.h"
 #include "engine/Correlation.h"
 #include "engine/Epigraphy.h"
@@ -8,12 +9,15 @@
 #include "engine/Names.h"
 #include "engine/TextWriters.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace zentolk::cli {
 
 namespace {
-void civilDate(AlmanacFieldSink& s, std::string_view key, const CivilDate& d,
+template <typename Sink>
+void civilDate(Sink& s, std::string_view key, const CivilDate& d,
                const std::array<std::string_view, 3>& columns) {
     s.beginObject(key);
     s.number("year", columns[0], d.year);
@@ -84,9 +88,10 @@ private:
     AlmanacShape& shape_;
     int depth_ = 0;
 };
-} // namespace
 
-void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s, const AlmanacNames& names) {
+// The one list, for the sinks of this file and the virtual one alike.
+template <typename Sink>
+void forEachValue(const AlmanacDay& a, Sink& s, const AlmanacNames& names) {
     s.number("jdn", "jdn", a.jdn);
     s.number("correlation", "correlation", a.correlation);
     if (const std::string_view name = CorrelationName(a.correlation); name.empty())
@@ -136,6 +141,118 @@ void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s, const AlmanacN
     s.number("number", "year_bearer_number", bearer.number);
     s.text("name", "year_bearer_name", SignName(bearer.sign, names.spelling));
     s.endObject();
+    // The baktun place alone (0 to 19): `baktun` above counts the pictuns too.
+    s.number("baktun_place", "baktun_place", sign * p.baktun);
+}
+
+// Writes the values straight into a row at a cursor, as ValueWriter of the
+// almanac's table appends them: each after a comma, in json with its key.
+// Texts that need no quoting or escaping (all the list's, as a rule) are
+// copied whole.
+template <bool Json> class DirectSink {
+    // The bytes a text cannot be copied with as it stands: control bytes,
+    // non-ASCII (checked as UTF-8), quotes, and json's backslash or csv's comma.
+    static constexpr auto Special = [] {
+        std::array<unsigned char, 256> special{};
+        for (unsigned c = 0; c < 256; ++c)
+            special[c] = c < 0x20 || c >= 0x7f || c == '"' || c == (Json ? '\\' : ',');
+        return special;
+    }();
+
+public:
+    explicit DirectSink(char* o) : o_(o) {}
+    char* end() const { return o_; }
+
+    void number(std::string_view key, std::string_view, std::int64_t v) {
+        name(key);
+        o_ = PutSigned(o_, v);
+    }
+    void text(std::string_view key, std::string_view, std::string_view v) {
+        name(key);
+        unsigned special = 0; // a table, not a test per byte: the tables give millions
+        for (const char c : v)
+            special |= Special[static_cast<unsigned char>(c)];
+        const bool plain = special == 0;
+        if (!plain) {
+            const auto put = [this](std::string_view piece) { copy(piece); };
+            if constexpr (Json)
+                WriteJsonString(v, put);
+            else
+                WriteCsvField(v, put);
+            return;
+        }
+        if constexpr (Json)
+            *o_++ = '"';
+        copy(v);
+        if constexpr (Json)
+            *o_++ = '"';
+    }
+    void null(std::string_view key, std::string_view) {
+        name(key);
+        if constexpr (Json)
+            copy("null");
+    }
+    void numbers(std::string_view key, std::span<const std::string_view>,
+                 std::span<const std::int64_t> values) {
+        if constexpr (Json) {
+            name(key);
+            *o_++ = '[';
+            first_ = true;
+        }
+        for (const std::int64_t v : values)
+            number({}, {}, v);
+        if constexpr (Json) {
+            *o_++ = ']';
+            first_ = false;
+        }
+    }
+    void beginObject(std::string_view key) {
+        if constexpr (Json) {
+            name(key);
+            *o_++ = '{';
+            first_ = true;
+        }
+    }
+    void endObject() {
+        if constexpr (Json)
+            *o_++ = '}';
+        first_ = false;
+    }
+
+private:
+    void copy(std::string_view piece) {
+        std::memcpy(o_, piece.data(), piece.size());
+        o_ += piece.size();
+    }
+    void name(std::string_view key) {
+        if (!first_)
+            *o_++ = ',';
+        first_ = false;
+        if (Json && !key.empty()) { // the list's keys need no escaping
+            *o_++ = '"';
+            copy(key);
+            copy("\":");
+        }
+    }
+
+    char* o_;
+    bool first_ = false;
+};
+} // namespace
+
+void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s, const AlmanacNames& names) {
+    forEachValue(a, s, names);
+}
+
+char* PutAlmanacValues(char* o, bool json, const AlmanacDay& a, const AlmanacNames& names) {
+    if (json) {
+        DirectSink<true> sink(o);
+        forEachValue(a, sink, names);
+        return sink.end();
+    }
+    DirectSink<false> sink(o);
+    forEachValue(a, sink, names);
+    return sink.end();
 }
 
 std::string AlmanacJsonObject(const AlmanacDay& a, const AlmanacNames& names) {

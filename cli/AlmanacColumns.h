@@ -39,6 +39,12 @@ struct AlmanacNames {
 void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& sink,
                         const AlmanacNames& names = {});
 
+// The same values written at o as a csv row's columns or a json row's
+// members, each after a comma, as the almanac's table writes them; returns
+// the end. At most AlmanacValuesSize bytes for the list's own texts.
+inline constexpr std::size_t AlmanacValuesSize = 2048;
+char* PutAlmanacValues(char* o, bool json, const AlmanacDay& a, const AlmanacNames& names);
+
 // `almanac --json`'s object for a day, on one line without its line end.
 std::string AlmanacJsonObject(const AlmanacDay& a, const AlmanacNames& names = {});
 

@@ -16,9 +16,10 @@ namespace zentolk::cli {
 
 const char* const AlmanacUsage =
     "Usage: zentolk-cli almanac [MONTH DAY YEAR [ERA]] [--julian] [--correlation N|NAME] [--json]\n"
-    "       zentolk-cli almanac --tsv|--csv [--format=tsv|csv|json] [--header]\n"
-    "                   [--input=mdy|iso|jdn|long-count] [--julian] [--correlation N|NAME]\n"
-    "                   < days\n"
+    "       zentolk-cli almanac --tsv|--csv [--format=tsv|csv|json] [--header] [--strict]\n"
+    "                   [--skip-blank] [--input=mdy|iso|jdn|long-count] [--julian]\n"
+    "                   [--column N|NAME | --columns M,D,Y[,ERA]] [--era AD|BC]\n"
+    "                   [--correlation N|NAME] < days\n"
     "       zentolk-cli long-count TEXT [--previous-era] [--correlation N|NAME] [--json]\n"
     "       zentolk-cli next \"4 Ahau 8 Cumku\" [--from MONTH DAY YEAR [ERA]] [--julian]\n"
     "                        [--previous] [--count N] [--correlation N|NAME] [--json]\n"
@@ -43,6 +44,12 @@ const char* const AlmanacUsage =
     "                     astronomical year), jdn (a day number) or long-count (a\n"
     "                     Long Count, with its Calendar Round if wanted, checked)\n"
     "  --header           tsv output: a first line naming the columns\n"
+    "  --strict           a table: exit status 1 when any row is an error row\n"
+    "  --skip-blank       a table: pass over blank lines instead of error rows\n"
+    "  --column N|NAME    a table: the date's (first) column in a wider table,\n"
+    "                     whose other columns are carried through\n"
+    "  --columns M,D,Y,E  a table: the date's columns, by number or name\n"
+    "  --era AD|BC        a table: the era of dates without an era column\n"
     "  --from DATE        next: search from this day (default today)\n"
     "  --previous         next: search backwards\n"
     "  --count N          next: this many days (1 to 100000, default 1)\n"
@@ -185,6 +192,8 @@ int RunAlmanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
     const bool csv = r.input == TableInput::Csv;
     if (r.tsv || csv) {
         const std::string name = r.tsv ? "--tsv" : "--csv";
+        const AlmanacInput what = r.almanacInput.value_or(AlmanacInput::Mdy);
+        std::optional<DateColumns> columns;
         if (r.tsv && csv)
             run.usage("--tsv and --csv cannot be used together");
         else if (!r.words.empty())
@@ -194,22 +203,33 @@ int RunAlmanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
             run.usage("--json is for one day; the table's is --format=json");
         else if (r.header && r.format == TableFormat::Json)
             run.usage("--header applies to tsv or csv output, not to json");
+        else if (std::string why; !(columns = DateColumnsOf(r, what != AlmanacInput::Mdy, why)))
+            run.usage(why);
         else
             return RunAlmanacTable(inFd, out, err,
                                    {r.input,
                                     r.format.value_or(r.tsv ? TableFormat::Tsv : TableFormat::Csv),
-                                    r.almanacInput.value_or(AlmanacInput::Mdy),
+                                    what,
                                     r.julian,
                                     r.correlation,
                                     r.header,
                                     BatchPath::Fast,
-                                    {r.spelling, r.yearBearer}});
+                                    {r.spelling, r.yearBearer},
+                                    r.strict,
+                                    r.skipBlank,
+                                    *columns});
         return run.status;
     }
-    if (r.format || r.header || r.almanacInput) {
-        run.usage(std::string(r.format   ? "--format"
-                              : r.header ? "--header"
-                                         : "--input") +
+    if (r.format || r.header || r.almanacInput || r.strict || r.skipBlank || !r.column.empty() ||
+        !r.columns.empty() || !r.era.empty()) {
+        run.usage(std::string(r.format             ? "--format"
+                              : r.header           ? "--header"
+                              : r.strict           ? "--strict"
+                              : r.skipBlank        ? "--skip-blank"
+                              : !r.column.empty()  ? "--column"
+                              : !r.columns.empty() ? "--columns"
+                              : !r.era.empty()     ? "--era"
+                                                   : "--input") +
                   " applies to almanac --tsv or --csv");
         return run.status;
     }

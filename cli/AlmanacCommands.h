@@ -81,7 +81,10 @@ struct AlmanacTableOptions {
     std::int64_t correlation = DefaultCorrelation;
     bool header = false; // tsv output: a first line naming the columns (csv always has one)
     BatchPath path = BatchPath::Fast;
-    AlmanacNames names; // spelling and year bearer system of csv and json values
+    AlmanacNames names;       // spelling and year bearer system of csv and json values
+    bool strict = false;      // any error row makes the exit status 1
+    bool skipBlank = false;   // blank lines are passed over, not error rows
+    DateColumns columns = {}; // where the date stands in a wider table
 };
 
 // The almanac of every line on inFd. Plain lines go by the fast path unless

@@ -73,13 +73,20 @@ int RunReport(const Options& options, const Streams& streams) {
     case Mode::Batch: {
         const TableFormat format = options.format.value_or(
             options.input == TableInput::Csv ? TableFormat::Csv : TableFormat::Tsv);
-        if (options.input == TableInput::Tsv && format == TableFormat::Tsv && !options.strict &&
-            !options.header && !options.exact)
+        std::string why;
+        const std::optional<DateColumns> columns = DateColumnsOf(options, false, why);
+        if (!columns) {
+            err.write(UsageError(why));
+            status = ExitUsage;
+        } else if (options.input == TableInput::Tsv && format == TableFormat::Tsv &&
+                   !options.strict && !options.header && !options.exact && !options.skipBlank &&
+                   !columns->wide()) {
             status = RunBatch(streams.in, out, err, separator);
-        else
+        } else {
             status = RunTable(streams.in, out, err,
                               {options.input, format, options.strict, separator, true,
-                               options.header, options.exact});
+                               options.header, options.exact, options.skipBlank, *columns});
+        }
         break;
     }
     case Mode::Date: {

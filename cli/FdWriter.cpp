@@ -44,7 +44,7 @@ bool FdWriter::flush() {
 int FinishRun(FdWriter& out, FdWriter& err, int status) {
     if (!out.flush()) {
         err.write("zentolk-cli: cannot write the output\n");
-        status = 1;
+        status = ExitIoFailed;
     }
     err.flush();
     return status;

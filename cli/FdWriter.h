@@ -63,8 +63,13 @@ private:
     bool failed_ = false;
 };
 
+// The exit statuses, each with one meaning: every row converted; some rows
+// were errors or skipped (or a date could not be read); wrong usage; the
+// input could not be read or the output written.
+inline constexpr int ExitOk = 0, ExitRowsFailed = 1, ExitUsage = 2, ExitIoFailed = 3;
+
 // Flushes a command's output and messages at its end; an output that cannot
-// be written turns the status into a failure, with a message.
+// be written turns the status into ExitIoFailed, with a message.
 int FinishRun(FdWriter& out, FdWriter& err, int status);
 
 } // namespace zentolk::cli

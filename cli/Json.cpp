@@ -4,9 +4,7 @@
 
 namespace zentolk::cli {
 
-namespace {
-// The length of the valid UTF-8 sequence at the start of s, or 0.
-std::size_t utf8Length(std::string_view s) {
+std::size_t Utf8Length(std::string_view s) {
     const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     const unsigned char c = b(0);
     std::size_t n;
@@ -35,7 +33,6 @@ std::size_t utf8Length(std::string_view s) {
         return 0;
     return n;
 }
-} // namespace
 
 void WriteJsonString(std::string_view s, const JsonPieces& put) {
     put("\"");
@@ -60,7 +57,7 @@ void WriteJsonString(std::string_view s, const JsonPieces& put) {
             put({escaped, 6});
             ++i;
         } else {
-            const std::size_t n = utf8Length(s.substr(i));
+            const std::size_t n = Utf8Length(s.substr(i));
             put(n == 0 ? "\xEF\xBF\xBD" : s.substr(i, n));
             i += n == 0 ? 1 : n;
         }

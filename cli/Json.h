@@ -7,6 +7,9 @@
 
 namespace zentolk::cli {
 
+// The length of the valid UTF-8 sequence at the start of s, or 0.
+std::size_t Utf8Length(std::string_view s);
+
 // Writes text as a JSON string piece by piece, so that a long text is never
 // gathered a second time: quoted, escaped, and valid UTF-8 whatever text
 // holds (a byte that starts no valid sequence becomes U+FFFD, a control

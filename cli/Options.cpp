@@ -17,6 +17,7 @@ const char* const UsageText =
     "Usage: zentolk-cli [--crlf] [--decimal-separator C] [MONTH DAY YEAR [ERA]]\n"
     "       zentolk-cli --tsv [--decimal-separator C] < dates.tsv\n"
     "       zentolk-cli --tsv|--csv [--format=tsv|csv|json] [--strict] [--exact] [--header]\n"
+    "                   [--skip-blank] [--column N|NAME | --columns M,D,Y[,ERA]] [--era AD|BC]\n"
     "                   < dates\n"
     "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
     "       zentolk-cli distance | match ...              (see zentolk-cli match --help)\n"
@@ -47,6 +48,13 @@ const char* const UsageText =
     "                           off before 1 March 4801 B.C.; a date outside its\n"
     "                           calendar is an error row\n"
     "  --header                 tsv output: a first line naming the columns\n"
+    "  --skip-blank             pass over blank lines instead of making each an\n"
+    "                           error row\n"
+    "  --column N|NAME          the date's (first) column in a wider table; the\n"
+    "                           other columns are carried through, before the\n"
+    "                           table's own (json: an object \"input\")\n"
+    "  --columns M,D,Y[,ERA]    the date's columns by number or name\n"
+    "  --era AD|BC              the era of dates without an era column\n"
     "  --decimal-separator C    write the percentages with C instead of the\n"
     "                           locale's decimal separator\n"
     "  -h, --help               show this help and exit\n"
@@ -54,13 +62,14 @@ const char* const UsageText =
     "  --                       end of options (for a year such as --5)\n"
     "\n"
     "In tables the era is A.D., AD, B.C., BC in any letter case, or the index.\n"
-    "A first line starting 'month' is a header and blank lines are no rows; both\n"
-    "are passed over. Every line is one row: a quote left open ends with its\n"
-    "line, which is skipped. Years run from -1,000,000 to 1,000,000.\n"
+    "A first line starting 'month' is a header. Every other line is one row, in\n"
+    "order: a line that is no row (blank, the wrong number of fields, a quote\n"
+    "left open) is an error row. Years run from -1,000,000 to 1,000,000.\n"
     "\n"
-    "Exit status: 0 success, 1 a date that cannot be read, a skipped table line\n"
-    "or (with --strict) a failed row, 2 wrong usage. In a table, a row whose date\n"
-    "cannot be read carries its message and leaves the status 0 unless --strict.\n";
+    "Exit status: 0 success, 1 a date that cannot be read, a table line that is\n"
+    "no row or (with --strict) a failed row, 2 wrong usage, 3 the input could not\n"
+    "be read or the output written. In a table, a row whose date cannot be read\n"
+    "carries its message and leaves the status 0 unless --strict.\n";
 
 namespace {
 template <bool Options::*Field> bool setSwitch(std::string_view, Options& o, std::string&) {
@@ -162,6 +171,11 @@ bool setText(std::string_view v, Options& o, std::string&) {
     return !v.empty();
 }
 
+bool setEra(std::string_view v, Options& o, std::string&) {
+    o.era = v;
+    return ParseEra(v).has_value();
+}
+
 // The parser collects the words itself.
 bool setFrom(std::string_view, Options&, std::string&) {
     return true;
@@ -176,6 +190,13 @@ constexpr OptionRule Strict{"--strict", Takes::Nothing, "", setSwitch<&Options::
 constexpr OptionRule Exact{"--exact", Takes::Nothing, "", setSwitch<&Options::exact>};
 constexpr OptionRule Format{"--format", Takes::Value, "tsv, csv or json", setFormat};
 constexpr OptionRule Header{"--header", Takes::Nothing, "", setSwitch<&Options::header>};
+constexpr OptionRule SkipBlank{"--skip-blank", Takes::Nothing, "", setSwitch<&Options::skipBlank>};
+constexpr OptionRule ColumnOption{"--column", Takes::Value, "a column's number or name",
+                                  setText<&Options::column>};
+constexpr OptionRule ColumnsOption{"--columns", Takes::Value,
+                                   "the date's columns, M,D,Y,ERA or M,D,Y with --era",
+                                   setText<&Options::columns>};
+constexpr OptionRule EraOption{"--era", Takes::Value, "AD or BC", setEra};
 constexpr OptionRule Input{"--input", Takes::Value, "mdy, iso, jdn or long-count", setInput};
 constexpr OptionRule DecimalSeparator{"--decimal-separator", Takes::Value, "one character",
                                       setDecimalSeparator};
@@ -200,10 +221,12 @@ constexpr OptionRule Png{"--png", Takes::Value, "a file name", setText<&Options:
 constexpr OptionRule Lines{"--lines", Takes::Nothing, "", setSwitch<&Options::lines>};
 
 constexpr const OptionRule* ReportOptions[] = {
-    &Help, &Version, &Crlf, &Tsv, &Csv, &Strict, &Exact, &Format, &Header, &DecimalSeparator};
+    &Help,   &Version, &Crlf,      &Tsv,          &Csv,           &Strict,    &Exact,
+    &Format, &Header,  &SkipBlank, &ColumnOption, &ColumnsOption, &EraOption, &DecimalSeparator};
 constexpr const OptionRule* AlmanacOptions[] = {
-    &Help,   &Tsv,  &Csv,         &Format,         &Header,    &Input,
-    &Julian, &Json, &Correlation, &SpellingOption, &YearBearer};
+    &Help,           &Tsv,           &Csv,       &Format, &Header, &SkipBlank, &Strict,
+    &ColumnOption,   &ColumnsOption, &EraOption, &Input,  &Julian, &Json,      &Correlation,
+    &SpellingOption, &YearBearer};
 constexpr const OptionRule* LongCountOptions[] = {
     &Help, &Julian, &Json, &Correlation, &PreviousEra, &SpellingOption, &YearBearer};
 constexpr const OptionRule* NextOptions[] = {&Help,        &Julian,         &Json,
@@ -322,6 +345,14 @@ std::string parseOptions(std::span<const std::string_view> args, const CommandSp
     return {};
 }
 
+// The column option given, if any: they apply to tables only.
+std::string_view TableOnlyOption(const Options& o) {
+    return !o.column.empty()    ? "--column"
+           : !o.columns.empty() ? "--columns"
+           : !o.era.empty()     ? "--era"
+                                : "";
+}
+
 // What the report's options and words come to.
 std::string settleReport(Options& o) {
     if (o.mode == Mode::Help || o.mode == Mode::Version)
@@ -340,11 +371,13 @@ std::string settleReport(Options& o) {
         o.mode = Mode::Batch;
         return {};
     }
-    if (o.format || o.strict || o.exact || o.header)
-        return std::string(o.strict   ? "--strict"
-                           : o.exact  ? "--exact"
-                           : o.header ? "--header"
-                                      : "--format") +
+    if (o.format || o.strict || o.exact || o.header || o.skipBlank || !TableOnlyOption(o).empty())
+        return std::string(o.strict      ? "--strict"
+                           : o.exact     ? "--exact"
+                           : o.header    ? "--header"
+                           : o.skipBlank ? "--skip-blank"
+                           : o.format    ? "--format"
+                                         : TableOnlyOption(o)) +
                " applies to --tsv or --csv";
     if (o.words.empty()) {
         o.mode = Mode::Today;
@@ -412,6 +445,40 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args) {
     if (!error.empty())
         return {std::nullopt, error};
     return {std::move(options), {}};
+}
+
+std::optional<DateColumns> DateColumnsOf(const Options& o, bool oneField, std::string& why) {
+    DateColumns c;
+    if (!o.column.empty() && !o.columns.empty())
+        why = "--column and --columns cannot be used together";
+    else if (oneField && !o.columns.empty())
+        why = "--columns names a date's four columns; a one-field input takes --column";
+    else if (oneField && !o.era.empty())
+        why = "--era applies to dates of month, day and year (--input mdy)";
+    if (!why.empty())
+        return std::nullopt;
+    if (!o.column.empty())
+        c.picks = {o.column};
+    for (std::string_view list = o.columns; !list.empty();) {
+        const std::size_t comma = list.find(',');
+        c.picks.push_back(Trimmed(list.substr(0, comma)));
+        if (c.picks.back().empty()) {
+            why =
+                "--columns needs a number or name between its commas, not " + QuotedText(o.columns);
+            return std::nullopt;
+        }
+        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+    }
+    if (!o.era.empty()) {
+        c.eraText = o.era;
+        c.era = ParseEra(o.era);
+    }
+    if (!o.columns.empty() && c.picks.size() != (c.era ? 3U : 4U)) {
+        why = c.era ? "--columns with --era needs three columns, M,D,Y"
+                    : "--columns needs four columns, M,D,Y,ERA (or three, M,D,Y, with --era)";
+        return std::nullopt;
+    }
+    return c;
 }
 
 std::string UsageError(std::string_view problem) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Cli.h"
+#include "cli/RowReader.h"
 #include "cli/Table.h"
 #include "engine/AlmanacDay.h"
 #include "engine/AlmanacInput.h"
@@ -33,8 +34,13 @@ struct Options {
     TableInput input = TableInput::Tsv;
     std::optional<TableFormat> format;
     bool strict = false;
-    bool header = false; // tsv output: a first line of column names
-    bool exact = false;  // the calculator's tables: every value of the true day
+    bool header = false;    // tsv output: a first line of column names
+    bool exact = false;     // the calculator's tables: every value of the true day
+    bool skipBlank = false; // tables: blank lines passed over, not error rows
+    // Tables of more columns than the date's: where the date stands (a
+    // column, or the date's columns by number or name) and the era of a
+    // date without an era column.
+    std::string_view column, columns, era;
     std::optional<AlmanacInput> almanacInput; // almanac's table: what a line names
 
     // The words other than options (the report's date), and the options.
@@ -109,6 +115,10 @@ std::optional<std::int32_t> EraOfDate(std::span<const std::string_view> date, st
 
 // A command's words as one text, a blank between each two.
 std::string JoinedWords(std::span<const std::string_view> words);
+
+// Where a table's date stands, from --column, --columns and --era; empty,
+// with why, when they do not fit together or the input.
+std::optional<DateColumns> DateColumnsOf(const Options& options, bool oneField, std::string& why);
 
 extern const char* const UsageText;
 

@@ -157,15 +157,19 @@ template <bool Json, char Separator> char* putInputs(char* o, const Line& line) 
     return o;
 }
 
-template <bool Json, char Separator>
-char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
+// With Exact every value but jdn and day_shift is of the date's true day.
+template <bool Json, char Separator, bool Exact>
+char* putRecord(char* o, const Line& line, const ReadingDay& calculatorDay, bool real,
                 const CycleRuns<Json>& runs) {
     constexpr TableFormat Format = Json ? TableFormat::Json : TableFormat::Csv;
+    const ReadingDay& calculator = calculatorDay;
     const std::optional<std::int64_t> exact =
-        real ? ExactDayNumberOfRealDate(day, line.month, line.day) : std::nullopt;
+        real ? ExactDayNumberOfRealDate(calculator, line.month, line.day) : std::nullopt;
+    // Exact rows are of dates that exist (the others are error rows).
+    const ReadingDay day = Exact ? ExactReadingDay(calculator, exact.value_or(0)) : calculator;
     // What day_shift will say (GCC loses track of the optional by then).
     const bool shifted = exact.has_value();
-    const std::int64_t shift = exact.value_or(0) - day.dayNumber;
+    const std::int64_t shift = exact.value_or(0) - calculator.dayNumber;
     const std::int32_t k = day.cycleCount;
     // Values that more than one column writes, each found where first
     // written: kept for the rest of the row, not over the whole of it.
@@ -189,12 +193,12 @@ char* putRecord(char* o, const Line& line, const ReadingDay& day, bool real,
             // with ok
         } else if constexpr (c == Column::Jdn) {
             jdn = o;
-            o = PutSignedCount(o, day.dayNumber);
+            o = PutSignedCount(o, calculator.dayNumber);
             jdnSize = static_cast<std::size_t>(o - jdn);
         } else if constexpr (c == Column::ExactJdn) {
             gap();
-            if (exact && *exact == day.dayNumber) { // mostly: the same text again
-                std::memmove(o, jdn, 16);           // "-2147483648" at most, and slack
+            if (exact && *exact == calculator.dayNumber) { // mostly: the same text again
+                std::memmove(o, jdn, 16);                  // "-2147483648" at most, and slack
                 o += jdnSize;
             } else if (exact) {
                 o = PutSigned(o, *exact);
@@ -282,7 +286,8 @@ template <char Separator> char* putTsvInputs(char* o, const char* start, const L
 // A date outside its calendar under --strict: an error row, worded as the
 // engine's path words it (the reason needs no quoting or escaping).
 template <TableFormat Format, char Separator>
-char* putCalendarError(char* o, const char* start, const Line& line, const ReadingDay& day) {
+char* putCalendarError(char* o, const char* start, const Line& line, const ReadingDay& day,
+                       bool padded) {
     if constexpr (Format == TableFormat::Tsv) {
         o = putTsvInputs<Separator>(o, start, line);
     } else {
@@ -300,12 +305,16 @@ char* putCalendarError(char* o, const char* start, const Line& line, const Readi
             Format == TableFormat::Json ? JsonFailedReadings : CsvFailedReadings;
         std::memcpy(o, rest.data(), rest.size());
         o += rest.size();
+    } else if (padded) {
+        std::memcpy(o, TsvErrorPadding.data(), TsvErrorPadding.size());
+        o += TsvErrorPadding.size();
     }
     *o++ = '\n';
     return o;
 }
 
-template <TableFormat Format, bool Strict, char Separator>
+// Exact (which implies Strict): the readings of the date's true day.
+template <TableFormat Format, bool Strict, bool Exact, char Separator>
 const char* convertLines(const char* start, long long& lineNumber, FdWriter& out,
                          const PlainRows& rows, bool& failed) {
     constexpr bool json = Format == TableFormat::Json;
@@ -329,13 +338,17 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
             o = out.cursor();
         }
         if (Strict && !real) {
-            o = putCalendarError<Format, Separator>(o, start, line, day);
+            o = putCalendarError<Format, Separator>(o, start, line, day, rows.header);
             failed = true;
         } else if constexpr (Format == TableFormat::Tsv) {
             o = putTsvInputs<Separator>(o, start, line);
-            o = putTsvReadings(o, day, rows.decimalSeparator);
+            o = putTsvReadings(
+                o,
+                Exact ? ExactReadingDay(day, *ExactDayNumberOfRealDate(day, line.month, line.day))
+                      : day,
+                rows.decimalSeparator);
         } else {
-            o = putRecord<json, RecordSeparator>(o, line, day, real, *runs);
+            o = putRecord<json, RecordSeparator, Exact>(o, line, day, real, *runs);
         }
         ++lineNumber;
         start = line.next;
@@ -347,8 +360,11 @@ const char* convertLines(const char* start, long long& lineNumber, FdWriter& out
 template <TableFormat Format, char Separator>
 const char* convertLines(const char* start, long long& line, FdWriter& out, const PlainRows& rows,
                          bool& failed) {
-    return rows.strict ? convertLines<Format, true, Separator>(start, line, out, rows, failed)
-                       : convertLines<Format, false, Separator>(start, line, out, rows, failed);
+    if (rows.exact)
+        return convertLines<Format, true, true, Separator>(start, line, out, rows, failed);
+    return rows.strict
+               ? convertLines<Format, true, false, Separator>(start, line, out, rows, failed)
+               : convertLines<Format, false, false, Separator>(start, line, out, rows, failed);
 }
 
 template <TableFormat Format>

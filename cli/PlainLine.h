@@ -11,6 +11,8 @@ struct PlainRows {
     TableFormat format = TableFormat::Tsv;
     bool strict = false;         // a date outside its calendar is an error row
     char decimalSeparator = '.'; // for the tsv output's shares
+    bool header = false;         // tsv output: error rows padded to the header's width
+    bool exact = false; // readings of the true day; a date outside its calendar is an error row
 };
 
 // The batch's fast path: converts plain lines from `start` on straight into

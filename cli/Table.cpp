@@ -14,6 +14,7 @@
 #include "engine/ReadingDay.h"
 #include "engine/TextWriters.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -58,25 +59,38 @@ public:
     TableConverter(FdWriter& out, const TableOptions& options)
         : out_(out), options_(options),
           output_(out, options.format), plain_{options.input == TableInput::Csv ? ',' : '\t',
-                                               options.format, options.strict,
-                                               options.decimalSeparator} {
-        if (options.format == TableFormat::Csv ||
-            (options.header && options.format == TableFormat::Tsv)) {
-            out_.write(options.format == TableFormat::Csv ? CsvHeader : TsvHeader);
+                                               options.format,
+                                               options.strict,
+                                               options.decimalSeparator,
+                                               options.header,
+                                               options.exact} {}
+
+    void begin(std::span<const std::string> carriedNames,
+               std::span<const std::string> allNames) override {
+        carried_.begin(carriedNames, allNames);
+        if (options_.format == TableFormat::Csv ||
+            (options_.header && options_.format == TableFormat::Tsv)) {
+            const bool csv = options_.format == TableFormat::Csv;
+            carried_.putNames(csv, [this](std::string_view piece) { out_.write(piece); });
+            out_.write(csv ? CsvHeader : TsvHeader);
             out_.write('\n');
         }
     }
 
-    // The true day's readings are the engine's alone.
+    void carry(std::span<const std::string_view> carried,
+               std::span<const std::string_view> all) override {
+        carried_.carry(carried, all);
+    }
+
     const char* convertPlain(const char* start, const char* end, long long& line) override {
-        return options_.fast && !options_.exact
-                   ? ConvertPlainLines(start, end, line, out_, plain_, failedAny_)
-                   : start;
+        return options_.fast ? ConvertPlainLines(start, end, line, out_, plain_, failedAny_)
+                             : start;
     }
 
     void convert(const std::array<std::string_view, 4>& fields, std::int32_t era,
                  long long) override {
         const DateTexts date{fields[0], fields[1], fields[2], era};
+        writeCarried();
         if (options_.format == TableFormat::Tsv) {
             writeTsv(date, fields[3]);
             return;
@@ -88,9 +102,46 @@ public:
         out_.write('\n');
     }
 
+    void reject(const std::array<std::string_view, 4>& fields, std::size_t count,
+                std::string_view why) override {
+        failedAny_ = true;
+        std::array<std::string_view, 4> inputs{};
+        std::copy_n(fields.begin(), count, inputs.begin());
+        writeCarried();
+        if (options_.format == TableFormat::Tsv) {
+            for (const std::string_view field : inputs) {
+                WriteTsvField(out_, field);
+                out_.write('\t');
+            }
+            WriteTsvField(out_, why);
+            endTsvError();
+            return;
+        }
+        if (options_.format == TableFormat::Json)
+            writeHead<TableFormat::Json>(inputs, std::nullopt, why);
+        else
+            writeHead<TableFormat::Csv>(inputs, std::nullopt, why);
+        out_.write('\n');
+    }
+
     bool failedAny() const { return failedAny_; }
 
 private:
+    // A wider table's carried columns, before the row's own; in json the
+    // object "input", after which the row goes on without its opening brace.
+    void writeCarried() {
+        if (!carried_.any())
+            return;
+        const auto put = [this](std::string_view piece) { out_.write(piece); };
+        if (options_.format == TableFormat::Json) {
+            out_.write('{');
+            carried_.putJsonInput(put);
+            out_.write(',');
+        } else {
+            carried_.putFields(options_.format == TableFormat::Csv, put);
+        }
+    }
+
     // Laid out as --tsv lays out its lines. The fields are written as they
     // stand rather than gathered first: one may be hundreds of megabytes.
     void writeTsv(const DateTexts& date, std::string_view eraText) {
@@ -107,17 +158,19 @@ private:
         if (problem) {
             failedAny_ = true;
             out_.write(*problem);
-        } else if (status != ReadingStatus::Ok) {
+            return endTsvError();
+        }
+        if (status != ReadingStatus::Ok) {
             failedAny_ = true;
             writeErrorMessage(status, date);
-        } else {
-            WriteReadingTexts(options_.exact ? ExactReadingDay(day, *exactDay(values, day)) : day,
-                              options_.decimalSeparator, texts_);
-            for (const FixedText& text : texts_.texts) {
-                if (&text != &texts_.texts.front())
-                    out_.write('\t');
-                out_.write(text.view());
-            }
+            return endTsvError();
+        }
+        WriteReadingTexts(options_.exact ? ExactReadingDay(day, *exactDay(values, day)) : day,
+                          options_.decimalSeparator, texts_);
+        for (const FixedText& text : texts_.texts) {
+            if (&text != &texts_.texts.front())
+                out_.write('\t');
+            out_.write(text.view());
         }
         out_.write('\n');
     }
@@ -137,13 +190,14 @@ private:
         return CivilToJdn(Calendar::Gregorian, {day.astronomicalYear, values.month, values.day});
     }
 
-    // Tab-separated input holds no tab or line end in a field.
-    void writeTsvField(std::string_view field) {
-        if (options_.input == TableInput::Tsv) {
-            out_.write(field);
-            return;
-        }
-        WriteTsvField(out_, field);
+    void writeTsvField(std::string_view field) { WriteTsvField(out_, field); }
+
+    // An error row's end: under --header padded to the header's width, so
+    // that loaders see the same number of columns on every row.
+    void endTsvError() {
+        if (options_.header)
+            out_.write(TsvErrorPadding);
+        out_.write('\n');
     }
 
     // The engine's message, but a field that is no integer is written in
@@ -170,6 +224,39 @@ private:
         out_.write(InvalidIntegerClose);
     }
 
+    // A csv or json row's inputs, era index (none when the era could not be
+    // read), ok and error; a failed row's empty readings after them. Returns
+    // whether the row is ok.
+    template <TableFormat Format>
+    bool writeHead(const std::array<std::string_view, 4>& inputs,
+                   std::optional<std::int32_t> eraIndex, std::string_view problem) {
+        constexpr bool json = Format == TableFormat::Json;
+        const bool ok = problem.empty();
+        const auto null = [this] {
+            if constexpr (json)
+                output_.raw("null");
+        };
+        ForEachColumn<Column::Month, Column::Error>([&](auto column) {
+            constexpr Column c = column;
+            // After the carried columns' "input" the row's brace is open already.
+            output_.raw(json && c == Column::Month && carried_.any() ? Gap<Format, c>.substr(1)
+                                                                     : Gap<Format, c>);
+            if constexpr (c <= Column::Era)
+                output_.text(inputs[std::size_t(c)]);
+            else if constexpr (c == Column::EraIndex)
+                eraIndex ? output_.number(*eraIndex) : null();
+            else if constexpr (c == Column::Ok)
+                output_.raw(json ? (ok ? "true" : "false") : (ok ? "1" : "0"));
+            else if constexpr (c == Column::Error)
+                ok ? null() : output_.text(problem);
+            else
+                static_assert(UnwrittenColumn<c>);
+        });
+        if (!ok)
+            output_.raw(json ? JsonFailedReadings : CsvFailedReadings);
+        return ok;
+    }
+
     // The csv and json outputs: the inputs, then ok, error and the readings,
     // column by column.
     template <TableFormat Format>
@@ -190,26 +277,8 @@ private:
             if constexpr (json)
                 output_.raw("null");
         };
-
-        const std::string_view inputs[] = {date.Month, date.Day, date.Year, eraText};
-        ForEachColumn<Column::Month, Column::Error>([&](auto column) {
-            constexpr Column c = column;
-            output_.raw(Gap<Format, c>);
-            if constexpr (c <= Column::Era)
-                output_.text(inputs[std::size_t(c)]);
-            else if constexpr (c == Column::EraIndex)
-                output_.number(date.ADBC);
-            else if constexpr (c == Column::Ok)
-                output_.raw(json ? (ok ? "true" : "false") : (ok ? "1" : "0"));
-            else if constexpr (c == Column::Error)
-                ok ? null() : output_.text(problem);
-            else
-                static_assert(UnwrittenColumn<c>);
-        });
-        if (!ok) {
-            output_.raw(json ? JsonFailedReadings : CsvFailedReadings);
+        if (!writeHead<Format>({date.Month, date.Day, date.Year, eraText}, date.ADBC, problem))
             return;
-        }
 
         const std::optional<std::int64_t> exact = exactDay(values, calculatorDay);
         // Every value from here on but the day numbers is of the day the
@@ -290,6 +359,7 @@ private:
     Output output_;
     PlainRows plain_;
     ReadingTexts texts_;
+    CarriedColumns carried_;
     bool failedAny_ = false;
 };
 
@@ -297,9 +367,10 @@ private:
 
 int RunTable(int inFd, FdWriter& out, FdWriter& err, const TableOptions& options) {
     TableConverter converter(out, options);
-    const int status = ReadRows(
-        inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err, converter);
-    return status != 0 || (options.strict && converter.failedAny()) ? 1 : 0;
+    const int status =
+        ReadRows(inFd, options.input == TableInput::Csv ? RowInput::Csv : RowInput::Tab, err,
+                 converter, {}, {options.skipBlank, options.columns});
+    return status == ExitOk && options.strict && converter.failedAny() ? ExitRowsFailed : status;
 }
 
 } // namespace zentolk::cli

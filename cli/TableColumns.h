@@ -256,6 +256,10 @@ inline constexpr auto EndPiece = Format == TableFormat::Json ? jsonEnd(Quoted) :
 // their line ends.
 inline constexpr std::string_view CsvHeader = columns::Made<columns::csvHeader>.view();
 inline constexpr std::string_view TsvHeader = columns::Made<columns::tsvHeader>.view();
+// What pads a tsv error row (the inputs and a message) to the header's width.
+inline constexpr std::string_view TsvErrorPadding =
+    std::string_view("\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t").substr(0, ReadingFieldCount - 1);
+static_assert(ReadingFieldCount - 1 == TsvErrorPadding.size());
 
 // What follows the error text of a failed row: empty columns in csv, null
 // readings and the object's end in json.

@@ -461,14 +461,16 @@ inline char* PutCalendarRoundAt(char* o, int tzolkinPosition, int haabPosition,
     return PutHaabDayAt(o, haabPosition, spelling);
 }
 
-// "-3113-08-11", "0999-01-01": the astronomical year of four digits or
-// more, as ISO 8601 writes it and ParseIsoDay reads it back; two-digit
-// month and day.
+// "-3113-08-11", "0999-01-01", "+12024-01-01": the astronomical year of
+// four digits or more, signed before year 0 and past 9999 (ISO 8601's
+// expanded years), as ParseIsoDay reads it back; two-digit month and day.
 inline char* PutIsoDate(char* o, const CivilDate& date) {
     std::int64_t year = date.year;
     if (year < 0) {
         *o++ = '-';
         year = -year;
+    } else if (year > 9999) {
+        *o++ = '+';
     }
     if (year < 1000) {
         o = PutTwoDigits(o, static_cast<int>(year / 100));

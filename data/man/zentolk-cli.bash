@@ -19,7 +19,7 @@ _zentolk_cli() {
         return
     fi
 
-    local options='--crlf --tsv --csv --format= --strict --exact --header --decimal-separator
+    local options='--crlf --tsv --csv --format= --strict --exact --header --skip-blank --column --columns --era --decimal-separator
         -h --help --version --'
     local commands='almanac long-count next distance match picture'
     case ${COMP_WORDS[1]} in
@@ -60,7 +60,7 @@ _zentolk_cli() {
             *)
                 local own='--julian --correlation --json --spelling --year-bearer -h --help --'
                 case ${COMP_WORDS[1]} in
-                almanac) own="$own --tsv --csv --format= --header --input=" ;;
+                almanac) own="$own --tsv --csv --format= --header --strict --skip-blank --column --columns --era --input=" ;;
                 next) own="$own --from --previous --count" ;;
                 long-count) own="$own --previous-era" ;;
                 match) own="$own --from --to --limit" ;;

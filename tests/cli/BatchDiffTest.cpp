@@ -4,6 +4,7 @@
 #include "cli/AlmanacCommands.h"
 #include "cli/Batch.h"
 #include "cli/FdWriter.h"
+#include "cli/RowReader.h"
 #include "cli/Table.h"
 
 #include <algorithm>
@@ -25,6 +26,7 @@ using zentolk::Spelling;
 using zentolk::YearBearerSystem;
 using zentolk::cli::BatchPath;
 using zentolk::cli::FdWriter;
+using zentolk::cli::MaxLineBytes;
 using zentolk::cli::RunAlmanacTable;
 using zentolk::cli::RunBatch;
 using zentolk::cli::RunTable;
@@ -131,13 +133,16 @@ void ExpectTablesAgree(const std::string& tabInput) {
     std::replace(csvInput.begin(), csvInput.end(), '\t', ',');
     for (const TableInput input : {TableInput::Tsv, TableInput::Csv})
         for (const TableFormat format : {TableFormat::Tsv, TableFormat::Csv, TableFormat::Json})
-            for (const bool strict : {false, true}) {
+            for (const int mode : {0, 1, 2}) { // plain, strict, exact
                 const std::string& text = input == TableInput::Csv ? csvInput : tabInput;
-                const Outcome fast = convert(text, {input, format, strict, ',', true});
-                const Outcome engine = convert(text, {input, format, strict, ',', false});
+                const bool strict = mode == 1, exact = mode == 2;
+                const Outcome fast =
+                    convert(text, {input, format, strict, ',', true, false, exact});
+                const Outcome engine =
+                    convert(text, {input, format, strict, ',', false, false, exact});
                 ExpectSame(fast, engine,
                            "input " + std::to_string(int(input)) + ", format " +
-                               std::to_string(int(format)) + (strict ? ", strict" : ""));
+                               std::to_string(int(format)) + ", mode " + std::to_string(mode));
             }
 }
 
@@ -300,53 +305,63 @@ TEST(BatchFastPath, AgreesOverTheWholeRangeOfPlainYears) {
 }
 
 // The almanac's table under both calendars and correlations at the ends of
-// their range, where the day counts are largest.
+// their range, where the day counts are largest, in every output format.
 TEST(AlmanacFastPath, WritesWhatTheEngineWritesForEveryLine) {
     const std::string input = generate(linesToCompare() / 8, 11082012) + "\n" + plainRange();
-    for (const bool julian : {false, true})
-        for (const std::int64_t correlation : {584283LL, -100000000LL, 100000000LL}) {
-            const auto run = [&](BatchPath path) {
-                return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
-                    zentolk::cli::AlmanacTableOptions options;
-                    options.julian = julian;
-                    options.correlation = correlation;
-                    options.path = path;
-                    return RunAlmanacTable(in, out, err, options);
-                });
-            };
-            ExpectSame(run(BatchPath::Fast), run(BatchPath::Engine),
-                       "almanac, correlation " + std::to_string(correlation) +
-                           (julian ? ", Julian" : ""));
-        }
+    for (const TableFormat format : {TableFormat::Tsv, TableFormat::Csv, TableFormat::Json})
+        for (const bool julian : {false, true})
+            for (const std::int64_t correlation : {584283LL, -100000000LL, 100000000LL}) {
+                const auto run = [&](BatchPath path) {
+                    return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
+                        zentolk::cli::AlmanacTableOptions options;
+                        options.format = format;
+                        options.julian = julian;
+                        options.correlation = correlation;
+                        options.path = path;
+                        return RunAlmanacTable(in, out, err, options);
+                    });
+                };
+                ExpectSame(run(BatchPath::Fast), run(BatchPath::Engine),
+                           "almanac, format " + std::to_string(int(format)) + ", correlation " +
+                               std::to_string(correlation) + (julian ? ", Julian" : ""));
+            }
 }
 
-TEST(BatchLongLine, ALineLongerThanAnyBufferIsConvertedWhole) {
-    const std::string year(24 << 20, '7'); // 24 MiB, through a pipe in pieces
-    const std::string input = "6\t15\t2024\t0\n1\t1\t" + year + "\t0\n6\t15\t2024\t0\n";
-    const Outcome r = convert(input, BatchPath::Fast);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "");
+// A line of MaxLineBytes is converted whole; a longer one (here 24 MiB, read
+// through a pipe in pieces) is an error row in its place, and the rest of it
+// is passed over unread: with every line end, the lines around it are
+// untouched.
+TEST(BatchLongLine, ALineBeyondTheBoundIsAnErrorRowInItsPlace) {
+    const std::string longest(MaxLineBytes - 7, '7'); // "1\t1\t" and "\t0" make it MaxLineBytes
+    const std::string tooLong(24 << 20, '7');
     const std::string plain = convert("6\t15\t2024\t0\n", BatchPath::Engine).out;
-    EXPECT_TRUE(r.out == plain + "1\t1\t" + year + "\t0\t'" + year +
-                             "' is not a valid integer value\n" + plain);
-    // The table outputs write it whole too.
-    const Outcome json = convert(input, TableOptions{TableInput::Tsv, TableFormat::Json});
-    EXPECT_EQ(json.status, 0);
-    const std::string row = "{\"month\":\"1\",\"day\":\"1\",\"year\":\"" + year +
-                            "\",\"era\":\"0\",\"era_index\":0,\"ok\":false,\"error\":\"'" + year +
-                            "' is not a valid integer value\",\"jdn\":null,";
-    EXPECT_EQ(json.out.compare(json.out.find('\n') + 1, row.size(), row), 0);
+    for (const std::string end : {"\n", "\r\n", "\r"}) {
+        const auto line = [&](const std::string& year) { return "1\t1\t" + year + "\t0" + end; };
+        const std::string around = "6\t15\t2024\t0" + end;
+        const Outcome whole = convert(around + line(longest) + around, BatchPath::Fast);
+        EXPECT_EQ(whole.status, 0);
+        EXPECT_TRUE(whole.out == plain + "1\t1\t" + longest + "\t0\t'" + longest +
+                                     "' is not a valid integer value\n" + plain);
+        const Outcome cut = convert(around + line(tooLong) + around, BatchPath::Fast);
+        EXPECT_EQ(cut.status, 1);
+        EXPECT_EQ(cut.out, plain + "\t\t\t\tthe line is longer than 1,048,576 bytes\n" + plain);
+        EXPECT_EQ(cut.err, "zentolk-cli: line 2 is an error row: the line is longer than "
+                           "1,048,576 bytes\nzentolk-cli: 1 of 3 lines is an error row\n");
+        const Outcome json = convert(around + line(tooLong) + around,
+                                     TableOptions{TableInput::Tsv, TableFormat::Json});
+        EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 3);
+    }
 }
 
-// A row never spans lines: a quote left open in a line of any length loses
-// that line alone, and says so.
+// A row never spans lines: a quote left open in a line of any length is an
+// error row for that line alone, and says so.
 TEST(BatchLongLine, AnUnclosedQuoteLosesOnlyItsLine) {
-    const std::string input = "6,15,2024,0\n\"" + std::string(17 << 20, '7') + "\n6,15,2024,0\n";
+    const std::string input = "6,15,2024,0\n\"" + std::string(1 << 19, '7') + "\n6,15,2024,0\n";
     const Outcome r = convert(input, TableOptions{TableInput::Csv, TableFormat::Json});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2);
-    EXPECT_EQ(r.err, "zentolk-cli: line 2 skipped: unclosed quote\n"
-                     "zentolk-cli: 1 of 3 lines skipped\n");
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
+    EXPECT_EQ(r.err, "zentolk-cli: line 2 is an error row: unclosed quote\n"
+                     "zentolk-cli: 1 of 3 lines is an error row\n");
 }
 
 // One-field lines for each of the almanac's other inputs: mostly days it
@@ -393,29 +408,32 @@ std::string almanacLines(AlmanacInput what, std::uint32_t seed) {
 
 TEST(AlmanacFastPath, EveryInputWritesWhatTheEngineWrites) {
     for (const AlmanacInput what : {AlmanacInput::Iso, AlmanacInput::Jdn, AlmanacInput::LongCount})
-        for (const bool julian : {false, true}) {
-            const std::string input = almanacLines(what, 7 + static_cast<std::uint32_t>(what));
-            const auto run = [&](BatchPath path) {
-                return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
-                    return RunAlmanacTable(
-                        in, out, err,
-                        {TableInput::Tsv,
-                         TableFormat::Tsv,
-                         what,
-                         julian,
-                         584285,
-                         false,
-                         path,
-                         // the other spelling and bearer system ride along with the Julian runs
-                         {julian ? Spelling::Modern : Spelling::Colonial,
-                          julian ? YearBearerSystem::Mayapan : YearBearerSystem::Classic}});
-                });
-            };
-            const Outcome fast = run(BatchPath::Fast);
-            ExpectSame(fast, run(BatchPath::Engine),
-                       "almanac input " + std::to_string(int(what)) + (julian ? ", Julian" : ""));
-            EXPECT_GT(std::count(fast.out.begin(), fast.out.end(), '\n'), 15000);
-        }
+        for (const bool julian : {false, true})
+            for (const TableFormat format :
+                 {TableFormat::Tsv, TableFormat::Csv, TableFormat::Json}) {
+                const std::string input = almanacLines(what, 7 + static_cast<std::uint32_t>(what));
+                const auto run = [&](BatchPath path) {
+                    return convertWith(input, [&](int in, FdWriter& out, FdWriter& err) {
+                        return RunAlmanacTable(
+                            in, out, err,
+                            {TableInput::Tsv,
+                             format,
+                             what,
+                             julian,
+                             584285,
+                             false,
+                             path,
+                             // the other spelling and bearer system ride along with the Julian runs
+                             {julian ? Spelling::Modern : Spelling::Colonial,
+                              julian ? YearBearerSystem::Mayapan : YearBearerSystem::Classic}});
+                    });
+                };
+                const Outcome fast = run(BatchPath::Fast);
+                ExpectSame(fast, run(BatchPath::Engine),
+                           "almanac input " + std::to_string(int(what)) + ", format " +
+                               std::to_string(int(format)) + (julian ? ", Julian" : ""));
+                EXPECT_GT(std::count(fast.out.begin(), fast.out.end(), '\n'), 15000);
+            }
 }
 
 } // namespace

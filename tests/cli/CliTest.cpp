@@ -219,7 +219,7 @@ TEST(CliErrors, AFailedWriteIsNoSuccess) {
     if (access("/dev/full", W_OK) != 0)
         GTEST_SKIP() << "no /dev/full";
     const Result r = run({"6", "15", "2024"}, "", "/dev/full");
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 3);
     EXPECT_EQ(r.err, "zentolk-cli: cannot write the output\n");
 }
 
@@ -241,28 +241,43 @@ TEST(CliBatch, ConvertsEachLineIntoFourteenOrFiveFields) {
               "13.0.0.0.0\t0.13.0.0.0.0\t4  Ahau  (Light, Lord)\tFriday\n");
 }
 
-TEST(CliBatch, SkipsMalformedLinesAndSaysWhich) {
+// Row N in is row N out: a line that is no row is an error row in its place,
+// echoing what could be read, and is named on standard error.
+TEST(CliBatch, LinesThatAreNoRowsAreErrorRowsInTheirPlace) {
     const std::string input = "1\t1\t2000\n"                       // three fields
                               "1\t1\t2000\t0\t\n"                  // five fields
                               "1\t1\t2000\tB.C\n"                  // no era
                               "1\t1\t2000\tbc\n"                   // an era by name
-                              "\n" +                               // empty line: no row, no skip
+                              "\n" +                               // blank line
                               std::string("\x01\t1\t1\t\0\n", 8) + // control bytes
                               "6\t15\t2024\t0\n";
     const Result r = run({"--tsv"}, input);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "zentolk-cli: line 1 skipped: it has 3 fields, not four (month, day, year, "
-                     "era)\n"
-                     "zentolk-cli: line 2 skipped: it has 5 fields, not four (month, day, year, "
-                     "era)\n"
-                     "zentolk-cli: line 3 skipped: its era 'B.C' is none of A.D., AD, B.C., BC "
-                     "or an era index\n"
-                     "zentolk-cli: line 6 skipped: its era '\\x00' is none of A.D., AD, B.C., BC "
-                     "or an era index\n"
-                     "zentolk-cli: 4 of 7 lines skipped\n");
-    EXPECT_TRUE(r.out.starts_with("1\t1\t2000\tbc\tStarting\t"));
-    EXPECT_NE(r.out.find("\n6\t15\t2024\t0\tPlus 1\t"), std::string::npos);
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2);
+    EXPECT_EQ(r.err, "zentolk-cli: line 1 is an error row: it has 3 fields, not four (month, day, "
+                     "year, era)\n"
+                     "zentolk-cli: line 2 is an error row: it has 5 fields, not four (month, day, "
+                     "year, era)\n"
+                     "zentolk-cli: line 3 is an error row: its era 'B.C' is none of A.D., AD, "
+                     "B.C., BC or an era index\n"
+                     "zentolk-cli: line 5 is an error row: the line is blank\n"
+                     "zentolk-cli: line 6 is an error row: its era '\\x00' is none of A.D., AD, "
+                     "B.C., BC or an era index\n"
+                     "zentolk-cli: 5 of 7 lines are error rows\n");
+    std::istringstream lines(r.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 7U);
+    EXPECT_EQ(rows[0], "1\t1\t2000\t\tit has 3 fields, not four (month, day, year, era)");
+    EXPECT_TRUE(rows[3].starts_with("1\t1\t2000\tbc\tStarting\t"));
+    EXPECT_EQ(rows[4], "\t\t\t\tthe line is blank");
+    EXPECT_TRUE(rows[5].starts_with("\\x01\t1\t1\t\\x00\tits era '\\x00'"));
+    EXPECT_TRUE(rows[6].starts_with("6\t15\t2024\t0\tPlus 1\t"));
+    // Passed over silently when asked.
+    const Result skipping = run({"--tsv", "--skip-blank"}, "\n6\t15\t2024\t0\n\n");
+    EXPECT_EQ(skipping.status, 0);
+    EXPECT_EQ(skipping.err, "");
+    EXPECT_EQ(std::count(skipping.out.begin(), skipping.out.end(), '\n'), 1);
 }
 
 // The ten readings of a report, in the batch's order: Great Cycle, elapsed

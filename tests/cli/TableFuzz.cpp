@@ -1,15 +1,18 @@
 // Fuzzing of the table converter: tab-separated input written back as tsv
-// must give --tsv's very bytes, messages and status; the fast rows must be
-// the engine's, and every JSON line one whole object, whatever the input;
-// the almanac's fast rows are its reference path's too.
+// must give --tsv's very bytes, messages and status, one row for each line
+// after the header; the fast rows must be the engine's, and every JSON line
+// one whole object, whatever the input, also with the date picked from a
+// wider table; the almanac's fast rows are its reference path's too.
 #include "FuzzRun.h"
 #include "cli/AlmanacCommands.h"
 #include "cli/Batch.h"
 #include "cli/Table.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -30,6 +33,37 @@ bool WholeJsonLines(const std::string& text) {
     }
     return true;
 }
+
+// The lines of tab-separated input after its header: ended by LF, CR LF or
+// a lone CR, a byte-order mark dropped, a first line of "month" passed over.
+std::size_t RowsOf(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    std::size_t lines = 0;
+    bool header = false;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string_view::npos)
+            end = text.size();
+        if (lines == 0) {
+            std::string_view first = text.substr(at, std::min(end, text.find('\t', at)) - at);
+            while (!first.empty() && (first.front() == ' ' || first.front() == '\t'))
+                first.remove_prefix(1);
+            while (!first.empty() && (first.back() == ' ' || first.back() == '\t'))
+                first.remove_suffix(1);
+            header = first.size() == 5 && (first[0] | 0x20) == 'm' && (first[1] | 0x20) == 'o' &&
+                     (first[2] | 0x20) == 'n' && (first[3] | 0x20) == 't' &&
+                     (first[4] | 0x20) == 'h';
+        }
+        ++lines;
+        at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines - (header ? 1 : 0);
+}
+
+std::size_t LinesOf(const std::string& text) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -41,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Outcome table = Run(in, [&](FdWriter& out, FdWriter& err) {
         return RunTable(in, out, err, {TableInput::Tsv, TableFormat::Tsv, false, ','});
     });
-    if (!(batch == table))
+    if (!(batch == table) ||
+        LinesOf(batch.out) != RowsOf({reinterpret_cast<const char*>(data), size}))
         std::abort();
     // The fast rows are the engine's rows, in every format, input and mode.
     for (const TableInput input : {TableInput::Csv, TableInput::Tsv})
@@ -56,18 +91,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (!(fast == engine) || (format == TableFormat::Json && !WholeJsonLines(fast.out)))
                     std::abort();
             }
+    // A wider table: the date from its second column on, the first carried.
+    const Outcome wide = Run(in, [&](FdWriter& out, FdWriter& err) {
+        TableOptions options{TableInput::Csv, TableFormat::Json};
+        options.columns.picks = {"2"};
+        return RunTable(in, out, err, options);
+    });
+    if (wide.status != 2 && !WholeJsonLines(wide.out))
+        std::abort();
     for (const bool julian : {false, true}) {
-        const auto almanac = [&](BatchPath path) {
-            return Run(in, [&](FdWriter& out, FdWriter& err) {
-                AlmanacTableOptions options;
-                options.julian = julian;
-                options.correlation = -100000000;
-                options.path = path;
-                return RunAlmanacTable(in, out, err, options);
-            });
-        };
-        if (!(almanac(BatchPath::Fast) == almanac(BatchPath::Engine)))
-            std::abort();
+        for (const TableFormat format : {TableFormat::Tsv, TableFormat::Csv, TableFormat::Json}) {
+            const auto almanac = [&](BatchPath path) {
+                return Run(in, [&](FdWriter& out, FdWriter& err) {
+                    AlmanacTableOptions options;
+                    options.format = format;
+                    options.julian = julian;
+                    options.correlation = -100000000;
+                    options.path = path;
+                    return RunAlmanacTable(in, out, err, options);
+                });
+            };
+            if (!(almanac(BatchPath::Fast) == almanac(BatchPath::Engine)))
+                std::abort();
+        }
         for (const AlmanacInput what :
              {AlmanacInput::Iso, AlmanacInput::Jdn, AlmanacInput::LongCount}) {
             const auto oneField = [&](BatchPath path) {

@@ -28,10 +28,8 @@ TEST(AlmanacInput, DaysReadBackAsThemselves) {
             const bool inside = jdn >= first && jdn <= last;
             std::string error;
             const CivilDate date = JdnToCivil(calendar, jdn);
-            char iso[32];
-            std::snprintf(iso, sizeof iso, "%s%04lld-%02d-%02d", date.year < 0 ? "-" : "",
-                          static_cast<long long>(date.year < 0 ? -date.year : date.year),
-                          date.month, date.day);
+            // As the almanac writes it.
+            const std::string iso = IsoDateText(date);
             const std::optional<std::int64_t> fromIso = ParseIsoDay(iso, calendar, error);
             EXPECT_EQ(fromIso, inside ? std::optional(jdn) : std::nullopt) << iso;
             EXPECT_EQ(ParseDayNumber(" " + std::to_string(jdn), calendar, error),
