@@ -70,6 +70,31 @@ void LayoutArguments(benchmark::internal::Benchmark* bench) {
 }
 BENCHMARK(BM_LayOutPage)->Apply(LayoutArguments)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Pages made to cost the bounder most: tags that never close, quotes that
+// never end, raw elements that never end. Each unit is repeated to the size.
+const char* const HostileUnits[] = {"<a", "</", "<!", "<a b=\"", "<style/>", "<a>", "x"};
+
+// Args: hostile unit, page size in KiB. The cost per byte stays flat as the
+// page grows when the bounder takes linear time.
+void BM_BoundPage(benchmark::State& state) {
+    const QString unit = QString::fromLatin1(HostileUnits[state.range(0)]);
+    const qsizetype bytes = qsizetype(state.range(1)) * 1024;
+    const QString page = unit.repeated(bytes / unit.size());
+    state.SetLabel(HostileUnits[state.range(0)]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BoundedForLayout(page));
+    state.counters["per_byte"] =
+        benchmark::Counter(double(page.size()), benchmark::Counter::kIsIterationInvariantRate |
+                                                    benchmark::Counter::kInvert);
+}
+
+void BoundArguments(benchmark::internal::Benchmark* bench) {
+    for (int unit = 0; unit < int(std::size(HostileUnits)); ++unit)
+        for (const int kib : {64, 256, 1024, 2048})
+            bench->Args({unit, kib});
+}
+BENCHMARK(BM_BoundPage)->Apply(BoundArguments)->Unit(benchmark::kMillisecond);
+
 // Starting the decoder (limits, filter) and opening the help file in it.
 void BM_DecoderStartAndOpen(benchmark::State& state) {
     const std::string program =

@@ -4,6 +4,8 @@
 #include "viewer/PageAccessible.h"
 #include "viewer/PageLayout.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QTextDocument>
 
 namespace zentolk::viewer {
@@ -46,14 +48,47 @@ QUrl HelpBrowser::Base() const {
     return shown.isValid() && !shown.isEmpty() ? shown : TopicUrl(QStringLiteral("/"));
 }
 
+namespace {
+bool InFile(const QUrl& url) {
+    return url.scheme().compare(QLatin1String("chm"), Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+bool HelpBrowser::Charge(const QUrl& url) {
+    const std::optional<QByteArray> bytes = InFile(url) && file_ != nullptr
+                                                ? file_->Read(url.path(), nullptr, LargestImage)
+                                                : std::nullopt;
+    if (!bytes)
+        return true; // nothing to decode
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    QImageReader reader(&buffer);
+    // The size, from the image's header; one that does not tell it is not decoded.
+    const QSize size = reader.size();
+    const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : pixelsLeft_ + 1;
+    if (pixels > pixelsLeft_)
+        return false;
+    pixelsLeft_ -= pixels;
+    return true;
+}
+
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QUrl url = name.isRelative() ? Base().resolved(name) : name;
-    if (url.scheme().compare(QLatin1String("chm"), Qt::CaseInsensitive) != 0 || file_ == nullptr)
+    if (!InFile(url) || file_ == nullptr)
         return {};
     const QString path = url.path();
     const bool page = type == QTextDocument::HtmlResource;
+    const bool image = type == QTextDocument::ImageResource;
+    // Every image asked for is decoded: one the page's tags did not pay for
+    // (style sheets name some, and the view may ask again) is charged now.
+    if (int& paid = prepaid_[url.toString()]; image && paid > 0)
+        --paid;
+    else if (image && !Charge(url))
+        return {};
     bool missing = false;
-    const std::optional<QByteArray> bytes = file_->Read(path, &missing);
+    const std::optional<QByteArray> bytes =
+        page ? file_->ReadStart(path, LargestShownPage + 1, &missing)
+             : file_->Read(path, &missing, image ? LargestImage : LargestShownPage);
     if (!bytes) {
         if (!page)
             return {};
@@ -72,10 +107,26 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
                              "too large to be shown.")
                               .arg(path.mid(1), displayName_)
                               .arg(LargestShownPage / (1024 * 1024)));
-    if (page)
-        return BoundedForLayout(DecodeHtml(*bytes));
+    if (page) {
+        // The page's images are charged as its tags name them, once for each
+        // source as written (the view decodes each), so that those past the
+        // budget are their alternative text.
+        pixelsLeft_ = MostPagePixels;
+        sources_.clear();
+        prepaid_.clear();
+        return BoundedForLayout(DecodeHtml(*bytes), [this, &url](const QString& source) {
+            if (sources_.contains(source))
+                return true;
+            const QUrl image = url.resolved(QUrl(source));
+            if (!Charge(image))
+                return false;
+            sources_.insert(source);
+            ++prepaid_[image.toString()];
+            return true;
+        });
+    }
     if (type == QTextDocument::StyleSheetResource) {
-        const QString sheet = bytes->size() > LargestShownPage ? QString() : DecodeHtml(*bytes);
+        const QString sheet = DecodeHtml(*bytes);
         return sheet.isEmpty() || StyleRules(sheet) > MostStyleRules ? QVariant() : QVariant(sheet);
     }
     return *bytes;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <functional>
 
 namespace zentolk::viewer {
 
@@ -36,8 +37,12 @@ inline constexpr int MostStyleSheets = 4;
 // The rules of a style sheet, as they count towards the bound.
 qsizetype StyleRules(QStringView sheet);
 
+// Whether the image a page names (its "src", as written) is to be shown.
+using ImageCheck = std::function<bool(const QString& source)>;
+
 // The page as it is laid out: the same text in the same elements, where the
-// bounds above are kept; in time proportional to its length.
-QString BoundedForLayout(QStringView html);
+// bounds above are kept; in time proportional to its length. An image that
+// `imageShown` refuses is its alternative text.
+QString BoundedForLayout(QStringView html, const ImageCheck& imageShown = {});
 
 } // namespace zentolk::viewer
