@@ -38,6 +38,37 @@ bool HelpBrowser::focusNextPrevChild(bool next) {
     return QTextEdit::focusNextPrevChild(next);
 }
 
+QString HelpBrowser::PageToLayOut(const QString& html, const QUrl& url) {
+    // The page's images are charged as its tags name them, once for each
+    // source as written (the view decodes each), so that those past the
+    // budget are their alternative text.
+    pixelsLeft_ = MostPagePixels;
+    sources_.clear();
+    prepaid_.clear();
+    QString bounded = PageForLayout(html, [this, &url](const QString& source) {
+        if (sources_.contains(source))
+            return true;
+        const QUrl image = url.resolved(QUrl(source));
+        if (!Charge(image))
+            return false;
+        sources_.insert(source);
+        ++prepaid_[image.toString()];
+        return true;
+    });
+    longPage_ = bounded.size() > LongestPageWithoutScrollBar;
+    if (longPage_)
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return bounded;
+}
+
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+    longPage_ = false;
+    QTextBrowser::doSetSource(name, type);
+    // A short page is laid out again cheaply when a scroll bar comes or goes.
+    if (!longPage_)
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
 void HelpBrowser::SetFile(const ChmFile* file, const QString& displayName) {
     file_ = file;
     displayName_ = displayName;
@@ -107,24 +138,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
                              "too large to be shown.")
                               .arg(path.mid(1), displayName_)
                               .arg(LargestShownPage / (1024 * 1024)));
-    if (page) {
-        // The page's images are charged as its tags name them, once for each
-        // source as written (the view decodes each), so that those past the
-        // budget are their alternative text.
-        pixelsLeft_ = MostPagePixels;
-        sources_.clear();
-        prepaid_.clear();
-        return BoundedForLayout(DecodeHtml(*bytes), [this, &url](const QString& source) {
-            if (sources_.contains(source))
-                return true;
-            const QUrl image = url.resolved(QUrl(source));
-            if (!Charge(image))
-                return false;
-            sources_.insert(source);
-            ++prepaid_[image.toString()];
-            return true;
-        });
-    }
+    if (page)
+        return PageToLayOut(DecodeHtml(*bytes), url);
     if (type == QTextDocument::StyleSheetResource) {
         const QString sheet = DecodeHtml(*bytes);
         return sheet.isEmpty() || StyleRules(sheet) > MostStyleRules ? QVariant() : QVariant(sheet);

@@ -80,7 +80,7 @@ public:
         out_.reserve(html.size() + html.size() / 16);
     }
 
-    QString Run() {
+    QString Run(qint64* cost) {
         qsizetype at = 0;
         while (at < html_.size()) {
             const QChar c = html_[at];
@@ -90,6 +90,9 @@ public:
             else
                 at = Text(at);
         }
+        if (cost != nullptr)
+            *cost = cost_ + ListItemCost * std::min(listItems_, MostListItems) +
+                    CellCost * std::min(cells_, MostTableCells);
         return std::move(out_);
     }
 
@@ -109,6 +112,7 @@ private:
     // One character or entity of text, as it is laid out.
     void Put(QStringView unit) {
         const QChar c = unit.front();
+        cost_ += qint64(1) << tables_;
         if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f') {
             run_ = 0;
             // Preformatted text makes a line of each: past the bound, a blank.
@@ -382,6 +386,7 @@ private:
     bool tablesOver_ = false; // no more tables on this page
     int tags_ = 0;
     int run_ = 0;
+    qint64 cost_ = 0; // of the text, laid out again at every level of tables
 };
 
 } // namespace
@@ -391,8 +396,18 @@ qsizetype StyleRules(QStringView sheet) {
     return sheet.contains(u"@import", Qt::CaseInsensitive) ? MostStyleRules + 1 : sheet.count(u'{');
 }
 
-QString BoundedForLayout(QStringView html, const ImageCheck& imageShown) {
-    return Bounder(html, imageShown).Run();
+QString BoundedForLayout(QStringView html, const ImageCheck& imageShown, qint64* cost) {
+    return Bounder(html, imageShown).Run(cost);
+}
+
+QString PageForLayout(QStringView html, const ImageCheck& imageShown) {
+    qint64 cost = 0;
+    QString bounded = BoundedForLayout(html, imageShown, &cost);
+    if (cost <= MostLayoutCost)
+        return bounded;
+    // Its text alone costs no more than its characters.
+    return BoundedForLayout(
+        QStringLiteral("<p>%1</p>").arg(ExtractPageText(html).text.toHtmlEscaped()));
 }
 
 } // namespace zentolk::viewer

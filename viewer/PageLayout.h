@@ -40,9 +40,24 @@ qsizetype StyleRules(QStringView sheet);
 // Whether the image a page names (its "src", as written) is to be shown.
 using ImageCheck = std::function<bool(const QString& source)>;
 
+// What laying a page out costs, in the time a character of plain text takes:
+// text in tables is laid out again at every level of them, and list items
+// and cells cost more the more there are (up to the bounds above). A page
+// past the budget, which takes about half a second, is not laid out as it is.
+inline constexpr qint64 ListItemCost = 280;
+inline constexpr qint64 CellCost = 100;
+inline constexpr qint64 MostLayoutCost = 2'500'000;
+
 // The page as it is laid out: the same text in the same elements, where the
 // bounds above are kept; in time proportional to its length. An image that
-// `imageShown` refuses is its alternative text.
-QString BoundedForLayout(QStringView html, const ImageCheck& imageShown = {});
+// `imageShown` refuses is its alternative text. `cost` gets what laying it
+// out will cost.
+QString BoundedForLayout(QStringView html, const ImageCheck& imageShown = {},
+                         qint64* cost = nullptr);
+
+// The page bounded for layout, or, when even that costs more than the
+// budget, its text alone in one wrapped paragraph: decided before any of it
+// is laid out.
+QString PageForLayout(QStringView html, const ImageCheck& imageShown = {});
 
 } // namespace zentolk::viewer

@@ -242,6 +242,34 @@ private slots:
         QVERIFY(LaidOutWithinBounds(&laidOut));
     }
 
+    // The cost of laying a page out is told before any of it is: a page
+    // past the budget is its text alone, one just within it keeps its tags.
+    void pagesPastTheLayoutBudgetAreTheirText_data() {
+        QTest::addColumn<QString>("structure");
+        QTest::addColumn<qint64>("structureCost");
+        QTest::newRow("list items")
+            << QStringLiteral("<ul>") + QStringLiteral("<li>").repeated(MostListItems)
+            << ListItemCost * MostListItems;
+        QTest::newRow("table text")
+            << QStringLiteral("<table><tr><td>").repeated(MostNestedTables) +
+                   QStringLiteral("t").repeated(MostTableText / 2)
+            << (qint64(1) << MostNestedTables) * (MostTableText / 2);
+    }
+    void pagesPastTheLayoutBudgetAreTheirText() {
+        QFETCH(QString, structure);
+        QFETCH(qint64, structureCost);
+        for (const qint64 over : {-5000, 5000}) {
+            const qsizetype words = (MostLayoutCost - structureCost + over) / 5;
+            const QString page =
+                QStringLiteral("<p>") + QStringLiteral("word ").repeated(words) + structure;
+            const QString laidOut = PageForLayout(page);
+            QCOMPARE(laidOut.contains(QStringLiteral("<td")) ||
+                         laidOut.contains(QStringLiteral("<li")),
+                     over < 0);
+            QCOMPARE(laidOut.count(QStringLiteral("word")), words);
+        }
+    }
+
     // A page of the largest size shown, made of what lays out slowest, opens
     // bounded; a page one byte larger is not laid out at all.
     void largePagesAreBoundedOrNotShown() {
