@@ -21,6 +21,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <csignal>
 #include <vector>
 
 using namespace zentolk::viewer;
@@ -106,6 +107,10 @@ private slots:
         QCOMPARE(Field(status, QStringLiteral("Seccomp:")), QStringLiteral("2"));
         QCOMPARE(Field(status, QStringLiteral("NoNewPrivs:")), QStringLiteral("1"));
         QCOMPARE(ProcFile(decoder.Pid(), "environ"), QString());
+        // Nothing to lose: no capability, and never root.
+        QCOMPARE(Field(status, QStringLiteral("CapEff:")), QStringLiteral("0000000000000000"));
+        QCOMPARE(Field(status, QStringLiteral("CapPrm:")), QStringLiteral("0000000000000000"));
+        QVERIFY(Field(status, QStringLiteral("Uid:")) != QStringLiteral("0"));
         const QString limits = ProcFile(decoder.Pid(), "limits");
         // Started by root it runs as the user with no rights, whose other
         // processes would count against a limit; its filter forbids new ones.
@@ -159,6 +164,28 @@ private slots:
             }
         }
         QCOMPARE(children(), MostRunningDecoders);
+    }
+
+    // A decoder that ends between requests is reaped as soon as the event
+    // loop runs, and the next request starts another and is answered.
+    void aDeadDecoderIsReapedAndTheNextRequestAnswered() {
+        const std::unique_ptr<ChmFile> file =
+            ChmFile::Open(CopyOfFixture(QStringLiteral("dead.chm")));
+        QVERIFY(file);
+        const auto decoders = [] {
+            return ProcFile(getpid(),
+                            QStringLiteral("task/%1/children").arg(getpid()).toLatin1().constData())
+                .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        };
+        const QStringList before = decoders();
+        QVERIFY(!before.isEmpty());
+        const pid_t pid = pid_t(before.last().toInt());
+        kill(pid, SIGKILL);
+        // The end is seen when the socket closes; no clock is waited on.
+        while (decoders().contains(QString::number(pid)))
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QVERIFY(file->Read(QStringLiteral("/#SYSTEM")).has_value());
+        QVERIFY(!file->Failed());
     }
 
     // A request that runs past its total time leaves the file unreadable for
