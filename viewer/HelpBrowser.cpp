@@ -40,19 +40,19 @@ bool HelpBrowser::focusNextPrevChild(bool next) {
 
 QString HelpBrowser::PageToLayOut(const QString& html, const QUrl& url) {
     // The page's images are charged as its tags name them, once for each
-    // source as written (the view decodes each), so that those past the
-    // budget are their alternative text.
+    // address (the view decodes each once; the window holds the images of
+    // one page at a time), so that those past the budget are their
+    // alternative text.
     pixelsLeft_ = MostPagePixels;
-    sources_.clear();
     prepaid_.clear();
     QString bounded = PageForLayout(html, [this, &url](const QString& source) {
-        if (sources_.contains(source))
-            return true;
         const QUrl image = url.resolved(QUrl(source));
+        const QString key = image.toString();
+        if (prepaid_.contains(key))
+            return true;
         if (!Charge(image))
             return false;
-        sources_.insert(source);
-        ++prepaid_[image.toString()];
+        prepaid_.insert(key, 1);
         return true;
     });
     longPage_ = bounded.size() > LongestPageWithoutScrollBar;
@@ -112,10 +112,12 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const bool image = type == QTextDocument::ImageResource;
     // Every image asked for is decoded: one the page's tags did not pay for
     // (style sheets name some, and the view may ask again) is charged now.
-    if (int& paid = prepaid_[url.toString()]; image && paid > 0)
-        --paid;
-    else if (image && !Charge(url))
-        return {};
+    if (image) {
+        if (int& paid = prepaid_[url.toString()]; paid > 0)
+            --paid;
+        else if (!Charge(url))
+            return {};
+    }
     bool missing = false;
     const std::optional<QByteArray> bytes =
         page ? file_->ReadStart(path, LargestShownPage + 1, &missing)

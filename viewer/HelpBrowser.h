@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QHash>
-#include <QSet>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -45,7 +44,6 @@ private:
     QString displayName_;
     qint64 pixelsLeft_ = 0;
     bool longPage_ = false;       // the page being shown keeps its scroll bar
-    QSet<QString> sources_;       // the images the page's tags name, as written
     QHash<QString, int> prepaid_; // decodes charged ahead, by address
 };
 

@@ -326,6 +326,23 @@ private slots:
         delete window;
     }
 
+    // Images are charged by the size their headers tell against the page's
+    // budget: one past it is its alternative text, one address is one image.
+    void imagesPastThePixelBudgetAreTheirText() {
+        DecoderProcess::SetClock(StoppedClock);
+        auto* window = new HelpWindow(Large, QStringLiteral("Large"));
+        window->ShowTopic(QStringLiteral("/images.htm"));
+        const QString shown = window->Browser()->toPlainText();
+        QCOMPARE(shown.count(QChar::ObjectReplacementCharacter), 2); // the small image, twice
+        QVERIFY(shown.contains(QStringLiteral("too <big>")));
+        QVERIFY(shown.contains(QStringLiteral("again")));
+        QVERIFY(!shown.contains(QStringLiteral("small")) &&
+                !shown.contains(QStringLiteral("once")));
+        QCOMPARE(window->Browser()->PixelsLeft(), MostPagePixels - 4);
+        DecoderProcess::SetClock(nullptr);
+        delete window;
+    }
+
     // The real help file with one bit flipped in its compressed pages: every
     // page that still decodes is searched and shown within the bounds
     // (ZENTOLK_FLIP_CASES sets the number of copies).
