@@ -22,6 +22,9 @@ namespace {
 constexpr int MostStarts = 3;
 // Longer paths are never in a help file (the decoder's own limit is 512).
 constexpr qsizetype LongestPath = 512;
+// The file's own records (system, context map, strings) are far smaller in
+// any help file; two of them at once must not crowd the program's memory.
+constexpr qsizetype LargestRecord = 16 * 1024 * 1024;
 
 // Files given up on for taking too long, by absolute path: they stay
 // unreadable for the run.
@@ -215,7 +218,8 @@ std::optional<QByteArray> ChmFile::ReadStart(const QString& path, qsizetype long
 // Records of four-byte version, then code, length and data: 0 names the
 // contents file, 1 the index, 2 the default topic and 3 the title.
 bool ChmFile::ReadSystemRecord() {
-    const std::optional<QByteArray> system = Read(QStringLiteral("/#SYSTEM"));
+    const std::optional<QByteArray> system =
+        Read(QStringLiteral("/#SYSTEM"), nullptr, LargestRecord);
     if (!system || system->size() < 4)
         return false;
     const QByteArray& bytes = *system;
@@ -278,8 +282,9 @@ QString ChmFile::FindByExtension(const char* extension) const {
 // the compiler may have stored the page's whole path on the machine that
 // built it: the longest tail of that path that the file holds is the topic.
 std::optional<QString> ChmFile::TopicForContext(std::uint32_t context) const {
-    const std::optional<QByteArray> map = Read(QStringLiteral("/#IVB"));
-    const std::optional<QByteArray> strings = Read(QStringLiteral("/#STRINGS"));
+    const std::optional<QByteArray> map = Read(QStringLiteral("/#IVB"), nullptr, LargestRecord);
+    const std::optional<QByteArray> strings =
+        Read(QStringLiteral("/#STRINGS"), nullptr, LargestRecord);
     if (!map || !strings || map->size() < 4)
         return std::nullopt;
     const qsizetype end = std::min<qsizetype>(map->size(), 4 + qsizetype(Dword(*map, 0)));
