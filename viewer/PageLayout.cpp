@@ -32,6 +32,14 @@ bool IsTablePart(const QString& name) {
         name, {u"tr", u"td", u"th", u"thead", u"tbody", u"tfoot", u"caption", u"colgroup", u"col"});
 }
 
+// Elements that begin and end paragraphs of the layout.
+bool IsBlock(const QString& name) {
+    return OneOf(name, {u"p",  u"div",    u"br",         u"li",    u"dt", u"dd", u"tr",
+                        u"td", u"th",     u"h1",         u"h2",    u"h3", u"h4", u"h5",
+                        u"h6", u"pre",    u"blockquote", u"table", u"ul", u"ol", u"dl",
+                        u"hr", u"center", u"caption",    u"body"});
+}
+
 // Elements whose content is not text to lay out.
 bool IsRaw(const QString& name) {
     return OneOf(name, {u"script", u"style"});
@@ -113,8 +121,16 @@ private:
     void Put(QStringView unit) {
         const QChar c = unit.front();
         cost_ += qint64(1) << tables_;
+        ++blockText_;
         if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f') {
             run_ = 0;
+            // A paragraph is laid out whole before any of it is shown: a long
+            // one is parted at a blank, which the view barely shows.
+            if (blockText_ > LongestParagraph && titles_ == 0) {
+                out_ += QChar(QChar::ParagraphSeparator);
+                blockText_ = 0;
+                return;
+            }
             // Preformatted text makes a line of each: past the bound, a blank.
             out_ += c == u'\n' && ++tags_ > MostTags ? QChar(u' ') : c;
             return;
@@ -123,7 +139,9 @@ private:
         if (tables_ > 0 && ++tableText_ > MostTableText)
             LeaveTables();
         if (++run_ > LongestUnbrokenRun) {
-            out_ += ZeroWidthSpace;
+            out_ += blockText_ > LongestParagraph && titles_ == 0 ? QChar(QChar::ParagraphSeparator)
+                                                                  : ZeroWidthSpace;
+            blockText_ = out_.back() == ZeroWidthSpace ? blockText_ + 1 : 0;
             run_ = 1;
         }
         // A control character is damage, and the layout reads NUL as the end.
@@ -182,10 +200,12 @@ private:
         }
         if (closing) {
             // The end of an element left out is left out too.
-            if (int& left = dropped_[name]; left > 0)
+            if (int& left = dropped_[name]; left > 0) {
                 --left;
-            else
+            } else {
                 Close(name);
+                blockText_ = IsBlock(name) ? 0 : blockText_;
+            }
             return end;
         }
         // Inside a table left out, so are its rows and cells; their text
@@ -230,10 +250,12 @@ private:
             return end;
         }
         CopyTag(at, end);
+        blockText_ = IsBlock(name) ? 0 : blockText_;
         if (IsVoid(name) || html_.mid(at, end - at).endsWith(u"/>"))
             return end;
         open_.push_back(name);
         tables_ += table ? 1 : 0;
+        titles_ += name == u"title" ? 1 : 0;
         return IsRaw(name) ? CopyRaw(name, end) : end;
     }
 
@@ -343,6 +365,7 @@ private:
     void Pop() {
         out_ += QStringLiteral("</") + open_.back() + u'>';
         tables_ -= open_.back() == u"table" ? 1 : 0;
+        titles_ -= open_.back() == u"title" ? 1 : 0;
         open_.pop_back();
     }
 
@@ -386,6 +409,8 @@ private:
     bool tablesOver_ = false; // no more tables on this page
     int tags_ = 0;
     int run_ = 0;
+    qsizetype blockText_ = 0; // characters since the last paragraph began
+    int titles_ = 0;
     qint64 cost_ = 0; // of the text, laid out again at every level of tables
 };
 

@@ -29,6 +29,9 @@ inline constexpr int MostListItems = 5000;
 inline constexpr int MostTags = 20000;
 // A run of text longer than this without a blank gets an invisible break.
 inline constexpr int LongestUnbrokenRun = 64;
+// A paragraph is laid out whole before the view shows any of it: past this
+// many characters, its next blank ends it and another begins.
+inline constexpr qsizetype LongestParagraph = 32 * 1024;
 
 // Style rules in a page's own sheets, and in each sheet it links (of which
 // it may link this many); a sheet past the bound is left out.
