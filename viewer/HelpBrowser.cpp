@@ -45,7 +45,7 @@ QString HelpBrowser::PageToLayOut(const QString& html, const QUrl& url) {
     // alternative text.
     pixelsLeft_ = MostPagePixels;
     prepaid_.clear();
-    QString bounded = PageForLayout(html, [this, &url](const QString& source) {
+    return PageForLayout(html, [this, &url](const QString& source) {
         const QUrl image = url.resolved(QUrl(source));
         const QString key = image.toString();
         if (prepaid_.contains(key))
@@ -55,18 +55,6 @@ QString HelpBrowser::PageToLayOut(const QString& html, const QUrl& url) {
         prepaid_.insert(key, 1);
         return true;
     });
-    longPage_ = bounded.size() > LongestPageWithoutScrollBar;
-    if (longPage_)
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    return bounded;
-}
-
-void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
-    longPage_ = false;
-    QTextBrowser::doSetSource(name, type);
-    // A short page is laid out again cheaply when a scroll bar comes or goes.
-    if (!longPage_)
-        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void HelpBrowser::SetFile(const ChmFile* file, const QString& displayName) {

@@ -31,7 +31,6 @@ public:
 protected:
     // Tab moves on to the next pane instead of from link to link.
     bool focusNextPrevChild(bool next) override;
-    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
     // The page at `url` as it is laid out here, bounded.
     QString PageToLayOut(const QString& html, const QUrl& url);
 
@@ -43,7 +42,6 @@ private:
     const ChmFile* file_ = nullptr;
     QString displayName_;
     qint64 pixelsLeft_ = 0;
-    bool longPage_ = false;       // the page being shown keeps its scroll bar
     QHash<QString, int> prepaid_; // decodes charged ahead, by address
 };
 
@@ -51,10 +49,6 @@ private:
 // each); an image past the budget is shown as its alternative text. The
 // window holds the images of the page it shows only.
 inline constexpr qint64 MostPagePixels = 16 * 1024 * 1024;
-// A page longer than this (in characters, as laid out) shows its scroll bar
-// from the start: one that appears once the page is laid out narrows it and
-// lays it out again.
-inline constexpr qsizetype LongestPageWithoutScrollBar = 64 * 1024;
 // Larger image files are not read.
 inline constexpr qsizetype LargestImage = 16 * 1024 * 1024;
 
