@@ -193,6 +193,25 @@ private slots:
         QVERIFY(!file->Failed());
     }
 
+    // A decoder's list of 64 MiB of line ends costs the program what the
+    // list's bound allows, not its length (or many times it, as it did).
+    void aListBombCostsItsBoundOnly() {
+        const QString saved = ChmFile::DecoderProgram();
+        ChmFile::SetDecoderProgram(QStringLiteral(ZENTOLK_HOSTILE_DECODER));
+        const std::unique_ptr<ChmFile> file =
+            ChmFile::Open(CopyOfFixture(QStringLiteral("bomb.chm")));
+        ChmFile::SetDecoderProgram(saved);
+        QVERIFY(file);
+        const auto peak = [] {
+            return Field(ProcFile(getpid(), "status"), QStringLiteral("VmHWM:")).toLongLong();
+        };
+        const long long before = peak();
+        QVERIFY(file->Pages().isEmpty());
+        QVERIFY(peak() - before < 16 * 1024); // kB
+        QVERIFY(!file->Failed());             // the rest was read and dropped; the decoder runs on
+        QVERIFY(file->Read(QStringLiteral("/#SYSTEM")).has_value());
+    }
+
     // A request that runs past its total time leaves the file unreadable for
     // the rest of the run, in a new window too; other files are not affected.
     void slowRequestMakesTheFileUnreadableForTheRun() {
