@@ -13,8 +13,8 @@ namespace zentolk::viewer {
 // is laid out, so that whatever a help file holds, showing a page takes time
 // in proportion to its size.
 
-// Pages of more bytes than this are not shown at all: the largest takes about
-// a second of CPU time to lay out, whatever it holds.
+// Pages of more bytes than this are not shown at all: within the layout
+// budget below, the largest takes about half a second of CPU time to lay out.
 inline constexpr qsizetype LargestShownPage = 2 * 1024 * 1024;
 // Deeper elements lose their tags; their text stays.
 inline constexpr int MostNestedElements = 40;
