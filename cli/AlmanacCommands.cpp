@@ -177,14 +177,16 @@ void CommandRun::show(const AlmanacDay& day) {
     out.write(r.json ? AlmanacJson(day, r) + "\n" : AlmanacBlock(day, r));
 }
 
-void CommandRun::showList(const std::vector<AlmanacDay>& days) {
-    std::string list;
-    for (std::size_t n = 0; n < days.size(); ++n)
-        list += r.json ? (n == 0 ? "[\n  " : ",\n  ") + AlmanacJson(days[n], r)
-                       : AlmanacLine(days[n], r);
+void CommandRun::listItem(const AlmanacDay& day) {
     if (r.json)
-        list += list.empty() ? "[]\n" : "\n]\n";
-    out.write(list);
+        out.write(listed == 0 ? "[\n  " : ",\n  ");
+    out.write(r.json ? AlmanacJson(day, r) : AlmanacLine(day, r));
+    ++listed;
+}
+
+void CommandRun::endList() {
+    if (r.json)
+        out.write(listed == 0 ? "[]\n" : "\n]\n");
 }
 
 int RunAlmanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
@@ -261,16 +263,15 @@ int RunNext(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.fail(why);
     if (!query || run.status != 0)
         return run.status;
-    std::vector<AlmanacDay> days;
     std::int64_t count = from - r.correlation;
     for (std::int64_t n = 0; n < r.count; ++n) {
         count = r.previous ? PreviousDayCount(*query, count) : NextDayCount(*query, count);
         const std::optional<AlmanacDay> a = run.dayOf(count);
         if (!a)
             break;
-        days.push_back(*a);
+        run.listItem(*a);
     }
-    run.showList(days);
+    run.endList();
     return run.status;
 }
 

@@ -45,8 +45,11 @@ struct CommandRun {
     std::optional<AlmanacDay> dayOf(std::int64_t dayCount);
     // Its block, or its JSON object under --json.
     void show(const AlmanacDay& day);
-    // One line each, or under --json an array of one object a line.
-    void showList(const std::vector<AlmanacDay>& days);
+    // A list written as it is found, one day at a time: one line each, or
+    // under --json an array of one object a line. endList() closes it.
+    void listItem(const AlmanacDay& day);
+    void endList();
+    std::size_t listed = 0;
 };
 
 // Runs a command with writers on the streams, then flushes them.

@@ -235,10 +235,9 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
         return run.status;
     }
     const MatchResult found = MatchPattern(*pattern, from, to, r.limit);
-    std::vector<AlmanacDay> days;
     for (const std::int64_t day : found.days)
-        days.push_back(ComputeAlmanac(day + r.correlation, r.correlation));
-    run.showList(days);
+        run.listItem(ComputeAlmanac(day + r.correlation, r.correlation));
+    run.endList();
     const std::string range =
         LongCountText(LongCountOf(from)) + " to " + LongCountText(LongCountOf(to));
     if (found.total == 0)

@@ -166,22 +166,27 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
     // Only a file made here is written to; one that exists is left alone.
     int outFd = streams.out;
     const bool toFile = !o.svgFile.empty() && o.svgFile != "-";
+    platform::NewFile file;
     if (toFile) {
-        outFd = platform::CreateNewFile(std::string(o.svgFile), error);
-        if (outFd < 0)
+        file = platform::CreateNewFile(std::string(o.svgFile), error);
+        if (file.fd < 0)
             return fail(error);
+        outFd = file.fd;
     }
     int status = 0;
+    bool written = false;
     {
         FdWriter out(outFd, 1 << 20);
         if (o.lines)
             status = drawLines(streams.in, kind, o, out, err);
         else
             out.write(picture::SvgOf(picture::PictureOf(kind, ComputeAlmanac(jdn, o.correlation))));
+        written = out.flush();
         status = FinishRun(out, err, status);
     }
-    if (toFile && !platform::CloseFile(outFd) && status == 0)
-        return fail(std::string(o.svgFile) + " could not be written whole");
+    // A file cut short by a failed write is not left behind.
+    if (toFile && !platform::FinishNewFile(file, written, error) && written)
+        return fail(error);
     return status;
 }
 

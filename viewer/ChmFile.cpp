@@ -11,6 +11,9 @@
 #include <QStringList>
 #include <QTimer>
 #include <algorithm>
+#include <fcntl.h>
+#include <string_view>
+#include <unistd.h>
 
 namespace zentolk::viewer {
 
@@ -19,6 +22,9 @@ namespace {
 constexpr int MostStarts = 3;
 // Longer paths are never in a help file (the decoder's own limit is 512).
 constexpr qsizetype LongestPath = 512;
+// The file's own records (system, context map, strings) are far smaller in
+// any help file; two of them at once must not crowd the program's memory.
+constexpr qsizetype LargestRecord = 16 * 1024 * 1024;
 
 // Files given up on for taking too long, by absolute path: they stay
 // unreadable for the run.
@@ -101,9 +107,15 @@ bool ChmFile::Start() const {
     if (startsLeft_ <= 0)
         return false;
     --startsLeft_;
-    decoder_ = std::make_unique<DecoderProcess>(
-        DecoderProgram().toStdString(),
-        std::vector<std::string>{QFile::encodeName(path_).toStdString()}, DecoderLimits{});
+    // Opened here, with the program's rights: the decoder may have none to
+    // open it with.
+    const QByteArray name = QFile::encodeName(path_);
+    const int fd = open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    decoder_ = std::make_unique<DecoderProcess>(DecoderProgram().toStdString(),
+                                                std::vector<std::string>{name.toStdString()},
+                                                DecoderLimits{}, fd);
+    if (fd >= 0)
+        close(fd);
     if (decoder_->Ask(decoder::OpenQuestion, {}, RequestDeadline()).outcome ==
         DecoderProcess::Outcome::Yes)
         return true;
@@ -137,9 +149,12 @@ bool ChmFile::Failed() const {
     return startsLeft_ <= 0 && (!decoder_ || (!decoder_->Running() && !decoder_->Evicted()));
 }
 
-std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* missing) const {
+std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* missing,
+                                        std::uint32_t keep, bool* cut) const {
     if (missing != nullptr)
         *missing = false;
+    if (cut != nullptr)
+        *cut = false;
     const QByteArray name = path.toUtf8();
     if (name.size() > LongestPath || name.contains('\0')) {
         if (missing != nullptr)
@@ -151,7 +166,8 @@ std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* mi
         GiveUp();
         return std::nullopt;
     }
-    if (!decoder_ || !decoder_->Running()) {
+    // One that ended since the last answer is started again for this one.
+    if (!decoder_ || !decoder_->Alive()) {
         // One stopped to make room for another starts again for free.
         if (decoder_ && decoder_->Evicted())
             ++startsLeft_;
@@ -163,7 +179,7 @@ std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* mi
         }
     }
     DecoderProcess::Answer answer =
-        decoder_->Ask(kind, std::string_view(name.constData(), name.size()), deadline);
+        decoder_->Ask(kind, std::string_view(name.constData(), name.size()), deadline, keep);
     if (decoder_->TimedOut()) {
         GiveUp();
         return std::nullopt;
@@ -172,16 +188,29 @@ std::optional<std::string> ChmFile::Ask(char kind, const QString& path, bool* mi
         *missing = true;
     if (answer.outcome != DecoderProcess::Outcome::Yes)
         return std::nullopt;
+    if (cut != nullptr)
+        *cut = answer.cut;
     return std::move(answer.data);
 }
 
 bool ChmFile::Contains(const QString& path) const {
-    return Ask(decoder::ContainsQuestion, path, nullptr).has_value();
+    return Ask(decoder::ContainsQuestion, path, nullptr, 0).has_value();
 }
 
-std::optional<QByteArray> ChmFile::Read(const QString& path, bool* missing) const {
-    const std::optional<std::string> bytes = Ask(decoder::ReadQuestion, path, missing);
-    if (!bytes || bytes->size() > decoder::LargestObject)
+std::optional<QByteArray> ChmFile::Read(const QString& path, bool* missing,
+                                        qsizetype largest) const {
+    bool cut = false;
+    const std::optional<QByteArray> bytes = ReadStart(path, largest, missing, &cut);
+    if (!bytes || cut)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QByteArray> ChmFile::ReadStart(const QString& path, qsizetype longest, bool* missing,
+                                             bool* cut) const {
+    const auto keep = std::uint32_t(std::clamp<qsizetype>(longest, 0, decoder::LargestObject));
+    const std::optional<std::string> bytes = Ask(decoder::ReadQuestion, path, missing, keep, cut);
+    if (!bytes)
         return std::nullopt;
     return QByteArray(bytes->data(), qsizetype(bytes->size()));
 }
@@ -189,7 +218,8 @@ std::optional<QByteArray> ChmFile::Read(const QString& path, bool* missing) cons
 // Records of four-byte version, then code, length and data: 0 names the
 // contents file, 1 the index, 2 the default topic and 3 the title.
 bool ChmFile::ReadSystemRecord() {
-    const std::optional<QByteArray> system = Read(QStringLiteral("/#SYSTEM"));
+    const std::optional<QByteArray> system =
+        Read(QStringLiteral("/#SYSTEM"), nullptr, LargestRecord);
     if (!system || system->size() < 4)
         return false;
     const QByteArray& bytes = *system;
@@ -220,23 +250,30 @@ bool ChmFile::ReadSystemRecord() {
 }
 
 QStringList ChmFile::Pages() const {
-    const std::optional<std::string> listed = Ask(decoder::ListQuestion, QString(), nullptr);
+    // The most a list can hold, read a line at a time: a list of nothing but
+    // line ends costs its bound, not its length.
+    constexpr std::uint32_t LongestList = decoder::MostListed * (LongestPath + 1);
+    const std::optional<std::string> listed =
+        Ask(decoder::ListQuestion, QString(), nullptr, LongestList);
     if (!listed)
         return {};
     QStringList pages;
-    for (const QString& line :
-         QString::fromUtf8(listed->data(), qsizetype(listed->size())).split(QLatin1Char('\n'))) {
-        if (!line.isEmpty() && line.size() <= LongestPath &&
-            pages.size() < qsizetype(decoder::MostListed))
+    std::string_view rest(*listed);
+    while (!rest.empty() && pages.size() < qsizetype(decoder::MostListed)) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        const QString line = QString::fromUtf8(rest.data(), qsizetype(end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (!line.isEmpty() && line.size() <= LongestPath)
             pages.append(line);
     }
     return pages;
 }
 
 QString ChmFile::FindByExtension(const char* extension) const {
+    bool cut = false;
     const std::optional<std::string> found =
-        Ask(decoder::FindQuestion, QString::fromLatin1(extension), nullptr);
-    if (!found || qsizetype(found->size()) > LongestPath)
+        Ask(decoder::FindQuestion, QString::fromLatin1(extension), nullptr, LongestPath, &cut);
+    if (!found || cut)
         return {};
     return QString::fromUtf8(found->data(), qsizetype(found->size()));
 }
@@ -245,8 +282,9 @@ QString ChmFile::FindByExtension(const char* extension) const {
 // the compiler may have stored the page's whole path on the machine that
 // built it: the longest tail of that path that the file holds is the topic.
 std::optional<QString> ChmFile::TopicForContext(std::uint32_t context) const {
-    const std::optional<QByteArray> map = Read(QStringLiteral("/#IVB"));
-    const std::optional<QByteArray> strings = Read(QStringLiteral("/#STRINGS"));
+    const std::optional<QByteArray> map = Read(QStringLiteral("/#IVB"), nullptr, LargestRecord);
+    const std::optional<QByteArray> strings =
+        Read(QStringLiteral("/#STRINGS"), nullptr, LargestRecord);
     if (!map || !strings || map->size() < 4)
         return std::nullopt;
     const qsizetype end = std::min<qsizetype>(map->size(), 4 + qsizetype(Dword(*map, 0)));

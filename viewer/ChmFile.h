@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewer/decoder/Protocol.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -33,9 +35,14 @@ public:
 
     // `path` names an object, never with a "#part" after it.
     bool Contains(const QString& path) const;
-    // The whole object, or nothing when it is missing (then `missing` is set)
-    // or cannot be read whole.
-    std::optional<QByteArray> Read(const QString& path, bool* missing = nullptr) const;
+    // The whole object, or nothing when it is missing (then `missing` is set),
+    // larger than `largest` bytes or cannot be read whole.
+    std::optional<QByteArray> Read(const QString& path, bool* missing = nullptr,
+                                   qsizetype largest = decoder::LargestObject) const;
+    // The object's first `longest` bytes (all of it when it is shorter; then
+    // `cut` is false). Memory goes to what is kept only.
+    std::optional<QByteArray> ReadStart(const QString& path, qsizetype longest,
+                                        bool* missing = nullptr, bool* cut = nullptr) const;
     // Whether reading has been given up on: everything now "cannot be read".
     bool Failed() const;
 
@@ -57,7 +64,10 @@ private:
     explicit ChmFile(const QString& path);
     bool Start() const;
     // Null when there is no answer to be had.
-    std::optional<std::string> Ask(char kind, const QString& path, bool* missing) const;
+    // Of a longer answer only `keep` bytes are kept, and `cut` is set.
+    std::optional<std::string> Ask(char kind, const QString& path, bool* missing,
+                                   std::uint32_t keep = decoder::LargestObject,
+                                   bool* cut = nullptr) const;
     // When the request under way must be answered; a request runs until the
     // program's event loop next gets control.
     long long RequestDeadline() const;

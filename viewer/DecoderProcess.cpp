@@ -3,15 +3,20 @@
 #include "viewer/decoder/Protocol.h"
 #include "viewer/decoder/Transfer.h"
 
+#include <QCoreApplication>
+#include <QSocketNotifier>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -57,13 +62,63 @@ struct ChildLimit {
     rlimit value;
 };
 
+// Who the process runs as when the program runs as root: the user with no
+// rights, looked up before fork (the lookup is not safe after it).
+struct Identity {
+    bool change = false;
+    uid_t user = 65534;
+    gid_t group = 65534;
+};
+
+Identity DecoderIdentity() {
+    Identity identity;
+    identity.change = getuid() == 0 || geteuid() == 0;
+    if (const passwd* nobody = identity.change ? getpwnam("nobody") : nullptr;
+        nobody != nullptr && nobody->pw_uid != 0) {
+        identity.user = nobody->pw_uid;
+        identity.group = nobody->pw_gid;
+    }
+    return identity;
+}
+
+// Leaves root for `identity` and clears every capability, so that what runs
+// next has nothing a crafted help file could turn against the machine. Raw
+// system calls: the C library's would try to reach other threads, of which
+// the child has none. 0 or the error.
+int GiveUpPrivileges(const Identity& identity) {
+    if (identity.change) {
+        for (unsigned long capability = 0; capability < 64; ++capability)
+            prctl(PR_CAPBSET_DROP, capability, 0, 0, 0); // past the last one: EINVAL
+        if (syscall(SYS_setgroups, 0, nullptr) != 0 ||
+            syscall(SYS_setresgid, identity.group, identity.group, identity.group) != 0 ||
+            syscall(SYS_setresuid, identity.user, identity.user, identity.user) != 0)
+            return errno;
+        if (getuid() == 0 || geteuid() == 0)
+            return EPERM;
+    }
+    prctl(PR_CAP_AMBIENT, PR_CAP_AMBIENT_CLEAR_ALL, 0, 0, 0); // EINVAL: none to clear
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct none[_LINUX_CAPABILITY_U32S_3]{};
+    return syscall(SYS_capset, &header, none) == 0 ? 0 : errno;
+}
+
 // In the child between fork and exec: only calls that are safe there, since
 // the program may run other threads. Never returns.
-[[noreturn]] void BecomeDecoder(int socket, int devNull, int report, const char* program,
-                                char* const* argv, const std::vector<ChildLimit>& limits) {
+[[noreturn]] void BecomeDecoder(int socket, int devNull, int report, int file, const char* program,
+                                char* const* argv, const std::vector<ChildLimit>& limits,
+                                const Identity& identity) {
     if (dup2(socket, STDIN_FILENO) < 0 || dup2(socket, STDOUT_FILENO) < 0 ||
         dup2(devNull, STDERR_FILENO) < 0)
         _exit(127);
+    // The file is descriptor 3; the report pipe moves out of its way.
+    constexpr int FileDescriptor = 3;
+    if (file >= 0) {
+        if (report == FileDescriptor)
+            report = fcntl(report, F_DUPFD_CLOEXEC, FileDescriptor + 1);
+        if (report < 0 ||
+            (file == FileDescriptor ? fcntl(file, F_SETFD, 0) : dup2(file, FileDescriptor)) < 0)
+            _exit(127);
+    }
     // No signal the program blocks, ignores or handles comes along.
     struct sigaction plain {};
     plain.sa_handler = SIG_DFL;
@@ -79,10 +134,12 @@ struct ChildLimit {
         if (error == 0 &&
             setrlimit(static_cast<__rlimit_resource>(limit.resource), &limit.value) != 0)
             error = errno;
+    if (error == 0)
+        error = GiveUpPrivileges(identity);
     if (error == 0) {
         // Nothing of the program's is inherited: only its standard
-        // descriptors, and the report pipe, which closes on exec.
-        close_range(3, report - 1, 0);
+        // descriptors, the file, and the report pipe, which closes on exec.
+        close_range(file >= 0 ? FileDescriptor + 1 : FileDescriptor, report - 1, 0);
         close_range(report + 1, ~0u, 0);
         char* const noEnvironment[] = {nullptr};
         execve(program, argv, noEnvironment);
@@ -114,7 +171,7 @@ long long DecoderProcess::NowMilliseconds() {
 
 DecoderProcess::DecoderProcess(const std::string& program,
                                const std::vector<std::string>& arguments,
-                               const DecoderLimits& limits)
+                               const DecoderLimits& limits, int file)
     : limits_(limits) {
     std::vector<DecoderProcess*>& running = RunningDecoders();
     while (running.size() >= std::size_t(MostRunningDecoders)) {
@@ -122,12 +179,15 @@ DecoderProcess::DecoderProcess(const std::string& program,
         oldest->Stop();
         oldest->evicted_ = true;
     }
-    Spawn(program, arguments);
-    if (Running())
+    Spawn(program, arguments, file);
+    if (Running()) {
         running.push_back(this);
+        Watch();
+    }
 }
 
-void DecoderProcess::Spawn(const std::string& program, const std::vector<std::string>& arguments) {
+void DecoderProcess::Spawn(const std::string& program, const std::vector<std::string>& arguments,
+                           int file) {
     std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -138,10 +198,13 @@ void DecoderProcess::Spawn(const std::string& program, const std::vector<std::st
     const auto limit = [](int resource, rlim_t value) {
         return ChildLimit{resource, {value, value}};
     };
-    std::vector<ChildLimit> childLimits{limit(RLIMIT_CPU, limits_.cpuSeconds),
-                                        limit(RLIMIT_FSIZE, 0), limit(RLIMIT_CORE, 0),
-                                        limit(RLIMIT_NOFILE, limits_.openFiles)};
-    if (limits_.processes >= 0)
+    std::vector<ChildLimit> childLimits{
+        limit(RLIMIT_CPU, limits_.cpuSeconds), limit(RLIMIT_FSIZE, 0), limit(RLIMIT_CORE, 0),
+        limit(RLIMIT_NOFILE, limits_.openFiles), limit(RLIMIT_MEMLOCK, limits_.lockedMemory)};
+    // The user with no rights runs every decoder at once, and more: a limit
+    // on its processes would stop the next decoder's start, not a fork.
+    const Identity identity = DecoderIdentity();
+    if (limits_.processes >= 0 && !identity.change)
         childLimits.push_back(limit(RLIMIT_NPROC, rlim_t(limits_.processes)));
     // The sanitizers' shadow memory needs far more address space than any
     // limit that would mean something.
@@ -160,7 +223,8 @@ void DecoderProcess::Spawn(const std::string& program, const std::vector<std::st
     }
     const pid_t child = fork();
     if (child == 0)
-        BecomeDecoder(ends[1], devNull, report[1], program.c_str(), argv.data(), childLimits);
+        BecomeDecoder(ends[1], devNull, report[1], file, program.c_str(), argv.data(), childLimits,
+                      identity);
     close(ends[1]);
     close(devNull);
     close(report[1]);
@@ -181,7 +245,30 @@ DecoderProcess::~DecoderProcess() {
     Stop();
 }
 
+void DecoderProcess::Watch() {
+    if (QCoreApplication::instance() == nullptr)
+        return;
+    watch_ = std::make_unique<QSocketNotifier>(socket_, QSocketNotifier::Read);
+    // Between questions the process has nothing to say: an end or a word
+    // out of turn stops it.
+    QObject::connect(watch_.get(), &QSocketNotifier::activated, watch_.get(), [this] { Alive(); });
+}
+
+bool DecoderProcess::Alive() {
+    if (!Running())
+        return false;
+    pollfd entry{socket_, POLLIN, 0};
+    if (poll(&entry, 1, 0) > 0)
+        Stop();
+    return Running();
+}
+
 void DecoderProcess::Stop() {
+    // Called from the watch's own signal: it goes when control is back in the event loop.
+    if (watch_) {
+        watch_->setEnabled(false);
+        watch_.release()->deleteLater();
+    }
     std::vector<DecoderProcess*>& running = RunningDecoders();
     running.erase(std::remove(running.begin(), running.end(), this), running.end());
     if (socket_ >= 0)
@@ -219,8 +306,30 @@ bool DecoderProcess::Receive(void* data, std::size_t size, long long deadline) {
         [this, deadline] { return Ready(POLLIN, deadline); });
 }
 
-DecoderProcess::Answer DecoderProcess::Ask(char kind, std::string_view question,
-                                           long long deadline) {
+bool DecoderProcess::ReceiveAnswer(Answer& answer, std::uint32_t length, std::uint32_t keep,
+                                   long long deadline) {
+    // A step at a time: a length claimed and never sent costs nothing.
+    constexpr std::uint32_t Step = 256 * 1024;
+    const std::uint32_t kept = std::min(length, keep);
+    while (answer.data.size() < kept) {
+        const std::size_t at = answer.data.size();
+        answer.data.resize(at + std::min<std::size_t>(Step, kept - at));
+        if (!Receive(answer.data.data() + at, answer.data.size() - at, deadline))
+            return false;
+    }
+    char dropped[16 * 1024];
+    for (std::uint32_t left = length - kept; left > 0;) {
+        const std::uint32_t part = std::min<std::uint32_t>(left, sizeof dropped);
+        if (!Receive(dropped, part, deadline))
+            return false;
+        left -= part;
+    }
+    answer.cut = length > kept;
+    return true;
+}
+
+DecoderProcess::Answer DecoderProcess::Ask(char kind, std::string_view question, long long deadline,
+                                           std::uint32_t keep) {
     using namespace decoder;
     Answer answer;
     if (!Running() || question.size() > LongestQuestion)
@@ -246,10 +355,10 @@ DecoderProcess::Answer DecoderProcess::Ask(char kind, std::string_view question,
         Stop();
         return answer;
     }
-    answer.data.resize(length);
-    if (!Receive(answer.data.data(), length, deadline)) {
+    if (!ReceiveAnswer(answer, length, keep, deadline)) {
         Stop();
         answer.data.clear();
+        answer.cut = false;
         return answer;
     }
     answer.outcome = said == YesAnswer  ? Outcome::Yes

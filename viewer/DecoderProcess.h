@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
 #include <vector>
+
+class QSocketNotifier;
 
 namespace zentolk::viewer {
 
@@ -17,6 +20,7 @@ struct DecoderLimits {
     int processes = 0; // besides itself (not enforced for root; its filter forbids them); -1: any
     int answerMilliseconds = 3000; // for each answer, from question to last byte
     std::uint32_t largestAnswer = 64u * 1024u * 1024u;
+    std::uint64_t lockedMemory = 0; // bytes it may lock in memory
 };
 
 // At most this many helper processes run at once; starting another stops
@@ -35,20 +39,32 @@ public:
     struct Answer {
         Outcome outcome = Outcome::Failed;
         std::string data;
+        // The answer was longer than the caller keeps: `data` holds its start.
+        bool cut = false;
     };
 
     // Starts `program` with `arguments`; Running() tells whether it did.
+    // `file`, when open, is handed to it as its descriptor 3, opened with
+    // this process's rights, which it does not get: started by root, it runs
+    // as an unprivileged user with no capabilities.
     DecoderProcess(const std::string& program, const std::vector<std::string>& arguments,
-                   const DecoderLimits& limits);
+                   const DecoderLimits& limits, int file = -1);
     ~DecoderProcess();
     DecoderProcess(const DecoderProcess&) = delete;
     DecoderProcess& operator=(const DecoderProcess&) = delete;
 
     // Failed when the process is gone or misbehaved (and is now stopped).
-    // `deadline` (a time of NowMilliseconds()) may cut the answer's own time short.
-    Answer Ask(char kind, std::string_view question, long long deadline = -1);
+    // `deadline` (a time of NowMilliseconds()) may cut the answer's own time
+    // short. Of a longer answer only the first `keep` bytes are kept (the rest
+    // is read and dropped); memory grows with the bytes that arrive, never
+    // with the length the process claims.
+    Answer Ask(char kind, std::string_view question, long long deadline = -1,
+               std::uint32_t keep = UINT32_MAX);
 
     bool Running() const { return child_ > 0; }
+    // Whether it is running and has not ended or spoken out of turn since
+    // its last answer; one that has is stopped here.
+    bool Alive();
     pid_t Pid() const { return child_; }
     // Whether the process was stopped for taking too long.
     bool TimedOut() const { return timedOut_; }
@@ -63,17 +79,24 @@ public:
 private:
     bool Send(const void* data, std::size_t size, long long deadline);
     bool Receive(void* data, std::size_t size, long long deadline);
+    // The answer's `length` bytes, of which it keeps `keep`.
+    bool ReceiveAnswer(Answer& answer, std::uint32_t length, std::uint32_t keep,
+                       long long deadline);
     // Waits until the socket is ready for the events; past the deadline it
     // notes the time-out and gives up.
     bool Ready(short events, long long deadline);
     void Stop();
-    void Spawn(const std::string& program, const std::vector<std::string>& arguments);
+    void Spawn(const std::string& program, const std::vector<std::string>& arguments, int file);
+    // A process that ends between questions is reaped as soon as the
+    // program's event loop runs.
+    void Watch();
 
     DecoderLimits limits_;
     pid_t child_ = -1;
     int socket_ = -1;
     bool timedOut_ = false;
     bool evicted_ = false;
+    std::unique_ptr<QSocketNotifier> watch_;
 };
 
 } // namespace zentolk::viewer

@@ -4,6 +4,8 @@
 #include "viewer/PageAccessible.h"
 #include "viewer/PageLayout.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QTextDocument>
 
 namespace zentolk::viewer {
@@ -36,6 +38,25 @@ bool HelpBrowser::focusNextPrevChild(bool next) {
     return QTextEdit::focusNextPrevChild(next);
 }
 
+QString HelpBrowser::PageToLayOut(const QString& html, const QUrl& url) {
+    // The page's images are charged as its tags name them, once for each
+    // address (the view decodes each once; the window holds the images of
+    // one page at a time), so that those past the budget are their
+    // alternative text.
+    pixelsLeft_ = MostPagePixels;
+    prepaid_.clear();
+    return PageForLayout(html, [this, &url](const QString& source) {
+        const QUrl image = url.resolved(QUrl(source));
+        const QString key = image.toString();
+        if (prepaid_.contains(key))
+            return true;
+        if (!Charge(image))
+            return false;
+        prepaid_.insert(key, 1);
+        return true;
+    });
+}
+
 void HelpBrowser::SetFile(const ChmFile* file, const QString& displayName) {
     file_ = file;
     displayName_ = displayName;
@@ -46,14 +67,49 @@ QUrl HelpBrowser::Base() const {
     return shown.isValid() && !shown.isEmpty() ? shown : TopicUrl(QStringLiteral("/"));
 }
 
+namespace {
+bool InFile(const QUrl& url) {
+    return url.scheme().compare(QLatin1String("chm"), Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+bool HelpBrowser::Charge(const QUrl& url) {
+    const std::optional<QByteArray> bytes = InFile(url) && file_ != nullptr
+                                                ? file_->Read(url.path(), nullptr, LargestImage)
+                                                : std::nullopt;
+    if (!bytes)
+        return true; // nothing to decode
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    QImageReader reader(&buffer);
+    // The size, from the image's header; one that does not tell it is not decoded.
+    const QSize size = reader.size();
+    const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : pixelsLeft_ + 1;
+    if (pixels > pixelsLeft_)
+        return false;
+    pixelsLeft_ -= pixels;
+    return true;
+}
+
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QUrl url = name.isRelative() ? Base().resolved(name) : name;
-    if (url.scheme().compare(QLatin1String("chm"), Qt::CaseInsensitive) != 0 || file_ == nullptr)
+    if (!InFile(url) || file_ == nullptr)
         return {};
     const QString path = url.path();
     const bool page = type == QTextDocument::HtmlResource;
+    const bool image = type == QTextDocument::ImageResource;
+    // Every image asked for is decoded: one the page's tags did not pay for
+    // (style sheets name some, and the view may ask again) is charged now.
+    if (image) {
+        if (int& paid = prepaid_[url.toString()]; paid > 0)
+            --paid;
+        else if (!Charge(url))
+            return {};
+    }
     bool missing = false;
-    const std::optional<QByteArray> bytes = file_->Read(path, &missing);
+    const std::optional<QByteArray> bytes =
+        page ? file_->ReadStart(path, LargestShownPage + 1, &missing)
+             : file_->Read(path, &missing, image ? LargestImage : LargestShownPage);
     if (!bytes) {
         if (!page)
             return {};
@@ -73,9 +129,9 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
                               .arg(path.mid(1), displayName_)
                               .arg(LargestShownPage / (1024 * 1024)));
     if (page)
-        return BoundedForLayout(DecodeHtml(*bytes));
+        return PageToLayOut(DecodeHtml(*bytes), url);
     if (type == QTextDocument::StyleSheetResource) {
-        const QString sheet = bytes->size() > LargestShownPage ? QString() : DecodeHtml(*bytes);
+        const QString sheet = DecodeHtml(*bytes);
         return sheet.isEmpty() || StyleRules(sheet) > MostStyleRules ? QVariant() : QVariant(sheet);
     }
     return *bytes;

@@ -308,7 +308,8 @@ void HelpWindow::FollowLink(const QUrl& link) {
 
 void HelpWindow::FillContents() {
     const QString name = file_->ContentsFile();
-    const std::optional<QByteArray> bytes = name.isEmpty() ? std::nullopt : file_->Read(name);
+    const std::optional<QByteArray> bytes =
+        name.isEmpty() ? std::nullopt : file_->ReadStart(name, LargestSitemap);
     if (!bytes) {
         tabs_->removeTab(tabs_->indexOf(contents_));
         return;
@@ -332,7 +333,8 @@ void HelpWindow::FillContents() {
 
 void HelpWindow::FillIndex() {
     const QString name = file_->IndexFile();
-    const std::optional<QByteArray> bytes = name.isEmpty() ? std::nullopt : file_->Read(name);
+    const std::optional<QByteArray> bytes =
+        name.isEmpty() ? std::nullopt : file_->ReadStart(name, LargestSitemap);
     for (const SitemapEntry& entry : bytes ? ParseSitemap(*bytes) : std::vector<SitemapEntry>{}) {
         // Entries under an entry are indented, as the file nests them.
         auto* item = new QListWidgetItem(QString(entry.depth * 4, QLatin1Char(' ')) + entry.name,

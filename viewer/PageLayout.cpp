@@ -1,6 +1,7 @@
 #include "viewer/PageLayout.h"
 
 #include "viewer/PageText.h"
+#include "viewer/Sitemap.h"
 
 #include <QHash>
 #include <algorithm>
@@ -29,6 +30,14 @@ bool IsVoid(const QString& name) {
 bool IsTablePart(const QString& name) {
     return OneOf(
         name, {u"tr", u"td", u"th", u"thead", u"tbody", u"tfoot", u"caption", u"colgroup", u"col"});
+}
+
+// Elements that begin and end paragraphs of the layout.
+bool IsBlock(const QString& name) {
+    return OneOf(name, {u"p",  u"div",    u"br",         u"li",    u"dt", u"dd", u"tr",
+                        u"td", u"th",     u"h1",         u"h2",    u"h3", u"h4", u"h5",
+                        u"h6", u"pre",    u"blockquote", u"table", u"ul", u"ol", u"dl",
+                        u"hr", u"center", u"caption",    u"body"});
 }
 
 // Elements whose content is not text to lay out.
@@ -61,13 +70,25 @@ const ImpliedClose* ImpliedCloseFor(const QString& name) {
     return nullptr;
 }
 
+// How many '{' lie before a place on the page, for places that only move on.
+struct Tally {
+    qsizetype at = 0;
+    qsizetype count = 0;
+
+    qsizetype Before(QStringView text, qsizetype place) {
+        for (; at < place; ++at)
+            count += text[at] == u'{' ? 1 : 0;
+        return count;
+    }
+};
+
 class Bounder {
 public:
-    explicit Bounder(QStringView html) : html_(html) {
+    Bounder(QStringView html, const ImageCheck& imageShown) : html_(html), imageShown_(imageShown) {
         out_.reserve(html.size() + html.size() / 16);
     }
 
-    QString Run() {
+    QString Run(qint64* cost) {
         qsizetype at = 0;
         while (at < html_.size()) {
             const QChar c = html_[at];
@@ -77,31 +98,51 @@ public:
             else
                 at = Text(at);
         }
+        if (cost != nullptr)
+            *cost = cost_ + ListItemCost * std::min(listItems_, MostListItems) +
+                    CellCost * std::min(cells_, MostTableCells);
         return std::move(out_);
     }
 
 private:
     qsizetype Text(qsizetype at) {
-        const QChar c = html_[at];
+        // An entity is one character of the run and is never split.
+        qsizetype end = at + 1;
+        if (html_[at] == u'&') {
+            const qsizetype semicolon = html_.mid(at, LongestEntity).indexOf(u';');
+            if (semicolon > 0)
+                end = at + semicolon + 1;
+        }
+        Put(html_.mid(at, end - at));
+        return end;
+    }
+
+    // One character or entity of text, as it is laid out.
+    void Put(QStringView unit) {
+        const QChar c = unit.front();
+        cost_ += qint64(1) << tables_;
+        ++blockText_;
         if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f') {
             run_ = 0;
+            // A paragraph is laid out whole before any of it is shown: a long
+            // one is parted at a blank, which the view barely shows.
+            if (blockText_ > LongestParagraph && titles_ == 0) {
+                out_ += QChar(QChar::ParagraphSeparator);
+                blockText_ = 0;
+                return;
+            }
             // Preformatted text makes a line of each: past the bound, a blank.
             out_ += c == u'\n' && ++tags_ > MostTags ? QChar(u' ') : c;
-            return at + 1;
+            return;
         }
         // Text in tables is laid out again at every level of them.
         if (tables_ > 0 && ++tableText_ > MostTableText)
             LeaveTables();
         if (++run_ > LongestUnbrokenRun) {
-            out_ += ZeroWidthSpace;
+            out_ += blockText_ > LongestParagraph && titles_ == 0 ? QChar(QChar::ParagraphSeparator)
+                                                                  : ZeroWidthSpace;
+            blockText_ = out_.back() == ZeroWidthSpace ? blockText_ + 1 : 0;
             run_ = 1;
-        }
-        // An entity is one character of the run and is never split.
-        qsizetype end = at + 1;
-        if (c == u'&') {
-            const qsizetype semicolon = html_.mid(at, LongestEntity).indexOf(u';');
-            if (semicolon > 0)
-                end = at + semicolon + 1;
         }
         // A control character is damage, and the layout reads NUL as the end.
         if (c.category() == QChar::Other_Control)
@@ -109,8 +150,21 @@ private:
         else if (c == u'<') // one that starts no tag, and stays text
             out_ += QStringLiteral("&lt;");
         else
-            out_ += html_.mid(at, end - at);
-        return end;
+            out_ += unit;
+    }
+
+    // Whether the image is refused, and its alternative text put instead.
+    bool AltInstead(qsizetype at, qsizetype end) {
+        const QString text = html_.mid(at + 1, end - at - 1).toString();
+        qsizetype read = 0;
+        const HtmlTag tag = ReadHtmlTag(text, read);
+        if (imageShown_(tag.attributes.value(QStringLiteral("src"))))
+            return false;
+        Put(u" ");
+        for (const QChar c : tag.attributes.value(QStringLiteral("alt")))
+            Put(c == u'&' ? QStringView(u"&amp;") : QStringView(&c, 1));
+        Put(u" ");
+        return true;
     }
 
     qsizetype Tag(qsizetype at) {
@@ -118,10 +172,15 @@ private:
             const qsizetype close = html_.indexOf(u"-->", at + 4);
             return close < 0 ? html_.size() : close + 3;
         }
-        const qsizetype end = std::min(HtmlTagEnd(html_, at + 1) + 1, html_.size());
-        // What is too long for a tag, not closed, or not read alike by every
-        // parser is laid out as text.
-        if (end - at > LongestTag || html_[end - 1] != u'>' || !Plain(at + 1, end - 1)) {
+        // A tag read alike by every parser holds no '<' and ends at the first
+        // '>': what is too long for a tag, not closed, or not plain is laid
+        // out as text. Only the first '>' and '<' ahead are looked for, and
+        // each is found once for all the tags before it, so that a page of
+        // tags that never close costs no more than its length.
+        const qsizetype close = NextOf(u'>', nextClose_, at + 1);
+        const qsizetype end = close + 1;
+        if (close == html_.size() || NextOf(u'<', nextOpen_, at + 1) < close ||
+            end - at > LongestTag || !Plain(at + 1, close)) {
             Text(at);
             return at + 1;
         }
@@ -141,10 +200,12 @@ private:
         }
         if (closing) {
             // The end of an element left out is left out too.
-            if (int& left = dropped_[name]; left > 0)
+            if (int& left = dropped_[name]; left > 0) {
                 --left;
-            else
+            } else {
                 Close(name);
+                blockText_ = IsBlock(name) ? 0 : blockText_;
+            }
             return end;
         }
         // Inside a table left out, so are its rows and cells; their text
@@ -171,9 +232,11 @@ private:
             return end;
         }
         // Every rule of a style sheet is tried on every element.
-        if (name == u"style" && !StyleFits(html_.mid(end, RawEnd(name, end) - end)))
+        if (name == u"style" && !StyleFits(end, RawEnd(name, end)))
             return SkipRaw(name, end);
         if (name == u"link" && ++links_ > MostStyleSheets)
+            return end;
+        if (name == u"img" && imageShown_ && AltInstead(at, end))
             return end;
         const bool table = name == u"table";
         const bool fits =
@@ -187,17 +250,32 @@ private:
             return end;
         }
         CopyTag(at, end);
+        blockText_ = IsBlock(name) ? 0 : blockText_;
         if (IsVoid(name) || html_.mid(at, end - at).endsWith(u"/>"))
             return end;
         open_.push_back(name);
         tables_ += table ? 1 : 0;
+        titles_ += name == u"title" ? 1 : 0;
         return IsRaw(name) ? CopyRaw(name, end) : end;
     }
 
+    // Where `what` next stands at or after `from` (the page's end when
+    // nowhere), kept in `next` for the calls after.
+    template <class Text>
+    qsizetype NextOf(Text what, qsizetype& next, qsizetype from,
+                     Qt::CaseSensitivity sensitivity = Qt::CaseSensitive) const {
+        if (next < from) {
+            next = html_.indexOf(what, from, sensitivity);
+            if (next < 0)
+                next = html_.size();
+        }
+        return next;
+    }
+
     // Whether a tag's inside has quotes only around values ('=' just before
-    // the opening one) and no '<' or '>' but its own end: where parsers
-    // differ on anything else, one may read as text what the other took for
-    // a tag.
+    // the opening one), each closed, and no '<' or '>' but its own end: where
+    // parsers differ on anything else, one may read as text what the other
+    // took for a tag.
     bool Plain(qsizetype from, qsizetype to) const {
         QChar quote;
         for (qsizetype i = from; i < to; ++i) {
@@ -215,7 +293,7 @@ private:
                 return false;
             }
         }
-        return true;
+        return quote.isNull();
     }
 
     // The layout reads NUL as the end: control characters in a tag, a script
@@ -251,8 +329,12 @@ private:
         }
     }
 
-    bool StyleFits(QStringView sheet) {
-        styleRules_ += StyleRules(sheet);
+    // Counted as StyleRules() does, without reading the page again for every
+    // sheet: a page of "<style/>" has as many as its rest holds.
+    bool StyleFits(qsizetype from, qsizetype to) {
+        if (NextOf(QStringView(u"@import"), nextImport_, from, Qt::CaseInsensitive) < to)
+            return false;
+        styleRules_ += ruleStarts_.Before(html_, to) - ruleStartsFrom_.Before(html_, from);
         return styleRules_ <= MostStyleRules;
     }
 
@@ -283,13 +365,15 @@ private:
     void Pop() {
         out_ += QStringLiteral("</") + open_.back() + u'>';
         tables_ -= open_.back() == u"table" ? 1 : 0;
+        titles_ -= open_.back() == u"title" ? 1 : 0;
         open_.pop_back();
     }
 
-    qsizetype RawEnd(const QString& name, qsizetype from) const {
-        const qsizetype close =
-            html_.indexOf(QStringLiteral("</") + name, from, Qt::CaseInsensitive);
-        return close < 0 ? html_.size() : close;
+    // A page of "<style/>" asks again and again.
+    qsizetype RawEnd(const QString& name, qsizetype from) {
+        const QString closing = QStringLiteral("</") + name;
+        return NextOf(QStringView(closing), name == u"style" ? nextStyleEnd_ : nextScriptEnd_, from,
+                      Qt::CaseInsensitive);
     }
 
     qsizetype CopyRaw(const QString& name, qsizetype from) {
@@ -305,6 +389,14 @@ private:
     }
 
     QStringView html_;
+    const ImageCheck& imageShown_;
+    qsizetype nextClose_ = -1;
+    qsizetype nextOpen_ = -1;
+    qsizetype nextStyleEnd_ = -1;
+    qsizetype nextScriptEnd_ = -1;
+    qsizetype nextImport_ = -1;
+    Tally ruleStarts_;
+    Tally ruleStartsFrom_;
     QString out_;
     std::vector<QString> open_;
     QHash<QString, int> dropped_; // elements left out and not yet closed, by name
@@ -317,6 +409,9 @@ private:
     bool tablesOver_ = false; // no more tables on this page
     int tags_ = 0;
     int run_ = 0;
+    qsizetype blockText_ = 0; // characters since the last paragraph began
+    int titles_ = 0;
+    qint64 cost_ = 0; // of the text, laid out again at every level of tables
 };
 
 } // namespace
@@ -326,8 +421,18 @@ qsizetype StyleRules(QStringView sheet) {
     return sheet.contains(u"@import", Qt::CaseInsensitive) ? MostStyleRules + 1 : sheet.count(u'{');
 }
 
-QString BoundedForLayout(QStringView html) {
-    return Bounder(html).Run();
+QString BoundedForLayout(QStringView html, const ImageCheck& imageShown, qint64* cost) {
+    return Bounder(html, imageShown).Run(cost);
+}
+
+QString PageForLayout(QStringView html, const ImageCheck& imageShown) {
+    qint64 cost = 0;
+    QString bounded = BoundedForLayout(html, imageShown, &cost);
+    if (cost <= MostLayoutCost)
+        return bounded;
+    // Its text alone costs no more than its characters.
+    return BoundedForLayout(
+        QStringLiteral("<p>%1</p>").arg(ExtractPageText(html).text.toHtmlEscaped()));
 }
 
 } // namespace zentolk::viewer

@@ -20,7 +20,7 @@ void PageSearch::Load() {
         if (pages_.size() >= std::size_t(MostSearchPages) || total >= MostSearchText ||
             file_->Failed())
             break;
-        const std::optional<QByteArray> bytes = file_->Read(topic);
+        const std::optional<QByteArray> bytes = file_->ReadStart(topic, LongestPage);
         if (!bytes)
             continue;
         PageText page = ExtractPageText(*bytes);

@@ -35,11 +35,13 @@ QString HtmlTagName(QStringView text, qsizetype at) {
 }
 
 PageText ExtractPageText(const QByteArray& html) {
-    const QString source = DecodeHtml(html.left(LongestPage));
-    const QStringView text(source);
+    return ExtractPageText(DecodeHtml(html.left(LongestPage)));
+}
+
+PageText ExtractPageText(QStringView text) {
     QString body;
     QString title;
-    body.reserve(source.size());
+    body.reserve(text.size());
     qsizetype at = 0;
     while (at < text.size()) {
         const qsizetype open = text.indexOf(u'<', at);

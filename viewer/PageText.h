@@ -19,6 +19,7 @@ inline constexpr qsizetype LongestPage = 4 * 1024 * 1024;
 
 // In time proportional to the page's length, whatever it holds.
 PageText ExtractPageText(const QByteArray& html);
+PageText ExtractPageText(QStringView html);
 
 // The end of the tag whose "<" is just before `at`: the first ">" outside a
 // quoted value, or the end of the text.

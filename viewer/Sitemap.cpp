@@ -49,15 +49,8 @@ QString DecodeEntities(const QString& text) {
     return out;
 }
 
-namespace {
-struct Tag {
-    QString name;                       // lower case, "/ul" for a closing tag
-    QHash<QString, QString> attributes; // names in lower case
-};
-
-// Reads the tag that starts at `at` (just after "<") and moves `at` past it.
-Tag ReadTag(const QString& text, qsizetype& at) {
-    Tag tag;
+HtmlTag ReadHtmlTag(const QString& text, qsizetype& at) {
+    HtmlTag tag;
     const qsizetype size = text.size();
     auto skipSpace = [&] {
         while (at < size && text[at].isSpace())
@@ -110,7 +103,6 @@ Tag ReadTag(const QString& text, qsizetype& at) {
         tag.attributes.insert(name, DecodeEntities(value));
     }
 }
-} // namespace
 
 std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes) {
     const QString text = DecodeHtml(bytes.left(LargestSitemap));
@@ -128,7 +120,7 @@ std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes) {
             at = close + 3;
             continue;
         }
-        const Tag tag = ReadTag(text, at);
+        const HtmlTag tag = ReadHtmlTag(text, at);
         if (tag.name == QLatin1String("ul")) {
             ++depth;
         } else if (tag.name == QLatin1String("/ul")) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -27,6 +28,15 @@ inline constexpr int DeepestEntry = 31;
 // are made of, in time proportional to their length. Tolerant: unknown tags
 // are skipped and unclosed lists end with the text.
 std::vector<SitemapEntry> ParseSitemap(const QByteArray& bytes);
+
+// A tag as a tolerant parser reads it.
+struct HtmlTag {
+    QString name;                       // lower case, "/ul" for a closing tag
+    QHash<QString, QString> attributes; // names in lower case, values with entities decoded
+};
+
+// Reads the tag that starts at `at` (just after "<") and moves `at` past it.
+HtmlTag ReadHtmlTag(const QString& text, qsizetype& at);
 
 // "&amp;", "&#65;", "&#x41;" and the few named entities help files use, as
 // characters; anything else stays as written.

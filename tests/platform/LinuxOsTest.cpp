@@ -2,6 +2,7 @@
 
 #include "platform/ElfVersionNote.h"
 #include "platform/LocaleId.h"
+#include "platform/NewFile.h"
 
 #include <cstdlib>
 #include <dlfcn.h>
@@ -68,6 +69,36 @@ TEST_F(LinuxOsTest, ExclusiveCreationLeavesExistingFilesAndLinkTargetsAlone) {
     EXPECT_EQ(system.CreateExclusive((dir / "nofolder/new").string()), CreateResult::Failed);
     EXPECT_EQ(Read(existing), "kept");
     EXPECT_EQ(Read(target), "precious");
+}
+
+// A new file reaches its name whole or not at all, and never over a file
+// that is there, from before or come meanwhile; no temporary file stays.
+TEST_F(LinuxOsTest, NewFilesArriveWholeOrNotAtAll) {
+    struct Case {
+        bool existsBefore, comesMeanwhile, complete;
+        const char* left; // what is then at the name: "new", "old" or nothing
+    };
+    for (const Case c : {Case{false, false, true, "new"}, Case{false, false, false, nullptr},
+                         Case{true, false, true, "old"}, Case{false, true, true, "old"},
+                         Case{false, true, false, "old"}}) {
+        const std::string path = (dir / "picture.svg").string();
+        fs::remove(path);
+        if (c.existsBefore)
+            Write("picture.svg", "old", fs::perms::owner_all);
+        std::string error;
+        NewFile file = CreateNewFile(path, error);
+        EXPECT_EQ(file.fd < 0, c.existsBefore);
+        if (file.fd >= 0) {
+            ASSERT_EQ(write(file.fd, "new", 3), 3);
+            if (c.comesMeanwhile)
+                Write("picture.svg", "old", fs::perms::owner_all);
+            EXPECT_EQ(FinishNewFile(file, c.complete, error),
+                      std::string(c.left ? c.left : "") == "new");
+        }
+        EXPECT_EQ(fs::exists(path) ? Read(path) : std::string(), c.left ? c.left : "");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()),
+                  c.left ? 1 : 0);
+    }
 }
 
 TEST_F(LinuxOsTest, LinksAreNeitherWrittenThroughNorChangedButCanBeRemoved) {

@@ -15,7 +15,17 @@ Title=Large Help
 page.htm
 bound.htm
 over.htm
+images.htm
+big.pbm
+small.pbm
 ")
+# Pictures whose headers tell their size: one of 36 million pixels (its
+# pixels left out: the header is all the budget reads), one of four.
+file(WRITE ${stage}/big.pbm "P1\n6000 6000\n")
+file(WRITE ${stage}/small.pbm "P1\n2 2\n1 0\n0 1\n")
+file(WRITE ${stage}/images.htm "<html><body><p>Images</p><img src=\"small.pbm\" alt=\"small\">"
+    "<img src=\"big.pbm\" alt=\"too &lt;big&gt;\"><img src=\"big.pbm?again\" alt=\"again\">"
+    "<img src=\"./small.pbm\" alt=\"once\"></body></html>\n")
 file(WRITE ${stage}/page.htm "<html><head><meta charset=\"utf-8\"><title>Start</title></head>"
     "<body><p><a href=\"bound.htm\">bound</a> <a href=\"over.htm\">over</a></p></body></html>\n")
 string(REPEAT "Title" 20000 title)

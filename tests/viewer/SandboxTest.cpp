@@ -18,9 +18,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <csignal>
 #include <vector>
 
 using namespace zentolk::viewer;
@@ -67,10 +69,14 @@ QString Shown(QTextDocument* document) {
     return document->toPlainText().remove(QChar(0x200B));
 }
 
-// What the layout of a page is bounded by, as it was laid out.
+// What the layout of a page is bounded by, as it was laid out: paragraphs
+// are laid out whole, so none is much longer than the bound.
 bool LaidOutWithinBounds(QTextDocument* page) {
     static const QRegularExpression longRun(
         QStringLiteral("[^\\s\\x{200B}]{%1,}").arg(LongestUnbrokenRun + 1));
+    for (QTextBlock block = page->begin(); block.isValid(); block = block.next())
+        if (block.length() > LongestParagraph + 2 * LongestUnbrokenRun)
+            return false;
     return DeepestTable(page->rootFrame()) <= MostNestedTables &&
            !page->toPlainText().contains(longRun) && page->blockCount() <= 2 * MostTags;
 }
@@ -106,9 +112,17 @@ private slots:
         QCOMPARE(Field(status, QStringLiteral("Seccomp:")), QStringLiteral("2"));
         QCOMPARE(Field(status, QStringLiteral("NoNewPrivs:")), QStringLiteral("1"));
         QCOMPARE(ProcFile(decoder.Pid(), "environ"), QString());
+        // Nothing to lose: no capability, and never root.
+        QCOMPARE(Field(status, QStringLiteral("CapEff:")), QStringLiteral("0000000000000000"));
+        QCOMPARE(Field(status, QStringLiteral("CapPrm:")), QStringLiteral("0000000000000000"));
+        QVERIFY(Field(status, QStringLiteral("Uid:")) != QStringLiteral("0"));
         const QString limits = ProcFile(decoder.Pid(), "limits");
+        // Started by root it runs as the user with no rights, whose other
+        // processes would count against a limit; its filter forbids new ones.
+        if (geteuid() != 0)
+            QCOMPARE(Field(limits, QStringLiteral("Max processes")), QStringLiteral("0"));
         for (const auto& [name, value] : {std::pair{"Max file size", "0"},
-                                          {"Max processes", "0"},
+                                          {"Max locked memory", "0"},
                                           {"Max open files", "8"},
                                           {"Max cpu time", "20"},
                                           {"Max core file size", "0"}})
@@ -155,6 +169,47 @@ private slots:
             }
         }
         QCOMPARE(children(), MostRunningDecoders);
+    }
+
+    // A decoder that ends between requests is reaped as soon as the event
+    // loop runs, and the next request starts another and is answered.
+    void aDeadDecoderIsReapedAndTheNextRequestAnswered() {
+        const std::unique_ptr<ChmFile> file =
+            ChmFile::Open(CopyOfFixture(QStringLiteral("dead.chm")));
+        QVERIFY(file);
+        const auto decoders = [] {
+            return ProcFile(getpid(),
+                            QStringLiteral("task/%1/children").arg(getpid()).toLatin1().constData())
+                .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        };
+        const QStringList before = decoders();
+        QVERIFY(!before.isEmpty());
+        const pid_t pid = pid_t(before.last().toInt());
+        kill(pid, SIGKILL);
+        // The end is seen when the socket closes; no clock is waited on.
+        while (decoders().contains(QString::number(pid)))
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QVERIFY(file->Read(QStringLiteral("/#SYSTEM")).has_value());
+        QVERIFY(!file->Failed());
+    }
+
+    // A decoder's list of 64 MiB of line ends costs the program what the
+    // list's bound allows, not its length (or many times it, as it did).
+    void aListBombCostsItsBoundOnly() {
+        const QString saved = ChmFile::DecoderProgram();
+        ChmFile::SetDecoderProgram(QStringLiteral(ZENTOLK_HOSTILE_DECODER));
+        const std::unique_ptr<ChmFile> file =
+            ChmFile::Open(CopyOfFixture(QStringLiteral("bomb.chm")));
+        ChmFile::SetDecoderProgram(saved);
+        QVERIFY(file);
+        const auto peak = [] {
+            return Field(ProcFile(getpid(), "status"), QStringLiteral("VmHWM:")).toLongLong();
+        };
+        const long long before = peak();
+        QVERIFY(file->Pages().isEmpty());
+        QVERIFY(peak() - before < 16 * 1024); // kB
+        QVERIFY(!file->Failed());             // the rest was read and dropped; the decoder runs on
+        QVERIFY(file->Read(QStringLiteral("/#SYSTEM")).has_value());
     }
 
     // A request that runs past its total time leaves the file unreadable for
@@ -238,8 +293,37 @@ private slots:
         QVERIFY(LaidOutWithinBounds(&laidOut));
     }
 
+    // The cost of laying a page out is told before any of it is: a page
+    // past the budget is its text alone, one just within it keeps its tags.
+    void pagesPastTheLayoutBudgetAreTheirText_data() {
+        QTest::addColumn<QString>("structure");
+        QTest::addColumn<qint64>("structureCost");
+        QTest::newRow("list items")
+            << QStringLiteral("<ul>") + QStringLiteral("<li>").repeated(MostListItems)
+            << ListItemCost * MostListItems;
+        QTest::newRow("table text")
+            << QStringLiteral("<table><tr><td>").repeated(MostNestedTables) +
+                   QStringLiteral("t").repeated(MostTableText / 2)
+            << (qint64(1) << MostNestedTables) * (MostTableText / 2);
+    }
+    void pagesPastTheLayoutBudgetAreTheirText() {
+        QFETCH(QString, structure);
+        QFETCH(qint64, structureCost);
+        for (const qint64 over : {-5000, 5000}) {
+            const qsizetype words = (MostLayoutCost - structureCost + over) / 5;
+            const QString page =
+                QStringLiteral("<p>") + QStringLiteral("word ").repeated(words) + structure;
+            const QString laidOut = PageForLayout(page);
+            QCOMPARE(laidOut.contains(QStringLiteral("<td")) ||
+                         laidOut.contains(QStringLiteral("<li")),
+                     over < 0);
+            QCOMPARE(laidOut.count(QStringLiteral("word")), words);
+        }
+    }
+
     // A page of the largest size shown, made of what lays out slowest, opens
-    // bounded; a page one byte larger is not laid out at all.
+    // bounded (past the layout budget, as its text alone) in paragraphs the
+    // view lays out one at a time; a page one byte larger is not laid out.
     void largePagesAreBoundedOrNotShown() {
         DecoderProcess::SetClock(StoppedClock);
         auto* window = new HelpWindow(Large, QStringLiteral("Large"));
@@ -251,6 +335,7 @@ private slots:
         window->show();
         QVERIFY(page->documentLayout()->documentSize().height() > 0); // the whole page laid out
 
+        QVERIFY(LaidOutWithinBounds(page));
         QVERIFY(Shown(page).startsWith(QStringLiteral("Bounded page")));
         QVERIFY(Shown(page).contains(QStringLiteral("word word")));
         QVERIFY(DeepestTable(page->rootFrame()) <= MostNestedTables);
@@ -263,6 +348,23 @@ private slots:
         window->Search(QStringLiteral("word"));
         QCOMPARE(window->SearchResults()->count(), 2);
         QVERIFY(window->SearchResults()->item(0)->text().size() <= LongestSearchTitle + 1);
+        DecoderProcess::SetClock(nullptr);
+        delete window;
+    }
+
+    // Images are charged by the size their headers tell against the page's
+    // budget: one past it is its alternative text, one address is one image.
+    void imagesPastThePixelBudgetAreTheirText() {
+        DecoderProcess::SetClock(StoppedClock);
+        auto* window = new HelpWindow(Large, QStringLiteral("Large"));
+        window->ShowTopic(QStringLiteral("/images.htm"));
+        const QString shown = window->Browser()->toPlainText();
+        QCOMPARE(shown.count(QChar::ObjectReplacementCharacter), 2); // the small image, twice
+        QVERIFY(shown.contains(QStringLiteral("too <big>")));
+        QVERIFY(shown.contains(QStringLiteral("again")));
+        QVERIFY(!shown.contains(QStringLiteral("small")) &&
+                !shown.contains(QStringLiteral("once")));
+        QCOMPARE(window->Browser()->PixelsLeft(), MostPagePixels - 4);
         DecoderProcess::SetClock(nullptr);
         delete window;
     }

@@ -251,6 +251,11 @@ private slots:
             << ask + "printf 'Y\\10\\0\\0\\0abc'" << generous << failed << QByteArray() << false;
         QTest::newRow("silent") << ask + "exec cat >/dev/null" << never << failed << QByteArray()
                                 << true;
+        // Past what the question keeps, the rest is read and dropped: the
+        // process stays in step and runs on.
+        QTest::newRow("longer than kept")
+            << ask + "printf 'Y\\7\\0\\0\\0abcdefg'; exec cat >/dev/null" << generous << yes
+            << QByteArray("abcdef") << false;
     }
     void decoderProcessGivesUpOnMisbehaviour() {
         QFETCH(QString, script);
@@ -264,9 +269,10 @@ private slots:
         limits.openFiles = 64; // and keeps descriptors from 10 up
         DecoderProcess decoder("/bin/sh", {"-c", script.toStdString()}, limits);
         QVERIFY(decoder.Running());
-        const DecoderProcess::Answer answer = decoder.Ask('R', "");
+        const DecoderProcess::Answer answer = decoder.Ask('R', "", -1, 6);
         QCOMPARE(int(answer.outcome), outcome);
         QCOMPARE(QByteArray::fromStdString(answer.data), data);
+        QCOMPARE(answer.cut, QTest::currentDataTag() == QByteArray("longer than kept"));
         QCOMPARE(decoder.Running(), outcome != int(DecoderProcess::Outcome::Failed));
         QTEST(decoder.TimedOut(), "timedOut");
     }

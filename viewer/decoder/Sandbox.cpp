@@ -51,8 +51,13 @@ bool AddRules(scmp_filter_ctx filter, int fd) {
 } // namespace
 
 int OpenConfined(const char* path, bool& confined) {
+    // The viewer hands the file over as descriptor 3 (it may run this
+    // process as a user who cannot open it); otherwise it is opened by name.
     // Not blocking: a pipe put at the file's name must not hold the process.
-    int fd = openat(AT_FDCWD, path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    constexpr int HandedFile = 3;
+    int fd = fcntl(HandedFile, F_SETFD, FD_CLOEXEC) == 0
+                 ? HandedFile
+                 : openat(AT_FDCWD, path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     struct stat info {};
     if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
         close(fd);

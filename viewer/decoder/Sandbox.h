@@ -6,12 +6,11 @@
 
 namespace zentolk::viewer::decoder {
 
-// Opens `path` for reading and installs a system-call filter (with
-// no_new_privs) under which the process can read its questions and the file,
-// write its answers, manage its memory and end, and nothing else: opening any
-// file, sockets, new processes, exec, tracing and signals to other processes
-// all fail with EPERM. The file's descriptor, or -1 when it cannot be opened;
-// the filter is in place either way. False in `confined` when the filter
+// Opens `path` for reading (or takes descriptor 3, when open, for it) and installs a system-call
+// filter (with no_new_privs) under which the process can read its questions and the file, write its
+// answers, manage its memory and end, and nothing else: opening any file, sockets, new processes,
+// exec, tracing and signals to other processes all fail with EPERM. The file's descriptor, or -1
+// when it cannot be opened; the filter is in place either way. False in `confined` when the filter
 // could not be installed, and then the process must not go on.
 int OpenConfined(const char* path, bool& confined);
 
