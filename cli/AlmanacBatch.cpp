@@ -35,6 +35,8 @@ enum class TsvColumn {
     StationCalendarRound,
     StationDaysSince,
     YearBearer,
+    Era,
+    Inscribed,
 };
 constexpr std::string_view TsvNames[] = {"jdn",
                                          "gregorian",
@@ -46,9 +48,11 @@ constexpr std::string_view TsvNames[] = {"jdn",
                                          "station_819_long_count",
                                          "station_819_calendar_round",
                                          "station_819_days_since",
-                                         "year_bearer"};
+                                         "year_bearer",
+                                         "era",
+                                         "inscribed"};
 constexpr auto LastTsvColumn = static_cast<TsvColumn>(std::size(TsvNames) - 1);
-static_assert(LastTsvColumn == TsvColumn::YearBearer, "a name for every tsv column");
+static_assert(LastTsvColumn == TsvColumn::Inscribed, "a name for every tsv column");
 
 // The names after the inputs' names, and the line end: --header's line.
 constexpr auto TsvHeaderPiece = [] {
@@ -60,6 +64,9 @@ constexpr auto TsvHeaderPiece = [] {
     return p;
 }();
 constexpr std::string_view TsvColumns = TsvHeaderPiece.view();
+// The era's column is named as the table's names say (see AlmanacNames).
+constexpr std::string_view TsvEraColumns = "era\tinscribed\n";
+static_assert(TsvColumns.ends_with(TsvEraColumns));
 
 // What follows a row's inputs in tsv: its columns, and the line end.
 [[gnu::always_inline]] inline char* putAlmanac(char* o, std::int64_t jdn,
@@ -98,6 +105,10 @@ constexpr std::string_view TsvColumns = TsvHeaderPiece.view();
         } else if constexpr (c == TsvColumn::YearBearer) {
             o = PutTzolkinDayAt(o, TzolkinPosition(YearBearerDayOf(dayCount, names.yearBearer)),
                                 names.spelling);
+        } else if constexpr (c == TsvColumn::Era) {
+            o = PutSigned(o, InscribedOf(dayCount).era);
+        } else if constexpr (c == TsvColumn::Inscribed) {
+            o = PutInscribedLongCount(o, dayCount);
         } else {
             static_assert(UnwrittenColumn<c>);
         }
@@ -201,15 +212,20 @@ public:
           fields_(options.what == AlmanacInput::Mdy ? 4 : 1),
           fast_(options.path == BatchPath::Fast && options.format == TableFormat::Tsv &&
                 options.input == TableInput::Tsv) {
+        // A date's rows carry its own "era" already.
+        if (options.what == AlmanacInput::Mdy)
+            options_.names.eraKey = InputEraKey;
         if (options.format == TableFormat::Csv) {
             writeInputNames(',');
             out_.write(",ok,error,");
-            out_.write(AlmanacColumns().csvHeader);
+            out_.write(AlmanacColumns(options_.names.eraKey).csvHeader);
             out_.write('\n');
         } else if (options.format == TableFormat::Tsv && options.header) {
             writeInputNames('\t');
             out_.write('\t');
-            out_.write(TsvColumns);
+            out_.write(TsvColumns.substr(0, TsvColumns.size() - TsvEraColumns.size()));
+            out_.write(options_.names.eraKey);
+            out_.write(TsvEraColumns.substr(TsvEraColumns.find('\t')));
         }
     }
 
@@ -237,7 +253,8 @@ public:
             jdn = ParseDayNumber(fields[0], calendar_, error);
             break;
         case AlmanacInput::LongCount:
-            jdn = ParseLongCountDay(fields[0], options_.correlation, calendar_, error);
+            jdn = ParseLongCountDay(fields[0], options_.correlation, calendar_, error,
+                                    options_.names.spelling);
             break;
         }
         const std::span<const std::string_view> inputs(fields.data(), fields_);
@@ -322,7 +339,8 @@ private:
             else if (options_.what == AlmanacInput::Jdn)
                 jdn = ParseDayNumber(text, calendar_, error);
             else
-                jdn = ParseLongCountDay(text, options_.correlation, calendar_, error);
+                jdn = ParseLongCountDay(text, options_.correlation, calendar_, error,
+                                        options_.names.spelling);
             if (!jdn)
                 break;
             char* o = out_.cursor();
@@ -398,7 +416,7 @@ private:
         } else {
             row_ += ",0,";
             ValueWriter::AppendCsvField(row_, error);
-            row_.append(AlmanacColumns().columns, ',');
+            row_.append(AlmanacColumns(options_.names.eraKey).columns, ',');
         }
         row_ += '\n';
         out_.write(row_);
@@ -420,7 +438,7 @@ private:
         } else {
             row_ += ",\"ok\":false,\"error\":";
             AppendJsonString(row_, error);
-            row_ += AlmanacColumns().jsonNulls;
+            row_ += AlmanacColumns(options_.names.eraKey).jsonNulls;
         }
         row_ += "}\n";
         out_.write(row_);

@@ -136,6 +136,9 @@ void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s, const AlmanacN
     s.number("number", "year_bearer_number", bearer.number);
     s.text("name", "year_bearer_name", SignName(bearer.sign, names.spelling));
     s.endObject();
+    s.number(names.eraKey, names.eraKey, InscribedOf(a.dayCount).era);
+    s.text("inscribed", "inscribed",
+           {text, std::size_t(PutInscribedLongCount(text, a.dayCount) - text)});
 }
 
 std::string AlmanacJsonObject(const AlmanacDay& a, const AlmanacNames& names) {
@@ -147,14 +150,16 @@ std::string AlmanacJsonObject(const AlmanacDay& a, const AlmanacNames& names) {
     return j.text();
 }
 
-const AlmanacShape& AlmanacColumns() {
-    static const AlmanacShape shape = [] {
+const AlmanacShape& AlmanacColumns(std::string_view eraKey) {
+    static const auto shapeWith = [](std::string_view key) {
         AlmanacShape s;
         ShapeSink sink(s);
-        WriteAlmanacFields(ComputeAlmanac(DefaultCorrelation, DefaultCorrelation), sink);
+        WriteAlmanacFields(ComputeAlmanac(DefaultCorrelation, DefaultCorrelation), sink,
+                           {Spelling::Colonial, YearBearerSystem::Classic, key});
         return s;
-    }();
-    return shape;
+    };
+    static const AlmanacShape plain = shapeWith("era"), input = shapeWith(InputEraKey);
+    return eraKey == InputEraKey ? input : plain;
 }
 
 } // namespace zentolk::cli

@@ -5,6 +5,7 @@
 #include "cli/RowReader.h"
 #include "engine/AlmanacDay.h"
 #include "engine/AlmanacInput.h"
+#include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
 #include "engine/TextParsing.h"
 #include "platform/LocalDate.h"
@@ -109,7 +110,9 @@ std::string AlmanacJson(const AlmanacDay& a, const Options& r) {
 }
 
 std::string AlmanacLine(const AlmanacDay& a, const Options& r) {
-    return CivilDateText(a.gregorian) + "  " + LongCountText(a.longCount) + "  " +
+    // Both calendars are in use: the date names its own.
+    return CivilDateText(r.julian ? a.julian : a.gregorian) +
+           (r.julian ? " (Julian)  " : " (Gregorian)  ") + InscribedDayText(a.dayCount) + "  " +
            CalendarRoundText(a.dayCount, r.spelling) + "  G" + std::to_string(a.lordOfTheNight) +
            "  JDN " + std::to_string(a.jdn) + "\n";
 }
@@ -126,16 +129,15 @@ std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
     line("Julian Day Number", std::to_string(a.jdn));
     line("Gregorian", CivilDateText(a.gregorian) + " (" + IsoDateText(a.gregorian) + ")");
     line("Julian", CivilDateText(a.julian) + " (" + IsoDateText(a.julian) + ")");
-    line("Long Count", LongCountText(a.longCount));
+    line("Long Count", InscribedDayText(a.dayCount));
     line("Tzolkin", TzolkinText(a.tzolkin, r.spelling));
     line("Haab", HaabText(a.haab, r.spelling));
     line("Calendar Round", CalendarRoundText(a.dayCount, r.spelling));
     line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
     const std::int64_t since = a.dayCount - a.station819;
-    line("819-day station", LongCountText(LongCountOf(a.station819)) + "  " +
-                                CalendarRoundText(a.station819, r.spelling) + "  (" +
-                                std::to_string(since) + (since == 1 ? " day" : " days") +
-                                " before)");
+    line("819-day station",
+         InscribedDayText(a.station819) + "  " + CalendarRoundText(a.station819, r.spelling) +
+             "  (" + std::to_string(since) + (since == 1 ? " day" : " days") + " before)");
     const TzolkinDay bearer = YearBearerOf(a.dayCount, r.yearBearer);
     line("Year bearer", TzolkinText(bearer, r.spelling) + " (" +
                             std::string(YearBearerSystemName(r.yearBearer)) + ")");
@@ -235,12 +237,14 @@ int RunNext(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.usage("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\"");
     else if (!r.from.empty() && !DayNumberOfDate(r.from, r.julian, from, error))
         run.fail(error);
-    else if (!(query = ParseCalendarRound(JoinedWords(r.words), error)))
+    else if (!(query = ParseCalendarRound(JoinedWords(r.words), error, r.spelling)))
         run.fail(error);
-    else if (const std::string why = WhyNoDay(*query); !why.empty())
+    else if (const std::string why = WhyNoDay(*query, r.spelling); !why.empty())
         run.fail(why);
     if (!query || run.status != 0)
         return run.status;
+    if (!query->note.empty())
+        err.write("zentolk-cli: note: " + query->note + "\n");
     std::vector<AlmanacDay> days;
     std::int64_t count = from - r.correlation;
     for (std::int64_t n = 0; n < r.count; ++n) {

@@ -1,6 +1,7 @@
 #include "window/DayPage.h"
 
 #include "engine/AlmanacInput.h"
+#include "engine/Epigraphy.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
@@ -144,10 +145,11 @@ QList<QWidget*> TDayPage::TabChain() const {
 
 void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& note) {
     day_ = a;
+    spelling_ = spelling;
     showText(JdnField, QString::number(a.jdn));
     showText(GregorianField, dateText(a.gregorian));
     showText(JulianField, dateText(a.julian));
-    showText(LongCountField, Qs(LongCountText(a.longCount)));
+    showText(LongCountField, Qs(InscribedDayText(a.dayCount)));
     showText(TzolkinField, Qs(TzolkinText(a.tzolkin, spelling)));
     showText(HaabField, Qs(HaabText(a.haab, spelling)));
     showText(CalendarRoundField, Qs(CalendarRoundText(a.dayCount, spelling)));
@@ -169,13 +171,14 @@ void TDayPage::SetStatus(const QString& text) {
 
 void TDayPage::GoToLongCount() {
     std::string error;
-    const std::optional<std::int64_t> count =
-        ParseLongCount(LongCountInput->text().toStdString(), error);
-    if (!count) {
+    // A full date or an earlier era's count is read as the Inscriptions page reads it.
+    const std::optional<LongCountDate> date =
+        ReadLongCountDate(LongCountInput->text().toStdString(), error, spelling_);
+    if (!date) {
         SetStatus(Qs(error));
         return;
     }
-    const std::int64_t jdn = *count + correlation_;
+    const std::int64_t jdn = date->dayCount + correlation_;
     if (!DayInRange(jdn, Calendar::Gregorian)) {
         SetStatus(Qs(std::string(DayRangeMessage)));
         return;

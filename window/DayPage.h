@@ -58,6 +58,7 @@ private:
 
     std::function<void(std::int64_t)> goTo_;
     std::optional<AlmanacDay> day_;
+    Spelling spelling_ = Spelling::Colonial; // that of the day shown, for messages
     std::int64_t correlation_ = DefaultCorrelation;
 };
 

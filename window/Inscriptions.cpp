@@ -150,9 +150,9 @@ void TInscriptions::DayShown(const std::optional<AlmanacDay>& day) {
 QString TInscriptions::LineOf(std::int64_t dayCount) const {
     const std::int64_t correlation = day_ ? day_->correlation : DefaultCorrelation;
     const CivilDate date = JdnToCivil(Calendar::Gregorian, dayCount + correlation);
-    return Qs(LongCountText(LongCountOf(dayCount))) + QStringLiteral("  ") +
+    return Qs(InscribedDayText(dayCount)) + QStringLiteral("  ") +
            Qs(CalendarRoundText(dayCount, CurrentSpelling())) + QStringLiteral("  ") +
-           Qs(CivilDateText(date));
+           Qs(CivilDateText(date)) + QStringLiteral(" (Gregorian)");
 }
 
 void TInscriptions::ShowReadings() {
@@ -163,7 +163,7 @@ void TInscriptions::ShowReadings() {
     }
     const std::int64_t since = day_->dayCount - day_->station819;
     StationField->setText(
-        Qs(LongCountText(LongCountOf(day_->station819))) + QStringLiteral("  ") +
+        Qs(InscribedDayText(day_->station819)) + QStringLiteral("  ") +
         Qs(CalendarRoundText(day_->station819, CurrentSpelling())) +
         QStringLiteral("  (%1 before)")
             .arg(since == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(since)));
@@ -195,8 +195,8 @@ void TInscriptions::Move(bool forward) {
         return;
     }
     SetResult(QStringLiteral("%1 %2 %3:")
-                  .arg(Qs(LongCountText(day_->longCount)), forward ? "+" : "-",
-                       Qs(DistanceNumberText(*days))) +
+                  .arg(Qs(InscribedDayText(day_->dayCount)), forward ? "+" : "-",
+                       Qs(InscribedDistanceText(*days))) +
               QStringLiteral(" ") + LineOf(jdn - day_->correlation));
     goTo_(jdn);
 }
@@ -222,13 +222,14 @@ void TInscriptions::MeasureDistance() {
     }
     const std::int64_t days = day_->dayCount - *from;
     SetResult(QStringLiteral("From %1 to this day, %2: %3 (%4 days)")
-                  .arg(Qs(LongCountText(LongCountOf(*from))), Qs(LongCountText(day_->longCount)),
-                       Qs(DistanceNumberText(days)), Qs(GroupThousands(std::to_string(days)))));
+                  .arg(Qs(InscribedDayText(*from)), Qs(InscribedDayText(day_->dayCount)),
+                       Qs(InscribedDistanceText(days)), Qs(GroupThousands(std::to_string(days)))));
 }
 
 void TInscriptions::CheckDate() {
     std::string error;
-    const std::optional<FullDate> date = ParseFullDate(FullDateInput->text().toStdString(), error);
+    const std::optional<FullDate> date =
+        ParseFullDate(FullDateInput->text().toStdString(), error, CurrentSpelling());
     DayList->clear();
     DayList->setAccessibleName(QStringLiteral("Suggestions"));
     if (!date) {
@@ -259,7 +260,7 @@ void TInscriptions::CheckDate() {
 void TInscriptions::FindMatches() {
     std::string error;
     const std::optional<DatePattern> pattern =
-        ParseDatePattern(PatternInput->text().toStdString(), error);
+        ParseDatePattern(PatternInput->text().toStdString(), error, CurrentSpelling());
     DayList->clear();
     DayList->setAccessibleName(QStringLiteral("Matching days"));
     if (!pattern) {
