@@ -301,8 +301,8 @@ FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPre
         check.fits = check.previousEra = true;
         check.dayCount = d - EraDays;
         check.note = lc + " " + CalendarRoundText(date.round, spelling) +
-                     " fits only the era before this one, 1,872,000 days earlier (" +
-                     InscribedDayText(check.dayCount) + "); in this era that Long Count falls on " +
+                     " fits only the era before this one, 1,872,000 days earlier; in this era "
+                     "that Long Count falls on " +
                      check.calendarRound;
         return check;
     }
