@@ -134,13 +134,8 @@ std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
     line("Haab", HaabText(a.haab, r.spelling));
     line("Calendar Round", CalendarRoundText(a.dayCount, r.spelling));
     line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
-    const std::int64_t since = a.dayCount - a.station819;
-    line("819-day station",
-         InscribedDayText(a.station819) + "  " + CalendarRoundText(a.station819, r.spelling) +
-             "  (" + std::to_string(since) + (since == 1 ? " day" : " days") + " before)");
-    const TzolkinDay bearer = YearBearerOf(a.dayCount, r.yearBearer);
-    line("Year bearer", TzolkinText(bearer, r.spelling) + " (" +
-                            std::string(YearBearerSystemName(r.yearBearer)) + ")");
+    line("819-day station", Station819Text(a.dayCount, r.spelling));
+    line("Year bearer", YearBearerText(a.dayCount, r.yearBearer, r.spelling));
     line("Correlation",
          std::to_string(a.correlation) + (name.empty() ? "" : " (" + std::string(name) + ")"));
     return out;

@@ -551,6 +551,18 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
     return result;
 }
 
+std::string Station819Text(std::int64_t dayCount, Spelling spelling) {
+    const std::int64_t station = Station819Of(dayCount);
+    const std::int64_t since = dayCount - station;
+    return InscribedDayText(station) + "  " + CalendarRoundText(station, spelling) + "  (" +
+           std::to_string(since) + (since == 1 ? " day" : " days") + " before)";
+}
+
+std::string YearBearerText(std::int64_t dayCount, YearBearerSystem system, Spelling spelling) {
+    return TzolkinText(YearBearerOf(dayCount, system), spelling) + " (" +
+           std::string(YearBearerSystemName(system)) + ")";
+}
+
 std::optional<YearBearerSystem> ParseYearBearerSystem(std::string_view name) {
     for (const YearBearerSystem s :
          {YearBearerSystem::Classic, YearBearerSystem::Campeche, YearBearerSystem::Mayapan})

@@ -135,6 +135,14 @@ struct MatchResult {
 MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int64_t to,
                          std::int64_t limit);
 
+// The 819-day station on or before a day: "9.12.9.5.5  1 Chicchan 8 Yax
+// (733 days before)", its Long Count as inscribed.
+std::string Station819Text(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
+
+// The year bearer of a day's year with its system: "10 Manik (classic)".
+std::string YearBearerText(std::int64_t dayCount, YearBearerSystem system,
+                           Spelling spelling = Spelling::Colonial);
+
 std::optional<YearBearerSystem> ParseYearBearerSystem(std::string_view name);
 std::string_view YearBearerSystemName(YearBearerSystem system);
 

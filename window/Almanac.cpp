@@ -182,7 +182,8 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
         readingsDay_ = jdn;
     const AlmanacDay a = ComputeAlmanac(jdn, correlation_);
     DayPage->ShowDay(a, InscriptionsPage->CurrentSpelling(),
-                     dayNote(jdn, readingsDay_, detached_, correlation_));
+                     dayNote(jdn, readingsDay_, detached_, correlation_),
+                     InscriptionsPage->CurrentYearBearer());
     InscriptionsPage->DayShown(a);
     Pictures->ShowDay(a);
 }

@@ -59,6 +59,8 @@ void TDayPage::CreateControls() {
     HaabField = output("HaabField", QStringLiteral("Haab"));
     CalendarRoundField = output("CalendarRoundField", QStringLiteral("Calendar Round"));
     LordField = output("LordField", QStringLiteral("Lord of the Night"));
+    StationField = output("DayStationField", QStringLiteral("819-day station"));
+    BearerField = output("DayBearerField", QStringLiteral("Year bearer"));
     Note = statusLine("Note", QStringLiteral("Note"));
 
     LongCountInput = Named(new QLineEdit, "LongCountInput", QStringLiteral("Long Count to go to"));
@@ -102,6 +104,8 @@ void TDayPage::LayOut() {
     form->addRow(QStringLiteral("Haab:"), HaabField);
     form->addRow(QStringLiteral("Calendar Round:"), CalendarRoundField);
     form->addRow(QStringLiteral("Lord of the Night:"), LordField);
+    form->addRow(QStringLiteral("819-day station:"), StationField);
+    form->addRow(QStringLiteral("Year bearer:"), BearerField);
     form->addRow(Note);
     auto* back =
         Named(new QGroupBox(QStringLiteral("Go to a day")), "GoBox", QStringLiteral("Go to a day"));
@@ -137,13 +141,14 @@ void TDayPage::Connect() {
 }
 
 QList<QWidget*> TDayPage::TabChain() const {
-    return {JdnField,      GregorianField,     JulianField,   LongCountField,  TzolkinField,
-            HaabField,     CalendarRoundField, LordField,     LongCountInput,  LongCountGo,
-            JulianInput,   JulianGo,           TzolkinNumber, TzolkinSignList, HaabDayList,
-            HaabMonthList, PreviousBtn,        NextBtn};
+    return {JdnField,        GregorianField,     JulianField,   LongCountField, TzolkinField,
+            HaabField,       CalendarRoundField, LordField,     StationField,   BearerField,
+            LongCountInput,  LongCountGo,        JulianInput,   JulianGo,       TzolkinNumber,
+            TzolkinSignList, HaabDayList,        HaabMonthList, PreviousBtn,    NextBtn};
 }
 
-void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& note) {
+void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& note,
+                       YearBearerSystem bearers) {
     day_ = a;
     spelling_ = spelling;
     showText(JdnField, QString::number(a.jdn));
@@ -154,13 +159,15 @@ void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& no
     showText(HaabField, Qs(HaabText(a.haab, spelling)));
     showText(CalendarRoundField, Qs(CalendarRoundText(a.dayCount, spelling)));
     showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
+    showText(StationField, Qs(Station819Text(a.dayCount, spelling)));
+    showText(BearerField, Qs(YearBearerText(a.dayCount, bearers, spelling)));
     Note->Show(note);
 }
 
 void TDayPage::ClearDay(const QString& note) {
     day_.reset();
     for (QLineEdit* field : {JdnField, GregorianField, JulianField, LongCountField, TzolkinField,
-                             HaabField, CalendarRoundField, LordField})
+                             HaabField, CalendarRoundField, LordField, StationField, BearerField})
         field->clear();
     Note->Show(note);
 }

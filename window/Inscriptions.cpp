@@ -125,7 +125,10 @@ void TInscriptions::Connect() {
         ShowReadings();
         emit SpellingChanged();
     });
-    connect(BearerList, &QComboBox::currentIndexChanged, this, &TInscriptions::ShowReadings);
+    connect(BearerList, &QComboBox::currentIndexChanged, this, [this] {
+        ShowReadings();
+        emit SpellingChanged();
+    });
     connect(DistanceInput, &QLineEdit::returnPressed, this, [this] { Move(true); });
     connect(AddBtn, &QPushButton::clicked, this, [this] { Move(true); });
     connect(SubtractBtn, &QPushButton::clicked, this, [this] { Move(false); });
@@ -136,6 +139,10 @@ void TInscriptions::Connect() {
     connect(PatternInput, &QLineEdit::returnPressed, this, &TInscriptions::FindMatches);
     connect(FindBtn, &QPushButton::clicked, this, &TInscriptions::FindMatches);
     connect(DayList, &QListWidget::itemActivated, this, &TInscriptions::GoToItem);
+}
+
+YearBearerSystem TInscriptions::CurrentYearBearer() const {
+    return static_cast<YearBearerSystem>(std::max(0, BearerList->currentIndex()));
 }
 
 Spelling TInscriptions::CurrentSpelling() const {
@@ -161,14 +168,9 @@ void TInscriptions::ShowReadings() {
         BearerField->clear();
         return;
     }
-    const std::int64_t since = day_->dayCount - day_->station819;
-    StationField->setText(
-        Qs(InscribedDayText(day_->station819)) + QStringLiteral("  ") +
-        Qs(CalendarRoundText(day_->station819, CurrentSpelling())) +
-        QStringLiteral("  (%1 before)")
-            .arg(since == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(since)));
+    StationField->setText(Qs(Station819Text(day_->dayCount, CurrentSpelling())));
     StationField->setCursorPosition(0); // its start, when the field is narrower than the text
-    const auto system = static_cast<YearBearerSystem>(std::max(0, BearerList->currentIndex()));
+    const YearBearerSystem system = CurrentYearBearer();
     BearerField->setText(Qs(TzolkinText(YearBearerOf(day_->dayCount, system), CurrentSpelling())));
 }
 
