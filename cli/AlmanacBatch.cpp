@@ -75,6 +75,7 @@ static_assert(TsvColumns.ends_with(TsvEraColumns));
                                                const AlmanacNames& names) {
     const std::int32_t dayCount = DayCountOf(jdn, correlation);
     const std::int32_t station = Station819Of(dayCount);
+    const char *longCount = o, *longCountEnd = o;
     ForEachOf<TsvColumn, TsvColumn::Jdn, LastTsvColumn>([&](
         auto column) __attribute__((always_inline)) {
         constexpr TsvColumn c = column;
@@ -87,7 +88,9 @@ static_assert(TsvColumns.ends_with(TsvEraColumns));
         } else if constexpr (c == TsvColumn::Julian) {
             o = PutIsoDate(o, julian);
         } else if constexpr (c == TsvColumn::LongCount) {
+            longCount = o;
             o = PutLongCount(o, LongCountOf(dayCount));
+            longCountEnd = o;
         } else if constexpr (c == TsvColumn::Tzolkin) {
             o = PutTzolkinDayAt(o, TzolkinPosition(dayCount), names.spelling);
         } else if constexpr (c == TsvColumn::Haab) {
@@ -108,7 +111,13 @@ static_assert(TsvColumns.ends_with(TsvEraColumns));
         } else if constexpr (c == TsvColumn::Era) {
             o = PutSigned(o, InscribedOf(dayCount).era);
         } else if constexpr (c == TsvColumn::Inscribed) {
-            o = PutInscribedLongCount(o, dayCount);
+            // This era's days, nearly all rows, are written as the Long Count is.
+            if (dayCount >= 0) {
+                std::memmove(o, longCount, static_cast<std::size_t>(longCountEnd - longCount));
+                o += longCountEnd - longCount;
+            } else {
+                o = PutInscribedLongCount(o, dayCount);
+            }
         } else {
             static_assert(UnwrittenColumn<c>);
         }
