@@ -88,22 +88,8 @@ std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_
     if (std::int64_t plain; ReadPlainLongCount(text, plain))
         return inRange(plain + correlation, calendar, error);
     // A full date fitting only the era before is read there, as everywhere.
-    std::string why;
-    const std::optional<FullDate> date = ParseFullDate(text, why, spelling);
-    if (!date) {
-        if (!why.empty()) {
-            error = std::move(why);
-            return std::nullopt;
-        }
-        const std::optional<std::int64_t> count = ParseInscribedLongCount(text, error);
-        return count ? inRange(*count + correlation, calendar, error) : std::nullopt;
-    }
-    FullDateCheck check = CheckFullDate(*date, spelling);
-    if (!check.fits) {
-        error = std::move(check.problem);
-        return std::nullopt;
-    }
-    return inRange(check.dayCount + correlation, calendar, error);
+    const std::optional<LongCountDate> date = ReadLongCountDate(text, error, spelling);
+    return date ? inRange(date->dayCount + correlation, calendar, error) : std::nullopt;
 }
 
 } // namespace zentolk
