@@ -205,6 +205,95 @@ int roundDistance(CommandRun& run, const std::vector<std::string_view>& words) {
                   " days)\nFrom      " + from + "\nTo        " + to + "\n");
     return run.status;
 }
+
+// A day outside the civil years, reached only by a deep count: every cycle
+// of the almanac, and plainly no civil date.
+void showDeepDay(CommandRun& run, WideCount count) {
+    const Options& r = run.r;
+    const std::int64_t day = CycleDayOf(count);
+    const std::int64_t since = day - Station819Of(day);
+    const TzolkinDay bearer = YearBearerOf(day, r.yearBearer);
+    if (r.json) {
+        run.out.write(
+            "{\"jdn\":null,\"gregorian\":null,\"julian\":null,\"long_count\":{\"text\":" +
+            jsonText(WideLongCountText(count)) +
+            "},\"tzolkin\":{\"number\":" + std::to_string(TzolkinOf(day).number) +
+            ",\"name_index\":" + std::to_string(TzolkinOf(day).sign) +
+            ",\"name\":" + jsonText(SignName(TzolkinOf(day).sign, r.spelling)) +
+            "},\"haab\":{\"day\":" + std::to_string(HaabOf(day).day) +
+            ",\"month_index\":" + std::to_string(HaabOf(day).month) +
+            ",\"month\":" + jsonText(MonthNameOf(HaabOf(day).month, r.spelling)) +
+            "},\"calendar_round\":" + jsonText(CalendarRoundText(day, r.spelling)) +
+            ",\"lord_of_the_night\":" + std::to_string(LordOfTheNightOf(day)) +
+            ",\"station_819\":{\"long_count\":" + jsonText(WideLongCountText(count - since)) +
+            ",\"calendar_round\":" + jsonText(CalendarRoundText(day - since, r.spelling)) +
+            ",\"days_since\":" + std::to_string(since) +
+            "},\"year_bearer\":{\"system\":" + jsonText(YearBearerSystemName(r.yearBearer)) +
+            ",\"number\":" + std::to_string(bearer.number) +
+            ",\"name\":" + jsonText(SignName(bearer.sign, r.spelling)) + "}}\n");
+        return;
+    }
+    const std::string none = "none: " + AlmanacRangeError();
+    run.out.write("Julian Day Number  " + none +
+                  "\nGregorian          none\nJulian             none"
+                  "\nLong Count         " +
+                  WideLongCountText(count) + "\nTzolkin            " +
+                  TzolkinText(TzolkinOf(day), r.spelling) + "\nHaab               " +
+                  HaabText(HaabOf(day), r.spelling) + "\nCalendar Round     " +
+                  CalendarRoundText(day, r.spelling) + "\nLord of the Night  G" +
+                  std::to_string(LordOfTheNightOf(day)) + "\n819-day station    " +
+                  WideLongCountText(count - since) + "  " +
+                  CalendarRoundText(day - since, r.spelling) + "  (" + daysText(since) +
+                  " before)\nYear bearer        " + YearBearerText(day, r.yearBearer, r.spelling) +
+                  "\n");
+}
+
+// A Long Count of seven places or more, with its Calendar Round and distance
+// numbers if given: the almanac's block where the day has a civil date.
+int deepLongCount(CommandRun& run, const std::string& text, std::size_t chain) {
+    const Options& r = run.r;
+    std::string error;
+    std::string_view rest = std::string_view(text).substr(0, chain);
+    // Plain values: GCC 12 takes an optional's 128 bits for uninitialised.
+    const std::optional<WideCount> written = ParseWideLongCount(TakeWord(rest), error);
+    if (!written) {
+        run.fail(error);
+        return run.status;
+    }
+    WideCount count = *written;
+    if (!rest.empty()) {
+        const std::optional<CalendarRoundQuery> round = ParseCalendarRound(rest, error, r.spelling);
+        if (round && WhyNoDay(*round).empty() && !FitsRound(*round, CycleDayOf(count)) &&
+            FitsRound(*round, CycleDayOf(count - EraDays))) {
+            count -= EraDays; // read in the era before, as any full date is
+        } else if (round && !WhyNoDay(*round).empty()) {
+            error = WhyNoDay(*round, r.spelling);
+        } else if (round && !FitsRound(*round, CycleDayOf(count))) {
+            error = DifferingParts(*round, CycleDayOf(count), r.spelling) + " do not fit " +
+                    WideLongCountText(count) + ", whose Calendar Round is " +
+                    CalendarRoundText(CycleDayOf(count), r.spelling);
+        }
+        if (!round || !error.empty()) {
+            run.fail(error);
+            return run.status;
+        }
+    }
+    if (chain != std::string::npos) {
+        const std::optional<std::int64_t> days =
+            ApplyDistances(0, std::string_view(text).substr(chain), error);
+        if (!days) {
+            run.fail(error);
+            return run.status;
+        }
+        count += *days;
+    }
+    const auto day = static_cast<std::int64_t>(count);
+    if (day == count && InAlmanacRange(day + r.correlation, r.julian))
+        run.show(ComputeAlmanac(day + r.correlation, r.correlation));
+    else
+        showDeepDay(run, count);
+    return run.status;
+}
 } // namespace
 
 int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
@@ -220,6 +309,8 @@ int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.usage("expected one Long Count such as 9.12.11.5.18");
         return run.status;
     }
+    if (IsWideLongCountText(date))
+        return deepLongCount(run, text, chain);
     if (const std::vector<std::string_view> words = DateWords(date);
         words.size() > 1 && !IsLongCountText(date) && NameKindOf(words[1]) != NameKind::None)
         return roundArithmetic(run, text, chain);

@@ -51,34 +51,59 @@ bool longCountFixed(const DatePattern& p) {
 constexpr std::int64_t FivePlaceDays = PictunDays;
 constexpr const LongCountUnit* Place = LongCountUnits.data() + 1;
 static_assert(LongCountUnits.size() == 6);
+// The days of each place of a wide count, the kins first.
+WideCount placeDays(std::size_t fromKin) {
+    constexpr std::size_t BelowBaktun = 4;
+    if (fromKin <= BelowBaktun)
+        return Place[BelowBaktun - fromKin].days;
+    WideCount days = BaktunDays;
+    for (std::size_t i = BelowBaktun; i < fromKin; ++i)
+        days *= LongCountUnits[5].limit;
+    return days;
+}
+// 20 to a place: the most places a wide count holds.
+constexpr std::size_t WidePlaces = 29;
+
+// A place's name, the kins first: above the baktun each is 20 of the one below.
+std::string placeName(std::size_t fromKin) {
+    static constexpr std::string_view Above[] = {"pictun", "calabtun", "kinchiltun", "alautun"};
+    if (fromKin < 5)
+        return std::string(Place[4 - fromKin].name);
+    if (fromKin - 5 < std::size(Above))
+        return std::string(Above[fromKin - 5]);
+    return "place " + std::to_string(fromKin + 1) + " from the kins";
+}
+// The most places a distance number in 64 bits holds.
+constexpr std::size_t DistancePlaces = 14;
 } // namespace
 
 std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error) {
     const std::vector<std::string_view> parts = placesOf(Trimmed(text));
-    if (parts.size() > 5) {
-        error = "a distance number has one to five places (kins last), not " +
-                std::to_string(parts.size()) + ": " + QuotedText(Trimmed(text));
+    if (parts.size() > DistancePlaces) {
+        error = "a distance number has one to " + std::to_string(DistancePlaces) +
+                " places (kins last), not " + std::to_string(parts.size()) + ": " +
+                QuotedText(Trimmed(text));
         return std::nullopt;
     }
-    const std::size_t first = 5 - parts.size();
-    std::int64_t days = 0;
+    WideCount days = 0;
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        const std::size_t place = first + i;
+        const std::size_t fromKin = parts.size() - 1 - i;
+        const std::int64_t limit = fromKin < 5 ? Place[4 - fromKin].limit : Place[0].limit;
         std::int64_t value;
         if (!ParseDigits(parts[i], value)) {
-            error = "the " + std::string(Place[place].name) + " " + QuotedText(parts[i]) +
+            error = "the " + placeName(fromKin) + " " + QuotedText(parts[i]) +
                     " of the distance number " + QuotedText(Trimmed(text)) + " is not a number";
             return std::nullopt;
         }
-        if (value >= Place[place].limit) {
-            error = "the " + std::string(Place[place].name) + " of the distance number " +
-                    QuotedText(Trimmed(text)) + " must be 0 to " +
-                    std::to_string(Place[place].limit - 1) + ", not " + std::string(parts[i]);
+        if (value >= limit) {
+            error = "the " + placeName(fromKin) + " of the distance number " +
+                    QuotedText(Trimmed(text)) + " must be 0 to " + std::to_string(limit - 1) +
+                    ", not " + std::string(parts[i]);
             return std::nullopt;
         }
-        days += value * Place[place].days;
+        days += value * placeDays(fromKin);
     }
-    return days;
+    return static_cast<std::int64_t>(days);
 }
 
 std::string DistanceNumberText(std::int64_t days) {
@@ -108,6 +133,62 @@ std::string EraName(std::int64_t era) {
 std::string InscribedDayText(std::int64_t dayCount) {
     const std::int64_t era = InscribedOf(dayCount).era;
     return InscribedText(dayCount) + (era == 0 ? "" : " (" + EraName(era) + ")");
+}
+
+std::optional<WideCount> ParseWideLongCount(std::string_view text, std::string& error) {
+    std::string_view t = Trimmed(text);
+    const bool negative = t.starts_with('-');
+    t.remove_prefix(negative);
+    const std::vector<std::string_view> parts = placesOf(t);
+    if (parts.size() < 7 || parts.size() > WidePlaces) {
+        error = "a Long Count above the pictun has 7 to " + std::to_string(WidePlaces) +
+                " places, not " + std::to_string(parts.size()) + ": " + QuotedText(Trimmed(text));
+        return std::nullopt;
+    }
+    WideCount count = 0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::size_t fromKin = parts.size() - 1 - i;
+        const std::int64_t limit = fromKin == 1 ? Place[3].limit : LongCountUnits[5].limit;
+        std::int64_t value;
+        if (!ParseDigits(parts[i], value) || value >= limit) {
+            error = "place " + std::to_string(i + 1) + " of " + std::to_string(parts.size()) +
+                    " must be 0 to " + std::to_string(limit - 1) + ", not " + QuotedText(parts[i]);
+            return std::nullopt;
+        }
+        count += value * placeDays(fromKin);
+    }
+    return negative ? -count : count;
+}
+
+std::string WideLongCountText(WideCount count) {
+    const bool negative = count < 0;
+    WideCount rest = negative ? -count : count;
+    std::vector<int> places;
+    for (std::size_t fromKin = WidePlaces; fromKin-- > 0;) {
+        const WideCount days = placeDays(fromKin);
+        const int value = static_cast<int>(rest / days);
+        rest -= value * days;
+        if (value != 0 || !places.empty() || fromKin < 5)
+            places.push_back(value);
+    }
+    std::string text = negative ? "-" : "";
+    for (std::size_t i = 0; i < places.size(); ++i)
+        text += (i ? "." : "") + std::to_string(places[i]);
+    return text;
+}
+
+std::int64_t CycleDayOf(WideCount count) {
+    // Tzolkin and Haab (18,980), the nine Lords and the 819-day count.
+    constexpr std::int64_t Cycles =
+        std::lcm(std::lcm(CalendarRoundDays, LordsOfTheNight), StationDays);
+    const auto r = static_cast<std::int64_t>(count % Cycles);
+    return r < 0 ? r + Cycles : r;
+}
+
+bool IsWideLongCountText(std::string_view text) {
+    std::string_view t = text;
+    const std::string_view word = TakeWord(t);
+    return IsLongCountText(word) && std::count(word.begin(), word.end(), '.') >= 6;
 }
 
 std::size_t DistanceChainStart(std::string_view text) {

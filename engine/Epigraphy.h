@@ -22,8 +22,9 @@ namespace zentolk {
 inline constexpr std::int64_t EraDays = CycleLength;
 
 // A distance number is written as a Long Count is, largest place first, its
-// last place the kins: "2.4.0" is 800 days. One to five places, each within
-// its usual range; on failure, error names the place.
+// last place the kins: "2.4.0" is 800 days. One to fourteen places (above the
+// baktun: pictun, calabtun, ..., 20 each), each within its usual range; on
+// failure, error names the place.
 std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error);
 
 // "0.0.2.4.0"; "-" before a negative one; six places from 20 baktuns on.
@@ -39,6 +40,21 @@ std::string EraName(std::int64_t era);
 // The Long Count with its era where a reader could take it for this era's:
 // "12.19.13.4.0 (era before)", "9.12.11.5.18".
 std::string InscribedDayText(std::int64_t dayCount);
+
+// Deep time: Long Counts with places above the baktun (pictun, calabtun,
+// kinchiltun, alautun and on, 20 each), as many as Coba Stela 1 writes and
+// more, counted exactly in 128 bits.
+__extension__ typedef __int128 WideCount;
+// Seven places or more, largest first, each 0 to 19 but the uinal (0 to 17);
+// a leading "-" counts back. Empty, with the reason, otherwise.
+std::optional<WideCount> ParseWideLongCount(std::string_view text, std::string& error);
+// Every place from the largest that is not 0, at least five.
+std::string WideLongCountText(WideCount count);
+// A day count with the same place in every cycle the almanac shows
+// (Tzolkin, Haab, Lord of the Night, 819-day count), in 0..1,195,739.
+std::int64_t CycleDayOf(WideCount count);
+// Whether text's first word is a Long Count of seven places or more.
+bool IsWideLongCountText(std::string_view text);
 
 // Where the distance numbers after a date begin: the first "+" or "-" after
 // the text's first character, or npos when there is none.

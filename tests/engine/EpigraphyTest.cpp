@@ -5,6 +5,7 @@
 #include "ReferenceModels.h"
 #include "engine/Names.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -57,7 +58,7 @@ TEST(DistanceNumber, ChainsComeToTheirDayArithmetic) {
 TEST(DistanceNumber, RefusesNamingThePlace) {
     const std::pair<const char*, const char*> cases[] = {
         {"9.12.11.5.18 + 2.18.0", "uinal"},      {"9.12.11.5.18 + 20", "kin"},
-        {"9.12.11.5.18 - 1.20.0.0", "tun"},      {"9.12.11.5.18 + 1.2.3.4.5.6", "five places"},
+        {"9.12.11.5.18 - 1.20.0.0", "tun"},      {"9.12.11.5.18 + 20.2.3.4.5.6", "pictun"},
         {"9.12.11.5.18 + ", "missing"},          {"9.12.11.5.18 + 2.x.0", "uinal 'x'"},
         {"9.12.11.5.18 + 20.0.0.0.0", "baktun"}, {"9.12.11.5 + 2.4.0", "five places"},
     };
@@ -341,6 +342,35 @@ TEST(Spelling, ClassicMonthsAndWordsOfTwoCalendars) {
     std::string error;
     EXPECT_FALSE(ParseCalendarRound("3 Kej", error));
     EXPECT_NE(error.find("'Kej' is both"), std::string::npos) << error;
+}
+
+// Deep counts, up to 29 places: written and read back exactly, their cycles
+// those of the day count wherever 64 bits hold it.
+TEST(Inscribed, DeepCountsReadBackAndKeepTheirCycles) {
+    std::mt19937_64 rng(2880000);
+    for (int n = 0; n < 20000; ++n) {
+        const WideCount count =
+            (static_cast<WideCount>(rng() >> (n % 64)) << (n % 61)) * (n % 2 ? 1 : -1);
+        std::string text = WideLongCountText(count);
+        // Leading zero places pad it to seven, as a deep count is written.
+        const bool negative = text.starts_with('-');
+        while (std::count(text.begin(), text.end(), '.') < 6)
+            text.insert(negative, "0.");
+        std::string error;
+        const std::optional<WideCount> read = ParseWideLongCount(text, error);
+        ASSERT_TRUE(read && *read == count) << text << error;
+        const auto day = static_cast<std::int64_t>(count);
+        if (day == count) {
+            ASSERT_EQ(TzolkinOf(CycleDayOf(count)), TzolkinOf(day));
+            ASSERT_EQ(HaabOf(CycleDayOf(count)), HaabOf(day));
+            ASSERT_EQ(LordOfTheNightOf(CycleDayOf(count)), LordOfTheNightOf(day));
+            ASSERT_EQ(CycleDayOf(count) - Station819Of(CycleDayOf(count)), day - Station819Of(day));
+        }
+    }
+    std::string error;
+    EXPECT_FALSE(
+        ParseWideLongCount("1.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0", error));
+    EXPECT_EQ(ParseDistanceNumber("1.0.0.0.0.0", error), 2880000);
 }
 
 // Calendar Rounds alone counted with: the same as counting the days.
