@@ -27,6 +27,7 @@ QLineEdit* output(const char* name, const QString& accessible) {
 void showText(QLineEdit* field, const QString& text) {
     if (field->text() != text)
         field->setText(text);
+    field->setCursorPosition(0); // its start, when the field is narrower than the text
 }
 
 QString dateText(const CivilDate& date) {
