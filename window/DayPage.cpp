@@ -224,7 +224,7 @@ void TDayPage::Search(bool forward) {
     if (month != 0) {
         query.haab = HaabDay{day - 1, month};
         if (!IsHaabDay(*query.haab)) {
-            SetStatus(Qs(HaabMonthDaysText(month) + " only."));
+            SetStatus(Qs(HaabMonthDaysText(month, spelling_) + " only."));
             return;
         }
     }
@@ -233,7 +233,7 @@ void TDayPage::Search(bool forward) {
         SetStatus(QStringLiteral("Pick a Tzolkin day, a Haab day or both."));
         return;
     case QueryStatus::NeverOccurs:
-        SetStatus(Qs(WhyNoDay(query) + "."));
+        SetStatus(Qs(WhyNoDay(query, spelling_) + "."));
         return;
     case QueryStatus::Possible:
         break;
