@@ -36,6 +36,8 @@ enum class TsvColumn {
     StationDaysSince,
     YearBearer,
     BaktunPlace,
+    Era,
+    Inscribed,
 };
 constexpr std::string_view TsvNames[] = {"jdn",
                                          "gregorian",
@@ -48,9 +50,11 @@ constexpr std::string_view TsvNames[] = {"jdn",
                                          "station_819_calendar_round",
                                          "station_819_days_since",
                                          "year_bearer",
-                                         "baktun_place"};
+                                         "baktun_place",
+                                         "era",
+                                         "inscribed"};
 constexpr auto LastTsvColumn = static_cast<TsvColumn>(std::size(TsvNames) - 1);
-static_assert(LastTsvColumn == TsvColumn::BaktunPlace, "a name for every tsv column");
+static_assert(LastTsvColumn == TsvColumn::Inscribed, "a name for every tsv column");
 
 // The names after the inputs' names, and the line end: --header's line.
 constexpr auto TsvHeaderPiece = [] {
@@ -70,6 +74,9 @@ constexpr auto TsvPaddingPiece = [] {
     return p;
 }();
 constexpr std::string_view TsvErrorPadding = TsvPaddingPiece.view();
+// The era's column is named as the table's names say (see AlmanacNames).
+constexpr std::string_view TsvEraColumns = "era\tinscribed\n";
+static_assert(TsvColumns.ends_with(TsvEraColumns));
 
 // What follows a row's inputs in tsv: its columns, and the line end.
 [[gnu::always_inline]] inline char* putAlmanac(char* o, std::int64_t jdn,
@@ -79,6 +86,7 @@ constexpr std::string_view TsvErrorPadding = TsvPaddingPiece.view();
     const std::int32_t dayCount = DayCountOf(jdn, correlation);
     const std::int32_t station = Station819Of(dayCount);
     const LongCountPlaces places = LongCountOf(dayCount);
+    const char *longCount = o, *longCountEnd = o;
     ForEachOf<TsvColumn, TsvColumn::Jdn, LastTsvColumn>([&](
         auto column) __attribute__((always_inline)) {
         constexpr TsvColumn c = column;
@@ -91,7 +99,9 @@ constexpr std::string_view TsvErrorPadding = TsvPaddingPiece.view();
         } else if constexpr (c == TsvColumn::Julian) {
             o = PutIsoDate(o, julian);
         } else if constexpr (c == TsvColumn::LongCount) {
+            longCount = o;
             o = PutLongCount(o, places);
+            longCountEnd = o;
         } else if constexpr (c == TsvColumn::Tzolkin) {
             o = PutTzolkinDayAt(o, TzolkinPosition(dayCount), names.spelling);
         } else if constexpr (c == TsvColumn::Haab) {
@@ -111,6 +121,16 @@ constexpr std::string_view TsvErrorPadding = TsvPaddingPiece.view();
                                 names.spelling);
         } else if constexpr (c == TsvColumn::BaktunPlace) {
             o = PutSigned(o, std::int32_t{places.negative ? -places.baktun : places.baktun});
+        } else if constexpr (c == TsvColumn::Era) {
+            o = PutSigned(o, InscribedOf(dayCount).era);
+        } else if constexpr (c == TsvColumn::Inscribed) {
+            // This era's days, nearly all rows, are written as the Long Count is.
+            if (dayCount >= 0) {
+                std::memmove(o, longCount, static_cast<std::size_t>(longCountEnd - longCount));
+                o += longCountEnd - longCount;
+            } else {
+                o = PutInscribedLongCount(o, dayCount);
+            }
         } else {
             static_assert(UnwrittenColumn<c>);
         }
@@ -197,8 +217,9 @@ constexpr std::array<std::string_view, 4> DateKeys = {"month", "day", "year", "e
 // column cut from one table's output reads into another.
 constexpr std::string_view IsoHeaders[] = {"input", "date", "iso", "gregorian", "julian"};
 constexpr std::string_view JdnHeaders[] = {"input", "jdn", "day_number", "exact_jdn"};
-constexpr std::string_view LongCountHeaders[] = {"input", "long_count", "long count",
-                                                 "historical_long_count", "station_819_long_count"};
+constexpr std::string_view LongCountHeaders[] = {
+    "input", "long_count", "long count", "historical_long_count", "station_819_long_count",
+    "inscribed"};
 
 RowShape shapeOf(AlmanacInput what) {
     switch (what) {
@@ -223,7 +244,11 @@ public:
           // The tsv rows copy a plain line as it stands: tab-separated only.
           fast_(options.path == BatchPath::Fast &&
                 (options.format != TableFormat::Tsv || options.input == TableInput::Tsv)),
-          separator_(options.input == TableInput::Csv ? ',' : '\t') {}
+          separator_(options.input == TableInput::Csv ? ',' : '\t') {
+        // A date's rows carry its own "era" already.
+        if (options.what == AlmanacInput::Mdy)
+            options_.names.eraKey = InputEraKey;
+    }
 
     void begin(std::span<const std::string> carriedNames,
                std::span<const std::string> allNames) override {
@@ -235,11 +260,13 @@ public:
         writeInputNames(csv ? ',' : '\t');
         if (csv) {
             out_.write(",ok,error,");
-            out_.write(AlmanacColumns().csvHeader);
+            out_.write(AlmanacColumns(options_.names.eraKey).csvHeader);
             out_.write('\n');
         } else {
             out_.write('\t');
-            out_.write(TsvColumns);
+            out_.write(TsvColumns.substr(0, TsvColumns.size() - TsvEraColumns.size()));
+            out_.write(options_.names.eraKey);
+            out_.write(TsvEraColumns.substr(TsvEraColumns.find('\t')));
         }
     }
 
@@ -281,7 +308,8 @@ public:
             jdn = ParseDayNumber(fields[0], calendar_, error);
             break;
         case AlmanacInput::LongCount:
-            jdn = ParseLongCountDay(fields[0], options_.correlation, calendar_, error);
+            jdn = ParseLongCountDay(fields[0], options_.correlation, calendar_, error,
+                                    options_.names.spelling);
             break;
         }
         write({fields.data(), fields_}, jdn, error);
@@ -384,7 +412,8 @@ private:
             else if (options_.what == AlmanacInput::Jdn)
                 jdn = ParseDayNumber(text, calendar_, error);
             else
-                jdn = ParseLongCountDay(text, options_.correlation, calendar_, error);
+                jdn = ParseLongCountDay(text, options_.correlation, calendar_, error,
+                                        options_.names.spelling);
             if (!jdn)
                 break;
             ++line;
@@ -565,12 +594,12 @@ private:
         if (options_.format == TableFormat::Json) {
             row += ",\"ok\":false,\"error\":";
             AppendJsonString(row, error);
-            row += AlmanacColumns().jsonNulls;
+            row += AlmanacColumns(options_.names.eraKey).jsonNulls;
             row += "}\n";
         } else {
             row += ",0,";
             ValueWriter::AppendCsvField(row, error);
-            row.append(AlmanacColumns().columns, ',');
+            row.append(AlmanacColumns(options_.names.eraKey).columns, ',');
             row += '\n';
         }
     }

@@ -143,6 +143,9 @@ void forEachValue(const AlmanacDay& a, Sink& s, const AlmanacNames& names) {
     s.endObject();
     // The baktun place alone (0 to 19): `baktun` above counts the pictuns too.
     s.number("baktun_place", "baktun_place", sign * p.baktun);
+    s.number(names.eraKey, names.eraKey, InscribedOf(a.dayCount).era);
+    s.text("inscribed", "inscribed",
+           {text, std::size_t(PutInscribedLongCount(text, a.dayCount) - text)});
 }
 
 // Writes the values straight into a row at a cursor, as ValueWriter of the
@@ -264,14 +267,16 @@ std::string AlmanacJsonObject(const AlmanacDay& a, const AlmanacNames& names) {
     return j.text();
 }
 
-const AlmanacShape& AlmanacColumns() {
-    static const AlmanacShape shape = [] {
+const AlmanacShape& AlmanacColumns(std::string_view eraKey) {
+    static const auto shapeWith = [](std::string_view key) {
         AlmanacShape s;
         ShapeSink sink(s);
-        WriteAlmanacFields(ComputeAlmanac(DefaultCorrelation, DefaultCorrelation), sink);
+        WriteAlmanacFields(ComputeAlmanac(DefaultCorrelation, DefaultCorrelation), sink,
+                           {Spelling::Colonial, YearBearerSystem::Classic, key});
         return s;
-    }();
-    return shape;
+    };
+    static const AlmanacShape plain = shapeWith("era"), input = shapeWith(InputEraKey);
+    return eraKey == InputEraKey ? input : plain;
 }
 
 } // namespace zentolk::cli

@@ -28,11 +28,15 @@ protected:
     ~AlmanacFieldSink() = default;
 };
 
-// How the names are written and which day of the year names its bearer.
+// How the names are written and which day of the year names its bearer;
+// the key of the Long Count's era, which a table whose rows carry their
+// input's own "era" names otherwise.
 struct AlmanacNames {
     Spelling spelling = Spelling::Colonial;
     YearBearerSystem yearBearer = YearBearerSystem::Classic;
+    std::string_view eraKey = "era";
 };
+inline constexpr std::string_view InputEraKey = "inscribed_era";
 
 // The almanac's values in order, the one list behind `almanac --json` and
 // the csv and json rows of its table: a new value is added here.
@@ -55,6 +59,6 @@ struct AlmanacShape {
     std::size_t columns = 0;
     std::string jsonNulls; // ",\"jdn\":null,..."
 };
-const AlmanacShape& AlmanacColumns();
+const AlmanacShape& AlmanacColumns(std::string_view eraKey = "era");
 
 } // namespace zentolk::cli

@@ -5,6 +5,7 @@
 #include "cli/RowReader.h"
 #include "engine/AlmanacDay.h"
 #include "engine/AlmanacInput.h"
+#include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
 #include "engine/TextParsing.h"
 #include "platform/LocalDate.h"
@@ -36,7 +37,8 @@ const char* const AlmanacUsage =
     "  --tsv, --csv       a table: tab- or comma-separated lines in, by default\n"
     "                     the same out; tsv: the input's fields, then JDN,\n"
     "                     Gregorian, Julian, Long Count, Tzolkin, Haab, Lord of\n"
-    "                     the Night, 819-day station, year bearer; csv and json:\n"
+    "                     the Night, 819-day station, year bearer, era and\n"
+    "                     inscribed Long Count; csv and json:\n"
     "                     ok, error and the --json values\n"
     "  --format=F         the table's output: tsv, csv or json (one object a line)\n"
     "  --input=I          what a table line names: mdy (month, day, year, era: A.D.,\n"
@@ -60,6 +62,9 @@ const char* const AlmanacUsage =
     "\n"
     "Long Counts are b.k.t.u.k or p.b.k.t.u.k, days since the start day; a\n"
     "leading '-' counts back. Years run from -1,000,000 to 1,000,000.\n"
+    "A day before the start day is shown as its era writes it, \"12.19.13.4.0\n"
+    "(era before)\", which is read back too; seven places or more reach days\n"
+    "beyond those years, which have no civil date.\n"
     "long-count also takes distance numbers (\"9.12.11.5.18 + 2.4.0 - 1.0\") and\n"
     "full dates (\"9.12.11.5.18 6 Etznab 11 Yax\"), which it checks. The 819-day\n"
     "station is the one on or before the day. See also zentolk-cli match --help.\n";
@@ -116,7 +121,9 @@ std::string AlmanacJson(const AlmanacDay& a, const Options& r) {
 }
 
 std::string AlmanacLine(const AlmanacDay& a, const Options& r) {
-    return CivilDateText(a.gregorian) + "  " + LongCountText(a.longCount) + "  " +
+    // Both calendars are in use: the date names its own.
+    return CivilDateText(r.julian ? a.julian : a.gregorian) +
+           (r.julian ? " (Julian)  " : " (Gregorian)  ") + InscribedDayText(a.dayCount) + "  " +
            CalendarRoundText(a.dayCount, r.spelling) + "  G" + std::to_string(a.lordOfTheNight) +
            "  JDN " + std::to_string(a.jdn) + "\n";
 }
@@ -133,19 +140,13 @@ std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
     line("Julian Day Number", std::to_string(a.jdn));
     line("Gregorian", CivilDateText(a.gregorian) + " (" + IsoDateText(a.gregorian) + ")");
     line("Julian", CivilDateText(a.julian) + " (" + IsoDateText(a.julian) + ")");
-    line("Long Count", LongCountText(a.longCount));
+    line("Long Count", InscribedDayText(a.dayCount));
     line("Tzolkin", TzolkinText(a.tzolkin, r.spelling));
     line("Haab", HaabText(a.haab, r.spelling));
     line("Calendar Round", CalendarRoundText(a.dayCount, r.spelling));
     line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
-    const std::int64_t since = a.dayCount - a.station819;
-    line("819-day station", LongCountText(LongCountOf(a.station819)) + "  " +
-                                CalendarRoundText(a.station819, r.spelling) + "  (" +
-                                std::to_string(since) + (since == 1 ? " day" : " days") +
-                                " before)");
-    const TzolkinDay bearer = YearBearerOf(a.dayCount, r.yearBearer);
-    line("Year bearer", TzolkinText(bearer, r.spelling) + " (" +
-                            std::string(YearBearerSystemName(r.yearBearer)) + ")");
+    line("819-day station", Station819Text(a.dayCount, r.spelling));
+    line("Year bearer", YearBearerText(a.dayCount, r.yearBearer, r.spelling));
     line("Correlation",
          std::to_string(a.correlation) + (name.empty() ? "" : " (" + std::string(name) + ")"));
     return out;
@@ -257,12 +258,14 @@ int RunNext(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.usage("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\"");
     else if (!r.from.empty() && !DayNumberOfDate(r.from, r.julian, from, error))
         run.fail(error);
-    else if (!(query = ParseCalendarRound(JoinedWords(r.words), error)))
+    else if (!(query = ParseCalendarRound(JoinedWords(r.words), error, r.spelling)))
         run.fail(error);
-    else if (const std::string why = WhyNoDay(*query); !why.empty())
+    else if (const std::string why = WhyNoDay(*query, r.spelling); !why.empty())
         run.fail(why);
     if (!query || run.status != 0)
         return run.status;
+    if (!query->note.empty())
+        err.write("zentolk-cli: note: " + query->note + "\n");
     std::int64_t count = from - r.correlation;
     for (std::int64_t n = 0; n < r.count; ++n) {
         count = r.previous ? PreviousDayCount(*query, count) : NextDayCount(*query, count);

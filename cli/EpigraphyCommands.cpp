@@ -3,6 +3,7 @@
 #include "cli/AlmanacCommands.h"
 #include "cli/Json.h"
 #include "cli/RowReader.h"
+#include "engine/CalendarRound.h"
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
 #include "engine/TextParsing.h"
@@ -15,7 +16,9 @@ namespace zentolk::cli {
 const char* const InscriptionUsage =
     "Usage: zentolk-cli long-count \"LC [TZOLKIN HAAB] + DN - DN ...\" [--json]\n"
     "       zentolk-cli long-count \"LC TZOLKIN HAAB\" [--previous-era] [--json]\n"
+    "       zentolk-cli long-count \"TZOLKIN HAAB + DN - DN ...\" [--json]\n"
     "       zentolk-cli distance A B [--julian] [--json]\n"
+    "       zentolk-cli distance \"TZOLKIN HAAB\" \"TZOLKIN HAAB\" [--json]\n"
     "       zentolk-cli match PATTERN [--from LC] [--to LC] [--limit N] [--json]\n"
     "\n"
     "Distance numbers, full dates and damaged dates, as inscriptions write them.\n"
@@ -23,12 +26,27 @@ const char* const InscriptionUsage =
     "A distance number is written as a Long Count is, its last place the kins:\n"
     "2.4.0 is 2 tuns, 4 uinals and 0 kins (800 days), one to five places.\n"
     "A full date is a Long Count with its Tzolkin day, Haab day or both; a\n"
-    "mismatch exits 1 and lists the Long Counts one place away that fit. A date\n"
-    "that fits only the era before (13 baktuns earlier) is read there.\n"
+    "mismatch exits 1, names the parts that differ with the Long Count's own,\n"
+    "and lists the Long Counts one place away that fit. A date that fits only\n"
+    "the era before (13 baktuns earlier) is read there.\n"
+    "Days before 0.0.0.0.0 are written as their era writes them, with its\n"
+    "name: 12.19.13.4.0 (era before) is 2,440 days before the start day, which\n"
+    "is also 13.0.0.0.0 (era before); earlier eras are 2 eras before, ...\n"
+    "A Calendar Round alone plus distance numbers gives the Calendar Round\n"
+    "reached; distance between two gives the least days forward from the\n"
+    "first to the second, which repeat every 18,980 days.\n"
     "distance prints the signed distance from A to B; each is a Long Count, a\n"
     "full date or MONTH DAY YEAR [A.D.|B.C.].\n"
     "match lists the days whose known parts fit: any Long Count place, Tzolkin\n"
-    "number or name, Haab day or month may be *, as in \"9.*.*.0.0 * Ahau 8 *\".\n"
+    "number or name, Haab day or month may be *, as in \"9.*.*.0.0 * Ahau 8 *\";\n"
+    "a Long Count place fits either era's count where the range covers both.\n"
+    "Names: colonial (Ahau, Cumku), modern (Ajaw, Kumk'u, Muwaan, Kej after a\n"
+    "Haab number) and the Classic month names (K'anjalaw, Ik'at, Chakat, Sotz',\n"
+    "Kasew, Chikin, Yaxk'in, Mol, Ik'sihom, Yaxsihom, Saksihom, Chaksihom, Mak,\n"
+    "Uniw, Muwaan, Pax, K'anasiiy, Ohl, Wayhaab) as David Stuart lists them in\n"
+    "the Sourcebook for the 29th Maya Hieroglyphic Forum (Austin, 2005). \"chum\n"
+    "Mak\" or \"seating of Mak\" is 0 Mak; \"20 Keh\" is read as 0 Mak, with a\n"
+    "note. A number may touch its name (2Ak'bal).\n"
     "\n"
     "  --from LC, --to LC   match: the range, both ends included (default\n"
     "                       0.0.0.0.0 to 13.0.0.0.0)\n"
@@ -116,6 +134,166 @@ std::optional<std::int64_t> readDay(CommandRun& run, const std::vector<std::stri
     i += n;
     return jdn - r.correlation;
 }
+
+// A Calendar Round, Tzolkin day or Haab day with distance numbers: the
+// days they reach have no Long Count, only the Calendar Round.
+int roundArithmetic(CommandRun& run, const std::string& text, std::size_t chain) {
+    const Options& r = run.r;
+    std::string error;
+    std::optional<CalendarRoundQuery> round =
+        ParseCalendarRound(std::string_view(text).substr(0, chain), error, r.spelling);
+    if (round && !WhyNoDay(*round).empty())
+        error = WhyNoDay(*round, r.spelling), round.reset();
+    std::optional<std::int64_t> days;
+    if (round)
+        days = chain == std::string::npos
+                   ? std::optional<std::int64_t>(0)
+                   : ApplyDistances(0, std::string_view(text).substr(chain), error);
+    if (!days) {
+        run.fail(error);
+        return run.status;
+    }
+    if (!round->note.empty())
+        run.err.write("zentolk-cli: note: " + round->note + "\n");
+    const std::string result = CalendarRoundText(ShiftedRound(*round, *days), r.spelling);
+    if (r.json)
+        run.out.write("{\"calendar_round\":" + jsonText(result) +
+                      ",\"days\":" + std::to_string(*days) +
+                      ",\"from\":" + jsonText(CalendarRoundText(*round, r.spelling)) + "}\n");
+    else
+        run.out.write("Calendar Round     " + result + "  (" + daysText(*days) + " after " +
+                      CalendarRoundText(*round, r.spelling) + ")\n");
+    return run.status;
+}
+
+// distance between two Calendar Rounds (or Tzolkin or Haab days): the least
+// forward one, which repeats.
+int roundDistance(CommandRun& run, const std::vector<std::string_view>& words) {
+    const Options& r = run.r;
+    std::string error;
+    std::optional<CalendarRoundQuery> rounds[2];
+    // The first round runs up to the second's number: two words, or four.
+    const std::size_t split = words.size() / 2;
+    for (int n = 0; n < 2; ++n) {
+        const auto part = n == 0 ? std::span(words).first(split) : std::span(words).subspan(split);
+        rounds[n] = ParseCalendarRound(JoinedWords(part), error, r.spelling);
+        if (rounds[n] && !WhyNoDay(*rounds[n]).empty())
+            error = WhyNoDay(*rounds[n], r.spelling), rounds[n].reset();
+        if (!rounds[n]) {
+            run.fail(error);
+            return run.status;
+        }
+    }
+    const std::optional<RoundDistance> d = CalendarRoundDistance(*rounds[0], *rounds[1]);
+    if (!d) {
+        run.fail("a distance between Calendar Rounds needs the same parts of both: " +
+                 QuotedText(JoinedWords(words)));
+        return run.status;
+    }
+    const std::string from = CalendarRoundText(*rounds[0], r.spelling);
+    const std::string to = CalendarRoundText(*rounds[1], r.spelling);
+    if (r.json) {
+        run.out.write("{\"days\":" + std::to_string(d->days) +
+                      ",\"distance\":" + jsonText(DistanceNumberText(d->days)) +
+                      ",\"from\":" + jsonText(from) + ",\"to\":" + jsonText(to) +
+                      ",\"inscribed\":" + jsonText(InscribedDistanceText(d->days)) +
+                      ",\"repeats\":" + std::to_string(d->period) + "}\n");
+        return run.status;
+    }
+    run.out.write("Distance  " + InscribedDistanceText(d->days) + "  (" + daysText(d->days) +
+                  "; it repeats every " + GroupThousands(std::to_string(d->period)) +
+                  " days)\nFrom      " + from + "\nTo        " + to + "\n");
+    return run.status;
+}
+
+// A day outside the civil years, reached only by a deep count: every cycle
+// of the almanac, and plainly no civil date.
+void showDeepDay(CommandRun& run, WideCount count) {
+    const Options& r = run.r;
+    const std::int64_t day = CycleDayOf(count);
+    const std::int64_t since = day - Station819Of(day);
+    const TzolkinDay bearer = YearBearerOf(day, r.yearBearer);
+    if (r.json) {
+        run.out.write(
+            "{\"jdn\":null,\"gregorian\":null,\"julian\":null,\"long_count\":{\"text\":" +
+            jsonText(WideLongCountText(count)) +
+            "},\"tzolkin\":{\"number\":" + std::to_string(TzolkinOf(day).number) +
+            ",\"name_index\":" + std::to_string(TzolkinOf(day).sign) +
+            ",\"name\":" + jsonText(SignName(TzolkinOf(day).sign, r.spelling)) +
+            "},\"haab\":{\"day\":" + std::to_string(HaabOf(day).day) +
+            ",\"month_index\":" + std::to_string(HaabOf(day).month) +
+            ",\"month\":" + jsonText(MonthNameOf(HaabOf(day).month, r.spelling)) +
+            "},\"calendar_round\":" + jsonText(CalendarRoundText(day, r.spelling)) +
+            ",\"lord_of_the_night\":" + std::to_string(LordOfTheNightOf(day)) +
+            ",\"station_819\":{\"long_count\":" + jsonText(WideLongCountText(count - since)) +
+            ",\"calendar_round\":" + jsonText(CalendarRoundText(day - since, r.spelling)) +
+            ",\"days_since\":" + std::to_string(since) +
+            "},\"year_bearer\":{\"system\":" + jsonText(YearBearerSystemName(r.yearBearer)) +
+            ",\"number\":" + std::to_string(bearer.number) +
+            ",\"name\":" + jsonText(SignName(bearer.sign, r.spelling)) + "}}\n");
+        return;
+    }
+    const std::string none = "none: " + AlmanacRangeError();
+    run.out.write("Julian Day Number  " + none +
+                  "\nGregorian          none\nJulian             none"
+                  "\nLong Count         " +
+                  WideLongCountText(count) + "\nTzolkin            " +
+                  TzolkinText(TzolkinOf(day), r.spelling) + "\nHaab               " +
+                  HaabText(HaabOf(day), r.spelling) + "\nCalendar Round     " +
+                  CalendarRoundText(day, r.spelling) + "\nLord of the Night  G" +
+                  std::to_string(LordOfTheNightOf(day)) + "\n819-day station    " +
+                  WideLongCountText(count - since) + "  " +
+                  CalendarRoundText(day - since, r.spelling) + "  (" + daysText(since) +
+                  " before)\nYear bearer        " + YearBearerText(day, r.yearBearer, r.spelling) +
+                  "\n");
+}
+
+// A Long Count of seven places or more, with its Calendar Round and distance
+// numbers if given: the almanac's block where the day has a civil date.
+int deepLongCount(CommandRun& run, const std::string& text, std::size_t chain) {
+    const Options& r = run.r;
+    std::string error;
+    std::string_view rest = std::string_view(text).substr(0, chain);
+    // Plain values: GCC 12 takes an optional's 128 bits for uninitialised.
+    const std::optional<WideCount> written = ParseWideLongCount(TakeWord(rest), error);
+    if (!written) {
+        run.fail(error);
+        return run.status;
+    }
+    WideCount count = *written;
+    if (!rest.empty()) {
+        const std::optional<CalendarRoundQuery> round = ParseCalendarRound(rest, error, r.spelling);
+        if (round && WhyNoDay(*round).empty() && !FitsRound(*round, CycleDayOf(count)) &&
+            FitsRound(*round, CycleDayOf(count - EraDays))) {
+            count -= EraDays; // read in the era before, as any full date is
+        } else if (round && !WhyNoDay(*round).empty()) {
+            error = WhyNoDay(*round, r.spelling);
+        } else if (round && !FitsRound(*round, CycleDayOf(count))) {
+            error = DifferingParts(*round, CycleDayOf(count), r.spelling) + " do not fit " +
+                    WideLongCountText(count) + ", whose Calendar Round is " +
+                    CalendarRoundText(CycleDayOf(count), r.spelling);
+        }
+        if (!round || !error.empty()) {
+            run.fail(error);
+            return run.status;
+        }
+    }
+    if (chain != std::string::npos) {
+        const std::optional<std::int64_t> days =
+            ApplyDistances(0, std::string_view(text).substr(chain), error);
+        if (!days) {
+            run.fail(error);
+            return run.status;
+        }
+        count += *days;
+    }
+    const auto day = static_cast<std::int64_t>(count);
+    if (day == count && InAlmanacRange(day + r.correlation, r.julian))
+        run.show(ComputeAlmanac(day + r.correlation, r.correlation));
+    else
+        showDeepDay(run, count);
+    return run.status;
+}
 } // namespace
 
 int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
@@ -131,22 +309,28 @@ int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.usage("expected one Long Count such as 9.12.11.5.18");
         return run.status;
     }
-    // A full date has words after its Long Count.
+    if (IsWideLongCountText(date))
+        return deepLongCount(run, text, chain);
+    if (const std::vector<std::string_view> words = DateWords(date);
+        words.size() > 1 && !IsLongCountText(date) && NameKindOf(words[1]) != NameKind::None)
+        return roundArithmetic(run, text, chain);
+    // A full date has words after its Long Count and its era's name.
     std::string_view round = date;
     TakeWord(round);
+    TakeEraName(round);
     if (round.empty()) {
-        count = ParseLongCount(date, error);
+        count = ParseInscribedLongCount(date, error);
         if (count)
             *count -= shift;
-    } else if (std::optional<FullDate> full = ParseFullDate(date, error)) {
+    } else if (std::optional<FullDate> full = ParseFullDate(date, error, r.spelling)) {
         full->dayCount -= shift;
         const FullDateCheck check = CheckFullDate(*full, r.spelling, !r.previousEra);
         if (!check.fits) {
             reportMismatch(run, *full, check);
             return run.status;
         }
-        if (check.previousEra)
-            err.write("zentolk-cli: note: " + check.note + "\n");
+        if (const std::string note = JoinedNotes(full->round.note, check.note); !note.empty())
+            err.write("zentolk-cli: note: " + note + "\n");
         count = check.dayCount;
     }
     if (count && chain != std::string::npos)
@@ -160,15 +344,19 @@ int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
 
 int RunDistance(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
-    // A day may come as one quoted argument or as several: its words count.
+    // A day may come as one quoted argument or as several: its words count,
+    // a number glued to its name or a seating written out read as two.
     std::vector<std::string_view> words;
     for (const std::string_view argument : r.words)
-        for (const std::string_view word : Words(argument))
+        for (const std::string_view word : DateWords(argument))
             words.push_back(word);
     if (words.empty()) {
         run.usage("expected two days, each a Long Count, a full date or MONTH DAY YEAR [ERA]");
         return run.status;
     }
+    // A Calendar Round starts with a number and its name.
+    if (words.size() > 1 && !IsLongCountText(words[0]) && NameKindOf(words[1]) != NameKind::None)
+        return roundDistance(run, words);
     std::string error;
     std::size_t i = 0;
     std::optional<std::int64_t> from = readDay(run, words, i, error);
@@ -191,11 +379,12 @@ int RunDistance(const Options& r, int, FdWriter& out, FdWriter& err) {
     if (r.json) {
         out.write("{\"days\":" + std::to_string(days) +
                   ",\"distance\":" + jsonText(DistanceNumberText(days)) +
-                  ",\"from\":" + AlmanacJson(*a, r) + ",\"to\":" + AlmanacJson(*b, r) + "}\n");
+                  ",\"from\":" + AlmanacJson(*a, r) + ",\"to\":" + AlmanacJson(*b, r) +
+                  ",\"inscribed\":" + jsonText(InscribedDistanceText(days)) + "}\n");
         return run.status;
     }
-    out.write("Distance  " + DistanceNumberText(days) + "  (" + daysText(days) + ")\nFrom      " +
-              AlmanacLine(*a, r) + "To        " + AlmanacLine(*b, r));
+    out.write("Distance  " + InscribedDistanceText(days) + "  (" + daysText(days) +
+              ")\nFrom      " + AlmanacLine(*a, r) + "To        " + AlmanacLine(*b, r));
     return run.status;
 }
 
@@ -207,7 +396,7 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
     const auto bound = [&](std::string_view value, std::int64_t& day, const char* name) {
         if (value.empty())
             return true;
-        const std::optional<std::int64_t> count = ParseLongCount(value, error);
+        const std::optional<std::int64_t> count = ParseInscribedLongCount(value, error);
         if (!count)
             run.fail(std::string(name) + ": " + error);
         day = count.value_or(day);
@@ -220,8 +409,7 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
     if (!bound(r.fromLongCount, from, "--from") || !bound(r.toLongCount, to, "--to"))
         return run.status;
     if (from > to) {
-        run.usage("--from " + LongCountText(LongCountOf(from)) + " comes after --to " +
-                  LongCountText(LongCountOf(to)));
+        run.usage("--from " + InscribedDayText(from) + " comes after --to " + InscribedDayText(to));
         return run.status;
     }
     if (!InAlmanacRange(from + r.correlation, r.julian) ||
@@ -229,7 +417,7 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.fail(AlmanacRangeError());
         return run.status;
     }
-    const std::optional<DatePattern> pattern = ParseDatePattern(text, error);
+    const std::optional<DatePattern> pattern = ParseDatePattern(text, error, r.spelling);
     if (!pattern) {
         run.fail(error);
         return run.status;
@@ -239,7 +427,7 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.listItem(ComputeAlmanac(day + r.correlation, r.correlation));
     run.endList();
     const std::string range =
-        LongCountText(LongCountOf(from)) + " to " + LongCountText(LongCountOf(to));
+        InscribedDayText(from) + " to " + InscribedDayText(to);
     if (found.total == 0)
         run.fail("no day from " + range + " fits " + QuotedText(Trimmed(text)));
     else if (found.total > r.limit)

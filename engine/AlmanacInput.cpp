@@ -1,6 +1,7 @@
 #include "AlmanacInput.h"
 
 #include "AlmanacDay.h"
+#include "Epigraphy.h"
 #include "TextParsing.h"
 
 namespace zentolk {
@@ -82,34 +83,13 @@ std::optional<std::int64_t> ParseDayNumber(std::string_view text, Calendar calen
 }
 
 std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_t correlation,
-                                              Calendar calendar, std::string& error) {
+                                              Calendar calendar, std::string& error,
+                                              Spelling spelling) {
     if (std::int64_t plain; ReadPlainLongCount(text, plain))
         return inRange(plain + correlation, calendar, error);
-    std::string_view round = text;
-    const std::string_view longCount = TakeWord(round);
-    const std::optional<std::int64_t> count = ParseLongCount(longCount, error);
-    if (!count)
-        return std::nullopt;
-    const std::optional<std::int64_t> jdn = inRange(*count + correlation, calendar, error);
-    if (!jdn || round.empty())
-        return jdn;
-    const std::optional<CalendarRoundQuery> given = ParseCalendarRound(round, error);
-    if (!given)
-        return std::nullopt;
-    const TzolkinDay tzolkin = TzolkinOf(*count);
-    const HaabDay haab = HaabOf(*count);
-    if ((given->tzolkin && *given->tzolkin != tzolkin) || (given->haab && *given->haab != haab)) {
-        // The day's own values for the parts that were given.
-        CalendarRoundQuery own;
-        if (given->tzolkin)
-            own.tzolkin = tzolkin;
-        if (given->haab)
-            own.haab = haab;
-        error = "the Long Count " + std::string(longCount) + " falls on " + CalendarRoundText(own) +
-                ", not " + CalendarRoundText(*given);
-        return std::nullopt;
-    }
-    return jdn;
+    // A full date fitting only the era before is read there, as everywhere.
+    const std::optional<LongCountDate> date = ReadLongCountDate(text, error, spelling);
+    return date ? inRange(date->dayCount + correlation, calendar, error) : std::nullopt;
 }
 
 } // namespace zentolk

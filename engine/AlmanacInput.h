@@ -4,6 +4,7 @@
 // table line may name: a date written YYYY-MM-DD, a day number, a Long Count
 // with or without its Calendar Round.
 #include "CivilCalendar.h"
+#include "Names.h"
 
 #include <cstdint>
 #include <optional>
@@ -56,10 +57,12 @@ std::optional<std::int64_t> ParseIsoDay(std::string_view text, Calendar calendar
 std::optional<std::int64_t> ParseDayNumber(std::string_view text, Calendar calendar,
                                            std::string& error);
 
-// A Long Count ("9.12.11.5.18"), or a full date: the Long Count followed by
-// its Tzolkin day, Haab day or both ("9.12.11.5.18 6 Edznab 11 Yax"), which
-// must be the day's own.
+// A Long Count ("9.12.11.5.18", "12.19.13.4.0 (era before)"), or a full
+// date: the Long Count followed by its Tzolkin day, Haab day or both
+// ("9.12.11.5.18 6 Edznab 11 Yax"), which must be the day's own, in this era
+// or else the era before. A mismatch names the parts in `spelling`.
 std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_t correlation,
-                                              Calendar calendar, std::string& error);
+                                              Calendar calendar, std::string& error,
+                                              Spelling spelling = Spelling::Colonial);
 
 } // namespace zentolk

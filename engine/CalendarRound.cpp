@@ -50,12 +50,60 @@ constexpr Alias TzolkinAliases[] = {
 };
 
 constexpr Alias HaabAliases[] = {
-    {"pop", 1},     {"uo", 2},     {"wo", 2},     {"zip", 3},    {"sip", 3},    {"zotz", 4},
-    {"sotz", 4},    {"tzec", 5},   {"zec", 5},    {"sec", 5},    {"sek", 5},    {"tsek", 5},
-    {"xul", 6},     {"yaxkin", 7}, {"mol", 8},    {"chen", 9},   {"yax", 10},   {"zac", 11},
-    {"sak", 11},    {"sac", 11},   {"ceh", 12},   {"keh", 12},   {"mac", 13},   {"mak", 13},
-    {"kankin", 14}, {"muan", 15},  {"muwan", 15}, {"pax", 16},   {"kayab", 17}, {"cumku", 18},
-    {"kumku", 18},  {"cumhu", 18}, {"uayeb", 19}, {"wayeb", 19},
+    {"pop", 1},
+    {"uo", 2},
+    {"wo", 2},
+    {"zip", 3},
+    {"sip", 3},
+    {"zotz", 4},
+    {"sotz", 4},
+    {"tzec", 5},
+    {"zec", 5},
+    {"sec", 5},
+    {"sek", 5},
+    {"tsek", 5},
+    {"xul", 6},
+    {"yaxkin", 7},
+    {"mol", 8},
+    {"chen", 9},
+    {"yax", 10},
+    {"zac", 11},
+    {"sak", 11},
+    {"sac", 11},
+    {"ceh", 12},
+    {"keh", 12},
+    {"mac", 13},
+    {"mak", 13},
+    {"kankin", 14},
+    {"muan", 15},
+    {"muwan", 15},
+    {"pax", 16},
+    {"kayab", 17},
+    {"cumku", 18},
+    {"kumku", 18},
+    {"cumhu", 18},
+    {"uayeb", 19},
+    {"wayeb", 19},
+    {"muwaan", 15},
+    // Modern highland spellings; "kej" is also a day sign there.
+    {"kej", 12},
+    {"keej", 12},
+    // The Classic names, as the help lists them with their source.
+    {"kanjalaw", 1},
+    {"ikat", 2},
+    {"chakat", 3},
+    {"kasew", 5},
+    {"chikin", 6},
+    {"iksihom", 9},
+    {"yaxsihom", 10},
+    {"saksihom", 11},
+    {"chaksihom", 12},
+    {"uniw", 14},
+    {"kanasiiy", 17},
+    {"kanasiy", 17},
+    {"ohl", 18},
+    {"wayhaab", 19},
+    {"wayhab", 19},
 };
 
 template <std::size_t N> int findAlias(const Alias (&aliases)[N], std::string_view name) {
@@ -136,8 +184,8 @@ std::string CalendarRoundText(const CalendarRoundQuery& query, Spelling spelling
     return text;
 }
 
-std::string HaabMonthDaysText(int month) {
-    return std::string(HaabMonth[month - 1]) + " has days 0 to " +
+std::string HaabMonthDaysText(int month, Spelling spelling) {
+    return std::string(MonthNameOf(month, spelling)) + " has days 0 to " +
            std::to_string(HaabMonthLength(month) - 1);
 }
 
@@ -148,20 +196,62 @@ int FindHaabMonth(std::string_view name) {
     return findAlias(HaabAliases, name);
 }
 
-std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std::string& error) {
-    // Words are separated by blanks; a number may also be glued to its name ("4Ahau").
+std::vector<std::string_view> DateWords(std::string_view text) {
     std::vector<std::string_view> words;
-    for (const std::string_view word : Words(text)) {
+    const std::vector<std::string_view> raw = Words(text);
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const std::string_view word = raw[i];
+        // Seating: "chum Mak" and "seating of Mak" are 0 Mak.
+        const bool chum = EqualsIgnoringCase(word, "chum") && i + 1 < raw.size();
+        const bool seating = EqualsIgnoringCase(word, "seating") && i + 2 < raw.size() &&
+                             EqualsIgnoringCase(raw[i + 1], "of");
+        if (chum || seating) {
+            words.push_back("0");
+            i += seating;
+            continue;
+        }
         std::size_t digits = 0;
         while (digits < word.size() && word[digits] >= '0' && word[digits] <= '9')
             ++digits;
-        if (digits > 0 && digits < word.size()) {
+        // A number glued to its name ("2Ak'bal"), but not a Long Count's places.
+        if (digits > 0 && digits < word.size() && word.find('.') == std::string_view::npos) {
             words.push_back(word.substr(0, digits));
             words.push_back(word.substr(digits));
         } else {
             words.push_back(word);
         }
     }
+    return words;
+}
+
+NameKind NameKindOf(std::string_view name) {
+    const bool sign = FindTzolkinSign(name) != 0, month = FindHaabMonth(name) != 0;
+    return sign && month ? NameKind::Both
+           : sign        ? NameKind::Sign
+           : month       ? NameKind::Month
+                         : NameKind::None;
+}
+
+bool ReadAsMonth(NameKind kind, std::optional<NameKind> other, bool first, std::int64_t number) {
+    if (kind != NameKind::Both)
+        return kind == NameKind::Month;
+    if (other && *other != NameKind::Both && *other != NameKind::None)
+        return *other == NameKind::Sign;
+    // Alone, or beside another such word: the Calendar Round's order, or
+    // the number only a Haab day can have.
+    return other ? !first : number < 1 || number > TzolkinNumbers;
+}
+
+std::string AmbiguousNameText(std::string_view name) {
+    return QuotedText(name) + " is both the Tzolkin day sign " +
+           std::string(TzolkinSign[FindTzolkinSign(name) - 1]) + " and the Haab month " +
+           std::string(HaabMonth[FindHaabMonth(name) - 1]);
+}
+
+std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std::string& error,
+                                                     Spelling spelling) {
+    // Words are separated by blanks; a number may also be glued to its name ("4Ahau").
+    const std::vector<std::string_view> words = DateWords(text);
     if (words.size() != 2 && words.size() != 4) {
         error = "expected a Tzolkin day (\"4 Ahau\"), a Haab day (\"8 Cumku\") or both (\"4 Ahau "
                 "8 Cumku\"), not " +
@@ -178,7 +268,18 @@ std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std:
                     QuotedText(Trimmed(text)) + ")";
             return std::nullopt;
         }
-        if (const int sign = FindTzolkinSign(name); sign != 0) {
+        const NameKind kind = NameKindOf(name);
+        const std::optional<NameKind> other =
+            words.size() == 4 ? std::optional(NameKindOf(words[i == 0 ? 3 : 1])) : std::nullopt;
+        if (kind == NameKind::None) {
+            error = QuotedText(name) + " is neither a Tzolkin day sign nor a Haab month";
+            return std::nullopt;
+        }
+        if (kind == NameKind::Both && !other && number >= 1 && number <= TzolkinNumbers) {
+            error = AmbiguousNameText(name) + "; give both days, or another spelling";
+            return std::nullopt;
+        }
+        if (!ReadAsMonth(kind, other, i == 0, number)) {
             if (query.tzolkin) {
                 error = "two Tzolkin days in " + QuotedText(Trimmed(text));
                 return std::nullopt;
@@ -187,20 +288,28 @@ std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std:
                 error = "a Tzolkin number is 1 to 13, not " + std::string(numberText);
                 return std::nullopt;
             }
-            query.tzolkin = TzolkinDay{static_cast<int>(number), sign};
-        } else if (const int month = FindHaabMonth(name); month != 0) {
+            query.tzolkin = TzolkinDay{static_cast<int>(number), FindTzolkinSign(name)};
+        } else {
+            const int month = FindHaabMonth(name);
             if (query.haab) {
                 error = "two Haab days in " + QuotedText(Trimmed(text));
                 return std::nullopt;
             }
+            // The month's last day counted on is the next month's seating.
+            if (number == HaabMonthLength(month)) {
+                const int next = month % HaabMonths + 1;
+                query.note =
+                    std::string(numberText) + " " + std::string(MonthNameOf(month, spelling)) +
+                    " is read as the seating of " + std::string(MonthNameOf(next, spelling)) +
+                    ", 0 " + std::string(MonthNameOf(next, spelling));
+                query.haab = HaabDay{0, next};
+                continue;
+            }
             if (number >= HaabMonthLength(month)) {
-                error = HaabMonthDaysText(month) + ", not " + std::string(numberText);
+                error = HaabMonthDaysText(month, spelling) + ", not " + std::string(numberText);
                 return std::nullopt;
             }
             query.haab = HaabDay{static_cast<int>(number), month};
-        } else {
-            error = QuotedText(name) + " is neither a Tzolkin day sign nor a Haab month";
-            return std::nullopt;
         }
     }
     return query;
@@ -214,7 +323,7 @@ QueryStatus QueryStatusOf(const CalendarRoundQuery& query) {
     return QueryStatus::NeverOccurs;
 }
 
-std::string WhyNoDay(const CalendarRoundQuery& query) {
+std::string WhyNoDay(const CalendarRoundQuery& query, Spelling spelling) {
     switch (QueryStatusOf(query)) {
     case QueryStatus::Possible:
         return {};
@@ -233,11 +342,31 @@ std::string WhyNoDay(const CalendarRoundQuery& query) {
             days.push_back(std::to_string(d));
     for (int s = 1; s <= TzolkinSigns; ++s)
         if (meet({1, s}, {haab.day, 1}))
-            signs.push_back(std::string(TzolkinSign[s - 1]));
-    return TzolkinText(tz) + " " + HaabText(haab) +
-           " never occurs: " + std::string(TzolkinSign[tz.sign - 1]) + " falls only on Haab days " +
-           joinIndexes(days) + " of a month, and day " + std::to_string(haab.day) +
-           " of a month only on " + joinIndexes(signs) + " (only 18,980 of the 94,900 pairs exist)";
+            signs.push_back(std::string(SignName(s, spelling)));
+    return TzolkinText(tz, spelling) + " " + HaabText(haab, spelling) +
+           " never occurs: " + std::string(SignName(tz.sign, spelling)) +
+           " falls only on Haab days " + joinIndexes(days) + " of a month, and day " +
+           std::to_string(haab.day) + " of a month only on " + joinIndexes(signs) +
+           " (only 18,980 of the 94,900 pairs exist)";
+}
+
+CalendarRoundQuery ShiftedRound(const CalendarRoundQuery& query, std::int64_t days) {
+    const std::int64_t day = NextDayCount(query, -1) + days;
+    CalendarRoundQuery shifted;
+    if (query.tzolkin)
+        shifted.tzolkin = TzolkinOf(day);
+    if (query.haab)
+        shifted.haab = HaabOf(day);
+    return shifted;
+}
+
+std::optional<RoundDistance> CalendarRoundDistance(const CalendarRoundQuery& from,
+                                                   const CalendarRoundQuery& to) {
+    if (from.tzolkin.has_value() != to.tzolkin.has_value() ||
+        from.haab.has_value() != to.haab.has_value())
+        return std::nullopt;
+    const Residue a = residueOf(from), b = residueOf(to);
+    return RoundDistance{Remainder(b.value - a.value, a.period), a.period};
 }
 
 std::int64_t NextDayCount(const CalendarRoundQuery& query, std::int64_t fromDayCount) {

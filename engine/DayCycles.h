@@ -103,8 +103,9 @@ template <typename Int> constexpr int WeekDayOf(Int dayCount) {
 }
 
 // G1 to G9 as 1 to 9; G9 rules the start day.
+inline constexpr int LordsOfTheNight = 9;
 template <typename Int> constexpr int LordOfTheNightOf(Int dayCount) {
-    const int lord = static_cast<int>(Remainder<Int>(dayCount, 9));
+    const int lord = static_cast<int>(Remainder<Int>(dayCount, LordsOfTheNight));
     return lord == 0 ? 9 : lord;
 }
 

@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 #include "TextParsing.h"
+#include "TextWriters.h"
 
 #include <algorithm>
 #include <numeric>
@@ -50,38 +51,144 @@ bool longCountFixed(const DatePattern& p) {
 constexpr std::int64_t FivePlaceDays = PictunDays;
 constexpr const LongCountUnit* Place = LongCountUnits.data() + 1;
 static_assert(LongCountUnits.size() == 6);
+// The days of each place of a wide count, the kins first.
+WideCount placeDays(std::size_t fromKin) {
+    constexpr std::size_t BelowBaktun = 4;
+    if (fromKin <= BelowBaktun)
+        return Place[BelowBaktun - fromKin].days;
+    WideCount days = BaktunDays;
+    for (std::size_t i = BelowBaktun; i < fromKin; ++i)
+        days *= LongCountUnits[5].limit;
+    return days;
+}
+// 20 to a place: the most places a wide count holds.
+constexpr std::size_t WidePlaces = 29;
+
+// A place's name, the kins first: above the baktun each is 20 of the one below.
+std::string placeName(std::size_t fromKin) {
+    static constexpr std::string_view Above[] = {"pictun", "calabtun", "kinchiltun", "alautun"};
+    if (fromKin < 5)
+        return std::string(Place[4 - fromKin].name);
+    if (fromKin - 5 < std::size(Above))
+        return std::string(Above[fromKin - 5]);
+    return "place " + std::to_string(fromKin + 1) + " from the kins";
+}
+// The most places a distance number in 64 bits holds.
+constexpr std::size_t DistancePlaces = 14;
 } // namespace
 
 std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error) {
     const std::vector<std::string_view> parts = placesOf(Trimmed(text));
-    if (parts.size() > 5) {
-        error = "a distance number has one to five places (kins last), not " +
-                std::to_string(parts.size()) + ": " + QuotedText(Trimmed(text));
+    if (parts.size() > DistancePlaces) {
+        error = "a distance number has one to " + std::to_string(DistancePlaces) +
+                " places (kins last), not " + std::to_string(parts.size()) + ": " +
+                QuotedText(Trimmed(text));
         return std::nullopt;
     }
-    const std::size_t first = 5 - parts.size();
-    std::int64_t days = 0;
+    WideCount days = 0;
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        const std::size_t place = first + i;
+        const std::size_t fromKin = parts.size() - 1 - i;
+        const std::int64_t limit = fromKin < 5 ? Place[4 - fromKin].limit : Place[0].limit;
         std::int64_t value;
         if (!ParseDigits(parts[i], value)) {
-            error = "the " + std::string(Place[place].name) + " " + QuotedText(parts[i]) +
+            error = "the " + placeName(fromKin) + " " + QuotedText(parts[i]) +
                     " of the distance number " + QuotedText(Trimmed(text)) + " is not a number";
             return std::nullopt;
         }
-        if (value >= Place[place].limit) {
-            error = "the " + std::string(Place[place].name) + " of the distance number " +
-                    QuotedText(Trimmed(text)) + " must be 0 to " +
-                    std::to_string(Place[place].limit - 1) + ", not " + std::string(parts[i]);
+        if (value >= limit) {
+            error = "the " + placeName(fromKin) + " of the distance number " +
+                    QuotedText(Trimmed(text)) + " must be 0 to " + std::to_string(limit - 1) +
+                    ", not " + std::string(parts[i]);
             return std::nullopt;
         }
-        days += value * Place[place].days;
+        days += value * placeDays(fromKin);
     }
-    return days;
+    return static_cast<std::int64_t>(days);
 }
 
 std::string DistanceNumberText(std::int64_t days) {
     return LongCountText(LongCountOf(days));
+}
+
+std::string InscribedDistanceText(std::int64_t days) {
+    std::string text = DistanceNumberText(days);
+    const std::size_t digits = text.front() == '-';
+    // Leading "0." places go, the kins stay.
+    std::size_t zeros = digits;
+    while (text.compare(zeros, 2, "0.") == 0)
+        zeros += 2;
+    return text.erase(digits, zeros - digits);
+}
+
+std::string InscribedText(std::int64_t dayCount) {
+    return WrittenText([&](char* o) { return PutInscribedLongCount(o, dayCount); });
+}
+
+std::string EraName(std::int64_t era) {
+    if (era == 0)
+        return {};
+    return era == -1 ? "era before" : std::to_string(-era) + " eras before";
+}
+
+std::string InscribedDayText(std::int64_t dayCount) {
+    const std::int64_t era = InscribedOf(dayCount).era;
+    return InscribedText(dayCount) + (era == 0 ? "" : " (" + EraName(era) + ")");
+}
+
+std::optional<WideCount> ParseWideLongCount(std::string_view text, std::string& error) {
+    std::string_view t = Trimmed(text);
+    const bool negative = t.starts_with('-');
+    t.remove_prefix(negative);
+    const std::vector<std::string_view> parts = placesOf(t);
+    if (parts.size() < 7 || parts.size() > WidePlaces) {
+        error = "a Long Count above the pictun has 7 to " + std::to_string(WidePlaces) +
+                " places, not " + std::to_string(parts.size()) + ": " + QuotedText(Trimmed(text));
+        return std::nullopt;
+    }
+    WideCount count = 0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::size_t fromKin = parts.size() - 1 - i;
+        const std::int64_t limit = fromKin == 1 ? Place[3].limit : LongCountUnits[5].limit;
+        std::int64_t value;
+        if (!ParseDigits(parts[i], value) || value >= limit) {
+            error = "place " + std::to_string(i + 1) + " of " + std::to_string(parts.size()) +
+                    " must be 0 to " + std::to_string(limit - 1) + ", not " + QuotedText(parts[i]);
+            return std::nullopt;
+        }
+        count += value * placeDays(fromKin);
+    }
+    return negative ? -count : count;
+}
+
+std::string WideLongCountText(WideCount count) {
+    const bool negative = count < 0;
+    WideCount rest = negative ? -count : count;
+    std::vector<int> places;
+    for (std::size_t fromKin = WidePlaces; fromKin-- > 0;) {
+        const WideCount days = placeDays(fromKin);
+        const int value = static_cast<int>(rest / days);
+        rest -= value * days;
+        if (value != 0 || !places.empty() || fromKin < 5)
+            places.push_back(value);
+    }
+    std::string text = negative ? "-" : "";
+    for (std::size_t i = 0; i < places.size(); ++i)
+        text += (i ? "." : "") + std::to_string(places[i]);
+    return text;
+}
+
+std::int64_t CycleDayOf(WideCount count) {
+    // Tzolkin and Haab (18,980), the nine Lords and the 819-day count.
+    constexpr std::int64_t Cycles =
+        std::lcm(std::lcm(CalendarRoundDays, LordsOfTheNight), StationDays);
+    const auto r = static_cast<std::int64_t>(count % Cycles);
+    return r < 0 ? r + Cycles : r;
+}
+
+bool IsWideLongCountText(std::string_view text) {
+    std::string_view t = text;
+    const std::string_view word = TakeWord(t);
+    return IsLongCountText(word) && std::count(word.begin(), word.end(), '.') >= 6;
 }
 
 std::size_t DistanceChainStart(std::string_view text) {
@@ -120,21 +227,74 @@ std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_vi
     return dayCount;
 }
 
-std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error) {
+std::int64_t TakeEraName(std::string_view& text) {
+    std::string_view t = Trimmed(text);
+    const bool bracket = t.starts_with('(');
+    t.remove_prefix(bracket);
+    std::string_view word = TakeWord(t);
+    std::int64_t eras = 1;
+    if (ParseDigits(word, eras))
+        word = TakeWord(t);
+    else
+        eras = 1;
+    if (eras < 1 || !EqualsIgnoringCase(word, eras == 1 ? "era" : "eras"))
+        return 0;
+    word = TakeWord(t);
+    if (bracket && word.ends_with(')'))
+        word.remove_suffix(1);
+    else if (bracket && t.starts_with(')'))
+        t = Trimmed(t.substr(1));
+    else if (bracket)
+        return 0;
+    if (!EqualsIgnoringCase(word, "before"))
+        return 0;
+    text = t;
+    return -eras;
+}
+
+std::optional<std::int64_t> ParseInscribedLongCount(std::string_view text, std::string& error) {
     std::string_view rest = text;
     const std::string_view longCount = TakeWord(rest);
-    if (rest.empty())
-        return std::nullopt;
-    FullDate date;
+    const std::int64_t era = TakeEraName(rest);
+    if (era == 0 || !rest.empty())
+        return ParseLongCount(text, error);
     const std::optional<std::int64_t> count = ParseLongCount(longCount, error);
     if (!count)
         return std::nullopt;
-    const std::optional<CalendarRoundQuery> round = ParseCalendarRound(rest, error);
+    if (*count < 0 || *count > EraDays) {
+        error = "a Long Count of the " + EraName(era) + " runs from 0.0.0.0.0 to 13.0.0.0.0, not " +
+                std::string(longCount);
+        return std::nullopt;
+    }
+    return DayCountOfInscribed(era, *count);
+}
+
+std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error,
+                                      Spelling spelling) {
+    std::string_view rest = text;
+    const std::string_view longCount = TakeWord(rest);
+    const std::int64_t era = TakeEraName(rest);
+    if (rest.empty())
+        return std::nullopt;
+    FullDate date;
+    date.eraNamed = era != 0;
+    // The Long Count with its era's name: from its first character to the round.
+    const std::optional<std::int64_t> count = ParseInscribedLongCount(
+        std::string_view(longCount.data(),
+                         static_cast<std::size_t>(rest.data() - longCount.data())),
+        error);
+    if (!count)
+        return std::nullopt;
+    const std::optional<CalendarRoundQuery> round = ParseCalendarRound(rest, error, spelling);
     if (!round)
         return std::nullopt;
     date.dayCount = *count;
     date.round = *round;
     return date;
+}
+
+std::string JoinedNotes(const std::string& first, const std::string& second) {
+    return first.empty() ? second : second.empty() ? first : first + "; " + second;
 }
 
 bool IsLongCountText(std::string_view text) {
@@ -150,13 +310,13 @@ std::optional<LongCountDate> ReadLongCountDate(std::string_view text, std::strin
     // The caller's error may hold a text already: only an empty one of our
     // own says that the text is a Long Count alone.
     std::string why;
-    const std::optional<FullDate> date = ParseFullDate(text, why);
+    const std::optional<FullDate> date = ParseFullDate(text, why, spelling);
     if (!date) {
         if (!why.empty()) {
             error = std::move(why);
             return std::nullopt;
         }
-        const std::optional<std::int64_t> count = ParseLongCount(text, error);
+        const std::optional<std::int64_t> count = ParseInscribedLongCount(text, error);
         if (!count)
             return std::nullopt;
         return LongCountDate{*count, {}};
@@ -166,7 +326,7 @@ std::optional<LongCountDate> ReadLongCountDate(std::string_view text, std::strin
         error = std::move(check.problem);
         return std::nullopt;
     }
-    return LongCountDate{check.dayCount, std::move(check.note)};
+    return LongCountDate{check.dayCount, JoinedNotes(date->round.note, check.note)};
 }
 
 bool FitsRound(const CalendarRoundQuery& round, std::int64_t dayCount) {
@@ -174,47 +334,69 @@ bool FitsRound(const CalendarRoundQuery& round, std::int64_t dayCount) {
            (!round.haab || *round.haab == HaabOf(dayCount));
 }
 
+std::string DifferingParts(const CalendarRoundQuery& given, std::int64_t dayCount,
+                           Spelling spelling) {
+    const TzolkinDay tzolkin = TzolkinOf(dayCount);
+    const HaabDay haab = HaabOf(dayCount);
+    std::vector<std::string> parts;
+    const auto differs = [&](bool differ, const std::string& what, const std::string& given,
+                             const std::string& own) {
+        if (differ)
+            parts.push_back("the " + what + " " + given + " (" +
+                            (parts.empty() ? "the Long Count" : "it") + " gives " + own + ")");
+    };
+    if (given.tzolkin) {
+        const TzolkinDay& t = *given.tzolkin;
+        differs(t.number != tzolkin.number, "Tzolkin number", std::to_string(t.number),
+                std::to_string(tzolkin.number));
+        differs(t.sign != tzolkin.sign, "day sign", std::string(SignName(t.sign, spelling)),
+                std::string(SignName(tzolkin.sign, spelling)));
+    }
+    if (given.haab) {
+        const HaabDay& h = *given.haab;
+        differs(h.day != haab.day, "Haab number", std::to_string(h.day), std::to_string(haab.day));
+        differs(h.month != haab.month, "month", std::string(MonthNameOf(h.month, spelling)),
+                std::string(MonthNameOf(haab.month, spelling)));
+    }
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    return text;
+}
+
 FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPreviousEra) {
     FullDateCheck check;
     const std::int64_t d = date.dayCount;
-    const std::string lc = LongCountText(LongCountOf(d));
+    const std::string lc = InscribedDayText(d);
     check.dayCount = d;
     check.calendarRound = CalendarRoundText(d, spelling);
     if (FitsRound(date.round, d)) {
         check.fits = true;
         return check;
     }
-    if (const std::string why = WhyNoDay(date.round); !why.empty()) {
+    if (const std::string why = WhyNoDay(date.round, spelling); !why.empty()) {
         check.problem = why;
         return check;
     }
-    if (tryPreviousEra && FitsRound(date.round, d - EraDays)) {
+    if (tryPreviousEra && !date.eraNamed && FitsRound(date.round, d - EraDays)) {
         check.fits = check.previousEra = true;
         check.dayCount = d - EraDays;
         check.note = lc + " " + CalendarRoundText(date.round, spelling) +
-                     " fits only the era before this one, 1,872,000 days earlier (counted " +
-                     LongCountText(LongCountOf(check.dayCount)) +
-                     " here); in this era that Long Count falls on " + check.calendarRound;
+                     " fits only the era before this one, 1,872,000 days earlier; in this era "
+                     "that Long Count falls on " +
+                     check.calendarRound;
         return check;
     }
-    const bool tzolkinBad = date.round.tzolkin && *date.round.tzolkin != TzolkinOf(d);
-    const bool haabBad = date.round.haab && *date.round.haab != HaabOf(d);
-    const std::string tz = date.round.tzolkin ? TzolkinText(*date.round.tzolkin, spelling) : "";
-    const std::string haab = date.round.haab ? HaabText(*date.round.haab, spelling) : "";
-    if (tzolkinBad && haabBad)
-        check.problem = "neither the Tzolkin day " + tz + " nor the Haab day " + haab + " fits ";
-    else if (tzolkinBad)
-        check.problem = "the Tzolkin day " + tz + " does not fit ";
-    else
-        check.problem = "the Haab day " + haab + " does not fit ";
-    check.problem += lc + ", whose Calendar Round is " + check.calendarRound;
+    const std::string parts = DifferingParts(date.round, d, spelling);
+    check.problem = parts + (parts.find(" and ") == std::string::npos ? " does" : " do") +
+                    " not fit " + lc + ", whose Calendar Round is " + check.calendarRound;
 
-    const LongCountPlaces p = LongCountOf(d);
-    const std::int64_t sign = p.negative ? -1 : 1;
+    // The places as written: those of the count in its own era.
+    const LongCountPlaces p = LongCountOf(InscribedOf(d).count);
     const int current[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
     for (int place = 0; place < 5; ++place)
         for (int v = 0; v < Place[place].limit; ++v) {
-            const std::int64_t candidate = d + sign * (v - current[place]) * Place[place].days;
+            const std::int64_t candidate = d + (v - current[place]) * Place[place].days;
             if (v != current[place] && FitsRound(date.round, candidate))
                 check.suggestions.push_back(candidate);
         }
@@ -226,8 +408,9 @@ FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPre
     return check;
 }
 
-std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error) {
-    std::vector<std::string_view> words = Words(text);
+std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error,
+                                            Spelling spelling) {
+    std::vector<std::string_view> words = DateWords(text);
     DatePattern pattern;
     const std::string quoted = QuotedText(Trimmed(text));
     if (!words.empty() && words.front().find('.') != std::string_view::npos) {
@@ -274,12 +457,25 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
             }
             number = static_cast<int>(v);
         }
-        const int sign = name == "*" ? 0 : FindTzolkinSign(name);
-        const int month = name == "*" || sign != 0 ? 0 : FindHaabMonth(name);
-        if (name != "*" && sign == 0 && month == 0) {
+        const NameKind kind = name == "*" ? NameKind::None : NameKindOf(name);
+        if (name != "*" && kind == NameKind::None) {
             error = QuotedText(name) + " is neither * nor a Tzolkin day sign or Haab month";
             return std::nullopt;
         }
+        const std::optional<NameKind> other =
+            words.size() == 4
+                ? std::optional(words[i == 0 ? 3 : 1] == "*" ? NameKind::None
+                                                             : NameKindOf(words[i == 0 ? 3 : 1]))
+                : std::nullopt;
+        if (kind == NameKind::Both && !other &&
+            (!number || (*number >= 1 && *number <= TzolkinNumbers))) {
+            error = AmbiguousNameText(name) + "; give both days, or another spelling";
+            return std::nullopt;
+        }
+        const bool asMonth =
+            kind != NameKind::None && ReadAsMonth(kind, other, i == 0, number.value_or(1));
+        const int sign = kind == NameKind::None || asMonth ? 0 : FindTzolkinSign(name);
+        const int month = asMonth ? FindHaabMonth(name) : 0;
         // An unnamed pair is read in Calendar Round order: Tzolkin first; alone,
         // by its number when only a Haab day can have it.
         const bool tzolkin =
@@ -302,7 +498,7 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
                 pattern.tzolkinSign = sign;
         } else {
             if (number && month != 0 && *number >= HaabMonthLength(month)) {
-                error = HaabMonthDaysText(month) + ", not " + std::string(numberText);
+                error = HaabMonthDaysText(month, spelling) + ", not " + std::string(numberText);
                 return std::nullopt;
             }
             pattern.haabDay = number;
@@ -379,20 +575,13 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
             scan(from, to);
         return result;
     }
-    const std::int64_t lo = std::max<std::int64_t>(from, 0);
-    const std::int64_t hi = std::min(to, FivePlaceDays - 1);
-    if (lo > hi)
-        return result;
-    // The blocks the fixed places above the kin leave, in order; the kin is
-    // one of the residues.
+    // The known places are matched as each era writes its days: this era's
+    // from the start day on, an earlier one's from its own 0.0.0.0.0.
     int lowest = -1;
     for (int i = 0; i < 4; ++i)
         if (pattern.places[i])
             lowest = i;
-    if (lowest < 0) {
-        scan(lo, hi);
-        return result;
-    }
+    std::int64_t lo = 0, hi = 0;
     const auto blocks = [&](auto& self, int place, std::int64_t start) -> void {
         for (int v = 0; v < Place[place].limit; ++v) {
             if (pattern.places[place] && *pattern.places[place] != v)
@@ -409,8 +598,50 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
                 self(self, place + 1, blockStart);
         }
     };
-    blocks(blocks, 0, 0);
+    const auto placesFit = [&](std::int64_t count) {
+        const LongCountPlaces p = LongCountOf(count);
+        const int places[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
+        for (int i = 0; i < 5; ++i)
+            if (pattern.places[i] && *pattern.places[i] != places[i])
+                return false;
+        return true;
+    };
+    const auto fitsCycles = [&](std::int64_t day) {
+        return (!pattern.tzolkinNumber || *pattern.tzolkinNumber == TzolkinOf(day).number) &&
+               (!pattern.tzolkinSign || *pattern.tzolkinSign == TzolkinOf(day).sign) &&
+               (!pattern.haabDay || *pattern.haabDay == HaabOf(day).day) &&
+               (!pattern.haabMonth || *pattern.haabMonth == HaabOf(day).month);
+    };
+    const std::int64_t firstEra = std::min<std::int64_t>(FloorDiv(from, EraDays), 0);
+    for (std::int64_t era = firstEra; era <= 0; ++era) {
+        const std::int64_t base = DayCountOfInscribed(era, 0);
+        lo = std::max(from, base);
+        hi = std::min(to, base + (era < 0 ? EraDays : FivePlaceDays) - 1);
+        if (lo <= hi)
+            lowest < 0 ? scan(lo, hi) : blocks(blocks, 0, base);
+        // An earlier era's last day, 13.0.0.0.0, is the next one's
+        // 0.0.0.0.0: counted once, in whichever form fits.
+        const std::int64_t end = base + EraDays;
+        if (era < 0 && end >= from && end <= to && placesFit(EraDays) && !placesFit(0) &&
+            fitsCycles(end)) {
+            ++result.total;
+            if (static_cast<std::int64_t>(result.days.size()) < limit)
+                result.days.push_back(end);
+        }
+    }
     return result;
+}
+
+std::string Station819Text(std::int64_t dayCount, Spelling spelling) {
+    const std::int64_t station = Station819Of(dayCount);
+    const std::int64_t since = dayCount - station;
+    return InscribedDayText(station) + "  " + CalendarRoundText(station, spelling) + "  (" +
+           std::to_string(since) + (since == 1 ? " day" : " days") + " before)";
+}
+
+std::string YearBearerText(std::int64_t dayCount, YearBearerSystem system, Spelling spelling) {
+    return TzolkinText(YearBearerOf(dayCount, system), spelling) + " (" +
+           std::string(YearBearerSystemName(system)) + ")";
 }
 
 std::optional<YearBearerSystem> ParseYearBearerSystem(std::string_view name) {

@@ -22,12 +22,39 @@ namespace zentolk {
 inline constexpr std::int64_t EraDays = CycleLength;
 
 // A distance number is written as a Long Count is, largest place first, its
-// last place the kins: "2.4.0" is 800 days. One to five places, each within
-// its usual range; on failure, error names the place.
+// last place the kins: "2.4.0" is 800 days. One to fourteen places (above the
+// baktun: pictun, calabtun, ..., 20 each), each within its usual range; on
+// failure, error names the place.
 std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error);
 
 // "0.0.2.4.0"; "-" before a negative one; six places from 20 baktuns on.
 std::string DistanceNumberText(std::int64_t days);
+// As inscriptions write it: no leading zero places ("2.4.0", "15", "0").
+std::string InscribedDistanceText(std::int64_t days);
+
+// A day's Long Count as its era writes it (InscribedOf): "12.19.13.4.0".
+std::string InscribedText(std::int64_t dayCount);
+// How an era is named beside its counts: nothing for this era, "era
+// before", "2 eras before", ...
+std::string EraName(std::int64_t era);
+// The Long Count with its era where a reader could take it for this era's:
+// "12.19.13.4.0 (era before)", "9.12.11.5.18".
+std::string InscribedDayText(std::int64_t dayCount);
+
+// Deep time: Long Counts with places above the baktun (pictun, calabtun,
+// kinchiltun, alautun and on, 20 each), as many as Coba Stela 1 writes and
+// more, counted exactly in 128 bits.
+__extension__ typedef __int128 WideCount;
+// Seven places or more, largest first, each 0 to 19 but the uinal (0 to 17);
+// a leading "-" counts back. Empty, with the reason, otherwise.
+std::optional<WideCount> ParseWideLongCount(std::string_view text, std::string& error);
+// Every place from the largest that is not 0, at least five.
+std::string WideLongCountText(WideCount count);
+// A day count with the same place in every cycle the almanac shows
+// (Tzolkin, Haab, Lord of the Night, 819-day count), in 0..1,195,739.
+std::int64_t CycleDayOf(WideCount count);
+// Whether text's first word is a Long Count of seven places or more.
+bool IsWideLongCountText(std::string_view text);
 
 // Where the distance numbers after a date begin: the first "+" or "-" after
 // the text's first character, or npos when there is none.
@@ -38,14 +65,26 @@ bool HasDistanceChain(std::string_view text);
 std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
                                            std::string& error);
 
+// Takes an era name as EraName writes it, with or without its brackets,
+// off the front of text: -1 for "(era before)", -2 for "2 eras before", 0
+// (text unchanged) for none.
+std::int64_t TakeEraName(std::string_view& text);
+
+// A Long Count as ParseLongCount reads it, or as its era writes it followed
+// by the era's name ("12.19.13.4.0 (era before)"), whose places then count
+// from that era's 0.0.0.0.0 up to its end, 13.0.0.0.0.
+std::optional<std::int64_t> ParseInscribedLongCount(std::string_view text, std::string& error);
+
 // A Long Count with a Tzolkin day, a Haab day or both ("9.12.11.5.18 6 Etznab
-// 11 Yax").
+// 11 Yax"), the Long Count's era named if it is not this one.
 struct FullDate {
     std::int64_t dayCount = 0;
     CalendarRoundQuery round;
+    bool eraNamed = false;
 };
 // Empty with no error when the text is a Long Count alone.
-std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error);
+std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error,
+                                      Spelling spelling = Spelling::Colonial);
 
 bool FitsRound(const CalendarRoundQuery& round, std::int64_t dayCount);
 
@@ -62,6 +101,12 @@ struct FullDateCheck {
     std::string calendarRound;
     std::vector<std::int64_t> suggestions;
 };
+// The parts of a given Tzolkin and Haab day that differ from the day's own,
+// each with the day's value: "the Tzolkin number 6 (the Long Count gives 9)
+// and the month Yax (it gives Ceh)"; empty when none differs.
+std::string DifferingParts(const CalendarRoundQuery& given, std::int64_t dayCount,
+                           Spelling spelling = Spelling::Colonial);
+
 // A date that fits neither era is no previous-era reading; without
 // tryPreviousEra only the given day counts.
 FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling = Spelling::Colonial,
@@ -83,6 +128,9 @@ struct LongCountDate {
 std::optional<LongCountDate> ReadLongCountDate(std::string_view text, std::string& error,
                                                Spelling spelling = Spelling::Colonial);
 
+// Two notes as one, either of them empty.
+std::string JoinedNotes(const std::string& first, const std::string& second);
+
 // A damaged date: a Long Count whose places may be unknown (5 places, any of
 // them "*"), then Tzolkin number and name and Haab day and month, each of
 // which may be "*". The Long Count may be left out.
@@ -91,7 +139,8 @@ struct DatePattern {
     std::optional<int> places[5]; // baktun to kin
     std::optional<int> tzolkinNumber, tzolkinSign, haabDay, haabMonth;
 };
-std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error);
+std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error,
+                                            Spelling spelling = Spelling::Colonial);
 
 struct MatchResult {
     std::vector<std::int64_t> days; // the first `limit`, in order
@@ -101,6 +150,14 @@ struct MatchResult {
 // pattern's fixed cycles rather than day by day.
 MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int64_t to,
                          std::int64_t limit);
+
+// The 819-day station on or before a day: "9.12.9.5.5  1 Chicchan 8 Yax
+// (733 days before)", its Long Count as inscribed.
+std::string Station819Text(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
+
+// The year bearer of a day's year with its system: "10 Manik (classic)".
+std::string YearBearerText(std::int64_t dayCount, YearBearerSystem system,
+                           Spelling spelling = Spelling::Colonial);
 
 std::optional<YearBearerSystem> ParseYearBearerSystem(std::string_view name);
 std::string_view YearBearerSystemName(YearBearerSystem system);

@@ -61,4 +61,23 @@ constexpr Harmonic HarmonicOf(std::int32_t cycleCount) {
     return {Harmonic::Fraction, cycleCount / divisor, CycleLength / divisor, divisor};
 }
 
+// A day as the inscriptions write it. From the start day on a day is this
+// era's (era 0) and its count is the day count. A day before it belongs to
+// the era before (-1), or an earlier one (-2, ...), each 13 baktuns long,
+// and is counted from that era's own 0.0.0.0.0: 1 day before the start day
+// is 12.19.19.17.19 of era -1. A view of the day count, never a second one.
+struct InscribedCount {
+    std::int64_t era = 0;
+    std::int64_t count = 0;
+};
+constexpr InscribedCount InscribedOf(std::int64_t dayCount) {
+    if (dayCount >= 0)
+        return {0, dayCount};
+    const std::int64_t era = FloorDiv<std::int64_t>(dayCount, CycleLength);
+    return {era, dayCount - era * CycleLength};
+}
+constexpr std::int64_t DayCountOfInscribed(std::int64_t era, std::int64_t count) {
+    return era * CycleLength + count;
+}
+
 } // namespace zentolk

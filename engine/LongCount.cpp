@@ -57,8 +57,10 @@ std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& e
             return std::nullopt;
         }
         if (value >= unit.limit) {
+            // The sign belongs to the count, and so to its first place as written.
             error = "the " + std::string(unit.name) + " must be 0 to " +
-                    std::to_string(unit.limit - 1) + ", not " + std::string(part);
+                    std::to_string(unit.limit - 1) + ", not " + (negative && i == 0 ? "-" : "") +
+                    std::string(part);
             return std::nullopt;
         }
         count += value * unit.days;

@@ -349,6 +349,11 @@ inline char* PutLongCount(char* o, const LongCountPlaces& p) {
     return PutPlaces(o, p);
 }
 
+// The Long Count as its era writes it (InscribedOf), without the era.
+inline char* PutInscribedLongCount(char* o, std::int64_t dayCount) {
+    return PutLongCount(o, LongCountOf(InscribedOf(dayCount).count));
+}
+
 namespace detail {
 // The calculator's Tzolkin reading of every position, whole.
 struct TzolkinReadings {

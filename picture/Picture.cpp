@@ -1,6 +1,7 @@
 #include "picture/Picture.h"
 
 #include "engine/CalendarRound.h"
+#include "engine/Epigraphy.h"
 #include "engine/LongCount.h"
 #include "engine/Names.h"
 
@@ -117,6 +118,11 @@ std::vector<Place> placesOf(const LongCountPlaces& p) {
     return places;
 }
 
+// The places as the day's era writes them.
+std::vector<Place> inscribedPlaces(const AlmanacDay& day) {
+    return placesOf(LongCountOf(InscribedOf(day.dayCount).count));
+}
+
 constexpr double Degrees = std::numbers::pi / 180;
 
 // A wheel of labels round (cx, cy), the label of `current` at `meetAngle`
@@ -161,12 +167,10 @@ std::string plural(std::int64_t n, std::string_view unit) {
 } // namespace
 
 std::string LongCountWords(const AlmanacDay& day) {
-    std::string words = "Long Count " + LongCountText(day.longCount) + ": ";
-    const std::vector<Place> places = placesOf(day.longCount);
+    std::string words = "Long Count " + InscribedDayText(day.dayCount) + ": ";
+    const std::vector<Place> places = inscribedPlaces(day);
     for (std::size_t i = 0; i < places.size(); ++i)
         words += (i == 0 ? "" : ", ") + plural(places[i].value, places[i].name);
-    if (day.longCount.negative)
-        words += ", counted back from the start day";
     return words + ". Calendar Round " + CalendarRoundText(day.tzolkin, day.haab) + ".";
 }
 
@@ -181,17 +185,17 @@ std::string CalendarRoundWords(const AlmanacDay& day) {
 Picture LongCountPicture(const AlmanacDay& day) {
     Picture picture;
     picture.title = LongCountWords(day);
-    const std::vector<Place> places = placesOf(day.longCount);
+    const std::vector<Place> places = inscribedPlaces(day);
 
     Group heading;
     heading.cls = "heading";
-    heading.shapes.push_back(text("long-count", LongCountText(day.longCount), LongCountWidth / 2,
-                                  32, 20, Anchor::Middle, Ink::Faint));
+    heading.shapes.push_back(text("long-count", InscribedText(day.dayCount), LongCountWidth / 2, 32,
+                                  20, Anchor::Middle, Ink::Faint));
     double top = ColumnTop;
-    // The numerals are the count's magnitude; a count back says so under it.
-    if (day.longCount.negative) {
-        heading.shapes.push_back(text("note", "before the start day", LongCountWidth / 2, 56, 15,
-                                      Anchor::Middle, Ink::Faint));
+    // The numerals are those the day's own era writes; its name goes under them.
+    if (const std::int64_t era = InscribedOf(day.dayCount).era; era != 0) {
+        heading.shapes.push_back(
+            text("note", EraName(era), LongCountWidth / 2, 56, 15, Anchor::Middle, Ink::Faint));
         top += 16;
     }
     picture.groups.push_back(std::move(heading));

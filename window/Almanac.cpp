@@ -2,6 +2,7 @@
 
 #include "engine/AlmanacDay.h"
 #include "engine/AlmanacInput.h"
+#include "engine/Epigraphy.h"
 #include "ui/SideWindow.h"
 #include "window/Accessible.h"
 #include "window/DateTarget.h"
@@ -60,7 +61,7 @@ QString dayNote(std::int64_t jdn, std::int64_t readingsDay, bool detached,
             note += QLatin1Char(' ');
         note += QStringLiteral("The calculator counts with %1: there this day is %2 %3.")
                     .arg(DefaultCorrelation)
-                    .arg(Qs(LongCountText(main.longCount)),
+                    .arg(Qs(InscribedDayText(main.dayCount)),
                          Qs(CalendarRoundText(main.tzolkin, main.haab)));
     }
     return note;
@@ -196,7 +197,8 @@ void TFrmAlmanac::ShowDay(std::int64_t jdn) {
         readingsDay_ = jdn;
     const AlmanacDay a = ComputeAlmanac(jdn, correlation_);
     DayPage->ShowDay(a, InscriptionsPage->CurrentSpelling(),
-                     dayNote(jdn, readingsDay_, detached_, correlation_));
+                     dayNote(jdn, readingsDay_, detached_, correlation_),
+                     InscriptionsPage->CurrentYearBearer());
     InscriptionsPage->DayShown(a);
     Pictures->ShowDay(a);
 }

@@ -1,6 +1,7 @@
 #include "window/DayPage.h"
 
 #include "engine/AlmanacInput.h"
+#include "engine/Epigraphy.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
@@ -61,6 +62,8 @@ void TDayPage::CreateControls() {
     HaabField = output("HaabField", QStringLiteral("Haab"));
     CalendarRoundField = output("CalendarRoundField", QStringLiteral("Calendar Round"));
     LordField = output("LordField", QStringLiteral("Lord of the Night"));
+    StationField = output("DayStationField", QStringLiteral("819-day station"));
+    BearerField = output("DayBearerField", QStringLiteral("Year bearer"));
     Note = statusLine("Note", QStringLiteral("Note"));
 
     LongCountInput = Named(new QLineEdit, "LongCountInput", QStringLiteral("Long Count to go to"));
@@ -104,6 +107,8 @@ void TDayPage::LayOut() {
     form->addRow(QStringLiteral("Haab:"), HaabField);
     form->addRow(QStringLiteral("Calendar Round:"), CalendarRoundField);
     form->addRow(QStringLiteral("Lord of the Night:"), LordField);
+    form->addRow(QStringLiteral("819-day station:"), StationField);
+    form->addRow(QStringLiteral("Year bearer:"), BearerField);
     form->addRow(Note);
     auto* back =
         Named(new QGroupBox(QStringLiteral("Go to a day")), "GoBox", QStringLiteral("Go to a day"));
@@ -139,29 +144,33 @@ void TDayPage::Connect() {
 }
 
 QList<QWidget*> TDayPage::TabChain() const {
-    return {JdnField,      GregorianField,     JulianField,   LongCountField,  TzolkinField,
-            HaabField,     CalendarRoundField, LordField,     LongCountInput,  LongCountGo,
-            JulianInput,   JulianGo,           TzolkinNumber, TzolkinSignList, HaabDayList,
-            HaabMonthList, PreviousBtn,        NextBtn};
+    return {JdnField,        GregorianField,     JulianField,   LongCountField, TzolkinField,
+            HaabField,       CalendarRoundField, LordField,     StationField,   BearerField,
+            LongCountInput,  LongCountGo,        JulianInput,   JulianGo,       TzolkinNumber,
+            TzolkinSignList, HaabDayList,        HaabMonthList, PreviousBtn,    NextBtn};
 }
 
-void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& note) {
+void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& note,
+                       YearBearerSystem bearers) {
     day_ = a;
+    spelling_ = spelling;
     showText(JdnField, QString::number(a.jdn));
     showText(GregorianField, dateText(a.gregorian));
     showText(JulianField, dateText(a.julian));
-    showText(LongCountField, Qs(LongCountText(a.longCount)));
+    showText(LongCountField, Qs(InscribedDayText(a.dayCount)));
     showText(TzolkinField, Qs(TzolkinText(a.tzolkin, spelling)));
     showText(HaabField, Qs(HaabText(a.haab, spelling)));
     showText(CalendarRoundField, Qs(CalendarRoundText(a.dayCount, spelling)));
     showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
+    showText(StationField, Qs(Station819Text(a.dayCount, spelling)));
+    showText(BearerField, Qs(YearBearerText(a.dayCount, bearers, spelling)));
     Note->Show(note);
 }
 
 void TDayPage::ClearDay(const QString& note) {
     day_.reset();
     for (QLineEdit* field : {JdnField, GregorianField, JulianField, LongCountField, TzolkinField,
-                             HaabField, CalendarRoundField, LordField})
+                             HaabField, CalendarRoundField, LordField, StationField, BearerField})
         field->clear();
     Note->Show(note);
 }
@@ -172,13 +181,14 @@ void TDayPage::SetStatus(const QString& text) {
 
 void TDayPage::GoToLongCount() {
     std::string error;
-    const std::optional<std::int64_t> count =
-        ParseLongCount(LongCountInput->text().toStdString(), error);
-    if (!count) {
+    // A full date or an earlier era's count is read as the Inscriptions page reads it.
+    const std::optional<LongCountDate> date =
+        ReadLongCountDate(LongCountInput->text().toStdString(), error, spelling_);
+    if (!date) {
         SetStatus(Qs(error));
         return;
     }
-    const std::int64_t jdn = *count + correlation_;
+    const std::int64_t jdn = date->dayCount + correlation_;
     if (!DayInRange(jdn, Calendar::Gregorian)) {
         SetStatus(Qs(std::string(DayRangeMessage)));
         return;
@@ -216,7 +226,7 @@ void TDayPage::Search(bool forward) {
     if (month != 0) {
         query.haab = HaabDay{day - 1, month};
         if (!IsHaabDay(*query.haab)) {
-            SetStatus(Qs(HaabMonthDaysText(month) + " only."));
+            SetStatus(Qs(HaabMonthDaysText(month, spelling_) + " only."));
             return;
         }
     }
@@ -225,7 +235,7 @@ void TDayPage::Search(bool forward) {
         SetStatus(QStringLiteral("Pick a Tzolkin day, a Haab day or both."));
         return;
     case QueryStatus::NeverOccurs:
-        SetStatus(Qs(WhyNoDay(query) + "."));
+        SetStatus(Qs(WhyNoDay(query, spelling_) + "."));
         return;
     case QueryStatus::Possible:
         break;

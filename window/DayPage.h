@@ -31,7 +31,8 @@ public:
 
     // The correlation a Long Count typed here is read under.
     void SetCorrelation(std::int64_t correlation) { correlation_ = correlation; }
-    void ShowDay(const AlmanacDay& day, Spelling spelling, const QString& note);
+    void ShowDay(const AlmanacDay& day, Spelling spelling, const QString& note,
+                 YearBearerSystem bearers = YearBearerSystem::Classic);
     void ClearDay(const QString& note);
     // The line under the way back: what went wrong, or nothing.
     void SetStatus(const QString& text);
@@ -48,7 +49,7 @@ private:
     void Search(bool forward);
 
     QLineEdit *JdnField, *GregorianField, *JulianField, *LongCountField, *TzolkinField, *HaabField,
-        *CalendarRoundField, *LordField;
+        *CalendarRoundField, *LordField, *StationField, *BearerField;
     TStatusLabel* Note;
     QLineEdit *LongCountInput, *JulianInput;
     QPushButton *LongCountGo, *JulianGo;
@@ -58,6 +59,7 @@ private:
 
     std::function<void(std::int64_t)> goTo_;
     std::optional<AlmanacDay> day_;
+    Spelling spelling_ = Spelling::Colonial; // that of the day shown, for messages
     std::int64_t correlation_ = DefaultCorrelation;
 };
 

@@ -7,6 +7,7 @@
 #include "window/PageControls.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,6 +22,12 @@ namespace zentolk {
 namespace {
 // Matches beyond this many are counted, not listed.
 constexpr std::int64_t ListedDays = 1000;
+
+// Wide enough for the text, in the field's own font (a large one too).
+void widenFor(QLineEdit* field, const QString& text) {
+    const QFontMetrics metrics = field->fontMetrics();
+    field->setMinimumWidth(metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth());
+}
 } // namespace
 
 TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std::move(goTo)) {
@@ -60,6 +67,11 @@ void TInscriptions::CreateControls() {
     PatternInput = Named(new QLineEdit, "PatternInput", QStringLiteral("Damaged date"));
     PatternInput->setPlaceholderText(QStringLiteral("9.*.*.0.0 * Ahau 8 *"));
     PatternInput->setToolTip(QStringLiteral("Write * for a place or name that cannot be read"));
+    // A full date of the era before, and a station's line, whole.
+    const QString fullDate = QStringLiteral("12.19.19.17.19 (era before) 13 Chicchan 19 Kankin");
+    for (QLineEdit* field : {FromInput, FullDateInput, PatternInput})
+        widenFor(field, fullDate);
+    widenFor(StationField, fullDate + QStringLiteral("  (818 days before)"));
     FindBtn = PushButton("FindBtn", QStringLiteral("Fin&d"), QStringLiteral("Find"));
     Result = Named(new TStatusLabel, "Result", QStringLiteral("Result"));
     Result->setWordWrap(true);
@@ -126,7 +138,10 @@ void TInscriptions::Connect() {
         ShowReadings();
         emit SpellingChanged();
     });
-    connect(BearerList, &QComboBox::currentIndexChanged, this, &TInscriptions::ShowReadings);
+    connect(BearerList, &QComboBox::currentIndexChanged, this, [this] {
+        ShowReadings();
+        emit SpellingChanged();
+    });
     connect(DistanceInput, &QLineEdit::returnPressed, this, [this] { Move(true); });
     connect(AddBtn, &QPushButton::clicked, this, [this] { Move(true); });
     connect(SubtractBtn, &QPushButton::clicked, this, [this] { Move(false); });
@@ -137,6 +152,10 @@ void TInscriptions::Connect() {
     connect(PatternInput, &QLineEdit::returnPressed, this, &TInscriptions::FindMatches);
     connect(FindBtn, &QPushButton::clicked, this, &TInscriptions::FindMatches);
     connect(DayList, &QListWidget::itemActivated, this, &TInscriptions::GoToItem);
+}
+
+YearBearerSystem TInscriptions::CurrentYearBearer() const {
+    return static_cast<YearBearerSystem>(std::max(0, BearerList->currentIndex()));
 }
 
 Spelling TInscriptions::CurrentSpelling() const {
@@ -151,9 +170,9 @@ void TInscriptions::DayShown(const std::optional<AlmanacDay>& day) {
 QString TInscriptions::LineOf(std::int64_t dayCount) const {
     const std::int64_t correlation = day_ ? day_->correlation : DefaultCorrelation;
     const CivilDate date = JdnToCivil(Calendar::Gregorian, dayCount + correlation);
-    return Qs(LongCountText(LongCountOf(dayCount))) + QStringLiteral("  ") +
+    return Qs(InscribedDayText(dayCount)) + QStringLiteral("  ") +
            Qs(CalendarRoundText(dayCount, CurrentSpelling())) + QStringLiteral("  ") +
-           Qs(CivilDateText(date));
+           Qs(CivilDateText(date)) + QStringLiteral(" (Gregorian)");
 }
 
 void TInscriptions::ShowReadings() {
@@ -162,14 +181,9 @@ void TInscriptions::ShowReadings() {
         BearerField->clear();
         return;
     }
-    const std::int64_t since = day_->dayCount - day_->station819;
-    StationField->setText(
-        Qs(LongCountText(LongCountOf(day_->station819))) + QStringLiteral("  ") +
-        Qs(CalendarRoundText(day_->station819, CurrentSpelling())) +
-        QStringLiteral("  (%1 before)")
-            .arg(since == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(since)));
+    StationField->setText(Qs(Station819Text(day_->dayCount, CurrentSpelling())));
     StationField->setCursorPosition(0); // its start, when the field is narrower than the text
-    const auto system = static_cast<YearBearerSystem>(std::max(0, BearerList->currentIndex()));
+    const YearBearerSystem system = CurrentYearBearer();
     BearerField->setText(Qs(TzolkinText(YearBearerOf(day_->dayCount, system), CurrentSpelling())));
 }
 
@@ -196,8 +210,8 @@ void TInscriptions::Move(bool forward) {
         return;
     }
     SetResult(QStringLiteral("%1 %2 %3:")
-                  .arg(Qs(LongCountText(day_->longCount)), forward ? "+" : "-",
-                       Qs(DistanceNumberText(*days))) +
+                  .arg(Qs(InscribedDayText(day_->dayCount)), forward ? "+" : "-",
+                       Qs(InscribedDistanceText(*days))) +
               QStringLiteral(" ") + LineOf(jdn - day_->correlation));
     goTo_(jdn);
 }
@@ -223,13 +237,14 @@ void TInscriptions::MeasureDistance() {
     }
     const std::int64_t days = day_->dayCount - *from;
     SetResult(QStringLiteral("From %1 to this day, %2: %3 (%4 days)")
-                  .arg(Qs(LongCountText(LongCountOf(*from))), Qs(LongCountText(day_->longCount)),
-                       Qs(DistanceNumberText(days)), Qs(GroupThousands(std::to_string(days)))));
+                  .arg(Qs(InscribedDayText(*from)), Qs(InscribedDayText(day_->dayCount)),
+                       Qs(InscribedDistanceText(days)), Qs(GroupThousands(std::to_string(days)))));
 }
 
 void TInscriptions::CheckDate() {
     std::string error;
-    const std::optional<FullDate> date = ParseFullDate(FullDateInput->text().toStdString(), error);
+    const std::optional<FullDate> date =
+        ParseFullDate(FullDateInput->text().toStdString(), error, CurrentSpelling());
     DayList->clear();
     DayList->setAccessibleName(QStringLiteral("Suggestions"));
     if (!date) {
@@ -260,7 +275,7 @@ void TInscriptions::CheckDate() {
 void TInscriptions::FindMatches() {
     std::string error;
     const std::optional<DatePattern> pattern =
-        ParseDatePattern(PatternInput->text().toStdString(), error);
+        ParseDatePattern(PatternInput->text().toStdString(), error, CurrentSpelling());
     DayList->clear();
     DayList->setAccessibleName(QStringLiteral("Matching days"));
     if (!pattern) {

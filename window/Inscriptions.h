@@ -34,10 +34,12 @@ public:
     // The Almanac's day, or none; kept for the distances and the readings.
     void DayShown(const std::optional<AlmanacDay>& day);
     Spelling CurrentSpelling() const;
+    YearBearerSystem CurrentYearBearer() const;
     // Its controls in the order Tab visits them.
     QList<QWidget*> TabChain() const;
 
 signals:
+    // The spelling or the year bearer system changed: the names shown change.
     void SpellingChanged();
 
 private:

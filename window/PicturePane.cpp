@@ -1,5 +1,6 @@
 #include "window/PicturePane.h"
 
+#include "engine/Epigraphy.h"
 #include "platform/Os.h"
 #include "ui/Colours.h"
 #include "ui/ProgramServices.h"
@@ -151,7 +152,7 @@ void TPictureView::ShowDay(const AlmanacDay& day) {
     picture_ = picture::PictureOf(kind_, day);
     const bool longCount = kind_ == picture::PictureKind::LongCount;
     stem_ = QString::fromLatin1(longCount ? "long-count " : "calendar-round ") +
-            QString::fromStdString(longCount ? LongCountText(day.longCount)
+            QString::fromStdString(longCount ? InscribedText(day.dayCount)
                                              : CalendarRoundText(day.tzolkin, day.haab));
     setAccessibleDescription(QString::fromStdString(picture_->title));
     update();

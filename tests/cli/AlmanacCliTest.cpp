@@ -20,17 +20,18 @@ Result run(std::vector<std::string_view> args, const std::string& input = "") {
 TEST(AlmanacCli, LabelledBlockForADate) {
     const Result r = run({"almanac", "8", "11", "3114", "B.C."});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Julian Day Number  584283\n"
-                     "Gregorian          August 11, 3114 B.C. (-3113-08-11)\n"
-                     "Julian             September 6, 3114 B.C. (-3113-09-06)\n"
-                     "Long Count         0.0.0.0.0\n"
-                     "Tzolkin            4 Ahau\n"
-                     "Haab               8 Cumku\n"
-                     "Calendar Round     4 Ahau 8 Cumku\n"
-                     "Lord of the Night  G9\n"
-                     "819-day station    -0.0.0.0.3  1 Caban 5 Cumku  (3 days before)\n"
-                     "Year bearer        7 Eb (classic)\n"
-                     "Correlation        584283 (Goodman-Martinez-Thompson)\n");
+    EXPECT_EQ(r.out,
+              "Julian Day Number  584283\n"
+              "Gregorian          August 11, 3114 B.C. (-3113-08-11)\n"
+              "Julian             September 6, 3114 B.C. (-3113-09-06)\n"
+              "Long Count         0.0.0.0.0\n"
+              "Tzolkin            4 Ahau\n"
+              "Haab               8 Cumku\n"
+              "Calendar Round     4 Ahau 8 Cumku\n"
+              "Lord of the Night  G9\n"
+              "819-day station    12.19.19.17.17 (era before)  1 Caban 5 Cumku  (3 days before)\n"
+              "Year bearer        7 Eb (classic)\n"
+              "Correlation        584283 (Goodman-Martinez-Thompson)\n");
     // The same day read as a Julian date, and as a Long Count.
     EXPECT_EQ(run({"almanac", "9", "6", "3114", "BC", "--julian"}).out, r.out);
     EXPECT_EQ(run({"long-count", "0.0.0.0.0"}).out, r.out);
@@ -48,15 +49,16 @@ TEST(AlmanacCli, JsonUnderAnotherCorrelation) {
                      R"("lord_of_the_night":1,"station_819":{"long_count":"9.12.9.5.5",)"
                      R"("calendar_round":"1 Chicchan 8 Yax","days_since":733},)"
                      R"("year_bearer":{"system":"classic","number":10,"name":"Manik"},)"
-                     R"("baktun_place":9})"
+                     R"("baktun_place":9,"era":0,"inscribed":"9.12.11.5.18"})"
                      "\n");
 }
 
 TEST(AlmanacCli, NextAndPrevious) {
     Result r = run({"next", "4 Ajaw 8 Kumk'u", "--from", "1", "1", "2000", "--count", "2"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "March 11, 2032 A.D.  13.0.19.9.0  4 Ahau 8 Cumku  G9  JDN 2463303\n"
-                     "February 27, 2084 A.D.  13.3.12.4.0  4 Ahau 8 Cumku  G8  JDN 2482283\n");
+    EXPECT_EQ(r.out,
+              "March 11, 2032 A.D. (Gregorian)  13.0.19.9.0  4 Ahau 8 Cumku  G9  JDN 2463303\n"
+              "February 27, 2084 A.D. (Gregorian)  13.3.12.4.0  4 Ahau 8 Cumku  G8  JDN 2482283\n");
     r = run({"next", "4", "Ahau", "--from", "12", "22", "2012", "AD", "--previous", "--json"});
     EXPECT_EQ(r.out.substr(0, 14), "[\n  {\"jdn\":245");
     EXPECT_NE(r.out.find("\"text\":\"13.0.0.0.0\""), std::string::npos) << r.out;
@@ -107,9 +109,9 @@ TEST(AlmanacCli, TsvBatch) {
     // Then the 819-day station on or before the day (Long Count, Calendar Round,
     // days since) and the year bearer.
     EXPECT_EQ(r.out, "12\t21\t2012\t0\t2456283\t2012-12-21\t2012-12-08\t12.19.19.17.18\t2 Edznab\t"
-                     "1 Kankin\tG7\t12.19.18.6.12\t1 Eb 0 Zip\t586\t1 Caban\t12\n"
+                     "1 Kankin\tG7\t12.19.18.6.12\t1 Eb 0 Zip\t586\t1 Caban\t12\t0\t12.19.19.17.18\n"
                      "8\t11\t3114\tb.c.\t584283\t-3113-08-11\t-3113-09-06\t-0.0.0.0.2\t2 Edznab\t6 "
-                     "Cumku\tG7\t-0.0.0.0.3\t1 Caban 5 Cumku\t1\t7 Eb\t0\n"
+                     "Cumku\tG7\t-0.0.0.0.3\t1 Caban 5 Cumku\t1\t7 Eb\t0\t-1\t12.19.19.17.18\n"
                      "2\t30\t2000\tAd\tno such day in the calendar\n"
                      "x\t1\t1\t0\t'x' is not a valid integer value\n"
                      "1\t2\t\t\tit has 2 fields, not four (month, day, year, era)\n"

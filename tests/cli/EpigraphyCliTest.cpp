@@ -46,15 +46,18 @@ TEST(InscriptionCli, FullDatesAreCheckedWithSuggestions) {
 
     r = run({"long-count", "9.12.11.5.17 6 Etznab 11 Yax"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "zentolk-cli: neither the Tzolkin day 6 Edznab nor the Haab day 11 Yax fits "
+    EXPECT_EQ(r.err, "zentolk-cli: the Tzolkin number 6 (the Long Count gives 5), the day sign "
+                     "Edznab (it gives Caban) and the Haab number 11 (it gives 10) do not fit "
                      "9.12.11.5.17, whose Calendar Round is 5 Caban 10 Yax\n");
     EXPECT_EQ(r.out, "Long Counts one place away that fit 6 Edznab 11 Yax, nearest first:\n"
-                     "August 29, 683 A.D.  9.12.11.5.18  6 Edznab 11 Yax  G1  JDN 1970761\n");
+                     "August 29, 683 A.D. (Gregorian)  9.12.11.5.18  6 Edznab 11 Yax  G1  JDN "
+                     "1970761\n");
 
     r = run({"long-count", "9.12.11.5.17 6 Etznab 11 Yax", "--json", "--spelling=modern"});
     EXPECT_EQ(r.status, 1);
     EXPECT_PRED2(startsWith, r.out,
-                 R"({"error":"neither the Tzolkin day 6 Etz'nab nor the Haab day 11 Yax fits )"
+                 R"({"error":"the Tzolkin number 6 (the Long Count gives 5), the day sign )"
+                 R"(Etz'nab (it gives Kaban) and the Haab number 11 (it gives 10) do not fit )"
                  R"(9.12.11.5.17, whose Calendar Round is 5 Kaban 10 Yax","calendar_round":)"
                  R"("5 Kaban 10 Yax","suggestions":[{"jdn":1970761,)");
 
@@ -72,9 +75,13 @@ TEST(InscriptionCli, FullDatesAreCheckedWithSuggestions) {
 TEST(InscriptionCli, DistanceBetweenTwoDays) {
     Result r = run({"distance", "9.12.11.5.18", "8", "29", "683"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.substr(0, 30), "Distance  0.0.0.0.0  (0 days)\n");
+    EXPECT_EQ(r.out.substr(0, 22), "Distance  0  (0 days)\n");
     r = run({"distance", "13.0.0.0.0 4 Ahau 3 Kankin", "9.12.11.5.18 6 Edznab 11 Yax"});
     EXPECT_EQ(r.out.substr(0, 39), "Distance  -3.7.8.12.2  (-485,522 days)\n");
+    // As inscribed: no leading zero places; the JSON keeps its five.
+    r = run({"distance", "9.12.11.5.18", "9.13.0.0.0", "--json"});
+    EXPECT_NE(r.out.find(R"("distance":"0.0.8.12.2")"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(R"("inscribed":"8.12.2"})"), std::string::npos) << r.out;
     r = run({"distance", "8 26 683", "9.12.11.5.18", "--julian", "--json"});
     EXPECT_EQ(r.out.substr(0, 50), R"({"days":0,"distance":"0.0.0.0.0","from":{"jdn":197)");
     EXPECT_NE(r.out.find(R"(,"to":{"jdn":1970761,)"), std::string::npos);
@@ -86,12 +93,14 @@ TEST(InscriptionCli, DistanceBetweenTwoDays) {
 TEST(InscriptionCli, MatchListsDaysAsNextDoes) {
     Result r = run({"match", "9.12.*.*.* 6 Etznab 11 Yax"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "August 29, 683 A.D.  9.12.11.5.18  6 Edznab 11 Yax  G1  JDN 1970761\n");
+    EXPECT_EQ(r.out,
+              "August 29, 683 A.D. (Gregorian)  9.12.11.5.18  6 Edznab 11 Yax  G1  JDN 1970761\n");
     r = run({"match", "9.*.*.0.0 * Ahau 8 *", "--limit", "3", "--from", "9.0.0.0.0"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "zentolk-cli: 99 days from 9.0.0.0.0 to 13.0.0.0.0 fit '9.*.*.0.0 * Ahau 8 "
                      "*'; the first 3 are shown (see --limit)\n");
-    EXPECT_PRED2(startsWith, r.out, "December 3, 436 A.D.  9.0.1.0.0  4 Ahau 8 Ceh  G9  JDN");
+    EXPECT_PRED2(startsWith, r.out,
+                 "December 3, 436 A.D. (Gregorian)  9.0.1.0.0  4 Ahau 8 Ceh  G9  JDN");
     r = run({"match", "* Ahau 8 Cumku", "--to", "0.0.0.0.0", "--from", "-0.0.0.0.1", "--json"});
     EXPECT_EQ(r.out.substr(0, 14), "[\n  {\"jdn\":584");
     r = run({"match", "9.12.*.*.* 6 Etznab 12 Yax"});

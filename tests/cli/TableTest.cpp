@@ -34,7 +34,7 @@ const std::string AlmanacCsvHeader =
     "pictun,tzolkin_number,tzolkin_name_index,tzolkin_name,haab_day,haab_month_index,"
     "haab_month,calendar_round,lord_of_the_night,station_819_long_count,"
     "station_819_calendar_round,station_819_days_since,year_bearer_system,year_bearer_number,"
-    "year_bearer_name,baktun_place\n";
+    "year_bearer_name,baktun_place,era,inscribed\n";
 const std::string AD2000 = "Starting\t1,867,262\t99.74690%\t4,738\t0.25310%\tnone\t12.19.6.15.2\t"
                            "0.12.19.6.15.2\t11  Ik (Wind)\tSaturday\n";
 
@@ -240,11 +240,11 @@ INSTANTIATE_TEST_SUITE_P(
              "jdn\n584283\n1,5\n",
              "input\tjdn\tgregorian\tjulian\tlong_count\ttzolkin\thaab\tlord_of_the_night\t"
              "station_819_long_count\tstation_819_calendar_round\tstation_819_days_since\t"
-             "year_bearer\tbaktun_place\n"
+             "year_bearer\tbaktun_place\tera\tinscribed\n"
              "584283\t584283\t-3113-08-11\t-3113-09-06\t0.0.0.0.0\t4 Ahau\t8 Cumku\tG9\t"
-             "-0.0.0.0.3\t1 Caban 5 Cumku\t3\t7 Eb\t0\n"
+             "-0.0.0.0.3\t1 Caban 5 Cumku\t3\t7 Eb\t0\t0\t0.0.0.0.0\n"
              // An error row padded to the header's width.
-             "1,5\t'1,5' is not a day number\t\t\t\t\t\t\t\t\t\t\t\n",
+             "1,5\t'1,5' is not a day number\t\t\t\t\t\t\t\t\t\t\t\t\t\n",
              0,
              ""},
         Case{"almanac_one_field_lines_only",

@@ -105,8 +105,9 @@ TEST(AlmanacInput, RefusedTextsSayWhy) {
         {iso, "24-01-05", "'24-01-05' is not a date written YYYY-MM-DD"},
         {iso, "2023-02-29", "no such day in the calendar"},
         {iso, "-1000001-01-01", "the year lies outside -1,000,000 to 1,000,000"},
-        {full, "9.12.11.5.18 6 Edznab 12 Yax",
-         "the Long Count 9.12.11.5.18 falls on 6 Edznab 11 Yax, not 6 Edznab 12 Yax"},
+        {full, "9.12.11.5.18 6 Edznab 16 Yax",
+         "the Haab number 16 (the Long Count gives 11) does not fit 9.12.11.5.18, whose Calendar "
+         "Round is 6 Edznab 11 Yax"},
         {jdn, "1.5", "'1.5' is not a day number"},
     };
     for (const auto& [read, text, why] : cases) {

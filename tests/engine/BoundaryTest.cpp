@@ -108,7 +108,8 @@ std::vector<Range> ranges() {
         r.push_back({"day of " + name, 0, last, [month](std::int64_t d) {
                          return IsHaabDay({int(d), month});
                      }});
-        r.push_back({"day of " + name + " in a Calendar Round", 0, last,
+        // One past the last is the next month's seating.
+        r.push_back({"day of " + name + " in a Calendar Round", 0, last + 1,
                      reads([name](std::int64_t d, std::string& e) {
                          return ParseCalendarRound(std::to_string(d) + " " + name, e);
                      })});

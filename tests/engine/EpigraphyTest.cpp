@@ -5,6 +5,7 @@
 #include "ReferenceModels.h"
 #include "engine/Names.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -57,7 +58,7 @@ TEST(DistanceNumber, ChainsComeToTheirDayArithmetic) {
 TEST(DistanceNumber, RefusesNamingThePlace) {
     const std::pair<const char*, const char*> cases[] = {
         {"9.12.11.5.18 + 2.18.0", "uinal"},      {"9.12.11.5.18 + 20", "kin"},
-        {"9.12.11.5.18 - 1.20.0.0", "tun"},      {"9.12.11.5.18 + 1.2.3.4.5.6", "five places"},
+        {"9.12.11.5.18 - 1.20.0.0", "tun"},      {"9.12.11.5.18 + 20.2.3.4.5.6", "pictun"},
         {"9.12.11.5.18 + ", "missing"},          {"9.12.11.5.18 + 2.x.0", "uinal 'x'"},
         {"9.12.11.5.18 + 20.0.0.0.0", "baktun"}, {"9.12.11.5 + 2.4.0", "five places"},
     };
@@ -128,9 +129,15 @@ TEST(FullDate, MonumentExamples) {
         {"9.12.11.5.18 11 Yax", true, false, 1386478, ""},
         {"13.0.0.0.0 4 Ajaw 8 Kumk'u", true, true, 0, ""},
         {"13.0.0.0.0 4 Ahau 3 Kankin", true, false, 1872000, ""},
-        {"9.12.11.5.18 6 Etznab 16 Yax", false, false, 1386478, "the Haab day 16 Yax"},
-        {"9.12.11.5.18 7 Etznab", false, false, 1386478, "the Tzolkin day 7 Edznab"},
-        {"9.12.11.5.18 7 Ahau 3 Pop", false, false, 1386478, "neither the Tzolkin day 7 Ahau"},
+        {"12.19.13.4.0 8 Ahau 18 Tzec", true, true, -2440, ""},
+        {"12.19.13.4.0 (era before) 8 Ahau 18 Tzec", true, false, -2440, ""},
+        {"9.12.11.5.18 6 Etznab 16 Yax", false, false, 1386478,
+         "the Haab number 16 (the Long Count gives 11) does not fit 9.12.11.5.18"},
+        {"9.12.11.5.18 7 Etznab", false, false, 1386478,
+         "the Tzolkin number 7 (the Long Count gives 6) does not fit"},
+        {"9.12.11.5.18 7 Ahau 3 Pop", false, false, 1386478,
+         "the Tzolkin number 7 (the Long Count gives 6), the day sign Ahau (it gives Edznab), the "
+         "Haab number 3 (it gives 11) and the month Pop (it gives Yax) do not fit"},
         {"9.12.11.5.18 4 Ahau 9 Cumku", false, false, 1386478, "never occurs"},
     };
     for (const Case& c : cases) {
@@ -156,8 +163,9 @@ TEST(FullDate, MonumentExamples) {
 TEST(DamagedDate, MatchesWhatAWalkFinds) {
     std::mt19937_64 rng(1872000);
     for (int n = 0; n < 300; ++n) {
-        const std::int64_t model = static_cast<std::int64_t>(rng() % 1872000);
-        const LongCountPlaces p = LongCountOf(model);
+        // Days of this era and the two before, each era's places as it writes them.
+        const std::int64_t model = static_cast<std::int64_t>(rng() % (3 * EraDays)) - 2 * EraDays;
+        const LongCountPlaces p = LongCountOf(InscribedOf(model).count);
         const int mp[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
         DatePattern pattern;
         pattern.hasLongCount = rng() % 4 != 0;
@@ -172,8 +180,11 @@ TEST(DamagedDate, MatchesWhatAWalkFinds) {
         pattern.tzolkinSign = keep(TzolkinOf(model).sign);
         pattern.haabDay = keep(HaabOf(model).day);
         pattern.haabMonth = keep(HaabOf(other).month);
-        const std::int64_t span = n < 10 ? 1872001 : 1 + static_cast<std::int64_t>(rng() % 60000);
-        const std::int64_t from = n < 10 ? 0 : model - static_cast<std::int64_t>(rng() % span);
+        // The first few over whole eras, both of their ends included.
+        const std::int64_t span =
+            n < 10 ? EraDays + 1 + (n % 2) * EraDays : 1 + static_cast<std::int64_t>(rng() % 60000);
+        const std::int64_t from =
+            n < 10 ? -(n % 3) * EraDays : model - static_cast<std::int64_t>(rng() % span);
         const std::int64_t to = from + span - 1;
         const std::int64_t limit = 1 + static_cast<std::int64_t>(rng() % 50);
         std::vector<std::int64_t> walked;
@@ -239,6 +250,150 @@ TEST(Spelling, ModernNamesReadBack) {
         EXPECT_EQ(FindHaabMonth(ModernHaabMonth[i]), i + 1) << ModernHaabMonth[i];
     EXPECT_EQ(TzolkinText({4, 20}, Spelling::Modern), "4 Ajaw");
     EXPECT_EQ(HaabText({8, 18}, Spelling::Modern), "8 Kumk'u");
+}
+
+// Days over three eras either side of the start day, each written in its
+// era's notation, read back to themselves, alone and as full dates; distance
+// numbers without their leading zero places too.
+TEST(Inscribed, EveryDayReadsBackAsItself) {
+    std::vector<std::int64_t> days;
+    for (std::int64_t d = -3 * EraDays; d <= 3 * EraDays; d += 61)
+        days.push_back(d);
+    for (std::int64_t era = -3; era <= 3; ++era)
+        for (std::int64_t d = era * EraDays - 25; d <= era * EraDays + 25; ++d)
+            days.push_back(d);
+    for (const std::int64_t d : days) {
+        const InscribedCount in = InscribedOf(d);
+        ASSERT_TRUE(in.count >= 0 && (in.era == 0 ? in.count == d : in.count < EraDays)) << d;
+        ASSERT_EQ(DayCountOfInscribed(in.era, in.count), d);
+        std::string error;
+        const std::string text = InscribedDayText(d);
+        ASSERT_EQ(ParseInscribedLongCount(text, error), d) << text << error;
+        const std::string full = text + " " + CalendarRoundText(d, Spelling::Modern);
+        const std::optional<LongCountDate> date = ReadLongCountDate(full, error, Spelling::Modern);
+        ASSERT_TRUE(date && date->dayCount == d) << full << error;
+        const std::int64_t distance = d < 0 ? -d : d;
+        const std::string written = InscribedDistanceText(distance);
+        ASSERT_TRUE(written == "0" || !written.starts_with("0")) << written;
+        if (distance < PictunDays) {
+            ASSERT_EQ(ParseDistanceNumber(written, error), distance) << written;
+        }
+    }
+    // An era's last day, 13.0.0.0.0, is the next era's first.
+    std::string error;
+    EXPECT_EQ(ParseInscribedLongCount("13.0.0.0.0 (era before)", error), 0);
+    EXPECT_EQ(ParseInscribedLongCount("13.0.0.0.0 2 eras before", error), -EraDays);
+    EXPECT_FALSE(ParseInscribedLongCount("13.0.0.0.1 (era before)", error));
+}
+
+// Every day of a Calendar Round in either spelling reads back from each way
+// of writing it: spaced, number glued to name, and a month's day 0 as its
+// seating ("chum Mak", "seating of Mak", "20 Ceh").
+TEST(Spelling, EveryCalendarRoundReadsBackInEveryForm) {
+    for (std::int64_t d = 0; d < CalendarRoundDays; ++d) {
+        const TzolkinDay t = TzolkinOf(d);
+        const HaabDay h = HaabOf(d);
+        for (const Spelling spelling : {Spelling::Colonial, Spelling::Modern}) {
+            const std::string tz = TzolkinText(t, spelling);
+            const std::string month(MonthNameOf(h.month, spelling));
+            std::vector<std::string> forms = {tz + " " + HaabText(h, spelling),
+                                              std::to_string(t.number) +
+                                                  std::string(SignName(t.sign, spelling)) + " " +
+                                                  std::to_string(h.day) + month};
+            if (h.day == 0) {
+                const int before = (h.month + HaabMonths - 2) % HaabMonths + 1;
+                forms.push_back(tz + " chum " + month);
+                forms.push_back(tz + " seating of " + month);
+                forms.push_back(tz + " " + std::to_string(HaabMonthLength(before)) + " " +
+                                std::string(MonthNameOf(before, spelling)));
+            }
+            for (const std::string& form : forms) {
+                std::string error;
+                const std::optional<CalendarRoundQuery> q = ParseCalendarRound(form, error);
+                ASSERT_TRUE(q && q->tzolkin == t && q->haab == h) << form << error;
+            }
+        }
+    }
+}
+
+TEST(Spelling, ClassicMonthsAndWordsOfTwoCalendars) {
+    const std::pair<const char*, int> classic[] = {
+        {"K'anjalaw", 1}, {"Ik'at", 2},      {"Chakat", 3}, {"Sotz'", 4},    {"Kasew", 5},
+        {"Chikin", 6},    {"Yaxk'in", 7},    {"Mol", 8},    {"Ik'sihom", 9}, {"Yaxsihom", 10},
+        {"Saksihom", 11}, {"Chaksihom", 12}, {"Mak", 13},   {"Uniw", 14},    {"Muwaan", 15},
+        {"Pax", 16},      {"K'anasiiy", 17}, {"Ohl", 18},   {"Wayhaab", 19}};
+    for (const auto& [name, month] : classic)
+        EXPECT_EQ(FindHaabMonth(name), month) << name;
+    // Kej is Manik in the highlands and Ceh in modern spellings: the other
+    // day of the pair decides, or the number; alone it is named.
+    const std::tuple<const char*, std::optional<HaabDay>, std::optional<TzolkinDay>> cases[] = {
+        {"8 Ahau 3 Kej", HaabDay{3, 12}, TzolkinDay{8, 20}},
+        {"8 Kej 18 Tzec", HaabDay{18, 5}, TzolkinDay{8, 7}},
+        {"3 Kej 8 Ahau", HaabDay{3, 12}, TzolkinDay{8, 20}},
+        {"15 Kej", HaabDay{15, 12}, std::nullopt},
+    };
+    for (const auto& [text, haab, tzolkin] : cases) {
+        std::string error;
+        const std::optional<CalendarRoundQuery> q = ParseCalendarRound(text, error);
+        ASSERT_TRUE(q) << text << error;
+        EXPECT_EQ(q->haab, haab) << text;
+        EXPECT_EQ(q->tzolkin, tzolkin) << text;
+    }
+    std::string error;
+    EXPECT_FALSE(ParseCalendarRound("3 Kej", error));
+    EXPECT_NE(error.find("'Kej' is both"), std::string::npos) << error;
+}
+
+// Deep counts, up to 29 places: written and read back exactly, their cycles
+// those of the day count wherever 64 bits hold it.
+TEST(Inscribed, DeepCountsReadBackAndKeepTheirCycles) {
+    std::mt19937_64 rng(2880000);
+    for (int n = 0; n < 20000; ++n) {
+        const WideCount count =
+            (static_cast<WideCount>(rng() >> (n % 64)) << (n % 61)) * (n % 2 ? 1 : -1);
+        std::string text = WideLongCountText(count);
+        // Leading zero places pad it to seven, as a deep count is written.
+        const bool negative = text.starts_with('-');
+        while (std::count(text.begin(), text.end(), '.') < 6)
+            text.insert(negative, "0.");
+        std::string error;
+        const std::optional<WideCount> read = ParseWideLongCount(text, error);
+        ASSERT_TRUE(read && *read == count) << text << error;
+        const auto day = static_cast<std::int64_t>(count);
+        if (day == count) {
+            ASSERT_EQ(TzolkinOf(CycleDayOf(count)), TzolkinOf(day));
+            ASSERT_EQ(HaabOf(CycleDayOf(count)), HaabOf(day));
+            ASSERT_EQ(LordOfTheNightOf(CycleDayOf(count)), LordOfTheNightOf(day));
+            ASSERT_EQ(CycleDayOf(count) - Station819Of(CycleDayOf(count)), day - Station819Of(day));
+        }
+    }
+    std::string error;
+    EXPECT_FALSE(
+        ParseWideLongCount("1.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0", error));
+    EXPECT_EQ(ParseDistanceNumber("1.0.0.0.0.0", error), 2880000);
+}
+
+// Calendar Rounds alone counted with: the same as counting the days.
+TEST(CalendarRoundArithmetic, AgreesWithDayArithmetic) {
+    std::mt19937_64 rng(18980);
+    for (int n = 0; n < 20000; ++n) {
+        const std::int64_t d = static_cast<std::int64_t>(rng() % (4 * EraDays)) - 2 * EraDays;
+        const std::int64_t k = static_cast<std::int64_t>(rng() % 200000) - 100000;
+        const CalendarRoundQuery from{TzolkinOf(d), HaabOf(d), {}};
+        const CalendarRoundQuery shifted = ShiftedRound(from, k);
+        ASSERT_TRUE(shifted.tzolkin == TzolkinOf(d + k) && shifted.haab == HaabOf(d + k)) << n;
+        const CalendarRoundQuery to{TzolkinOf(d + k), HaabOf(d + k), {}};
+        const std::optional<RoundDistance> full = CalendarRoundDistance(from, to);
+        ASSERT_TRUE(full && full->days == Remainder<std::int64_t>(k, CalendarRoundDays) &&
+                    full->period == CalendarRoundDays);
+        const std::optional<RoundDistance> tz =
+            CalendarRoundDistance({from.tzolkin, {}, {}}, {to.tzolkin, {}, {}});
+        ASSERT_TRUE(tz && tz->days == Remainder<std::int64_t>(k, TzolkinDays));
+        const std::optional<RoundDistance> haab =
+            CalendarRoundDistance({{}, from.haab, {}}, {{}, to.haab, {}});
+        ASSERT_TRUE(haab && haab->days == Remainder<std::int64_t>(k, HaabDays));
+    }
+    EXPECT_FALSE(CalendarRoundDistance({TzolkinDay{}, {}, {}}, {{}, HaabDay{}, {}}));
 }
 
 } // namespace

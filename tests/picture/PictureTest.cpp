@@ -24,8 +24,11 @@ std::map<std::string, int> classCounts(const Group& g) {
 }
 
 AlmanacDay dayWithPlaces(std::int64_t pictun, int b, int k, int t, int u, int kin) {
+    // The pictures draw the day count's places as its era writes them.
     AlmanacDay day;
-    day.longCount = {false, pictun, b, k, t, u, kin};
+    day.dayCount =
+        pictun * PictunDays + b * BaktunDays + k * KatunDays + t * TunDays + u * UinalDays + kin;
+    day.longCount = LongCountOf(day.dayCount);
     return day;
 }
 
@@ -203,9 +206,9 @@ TEST(PictureWords, SayWhatThePicturesShow) {
               "wheel of day names at Edznab, and the Haab's wheel of months stands at day 11 of "
               "Yax.");
     const AlmanacDay before = ComputeAlmanac(DefaultCorrelation - 21, DefaultCorrelation);
-    EXPECT_EQ(LongCountWords(before), "Long Count -0.0.0.1.1: 0 baktuns, 0 katuns, 0 tuns, 1 "
-                                      "uinal, 1 kin, counted back from the start day. Calendar "
-                                      "Round 9 Cauac 7 Kayab.");
+    EXPECT_EQ(LongCountWords(before), "Long Count 12.19.19.16.19 (era before): 12 baktuns, 19 "
+                                      "katuns, 19 tuns, 16 uinals, 19 kins. Calendar Round 9 "
+                                      "Cauac 7 Kayab.");
     EXPECT_EQ(LongCountPicture(day).title, LongCountWords(day));
 }
 

@@ -35,14 +35,23 @@ inline bool MatchesPattern(const DatePattern& pattern, std::int64_t dayCount) {
     for (const std::optional<int>& place : pattern.places)
         placed = placed || place.has_value();
     if (pattern.hasLongCount && placed) {
-        // Five places name a day below one pictun only.
-        if (dayCount < 0 || dayCount >= PictunDays)
-            return false;
-        const LongCountPlaces p = LongCountOf(dayCount);
-        const int places[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
-        for (int i = 0; i < 5; ++i)
-            if (pattern.places[i] && *pattern.places[i] != places[i])
+        const auto fits = [&](std::int64_t count) {
+            // Five places name a count below one pictun only.
+            if (count >= PictunDays)
                 return false;
+            const LongCountPlaces p = LongCountOf(count);
+            const int places[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
+            for (int i = 0; i < 5; ++i)
+                if (pattern.places[i] && *pattern.places[i] != places[i])
+                    return false;
+            return true;
+        };
+        // A day before the start day is counted from its own era's start;
+        // an era's first day is also the one before's 13.0.0.0.0.
+        const std::int64_t count = dayCount >= 0 ? dayCount : Remainder(dayCount, EraDays);
+        const bool eraStart = dayCount <= 0 && Remainder(dayCount, EraDays) == 0;
+        if (!fits(count) && !(eraStart && fits(EraDays)))
+            return false;
     }
     const TzolkinDay tz = TzolkinOf(dayCount);
     const HaabDay haab = HaabOf(dayCount);

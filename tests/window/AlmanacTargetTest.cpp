@@ -104,12 +104,13 @@ private slots:
         QTest::addColumn<QStringList>("controls");
         QTest::newRow("This day") << 0
                                   << QStringList{
-                                         "JdnField",           "GregorianField",  "JulianField",
-                                         "LongCountField",     "TzolkinField",    "HaabField",
-                                         "CalendarRoundField", "LordField",       "LongCountInput",
-                                         "LongCountGo",        "JulianInput",     "JulianGo",
-                                         "TzolkinNumber",      "TzolkinSignList", "HaabDayList",
-                                         "HaabMonthList",      "PreviousBtn",     "NextBtn"};
+                                         "JdnField",           "GregorianField", "JulianField",
+                                         "LongCountField",     "TzolkinField",   "HaabField",
+                                         "CalendarRoundField", "LordField",      "DayStationField",
+                                         "DayBearerField",     "LongCountInput", "LongCountGo",
+                                         "JulianInput",        "JulianGo",       "TzolkinNumber",
+                                         "TzolkinSignList",    "HaabDayList",    "HaabMonthList",
+                                         "PreviousBtn",        "NextBtn"};
         QTest::newRow("Inscriptions")
             << 1 << QStringList{"StationField",  "BearerList",    "BearerField", "SpellingList",
                                 "DistanceInput", "AddBtn",        "SubtractBtn", "FromInput",

@@ -204,6 +204,10 @@ private slots:
         QCOMPARE(Part<QLineEdit>(*almanac, "JulianField")->text(),
                  QString("December 8, 2012 A.D. (2012-12-08)"));
         QCOMPARE(Part<QLineEdit>(*almanac, "LordField")->text(), QString("G9"));
+        // The station and the bearer, as the command line's block gives them.
+        QCOMPARE(Part<QLineEdit>(*almanac, "DayStationField")->text(),
+                 QString("12.19.18.6.12  1 Eb 0 Zip  (588 days before)"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "DayBearerField")->text(), QString("1 Caban (classic)"));
         typeAndEnter(Part<QLineEdit>(*almanac, "CorrelationNumber"), "584285");
         QCOMPARE(Part<QComboBox>(*almanac, "CorrelationList")->currentIndex(), 1);
         QCOMPARE(Part<QLineEdit>(*almanac, "LongCountField")->text(), QString("12.19.19.17.18"));

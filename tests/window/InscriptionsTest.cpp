@@ -127,9 +127,9 @@ private slots:
         typeAndEnter("DistanceInput", "2.18.0");
         QVERIFY(result().contains("uinal"));
         typeAndEnter("FromInput", "9.12.9.5.5");
-        QVERIFY(result().endsWith(": 0.0.2.0.13 (733 days)"));
+        QVERIFY(result().endsWith(": 2.0.13 (733 days)"));
         typeAndEnter("FromInput", "8 29 683 A.D.");
-        QVERIFY(result().endsWith(": 0.0.0.0.0 (0 days)"));
+        QVERIFY(result().endsWith(": 0 (0 days)"));
     }
 
     void checksAFullDateAndGoesToASuggestion() {
@@ -144,6 +144,12 @@ private slots:
         QCOMPARE(text("LongCountField"), QString("9.12.11.5.18"));
         typeAndEnter("FullDateInput", "13.0.0.0.0 4 Ahau 8 Cumku");
         QVERIFY(result().contains("era before"));
+        // The era before as it writes its days, on both pages.
+        typeAndEnter("LongCountInput", "12.19.13.4.0 8 Ahau 18 Tzec");
+        QCOMPARE(text("LongCountField"), QString("12.19.13.4.0 (era before)"));
+        QVERIFY(text("StationField").startsWith("12.19.13.3.0 (era before)  1 Ahau 18 Zotz"));
+        typeAndEnter("FromInput", "13.0.0.0.0 (era before)");
+        QVERIFY(result().endsWith(": -6.14.0 (-2,440 days)"));
     }
 
     void listsTheDaysOfADamagedDate() {
