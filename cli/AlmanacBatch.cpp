@@ -218,7 +218,7 @@ constexpr std::array<std::string_view, 4> DateKeys = {"month", "day", "year", "e
 constexpr std::string_view IsoHeaders[] = {"input", "date", "iso", "gregorian", "julian"};
 constexpr std::string_view JdnHeaders[] = {"input", "jdn", "day_number", "exact_jdn"};
 constexpr std::string_view LongCountHeaders[] = {
-    "input", "long_count", "long count", "historical_long_count", "station_819_long_count",
+    "input",    "long_count", "long count", "historical_long_count", "station_819_long_count",
     "inscribed"};
 
 RowShape shapeOf(AlmanacInput what) {

@@ -426,8 +426,7 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
     for (const std::int64_t day : found.days)
         run.listItem(ComputeAlmanac(day + r.correlation, r.correlation));
     run.endList();
-    const std::string range =
-        InscribedDayText(from) + " to " + InscribedDayText(to);
+    const std::string range = InscribedDayText(from) + " to " + InscribedDayText(to);
     if (found.total == 0)
         run.fail("no day from " + range + " fits " + QuotedText(Trimmed(text)));
     else if (found.total > r.limit)

@@ -108,15 +108,16 @@ TEST(AlmanacCli, TsvBatch) {
     EXPECT_EQ(r.status, 1);
     // Then the 819-day station on or before the day (Long Count, Calendar Round,
     // days since) and the year bearer.
-    EXPECT_EQ(r.out, "12\t21\t2012\t0\t2456283\t2012-12-21\t2012-12-08\t12.19.19.17.18\t2 Edznab\t"
-                     "1 Kankin\tG7\t12.19.18.6.12\t1 Eb 0 Zip\t586\t1 Caban\t12\t0\t12.19.19.17.18\n"
-                     "8\t11\t3114\tb.c.\t584283\t-3113-08-11\t-3113-09-06\t-0.0.0.0.2\t2 Edznab\t6 "
-                     "Cumku\tG7\t-0.0.0.0.3\t1 Caban 5 Cumku\t1\t7 Eb\t0\t-1\t12.19.19.17.18\n"
-                     "2\t30\t2000\tAd\tno such day in the calendar\n"
-                     "x\t1\t1\t0\t'x' is not a valid integer value\n"
-                     "1\t2\t\t\tit has 2 fields, not four (month, day, year, era)\n"
-                     "1\t1\t1\tA.C.\tits era 'A.C.' is none of A.D., AD, B.C., BC or an era "
-                     "index\n");
+    EXPECT_EQ(r.out,
+              "12\t21\t2012\t0\t2456283\t2012-12-21\t2012-12-08\t12.19.19.17.18\t2 Edznab\t"
+              "1 Kankin\tG7\t12.19.18.6.12\t1 Eb 0 Zip\t586\t1 Caban\t12\t0\t12.19.19.17.18\n"
+              "8\t11\t3114\tb.c.\t584283\t-3113-08-11\t-3113-09-06\t-0.0.0.0.2\t2 Edznab\t6 "
+              "Cumku\tG7\t-0.0.0.0.3\t1 Caban 5 Cumku\t1\t7 Eb\t0\t-1\t12.19.19.17.18\n"
+              "2\t30\t2000\tAd\tno such day in the calendar\n"
+              "x\t1\t1\t0\t'x' is not a valid integer value\n"
+              "1\t2\t\t\tit has 2 fields, not four (month, day, year, era)\n"
+              "1\t1\t1\tA.C.\tits era 'A.C.' is none of A.D., AD, B.C., BC or an era "
+              "index\n");
     EXPECT_EQ(r.err, "zentolk-cli: line 5 is an error row: it has 2 fields, not four (month, day, "
                      "year, era)\n"
                      "zentolk-cli: line 6 is an error row: its era 'A.C.' is none of A.D., AD, "

@@ -251,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
              {"almanac", "--csv", "--input=jdn"},
              "1,2\n",
              AlmanacCsvHeader + "1,0,\"it has 2 fields, not one (a day number)\"" +
-                 std::string(32, ',') + "\n",
+                 std::string(34, ',') + "\n",
              1,
              "line 1 is an error row: it has 2 fields, not one (a day number)\nzentolk-cli: 1 of "
              "1 line is an error row\n"},
