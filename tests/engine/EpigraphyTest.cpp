@@ -6,6 +6,7 @@
 #include "engine/Names.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -360,7 +361,8 @@ TEST(Inscribed, DeepCountsReadBackAndKeepTheirCycles) {
         const std::optional<WideCount> read = ParseWideLongCount(text, error);
         ASSERT_TRUE(read && *read == count) << text << error;
         const auto day = static_cast<std::int64_t>(count);
-        if (day == count) {
+        // Within 64 bits, with room for the cycles' own arithmetic.
+        if (day == count && day > INT64_MIN / 2 && day < INT64_MAX / 2) {
             ASSERT_EQ(TzolkinOf(CycleDayOf(count)), TzolkinOf(day));
             ASSERT_EQ(HaabOf(CycleDayOf(count)), HaabOf(day));
             ASSERT_EQ(LordOfTheNightOf(CycleDayOf(count)), LordOfTheNightOf(day));
