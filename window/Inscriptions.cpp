@@ -7,7 +7,6 @@
 #include "window/PageControls.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,12 +21,6 @@ namespace zentolk {
 namespace {
 // Matches beyond this many are counted, not listed.
 constexpr std::int64_t ListedDays = 1000;
-
-// Wide enough for the text, in the field's own font (a large one too).
-void widenFor(QLineEdit* field, const QString& text) {
-    const QFontMetrics metrics = field->fontMetrics();
-    field->setMinimumWidth(metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth());
-}
 } // namespace
 
 TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std::move(goTo)) {
@@ -67,11 +60,11 @@ void TInscriptions::CreateControls() {
     PatternInput = Named(new QLineEdit, "PatternInput", QStringLiteral("Damaged date"));
     PatternInput->setPlaceholderText(QStringLiteral("9.*.*.0.0 * Ahau 8 *"));
     PatternInput->setToolTip(QStringLiteral("Write * for a place or name that cannot be read"));
-    // A full date of the era before, and a station's line, whole.
-    const QString fullDate = QStringLiteral("12.19.19.17.19 (era before) 13 Chicchan 19 Kankin");
+    // A full date as typed, of either era, whole; the station's longer line
+    // shows its start, so that the page still fits beside the calculator.
+    const QString fullDate = QStringLiteral("12.19.13.4.0 13 Chicchan 8 Kankin");
     for (QLineEdit* field : {FromInput, FullDateInput, PatternInput})
-        widenFor(field, fullDate);
-    widenFor(StationField, fullDate + QStringLiteral("  (818 days before)"));
+        GrowFor(field, fullDate);
     FindBtn = PushButton("FindBtn", QStringLiteral("Fin&d"), QStringLiteral("Find"));
     Result = Named(new TStatusLabel, "Result", QStringLiteral("Result"));
     Result->setWordWrap(true);
