@@ -419,9 +419,9 @@ private:
                 std::string& rest = failedTail_[outOfRange];
                 if (rest.empty())
                     appendFailed(rest, outOfRange ? YearRangeMessage : NoSuchDay);
-                putRecord(inputs, std::nullopt, rest);
+                putRecord<true>(inputs, std::nullopt, rest);
             } else {
-                putRecord(inputs, CivilDayNumber(calendar_, year, fields.month, fields.day));
+                putRecord<true>(inputs, CivilDayNumber(calendar_, year, fields.month, fields.day));
             }
             ++line;
             start = fields.next;
@@ -430,40 +430,64 @@ private:
     }
 
     // A converted row in csv or json, byte for byte as writeCsv and
-    // writeJson write it, laid out in one buffer: the inputs (plain text, as
-    // the fast path takes them), ok, error, and the values.
+    // writeJson write it: the inputs (plain text, as the fast path takes
+    // them), ok, error, and the values. Written straight into the output
+    // where it has room for the longest row, else through record_. Short
+    // inputs (at most 16 bytes, with the input's slack after them) are copied
+    // as one block of that size, as the values' texts are.
+    template <bool ShortInputs = false>
     void putRecord(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
                    std::string_view failedRest = {}) {
         const bool json = options_.format == TableFormat::Json;
-        char* const row = record_.data();
+        char* const cursor = out_.cursor();
+        const bool direct =
+            std::size_t(out_.limit() - cursor) + FdWriter::Reserve >= record_.size();
+        char* const row = direct ? cursor : record_.data();
         char* o = row;
         const auto copy = [&o](std::string_view text) {
             std::memcpy(o, text.data(), text.size());
             o += text.size();
+        };
+        const auto copyInput = [&](std::string_view text) {
+            if constexpr (ShortInputs) {
+                std::memcpy(o, text.data(), 16);
+                o += text.size();
+            } else {
+                copy(text);
+            }
         };
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             if (json) {
                 copy(i == 0 ? "{\"" : ",\"");
                 copy(inputName(i));
                 copy("\":\"");
-                copy(inputs[i]);
-                copy("\"");
+                copyInput(inputs[i]);
+                *o++ = '"';
             } else {
                 if (i > 0)
                     *o++ = ',';
-                copy(inputs[i]);
+                copyInput(inputs[i]);
             }
         }
-        if (!jdn) {
+        if (jdn) {
+            copy(json ? ",\"ok\":true,\"error\":null" : ",1,");
+            o = PutAlmanacValues(o, json, ComputeAlmanac(*jdn, options_.correlation),
+                                 options_.names);
+            copy(json ? "}\n" : "\n");
+        } else {
             failedAny_ = true;
-            out_.write({row, std::size_t(o - row)});
-            out_.write(failedRest);
-            return;
+            if (direct && failedRest.size() <= AlmanacValuesSize)
+                copy(failedRest);
+            else {
+                out_.write({row, std::size_t(o - row)});
+                out_.write(failedRest);
+                return;
+            }
         }
-        copy(json ? ",\"ok\":true,\"error\":null" : ",1,");
-        o = PutAlmanacValues(o, json, ComputeAlmanac(*jdn, options_.correlation), options_.names);
-        copy(json ? "}\n" : "\n");
-        out_.write({row, std::size_t(o - row)});
+        if (direct)
+            out_.setCursor(o);
+        else
+            out_.write({row, std::size_t(o - row)});
     }
 
     std::optional<std::int64_t> dateDay(const std::array<std::string_view, 4>& fields,
