@@ -101,6 +101,9 @@ constexpr bool PlainNames(std::span<const std::string_view> names) {
 }
 static_assert(PlainNames(TzolkinSign) && PlainNames(ModernTzolkinSign) && PlainNames(HaabMonth) &&
               PlainNames(ModernHaabMonth));
+static_assert(std::ranges::all_of(NamedCorrelations, [](const NamedCorrelation& c) {
+    return PlainNames({&c.name, 1});
+}));
 
 // A text the engine's writer `put` writes (at most 64 bytes): in place where
 // the sink can, else through a buffer as any text.
@@ -123,7 +126,10 @@ void forEachValue(const AlmanacDay& a, Sink& s, const AlmanacNames& names) {
     if (const std::string_view name = CorrelationName(a.correlation); name.empty())
         s.null("correlation_name", "correlation_name");
     else
-        s.text("correlation_name", "correlation_name", name);
+        putText(s, "correlation_name", "correlation_name", [name](char* o) {
+            std::memcpy(o, name.data(), name.size());
+            return o + name.size();
+        });
     s.number("day_count", "day_count", a.dayCount);
     civilDate(s, "gregorian", a.gregorian, {"gregorian_year", "gregorian_month", "gregorian_day"});
     civilDate(s, "julian", a.julian, {"julian_year", "julian_month", "julian_day"});
