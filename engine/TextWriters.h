@@ -104,23 +104,17 @@ namespace detail {
 // the bytes of a word from its lowest up: the first digit is the lowest byte.
 inline std::uint64_t eightDigits(std::uint32_t v) {
     static_assert(std::endian::native == std::endian::little);
-    // v / 10^6 as a fixed-point number with 48 fraction bits: the integer
-    // part is the first pair, and each multiplication of the fraction by 100
-    // brings up the next. The rounding error stays below what the last pair
-    // can see for every v below 10^8 (checked over all of them).
-    constexpr std::uint64_t Fraction = (std::uint64_t{1} << 48) - 1;
-    const auto pair = [](std::uint64_t fixed) {
-        std::uint16_t text;
-        std::memcpy(&text, Digits.pairs + 2 * (fixed >> 48), 2);
-        return std::uint64_t{text};
-    };
-    std::uint64_t fixed = std::uint64_t{v} * 281474977; // 2^48 / 10^6, rounded up
-    std::uint64_t digits = pair(fixed);
-    for (int shift = 16; shift < 64; shift += 16) {
-        fixed = (fixed & Fraction) * 100;
-        digits |= pair(fixed) << shift;
-    }
-    return digits;
+    // Split in lanes of one word, each step halving every lane at once: two
+    // lanes of four digits, four of two, eight of one. A lane's quotient by
+    // 100 (or 10) is a multiplication and a shift, exact for the lane's
+    // values; the remainder goes to the upper half of the lane, so that the
+    // leading digits come first.
+    const std::uint64_t fours = v / 10000 | std::uint64_t{v % 10000} << 32;
+    const std::uint64_t hundreds = ((fours * 10486) >> 20) & 0x0000007F0000007F; // x / 100
+    const std::uint64_t twos = (fours << 16) + hundreds * (1 - (std::uint64_t{100} << 16));
+    const std::uint64_t tens = ((twos * 103) >> 10) & 0x000F000F000F000F; // x / 10
+    const std::uint64_t ones = (twos << 8) + tens * (1 - (std::uint64_t{10} << 8));
+    return ones | 0x3030303030303030;
 }
 
 // Three digits and more: kept out of line, so the writers of the short
