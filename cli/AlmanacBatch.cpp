@@ -476,18 +476,21 @@ private:
             copy(json ? "}\n" : "\n");
         } else {
             failedAny_ = true;
-            if (direct && failedRest.size() <= AlmanacValuesSize)
-                copy(failedRest);
-            else {
-                out_.write({row, std::size_t(o - row)});
+            if (failedRest.size() > AlmanacValuesSize) {
+                finish(direct, row, o);
                 out_.write(failedRest);
                 return;
             }
+            copy(failedRest);
         }
+        finish(direct, row, o);
+    }
+    // Hands a row laid out by putRecord to the output.
+    void finish(bool direct, const char* row, char* end) {
         if (direct)
-            out_.setCursor(o);
+            out_.setCursor(end);
         else
-            out_.write({row, std::size_t(o - row)});
+            out_.write({row, std::size_t(end - row)});
     }
 
     std::optional<std::int64_t> dateDay(const std::array<std::string_view, 4>& fields,

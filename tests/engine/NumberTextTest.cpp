@@ -112,7 +112,7 @@ TEST(GroupThousands, NumbersGroupedInPlaceAgreeWithTheTextRule) {
 }
 
 // Every length up to ten digits, many values of each: the long numbers are
-// written eight digits at a time, with fixed-point arithmetic.
+// written eight digits at a time, in lanes of one word.
 TEST(TextWriters, UnsignedNumbersOfEveryLengthAgreeWithTheLibrary) {
     for (std::uint64_t v = 0; v <= 4294967295u; v = v < 1000 ? v + 1 : v + v / 997 + 1) {
         const auto value = static_cast<std::uint32_t>(v);
