@@ -390,7 +390,8 @@ private:
             ++line;
             start = lf + 1;
             if (options_.format != TableFormat::Tsv) {
-                putRecord({&text, 1}, *jdn);
+                const AlmanacDay day = ComputeAlmanac(*jdn, options_.correlation);
+                putRecord({&text, 1}, &day);
                 continue;
             }
             char* o = out_.cursor();
@@ -419,9 +420,12 @@ private:
                 std::string& rest = failedTail_[outOfRange];
                 if (rest.empty())
                     appendFailed(rest, outOfRange ? YearRangeMessage : NoSuchDay);
-                putRecord<true>(inputs, std::nullopt, rest);
+                putRecord<true>(inputs, nullptr, rest);
             } else {
-                putRecord<true>(inputs, CivilDayNumber(calendar_, year, fields.month, fields.day));
+                const std::int64_t jdn = CivilDayNumber(calendar_, year, fields.month, fields.day);
+                const AlmanacDay day = ComputeAlmanac(jdn, options_.correlation, calendar_,
+                                                      {year, fields.month, fields.day});
+                putRecord<true>(inputs, &day);
             }
             ++line;
             start = fields.next;
@@ -429,14 +433,14 @@ private:
         return start;
     }
 
-    // A converted row in csv or json, byte for byte as writeCsv and
-    // writeJson write it: the inputs (plain text, as the fast path takes
-    // them), ok, error, and the values. Written straight into the output
-    // where it has room for the longest row, else through record_. Short
-    // inputs (at most 16 bytes, with the input's slack after them) are copied
-    // as one block of that size, as the values' texts are.
+    // A row in csv or json, byte for byte as writeCsv and writeJson write
+    // it: the inputs (plain text, as the fast path takes them), ok, error,
+    // and the day's values, or without a day the failed row's rest. Written straight into the
+    // output where it has room for the longest row, else through record_. Short inputs (at most 16
+    // bytes, with the input's slack after them) are copied as one block of that size, as the
+    // values' texts are.
     template <bool ShortInputs = false>
-    void putRecord(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+    void putRecord(std::span<const std::string_view> inputs, const AlmanacDay* day,
                    std::string_view failedRest = {}) {
         const bool json = options_.format == TableFormat::Json;
         char* const cursor = out_.cursor();
@@ -469,10 +473,9 @@ private:
                 copyInput(inputs[i]);
             }
         }
-        if (jdn) {
+        if (day) {
             copy(json ? ",\"ok\":true,\"error\":null" : ",1,");
-            o = PutAlmanacValues(o, json, ComputeAlmanac(*jdn, options_.correlation),
-                                 options_.names);
+            o = PutAlmanacValues(o, json, *day, options_.names);
             copy(json ? "}\n" : "\n");
         } else {
             failedAny_ = true;
