@@ -198,23 +198,9 @@ public:
     explicit DirectSink(char* o) : o_(o) {}
     char* end() const { return o_; }
 
-    // Written where each value is put, so that its branches follow that
-    // value's usual length (a place is short, a day number long) rather than
-    // the mix of a row's numbers.
     void number(std::string_view key, std::string_view, std::int64_t v) {
         name(key);
-        if (v > -100 && v < 100) {
-            *o_ = '-';
-            o_ += v < 0;
-            const auto u = static_cast<std::size_t>(v < 0 ? -v : v);
-            const bool two = u >= 10;
-            std::memcpy(o_, detail::Digits.pairs + 2 * u + !two, 2);
-            o_ += 1 + two;
-        } else if (v >= INT32_MIN && v <= INT32_MAX) {
-            o_ = PutSignedCount(o_, static_cast<std::int32_t>(v));
-        } else {
-            o_ = PutSigned(o_, v);
-        }
+        o_ = PutSignedInPlace(o_, v);
     }
     void text(std::string_view key, std::string_view, std::string_view v) {
         name(key);
