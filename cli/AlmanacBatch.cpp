@@ -419,7 +419,8 @@ private:
             ++line;
             start = lf + 1;
             if (options_.format != TableFormat::Tsv) {
-                putRecord({&text, 1}, *jdn);
+                const AlmanacDay day = ComputeAlmanac(*jdn, options_.correlation);
+                putRecord({&text, 1}, &day);
                 continue;
             }
             char* o = out_.cursor();
@@ -448,9 +449,12 @@ private:
                 std::string& rest = failedTail_[outOfRange];
                 if (rest.empty())
                     appendFailed(rest, outOfRange ? YearRangeMessage : NoSuchDay);
-                putRecord(inputs, std::nullopt, rest);
+                putRecord<true>(inputs, nullptr, rest);
             } else {
-                putRecord(inputs, CivilDayNumber(calendar_, year, fields.month, fields.day));
+                const std::int64_t jdn = CivilDayNumber(calendar_, year, fields.month, fields.day);
+                const AlmanacDay day = ComputeAlmanac(jdn, options_.correlation, calendar_,
+                                                      {year, fields.month, fields.day});
+                putRecord<true>(inputs, &day);
             }
             ++line;
             start = fields.next;
@@ -458,41 +462,67 @@ private:
         return start;
     }
 
-    // A converted row in csv or json, byte for byte as writeCsv and
-    // writeJson write it, laid out in one buffer: the inputs (plain text, as
-    // the fast path takes them), ok, error, and the values.
-    void putRecord(std::span<const std::string_view> inputs, std::optional<std::int64_t> jdn,
+    // A row in csv or json, byte for byte as writeCsv and writeJson write
+    // it: the inputs (plain text, as the fast path takes them), ok, error,
+    // and the day's values, or without a day the failed row's rest. Written straight into the
+    // output where it has room for the longest row, else through record_. Short inputs (at most 16
+    // bytes, with the input's slack after them) are copied as one block of that size, as the
+    // values' texts are.
+    template <bool ShortInputs = false>
+    void putRecord(std::span<const std::string_view> inputs, const AlmanacDay* day,
                    std::string_view failedRest = {}) {
         const bool json = options_.format == TableFormat::Json;
-        char* const row = record_.data();
+        char* const cursor = out_.cursor();
+        const bool direct =
+            std::size_t(out_.limit() - cursor) + FdWriter::Reserve >= record_.size();
+        char* const row = direct ? cursor : record_.data();
         char* o = row;
         const auto copy = [&o](std::string_view text) {
             std::memcpy(o, text.data(), text.size());
             o += text.size();
+        };
+        const auto copyInput = [&](std::string_view text) {
+            if constexpr (ShortInputs) {
+                std::memcpy(o, text.data(), 16);
+                o += text.size();
+            } else {
+                copy(text);
+            }
         };
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             if (json) {
                 copy(i == 0 ? "{\"" : ",\"");
                 copy(inputName(i));
                 copy("\":\"");
-                copy(inputs[i]);
-                copy("\"");
+                copyInput(inputs[i]);
+                *o++ = '"';
             } else {
                 if (i > 0)
                     *o++ = ',';
-                copy(inputs[i]);
+                copyInput(inputs[i]);
             }
         }
-        if (!jdn) {
+        if (day) {
+            copy(json ? ",\"ok\":true,\"error\":null" : ",1,");
+            o = PutAlmanacValues(o, json, *day, options_.names);
+            copy(json ? "}\n" : "\n");
+        } else {
             failedAny_ = true;
-            out_.write({row, std::size_t(o - row)});
-            out_.write(failedRest);
-            return;
+            if (failedRest.size() > AlmanacValuesSize) {
+                finish(direct, row, o);
+                out_.write(failedRest);
+                return;
+            }
+            copy(failedRest);
         }
-        copy(json ? ",\"ok\":true,\"error\":null" : ",1,");
-        o = PutAlmanacValues(o, json, ComputeAlmanac(*jdn, options_.correlation), options_.names);
-        copy(json ? "}\n" : "\n");
-        out_.write({row, std::size_t(o - row)});
+        finish(direct, row, o);
+    }
+    // Hands a row laid out by putRecord to the output.
+    void finish(bool direct, const char* row, char* end) {
+        if (direct)
+            out_.setCursor(end);
+        else
+            out_.write({row, std::size_t(end - row)});
     }
 
     std::optional<std::int64_t> dateDay(const std::array<std::string_view, 4>& fields,

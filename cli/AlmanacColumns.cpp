@@ -89,6 +89,35 @@ private:
     int depth_ = 0;
 };
 
+// The names the list writes need no csv quoting and no json escaping, so
+// neither does a text the engine puts together from them, digits, signs,
+// dots and blanks: a sink that writes in place takes such a text unchecked.
+constexpr bool PlainNames(std::span<const std::string_view> names) {
+    for (const std::string_view name : names)
+        for (const char c : name)
+            if (c < 0x20 || c >= 0x7f || c == '"' || c == '\\' || c == ',')
+                return false;
+    return true;
+}
+static_assert(PlainNames(TzolkinSign) && PlainNames(ModernTzolkinSign) && PlainNames(HaabMonth) &&
+              PlainNames(ModernHaabMonth));
+static_assert(std::ranges::all_of(NamedCorrelations, [](const NamedCorrelation& c) {
+    return PlainNames({&c.name, 1});
+}));
+
+// A text the engine's writer `put` writes (at most 64 bytes): in place where
+// the sink can, else through a buffer as any text.
+template <typename Sink, typename Put>
+[[gnu::always_inline]] inline void putText(Sink& s, std::string_view key, std::string_view column,
+                                           Put put) {
+    if constexpr (requires { s.written(key, column, put); }) {
+        s.written(key, column, put);
+    } else {
+        char text[64 + WriteSlack];
+        s.text(key, column, {text, std::size_t(put(text) - text)});
+    }
+}
+
 // The one list, for the sinks of this file and the virtual one alike.
 template <typename Sink>
 void forEachValue(const AlmanacDay& a, Sink& s, const AlmanacNames& names) {
@@ -97,16 +126,17 @@ void forEachValue(const AlmanacDay& a, Sink& s, const AlmanacNames& names) {
     if (const std::string_view name = CorrelationName(a.correlation); name.empty())
         s.null("correlation_name", "correlation_name");
     else
-        s.text("correlation_name", "correlation_name", name);
+        putText(s, "correlation_name", "correlation_name", [name](char* o) {
+            std::memcpy(o, name.data(), name.size());
+            return o + name.size();
+        });
     s.number("day_count", "day_count", a.dayCount);
     civilDate(s, "gregorian", a.gregorian, {"gregorian_year", "gregorian_month", "gregorian_day"});
     civilDate(s, "julian", a.julian, {"julian_year", "julian_month", "julian_day"});
     const LongCountPlaces& p = a.longCount;
     const int sign = p.negative ? -1 : 1;
-    // The texts are written in place: the tables give millions of them.
-    char text[64 + WriteSlack];
     s.beginObject("long_count");
-    s.text("text", "long_count", {text, std::size_t(PutLongCount(text, p) - text)});
+    putText(s, "text", "long_count", [&](char* o) { return PutLongCount(o, p); });
     static constexpr std::string_view Places[] = {"baktun", "katun", "tun", "uinal", "kin"};
     const std::int64_t values[] = {sign * BaktunsOf(p), sign * p.katun, sign * p.tun,
                                    sign * p.uinal, sign * p.kin};
@@ -116,30 +146,35 @@ void forEachValue(const AlmanacDay& a, Sink& s, const AlmanacNames& names) {
     s.beginObject("tzolkin");
     s.number("number", "tzolkin_number", a.tzolkin.number);
     s.number("name_index", "tzolkin_name_index", a.tzolkin.sign);
-    s.text("name", "tzolkin_name", SignName(a.tzolkin.sign, names.spelling));
+    putText(s, "name", "tzolkin_name",
+            [&](char* o) { return PutTzolkinSign(o, a.tzolkin.sign, names.spelling); });
     s.endObject();
     s.beginObject("haab");
     s.number("day", "haab_day", a.haab.day);
     s.number("month_index", "haab_month_index", a.haab.month);
-    s.text("month", "haab_month", MonthNameOf(a.haab.month, names.spelling));
+    putText(s, "month", "haab_month",
+            [&](char* o) { return PutHaabMonth(o, a.haab.month, names.spelling); });
     s.endObject();
     const auto round = [&](std::int64_t dayCount) {
-        char* end = PutCalendarRound(text, TzolkinOf(dayCount), HaabOf(dayCount), names.spelling);
-        return std::string_view(text, std::size_t(end - text));
+        return [&names, dayCount](char* o) {
+            return PutCalendarRoundAt(o, TzolkinPosition(dayCount), HaabPosition(dayCount),
+                                      names.spelling);
+        };
     };
-    s.text("calendar_round", "calendar_round", round(a.dayCount));
+    putText(s, "calendar_round", "calendar_round", round(a.dayCount));
     s.number("lord_of_the_night", "lord_of_the_night", a.lordOfTheNight);
     s.beginObject("station_819");
-    s.text("long_count", "station_819_long_count",
-           {text, std::size_t(PutLongCount(text, LongCountOf(a.station819)) - text)});
-    s.text("calendar_round", "station_819_calendar_round", round(a.station819));
+    putText(s, "long_count", "station_819_long_count",
+            [&](char* o) { return PutLongCount(o, LongCountOf(a.station819)); });
+    putText(s, "calendar_round", "station_819_calendar_round", round(a.station819));
     s.number("days_since", "station_819_days_since", a.dayCount - a.station819);
     s.endObject();
     const TzolkinDay bearer = YearBearerOf(a.dayCount, names.yearBearer);
     s.beginObject("year_bearer");
     s.text("system", "year_bearer_system", YearBearerSystemName(names.yearBearer));
     s.number("number", "year_bearer_number", bearer.number);
-    s.text("name", "year_bearer_name", SignName(bearer.sign, names.spelling));
+    putText(s, "name", "year_bearer_name",
+            [&](char* o) { return PutTzolkinSign(o, bearer.sign, names.spelling); });
     s.endObject();
     // The baktun place alone (0 to 19): `baktun` above counts the pictuns too.
     s.number("baktun_place", "baktun_place", sign * p.baktun);
@@ -168,7 +203,7 @@ public:
 
     void number(std::string_view key, std::string_view, std::int64_t v) {
         name(key);
-        o_ = PutSigned(o_, v);
+        o_ = PutSignedInPlace(o_, v);
     }
     void text(std::string_view key, std::string_view, std::string_view v) {
         name(key);
@@ -187,6 +222,15 @@ public:
         if constexpr (Json)
             *o_++ = '"';
         copy(v);
+        if constexpr (Json)
+            *o_++ = '"';
+    }
+    // A text the engine writes whole, in place: no check and no copy.
+    template <typename Put> void written(std::string_view key, std::string_view, Put put) {
+        name(key);
+        if constexpr (Json)
+            *o_++ = '"';
+        o_ = put(o_);
         if constexpr (Json)
             *o_++ = '"';
     }
@@ -247,7 +291,9 @@ void WriteAlmanacFields(const AlmanacDay& a, AlmanacFieldSink& s, const AlmanacN
     forEachValue(a, s, names);
 }
 
-char* PutAlmanacValues(char* o, bool json, const AlmanacDay& a, const AlmanacNames& names) {
+// Flattened: the keys then are constants, and so are the sizes of their copies.
+[[gnu::flatten]] char* PutAlmanacValues(char* o, bool json, const AlmanacDay& a,
+                                        const AlmanacNames& names) {
     if (json) {
         DirectSink<true> sink(o);
         forEachValue(a, sink, names);

@@ -9,18 +9,36 @@
 
 namespace zentolk {
 
-AlmanacDay ComputeAlmanac(std::int64_t jdn, std::int64_t correlation) {
+namespace {
+// Everything but the civil dates.
+AlmanacDay cyclesOf(std::int64_t jdn, std::int64_t correlation) {
     AlmanacDay a;
     a.jdn = jdn;
     a.correlation = correlation;
     a.dayCount = jdn - correlation;
-    a.gregorian = JdnToCivil(Calendar::Gregorian, jdn);
-    a.julian = JdnToCivil(Calendar::Julian, jdn);
     a.longCount = LongCountOf(a.dayCount);
     a.tzolkin = TzolkinOf(a.dayCount);
     a.haab = HaabOf(a.dayCount);
     a.lordOfTheNight = LordOfTheNightOf(a.dayCount);
     a.station819 = Station819Of(a.dayCount);
+    return a;
+}
+} // namespace
+
+AlmanacDay ComputeAlmanac(std::int64_t jdn, std::int64_t correlation) {
+    AlmanacDay a = cyclesOf(jdn, correlation);
+    a.gregorian = JdnToCivil(Calendar::Gregorian, jdn);
+    a.julian = JdnToCivil(Calendar::Julian, jdn);
+    return a;
+}
+
+AlmanacDay ComputeAlmanac(std::int64_t jdn, std::int64_t correlation, Calendar calendar,
+                          const CivilDate& date) {
+    AlmanacDay a = cyclesOf(jdn, correlation);
+    const bool gregorian = calendar == Calendar::Gregorian;
+    (gregorian ? a.gregorian : a.julian) = date;
+    (gregorian ? a.julian : a.gregorian) =
+        JdnToCivil(gregorian ? Calendar::Julian : Calendar::Gregorian, jdn);
     return a;
 }
 

@@ -41,6 +41,10 @@ constexpr std::int32_t DayCountOf(std::int64_t jdn, std::int64_t correlation) {
 
 // Every value for a day number in MinJdn..MaxJdn.
 AlmanacDay ComputeAlmanac(std::int64_t jdn, std::int64_t correlation);
+// The same for a day whose date in `calendar` is known (a table's input
+// line): only the other calendar's date is worked out.
+AlmanacDay ComputeAlmanac(std::int64_t jdn, std::int64_t correlation, Calendar calendar,
+                          const CivilDate& date);
 
 // "August 11, 3114 B.C." (years before 1 counted as B.C., 1 B.C. being year 0)
 std::string CivilDateText(const CivilDate& date);

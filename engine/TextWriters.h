@@ -104,23 +104,17 @@ namespace detail {
 // the bytes of a word from its lowest up: the first digit is the lowest byte.
 inline std::uint64_t eightDigits(std::uint32_t v) {
     static_assert(std::endian::native == std::endian::little);
-    // v / 10^6 as a fixed-point number with 48 fraction bits: the integer
-    // part is the first pair, and each multiplication of the fraction by 100
-    // brings up the next. The rounding error stays below what the last pair
-    // can see for every v below 10^8 (checked over all of them).
-    constexpr std::uint64_t Fraction = (std::uint64_t{1} << 48) - 1;
-    const auto pair = [](std::uint64_t fixed) {
-        std::uint16_t text;
-        std::memcpy(&text, Digits.pairs + 2 * (fixed >> 48), 2);
-        return std::uint64_t{text};
-    };
-    std::uint64_t fixed = std::uint64_t{v} * 281474977; // 2^48 / 10^6, rounded up
-    std::uint64_t digits = pair(fixed);
-    for (int shift = 16; shift < 64; shift += 16) {
-        fixed = (fixed & Fraction) * 100;
-        digits |= pair(fixed) << shift;
-    }
-    return digits;
+    // Split in lanes of one word, each step halving every lane at once: two
+    // lanes of four digits, four of two, eight of one. A lane's quotient by
+    // 100 (or 10) is a multiplication and a shift, exact for the lane's
+    // values; the remainder goes to the upper half of the lane, so that the
+    // leading digits come first.
+    const std::uint64_t fours = v / 10000 | std::uint64_t{v % 10000} << 32;
+    const std::uint64_t hundreds = ((fours * 10486) >> 20) & 0x0000007F0000007F; // x / 100
+    const std::uint64_t twos = (fours << 16) + hundreds * (1 - (std::uint64_t{100} << 16));
+    const std::uint64_t tens = ((twos * 103) >> 10) & 0x000F000F000F000F; // x / 10
+    const std::uint64_t ones = (twos << 8) + tens * (1 - (std::uint64_t{10} << 8));
+    return ones | 0x3030303030303030;
 }
 
 // Three digits and more: kept out of line, so the writers of the short
@@ -185,6 +179,23 @@ inline char* PutSigned(char* o, std::int64_t v) {
     if (v >= INT32_MIN && v <= INT32_MAX)
         return PutSigned(o, static_cast<std::int32_t>(v));
     return std::to_chars(o, o + 20, v).ptr;
+}
+
+// The same, inlined where each value is written: its branches then follow
+// that value's usual length (a Long Count place is short, a day number long)
+// rather than the mix of all the numbers a table writes.
+[[gnu::always_inline]] inline char* PutSignedInPlace(char* o, std::int64_t v) {
+    if (v > -100 && v < 100) {
+        *o = '-';
+        o += v < 0;
+        const auto u = static_cast<std::size_t>(v < 0 ? -v : v);
+        const bool two = u >= 10;
+        std::memcpy(o, detail::Digits.pairs + 2 * u + !two, 2);
+        return o + 1 + two;
+    }
+    if (v >= INT32_MIN && v <= INT32_MAX)
+        return PutSignedCount(o, static_cast<std::int32_t>(v));
+    return PutSigned(o, v);
 }
 
 // Exactly two digits, for 0 to 99.

@@ -157,6 +157,24 @@ TEST(Almanac, LongCountRoundTrips) {
     }
 }
 
+// A table's line gives the date in one calendar; the other must come out as
+// from the day number alone, across the years and both calendars' leap rules.
+TEST(Almanac, AKnownDateGivesTheSameDay) {
+    std::mt19937_64 rng(12);
+    std::uniform_int_distribution<std::int64_t> anyDay(MinJdn, MaxJdn);
+    for (int i = 0; i < 20000; ++i) {
+        const std::int64_t jdn = i < 3 ? 2299160 + i : anyDay(rng); // the Gregorian reform too
+        const AlmanacDay whole = ComputeAlmanac(jdn, 584283);
+        for (const auto& [calendar, date] :
+             {std::pair{G, whole.gregorian}, std::pair{Calendar::Julian, whole.julian}}) {
+            const AlmanacDay known = ComputeAlmanac(jdn, 584283, calendar, date);
+            EXPECT_EQ(known.gregorian, whole.gregorian) << jdn;
+            EXPECT_EQ(known.julian, whole.julian) << jdn;
+            EXPECT_EQ(known.station819, whole.station819) << jdn;
+        }
+    }
+}
+
 TEST(Almanac, LongCountTexts) {
     struct Case {
         const char* text;

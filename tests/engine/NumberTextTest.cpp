@@ -112,7 +112,7 @@ TEST(GroupThousands, NumbersGroupedInPlaceAgreeWithTheTextRule) {
 }
 
 // Every length up to ten digits, many values of each: the long numbers are
-// written eight digits at a time, with fixed-point arithmetic.
+// written eight digits at a time, in lanes of one word.
 TEST(TextWriters, UnsignedNumbersOfEveryLengthAgreeWithTheLibrary) {
     for (std::uint64_t v = 0; v <= 4294967295u; v = v < 1000 ? v + 1 : v + v / 997 + 1) {
         const auto value = static_cast<std::uint32_t>(v);
@@ -125,10 +125,14 @@ TEST(TextWriters, UnsignedNumbersOfEveryLengthAgreeWithTheLibrary) {
 
 TEST(TextWriters, PlainIntegersAgreeWithTheLibrary) {
     for (std::int64_t v :
-         {0LL,          1LL,     9LL,      10LL,      99LL,          100LL,        999LL,
-          1000LL,       99999LL, 100000LL, 9999999LL, 10000000LL,    999999999LL,  1000000000LL,
-          2147483647LL, -1LL,    -10LL,    -100LL,    -2147483648LL, 4294967296LL, -9999999999LL}) {
+         {0LL,           1LL,          9LL,           10LL,     99LL,      100LL,
+          999LL,         1000LL,       99999LL,       100000LL, 9999999LL, 10000000LL,
+          999999999LL,   1000000000LL, 2147483647LL,  -1LL,     -10LL,     -100LL,
+          -2147483648LL, 4294967296LL, -9999999999LL, -9LL,     -99LL,     99999999LL,
+          100000000LL,   -99999999LL}) {
         EXPECT_EQ(WrittenText([&](char* o) { return PutSigned(o, v); }), std::to_string(v));
+        EXPECT_EQ(WrittenText([&](char* o) { return zentolk::PutSignedInPlace(o, v); }),
+                  std::to_string(v));
         if (v >= INT32_MIN && v <= INT32_MAX) {
             EXPECT_EQ(WrittenText([&](char* o) { return PutSigned(o, std::int32_t(v)); }),
                       std::to_string(v));
