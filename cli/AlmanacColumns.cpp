@@ -179,8 +179,8 @@ void forEachValue(const AlmanacDay& a, Sink& s, const AlmanacNames& names) {
     // The baktun place alone (0 to 19): `baktun` above counts the pictuns too.
     s.number("baktun_place", "baktun_place", sign * p.baktun);
     s.number(names.eraKey, names.eraKey, InscribedOf(a.dayCount).era);
-    s.text("inscribed", "inscribed",
-           {text, std::size_t(PutInscribedLongCount(text, a.dayCount) - text)});
+    putText(s, "inscribed", "inscribed",
+            [&](char* o) { return PutInscribedLongCount(o, a.dayCount); });
 }
 
 // Writes the values straight into a row at a cursor, as ValueWriter of the
