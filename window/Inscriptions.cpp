@@ -186,6 +186,7 @@ void TInscriptions::SetResult(const QString& text) {
 }
 
 void TInscriptions::Move(bool forward) {
+    DayList->clear(); // the list answers the action that filled it, not this one
     std::string error;
     const std::optional<std::int64_t> days =
         ParseDistanceNumber(DistanceInput->text().toStdString(), error);
@@ -210,6 +211,7 @@ void TInscriptions::Move(bool forward) {
 }
 
 void TInscriptions::MeasureDistance() {
+    DayList->clear();
     if (!day_) {
         SetResult(QStringLiteral("There is no day to measure to: enter a date first."));
         return;

@@ -137,7 +137,9 @@ private slots:
         auto* list = Part<QListWidget>(*almanac, "DayList");
         QVERIFY(result().contains("whose Calendar Round is 5 Caban 10 Yax"));
         QCOMPARE(list->count(), 1);
-        typeAndEnter("DistanceInput", "1.0.0"); // move away, then back by the suggestion
+        typeAndEnter("DistanceInput", "1.0.0"); // another action: the suggestions go
+        QCOMPARE(list->count(), 0);
+        typeAndEnter("FullDateInput", "9.12.11.5.17 6 Etznab 11 Yax"); // back by the suggestion
         list->setFocus();
         list->setCurrentRow(0);
         QTest::keyClick(list, Qt::Key_Return);
