@@ -180,7 +180,7 @@ void forEachValue(const AlmanacDay& a, Sink& s, const AlmanacNames& names) {
     s.number("baktun_place", "baktun_place", sign * p.baktun);
     s.number(names.eraKey, names.eraKey, InscribedOf(a.dayCount).era);
     putText(s, "inscribed", "inscribed",
-            [&](char* o) { return PutInscribedLongCount(o, a.dayCount); });
+            [&](char* o) { return PutInscribedLongCount(o, a.dayCount, p); });
 }
 
 // Writes the values straight into a row at a cursor, as ValueWriter of the

@@ -364,6 +364,11 @@ inline char* PutLongCount(char* o, const LongCountPlaces& p) {
 inline char* PutInscribedLongCount(char* o, std::int64_t dayCount) {
     return PutLongCount(o, LongCountOf(InscribedOf(dayCount).count));
 }
+// The same, given the day's Long Count: this era's days, nearly every table
+// row, are written as their Long Count is, with no second division.
+inline char* PutInscribedLongCount(char* o, std::int64_t dayCount, const LongCountPlaces& places) {
+    return dayCount >= 0 ? PutLongCount(o, places) : PutInscribedLongCount(o, dayCount);
+}
 
 namespace detail {
 // The calculator's Tzolkin reading of every position, whole.
