@@ -620,10 +620,10 @@ int RowReader::read(int inFd) {
         // CR there (the buffer has room: a full one was handled before the read).
         char* end = buffer.get() + held;
         final_ = true;
-        if (end[-1] != '\r') {
+        if (end[-1] != '\r')
             *end++ = '\n';
-            *end = '\0';
-        }
+        // The fast paths stop at this NUL, not at old bytes left after it.
+        *end = '\0';
         convertRecords(buffer.get(), end, buffer.get());
     }
     if (!fatal_.empty()) {

@@ -353,6 +353,19 @@ TEST(BatchLongLine, ALineBeyondTheBoundIsAnErrorRowInItsPlace) {
     }
 }
 
+// The input's last line ended by a lone CR, after longer lines held in the
+// same buffer: the fast path stops there as the engine's does, rather than
+// reading the older bytes after it as more lines.
+TEST(BatchLongLine, ALoneCrAtTheEndEndsTheInput) {
+    // The older bytes after the last CR are "\n8\t11\t3114\t1\r\n": a whole line.
+    const std::string input = "6\t15\t2024\t0\n8\t11\t3114\t1\r\n-5\t+\t\n8\t11\t000\t1\r";
+    const Outcome fast = convert(input, BatchPath::Fast);
+    const Outcome engine = convert(input, BatchPath::Engine);
+    EXPECT_EQ(fast.out, engine.out);
+    EXPECT_EQ(fast.err, engine.err);
+    EXPECT_EQ(std::count(fast.out.begin(), fast.out.end(), '\n'), 4);
+}
+
 // A row never spans lines: a quote left open in a line of any length is an
 // error row for that line alone, and says so.
 TEST(BatchLongLine, AnUnclosedQuoteLosesOnlyItsLine) {
