@@ -242,7 +242,11 @@ private:
                     rescanAt_ = std::min(rescanAt_, std::size_t(stop - start));
                 break; // a CR at the end may be the first half of CR LF
             }
-            convert(std::string_view(start, static_cast<std::size_t>(stop - start)));
+            // The buffer has room for a line a little past the bound and its end.
+            if (std::size_t(stop - start) > MaxLineBytes)
+                rejectTooLong();
+            else
+                convert(std::string_view(start, static_cast<std::size_t>(stop - start)));
             ++(*stop == '\r' && stop[1] != '\n' ? loneCrEnds_ : lfEnds_);
             start = stop + (*stop == '\r' && stop[1] == '\n' ? 2 : 1);
         }
@@ -467,6 +471,14 @@ private:
         reject(line, fields, 4, why);
     }
 
+    void rejectTooLong() {
+        static constexpr std::array<std::string_view, 4> None{};
+        reject(line_++, None, 0,
+               "the line is longer than " + GroupThousands(std::to_string(MaxLineBytes)) +
+                   " bytes");
+        seenRecord_ = true;
+    }
+
     void reject(long long line, const std::array<std::string_view, 4>& fields, std::size_t count,
                 std::string_view why) {
         sink_.reject(fields, count, why);
@@ -544,12 +556,11 @@ int RowReader::read(int inFd) {
         if (!fatal_.empty())
             break;
         if (held == capacity && capacity == MaxCapacity) {
-            static constexpr std::array<std::string_view, 4> None{};
-            reject(line_++, None, 0,
-                   "the line is longer than " + GroupThousands(std::to_string(MaxLineBytes)) +
-                       " bytes");
-            seenRecord_ = true;
-            dropping = true;
+            rejectTooLong();
+            // A CR last in the full buffer already ends the line; only an LF
+            // right after it is still the line's.
+            crDropped = buffer.get()[held - 1] == '\r';
+            dropping = !crDropped;
             held = scanned = 0;
         } else if (held == capacity || !buffer) {
             const std::size_t wider = std::min(2 * capacity, MaxCapacity);

@@ -332,7 +332,7 @@ TEST(AlmanacFastPath, WritesWhatTheEngineWritesForEveryLine) {
 // is passed over unread: with every line end, the lines around it are
 // untouched.
 TEST(BatchLongLine, ALineBeyondTheBoundIsAnErrorRowInItsPlace) {
-    const std::string longest(MaxLineBytes - 7, '7'); // "1\t1\t" and "\t0" make it MaxLineBytes
+    const std::string longest(MaxLineBytes - 6, '7'); // "1\t1\t" and "\t0" make it MaxLineBytes
     const std::string tooLong(24 << 20, '7');
     const std::string plain = convert("6\t15\t2024\t0\n", BatchPath::Engine).out;
     for (const std::string end : {"\n", "\r\n", "\r"}) {
@@ -342,6 +342,9 @@ TEST(BatchLongLine, ALineBeyondTheBoundIsAnErrorRowInItsPlace) {
         EXPECT_EQ(whole.status, 0);
         EXPECT_TRUE(whole.out == plain + "1\t1\t" + longest + "\t0\t'" + longest +
                                      "' is not a valid integer value\n" + plain);
+        // One byte past the bound is already too long.
+        const Outcome past = convert(around + line(longest + "7") + around, BatchPath::Fast);
+        EXPECT_EQ(past.out, plain + "\t\t\t\tthe line is longer than 1,048,576 bytes\n" + plain);
         const Outcome cut = convert(around + line(tooLong) + around, BatchPath::Fast);
         EXPECT_EQ(cut.status, 1);
         EXPECT_EQ(cut.out, plain + "\t\t\t\tthe line is longer than 1,048,576 bytes\n" + plain);
