@@ -14,13 +14,14 @@ ZENTOLK_RUN_PACKAGES=(
 # Testing adds: the test and benchmark libraries, clang for the fuzzers, the format and metadata
 # checks, the manual-page check, Python and SQLite to load the tables the
 # command line writes, GNU time for the benchmarks' peak memory
-# (bench/almanac-inputs), and a virtual display with the tools that
-# drive it and take screenshots (scripts/screenshot, bench/startup).
+# (bench/almanac-inputs), inotify-tools for a test that waits on a folder's
+# changes, and a virtual display with the tools that drive it and take
+# screenshots (scripts/screenshot, bench/startup).
 ZENTOLK_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev libxdamage-dev
     clang libclang-rt-14-dev clang-format desktop-file-utils appstream man-db
     xvfb xauth x11-utils x11-apps xdotool imagemagick xclip
-    python3 sqlite3 time
+    python3 sqlite3 time inotify-tools
 )
 
 # Packaging adds the file type check CPack's dependency scan runs (the scan
