@@ -8,6 +8,7 @@
 #include "platform/WindowDecorations.h"
 #include "ui/DesktopWindow.h"
 #include "ui/Palettes.h"
+#include "ui/Translations.h"
 #include "window/Calc.h"
 
 #include <QFont>
@@ -19,21 +20,22 @@
 
 namespace {
 const char* const HelpText =
-    "Usage: zentolk [-debug] [--palette dark|light|system] [-style STYLE] [-platform NAME]\n"
-    "               [Qt options]\n"
+    "Usage: zentolk [-debug] [--palette dark|light|system] [--lang en|es] [-style STYLE]\n"
+    "               [-platform NAME] [Qt options]\n"
     "\n"
     "Shows where a civil date lies in the Great Cycle of the Long Count calendar.\n"
     "\n"
     "  -debug, /debug     write the help kit's diagnostics log, HHDebug.txt\n"
     "  --palette PALETTE  draw the windows in dark or light colours of the program's\n"
     "                     own, or in the desktop's (system, the default)\n"
+    "  --lang LANGUAGE    speak English (en) or Spanish (es) whatever the locale says\n"
     "  -style STYLE       draw the window in another Qt style, such as fusion\n"
     "  -platform NAME     use this Qt platform (xcb, wayland, offscreen, ...)\n"
     "  -h, --help         show this help and exit\n"
     "  --version          show the version and exit\n"
     "\n"
     "Exit status: 0 after Exit, 1 when no display can be reached, 2 for a palette\n"
-    "that is none of the three.\n"
+    "that is none of the three or a language other than en and es.\n"
     "Without a display, zentolk-cli gives the same readings in a terminal.\n";
 
 // The value of Qt's -platform switch, which wins over QT_QPA_PLATFORM.
@@ -67,6 +69,21 @@ std::optional<zentolk::PaletteChoice> paletteSwitch(int argc, char** argv) {
     }
     return choice;
 }
+
+// --lang WORD or --lang=WORD, the last one counting; without it the locale
+// chooses. Empty when the word names no language the program speaks.
+std::optional<zentolk::platform::Language> languageSwitch(int argc, char** argv) {
+    constexpr std::string_view name = "--lang";
+    std::optional<zentolk::platform::Language> language = zentolk::platform::UserLanguage();
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == name)
+            language = i + 1 < argc ? zentolk::platform::ReadLanguage(argv[++i]) : std::nullopt;
+        else if (arg.substr(0, name.size() + 1) == "--lang=")
+            language = zentolk::platform::ReadLanguage(arg.substr(name.size() + 1));
+    }
+    return language;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -84,6 +101,13 @@ int main(int argc, char** argv) {
     const std::optional<zentolk::PaletteChoice> palette = paletteSwitch(argc, argv);
     if (!palette) {
         std::fputs("zentolk: --palette takes dark, light or system\n"
+                   "Try 'zentolk --help'.\n",
+                   stderr);
+        return 2;
+    }
+    const std::optional<zentolk::platform::Language> language = languageSwitch(argc, argv);
+    if (!language) {
+        std::fputs("zentolk: --lang takes en or es\n"
                    "Try 'zentolk --help'.\n",
                    stderr);
         return 2;
@@ -111,6 +135,9 @@ int main(int argc, char** argv) {
     if (choosePlatform)
         qunsetenv("QT_QPA_PLATFORM"); // not for the programs this one starts
     zentolk::platform::QuitOnTerminationSignals();
+    if (!zentolk::InstallTranslations(app, *language))
+        std::fputs("zentolk: the Spanish texts are missing from this build; English is shown\n",
+                   stderr);
     if (!keepStyle)
         QApplication::setStyle(QStringLiteral("windows"));
     zentolk::ApplyPalette(*palette); // after the style, which brings its own

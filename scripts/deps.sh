@@ -3,12 +3,14 @@
 # scripts/package.
 
 # Building and running: the compiler and build tools, Qt with its X11 and
-# Wayland platform plugins, chmlib for the help viewer and libseccomp for the
-# filter of its decoding process, chmcmd (fp-utils) to
-# compile the help file, and the condensed face the window is drawn in.
+# Wayland platform plugins, Qt's translation tools and its own Spanish texts,
+# chmlib for the help viewer and libseccomp for the filter of its decoding
+# process, chmcmd (fp-utils) to compile the help file, and the condensed face
+# the window is drawn in.
 ZENTOLK_RUN_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-wayland libxcb1-dev libchm-dev libseccomp-dev fp-utils fonts-dejavu-extra
+    qt6-base-dev qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    libxcb1-dev libchm-dev libseccomp-dev fp-utils fonts-dejavu-extra
 )
 
 # Testing adds: the test and benchmark libraries, clang for the fuzzers, the format and metadata
@@ -21,7 +23,7 @@ ZENTOLK_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev libxdamage-dev
     clang libclang-rt-14-dev clang-format desktop-file-utils appstream man-db
     xvfb xauth x11-utils x11-apps xdotool imagemagick xclip
-    python3 sqlite3 time inotify-tools
+    python3 sqlite3 time inotify-tools locales
 )
 
 # Packaging adds the file type check CPack's dependency scan runs (the scan

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace zentolk {
 
@@ -61,22 +62,27 @@ void setReadingText(QWidget* control, const QString& text) {
 }
 
 template <class Label = QLabel>
-Label* label(QWidget* parent, const char* name, const char* caption, QRect geometry,
+Label* label(QWidget* parent, const char* name, const QString& caption, QRect geometry,
              bool rightAligned) {
-    auto* l = Named(new Label(QString::fromLatin1(caption), parent), name);
+    auto* l = Named(new Label(caption, parent), name);
+    // A caption longer than the place made for the English one grows to the
+    // left, so it still ends where its field begins.
+    const int longer = l->fontMetrics().horizontalAdvance(caption) - geometry.width();
+    if (longer > 0)
+        geometry.setLeft(geometry.left() - std::min(longer, geometry.left() - 4));
     l->setGeometry(geometry);
     l->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     return l;
 }
 
 // A read-only output: its text can be selected and copied, and Tab skips it.
-QLineEdit* output(QWidget* parent, const char* name, QRect geometry, const char* hint) {
+QLineEdit* output(QWidget* parent, const char* name, QRect geometry, const QString& hint) {
     auto* field = Named(new TReadingField(QString::fromLatin1(name), parent), name);
     field->setGeometry(geometry);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::ClickFocus);
-    if (hint != nullptr)
-        field->setToolTip(QString::fromLatin1(hint));
+    if (!hint.isEmpty())
+        field->setToolTip(hint);
     return field;
 }
 
@@ -91,8 +97,8 @@ TSpinEdit* spinField(QWidget* parent, const char* name, QRect geometry, std::int
     return field;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-    auto* b = Named(new QPushButton(QString::fromLatin1(caption), parent), name);
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* b = Named(new QPushButton(caption, parent), name);
     b->setGeometry(geometry);
     b->setAutoDefault(true); // Enter presses the focused button, as Space does
     return b;
@@ -101,8 +107,8 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, QRec
 
 TFrmCalc::TFrmCalc(help::HelpKit& helpKit, QWidget* parent) : QWidget(parent), helpKit_(helpKit) {
     setObjectName(QStringLiteral("FrmCalc"));
-    setWindowTitle(
-        QStringLiteral("Zentolk " ZENTOLK_TITLE_VERSION ", Copyright (C) the Zentolk developers"));
+    setWindowTitle(tr("Zentolk %1, Copyright (C) the Zentolk developers")
+                       .arg(QStringLiteral(ZENTOLK_TITLE_VERSION)));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -142,9 +148,9 @@ void TFrmCalc::CreateControls() {
     Panel2->setAutoFillBackground(true);
     Panel2->setFont(ClassicFont(16));
 
-    Label1 = label(this, "Label1", "Month", {92, 44, 42, 16}, false);
-    Label2 = label(this, "Label2", "Day", {160, 44, 29, 16}, false);
-    Label3 = label(this, "Label3", "Year", {232, 44, 34, 16}, false);
+    Label1 = label(this, "Label1", tr("Month"), {92, 44, 42, 16}, false);
+    Label2 = label(this, "Label2", tr("Day"), {160, 44, 29, 16}, false);
+    Label3 = label(this, "Label3", tr("Year"), {232, 44, 34, 16}, false);
     // The bounds lie one beyond the wrap points, so that a step past an end
     // changes the text and the change handler can wrap it.
     Month = spinField(this, "Month", {92, 60, 41, 26}, 0, 13, 2, "1");
@@ -152,55 +158,57 @@ void TFrmCalc::CreateControls() {
     Year = spinField(this, "Year", {224, 60, 65, 26}, 1, 99999, 5, "1998");
 
     ADBC = Named(new TNamedList(this), "ADBC");
-    ADBC->addItems({QStringLiteral("A.D."), QStringLiteral("B.C.")});
+    ADBC->addItems({tr("A.D."), tr("B.C.")});
     ADBC->setGeometry(300, 60, 57, 24);
 
-    GroupBox2 = Named(new QGroupBox(QStringLiteral(" Great Cycle "), this), "GroupBox2");
+    GroupBox2 = Named(new QGroupBox(tr(" Great Cycle "), this), "GroupBox2");
     GroupBox2->setGeometry(24, 96, 401, 219);
-    Label9 = label(GroupBox2, "Label9", "Great Cycle:", {53, 24, 86, 16}, true);
+    Label9 = label(GroupBox2, "Label9", tr("Great Cycle:"), {53, 24, 86, 16}, true);
     GreatCycle = output(GroupBox2, "GreatCycle", {148, 22, 125, 24},
                         "13 x bakun = 1,872,000 days = 5,125.26 years.");
-    Label5 = label(GroupBox2, "Label5", "Long Count:", {57, 64, 82, 16}, true);
+    Label5 = label(GroupBox2, "Label5", tr("Long Count:"), {57, 64, 82, 16}, true);
     jMayan =
-        output(GroupBox2, "jMayan", {148, 62, 125, 24}, "[Baktun].[Katun].[Tun].[Uinal].[Kin]");
-    Label4 = label(GroupBox2, "Label4", "Elapsed Kin:", {53, 104, 88, 16}, true);
+        output(GroupBox2, "jMayan", {148, 62, 125, 24}, tr("[Baktun].[Katun].[Tun].[Uinal].[Kin]"));
+    Label4 = label(GroupBox2, "Label4", tr("Elapsed Kin:"), {53, 104, 88, 16}, true);
     KinDays =
-        output(GroupBox2, "KinDays", {148, 102, 125, 24}, "Elapsed days from start of Cycle.");
-    KinLbl1 = label<TReadingLabel>(GroupBox2, "KinLbl1", "KinLbl1", {284, 104, 90, 13}, true);
-    Label8 = label(GroupBox2, "Label8", "Remaining Kin:", {37, 144, 104, 16}, true);
-    KinLeft = output(GroupBox2, "KinLeft", {148, 142, 125, 24}, "Days to End of Cycle.");
-    KinLbl2 = label<TReadingLabel>(GroupBox2, "KinLbl2", "KinLbl2", {284, 144, 90, 13}, true);
-    Label6 = label(GroupBox2, "Label6", "Cycle Harmonic:", {27, 184, 114, 16}, true);
+        output(GroupBox2, "KinDays", {148, 102, 125, 24}, tr("Elapsed days from start of Cycle."));
+    KinLbl1 = label<TReadingLabel>(GroupBox2, "KinLbl1", QStringLiteral("KinLbl1"),
+                                   {284, 104, 90, 13}, true);
+    Label8 = label(GroupBox2, "Label8", tr("Remaining Kin:"), {37, 144, 104, 16}, true);
+    KinLeft = output(GroupBox2, "KinLeft", {148, 142, 125, 24}, tr("Days to End of Cycle."));
+    KinLbl2 = label<TReadingLabel>(GroupBox2, "KinLbl2", QStringLiteral("KinLbl2"),
+                                   {284, 144, 90, 13}, true);
+    Label6 = label(GroupBox2, "Label6", tr("Cycle Harmonic:"), {27, 184, 114, 16}, true);
     Harmonic =
-        output(GroupBox2, "Harmonic", {148, 182, 125, 24}, "Fraction of 1,872,000 Kin Cycle");
+        output(GroupBox2, "Harmonic", {148, 182, 125, 24}, tr("Fraction of 1,872,000 Kin Cycle"));
 
-    GroupBox3 = Named(new QGroupBox(QStringLiteral(" Historical Long Count "), this), "GroupBox3");
+    GroupBox3 = Named(new QGroupBox(tr(" Historical Long Count "), this), "GroupBox3");
     GroupBox3->setGeometry(24, 322, 401, 61);
-    Label7 = label(GroupBox3, "Label7", "Long Count:", {57, 27, 82, 16}, true);
+    Label7 = label(GroupBox3, "Label7", tr("Long Count:"), {57, 27, 82, 16}, true);
     LongC = output(GroupBox3, "LongC", {148, 25, 125, 24},
                    "[Pictun].[Baktun].[Katun].[Tun].[Uinal].[Kin]");
 
-    GroupBox1 = Named(new QGroupBox(QStringLiteral(" Day "), this), "GroupBox1");
+    GroupBox1 = Named(new QGroupBox(tr(" Day "), this), "GroupBox1");
     GroupBox1->setGeometry(24, 392, 401, 85);
-    Label10 = label(GroupBox1, "Label10", "Tzolkin Day:", {51, 20, 87, 16}, false);
-    Tzolkin = output(GroupBox1, "Tzolkin", {148, 18, 181, 24}, nullptr);
-    Label11 = label(GroupBox1, "Label11", "Day of Week:", {44, 52, 94, 16}, false);
-    WeekD = output(GroupBox1, "WeekD", {148, 50, 181, 24}, nullptr);
+    Label10 = label(GroupBox1, "Label10", tr("Tzolkin Day:"), {51, 20, 87, 16}, false);
+    Tzolkin = output(GroupBox1, "Tzolkin", {148, 18, 181, 24}, {});
+    Label11 = label(GroupBox1, "Label11", tr("Day of Week:"), {44, 52, 94, 16}, false);
+    WeekD = output(GroupBox1, "WeekD", {148, 50, 181, 24}, {});
     for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3})
         box->setFocusPolicy(Qt::NoFocus);
 
-    HelpBtn = button(this, "HelpBtn", "Help", {45, 492, 75, 27});
+    HelpBtn = button(this, "HelpBtn", tr("Help"), {45, 492, 75, 27});
     HelpBtn->setIcon(buttonImage(help_xpm));
     HelpBtn->setIconSize({17, 17});
-    HelpBtn->setToolTip(QStringLiteral("Help"));
+    HelpBtn->setToolTip(tr("Help"));
     HelpBtn->setFocusPolicy(Qt::ClickFocus); // reached by the mouse or F1, never by Tab
-    InterBtn = button(this, "InterBtn", "Web", {140, 492, 75, 25});
+    InterBtn = button(this, "InterBtn", tr("Web"), {140, 492, 75, 25});
     InterBtn->setIcon(buttonImage(web_xpm));
-    InterBtn->setToolTip(QStringLiteral("Internet Links"));
-    CopyBtn = button(this, "CopyBtn", "Copy", {234, 492, 75, 25});
+    InterBtn->setToolTip(tr("Internet Links"));
+    CopyBtn = button(this, "CopyBtn", tr("Copy"), {234, 492, 75, 25});
     CopyBtn->setIcon(buttonImage(copy_xpm));
-    CopyBtn->setToolTip(QStringLiteral("Copy All to Clipboard"));
-    ExitBtn = button(this, "ExitBtn", "Exit", {329, 492, 75, 25});
+    CopyBtn->setToolTip(tr("Copy All to Clipboard"));
+    ExitBtn = button(this, "ExitBtn", tr("Exit"), {329, 492, 75, 25});
     for (QPushButton* b : {InterBtn, CopyBtn})
         b->setIconSize({16, 16});
 
@@ -321,10 +329,10 @@ void TFrmCalc::HelpBtnClick() {
 void TFrmCalc::ShowHelpPage(std::string_view page) {
     const HtmlHelpAFunction showHelp = helpKit_.ViewerLibrary().HtmlHelp;
     if (showHelp == nullptr) {
-        platform::CurrentOs().ShowMessage(CurrentProgram()->Title(),
-                                          "The help viewer is not installed, so the help cannot "
-                                          "be shown.",
-                                          platform::MessageKind::Warning);
+        platform::CurrentOs().ShowMessage(
+            CurrentProgram()->Title(),
+            tr("The help viewer is not installed, so the help cannot be shown.").toStdString(),
+            platform::MessageKind::Warning);
         return;
     }
     const std::string where =
@@ -346,10 +354,11 @@ void TFrmCalc::CopyBtnClick() {
     CopyReport = BuildReport({month, day, year, era, ViewsOf(shown)});
     platform::Os& desktop = platform::CurrentOs();
     if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport)) {
-        ReportError("Cannot open clipboard");
+        ReportError(tr("Cannot open clipboard").toStdString());
         return;
     }
-    desktop.ShowMessage("Information", "Copied to Clipboard.", platform::MessageKind::Information);
+    desktop.ShowMessage(tr("Information").toStdString(), tr("Copied to Clipboard.").toStdString(),
+                        platform::MessageKind::Information);
 }
 
 void TFrmCalc::ExitBtnClick() {

@@ -14,30 +14,30 @@ namespace zentolk {
 
 void TFrmCalc::NameForAssistiveTechnology() {
     const std::pair<QWidget*, const char*> names[] = {
-        {Month, "Month"},
-        {Day, "Day"},
-        {Year, "Year"},
-        {ADBC, "Era"},
-        {GroupBox2, "Great Cycle"},
-        {GreatCycle, "Great Cycle"},
-        {jMayan, "Long Count"},
-        {KinDays, "Elapsed Kin"},
-        {KinLbl1, "Elapsed Kin share"},
-        {KinLeft, "Remaining Kin"},
-        {KinLbl2, "Remaining Kin share"},
-        {Harmonic, "Cycle Harmonic"},
-        {GroupBox3, "Historical Long Count"},
-        {LongC, "Historical Long Count"},
-        {GroupBox1, "Day"},
-        {Tzolkin, "Tzolkin Day"},
-        {WeekD, "Day of Week"},
-        {HelpBtn, "Help"},
-        {InterBtn, "Web"},
-        {CopyBtn, "Copy"},
-        {ExitBtn, "Exit"},
+        {Month, QT_TR_NOOP("Month")},
+        {Day, QT_TR_NOOP("Day")},
+        {Year, QT_TR_NOOP("Year")},
+        {ADBC, QT_TR_NOOP("Era")},
+        {GroupBox2, QT_TR_NOOP("Great Cycle")},
+        {GreatCycle, QT_TR_NOOP("Great Cycle")},
+        {jMayan, QT_TR_NOOP("Long Count")},
+        {KinDays, QT_TR_NOOP("Elapsed Kin")},
+        {KinLbl1, QT_TR_NOOP("Elapsed Kin share")},
+        {KinLeft, QT_TR_NOOP("Remaining Kin")},
+        {KinLbl2, QT_TR_NOOP("Remaining Kin share")},
+        {Harmonic, QT_TR_NOOP("Cycle Harmonic")},
+        {GroupBox3, QT_TR_NOOP("Historical Long Count")},
+        {LongC, QT_TR_NOOP("Historical Long Count")},
+        {GroupBox1, QT_TR_NOOP("Day")},
+        {Tzolkin, QT_TR_NOOP("Tzolkin Day")},
+        {WeekD, QT_TR_NOOP("Day of Week")},
+        {HelpBtn, QT_TR_NOOP("Help")},
+        {InterBtn, QT_TR_NOOP("Web")},
+        {CopyBtn, QT_TR_NOOP("Copy")},
+        {ExitBtn, QT_TR_NOOP("Exit")},
     };
     for (const auto& [control, name] : names)
-        control->setAccessibleName(QString::fromLatin1(name));
+        control->setAccessibleName(tr(name));
 
     const std::pair<QLabel*, QWidget*> captions[] = {
         {Label1, Month},  {Label2, Day},      {Label3, Year},    {Label9, GreatCycle},
@@ -49,7 +49,7 @@ void TFrmCalc::NameForAssistiveTechnology() {
 
     // The era list has no caption on screen: besides its own name it gets a
     // hidden one, which assistive technology reads as its label.
-    auto* era = new QLabel(QStringLiteral("Era"), this);
+    auto* era = new QLabel(tr("Era"), this);
     era->setObjectName(QStringLiteral("EraCaption"));
     era->hide();
     era->setBuddy(ADBC);
@@ -58,13 +58,13 @@ void TFrmCalc::NameForAssistiveTechnology() {
     // on screen, so it takes none.
     Announcer = new TStatusLabel(this);
     Announcer->setObjectName(QStringLiteral("ReadingAnnouncer"));
-    Announcer->setAccessibleName(QStringLiteral("Reading"));
+    Announcer->setAccessibleName(tr("Reading"));
     Announcer->setGeometry(0, 0, 0, 0);
 }
 
 void TFrmCalc::AnnounceReading() {
     if (Announcer != nullptr)
-        Announcer->Show(QStringLiteral("Long Count ") + jMayan->text());
+        Announcer->Show(tr("Long Count %1").arg(jMayan->text()));
 }
 
 } // namespace zentolk

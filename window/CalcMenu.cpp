@@ -89,7 +89,8 @@ private:
         QMenu menu(&calc_);
         menu.setObjectName(QStringLiteral("CalcMenu"));
         QAction* almanac =
-            menu.addAction(QStringLiteral("Almanac..."), &calc_, [this] { ShowAlmanac(calc_); });
+            menu.addAction(QCoreApplication::translate("zentolk::TFrmCalc", "Almanac..."), &calc_,
+                           [this] { ShowAlmanac(calc_); });
         almanac->setShortcut(AlmanacKey); // shown beside it
         // Opened from the keyboard, Enter at once chooses the first entry.
         if (fromKeyboard)

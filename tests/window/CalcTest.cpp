@@ -8,6 +8,7 @@
 #include "WorkedExample.h"
 #include "app/Application.h"
 #include "help/HelpKit.h"
+#include "ui/Translations.h"
 #include "viewer/hhctrl.h"
 #include "window/Spin.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <memory>
 
 using zentolk::TFrmCalc;
@@ -120,6 +122,43 @@ private slots:
         for (const QString& text : outputs(second))
             QVERIFY2(!text.isEmpty() && !QString(OutputNames[0]).contains(text), qPrintable(text));
         QVERIFY(fake->messages.empty());
+    }
+
+    // Every caption, title and button text shows whole, in either language:
+    // a longer translation grows its caption toward the box's edge.
+    void everyCaptionShowsWhole_data() {
+        QTest::addColumn<bool>("spanish");
+        QTest::newRow("English") << false;
+        QTest::newRow("Spanish") << true;
+    }
+    void everyCaptionShowsWhole() {
+        QFETCH(bool, spanish);
+        const auto language =
+            spanish ? zentolk::platform::Language::Spanish : zentolk::platform::Language::English;
+        QVERIFY(zentolk::InstallTranslations(*qApp, language));
+        TFrmCalc shown(*kit);
+        QCOMPARE(Part<QLabel>(shown, "Label1")->text(),
+                 spanish ? QString("Mes") : QString("Month"));
+        for (const QLabel* label : shown.findChildren<QLabel*>()) {
+            if (label->isHidden() || label->width() == 0 || label->text().startsWith("KinLbl"))
+                continue;
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                             label->contentsRect().width() &&
+                         label->x() >= 0,
+                     qPrintable(label->text()));
+        }
+        for (const QPushButton* button : shown.findChildren<QPushButton*>())
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) +
+                             (button->icon().isNull() ? 0 : button->iconSize().width() + 4) <
+                         button->width() - 8,
+                     qPrintable(button->text()));
+        for (const QGroupBox* box : shown.findChildren<QGroupBox*>())
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->title()) < box->width() / 2,
+                     qPrintable(box->title()));
+        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
     }
 
     void typingRightAfterTheStartReplacesTheMonth_data() {

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Language.h"
+
+class QCoreApplication;
+
+namespace zentolk {
+
+// Makes the application speak the language: the program's own catalogue,
+// built into it, and Qt's for the buttons of its standard dialogs. English
+// is the texts as written, so it loads nothing. False when the program's
+// catalogue is missing.
+bool InstallTranslations(QCoreApplication& app, platform::Language language);
+
+} // namespace zentolk
