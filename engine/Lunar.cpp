@@ -293,10 +293,20 @@ std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::st
             ++split;
         const std::string glyph = lower(word.substr(0, split));
         std::string_view number = word.substr(split);
+        // G and its number, F, X and B stand in the series too but say
+        // nothing these conventions give: they are passed over.
+        if (glyph == "g" || glyph == "f" || glyph == "x" || glyph == "b") {
+            const std::string_view save = rest;
+            std::int32_t unused;
+            if (glyph == "g" && number.empty() && !ParseInteger(nextWord(), unused))
+                rest = save;
+            continue;
+        }
         const bool known =
             glyph == "d" || glyph == "e" || glyph == "c" || glyph == "a" || glyph == "age";
         if (!known) {
-            error = "a recorded Lunar Series names glyphs D, E, C and A (or the age), not " +
+            error = "a recorded Lunar Series names glyphs G, F, E, D, C, X, B and A (or the age), "
+                    "not " +
                     QuotedText(word);
             return std::nullopt;
         }
