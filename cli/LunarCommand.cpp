@@ -74,22 +74,6 @@ std::optional<std::int64_t> dayCountOf(CommandRun& run) {
     return jdn - r.correlation;
 }
 
-std::string ageText(int age) {
-    const std::string glyph =
-        age < 20 ? "D " + std::to_string(age) : "E " + std::to_string(age - 20);
-    return "age " + std::to_string(age) + " (" + glyph + ")";
-}
-
-std::string seriesText(const LunarSeries& s) {
-    std::string text = ageText(s.age);
-    if (s.glyphC != 0) {
-        text += ", C " + std::to_string(s.glyphC);
-        if (const std::string_view semester = SemesterText(s); !semester.empty())
-            text.append(" in ").append(semester);
-    }
-    return text + ", A " + std::to_string(s.glyphA);
-}
-
 std::string dayText(std::int64_t jdn, bool julian) {
     const CivilDate date = JdnToCivil(julian ? Calendar::Julian : Calendar::Gregorian, jdn);
     return CivilDateText(date) + (julian ? " (Julian)" : "");
@@ -199,7 +183,7 @@ void writeText(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
     std::string out;
     const auto line = [&out](std::string_view label, const std::string& value) {
         out += label;
-        out.append(label.size() < 19 ? 19 - label.size() : 1, ' ');
+        out.append(19 - label.size(), ' ');
         out += value;
         out += '\n';
     };
@@ -221,7 +205,7 @@ void writeText(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
                                  std::to_string(MoonLastYear) + " only (astronomical)");
             continue;
         }
-        line(info.title, seriesText(*s));
+        line(info.title, LunarSeriesText(*s));
         const std::string start =
             reading.convention == LunarConvention::Astronomical
                 ? "new moon (conjunction) on " + dayText(s->lunationStart + r.correlation, r.julian)

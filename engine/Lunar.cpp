@@ -267,6 +267,19 @@ std::string_view SemesterText(const LunarSeries& series) {
     return series.semester < 0 ? std::string_view() : Names[series.semester];
 }
 
+std::string LunarSeriesText(const LunarSeries& s) {
+    constexpr int EFrom = 20;
+    const std::string glyph =
+        s.age < EFrom ? "D " + std::to_string(s.age) : "E " + std::to_string(s.age - EFrom);
+    std::string text = "age " + std::to_string(s.age) + " (" + glyph + ")";
+    if (s.glyphC != 0) {
+        text += ", C " + std::to_string(s.glyphC);
+        if (const std::string_view semester = SemesterText(s); !semester.empty())
+            text.append(" in ").append(semester);
+    }
+    return text + ", A " + std::to_string(s.glyphA);
+}
+
 std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::string& error) {
     RecordedSeries r;
     std::string_view rest = text;

@@ -83,6 +83,9 @@ std::optional<LunarSeries> LunarSeriesOf(LunarConvention convention, std::int64_
 // The semester's patron in the 18-lunation cycle of the Palenque count: the
 // skull, as the Temple of the Sun writes it, and the two after it.
 std::string_view SemesterText(const LunarSeries& series);
+// "age 26 (E 6), C 4 in the skull's semester, A 30": the age as its glyph
+// writes it, D below 20 days, E with the days past 20.
+std::string LunarSeriesText(const LunarSeries& series);
 
 // A Lunar Series as an inscription records it: "D 5", "E 6" (26 days),
 // "age 26", "C 4", "A 29" (or "A 9", the glyph's own coefficient); any of
