@@ -200,9 +200,7 @@ void writeText(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
         const std::optional<LunarSeries>& s = reading.series;
         out += '\n';
         if (!s) {
-            line(info.title, "none: the algorithm is taken to hold for the years " +
-                                 std::to_string(MoonFirstYear) + " to " +
-                                 std::to_string(MoonLastYear) + " only (astronomical)");
+            line(info.title, NoAstronomicalMoonText());
             continue;
         }
         line(info.title, LunarSeriesText(*s));

@@ -280,6 +280,17 @@ std::string LunarSeriesText(const LunarSeries& s) {
     return text + ", A " + std::to_string(s.glyphA);
 }
 
+std::string NoAstronomicalMoonText() {
+    return "none: the algorithm is taken to hold for the years " + std::to_string(MoonFirstYear) +
+           " to " + std::to_string(MoonLastYear) + " only (astronomical)";
+}
+
+std::string LunarReadingText(LunarConvention convention, std::int64_t dayCount,
+                             std::int64_t correlation) {
+    const std::optional<LunarSeries> s = LunarSeriesOf(convention, dayCount, correlation);
+    return s ? LunarSeriesText(*s) : NoAstronomicalMoonText();
+}
+
 std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::string& error) {
     RecordedSeries r;
     std::string_view rest = text;

@@ -86,6 +86,11 @@ std::string_view SemesterText(const LunarSeries& series);
 // "age 26 (E 6), C 4 in the skull's semester, A 30": the age as its glyph
 // writes it, D below 20 days, E with the days past 20.
 std::string LunarSeriesText(const LunarSeries& series);
+// The same for a day, or why the convention gives none.
+std::string LunarReadingText(LunarConvention convention, std::int64_t dayCount,
+                             std::int64_t correlation);
+// "none: the algorithm is taken to hold for the years -3999 to 4000 only".
+std::string NoAstronomicalMoonText();
 
 // A Lunar Series as an inscription records it: "D 5", "E 6" (26 days),
 // "age 26", "C 4", "A 29" (or "A 9", the glyph's own coefficient); any of
