@@ -182,19 +182,14 @@ void writeText(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
     const Options& r = run.r;
     std::string out;
     const auto line = [&out](std::string_view label, const std::string& value) {
-        out += label;
-        out.append(19 - label.size(), ' ');
-        out += value;
-        out += '\n';
+        AppendBlockLine(out, label, value);
     };
     line("Long Count", InscribedDayText(day.dayCount));
     line("Calendar Round", CalendarRoundText(day.dayCount, r.spelling));
     line(r.julian ? "Julian" : "Gregorian",
          CivilDateText(r.julian ? day.julian : day.gregorian) + " (" +
              IsoDateText(r.julian ? day.julian : day.gregorian) + ")");
-    const std::string_view name = CorrelationName(day.correlation);
-    line("Correlation",
-         std::to_string(day.correlation) + (name.empty() ? "" : " (" + std::string(name) + ")"));
+    line("Correlation", CorrelationText(day.correlation));
     for (const Reading& reading : readings) {
         const LunarConventionInfo& info = InfoOf(reading.convention);
         const std::optional<LunarSeries>& s = reading.series;
