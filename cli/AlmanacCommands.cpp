@@ -128,14 +128,22 @@ std::string AlmanacLine(const AlmanacDay& a, const Options& r) {
            "  JDN " + std::to_string(a.jdn) + "\n";
 }
 
+void AppendBlockLine(std::string& out, std::string_view label, const std::string& value) {
+    out += label;
+    out.append(19 - label.size(), ' ');
+    out += value;
+    out += '\n';
+}
+
+std::string CorrelationText(std::int64_t correlation) {
+    const std::string_view name = CorrelationName(correlation);
+    return std::to_string(correlation) + (name.empty() ? "" : " (" + std::string(name) + ")");
+}
+
 std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
-    const std::string_view name = CorrelationName(a.correlation);
     std::string out;
     const auto line = [&out](std::string_view label, const std::string& value) {
-        out += label;
-        out.append(19 - label.size(), ' ');
-        out += value;
-        out += '\n';
+        AppendBlockLine(out, label, value);
     };
     line("Julian Day Number", std::to_string(a.jdn));
     line("Gregorian", CivilDateText(a.gregorian) + " (" + IsoDateText(a.gregorian) + ")");
@@ -147,8 +155,7 @@ std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
     line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
     line("819-day station", Station819Text(a.dayCount, r.spelling));
     line("Year bearer", YearBearerText(a.dayCount, r.yearBearer, r.spelling));
-    line("Correlation",
-         std::to_string(a.correlation) + (name.empty() ? "" : " (" + std::string(name) + ")"));
+    line("Correlation", CorrelationText(a.correlation));
     return out;
 }
 

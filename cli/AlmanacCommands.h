@@ -67,6 +67,10 @@ int WithWriters(const Options& options, const Streams& streams) {
 std::string AlmanacBlock(const AlmanacDay& day, const Options& options);
 std::string AlmanacJson(const AlmanacDay& day, const Options& options);
 std::string AlmanacLine(const AlmanacDay& day, const Options& options);
+// One line of a block: the label, blanks to the values' column, the value.
+void AppendBlockLine(std::string& out, std::string_view label, const std::string& value);
+// "584283 (Goodman-Martinez-Thompson)", the name where the number has one.
+std::string CorrelationText(std::int64_t correlation);
 
 // MONTH DAY YEAR [ERA] read as the calculator's fields are read.
 bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,

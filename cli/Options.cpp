@@ -1,6 +1,7 @@
 #include "cli/Options.h"
 
 #include "cli/AlmanacCommands.h"
+#include "cli/LunarCommand.h"
 #include "cli/PictureCommand.h"
 #include "cli/RowReader.h"
 #include "engine/NumberText.h"
@@ -22,6 +23,7 @@ const char* const UsageText =
     "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
     "       zentolk-cli distance | match ...              (see zentolk-cli match --help)\n"
     "       zentolk-cli picture long-count|calendar-round [DAY] (see picture --help)\n"
+    "       zentolk-cli lunar [DAY] [--recorded SERIES]   (see lunar --help)\n"
     "\n"
     "Prints where a day lies in the Great Cycle of the Long Count calendar.\n"
     "\n"
@@ -219,6 +221,8 @@ constexpr OptionRule YearBearer{"--year-bearer", Takes::Value, "classic, campech
 constexpr OptionRule Svg{"--svg", Takes::Value, "a file name", setText<&Options::svgFile>};
 constexpr OptionRule Png{"--png", Takes::Value, "a file name", setText<&Options::pngFile>, false};
 constexpr OptionRule Lines{"--lines", Takes::Nothing, "", setSwitch<&Options::lines>};
+constexpr OptionRule Recorded{"--recorded", Takes::Value, "a Lunar Series such as \"D 5 C 2 A 29\"",
+                              setText<&Options::recorded>};
 
 constexpr const OptionRule* ReportOptions[] = {
     &Help,   &Version, &Crlf,      &Tsv,          &Csv,           &Strict,    &Exact,
@@ -237,6 +241,8 @@ constexpr const OptionRule* DistanceOptions[] = {&Help,        &Julian,         
 constexpr const OptionRule* MatchOptions[] = {
     &Help, &Julian, &Json, &Correlation, &FromLongCount, &To, &Limit, &SpellingOption, &YearBearer};
 constexpr const OptionRule* PictureOptions[] = {&Help, &Julian, &Correlation, &Svg, &Png, &Lines};
+constexpr const OptionRule* LunarOptions[] = {&Help,        &Julian,   &Json,
+                                              &Correlation, &Recorded, &SpellingOption};
 
 constexpr CommandSpec Commands[] = {
     {Command::Report, "", ReportOptions, RunReport, &UsageText},
@@ -246,6 +252,7 @@ constexpr CommandSpec Commands[] = {
     {Command::Distance, "distance", DistanceOptions, WithWriters<RunDistance>, &InscriptionUsage},
     {Command::Match, "match", MatchOptions, WithWriters<RunMatch>, &InscriptionUsage},
     {Command::Picture, "picture", PictureOptions, RunPictureCommand, &PictureUsage, true},
+    {Command::Lunar, "lunar", LunarOptions, WithWriters<RunLunar>, &LunarUsage},
 };
 
 // CommandOf finds a command's row by its place.
@@ -253,7 +260,7 @@ static_assert([] {
     for (std::size_t i = 0; i < std::size(Commands); ++i)
         if (Commands[i].command != static_cast<Command>(i))
             return false;
-    return std::size(Commands) == static_cast<std::size_t>(Command::Picture) + 1;
+    return std::size(Commands) == static_cast<std::size_t>(Command::Lunar) + 1;
 }());
 
 const OptionRule* findOption(const CommandSpec& command, std::string_view name) {

@@ -19,7 +19,7 @@ namespace zentolk::cli {
 
 // The report (no command word) and the named commands, in the order of the
 // command table.
-enum class Command { Report, Almanac, LongCount, Next, Distance, Match, Picture };
+enum class Command { Report, Almanac, LongCount, Next, Distance, Match, Picture, Lunar };
 
 enum class Mode { Today, Date, Batch, Help, Version };
 
@@ -59,6 +59,8 @@ struct Options {
     // asked for, and whether days come a line each from standard input.
     std::string_view svgFile, pngFile;
     bool lines = false;
+    // lunar: a recorded Lunar Series to check.
+    std::string_view recorded;
 };
 
 // How an option's value is taken. Nothing: a switch. Value: one word, after

@@ -2,6 +2,7 @@
 
 #include "engine/AlmanacInput.h"
 #include "engine/Epigraphy.h"
+#include "engine/Lunar.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
@@ -64,6 +65,11 @@ void TDayPage::CreateControls() {
     LordField = output("LordField", QStringLiteral("Lord of the Night"));
     StationField = output("DayStationField", QStringLiteral("819-day station"));
     BearerField = output("DayBearerField", QStringLiteral("Year bearer"));
+    for (const LunarConvention c : LunarConventions) {
+        const QString title = Qs(std::string(InfoOf(c).title));
+        LunarFields << output("LunarSeriesField", QStringLiteral("Lunar Series, ") + title);
+        LunarFields.back()->setObjectName(Qs("LunarSeries_" + std::string(InfoOf(c).key)));
+    }
     Note = statusLine("Note", QStringLiteral("Note"));
 
     LongCountInput = Named(new QLineEdit, "LongCountInput", QStringLiteral("Long Count to go to"));
@@ -109,6 +115,9 @@ void TDayPage::LayOut() {
     form->addRow(QStringLiteral("Lord of the Night:"), LordField);
     form->addRow(QStringLiteral("819-day station:"), StationField);
     form->addRow(QStringLiteral("Year bearer:"), BearerField);
+    for (std::size_t i = 0; i < std::size(LunarConventions); ++i)
+        form->addRow(Qs(std::string(InfoOf(LunarConventions[i]).title) + ":"),
+                     LunarFields[static_cast<qsizetype>(i)]);
     form->addRow(Note);
     auto* back =
         Named(new QGroupBox(QStringLiteral("Go to a day")), "GoBox", QStringLiteral("Go to a day"));
@@ -144,10 +153,14 @@ void TDayPage::Connect() {
 }
 
 QList<QWidget*> TDayPage::TabChain() const {
-    return {JdnField,        GregorianField,     JulianField,   LongCountField, TzolkinField,
-            HaabField,       CalendarRoundField, LordField,     StationField,   BearerField,
-            LongCountInput,  LongCountGo,        JulianInput,   JulianGo,       TzolkinNumber,
-            TzolkinSignList, HaabDayList,        HaabMonthList, PreviousBtn,    NextBtn};
+    QList<QWidget*> chain = {JdnField,     GregorianField, JulianField,        LongCountField,
+                             TzolkinField, HaabField,      CalendarRoundField, LordField,
+                             StationField, BearerField};
+    for (QLineEdit* field : LunarFields)
+        chain << field;
+    return chain + QList<QWidget*>{LongCountInput, LongCountGo,     JulianInput, JulianGo,
+                                   TzolkinNumber,  TzolkinSignList, HaabDayList, HaabMonthList,
+                                   PreviousBtn,    NextBtn};
 }
 
 void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& note,
@@ -164,6 +177,9 @@ void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& no
     showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
     showText(StationField, Qs(Station819Text(a.dayCount, spelling)));
     showText(BearerField, Qs(YearBearerText(a.dayCount, bearers, spelling)));
+    for (std::size_t i = 0; i < std::size(LunarConventions); ++i)
+        showText(LunarFields[static_cast<qsizetype>(i)],
+                 Qs(LunarReadingText(LunarConventions[i], a.dayCount, a.correlation)));
     Note->Show(note);
 }
 
@@ -171,6 +187,8 @@ void TDayPage::ClearDay(const QString& note) {
     day_.reset();
     for (QLineEdit* field : {JdnField, GregorianField, JulianField, LongCountField, TzolkinField,
                              HaabField, CalendarRoundField, LordField, StationField, BearerField})
+        field->clear();
+    for (QLineEdit* field : LunarFields)
         field->clear();
     Note->Show(note);
 }

@@ -50,6 +50,9 @@ private:
 
     QLineEdit *JdnField, *GregorianField, *JulianField, *LongCountField, *TzolkinField, *HaabField,
         *CalendarRoundField, *LordField, *StationField, *BearerField;
+    // The Lunar Series the day should carry: the astronomical moon, then the
+    // epigraphic counts, in the engine's order of conventions.
+    QList<QLineEdit*> LunarFields;
     TStatusLabel* Note;
     QLineEdit *LongCountInput, *JulianInput;
     QPushButton *LongCountGo, *JulianGo;

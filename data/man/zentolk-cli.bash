@@ -21,7 +21,7 @@ _zentolk_cli() {
 
     local options='--crlf --tsv --csv --format= --strict --exact --header --skip-blank --column --columns --era --decimal-separator
         -h --help --version --'
-    local commands='almanac long-count next distance match picture'
+    local commands='almanac long-count next distance match picture lunar'
     case ${COMP_WORDS[1]} in
     picture)
         if [ "$COMP_CWORD" -eq 2 ]; then
@@ -39,7 +39,7 @@ _zentolk_cli() {
         fi
         return
         ;;
-    almanac | long-count | next | distance | match)
+    almanac | long-count | next | distance | match | lunar)
         if [ "$COMP_CWORD" -gt 1 ]; then
             case $prev in
             --correlation)
@@ -64,6 +64,7 @@ _zentolk_cli() {
                 next) own="$own --from --previous --count" ;;
                 long-count) own="$own --previous-era" ;;
                 match) own="$own --from --to --limit" ;;
+                lunar) own='--julian --correlation --json --spelling --recorded -h --help --' ;;
                 esac
                 [[ $cur == -* ]] && COMPREPLY=($(compgen -W "$own" -- "$cur"))
                 ;;

@@ -38,7 +38,7 @@ TEST(Options, EveryMistakeIsOneLineAndAPointerToHelp) {
         {{"--crlf=yes"}, 2, "--crlf takes no value"},
         {{"--json", "6", "15", "2024"},
          2,
-         "--json is an option of almanac, long-count, next, distance and match"},
+         "--json is an option of almanac, long-count, next, distance, match and lunar"},
         {{"1", "2"}, 2, "expected MONTH DAY YEAR [ERA], got 2 arguments"},
         {{"--csv", "1"}, 2, "--csv reads its dates from standard input, not from arguments"},
         {{"--tsv", "--crlf"}, 2, "--crlf applies to the report, not to --tsv"},

@@ -103,14 +103,29 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QStringList>("controls");
         QTest::newRow("This day") << 0
-                                  << QStringList{
-                                         "JdnField",           "GregorianField", "JulianField",
-                                         "LongCountField",     "TzolkinField",   "HaabField",
-                                         "CalendarRoundField", "LordField",      "DayStationField",
-                                         "DayBearerField",     "LongCountInput", "LongCountGo",
-                                         "JulianInput",        "JulianGo",       "TzolkinNumber",
-                                         "TzolkinSignList",    "HaabDayList",    "HaabMonthList",
-                                         "PreviousBtn",        "NextBtn"};
+                                  << QStringList{"JdnField",
+                                                 "GregorianField",
+                                                 "JulianField",
+                                                 "LongCountField",
+                                                 "TzolkinField",
+                                                 "HaabField",
+                                                 "CalendarRoundField",
+                                                 "LordField",
+                                                 "DayStationField",
+                                                 "DayBearerField",
+                                                 "LunarSeries_astronomical",
+                                                 "LunarSeries_palenque",
+                                                 "LunarSeries_coba",
+                                                 "LongCountInput",
+                                                 "LongCountGo",
+                                                 "JulianInput",
+                                                 "JulianGo",
+                                                 "TzolkinNumber",
+                                                 "TzolkinSignList",
+                                                 "HaabDayList",
+                                                 "HaabMonthList",
+                                                 "PreviousBtn",
+                                                 "NextBtn"};
         QTest::newRow("Inscriptions")
             << 1 << QStringList{"StationField",  "BearerList",    "BearerField", "SpellingList",
                                 "DistanceInput", "AddBtn",        "SubtractBtn", "FromInput",

@@ -208,6 +208,13 @@ private slots:
         QCOMPARE(Part<QLineEdit>(*almanac, "DayStationField")->text(),
                  QString("12.19.18.6.12  1 Eb 0 Zip  (588 days before)"));
         QCOMPARE(Part<QLineEdit>(*almanac, "DayBearerField")->text(), QString("1 Caban (classic)"));
+        // The Lunar Series of every convention, as lunar gives them.
+        QCOMPARE(Part<QLineEdit>(*almanac, "LunarSeries_astronomical")->text(),
+                 QString("age 8 (D 8), A 29"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "LunarSeries_palenque")->text(),
+                 QString("age 3 (D 3), C 2 in the semester before the skull's, A 30"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "LunarSeries_coba")->accessibleName(),
+                 QString("Lunar Series, Coba base count"));
         typeAndEnter(Part<QLineEdit>(*almanac, "CorrelationNumber"), "584285");
         QCOMPARE(Part<QComboBox>(*almanac, "CorrelationList")->currentIndex(), 1);
         QCOMPARE(Part<QLineEdit>(*almanac, "LongCountField")->text(), QString("12.19.19.17.18"));
