@@ -110,10 +110,10 @@ void listFound(CommandRun& run, const MatchResult& found, std::int64_t from, std
 }
 
 std::string placeNote(std::int64_t day, Spelling spelling) {
-    const std::string ending = PeriodEndingText(day, spelling);
+    const std::optional<Period> ending = LargestPeriodEnded(day);
     return "in " + std::string(PeriodName(Period::Katun, spelling)) + " " +
            AjawDayText(AjawNumberOf(KatunEndOf(day)), spelling) +
-           (ending.empty() ? "" : ", ends " + ending);
+           (ending ? ", ends a " + std::string(PeriodName(*ending, spelling)) : "");
 }
 } // namespace
 
