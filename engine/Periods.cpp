@@ -156,6 +156,89 @@ MatchResult PlaceRound(const CalendarRoundQuery& round, const PlaceClues& clues,
     return result;
 }
 
+namespace {
+// "13" or "13 Ahau" at words[i]: the number of an Ahau day, and the words read.
+std::optional<int> ajawAt(const std::vector<std::string_view>& words, std::size_t& i,
+                          std::string& error) {
+    std::int64_t number = 0;
+    if (i >= words.size() || !ParseDigits(words[i], number))
+        return std::nullopt;
+    if (number < 1 || number > TzolkinNumbers) {
+        error = "an Ahau day's number is 1 to 13, not " + std::string(words[i]);
+        return std::nullopt;
+    }
+    ++i;
+    if (i < words.size() && FindTzolkinSign(words[i]) == TzolkinSigns)
+        ++i;
+    return static_cast<int>(number);
+}
+} // namespace
+
+std::optional<PeriodQuery> ParsePeriodQuery(std::string_view text, std::string& error) {
+    const std::vector<std::string_view> words = Words(text);
+    std::size_t i = 1;
+    const std::optional<Period> period = words.empty() ? std::nullopt : ParsePeriod(words[0]);
+    std::optional<int> ajaw;
+    if (period)
+        ajaw = ajawAt(words, i, error);
+    if (!period || !error.empty() || i < words.size()) {
+        if (error.empty())
+            error = "expected " + PeriodChoicesText() +
+                    ", with the number of its Ahau day if wanted (\"katun 13\"), not " +
+                    QuotedText(Trimmed(text));
+        return std::nullopt;
+    }
+    return PeriodQuery{*period, ajaw};
+}
+
+std::optional<ShortFormDate> ParseShortFormDate(std::string_view text, std::string& error,
+                                                Spelling spelling) {
+    const std::vector<std::string_view> words = Words(text);
+    // The round runs up to the first word that names a period or joins a clue.
+    const auto joining = [](std::string_view w) {
+        for (const std::string_view filler : {"in", "ending", "end", "of", "the", "a", ","})
+            if (EqualsIgnoringCase(w, filler))
+                return true;
+        return false;
+    };
+    std::size_t end = 0;
+    while (end < words.size() && !ParsePeriod(words[end]) && !joining(words[end]))
+        ++end;
+    ShortFormDate date;
+    std::string roundText;
+    for (std::size_t i = 0; i < end; ++i)
+        roundText.append(i ? " " : "").append(words[i]);
+    std::optional<CalendarRoundQuery> round = ParseCalendarRound(roundText, error, spelling);
+    if (round && !WhyNoDay(*round).empty())
+        error = WhyNoDay(*round, spelling), round.reset();
+    if (!round)
+        return std::nullopt;
+    date.round = *round;
+    for (std::size_t i = end; i < words.size();) {
+        if (joining(words[i])) {
+            ++i;
+            continue;
+        }
+        const std::optional<Period> period = ParsePeriod(words[i++]);
+        const std::optional<int> ajaw =
+            period == Period::Katun ? ajawAt(words, i, error) : std::nullopt;
+        if (!error.empty())
+            return std::nullopt;
+        if (!period ||
+            (ajaw ? date.clues.katunAjaw.has_value() : date.clues.periodEnding.has_value())) {
+            error = "after the Calendar Round, expected \"katun N\" for the katun it lies in "
+                    "or a period's name for the period it ends, not " +
+                    QuotedText(words[i - 1]);
+            return std::nullopt;
+        }
+        if (ajaw)
+            date.clues.katunAjaw = ajaw;
+        else
+            date.clues.periodEnding = period;
+    }
+    return date;
+}
+
 std::optional<Interval> ParseInterval(std::string_view text, std::string& error) {
     const std::string_view t = Trimmed(text);
     if (const std::optional<Period> period = ParsePeriod(t))

@@ -93,6 +93,25 @@ struct PlaceClues {
 MatchResult PlaceRound(const CalendarRoundQuery& round, const PlaceClues& clues, std::int64_t from,
                        std::int64_t to, std::int64_t limit);
 
+// A period with the number of the Ahau day its endings fall on, if given:
+// "katun", "katun 13", "k'atun 13 Ajaw".
+struct PeriodQuery {
+    Period period = Period::Katun;
+    std::optional<int> ajaw;
+};
+std::optional<PeriodQuery> ParsePeriodQuery(std::string_view text, std::string& error);
+
+// A Calendar Round as a short-form date is written, with its clues after it:
+// "katun N" ("in katun 13 Ahau") for the katun it lies in, a period's name
+// for the period it ends ("3 Ahau 3 Mol tun", "ending the tun").
+struct ShortFormDate {
+    CalendarRoundQuery round;
+    PlaceClues clues;
+};
+// Empty with the reason when it cannot be read or no day has the round.
+std::optional<ShortFormDate> ParseShortFormDate(std::string_view text, std::string& error,
+                                                Spelling spelling = Spelling::Colonial);
+
 // A span anniversaries are counted in: a period, or a number of days
 // ("365", or a distance number such as "1.0.0").
 struct Interval {
