@@ -193,10 +193,13 @@ std::optional<PeriodQuery> ParsePeriodQuery(std::string_view text, std::string& 
 
 std::optional<ShortFormDate> ParseShortFormDate(std::string_view text, std::string& error,
                                                 Spelling spelling) {
-    const std::vector<std::string_view> words = Words(text);
+    // A comma may set the clues off: "3 Ahau 3 Mol, ending the tun".
+    const std::vector<std::string_view> words = Words(text, ',');
     // The round runs up to the first word that names a period or joins a clue.
     const auto joining = [](std::string_view w) {
-        for (const std::string_view filler : {"in", "ending", "end", "of", "the", "a", ","})
+        if (w.empty()) // a comma after a blank
+            return true;
+        for (const std::string_view filler : {"in", "ending", "end", "of", "the", "a"})
             if (EqualsIgnoringCase(w, filler))
                 return true;
         return false;

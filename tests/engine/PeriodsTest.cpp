@@ -139,5 +139,41 @@ TEST(Intervals, ReadAsPeriodsDaysOrDistanceNumbers) {
     EXPECT_EQ(IntervalText(2, *ParseInterval("katun", error), Spelling::Modern), "2 k'atuns");
 }
 
+// The window's texts: a period with its Ahau, and a round with its clues.
+TEST(ShortFormTexts, ReadTheirCluesOrSayWhyNot) {
+    const struct {
+        const char* text;
+        std::optional<int> katun;
+        std::optional<Period> ending;
+        bool read;
+    } cases[] = {
+        {"3 Ahau 3 Mol", {}, {}, true},
+        {"3 Ahau 3 Mol katun 13", 13, {}, true},
+        {"3 Ajaw 3 Muwaan in k'atun 13 Ajaw", 13, {}, true},
+        {"3 Ahau 3 Mol, ending the tun", {}, Period::Tun, true},
+        {"3 Ahau lahuntun katun 2", 2, Period::Lahuntun, true},
+        {"3 Ahau katun", {}, Period::Katun, true},
+        {"3 Ahau 3 Mol katun 14", {}, {}, false},
+        {"3 Ahau 3 Mol tun tun", {}, {}, false},
+        {"3 Ahau 4 Mol tun", {}, {}, false},
+        {"katun 13", {}, {}, false},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const std::optional<ShortFormDate> date = ParseShortFormDate(c.text, error);
+        ASSERT_EQ(date.has_value(), c.read) << c.text << ": " << error;
+        EXPECT_EQ(error.empty(), c.read) << c.text;
+        if (date) {
+            EXPECT_EQ(date->clues.katunAjaw, c.katun) << c.text;
+            EXPECT_EQ(date->clues.periodEnding, c.ending) << c.text;
+        }
+    }
+    std::string error;
+    EXPECT_EQ(ParsePeriodQuery("Katun 13 Ahau", error)->ajaw, 13);
+    EXPECT_EQ(ParsePeriodQuery("hotun", error)->period, Period::Hotun);
+    EXPECT_FALSE(ParsePeriodQuery("katun 13 Imix", error));
+    EXPECT_FALSE(ParsePeriodQuery("uinal", error));
+}
+
 } // namespace
 } // namespace zentolk
