@@ -14,8 +14,8 @@
 namespace zentolk::cli {
 
 const char* const PeriodUsage =
-    "Usage: zentolk-cli period-ending PERIOD [--ajaw N] [--from LC] [--to LC] [--limit N] "
-    "[--json]\n"
+    "Usage: zentolk-cli period-ending PERIOD [--ajaw N] [--from LC] [--to LC]\n"
+    "                                 [--limit N] [--json]\n"
     "       zentolk-cli anniversaries DATE --every tun|katun|N [--count N] [--json]\n"
     "       zentolk-cli place \"3 Ahau 3 Mol\" [--katun N] [--period-ending PERIOD]\n"
     "                         [--within LC..LC] [--limit N] [--json]\n"
