@@ -53,7 +53,7 @@ Progression endingsOn(Period period, std::optional<int> ajaw) {
     if (!ajaw)
         return {0, days};
     std::int64_t first = 0;
-    while (AjawNumberOf(first) != *ajaw)
+    for (int n = 1; n < TzolkinNumbers && AjawNumberOf(first) != *ajaw; ++n)
         first += days;
     return {first, days * TzolkinNumbers};
 }

@@ -77,13 +77,13 @@ std::string PeriodEndingText(std::int64_t dayCount, Spelling spelling = Spelling
 std::string KatunText(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
 
 // Every ending of a period from..to (both included), on the Ahau day
-// numbered `ajaw` when given: the first `limit` days and how many there are,
+// numbered `ajaw` (1 to 13) when given: the first `limit` days and how many there are,
 // counted by steps of the period, never day by day.
 MatchResult PeriodEndings(Period period, std::optional<int> ajaw, std::int64_t from,
                           std::int64_t to, std::int64_t limit);
 
 // What places a Calendar Round written without its Long Count: the katun
-// it lies in, by its Ahau number, and the period it ends.
+// it lies in, by its Ahau number (1 to 13), and the period it ends.
 struct PlaceClues {
     std::optional<int> katunAjaw;
     std::optional<Period> periodEnding;
