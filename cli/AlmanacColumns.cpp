@@ -7,6 +7,7 @@
 #include "engine/Epigraphy.h"
 #include "engine/LongCount.h"
 #include "engine/Names.h"
+#include "engine/Periods.h"
 #include "engine/TextWriters.h"
 
 #include <algorithm>
@@ -309,6 +310,21 @@ std::string AlmanacJsonObject(const AlmanacDay& a, const AlmanacNames& names) {
     j.beginObject();
     JsonSink sink(j);
     WriteAlmanacFields(a, sink, names);
+    // A day's own object only: the tables keep their columns.
+    if (const std::optional<Period> p = LargestPeriodEnded(a.dayCount))
+        j.key("period_ending").string(PeriodName(*p));
+    else
+        j.key("period_ending").null();
+    const std::int64_t end = KatunEndOf(a.dayCount);
+    j.key("katun").beginObject();
+    j.key("ajaw").number(AjawNumberOf(end));
+    j.key("name").string(AjawDayText(AjawNumberOf(end), names.spelling));
+    j.key("long_count").string(LongCountText(LongCountOf(end)));
+    j.key("era").number(InscribedOf(end).era);
+    j.key("inscribed").string(InscribedText(end));
+    j.key("calendar_round").string(CalendarRoundText(end, names.spelling));
+    j.key("days_to_end").number(end - a.dayCount);
+    j.endObject();
     j.endObject();
     return j.text();
 }

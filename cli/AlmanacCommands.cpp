@@ -7,6 +7,7 @@
 #include "engine/AlmanacInput.h"
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
+#include "engine/Periods.h"
 #include "engine/TextParsing.h"
 #include "platform/LocalDate.h"
 
@@ -155,6 +156,9 @@ std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
     line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
     line("819-day station", Station819Text(a.dayCount, r.spelling));
     line("Year bearer", YearBearerText(a.dayCount, r.yearBearer, r.spelling));
+    const std::string ending = PeriodEndingText(a.dayCount, r.spelling);
+    line("Period ending", ending.empty() ? "none" : ending);
+    line("Katun", KatunText(a.dayCount, r.spelling));
     line("Correlation", CorrelationText(a.correlation));
     return out;
 }
@@ -186,9 +190,13 @@ void CommandRun::show(const AlmanacDay& day) {
 }
 
 void CommandRun::listItem(const AlmanacDay& day) {
+    listItem(day, r.json ? std::string() : AlmanacLine(day, r));
+}
+
+void CommandRun::listItem(const AlmanacDay& day, const std::string& line) {
     if (r.json)
         out.write(listed == 0 ? "[\n  " : ",\n  ");
-    out.write(r.json ? AlmanacJson(day, r) : AlmanacLine(day, r));
+    out.write(r.json ? AlmanacJson(day, r) : line);
     ++listed;
 }
 

@@ -25,10 +25,15 @@ int RunNext(const Options& options, int inFd, FdWriter& out, FdWriter& err);
 int RunLongCount(const Options& options, int inFd, FdWriter& out, FdWriter& err);
 int RunDistance(const Options& options, int inFd, FdWriter& out, FdWriter& err);
 int RunMatch(const Options& options, int inFd, FdWriter& out, FdWriter& err);
+int RunPeriodEnding(const Options& options, int inFd, FdWriter& out, FdWriter& err);
+int RunAnniversaries(const Options& options, int inFd, FdWriter& out, FdWriter& err);
+int RunPlace(const Options& options, int inFd, FdWriter& out, FdWriter& err);
 // Their --help texts: almanac, long-count and next share one, distance and
 // match another.
 extern const char* const AlmanacUsage;
 extern const char* const InscriptionUsage;
+// period-ending, anniversaries and place share one.
+extern const char* const PeriodUsage;
 
 // What these commands write with: their options, the output and error
 // writers, and the exit status so far.
@@ -48,6 +53,8 @@ struct CommandRun {
     // A list written as it is found, one day at a time: one line each, or
     // under --json an array of one object a line. endList() closes it.
     void listItem(const AlmanacDay& day);
+    // The same with a line of the caller's own in place of the plain one.
+    void listItem(const AlmanacDay& day, const std::string& line);
     void endList();
     std::size_t listed = 0;
 };

@@ -23,6 +23,7 @@ const char* const UsageText =
     "       zentolk-cli almanac | long-count | next ...   (see zentolk-cli almanac --help)\n"
     "       zentolk-cli distance | match ...              (see zentolk-cli match --help)\n"
     "       zentolk-cli picture long-count|calendar-round [DAY] (see picture --help)\n"
+    "       zentolk-cli period-ending | anniversaries | place ... (see place --help)\n"
     "       zentolk-cli lunar [DAY] [--recorded SERIES]   (see lunar --help)\n"
     "\n"
     "Prints where a day lies in the Great Cycle of the Long Count calendar.\n"
@@ -178,6 +179,25 @@ bool setEra(std::string_view v, Options& o, std::string&) {
     return ParseEra(v).has_value();
 }
 
+template <std::optional<int> Options::*Field>
+bool setAjaw(std::string_view v, Options& o, std::string&) {
+    std::int32_t n;
+    if (!ParseInteger(v, n) || n < 1 || n > TzolkinNumbers)
+        return false;
+    o.*Field = n;
+    return true;
+}
+
+bool setEvery(std::string_view v, Options& o, std::string& why) {
+    o.every = ParseInterval(v, why);
+    return o.every.has_value();
+}
+
+bool setPeriodEnding(std::string_view v, Options& o, std::string&) {
+    o.periodEnding = ParsePeriod(v);
+    return o.periodEnding.has_value();
+}
+
 // The parser collects the words itself.
 bool setFrom(std::string_view, Options&, std::string&) {
     return true;
@@ -223,6 +243,17 @@ constexpr OptionRule Png{"--png", Takes::Value, "a file name", setText<&Options:
 constexpr OptionRule Lines{"--lines", Takes::Nothing, "", setSwitch<&Options::lines>};
 constexpr OptionRule Recorded{"--recorded", Takes::Value, "a Lunar Series such as \"D 5 C 2 A 29\"",
                               setText<&Options::recorded>};
+constexpr OptionRule Ajaw{"--ajaw", Takes::Value, "a number from 1 to 13", setAjaw<&Options::ajaw>};
+constexpr OptionRule KatunOption{"--katun", Takes::Value,
+                                 "the number of the katun's Ahau day, 1 to 13",
+                                 setAjaw<&Options::katunAjaw>};
+constexpr OptionRule Every{"--every", Takes::Value,
+                           "tun, katun, another period, a number of days or a distance number",
+                           setEvery};
+constexpr OptionRule Within{"--within", Takes::Value, "a range of Long Counts, LC..LC",
+                            setText<&Options::within>};
+constexpr OptionRule PeriodEndingOption{"--period-ending", Takes::Value,
+                                        "baktun, katun, lahuntun, hotun or tun", setPeriodEnding};
 
 constexpr const OptionRule* ReportOptions[] = {
     &Help,   &Version, &Crlf,      &Tsv,          &Csv,           &Strict,    &Exact,
@@ -243,6 +274,15 @@ constexpr const OptionRule* MatchOptions[] = {
 constexpr const OptionRule* PictureOptions[] = {&Help, &Julian, &Correlation, &Svg, &Png, &Lines};
 constexpr const OptionRule* LunarOptions[] = {&Help,        &Julian,   &Json,
                                               &Correlation, &Recorded, &SpellingOption};
+constexpr const OptionRule* PeriodEndingOptions[] = {
+    &Help,          &Julian, &Json,  &Correlation,    &Ajaw,
+    &FromLongCount, &To,     &Limit, &SpellingOption, &YearBearer};
+constexpr const OptionRule* AnniversaryOptions[] = {&Help,  &Julian, &Json,           &Correlation,
+                                                    &Every, &Count,  &SpellingOption, &YearBearer};
+constexpr const OptionRule* PlaceOptions[] = {
+    &Help,           &Julian,    &Json,  &Correlation,
+    &KatunOption,    &Within,    &Limit, &PeriodEndingOption,
+    &SpellingOption, &YearBearer};
 
 constexpr CommandSpec Commands[] = {
     {Command::Report, "", ReportOptions, RunReport, &UsageText},
@@ -252,6 +292,11 @@ constexpr CommandSpec Commands[] = {
     {Command::Distance, "distance", DistanceOptions, WithWriters<RunDistance>, &InscriptionUsage},
     {Command::Match, "match", MatchOptions, WithWriters<RunMatch>, &InscriptionUsage},
     {Command::Picture, "picture", PictureOptions, RunPictureCommand, &PictureUsage, true},
+    {Command::PeriodEnding, "period-ending", PeriodEndingOptions, WithWriters<RunPeriodEnding>,
+     &PeriodUsage},
+    {Command::Anniversaries, "anniversaries", AnniversaryOptions, WithWriters<RunAnniversaries>,
+     &PeriodUsage},
+    {Command::Place, "place", PlaceOptions, WithWriters<RunPlace>, &PeriodUsage},
     {Command::Lunar, "lunar", LunarOptions, WithWriters<RunLunar>, &LunarUsage},
 };
 

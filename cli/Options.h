@@ -6,6 +6,7 @@
 #include "engine/AlmanacDay.h"
 #include "engine/AlmanacInput.h"
 #include "engine/Epigraphy.h"
+#include "engine/Periods.h"
 #include "engine/ReadingDay.h" // ParseEra
 
 #include <cstdint>
@@ -19,7 +20,19 @@ namespace zentolk::cli {
 
 // The report (no command word) and the named commands, in the order of the
 // command table.
-enum class Command { Report, Almanac, LongCount, Next, Distance, Match, Picture, Lunar };
+enum class Command {
+    Report,
+    Almanac,
+    LongCount,
+    Next,
+    Distance,
+    Match,
+    Picture,
+    PeriodEnding,
+    Anniversaries,
+    Place,
+    Lunar
+};
 
 enum class Mode { Today, Date, Batch, Help, Version };
 
@@ -61,6 +74,13 @@ struct Options {
     bool lines = false;
     // lunar: a recorded Lunar Series to check.
     std::string_view recorded;
+    // period-ending, anniversaries and place: the Ahau day of the endings
+    // listed, of the katun a date lies in, the span anniversaries count,
+    // place's range and the period its date ends.
+    std::optional<int> ajaw, katunAjaw;
+    std::optional<Interval> every;
+    std::string_view within;
+    std::optional<Period> periodEnding;
 };
 
 // How an option's value is taken. Nothing: a switch. Value: one word, after

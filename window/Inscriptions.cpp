@@ -3,6 +3,7 @@
 #include "engine/AlmanacInput.h"
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
+#include "engine/Periods.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
@@ -66,6 +67,7 @@ void TInscriptions::CreateControls() {
     for (QLineEdit* field : {FromInput, FullDateInput, PatternInput})
         GrowFor(field, fullDate);
     FindBtn = PushButton("FindBtn", QStringLiteral("Fin&d"), QStringLiteral("Find"));
+    CreatePeriodControls();
     Result = Named(new TStatusLabel, "Result", QStringLiteral("Result"));
     Result->setWordWrap(true);
     Result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -107,10 +109,11 @@ void TInscriptions::LayOut() {
     grid->addWidget(BuddyLabel(QStringLiteral("Da&maged date:"), PatternInput), 3, 0);
     grid->addWidget(PatternInput, 3, 1);
     grid->addWidget(FindBtn, 3, 2, 1, 2);
-    grid->addWidget(Result, 4, 0, 1, 4);
-    grid->addWidget(DayList, 5, 0, 1, 4);
+    LayOutPeriodRows(grid, 4);
+    grid->addWidget(Result, 6, 0, 1, 4);
+    grid->addWidget(DayList, 7, 0, 1, 4);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(5, 1);
+    grid->setRowStretch(7, 1);
     top->addWidget(work, 1);
 }
 
@@ -123,7 +126,8 @@ void TInscriptions::SetTabOrder() {
 QList<QWidget*> TInscriptions::TabChain() const {
     return {StationField, BearerList,   BearerField, SpellingList, DistanceInput,
             AddBtn,       SubtractBtn,  FromInput,   MeasureBtn,   FullDateInput,
-            CheckBtn,     PatternInput, FindBtn,     Result,       DayList};
+            CheckBtn,     PatternInput, FindBtn,     PeriodInput,  PeriodBtn,
+            PlaceInput,   PlaceBtn,     Result,      DayList};
 }
 
 void TInscriptions::Connect() {
@@ -144,6 +148,10 @@ void TInscriptions::Connect() {
     connect(CheckBtn, &QPushButton::clicked, this, &TInscriptions::CheckDate);
     connect(PatternInput, &QLineEdit::returnPressed, this, &TInscriptions::FindMatches);
     connect(FindBtn, &QPushButton::clicked, this, &TInscriptions::FindMatches);
+    connect(PeriodInput, &QLineEdit::returnPressed, this, &TInscriptions::ListPeriodEndings);
+    connect(PeriodBtn, &QPushButton::clicked, this, &TInscriptions::ListPeriodEndings);
+    connect(PlaceInput, &QLineEdit::returnPressed, this, &TInscriptions::PlaceShortForm);
+    connect(PlaceBtn, &QPushButton::clicked, this, &TInscriptions::PlaceShortForm);
     connect(DayList, &QListWidget::itemActivated, this, &TInscriptions::GoToItem);
 }
 
@@ -290,6 +298,72 @@ void TInscriptions::FindMatches() {
                                    "are listed.")
                         .arg(total)
                   : QStringLiteral("%1 days from 0.0.0.0.0 to 13.0.0.0.0 fit.").arg(total));
+}
+
+// Period endings and short-form dates: a row each below the damaged date.
+void TInscriptions::CreatePeriodControls() {
+    PeriodInput = Named(new QLineEdit, "PeriodInput", QStringLiteral("Period endings"));
+    PeriodInput->setPlaceholderText(QStringLiteral("katun 13"));
+    PeriodInput->setToolTip(QStringLiteral("A period (baktun, katun, lahuntun, hotun, tun), "
+                                           "with the number of its Ahau day if wanted"));
+    PeriodBtn =
+        PushButton("PeriodBtn", QStringLiteral("List"), QStringLiteral("List the period endings"));
+    PlaceInput = Named(new QLineEdit, "PlaceInput", QStringLiteral("Short-form date"));
+    PlaceInput->setPlaceholderText(QStringLiteral("3 Ahau 3 Mol katun 13"));
+    PlaceInput->setToolTip(QStringLiteral("A Calendar Round, then \"katun N\" for the katun "
+                                          "N Ahau it lies in or a period it ends"));
+    PlaceBtn =
+        PushButton("PlaceBtn", QStringLiteral("Place"), QStringLiteral("Place the Calendar Round"));
+}
+
+void TInscriptions::LayOutPeriodRows(QGridLayout* grid, int row) {
+    grid->addWidget(BuddyLabel(QStringLiteral("Period ending&s:"), PeriodInput), row, 0);
+    grid->addWidget(PeriodInput, row, 1);
+    grid->addWidget(PeriodBtn, row, 2, 1, 2);
+    grid->addWidget(BuddyLabel(QStringLiteral("S&hort-form date:"), PlaceInput), row + 1, 0);
+    grid->addWidget(PlaceInput, row + 1, 1);
+    grid->addWidget(PlaceBtn, row + 1, 2, 1, 2);
+}
+
+void TInscriptions::ShowFound(const MatchResult& found) {
+    for (const std::int64_t d : found.days) {
+        auto* item = new QListWidgetItem(LineOf(d), DayList);
+        item->setData(Qt::UserRole, QVariant::fromValue<qint64>(d));
+    }
+    const QString range = QStringLiteral(" from 0.0.0.0.0 to 13.0.0.0.0");
+    const QString total = Qs(GroupThousands(std::to_string(found.total)));
+    SetResult(found.total == 0   ? QStringLiteral("No day") + range + QStringLiteral(".")
+              : found.total == 1 ? QStringLiteral("One day") + range + QStringLiteral(".")
+              : found.total > ListedDays
+                  ? total + QStringLiteral(" days") + range +
+                        QStringLiteral("; the first 1,000 are listed.")
+                  : total + QStringLiteral(" days") + range + QStringLiteral("."));
+}
+
+void TInscriptions::ListPeriodEndings() {
+    std::string error;
+    const std::optional<PeriodQuery> query =
+        ParsePeriodQuery(PeriodInput->text().toStdString(), error);
+    DayList->clear();
+    DayList->setAccessibleName(QStringLiteral("Period endings"));
+    if (!query) {
+        SetResult(Qs(error));
+        return;
+    }
+    ShowFound(PeriodEndings(query->period, query->ajaw, 0, EraDays, ListedDays));
+}
+
+void TInscriptions::PlaceShortForm() {
+    std::string error;
+    const std::optional<ShortFormDate> date =
+        ParseShortFormDate(PlaceInput->text().toStdString(), error, CurrentSpelling());
+    DayList->clear();
+    DayList->setAccessibleName(QStringLiteral("Placed days"));
+    if (!date) {
+        SetResult(Qs(error));
+        return;
+    }
+    ShowFound(PlaceRound(date->round, date->clues, 0, EraDays, ListedDays));
 }
 
 void TInscriptions::GoToItem(QListWidgetItem* item) {

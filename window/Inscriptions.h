@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/AlmanacDay.h"
+#include "engine/Epigraphy.h"
 #include "engine/Names.h"
 
 #include <QList>
@@ -10,6 +11,7 @@
 #include <optional>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -22,8 +24,9 @@ class TStatusLabel;
 
 // The Almanac's page for inscriptions: the shown day's 819-day station and
 // year bearer, distance numbers added to it or measured to it, a full date
-// checked with its suggestions, the days that fit a damaged date, and the
-// spelling of the names. Days it finds are gone to through the Almanac.
+// checked with its suggestions, the days that fit a damaged date, the
+// endings of a period, the days of a Calendar Round placed by its katun or
+// period, and the spelling of the names. Days it finds are gone to through the Almanac.
 class TInscriptions : public QWidget {
     Q_OBJECT
 
@@ -49,11 +52,19 @@ private:
     void SetTabOrder();
     void Connect();
 
+    // The period endings' and short-form dates' controls and rows.
+    void CreatePeriodControls();
+    void LayOutPeriodRows(QGridLayout* grid, int row);
+
     void ShowReadings();
     void Move(bool forward);
     void MeasureDistance();
     void CheckDate();
     void FindMatches();
+    void ListPeriodEndings();
+    void PlaceShortForm();
+    // Lists the days found from 0.0.0.0.0 to 13.0.0.0.0 and says how many.
+    void ShowFound(const MatchResult& found);
     void GoToItem(QListWidgetItem* item);
     void SetResult(const QString& text);
     QString LineOf(std::int64_t dayCount) const;
@@ -62,6 +73,8 @@ private:
     QLineEdit *StationField, *BearerField;
     QLineEdit *DistanceInput, *FromInput, *FullDateInput, *PatternInput;
     QPushButton *AddBtn, *SubtractBtn, *MeasureBtn, *CheckBtn, *FindBtn;
+    QLineEdit *PeriodInput, *PlaceInput;
+    QPushButton *PeriodBtn, *PlaceBtn;
     TStatusLabel* Result;
     QListWidget* DayList;
 

@@ -21,7 +21,7 @@ _zentolk_cli() {
 
     local options='--crlf --tsv --csv --format= --strict --exact --header --skip-blank --column --columns --era --decimal-separator
         -h --help --version --'
-    local commands='almanac long-count next distance match picture lunar'
+    local commands='almanac long-count next distance match picture period-ending anniversaries place lunar'
     case ${COMP_WORDS[1]} in
     picture)
         if [ "$COMP_CWORD" -eq 2 ]; then
@@ -39,7 +39,7 @@ _zentolk_cli() {
         fi
         return
         ;;
-    almanac | long-count | next | distance | match | lunar)
+    almanac | long-count | next | distance | match | period-ending | anniversaries | place | lunar)
         if [ "$COMP_CWORD" -gt 1 ]; then
             case $prev in
             --correlation)
@@ -57,6 +57,9 @@ _zentolk_cli() {
             --year-bearer)
                 COMPREPLY=($(compgen -W "classic campeche mayapan" -- "$cur"))
                 ;;
+            --period-ending | --every)
+                COMPREPLY=($(compgen -W "baktun katun lahuntun hotun tun" -- "$cur"))
+                ;;
             *)
                 local own='--julian --correlation --json --spelling --year-bearer -h --help --'
                 case ${COMP_WORDS[1]} in
@@ -64,6 +67,9 @@ _zentolk_cli() {
                 next) own="$own --from --previous --count" ;;
                 long-count) own="$own --previous-era" ;;
                 match) own="$own --from --to --limit" ;;
+                period-ending) own="$own --ajaw --from --to --limit" ;;
+                anniversaries) own="$own --every --count" ;;
+                place) own="$own --katun --period-ending --within --limit" ;;
                 lunar) own='--julian --correlation --json --spelling --recorded -h --help --' ;;
                 esac
                 [[ $cur == -* ]] && COMPREPLY=($(compgen -W "$own" -- "$cur"))

@@ -31,6 +31,8 @@ TEST(AlmanacCli, LabelledBlockForADate) {
               "Lord of the Night  G9\n"
               "819-day station    12.19.19.17.17 (era before)  1 Caban 5 Cumku  (3 days before)\n"
               "Year bearer        7 Eb (classic)\n"
+              "Period ending      baktun, katun 4 Ahau\n"
+              "Katun              4 Ahau, ending 0.0.0.0.0 4 Ahau 8 Cumku (this day)\n"
               "Correlation        584283 (Goodman-Martinez-Thompson)\n");
     // The same day read as a Julian date, and as a Long Count.
     EXPECT_EQ(run({"almanac", "9", "6", "3114", "BC", "--julian"}).out, r.out);
@@ -40,17 +42,20 @@ TEST(AlmanacCli, LabelledBlockForADate) {
 TEST(AlmanacCli, JsonUnderAnotherCorrelation) {
     const Result r = run({"long-count", "9.12.11.5.18", "--correlation", "lounsbury", "--json"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, R"({"jdn":1970763,"correlation":584285,"correlation_name":"Lounsbury",)"
-                     R"("day_count":1386478,"gregorian":{"year":683,"month":8,"day":31},)"
-                     R"("julian":{"year":683,"month":8,"day":28},"long_count":{"text":)"
-                     R"("9.12.11.5.18","places":[9,12,11,5,18],"pictun":0},"tzolkin":)"
-                     R"({"number":6,"name_index":18,"name":"Edznab"},"haab":{"day":11,)"
-                     R"("month_index":10,"month":"Yax"},"calendar_round":"6 Edznab 11 Yax",)"
-                     R"("lord_of_the_night":1,"station_819":{"long_count":"9.12.9.5.5",)"
-                     R"("calendar_round":"1 Chicchan 8 Yax","days_since":733},)"
-                     R"("year_bearer":{"system":"classic","number":10,"name":"Manik"},)"
-                     R"("baktun_place":9,"era":0,"inscribed":"9.12.11.5.18"})"
-                     "\n");
+    EXPECT_EQ(r.out,
+              R"({"jdn":1970763,"correlation":584285,"correlation_name":"Lounsbury",)"
+              R"("day_count":1386478,"gregorian":{"year":683,"month":8,"day":31},)"
+              R"("julian":{"year":683,"month":8,"day":28},"long_count":{"text":)"
+              R"("9.12.11.5.18","places":[9,12,11,5,18],"pictun":0},"tzolkin":)"
+              R"({"number":6,"name_index":18,"name":"Edznab"},"haab":{"day":11,)"
+              R"("month_index":10,"month":"Yax"},"calendar_round":"6 Edznab 11 Yax",)"
+              R"("lord_of_the_night":1,"station_819":{"long_count":"9.12.9.5.5",)"
+              R"("calendar_round":"1 Chicchan 8 Yax","days_since":733},)"
+              R"("year_bearer":{"system":"classic","number":10,"name":"Manik"},)"
+              R"("baktun_place":9,"era":0,"inscribed":"9.12.11.5.18","period_ending":null,)"
+              R"("katun":{"ajaw":8,"name":"8 Ahau","long_count":"9.13.0.0.0","era":0,)"
+              R"("inscribed":"9.13.0.0.0","calendar_round":"8 Ahau 8 Uo","days_to_end":3122}})"
+              "\n");
 }
 
 TEST(AlmanacCli, NextAndPrevious) {
@@ -78,7 +83,9 @@ TEST(AlmanacCli, ErrorsAreClear) {
         {{"almanac", "2", "29", "2023"}, 1, "does not exist"},
         {{"almanac", "1", "1", "1000001"}, 1, "outside"},
         {{"almanac", "--correlation", "nope"}, 2, "'nope'"},
-        {{"almanac", "--count", "3"}, 2, "--count is an option of next, not of almanac"},
+        {{"almanac", "--count", "3"},
+         2,
+         "--count is an option of next and anniversaries, not of almanac"},
         {{"long-count", "-999.0.0.0.0.0"}, 1, "outside the years"},
     };
     for (const Case& c : cases) {

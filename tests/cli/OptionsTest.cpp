@@ -38,14 +38,19 @@ TEST(Options, EveryMistakeIsOneLineAndAPointerToHelp) {
         {{"--crlf=yes"}, 2, "--crlf takes no value"},
         {{"--json", "6", "15", "2024"},
          2,
-         "--json is an option of almanac, long-count, next, distance, match and lunar"},
+         "--json is an option of almanac, long-count, next, distance, match, period-ending, "
+         "anniversaries, place and lunar"},
         {{"1", "2"}, 2, "expected MONTH DAY YEAR [ERA], got 2 arguments"},
         {{"--csv", "1"}, 2, "--csv reads its dates from standard input, not from arguments"},
         {{"--tsv", "--crlf"}, 2, "--crlf applies to the report, not to --tsv"},
         {{"--", "--bogus", "1", "1"}, 1, "'--bogus' is not a valid integer value."},
         {{"--", "1", "\x01", "1"}, 1, "'\\x01' is not a valid integer value."},
-        {{"almanac", "--count", "3"}, 2, "--count is an option of next, not of almanac"},
-        {{"almanac", "--from", "1"}, 2, "--from is an option of next and match, not of almanac"},
+        {{"almanac", "--count", "3"},
+         2,
+         "--count is an option of next and anniversaries, not of almanac"},
+        {{"almanac", "--from", "1"},
+         2,
+         "--from is an option of next, match and period-ending, not of almanac"},
         // One command a command line: a second command word is no word of the first.
         {{"almanac", "long-count", "9.12.11.5.18"},
          2,
@@ -155,6 +160,9 @@ TEST(Options, EveryLimitHoldsAtItsEndsAndNotOnePast) {
     };
     // 0.0.0.0.0 and 0.0.0.1.0 are the only Ahau days of these 21.
     const Args twoAhau = {"match", "* Ahau", "--from", "0.0.0.0.0", "--to", "0.0.0.1.0"};
+    const Args baktun9Katuns = {"period-ending", "katun", "--from",
+                                "9.0.0.0.0",     "--to",  "10.0.0.0.0"};
+    const Args lateRound = {"place", "3 Ahau 3 Mol", "--within", "9.0.0.0.0..13.0.0.0.0"};
     const auto with = [](Args args, std::initializer_list<std::string_view> more) {
         args.insert(args.end(), more);
         return args;
@@ -171,14 +179,22 @@ TEST(Options, EveryLimitHoldsAtItsEndsAndNotOnePast) {
         {with(twoAhau, {"--limit", "1000001"}), 2, 0},
         {{"match", "* Ahau", "--from", "0.0.0.1.0", "--to", "0.0.0.1.0"}, 0, 1},
         {{"match", "* Ahau", "--from", "0.0.0.1.0", "--to", "0.0.0.0.19"}, 2, 0},
-        {{"almanac", "1", "1", "2000", "--correlation", "-100000000"}, 0, 11},
+        {{"almanac", "1", "1", "2000", "--correlation", "-100000000"}, 0, 13},
         {{"almanac", "1", "1", "2000", "--correlation", "-100000001"}, 2, 0},
-        {{"almanac", "1", "1", "2000", "--correlation", "100000000"}, 0, 11},
+        {{"almanac", "1", "1", "2000", "--correlation", "100000000"}, 0, 13},
         {{"almanac", "1", "1", "2000", "--correlation", "100000001"}, 2, 0},
-        {{"almanac", "12", "31", "1000000"}, 0, 11},
+        {{"almanac", "12", "31", "1000000"}, 0, 13},
         {{"almanac", "1", "1", "1000001"}, 1, 0},
-        {{"almanac", "1", "1", "1000001", "B.C."}, 0, 11},
+        {{"almanac", "1", "1", "1000001", "B.C."}, 0, 13},
         {{"almanac", "12", "31", "1000002", "B.C."}, 1, 0},
+        {with(baktun9Katuns, {"--ajaw", "0"}), 2, 0},
+        {with(baktun9Katuns, {"--ajaw", "1"}), 0, 1},
+        {with(baktun9Katuns, {"--ajaw", "13"}), 0, 2},
+        {with(baktun9Katuns, {"--ajaw", "14"}), 2, 0},
+        {with(lateRound, {"--katun", "0"}), 2, 0},
+        {with(lateRound, {"--katun", "1"}), 1, 0}, // none lies in a katun 1 Ahau
+        {with(lateRound, {"--katun", "13"}), 0, 2},
+        {with(lateRound, {"--katun", "14"}), 2, 0},
         {{"--decimal-separator", "\x1f", "6", "15", "2024"}, 2, 0},
         {{"--decimal-separator", " ", "6", "15", "2024"}, 0, 14},
         {{"--decimal-separator", "~", "6", "15", "2024"}, 0, 14},

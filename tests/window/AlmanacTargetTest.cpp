@@ -130,7 +130,8 @@ private slots:
             << 1 << QStringList{"StationField",  "BearerList",    "BearerField", "SpellingList",
                                 "DistanceInput", "AddBtn",        "SubtractBtn", "FromInput",
                                 "MeasureBtn",    "FullDateInput", "CheckBtn",    "PatternInput",
-                                "FindBtn",       "DayList"};
+                                "FindBtn",       "PeriodInput",   "PeriodBtn",   "PlaceInput",
+                                "PlaceBtn",      "DayList"};
         QTest::newRow("Picture") << 2 << QStringList{"LongCountPicture",  "CopyLongCount",
                                                      "SaveLongCount",     "CalendarRoundPicture",
                                                      "CopyCalendarRound", "SaveCalendarRound"};

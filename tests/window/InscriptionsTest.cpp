@@ -165,6 +165,23 @@ private slots:
         QVERIFY(result().contains("five places"));
         QVERIFY(fake->messages.empty());
     }
+
+    // Both lists are named for screen readers and go to a day on Enter.
+    void listsPeriodEndingsAndPlacesShortFormDates() {
+        typeAndEnter("PeriodInput", "katun 13");
+        QCOMPARE(result(), QString("20 days from 0.0.0.0.0 to 13.0.0.0.0."));
+        auto* list = Part<QListWidget>(*almanac, "DayList");
+        QCOMPARE(list->accessibleName(), QString("Period endings"));
+        QVERIFY(list->item(0)->text().startsWith("0.2.0.0.0  13 Ahau 8 Mol"));
+
+        typeAndEnter("PlaceInput", "3 Ajaw 3 Muwaan in katun 13 Ajaw");
+        QCOMPARE(list->accessibleName(), QString("Placed days"));
+        QCOMPARE(result(), QString("10 days from 0.0.0.0.0 to 13.0.0.0.0."));
+        list->setCurrentItem(list->findItems("9.16.6.11.0 ", Qt::MatchStartsWith).value(0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(text("LongCountField"), QString("9.16.6.11.0"));
+        QVERIFY(fake->messages.empty());
+    }
 };
 
 int main(int argc, char** argv) {
