@@ -73,10 +73,18 @@ bool readOptions(int argc, sqlite3_value** argv, DayOptions& o, std::string& err
            (argc < 3 || readCalendar(argv[2], o, error));
 }
 
+// "function(): error", escaped so that it shows the input's control bytes
+// and NULs rather than ending at one, and valid UTF-8 whatever the input held.
+std::string messageOf(std::string_view function, std::string_view error) {
+    std::string message(function);
+    message += "(): ";
+    cli::PutValidUtf8(cli::Escaped(error),
+                      [&message](std::string_view piece) { message += piece; });
+    return message;
+}
+
 void reportError(sqlite3_context* ctx, std::string_view function, std::string_view error) {
-    // Escaped, so that a message shows the input's control bytes and NULs
-    // rather than ending at one.
-    const std::string message = std::string(function) + "(): " + cli::Escaped(error);
+    const std::string message = messageOf(function, error);
     sqlite3_result_error(ctx, message.data(), int(message.size()));
 }
 
@@ -328,7 +336,7 @@ int Close(sqlite3_vtab_cursor* cursor) {
 
 int failFilter(Cursor& c, std::string_view error) {
     sqlite3_free(c.pVtab->zErrMsg);
-    c.pVtab->zErrMsg = sqlite3_mprintf("almanac(): %s", cli::Escaped(error).c_str());
+    c.pVtab->zErrMsg = sqlite3_mprintf("%s", messageOf("almanac", error).c_str());
     return SQLITE_ERROR;
 }
 
