@@ -2,7 +2,7 @@
 // comes from the engine, and almanac()'s columns from the almanac's one list
 // of values, so a column added there appears here too.
 #include "cli/AlmanacColumns.h"
-#include "cli/RowReader.h"
+#include "cli/Json.h"
 #include "engine/AlmanacDay.h"
 #include "engine/AlmanacInput.h"
 #include "engine/TextParsing.h"
@@ -73,14 +73,13 @@ bool readOptions(int argc, sqlite3_value** argv, DayOptions& o, std::string& err
            (argc < 3 || readCalendar(argv[2], o, error));
 }
 
-// "function(): error", escaped so that it shows the input's control bytes
-// and NULs rather than ending at one, and valid UTF-8 whatever the input held.
+// "function(): error", escaped as a JSON string's text, so that it shows the
+// input's control bytes and NULs rather than ending at one, and is valid UTF-8
+// whatever the input held.
 std::string messageOf(std::string_view function, std::string_view error) {
-    std::string message(function);
-    message += "(): ";
-    cli::PutValidUtf8(cli::Escaped(error),
-                      [&message](std::string_view piece) { message += piece; });
-    return message;
+    std::string escaped;
+    cli::AppendJsonString(escaped, error);
+    return std::string(function) + "(): " + escaped.substr(1, escaped.size() - 2);
 }
 
 void reportError(sqlite3_context* ctx, std::string_view function, std::string_view error) {
