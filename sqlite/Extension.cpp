@@ -87,22 +87,22 @@ void reportError(sqlite3_context* ctx, std::string_view function, std::string_vi
     sqlite3_result_error(ctx, message.data(), int(message.size()));
 }
 
-// The day of a call's arguments; empty with the result set (NULL or an
-// error) when there is none.
+// The day of a call's arguments, its first read by `read`; empty with the
+// result set (NULL or an error) when there is none.
+using DayReader = std::optional<std::int64_t> (*)(sqlite3_value*, const DayOptions&, std::string&);
 std::optional<std::int64_t> dayOfCall(sqlite3_context* ctx, int argc, sqlite3_value** argv,
-                                      DayOptions& o) {
+                                      DayOptions& o, DayReader read = readDay) {
     std::string error;
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || !readOptions(argc, argv, o, error)) {
-        if (error.empty())
-            sqlite3_result_null(ctx);
-        else
-            reportError(ctx, static_cast<const char*>(sqlite3_user_data(ctx)), error);
-        return std::nullopt;
-    }
-    std::optional<std::int64_t> jdn = readDay(argv[0], o, error);
-    if (!jdn)
+    std::optional<std::int64_t> jdn;
+    if (sqlite3_value_type(argv[0]) != SQLITE_NULL && readOptions(argc, argv, o, error))
+        jdn = read(argv[0], o, error);
+    if (jdn)
+        return jdn;
+    if (error.empty())
+        sqlite3_result_null(ctx);
+    else
         reportError(ctx, static_cast<const char*>(sqlite3_user_data(ctx)), error);
-    return jdn;
+    return std::nullopt;
 }
 
 void resultText(sqlite3_context* ctx, const char* text, const char* end) {
@@ -155,25 +155,19 @@ void dayNumber(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 // The date, in the calendar asked for, of a Long Count or full date.
 void fromLongCount(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    DayOptions o;
-    std::string error;
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || !readOptions(argc, argv, o, error)) {
-        if (error.empty())
-            sqlite3_result_null(ctx);
-        else
-            reportError(ctx, "from_long_count", error);
-        return;
-    }
-    const std::string_view text = textOf(argv[0]);
-    std::optional<std::int64_t> jdn;
-    if (sqlite3_value_type(argv[0]) != SQLITE_TEXT || text.size() > LongestText)
+    constexpr DayReader longCountOnly = [](sqlite3_value* v, const DayOptions& o,
+                                           std::string& error) -> std::optional<std::int64_t> {
+        if (const std::string_view text = textOf(v);
+            sqlite3_value_type(v) == SQLITE_TEXT && text.size() <= LongestText)
+            return ParseLongCountDay(text, o.correlation, o.calendar, error);
         error = "give a Long Count as text, such as '9.12.11.5.18'";
-    else
-        jdn = ParseLongCountDay(text, o.correlation, o.calendar, error);
-    if (!jdn)
-        return reportError(ctx, "from_long_count", error);
-    char date[64 + WriteSlack];
-    resultText(ctx, date, PutIsoDate(date, JdnToCivil(o.calendar, *jdn)));
+        return std::nullopt;
+    };
+    DayOptions o;
+    if (const std::optional<std::int64_t> jdn = dayOfCall(ctx, argc, argv, o, longCountOnly)) {
+        char date[64 + WriteSlack];
+        resultText(ctx, date, PutIsoDate(date, JdnToCivil(o.calendar, *jdn)));
+    }
 }
 
 // almanac(x [, correlation [, calendar]]): one row of the almanac's table.
