@@ -265,9 +265,25 @@ struct Cursor : sqlite3_vtab_cursor {
     }
 };
 
+// No exception may cross into SQLite's C; the only one thrown here is bad_alloc.
+template <typename Call> int WithoutExceptions(Call call) {
+    try {
+        return call();
+    } catch (const std::bad_alloc&) {
+        return SQLITE_NOMEM;
+    }
+}
+
+template <void (*Function)(sqlite3_context*, int, sqlite3_value**)>
+void WithoutExceptions(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (WithoutExceptions([&] { return Function(ctx, argc, argv), SQLITE_OK; }) != SQLITE_OK)
+        sqlite3_result_error_nomem(ctx);
+}
+
 int Connect(sqlite3* db, void*, int, const char* const*, sqlite3_vtab** vtab, char**) {
-    if (const int rc = sqlite3_declare_vtab(db, AlmanacColumns().declaration.c_str());
-        rc != SQLITE_OK)
+    const int rc = WithoutExceptions(
+        [db] { return sqlite3_declare_vtab(db, AlmanacColumns().declaration.c_str()); });
+    if (rc != SQLITE_OK)
         return rc;
     sqlite3_vtab_config(db, SQLITE_VTAB_INNOCUOUS);
     *vtab = static_cast<sqlite3_vtab*>(sqlite3_malloc(sizeof(sqlite3_vtab)));
@@ -333,7 +349,7 @@ int failFilter(Cursor& c, std::string_view error) {
     return SQLITE_ERROR;
 }
 
-int Filter(sqlite3_vtab_cursor* cursor, int idxNum, const char*, int argc, sqlite3_value** argv) {
+int filter(sqlite3_vtab_cursor* cursor, int idxNum, int argc, sqlite3_value** argv) {
     auto& c = *static_cast<Cursor*>(cursor);
     c.clear();
     for (int arg = 0, i = 0; arg < 3 && i < argc; ++arg)
@@ -355,6 +371,10 @@ int Filter(sqlite3_vtab_cursor* cursor, int idxNum, const char*, int argc, sqlit
     c.row.fill(ComputeAlmanac(*jdn, o.correlation));
     c.eof = false;
     return SQLITE_OK;
+}
+
+int Filter(sqlite3_vtab_cursor* cursor, int idxNum, const char*, int argc, sqlite3_value** argv) {
+    return WithoutExceptions([=] { return filter(cursor, idxNum, argc, argv); });
 }
 
 int Next(sqlite3_vtab_cursor* cursor) {
@@ -408,17 +428,18 @@ sqlite3_module AlmanacModule = [] {
 struct Scalar {
     const char* name;
     void (*function)(sqlite3_context*, int, sqlite3_value**);
-    int largestArgc; // the day, then the correlation and the calendar
 };
 constexpr Scalar Scalars[] = {
-    {"long_count", longCount, 3},
-    {"tzolkin", tzolkin, 3},
-    {"haab", haab, 3},
-    {"calendar_round", calendarRound, 3},
-    {"lord_of_the_night", lordOfTheNight, 3},
-    {"day_number", dayNumber, 3},
-    {"from_long_count", fromLongCount, 3},
+    {"long_count", WithoutExceptions<longCount>},
+    {"tzolkin", WithoutExceptions<tzolkin>},
+    {"haab", WithoutExceptions<haab>},
+    {"calendar_round", WithoutExceptions<calendarRound>},
+    {"lord_of_the_night", WithoutExceptions<lordOfTheNight>},
+    {"day_number", WithoutExceptions<dayNumber>},
+    {"from_long_count", WithoutExceptions<fromLongCount>},
 };
+// Each takes the day, then optionally the correlation and the calendar.
+constexpr int MostArguments = 3;
 
 } // namespace
 
@@ -432,7 +453,7 @@ sqlite3_zentolk_init(sqlite3* db, char**, const sqlite3_api_routines* api) {
     // Pure functions of their arguments, safe in views, triggers and indexes.
     constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     for (const Scalar& s : Scalars)
-        for (int argc = 1; argc <= s.largestArgc; ++argc)
+        for (int argc = 1; argc <= MostArguments; ++argc)
             if (const int rc =
                     sqlite3_create_function_v2(db, s.name, argc, flags, const_cast<char*>(s.name),
                                                s.function, nullptr, nullptr, nullptr);
