@@ -41,4 +41,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-extra")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The SQLite extension needs no SQLite of its own: the program that loads it
+# has one. Added to what else the package suggests.
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_SUGGESTS ${CPACK_DEBIAN_PACKAGE_SUGGESTS} sqlite3)
 include(CPack)

@@ -12,6 +12,8 @@ ZENTOLK_RUN_PACKAGES=(
     qt6-base-dev qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libxcb1-dev libchm-dev libseccomp-dev fp-utils fonts-dejavu-extra
 )
+# The SQLite extension: SQLite's header to build it, sqlite3 to load it into.
+ZENTOLK_RUN_PACKAGES+=(libsqlite3-dev sqlite3)
 
 # Testing adds: the test and benchmark libraries, clang for the fuzzers, the format and metadata
 # checks, the manual-page check, Python and SQLite to load the tables the
