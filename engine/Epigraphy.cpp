@@ -41,6 +41,8 @@ std::optional<Progression> combine(const Progression& a, const Progression& b) {
 bool longCountFixed(const DatePattern& p) {
     if (!p.hasLongCount)
         return false;
+    if (p.pictuns && *p.pictuns != 0)
+        return true;
     for (const std::optional<int>& place : p.places)
         if (place)
             return true;
@@ -558,13 +560,28 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
     DatePattern pattern;
     const std::string quoted = QuotedText(Trimmed(text));
     if (!words.empty() && words.front().find('.') != std::string_view::npos) {
-        const std::vector<std::string_view> parts = placesOf(words.front());
-        if (parts.size() != 5) {
-            error = "the Long Count of a pattern has five places, each a number or *, not " +
+        std::vector<std::string_view> parts = placesOf(words.front());
+        if (parts.size() < 5 || parts.size() > WidePlaces) {
+            error = "the Long Count of a pattern has five places or more, each a number or *, "
+                    "not " +
                     std::to_string(parts.size()) + ": " + QuotedText(words.front());
             return std::nullopt;
         }
         pattern.hasLongCount = true;
+        const std::size_t above = parts.size() - 5;
+        for (std::size_t i = 0; i < above; ++i) {
+            std::int64_t v;
+            if (parts[i] == "*") {
+                pattern.pictuns.reset();
+            } else if (!ParseDigits(parts[i], v) || v >= Place[0].limit) {
+                error = "the " + placeName(parts.size() - 1 - i) + " must be * or 0 to " +
+                        std::to_string(Place[0].limit - 1) + ", not " + QuotedText(parts[i]);
+                return std::nullopt;
+            } else if (pattern.pictuns) {
+                *pattern.pictuns = *pattern.pictuns * Place[0].limit + v;
+            }
+        }
+        parts.erase(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(above));
         for (int i = 0; i < 5; ++i) {
             if (parts[i] == "*")
                 continue;
@@ -756,13 +773,30 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
                (!pattern.haabDay || *pattern.haabDay == HaabOf(day).day) &&
                (!pattern.haabMonth || *pattern.haabMonth == HaabOf(day).month);
     };
+    // Only this era writes places above the baktun; a known pictun of it is
+    // one block of days, an unknown one each block in the range.
+    const auto blockOf = [&](std::int64_t base, std::int64_t length) {
+        lo = std::max(from, base);
+        hi = std::min(to, base + length - 1);
+        if (lo <= hi)
+            lowest < 0 ? scan(lo, hi) : blocks(blocks, 0, base);
+    };
+    if (pattern.pictuns && *pattern.pictuns != 0) {
+        if (*pattern.pictuns <= std::max<std::int64_t>(to, 0) / FivePlaceDays)
+            blockOf(static_cast<std::int64_t>(*pattern.pictuns) * FivePlaceDays, FivePlaceDays);
+        return result;
+    }
     const std::int64_t firstEra = std::min<std::int64_t>(FloorDiv(from, EraDays), 0);
     for (std::int64_t era = firstEra; era <= 0; ++era) {
         const std::int64_t base = DayCountOfInscribed(era, 0);
-        lo = std::max(from, base);
-        hi = std::min(to, base + (era < 0 ? EraDays : FivePlaceDays) - 1);
-        if (lo <= hi)
-            lowest < 0 ? scan(lo, hi) : blocks(blocks, 0, base);
+        if (era < 0) {
+            blockOf(base, EraDays);
+        } else {
+            for (std::int64_t pictun = 0;
+                 pictun <= (pattern.pictuns ? 0 : std::max<std::int64_t>(to, 0) / FivePlaceDays);
+                 ++pictun)
+                blockOf(pictun * FivePlaceDays, FivePlaceDays);
+        }
         // An earlier era's last day, 13.0.0.0.0, is the next one's
         // 0.0.0.0.0: counted once, in whichever form fits.
         const std::int64_t end = base + EraDays;

@@ -178,6 +178,10 @@ std::string JoinedNotes(const std::string& first, const std::string& second);
 struct DatePattern {
     bool hasLongCount = false;    // false: any day, before the start day too
     std::optional<int> places[5]; // baktun to kin
+    // Places above the baktun, written before the five, as pictuns: this
+    // era's days of that pictun alone (0, as for five places: earlier eras'
+    // too); empty where one of them is *, any pictun.
+    std::optional<WideCount> pictuns = 0;
     std::optional<int> tzolkinNumber, tzolkinSign, haabDay, haabMonth;
 };
 std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error,
