@@ -3,10 +3,12 @@
 #include "engine/AlmanacInput.h"
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
+#include "engine/TextParsing.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -60,23 +62,34 @@ void TInscriptions::CreateControls() {
     PatternInput = Named(new QLineEdit, "PatternInput", QStringLiteral("Damaged date"));
     PatternInput->setPlaceholderText(QStringLiteral("9.*.*.0.0 * Ahau 8 *"));
     PatternInput->setToolTip(QStringLiteral("Write * for a place or name that cannot be read"));
-    // A full date as typed, of either era, whole; the station's longer line
-    // shows its start, so that the page still fits beside the calculator.
-    const QString fullDate = QStringLiteral("12.19.13.4.0 13 Chicchan 8 Kankin");
-    for (QLineEdit* field : {FromInput, FullDateInput, PatternInput})
-        GrowFor(field, fullDate);
     FindBtn = PushButton("FindBtn", QStringLiteral("Fin&d"), QStringLiteral("Find"));
     Result = Named(new TStatusLabel, "Result", QStringLiteral("Result"));
     Result->setWordWrap(true);
     Result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Result->setMinimumHeight(3 * Result->fontMetrics().lineSpacing());
     Result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     DayList = Named(new QListWidget, "DayList", QStringLiteral("Days found"));
     DayList->setToolTip(QStringLiteral("Enter or a double click goes to the day"));
     // The list takes what height the window has, so that the page is no
     // taller than the day's page.
     DayList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    SizeToFont();
+}
+
+void TInscriptions::SizeToFont() {
+    // A full date as typed, of either era, whole; the station's longer line
+    // shows its start, so that the page still fits beside the calculator.
+    const QString fullDate = QStringLiteral("12.19.13.4.0 13 Chicchan 8 Kankin");
+    for (QLineEdit* field : {FromInput, FullDateInput, PatternInput})
+        field->setMinimumWidth(WidthFor(field, fullDate)); // narrower again with a smaller font
+    Result->setMinimumHeight(3 * Result->fontMetrics().lineSpacing());
     DayList->setMinimumHeight(4 * DayList->fontMetrics().lineSpacing());
+}
+
+void TInscriptions::changeEvent(QEvent* event) {
+    // The children have their new font by the time the page hears of it.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::ApplicationFontChange)
+        SizeToFont();
+    QWidget::changeEvent(event);
 }
 
 // The day's readings and the spelling above, the inscription's work below.
@@ -218,30 +231,52 @@ void TInscriptions::MeasureDistance() {
     }
     const std::string text = FromInput->text().trimmed().toStdString();
     std::string error;
-    std::optional<std::int64_t> from;
+    std::optional<WideCount> from;
     if (!IsLongCountText(text)) {
         if (const std::optional<std::int64_t> jdn = ParseDateText(text, Calendar::Gregorian, error))
             from = *jdn - day_->correlation;
-    } else if (const std::optional<LongCountDate> date =
-                   ReadLongCountDate(text, error, CurrentSpelling())) {
-        from = date->dayCount;
+    } else if (const std::optional<WideLongCountDate> date =
+                   ReadWideLongCountDate(text, error, CurrentSpelling())) {
+        from = date->dayCount; // a deep count's day too, which has no civil date
     }
     if (!from) {
         SetResult(Qs(error));
         return;
     }
-    const std::int64_t days = day_->dayCount - *from;
+    const WideCount days = day_->dayCount - *from;
+    const std::optional<std::int64_t> near = NarrowDayCount(*from);
     SetResult(QStringLiteral("From %1 to this day, %2: %3 (%4 days)")
-                  .arg(Qs(InscribedDayText(*from)), Qs(InscribedDayText(day_->dayCount)),
-                       Qs(InscribedDistanceText(days)), Qs(GroupThousands(std::to_string(days)))));
+                  .arg(Qs(near ? InscribedDayText(*near) : WideInscribedDayText(*from)),
+                       Qs(InscribedDayText(day_->dayCount)), Qs(InscribedWideDistanceText(days)),
+                       Qs(GroupThousands(WideNumberText(days)))));
 }
 
 void TInscriptions::CheckDate() {
     std::string error;
-    const std::optional<FullDate> date =
-        ParseFullDate(FullDateInput->text().toStdString(), error, CurrentSpelling());
+    const std::string text = FullDateInput->text().toStdString();
+    const std::optional<FullDate> date = ParseFullDate(text, error, CurrentSpelling());
     DayList->clear();
     DayList->setAccessibleName(QStringLiteral("Suggestions"));
+    std::string_view rest = text;
+    const std::string_view first = TakeWord(rest);
+    std::string ignored; // a count that does not read is refused below
+    if (const std::optional<WideCount> written =
+            IsWideLongCountText(first) ? ParseWideLongCount(first, ignored) : std::nullopt;
+        written && !NarrowDayCount(*written)) {
+        // Beyond 64 bits: checked by its cycles, with no day to go to.
+        error.clear();
+        const std::optional<WideLongCountDate> deep =
+            ReadWideLongCountDate(text, error, CurrentSpelling());
+        if (deep)
+            SetResult(
+                Qs(deep->note) + (deep->note.empty() ? "" : ". ") +
+                QStringLiteral("The date fits: %1  %2, which has no Gregorian or Julian date.")
+                    .arg(Qs(WideInscribedDayText(deep->dayCount)),
+                         Qs(CalendarRoundText(CycleDayOf(deep->dayCount), CurrentSpelling()))));
+        else
+            SetResult(Qs(error));
+        return;
+    }
     if (!date) {
         SetResult(error.empty() ? QStringLiteral("Write a Long Count followed by its Tzolkin day, "
                                                  "Haab day or both.")
@@ -277,19 +312,22 @@ void TInscriptions::FindMatches() {
         SetResult(Qs(error));
         return;
     }
-    const MatchResult found = MatchPattern(*pattern, 0, EraDays, ListedDays);
+    // Both eras the inscriptions write, as match searches them when its range
+    // covers the era before.
+    const std::int64_t from = -EraDays, to = EraDays;
+    const MatchResult found = MatchPattern(*pattern, from, to, ListedDays);
     for (const std::int64_t d : found.days) {
         auto* item = new QListWidgetItem(LineOf(d), DayList);
         item->setData(Qt::UserRole, QVariant::fromValue<qint64>(d));
     }
+    const QString range = Qs(InscribedDayText(from) + " to " + InscribedDayText(to));
     const QString total = Qs(GroupThousands(std::to_string(found.total)));
-    SetResult(found.total == 0   ? QStringLiteral("No day from 0.0.0.0.0 to 13.0.0.0.0 fits.")
-              : found.total == 1 ? QStringLiteral("One day from 0.0.0.0.0 to 13.0.0.0.0 fits.")
+    SetResult(found.total == 0   ? QStringLiteral("No day from %1 fits.").arg(range)
+              : found.total == 1 ? QStringLiteral("One day from %1 fits.").arg(range)
               : found.total > ListedDays
-                  ? QStringLiteral("%1 days from 0.0.0.0.0 to 13.0.0.0.0 fit; the first 1,000 "
-                                   "are listed.")
-                        .arg(total)
-                  : QStringLiteral("%1 days from 0.0.0.0.0 to 13.0.0.0.0 fit.").arg(total));
+                  ? QStringLiteral("%1 days from %2 fit; the first %3 are listed.")
+                        .arg(total, range, Qs(GroupThousands(std::to_string(ListedDays))))
+                  : QStringLiteral("%1 days from %2 fit.").arg(total, range));
 }
 
 void TInscriptions::GoToItem(QListWidgetItem* item) {

@@ -42,12 +42,17 @@ signals:
     // The spelling or the year bearer system changed: the names shown change.
     void SpellingChanged();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // The constructor's steps, in order.
     void CreateControls();
     void LayOut();
     void SetTabOrder();
     void Connect();
+    // The fields' widths and the lists' heights, from the font they now have.
+    void SizeToFont();
 
     void ShowReadings();
     void Move(bool forward);
