@@ -93,6 +93,7 @@ constexpr Alias HaabAliases[] = {
     {"kanjalaw", 1},
     {"ikat", 2},
     {"chakat", 3},
+    {"kaseew", 5},
     {"kasew", 5},
     {"chikin", 6},
     {"iksihom", 9},

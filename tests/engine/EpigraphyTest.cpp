@@ -322,7 +322,7 @@ TEST(Spelling, ClassicMonthsAndWordsOfTwoCalendars) {
         {"K'anjalaw", 1}, {"Ik'at", 2},      {"Chakat", 3}, {"Sotz'", 4},    {"Kasew", 5},
         {"Chikin", 6},    {"Yaxk'in", 7},    {"Mol", 8},    {"Ik'sihom", 9}, {"Yaxsihom", 10},
         {"Saksihom", 11}, {"Chaksihom", 12}, {"Mak", 13},   {"Uniw", 14},    {"Muwaan", 15},
-        {"Pax", 16},      {"K'anasiiy", 17}, {"Ohl", 18},   {"Wayhaab", 19}};
+        {"Pax", 16},      {"K'anasiiy", 17}, {"Ohl", 18},   {"Wayhaab", 19}, {"Kaseew", 5}};
     for (const auto& [name, month] : classic)
         EXPECT_EQ(FindHaabMonth(name), month) << name;
     // Kej is Manik in the highlands and Ceh in modern spellings: the other
