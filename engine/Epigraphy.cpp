@@ -166,7 +166,7 @@ std::string DistanceNumberText(std::int64_t days) {
 }
 
 std::string InscribedDistanceText(std::int64_t days) {
-    return withoutLeadingZeros(DistanceNumberText(days));
+    return InscribedWideDistanceText(days);
 }
 
 std::string InscribedText(std::int64_t dayCount) {
@@ -285,8 +285,7 @@ std::string WideInscribedDayText(WideCount dayCount) {
 }
 
 std::string InscribedWideDistanceText(WideCount days) {
-    if (const std::optional<std::int64_t> narrow = NarrowDayCount(days))
-        return InscribedDistanceText(*narrow);
+    // Above the baktun 20 to a place, as the distance number is read back.
     return withoutLeadingZeros(WideLongCountText(days));
 }
 
