@@ -299,15 +299,22 @@ bool HasDistanceChain(std::string_view text) {
     return DistanceChainStart(text) != std::string_view::npos;
 }
 
-std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
-                                           std::string& error) {
-    const std::optional<WideCount> reached = applyDistances(dayCount, chain, DistancePlaces, error);
-    if (!reached)
+namespace {
+// A wide count read as a day count: beyond 64 bits its day lies far outside
+// the civil years.
+std::optional<std::int64_t> narrowed(const std::optional<WideCount>& count, std::string& error) {
+    if (!count)
         return std::nullopt;
-    const std::optional<std::int64_t> day = NarrowDayCount(*reached);
+    const std::optional<std::int64_t> day = NarrowDayCount(*count);
     if (!day)
         error = std::string(DayRangeMessage);
     return day;
+}
+} // namespace
+
+std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
+                                           std::string& error) {
+    return narrowed(applyDistances(dayCount, chain, DistancePlaces, error), error);
 }
 
 std::optional<WideCount> ApplyWideDistances(WideCount dayCount, std::string_view chain,
@@ -343,15 +350,8 @@ std::int64_t TakeEraName(std::string_view& text) {
 std::optional<std::int64_t> ParseInscribedLongCount(std::string_view text, std::string& error) {
     std::string_view rest = text;
     const std::string_view longCount = TakeWord(rest);
-    if (rest.empty() && IsWideLongCountText(longCount)) {
-        const std::optional<WideCount> count = ParseWideLongCount(longCount, error);
-        if (!count)
-            return std::nullopt;
-        const std::optional<std::int64_t> day = NarrowDayCount(*count);
-        if (!day)
-            error = std::string(DayRangeMessage);
-        return day;
-    }
+    if (rest.empty() && IsWideLongCountText(longCount))
+        return narrowed(ParseWideLongCount(longCount, error), error);
     const std::int64_t era = TakeEraName(rest);
     if (era == 0 || !rest.empty())
         return ParseLongCount(text, error);
