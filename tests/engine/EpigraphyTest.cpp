@@ -165,8 +165,10 @@ TEST(FullDate, MonumentExamples) {
 TEST(DamagedDate, MatchesWhatAWalkFinds) {
     std::mt19937_64 rng(1872000);
     for (int n = 0; n < 300; ++n) {
-        // Days of this era and the two before, each era's places as it writes them.
-        const std::int64_t model = static_cast<std::int64_t>(rng() % (3 * EraDays)) - 2 * EraDays;
+        // Days of this era (its first pictuns) and the two before, each era's
+        // places as it writes them.
+        const std::int64_t model =
+            static_cast<std::int64_t>(rng() % (2 * EraDays + 3 * PictunDays)) - 2 * EraDays;
         const LongCountPlaces p = LongCountOf(InscribedOf(model).count);
         const int mp[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
         DatePattern pattern;
@@ -176,6 +178,9 @@ TEST(DamagedDate, MatchesWhatAWalkFinds) {
         };
         for (int i = 0; i < 5; ++i)
             pattern.places[i] = pattern.hasLongCount ? keep(mp[i]) : std::nullopt;
+        // Places above the baktun: none written (0), the model's, or a *.
+        if (const unsigned above = rng() % 3; pattern.hasLongCount && above > 0)
+            pattern.pictuns = above == 1 ? std::optional<WideCount>(p.pictun) : std::nullopt;
         // Now and then a value the model day lacks, so that none may match.
         const std::int64_t other = rng() % 5 == 0 ? model + 1 : model;
         pattern.tzolkinNumber = keep(TzolkinOf(other).number);
