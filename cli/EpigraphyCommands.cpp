@@ -179,7 +179,7 @@ int roundDistance(CommandRun& run, const std::vector<std::string_view>& words,
     std::optional<CalendarRoundQuery> rounds[2];
     // Two arguments are the two rounds. Else the first runs up to the
     // second's number: two words, or four; of three pairs, the first two
-    // when they are one Tzolkin and one Haab day.
+    // when they are a Calendar Round in its order, Tzolkin day first.
     std::size_t split = words.size() / 2;
     if (r.words.size() == 2) {
         split = firstArgumentWords;
@@ -187,7 +187,7 @@ int roundDistance(CommandRun& run, const std::vector<std::string_view>& words,
         std::string ignored;
         const std::optional<CalendarRoundQuery> two =
             ParseCalendarRound(JoinedWords(std::span(words).first(4)), ignored, r.spelling);
-        split = two && two->tzolkin && two->haab ? 4 : 2;
+        split = two && two->tzolkin && two->haab && FindTzolkinSign(words[1]) != 0 ? 4 : 2;
     }
     for (int n = 0; n < 2; ++n) {
         const auto part = n == 0 ? std::span(words).first(split) : std::span(words).subspan(split);

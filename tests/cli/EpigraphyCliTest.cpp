@@ -86,6 +86,10 @@ TEST(InscriptionCli, DistanceBetweenTwoDays) {
     r = run({"distance", "8 26 683", "9.12.11.5.18", "--julian", "--json"});
     EXPECT_EQ(r.out.substr(0, 50), R"({"days":0,"distance":"0.0.0.0.0","from":{"jdn":197)");
     EXPECT_NE(r.out.find(R"(,"to":{"jdn":1970761,)"), std::string::npos);
+    // A Haab day alone against a whole Calendar Round, in one argument.
+    r = run({"distance", "3 Cumku 5 Ahau 8 Cumku"});
+    EXPECT_EQ(r.out, "Distance  5  (5 days; it repeats every 365 days)\nFrom      3 Cumku\n"
+                     "To        5 Ahau 8 Cumku\n");
     r = run({"distance", "9.12.11.5.18", "6", "15"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "zentolk-cli: expected a Long Count or MONTH DAY YEAR [ERA], not '6 15'\n");
