@@ -24,7 +24,9 @@ const char* const InscriptionUsage =
     "Distance numbers, full dates and damaged dates, as inscriptions write them.\n"
     "\n"
     "A distance number is written as a Long Count is, its last place the kins:\n"
-    "2.4.0 is 2 tuns, 4 uinals and 0 kins (800 days), one to five places.\n"
+    "2.4.0 is 2 tuns, 4 uinals and 0 kins (800 days); above the baktun, pictun,\n"
+    "calabtun, ... are 20 each. Long Counts of seven places or more are counted\n"
+    "exactly; a day outside the civil years is shown by its cycles alone.\n"
     "A full date is a Long Count with its Tzolkin day, Haab day or both; a\n"
     "mismatch exits 1, names the parts that differ with the Long Count's own,\n"
     "and lists the Long Counts one place away that fit. A date that fits only\n"
@@ -34,7 +36,8 @@ const char* const InscriptionUsage =
     "is also 13.0.0.0.0 (era before); earlier eras are 2 eras before, ...\n"
     "A Calendar Round alone plus distance numbers gives the Calendar Round\n"
     "reached; distance between two gives the least days forward from the\n"
-    "first to the second, which repeat every 18,980 days.\n"
+    "first to the second, which repeat every 18,980 days (260 or 365 where one\n"
+    "gives only its Tzolkin or Haab day).\n"
     "distance prints the signed distance from A to B; each is a Long Count, a\n"
     "full date or MONTH DAY YEAR [A.D.|B.C.].\n"
     "match lists the days whose known parts fit: any Long Count place, Tzolkin\n"
@@ -42,11 +45,11 @@ const char* const InscriptionUsage =
     "a Long Count place fits either era's count where the range covers both.\n"
     "Names: colonial (Ahau, Cumku), modern (Ajaw, Kumk'u, Muwaan, Kej after a\n"
     "Haab number) and the Classic month names (K'anjalaw, Ik'at, Chakat, Sotz',\n"
-    "Kasew, Chikin, Yaxk'in, Mol, Ik'sihom, Yaxsihom, Saksihom, Chaksihom, Mak,\n"
-    "Uniw, Muwaan, Pax, K'anasiiy, Ohl, Wayhaab) as David Stuart lists them in\n"
-    "the Sourcebook for the 29th Maya Hieroglyphic Forum (Austin, 2005). \"chum\n"
-    "Mak\" or \"seating of Mak\" is 0 Mak; \"20 Keh\" is read as 0 Mak, with a\n"
-    "note. A number may touch its name (2Ak'bal).\n"
+    "Kaseew, Chikin, Yaxk'in, Mol, Ik'sihom, Yaxsihom, Saksihom, Chaksihom, Mak,\n"
+    "Uniw, Muwaan, Pax, K'anasiiy, Ohl, Wayhaab) as Kettunen and Helmke give\n"
+    "them (Introduction to Maya Hieroglyphs, 2020, pp. 58-59). \"chum Mak\" or\n"
+    "\"seating of Mak\" is 0 Mak; \"20 Keh\" is read as 0 Mak, with a note. A\n"
+    "number may touch its name (2Ak'bal).\n"
     "\n"
     "  --from LC, --to LC   match: the range, both ends included (default\n"
     "                       0.0.0.0.0 to 13.0.0.0.0)\n"
@@ -65,8 +68,8 @@ std::string jsonText(std::string_view text) {
     return out;
 }
 
-std::string daysText(std::int64_t days) {
-    const std::string digits = GroupThousands(std::to_string(days < 0 ? -days : days));
+std::string daysText(WideCount days) {
+    const std::string digits = GroupThousands(WideNumberText(days < 0 ? -days : days));
     return (days < 0 ? "-" : "") + digits + (days == 1 || days == -1 ? " day" : " days");
 }
 
@@ -104,15 +107,15 @@ void reportMismatch(CommandRun& run, const FullDate& date, const FullDateCheck& 
 
 // One day of `distance` from the words at i: a Long Count, with a Tzolkin
 // and Haab day when the next words name them, or MONTH DAY YEAR [ERA].
-std::optional<std::int64_t> readDay(CommandRun& run, const std::vector<std::string_view>& words,
-                                    std::size_t& i, std::string& error) {
+std::optional<WideCount> readDay(CommandRun& run, const std::vector<std::string_view>& words,
+                                 std::size_t& i, std::string& error) {
     const Options& r = run.r;
     if (IsLongCountText(words[i])) {
         const std::size_t start = i++;
         while (i + 1 < words.size() &&
                (FindTzolkinSign(words[i + 1]) != 0 || FindHaabMonth(words[i + 1]) != 0))
             i += 2;
-        const std::optional<LongCountDate> date = ReadLongCountDate(
+        const std::optional<WideLongCountDate> date = ReadWideLongCountDate(
             JoinedWords(std::span(words).subspan(start, i - start)), error, r.spelling);
         if (!date)
             return std::nullopt;
@@ -144,21 +147,22 @@ int roundArithmetic(CommandRun& run, const std::string& text, std::size_t chain)
         ParseCalendarRound(std::string_view(text).substr(0, chain), error, r.spelling);
     if (round && !WhyNoDay(*round).empty())
         error = WhyNoDay(*round, r.spelling), round.reset();
-    std::optional<std::int64_t> days;
+    std::optional<WideCount> days;
     if (round)
         days = chain == std::string::npos
-                   ? std::optional<std::int64_t>(0)
-                   : ApplyDistances(0, std::string_view(text).substr(chain), error);
+                   ? std::optional<WideCount>(0)
+                   : ApplyWideDistances(0, std::string_view(text).substr(chain), error);
     if (!days) {
         run.fail(error);
         return run.status;
     }
     if (!round->note.empty())
         run.err.write("zentolk-cli: note: " + round->note + "\n");
-    const std::string result = CalendarRoundText(ShiftedRound(*round, *days), r.spelling);
+    const std::string result =
+        CalendarRoundText(ShiftedRound(*round, CycleDayOf(*days)), r.spelling);
     if (r.json)
         run.out.write("{\"calendar_round\":" + jsonText(result) +
-                      ",\"days\":" + std::to_string(*days) +
+                      ",\"days\":" + WideNumberText(*days) +
                       ",\"from\":" + jsonText(CalendarRoundText(*round, r.spelling)) + "}\n");
     else
         run.out.write("Calendar Round     " + result + "  (" + daysText(*days) + " after " +
@@ -168,12 +172,23 @@ int roundArithmetic(CommandRun& run, const std::string& text, std::size_t chain)
 
 // distance between two Calendar Rounds (or Tzolkin or Haab days): the least
 // forward one, which repeats.
-int roundDistance(CommandRun& run, const std::vector<std::string_view>& words) {
+int roundDistance(CommandRun& run, const std::vector<std::string_view>& words,
+                  std::size_t firstArgumentWords) {
     const Options& r = run.r;
     std::string error;
     std::optional<CalendarRoundQuery> rounds[2];
-    // The first round runs up to the second's number: two words, or four.
-    const std::size_t split = words.size() / 2;
+    // Two arguments are the two rounds. Else the first runs up to the
+    // second's number: two words, or four; of three pairs, the first two
+    // when they are a Calendar Round in its order, Tzolkin day first.
+    std::size_t split = words.size() / 2;
+    if (r.words.size() == 2) {
+        split = firstArgumentWords;
+    } else if (words.size() == 6) {
+        std::string ignored;
+        const std::optional<CalendarRoundQuery> two =
+            ParseCalendarRound(JoinedWords(std::span(words).first(4)), ignored, r.spelling);
+        split = two && two->tzolkin && two->haab && FindTzolkinSign(words[1]) != 0 ? 4 : 2;
+    }
     for (int n = 0; n < 2; ++n) {
         const auto part = n == 0 ? std::span(words).first(split) : std::span(words).subspan(split);
         rounds[n] = ParseCalendarRound(JoinedWords(part), error, r.spelling);
@@ -186,7 +201,8 @@ int roundDistance(CommandRun& run, const std::vector<std::string_view>& words) {
     }
     const std::optional<RoundDistance> d = CalendarRoundDistance(*rounds[0], *rounds[1]);
     if (!d) {
-        run.fail("a distance between Calendar Rounds needs the same parts of both: " +
+        run.fail("a Tzolkin day alone and a Haab day alone share no cycle to count a distance "
+                 "in: " +
                  QuotedText(JoinedWords(words)));
         return run.status;
     }
@@ -206,93 +222,99 @@ int roundDistance(CommandRun& run, const std::vector<std::string_view>& words) {
     return run.status;
 }
 
-// A day outside the civil years, reached only by a deep count: every cycle
-// of the almanac, and plainly no civil date.
+// A day's cycles from its wide count, by a day count with the same place in
+// each of them.
+struct DeepDay {
+    WideCount count;
+    std::int64_t day = CycleDayOf(count);
+    std::int64_t since = day - Station819Of(day);
+};
+
+// A day with no civil date, as the almanac's object has it: the same keys,
+// null where the civil calendars would answer, and a note that says why.
+std::string deepDayJson(const Options& r, WideCount count) {
+    const DeepDay d{count};
+    const TzolkinDay bearer = YearBearerOf(d.day, r.yearBearer);
+    const WideLongCountPlaces p = WideLongCountOf(count);
+    const int sign = p.negative ? -1 : 1;
+    const auto place = [sign](WideCount value) { return WideNumberText(sign * value); };
+    const std::string_view name = CorrelationName(r.correlation);
+    const WideInscribed inscribed = WideInscribedOf(count);
+    return "{\"jdn\":null,\"correlation\":" + std::to_string(r.correlation) +
+           ",\"correlation_name\":" + (name.empty() ? "null" : jsonText(name)) +
+           ",\"day_count\":" + WideNumberText(count) +
+           ",\"gregorian\":null,\"julian\":null,\"long_count\":{\"text\":" +
+           jsonText(WideLongCountText(count)) + ",\"places\":[" + place(p.baktuns) + "," +
+           place(p.belowPictun.katun) + "," + place(p.belowPictun.tun) + "," +
+           place(p.belowPictun.uinal) + "," + place(p.belowPictun.kin) +
+           "],\"pictun\":" + place(p.pictuns) +
+           "},\"tzolkin\":{\"number\":" + std::to_string(TzolkinOf(d.day).number) +
+           ",\"name_index\":" + std::to_string(TzolkinOf(d.day).sign) +
+           ",\"name\":" + jsonText(SignName(TzolkinOf(d.day).sign, r.spelling)) +
+           "},\"haab\":{\"day\":" + std::to_string(HaabOf(d.day).day) +
+           ",\"month_index\":" + std::to_string(HaabOf(d.day).month) +
+           ",\"month\":" + jsonText(MonthNameOf(HaabOf(d.day).month, r.spelling)) +
+           "},\"calendar_round\":" + jsonText(CalendarRoundText(d.day, r.spelling)) +
+           ",\"lord_of_the_night\":" + std::to_string(LordOfTheNightOf(d.day)) +
+           ",\"station_819\":{\"long_count\":" + jsonText(WideLongCountText(count - d.since)) +
+           ",\"calendar_round\":" + jsonText(CalendarRoundText(d.day - d.since, r.spelling)) +
+           ",\"days_since\":" + std::to_string(d.since) +
+           "},\"year_bearer\":{\"system\":" + jsonText(YearBearerSystemName(r.yearBearer)) +
+           ",\"number\":" + std::to_string(bearer.number) +
+           ",\"name\":" + jsonText(SignName(bearer.sign, r.spelling)) +
+           "},\"baktun_place\":" + place(p.belowPictun.baktun) +
+           ",\"era\":" + WideNumberText(inscribed.era) + ",\"inscribed\":" +
+           jsonText(inscribed.era == 0
+                        ? WideLongCountText(count)
+                        : LongCountText(LongCountOf(static_cast<std::int64_t>(inscribed.count)))) +
+           ",\"note\":" + jsonText("no Gregorian or Julian date: " + AlmanacRangeError()) + "}";
+}
+
+// A list line of a day with no civil date, as AlmanacLine writes one.
+std::string deepDayLine(const Options& r, WideCount count) {
+    const DeepDay d{count};
+    return "no Gregorian or Julian date  " + WideInscribedDayText(count) + "  " +
+           CalendarRoundText(d.day, r.spelling) + "  G" + std::to_string(LordOfTheNightOf(d.day)) +
+           "\n";
+}
+
+// A day outside the civil years: every cycle of the almanac, and plainly no
+// civil date.
 void showDeepDay(CommandRun& run, WideCount count) {
     const Options& r = run.r;
-    const std::int64_t day = CycleDayOf(count);
-    const std::int64_t since = day - Station819Of(day);
-    const TzolkinDay bearer = YearBearerOf(day, r.yearBearer);
     if (r.json) {
-        run.out.write(
-            "{\"jdn\":null,\"gregorian\":null,\"julian\":null,\"long_count\":{\"text\":" +
-            jsonText(WideLongCountText(count)) +
-            "},\"tzolkin\":{\"number\":" + std::to_string(TzolkinOf(day).number) +
-            ",\"name_index\":" + std::to_string(TzolkinOf(day).sign) +
-            ",\"name\":" + jsonText(SignName(TzolkinOf(day).sign, r.spelling)) +
-            "},\"haab\":{\"day\":" + std::to_string(HaabOf(day).day) +
-            ",\"month_index\":" + std::to_string(HaabOf(day).month) +
-            ",\"month\":" + jsonText(MonthNameOf(HaabOf(day).month, r.spelling)) +
-            "},\"calendar_round\":" + jsonText(CalendarRoundText(day, r.spelling)) +
-            ",\"lord_of_the_night\":" + std::to_string(LordOfTheNightOf(day)) +
-            ",\"station_819\":{\"long_count\":" + jsonText(WideLongCountText(count - since)) +
-            ",\"calendar_round\":" + jsonText(CalendarRoundText(day - since, r.spelling)) +
-            ",\"days_since\":" + std::to_string(since) +
-            "},\"year_bearer\":{\"system\":" + jsonText(YearBearerSystemName(r.yearBearer)) +
-            ",\"number\":" + std::to_string(bearer.number) +
-            ",\"name\":" + jsonText(SignName(bearer.sign, r.spelling)) + "}}\n");
+        run.out.write(deepDayJson(r, count) + "\n");
         return;
     }
+    const DeepDay d{count};
     const std::string none = "none: " + AlmanacRangeError();
     run.out.write("Julian Day Number  " + none +
                   "\nGregorian          none\nJulian             none"
                   "\nLong Count         " +
-                  WideLongCountText(count) + "\nTzolkin            " +
-                  TzolkinText(TzolkinOf(day), r.spelling) + "\nHaab               " +
-                  HaabText(HaabOf(day), r.spelling) + "\nCalendar Round     " +
-                  CalendarRoundText(day, r.spelling) + "\nLord of the Night  G" +
-                  std::to_string(LordOfTheNightOf(day)) + "\n819-day station    " +
-                  WideLongCountText(count - since) + "  " +
-                  CalendarRoundText(day - since, r.spelling) + "  (" + daysText(since) +
-                  " before)\nYear bearer        " + YearBearerText(day, r.yearBearer, r.spelling) +
-                  "\n");
+                  WideInscribedDayText(count) + "\nTzolkin            " +
+                  TzolkinText(TzolkinOf(d.day), r.spelling) + "\nHaab               " +
+                  HaabText(HaabOf(d.day), r.spelling) + "\nCalendar Round     " +
+                  CalendarRoundText(d.day, r.spelling) + "\nLord of the Night  G" +
+                  std::to_string(LordOfTheNightOf(d.day)) + "\n819-day station    " +
+                  WideInscribedDayText(count - d.since) + "  " +
+                  CalendarRoundText(d.day - d.since, r.spelling) + "  (" + daysText(d.since) +
+                  " before)\nYear bearer        " +
+                  YearBearerText(d.day, r.yearBearer, r.spelling) + "\n");
 }
 
-// A Long Count of seven places or more, with its Calendar Round and distance
-// numbers if given: the almanac's block where the day has a civil date.
-int deepLongCount(CommandRun& run, const std::string& text, std::size_t chain) {
-    const Options& r = run.r;
-    std::string error;
-    std::string_view rest = std::string_view(text).substr(0, chain);
-    // Plain values: GCC 12 takes an optional's 128 bits for uninitialised.
-    const std::optional<WideCount> written = ParseWideLongCount(TakeWord(rest), error);
-    if (!written) {
-        run.fail(error);
-        return run.status;
-    }
-    WideCount count = *written;
-    if (!rest.empty()) {
-        const std::optional<CalendarRoundQuery> round = ParseCalendarRound(rest, error, r.spelling);
-        if (round && WhyNoDay(*round).empty() && !FitsRound(*round, CycleDayOf(count)) &&
-            FitsRound(*round, CycleDayOf(count - EraDays))) {
-            count -= EraDays; // read in the era before, as any full date is
-        } else if (round && !WhyNoDay(*round).empty()) {
-            error = WhyNoDay(*round, r.spelling);
-        } else if (round && !FitsRound(*round, CycleDayOf(count))) {
-            error = DifferingParts(*round, CycleDayOf(count), r.spelling) + " do not fit " +
-                    WideLongCountText(count) + ", whose Calendar Round is " +
-                    CalendarRoundText(CycleDayOf(count), r.spelling);
-        }
-        if (!round || !error.empty()) {
-            run.fail(error);
-            return run.status;
-        }
-    }
-    if (chain != std::string::npos) {
-        const std::optional<std::int64_t> days =
-            ApplyDistances(0, std::string_view(text).substr(chain), error);
-        if (!days) {
-            run.fail(error);
-            return run.status;
-        }
-        count += *days;
-    }
-    const auto day = static_cast<std::int64_t>(count);
-    if (day == count && InAlmanacRange(day + r.correlation, r.julian))
-        run.show(ComputeAlmanac(day + r.correlation, r.correlation));
+// The day a wide count reaches: the almanac's where it has a civil date.
+std::optional<AlmanacDay> civilDay(const Options& r, WideCount count) {
+    const std::optional<std::int64_t> day = NarrowDayCount(count);
+    if (!day || !InAlmanacRange(*day + r.correlation, r.julian))
+        return std::nullopt;
+    return ComputeAlmanac(*day + r.correlation, r.correlation);
+}
+
+void showDay(CommandRun& run, WideCount count) {
+    if (const std::optional<AlmanacDay> a = civilDay(run.r, count))
+        run.show(*a);
     else
         showDeepDay(run, count);
-    return run.status;
 }
 } // namespace
 
@@ -304,24 +326,32 @@ int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
     const std::size_t chain = DistanceChainStart(text);
     const std::string date = text.substr(0, chain);
     std::string error;
-    std::optional<std::int64_t> count;
+    std::optional<WideCount> count;
     if (r.words.empty()) {
         run.usage("expected one Long Count such as 9.12.11.5.18");
         return run.status;
     }
-    if (IsWideLongCountText(date))
-        return deepLongCount(run, text, chain);
     if (const std::vector<std::string_view> words = DateWords(date);
         words.size() > 1 && !IsLongCountText(date) && NameKindOf(words[1]) != NameKind::None)
         return roundArithmetic(run, text, chain);
     // A full date has words after its Long Count and its era's name.
     std::string_view round = date;
-    TakeWord(round);
+    const std::string_view first = TakeWord(round);
+    std::string ignored; // a deep count that does not read is refused below with its reason
+    const std::optional<WideCount> deep =
+        IsWideLongCountText(first) ? ParseWideLongCount(first, ignored) : std::nullopt;
     TakeEraName(round);
-    if (round.empty()) {
-        count = ParseInscribedLongCount(date, error);
-        if (count)
-            *count -= shift;
+    if (deep && !NarrowDayCount(*deep)) {
+        // Beyond 64 bits: its cycles checked, with no Long Counts one place away.
+        if (const std::optional<WideLongCountDate> read =
+                ReadWideLongCountDate(date, error, r.spelling)) {
+            if (!read->note.empty())
+                err.write("zentolk-cli: note: " + read->note + "\n");
+            count = read->dayCount - shift;
+        }
+    } else if (round.empty()) {
+        if (const std::optional<std::int64_t> day = ParseInscribedLongCount(date, error))
+            count = *day - shift;
     } else if (std::optional<FullDate> full = ParseFullDate(date, error, r.spelling)) {
         full->dayCount -= shift;
         const FullDateCheck check = CheckFullDate(*full, r.spelling, !r.previousEra);
@@ -334,11 +364,13 @@ int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
         count = check.dayCount;
     }
     if (count && chain != std::string::npos)
-        count = ApplyDistances(*count, std::string_view(text).substr(chain), error);
+        count = ApplyWideDistances(*count, std::string_view(text).substr(chain), error);
     if (!count)
         run.fail(error);
-    else if (const std::optional<AlmanacDay> a = run.dayOf(*count))
-        run.show(*a);
+    else if (deep || chain != std::string::npos)
+        showDay(run, *count);
+    else if (const std::optional<AlmanacDay> a = run.dayOf(static_cast<std::int64_t>(*count)))
+        run.show(*a); // a count of five or six places alone keeps to the civil years
     return run.status;
 }
 
@@ -347,20 +379,23 @@ int RunDistance(const Options& r, int, FdWriter& out, FdWriter& err) {
     // A day may come as one quoted argument or as several: its words count,
     // a number glued to its name or a seating written out read as two.
     std::vector<std::string_view> words;
-    for (const std::string_view argument : r.words)
+    std::size_t firstArgumentWords = 0;
+    for (const std::string_view argument : r.words) {
         for (const std::string_view word : DateWords(argument))
             words.push_back(word);
+        firstArgumentWords = firstArgumentWords ? firstArgumentWords : words.size();
+    }
     if (words.empty()) {
         run.usage("expected two days, each a Long Count, a full date or MONTH DAY YEAR [ERA]");
         return run.status;
     }
     // A Calendar Round starts with a number and its name.
     if (words.size() > 1 && !IsLongCountText(words[0]) && NameKindOf(words[1]) != NameKind::None)
-        return roundDistance(run, words);
+        return roundDistance(run, words, firstArgumentWords);
     std::string error;
     std::size_t i = 0;
-    std::optional<std::int64_t> from = readDay(run, words, i, error);
-    std::optional<std::int64_t> to;
+    std::optional<WideCount> from = readDay(run, words, i, error);
+    std::optional<WideCount> to;
     if (from && i < words.size())
         to = readDay(run, words, i, error);
     else if (from)
@@ -372,19 +407,25 @@ int RunDistance(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.fail(error);
         return run.status;
     }
-    const std::optional<AlmanacDay> a = run.dayOf(*from), b = run.dayOf(*to);
-    if (!a || !b)
-        return run.status;
-    const std::int64_t days = *to - *from;
+    // A day with no civil date is shown by its cycles alone.
+    const std::optional<AlmanacDay> a = civilDay(r, *from), b = civilDay(r, *to);
+    const WideCount days = *to - *from;
+    const std::optional<std::int64_t> narrow = NarrowDayCount(days);
+    const auto json = [&](const std::optional<AlmanacDay>& day, WideCount count) {
+        return day ? AlmanacJson(*day, r) : deepDayJson(r, count);
+    };
+    const auto line = [&](const std::optional<AlmanacDay>& day, WideCount count) {
+        return day ? AlmanacLine(*day, r) : deepDayLine(r, count);
+    };
     if (r.json) {
-        out.write("{\"days\":" + std::to_string(days) +
-                  ",\"distance\":" + jsonText(DistanceNumberText(days)) +
-                  ",\"from\":" + AlmanacJson(*a, r) + ",\"to\":" + AlmanacJson(*b, r) +
-                  ",\"inscribed\":" + jsonText(InscribedDistanceText(days)) + "}\n");
+        out.write("{\"days\":" + WideNumberText(days) + ",\"distance\":" +
+                  jsonText(narrow ? DistanceNumberText(*narrow) : WideLongCountText(days)) +
+                  ",\"from\":" + json(a, *from) + ",\"to\":" + json(b, *to) +
+                  ",\"inscribed\":" + jsonText(InscribedWideDistanceText(days)) + "}\n");
         return run.status;
     }
-    out.write("Distance  " + InscribedDistanceText(days) + "  (" + daysText(days) +
-              ")\nFrom      " + AlmanacLine(*a, r) + "To        " + AlmanacLine(*b, r));
+    out.write("Distance  " + InscribedWideDistanceText(days) + "  (" + daysText(days) +
+              ")\nFrom      " + line(a, *from) + "To        " + line(b, *to));
     return run.status;
 }
 

@@ -88,8 +88,18 @@ std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_
     if (std::int64_t plain; ReadPlainLongCount(text, plain))
         return inRange(plain + correlation, calendar, error);
     // A full date fitting only the era before is read there, as everywhere.
-    const std::optional<LongCountDate> date = ReadLongCountDate(text, error, spelling);
-    return date ? inRange(date->dayCount + correlation, calendar, error) : std::nullopt;
+    const std::optional<WideLongCountDate> date = ReadWideLongCountDate(text, error, spelling);
+    if (!date)
+        return std::nullopt;
+    const std::optional<std::int64_t> day = NarrowDayCount(date->dayCount);
+    if (day && DayInRange(*day + correlation, calendar))
+        return *day + correlation;
+    error = DayRangeMessage;
+    // A deep count's row names what it has without a civil date.
+    if (IsWideLongCountText(text))
+        error += ", with no Gregorian or Julian date; its Calendar Round is " +
+                 CalendarRoundText(CycleDayOf(date->dayCount), spelling);
+    return std::nullopt;
 }
 
 } // namespace zentolk

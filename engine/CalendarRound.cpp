@@ -4,6 +4,7 @@
 #include "TextParsing.h"
 #include "TextWriters.h"
 
+#include <numeric>
 #include <vector>
 
 namespace zentolk {
@@ -92,6 +93,7 @@ constexpr Alias HaabAliases[] = {
     {"kanjalaw", 1},
     {"ikat", 2},
     {"chakat", 3},
+    {"kaseew", 5},
     {"kasew", 5},
     {"chikin", 6},
     {"iksihom", 9},
@@ -362,11 +364,13 @@ CalendarRoundQuery ShiftedRound(const CalendarRoundQuery& query, std::int64_t da
 
 std::optional<RoundDistance> CalendarRoundDistance(const CalendarRoundQuery& from,
                                                    const CalendarRoundQuery& to) {
-    if (from.tzolkin.has_value() != to.tzolkin.has_value() ||
-        from.haab.has_value() != to.haab.has_value())
-        return std::nullopt;
     const Residue a = residueOf(from), b = residueOf(to);
-    return RoundDistance{Remainder(b.value - a.value, a.period), a.period};
+    // The days of each form progressions; their differences are every number
+    // of one class modulo the periods' common divisor.
+    const std::int64_t period = std::gcd(a.period, b.period);
+    if (period < TzolkinDays)
+        return std::nullopt;
+    return RoundDistance{Remainder(b.value - a.value, period), period};
 }
 
 std::int64_t NextDayCount(const CalendarRoundQuery& query, std::int64_t fromDayCount) {

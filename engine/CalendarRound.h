@@ -76,9 +76,11 @@ std::int64_t PreviousDayCount(const CalendarRoundQuery& query, std::int64_t from
 // given one, with the same parts given. The query must be possible.
 CalendarRoundQuery ShiftedRound(const CalendarRoundQuery& query, std::int64_t days);
 
-// The least forward distance from one Calendar Round to another, 0 to one
-// less than the period it repeats in (18,980 days; 260 or 365 for Tzolkin
-// or Haab days alone). Both must give the same parts and be possible.
+// The least forward distance from a day with one Calendar Round to a day
+// with another, 0 to one less than the period it repeats in: 18,980 days;
+// 260 or 365 where either gives only its Tzolkin or Haab day, the cycle
+// both share. Both must be possible; a Tzolkin day alone and a Haab day
+// alone share no cycle, and have none.
 struct RoundDistance {
     std::int64_t days = 0;
     std::int64_t period = 1;

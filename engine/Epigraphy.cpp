@@ -1,5 +1,6 @@
 #include "Epigraphy.h"
 
+#include "AlmanacInput.h"
 #include "NumberText.h"
 #include "TextParsing.h"
 #include "TextWriters.h"
@@ -40,6 +41,8 @@ std::optional<Progression> combine(const Progression& a, const Progression& b) {
 bool longCountFixed(const DatePattern& p) {
     if (!p.hasLongCount)
         return false;
+    if (p.pictuns && *p.pictuns != 0)
+        return true;
     for (const std::optional<int>& place : p.places)
         if (place)
             return true;
@@ -52,7 +55,7 @@ constexpr std::int64_t FivePlaceDays = PictunDays;
 constexpr const LongCountUnit* Place = LongCountUnits.data() + 1;
 static_assert(LongCountUnits.size() == 6);
 // The days of each place of a wide count, the kins first.
-WideCount placeDays(std::size_t fromKin) {
+constexpr WideCount placeDays(std::size_t fromKin) {
     constexpr std::size_t BelowBaktun = 4;
     if (fromKin <= BelowBaktun)
         return Place[BelowBaktun - fromKin].days;
@@ -73,14 +76,23 @@ std::string placeName(std::size_t fromKin) {
         return std::string(Above[fromKin - 5]);
     return "place " + std::to_string(fromKin + 1) + " from the kins";
 }
+// Leading "0." places go, the kins stay.
+std::string withoutLeadingZeros(std::string text) {
+    const std::size_t sign = text.front() == '-';
+    std::size_t zeros = sign;
+    while (text.compare(zeros, 2, "0.") == 0)
+        zeros += 2;
+    return text.erase(sign, zeros - sign);
+}
+
 // The most places a distance number in 64 bits holds.
 constexpr std::size_t DistancePlaces = 14;
-} // namespace
-
-std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error) {
+// Up to `most` places, each within its usual range (20 above the baktun).
+std::optional<WideCount> parseDistance(std::string_view text, std::size_t most,
+                                       std::string& error) {
     const std::vector<std::string_view> parts = placesOf(Trimmed(text));
-    if (parts.size() > DistancePlaces) {
-        error = "a distance number has one to " + std::to_string(DistancePlaces) +
+    if (parts.size() > most) {
+        error = "a distance number has one to " + std::to_string(most) +
                 " places (kins last), not " + std::to_string(parts.size()) + ": " +
                 QuotedText(Trimmed(text));
         return std::nullopt;
@@ -103,7 +115,50 @@ std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::stri
         }
         days += value * placeDays(fromKin);
     }
-    return static_cast<std::int64_t>(days);
+    return days;
+}
+
+// " + DN - DN ..." added to a count, each distance number of up to `most`
+// places. The sum stays within what one more of the longest keeps in 128 bits.
+std::optional<WideCount> applyDistances(WideCount dayCount, std::string_view chain,
+                                        std::size_t most, std::string& error) {
+    const std::string_view t = Trimmed(chain);
+    std::size_t op = t.find_first_of("+-");
+    if (op != 0) {
+        error = "expected '+' or '-' before a distance number, not " + QuotedText(t);
+        return std::nullopt;
+    }
+    constexpr WideCount Bound = placeDays(WidePlaces - 1) * 20;
+    while (op != std::string_view::npos) {
+        const bool add = t[op] == '+';
+        const std::size_t next = t.find_first_of("+-", op + 1);
+        const std::string_view term = Trimmed(t.substr(op + 1, next - op - 1));
+        if (term.empty()) {
+            error = std::string("a distance number is missing after '") + t[op] + "' in " +
+                    QuotedText(t);
+            return std::nullopt;
+        }
+        const std::optional<WideCount> distance = parseDistance(term, most, error);
+        if (!distance)
+            return std::nullopt;
+        dayCount += add ? *distance : -*distance;
+        if (dayCount > Bound || dayCount < -Bound) {
+            error = "the distance numbers of " + QuotedText(t) + " reach beyond any count";
+            return std::nullopt;
+        }
+        op = next;
+    }
+    return dayCount;
+}
+} // namespace
+
+std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error) {
+    const std::optional<WideCount> days = parseDistance(text, DistancePlaces, error);
+    return days ? std::optional(static_cast<std::int64_t>(*days)) : std::nullopt;
+}
+
+std::optional<WideCount> ParseWideDistanceNumber(std::string_view text, std::string& error) {
+    return parseDistance(text, WidePlaces, error);
 }
 
 std::string DistanceNumberText(std::int64_t days) {
@@ -111,13 +166,7 @@ std::string DistanceNumberText(std::int64_t days) {
 }
 
 std::string InscribedDistanceText(std::int64_t days) {
-    std::string text = DistanceNumberText(days);
-    const std::size_t digits = text.front() == '-';
-    // Leading "0." places go, the kins stay.
-    std::size_t zeros = digits;
-    while (text.compare(zeros, 2, "0.") == 0)
-        zeros += 2;
-    return text.erase(digits, zeros - digits);
+    return InscribedWideDistanceText(days);
 }
 
 std::string InscribedText(std::int64_t dayCount) {
@@ -191,6 +240,55 @@ bool IsWideLongCountText(std::string_view text) {
     return IsLongCountText(word) && std::count(word.begin(), word.end(), '.') >= 6;
 }
 
+std::optional<std::int64_t> NarrowDayCount(WideCount count) {
+    constexpr WideCount Room = std::int64_t{1} << 61;
+    if (count > Room || count < -Room)
+        return std::nullopt;
+    return static_cast<std::int64_t>(count);
+}
+
+WideLongCountPlaces WideLongCountOf(WideCount count) {
+    WideLongCountPlaces p;
+    p.negative = count < 0;
+    const WideCount magnitude = p.negative ? -count : count;
+    p.pictuns = magnitude / PictunDays;
+    p.baktuns = magnitude / BaktunDays;
+    p.belowPictun = LongCountOf(static_cast<std::int64_t>(magnitude % PictunDays));
+    return p;
+}
+
+std::string WideNumberText(WideCount value) {
+    std::string digits;
+    // Digit by digit from the last, the sign kept apart: -2^127 has no positive.
+    for (WideCount rest = value; digits.empty() || rest != 0; rest /= 10) {
+        const auto digit = static_cast<int>(rest % 10);
+        digits.insert(digits.begin(), static_cast<char>('0' + (digit < 0 ? -digit : digit)));
+    }
+    return value < 0 ? "-" + digits : digits;
+}
+
+WideInscribed WideInscribedOf(WideCount dayCount) {
+    if (dayCount >= 0)
+        return {0, dayCount};
+    WideCount era = dayCount / EraDays;
+    era -= era * EraDays != dayCount; // towards the era before
+    return {era, dayCount - era * EraDays};
+}
+
+std::string WideInscribedDayText(WideCount dayCount) {
+    const WideInscribed at = WideInscribedOf(dayCount);
+    if (at.era == 0)
+        return WideLongCountText(dayCount);
+    const std::string eras = at.era == -1 ? "era" : WideNumberText(-at.era) + " eras";
+    return LongCountText(LongCountOf(static_cast<std::int64_t>(at.count))) + " (" + eras +
+           " before)";
+}
+
+std::string InscribedWideDistanceText(WideCount days) {
+    // Above the baktun 20 to a place, as the distance number is read back.
+    return withoutLeadingZeros(WideLongCountText(days));
+}
+
 std::size_t DistanceChainStart(std::string_view text) {
     // A "-" in front belongs to the Long Count; every later sign is an operator.
     const std::size_t first = text.find_first_not_of(Blanks);
@@ -201,30 +299,27 @@ bool HasDistanceChain(std::string_view text) {
     return DistanceChainStart(text) != std::string_view::npos;
 }
 
+namespace {
+// A wide count read as a day count: beyond 64 bits its day lies far outside
+// the civil years.
+std::optional<std::int64_t> narrowed(const std::optional<WideCount>& count, std::string& error) {
+    if (!count)
+        return std::nullopt;
+    const std::optional<std::int64_t> day = NarrowDayCount(*count);
+    if (!day)
+        error = std::string(DayRangeMessage);
+    return day;
+}
+} // namespace
+
 std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
                                            std::string& error) {
-    const std::string_view t = Trimmed(chain);
-    std::size_t op = t.find_first_of("+-");
-    if (op != 0) {
-        error = "expected '+' or '-' before a distance number, not " + QuotedText(t);
-        return std::nullopt;
-    }
-    while (op != std::string_view::npos) {
-        const bool add = t[op] == '+';
-        const std::size_t next = t.find_first_of("+-", op + 1);
-        const std::string_view term = Trimmed(t.substr(op + 1, next - op - 1));
-        if (term.empty()) {
-            error = std::string("a distance number is missing after '") + t[op] + "' in " +
-                    QuotedText(t);
-            return std::nullopt;
-        }
-        const std::optional<std::int64_t> distance = ParseDistanceNumber(term, error);
-        if (!distance)
-            return std::nullopt;
-        dayCount += add ? *distance : -*distance;
-        op = next;
-    }
-    return dayCount;
+    return narrowed(applyDistances(dayCount, chain, DistancePlaces, error), error);
+}
+
+std::optional<WideCount> ApplyWideDistances(WideCount dayCount, std::string_view chain,
+                                            std::string& error) {
+    return applyDistances(dayCount, chain, WidePlaces, error);
 }
 
 std::int64_t TakeEraName(std::string_view& text) {
@@ -255,6 +350,8 @@ std::int64_t TakeEraName(std::string_view& text) {
 std::optional<std::int64_t> ParseInscribedLongCount(std::string_view text, std::string& error) {
     std::string_view rest = text;
     const std::string_view longCount = TakeWord(rest);
+    if (rest.empty() && IsWideLongCountText(longCount))
+        return narrowed(ParseWideLongCount(longCount, error), error);
     const std::int64_t era = TakeEraName(rest);
     if (era == 0 || !rest.empty())
         return ParseLongCount(text, error);
@@ -329,6 +426,59 @@ std::optional<LongCountDate> ReadLongCountDate(std::string_view text, std::strin
     return LongCountDate{check.dayCount, JoinedNotes(date->round.note, check.note)};
 }
 
+namespace {
+// cycleDay: a day with the same place in every cycle as the given count's.
+std::string previousEraNote(const std::string& longCount, const CalendarRoundQuery& round,
+                            std::int64_t cycleDay, Spelling spelling) {
+    return longCount + " " + CalendarRoundText(round, spelling) +
+           " fits only the era before this one, 1,872,000 days earlier; in this era that Long "
+           "Count falls on " +
+           CalendarRoundText(cycleDay, spelling);
+}
+
+std::string mismatchText(const CalendarRoundQuery& round, const std::string& longCount,
+                         std::int64_t cycleDay, Spelling spelling) {
+    const std::string parts = DifferingParts(round, cycleDay, spelling);
+    return parts + (parts.find(" and ") == std::string::npos ? " does" : " do") + " not fit " +
+           longCount + ", whose Calendar Round is " + CalendarRoundText(cycleDay, spelling);
+}
+} // namespace
+
+std::optional<WideLongCountDate> ReadWideLongCountDate(std::string_view text, std::string& error,
+                                                       Spelling spelling) {
+    std::string_view rest = text;
+    const std::string_view word = TakeWord(rest);
+    std::optional<WideCount> deep;
+    if (IsWideLongCountText(word) && !(deep = ParseWideLongCount(word, error)))
+        return std::nullopt;
+    // What 64 bits hold is read as any Long Count, with suggestions on a mismatch.
+    if (!deep || NarrowDayCount(*deep)) {
+        std::optional<LongCountDate> date = ReadLongCountDate(text, error, spelling);
+        if (!date)
+            return std::nullopt;
+        return WideLongCountDate{date->dayCount, std::move(date->note)};
+    }
+    if (rest.empty())
+        return WideLongCountDate{*deep, {}};
+    const std::optional<CalendarRoundQuery> round = ParseCalendarRound(rest, error, spelling);
+    if (!round)
+        return std::nullopt;
+    if (std::string why = WhyNoDay(*round, spelling); !why.empty()) {
+        error = std::move(why);
+        return std::nullopt;
+    }
+    const std::int64_t cycleDay = CycleDayOf(*deep);
+    if (FitsRound(*round, cycleDay))
+        return WideLongCountDate{*deep, round->note};
+    const std::string written = WideLongCountText(*deep);
+    if (FitsRound(*round, cycleDay - EraDays))
+        return WideLongCountDate{
+            *deep - EraDays,
+            JoinedNotes(round->note, previousEraNote(written, *round, cycleDay, spelling))};
+    error = mismatchText(*round, written, cycleDay, spelling);
+    return std::nullopt;
+}
+
 bool FitsRound(const CalendarRoundQuery& round, std::int64_t dayCount) {
     return (!round.tzolkin || *round.tzolkin == TzolkinOf(dayCount)) &&
            (!round.haab || *round.haab == HaabOf(dayCount));
@@ -381,15 +531,10 @@ FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPre
     if (tryPreviousEra && !date.eraNamed && FitsRound(date.round, d - EraDays)) {
         check.fits = check.previousEra = true;
         check.dayCount = d - EraDays;
-        check.note = lc + " " + CalendarRoundText(date.round, spelling) +
-                     " fits only the era before this one, 1,872,000 days earlier; in this era "
-                     "that Long Count falls on " +
-                     check.calendarRound;
+        check.note = previousEraNote(lc, date.round, d, spelling);
         return check;
     }
-    const std::string parts = DifferingParts(date.round, d, spelling);
-    check.problem = parts + (parts.find(" and ") == std::string::npos ? " does" : " do") +
-                    " not fit " + lc + ", whose Calendar Round is " + check.calendarRound;
+    check.problem = mismatchText(date.round, lc, d, spelling);
 
     // The places as written: those of the count in its own era.
     const LongCountPlaces p = LongCountOf(InscribedOf(d).count);
@@ -414,13 +559,28 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
     DatePattern pattern;
     const std::string quoted = QuotedText(Trimmed(text));
     if (!words.empty() && words.front().find('.') != std::string_view::npos) {
-        const std::vector<std::string_view> parts = placesOf(words.front());
-        if (parts.size() != 5) {
-            error = "the Long Count of a pattern has five places, each a number or *, not " +
+        std::vector<std::string_view> parts = placesOf(words.front());
+        if (parts.size() < 5 || parts.size() > WidePlaces) {
+            error = "the Long Count of a pattern has five places or more, each a number or *, "
+                    "not " +
                     std::to_string(parts.size()) + ": " + QuotedText(words.front());
             return std::nullopt;
         }
         pattern.hasLongCount = true;
+        const std::size_t above = parts.size() - 5;
+        for (std::size_t i = 0; i < above; ++i) {
+            std::int64_t v;
+            if (parts[i] == "*") {
+                pattern.pictuns.reset();
+            } else if (!ParseDigits(parts[i], v) || v >= Place[0].limit) {
+                error = "the " + placeName(parts.size() - 1 - i) + " must be * or 0 to " +
+                        std::to_string(Place[0].limit - 1) + ", not " + QuotedText(parts[i]);
+                return std::nullopt;
+            } else if (pattern.pictuns) {
+                *pattern.pictuns = *pattern.pictuns * Place[0].limit + v;
+            }
+        }
+        parts.erase(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(above));
         for (int i = 0; i < 5; ++i) {
             if (parts[i] == "*")
                 continue;
@@ -612,13 +772,30 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
                (!pattern.haabDay || *pattern.haabDay == HaabOf(day).day) &&
                (!pattern.haabMonth || *pattern.haabMonth == HaabOf(day).month);
     };
+    // Only this era writes places above the baktun; a known pictun of it is
+    // one block of days, an unknown one each block in the range.
+    const auto blockOf = [&](std::int64_t base, std::int64_t length) {
+        lo = std::max(from, base);
+        hi = std::min(to, base + length - 1);
+        if (lo <= hi)
+            lowest < 0 ? scan(lo, hi) : blocks(blocks, 0, base);
+    };
+    if (pattern.pictuns && *pattern.pictuns != 0) {
+        if (*pattern.pictuns <= std::max<std::int64_t>(to, 0) / FivePlaceDays)
+            blockOf(static_cast<std::int64_t>(*pattern.pictuns) * FivePlaceDays, FivePlaceDays);
+        return result;
+    }
     const std::int64_t firstEra = std::min<std::int64_t>(FloorDiv(from, EraDays), 0);
     for (std::int64_t era = firstEra; era <= 0; ++era) {
         const std::int64_t base = DayCountOfInscribed(era, 0);
-        lo = std::max(from, base);
-        hi = std::min(to, base + (era < 0 ? EraDays : FivePlaceDays) - 1);
-        if (lo <= hi)
-            lowest < 0 ? scan(lo, hi) : blocks(blocks, 0, base);
+        if (era < 0) {
+            blockOf(base, EraDays);
+        } else {
+            for (std::int64_t pictun = 0;
+                 pictun <= (pattern.pictuns ? 0 : std::max<std::int64_t>(to, 0) / FivePlaceDays);
+                 ++pictun)
+                blockOf(pictun * FivePlaceDays, FivePlaceDays);
+        }
         // An earlier era's last day, 13.0.0.0.0, is the next one's
         // 0.0.0.0.0: counted once, in whichever form fits.
         const std::int64_t end = base + EraDays;

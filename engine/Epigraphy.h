@@ -55,6 +55,47 @@ std::string WideLongCountText(WideCount count);
 std::int64_t CycleDayOf(WideCount count);
 // Whether text's first word is a Long Count of seven places or more.
 bool IsWideLongCountText(std::string_view text);
+// The day count of a wide count where 64 bits hold it with room for the
+// cycles' own arithmetic; empty beyond.
+std::optional<std::int64_t> NarrowDayCount(WideCount count);
+// The places of a wide count's magnitude, as LongCountOf gives a day's: the
+// baktuns with and without those of its pictuns, then katun to kin.
+struct WideLongCountPlaces {
+    bool negative = false;
+    WideCount pictuns = 0, baktuns = 0;
+    LongCountPlaces belowPictun;
+};
+WideLongCountPlaces WideLongCountOf(WideCount count);
+// A wide count in decimal digits, "-" before a negative one.
+std::string WideNumberText(WideCount value);
+// The era a wide day count lies in, and its count there, as InscribedOf.
+struct WideInscribed {
+    WideCount era = 0;
+    WideCount count = 0;
+};
+WideInscribed WideInscribedOf(WideCount dayCount);
+// As InscribedDayText, for a day of any count: this era's in all the places
+// of 20 it has, an earlier era's in its five with the era named.
+std::string WideInscribedDayText(WideCount dayCount);
+
+// A distance number of up to as many places as a wide count has, and chains
+// of them, counted exactly; otherwise as ParseDistanceNumber and
+// ApplyDistances.
+std::optional<WideCount> ParseWideDistanceNumber(std::string_view text, std::string& error);
+std::optional<WideCount> ApplyWideDistances(WideCount dayCount, std::string_view chain,
+                                            std::string& error);
+// As InscribedDistanceText, for any wide count of days.
+std::string InscribedWideDistanceText(WideCount days);
+
+// A Long Count of any length with its Calendar Round if given, checked as
+// ReadLongCountDate checks one (a round fitting only 13 baktuns earlier is
+// read there, with a note); a deep count beyond 64 bits keeps its cycles.
+struct WideLongCountDate {
+    WideCount dayCount = 0;
+    std::string note;
+};
+std::optional<WideLongCountDate> ReadWideLongCountDate(std::string_view text, std::string& error,
+                                                       Spelling spelling = Spelling::Colonial);
 
 // Where the distance numbers after a date begin: the first "+" or "-" after
 // the text's first character, or npos when there is none.
@@ -137,6 +178,10 @@ std::string JoinedNotes(const std::string& first, const std::string& second);
 struct DatePattern {
     bool hasLongCount = false;    // false: any day, before the start day too
     std::optional<int> places[5]; // baktun to kin
+    // Places above the baktun, written before the five, as pictuns: this
+    // era's days of that pictun alone (0, as for five places: earlier eras'
+    // too); empty where one of them is *, any pictun.
+    std::optional<WideCount> pictuns = 0;
     std::optional<int> tzolkinNumber, tzolkinSign, haabDay, haabMonth;
 };
 std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error,

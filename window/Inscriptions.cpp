@@ -4,10 +4,12 @@
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
 #include "engine/Periods.h"
+#include "engine/TextParsing.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -61,24 +63,35 @@ void TInscriptions::CreateControls() {
     PatternInput = Named(new QLineEdit, "PatternInput", QStringLiteral("Damaged date"));
     PatternInput->setPlaceholderText(QStringLiteral("9.*.*.0.0 * Ahau 8 *"));
     PatternInput->setToolTip(QStringLiteral("Write * for a place or name that cannot be read"));
-    // A full date as typed, of either era, whole; the station's longer line
-    // shows its start, so that the page still fits beside the calculator.
-    const QString fullDate = QStringLiteral("12.19.13.4.0 13 Chicchan 8 Kankin");
-    for (QLineEdit* field : {FromInput, FullDateInput, PatternInput})
-        GrowFor(field, fullDate);
     FindBtn = PushButton("FindBtn", QStringLiteral("Fin&d"), QStringLiteral("Find"));
     CreatePeriodControls();
     Result = Named(new TStatusLabel, "Result", QStringLiteral("Result"));
     Result->setWordWrap(true);
     Result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Result->setMinimumHeight(3 * Result->fontMetrics().lineSpacing());
     Result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     DayList = Named(new QListWidget, "DayList", QStringLiteral("Days found"));
     DayList->setToolTip(QStringLiteral("Enter or a double click goes to the day"));
     // The list takes what height the window has, so that the page is no
     // taller than the day's page.
     DayList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    SizeToFont();
+}
+
+void TInscriptions::SizeToFont() {
+    // A full date as typed, of either era, whole; the station's longer line
+    // shows its start, so that the page still fits beside the calculator.
+    const QString fullDate = QStringLiteral("12.19.13.4.0 13 Chicchan 8 Kankin");
+    for (QLineEdit* field : {FromInput, FullDateInput, PatternInput})
+        field->setMinimumWidth(WidthFor(field, fullDate)); // narrower again with a smaller font
+    Result->setMinimumHeight(3 * Result->fontMetrics().lineSpacing());
     DayList->setMinimumHeight(4 * DayList->fontMetrics().lineSpacing());
+}
+
+void TInscriptions::changeEvent(QEvent* event) {
+    // The children have their new font by the time the page hears of it.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::ApplicationFontChange)
+        SizeToFont();
+    QWidget::changeEvent(event);
 }
 
 // The day's readings and the spelling above, the inscription's work below.
@@ -226,30 +239,52 @@ void TInscriptions::MeasureDistance() {
     }
     const std::string text = FromInput->text().trimmed().toStdString();
     std::string error;
-    std::optional<std::int64_t> from;
+    std::optional<WideCount> from;
     if (!IsLongCountText(text)) {
         if (const std::optional<std::int64_t> jdn = ParseDateText(text, Calendar::Gregorian, error))
             from = *jdn - day_->correlation;
-    } else if (const std::optional<LongCountDate> date =
-                   ReadLongCountDate(text, error, CurrentSpelling())) {
-        from = date->dayCount;
+    } else if (const std::optional<WideLongCountDate> date =
+                   ReadWideLongCountDate(text, error, CurrentSpelling())) {
+        from = date->dayCount; // a deep count's day too, which has no civil date
     }
     if (!from) {
         SetResult(Qs(error));
         return;
     }
-    const std::int64_t days = day_->dayCount - *from;
+    const WideCount days = day_->dayCount - *from;
+    const std::optional<std::int64_t> near = NarrowDayCount(*from);
     SetResult(QStringLiteral("From %1 to this day, %2: %3 (%4 days)")
-                  .arg(Qs(InscribedDayText(*from)), Qs(InscribedDayText(day_->dayCount)),
-                       Qs(InscribedDistanceText(days)), Qs(GroupThousands(std::to_string(days)))));
+                  .arg(Qs(near ? InscribedDayText(*near) : WideInscribedDayText(*from)),
+                       Qs(InscribedDayText(day_->dayCount)), Qs(InscribedWideDistanceText(days)),
+                       Qs(GroupThousands(WideNumberText(days)))));
 }
 
 void TInscriptions::CheckDate() {
     std::string error;
-    const std::optional<FullDate> date =
-        ParseFullDate(FullDateInput->text().toStdString(), error, CurrentSpelling());
+    const std::string text = FullDateInput->text().toStdString();
+    const std::optional<FullDate> date = ParseFullDate(text, error, CurrentSpelling());
     DayList->clear();
     DayList->setAccessibleName(QStringLiteral("Suggestions"));
+    std::string_view rest = text;
+    const std::string_view first = TakeWord(rest);
+    std::string ignored; // a count that does not read is refused below
+    if (const std::optional<WideCount> written =
+            IsWideLongCountText(first) ? ParseWideLongCount(first, ignored) : std::nullopt;
+        written && !NarrowDayCount(*written)) {
+        // Beyond 64 bits: checked by its cycles, with no day to go to.
+        error.clear();
+        const std::optional<WideLongCountDate> deep =
+            ReadWideLongCountDate(text, error, CurrentSpelling());
+        if (deep)
+            SetResult(
+                Qs(deep->note) + (deep->note.empty() ? "" : ". ") +
+                QStringLiteral("The date fits: %1  %2, which has no Gregorian or Julian date.")
+                    .arg(Qs(WideInscribedDayText(deep->dayCount)),
+                         Qs(CalendarRoundText(CycleDayOf(deep->dayCount), CurrentSpelling()))));
+        else
+            SetResult(Qs(error));
+        return;
+    }
     if (!date) {
         SetResult(error.empty() ? QStringLiteral("Write a Long Count followed by its Tzolkin day, "
                                                  "Haab day or both.")
@@ -285,19 +320,10 @@ void TInscriptions::FindMatches() {
         SetResult(Qs(error));
         return;
     }
-    const MatchResult found = MatchPattern(*pattern, 0, EraDays, ListedDays);
-    for (const std::int64_t d : found.days) {
-        auto* item = new QListWidgetItem(LineOf(d), DayList);
-        item->setData(Qt::UserRole, QVariant::fromValue<qint64>(d));
-    }
-    const QString total = Qs(GroupThousands(std::to_string(found.total)));
-    SetResult(found.total == 0   ? QStringLiteral("No day from 0.0.0.0.0 to 13.0.0.0.0 fits.")
-              : found.total == 1 ? QStringLiteral("One day from 0.0.0.0.0 to 13.0.0.0.0 fits.")
-              : found.total > ListedDays
-                  ? QStringLiteral("%1 days from 0.0.0.0.0 to 13.0.0.0.0 fit; the first 1,000 "
-                                   "are listed.")
-                        .arg(total)
-                  : QStringLiteral("%1 days from 0.0.0.0.0 to 13.0.0.0.0 fit.").arg(total));
+    // Both eras the inscriptions write, as match searches them when its range
+    // covers the era before.
+    const std::int64_t from = -EraDays, to = EraDays;
+    ShowFound(MatchPattern(*pattern, from, to, ListedDays), from, to, true);
 }
 
 // Period endings and short-form dates: a row each below the damaged date.
@@ -325,19 +351,24 @@ void TInscriptions::LayOutPeriodRows(QGridLayout* grid, int row) {
     grid->addWidget(PlaceBtn, row + 1, 2, 1, 2);
 }
 
-void TInscriptions::ShowFound(const MatchResult& found) {
+// Lists the days found from `from` to `to` and says how many there are;
+// `fit` when they are the days that fit what was typed.
+void TInscriptions::ShowFound(const MatchResult& found, std::int64_t from, std::int64_t to,
+                              bool fit) {
     for (const std::int64_t d : found.days) {
         auto* item = new QListWidgetItem(LineOf(d), DayList);
         item->setData(Qt::UserRole, QVariant::fromValue<qint64>(d));
     }
-    const QString range = QStringLiteral(" from 0.0.0.0.0 to 13.0.0.0.0");
+    const QString range = Qs(InscribedDayText(from) + " to " + InscribedDayText(to));
     const QString total = Qs(GroupThousands(std::to_string(found.total)));
-    SetResult(found.total == 0   ? QStringLiteral("No day") + range + QStringLiteral(".")
-              : found.total == 1 ? QStringLiteral("One day") + range + QStringLiteral(".")
+    const QString one = fit ? QStringLiteral(" fits") : QString(),
+                  many = fit ? QStringLiteral(" fit") : QString();
+    SetResult(found.total == 0   ? QStringLiteral("No day from %1%2.").arg(range, one)
+              : found.total == 1 ? QStringLiteral("One day from %1%2.").arg(range, one)
               : found.total > ListedDays
-                  ? total + QStringLiteral(" days") + range +
-                        QStringLiteral("; the first 1,000 are listed.")
-                  : total + QStringLiteral(" days") + range + QStringLiteral("."));
+                  ? QStringLiteral("%1 days from %2%3; the first %4 are listed.")
+                        .arg(total, range, many, Qs(GroupThousands(std::to_string(ListedDays))))
+                  : QStringLiteral("%1 days from %2%3.").arg(total, range, many));
 }
 
 void TInscriptions::ListPeriodEndings() {
@@ -350,7 +381,7 @@ void TInscriptions::ListPeriodEndings() {
         SetResult(Qs(error));
         return;
     }
-    ShowFound(PeriodEndings(query->period, query->ajaw, 0, EraDays, ListedDays));
+    ShowFound(PeriodEndings(query->period, query->ajaw, 0, EraDays, ListedDays), 0, EraDays, false);
 }
 
 void TInscriptions::PlaceShortForm() {
@@ -363,7 +394,7 @@ void TInscriptions::PlaceShortForm() {
         SetResult(Qs(error));
         return;
     }
-    ShowFound(PlaceRound(date->round, date->clues, 0, EraDays, ListedDays));
+    ShowFound(PlaceRound(date->round, date->clues, 0, EraDays, ListedDays), 0, EraDays, false);
 }
 
 void TInscriptions::GoToItem(QListWidgetItem* item) {

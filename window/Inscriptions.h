@@ -45,12 +45,17 @@ signals:
     // The spelling or the year bearer system changed: the names shown change.
     void SpellingChanged();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // The constructor's steps, in order.
     void CreateControls();
     void LayOut();
     void SetTabOrder();
     void Connect();
+    // The fields' widths and the lists' heights, from the font they now have.
+    void SizeToFont();
 
     // The period endings' and short-form dates' controls and rows.
     void CreatePeriodControls();
@@ -64,7 +69,7 @@ private:
     void ListPeriodEndings();
     void PlaceShortForm();
     // Lists the days found from 0.0.0.0.0 to 13.0.0.0.0 and says how many.
-    void ShowFound(const MatchResult& found);
+    void ShowFound(const MatchResult& found, std::int64_t from, std::int64_t to, bool fit);
     void GoToItem(QListWidgetItem* item);
     void SetResult(const QString& text);
     QString LineOf(std::int64_t dayCount) const;

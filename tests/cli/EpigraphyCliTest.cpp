@@ -2,6 +2,7 @@
 // in process.
 #include "InProcessCli.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -85,9 +86,39 @@ TEST(InscriptionCli, DistanceBetweenTwoDays) {
     r = run({"distance", "8 26 683", "9.12.11.5.18", "--julian", "--json"});
     EXPECT_EQ(r.out.substr(0, 50), R"({"days":0,"distance":"0.0.0.0.0","from":{"jdn":197)");
     EXPECT_NE(r.out.find(R"(,"to":{"jdn":1970761,)"), std::string::npos);
+    // A Haab day alone against a whole Calendar Round, in one argument.
+    r = run({"distance", "3 Cumku 5 Ahau 8 Cumku"});
+    EXPECT_EQ(r.out, "Distance  5  (5 days; it repeats every 365 days)\nFrom      3 Cumku\n"
+                     "To        5 Ahau 8 Cumku\n");
     r = run({"distance", "9.12.11.5.18", "6", "15"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "zentolk-cli: expected a Long Count or MONTH DAY YEAR [ERA], not '6 15'\n");
+}
+
+// The keys of a JSON object's text, in order, at every depth.
+std::vector<std::string> keysOf(const std::string& json) {
+    std::vector<std::string> keys;
+    for (std::size_t at = json.find("\":"); at != std::string::npos; at = json.find("\":", at + 2))
+        keys.push_back(json.substr(json.rfind('"', at - 1) + 1, at - json.rfind('"', at - 1) - 1));
+    return keys;
+}
+
+// A day with no civil date: the almanac object's every key, and a note.
+TEST(InscriptionCli, DeepDaysHaveTheAlmanacsKeys) {
+    const std::string coba =
+        "13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.0.0.0.0";
+    Result deep = run({"long-count", coba, "--json"});
+    EXPECT_EQ(deep.status, 0) << deep.err;
+    std::vector<std::string> keys = keysOf(run({"long-count", "9.0.0.0.0", "--json"}).out);
+    for (const char* civil : {"gregorian", "julian"}) // null, with no year, month and day
+        keys.erase(std::find(keys.begin(), keys.end(), civil) + 1,
+                   std::find(keys.begin(), keys.end(), civil) + 4);
+    keys.push_back("note");
+    EXPECT_EQ(keysOf(deep.out), keys);
+    EXPECT_NE(deep.out.find(R"("inscribed":")" + coba), std::string::npos);
+    Result r = run({"distance", "9.12.11.5.18", coba});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("To        no Gregorian or Julian date  " + coba), std::string::npos);
 }
 
 TEST(InscriptionCli, MatchListsDaysAsNextDoes) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace zentolk {
 namespace {
@@ -164,8 +165,10 @@ TEST(FullDate, MonumentExamples) {
 TEST(DamagedDate, MatchesWhatAWalkFinds) {
     std::mt19937_64 rng(1872000);
     for (int n = 0; n < 300; ++n) {
-        // Days of this era and the two before, each era's places as it writes them.
-        const std::int64_t model = static_cast<std::int64_t>(rng() % (3 * EraDays)) - 2 * EraDays;
+        // Days of this era (its first pictuns) and the two before, each era's
+        // places as it writes them.
+        const std::int64_t model =
+            static_cast<std::int64_t>(rng() % (2 * EraDays + 3 * PictunDays)) - 2 * EraDays;
         const LongCountPlaces p = LongCountOf(InscribedOf(model).count);
         const int mp[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
         DatePattern pattern;
@@ -175,6 +178,9 @@ TEST(DamagedDate, MatchesWhatAWalkFinds) {
         };
         for (int i = 0; i < 5; ++i)
             pattern.places[i] = pattern.hasLongCount ? keep(mp[i]) : std::nullopt;
+        // Places above the baktun: none written (0), the model's, or a *.
+        if (const unsigned above = rng() % 3; pattern.hasLongCount && above > 0)
+            pattern.pictuns = above == 1 ? std::optional<WideCount>(p.pictun) : std::nullopt;
         // Now and then a value the model day lacks, so that none may match.
         const std::int64_t other = rng() % 5 == 0 ? model + 1 : model;
         pattern.tzolkinNumber = keep(TzolkinOf(other).number);
@@ -322,7 +328,7 @@ TEST(Spelling, ClassicMonthsAndWordsOfTwoCalendars) {
         {"K'anjalaw", 1}, {"Ik'at", 2},      {"Chakat", 3}, {"Sotz'", 4},    {"Kasew", 5},
         {"Chikin", 6},    {"Yaxk'in", 7},    {"Mol", 8},    {"Ik'sihom", 9}, {"Yaxsihom", 10},
         {"Saksihom", 11}, {"Chaksihom", 12}, {"Mak", 13},   {"Uniw", 14},    {"Muwaan", 15},
-        {"Pax", 16},      {"K'anasiiy", 17}, {"Ohl", 18},   {"Wayhaab", 19}};
+        {"Pax", 16},      {"K'anasiiy", 17}, {"Ohl", 18},   {"Wayhaab", 19}, {"Kaseew", 5}};
     for (const auto& [name, month] : classic)
         EXPECT_EQ(FindHaabMonth(name), month) << name;
     // Kej is Manik in the highlands and Ceh in modern spellings: the other
@@ -375,6 +381,32 @@ TEST(Inscribed, DeepCountsReadBackAndKeepTheirCycles) {
     EXPECT_EQ(ParseDistanceNumber("1.0.0.0.0.0", error), 2880000);
 }
 
+// Deep counts with their Calendar Round read back as the same day, and a
+// chain of one distance number from one to another is plain wide arithmetic.
+TEST(Inscribed, DeepDistancesAreWideArithmetic) {
+    std::mt19937_64 rng(20);
+    const auto count = [&](int n) {
+        return (static_cast<WideCount>(rng() >> (n % 64)) << (n % 61)) * (rng() % 2 ? 1 : -1);
+    };
+    for (int n = 0; n < 5000; ++n) {
+        const WideCount a = count(n), b = count(n + 7);
+        std::string text = WideLongCountText(a);
+        while (std::count(text.begin(), text.end(), '.') < 6)
+            text.insert(text.starts_with('-'), "0.");
+        text += " " + CalendarRoundText(CycleDayOf(a));
+        std::string error;
+        const std::optional<WideLongCountDate> read = ReadWideLongCountDate(text, error);
+        ASSERT_TRUE(read && read->dayCount == a) << text << error;
+        const WideCount d = b - a;
+        const std::string chain = (d < 0 ? "- " : "+ ") + InscribedWideDistanceText(d < 0 ? -d : d);
+        const std::optional<WideCount> reached = ApplyWideDistances(a, chain, error);
+        ASSERT_TRUE(reached && *reached == b) << chain << error;
+        if (const std::optional<std::int64_t> narrow = NarrowDayCount(a)) {
+            ASSERT_EQ(WideNumberText(a), std::to_string(*narrow));
+        }
+    }
+}
+
 // Calendar Rounds alone counted with: the same as counting the days.
 TEST(CalendarRoundArithmetic, AgreesWithDayArithmetic) {
     std::mt19937_64 rng(18980);
@@ -396,6 +428,40 @@ TEST(CalendarRoundArithmetic, AgreesWithDayArithmetic) {
         ASSERT_TRUE(haab && haab->days == Remainder<std::int64_t>(k, HaabDays));
     }
     EXPECT_FALSE(CalendarRoundDistance({TzolkinDay{}, {}, {}}, {{}, HaabDay{}, {}}));
+}
+
+// One side giving less than the other: the least forward distance from any
+// day with the first's parts to a day with the second's, found by a walk.
+TEST(CalendarRoundArithmetic, PartsGivenOnOneSideOnly) {
+    std::mt19937_64 rng(365);
+    const auto parts = [](std::int64_t d, unsigned which) {
+        return CalendarRoundQuery{which & 1 ? std::optional(TzolkinOf(d)) : std::nullopt,
+                                  which & 2 ? std::optional(HaabOf(d)) : std::nullopt,
+                                  {}};
+    };
+    for (int n = 0; n < 300; ++n) {
+        const std::int64_t d = static_cast<std::int64_t>(rng() % CalendarRoundDays);
+        const std::int64_t e = static_cast<std::int64_t>(rng() % CalendarRoundDays);
+        const unsigned a = 1 + n % 3, b = 1 + n / 3 % 3; // 1 Tzolkin, 2 Haab, 3 both
+        const CalendarRoundQuery from = parts(d, a), to = parts(e, b);
+        const std::optional<RoundDistance> got = CalendarRoundDistance(from, to);
+        if ((a | b) == 3 && (a & b) == 0) {
+            ASSERT_FALSE(got) << n; // a Tzolkin day against a Haab day alone
+            continue;
+        }
+        std::vector<std::int64_t> starts; // every day of a round with the first's parts
+        for (std::int64_t x = 0; x < CalendarRoundDays; ++x)
+            if (FitsRound(from, x))
+                starts.push_back(x);
+        std::int64_t least = -1;
+        for (std::int64_t t = 0; least < 0; ++t)
+            for (const std::int64_t x : starts)
+                least = least < 0 && FitsRound(to, x + t) ? t : least;
+        const std::int64_t shared = (a & b) == 3  ? CalendarRoundDays
+                                    : (a & b) & 1 ? TzolkinDays
+                                                  : HaabDays;
+        ASSERT_TRUE(got && got->days == least && got->period == shared) << n;
+    }
 }
 
 } // namespace

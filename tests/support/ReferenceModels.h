@@ -31,13 +31,14 @@ inline std::optional<std::int64_t> EvaluateDistanceChain(std::string_view text,
 // Whether one day fits a damaged date, tested place by place: what
 // MatchPattern must agree with.
 inline bool MatchesPattern(const DatePattern& pattern, std::int64_t dayCount) {
-    bool placed = false;
+    // A known pictun other than 0 places the day as a known place does.
+    bool placed = pattern.pictuns && *pattern.pictuns != 0;
     for (const std::optional<int>& place : pattern.places)
         placed = placed || place.has_value();
     if (pattern.hasLongCount && placed) {
         const auto fits = [&](std::int64_t count) {
-            // Five places name a count below one pictun only.
-            if (count >= PictunDays)
+            // Five places name a count below one pictun only; more, the pictun they give.
+            if (pattern.pictuns && count / PictunDays != *pattern.pictuns)
                 return false;
             const LongCountPlaces p = LongCountOf(count);
             const int places[5] = {p.baktun, p.katun, p.tun, p.uinal, p.kin};
