@@ -6,6 +6,7 @@
 #include "engine/CalendarRound.h"
 #include "engine/Epigraphy.h"
 #include "engine/NumberText.h"
+#include "engine/Periods.h"
 #include "engine/TextParsing.h"
 
 #include <string>
@@ -239,7 +240,15 @@ std::string deepDayJson(const Options& r, WideCount count) {
     const int sign = p.negative ? -1 : 1;
     const auto place = [sign](WideCount value) { return WideNumberText(sign * value); };
     const std::string_view name = CorrelationName(r.correlation);
-    const WideInscribed inscribed = WideInscribedOf(count);
+    const auto inscribedText = [](WideCount c) {
+        const WideInscribed in = WideInscribedOf(c);
+        return "\"era\":" + WideNumberText(in.era) + ",\"inscribed\":" +
+               jsonText(in.era == 0
+                            ? WideLongCountText(c)
+                            : LongCountText(LongCountOf(static_cast<std::int64_t>(in.count))));
+    };
+    const std::int64_t periodDay = PeriodDayOf(count), end = KatunEndOf(periodDay);
+    const std::optional<Period> ending = LargestPeriodEnded(periodDay);
     return "{\"jdn\":null,\"correlation\":" + std::to_string(r.correlation) +
            ",\"correlation_name\":" + (name.empty() ? "null" : jsonText(name)) +
            ",\"day_count\":" + WideNumberText(count) +
@@ -262,11 +271,14 @@ std::string deepDayJson(const Options& r, WideCount count) {
            "},\"year_bearer\":{\"system\":" + jsonText(YearBearerSystemName(r.yearBearer)) +
            ",\"number\":" + std::to_string(bearer.number) +
            ",\"name\":" + jsonText(SignName(bearer.sign, r.spelling)) +
-           "},\"baktun_place\":" + place(p.belowPictun.baktun) +
-           ",\"era\":" + WideNumberText(inscribed.era) + ",\"inscribed\":" +
-           jsonText(inscribed.era == 0
-                        ? WideLongCountText(count)
-                        : LongCountText(LongCountOf(static_cast<std::int64_t>(inscribed.count)))) +
+           "},\"baktun_place\":" + place(p.belowPictun.baktun) + "," + inscribedText(count) +
+           ",\"period_ending\":" + (ending ? jsonText(PeriodName(*ending)) : std::string("null")) +
+           ",\"katun\":{\"ajaw\":" + std::to_string(AjawNumberOf(end)) +
+           ",\"name\":" + jsonText(AjawDayText(AjawNumberOf(end), r.spelling)) +
+           ",\"long_count\":" + jsonText(WideLongCountText(count + (end - periodDay))) + "," +
+           inscribedText(count + (end - periodDay)) +
+           ",\"calendar_round\":" + jsonText(CalendarRoundText(end, r.spelling)) +
+           ",\"days_to_end\":" + std::to_string(end - periodDay) + "}" +
            ",\"note\":" + jsonText("no Gregorian or Julian date: " + AlmanacRangeError()) + "}";
 }
 
@@ -300,6 +312,9 @@ void showDeepDay(CommandRun& run, WideCount count) {
                   CalendarRoundText(d.day - d.since, r.spelling) + "  (" + daysText(d.since) +
                   " before)\nYear bearer        " +
                   YearBearerText(d.day, r.yearBearer, r.spelling) + "\n");
+    const std::string ending = PeriodEndingText(PeriodDayOf(count), r.spelling);
+    run.out.write("Period ending      " + (ending.empty() ? std::string("none") : ending) +
+                  "\nKatun              " + WideKatunText(count, r.spelling) + "\n");
 }
 
 // The day a wide count reaches: the almanac's where it has a civil date.

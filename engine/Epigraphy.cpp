@@ -476,6 +476,17 @@ std::optional<WideLongCountDate> ReadWideLongCountDate(std::string_view text, st
             *deep - EraDays,
             JoinedNotes(round->note, previousEraNote(written, *round, cycleDay, spelling))};
     error = mismatchText(*round, written, cycleDay, spelling);
+    // Coba Stela 1 writes the creation day under twenty places of 13: counted
+    // as days they move the Haab, so say which day the places from the baktun
+    // down name when the era's 13 baktuns close it.
+    const auto within = static_cast<std::int64_t>(*deep % EraDays);
+    if (within >= 0 && FitsRound(*round, within))
+        error += "; it is the Calendar Round of " +
+                 (within == 0 ? std::string("the creation day (13.0.0.0.0 of the era before, "
+                                            "0.0.0.0.0 of this one)")
+                              : InscribedDayText(within)) +
+                 ", as Coba Stela 1 is read with its places above the baktun as completed "
+                 "cycles rather than days";
     return std::nullopt;
 }
 

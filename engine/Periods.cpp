@@ -121,14 +121,33 @@ std::string PeriodEndingText(std::int64_t dayCount, Spelling spelling) {
     return text + " " + AjawDayText(AjawNumberOf(dayCount), spelling);
 }
 
-std::string KatunText(std::int64_t dayCount, Spelling spelling) {
-    const std::int64_t end = KatunEndOf(dayCount);
-    const std::int64_t left = end - dayCount;
-    return AjawDayText(AjawNumberOf(end), spelling) + ", ending " + InscribedDayText(end) + " " +
+namespace {
+std::string katunText(std::int64_t end, std::int64_t left, const std::string& endText,
+                      Spelling spelling) {
+    return AjawDayText(AjawNumberOf(end), spelling) + ", ending " + endText + " " +
            CalendarRoundText(end, spelling) +
            (left == 0 ? std::string(" (this day)")
                       : " (in " + GroupThousands(std::to_string(left)) +
                             (left == 1 ? " day)" : " days)"));
+}
+} // namespace
+
+std::string KatunText(std::int64_t dayCount, Spelling spelling) {
+    const std::int64_t end = KatunEndOf(dayCount);
+    return katunText(end, end - dayCount, InscribedDayText(end), spelling);
+}
+
+std::int64_t PeriodDayOf(WideCount count) {
+    // Every period divides an era; the cycles are those CycleDayOf keeps.
+    constexpr std::int64_t Cycles =
+        std::lcm(std::lcm(std::lcm(CalendarRoundDays, LordsOfTheNight), StationDays), EraDays);
+    const auto r = static_cast<std::int64_t>(count % Cycles);
+    return r < 0 ? r + Cycles : r;
+}
+
+std::string WideKatunText(WideCount count, Spelling spelling) {
+    const std::int64_t day = PeriodDayOf(count), end = KatunEndOf(day);
+    return katunText(end, end - day, WideInscribedDayText(count + (end - day)), spelling);
 }
 
 MatchResult PeriodEndings(Period period, std::optional<int> ajaw, std::int64_t from,

@@ -76,6 +76,13 @@ std::string PeriodEndingText(std::int64_t dayCount, Spelling spelling = Spelling
 // its era writes it.
 std::string KatunText(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
 
+// For a day beyond the civil years: a day count with its deep count's place
+// in every period and in every cycle of the almanac, so that the readings
+// above answer for it too.
+std::int64_t PeriodDayOf(WideCount count);
+// KatunText of a deep count, its ending written as its own era writes it.
+std::string WideKatunText(WideCount count, Spelling spelling = Spelling::Colonial);
+
 // Every ending of a period from..to (both included), on the Ahau day
 // numbered `ajaw` (1 to 13) when given: the first `limit` days and how many there are,
 // counted by steps of the period, never day by day.
