@@ -205,6 +205,36 @@ void CommandRun::endList() {
         out.write(listed == 0 ? "[]\n" : "\n]\n");
 }
 
+bool CommandRun::readRange(std::string_view fromText, std::string_view toText, const char* fromName,
+                           const char* toName, std::int64_t& from, std::int64_t& to) {
+    std::string error;
+    const auto bound = [&](std::string_view value, std::int64_t& day, const char* name) {
+        if (value.empty())
+            return true;
+        const std::optional<std::int64_t> count = ParseInscribedLongCount(value, error);
+        if (!count)
+            fail(std::string(name) + ": " + error);
+        day = count.value_or(day);
+        return count.has_value();
+    };
+    from = 0, to = EraDays;
+    if (!bound(fromText, from, fromName) || !bound(toText, to, toName))
+        return false;
+    if (from > to) {
+        // "--from A comes after --to B"; one option's two ends name it once.
+        usage(std::string(fromName) + " " + InscribedDayText(from) + " comes after " +
+              (std::string_view(fromName) == toName ? "" : std::string(toName) + " ") +
+              InscribedDayText(to));
+        return false;
+    }
+    if (!InAlmanacRange(from + r.correlation, r.julian) ||
+        !InAlmanacRange(to + r.correlation, r.julian)) {
+        fail(AlmanacRangeError());
+        return false;
+    }
+    return true;
+}
+
 int RunAlmanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     const bool csv = r.input == TableInput::Csv;

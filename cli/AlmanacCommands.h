@@ -57,6 +57,12 @@ struct CommandRun {
     void listItem(const AlmanacDay& day, const std::string& line);
     void endList();
     std::size_t listed = 0;
+    // A range's two ends, Long Counts of any era, given by the options named
+    // (each end defaults to this era's first or last day); false, with the
+    // message, when one does not read, they are in the wrong order or the
+    // correlation puts one outside the almanac's years.
+    bool readRange(std::string_view fromText, std::string_view toText, const char* fromName,
+                   const char* toName, std::int64_t& from, std::int64_t& to);
 };
 
 // Runs a command with writers on the streams, then flushes them.

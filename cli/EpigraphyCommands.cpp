@@ -449,30 +449,12 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
     const std::string text = JoinedWords(r.words);
     std::string error;
     std::int64_t from = 0, to = EraDays;
-    const auto bound = [&](std::string_view value, std::int64_t& day, const char* name) {
-        if (value.empty())
-            return true;
-        const std::optional<std::int64_t> count = ParseInscribedLongCount(value, error);
-        if (!count)
-            run.fail(std::string(name) + ": " + error);
-        day = count.value_or(day);
-        return count.has_value();
-    };
     if (r.words.empty()) {
         run.usage("expected a pattern such as \"9.*.*.0.0 * Ahau 8 *\"");
         return run.status;
     }
-    if (!bound(r.fromLongCount, from, "--from") || !bound(r.toLongCount, to, "--to"))
+    if (!run.readRange(r.fromLongCount, r.toLongCount, "--from", "--to", from, to))
         return run.status;
-    if (from > to) {
-        run.usage("--from " + InscribedDayText(from) + " comes after --to " + InscribedDayText(to));
-        return run.status;
-    }
-    if (!InAlmanacRange(from + r.correlation, r.julian) ||
-        !InAlmanacRange(to + r.correlation, r.julian)) {
-        run.fail(AlmanacRangeError());
-        return run.status;
-    }
     const std::optional<DatePattern> pattern = ParseDatePattern(text, error, r.spelling);
     if (!pattern) {
         run.fail(error);

@@ -61,35 +61,6 @@ std::string noted(std::string line, const std::string& note) {
     return line.insert(line.size() - 1, "  " + note);
 }
 
-// A range's ends as match reads them; both within the almanac's years.
-bool readRange(CommandRun& run, std::string_view fromText, std::string_view toText,
-               const char* fromName, const char* toName, std::int64_t& from, std::int64_t& to) {
-    std::string error;
-    const auto bound = [&](std::string_view value, std::int64_t& day, const char* name) {
-        if (value.empty())
-            return true;
-        const std::optional<std::int64_t> count = ParseInscribedLongCount(value, error);
-        if (!count)
-            run.fail(std::string(name) + ": " + error);
-        day = count.value_or(day);
-        return count.has_value();
-    };
-    from = 0, to = EraDays;
-    if (!bound(fromText, from, fromName) || !bound(toText, to, toName))
-        return false;
-    if (from > to) {
-        run.usage(std::string(fromName) + " " + InscribedDayText(from) + " comes after " +
-                  InscribedDayText(to));
-        return false;
-    }
-    if (!InAlmanacRange(from + run.r.correlation, run.r.julian) ||
-        !InAlmanacRange(to + run.r.correlation, run.r.julian)) {
-        run.fail(AlmanacRangeError());
-        return false;
-    }
-    return true;
-}
-
 // The days found, a line each with its note, and what was left out or
 // that none was found, as match says them.
 void listFound(CommandRun& run, const MatchResult& found, std::int64_t from, std::int64_t to,
@@ -129,7 +100,7 @@ int RunPeriodEnding(const Options& r, int, FdWriter& out, FdWriter& err) {
         return run.status;
     }
     std::int64_t from, to;
-    if (!readRange(run, r.fromLongCount, r.toLongCount, "--from", "--to", from, to))
+    if (!run.readRange(r.fromLongCount, r.toLongCount, "--from", "--to", from, to))
         return run.status;
     const MatchResult found = PeriodEndings(*period, r.ajaw, from, to, r.limit);
     const std::string what = std::string(found.total == 0 ? "ends" : "end") + " a " +
@@ -212,7 +183,7 @@ int RunPlace(const Options& r, int, FdWriter& out, FdWriter& err) {
     if (!round->note.empty())
         err.write("zentolk-cli: note: " + round->note + "\n");
     std::int64_t from, to;
-    if (!readRange(run, fromText, toText, "--within", "--within", from, to))
+    if (!run.readRange(fromText, toText, "--within", "--within", from, to))
         return run.status;
     const MatchResult found = PlaceRound(*round, {r.katunAjaw, r.periodEnding}, from, to, r.limit);
     std::string what = std::string(found.total == 0 ? "carries " : "carry ") +
