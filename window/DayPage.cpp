@@ -3,6 +3,7 @@
 #include "engine/AlmanacInput.h"
 #include "engine/Epigraphy.h"
 #include "engine/Lunar.h"
+#include "engine/Periods.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
@@ -65,6 +66,8 @@ void TDayPage::CreateControls() {
     LordField = output("LordField", QStringLiteral("Lord of the Night"));
     StationField = output("DayStationField", QStringLiteral("819-day station"));
     BearerField = output("DayBearerField", QStringLiteral("Year bearer"));
+    PeriodEndingField = output("PeriodEndingField", QStringLiteral("Period ending"));
+    KatunField = output("KatunField", QStringLiteral("Katun"));
     for (const LunarConvention c : LunarConventions) {
         const QString title = Qs(std::string(InfoOf(c).title));
         LunarFields << output("LunarSeriesField", QStringLiteral("Lunar Series, ") + title);
@@ -115,6 +118,8 @@ void TDayPage::LayOut() {
     form->addRow(QStringLiteral("Lord of the Night:"), LordField);
     form->addRow(QStringLiteral("819-day station:"), StationField);
     form->addRow(QStringLiteral("Year bearer:"), BearerField);
+    form->addRow(QStringLiteral("Period ending:"), PeriodEndingField);
+    form->addRow(QStringLiteral("Katun:"), KatunField);
     for (std::size_t i = 0; i < std::size(LunarConventions); ++i)
         form->addRow(Qs(std::string(InfoOf(LunarConventions[i]).title) + ":"),
                      LunarFields[static_cast<qsizetype>(i)]);
@@ -155,7 +160,7 @@ void TDayPage::Connect() {
 QList<QWidget*> TDayPage::TabChain() const {
     QList<QWidget*> chain = {JdnField,     GregorianField, JulianField,        LongCountField,
                              TzolkinField, HaabField,      CalendarRoundField, LordField,
-                             StationField, BearerField};
+                             StationField, BearerField,    PeriodEndingField,  KatunField};
     for (QLineEdit* field : LunarFields)
         chain << field;
     return chain + QList<QWidget*>{LongCountInput, LongCountGo,     JulianInput, JulianGo,
@@ -177,6 +182,9 @@ void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& no
     showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
     showText(StationField, Qs(Station819Text(a.dayCount, spelling)));
     showText(BearerField, Qs(YearBearerText(a.dayCount, bearers, spelling)));
+    const std::string ending = PeriodEndingText(a.dayCount, spelling);
+    showText(PeriodEndingField, ending.empty() ? QStringLiteral("none") : Qs(ending));
+    showText(KatunField, Qs(KatunText(a.dayCount, spelling)));
     for (std::size_t i = 0; i < std::size(LunarConventions); ++i)
         showText(LunarFields[static_cast<qsizetype>(i)],
                  Qs(LunarReadingText(LunarConventions[i], a.dayCount, a.correlation)));
@@ -185,8 +193,9 @@ void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& no
 
 void TDayPage::ClearDay(const QString& note) {
     day_.reset();
-    for (QLineEdit* field : {JdnField, GregorianField, JulianField, LongCountField, TzolkinField,
-                             HaabField, CalendarRoundField, LordField, StationField, BearerField})
+    for (QLineEdit* field :
+         {JdnField, GregorianField, JulianField, LongCountField, TzolkinField, HaabField,
+          CalendarRoundField, LordField, StationField, BearerField, PeriodEndingField, KatunField})
         field->clear();
     for (QLineEdit* field : LunarFields)
         field->clear();

@@ -49,7 +49,8 @@ private:
     void Search(bool forward);
 
     QLineEdit *JdnField, *GregorianField, *JulianField, *LongCountField, *TzolkinField, *HaabField,
-        *CalendarRoundField, *LordField, *StationField, *BearerField;
+        *CalendarRoundField, *LordField, *StationField, *BearerField, *PeriodEndingField,
+        *KatunField;
     // The Lunar Series the day should carry: the astronomical moon, then the
     // epigraphic counts, in the engine's order of conventions.
     QList<QLineEdit*> LunarFields;

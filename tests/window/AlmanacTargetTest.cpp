@@ -113,6 +113,8 @@ private slots:
                                                  "LordField",
                                                  "DayStationField",
                                                  "DayBearerField",
+                                                 "PeriodEndingField",
+                                                 "KatunField",
                                                  "LunarSeries_astronomical",
                                                  "LunarSeries_palenque",
                                                  "LunarSeries_coba",

@@ -208,6 +208,10 @@ private slots:
         QCOMPARE(Part<QLineEdit>(*almanac, "DayStationField")->text(),
                  QString("12.19.18.6.12  1 Eb 0 Zip  (588 days before)"));
         QCOMPARE(Part<QLineEdit>(*almanac, "DayBearerField")->text(), QString("1 Caban (classic)"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "PeriodEndingField")->text(),
+                 QString("baktun, katun 4 Ahau"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "KatunField")->text(),
+                 QString("4 Ahau, ending 13.0.0.0.0 4 Ahau 3 Kankin (this day)"));
         // The Lunar Series of every convention, as lunar gives them.
         QCOMPARE(Part<QLineEdit>(*almanac, "LunarSeries_astronomical")->text(),
                  QString("age 8 (D 8), A 29"));
