@@ -10,6 +10,7 @@
 #include "engine/TextParsing.h"
 #include "engine/TextWriters.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -228,18 +229,21 @@ private:
 };
 
 // A str for an engine text. Texts that repeat (names, Calendar Rounds,
-// stations) are made once per column and shared; a column whose texts keep
+// stations) are made once and shared, through a table indexed by the text's
+// hash that keeps the last str of each slot; a column whose texts keep
 // differing (Long Counts) stops looking them up.
 class TextColumn {
 public:
     explicit TextColumn(py::ssize_t rows)
         : array_(py::dtype("O"), std::vector<py::ssize_t>{rows}),
           slots_(static_cast<PyObject**>(array_.mutable_data())) {
-        for (py::ssize_t i = 0; i < rows; ++i)
-            slots_[i] = nullptr;
+        std::fill_n(slots_, rows, nullptr);
     }
     TextColumn(TextColumn&&) = default;
-    ~TextColumn() { forget(); }
+    ~TextColumn() {
+        for (const Shared& s : shared_)
+            Py_XDECREF(s.text);
+    }
 
     void set(py::ssize_t row, PyObject* owned) {
         PyObject* old = slots_[row];
@@ -252,20 +256,24 @@ public:
     }
     // A new reference to the str of text, shared when it repeats.
     PyObject* text(std::string_view v) {
-        if (!sharing_)
+        if (!sharing_ || v.size() > Shared::Room)
             return make(v);
-        if (const auto it = shared_.find(v); it != shared_.end()) {
-            Py_INCREF(it->second);
-            return it->second;
+        Shared& slot = shared_[hash(v) & (shared_.size() - 1)];
+        if (slot.text != nullptr && slot.size == v.size() &&
+            std::memcmp(slot.bytes, v.data(), v.size()) == 0) {
+            ++hits_;
+            Py_INCREF(slot.text);
+            return slot.text;
         }
         PyObject* s = make(v);
-        if (shared_.size() == SharedLimit) {
-            forget();
-            sharing_ = false;
-            return s;
-        }
         Py_INCREF(s);
-        shared_.emplace(std::string(v), s);
+        Py_XDECREF(slot.text);
+        slot.text = s;
+        slot.size = static_cast<unsigned char>(v.size());
+        std::memcpy(slot.bytes, v.data(), v.size());
+        // Texts that seldom repeat are not worth the look-up.
+        if (++lookups_ == TrialLookups && hits_ < TrialLookups / 8)
+            sharing_ = false;
         return s;
     }
     py::array& array() { return array_; }
@@ -288,23 +296,61 @@ public:
     }
 
 private:
-    static constexpr std::size_t SharedLimit = 1 << 16;
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view v) const {
-            return std::hash<std::string_view>{}(v);
-        }
+    static constexpr std::size_t TrialLookups = 1 << 16;
+    // The text's bytes beside its str, so that a look-up reads one line.
+    struct Shared {
+        static constexpr std::size_t Room = 23;
+        PyObject* text = nullptr;
+        unsigned char size = 0;
+        char bytes[Room];
     };
-    void forget() {
-        for (auto& [text, s] : shared_)
-            Py_DECREF(s);
-        shared_.clear();
+    // Eight bytes at a time: the texts are short.
+    static std::uint64_t hash(std::string_view v) {
+        std::uint64_t h = v.size() * 0x9E3779B97F4A7C15u;
+        for (std::size_t i = 0; i < v.size(); i += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, v.data() + i, std::min<std::size_t>(8, v.size() - i));
+            h = (h ^ word) * 0xFF51AFD7ED558CCDu;
+            h ^= h >> 32;
+        }
+        return h;
     }
 
     py::array array_;
     PyObject** slots_;
-    std::unordered_map<std::string, PyObject*, Hash, std::equal_to<>> shared_;
+    std::vector<Shared> shared_ = std::vector<Shared>(1 << 12);
+    std::size_t lookups_ = 0, hits_ = 0;
     bool sharing_ = true;
+};
+
+// A number column: int32, which holds every value the almanac gives, made
+// int64 should a value ever need it.
+class NumberColumn {
+public:
+    explicit NumberColumn(py::ssize_t rows) : narrow_(rows), data_(narrow_.mutable_data()) {}
+    void set(py::ssize_t row, std::int64_t v) {
+        if (v == static_cast<std::int32_t>(v)) [[likely]] {
+            if (data_ != nullptr)
+                data_[row] = static_cast<std::int32_t>(v);
+            else
+                wide_.mutable_data()[row] = v;
+            return;
+        }
+        widen();
+        wide_.mutable_data()[row] = v;
+    }
+    py::array array() const { return data_ != nullptr ? py::array(narrow_) : py::array(wide_); }
+
+private:
+    void widen() {
+        if (data_ == nullptr)
+            return;
+        wide_ = narrow_.attr("astype")("int64");
+        data_ = nullptr;
+    }
+    py::array_t<std::int32_t> narrow_;
+    std::int32_t* data_;
+    py::array_t<std::int64_t> wide_;
 };
 
 // The list's leaves in order, as the sample day names them: a number or a
@@ -352,11 +398,11 @@ public:
     ColumnSink(const std::vector<Leaf>& layout, py::ssize_t rows) : layout_(layout) {
         for (const Leaf& leaf : layout) {
             if (leaf.text) {
-                slots_.push_back({nullptr, texts_.size()});
+                slots_.push_back({false, texts_.size()});
                 texts_.emplace_back(rows);
             } else {
+                slots_.push_back({true, numbers_.size()});
                 numbers_.emplace_back(rows);
-                slots_.push_back({numbers_.back().mutable_data(), 0});
             }
         }
     }
@@ -369,10 +415,10 @@ public:
     // A row without a day: zero numbers, no texts.
     void failedRow(py::ssize_t row) {
         for (const Slot& s : slots_) {
-            if (s.numbers)
-                s.numbers[row] = 0;
+            if (s.number)
+                numbers_[s.column].set(row, 0);
             else
-                texts_[s.text].none(row);
+                texts_[s.column].none(row);
         }
     }
     void endRow() const {
@@ -382,13 +428,13 @@ public:
 
     void number(std::string_view, std::string_view, std::int64_t v) override {
         const Slot& s = next();
-        if (s.numbers == nullptr)
+        if (!s.number)
             throw std::logic_error("a number where the almanac's list had a text");
-        s.numbers[row_] = v;
+        numbers_[s.column].set(row_, v);
     }
     void text(std::string_view, std::string_view, std::string_view v) override {
         const Slot& s = next();
-        if (s.numbers != nullptr)
+        if (s.number)
             throw std::logic_error("a text where the almanac's list had a number");
         // A text equal to the row's last new one (the inscribed Long Count
         // of this era's days) shares its str.
@@ -397,18 +443,18 @@ public:
             Py_INCREF(lastText_);
             o = lastText_;
         } else {
-            o = texts_[s.text].text(v);
+            o = texts_[s.column].text(v);
             lastText_ = o;
             lastView_.assign(v);
         }
-        texts_[s.text].set(row_, o);
+        texts_[s.column].set(row_, o);
     }
     void null(std::string_view, std::string_view) override {
         const Slot& s = next();
-        if (s.numbers != nullptr)
-            s.numbers[row_] = 0;
+        if (s.number)
+            numbers_[s.column].set(row_, 0);
         else
-            texts_[s.text].none(row_);
+            texts_[s.column].none(row_);
     }
     void numbers(std::string_view, std::span<const std::string_view>,
                  std::span<const std::int64_t> values) override {
@@ -422,14 +468,14 @@ public:
     void addTo(py::dict& out) {
         std::size_t n = 0, t = 0;
         for (std::size_t i = 0; i < layout_.size(); ++i)
-            out[py::str(layout_[i].name)] =
-                layout_[i].text ? py::object(texts_[t++].array()) : py::object(numbers_[n++]);
+            out[py::str(layout_[i].name)] = layout_[i].text ? py::object(texts_[t++].array())
+                                                            : py::object(numbers_[n++].array());
     }
 
 private:
     struct Slot {
-        std::int64_t* numbers; // or, when null, the text column's index
-        std::size_t text;
+        bool number;
+        std::size_t column; // in numbers_ or texts_
     };
     const Slot& next() {
         if (leaf_ >= slots_.size())
@@ -439,7 +485,7 @@ private:
 
     const std::vector<Leaf>& layout_;
     std::vector<Slot> slots_;
-    std::vector<py::array_t<std::int64_t>> numbers_;
+    std::vector<NumberColumn> numbers_;
     std::vector<TextColumn> texts_;
     py::ssize_t row_ = 0;
     std::size_t leaf_ = 0;
