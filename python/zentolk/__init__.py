@@ -11,8 +11,9 @@ The almanac of many days at once, as columns::
 
 The columns are those of ``zentolk-cli almanac --csv``, with the same names,
 order and meanings: the input column(s), ``ok``, ``error``, then ``jdn``,
-``correlation``, ... ``inscribed``. Numbers are int64 arrays (0 in a failed
-row), texts object arrays of str (None where the table leaves a cell empty).
+``correlation``, ... ``inscribed``. Numbers are int32 arrays (0 in a failed
+row; int64 should a value ever need it), texts object arrays of str (None
+where the table leaves a cell empty), texts that repeat sharing one str.
 A row that cannot be read has ``ok`` False and the reason in ``error``; only
 wrong arguments raise (ValueError, with the command line's message).
 
@@ -73,7 +74,8 @@ def almanac(days, *, input="iso", julian=False, correlation=584283, spelling="co
         or more digits, a sign before year 0: ``-3113-08-11``), ``"jdn"`` a
         Julian Day Number, ``"long-count"`` a Long Count or full date
         (``9.12.11.5.18 6 Edznab 11 Yax``), ``"mdy"`` month, day, year and
-        era (index 0/1 or A.D./B.C.) as the calculator reads its fields.
+        era (index 0/1 or A.D./B.C.) as the calculator reads its fields:
+        a list of four columns, or an (n, 4) array of rows.
     julian
         Dates are read in the Julian calendar rather than the Gregorian.
     correlation
@@ -87,10 +89,11 @@ def almanac(days, *, input="iso", julian=False, correlation=584283, spelling="co
 
     Returns the columns of ``zentolk-cli almanac --csv`` in its order: the
     input column(s) as given, ``ok`` (bool), ``error`` (str or None), then
-    the almanac's values. A row that cannot be read (a missing value, a
-    malformed date, a day outside the years -1,000,000 to 1,000,000) has
-    ``ok`` False, its message in ``error``, 0 in the number columns and None
-    in the texts. Wrong arguments raise ValueError.
+    the almanac's values: numbers as int32 arrays, texts as object arrays of
+    str. A row that cannot be read (a missing value, a malformed date, a day
+    outside the years -1,000,000 to 1,000,000) has ``ok`` False, its message
+    in ``error``, 0 in the number columns and None in the texts. Wrong
+    arguments raise ValueError (TypeError for a wrong type).
     """
     names, columns = _input_columns(days, input)
     values = _zentolk.almanac_columns(columns, input, julian, correlation, spelling, year_bearer)
@@ -108,7 +111,7 @@ def column_names(input="iso"):
 def almanac_frame(days, **options):
     """:func:`almanac` as a pandas DataFrame.
 
-    Number columns are pandas' nullable Int64, missing (<NA>) in failed rows
+    Number columns are pandas' nullable Int32, missing (<NA>) in failed rows
     where the csv table leaves its cells empty; texts are object columns of
     str. A Series or DataFrame passed in gives its index to the result.
     Takes the keyword arguments of :func:`almanac`.
@@ -119,7 +122,7 @@ def almanac_frame(days, **options):
     failed = ~cols["ok"]
     frame = {}
     for name, values in cols.items():
-        if values.dtype == _np.int64 and name not in ("input",) + _MDY:
+        if values.dtype.kind == "i" and name not in ("input",) + _MDY:
             values = pd.arrays.IntegerArray(values, failed.copy())
         frame[name] = values
     index = days.index if isinstance(days, (pd.Series, pd.DataFrame)) else None
