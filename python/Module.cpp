@@ -2,10 +2,12 @@
 // arrays. It reads and lays out; every value comes from the engine, every
 // column from the almanac's one list of values (cli/AlmanacColumns.h).
 #include "cli/AlmanacColumns.h"
+#include "cli/TableColumns.h"
 #include "engine/AlmanacDay.h"
 #include "engine/AlmanacInput.h"
 #include "engine/Correlation.h"
 #include "engine/Epigraphy.h"
+#include "engine/Reading.h"
 #include "engine/ReadingDay.h"
 #include "engine/TextParsing.h"
 #include "engine/TextWriters.h"
@@ -44,6 +46,8 @@ struct Settings {
 }
 
 std::int64_t correlationOf(const py::handle& value) {
+    if (value.is_none())
+        return DefaultCorrelation;
     std::string text;
     if (py::isinstance<py::str>(value))
         text = value.cast<std::string>();
@@ -436,16 +440,17 @@ public:
         const Slot& s = next();
         if (s.number)
             throw std::logic_error("a text where the almanac's list had a number");
-        // A text equal to the row's last new one (the inscribed Long Count
-        // of this era's days) shares its str.
+        // A text equal to the row's last one (the inscribed Long Count of
+        // this era's days) shares its str.
         PyObject* o;
-        if (lastText_ != nullptr && v == lastView_) {
+        if (lastText_ != nullptr && std::size_t(PyUnicode_GET_LENGTH(lastText_)) == v.size() &&
+            PyUnicode_IS_ASCII(lastText_) &&
+            std::memcmp(PyUnicode_1BYTE_DATA(lastText_), v.data(), v.size()) == 0) {
             Py_INCREF(lastText_);
             o = lastText_;
         } else {
             o = texts_[s.column].text(v);
             lastText_ = o;
-            lastView_.assign(v);
         }
         texts_[s.column].set(row_, o);
     }
@@ -489,9 +494,39 @@ private:
     std::vector<TextColumn> texts_;
     py::ssize_t row_ = 0;
     std::size_t leaf_ = 0;
-    PyObject* lastText_ = nullptr;
-    std::string lastView_;
+    PyObject* lastText_ = nullptr; // borrowed from its column
 };
+
+// The input columns, of one length.
+std::vector<TextInput> inputsOf(const std::vector<py::array>& columns) {
+    std::vector<TextInput> inputs;
+    for (const py::array& c : columns)
+        inputs.emplace_back(c);
+    for (const TextInput& in : inputs)
+        if (in.rows() != inputs[0].rows())
+            refuse("the month, day, year and era columns differ in length");
+    return inputs;
+}
+
+// A row's month, day and year texts, blanks trimmed, and its era, as a
+// table reads them; nothing with the row's message when one is missing or
+// the era is none.
+std::optional<std::int32_t> dateFields(std::vector<TextInput>& inputs, py::ssize_t row,
+                                       std::string (&fields)[4], std::string& error) {
+    for (std::size_t k = 0; k < 4; ++k) {
+        const std::optional<std::string_view> text = inputs[k].at(row);
+        if (!text) {
+            error = "the value is missing";
+            return std::nullopt;
+        }
+        fields[k] = Trimmed(*text, " \t");
+    }
+    const std::optional<std::int32_t> era = ParseEra(fields[3]);
+    if (!era)
+        error =
+            "its era " + QuotedText(fields[3]) + " is none of A.D., AD, B.C., BC or an era index";
+    return era;
+}
 
 // The day of one row, or nothing with the row's message.
 std::optional<std::int64_t> dayOf(const Settings& s, std::vector<TextInput>& inputs,
@@ -512,20 +547,9 @@ std::optional<std::int64_t> dayOf(const Settings& s, std::vector<TextInput>& inp
         }
     }
     std::string fields[4];
-    for (std::size_t k = 0; k < 4; ++k) {
-        const std::optional<std::string_view> text = inputs[k].at(row);
-        if (!text) {
-            error = "the value is missing";
-            return std::nullopt;
-        }
-        fields[k] = Trimmed(*text, " \t");
-    }
-    const std::optional<std::int32_t> era = ParseEra(fields[3]);
-    if (!era) {
-        error =
-            "its era " + QuotedText(fields[3]) + " is none of A.D., AD, B.C., BC or an era index";
+    const std::optional<std::int32_t> era = dateFields(inputs, row, fields, error);
+    if (!era)
         return std::nullopt;
-    }
     CivilDay day;
     switch (CivilDayFromTexts({fields[0], fields[1], fields[2], *era}, s.calendar, day)) {
     case CivilDayStatus::BadMonth:
@@ -551,13 +575,8 @@ std::optional<std::int64_t> dayOf(const Settings& s, std::vector<TextInput>& inp
 
 // ok, error and the list's columns for the rows of the input columns.
 py::dict almanacOf(const std::vector<py::array>& columns, const Settings& s) {
-    std::vector<TextInput> inputs;
-    for (const py::array& c : columns)
-        inputs.emplace_back(c);
+    std::vector<TextInput> inputs = inputsOf(columns);
     const py::ssize_t rows = inputs[0].rows();
-    for (const TextInput& in : inputs)
-        if (in.rows() != rows)
-            refuse("the month, day, year and era columns differ in length");
 
     py::array_t<bool> ok(rows);
     bool* okData = ok.mutable_data();
@@ -582,6 +601,53 @@ py::dict almanacOf(const std::vector<py::array>& columns, const Settings& s) {
     out["ok"] = ok;
     out["error"] = errors.array();
     sink.addTo(out);
+    return out;
+}
+
+// ok, error and the calculator's ten readings, named as its table names
+// them, for rows of month, day, year and era.
+py::dict readingsOf(const std::vector<py::array>& columns, std::string_view separator) {
+    if (separator.size() != 1)
+        refuse("decimal_separator needs one character");
+    if (static_cast<unsigned char>(separator[0]) < 0x20 || separator[0] == 0x7f)
+        refuse("the decimal separator cannot be a control character such as a tab or a line "
+               "break");
+    std::vector<TextInput> inputs = inputsOf(columns);
+    const py::ssize_t rows = inputs[0].rows();
+    py::array_t<bool> ok(rows);
+    TextColumn errors(rows);
+    std::vector<TextColumn> texts;
+    for (std::size_t i = 0; i < ReadingFieldCount; ++i)
+        texts.emplace_back(rows);
+    std::string fields[4], error;
+    ReadingTexts reading;
+    for (py::ssize_t row = 0; row < rows; ++row) {
+        std::optional<std::int32_t> era = dateFields(inputs, row, fields, error);
+        if (era) {
+            const DateTexts date{fields[0], fields[1], fields[2], *era};
+            if (const ReadingStatus status = ComputeReadingTexts(date, separator[0], reading);
+                status != ReadingStatus::Ok) {
+                error = ReadingErrorMessage(status, date);
+                era.reset();
+            }
+        }
+        ok.mutable_data()[row] = era.has_value();
+        if (!era)
+            errors.set(row, TextColumn::make(error));
+        else
+            errors.none(row);
+        for (std::size_t i = 0; i < ReadingFieldCount; ++i) {
+            if (era)
+                texts[i].set(row, texts[i].text(reading.texts[i].view()));
+            else
+                texts[i].none(row);
+        }
+    }
+    py::dict out;
+    out["ok"] = ok;
+    out["error"] = errors.array();
+    for (std::size_t i = 0; i < ReadingFieldCount; ++i)
+        out[py::str(std::string(cli::TsvReadingNames[i]))] = texts[i].array();
     return out;
 }
 
@@ -633,6 +699,8 @@ PYBIND11_MODULE(_zentolk, m) {
         py::arg("columns"), py::arg("input"), py::arg("julian"), py::arg("correlation"),
         py::arg("spelling"), py::arg("year_bearer"),
         "ok, error and the almanac's columns for input columns of one kind of day.");
+    m.def("readings", &readingsOf, py::arg("columns"), py::arg("decimal_separator"),
+          "ok, error and the calculator's ten readings for month, day, year and era columns.");
     m.def(
         "column_names",
         [](std::string_view input) {

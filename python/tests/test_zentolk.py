@@ -116,6 +116,29 @@ class AgainstTheTable(unittest.TestCase):
                                               for n, g, e in zip(names, got, expected) if g != e))
 
 
+class ReadingsAgainstTheCalculatorsTable(unittest.TestCase):
+    def test_every_reading_of_every_row(self):
+        rng = random.Random(2012)
+        odd = ["$A", " 7", "x", "", "99999999999", "-3"]
+        rows = [[str(rng.randint(0, 13)), str(rng.randint(0, 32)), str(rng.randint(1, 99999)),
+                 rng.choice(["0", "1", "BC", "a.d."])] for _ in range(2000)]
+        for i in range(0, len(rows), 23):
+            rows[i][i % 3] = odd[(i // 23) % len(odd)]
+        text = "".join("\t".join(r) + "\n" for r in rows)
+        run = subprocess.run([CLI, "--tsv"], input=text.encode(), stdout=subprocess.PIPE,
+                             env={**os.environ, "LC_ALL": "C"},
+                             stderr=subprocess.DEVNULL, check=False)
+        table = [line.split("\t")[4:] for line in run.stdout.decode().splitlines()]
+        cols = zentolk.readings(*zip(*rows))
+        names = list(cols)[6:]
+        self.assertEqual(len(names), 10)
+        for k, expected in enumerate(table):
+            got = [cols[n][k] for n in names] if cols["ok"][k] else [cols["error"][k]]
+            self.assertEqual(got, expected, rows[k])
+        self.assertTrue(0 < sum(cols["ok"]) < len(rows))
+        self.assertEqual(zentolk.reading(6, 15, 2024)["historical_long_count"], "0.13.0.11.11.14")
+
+
 class Behaviour(unittest.TestCase):
     def test_wrong_arguments_raise_with_the_command_lines_messages(self):
         cases = [

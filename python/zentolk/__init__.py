@@ -18,7 +18,8 @@ A row that cannot be read has ``ok`` False and the reason in ``error``; only
 wrong arguments raise (ValueError, with the command line's message).
 
 Single days, for interactive use: :func:`long_count`, :func:`from_long_count`,
-:func:`distance`, :func:`match`. With pandas, :func:`almanac_frame` gives a
+:func:`distance`, :func:`match`; the calculator's readings of a date:
+:func:`reading`, and :func:`readings` for columns. With pandas, :func:`almanac_frame` gives a
 DataFrame and every Series has ``series.zentolk.almanac()`` and
 ``series.zentolk.long_count()``.
 """
@@ -37,6 +38,8 @@ __all__ = [
     "from_long_count",
     "distance",
     "match",
+    "reading",
+    "readings",
     "INPUTS",
 ]
 
@@ -60,7 +63,7 @@ def _input_columns(days, input):
     return _MDY, [_np.asarray(c) for c in days]
 
 
-def almanac(days, *, input="iso", julian=False, correlation=584283, spelling="colonial",
+def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colonial",
             year_bearer="classic"):
     """The almanac of every day in ``days``, as a dict of NumPy arrays.
 
@@ -81,7 +84,7 @@ def almanac(days, *, input="iso", julian=False, correlation=584283, spelling="co
     correlation
         The start day's Julian Day Number (-100,000,000 to 100,000,000) or a
         correlation's name: gmt, lounsbury, martinez, martin-skidmore,
-        spinden, fuls.
+        spinden, fuls. None (the default) is gmt, 584283.
     spelling
         ``"colonial"`` (Ahau, Cumku) or ``"modern"`` (Ajaw, Kumk'u).
     year_bearer
@@ -129,7 +132,7 @@ def almanac_frame(days, **options):
     return pd.DataFrame(frame, index=index, copy=False)
 
 
-def _one(day, column, julian=False, correlation=584283, spelling="colonial",
+def _one(day, column, julian=False, correlation=None, spelling="colonial",
          year_bearer="classic"):
     jdn = _zentolk.day_number(day, julian, correlation, spelling)
     cols = _zentolk.almanac_columns([_np.array([jdn], dtype=_np.int64)], "jdn", julian,
@@ -139,13 +142,13 @@ def _one(day, column, julian=False, correlation=584283, spelling="colonial",
     return cols[column][0]
 
 
-def long_count(day, *, julian=False, correlation=584283):
+def long_count(day, *, julian=False, correlation=None):
     """The Long Count of one day: a date ``"2024-06-15"``, a day number or a
     Long Count with its Calendar Round (checked). ``"13.0.11.11.14"``."""
     return _one(day, "long_count", julian, correlation)
 
 
-def from_long_count(text, *, julian=False, correlation=584283, spelling="colonial"):
+def from_long_count(text, *, julian=False, correlation=None, spelling="colonial"):
     """The date of a Long Count (or full date), written YYYY-MM-DD:
     ``from_long_count("9.12.11.5.18")`` is ``"0683-08-29"``."""
     if not isinstance(text, str):
@@ -154,7 +157,7 @@ def from_long_count(text, *, julian=False, correlation=584283, spelling="colonia
     return _zentolk.iso_date(jdn, julian)
 
 
-def distance(a, b, *, julian=False, correlation=584283, spelling="colonial"):
+def distance(a, b, *, julian=False, correlation=None, spelling="colonial"):
     """The signed distance from day ``a`` to day ``b`` (each a date, a day
     number, a Long Count or full date): a dict with ``days``, ``distance``
     (all five places, ``"0.0.2.4.0"``) and ``inscribed`` (as inscriptions
@@ -165,7 +168,7 @@ def distance(a, b, *, julian=False, correlation=584283, spelling="colonial"):
     return {"days": days, "distance": places, "inscribed": inscribed}
 
 
-def match(pattern, *, start=None, stop=None, limit=1000, julian=False, correlation=584283,
+def match(pattern, *, start=None, stop=None, limit=1000, julian=False, correlation=None,
           spelling="colonial", year_bearer="classic"):
     """The days that fit a damaged date, as :func:`almanac`'s columns.
 
@@ -182,6 +185,30 @@ def match(pattern, *, start=None, stop=None, limit=1000, julian=False, correlati
                       f"the first {limit:,} are returned (see limit)", stacklevel=2)
     return almanac(jdns, input="jdn", julian=julian, correlation=correlation,
                    spelling=spelling, year_bearer=year_bearer)
+
+
+def readings(month, day, year, era, *, decimal_separator="."):
+    """The calculator's ten readings for columns of month, day, year and era
+    (0 or A.D., 1 or B.C.), read as its fields read them ("$A" is 10, a day
+    past the month's end runs on): a dict of the four inputs, ``ok``,
+    ``error`` and the ten texts named as ``zentolk-cli --tsv --header``
+    names them (``great_cycle`` ... ``week_day``), None in a failed row.
+    """
+    columns = [_np.asarray(c) for c in (month, day, year, era)]
+    out = dict(zip(_MDY, columns))
+    out.update(_zentolk.readings(columns, decimal_separator))
+    return out
+
+
+def reading(month, day, year, era=0, *, decimal_separator="."):
+    """The calculator's ten readings of one date, as a dict of texts:
+    ``reading(6, 15, 2024)["long_count"]`` is ``"0.0.11.11.14"``. A date
+    that cannot be read raises ValueError with the calculator's message."""
+    out = _zentolk.readings([_np.array([str(v)], dtype=object) for v in (month, day, year, era)],
+                            decimal_separator)
+    if not out["ok"][0]:
+        raise ValueError(out["error"][0])
+    return {name: values[0] for name, values in out.items() if name not in ("ok", "error")}
 
 
 def _register_accessor():

@@ -4,7 +4,7 @@ import numpy as np
 import numpy.typing as npt
 
 Input = Literal["iso", "jdn", "long-count", "mdy"]
-Correlation = Union[int, str]
+Correlation = Union[int, str, None]
 Day = Union[str, int]
 INPUTS: tuple[str, ...]
 
@@ -51,3 +51,10 @@ def match(
     spelling: str = ...,
     year_bearer: str = ...,
 ) -> dict[str, npt.NDArray[Any]]: ...
+def readings(
+    month: Any, day: Any, year: Any, era: Any, *, decimal_separator: str = ...
+) -> dict[str, npt.NDArray[Any]]: ...
+def reading(
+    month: int | str, day: int | str, year: int | str, era: int | str = ..., *,
+    decimal_separator: str = ...
+) -> dict[str, str]: ...
