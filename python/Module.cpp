@@ -13,6 +13,7 @@
 #include "engine/TextWriters.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -240,7 +241,9 @@ class TextColumn {
 public:
     explicit TextColumn(py::ssize_t rows)
         : array_(py::dtype("O"), std::vector<py::ssize_t>{rows}),
-          slots_(static_cast<PyObject**>(array_.mutable_data())) {
+          slots_(static_cast<PyObject**>(array_.mutable_data())),
+          // Room for every Calendar Round, but no more than the rows need.
+          shared_(std::bit_ceil(std::size_t(std::clamp<py::ssize_t>(rows, 16, 1 << 15)))) {
         std::fill_n(slots_, rows, nullptr);
     }
     TextColumn(TextColumn&&) = default;
@@ -322,7 +325,7 @@ private:
 
     py::array array_;
     PyObject** slots_;
-    std::vector<Shared> shared_ = std::vector<Shared>(1 << 12);
+    std::vector<Shared> shared_;
     std::size_t lookups_ = 0, hits_ = 0;
     bool sharing_ = true;
 };
