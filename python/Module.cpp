@@ -554,25 +554,11 @@ std::optional<std::int64_t> dayOf(const Settings& s, std::vector<TextInput>& inp
     if (!era)
         return std::nullopt;
     CivilDay day;
-    switch (CivilDayFromTexts({fields[0], fields[1], fields[2], *era}, s.calendar, day)) {
-    case CivilDayStatus::BadMonth:
-        error = InvalidIntegerMessage(fields[0]);
-        break;
-    case CivilDayStatus::BadDay:
-        error = InvalidIntegerMessage(fields[1]);
-        break;
-    case CivilDayStatus::BadYear:
-        error = InvalidIntegerMessage(fields[2]);
-        break;
-    case CivilDayStatus::YearOutOfRange:
-        error = YearRangeMessage;
-        break;
-    case CivilDayStatus::NoSuchDay:
-        error = "no such day in the calendar";
-        break;
-    case CivilDayStatus::Ok:
+    const DateTexts date{fields[0], fields[1], fields[2], *era};
+    const CivilDayStatus status = CivilDayFromTexts(date, s.calendar, day);
+    if (status == CivilDayStatus::Ok)
         return day.jdn;
-    }
+    error = CivilDayMessage(status, date);
     return std::nullopt;
 }
 
