@@ -48,19 +48,26 @@ _MDY = ("month", "day", "year", "era")
 
 
 def _input_columns(days, input):
-    """The input as (names, arrays): one column, or four for ``mdy``."""
+    """The input as (names, arrays, arrays to read): one column, or four for
+    ``mdy``. NumPy dates (datetime64, a pandas date column) are read as the
+    ISO dates they are, NaT as a missing value."""
     if input != "mdy":
         array = _np.asarray(days)
         if array.ndim == 0:
             raise TypeError("expected a column of days (a list, array or Series), not one day")
-        return ("input",), [array]
+        read = array
+        if array.dtype.kind == "M":
+            read = _np.datetime_as_string(array, unit="D").astype(object)
+            read[_np.isnat(array)] = None
+        return ("input",), [array], [read]
     if hasattr(days, "columns"):  # a DataFrame: its first four columns
         days = [days[c] for c in list(days.columns)[:4]]
     elif isinstance(days, _np.ndarray) and days.ndim == 2:
         days = list(days.T)
     if len(days) != 4:
         raise ValueError("input: mdy takes four columns: month, day, year and era")
-    return _MDY, [_np.asarray(c) for c in days]
+    columns = [_np.asarray(c) for c in days]
+    return _MDY, columns, columns
 
 
 def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colonial",
@@ -69,8 +76,9 @@ def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colo
 
     days
         A column of days: a list, NumPy array or pandas Series of texts (str,
-        bytes, fixed-width or object arrays) or, for ``input="jdn"``,
-        integers. For ``input="mdy"`` four such columns (month, day, year,
+        bytes, fixed-width or object arrays), of dates (datetime64, read as
+        ISO dates) or, for ``input="jdn"``, integers. None, NaN, NaT and
+        pandas' NA are missing values: error rows. For ``input="mdy"`` four such columns (month, day, year,
         era), as a list, an (n, 4) array or a DataFrame's first four columns.
     input
         What a day is: ``"iso"`` a date YYYY-MM-DD (astronomical year of four
@@ -98,8 +106,8 @@ def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colo
     in ``error``, 0 in the number columns and None in the texts. Wrong
     arguments raise ValueError (TypeError for a wrong type).
     """
-    names, columns = _input_columns(days, input)
-    values = _zentolk.almanac_columns(columns, input, julian, correlation, spelling, year_bearer)
+    names, columns, read = _input_columns(days, input)
+    values = _zentolk.almanac_columns(read, input, julian, correlation, spelling, year_bearer)
     out = dict(zip(names, columns))
     out.update(values)
     return out
