@@ -18,9 +18,6 @@
 namespace zentolk::cli {
 
 namespace {
-// A row's message for a date that has no day in its calendar.
-constexpr std::string_view NoSuchDay = "no such day in the calendar";
-
 // The tsv output's columns after the inputs. Its csv and json rows are
 // WriteAlmanacFields' list; the tsv layout is its own, shorter one.
 enum class TsvColumn {
@@ -362,7 +359,8 @@ private:
             start = fields.next;
             const std::int32_t year = *AstronomicalYear(fields.year, fields.era);
             if (!YearInRange(year) || !DateExists(calendar_, year, fields.month, fields.day)) {
-                const std::string_view why = !YearInRange(year) ? YearRangeMessage : NoSuchDay;
+                const std::string_view why =
+                    !YearInRange(year) ? YearRangeMessage : NoSuchDayMessage;
                 std::memcpy(o, why.data(), why.size());
                 o += why.size();
                 if (options_.header) {
@@ -448,7 +446,7 @@ private:
                 const bool outOfRange = !YearInRange(year);
                 std::string& rest = failedTail_[outOfRange];
                 if (rest.empty())
-                    appendFailed(rest, outOfRange ? YearRangeMessage : NoSuchDay);
+                    appendFailed(rest, outOfRange ? YearRangeMessage : NoSuchDayMessage);
                 putRecord<true>(inputs, nullptr, rest);
             } else {
                 const std::int64_t jdn = CivilDayNumber(calendar_, year, fields.month, fields.day);
@@ -528,25 +526,11 @@ private:
     std::optional<std::int64_t> dateDay(const std::array<std::string_view, 4>& fields,
                                         std::int32_t era, std::string& error) {
         CivilDay day;
-        switch (CivilDayFromTexts({fields[0], fields[1], fields[2], era}, calendar_, day)) {
-        case CivilDayStatus::BadMonth:
-            error = InvalidIntegerMessage(fields[0]);
-            break;
-        case CivilDayStatus::BadDay:
-            error = InvalidIntegerMessage(fields[1]);
-            break;
-        case CivilDayStatus::BadYear:
-            error = InvalidIntegerMessage(fields[2]);
-            break;
-        case CivilDayStatus::YearOutOfRange:
-            error = YearRangeMessage;
-            break;
-        case CivilDayStatus::NoSuchDay:
-            error = NoSuchDay;
-            break;
-        case CivilDayStatus::Ok:
+        const DateTexts date{fields[0], fields[1], fields[2], era};
+        const CivilDayStatus status = CivilDayFromTexts(date, calendar_, day);
+        if (status == CivilDayStatus::Ok)
             return day.jdn;
-        }
+        error = CivilDayMessage(status, date);
         return std::nullopt;
     }
 

@@ -41,6 +41,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-extra")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The Python module needs NumPy; pandas and Dask are its users' choice. Python
+# writes compiled files beside the module when root imports it: they go with it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${CPACK_DEBIAN_PACKAGE_RECOMMENDS}, python3-numpy")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-pandas, python3-dask, python3-distributed")
+list(APPEND CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/data/debian/prerm)
 # The SQLite extension needs no SQLite of its own: the program that loads it
 # has one. Added to what else the package suggests.
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_SUGGESTS ${CPACK_DEBIAN_PACKAGE_SUGGESTS} sqlite3)

@@ -89,6 +89,24 @@ CivilDayStatus CivilDayFromTexts(const DateTexts& date, Calendar calendar, Civil
     return CivilDayStatus::Ok;
 }
 
+std::string CivilDayMessage(CivilDayStatus status, const DateTexts& date) {
+    switch (status) {
+    case CivilDayStatus::BadMonth:
+        return InvalidIntegerMessage(date.Month);
+    case CivilDayStatus::BadDay:
+        return InvalidIntegerMessage(date.Day);
+    case CivilDayStatus::BadYear:
+        return InvalidIntegerMessage(date.Year);
+    case CivilDayStatus::YearOutOfRange:
+        return std::string(YearRangeMessage);
+    case CivilDayStatus::NoSuchDay:
+        return std::string(NoSuchDayMessage);
+    case CivilDayStatus::Ok:
+        break;
+    }
+    return {};
+}
+
 std::optional<FieldDate> FieldDateOf(std::int64_t jdn) {
     const CivilDate date = JdnToCivil(Calendar::Gregorian, jdn);
     const bool bc = date.year < 1;

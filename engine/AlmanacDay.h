@@ -61,6 +61,9 @@ struct CivilDay {
     std::int64_t jdn = 0;              // set when Ok
 };
 CivilDayStatus CivilDayFromTexts(const DateTexts& date, Calendar calendar, CivilDay& day);
+// A table row's message for a status other than Ok: the text that is no
+// integer, the years' range, or no such day (NoSuchDayMessage).
+std::string CivilDayMessage(CivilDayStatus status, const DateTexts& date);
 
 // The day the calculator's field texts name, for the almanac: the true day
 // of their date when it is one of the Gregorian calendar, else (a day past a

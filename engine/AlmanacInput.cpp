@@ -7,8 +7,6 @@
 namespace zentolk {
 
 namespace {
-constexpr std::string_view NoSuchDayMessage = "no such day in the calendar";
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }

@@ -28,6 +28,13 @@ ZENTOLK_TEST_PACKAGES=(
     python3 sqlite3 time inotify-tools locales
 )
 
+# The Python module is built for Debian's Python with NumPy and pybind11; its
+# tests load frames with pandas; its benchmarks (bench/python-almanac, the
+# cluster run bench/dask-almanac) add Dask and convertdate as the yardstick.
+ZENTOLK_RUN_PACKAGES+=(python3-dev python3-numpy pybind11-dev)
+ZENTOLK_TEST_PACKAGES+=(python3-pandas)
+ZENTOLK_PYTHON_BENCH_PACKAGES=(python3-pandas python3-dask python3-distributed python3-convertdate)
+
 # Packaging adds the file type check CPack's dependency scan runs (the scan
 # itself, dpkg-shlibdeps, comes with build-essential).
 ZENTOLK_PACKAGE_PACKAGES=(file)

@@ -1,0 +1,762 @@
+// The Python binding: columns of days in, the almanac's table out as NumPy
+// arrays. It reads and lays out; every value comes from the engine, every
+// column from the almanac's one list of values (cli/AlmanacColumns.h).
+#include "cli/AlmanacColumns.h"
+#include "cli/TableColumns.h"
+#include "engine/AlmanacDay.h"
+#include "engine/AlmanacInput.h"
+#include "engine/Correlation.h"
+#include "engine/Epigraphy.h"
+#include "engine/Reading.h"
+#include "engine/ReadingDay.h"
+#include "engine/TextParsing.h"
+#include "engine/TextWriters.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace py = pybind11;
+using namespace zentolk;
+using zentolk::cli::AlmanacFieldSink;
+using zentolk::cli::AlmanacNames;
+
+namespace {
+
+// What every call takes besides its days: the keyword arguments, read once.
+struct Settings {
+    AlmanacInput what = AlmanacInput::Iso;
+    Calendar calendar = Calendar::Gregorian;
+    std::int64_t correlation = DefaultCorrelation;
+    AlmanacNames names;
+};
+
+// Wrong arguments are ValueErrors with the messages the command line gives.
+[[noreturn]] void refuse(const std::string& message) {
+    throw py::value_error(message);
+}
+
+std::int64_t correlationOf(const py::handle& value) {
+    if (value.is_none())
+        return DefaultCorrelation;
+    std::string text;
+    if (py::isinstance<py::str>(value))
+        text = value.cast<std::string>();
+    else if (py::isinstance<py::int_>(value) && !py::isinstance<py::bool_>(value))
+        text = py::str(value).cast<std::string>();
+    else
+        throw py::type_error("correlation needs a number or a name");
+    std::string error;
+    const std::optional<std::int64_t> c = ParseCorrelation(text, error);
+    if (!c)
+        refuse(error);
+    return *c;
+}
+
+Settings settingsOf(std::string_view input, bool julian, const py::handle& correlation,
+                    std::string_view spelling, std::string_view yearBearer) {
+    Settings s;
+    if (input == "iso")
+        s.what = AlmanacInput::Iso;
+    else if (input == "jdn")
+        s.what = AlmanacInput::Jdn;
+    else if (input == "long-count")
+        s.what = AlmanacInput::LongCount;
+    else if (input == "mdy")
+        s.what = AlmanacInput::Mdy;
+    else
+        refuse("input needs mdy, iso, jdn or long-count, not " + QuotedText(input));
+    s.calendar = julian ? Calendar::Julian : Calendar::Gregorian;
+    s.correlation = correlationOf(correlation);
+    const std::optional<Spelling> sp = ParseSpelling(spelling);
+    if (!sp)
+        refuse("spelling needs colonial or modern, not " + QuotedText(spelling));
+    const std::optional<YearBearerSystem> yb = ParseYearBearerSystem(yearBearer);
+    if (!yb)
+        refuse("year_bearer needs classic, campeche or mayapan, not " + QuotedText(yearBearer));
+    // A date's rows carry their own "era", as in the command line's table.
+    s.names = {*sp, *yb, s.what == AlmanacInput::Mdy ? cli::InputEraKey : "era"};
+    return s;
+}
+
+// One input column read as texts, whatever NumPy holds them in: str or bytes
+// objects, fixed-width str or bytes, integers or floats (written as the
+// integer they hold). None and NaN are missing values.
+class TextInput {
+public:
+    explicit TextInput(py::array array) : array_(std::move(array)) {
+        if (array_.ndim() != 1)
+            throw py::type_error("expected a one-dimensional column of days");
+        kind_ = array_.dtype().kind();
+        if (std::string_view("OSUiuf").find(kind_) == std::string_view::npos)
+            throw py::type_error("cannot read days from an array of dtype " +
+                                 py::str(array_.dtype()).cast<std::string>());
+        data_ = static_cast<const char*>(array_.data());
+        stride_ = array_.strides(0);
+        size_ = array_.itemsize();
+    }
+    py::ssize_t rows() const { return array_.shape(0); }
+
+    // The text of row i, or nothing for a missing value. Valid until the next call.
+    std::optional<std::string_view> at(py::ssize_t i) {
+        const char* p = data_ + i * stride_;
+        switch (kind_) {
+        case 'O':
+            return object(*reinterpret_cast<PyObject* const*>(p));
+        case 'S':
+            return std::string_view(p, strnlen(p, std::size_t(size_)));
+        case 'U':
+            return ucs4(reinterpret_cast<const char32_t*>(p), std::size_t(size_) / 4);
+        case 'f': {
+            double v;
+            std::memcpy(&v, p, sizeof v);
+            if (std::isnan(v))
+                return std::nullopt;
+            return number(v);
+        }
+        default:
+            return integer(p);
+        }
+    }
+
+private:
+    std::optional<std::string_view> object(PyObject* o) {
+        if (PyUnicode_Check(o)) {
+            Py_ssize_t n;
+            const char* s = PyUnicode_AsUTF8AndSize(o, &n);
+            if (s == nullptr)
+                throw py::error_already_set();
+            return std::string_view(s, std::size_t(n));
+        }
+        if (o == Py_None)
+            return std::nullopt;
+        if (PyBytes_Check(o))
+            return std::string_view(PyBytes_AS_STRING(o), std::size_t(PyBytes_GET_SIZE(o)));
+        if (PyFloat_Check(o)) {
+            const double v = PyFloat_AS_DOUBLE(o);
+            if (std::isnan(v))
+                return std::nullopt;
+            return number(v);
+        }
+        // pandas' NA and NaT are missing; anything else is read as Python writes it.
+        scratch_ = py::str(py::handle(o)).cast<std::string>();
+        if (scratch_ == "<NA>" || scratch_ == "NaT")
+            return std::nullopt;
+        return scratch_;
+    }
+    std::string_view ucs4(const char32_t* s, std::size_t n) {
+        while (n > 0 && s[n - 1] == 0)
+            --n;
+        scratch_.clear();
+        for (std::size_t k = 0; k < n; ++k) {
+            const char32_t c = s[k];
+            if (c < 0x80) {
+                scratch_ += char(c);
+            } else if (c < 0x800) {
+                scratch_ += char(0xC0 | (c >> 6));
+                scratch_ += char(0x80 | (c & 0x3F));
+            } else if (c < 0x10000) {
+                scratch_ += char(0xE0 | (c >> 12));
+                scratch_ += char(0x80 | ((c >> 6) & 0x3F));
+                scratch_ += char(0x80 | (c & 0x3F));
+            } else {
+                scratch_ += char(0xF0 | (c >> 18));
+                scratch_ += char(0x80 | ((c >> 12) & 0x3F));
+                scratch_ += char(0x80 | ((c >> 6) & 0x3F));
+                scratch_ += char(0x80 | (c & 0x3F));
+            }
+        }
+        return scratch_;
+    }
+    std::string_view integer(const char* p) {
+        char* end = buffer_;
+        switch (size_ * (kind_ == 'u' ? -1 : 1)) {
+        case 1:
+            end = put<std::int8_t>(p);
+            break;
+        case 2:
+            end = put<std::int16_t>(p);
+            break;
+        case 4:
+            end = put<std::int32_t>(p);
+            break;
+        case -1:
+            end = put<std::uint8_t>(p);
+            break;
+        case -2:
+            end = put<std::uint16_t>(p);
+            break;
+        case -4:
+            end = put<std::uint32_t>(p);
+            break;
+        case -8:
+            end = put<std::uint64_t>(p);
+            break;
+        default:
+            end = put<std::int64_t>(p);
+            break;
+        }
+        return {buffer_, std::size_t(end - buffer_)};
+    }
+    template <typename Int> char* put(const char* p) {
+        Int v;
+        std::memcpy(&v, p, sizeof v);
+        return std::to_chars(buffer_, buffer_ + sizeof buffer_, v).ptr;
+    }
+    // A whole number as an integer (a column of day numbers with a gap in
+    // it comes as floats), any other as Python writes it.
+    std::string_view number(double v) {
+        if (v == std::floor(v) && std::fabs(v) < 9e15)
+            return {buffer_, std::size_t(std::to_chars(buffer_, buffer_ + sizeof buffer_,
+                                                       static_cast<std::int64_t>(v))
+                                             .ptr -
+                                         buffer_)};
+        scratch_ = py::str(py::float_(v)).cast<std::string>();
+        return scratch_;
+    }
+
+    py::array array_;
+    char kind_;
+    const char* data_;
+    py::ssize_t stride_, size_;
+    char buffer_[32];
+    std::string scratch_;
+};
+
+// A str for an engine text. Texts that repeat (names, Calendar Rounds,
+// stations) are made once and shared, through a table indexed by the text's
+// hash that keeps the last str of each slot; a column whose texts keep
+// differing (Long Counts) stops looking them up.
+class TextColumn {
+public:
+    explicit TextColumn(py::ssize_t rows)
+        : array_(py::dtype("O"), std::vector<py::ssize_t>{rows}),
+          slots_(static_cast<PyObject**>(array_.mutable_data())),
+          // Room for every Calendar Round, but no more than the rows need.
+          shared_(std::bit_ceil(std::size_t(std::clamp<py::ssize_t>(rows, 16, 1 << 15)))) {
+        std::fill_n(slots_, rows, nullptr);
+    }
+    TextColumn(TextColumn&&) = default;
+    ~TextColumn() {
+        for (const Shared& s : shared_)
+            Py_XDECREF(s.text);
+    }
+
+    void set(py::ssize_t row, PyObject* owned) {
+        PyObject* old = slots_[row];
+        slots_[row] = owned;
+        Py_XDECREF(old);
+    }
+    void none(py::ssize_t row) {
+        Py_INCREF(Py_None);
+        set(row, Py_None);
+    }
+    // A new reference to the str of text, shared when it repeats.
+    PyObject* text(std::string_view v) {
+        if (!sharing_ || v.size() > Shared::Room)
+            return make(v);
+        Shared& slot = shared_[hash(v) & (shared_.size() - 1)];
+        if (slot.text != nullptr && slot.size == v.size() &&
+            std::memcmp(slot.bytes, v.data(), v.size()) == 0) {
+            ++hits_;
+            Py_INCREF(slot.text);
+            return slot.text;
+        }
+        PyObject* s = make(v);
+        Py_INCREF(s);
+        Py_XDECREF(slot.text);
+        slot.text = s;
+        slot.size = static_cast<unsigned char>(v.size());
+        std::memcpy(slot.bytes, v.data(), v.size());
+        // Texts that seldom repeat are not worth the look-up.
+        if (++lookups_ == TrialLookups && hits_ < TrialLookups / 8)
+            sharing_ = false;
+        return s;
+    }
+    py::array& array() { return array_; }
+
+    static PyObject* make(std::string_view v) {
+        bool ascii = true;
+        for (const char c : v)
+            ascii &= static_cast<unsigned char>(c) < 0x80;
+        PyObject* s;
+        if (ascii) {
+            s = PyUnicode_New(Py_ssize_t(v.size()), 127);
+            if (s != nullptr)
+                std::memcpy(PyUnicode_1BYTE_DATA(s), v.data(), v.size());
+        } else {
+            s = PyUnicode_DecodeUTF8(v.data(), Py_ssize_t(v.size()), "replace");
+        }
+        if (s == nullptr)
+            throw py::error_already_set();
+        return s;
+    }
+
+private:
+    static constexpr std::size_t TrialLookups = 1 << 16;
+    // The text's bytes beside its str, so that a look-up reads one line.
+    struct Shared {
+        static constexpr std::size_t Room = 23;
+        PyObject* text = nullptr;
+        unsigned char size = 0;
+        char bytes[Room];
+    };
+    // Eight bytes at a time: the texts are short.
+    static std::uint64_t hash(std::string_view v) {
+        std::uint64_t h = v.size() * 0x9E3779B97F4A7C15u;
+        for (std::size_t i = 0; i < v.size(); i += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, v.data() + i, std::min<std::size_t>(8, v.size() - i));
+            h = (h ^ word) * 0xFF51AFD7ED558CCDu;
+            h ^= h >> 32;
+        }
+        return h;
+    }
+
+    py::array array_;
+    PyObject** slots_;
+    std::vector<Shared> shared_;
+    std::size_t lookups_ = 0, hits_ = 0;
+    bool sharing_ = true;
+};
+
+// A number column: int32, which holds every value the almanac gives, made
+// int64 should a value ever need it.
+class NumberColumn {
+public:
+    explicit NumberColumn(py::ssize_t rows) : narrow_(rows), data_(narrow_.mutable_data()) {}
+    void set(py::ssize_t row, std::int64_t v) {
+        if (v == static_cast<std::int32_t>(v)) [[likely]] {
+            if (data_ != nullptr)
+                data_[row] = static_cast<std::int32_t>(v);
+            else
+                wide_.mutable_data()[row] = v;
+            return;
+        }
+        widen();
+        wide_.mutable_data()[row] = v;
+    }
+    py::array array() const { return data_ != nullptr ? py::array(narrow_) : py::array(wide_); }
+
+private:
+    void widen() {
+        if (data_ == nullptr)
+            return;
+        wide_ = narrow_.attr("astype")("int64");
+        data_ = nullptr;
+    }
+    py::array_t<std::int32_t> narrow_;
+    std::int32_t* data_;
+    py::array_t<std::int64_t> wide_;
+};
+
+// The list's leaves in order, as the sample day names them: a number or a
+// text (a value that may be absent is a text, as the correlation's name).
+struct Leaf {
+    std::string name;
+    bool text = false;
+};
+
+class LayoutSink final : public AlmanacFieldSink {
+public:
+    std::vector<Leaf> leaves;
+    void number(std::string_view, std::string_view column, std::int64_t) override {
+        leaves.push_back({std::string(column), false});
+    }
+    void text(std::string_view, std::string_view column, std::string_view) override {
+        leaves.push_back({std::string(column), true});
+    }
+    void null(std::string_view, std::string_view column) override {
+        leaves.push_back({std::string(column), true});
+    }
+    void numbers(std::string_view, std::span<const std::string_view> columns,
+                 std::span<const std::int64_t>) override {
+        for (const std::string_view c : columns)
+            leaves.push_back({std::string(c), false});
+    }
+    void beginObject(std::string_view) override {}
+    void endObject() override {}
+};
+
+const std::vector<Leaf>& layoutOf(const AlmanacNames& names) {
+    static const auto make = [](std::string_view eraKey) {
+        LayoutSink sink;
+        cli::WriteAlmanacFields(ComputeAlmanac(DefaultCorrelation, DefaultCorrelation), sink,
+                                {Spelling::Colonial, YearBearerSystem::Classic, eraKey});
+        return sink.leaves;
+    };
+    static const std::vector<Leaf> plain = make("era"), dated = make(cli::InputEraKey);
+    return names.eraKey == cli::InputEraKey ? dated : plain;
+}
+
+// Writes each day's values into row `row` of the columns, leaf by leaf.
+class ColumnSink final : public AlmanacFieldSink {
+public:
+    ColumnSink(const std::vector<Leaf>& layout, py::ssize_t rows) : layout_(layout) {
+        for (const Leaf& leaf : layout) {
+            if (leaf.text) {
+                slots_.push_back({false, texts_.size()});
+                texts_.emplace_back(rows);
+            } else {
+                slots_.push_back({true, numbers_.size()});
+                numbers_.emplace_back(rows);
+            }
+        }
+    }
+
+    void startRow(py::ssize_t row) {
+        row_ = row;
+        leaf_ = 0;
+        lastText_ = nullptr;
+    }
+    // A row without a day: zero numbers, no texts.
+    void failedRow(py::ssize_t row) {
+        for (const Slot& s : slots_) {
+            if (s.number)
+                numbers_[s.column].set(row, 0);
+            else
+                texts_[s.column].none(row);
+        }
+    }
+    void endRow() const {
+        if (leaf_ != slots_.size())
+            throw std::logic_error("the almanac's list changed its length within a call");
+    }
+
+    void number(std::string_view, std::string_view, std::int64_t v) override {
+        const Slot& s = next();
+        if (!s.number)
+            throw std::logic_error("a number where the almanac's list had a text");
+        numbers_[s.column].set(row_, v);
+    }
+    void text(std::string_view, std::string_view, std::string_view v) override {
+        const Slot& s = next();
+        if (s.number)
+            throw std::logic_error("a text where the almanac's list had a number");
+        // A text equal to the row's last one (the inscribed Long Count of
+        // this era's days) shares its str.
+        PyObject* o;
+        if (lastText_ != nullptr && std::size_t(PyUnicode_GET_LENGTH(lastText_)) == v.size() &&
+            PyUnicode_IS_ASCII(lastText_) &&
+            std::memcmp(PyUnicode_1BYTE_DATA(lastText_), v.data(), v.size()) == 0) {
+            Py_INCREF(lastText_);
+            o = lastText_;
+        } else {
+            o = texts_[s.column].text(v);
+            lastText_ = o;
+        }
+        texts_[s.column].set(row_, o);
+    }
+    void null(std::string_view, std::string_view) override {
+        const Slot& s = next();
+        if (s.number)
+            numbers_[s.column].set(row_, 0);
+        else
+            texts_[s.column].none(row_);
+    }
+    void numbers(std::string_view, std::span<const std::string_view>,
+                 std::span<const std::int64_t> values) override {
+        for (const std::int64_t v : values)
+            number({}, {}, v);
+    }
+    void beginObject(std::string_view) override {}
+    void endObject() override {}
+
+    // The columns by name, in the list's order.
+    void addTo(py::dict& out) {
+        std::size_t n = 0, t = 0;
+        for (std::size_t i = 0; i < layout_.size(); ++i)
+            out[py::str(layout_[i].name)] = layout_[i].text ? py::object(texts_[t++].array())
+                                                            : py::object(numbers_[n++].array());
+    }
+
+private:
+    struct Slot {
+        bool number;
+        std::size_t column; // in numbers_ or texts_
+    };
+    const Slot& next() {
+        if (leaf_ >= slots_.size())
+            throw std::logic_error("the almanac's list grew within a call");
+        return slots_[leaf_++];
+    }
+
+    const std::vector<Leaf>& layout_;
+    std::vector<Slot> slots_;
+    std::vector<NumberColumn> numbers_;
+    std::vector<TextColumn> texts_;
+    py::ssize_t row_ = 0;
+    std::size_t leaf_ = 0;
+    PyObject* lastText_ = nullptr; // borrowed from its column
+};
+
+// The input columns, of one length.
+std::vector<TextInput> inputsOf(const std::vector<py::array>& columns) {
+    std::vector<TextInput> inputs;
+    for (const py::array& c : columns)
+        inputs.emplace_back(c);
+    for (const TextInput& in : inputs)
+        if (in.rows() != inputs[0].rows())
+            refuse("the month, day, year and era columns differ in length");
+    return inputs;
+}
+
+// A row's month, day and year texts, blanks trimmed, and its era, as a
+// table reads them; nothing with the row's message when one is missing or
+// the era is none.
+std::optional<std::int32_t> dateFields(std::vector<TextInput>& inputs, py::ssize_t row,
+                                       std::string (&fields)[4], std::string& error) {
+    for (std::size_t k = 0; k < 4; ++k) {
+        const std::optional<std::string_view> text = inputs[k].at(row);
+        if (!text) {
+            error = "the value is missing";
+            return std::nullopt;
+        }
+        fields[k] = Trimmed(*text, " \t");
+    }
+    const std::optional<std::int32_t> era = ParseEra(fields[3]);
+    if (!era)
+        error =
+            "its era " + QuotedText(fields[3]) + " is none of A.D., AD, B.C., BC or an era index";
+    return era;
+}
+
+// The day of one row, or nothing with the row's message.
+std::optional<std::int64_t> dayOf(const Settings& s, std::vector<TextInput>& inputs,
+                                  py::ssize_t row, std::string& error) {
+    if (s.what != AlmanacInput::Mdy) {
+        const std::optional<std::string_view> text = inputs[0].at(row);
+        if (!text) {
+            error = "the value is missing";
+            return std::nullopt;
+        }
+        switch (s.what) {
+        case AlmanacInput::Iso:
+            return ParseIsoDay(*text, s.calendar, error);
+        case AlmanacInput::Jdn:
+            return ParseDayNumber(*text, s.calendar, error);
+        default:
+            return ParseLongCountDay(*text, s.correlation, s.calendar, error, s.names.spelling);
+        }
+    }
+    std::string fields[4];
+    const std::optional<std::int32_t> era = dateFields(inputs, row, fields, error);
+    if (!era)
+        return std::nullopt;
+    CivilDay day;
+    const DateTexts date{fields[0], fields[1], fields[2], *era};
+    const CivilDayStatus status = CivilDayFromTexts(date, s.calendar, day);
+    if (status == CivilDayStatus::Ok)
+        return day.jdn;
+    error = CivilDayMessage(status, date);
+    return std::nullopt;
+}
+
+// ok, error and the list's columns for the rows of the input columns.
+py::dict almanacOf(const std::vector<py::array>& columns, const Settings& s) {
+    std::vector<TextInput> inputs = inputsOf(columns);
+    const py::ssize_t rows = inputs[0].rows();
+
+    py::array_t<bool> ok(rows);
+    bool* okData = ok.mutable_data();
+    TextColumn errors(rows);
+    ColumnSink sink(layoutOf(s.names), rows);
+    std::string error;
+    for (py::ssize_t row = 0; row < rows; ++row) {
+        error.clear();
+        const std::optional<std::int64_t> jdn = dayOf(s, inputs, row, error);
+        okData[row] = jdn.has_value();
+        if (!jdn) {
+            errors.set(row, TextColumn::make(error));
+            sink.failedRow(row);
+            continue;
+        }
+        errors.none(row);
+        sink.startRow(row);
+        cli::WriteAlmanacFields(ComputeAlmanac(*jdn, s.correlation), sink, s.names);
+        sink.endRow();
+    }
+    py::dict out;
+    out["ok"] = ok;
+    out["error"] = errors.array();
+    sink.addTo(out);
+    return out;
+}
+
+// ok, error and the calculator's ten readings, named as its table names
+// them, for rows of month, day, year and era.
+py::dict readingsOf(const std::vector<py::array>& columns, std::string_view separator) {
+    if (separator.size() != 1)
+        refuse("decimal_separator needs one character");
+    if (static_cast<unsigned char>(separator[0]) < 0x20 || separator[0] == 0x7f)
+        refuse("the decimal separator cannot be a control character such as a tab or a line "
+               "break");
+    std::vector<TextInput> inputs = inputsOf(columns);
+    const py::ssize_t rows = inputs[0].rows();
+    py::array_t<bool> ok(rows);
+    TextColumn errors(rows);
+    std::vector<TextColumn> texts;
+    for (std::size_t i = 0; i < ReadingFieldCount; ++i)
+        texts.emplace_back(rows);
+    std::string fields[4], error;
+    ReadingTexts reading;
+    for (py::ssize_t row = 0; row < rows; ++row) {
+        std::optional<std::int32_t> era = dateFields(inputs, row, fields, error);
+        if (era) {
+            const DateTexts date{fields[0], fields[1], fields[2], *era};
+            if (const ReadingStatus status = ComputeReadingTexts(date, separator[0], reading);
+                status != ReadingStatus::Ok) {
+                error = ReadingErrorMessage(status, date);
+                era.reset();
+            }
+        }
+        ok.mutable_data()[row] = era.has_value();
+        if (!era)
+            errors.set(row, TextColumn::make(error));
+        else
+            errors.none(row);
+        for (std::size_t i = 0; i < ReadingFieldCount; ++i) {
+            if (era)
+                texts[i].set(row, texts[i].text(reading.texts[i].view()));
+            else
+                texts[i].none(row);
+        }
+    }
+    py::dict out;
+    out["ok"] = ok;
+    out["error"] = errors.array();
+    for (std::size_t i = 0; i < ReadingFieldCount; ++i)
+        out[py::str(std::string(cli::TsvReadingNames[i]))] = texts[i].array();
+    return out;
+}
+
+// A scalar's day: a Long Count or full date, an ISO date, or a day number.
+std::int64_t scalarDay(const py::handle& day, const Settings& s) {
+    std::string text;
+    Settings one = s;
+    if (py::isinstance<py::int_>(day) && !py::isinstance<py::bool_>(day)) {
+        one.what = AlmanacInput::Jdn;
+        text = py::str(day).cast<std::string>();
+    } else if (py::isinstance<py::str>(day)) {
+        text = day.cast<std::string>();
+        one.what = IsLongCountText(text) ? AlmanacInput::LongCount : AlmanacInput::Iso;
+    } else {
+        throw py::type_error("expected a date YYYY-MM-DD, a Long Count or a day number");
+    }
+    std::string error;
+    std::optional<std::int64_t> jdn;
+    if (one.what == AlmanacInput::Jdn)
+        jdn = ParseDayNumber(text, s.calendar, error);
+    else if (one.what == AlmanacInput::Iso)
+        jdn = ParseIsoDay(text, s.calendar, error);
+    else
+        jdn = ParseLongCountDay(text, s.correlation, s.calendar, error, s.names.spelling);
+    if (!jdn)
+        refuse(error);
+    return *jdn;
+}
+
+template <typename Put> std::string written(Put put) {
+    char text[128 + WriteSlack];
+    return {text, std::size_t(put(text) - text)};
+}
+
+constexpr const char* ModuleDoc = R"(The almanac's engine for NumPy arrays.
+
+The functions of the zentolk package call these; see help(zentolk).)";
+
+} // namespace
+
+PYBIND11_MODULE(_zentolk, m) {
+    m.doc() = ModuleDoc;
+    m.def(
+        "almanac_columns",
+        [](const std::vector<py::array>& columns, std::string_view input, bool julian,
+           const py::object& correlation, std::string_view spelling, std::string_view yearBearer) {
+            return almanacOf(columns, settingsOf(input, julian, correlation, spelling, yearBearer));
+        },
+        py::arg("columns"), py::arg("input"), py::arg("julian"), py::arg("correlation"),
+        py::arg("spelling"), py::arg("year_bearer"),
+        "ok, error and the almanac's columns for input columns of one kind of day.");
+    m.def("readings", &readingsOf, py::arg("columns"), py::arg("decimal_separator"),
+          "ok, error and the calculator's ten readings for month, day, year and era columns.");
+    m.def(
+        "column_names",
+        [](std::string_view input) {
+            const Settings s =
+                settingsOf(input, false, py::int_(DefaultCorrelation), "colonial", "classic");
+            py::list names;
+            for (const Leaf& leaf : layoutOf(s.names))
+                names.append(leaf.name);
+            return names;
+        },
+        py::arg("input"), "The almanac's value columns, in order, for one kind of input.");
+    m.def(
+        "day_number",
+        [](const py::object& day, bool julian, const py::object& correlation,
+           std::string_view spelling) {
+            return scalarDay(day, settingsOf("iso", julian, correlation, spelling, "classic"));
+        },
+        py::arg("day"), py::arg("julian"), py::arg("correlation"), py::arg("spelling"),
+        "The Julian Day Number of a date, a Long Count or a day number.");
+    m.def(
+        "iso_date",
+        [](std::int64_t jdn, bool julian) {
+            const CivilDate d = JdnToCivil(julian ? Calendar::Julian : Calendar::Gregorian, jdn);
+            return written([&](char* o) { return PutIsoDate(o, d); });
+        },
+        py::arg("jdn"), py::arg("julian"), "A day number's date, written YYYY-MM-DD.");
+    m.def(
+        "distance_texts",
+        [](std::int64_t days) {
+            return py::make_tuple(DistanceNumberText(days), InscribedDistanceText(days));
+        },
+        py::arg("days"), "A distance in days as a Long Count and as inscriptions write it.");
+    m.def(
+        "match_days",
+        [](std::string_view pattern, const py::object& start, const py::object& stop,
+           std::int64_t limit, const py::object& correlation, bool julian,
+           std::string_view spelling) {
+            const Settings s = settingsOf("jdn", julian, correlation, spelling, "classic");
+            std::string error;
+            std::int64_t bounds[2] = {0, EraDays};
+            const py::object given[2] = {start, stop};
+            for (int k = 0; k < 2; ++k) {
+                if (given[k].is_none())
+                    continue;
+                const std::optional<std::int64_t> count =
+                    ParseInscribedLongCount(given[k].cast<std::string>(), error);
+                if (!count)
+                    refuse((k == 0 ? "start: " : "stop: ") + error);
+                bounds[k] = *count;
+            }
+            if (bounds[0] > bounds[1])
+                refuse("start " + InscribedDayText(bounds[0]) + " comes after stop " +
+                       InscribedDayText(bounds[1]));
+            if (limit < 1)
+                refuse("limit needs a number from 1 on");
+            const std::optional<DatePattern> p = ParseDatePattern(pattern, error, s.names.spelling);
+            if (!p)
+                refuse(error);
+            const MatchResult found = MatchPattern(*p, bounds[0], bounds[1], limit);
+            py::array_t<std::int64_t> jdns(py::ssize_t(found.days.size()));
+            for (std::size_t i = 0; i < found.days.size(); ++i)
+                jdns.mutable_data()[i] = found.days[i] + s.correlation;
+            return py::make_tuple(jdns, found.total,
+                                  InscribedDayText(bounds[0]) + " to " +
+                                      InscribedDayText(bounds[1]));
+        },
+        py::arg("pattern"), py::arg("start"), py::arg("stop"), py::arg("limit"),
+        py::arg("correlation"), py::arg("julian"), py::arg("spelling"),
+        "The day numbers that fit a damaged date, the count of all, and the range's text.");
+}
