@@ -108,6 +108,8 @@ void TDayPage::LayOut() {
     auto* values =
         Named(new QGroupBox(QStringLiteral("This day")), "DayBox", QStringLiteral("This day"));
     auto* form = new QFormLayout(values);
+    // Fifteen readings: close rows keep the page within a small screen.
+    form->setVerticalSpacing(2);
     form->addRow(QStringLiteral("Julian Day Number:"), JdnField);
     form->addRow(QStringLiteral("Gregorian:"), GregorianField);
     form->addRow(QStringLiteral("Julian:"), JulianField);
