@@ -192,6 +192,33 @@
     </message>
 </context>
 <context>
+    <name>zentolk::TInternetFrm</name>
+    <message>
+        <source>Internet Resources</source>
+        <translation>Recursos en Internet</translation>
+    </message>
+    <message>
+        <source>Check for Software Update</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Brinemoor Software Catalog</source>
+        <translation>Catálogo de Brinemoor Software</translation>
+    </message>
+    <message>
+        <source>If you would like to help support our programming efforts, please consider making a donation.</source>
+        <translation>Si desea apoyar nuestro trabajo de programación, considere hacer un donativo.</translation>
+    </message>
+    <message>
+        <source>Make Donation</source>
+        <translation>Hacer un donativo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>zentolk::viewer::HelpBrowser</name>
     <message>
         <source>Page not found</source>

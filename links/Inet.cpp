@@ -17,15 +17,15 @@ namespace {
 constexpr int ClientWidth = 346;
 constexpr int ClientHeight = 366;
 
-QLabel* heading(QWidget* parent, const char* name, const char* text, QPoint at) {
-    auto* label = Named(new QLabel(QString::fromLatin1(text), parent), name);
+QLabel* heading(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    auto* label = Named(new QLabel(text, parent), name);
     label->setFont(ClassicFont(16));
     label->move(at);
     label->adjustSize();
     return label;
 }
 
-TOvcURL* link(QWidget* parent, const char* name, const char* caption, const std::string& address,
+TOvcURL* link(QWidget* parent, const char* name, const QString& caption, const std::string& address,
               QPoint at) {
     auto* url = Named(new TOvcURL(parent), name);
     QFont f = ClassicFont(16);
@@ -34,7 +34,7 @@ TOvcURL* link(QWidget* parent, const char* name, const char* caption, const std:
     url->SetFontColor(QColor(0, 0, 128)); // navy at rest
     url->SetUseVisitedColor(true);
     url->SetVisitedColor(QColor(128, 0, 0)); // maroon once visited
-    url->SetCaption(QString::fromLatin1(caption));
+    url->SetCaption(caption);
     url->SetURL(QString::fromStdString(address));
     url->move(at);
     url->adjustSize();
@@ -57,7 +57,7 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     setPalette(light);
     setAutoFillBackground(true);
 
-    Panel3 = Named(new QLabel(QStringLiteral("Internet Resources"), this), "Panel3");
+    Panel3 = Named(new QLabel(tr("Internet Resources"), this), "Panel3");
     Panel3->setGeometry(0, 0, ClientWidth, 41);
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel3->setLineWidth(2);
@@ -76,22 +76,22 @@ TInternetFrm::TInternetFrm(QWidget* parent) : QDialog(parent) {
     Panel4->setPalette(white);
     Panel4->setAutoFillBackground(true);
 
-    Label1 = heading(Panel4, "Label1", "Check for Software Update", {48, 20});
-    OvcURL3 = link(Panel4, "OvcURL3", "Zeriz Edaz Odazo Dozadizeva", links::ProductPageAddress(),
-                   {49, 46});
-    Label6 = heading(Panel4, "Label6", "Brinemoor Software", {48, 84});
-    OvcURL5 =
-        link(Panel4, "OvcURL5", "Brinemoor Software Catalog", links::CatalogueAddress(), {49, 110});
-    Label4 = Named(new QLabel(QStringLiteral("If you would like to help support our programming "
-                                             "efforts, please consider making a donation."),
+    Label1 = heading(Panel4, "Label1", tr("Check for Software Update"), {48, 20});
+    OvcURL3 = link(Panel4, "OvcURL3", QStringLiteral("Zeriz Edaz Odazo Dozadizeva"),
+                   links::ProductPageAddress(), {49, 46});
+    Label6 = heading(Panel4, "Label6", QStringLiteral("Brinemoor Software"), {48, 84});
+    OvcURL5 = link(Panel4, "OvcURL5", tr("Brinemoor Software Catalog"), links::CatalogueAddress(),
+                   {49, 110});
+    Label4 = Named(new QLabel(tr("If you would like to help support our programming "
+                                 "efforts, please consider making a donation."),
                               Panel4),
                    "Label4");
     Label4->setGeometry(47, 148, 234, 53);
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    OvcURL1 = link(Panel4, "OvcURL1", "Make Donation", links::DonationAddress(), {98, 214});
+    OvcURL1 = link(Panel4, "OvcURL1", tr("Make Donation"), links::DonationAddress(), {98, 214});
 
-    Button1 = Named(new QPushButton(QStringLiteral("Close"), this), "Button1");
+    Button1 = Named(new QPushButton(tr("Close"), this), "Button1");
     Button1->setGeometry(135, 328, 75, 25);
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, &TInternetFrm::Button1Click);
