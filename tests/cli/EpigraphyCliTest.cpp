@@ -119,6 +119,22 @@ TEST(InscriptionCli, DeepDaysHaveTheAlmanacsKeys) {
     Result r = run({"distance", "9.12.11.5.18", coba});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("To        no Gregorian or Julian date  " + coba), std::string::npos);
+
+    // The stela's own Calendar Round is the creation day's, not the count's.
+    r = run({"long-count", coba + " 4 Ahau 8 Cumku"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("whose Calendar Round is 4 Ahau 18 Uo; it is the Calendar Round of the "
+                         "creation day"),
+              std::string::npos)
+        << r.err;
+    // Periods of a deep count below zero: on a katun ending, and the day before it.
+    r = run({"long-count", "--", "-1.0.0.0.0.0.0.0"});
+    EXPECT_NE(r.out.find("Period ending      baktun, katun 9 Ahau\n"), std::string::npos) << r.out;
+    r = run({"long-count", "--", "-1.0.0.0.0.0.0.1"});
+    EXPECT_NE(r.out.find("Period ending      none\nKatun              9 Ahau, ending 8.0.0.0.0 "
+                         "(616 eras before) 9 Ahau 8 Zac (in 1 day)\n"),
+              std::string::npos)
+        << r.out;
 }
 
 TEST(InscriptionCli, MatchListsDaysAsNextDoes) {
