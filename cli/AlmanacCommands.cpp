@@ -155,6 +155,7 @@ std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
     line("Calendar Round", CalendarRoundText(a.dayCount, r.spelling));
     line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
     line("819-day station", Station819Text(a.dayCount, r.spelling));
+    line("Station direction", Station819QuarterText(a.dayCount));
     line("Year bearer", YearBearerText(a.dayCount, r.yearBearer, r.spelling));
     const std::string ending = PeriodEndingText(a.dayCount, r.spelling);
     line("Period ending", ending.empty() ? "none" : ending);
