@@ -311,8 +311,7 @@ void showDeepDay(CommandRun& run, WideCount count) {
                   WideInscribedDayText(count - d.since) + "  " +
                   CalendarRoundText(d.day - d.since, r.spelling) + "  (" + daysText(d.since) +
                   " before)\nStation direction  " + Station819QuarterText(d.day) +
-                  "\nYear bearer        " +
-                  YearBearerText(d.day, r.yearBearer, r.spelling) + "\n");
+                  "\nYear bearer        " + YearBearerText(d.day, r.yearBearer, r.spelling) + "\n");
     const std::string ending = PeriodEndingText(PeriodDayOf(count), r.spelling);
     run.out.write("Period ending      " + (ending.empty() ? std::string("none") : ending) +
                   "\nKatun              " + WideKatunText(count, r.spelling) + "\n");

@@ -171,7 +171,7 @@ void writeJson(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
     }
     w.endArray();
     const HaabDay haab = HaabOf(day.dayCount);
-    const std::string_view patron = IntroductoryPatron[static_cast<std::size_t>(haab.month - 1)];
+    const std::string_view patron = IntroductoryPatronOf(haab.month);
     w.key("introductory_patron").beginObject();
     w.key("month").string(MonthNameOf(haab.month, r.spelling));
     w.key("month_index").number(haab.month);

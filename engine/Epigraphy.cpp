@@ -834,7 +834,7 @@ std::string Station819QuarterText(std::int64_t dayCount) {
 
 std::string IntroductoryPatronText(std::int64_t dayCount, Spelling spelling) {
     const int month = HaabOf(dayCount).month;
-    const std::string_view patron = IntroductoryPatron[static_cast<std::size_t>(month - 1)];
+    const std::string_view patron = IntroductoryPatronOf(month);
     return "patron of " + std::string(MonthNameOf(month, spelling)) +
            (patron.empty() ? "" : ", " + std::string(patron));
 }

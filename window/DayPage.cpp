@@ -164,10 +164,10 @@ void TDayPage::Connect() {
 }
 
 QList<QWidget*> TDayPage::TabChain() const {
-    QList<QWidget*> chain = {JdnField,     GregorianField, JulianField,  LongCountField,
-                             TzolkinField, HaabField,      PatronField,  CalendarRoundField,
-                             LordField,    StationField,   QuarterField, BearerField,
-                             PeriodEndingField,            KatunField};
+    QList<QWidget*> chain = {JdnField,          GregorianField, JulianField,  LongCountField,
+                             TzolkinField,      HaabField,      PatronField,  CalendarRoundField,
+                             LordField,         StationField,   QuarterField, BearerField,
+                             PeriodEndingField, KatunField};
     for (QLineEdit* field : LunarFields)
         chain << field;
     return chain + QList<QWidget*>{LongCountInput, LongCountGo,     JulianInput, JulianGo,
@@ -202,10 +202,9 @@ void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& no
 
 void TDayPage::ClearDay(const QString& note) {
     day_.reset();
-    for (QLineEdit* field :
-         {JdnField, GregorianField, JulianField, LongCountField, TzolkinField, HaabField,
-          PatronField, CalendarRoundField, LordField, StationField, QuarterField, BearerField,
-          PeriodEndingField, KatunField})
+    for (QLineEdit* field : {JdnField, GregorianField, JulianField, LongCountField, TzolkinField,
+                             HaabField, PatronField, CalendarRoundField, LordField, StationField,
+                             QuarterField, BearerField, PeriodEndingField, KatunField})
         field->clear();
     for (QLineEdit* field : LunarFields)
         field->clear();

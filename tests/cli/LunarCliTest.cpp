@@ -73,12 +73,15 @@ TEST(LunarCli, TheStationsQuarterAndTheIntroductoryPatron) {
     EXPECT_PRED2(contains, r.out,
                  R"(,"introductory_patron":{"month":"Yax","month_index":10,)"
                  R"("patron":"the planet Venus","source":"J. E. S. Thompson, )");
-    EXPECT_PRED2(contains, r.out,
-                 R"(,"station_819_quarter":{"direction":"east","colour":"red","source":"H. Berlin)");
+    EXPECT_PRED2(
+        contains, r.out,
+        R"(,"station_819_quarter":{"direction":"east","colour":"red","source":"H. Berlin)");
     r = run({"lunar", "9.16.10.0.0", "--json"});
-    EXPECT_PRED2(contains, r.out, R"("introductory_patron":{"month":"Zip","month_index":3,)"
-                                  R"("patron":null,)");
-    EXPECT_PRED2(contains, r.out, R"("station_819_quarter":{"direction":"north","colour":"white",)");
+    EXPECT_PRED2(contains, r.out,
+                 R"("introductory_patron":{"month":"Zip","month_index":3,)"
+                 R"("patron":null,)");
+    EXPECT_PRED2(contains, r.out,
+                 R"("station_819_quarter":{"direction":"north","colour":"white",)");
 }
 
 TEST(LunarCli, DaysBeyondTheAlgorithmKeepTheCountsAndRefusalsAreNamed) {

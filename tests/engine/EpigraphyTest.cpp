@@ -249,12 +249,12 @@ TEST(Station819, MonumentStationsAndTheirQuarters) {
     const Case cases[] = {
         {"Yaxchilan Lintel 30", "9.13.17.12.10 8 Oc 13 Yax", 397, "9.13.16.10.13  1 Ben 1 Chen",
          "east, red"},
-        {"Yaxchilan Stela 11", "9.16.1.0.0 11 Ahau 8 Tzec", 466, "9.15.19.14.14  1 Ix 7 Uo",
+        {"Yaxchilan Stela 11", "9.16.1.0.0 11 Ahau 8 Tzec", 426, "9.15.19.14.14  1 Ix 7 Uo",
          "north, white"},
         {"Yaxchilan Stela 1", "9.16.10.0.0 1 Ahau 3 Zip", 390, "9.16.8.16.10  1 Oc 18 Pop",
          "north, white"},
         {"the station before the start day", "13.0.0.0.0 4 Ahau 8 Cumku", 3,
-         "12.19.19.17.17  1 Caban 5 Cumku", "east, red"},
+         "12.19.19.17.17 (era before)  1 Caban 5 Cumku", "east, red"},
     };
     for (const Case& c : cases) {
         std::string error;
@@ -301,7 +301,7 @@ TEST(IntroductoryGlyph, PatronOfTheMonth) {
         {"9.15.0.0.0 4 Ahau 13 Yax", Spelling::Colonial, "patron of Yax, the planet Venus"},
         {"9.12.11.5.18 6 Etznab 11 Yax", Spelling::Colonial, "patron of Yax, the planet Venus"},
         {"9.16.10.0.0 1 Ahau 3 Zip", Spelling::Colonial, "patron of Zip"},
-        {"9.9.16.0.0 12 Ahau 3 Uayeb", Spelling::Colonial, "patron of Uayeb"},
+        {"0.0.0.0.14 5 Ix 2 Uayeb", Spelling::Colonial, "patron of Uayeb"},
     };
     for (const Case& c : cases) {
         std::string error;
