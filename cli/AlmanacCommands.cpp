@@ -68,7 +68,9 @@ const char* const AlmanacUsage =
     "beyond those years, which have no civil date.\n"
     "long-count also takes distance numbers (\"9.12.11.5.18 + 2.4.0 - 1.0\") and\n"
     "full dates (\"9.12.11.5.18 6 Etznab 11 Yax\"), which it checks. The 819-day\n"
-    "station is the one on or before the day. See also zentolk-cli match --help.\n";
+    "station is the one on or before the day; the block gives its direction, the\n"
+    "quarter of the world and colour of its day sign (Berlin and Kelley 1961).\n"
+    "See also zentolk-cli match --help.\n";
 
 // Reads MONTH DAY YEAR [ERA] as the calculator's fields are read.
 bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
@@ -155,6 +157,7 @@ std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
     line("Calendar Round", CalendarRoundText(a.dayCount, r.spelling));
     line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
     line("819-day station", Station819Text(a.dayCount, r.spelling));
+    line("Station direction", Station819QuarterText(a.dayCount));
     line("Year bearer", YearBearerText(a.dayCount, r.yearBearer, r.spelling));
     const std::string ending = PeriodEndingText(a.dayCount, r.spelling);
     line("Period ending", ending.empty() ? "none" : ending);

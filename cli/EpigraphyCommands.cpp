@@ -310,8 +310,8 @@ void showDeepDay(CommandRun& run, WideCount count) {
                   std::to_string(LordOfTheNightOf(d.day)) + "\n819-day station    " +
                   WideInscribedDayText(count - d.since) + "  " +
                   CalendarRoundText(d.day - d.since, r.spelling) + "  (" + daysText(d.since) +
-                  " before)\nYear bearer        " +
-                  YearBearerText(d.day, r.yearBearer, r.spelling) + "\n");
+                  " before)\nStation direction  " + Station819QuarterText(d.day) +
+                  "\nYear bearer        " + YearBearerText(d.day, r.yearBearer, r.spelling) + "\n");
     const std::string ending = PeriodEndingText(PeriodDayOf(count), r.spelling);
     run.out.write("Period ending      " + (ending.empty() ? std::string("none") : ending) +
                   "\nKatun              " + WideKatunText(count, r.spelling) + "\n");

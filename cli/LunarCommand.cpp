@@ -27,6 +27,9 @@ const char* const LunarUsage =
     "                days old in the first lunation on 13.0.0.0.0 (Fuls 2007)\n"
     "Glyphs E/D give the moon's age (D below 20 days, E 20 and more), C the\n"
     "lunation's number in its group of six, A the lunation's 29 or 30 days.\n"
+    "Beside the series: the patron in the introductory glyph of an Initial\n"
+    "Series on the day, that of its Haab month (Thompson 1950), and the 819-day\n"
+    "station with its quarter of the world and colour (Berlin and Kelley 1961).\n"
     "\n"
     "DAY is a Long Count (9.16.1.0.0, \"12.19.13.4.0 (era before)\", with its\n"
     "Calendar Round if wanted) or MONTH DAY YEAR [ERA] as almanac reads it;\n"
@@ -40,8 +43,9 @@ const char* const LunarUsage =
     "  --correlation C    Julian Day Number of 0.0.0.0.0 (see almanac --help);\n"
     "                     only the astronomical moon depends on it\n"
     "  --spelling S       colonial (the default) or modern\n"
-    "  --json             one JSON object: the day's almanac, moon_age, and per\n"
-    "                     convention its name, source, glyph_c and glyph_a\n";
+    "  --json             one JSON object: the day's almanac, moon_age, per\n"
+    "                     convention its name, source, glyph_c and glyph_a, and\n"
+    "                     introductory_patron and station_819_quarter\n";
 
 namespace {
 // The day of the words: a Long Count (with its era and Calendar Round if
@@ -166,6 +170,21 @@ void writeJson(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
         w.endObject();
     }
     w.endArray();
+    const HaabDay haab = HaabOf(day.dayCount);
+    const std::string_view patron = IntroductoryPatronOf(haab.month);
+    w.key("introductory_patron").beginObject();
+    w.key("month").string(MonthNameOf(haab.month, r.spelling));
+    w.key("month_index").number(haab.month);
+    w.key("patron");
+    if (patron.empty())
+        w.null();
+    else
+        w.string(patron);
+    w.key("source").string(IntroductoryPatronSource).endObject();
+    const auto quarter = static_cast<std::size_t>(Station819QuarterOf(day.dayCount));
+    w.key("station_819_quarter").beginObject();
+    w.key("direction").string(QuarterName[quarter]).key("colour").string(QuarterColour[quarter]);
+    w.key("source").string(Station819QuarterSource).endObject();
     if (recorded) {
         w.key("recorded").beginObject();
         optionalNumber(w, "moon_age", recorded->age);
@@ -190,6 +209,9 @@ void writeText(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
          CivilDateText(r.julian ? day.julian : day.gregorian) + " (" +
              IsoDateText(r.julian ? day.julian : day.gregorian) + ")");
     line("Correlation", CorrelationText(day.correlation));
+    line("Introductory glyph", IntroductoryPatronText(day.dayCount, r.spelling));
+    line("819-day station", Station819Text(day.dayCount, r.spelling));
+    line("Station direction", Station819QuarterText(day.dayCount));
     for (const Reading& reading : readings) {
         const LunarConventionInfo& info = InfoOf(reading.convention);
         const std::optional<LunarSeries>& s = reading.series;

@@ -116,6 +116,20 @@ template <typename Int> constexpr Int Station819Of(Int dayCount) {
     return dayCount - Remainder<Int>(dayCount + 3, StationDays);
 }
 
+// The world's quarters, each with its colour, in the order the day signs
+// take them: Imix east, Ik north, Akbal west, Kan south, Chicchan east again.
+enum class WorldQuarter { East, North, West, South };
+inline constexpr int WorldQuarters = 4;
+constexpr WorldQuarter QuarterOfSign(int sign) {
+    return static_cast<WorldQuarter>((sign - 1) % WorldQuarters);
+}
+// A station stands in the quarter of its day sign. Each falls one sign
+// before the last (819 is one short of a multiple of 20), so the stations
+// go east, south, west, north and round again every 4 x 819 days.
+template <typename Int> constexpr WorldQuarter Station819QuarterOf(Int dayCount) {
+    return QuarterOfSign(TzolkinOf(Station819Of(dayCount)).sign);
+}
+
 // The year bearer: the Tzolkin day on 0 Pop (classic), 1 Pop (campeche) or
 // 2 Pop (mayapan) of the Haab year, 0 Pop to the end of Uayeb, that holds
 // the day.

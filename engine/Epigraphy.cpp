@@ -827,6 +827,18 @@ std::string Station819Text(std::int64_t dayCount, Spelling spelling) {
            std::to_string(since) + (since == 1 ? " day" : " days") + " before)";
 }
 
+std::string Station819QuarterText(std::int64_t dayCount) {
+    const auto quarter = static_cast<std::size_t>(Station819QuarterOf(dayCount));
+    return std::string(QuarterName[quarter]) + ", " + std::string(QuarterColour[quarter]);
+}
+
+std::string IntroductoryPatronText(std::int64_t dayCount, Spelling spelling) {
+    const int month = HaabOf(dayCount).month;
+    const std::string_view patron = IntroductoryPatronOf(month);
+    return "patron of " + std::string(MonthNameOf(month, spelling)) +
+           (patron.empty() ? "" : ", " + std::string(patron));
+}
+
 std::string YearBearerText(std::int64_t dayCount, YearBearerSystem system, Spelling spelling) {
     return TzolkinText(YearBearerOf(dayCount, system), spelling) + " (" +
            std::string(YearBearerSystemName(system)) + ")";

@@ -200,6 +200,21 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
 // (733 days before)", its Long Count as inscribed.
 std::string Station819Text(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
 
+// The quarter of the world and its colour of the 819-day station on or
+// before a day: "east, red".
+std::string Station819QuarterText(std::int64_t dayCount);
+inline constexpr std::string_view Station819QuarterSource =
+    "H. Berlin and D. H. Kelley, The 819-day Count and Color-Direction Symbolism among the "
+    "Classic Maya (MARI Publ. 26, 1961); the day signs' quarters and colours as Landa gives "
+    "them for the year bearers (Relacion, ch. XXXIV)";
+
+// The patron in the introductory glyph of an Initial Series on a day: that
+// of its Haab month, named where the source names it: "patron of Yax, the
+// planet Venus", "patron of Pop".
+std::string IntroductoryPatronText(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
+inline constexpr std::string_view IntroductoryPatronSource =
+    "J. E. S. Thompson, Maya Hieroglyphic Writing (1950), p. 153";
+
 // The year bearer of a day's year with its system: "10 Manik (classic)".
 std::string YearBearerText(std::int64_t dayCount, YearBearerSystem system,
                            Spelling spelling = Spelling::Colonial);

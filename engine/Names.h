@@ -47,6 +47,20 @@ inline constexpr std::array<std::string_view, 19> ModernHaabMonth = {
     "Sak'", "Keh", "Mak", "K'ank'in", "Muwan", "Pax", "K'ayab",  "Kumk'u", "Wayeb",
 };
 
+// The world's quarters from the east, as the day signs take them, and the
+// colour of each.
+inline constexpr std::array<std::string_view, 4> QuarterName = {"east", "north", "west", "south"};
+inline constexpr std::array<std::string_view, 4> QuarterColour = {"red", "white", "black",
+                                                                  "yellow"};
+
+// The patrons the introductory glyph of an Initial Series names for its
+// month, where the source names them (J. E. S. Thompson, Maya Hieroglyphic
+// Writing, 1950, p. 153: 13 Yax and 8 Chen); empty for the others.
+inline constexpr std::array<std::string_view, 19> IntroductoryPatron = {
+    "", "", "", "", "", "", "", "", "the moon goddess", "the planet Venus", "",
+    "", "", "", "", "", "", "", "",
+};
+
 enum class Spelling { Colonial, Modern };
 
 constexpr std::string_view SignName(int sign, Spelling spelling) {
@@ -54,6 +68,9 @@ constexpr std::string_view SignName(int sign, Spelling spelling) {
 }
 constexpr std::string_view MonthNameOf(int month, Spelling spelling) {
     return (spelling == Spelling::Modern ? ModernHaabMonth : HaabMonth)[month - 1];
+}
+constexpr std::string_view IntroductoryPatronOf(int month) {
+    return IntroductoryPatron[static_cast<std::size_t>(month - 1)];
 }
 
 namespace detail {

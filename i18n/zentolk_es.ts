@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>zentolk::TDayPage</name>
+    <message>
+        <source>819-day station direction</source>
+        <translation>Rumbo de la estación de 819 días</translation>
+    </message>
+    <message>
+        <source>Introductory glyph patron</source>
+        <translation>Patrono del glifo introductorio</translation>
+    </message>
+    <message>
+        <source>Introductory glyph:</source>
+        <translation>Glifo introductorio:</translation>
+    </message>
+    <message>
+        <source>Station direction:</source>
+        <translation>Rumbo de la estación:</translation>
+    </message>
+</context>
+<context>
     <name>zentolk::TFrmCalc</name>
     <message>
         <source>Almanac...</source>

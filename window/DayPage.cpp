@@ -65,6 +65,8 @@ void TDayPage::CreateControls() {
     CalendarRoundField = output("CalendarRoundField", QStringLiteral("Calendar Round"));
     LordField = output("LordField", QStringLiteral("Lord of the Night"));
     StationField = output("DayStationField", QStringLiteral("819-day station"));
+    QuarterField = output("StationQuarterField", tr("819-day station direction"));
+    PatronField = output("PatronField", tr("Introductory glyph patron"));
     BearerField = output("DayBearerField", QStringLiteral("Year bearer"));
     PeriodEndingField = output("PeriodEndingField", QStringLiteral("Period ending"));
     KatunField = output("KatunField", QStringLiteral("Katun"));
@@ -108,7 +110,7 @@ void TDayPage::LayOut() {
     auto* values =
         Named(new QGroupBox(QStringLiteral("This day")), "DayBox", QStringLiteral("This day"));
     auto* form = new QFormLayout(values);
-    // Fifteen readings: close rows keep the page within a small screen.
+    // Seventeen readings: close rows keep the page within a small screen.
     form->setVerticalSpacing(2);
     form->addRow(QStringLiteral("Julian Day Number:"), JdnField);
     form->addRow(QStringLiteral("Gregorian:"), GregorianField);
@@ -116,9 +118,11 @@ void TDayPage::LayOut() {
     form->addRow(QStringLiteral("Long Count:"), LongCountField);
     form->addRow(QStringLiteral("Tzolkin:"), TzolkinField);
     form->addRow(QStringLiteral("Haab:"), HaabField);
+    form->addRow(tr("Introductory glyph:"), PatronField);
     form->addRow(QStringLiteral("Calendar Round:"), CalendarRoundField);
     form->addRow(QStringLiteral("Lord of the Night:"), LordField);
     form->addRow(QStringLiteral("819-day station:"), StationField);
+    form->addRow(tr("Station direction:"), QuarterField);
     form->addRow(QStringLiteral("Year bearer:"), BearerField);
     form->addRow(QStringLiteral("Period ending:"), PeriodEndingField);
     form->addRow(QStringLiteral("Katun:"), KatunField);
@@ -160,9 +164,10 @@ void TDayPage::Connect() {
 }
 
 QList<QWidget*> TDayPage::TabChain() const {
-    QList<QWidget*> chain = {JdnField,     GregorianField, JulianField,        LongCountField,
-                             TzolkinField, HaabField,      CalendarRoundField, LordField,
-                             StationField, BearerField,    PeriodEndingField,  KatunField};
+    QList<QWidget*> chain = {JdnField,          GregorianField, JulianField,  LongCountField,
+                             TzolkinField,      HaabField,      PatronField,  CalendarRoundField,
+                             LordField,         StationField,   QuarterField, BearerField,
+                             PeriodEndingField, KatunField};
     for (QLineEdit* field : LunarFields)
         chain << field;
     return chain + QList<QWidget*>{LongCountInput, LongCountGo,     JulianInput, JulianGo,
@@ -180,9 +185,11 @@ void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& no
     showText(LongCountField, Qs(InscribedDayText(a.dayCount)));
     showText(TzolkinField, Qs(TzolkinText(a.tzolkin, spelling)));
     showText(HaabField, Qs(HaabText(a.haab, spelling)));
+    showText(PatronField, Qs(IntroductoryPatronText(a.dayCount, spelling)));
     showText(CalendarRoundField, Qs(CalendarRoundText(a.dayCount, spelling)));
     showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
     showText(StationField, Qs(Station819Text(a.dayCount, spelling)));
+    showText(QuarterField, Qs(Station819QuarterText(a.dayCount)));
     showText(BearerField, Qs(YearBearerText(a.dayCount, bearers, spelling)));
     const std::string ending = PeriodEndingText(a.dayCount, spelling);
     showText(PeriodEndingField, ending.empty() ? QStringLiteral("none") : Qs(ending));
@@ -195,9 +202,9 @@ void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& no
 
 void TDayPage::ClearDay(const QString& note) {
     day_.reset();
-    for (QLineEdit* field :
-         {JdnField, GregorianField, JulianField, LongCountField, TzolkinField, HaabField,
-          CalendarRoundField, LordField, StationField, BearerField, PeriodEndingField, KatunField})
+    for (QLineEdit* field : {JdnField, GregorianField, JulianField, LongCountField, TzolkinField,
+                             HaabField, PatronField, CalendarRoundField, LordField, StationField,
+                             QuarterField, BearerField, PeriodEndingField, KatunField})
         field->clear();
     for (QLineEdit* field : LunarFields)
         field->clear();

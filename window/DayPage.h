@@ -51,6 +51,9 @@ private:
     QLineEdit *JdnField, *GregorianField, *JulianField, *LongCountField, *TzolkinField, *HaabField,
         *CalendarRoundField, *LordField, *StationField, *BearerField, *PeriodEndingField,
         *KatunField;
+    // The patron of the day's introductory glyph, and the quarter and colour
+    // of its 819-day station.
+    QLineEdit *PatronField, *QuarterField;
     // The Lunar Series the day should carry: the astronomical moon, then the
     // epigraphic counts, in the engine's order of conventions.
     QList<QLineEdit*> LunarFields;

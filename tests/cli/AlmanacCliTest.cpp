@@ -30,6 +30,7 @@ TEST(AlmanacCli, LabelledBlockForADate) {
               "Calendar Round     4 Ahau 8 Cumku\n"
               "Lord of the Night  G9\n"
               "819-day station    12.19.19.17.17 (era before)  1 Caban 5 Cumku  (3 days before)\n"
+              "Station direction  east, red\n"
               "Year bearer        7 Eb (classic)\n"
               "Period ending      baktun, katun 4 Ahau\n"
               "Katun              4 Ahau, ending 0.0.0.0.0 4 Ahau 8 Cumku (this day)\n"

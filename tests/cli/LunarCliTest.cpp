@@ -58,6 +58,21 @@ TEST(LunarCli, JsonCarriesTheAgeAndEachConventionWithItsSource) {
     EXPECT_TRUE(r.out.starts_with(R"({"day":{"jdn":2460409,)")) << r.out;
 }
 
+// Yaxchilan Lintel 30: the station its text counts back to (Thompson 1943)
+// with its quarter, and its introductory glyph's patron, in text and JSON.
+TEST(LunarCli, TheStationsQuarterAndTheIntroductoryPatron) {
+    Result r = run({"lunar", "9.13.17.12.10 8 Oc 13 Yax"});
+    EXPECT_PRED2(contains, r.out,
+                 "Introductory glyph patron of Yax, the planet Venus\n"
+                 "819-day station    9.13.16.10.13  1 Ben 1 Chen  (397 days before)\n"
+                 "Station direction  east, red\n");
+    r = run({"lunar", "9.13.17.12.10", "--json"});
+    EXPECT_PRED2(contains, r.out,
+                 R"(,"introductory_patron":{"month":"Yax","month_index":10,)"
+                 R"("patron":"the planet Venus","source":"J. E. S. Thompson, )");
+    EXPECT_PRED2(contains, r.out, R"("station_819_quarter":{"direction":"east","colour":"red",)");
+}
+
 TEST(LunarCli, DaysBeyondTheAlgorithmKeepTheCountsAndRefusalsAreNamed) {
     Result r = run({"lunar", "1", "1", "-600000", "--json"});
     EXPECT_EQ(r.status, 0) << r.err;

@@ -236,6 +236,29 @@ TEST(Station819, EveryEighthHundredNineteenthDayFromTheCabanStation) {
     }
 }
 
+// The quarters of stations Thompson (1943) found counted back to on
+// Yaxchilan Lintel 30 and Stela 11, the patrons he (1950) reads on
+// Copan Stela D and for 13 Yax; then the stations' round east, south, west,
+// north.
+TEST(Station819, QuartersOfMonumentsAndIntroductoryPatrons) {
+    const char* cases[][3] = {
+        {"9.13.17.12.10 8 Oc 13 Yax", "east, red", "patron of Yax, the planet Venus"},
+        {"9.16.1.0.0 11 Ahau 8 Tzec", "north, white", "patron of Tzec"},
+        {"9.15.5.0.0 10 Ahau 8 Chen", "east, red", "patron of Chen, the moon goddess"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const std::int64_t day = CheckFullDate(*ParseFullDate(c[0], error)).dayCount;
+        EXPECT_EQ(Station819QuarterText(day), c[1]) << c[0];
+        EXPECT_EQ(IntroductoryPatronText(day), c[2]) << c[0];
+    }
+    for (std::int64_t d = -1000000; d < 3000000; d += 997) {
+        const int q = static_cast<int>(Station819QuarterOf(d));
+        ASSERT_EQ(static_cast<int>(Station819QuarterOf(d + StationDays)), (q + 3) % 4) << d;
+        ASSERT_EQ(Station819QuarterOf(Station819Of(d) + StationDays - 1), Station819QuarterOf(d));
+    }
+}
+
 TEST(YearBearer, TheTzolkinDayOfNewYearByEachSystem) {
     const int bearers[3][4] = {{2, 7, 12, 17}, {3, 8, 13, 18}, {4, 9, 14, 19}};
     std::int64_t newYear = 0;

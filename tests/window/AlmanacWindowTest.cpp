@@ -207,6 +207,9 @@ private slots:
         // The station and the bearer, as the command line's block gives them.
         QCOMPARE(Part<QLineEdit>(*almanac, "DayStationField")->text(),
                  QString("12.19.18.6.12  1 Eb 0 Zip  (588 days before)"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "StationQuarterField")->text(),
+                 QString("south, yellow"));
+        QCOMPARE(Part<QLineEdit>(*almanac, "PatronField")->text(), QString("patron of Kankin"));
         QCOMPARE(Part<QLineEdit>(*almanac, "DayBearerField")->text(), QString("1 Caban (classic)"));
         QCOMPARE(Part<QLineEdit>(*almanac, "PeriodEndingField")->text(),
                  QString("baktun, katun 4 Ahau"));
