@@ -7,7 +7,12 @@
 
 namespace zentolk {
 
+namespace {
+platform::Language interfaceLanguage = platform::Language::English;
+} // namespace
+
 bool InstallTranslations(QCoreApplication& app, platform::Language language) {
+    interfaceLanguage = platform::Language::English;
     if (language == platform::Language::English)
         return true;
     const QString code = QString::fromLatin1(platform::LanguageCode(language));
@@ -20,7 +25,12 @@ bool InstallTranslations(QCoreApplication& app, platform::Language language) {
     if (!own->load(QStringLiteral(":/i18n/zentolk_") + code))
         return false;
     QCoreApplication::installTranslator(own);
+    interfaceLanguage = language;
     return true;
+}
+
+platform::Language InterfaceLanguage() {
+    return interfaceLanguage;
 }
 
 } // namespace zentolk
