@@ -681,6 +681,7 @@ private slots:
             return names;
         };
         for (const QString& page : pages) {
+            QVERIFY2(spanish->Contains(page), qPrintable(page));
             if (!page.endsWith(QLatin1String(".htm")))
                 continue;
             const auto translated = spanish->Read(page);
