@@ -5,6 +5,9 @@
 # with a broken link.
 file(REMOVE_RECURSE ${STAGE_DIR})
 file(COPY ${SOURCE_DIR}/ DESTINATION ${STAGE_DIR})
+if(SHARED_FILES)
+    file(COPY ${SHARED_FILES} DESTINATION ${STAGE_DIR})
+endif()
 execute_process(
     COMMAND ${CHMCMD} ${PROJECT}
     WORKING_DIRECTORY ${STAGE_DIR}

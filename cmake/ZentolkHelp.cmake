@@ -17,12 +17,14 @@ if(SETARCH)
 endif()
 
 # zentolk_compile_help(TARGET name SOURCE_DIR dir PROJECT file.hhp OUTPUT file.chm
-#                      [ALLOW_WARNINGS])
+#                      [SHARED_FILES file...] [ALLOW_WARNINGS])
 # makes a target, built by default, that compiles every file of SOURCE_DIR
-# again whenever one of them changes. Warnings (a link to a missing page) fail
-# the build unless ALLOW_WARNINGS is given.
+# (and the SHARED_FILES, such as a style sheet that translations share, beside
+# them) again whenever one of them changes. Warnings (a link to a missing page)
+# fail the build unless ALLOW_WARNINGS is given.
 function(zentolk_compile_help)
-    cmake_parse_arguments(PARSE_ARGV 0 arg "ALLOW_WARNINGS" "TARGET;SOURCE_DIR;PROJECT;OUTPUT" "")
+    cmake_parse_arguments(PARSE_ARGV 0 arg "ALLOW_WARNINGS" "TARGET;SOURCE_DIR;PROJECT;OUTPUT"
+                          "SHARED_FILES")
     set(allow_warnings OFF)
     if(arg_ALLOW_WARNINGS)
         set(allow_warnings ON)
@@ -33,12 +35,13 @@ function(zentolk_compile_help)
         COMMAND ${zentolk_help_launcher} ${CMAKE_COMMAND}
             -DCHMCMD=${CHMCMD}
             -DSOURCE_DIR=${arg_SOURCE_DIR}
+            "-DSHARED_FILES=${arg_SHARED_FILES}"
             -DSTAGE_DIR=${CMAKE_CURRENT_BINARY_DIR}/${arg_TARGET}
             -DPROJECT=${arg_PROJECT}
             -DOUTPUT=${arg_OUTPUT}
             -DALLOW_WARNINGS=${allow_warnings}
             -P ${PROJECT_SOURCE_DIR}/cmake/CompileHelp.cmake
-        DEPENDS ${sources} ${PROJECT_SOURCE_DIR}/cmake/CompileHelp.cmake
+        DEPENDS ${sources} ${arg_SHARED_FILES} ${PROJECT_SOURCE_DIR}/cmake/CompileHelp.cmake
         COMMENT "Compiling help ${arg_PROJECT}"
         VERBATIM)
     add_custom_target(${arg_TARGET} ALL DEPENDS ${arg_OUTPUT})

@@ -3,11 +3,19 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace zentolk {
 
+namespace {
+// The language's catalogue while it is installed: one removed later leaves English.
+QPointer<QTranslator> interfaceCatalogue;
+platform::Language interfaceLanguage = platform::Language::English;
+} // namespace
+
 bool InstallTranslations(QCoreApplication& app, platform::Language language) {
+    interfaceCatalogue = nullptr;
     if (language == platform::Language::English)
         return true;
     const QString code = QString::fromLatin1(platform::LanguageCode(language));
@@ -20,7 +28,13 @@ bool InstallTranslations(QCoreApplication& app, platform::Language language) {
     if (!own->load(QStringLiteral(":/i18n/zentolk_") + code))
         return false;
     QCoreApplication::installTranslator(own);
+    interfaceCatalogue = own;
+    interfaceLanguage = language;
     return true;
+}
+
+platform::Language InterfaceLanguage() {
+    return interfaceCatalogue.isNull() ? platform::Language::English : interfaceLanguage;
 }
 
 } // namespace zentolk

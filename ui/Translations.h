@@ -12,4 +12,8 @@ namespace zentolk {
 // catalogue is missing.
 bool InstallTranslations(QCoreApplication& app, platform::Language language);
 
+// The language the interface speaks: the one installed last, English before
+// any and when its catalogue was missing.
+platform::Language InterfaceLanguage();
+
 } // namespace zentolk

@@ -350,17 +350,17 @@ void HelpWindow::FillIndex() {
 }
 
 void HelpWindow::FilterIndex(const QString& text) {
-    const QString wanted = text.trimmed();
+    const QString wanted = PageSearch::Fold(text.trimmed());
     QListWidgetItem* first = nullptr;
     QListWidgetItem* starting = nullptr;
     for (int row = 0; row < indexList_->count(); ++row) {
         QListWidgetItem* item = indexList_->item(row);
-        const QString name = item->data(Qt::UserRole + 1).toString();
-        const bool shown = name.contains(wanted, Qt::CaseInsensitive);
+        const QString name = PageSearch::Fold(item->data(Qt::UserRole + 1).toString());
+        const bool shown = name.contains(wanted);
         item->setHidden(!shown);
         if (shown && first == nullptr)
             first = item;
-        if (shown && starting == nullptr && name.startsWith(wanted, Qt::CaseInsensitive))
+        if (shown && starting == nullptr && name.startsWith(wanted))
             starting = item;
     }
     QListWidgetItem* chosen = starting != nullptr ? starting : first;
@@ -404,9 +404,13 @@ void HelpWindow::OpenListed(QListWidgetItem* item) {
     if (item->listWidget() != searchResults_)
         return;
     // The first place on the page that holds a searched word, selected.
+    const QString text = browser_->document()->toRawText();
     for (const QString& word : PageSearch::Words(searched_)) {
-        const QTextCursor found = browser_->document()->find(word);
-        if (!found.isNull()) {
+        const auto [start, end] = PageSearch::Locate(text, word);
+        if (start >= 0) {
+            QTextCursor found(browser_->document());
+            found.setPosition(start);
+            found.setPosition(end, QTextCursor::KeepAnchor);
             browser_->setTextCursor(found);
             browser_->ensureCursorVisible();
             break;

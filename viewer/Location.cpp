@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <dlfcn.h>
 
 namespace zentolk::viewer {
@@ -44,9 +45,9 @@ QString OwnLibraryPath() {
     return QFileInfo(QFile::decodeName(info.dli_fname)).absoluteFilePath();
 }
 
-QString FindHelpFile(const QString& file, const QStringList& folders) {
-    if (file.isEmpty())
-        return {};
+namespace {
+
+QString FindByName(const QString& file, const QStringList& folders) {
     if (QFileInfo(file).isFile())
         return file;
     const QString name = QFileInfo(file).fileName();
@@ -56,6 +57,21 @@ QString FindHelpFile(const QString& file, const QStringList& folders) {
             return candidate;
     }
     return {};
+}
+
+} // namespace
+
+QString FindHelpFile(const QString& file, const QStringList& folders) {
+    if (file.isEmpty())
+        return {};
+    if (QString found = FindByName(file, folders); !found.isEmpty())
+        return found;
+    // A build or package without a language's help still has the English one.
+    static const QRegularExpression Language(QStringLiteral("\\.[A-Za-z]{2}(\\.chm)$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QString untranslated = file;
+    untranslated.replace(Language, QStringLiteral("\\1"));
+    return untranslated == file ? QString() : FindByName(untranslated, folders);
 }
 
 } // namespace zentolk::viewer

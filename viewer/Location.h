@@ -26,7 +26,8 @@ QStringList DataFolders(const QString& libraryPath);
 QString OwnLibraryPath();
 
 // `file` when it exists, else a file of the same name in the first folder
-// that has one, else empty.
+// that has one; for a help file in a language ("Zentolk.es.chm") found
+// nowhere, the untranslated one ("Zentolk.chm") found the same way; else empty.
 QString FindHelpFile(const QString& file, const QStringList& folders);
 
 } // namespace zentolk::viewer

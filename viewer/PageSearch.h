@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <utility>
 #include <vector>
 
 namespace zentolk::viewer {
@@ -22,17 +25,26 @@ public:
     explicit PageSearch(const ChmFile* file) : file_(file) {}
 
     // The pages whose title or text hold every word of `query`, in any letter
-    // case, by title. An empty query finds nothing.
+    // case and with or without accents, by title. An empty query finds nothing.
     std::vector<Hit> Find(const QString& query);
 
     // The words of `query` as they are compared.
     static QStringList Words(const QString& query);
 
+    // `text` as words are compared: case-folded, with accents and other marks
+    // left out, so that "calendarica" finds "calendárica" as readers type it.
+    // Each character of the result came from the one of `text` that `from`
+    // gives, when asked.
+    static QString Fold(QStringView text, QList<qsizetype>* from = nullptr);
+    // Where `word` (folded) first stands in `text`, as a start and an end in
+    // `text`, or {-1, -1}.
+    static std::pair<qsizetype, qsizetype> Locate(QStringView text, const QString& word);
+
 private:
     struct Page {
         QString title;
         QString topic;
-        QString folded; // title and text, case-folded
+        QString folded; // title and text, folded
     };
     void Load();
 

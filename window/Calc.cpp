@@ -7,6 +7,7 @@
 #include "ui/Colours.h"
 #include "ui/Controls.h"
 #include "ui/ProgramServices.h"
+#include "ui/Translations.h"
 #include "viewer/hhctrl.h"
 #include "window/Accessible.h"
 #include "window/CalcMenu.h"
@@ -241,7 +242,12 @@ void TFrmCalc::CreateControls() {
 
 void TFrmCalc::FormCreate() {
     // Whether the file exists is the viewer's affair.
-    HelpFilePath = platform::CurrentOs().CurrentDirectory() + "/Zentolk.chm";
+    // The viewer opens the English file when this language's is missing.
+    const platform::Language language = InterfaceLanguage();
+    const std::string suffix = language == platform::Language::English
+                                   ? std::string()
+                                   : "." + std::string(platform::LanguageCode(language));
+    HelpFilePath = platform::CurrentOs().CurrentDirectory() + "/Zentolk" + suffix + ".chm";
     MainHelpHook = std::make_unique<help::THookHelpSystem>(helpKit_, HelpFilePath, std::string());
     ADBC->setCurrentIndex(0);
     const platform::LocalDate today = platform::CurrentOs().Now().date;

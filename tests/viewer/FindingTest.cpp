@@ -24,6 +24,7 @@ using zentolk::testing::FakeOs;
 namespace {
 const QString Fixture = QStringLiteral(ZENTOLK_FIXTURE_CHM);
 const QString RealHelp = QStringLiteral(ZENTOLK_HELP_CHM);
+const QString SpanishHelp = QStringLiteral(ZENTOLK_HELP_ES_CHM);
 
 HelpWindow* ShowActive(const QString& file) {
     auto* window = qobject_cast<HelpWindow*>(HtmlHelp(file, DisplayTopic, 0));
@@ -33,6 +34,16 @@ HelpWindow* ShowActive(const QString& file) {
             return nullptr;
     }
     return window;
+}
+
+// QTest types ASCII only: other letters come as an input method commits them.
+void Type(QLineEdit* field, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(field, c.toLatin1());
+        else
+            field->insert(QString(c));
+    }
 }
 
 QStringList Shown(QListWidget* list) {
@@ -61,41 +72,62 @@ private slots:
     }
 
     // Typing narrows the index; Enter in the field opens the chosen entry.
+    // The Spanish index is in Spanish alphabetical order, accents and all.
     void theIndexFindsAsYouType_data() {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("keys"); // pressed after typing
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("page");
-        QTest::newRow("inside an entry") << "harmonic" << QStringList() << "Cycle Harmonic"
-                                         << "/harmonic.htm";
-        QTest::newRow("start preferred") << "HARM" << QStringList() << "Cycle Harmonic"
+        QTest::newRow("inside an entry")
+            << RealHelp << "harmonic" << QStringList() << "Cycle Harmonic"
+            << "/harmonic.htm";
+        QTest::newRow("start preferred") << RealHelp << "HARM" << QStringList() << "Cycle Harmonic"
                                          << "/harmonic.htm";
         QTest::newRow("down to the next")
-            << "harmonic" << QStringList{"Down"} << "none (Cycle Harmonic)"
+            << RealHelp << "harmonic" << QStringList{"Down"} << "none (Cycle Harmonic)"
             << "/harmonic.htm";
-        QTest::newRow("start of a later entry") << "julian" << QStringList() << "Julian calendar"
-                                                << "/almanac.htm";
-        QTest::newRow("the command line") << "zentolk-cli" << QStringList() << "zentolk-cli"
-                                          << "/commandline.htm";
-        QTest::newRow("nothing holds it") << "qqqq" << QStringList() << ""
+        QTest::newRow("start of a later entry")
+            << RealHelp << "julian" << QStringList() << "Julian calendar"
+            << "/almanac.htm";
+        QTest::newRow("the command line")
+            << RealHelp << "zentolk-cli" << QStringList() << "zentolk-cli"
+            << "/commandline.htm";
+        QTest::newRow("nothing holds it") << RealHelp << "qqqq" << QStringList() << ""
                                           << "/index.htm";
+        QTest::newRow("es: accented, any case")
+            << SpanishHelp << "ARMÓNICO" << QStringList() << "armónico del ciclo"
+            << "/harmonic.htm";
+        QTest::newRow("es: down to the next")
+            << SpanishHelp << "armónico" << QStringList{"Down"} << "ninguno (armónico del ciclo)"
+            << "/harmonic.htm";
+        QTest::newRow("es: in Spanish order")
+            << SpanishHelp << "año" << QStringList{"Down", "Down"} << "años astronómicos"
+            << "/calendar.htm";
+        QTest::newRow("es: inside an entry")
+            << SpanishHelp << "juliano" << QStringList() << "calendario juliano"
+            << "/almanac.htm";
+        QTest::newRow("es: typed without accents")
+            << SpanishHelp << "armonico" << QStringList() << "armónico del ciclo"
+            << "/harmonic.htm";
     }
     void theIndexFindsAsYouType() {
+        QFETCH(QString, file);
         QFETCH(QString, typed);
         QFETCH(QStringList, keys);
         QFETCH(QString, chosen);
         QFETCH(QString, page);
-        HelpWindow* window = ShowActive(RealHelp);
+        HelpWindow* window = ShowActive(file);
         QVERIFY(window);
         QTest::keyClick(window, Qt::Key_N, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), window->IndexFilter());
-        QTest::keyClicks(window->IndexFilter(), typed);
+        Type(window->IndexFilter(), typed);
         for (const QString& key : keys)
             QTest::keyClick(window->IndexFilter(), key == "Down" ? Qt::Key_Down : Qt::Key_Up);
         QListWidgetItem* current = window->IndexList()->currentItem();
         QCOMPARE(current ? current->text().trimmed() : QString(), chosen);
         for (const QString& name : Shown(window->IndexList()))
-            QVERIFY2(name.contains(typed, Qt::CaseInsensitive), qPrintable(name));
+            QVERIFY2(PageSearch::Fold(name).contains(PageSearch::Fold(typed)), qPrintable(name));
         QTest::keyClick(window->IndexFilter(), Qt::Key_Return);
         QCOMPARE(window->Browser()->source().path(), page);
     }
@@ -103,26 +135,40 @@ private slots:
     // Search reads the pages' bodies: "Uayeb" is on the almanac page only,
     // in neither its title nor the index.
     void searchFindsWordsOnThePages_data() {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("query");
         QTest::addColumn<QStringList>("titles");
         // False: the titles are among those found, in any order, with others.
         QTest::addColumn<bool>("exactly");
-        QTest::newRow("a word of one body") << "uayeb" << QStringList{"The Almanac"} << true;
+        QTest::newRow("a word of one body")
+            << RealHelp << "uayeb" << QStringList{"The Almanac"} << true;
         QTest::newRow("any letter case, all words")
-            << "  UAYEB   Haab " << QStringList{"The Almanac"} << true;
-        QTest::newRow("words on different pages") << "uayeb diagnostics" << QStringList() << true;
+            << RealHelp << "  UAYEB   Haab " << QStringList{"The Almanac"} << true;
+        QTest::newRow("words on different pages")
+            << RealHelp << "uayeb diagnostics" << QStringList() << true;
         // "13 &times; 144,000 = 1,872,000 days" on the Great Cycle page.
         QTest::newRow("an entity decoded")
-            << "1,872,000 days" << QStringList{"Welcome to Zentolk", "The Great Cycle"} << false;
-        QTest::newRow("not in any page") << "xyzzy" << QStringList() << true;
-        QTest::newRow("a tag's name is no word") << "href" << QStringList() << true;
-        QTest::newRow("blank") << "   " << QStringList() << true;
+            << RealHelp << "1,872,000 days" << QStringList{"Welcome to Zentolk", "The Great Cycle"}
+            << false;
+        QTest::newRow("not in any page") << RealHelp << "xyzzy" << QStringList() << true;
+        QTest::newRow("a tag's name is no word") << RealHelp << "href" << QStringList() << true;
+        QTest::newRow("blank") << RealHelp << "   " << QStringList() << true;
+        QTest::newRow("es: a word of one body")
+            << SpanishHelp << "UAYEB haab" << QStringList{"El almanaque"} << true;
+        QTest::newRow("es: accented words")
+            << SpanishHelp << "SEÑOR noche días" << QStringList{"El almanaque", "Fechas completas"}
+            << false;
+        QTest::newRow("es: a book's title") << SpanishHelp << "relación de las cosas de yucatán"
+                                            << QStringList{"Portadores del año"} << true;
+        QTest::newRow("es: typed without accents")
+            << SpanishHelp << "calendarica senores" << QStringList{"El almanaque"} << false;
     }
     void searchFindsWordsOnThePages() {
+        QFETCH(QString, file);
         QFETCH(QString, query);
         QFETCH(QStringList, titles);
         QFETCH(bool, exactly);
-        HelpWindow* window = ShowActive(RealHelp);
+        HelpWindow* window = ShowActive(file);
         QVERIFY(window);
         window->Search(query);
         const QStringList found = Shown(window->SearchResults());
@@ -130,6 +176,32 @@ private slots:
             QCOMPARE(found, titles);
         for (const QString& title : titles)
             QVERIFY2(found.contains(title), qPrintable(title));
+    }
+
+    // A word found with or without its accents is selected as the page writes it.
+    void aFoundWordIsLocatedAsThePageWritesIt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("accents left out") << "La rueda calendárica"
+                                          << "CALENDARICA"
+                                          << "calendárica";
+        QTest::newRow("a mark of its own") << "an\u0303o ano"
+                                           << "ano"
+                                           << "an\u0303o";
+        QTest::newRow("outside the first plane") << "\U0001D400 año"
+                                                 << "año"
+                                                 << "año";
+        QTest::newRow("not there") << "uayeb"
+                                   << "haab"
+                                   << "";
+    }
+    void aFoundWordIsLocatedAsThePageWritesIt() {
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        QFETCH(QString, selected);
+        const auto [start, end] = PageSearch::Locate(text, PageSearch::Fold(typed));
+        QCOMPARE(start < 0 ? QString() : text.mid(start, end - start), selected);
     }
 
     // Alt+S, the words, Enter lists; Enter again opens the page with the

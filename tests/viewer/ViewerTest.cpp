@@ -14,9 +14,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -33,6 +35,7 @@ Q_DECLARE_METATYPE(zentolk::viewer::HelpLocation)
 namespace {
 const QString Fixture = QStringLiteral(ZENTOLK_FIXTURE_CHM);
 const QString RealHelp = QStringLiteral(ZENTOLK_HELP_CHM);
+const QString SpanishHelp = QStringLiteral(ZENTOLK_HELP_ES_CHM);
 
 HelpWindow* Show(const QString& file, std::uint32_t command = DisplayTopic,
                  std::uintptr_t data = 0) {
@@ -467,6 +470,31 @@ private slots:
         QCOMPARE(Show(data.filePath(QStringLiteral("Zentolk.chm"))), window);
     }
 
+    // A language's help file is looked for everywhere before the English one.
+    void aMissingTranslationFallsBackToEnglish_data() {
+        QTest::addColumn<QStringList>("present"); // "beside/" or "data/", then the name
+        QTest::addColumn<QString>("found");
+        QTest::newRow("beside") << QStringList{"beside/Z.es.chm", "beside/Z.chm"}
+                                << "beside/Z.es.chm";
+        QTest::newRow("the language before the place")
+            << QStringList{"data/Z.es.chm", "beside/Z.chm"} << "data/Z.es.chm";
+        QTest::newRow("English beside") << QStringList{"beside/Z.chm"} << "beside/Z.chm";
+        QTest::newRow("English in the data folder") << QStringList{"data/Z.chm"} << "data/Z.chm";
+        QTest::newRow("neither") << QStringList{"data/Z.fr.chm"} << "";
+    }
+    void aMissingTranslationFallsBackToEnglish() {
+        QFETCH(QStringList, present);
+        QFETCH(QString, found);
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("beside")) &&
+                QDir(root.path()).mkpath(QStringLiteral("data")));
+        for (const QString& file : present)
+            QVERIFY(QFile::copy(Fixture, root.filePath(file)));
+        const QString result = FindHelpFile(root.filePath(QStringLiteral("beside/Z.es.chm")),
+                                            {root.filePath(QStringLiteral("data"))});
+        QCOMPARE(result, found.isEmpty() ? QString() : root.filePath(found));
+    }
+
     void aFileFoundNowhereIsNamedOnAPage() {
         SetDataFolders({scratch.path()});
         HelpWindow* window =
@@ -606,8 +634,14 @@ private slots:
 
     // --- The help file the program ships -------------------------------------
 
+    void theProgramsHelpFileIsWhole_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("English") << RealHelp;
+        QTest::newRow("Spanish") << SpanishHelp;
+    }
     void theProgramsHelpFileIsWhole() {
-        const auto file = ChmFile::Open(RealHelp);
+        QFETCH(QString, path);
+        const auto file = ChmFile::Open(path);
         QVERIFY(file);
         QVERIFY(file->Contains(file->DefaultTopic()));
         const auto contents = file->Read(file->ContentsFile());
@@ -628,6 +662,37 @@ private slots:
              {1000u, 1010u, 1020u, 1030u, 1040u, 1050u, 1060u, 1070u, 1080u, 1090u})
             QVERIFY2(file->TopicForContext(context).has_value(),
                      qPrintable(QString::number(context)));
+    }
+
+    // The program links to pages and their parts by name and opens topics by
+    // number, whichever language's file it opens.
+    void theSpanishHelpHasEveryEnglishPageAndPart() {
+        const auto english = ChmFile::Open(RealHelp);
+        const auto spanish = ChmFile::Open(SpanishHelp);
+        QVERIFY(english && spanish);
+        const QStringList pages = english->Pages();
+        QVERIFY(pages.size() >= 25);
+        const QRegularExpression part(QStringLiteral("\\b(?:id|name)=\"([^\"]+)\""));
+        const auto parts = [&](const QByteArray& page) {
+            QStringList names;
+            for (const auto& match : part.globalMatch(QString::fromUtf8(page)))
+                names << match.captured(1);
+            names.sort();
+            return names;
+        };
+        for (const QString& page : pages) {
+            QVERIFY2(spanish->Contains(page), qPrintable(page));
+            if (!page.endsWith(QLatin1String(".htm")))
+                continue;
+            const auto translated = spanish->Read(page);
+            QVERIFY2(translated, qPrintable(page));
+            QVERIFY2(translated->contains("<html lang=\"es\">"), qPrintable(page));
+            QCOMPARE(parts(*translated), parts(*english->Read(page)));
+        }
+        for (std::uint32_t context = 1000; context <= 1110; ++context)
+            QCOMPARE(spanish->TopicForContext(context).value_or(QString()),
+                     english->TopicForContext(context).value_or(QString()));
+        QVERIFY(spanish->Title() != english->Title());
     }
 
     // The last two run the application's event loop to its end, as the

@@ -84,6 +84,13 @@ class CalcTest : public QObject {
         return texts;
     }
 
+    static void RemoveTranslations() {
+        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    }
+
 private slots:
     void init() {
         fake = std::make_unique<FakeOs>();
@@ -155,10 +162,28 @@ private slots:
         for (const QGroupBox* box : shown.findChildren<QGroupBox*>())
             QVERIFY2(box->fontMetrics().horizontalAdvance(box->title()) < box->width() / 2,
                      qPrintable(box->title()));
-        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
+        RemoveTranslations();
+    }
+
+    // The help opens in the interface's language.
+    void helpOpensInTheInterfacesLanguage_data() {
+        QTest::addColumn<bool>("spanish");
+        QTest::addColumn<std::string>("file");
+        QTest::newRow("English") << false << std::string("/home/user/Zentolk.chm");
+        QTest::newRow("Spanish") << true << std::string("/home/user/Zentolk.es.chm");
+    }
+    void helpOpensInTheInterfacesLanguage() {
+        QFETCH(bool, spanish);
+        QFETCH(std::string, file);
+        QVERIFY(zentolk::InstallTranslations(*qApp, spanish
+                                                        ? zentolk::platform::Language::Spanish
+                                                        : zentolk::platform::Language::English));
+        TFrmCalc shown(*kit);
+        viewerCalls.clear();
+        Part<QPushButton>(shown, "HelpBtn")->click();
+        RemoveTranslations();
+        QCOMPARE(viewerCalls.size(), std::size_t{1});
+        QCOMPARE(viewerCalls[0].file, file);
     }
 
     void typingRightAfterTheStartReplacesTheMonth_data() {
