@@ -507,6 +507,14 @@
         <source>Long Count %1</source>
         <translation>Cuenta Larga %1</translation>
     </message>
+    <message>
+        <source>13 x bakun = 1,872,000 days = 5,125.26 years.</source>
+        <translation>13 x baktún = 1,872,000 días = 5,125.26 años.</translation>
+    </message>
+    <message>
+        <source>[Pictun].[Baktun].[Katun].[Tun].[Uinal].[Kin]</source>
+        <translation>[Pictún].[Baktún].[Katún].[Tun].[Uinal].[Kin]</translation>
+    </message>
 </context>
 <context>
     <name>zentolk::TInscriptions</name>
