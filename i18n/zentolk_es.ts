@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Julian Day Number:</source>
-        <translation>Número de día juliano:</translation>
+        <translation>Día juliano:</translation>
     </message>
     <message>
         <source>Gregorian:</source>
@@ -652,7 +652,7 @@
     </message>
     <message>
         <source>Distance n&amp;umber:</source>
-        <translation>&amp;Número de distancia:</translation>
+        <translation>&amp;N.º de distancia:</translation>
     </message>
     <message>
         <source>Distance &amp;from:</source>
@@ -744,7 +744,7 @@
     </message>
     <message>
         <source>Period ending&amp;s:</source>
-        <translation>Fina&amp;les de periodo:</translation>
+        <translation>Fina&amp;l de periodo:</translation>
     </message>
     <message>
         <source>S&amp;hort-form date:</source>
