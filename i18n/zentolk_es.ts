@@ -44,6 +44,56 @@
     </message>
 </context>
 <context>
+    <name>zentolk::Startup</name>
+    <message>
+        <source>Usage: zentolk [-debug] [--palette dark|light|system] [--lang en|es] [-style STYLE]
+               [-platform NAME] [Qt options]
+
+Shows where a civil date lies in the Great Cycle of the Long Count calendar.
+
+  -debug, /debug     write the help kit&apos;s diagnostics log, HHDebug.txt
+  --palette PALETTE  draw the windows in dark or light colours of the program&apos;s
+                     own, or in the desktop&apos;s (system, the default)
+  --lang LANGUAGE    speak English (en) or Spanish (es) whatever the locale says
+  -style STYLE       draw the window in another Qt style, such as fusion
+  -platform NAME     use this Qt platform (xcb, wayland, offscreen, ...)
+  -h, --help         show this help and exit
+  --version          show the version and exit
+
+Exit status: 0 after Exit, 1 when no display can be reached, 2 for a palette
+that is none of the three or a language other than en and es.
+Without a display, zentolk-cli gives the same readings in a terminal.
+</source>
+        <translation>Uso: zentolk [-debug] [--palette dark|light|system] [--lang en|es] [-style ESTILO]
+             [-platform NOMBRE] [opciones de Qt]
+
+Muestra dónde cae una fecha civil en el Gran Ciclo del calendario de Cuenta Larga.
+
+  -debug, /debug     escribe el registro de diagnóstico de la ayuda, HHDebug.txt
+  --palette PALETA   dibuja las ventanas en colores oscuros o claros propios del
+                     programa, o en los del escritorio (system, el predeterminado)
+  --lang IDIOMA      habla inglés (en) o español (es), sea cual sea la
+                     configuración regional
+  -style ESTILO      dibuja la ventana con otro estilo de Qt, como fusion
+  -platform NOMBRE   usa esta plataforma de Qt (xcb, wayland, offscreen, ...)
+  -h, --help         muestra esta ayuda y termina
+  --version          muestra la versión y termina
+
+Estado de salida: 0 tras Salir, 1 si no se alcanza ninguna pantalla, 2 si la
+paleta no es ninguna de las tres o el idioma no es en ni es.
+Sin pantalla, zentolk-cli da las mismas lecturas en una terminal.
+</translation>
+    </message>
+    <message>
+        <source>zentolk: --palette takes dark, light or system
+Try &apos;zentolk --help&apos;.
+</source>
+        <translation>zentolk: --palette admite dark, light o system
+Pruebe &apos;zentolk --help&apos;.
+</translation>
+    </message>
+</context>
+<context>
     <name>zentolk::TDayPage</name>
     <message>
         <source>Julian Day Number</source>
