@@ -4,6 +4,7 @@
 #include "platform/Os.h"
 #include "ui/Colours.h"
 #include "ui/ProgramServices.h"
+#include "ui/Translations.h"
 #include "window/PageControls.h"
 
 #include <QAccessible>
@@ -149,7 +150,7 @@ TPictureView::TPictureView(picture::PictureKind kind, const QString& name) : kin
 }
 
 void TPictureView::ShowDay(const AlmanacDay& day) {
-    picture_ = picture::PictureOf(kind_, day);
+    picture_ = picture::PictureOf(kind_, day, InterfaceLanguage());
     const bool longCount = kind_ == picture::PictureKind::LongCount;
     stem_ = (longCount ? tr("long-count %1") : tr("calendar-round %1"))
                 .arg(QString::fromStdString(longCount ? InscribedText(day.dayCount)
