@@ -840,6 +840,10 @@ Pruebe &apos;zentolk --help&apos;.
         <source>Placed days</source>
         <translation>Días situados</translation>
     </message>
+    <message>
+        <source>9.12.11.5.18 or 8 29 683 A.D.</source>
+        <translation>9.12.11.5.18 o 8 29 683 A.D.</translation>
+    </message>
 </context>
 <context>
     <name>zentolk::TInternetFrm</name>

@@ -170,8 +170,8 @@ std::string plural(std::int64_t n, std::string_view unit, Language language) {
 
 std::string LongCountWords(const AlmanacDay& day, Language language) {
     const bool spanish = language == Language::Spanish;
-    std::string words =
-        (spanish ? "Cuenta Larga " : "Long Count ") + InscribedDayText(day.dayCount) + ": ";
+    std::string words = (spanish ? "Cuenta Larga " : "Long Count ") +
+                        InscribedDayText(day.dayCount, language) + ": ";
     const std::vector<Place> places = inscribedPlaces(day);
     for (std::size_t i = 0; i < places.size(); ++i)
         words += (i == 0 ? "" : ", ") + plural(places[i].value, places[i].name, language);
@@ -205,8 +205,8 @@ Picture LongCountPicture(const AlmanacDay& day, Language language) {
     double top = ColumnTop;
     // The numerals are those the day's own era writes; its name goes under them.
     if (const std::int64_t era = InscribedOf(day.dayCount).era; era != 0) {
-        heading.shapes.push_back(
-            text("note", EraName(era), LongCountWidth / 2, 56, 15, Anchor::Middle, Ink::Faint));
+        heading.shapes.push_back(text("note", EraName(era, language), LongCountWidth / 2, 56, 15,
+                                      Anchor::Middle, Ink::Faint));
         top += 16;
     }
     picture.groups.push_back(std::move(heading));

@@ -4,6 +4,7 @@
 #include "engine/AlmanacInput.h"
 #include "engine/Epigraphy.h"
 #include "ui/SideWindow.h"
+#include "ui/Translations.h"
 #include "window/Accessible.h"
 #include "window/DateTarget.h"
 #include "window/DayPage.h"
@@ -47,17 +48,16 @@ QString dayNote(std::int64_t jdn, std::int64_t readingsDay, bool detached,
         const std::int64_t off = readingsDay - jdn;
         if (!note.isEmpty())
             note += QLatin1Char(' ');
-        // Spanish puts one day in the singular as English does.
+        // One day is singular in both languages.
         const std::int64_t days = off < 0 ? -off : off;
-        const QString shift = (days == 1 ? off < 0 ? TFrmAlmanac::tr("%1 day earlier")
-                                                   : TFrmAlmanac::tr("%1 day later")
-                               : off < 0 ? TFrmAlmanac::tr("%1 days earlier")
-                                         : TFrmAlmanac::tr("%1 days later"))
-                                  .arg(days);
+        const QString shift = off < 0 ? (days == 1 ? TFrmAlmanac::tr("%1 day earlier")
+                                                   : TFrmAlmanac::tr("%1 days earlier"))
+                                      : (days == 1 ? TFrmAlmanac::tr("%1 day later")
+                                                   : TFrmAlmanac::tr("%1 days later"));
         note += TFrmAlmanac::tr("The calculator's readings for this date count day %1, %2 "
                                 "(its formula runs off before 1 March 4801 B.C.).")
                     .arg(readingsDay)
-                    .arg(shift);
+                    .arg(shift.arg(days));
     }
     if (correlation != DefaultCorrelation) {
         const AlmanacDay main = ComputeAlmanac(jdn, DefaultCorrelation);
@@ -65,7 +65,7 @@ QString dayNote(std::int64_t jdn, std::int64_t readingsDay, bool detached,
             note += QLatin1Char(' ');
         note += TFrmAlmanac::tr("The calculator counts with %1: there this day is %2 %3.")
                     .arg(DefaultCorrelation)
-                    .arg(Qs(InscribedDayText(main.dayCount)),
+                    .arg(Qs(InscribedDayText(main.dayCount, InterfaceLanguage())),
                          Qs(CalendarRoundText(main.tzolkin, main.haab)));
     }
     return note;

@@ -4,6 +4,7 @@
 #include "engine/Epigraphy.h"
 #include "engine/Lunar.h"
 #include "engine/Periods.h"
+#include "ui/Translations.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
@@ -34,8 +35,8 @@ void showText(QLineEdit* field, const QString& text) {
     field->setCursorPosition(0); // the start, should the field still be narrower
 }
 
-QString dateText(const CivilDate& date) {
-    return Qs(CivilDateText(date) + " (" + IsoDateText(date) + ")");
+QString dateText(const CivilDate& date, Language language) {
+    return Qs(CivilDateText(date, language) + " (" + IsoDateText(date) + ")");
 }
 
 // A status line of three lines' height, so that the page does not jump.
@@ -172,22 +173,23 @@ void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& no
                        YearBearerSystem bearers) {
     day_ = a;
     spelling_ = spelling;
+    const Language language = InterfaceLanguage();
     showText(JdnField, QString::number(a.jdn));
-    showText(GregorianField, dateText(a.gregorian));
-    showText(JulianField, dateText(a.julian));
-    showText(LongCountField, Qs(InscribedDayText(a.dayCount)));
+    showText(GregorianField, dateText(a.gregorian, language));
+    showText(JulianField, dateText(a.julian, language));
+    showText(LongCountField, Qs(InscribedDayText(a.dayCount, language)));
     showText(TzolkinField, Qs(TzolkinText(a.tzolkin, spelling)));
     showText(HaabField, Qs(HaabText(a.haab, spelling)));
     showText(CalendarRoundField, Qs(CalendarRoundText(a.dayCount, spelling)));
     showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
-    showText(StationField, Qs(Station819Text(a.dayCount, spelling)));
-    showText(BearerField, Qs(YearBearerText(a.dayCount, bearers, spelling)));
+    showText(StationField, Qs(Station819Text(a.dayCount, spelling, language)));
+    showText(BearerField, Qs(YearBearerText(a.dayCount, bearers, spelling, language)));
     const std::string ending = PeriodEndingText(a.dayCount, spelling);
     showText(PeriodEndingField, ending.empty() ? tr("none") : Qs(ending));
-    showText(KatunField, Qs(KatunText(a.dayCount, spelling)));
+    showText(KatunField, Qs(KatunText(a.dayCount, spelling, language)));
     for (std::size_t i = 0; i < std::size(LunarConventions); ++i)
         showText(LunarFields[static_cast<qsizetype>(i)],
-                 Qs(LunarReadingText(LunarConventions[i], a.dayCount, a.correlation)));
+                 Qs(LunarReadingText(LunarConventions[i], a.dayCount, a.correlation, language)));
     Note->Show(note);
 }
 

@@ -5,6 +5,7 @@
 #include "engine/NumberText.h"
 #include "engine/Periods.h"
 #include "engine/TextParsing.h"
+#include "ui/Translations.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
@@ -51,7 +52,7 @@ void TInscriptions::CreateControls() {
     AddBtn = PushButton("AddBtn", tr("Add"), tr("Add the distance"));
     SubtractBtn = PushButton("SubtractBtn", tr("Subtract"), tr("Subtract the distance"));
     FromInput = Named(new QLineEdit, "FromInput", tr("Distance from"));
-    FromInput->setPlaceholderText(QStringLiteral("9.12.11.5.18 or 8 29 683 A.D."));
+    FromInput->setPlaceholderText(tr("9.12.11.5.18 or 8 29 683 A.D."));
     MeasureBtn = PushButton("MeasureBtn", tr("Measure"), tr("Measure the distance to this day"));
     FullDateInput = Named(new QLineEdit, "FullDateInput", tr("Full date"));
     FullDateInput->setPlaceholderText(QStringLiteral("9.12.11.5.18 6 Etznab 11 Yax"));
@@ -178,9 +179,9 @@ void TInscriptions::DayShown(const std::optional<AlmanacDay>& day) {
 QString TInscriptions::LineOf(std::int64_t dayCount) const {
     const std::int64_t correlation = day_ ? day_->correlation : DefaultCorrelation;
     const CivilDate date = JdnToCivil(Calendar::Gregorian, dayCount + correlation);
-    return Qs(InscribedDayText(dayCount)) + QStringLiteral("  ") +
+    return Qs(InscribedDayText(dayCount, InterfaceLanguage())) + QStringLiteral("  ") +
            Qs(CalendarRoundText(dayCount, CurrentSpelling())) + QStringLiteral("  ") +
-           tr("%1 (Gregorian)").arg(Qs(CivilDateText(date)));
+           tr("%1 (Gregorian)").arg(Qs(CivilDateText(date, InterfaceLanguage())));
 }
 
 void TInscriptions::ShowReadings() {
@@ -189,7 +190,8 @@ void TInscriptions::ShowReadings() {
         BearerField->clear();
         return;
     }
-    StationField->setText(Qs(Station819Text(day_->dayCount, CurrentSpelling())));
+    StationField->setText(
+        Qs(Station819Text(day_->dayCount, CurrentSpelling(), InterfaceLanguage())));
     StationField->setCursorPosition(0); // its start, when the field is narrower than the text
     const YearBearerSystem system = CurrentYearBearer();
     BearerField->setText(Qs(TzolkinText(YearBearerOf(day_->dayCount, system), CurrentSpelling())));
@@ -219,8 +221,8 @@ void TInscriptions::Move(bool forward) {
         return;
     }
     SetResult(QStringLiteral("%1 %2 %3:")
-                  .arg(Qs(InscribedDayText(day_->dayCount)), forward ? "+" : "-",
-                       Qs(InscribedDistanceText(*days))) +
+                  .arg(Qs(InscribedDayText(day_->dayCount, InterfaceLanguage())),
+                       forward ? "+" : "-", Qs(InscribedDistanceText(*days))) +
               QStringLiteral(" ") + LineOf(jdn - day_->correlation));
     goTo_(jdn);
 }
@@ -248,8 +250,10 @@ void TInscriptions::MeasureDistance() {
     const WideCount days = day_->dayCount - *from;
     const std::optional<std::int64_t> near = NarrowDayCount(*from);
     SetResult(tr("From %1 to this day, %2: %3 (%4 days)")
-                  .arg(Qs(near ? InscribedDayText(*near) : WideInscribedDayText(*from)),
-                       Qs(InscribedDayText(day_->dayCount)), Qs(InscribedWideDistanceText(days)),
+                  .arg(Qs(near ? InscribedDayText(*near, InterfaceLanguage())
+                               : WideInscribedDayText(*from, InterfaceLanguage())),
+                       Qs(InscribedDayText(day_->dayCount, InterfaceLanguage())),
+                       Qs(InscribedWideDistanceText(days)),
                        Qs(GroupThousands(WideNumberText(days)))));
 }
 
@@ -273,7 +277,7 @@ void TInscriptions::CheckDate() {
             SetResult(
                 Qs(deep->note) + (deep->note.empty() ? "" : ". ") +
                 tr("The date fits: %1  %2, which has no Gregorian or Julian date.")
-                    .arg(Qs(WideInscribedDayText(deep->dayCount)),
+                    .arg(Qs(WideInscribedDayText(deep->dayCount, InterfaceLanguage())),
                          Qs(CalendarRoundText(CycleDayOf(deep->dayCount), CurrentSpelling()))));
         else
             SetResult(Qs(error));
@@ -350,7 +354,9 @@ void TInscriptions::ShowFound(const MatchResult& found, std::int64_t from, std::
         auto* item = new QListWidgetItem(LineOf(d), DayList);
         item->setData(Qt::UserRole, QVariant::fromValue<qint64>(d));
     }
-    const QString range = tr("%1 to %2").arg(Qs(InscribedDayText(from)), Qs(InscribedDayText(to)));
+    const QString range = tr("%1 to %2")
+                              .arg(Qs(InscribedDayText(from, InterfaceLanguage())),
+                                   Qs(InscribedDayText(to, InterfaceLanguage())));
     const QString total = Qs(GroupThousands(std::to_string(found.total)));
     // Whole sentences, so that a translation can place the verb.
     if (found.total == 0)
