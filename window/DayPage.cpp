@@ -110,6 +110,9 @@ void TDayPage::LayOut() {
     auto* form = new QFormLayout(values);
     // Fifteen readings: close rows keep the page within a small screen.
     form->setVerticalSpacing(2);
+    // A reading too long for the window beside the calculator (a longer
+    // translation's) goes under its caption rather than widen the page.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     form->addRow(tr("Julian Day Number:"), JdnField);
     form->addRow(tr("Gregorian:"), GregorianField);
     form->addRow(tr("Julian:"), JulianField);
