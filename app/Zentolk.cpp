@@ -12,6 +12,7 @@
 #include "window/Calc.h"
 
 #include <QFont>
+#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -19,7 +20,8 @@
 #include <string_view>
 
 namespace {
-const char* const HelpText =
+const char* const HelpText = QT_TRANSLATE_NOOP(
+    "zentolk::Startup",
     "Usage: zentolk [-debug] [--palette dark|light|system] [--lang en|es] [-style STYLE]\n"
     "               [-platform NAME] [Qt options]\n"
     "\n"
@@ -36,7 +38,22 @@ const char* const HelpText =
     "\n"
     "Exit status: 0 after Exit, 1 when no display can be reached, 2 for a palette\n"
     "that is none of the three or a language other than en and es.\n"
-    "Without a display, zentolk-cli gives the same readings in a terminal.\n";
+    "Without a display, zentolk-cli gives the same readings in a terminal.\n");
+const char* const PaletteProblem =
+    QT_TRANSLATE_NOOP("zentolk::Startup", "zentolk: --palette takes dark, light or system\n"
+                                          "Try 'zentolk --help'.\n");
+
+// A text printed before the application exists, in the user's language: the
+// catalogue is read here by hand, as no translator is installed yet.
+void print(const char* text, std::FILE* to, zentolk::platform::Language language) {
+    QTranslator catalogue;
+    const QString code = QString::fromLatin1(zentolk::platform::LanguageCode(language));
+    const QString translated = language != zentolk::platform::Language::English &&
+                                       catalogue.load(QStringLiteral(":/i18n/zentolk_") + code)
+                                   ? catalogue.translate("zentolk::Startup", text)
+                                   : QString();
+    std::fputs(translated.isEmpty() ? text : translated.toUtf8().constData(), to);
+}
 
 // The value of Qt's -platform switch, which wins over QT_QPA_PLATFORM.
 std::string_view platformSwitch(int argc, char** argv) {
@@ -87,10 +104,13 @@ std::optional<zentolk::platform::Language> languageSwitch(int argc, char** argv)
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::optional<zentolk::platform::Language> language = languageSwitch(argc, argv);
+    const zentolk::platform::Language speaking =
+        language.value_or(zentolk::platform::Language::English);
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "-h" || arg == "--help") {
-            std::fputs(HelpText, stdout);
+            print(HelpText, stdout, speaking);
             return 0;
         }
         if (arg == "--version") {
@@ -100,12 +120,9 @@ int main(int argc, char** argv) {
     }
     const std::optional<zentolk::PaletteChoice> palette = paletteSwitch(argc, argv);
     if (!palette) {
-        std::fputs("zentolk: --palette takes dark, light or system\n"
-                   "Try 'zentolk --help'.\n",
-                   stderr);
+        print(PaletteProblem, stderr, speaking);
         return 2;
     }
-    const std::optional<zentolk::platform::Language> language = languageSwitch(argc, argv);
     if (!language) {
         std::fputs("zentolk: --lang takes en or es\n"
                    "Try 'zentolk --help'.\n",

@@ -161,30 +161,41 @@ Group wheelGroup(std::string_view name, const Wheel& w) {
     return g;
 }
 
-std::string plural(std::int64_t n, std::string_view unit) {
-    return std::to_string(n) + " " + std::string(unit) + (n == 1 ? "" : "s");
+// Spanish gives the Maya periods, which all end in a consonant, "-es".
+std::string plural(std::int64_t n, std::string_view unit, Language language) {
+    const char* more = language == Language::Spanish ? "es" : "s";
+    return std::to_string(n) + " " + std::string(unit) + (n == 1 ? "" : more);
 }
 } // namespace
 
-std::string LongCountWords(const AlmanacDay& day) {
-    std::string words = "Long Count " + InscribedDayText(day.dayCount) + ": ";
+std::string LongCountWords(const AlmanacDay& day, Language language) {
+    const bool spanish = language == Language::Spanish;
+    std::string words = (spanish ? "Cuenta Larga " : "Long Count ") +
+                        InscribedDayText(day.dayCount, language) + ": ";
     const std::vector<Place> places = inscribedPlaces(day);
     for (std::size_t i = 0; i < places.size(); ++i)
-        words += (i == 0 ? "" : ", ") + plural(places[i].value, places[i].name);
-    return words + ". Calendar Round " + CalendarRoundText(day.tzolkin, day.haab) + ".";
+        words += (i == 0 ? "" : ", ") + plural(places[i].value, places[i].name, language);
+    return words + (spanish ? ". Rueda Calendárica " : ". Calendar Round ") +
+           CalendarRoundText(day.tzolkin, day.haab) + ".";
 }
 
-std::string CalendarRoundWords(const AlmanacDay& day) {
-    return "Calendar Round " + CalendarRoundText(day.tzolkin, day.haab) +
-           ": the Tzolkin's wheel of numbers at " + std::to_string(day.tzolkin.number) +
-           " meets its wheel of day names at " + std::string(TzolkinSign[day.tzolkin.sign - 1]) +
-           ", and the Haab's wheel of months stands at day " + std::to_string(day.haab.day) +
-           " of " + std::string(HaabMonth[day.haab.month - 1]) + ".";
+std::string CalendarRoundWords(const AlmanacDay& day, Language language) {
+    const std::string round = CalendarRoundText(day.tzolkin, day.haab),
+                      number = std::to_string(day.tzolkin.number),
+                      sign(TzolkinSign[day.tzolkin.sign - 1]),
+                      haabDay = std::to_string(day.haab.day), month(HaabMonth[day.haab.month - 1]);
+    if (language == Language::Spanish)
+        return "Rueda Calendárica " + round + ": la rueda de números del tzolkin, en el " + number +
+               ", se encuentra con su rueda de nombres de días en " + sign +
+               ", y la rueda de meses del haab está en el día " + haabDay + " de " + month + ".";
+    return "Calendar Round " + round + ": the Tzolkin's wheel of numbers at " + number +
+           " meets its wheel of day names at " + sign +
+           ", and the Haab's wheel of months stands at day " + haabDay + " of " + month + ".";
 }
 
-Picture LongCountPicture(const AlmanacDay& day) {
+Picture LongCountPicture(const AlmanacDay& day, Language language) {
     Picture picture;
-    picture.title = LongCountWords(day);
+    picture.title = LongCountWords(day, language);
     const std::vector<Place> places = inscribedPlaces(day);
 
     Group heading;
@@ -194,8 +205,8 @@ Picture LongCountPicture(const AlmanacDay& day) {
     double top = ColumnTop;
     // The numerals are those the day's own era writes; its name goes under them.
     if (const std::int64_t era = InscribedOf(day.dayCount).era; era != 0) {
-        heading.shapes.push_back(
-            text("note", EraName(era), LongCountWidth / 2, 56, 15, Anchor::Middle, Ink::Faint));
+        heading.shapes.push_back(text("note", EraName(era, language), LongCountWidth / 2, 56, 15,
+                                      Anchor::Middle, Ink::Faint));
         top += 16;
     }
     picture.groups.push_back(std::move(heading));
@@ -231,9 +242,9 @@ Picture LongCountPicture(const AlmanacDay& day) {
     return picture;
 }
 
-Picture CalendarRoundPicture(const AlmanacDay& day) {
+Picture CalendarRoundPicture(const AlmanacDay& day, Language language) {
     Picture picture;
-    picture.title = CalendarRoundWords(day);
+    picture.title = CalendarRoundWords(day, language);
     constexpr double NumbersR = 80, NamesR = 150, HaabR = 206, Pad = 18;
     constexpr double Cx = Pad + HaabR, Down = 90, Up = 270;
     // The wheels touch in a column, which sits beside the column of the Long
@@ -312,8 +323,9 @@ Picture CalendarRoundPicture(const AlmanacDay& day) {
     return picture;
 }
 
-Picture PictureOf(PictureKind kind, const AlmanacDay& day) {
-    return kind == PictureKind::LongCount ? LongCountPicture(day) : CalendarRoundPicture(day);
+Picture PictureOf(PictureKind kind, const AlmanacDay& day, Language language) {
+    return kind == PictureKind::LongCount ? LongCountPicture(day, language)
+                                          : CalendarRoundPicture(day, language);
 }
 
 } // namespace zentolk::picture

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/AlmanacDay.h"
+#include "engine/Language.h"
 
 #include <cstdint>
 #include <string>
@@ -71,17 +72,18 @@ enum class PictureKind { LongCount, CalendarRound };
 // The day's Long Count as a column of numerals, largest place on top (a
 // pictun place when the count has one), each named beside it, with the
 // Calendar Round below as text.
-Picture LongCountPicture(const AlmanacDay& day);
+Picture LongCountPicture(const AlmanacDay& day, Language language = Language::English);
 
 // The Tzolkin as a wheel of 13 numbers meshing with a wheel of the 20 day
 // names, which meshes with the Haab's larger wheel of its 19 months; the
 // day's positions are marked where the wheels meet.
-Picture CalendarRoundPicture(const AlmanacDay& day);
+Picture CalendarRoundPicture(const AlmanacDay& day, Language language = Language::English);
 
-Picture PictureOf(PictureKind kind, const AlmanacDay& day);
+Picture PictureOf(PictureKind kind, const AlmanacDay& day, Language language = Language::English);
 
-// The text alternatives, also the pictures' titles.
-std::string LongCountWords(const AlmanacDay& day);
-std::string CalendarRoundWords(const AlmanacDay& day);
+// The text alternatives, also the pictures' titles; the names on the
+// pictures are Maya in every language.
+std::string LongCountWords(const AlmanacDay& day, Language language = Language::English);
+std::string CalendarRoundWords(const AlmanacDay& day, Language language = Language::English);
 
 } // namespace zentolk::picture

@@ -33,7 +33,7 @@ bool InstallTranslations(QCoreApplication& app, platform::Language language) {
     return true;
 }
 
-platform::Language InterfaceLanguage() {
+Language InterfaceLanguage() {
     return interfaceCatalogue.isNull() ? platform::Language::English : interfaceLanguage;
 }
 

@@ -14,6 +14,6 @@ bool InstallTranslations(QCoreApplication& app, platform::Language language);
 
 // The language the interface speaks: the one installed last, English before
 // any and when its catalogue was missing.
-platform::Language InterfaceLanguage();
+Language InterfaceLanguage();
 
 } // namespace zentolk

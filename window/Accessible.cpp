@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace zentolk {
@@ -21,10 +22,9 @@ TSpinEdit* fieldOf(const QWidget* pair) {
     return pair != nullptr ? qobject_cast<TSpinEdit*>(pair->parentWidget()) : nullptr;
 }
 
-QString withField(const QString& words, const QWidget* pair) {
+QString fieldName(const QWidget* pair) {
     TSpinEdit* field = fieldOf(pair);
-    const QString name = field != nullptr ? nameOf(field) : QString();
-    return name.isEmpty() ? words : words + QLatin1Char(' ') + name;
+    return field != nullptr ? nameOf(field) : QString();
 }
 
 class SpinArrow : public QAccessibleWidget {
@@ -36,7 +36,13 @@ public:
             return QAccessibleWidget::text(t);
         auto* pair = qobject_cast<TSpinButton*>(widget()->parentWidget());
         const bool up = pair == nullptr || pair->UpButton() == widget();
-        return withField(up ? QStringLiteral("Increase") : QStringLiteral("Decrease"), pair);
+        const QString field = fieldName(pair);
+        if (field.isEmpty())
+            return up ? QCoreApplication::translate("zentolk::Accessible", "Increase")
+                      : QCoreApplication::translate("zentolk::Accessible", "Decrease");
+        return (up ? QCoreApplication::translate("zentolk::Accessible", "Increase %1")
+                   : QCoreApplication::translate("zentolk::Accessible", "Decrease %1"))
+            .arg(field);
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
@@ -52,8 +58,10 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
             return QAccessibleWidget::text(t);
-        const QString field = withField(QString(), widget()).trimmed();
-        return field.isEmpty() ? QStringLiteral("Arrows") : field + QStringLiteral(" arrows");
+        const QString field = fieldName(widget());
+        return field.isEmpty()
+                   ? QCoreApplication::translate("zentolk::Accessible", "Arrows")
+                   : QCoreApplication::translate("zentolk::Accessible", "%1 arrows").arg(field);
     }
 };
 
@@ -268,7 +276,9 @@ void DescribeExamples(QWidget* root) {
     for (QLineEdit* field : root->findChildren<QLineEdit*>())
         if (!field->placeholderText().isEmpty() && field->accessibleDescription().isEmpty() &&
             field->toolTip().isEmpty())
-            field->setAccessibleDescription(QStringLiteral("Example: ") + field->placeholderText());
+            field->setAccessibleDescription(
+                QCoreApplication::translate("zentolk::Accessible", "Example: %1")
+                    .arg(field->placeholderText()));
 }
 
 void InstallAccessibility() {

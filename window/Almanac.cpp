@@ -4,6 +4,7 @@
 #include "engine/AlmanacInput.h"
 #include "engine/Epigraphy.h"
 #include "ui/SideWindow.h"
+#include "ui/Translations.h"
 #include "window/Accessible.h"
 #include "window/DateTarget.h"
 #include "window/DayPage.h"
@@ -40,28 +41,31 @@ QString dayNote(std::int64_t jdn, std::int64_t readingsDay, bool detached,
                 std::int64_t correlation) {
     QString note;
     if (detached)
-        note = QStringLiteral("The calculator's Year field holds five digits, so this day is "
-                              "shown here only; the calculator keeps its date.");
+        note = TFrmAlmanac::tr("The calculator's Year field holds five digits, so this day is "
+                               "shown here only; the calculator keeps its date.");
     if (readingsDay != jdn) {
         // Before 4801 B.C. the calculator's formula runs off the true day.
         const std::int64_t off = readingsDay - jdn;
         if (!note.isEmpty())
             note += QLatin1Char(' ');
-        note += QStringLiteral("The calculator's readings for this date count day %1, %2 %3 "
-                               "(its formula runs off before 1 March 4801 B.C.).")
+        // One day is singular in both languages.
+        const std::int64_t days = off < 0 ? -off : off;
+        const QString shift = off < 0 ? (days == 1 ? TFrmAlmanac::tr("%1 day earlier")
+                                                   : TFrmAlmanac::tr("%1 days earlier"))
+                                      : (days == 1 ? TFrmAlmanac::tr("%1 day later")
+                                                   : TFrmAlmanac::tr("%1 days later"));
+        note += TFrmAlmanac::tr("The calculator's readings for this date count day %1, %2 "
+                                "(its formula runs off before 1 March 4801 B.C.).")
                     .arg(readingsDay)
-                    .arg(off < 0 ? -off : off)
-                    .arg(QLatin1String(off == 1 || off == -1
-                                           ? (off < 0 ? "day earlier" : "day later")
-                                           : (off < 0 ? "days earlier" : "days later")));
+                    .arg(shift.arg(days));
     }
     if (correlation != DefaultCorrelation) {
         const AlmanacDay main = ComputeAlmanac(jdn, DefaultCorrelation);
         if (!note.isEmpty())
             note += QLatin1Char(' ');
-        note += QStringLiteral("The calculator counts with %1: there this day is %2 %3.")
+        note += TFrmAlmanac::tr("The calculator counts with %1: there this day is %2 %3.")
                     .arg(DefaultCorrelation)
-                    .arg(Qs(InscribedDayText(main.dayCount)),
+                    .arg(Qs(InscribedDayText(main.dayCount, InterfaceLanguage())),
                          Qs(CalendarRoundText(main.tzolkin, main.haab)));
     }
     return note;
@@ -71,8 +75,8 @@ QString dayNote(std::int64_t jdn, std::int64_t readingsDay, bool detached,
 TFrmAlmanac::TFrmAlmanac(DateTarget& target, QWidget* parent)
     : QWidget(parent, Qt::Window), target_(target), correlation_(DefaultCorrelation) {
     setObjectName(QStringLiteral("FrmAlmanac"));
-    setWindowTitle(QStringLiteral("Almanac"));
-    setAccessibleName(QStringLiteral("Almanac"));
+    setWindowTitle(tr("Almanac"));
+    setAccessibleName(tr("Almanac"));
 
     CreateCorrelationChoice();
     CreatePages();
@@ -85,15 +89,15 @@ TFrmAlmanac::TFrmAlmanac(DateTarget& target, QWidget* parent)
 
 // The correlation: a named one, or any number typed.
 void TFrmAlmanac::CreateCorrelationChoice() {
-    CorrelationList = Named(new TNamedList, "CorrelationList", QStringLiteral("Correlation"));
+    CorrelationList = Named(new TNamedList, "CorrelationList", tr("Correlation"));
     for (const NamedCorrelation& c : NamedCorrelations)
         CorrelationList->addItem(QString::number(c.value) + QStringLiteral("  ") +
                                  Qs(std::string(c.name)));
-    CorrelationList->addItem(QStringLiteral("Other (type the number)"));
+    CorrelationList->addItem(tr("Other (type the number)"));
     CorrelationNumber = Named(new QLineEdit(QString::number(DefaultCorrelation)),
-                              "CorrelationNumber", QStringLiteral("Correlation number"));
+                              "CorrelationNumber", tr("Correlation number"));
     CorrelationNumber->setToolTip(
-        QStringLiteral("The Julian Day Number of 0.0.0.0.0 4 Ahau 8 Cumku; press Enter"));
+        tr("The Julian Day Number of 0.0.0.0.0 4 Ahau 8 Cumku; press Enter"));
 }
 
 void TFrmAlmanac::CreatePages() {
@@ -101,21 +105,21 @@ void TFrmAlmanac::CreatePages() {
     DayPage = new TDayPage(goTo);
     InscriptionsPage = new TInscriptions(goTo);
     Pictures = new TPicturePane;
-    Tabs = Named(new QTabWidget, "Tabs", QStringLiteral("Almanac pages"));
-    Tabs->addTab(DayPage, QStringLiteral("This da&y"));
-    Tabs->addTab(InscriptionsPage, QStringLiteral("&Inscriptions"));
-    Tabs->addTab(Pictures, QStringLiteral("Pictu&re"));
+    Tabs = Named(new QTabWidget, "Tabs", tr("Almanac pages"));
+    Tabs->addTab(DayPage, tr("This da&y"));
+    Tabs->addTab(InscriptionsPage, tr("&Inscriptions"));
+    Tabs->addTab(Pictures, tr("Pictu&re"));
     // A screen reader names each page by its tab's caption.
     for (int i = 0; i < Tabs->count(); ++i)
         Tabs->widget(i)->setAccessibleName(Tabs->tabText(i).remove(QLatin1Char('&')));
-    CloseBtn = PushButton("CloseBtn", QStringLiteral("Close"));
+    CloseBtn = PushButton("CloseBtn", tr("Close"));
 }
 
 // The correlation above the pages, Close below them.
 void TFrmAlmanac::LayOut() {
     auto* top = new QVBoxLayout(ScrollingPage(this));
     auto* correlationRow = new QHBoxLayout;
-    auto* correlationLabel = new QLabel(QStringLiteral("C&orrelation:"));
+    auto* correlationLabel = new QLabel(tr("C&orrelation:"));
     correlationLabel->setBuddy(CorrelationList);
     correlationRow->addWidget(correlationLabel);
     correlationRow->addWidget(CorrelationList, 1);
@@ -186,7 +190,7 @@ void TFrmAlmanac::FollowDate() {
 void TFrmAlmanac::ClearDay() {
     shown_.reset();
     detached_ = false;
-    DayPage->ClearDay(QStringLiteral("The calculator shows no day."));
+    DayPage->ClearDay(tr("The calculator shows no day."));
     InscriptionsPage->DayShown(std::nullopt);
     Pictures->ClearDay();
 }

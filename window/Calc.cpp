@@ -166,7 +166,7 @@ void TFrmCalc::CreateControls() {
     GroupBox2->setGeometry(24, 96, 401, 219);
     Label9 = label(GroupBox2, "Label9", tr("Great Cycle:"), {53, 24, 86, 16}, true);
     GreatCycle = output(GroupBox2, "GreatCycle", {148, 22, 125, 24},
-                        "13 x bakun = 1,872,000 days = 5,125.26 years.");
+                        tr("13 x bakun = 1,872,000 days = 5,125.26 years."));
     Label5 = label(GroupBox2, "Label5", tr("Long Count:"), {57, 64, 82, 16}, true);
     jMayan =
         output(GroupBox2, "jMayan", {148, 62, 125, 24}, tr("[Baktun].[Katun].[Tun].[Uinal].[Kin]"));
@@ -187,7 +187,7 @@ void TFrmCalc::CreateControls() {
     GroupBox3->setGeometry(24, 322, 401, 61);
     Label7 = label(GroupBox3, "Label7", tr("Long Count:"), {57, 27, 82, 16}, true);
     LongC = output(GroupBox3, "LongC", {148, 25, 125, 24},
-                   "[Pictun].[Baktun].[Katun].[Tun].[Uinal].[Kin]");
+                   tr("[Pictun].[Baktun].[Katun].[Tun].[Uinal].[Kin]"));
 
     GroupBox1 = Named(new QGroupBox(tr(" Day "), this), "GroupBox1");
     GroupBox1->setGeometry(24, 392, 401, 85);
@@ -268,7 +268,7 @@ void TFrmCalc::FormDestroy() {
 void TFrmCalc::Recalculate() {
     const CalendarDate date{textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
     const ReadingResult result =
-        ComputeReading(date, platform::CurrentOs().Locale().decimalSeparator);
+        ComputeReading(date, platform::CurrentOs().Locale().decimalSeparator, InterfaceLanguage());
     if (!result.ok()) {
         ReportError(result.Error);
         return;
@@ -357,7 +357,8 @@ void TFrmCalc::CopyBtnClick() {
     CalendarReading shown;
     for (ReadingField field : AllReadingFields)
         shown[field] = readingText(ReadingControl(field)).toStdString();
-    CopyReport = BuildReport({month, day, year, era, ViewsOf(shown)});
+    CopyReport =
+        BuildReport({month, day, year, era, ViewsOf(shown)}, ClipboardLineEnd, InterfaceLanguage());
     platform::Os& desktop = platform::CurrentOs();
     if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport)) {
         ReportError(tr("Cannot open clipboard").toStdString());

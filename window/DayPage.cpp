@@ -4,6 +4,7 @@
 #include "engine/Epigraphy.h"
 #include "engine/Lunar.h"
 #include "engine/Periods.h"
+#include "ui/Translations.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
@@ -34,8 +35,8 @@ void showText(QLineEdit* field, const QString& text) {
     field->setCursorPosition(0); // the start, should the field still be narrower
 }
 
-QString dateText(const CivilDate& date) {
-    return Qs(CivilDateText(date) + " (" + IsoDateText(date) + ")");
+QString dateText(const CivilDate& date, Language language) {
+    return Qs(CivilDateText(date, language) + " (" + IsoDateText(date) + ")");
 }
 
 // A status line of three lines' height, so that the page does not jump.
@@ -56,42 +57,42 @@ TDayPage::TDayPage(std::function<void(std::int64_t)> goTo) : goTo_(std::move(goT
 }
 
 void TDayPage::CreateControls() {
-    JdnField = output("JdnField", QStringLiteral("Julian Day Number"));
-    GregorianField = output("GregorianField", QStringLiteral("Gregorian date"));
-    JulianField = output("JulianField", QStringLiteral("Julian date"));
-    LongCountField = output("LongCountField", QStringLiteral("Long Count"));
-    TzolkinField = output("TzolkinField", QStringLiteral("Tzolkin"));
-    HaabField = output("HaabField", QStringLiteral("Haab"));
-    CalendarRoundField = output("CalendarRoundField", QStringLiteral("Calendar Round"));
-    LordField = output("LordField", QStringLiteral("Lord of the Night"));
-    StationField = output("DayStationField", QStringLiteral("819-day station"));
+    JdnField = output("JdnField", tr("Julian Day Number"));
+    GregorianField = output("GregorianField", tr("Gregorian date"));
+    JulianField = output("JulianField", tr("Julian date"));
+    LongCountField = output("LongCountField", tr("Long Count"));
+    TzolkinField = output("TzolkinField", tr("Tzolkin"));
+    HaabField = output("HaabField", tr("Haab"));
+    CalendarRoundField = output("CalendarRoundField", tr("Calendar Round"));
+    LordField = output("LordField", tr("Lord of the Night"));
+    StationField = output("DayStationField", tr("819-day station"));
     QuarterField = output("StationQuarterField", tr("819-day station direction"));
     PatronField = output("PatronField", tr("Introductory glyph patron"));
-    BearerField = output("DayBearerField", QStringLiteral("Year bearer"));
-    PeriodEndingField = output("PeriodEndingField", QStringLiteral("Period ending"));
-    KatunField = output("KatunField", QStringLiteral("Katun"));
+    BearerField = output("DayBearerField", tr("Year bearer"));
+    PeriodEndingField = output("PeriodEndingField", tr("Period ending"));
+    KatunField = output("KatunField", tr("Katun"));
     for (const LunarConvention c : LunarConventions) {
         const QString title = Qs(std::string(InfoOf(c).title));
-        LunarFields << output("LunarSeriesField", QStringLiteral("Lunar Series, ") + title);
+        LunarFields << output("LunarSeriesField", tr("Lunar Series, %1").arg(title));
         LunarFields.back()->setObjectName(Qs("LunarSeries_" + std::string(InfoOf(c).key)));
     }
-    Note = statusLine("Note", QStringLiteral("Note"));
+    Note = statusLine("Note", tr("Note"));
 
-    LongCountInput = Named(new QLineEdit, "LongCountInput", QStringLiteral("Long Count to go to"));
+    LongCountInput = Named(new QLineEdit, "LongCountInput", tr("Long Count to go to"));
     LongCountInput->setPlaceholderText(QStringLiteral("9.12.11.5.18"));
-    LongCountGo = PushButton("LongCountGo", QStringLiteral("Go"));
-    LongCountGo->setAccessibleName(QStringLiteral("Go to the Long Count"));
-    JulianInput = Named(new QLineEdit, "JulianInput", QStringLiteral("Julian date to go to"));
+    LongCountGo = PushButton("LongCountGo", tr("Go"));
+    LongCountGo->setAccessibleName(tr("Go to the Long Count"));
+    JulianInput = Named(new QLineEdit, "JulianInput", tr("Julian date to go to"));
     JulianInput->setPlaceholderText(QStringLiteral("9 6 3114 B.C."));
-    JulianGo = PushButton("JulianGo", QStringLiteral("Go"));
-    JulianGo->setAccessibleName(QStringLiteral("Go to the Julian date"));
+    JulianGo = PushButton("JulianGo", tr("Go"));
+    JulianGo->setAccessibleName(tr("Go to the Julian date"));
 
-    TzolkinNumber = Named(new TNamedList, "TzolkinNumber", QStringLiteral("Tzolkin number"));
-    TzolkinSignList = Named(new TNamedList, "TzolkinSignList", QStringLiteral("Tzolkin day sign"));
-    HaabDayList = Named(new TNamedList, "HaabDayList", QStringLiteral("Haab day"));
-    HaabMonthList = Named(new TNamedList, "HaabMonthList", QStringLiteral("Haab month"));
+    TzolkinNumber = Named(new TNamedList, "TzolkinNumber", tr("Tzolkin number"));
+    TzolkinSignList = Named(new TNamedList, "TzolkinSignList", tr("Tzolkin day sign"));
+    HaabDayList = Named(new TNamedList, "HaabDayList", tr("Haab day"));
+    HaabMonthList = Named(new TNamedList, "HaabMonthList", tr("Haab month"));
     for (QComboBox* list : {TzolkinNumber, TzolkinSignList, HaabDayList, HaabMonthList})
-        list->addItem(QStringLiteral("any"));
+        list->addItem(tr("any"));
     for (int n = 1; n <= TzolkinNumbers; ++n)
         TzolkinNumber->addItem(QString::number(n));
     for (std::string_view name : TzolkinSign)
@@ -100,49 +101,50 @@ void TDayPage::CreateControls() {
         HaabDayList->addItem(QString::number(d));
     for (std::string_view name : HaabMonth)
         HaabMonthList->addItem(Qs(std::string(name)));
-    PreviousBtn = PushButton("PreviousBtn", QStringLiteral("&Previous"));
-    NextBtn = PushButton("NextBtn", QStringLiteral("&Next"));
-    Status = statusLine("Status", QStringLiteral("Status"));
+    PreviousBtn = PushButton("PreviousBtn", tr("&Previous"));
+    NextBtn = PushButton("NextBtn", tr("&Next"));
+    Status = statusLine("Status", tr("Status"));
 }
 
 // The day's values above, the way back below.
 void TDayPage::LayOut() {
-    auto* values =
-        Named(new QGroupBox(QStringLiteral("This day")), "DayBox", QStringLiteral("This day"));
+    auto* values = Named(new QGroupBox(tr("This day")), "DayBox", tr("This day"));
     auto* form = new QFormLayout(values);
     // Seventeen readings: close rows keep the page within a small screen.
     form->setVerticalSpacing(2);
-    form->addRow(QStringLiteral("Julian Day Number:"), JdnField);
-    form->addRow(QStringLiteral("Gregorian:"), GregorianField);
-    form->addRow(QStringLiteral("Julian:"), JulianField);
-    form->addRow(QStringLiteral("Long Count:"), LongCountField);
-    form->addRow(QStringLiteral("Tzolkin:"), TzolkinField);
-    form->addRow(QStringLiteral("Haab:"), HaabField);
+    // A reading too long for the window beside the calculator (a longer
+    // translation's) goes under its caption rather than widen the page.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    form->addRow(tr("Julian Day Number:"), JdnField);
+    form->addRow(tr("Gregorian:"), GregorianField);
+    form->addRow(tr("Julian:"), JulianField);
+    form->addRow(tr("Long Count:"), LongCountField);
+    form->addRow(tr("Tzolkin:"), TzolkinField);
+    form->addRow(tr("Haab:"), HaabField);
     form->addRow(tr("Introductory glyph:"), PatronField);
-    form->addRow(QStringLiteral("Calendar Round:"), CalendarRoundField);
-    form->addRow(QStringLiteral("Lord of the Night:"), LordField);
-    form->addRow(QStringLiteral("819-day station:"), StationField);
+    form->addRow(tr("Calendar Round:"), CalendarRoundField);
+    form->addRow(tr("Lord of the Night:"), LordField);
+    form->addRow(tr("819-day station:"), StationField);
     form->addRow(tr("Station direction:"), QuarterField);
-    form->addRow(QStringLiteral("Year bearer:"), BearerField);
-    form->addRow(QStringLiteral("Period ending:"), PeriodEndingField);
-    form->addRow(QStringLiteral("Katun:"), KatunField);
+    form->addRow(tr("Year bearer:"), BearerField);
+    form->addRow(tr("Period ending:"), PeriodEndingField);
+    form->addRow(tr("Katun:"), KatunField);
     for (std::size_t i = 0; i < std::size(LunarConventions); ++i)
         form->addRow(Qs(std::string(InfoOf(LunarConventions[i]).title) + ":"),
                      LunarFields[static_cast<qsizetype>(i)]);
     form->addRow(Note);
-    auto* back =
-        Named(new QGroupBox(QStringLiteral("Go to a day")), "GoBox", QStringLiteral("Go to a day"));
+    auto* back = Named(new QGroupBox(tr("Go to a day")), "GoBox", tr("Go to a day"));
     auto* grid = new QGridLayout(back);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Long Count:"), LongCountInput), 0, 0);
+    grid->addWidget(BuddyLabel(tr("&Long Count:"), LongCountInput), 0, 0);
     grid->addWidget(LongCountInput, 0, 1, 1, 3);
     grid->addWidget(LongCountGo, 0, 4);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Julian date:"), JulianInput), 1, 0);
+    grid->addWidget(BuddyLabel(tr("&Julian date:"), JulianInput), 1, 0);
     grid->addWidget(JulianInput, 1, 1, 1, 3);
     grid->addWidget(JulianGo, 1, 4);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Tzolkin:"), TzolkinNumber), 2, 0);
+    grid->addWidget(BuddyLabel(tr("&Tzolkin:"), TzolkinNumber), 2, 0);
     grid->addWidget(TzolkinNumber, 2, 1);
     grid->addWidget(TzolkinSignList, 2, 2, 1, 2);
-    grid->addWidget(BuddyLabel(QStringLiteral("H&aab:"), HaabDayList), 3, 0);
+    grid->addWidget(BuddyLabel(tr("H&aab:"), HaabDayList), 3, 0);
     grid->addWidget(HaabDayList, 3, 1);
     grid->addWidget(HaabMonthList, 3, 2, 1, 2);
     grid->addWidget(PreviousBtn, 2, 4);
@@ -179,24 +181,25 @@ void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& no
                        YearBearerSystem bearers) {
     day_ = a;
     spelling_ = spelling;
+    const Language language = InterfaceLanguage();
     showText(JdnField, QString::number(a.jdn));
-    showText(GregorianField, dateText(a.gregorian));
-    showText(JulianField, dateText(a.julian));
-    showText(LongCountField, Qs(InscribedDayText(a.dayCount)));
+    showText(GregorianField, dateText(a.gregorian, language));
+    showText(JulianField, dateText(a.julian, language));
+    showText(LongCountField, Qs(InscribedDayText(a.dayCount, language)));
     showText(TzolkinField, Qs(TzolkinText(a.tzolkin, spelling)));
     showText(HaabField, Qs(HaabText(a.haab, spelling)));
     showText(PatronField, Qs(IntroductoryPatronText(a.dayCount, spelling)));
     showText(CalendarRoundField, Qs(CalendarRoundText(a.dayCount, spelling)));
     showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
-    showText(StationField, Qs(Station819Text(a.dayCount, spelling)));
+    showText(StationField, Qs(Station819Text(a.dayCount, spelling, language)));
     showText(QuarterField, Qs(Station819QuarterText(a.dayCount)));
-    showText(BearerField, Qs(YearBearerText(a.dayCount, bearers, spelling)));
+    showText(BearerField, Qs(YearBearerText(a.dayCount, bearers, spelling, language)));
     const std::string ending = PeriodEndingText(a.dayCount, spelling);
-    showText(PeriodEndingField, ending.empty() ? QStringLiteral("none") : Qs(ending));
-    showText(KatunField, Qs(KatunText(a.dayCount, spelling)));
+    showText(PeriodEndingField, ending.empty() ? tr("none") : Qs(ending));
+    showText(KatunField, Qs(KatunText(a.dayCount, spelling, language)));
     for (std::size_t i = 0; i < std::size(LunarConventions); ++i)
         showText(LunarFields[static_cast<qsizetype>(i)],
-                 Qs(LunarReadingText(LunarConventions[i], a.dayCount, a.correlation)));
+                 Qs(LunarReadingText(LunarConventions[i], a.dayCount, a.correlation, language)));
     Note->Show(note);
 }
 
@@ -250,11 +253,11 @@ void TDayPage::Search(bool forward) {
     const int number = TzolkinNumber->currentIndex(), sign = TzolkinSignList->currentIndex();
     const int day = HaabDayList->currentIndex(), month = HaabMonthList->currentIndex();
     if ((number == 0) != (sign == 0)) {
-        SetStatus(QStringLiteral("Pick both the Tzolkin number and day sign, or neither."));
+        SetStatus(tr("Pick both the Tzolkin number and day sign, or neither."));
         return;
     }
     if ((day == 0) != (month == 0)) {
-        SetStatus(QStringLiteral("Pick both the Haab day and month, or neither."));
+        SetStatus(tr("Pick both the Haab day and month, or neither."));
         return;
     }
     if (number != 0)
@@ -268,7 +271,7 @@ void TDayPage::Search(bool forward) {
     }
     switch (QueryStatusOf(query)) {
     case QueryStatus::NothingAsked:
-        SetStatus(QStringLiteral("Pick a Tzolkin day, a Haab day or both."));
+        SetStatus(tr("Pick a Tzolkin day, a Haab day or both."));
         return;
     case QueryStatus::NeverOccurs:
         SetStatus(Qs(WhyNoDay(query, spelling_) + "."));
@@ -277,14 +280,14 @@ void TDayPage::Search(bool forward) {
         break;
     }
     if (!day_) {
-        SetStatus(QStringLiteral("There is no day to search from: enter a date first."));
+        SetStatus(tr("There is no day to search from: enter a date first."));
         return;
     }
     const std::int64_t jdn =
         (forward ? NextDayCount(query, day_->dayCount) : PreviousDayCount(query, day_->dayCount)) +
         day_->correlation;
     if (!DayInRange(jdn, Calendar::Gregorian)) {
-        SetStatus(Qs("No such day within the years " + std::string(YearRangeText) + "."));
+        SetStatus(tr("No such day within the years %1.").arg(Qs(std::string(YearRangeText))));
         return;
     }
     SetStatus({});

@@ -5,6 +5,7 @@
 #include "engine/NumberText.h"
 #include "engine/Periods.h"
 #include "engine/TextParsing.h"
+#include "ui/Translations.h"
 #include "window/Accessible.h"
 #include "window/PageControls.h"
 
@@ -36,41 +37,37 @@ TInscriptions::TInscriptions(std::function<void(std::int64_t)> goTo) : goTo_(std
 }
 
 void TInscriptions::CreateControls() {
-    SpellingList = Named(new TNamedList, "SpellingList", QStringLiteral("Spelling"));
-    SpellingList->addItems(
-        {QStringLiteral("Colonial (Ahau, Cumku)"), QStringLiteral("Modern (Ajaw, Kumk'u)")});
-    BearerList = Named(new TNamedList, "BearerList", QStringLiteral("Year bearer system"));
-    BearerList->addItems({QStringLiteral("Classic (0 Pop)"), QStringLiteral("Campeche (1 Pop)"),
-                          QStringLiteral("Mayapan (2 Pop)")});
-    StationField = Named(new TReadingField, "StationField", QStringLiteral("819-day station"));
+    SpellingList = Named(new TNamedList, "SpellingList", tr("Spelling"));
+    SpellingList->addItems({tr("Colonial (Ahau, Cumku)"), tr("Modern (Ajaw, Kumk'u)")});
+    BearerList = Named(new TNamedList, "BearerList", tr("Year bearer system"));
+    BearerList->addItems({tr("Classic (0 Pop)"), tr("Campeche (1 Pop)"), tr("Mayapan (2 Pop)")});
+    StationField = Named(new TReadingField, "StationField", tr("819-day station"));
     StationField->setReadOnly(true);
-    BearerField = Named(new TReadingField, "BearerField", QStringLiteral("Year bearer"));
+    BearerField = Named(new TReadingField, "BearerField", tr("Year bearer"));
     BearerField->setReadOnly(true);
 
-    DistanceInput = Named(new QLineEdit, "DistanceInput", QStringLiteral("Distance number"));
+    DistanceInput = Named(new QLineEdit, "DistanceInput", tr("Distance number"));
     DistanceInput->setPlaceholderText(QStringLiteral("2.4.0"));
-    DistanceInput->setToolTip(QStringLiteral("Largest place first, kins last; Enter adds"));
-    AddBtn = PushButton("AddBtn", QStringLiteral("Add"), QStringLiteral("Add the distance"));
-    SubtractBtn = PushButton("SubtractBtn", QStringLiteral("Subtract"),
-                             QStringLiteral("Subtract the distance"));
-    FromInput = Named(new QLineEdit, "FromInput", QStringLiteral("Distance from"));
-    FromInput->setPlaceholderText(QStringLiteral("9.12.11.5.18 or 8 29 683 A.D."));
-    MeasureBtn = PushButton("MeasureBtn", QStringLiteral("Measure"),
-                            QStringLiteral("Measure the distance to this day"));
-    FullDateInput = Named(new QLineEdit, "FullDateInput", QStringLiteral("Full date"));
+    DistanceInput->setToolTip(tr("Largest place first, kins last; Enter adds"));
+    AddBtn = PushButton("AddBtn", tr("Add"), tr("Add the distance"));
+    SubtractBtn = PushButton("SubtractBtn", tr("Subtract"), tr("Subtract the distance"));
+    FromInput = Named(new QLineEdit, "FromInput", tr("Distance from"));
+    FromInput->setPlaceholderText(tr("9.12.11.5.18 or 8 29 683 A.D."));
+    MeasureBtn = PushButton("MeasureBtn", tr("Measure"), tr("Measure the distance to this day"));
+    FullDateInput = Named(new QLineEdit, "FullDateInput", tr("Full date"));
     FullDateInput->setPlaceholderText(QStringLiteral("9.12.11.5.18 6 Etznab 11 Yax"));
-    CheckBtn = PushButton("CheckBtn", QStringLiteral("Chec&k"), QStringLiteral("Check"));
-    PatternInput = Named(new QLineEdit, "PatternInput", QStringLiteral("Damaged date"));
+    CheckBtn = PushButton("CheckBtn", tr("Chec&k"), tr("Check"));
+    PatternInput = Named(new QLineEdit, "PatternInput", tr("Damaged date"));
     PatternInput->setPlaceholderText(QStringLiteral("9.*.*.0.0 * Ahau 8 *"));
-    PatternInput->setToolTip(QStringLiteral("Write * for a place or name that cannot be read"));
-    FindBtn = PushButton("FindBtn", QStringLiteral("Fin&d"), QStringLiteral("Find"));
+    PatternInput->setToolTip(tr("Write * for a place or name that cannot be read"));
+    FindBtn = PushButton("FindBtn", tr("Fin&d"), tr("Find"));
     CreatePeriodControls();
-    Result = Named(new TStatusLabel, "Result", QStringLiteral("Result"));
+    Result = Named(new TStatusLabel, "Result", tr("Result"));
     Result->setWordWrap(true);
     Result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    DayList = Named(new QListWidget, "DayList", QStringLiteral("Days found"));
-    DayList->setToolTip(QStringLiteral("Enter or a double click goes to the day"));
+    DayList = Named(new QListWidget, "DayList", tr("Days found"));
+    DayList->setToolTip(tr("Enter or a double click goes to the day"));
     // The list takes what height the window has, so that the page is no
     // taller than the day's page.
     DayList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
@@ -97,29 +94,27 @@ void TInscriptions::changeEvent(QEvent* event) {
 // The day's readings and the spelling above, the inscription's work below.
 void TInscriptions::LayOut() {
     auto* top = new QVBoxLayout(this);
-    auto* readings = Named(new QGroupBox(QStringLiteral("This day")), "InscriptionDayBox",
-                           QStringLiteral("This day"));
+    auto* readings = Named(new QGroupBox(tr("This day")), "InscriptionDayBox", tr("This day"));
     auto* form = new QFormLayout(readings);
-    form->addRow(QStringLiteral("819-day station:"), StationField);
-    form->addRow(BuddyLabel(QStringLiteral("Year &bearer:"), BearerList), BearerList);
+    form->addRow(tr("819-day station:"), StationField);
+    form->addRow(BuddyLabel(tr("Year &bearer:"), BearerList), BearerList);
     form->addRow(QString(), BearerField);
-    form->addRow(BuddyLabel(QStringLiteral("Spellin&g:"), SpellingList), SpellingList);
+    form->addRow(BuddyLabel(tr("Spellin&g:"), SpellingList), SpellingList);
     top->addWidget(readings);
 
-    auto* work = Named(new QGroupBox(QStringLiteral("Inscription")), "InscriptionBox",
-                       QStringLiteral("Inscription"));
+    auto* work = Named(new QGroupBox(tr("Inscription")), "InscriptionBox", tr("Inscription"));
     auto* grid = new QGridLayout(work);
-    grid->addWidget(BuddyLabel(QStringLiteral("Distance n&umber:"), DistanceInput), 0, 0);
+    grid->addWidget(BuddyLabel(tr("Distance n&umber:"), DistanceInput), 0, 0);
     grid->addWidget(DistanceInput, 0, 1);
     grid->addWidget(AddBtn, 0, 2);
     grid->addWidget(SubtractBtn, 0, 3);
-    grid->addWidget(BuddyLabel(QStringLiteral("Distance &from:"), FromInput), 1, 0);
+    grid->addWidget(BuddyLabel(tr("Distance &from:"), FromInput), 1, 0);
     grid->addWidget(FromInput, 1, 1);
     grid->addWidget(MeasureBtn, 1, 2, 1, 2);
-    grid->addWidget(BuddyLabel(QStringLiteral("Full dat&e:"), FullDateInput), 2, 0);
+    grid->addWidget(BuddyLabel(tr("Full dat&e:"), FullDateInput), 2, 0);
     grid->addWidget(FullDateInput, 2, 1);
     grid->addWidget(CheckBtn, 2, 2, 1, 2);
-    grid->addWidget(BuddyLabel(QStringLiteral("Da&maged date:"), PatternInput), 3, 0);
+    grid->addWidget(BuddyLabel(tr("Da&maged date:"), PatternInput), 3, 0);
     grid->addWidget(PatternInput, 3, 1);
     grid->addWidget(FindBtn, 3, 2, 1, 2);
     LayOutPeriodRows(grid, 4);
@@ -184,9 +179,9 @@ void TInscriptions::DayShown(const std::optional<AlmanacDay>& day) {
 QString TInscriptions::LineOf(std::int64_t dayCount) const {
     const std::int64_t correlation = day_ ? day_->correlation : DefaultCorrelation;
     const CivilDate date = JdnToCivil(Calendar::Gregorian, dayCount + correlation);
-    return Qs(InscribedDayText(dayCount)) + QStringLiteral("  ") +
+    return Qs(InscribedDayText(dayCount, InterfaceLanguage())) + QStringLiteral("  ") +
            Qs(CalendarRoundText(dayCount, CurrentSpelling())) + QStringLiteral("  ") +
-           Qs(CivilDateText(date)) + QStringLiteral(" (Gregorian)");
+           tr("%1 (Gregorian)").arg(Qs(CivilDateText(date, InterfaceLanguage())));
 }
 
 void TInscriptions::ShowReadings() {
@@ -195,7 +190,8 @@ void TInscriptions::ShowReadings() {
         BearerField->clear();
         return;
     }
-    StationField->setText(Qs(Station819Text(day_->dayCount, CurrentSpelling())));
+    StationField->setText(
+        Qs(Station819Text(day_->dayCount, CurrentSpelling(), InterfaceLanguage())));
     StationField->setCursorPosition(0); // its start, when the field is narrower than the text
     const YearBearerSystem system = CurrentYearBearer();
     BearerField->setText(Qs(TzolkinText(YearBearerOf(day_->dayCount, system), CurrentSpelling())));
@@ -216,7 +212,7 @@ void TInscriptions::Move(bool forward) {
         return;
     }
     if (!day_) {
-        SetResult(QStringLiteral("There is no day to count from: enter a date first."));
+        SetResult(tr("There is no day to count from: enter a date first."));
         return;
     }
     const std::int64_t jdn = day_->jdn + (forward ? *days : -*days);
@@ -225,8 +221,8 @@ void TInscriptions::Move(bool forward) {
         return;
     }
     SetResult(QStringLiteral("%1 %2 %3:")
-                  .arg(Qs(InscribedDayText(day_->dayCount)), forward ? "+" : "-",
-                       Qs(InscribedDistanceText(*days))) +
+                  .arg(Qs(InscribedDayText(day_->dayCount, InterfaceLanguage())),
+                       forward ? "+" : "-", Qs(InscribedDistanceText(*days))) +
               QStringLiteral(" ") + LineOf(jdn - day_->correlation));
     goTo_(jdn);
 }
@@ -234,7 +230,7 @@ void TInscriptions::Move(bool forward) {
 void TInscriptions::MeasureDistance() {
     DayList->clear();
     if (!day_) {
-        SetResult(QStringLiteral("There is no day to measure to: enter a date first."));
+        SetResult(tr("There is no day to measure to: enter a date first."));
         return;
     }
     const std::string text = FromInput->text().trimmed().toStdString();
@@ -253,9 +249,11 @@ void TInscriptions::MeasureDistance() {
     }
     const WideCount days = day_->dayCount - *from;
     const std::optional<std::int64_t> near = NarrowDayCount(*from);
-    SetResult(QStringLiteral("From %1 to this day, %2: %3 (%4 days)")
-                  .arg(Qs(near ? InscribedDayText(*near) : WideInscribedDayText(*from)),
-                       Qs(InscribedDayText(day_->dayCount)), Qs(InscribedWideDistanceText(days)),
+    SetResult(tr("From %1 to this day, %2: %3 (%4 days)")
+                  .arg(Qs(near ? InscribedDayText(*near, InterfaceLanguage())
+                               : WideInscribedDayText(*from, InterfaceLanguage())),
+                       Qs(InscribedDayText(day_->dayCount, InterfaceLanguage())),
+                       Qs(InscribedWideDistanceText(days)),
                        Qs(GroupThousands(WideNumberText(days)))));
 }
 
@@ -264,7 +262,7 @@ void TInscriptions::CheckDate() {
     const std::string text = FullDateInput->text().toStdString();
     const std::optional<FullDate> date = ParseFullDate(text, error, CurrentSpelling());
     DayList->clear();
-    DayList->setAccessibleName(QStringLiteral("Suggestions"));
+    DayList->setAccessibleName(tr("Suggestions"));
     std::string_view rest = text;
     const std::string_view first = TakeWord(rest);
     std::string ignored; // a count that does not read is refused below
@@ -278,22 +276,22 @@ void TInscriptions::CheckDate() {
         if (deep)
             SetResult(
                 Qs(deep->note) + (deep->note.empty() ? "" : ". ") +
-                QStringLiteral("The date fits: %1  %2, which has no Gregorian or Julian date.")
-                    .arg(Qs(WideInscribedDayText(deep->dayCount)),
+                tr("The date fits: %1  %2, which has no Gregorian or Julian date.")
+                    .arg(Qs(WideInscribedDayText(deep->dayCount, InterfaceLanguage())),
                          Qs(CalendarRoundText(CycleDayOf(deep->dayCount), CurrentSpelling()))));
         else
             SetResult(Qs(error));
         return;
     }
     if (!date) {
-        SetResult(error.empty() ? QStringLiteral("Write a Long Count followed by its Tzolkin day, "
-                                                 "Haab day or both.")
+        SetResult(error.empty() ? tr("Write a Long Count followed by its Tzolkin day, "
+                                     "Haab day or both.")
                                 : Qs(error));
         return;
     }
     const FullDateCheck check = CheckFullDate(*date, CurrentSpelling());
     if (check.fits) {
-        const QString fits = QStringLiteral("The date fits: ") + LineOf(check.dayCount);
+        const QString fits = tr("The date fits: %1").arg(LineOf(check.dayCount));
         SetResult(check.previousEra ? Qs(check.note) + QStringLiteral(". ") + fits : fits);
         DayList->addItem(LineOf(check.dayCount));
         DayList->item(0)->setData(Qt::UserRole, QVariant::fromValue<qint64>(check.dayCount));
@@ -303,11 +301,10 @@ void TInscriptions::CheckDate() {
         auto* item = new QListWidgetItem(LineOf(s), DayList);
         item->setData(Qt::UserRole, QVariant::fromValue<qint64>(s));
     }
-    SetResult(Qs(check.problem) +
-              (check.suggestions.empty()
-                   ? QStringLiteral(". No Long Count one place away fits.")
-                   : QStringLiteral(". Below, the Long Counts one place away that fit, nearest "
-                                    "first.")));
+    SetResult((check.suggestions.empty()
+                   ? tr("%1. No Long Count one place away fits.")
+                   : tr("%1. Below, the Long Counts one place away that fit, nearest first."))
+                  .arg(Qs(check.problem)));
 }
 
 void TInscriptions::FindMatches() {
@@ -315,7 +312,7 @@ void TInscriptions::FindMatches() {
     const std::optional<DatePattern> pattern =
         ParseDatePattern(PatternInput->text().toStdString(), error, CurrentSpelling());
     DayList->clear();
-    DayList->setAccessibleName(QStringLiteral("Matching days"));
+    DayList->setAccessibleName(tr("Matching days"));
     if (!pattern) {
         SetResult(Qs(error));
         return;
@@ -328,25 +325,23 @@ void TInscriptions::FindMatches() {
 
 // Period endings and short-form dates: a row each below the damaged date.
 void TInscriptions::CreatePeriodControls() {
-    PeriodInput = Named(new QLineEdit, "PeriodInput", QStringLiteral("Period endings"));
+    PeriodInput = Named(new QLineEdit, "PeriodInput", tr("Period endings"));
     PeriodInput->setPlaceholderText(QStringLiteral("katun 13"));
-    PeriodInput->setToolTip(QStringLiteral("A period (baktun, katun, lahuntun, hotun, tun), "
-                                           "with the number of its Ahau day if wanted"));
-    PeriodBtn =
-        PushButton("PeriodBtn", QStringLiteral("List"), QStringLiteral("List the period endings"));
-    PlaceInput = Named(new QLineEdit, "PlaceInput", QStringLiteral("Short-form date"));
+    PeriodInput->setToolTip(tr("A period (baktun, katun, lahuntun, hotun, tun), "
+                               "with the number of its Ahau day if wanted"));
+    PeriodBtn = PushButton("PeriodBtn", tr("List"), tr("List the period endings"));
+    PlaceInput = Named(new QLineEdit, "PlaceInput", tr("Short-form date"));
     PlaceInput->setPlaceholderText(QStringLiteral("3 Ahau 3 Mol katun 13"));
-    PlaceInput->setToolTip(QStringLiteral("A Calendar Round, then \"katun N\" for the katun "
-                                          "N Ahau it lies in or a period it ends"));
-    PlaceBtn =
-        PushButton("PlaceBtn", QStringLiteral("Place"), QStringLiteral("Place the Calendar Round"));
+    PlaceInput->setToolTip(tr("A Calendar Round, then \"katun N\" for the katun "
+                              "N Ahau it lies in or a period it ends"));
+    PlaceBtn = PushButton("PlaceBtn", tr("Place"), tr("Place the Calendar Round"));
 }
 
 void TInscriptions::LayOutPeriodRows(QGridLayout* grid, int row) {
-    grid->addWidget(BuddyLabel(QStringLiteral("Period ending&s:"), PeriodInput), row, 0);
+    grid->addWidget(BuddyLabel(tr("Period ending&s:"), PeriodInput), row, 0);
     grid->addWidget(PeriodInput, row, 1);
     grid->addWidget(PeriodBtn, row, 2, 1, 2);
-    grid->addWidget(BuddyLabel(QStringLiteral("S&hort-form date:"), PlaceInput), row + 1, 0);
+    grid->addWidget(BuddyLabel(tr("S&hort-form date:"), PlaceInput), row + 1, 0);
     grid->addWidget(PlaceInput, row + 1, 1);
     grid->addWidget(PlaceBtn, row + 1, 2, 1, 2);
 }
@@ -359,16 +354,21 @@ void TInscriptions::ShowFound(const MatchResult& found, std::int64_t from, std::
         auto* item = new QListWidgetItem(LineOf(d), DayList);
         item->setData(Qt::UserRole, QVariant::fromValue<qint64>(d));
     }
-    const QString range = Qs(InscribedDayText(from) + " to " + InscribedDayText(to));
+    const QString range = tr("%1 to %2")
+                              .arg(Qs(InscribedDayText(from, InterfaceLanguage())),
+                                   Qs(InscribedDayText(to, InterfaceLanguage())));
     const QString total = Qs(GroupThousands(std::to_string(found.total)));
-    const QString one = fit ? QStringLiteral(" fits") : QString(),
-                  many = fit ? QStringLiteral(" fit") : QString();
-    SetResult(found.total == 0   ? QStringLiteral("No day from %1%2.").arg(range, one)
-              : found.total == 1 ? QStringLiteral("One day from %1%2.").arg(range, one)
-              : found.total > ListedDays
-                  ? QStringLiteral("%1 days from %2%3; the first %4 are listed.")
-                        .arg(total, range, many, Qs(GroupThousands(std::to_string(ListedDays))))
-                  : QStringLiteral("%1 days from %2%3.").arg(total, range, many));
+    // Whole sentences, so that a translation can place the verb.
+    if (found.total == 0)
+        SetResult((fit ? tr("No day from %1 fits.") : tr("No day from %1.")).arg(range));
+    else if (found.total == 1)
+        SetResult((fit ? tr("One day from %1 fits.") : tr("One day from %1.")).arg(range));
+    else if (found.total > ListedDays)
+        SetResult((fit ? tr("%1 days from %2 fit; the first %3 are listed.")
+                       : tr("%1 days from %2; the first %3 are listed."))
+                      .arg(total, range, Qs(GroupThousands(std::to_string(ListedDays)))));
+    else
+        SetResult((fit ? tr("%1 days from %2 fit.") : tr("%1 days from %2.")).arg(total, range));
 }
 
 void TInscriptions::ListPeriodEndings() {
@@ -376,7 +376,7 @@ void TInscriptions::ListPeriodEndings() {
     const std::optional<PeriodQuery> query =
         ParsePeriodQuery(PeriodInput->text().toStdString(), error);
     DayList->clear();
-    DayList->setAccessibleName(QStringLiteral("Period endings"));
+    DayList->setAccessibleName(tr("Period endings"));
     if (!query) {
         SetResult(Qs(error));
         return;
@@ -389,7 +389,7 @@ void TInscriptions::PlaceShortForm() {
     const std::optional<ShortFormDate> date =
         ParseShortFormDate(PlaceInput->text().toStdString(), error, CurrentSpelling());
     DayList->clear();
-    DayList->setAccessibleName(QStringLiteral("Placed days"));
+    DayList->setAccessibleName(tr("Placed days"));
     if (!date) {
         SetResult(Qs(error));
         return;

@@ -4,6 +4,7 @@
 #include "platform/Os.h"
 #include "ui/Colours.h"
 #include "ui/ProgramServices.h"
+#include "ui/Translations.h"
 #include "window/PageControls.h"
 
 #include <QAccessible>
@@ -149,18 +150,18 @@ TPictureView::TPictureView(picture::PictureKind kind, const QString& name) : kin
 }
 
 void TPictureView::ShowDay(const AlmanacDay& day) {
-    picture_ = picture::PictureOf(kind_, day);
+    picture_ = picture::PictureOf(kind_, day, InterfaceLanguage());
     const bool longCount = kind_ == picture::PictureKind::LongCount;
-    stem_ = QString::fromLatin1(longCount ? "long-count " : "calendar-round ") +
-            QString::fromStdString(longCount ? InscribedText(day.dayCount)
-                                             : CalendarRoundText(day.tzolkin, day.haab));
+    stem_ = (longCount ? tr("long-count %1") : tr("calendar-round %1"))
+                .arg(QString::fromStdString(longCount ? InscribedText(day.dayCount)
+                                                      : CalendarRoundText(day.tzolkin, day.haab)));
     setAccessibleDescription(QString::fromStdString(picture_->title));
     update();
 }
 
 void TPictureView::ClearDay() {
     picture_.reset();
-    setAccessibleDescription(QStringLiteral("No day is shown."));
+    setAccessibleDescription(tr("No day is shown."));
     update();
 }
 
@@ -219,20 +220,18 @@ void TPictureView::changeEvent(QEvent* event) {
 
 TPicturePane::TPicturePane() {
     setObjectName(QStringLiteral("PicturePane"));
-    LongCountPicture_ =
-        new TPictureView(picture::PictureKind::LongCount, QStringLiteral("Long Count picture"));
+    LongCountPicture_ = new TPictureView(picture::PictureKind::LongCount, tr("Long Count picture"));
     LongCountPicture_->setObjectName(QStringLiteral("LongCountPicture"));
-    CalendarRoundPicture_ = new TPictureView(picture::PictureKind::CalendarRound,
-                                             QStringLiteral("Calendar Round picture"));
+    CalendarRoundPicture_ =
+        new TPictureView(picture::PictureKind::CalendarRound, tr("Calendar Round picture"));
     CalendarRoundPicture_->setObjectName(QStringLiteral("CalendarRoundPicture"));
-    CopyLongCount = PushButton("CopyLongCount", QStringLiteral("&Copy"),
-                               QStringLiteral("Copy the Long Count picture"));
-    SaveLongCount = PushButton("SaveLongCount", QStringLiteral("&Save as..."),
-                               QStringLiteral("Save the Long Count picture"));
-    CopyCalendarRound = PushButton("CopyCalendarRound", QStringLiteral("Co&py"),
-                                   QStringLiteral("Copy the Calendar Round picture"));
-    SaveCalendarRound = PushButton("SaveCalendarRound", QStringLiteral("Sa&ve as..."),
-                                   QStringLiteral("Save the Calendar Round picture"));
+    CopyLongCount = PushButton("CopyLongCount", tr("&Copy"), tr("Copy the Long Count picture"));
+    SaveLongCount =
+        PushButton("SaveLongCount", tr("&Save as..."), tr("Save the Long Count picture"));
+    CopyCalendarRound =
+        PushButton("CopyCalendarRound", tr("Co&py"), tr("Copy the Calendar Round picture"));
+    SaveCalendarRound =
+        PushButton("SaveCalendarRound", tr("Sa&ve as..."), tr("Save the Calendar Round picture"));
 
     // Two columns, each picture over its buttons.
     auto* grid = new QGridLayout(this);
@@ -283,7 +282,8 @@ bool TPicturePane::CopyPicture(const TPictureView& view) {
     buffer.open(QIODevice::WriteOnly);
     view.Image(2).save(&buffer, "PNG");
     if (!platform::CurrentOs().PutClipboardPicture(png.toStdString(), view.Svg())) {
-        ReportError("The clipboard cannot be opened, so the picture was not copied");
+        ReportError(
+            tr("The clipboard cannot be opened, so the picture was not copied").toStdString());
         return false;
     }
     return true;
@@ -301,7 +301,7 @@ bool TPicturePane::SavePicture(const TPictureView& view, const QString& path) {
         bytes = png.toStdString();
     }
     if (bytes.empty() || !platform::CurrentOs().WriteWholeFile(path.toStdString(), bytes)) {
-        ReportError("The picture could not be saved as " + path.toStdString());
+        ReportError(tr("The picture could not be saved as %1").arg(path).toStdString());
         return false;
     }
     return true;
@@ -310,9 +310,10 @@ bool TPicturePane::SavePicture(const TPictureView& view, const QString& path) {
 void TPicturePane::AskAndSave(const TPictureView& view) {
     if (!view.HasDay())
         return;
-    const QString png = QStringLiteral("PNG image (*.png)"),
-                  svg = QStringLiteral("SVG image (*.svg)");
-    QFileDialog dialog(window(), QStringLiteral("Save the %1").arg(view.accessibleName()));
+    const QString png = tr("PNG image (*.png)"), svg = tr("SVG image (*.svg)");
+    // Titled as the button that asked.
+    const QPushButton* asked = &view == LongCountPicture_ ? SaveLongCount : SaveCalendarRound;
+    QFileDialog dialog(window(), asked->accessibleName());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({png, svg});
     // The suffix is added before the dialog asks whether to replace a file.

@@ -99,7 +99,7 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
     }
     if (!StartRepeatTimer(FirstRepeatDelay)) {
         EndHold();
-        ReportError("Not enough timers available");
+        ReportError(tr("Not enough timers available").toStdString());
     }
 }
 
