@@ -5,15 +5,17 @@ The almanac of many days at once, as columns::
     >>> import zentolk
     >>> cols = zentolk.almanac(["2024-06-15", "0683-08-29", "2024-02-30"])
     >>> list(cols["long_count"])
-    ['13.0.11.11.14', '9.12.11.5.18', None]
+    ['13.0.11.11.14', '9.12.11.5.18', '']
     >>> list(cols["error"])
     [None, None, 'no such day in the calendar']
 
 The columns are those of ``zentolk-cli almanac --csv``, with the same names,
 order and meanings: the input column(s), ``ok``, ``error``, then ``jdn``,
-``correlation``, ... ``inscribed``. Numbers are int32 arrays (0 in a failed
-row; int64 should a value ever need it), texts object arrays of str (None
-where the table leaves a cell empty), texts that repeat sharing one str.
+``correlation``, ... ``inscribed`` (``columns=`` picks some). Numbers are
+int32 arrays (0 in a failed row); the Long Count and inscribed count are
+fixed-width str arrays ("" in a failed row); other texts object arrays of
+str (None where the table leaves a cell empty), texts that repeat sharing
+one str.
 A row that cannot be read has ``ok`` False and the reason in ``error``; only
 wrong arguments raise (ValueError, with the command line's message).
 
@@ -70,8 +72,26 @@ def _input_columns(days, input):
     return _MDY, columns, columns
 
 
+def _texts(coded):
+    """The object array of a coded text column: one shared str per text,
+    None where the code is -1."""
+    codes, categories = coded
+    table = _np.empty(len(categories) + 1, dtype=object)
+    table[:-1] = categories
+    return table[codes]
+
+
+def _values(days, input, julian, correlation, spelling, year_bearer, columns):
+    names, given, read = _input_columns(days, input)
+    values = _zentolk.almanac_columns(read, input, julian, correlation, spelling, year_bearer,
+                                      columns)
+    out = dict(zip(names, given))
+    out.update(values)
+    return out
+
+
 def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colonial",
-            year_bearer="classic"):
+            year_bearer="classic", columns=None):
     """The almanac of every day in ``days``, as a dict of NumPy arrays.
 
     days
@@ -97,19 +117,28 @@ def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colo
         ``"colonial"`` (Ahau, Cumku) or ``"modern"`` (Ajaw, Kumk'u).
     year_bearer
         ``"classic"``, ``"campeche"`` or ``"mayapan"``.
+    columns
+        The names of the value columns to make (as :func:`column_names`
+        gives them), or None for all. Only those are computed; the input
+        column(s), ``ok`` and ``error`` come in any case, and the columns
+        keep the table's order.
 
     Returns the columns of ``zentolk-cli almanac --csv`` in its order: the
     input column(s) as given, ``ok`` (bool), ``error`` (str or None), then
-    the almanac's values: numbers as int32 arrays, texts as object arrays of
-    str. A row that cannot be read (a missing value, a malformed date, a day
-    outside the years -1,000,000 to 1,000,000) has ``ok`` False, its message
-    in ``error``, 0 in the number columns and None in the texts. Wrong
-    arguments raise ValueError (TypeError for a wrong type).
+    the almanac's values: numbers as int32 arrays; ``long_count`` and
+    ``inscribed``, a text for each day, as fixed-width str arrays (NumPy's
+    ``<U``: no Python object per row); the other texts, which repeat (names,
+    Calendar Rounds, stations), as object arrays of shared str. A row that
+    cannot be read (a missing value, a malformed date, a day outside the
+    years -1,000,000 to 1,000,000) has ``ok`` False, its message in
+    ``error``, 0 in the number columns, "" in the fixed-width texts and None
+    in the others. Wrong arguments raise ValueError (TypeError for a wrong
+    type).
     """
-    names, columns, read = _input_columns(days, input)
-    values = _zentolk.almanac_columns(read, input, julian, correlation, spelling, year_bearer)
-    out = dict(zip(names, columns))
-    out.update(values)
+    out = _values(days, input, julian, correlation, spelling, year_bearer, columns)
+    for name, values in out.items():
+        if isinstance(values, tuple):
+            out[name] = _texts(values)
     return out
 
 
@@ -119,22 +148,33 @@ def column_names(input="iso"):
     return list(names) + ["ok", "error"] + _zentolk.column_names(input)
 
 
-def almanac_frame(days, **options):
+def almanac_frame(days, *, input="iso", julian=False, correlation=None, spelling="colonial",
+                  year_bearer="classic", columns=None):
     """:func:`almanac` as a pandas DataFrame.
 
     Number columns are pandas' nullable Int32, missing (<NA>) in failed rows
-    where the csv table leaves its cells empty; texts are object columns of
-    str. A Series or DataFrame passed in gives its index to the result.
-    Takes the keyword arguments of :func:`almanac`.
+    where the csv table leaves its cells empty. Texts that repeat (names,
+    Calendar Rounds, stations) are categoricals of their str, categories in
+    sorted order; ``long_count`` and ``inscribed`` are object columns of str;
+    texts are missing in failed rows. A Series or DataFrame passed in gives
+    its index to the result. Takes the keyword arguments of :func:`almanac`.
     """
     import pandas as pd
 
-    cols = almanac(days, **options)
+    cols = _values(days, input, julian, correlation, spelling, year_bearer, columns)
     failed = ~cols["ok"]
+    inputs = ("input",) + _MDY
     frame = {}
     for name, values in cols.items():
-        if values.dtype.kind == "i" and name not in ("input",) + _MDY:
+        if isinstance(values, tuple):
+            values = pd.Categorical.from_codes(values[0], values[1])
+        elif name in inputs:
+            pass
+        elif values.dtype.kind == "i":
             values = pd.arrays.IntegerArray(values, failed.copy())
+        elif values.dtype.kind == "U":
+            values = values.astype(object)
+            values[failed] = None
         frame[name] = values
     index = days.index if isinstance(days, (pd.Series, pd.DataFrame)) else None
     return pd.DataFrame(frame, index=index, copy=False)
@@ -144,10 +184,10 @@ def _one(day, column, julian=False, correlation=None, spelling="colonial",
          year_bearer="classic"):
     jdn = _zentolk.day_number(day, julian, correlation, spelling)
     cols = _zentolk.almanac_columns([_np.array([jdn], dtype=_np.int64)], "jdn", julian,
-                                    correlation, spelling, year_bearer)
+                                    correlation, spelling, year_bearer, [column])
     if not cols["ok"][0]:
         raise ValueError(cols["error"][0])
-    return cols[column][0]
+    return str(cols[column][0])
 
 
 def long_count(day, *, julian=False, correlation=None):
