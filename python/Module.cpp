@@ -234,6 +234,30 @@ private:
     std::string scratch_;
 };
 
+// An object array of `rows` empty slots on memory NumPy allocates for
+// numbers, which it backs with huge pages where the system can; for object
+// arrays it takes zeroed memory without them, and on a virtual machine each
+// small page costs microseconds on first touch. Such an array does not own
+// its items, so the memory's keeper releases them.
+py::array objectArray(py::ssize_t rows) {
+    struct Keeper {
+        py::array_t<std::uintptr_t> memory;
+        PyObject** slots() { return reinterpret_cast<PyObject**>(memory.mutable_data()); }
+    };
+    auto keeper = std::make_unique<Keeper>(Keeper{py::array_t<std::uintptr_t>(rows)});
+    PyObject** slots = keeper->slots();
+    std::fill_n(slots, rows, nullptr);
+    const py::capsule base(keeper.get(), [](void* p) {
+        const std::unique_ptr<Keeper> k(static_cast<Keeper*>(p));
+        PyObject** s = k->slots();
+        for (py::ssize_t i = 0, n = k->memory.size(); i < n; ++i)
+            Py_XDECREF(s[i]);
+    });
+    keeper.release();
+    return py::array(py::dtype("O"), std::vector<py::ssize_t>{rows},
+                     std::vector<py::ssize_t>{sizeof(PyObject*)}, slots, base);
+}
+
 // A str for an engine text. Texts that repeat (names, Calendar Rounds,
 // stations) are made once and shared, through a table indexed by the text's
 // hash that keeps the last str of each slot; a column whose texts keep
@@ -241,12 +265,9 @@ private:
 class TextColumn {
 public:
     explicit TextColumn(py::ssize_t rows)
-        : array_(py::dtype("O"), std::vector<py::ssize_t>{rows}),
-          slots_(static_cast<PyObject**>(array_.mutable_data())),
+        : array_(objectArray(rows)), slots_(static_cast<PyObject**>(array_.mutable_data())),
           // Room for every Calendar Round, but no more than the rows need.
-          shared_(std::bit_ceil(std::size_t(std::clamp<py::ssize_t>(rows, 16, 1 << 15)))) {
-        std::fill_n(slots_, rows, nullptr);
-    }
+          shared_(std::bit_ceil(std::size_t(std::clamp<py::ssize_t>(rows, 16, 1 << 15)))) {}
     TextColumn(TextColumn&&) = default;
     ~TextColumn() {
         for (const Shared& s : shared_)
@@ -495,10 +516,21 @@ Source sourceOf(const Leaf& leaf) {
 }
 
 // Numbers the keys of a column's texts (a cycle's position, a station's
-// day count) in the order they first come.
+// day count) in the order they first come. Keys known to lie in 0..direct-1
+// are looked up in a plain table.
 class Coder {
 public:
+    explicit Coder(std::size_t direct = 0) : direct_(direct, -1) {}
+
     std::int32_t code(std::int64_t key) {
+        if (!direct_.empty()) {
+            std::int32_t& code = direct_[std::size_t(key)];
+            if (code < 0) {
+                code = static_cast<std::int32_t>(keys_.size());
+                keys_.push_back(key);
+            }
+            return code;
+        }
         for (std::size_t i = slotOf(key);; i = (i + 1) & (slots_.size() - 1)) {
             Slot& s = slots_[i];
             if (s.code >= 0 && s.key == key)
@@ -536,6 +568,7 @@ private:
         }
     }
 
+    std::vector<std::int32_t> direct_;
     std::vector<Slot> slots_ = std::vector<Slot>(64);
     std::vector<std::int64_t> keys_;
 };
@@ -635,13 +668,16 @@ class FastColumn {
     enum class Kind { Number, Coded, Wide };
 
 public:
-    FastColumn(Source source, py::ssize_t rows, const Settings& s)
+    // With `objects`, a repeating text's column is an object array of its
+    // shared strs, else its codes and texts.
+    FastColumn(Source source, py::ssize_t rows, const Settings& s, bool objects)
         : source_(source), settings_(s), rows_(rows) {
         switch (source) {
         case Source::LongCount:
         case Source::Inscribed:
             kind_ = Kind::Wide;
-            lengths_.resize(std::size_t(rows));
+            lengths_ = py::array_t<std::uint8_t>(rows);
+            bytes_ = py::array_t<char>(rows * 24 + Room);
             break;
         case Source::CorrelationName:
         case Source::TzolkinName:
@@ -652,6 +688,13 @@ public:
         case Source::YearBearerSystem:
         case Source::YearBearerName:
             kind_ = Kind::Coded;
+            if (source != Source::StationLongCount)
+                coder_ = Coder(std::size_t(std::max(TzolkinDays * HaabDays, TzolkinSigns + 1)));
+            if (objects) {
+                objects_ = objectArray(rows);
+                slots_ = static_cast<PyObject**>(objects_.mutable_data());
+                break;
+            }
             codes_ = py::array_t<std::int32_t>(rows);
             data_ = codes_.mutable_data();
             break;
@@ -749,12 +792,20 @@ public:
         throw std::logic_error("a column without a fast path");
     }
 
-    // The column: an int32 array, (codes, texts), or a str array.
+    FastColumn(FastColumn&&) = default;
+    ~FastColumn() {
+        for (PyObject* text : texts_)
+            Py_XDECREF(text);
+    }
+
+    // The column: an int32 array, (codes, texts) or shared strs, or a str array.
     py::object finish() {
         switch (kind_) {
         case Kind::Number:
             return codes_;
         case Kind::Coded:
+            if (slots_ != nullptr)
+                return objects_;
             return finishCodes();
         case Kind::Wide:
             return finishWide();
@@ -777,23 +828,50 @@ private:
     // The key NoText is no text, code -1.
     static constexpr std::int64_t NoText = INT64_MIN;
     template <typename Key> void codes(const Block& b, Key key) {
+        if (slots_ != nullptr)
+            return shared(b, key);
         std::int32_t* out = data_ + b.first;
         for (py::ssize_t i = 0; i < b.rows; ++i) {
             const std::int64_t k = b.ok[i] ? key(b.day[i]) : NoText;
             out[i] = k == NoText ? -1 : coder_.code(k);
         }
     }
-    template <typename Put> void wide(const Block& b, Put put) {
+    // The same as strs, each made the first time its code comes.
+    template <typename Key> void shared(const Block& b, Key key) {
+        PyObject** out = slots_ + b.first;
         for (py::ssize_t i = 0; i < b.rows; ++i) {
+            const std::int64_t k = b.ok[i] ? key(b.day[i]) : NoText;
+            PyObject* text = Py_None;
+            if (k != NoText) {
+                const auto code = std::size_t(coder_.code(k));
+                if (code == texts_.size())
+                    texts_.push_back(TextColumn::make(textOf(k)));
+                text = texts_[code];
+            }
+            Py_INCREF(text);
+            out[i] = text;
+        }
+    }
+    template <typename Put> void wide(const Block& b, Put put) {
+        std::uint8_t* lengths = lengths_.mutable_data() + b.first;
+        for (py::ssize_t i = 0; i < b.rows; ++i) {
+            lengths[i] = 0;
             if (!b.ok[i])
                 continue;
-            if (bytes_.size() < used_ + 128 + WriteSlack)
-                bytes_.resize(std::max<std::size_t>(2 * bytes_.size(), 1 << 16));
-            const char* end = put(bytes_.data() + used_, b.day[i]);
-            lengths_[std::size_t(b.first + i)] =
-                static_cast<std::uint8_t>(end - (bytes_.data() + used_));
-            used_ = std::size_t(end - bytes_.data());
+            if (std::size_t(bytes_.size()) < used_ + Room)
+                grow();
+            char* at = bytes_.mutable_data() + used_;
+            const char* end = put(at, b.day[i]);
+            lengths[i] = static_cast<std::uint8_t>(end - at);
+            used_ += std::size_t(end - at);
         }
+    }
+    // Room for a text and what its writer may store past it.
+    static constexpr std::size_t Room = 128 + WriteSlack;
+    void grow() {
+        py::array_t<char> more(2 * bytes_.size());
+        std::memcpy(more.mutable_data(), bytes_.data(), used_);
+        bytes_ = std::move(more);
     }
 
     // The text of a key, by the engine's writers.
@@ -862,22 +940,26 @@ private:
         return narrowed(std::int32_t{});
     }
 
-    // Fixed-width str (UCS-4) as wide as the longest text; failed rows empty.
+    // Fixed-width str (UCS-4) as wide as the longest text; failed rows
+    // empty. Made as numbers and seen as str, for the memory (objectArray).
     py::object finishWide() {
+        const std::uint8_t* lengths = lengths_.data();
         std::size_t width = 1;
-        for (const std::uint8_t n : lengths_)
-            width = std::max<std::size_t>(width, n);
-        py::array out(py::dtype("U" + std::to_string(width)), std::vector<py::ssize_t>{rows_});
-        auto* o = static_cast<char32_t*>(out.mutable_data());
+        for (py::ssize_t i = 0; i < rows_; ++i)
+            width = std::max<std::size_t>(width, lengths[i]);
+        py::array_t<std::uint32_t> out(rows_ * py::ssize_t(width));
+        std::uint32_t* o = out.mutable_data();
         const char* in = bytes_.data();
-        for (const std::uint8_t n : lengths_) {
+        for (py::ssize_t i = 0; i < rows_; ++i) {
+            const std::size_t n = lengths[i];
             for (std::size_t k = 0; k < n; ++k)
                 o[k] = static_cast<unsigned char>(in[k]);
-            std::fill(o + n, o + width, U'\0');
+            std::fill(o + n, o + width, 0);
             in += n;
             o += width;
         }
-        return out;
+        bytes_ = py::array_t<char>(0);
+        return out.attr("view")(py::dtype("U" + std::to_string(width)));
     }
 
     Source source_;
@@ -887,9 +969,12 @@ private:
     py::array_t<std::int32_t> codes_; // numbers, or codes
     std::int32_t* data_ = nullptr;
     Coder coder_;
-    std::vector<char> bytes_; // wide texts, one after the other
+    py::array objects_; // shared strs
+    PyObject** slots_ = nullptr;
+    std::vector<PyObject*> texts_; // by code
+    py::array_t<char> bytes_;      // wide texts, one after the other
     std::size_t used_ = 0;
-    std::vector<std::uint8_t> lengths_;
+    py::array_t<std::uint8_t> lengths_;
 };
 
 // The input columns, of one length.
@@ -986,7 +1071,7 @@ std::vector<bool> wantedOf(const std::vector<Leaf>& layout, const py::object& na
 // ok, error and the list's columns (those wanted) for the rows of the input
 // columns.
 py::dict almanacOf(const std::vector<py::array>& columns, const Settings& s,
-                   const py::object& names) {
+                   const py::object& names, bool coded) {
     std::vector<TextInput> inputs = inputsOf(columns);
     const py::ssize_t rows = inputs[0].rows();
     const std::vector<Leaf>& layout = layoutOf(s.names);
@@ -1008,7 +1093,7 @@ py::dict almanacOf(const std::vector<py::array>& columns, const Settings& s,
             continue;
         }
         fastIndex[i] = std::ptrdiff_t(fast.size());
-        fast.emplace_back(source, rows, s);
+        fast.emplace_back(source, rows, s, !coded);
     }
     OtherSink others(layout, other, rows);
 
@@ -1136,12 +1221,13 @@ PYBIND11_MODULE(_zentolk, m) {
         "almanac_columns",
         [](const std::vector<py::array>& columns, std::string_view input, bool julian,
            const py::object& correlation, std::string_view spelling, std::string_view yearBearer,
-           const py::object& names) {
+           const py::object& names, bool coded) {
             return almanacOf(columns, settingsOf(input, julian, correlation, spelling, yearBearer),
-                             names);
+                             names, coded);
         },
         py::arg("columns"), py::arg("input"), py::arg("julian"), py::arg("correlation"),
         py::arg("spelling"), py::arg("year_bearer"), py::arg("names") = py::none(),
+        py::arg("coded") = false,
         "ok, error and the almanac's columns for input columns of one kind of day.");
     m.def("readings", &readingsOf, py::arg("columns"), py::arg("decimal_separator"),
           "ok, error and the calculator's ten readings for month, day, year and era columns.");

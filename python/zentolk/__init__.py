@@ -72,19 +72,10 @@ def _input_columns(days, input):
     return _MDY, columns, columns
 
 
-def _texts(coded):
-    """The object array of a coded text column: one shared str per text,
-    None where the code is -1."""
-    codes, categories = coded
-    table = _np.empty(len(categories) + 1, dtype=object)
-    table[:-1] = categories
-    return table[codes]
-
-
-def _values(days, input, julian, correlation, spelling, year_bearer, columns):
+def _values(days, input, julian, correlation, spelling, year_bearer, columns, coded=False):
     names, given, read = _input_columns(days, input)
     values = _zentolk.almanac_columns(read, input, julian, correlation, spelling, year_bearer,
-                                      columns)
+                                      columns, coded)
     out = dict(zip(names, given))
     out.update(values)
     return out
@@ -135,11 +126,7 @@ def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colo
     in the others. Wrong arguments raise ValueError (TypeError for a wrong
     type).
     """
-    out = _values(days, input, julian, correlation, spelling, year_bearer, columns)
-    for name, values in out.items():
-        if isinstance(values, tuple):
-            out[name] = _texts(values)
-    return out
+    return _values(days, input, julian, correlation, spelling, year_bearer, columns)
 
 
 def column_names(input="iso"):
@@ -161,7 +148,7 @@ def almanac_frame(days, *, input="iso", julian=False, correlation=None, spelling
     """
     import pandas as pd
 
-    cols = _values(days, input, julian, correlation, spelling, year_bearer, columns)
+    cols = _values(days, input, julian, correlation, spelling, year_bearer, columns, coded=True)
     failed = ~cols["ok"]
     inputs = ("input",) + _MDY
     frame = {}
