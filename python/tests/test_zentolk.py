@@ -76,6 +76,11 @@ def as_cell(value, ok):
     return str(value)
 
 
+def frame_missing(value):
+    import pandas as pd
+    return value is None or value is pd.NA or (isinstance(value, float) and np.isnan(value))
+
+
 class AgainstTheTable(unittest.TestCase):
     # Each input with settings a table may be asked for.
     CASES = [
@@ -114,6 +119,17 @@ class AgainstTheTable(unittest.TestCase):
                         self.fail(f"row {row} ({lines[row]}): "
                                   + ", ".join(f"{n}: {g!r} != {e!r}"
                                               for n, g, e in zip(names, got, expected) if g != e))
+                # A frame of some of the columns holds the same cells, in the same order.
+                values = names[names.index("error") + 1:]
+                some = random.Random(len(days)).sample(values, 12)
+                frame = zentolk.almanac_frame(columns, input=input, columns=some, **options)
+                self.assertEqual(list(frame.columns),
+                                 names[:names.index("error") + 1] + [n for n in values if n in some])
+                for name in some:
+                    k = table[0].index(name)
+                    self.assertEqual([as_cell(None if frame_missing(v) else v, True)
+                                      for v in frame[name]],
+                                     [row[k] for row in table[1:]], name)
 
 
 class ReadingsAgainstTheCalculatorsTable(unittest.TestCase):
@@ -148,6 +164,8 @@ class Behaviour(unittest.TestCase):
             ({"correlation": 1.5}, TypeError, "correlation needs a number or a name"),
             ({"spelling": "old"}, ValueError, "spelling needs colonial or modern, not 'old'"),
             ({"year_bearer": "x"}, ValueError, "year_bearer needs classic, campeche or mayapan"),
+            ({"columns": ["jdn", "day"]}, ValueError, "'day' is none of the almanac's columns"),
+            ({"columns": "jdn"}, TypeError, "a list of column names, not one name"),
         ]
         for options, error, message in cases:
             with self.subTest(options=options):

@@ -150,7 +150,7 @@ def almanac_frame(days, *, input="iso", julian=False, correlation=None, spelling
 
     cols = _values(days, input, julian, correlation, spelling, year_bearer, columns, coded=True)
     failed = ~cols["ok"]
-    inputs = ("input",) + _MDY
+    inputs = _MDY if input == "mdy" else ("input",)
     frame = {}
     for name, values in cols.items():
         if isinstance(values, tuple):
