@@ -598,10 +598,14 @@ public:
         if (leaf_ != slots_.size())
             throw std::logic_error("the almanac's list changed its length within a call");
     }
+    // A row without a day: zero numbers, no texts.
     void failedRow(py::ssize_t row) {
-        for (const Slot& s : slots_)
+        for (const Slot& s : slots_) {
             if (s.wanted && s.text)
                 texts_[s.column].none(row);
+            else if (s.wanted)
+                numbers_[s.column].set(row, 0);
+        }
     }
 
     void number(std::string_view, std::string_view, std::int64_t v) override {
@@ -660,22 +664,27 @@ struct Block {
 };
 
 // One value column of the fast path. Numbers are int32. A text that repeats
-// (a name, a Calendar Round, a station's Long Count) comes as a code per row
-// and the texts in their sort order, each made once, which the package turns
-// into shared strs or a categorical. The day's own Long Count is a
-// fixed-width str array: a str object per row would take most of the time.
+// (a name, a Calendar Round, a station's Long Count) is made once, and a row
+// holds a shared str or a code. The day's own Long Count is a fixed-width
+// str array in a dict: a str object per row would take most of the time.
 class FastColumn {
     enum class Kind { Number, Coded, Wide };
 
 public:
-    // With `objects`, a repeating text's column is an object array of its
-    // shared strs, else its codes and texts.
+    // With `objects` (a dict's), a repeating text's column is an object
+    // array of its shared strs and the Long Count a fixed-width array; else
+    // (a frame's) the codes and texts, and strs.
     FastColumn(Source source, py::ssize_t rows, const Settings& s, bool objects)
         : source_(source), settings_(s), rows_(rows) {
         switch (source) {
         case Source::LongCount:
         case Source::Inscribed:
             kind_ = Kind::Wide;
+            if (!objects) { // a frame's: strs, as pandas holds texts
+                objects_ = objectArray(rows);
+                slots_ = static_cast<PyObject**>(objects_.mutable_data());
+                break;
+            }
             lengths_ = py::array_t<std::uint8_t>(rows);
             bytes_ = py::array_t<char>(rows * 24 + Room);
             break;
@@ -704,6 +713,9 @@ public:
             data_ = codes_.mutable_data();
         }
     }
+
+    // A column of strs whose equal texts the inscribed count shares.
+    void shareWith(const FastColumn& longCount) { longCount_ = &longCount; }
 
     void fill(const Block& b) {
         const YearBearerSystem system = settings_.names.yearBearer;
@@ -808,6 +820,8 @@ public:
                 return objects_;
             return finishCodes();
         case Kind::Wide:
+            if (slots_ != nullptr)
+                return objects_;
             return finishWide();
         }
         return py::none();
@@ -853,6 +867,8 @@ private:
         }
     }
     template <typename Put> void wide(const Block& b, Put put) {
+        if (slots_ != nullptr)
+            return strs(b, put);
         std::uint8_t* lengths = lengths_.mutable_data() + b.first;
         for (py::ssize_t i = 0; i < b.rows; ++i) {
             lengths[i] = 0;
@@ -864,6 +880,29 @@ private:
             const char* end = put(at, b.day[i]);
             lengths[i] = static_cast<std::uint8_t>(end - at);
             used_ += std::size_t(end - at);
+        }
+    }
+    // A str per row, the Long Count's where the text is the same (the
+    // inscribed count of this era's days).
+    template <typename Put> void strs(const Block& b, Put put) {
+        char text[Room];
+        for (py::ssize_t i = 0; i < b.rows; ++i) {
+            PyObject*& out = slots_[b.first + i];
+            if (!b.ok[i]) {
+                Py_INCREF(Py_None);
+                out = Py_None;
+                continue;
+            }
+            const std::string_view t(text, std::size_t(put(text, b.day[i]) - text));
+            PyObject* same = longCount_ != nullptr ? longCount_->slots_[b.first + i] : nullptr;
+            if (same != nullptr && PyUnicode_IS_ASCII(same) &&
+                std::size_t(PyUnicode_GET_LENGTH(same)) == t.size() &&
+                std::memcmp(PyUnicode_1BYTE_DATA(same), t.data(), t.size()) == 0) {
+                Py_INCREF(same);
+                out = same;
+            } else {
+                out = TextColumn::make(t);
+            }
         }
     }
     // Room for a text and what its writer may store past it.
@@ -969,7 +1008,8 @@ private:
     py::array_t<std::int32_t> codes_; // numbers, or codes
     std::int32_t* data_ = nullptr;
     Coder coder_;
-    py::array objects_; // shared strs
+    const FastColumn* longCount_ = nullptr;
+    py::array objects_; // strs
     PyObject** slots_ = nullptr;
     std::vector<PyObject*> texts_; // by code
     py::array_t<char> bytes_;      // wide texts, one after the other
@@ -1069,9 +1109,10 @@ std::vector<bool> wantedOf(const std::vector<Leaf>& layout, const py::object& na
 }
 
 // ok, error and the list's columns (those wanted) for the rows of the input
-// columns.
+// columns; `throughList` takes every value from the list, as a value without
+// a fast path is (for the tests).
 py::dict almanacOf(const std::vector<py::array>& columns, const Settings& s,
-                   const py::object& names, bool coded) {
+                   const py::object& names, bool coded, bool throughList) {
     std::vector<TextInput> inputs = inputsOf(columns);
     const py::ssize_t rows = inputs[0].rows();
     const std::vector<Leaf>& layout = layoutOf(s.names);
@@ -1084,16 +1125,21 @@ py::dict almanacOf(const std::vector<py::array>& columns, const Settings& s,
     fast.reserve(layout.size());
     std::vector<std::ptrdiff_t> fastIndex(layout.size(), -1);
     std::vector<bool> other(layout.size());
+    const FastColumn* longCount = nullptr;
     for (std::size_t i = 0; i < layout.size(); ++i) {
         if (!wanted[i])
             continue;
-        const Source source = sourceOf(layout[i]);
+        const Source source = throughList ? Source::Other : sourceOf(layout[i]);
         if (source == Source::Other) {
             other[i] = true;
             continue;
         }
         fastIndex[i] = std::ptrdiff_t(fast.size());
         fast.emplace_back(source, rows, s, !coded);
+        if (source == Source::Inscribed && longCount != nullptr)
+            fast.back().shareWith(*longCount);
+        if (source == Source::LongCount)
+            longCount = &fast.back();
     }
     OtherSink others(layout, other, rows);
 
@@ -1221,13 +1267,13 @@ PYBIND11_MODULE(_zentolk, m) {
         "almanac_columns",
         [](const std::vector<py::array>& columns, std::string_view input, bool julian,
            const py::object& correlation, std::string_view spelling, std::string_view yearBearer,
-           const py::object& names, bool coded) {
+           const py::object& names, bool coded, bool throughList) {
             return almanacOf(columns, settingsOf(input, julian, correlation, spelling, yearBearer),
-                             names, coded);
+                             names, coded, throughList);
         },
         py::arg("columns"), py::arg("input"), py::arg("julian"), py::arg("correlation"),
         py::arg("spelling"), py::arg("year_bearer"), py::arg("names") = py::none(),
-        py::arg("coded") = false,
+        py::arg("coded") = false, py::arg("through_list") = false,
         "ok, error and the almanac's columns for input columns of one kind of day.");
     m.def("readings", &readingsOf, py::arg("columns"), py::arg("decimal_separator"),
           "ok, error and the calculator's ten readings for month, day, year and era columns.");

@@ -159,9 +159,6 @@ def almanac_frame(days, *, input="iso", julian=False, correlation=None, spelling
             pass
         elif values.dtype.kind == "i":
             values = pd.arrays.IntegerArray(values, failed.copy())
-        elif values.dtype.kind == "U":
-            values = values.astype(object)
-            values[failed] = None
         frame[name] = values
     index = days.index if isinstance(days, (pd.Series, pd.DataFrame)) else None
     return pd.DataFrame(frame, index=index, copy=False)
