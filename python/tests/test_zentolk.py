@@ -241,6 +241,12 @@ class Behaviour(unittest.TestCase):
         self.assertTrue(pd.isna(frame.loc["b", "jdn"]) and frame.loc["a", "jdn"] == 2460477)
         self.assertEqual(list(series.zentolk.long_count()), ["13.0.11.11.14", None])
         self.assertEqual(series.zentolk.almanac()["tzolkin_name"]["a"], "Ix")
+        # Categorical texts sort as the texts do.
+        frame = zentolk.almanac_frame(pd.Series(generated_days("iso", n=600, seed=7)))
+        for name in ("tzolkin_name", "haab_month", "calendar_round", "station_819_long_count"):
+            with self.subTest(name=name):
+                self.assertEqual(list(frame[name].sort_values().dropna().astype(object)),
+                                 sorted(frame[name].dropna().astype(object)))
 
 
 if __name__ == "__main__":
