@@ -665,28 +665,21 @@ struct Block {
 
 // One value column of the fast path. Numbers are int32. A text that repeats
 // (a name, a Calendar Round, a station's Long Count) is made once, and a row
-// holds a shared str or a code. The day's own Long Count is a fixed-width
-// str array in a dict: a str object per row would take most of the time.
+// holds a shared str or a code. The day's own Long Count is a str per row.
 class FastColumn {
-    enum class Kind { Number, Coded, Wide };
+    enum class Kind { Number, Coded, Strs };
 
 public:
     // With `objects` (a dict's), a repeating text's column is an object
-    // array of its shared strs and the Long Count a fixed-width array; else
-    // (a frame's) the codes and texts, and strs.
+    // array of its shared strs, else (a frame's) its codes and texts.
     FastColumn(Source source, py::ssize_t rows, const Settings& s, bool objects)
         : source_(source), settings_(s), rows_(rows) {
         switch (source) {
         case Source::LongCount:
         case Source::Inscribed:
-            kind_ = Kind::Wide;
-            if (!objects) { // a frame's: strs, as pandas holds texts
-                objects_ = objectArray(rows);
-                slots_ = static_cast<PyObject**>(objects_.mutable_data());
-                break;
-            }
-            lengths_ = py::array_t<std::uint8_t>(rows);
-            bytes_ = py::array_t<char>(rows * 24 + Room);
+            kind_ = Kind::Strs;
+            objects_ = objectArray(rows);
+            slots_ = static_cast<PyObject**>(objects_.mutable_data());
             break;
         case Source::CorrelationName:
         case Source::TzolkinName:
@@ -792,10 +785,10 @@ public:
         case Source::StationLongCount:
             return codes(b, [](const AlmanacDay& a) { return a.station819; });
         case Source::LongCount:
-            return wide(b,
+            return strs(b,
                         [](char* o, const AlmanacDay& a) { return PutLongCount(o, a.longCount); });
         case Source::Inscribed:
-            return wide(b, [](char* o, const AlmanacDay& a) {
+            return strs(b, [](char* o, const AlmanacDay& a) {
                 return PutInscribedLongCount(o, a.dayCount, a.longCount);
             });
         case Source::Other:
@@ -819,10 +812,8 @@ public:
             if (slots_ != nullptr)
                 return objects_;
             return finishCodes();
-        case Kind::Wide:
-            if (slots_ != nullptr)
-                return objects_;
-            return finishWide();
+        case Kind::Strs:
+            return objects_;
         }
         return py::none();
     }
@@ -866,22 +857,6 @@ private:
             out[i] = text;
         }
     }
-    template <typename Put> void wide(const Block& b, Put put) {
-        if (slots_ != nullptr)
-            return strs(b, put);
-        std::uint8_t* lengths = lengths_.mutable_data() + b.first;
-        for (py::ssize_t i = 0; i < b.rows; ++i) {
-            lengths[i] = 0;
-            if (!b.ok[i])
-                continue;
-            if (std::size_t(bytes_.size()) < used_ + Room)
-                grow();
-            char* at = bytes_.mutable_data() + used_;
-            const char* end = put(at, b.day[i]);
-            lengths[i] = static_cast<std::uint8_t>(end - at);
-            used_ += std::size_t(end - at);
-        }
-    }
     // A str per row, the Long Count's where the text is the same (the
     // inscribed count of this era's days).
     template <typename Put> void strs(const Block& b, Put put) {
@@ -907,11 +882,6 @@ private:
     }
     // Room for a text and what its writer may store past it.
     static constexpr std::size_t Room = 128 + WriteSlack;
-    void grow() {
-        py::array_t<char> more(2 * bytes_.size());
-        std::memcpy(more.mutable_data(), bytes_.data(), used_);
-        bytes_ = std::move(more);
-    }
 
     // The text of a key, by the engine's writers.
     std::string textOf(std::int64_t key) const {
@@ -979,28 +949,6 @@ private:
         return narrowed(std::int32_t{});
     }
 
-    // Fixed-width str (UCS-4) as wide as the longest text; failed rows
-    // empty. Made as numbers and seen as str, for the memory (objectArray).
-    py::object finishWide() {
-        const std::uint8_t* lengths = lengths_.data();
-        std::size_t width = 1;
-        for (py::ssize_t i = 0; i < rows_; ++i)
-            width = std::max<std::size_t>(width, lengths[i]);
-        py::array_t<std::uint32_t> out(rows_ * py::ssize_t(width));
-        std::uint32_t* o = out.mutable_data();
-        const char* in = bytes_.data();
-        for (py::ssize_t i = 0; i < rows_; ++i) {
-            const std::size_t n = lengths[i];
-            for (std::size_t k = 0; k < n; ++k)
-                o[k] = static_cast<unsigned char>(in[k]);
-            std::fill(o + n, o + width, 0);
-            in += n;
-            o += width;
-        }
-        bytes_ = py::array_t<char>(0);
-        return out.attr("view")(py::dtype("U" + std::to_string(width)));
-    }
-
     Source source_;
     Kind kind_;
     const Settings& settings_;
@@ -1012,9 +960,6 @@ private:
     py::array objects_; // strs
     PyObject** slots_ = nullptr;
     std::vector<PyObject*> texts_; // by code
-    py::array_t<char> bytes_;      // wide texts, one after the other
-    std::size_t used_ = 0;
-    py::array_t<std::uint8_t> lengths_;
 };
 
 // The input columns, of one length.

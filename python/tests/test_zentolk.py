@@ -191,7 +191,7 @@ class Behaviour(unittest.TestCase):
             zentolk.almanac([[1, 2], [3, 4]], input="mdy")
 
     def test_any_array_of_days_reads_alike_and_missing_values_are_error_rows(self):
-        expected = ["13.0.11.11.14", "", "9.12.11.5.18"]
+        expected = ["13.0.11.11.14", None, "9.12.11.5.18"]
         import pandas as pd
         for days in (["2024-06-15", None, "0683-08-29"],
                      np.array(["2024-06-15", "", "0683-08-29"]),

@@ -5,17 +5,15 @@ The almanac of many days at once, as columns::
     >>> import zentolk
     >>> cols = zentolk.almanac(["2024-06-15", "0683-08-29", "2024-02-30"])
     >>> list(cols["long_count"])
-    ['13.0.11.11.14', '9.12.11.5.18', '']
+    ['13.0.11.11.14', '9.12.11.5.18', None]
     >>> list(cols["error"])
     [None, None, 'no such day in the calendar']
 
 The columns are those of ``zentolk-cli almanac --csv``, with the same names,
 order and meanings: the input column(s), ``ok``, ``error``, then ``jdn``,
 ``correlation``, ... ``inscribed`` (``columns=`` picks some). Numbers are
-int32 arrays (0 in a failed row); the Long Count and inscribed count are
-fixed-width str arrays ("" in a failed row); other texts object arrays of
-str (None where the table leaves a cell empty), texts that repeat sharing
-one str.
+int32 arrays (0 in a failed row), texts object arrays of str (None where the
+table leaves a cell empty), texts that repeat sharing one str.
 A row that cannot be read has ``ok`` False and the reason in ``error``; only
 wrong arguments raise (ValueError, with the command line's message).
 
@@ -116,15 +114,12 @@ def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colo
 
     Returns the columns of ``zentolk-cli almanac --csv`` in its order: the
     input column(s) as given, ``ok`` (bool), ``error`` (str or None), then
-    the almanac's values: numbers as int32 arrays; ``long_count`` and
-    ``inscribed``, a text for each day, as fixed-width str arrays (NumPy's
-    ``<U``: no Python object per row); the other texts, which repeat (names,
-    Calendar Rounds, stations), as object arrays of shared str. A row that
-    cannot be read (a missing value, a malformed date, a day outside the
-    years -1,000,000 to 1,000,000) has ``ok`` False, its message in
-    ``error``, 0 in the number columns, "" in the fixed-width texts and None
-    in the others. Wrong arguments raise ValueError (TypeError for a wrong
-    type).
+    the almanac's values: numbers as int32 arrays, texts as object arrays of
+    str, each text that repeats (a name, a Calendar Round, a station) one
+    shared str. A row that cannot be read (a missing value, a malformed
+    date, a day outside the years -1,000,000 to 1,000,000) has ``ok`` False,
+    its message in ``error``, 0 in the number columns and None in the texts.
+    Wrong arguments raise ValueError (TypeError for a wrong type).
     """
     return _values(days, input, julian, correlation, spelling, year_bearer, columns)
 
@@ -171,7 +166,7 @@ def _one(day, column, julian=False, correlation=None, spelling="colonial",
                                     correlation, spelling, year_bearer, [column])
     if not cols["ok"][0]:
         raise ValueError(cols["error"][0])
-    return str(cols[column][0])
+    return cols[column][0]
 
 
 def long_count(day, *, julian=False, correlation=None):
