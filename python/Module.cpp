@@ -17,6 +17,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
@@ -233,6 +234,30 @@ private:
     std::string scratch_;
 };
 
+// An object array of `rows` empty slots on memory NumPy allocates for
+// numbers, which it backs with huge pages where the system can; for object
+// arrays it takes zeroed memory without them, and on a virtual machine each
+// small page costs microseconds on first touch. Such an array does not own
+// its items, so the memory's keeper releases them.
+py::array objectArray(py::ssize_t rows) {
+    struct Keeper {
+        py::array_t<std::uintptr_t> memory;
+        PyObject** slots() { return reinterpret_cast<PyObject**>(memory.mutable_data()); }
+    };
+    auto keeper = std::make_unique<Keeper>(Keeper{py::array_t<std::uintptr_t>(rows)});
+    PyObject** slots = keeper->slots();
+    std::fill_n(slots, rows, nullptr);
+    const py::capsule base(keeper.get(), [](void* p) {
+        const std::unique_ptr<Keeper> k(static_cast<Keeper*>(p));
+        PyObject** s = k->slots();
+        for (py::ssize_t i = 0, n = k->memory.size(); i < n; ++i)
+            Py_XDECREF(s[i]);
+    });
+    keeper.release();
+    return py::array(py::dtype("O"), std::vector<py::ssize_t>{rows},
+                     std::vector<py::ssize_t>{sizeof(PyObject*)}, slots, base);
+}
+
 // A str for an engine text. Texts that repeat (names, Calendar Rounds,
 // stations) are made once and shared, through a table indexed by the text's
 // hash that keeps the last str of each slot; a column whose texts keep
@@ -240,12 +265,9 @@ private:
 class TextColumn {
 public:
     explicit TextColumn(py::ssize_t rows)
-        : array_(py::dtype("O"), std::vector<py::ssize_t>{rows}),
-          slots_(static_cast<PyObject**>(array_.mutable_data())),
+        : array_(objectArray(rows)), slots_(static_cast<PyObject**>(array_.mutable_data())),
           // Room for every Calendar Round, but no more than the rows need.
-          shared_(std::bit_ceil(std::size_t(std::clamp<py::ssize_t>(rows, 16, 1 << 15)))) {
-        std::fill_n(slots_, rows, nullptr);
-    }
+          shared_(std::bit_ceil(std::size_t(std::clamp<py::ssize_t>(rows, 16, 1 << 15)))) {}
     TextColumn(TextColumn&&) = default;
     ~TextColumn() {
         for (const Shared& s : shared_)
@@ -399,69 +421,204 @@ const std::vector<Leaf>& layoutOf(const AlmanacNames& names) {
     return names.eraKey == cli::InputEraKey ? dated : plain;
 }
 
-// Writes each day's values into row `row` of the columns, leaf by leaf.
-class ColumnSink final : public AlmanacFieldSink {
+// Where a value column comes from. Every value is the engine's: a field of
+// the day's almanac, a function of its day count, or a text its writers
+// make. Other is a value of the list without a fast path here, which is then
+// taken from the list row by row.
+enum class Source : std::uint8_t {
+    Jdn,
+    Correlation,
+    CorrelationName,
+    DayCount,
+    GregorianYear,
+    GregorianMonth,
+    GregorianDay,
+    JulianYear,
+    JulianMonth,
+    JulianDay,
+    LongCount,
+    Baktun,
+    Katun,
+    Tun,
+    Uinal,
+    Kin,
+    Pictun,
+    TzolkinNumber,
+    TzolkinNameIndex,
+    TzolkinName,
+    HaabDay,
+    HaabMonthIndex,
+    HaabMonth,
+    CalendarRound,
+    LordOfTheNight,
+    StationLongCount,
+    StationCalendarRound,
+    StationDaysSince,
+    YearBearerSystem,
+    YearBearerNumber,
+    YearBearerName,
+    BaktunPlace,
+    Era,
+    Inscribed,
+    Other,
+};
+
+struct Named {
+    std::string_view column;
+    Source source;
+    bool text;
+};
+constexpr Named Sources[] = {
+    {"jdn", Source::Jdn, false},
+    {"correlation", Source::Correlation, false},
+    {"correlation_name", Source::CorrelationName, true},
+    {"day_count", Source::DayCount, false},
+    {"gregorian_year", Source::GregorianYear, false},
+    {"gregorian_month", Source::GregorianMonth, false},
+    {"gregorian_day", Source::GregorianDay, false},
+    {"julian_year", Source::JulianYear, false},
+    {"julian_month", Source::JulianMonth, false},
+    {"julian_day", Source::JulianDay, false},
+    {"long_count", Source::LongCount, true},
+    {"baktun", Source::Baktun, false},
+    {"katun", Source::Katun, false},
+    {"tun", Source::Tun, false},
+    {"uinal", Source::Uinal, false},
+    {"kin", Source::Kin, false},
+    {"pictun", Source::Pictun, false},
+    {"tzolkin_number", Source::TzolkinNumber, false},
+    {"tzolkin_name_index", Source::TzolkinNameIndex, false},
+    {"tzolkin_name", Source::TzolkinName, true},
+    {"haab_day", Source::HaabDay, false},
+    {"haab_month_index", Source::HaabMonthIndex, false},
+    {"haab_month", Source::HaabMonth, true},
+    {"calendar_round", Source::CalendarRound, true},
+    {"lord_of_the_night", Source::LordOfTheNight, false},
+    {"station_819_long_count", Source::StationLongCount, true},
+    {"station_819_calendar_round", Source::StationCalendarRound, true},
+    {"station_819_days_since", Source::StationDaysSince, false},
+    {"year_bearer_system", Source::YearBearerSystem, true},
+    {"year_bearer_number", Source::YearBearerNumber, false},
+    {"year_bearer_name", Source::YearBearerName, true},
+    {"baktun_place", Source::BaktunPlace, false},
+    {"era", Source::Era, false},
+    {cli::InputEraKey, Source::Era, false},
+    {"inscribed", Source::Inscribed, true},
+};
+
+// A column's source as the list names it; Other when the list's kind of
+// value differs from the one known here.
+Source sourceOf(const Leaf& leaf) {
+    for (const Named& n : Sources)
+        if (n.column == leaf.name)
+            return n.text == leaf.text ? n.source : Source::Other;
+    return Source::Other;
+}
+
+// Numbers the keys of a column's texts (a cycle's position, a station's
+// day count) in the order they first come. Keys known to lie in 0..direct-1
+// are looked up in a plain table.
+class Coder {
 public:
-    ColumnSink(const std::vector<Leaf>& layout, py::ssize_t rows) : layout_(layout) {
-        for (const Leaf& leaf : layout) {
-            if (leaf.text) {
-                slots_.push_back({false, texts_.size()});
-                texts_.emplace_back(rows);
-            } else {
-                slots_.push_back({true, numbers_.size()});
-                numbers_.emplace_back(rows);
+    explicit Coder(std::size_t direct = 0) : direct_(direct, -1) {}
+
+    std::int32_t code(std::int64_t key) {
+        if (!direct_.empty()) {
+            std::int32_t& code = direct_[std::size_t(key)];
+            if (code < 0) {
+                code = static_cast<std::int32_t>(keys_.size());
+                keys_.push_back(key);
+            }
+            return code;
+        }
+        for (std::size_t i = slotOf(key);; i = (i + 1) & (slots_.size() - 1)) {
+            Slot& s = slots_[i];
+            if (s.code >= 0 && s.key == key)
+                return s.code;
+            if (s.code < 0) {
+                const auto code = static_cast<std::int32_t>(keys_.size());
+                s = {key, code};
+                keys_.push_back(key);
+                if (2 * keys_.size() > slots_.size())
+                    grow();
+                return code;
             }
         }
     }
+    const std::vector<std::int64_t>& keys() const { return keys_; }
 
-    void startRow(py::ssize_t row) {
+private:
+    struct Slot {
+        std::int64_t key = 0;
+        std::int32_t code = -1;
+    };
+    std::size_t slotOf(std::int64_t key) const {
+        return std::size_t((std::uint64_t(key) * 0x9E3779B97F4A7C15u) >> 32) & (slots_.size() - 1);
+    }
+    void grow() {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& s : old) {
+            if (s.code < 0)
+                continue;
+            std::size_t i = slotOf(s.key);
+            while (slots_[i].code >= 0)
+                i = (i + 1) & (slots_.size() - 1);
+            slots_[i] = s;
+        }
+    }
+
+    std::vector<std::int32_t> direct_;
+    std::vector<Slot> slots_ = std::vector<Slot>(64);
+    std::vector<std::int64_t> keys_;
+};
+
+// Takes from the list, row by row, only the values without a fast path.
+class OtherSink final : public AlmanacFieldSink {
+public:
+    OtherSink(const std::vector<Leaf>& layout, const std::vector<bool>& wanted, py::ssize_t rows)
+        : layout_(layout) {
+        for (std::size_t i = 0; i < layout.size(); ++i) {
+            slots_.push_back(
+                {wanted[i], layout[i].text, layout[i].text ? texts_.size() : numbers_.size()});
+            if (!wanted[i])
+                continue;
+            if (layout[i].text)
+                texts_.emplace_back(rows);
+            else
+                numbers_.emplace_back(rows);
+        }
+    }
+    bool any() const { return !texts_.empty() || !numbers_.empty(); }
+
+    void row(py::ssize_t row, const AlmanacDay& a, const AlmanacNames& names) {
         row_ = row;
         leaf_ = 0;
-        lastText_ = nullptr;
+        cli::WriteAlmanacFields(a, *this, names);
+        if (leaf_ != slots_.size())
+            throw std::logic_error("the almanac's list changed its length within a call");
     }
     // A row without a day: zero numbers, no texts.
     void failedRow(py::ssize_t row) {
         for (const Slot& s : slots_) {
-            if (s.number)
-                numbers_[s.column].set(row, 0);
-            else
+            if (s.wanted && s.text)
                 texts_[s.column].none(row);
+            else if (s.wanted)
+                numbers_[s.column].set(row, 0);
         }
-    }
-    void endRow() const {
-        if (leaf_ != slots_.size())
-            throw std::logic_error("the almanac's list changed its length within a call");
     }
 
     void number(std::string_view, std::string_view, std::int64_t v) override {
-        const Slot& s = next();
-        if (!s.number)
-            throw std::logic_error("a number where the almanac's list had a text");
-        numbers_[s.column].set(row_, v);
+        if (const Slot& s = next(false); s.wanted)
+            numbers_[s.column].set(row_, v);
     }
     void text(std::string_view, std::string_view, std::string_view v) override {
-        const Slot& s = next();
-        if (s.number)
-            throw std::logic_error("a text where the almanac's list had a number");
-        // A text equal to the row's last one (the inscribed Long Count of
-        // this era's days) shares its str.
-        PyObject* o;
-        if (lastText_ != nullptr && std::size_t(PyUnicode_GET_LENGTH(lastText_)) == v.size() &&
-            PyUnicode_IS_ASCII(lastText_) &&
-            std::memcmp(PyUnicode_1BYTE_DATA(lastText_), v.data(), v.size()) == 0) {
-            Py_INCREF(lastText_);
-            o = lastText_;
-        } else {
-            o = texts_[s.column].text(v);
-            lastText_ = o;
-        }
-        texts_[s.column].set(row_, o);
+        if (const Slot& s = next(true); s.wanted)
+            texts_[s.column].set(row_, texts_[s.column].text(v));
     }
     void null(std::string_view, std::string_view) override {
-        const Slot& s = next();
-        if (s.number)
-            numbers_[s.column].set(row_, 0);
-        else
+        const Slot& s = next(layout_[leaf_].text);
+        if (s.wanted && s.text)
             texts_[s.column].none(row_);
     }
     void numbers(std::string_view, std::span<const std::string_view>,
@@ -472,22 +629,20 @@ public:
     void beginObject(std::string_view) override {}
     void endObject() override {}
 
-    // The columns by name, in the list's order.
-    void addTo(py::dict& out) {
-        std::size_t n = 0, t = 0;
-        for (std::size_t i = 0; i < layout_.size(); ++i)
-            out[py::str(layout_[i].name)] = layout_[i].text ? py::object(texts_[t++].array())
-                                                            : py::object(numbers_[n++].array());
+    py::object array(std::size_t leaf) {
+        const Slot& s = slots_[leaf];
+        return s.text ? py::object(texts_[s.column].array())
+                      : py::object(numbers_[s.column].array());
     }
 
 private:
     struct Slot {
-        bool number;
+        bool wanted, text;
         std::size_t column; // in numbers_ or texts_
     };
-    const Slot& next() {
-        if (leaf_ >= slots_.size())
-            throw std::logic_error("the almanac's list grew within a call");
+    const Slot& next(bool text) {
+        if (leaf_ >= slots_.size() || slots_[leaf_].text != text)
+            throw std::logic_error("the almanac's list changed within a call");
         return slots_[leaf_++];
     }
 
@@ -497,7 +652,314 @@ private:
     std::vector<TextColumn> texts_;
     py::ssize_t row_ = 0;
     std::size_t leaf_ = 0;
-    PyObject* lastText_ = nullptr; // borrowed from its column
+};
+
+// A block of rows' days, computed once and read by every column in turn:
+// each column's loop is then one kind of value, without a choice per row.
+struct Block {
+    static constexpr py::ssize_t Size = 256;
+    py::ssize_t first = 0, rows = 0;
+    bool ok[Size];
+    AlmanacDay day[Size];
+};
+
+// One value column of the fast path. Numbers are int32. A text that repeats
+// (a name, a Calendar Round, a station's Long Count) is made once, and a row
+// holds a shared str or a code. The day's own Long Count is a str per row.
+class FastColumn {
+    enum class Kind { Number, Coded, Strs };
+
+public:
+    // With `objects` (a dict's), a repeating text's column is an object
+    // array of its shared strs, else (a frame's) its codes and texts.
+    FastColumn(Source source, py::ssize_t rows, const Settings& s, bool objects)
+        : source_(source), settings_(s), rows_(rows) {
+        switch (source) {
+        case Source::LongCount:
+        case Source::Inscribed:
+            kind_ = Kind::Strs;
+            objects_ = objectArray(rows);
+            slots_ = static_cast<PyObject**>(objects_.mutable_data());
+            break;
+        case Source::CorrelationName:
+        case Source::TzolkinName:
+        case Source::HaabMonth:
+        case Source::CalendarRound:
+        case Source::StationLongCount:
+        case Source::StationCalendarRound:
+        case Source::YearBearerSystem:
+        case Source::YearBearerName:
+            kind_ = Kind::Coded;
+            if (source != Source::StationLongCount)
+                coder_ = Coder(std::size_t(std::max(TzolkinDays * HaabDays, TzolkinSigns + 1)));
+            if (objects) {
+                objects_ = objectArray(rows);
+                slots_ = static_cast<PyObject**>(objects_.mutable_data());
+                break;
+            }
+            codes_ = py::array_t<std::int32_t>(rows);
+            data_ = codes_.mutable_data();
+            break;
+        default:
+            kind_ = Kind::Number;
+            codes_ = py::array_t<std::int32_t>(rows);
+            data_ = codes_.mutable_data();
+        }
+    }
+
+    // A column of strs whose equal texts the inscribed count shares.
+    void shareWith(const FastColumn& longCount) { longCount_ = &longCount; }
+
+    void fill(const Block& b) {
+        const YearBearerSystem system = settings_.names.yearBearer;
+        switch (source_) {
+        case Source::Jdn:
+            return numbers(b, [](const AlmanacDay& a) { return a.jdn; });
+        case Source::Correlation:
+            return numbers(b, [](const AlmanacDay& a) { return a.correlation; });
+        case Source::DayCount:
+            return numbers(b, [](const AlmanacDay& a) { return a.dayCount; });
+        case Source::GregorianYear:
+            return numbers(b, [](const AlmanacDay& a) { return a.gregorian.year; });
+        case Source::GregorianMonth:
+            return numbers(b, [](const AlmanacDay& a) { return a.gregorian.month; });
+        case Source::GregorianDay:
+            return numbers(b, [](const AlmanacDay& a) { return a.gregorian.day; });
+        case Source::JulianYear:
+            return numbers(b, [](const AlmanacDay& a) { return a.julian.year; });
+        case Source::JulianMonth:
+            return numbers(b, [](const AlmanacDay& a) { return a.julian.month; });
+        case Source::JulianDay:
+            return numbers(b, [](const AlmanacDay& a) { return a.julian.day; });
+        case Source::Baktun:
+            return numbers(b,
+                           [](const AlmanacDay& a) { return signOf(a) * BaktunsOf(a.longCount); });
+        case Source::Katun:
+            return numbers(b, [](const AlmanacDay& a) { return signOf(a) * a.longCount.katun; });
+        case Source::Tun:
+            return numbers(b, [](const AlmanacDay& a) { return signOf(a) * a.longCount.tun; });
+        case Source::Uinal:
+            return numbers(b, [](const AlmanacDay& a) { return signOf(a) * a.longCount.uinal; });
+        case Source::Kin:
+            return numbers(b, [](const AlmanacDay& a) { return signOf(a) * a.longCount.kin; });
+        case Source::Pictun:
+            return numbers(b, [](const AlmanacDay& a) { return signOf(a) * a.longCount.pictun; });
+        case Source::BaktunPlace:
+            return numbers(b, [](const AlmanacDay& a) { return signOf(a) * a.longCount.baktun; });
+        case Source::TzolkinNumber:
+            return numbers(b, [](const AlmanacDay& a) { return a.tzolkin.number; });
+        case Source::TzolkinNameIndex:
+            return numbers(b, [](const AlmanacDay& a) { return a.tzolkin.sign; });
+        case Source::HaabDay:
+            return numbers(b, [](const AlmanacDay& a) { return a.haab.day; });
+        case Source::HaabMonthIndex:
+            return numbers(b, [](const AlmanacDay& a) { return a.haab.month; });
+        case Source::LordOfTheNight:
+            return numbers(b, [](const AlmanacDay& a) { return a.lordOfTheNight; });
+        case Source::StationDaysSince:
+            return numbers(b, [](const AlmanacDay& a) { return a.dayCount - a.station819; });
+        case Source::YearBearerNumber:
+            return numbers(b, [system](const AlmanacDay& a) {
+                return YearBearerOf(a.dayCount, system).number;
+            });
+        case Source::Era:
+            return numbers(b, [](const AlmanacDay& a) { return InscribedOf(a.dayCount).era; });
+        case Source::CorrelationName:
+            if (CorrelationName(settings_.correlation).empty())
+                return codes(b, [](const AlmanacDay&) { return NoText; });
+            return codes(b, [](const AlmanacDay&) { return std::int64_t{0}; });
+        case Source::YearBearerSystem:
+            return codes(b, [](const AlmanacDay&) { return std::int64_t{0}; });
+        case Source::TzolkinName:
+            return codes(b, [](const AlmanacDay& a) { return std::int64_t{a.tzolkin.sign}; });
+        case Source::HaabMonth:
+            return codes(b, [](const AlmanacDay& a) { return std::int64_t{a.haab.month}; });
+        case Source::YearBearerName:
+            return codes(b, [system](const AlmanacDay& a) {
+                return std::int64_t{YearBearerOf(a.dayCount, system).sign};
+            });
+        case Source::CalendarRound:
+            return codes(b, [](const AlmanacDay& a) { return roundKey(a.dayCount); });
+        case Source::StationCalendarRound:
+            return codes(b, [](const AlmanacDay& a) { return roundKey(a.station819); });
+        case Source::StationLongCount:
+            return codes(b, [](const AlmanacDay& a) { return a.station819; });
+        case Source::LongCount:
+            return strs(b,
+                        [](char* o, const AlmanacDay& a) { return PutLongCount(o, a.longCount); });
+        case Source::Inscribed:
+            return strs(b, [](char* o, const AlmanacDay& a) {
+                return PutInscribedLongCount(o, a.dayCount, a.longCount);
+            });
+        case Source::Other:
+            break;
+        }
+        throw std::logic_error("a column without a fast path");
+    }
+
+    FastColumn(FastColumn&&) = default;
+    ~FastColumn() {
+        for (PyObject* text : texts_)
+            Py_XDECREF(text);
+    }
+
+    // The column: an int32 array, (codes, texts) or shared strs, or a str array.
+    py::object finish() {
+        switch (kind_) {
+        case Kind::Number:
+            return codes_;
+        case Kind::Coded:
+            if (slots_ != nullptr)
+                return objects_;
+            return finishCodes();
+        case Kind::Strs:
+            return objects_;
+        }
+        return py::none();
+    }
+
+private:
+    static int signOf(const AlmanacDay& a) { return a.longCount.negative ? -1 : 1; }
+    // A Calendar Round by its Tzolkin and Haab positions, one number.
+    static std::int64_t roundKey(std::int64_t dayCount) {
+        return std::int64_t{TzolkinPosition(dayCount)} * HaabDays + HaabPosition(dayCount);
+    }
+
+    template <typename Value> void numbers(const Block& b, Value value) {
+        std::int32_t* out = data_ + b.first;
+        for (py::ssize_t i = 0; i < b.rows; ++i)
+            out[i] = b.ok[i] ? static_cast<std::int32_t>(value(b.day[i])) : 0;
+    }
+    // The key NoText is no text, code -1.
+    static constexpr std::int64_t NoText = INT64_MIN;
+    template <typename Key> void codes(const Block& b, Key key) {
+        if (slots_ != nullptr)
+            return shared(b, key);
+        std::int32_t* out = data_ + b.first;
+        for (py::ssize_t i = 0; i < b.rows; ++i) {
+            const std::int64_t k = b.ok[i] ? key(b.day[i]) : NoText;
+            out[i] = k == NoText ? -1 : coder_.code(k);
+        }
+    }
+    // The same as strs, each made the first time its code comes.
+    template <typename Key> void shared(const Block& b, Key key) {
+        PyObject** out = slots_ + b.first;
+        for (py::ssize_t i = 0; i < b.rows; ++i) {
+            const std::int64_t k = b.ok[i] ? key(b.day[i]) : NoText;
+            PyObject* text = Py_None;
+            if (k != NoText) {
+                const auto code = std::size_t(coder_.code(k));
+                if (code == texts_.size())
+                    texts_.push_back(TextColumn::make(textOf(k)));
+                text = texts_[code];
+            }
+            Py_INCREF(text);
+            out[i] = text;
+        }
+    }
+    // A str per row, the Long Count's where the text is the same (the
+    // inscribed count of this era's days).
+    template <typename Put> void strs(const Block& b, Put put) {
+        char text[Room];
+        for (py::ssize_t i = 0; i < b.rows; ++i) {
+            PyObject*& out = slots_[b.first + i];
+            if (!b.ok[i]) {
+                Py_INCREF(Py_None);
+                out = Py_None;
+                continue;
+            }
+            const std::string_view t(text, std::size_t(put(text, b.day[i]) - text));
+            PyObject* same = longCount_ != nullptr ? longCount_->slots_[b.first + i] : nullptr;
+            if (same != nullptr && PyUnicode_IS_ASCII(same) &&
+                std::size_t(PyUnicode_GET_LENGTH(same)) == t.size() &&
+                std::memcmp(PyUnicode_1BYTE_DATA(same), t.data(), t.size()) == 0) {
+                Py_INCREF(same);
+                out = same;
+            } else {
+                out = TextColumn::make(t);
+            }
+        }
+    }
+    // Room for a text and what its writer may store past it.
+    static constexpr std::size_t Room = 128 + WriteSlack;
+
+    // The text of a key, by the engine's writers.
+    std::string textOf(std::int64_t key) const {
+        const Spelling spelling = settings_.names.spelling;
+        char text[128 + WriteSlack];
+        char* o = text;
+        const auto copy = [&o](std::string_view name) {
+            std::memcpy(o, name.data(), name.size());
+            o += name.size();
+        };
+        switch (source_) {
+        case Source::CorrelationName:
+            copy(CorrelationName(settings_.correlation));
+            break;
+        case Source::YearBearerSystem:
+            copy(YearBearerSystemName(settings_.names.yearBearer));
+            break;
+        case Source::TzolkinName:
+        case Source::YearBearerName:
+            o = PutTzolkinSign(o, int(key), spelling);
+            break;
+        case Source::HaabMonth:
+            o = PutHaabMonth(o, int(key), spelling);
+            break;
+        case Source::CalendarRound:
+        case Source::StationCalendarRound:
+            o = PutCalendarRoundAt(o, int(key / HaabDays), int(key % HaabDays), spelling);
+            break;
+        default:
+            o = PutLongCount(o, LongCountOf(key));
+        }
+        return {text, std::size_t(o - text)};
+    }
+
+    // The codes renumbered to the texts' sort order (as a column of strs
+    // sorts), in the narrowest integers that hold them.
+    py::object finishCodes() {
+        const std::vector<std::int64_t>& keys = coder_.keys();
+        std::vector<std::string> texts;
+        texts.reserve(keys.size());
+        for (const std::int64_t key : keys)
+            texts.push_back(textOf(key));
+        std::vector<std::int32_t> order(keys.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = std::int32_t(i);
+        std::sort(order.begin(), order.end(),
+                  [&texts](std::int32_t a, std::int32_t b) { return texts[a] < texts[b]; });
+        std::vector<std::int32_t> renumbered(order.size());
+        py::list categories;
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            renumbered[std::size_t(order[i])] = std::int32_t(i);
+            categories.append(py::reinterpret_steal<py::object>(TextColumn::make(texts[order[i]])));
+        }
+        const auto narrowed = [&]<typename Int>(Int) {
+            py::array_t<Int> out(rows_);
+            Int* o = out.mutable_data();
+            for (py::ssize_t i = 0; i < rows_; ++i)
+                o[i] = static_cast<Int>(data_[i] < 0 ? -1 : renumbered[std::size_t(data_[i])]);
+            return py::make_tuple(out, categories);
+        };
+        if (order.size() <= INT8_MAX)
+            return narrowed(std::int8_t{});
+        if (order.size() <= INT16_MAX)
+            return narrowed(std::int16_t{});
+        return narrowed(std::int32_t{});
+    }
+
+    Source source_;
+    Kind kind_;
+    const Settings& settings_;
+    py::ssize_t rows_;
+    py::array_t<std::int32_t> codes_; // numbers, or codes
+    std::int32_t* data_ = nullptr;
+    Coder coder_;
+    const FastColumn* longCount_ = nullptr;
+    py::array objects_; // strs
+    PyObject** slots_ = nullptr;
+    std::vector<PyObject*> texts_; // by code
 };
 
 // The input columns, of one length.
@@ -562,34 +1024,101 @@ std::optional<std::int64_t> dayOf(const Settings& s, std::vector<TextInput>& inp
     return std::nullopt;
 }
 
-// ok, error and the list's columns for the rows of the input columns.
-py::dict almanacOf(const std::vector<py::array>& columns, const Settings& s) {
+// Which of the list's columns to make: those named, or all.
+std::vector<bool> wantedOf(const std::vector<Leaf>& layout, const py::object& names,
+                           const Settings& s) {
+    std::vector<bool> wanted(layout.size(), names.is_none());
+    if (names.is_none())
+        return wanted;
+    if (py::isinstance<py::str>(names))
+        throw py::type_error("columns needs a list of column names, not one name");
+    for (const py::handle name : names) {
+        if (!py::isinstance<py::str>(name))
+            throw py::type_error("columns needs a list of column names");
+        const std::string n = name.cast<std::string>();
+        const auto leaf =
+            std::find_if(layout.begin(), layout.end(), [&n](const Leaf& l) { return l.name == n; });
+        if (leaf != layout.end()) {
+            wanted[std::size_t(leaf - layout.begin())] = true;
+            continue;
+        }
+        // The inputs, ok and error come in any case.
+        const bool dated = s.what == AlmanacInput::Mdy;
+        if (n == "ok" || n == "error" || (!dated && n == "input") ||
+            (dated && (n == "month" || n == "day" || n == "year" || n == "era")))
+            continue;
+        refuse("columns: " + QuotedText(n) +
+               " is none of the almanac's columns (column_names() lists them)");
+    }
+    return wanted;
+}
+
+// ok, error and the list's columns (those wanted) for the rows of the input
+// columns; `throughList` takes every value from the list, as a value without
+// a fast path is (for the tests).
+py::dict almanacOf(const std::vector<py::array>& columns, const Settings& s,
+                   const py::object& names, bool coded, bool throughList) {
     std::vector<TextInput> inputs = inputsOf(columns);
     const py::ssize_t rows = inputs[0].rows();
+    const std::vector<Leaf>& layout = layoutOf(s.names);
+    const std::vector<bool> wanted = wantedOf(layout, names, s);
 
     py::array_t<bool> ok(rows);
     bool* okData = ok.mutable_data();
     TextColumn errors(rows);
-    ColumnSink sink(layoutOf(s.names), rows);
-    std::string error;
-    for (py::ssize_t row = 0; row < rows; ++row) {
-        error.clear();
-        const std::optional<std::int64_t> jdn = dayOf(s, inputs, row, error);
-        okData[row] = jdn.has_value();
-        if (!jdn) {
-            errors.set(row, TextColumn::make(error));
-            sink.failedRow(row);
+    std::vector<FastColumn> fast;
+    fast.reserve(layout.size());
+    std::vector<std::ptrdiff_t> fastIndex(layout.size(), -1);
+    std::vector<bool> other(layout.size());
+    const FastColumn* longCount = nullptr;
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        if (!wanted[i])
+            continue;
+        const Source source = throughList ? Source::Other : sourceOf(layout[i]);
+        if (source == Source::Other) {
+            other[i] = true;
             continue;
         }
-        errors.none(row);
-        sink.startRow(row);
-        cli::WriteAlmanacFields(ComputeAlmanac(*jdn, s.correlation), sink, s.names);
-        sink.endRow();
+        fastIndex[i] = std::ptrdiff_t(fast.size());
+        fast.emplace_back(source, rows, s, !coded);
+        if (source == Source::Inscribed && longCount != nullptr)
+            fast.back().shareWith(*longCount);
+        if (source == Source::LongCount)
+            longCount = &fast.back();
+    }
+    OtherSink others(layout, other, rows);
+
+    const auto block = std::make_unique<Block>();
+    Block& b = *block;
+    std::string error;
+    for (b.first = 0; b.first < rows; b.first += Block::Size) {
+        b.rows = std::min(Block::Size, rows - b.first);
+        for (py::ssize_t i = 0; i < b.rows; ++i) {
+            const py::ssize_t row = b.first + i;
+            error.clear();
+            const std::optional<std::int64_t> jdn = dayOf(s, inputs, row, error);
+            okData[row] = b.ok[i] = jdn.has_value();
+            if (!jdn) {
+                errors.set(row, TextColumn::make(error));
+                if (others.any())
+                    others.failedRow(row);
+                continue;
+            }
+            errors.none(row);
+            b.day[i] = ComputeAlmanac(*jdn, s.correlation);
+            if (others.any())
+                others.row(row, b.day[i], s.names);
+        }
+        for (FastColumn& c : fast)
+            c.fill(b);
     }
     py::dict out;
     out["ok"] = ok;
     out["error"] = errors.array();
-    sink.addTo(out);
+    for (std::size_t i = 0; i < layout.size(); ++i)
+        if (wanted[i])
+            out[py::str(layout[i].name)] =
+                fastIndex[i] >= 0 ? fast[std::size_t(fastIndex[i])].finish() : others.array(i);
     return out;
 }
 
@@ -682,11 +1211,14 @@ PYBIND11_MODULE(_zentolk, m) {
     m.def(
         "almanac_columns",
         [](const std::vector<py::array>& columns, std::string_view input, bool julian,
-           const py::object& correlation, std::string_view spelling, std::string_view yearBearer) {
-            return almanacOf(columns, settingsOf(input, julian, correlation, spelling, yearBearer));
+           const py::object& correlation, std::string_view spelling, std::string_view yearBearer,
+           const py::object& names, bool coded, bool throughList) {
+            return almanacOf(columns, settingsOf(input, julian, correlation, spelling, yearBearer),
+                             names, coded, throughList);
         },
         py::arg("columns"), py::arg("input"), py::arg("julian"), py::arg("correlation"),
-        py::arg("spelling"), py::arg("year_bearer"),
+        py::arg("spelling"), py::arg("year_bearer"), py::arg("names") = py::none(),
+        py::arg("coded") = false, py::arg("through_list") = false,
         "ok, error and the almanac's columns for input columns of one kind of day.");
     m.def("readings", &readingsOf, py::arg("columns"), py::arg("decimal_separator"),
           "ok, error and the calculator's ten readings for month, day, year and era columns.");

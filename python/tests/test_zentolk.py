@@ -76,6 +76,15 @@ def as_cell(value, ok):
     return str(value)
 
 
+def values_of(names):
+    return names[names.index("error") + 1:]
+
+
+def frame_missing(value):
+    import pandas as pd
+    return value is None or value is pd.NA or (isinstance(value, float) and np.isnan(value))
+
+
 class AgainstTheTable(unittest.TestCase):
     # Each input with settings a table may be asked for.
     CASES = [
@@ -114,6 +123,27 @@ class AgainstTheTable(unittest.TestCase):
                         self.fail(f"row {row} ({lines[row]}): "
                                   + ", ".join(f"{n}: {g!r} != {e!r}"
                                               for n, g, e in zip(names, got, expected) if g != e))
+                # A value without a fast path is taken from the table's list of values.
+                read = columns if input == "mdy" else [columns]
+                listed = zentolk._zentolk.almanac_columns(read, input, options.get("julian", False),
+                                                          options.get("correlation"),
+                                                          options.get("spelling", "colonial"),
+                                                          options.get("year_bearer", "classic"),
+                                                          through_list=True)
+                for name in values_of(names):
+                    self.assertEqual([as_cell(v, True) for v in listed[name]],
+                                     [as_cell(v, True) for v in cols[name]], name)
+                # A frame of some of the columns holds the same cells, in the same order.
+                values = values_of(names)
+                some = random.Random(len(days)).sample(values, 12)
+                frame = zentolk.almanac_frame(columns, input=input, columns=some, **options)
+                self.assertEqual(list(frame.columns),
+                                 names[:names.index("error") + 1] + [n for n in values if n in some])
+                for name in some:
+                    k = table[0].index(name)
+                    self.assertEqual([as_cell(None if frame_missing(v) else v, True)
+                                      for v in frame[name]],
+                                     [row[k] for row in table[1:]], name)
 
 
 class ReadingsAgainstTheCalculatorsTable(unittest.TestCase):
@@ -148,6 +178,8 @@ class Behaviour(unittest.TestCase):
             ({"correlation": 1.5}, TypeError, "correlation needs a number or a name"),
             ({"spelling": "old"}, ValueError, "spelling needs colonial or modern, not 'old'"),
             ({"year_bearer": "x"}, ValueError, "year_bearer needs classic, campeche or mayapan"),
+            ({"columns": ["jdn", "day"]}, ValueError, "'day' is none of the almanac's columns"),
+            ({"columns": "jdn"}, TypeError, "a list of column names, not one name"),
         ]
         for options, error, message in cases:
             with self.subTest(options=options):
@@ -209,6 +241,12 @@ class Behaviour(unittest.TestCase):
         self.assertTrue(pd.isna(frame.loc["b", "jdn"]) and frame.loc["a", "jdn"] == 2460477)
         self.assertEqual(list(series.zentolk.long_count()), ["13.0.11.11.14", None])
         self.assertEqual(series.zentolk.almanac()["tzolkin_name"]["a"], "Ix")
+        # Categorical texts sort as the texts do.
+        frame = zentolk.almanac_frame(pd.Series(generated_days("iso", n=600, seed=7)))
+        for name in ("tzolkin_name", "haab_month", "calendar_round", "station_819_long_count"):
+            with self.subTest(name=name):
+                self.assertEqual(list(frame[name].sort_values().dropna().astype(object)),
+                                 sorted(frame[name].dropna().astype(object)))
 
 
 if __name__ == "__main__":

@@ -11,9 +11,9 @@ The almanac of many days at once, as columns::
 
 The columns are those of ``zentolk-cli almanac --csv``, with the same names,
 order and meanings: the input column(s), ``ok``, ``error``, then ``jdn``,
-``correlation``, ... ``inscribed``. Numbers are int32 arrays (0 in a failed
-row; int64 should a value ever need it), texts object arrays of str (None
-where the table leaves a cell empty), texts that repeat sharing one str.
+``correlation``, ... ``inscribed`` (``columns=`` picks some). Numbers are
+int32 arrays (0 in a failed row), texts object arrays of str (None where the
+table leaves a cell empty), texts that repeat sharing one str.
 A row that cannot be read has ``ok`` False and the reason in ``error``; only
 wrong arguments raise (ValueError, with the command line's message).
 
@@ -70,8 +70,17 @@ def _input_columns(days, input):
     return _MDY, columns, columns
 
 
+def _values(days, input, julian, correlation, spelling, year_bearer, columns, coded=False):
+    names, given, read = _input_columns(days, input)
+    values = _zentolk.almanac_columns(read, input, julian, correlation, spelling, year_bearer,
+                                      columns, coded)
+    out = dict(zip(names, given))
+    out.update(values)
+    return out
+
+
 def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colonial",
-            year_bearer="classic"):
+            year_bearer="classic", columns=None):
     """The almanac of every day in ``days``, as a dict of NumPy arrays.
 
     days
@@ -97,20 +106,22 @@ def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colo
         ``"colonial"`` (Ahau, Cumku) or ``"modern"`` (Ajaw, Kumk'u).
     year_bearer
         ``"classic"``, ``"campeche"`` or ``"mayapan"``.
+    columns
+        The names of the value columns to make (as :func:`column_names`
+        gives them), or None for all. Only those are computed; the input
+        column(s), ``ok`` and ``error`` come in any case, and the columns
+        keep the table's order.
 
     Returns the columns of ``zentolk-cli almanac --csv`` in its order: the
     input column(s) as given, ``ok`` (bool), ``error`` (str or None), then
     the almanac's values: numbers as int32 arrays, texts as object arrays of
-    str. A row that cannot be read (a missing value, a malformed date, a day
-    outside the years -1,000,000 to 1,000,000) has ``ok`` False, its message
-    in ``error``, 0 in the number columns and None in the texts. Wrong
-    arguments raise ValueError (TypeError for a wrong type).
+    str, each text that repeats (a name, a Calendar Round, a station) one
+    shared str. A row that cannot be read (a missing value, a malformed
+    date, a day outside the years -1,000,000 to 1,000,000) has ``ok`` False,
+    its message in ``error``, 0 in the number columns and None in the texts.
+    Wrong arguments raise ValueError (TypeError for a wrong type).
     """
-    names, columns, read = _input_columns(days, input)
-    values = _zentolk.almanac_columns(read, input, julian, correlation, spelling, year_bearer)
-    out = dict(zip(names, columns))
-    out.update(values)
-    return out
+    return _values(days, input, julian, correlation, spelling, year_bearer, columns)
 
 
 def column_names(input="iso"):
@@ -119,21 +130,29 @@ def column_names(input="iso"):
     return list(names) + ["ok", "error"] + _zentolk.column_names(input)
 
 
-def almanac_frame(days, **options):
+def almanac_frame(days, *, input="iso", julian=False, correlation=None, spelling="colonial",
+                  year_bearer="classic", columns=None):
     """:func:`almanac` as a pandas DataFrame.
 
     Number columns are pandas' nullable Int32, missing (<NA>) in failed rows
-    where the csv table leaves its cells empty; texts are object columns of
-    str. A Series or DataFrame passed in gives its index to the result.
-    Takes the keyword arguments of :func:`almanac`.
+    where the csv table leaves its cells empty. Texts that repeat (names,
+    Calendar Rounds, stations) are categoricals of their str, categories in
+    sorted order; ``long_count`` and ``inscribed`` are object columns of str;
+    texts are missing in failed rows. A Series or DataFrame passed in gives
+    its index to the result. Takes the keyword arguments of :func:`almanac`.
     """
     import pandas as pd
 
-    cols = almanac(days, **options)
+    cols = _values(days, input, julian, correlation, spelling, year_bearer, columns, coded=True)
     failed = ~cols["ok"]
+    inputs = _MDY if input == "mdy" else ("input",)
     frame = {}
     for name, values in cols.items():
-        if values.dtype.kind == "i" and name not in ("input",) + _MDY:
+        if isinstance(values, tuple):
+            values = pd.Categorical.from_codes(values[0], values[1])
+        elif name in inputs:
+            pass
+        elif values.dtype.kind == "i":
             values = pd.arrays.IntegerArray(values, failed.copy())
         frame[name] = values
     index = days.index if isinstance(days, (pd.Series, pd.DataFrame)) else None
@@ -144,7 +163,7 @@ def _one(day, column, julian=False, correlation=None, spelling="colonial",
          year_bearer="classic"):
     jdn = _zentolk.day_number(day, julian, correlation, spelling)
     cols = _zentolk.almanac_columns([_np.array([jdn], dtype=_np.int64)], "jdn", julian,
-                                    correlation, spelling, year_bearer)
+                                    correlation, spelling, year_bearer, [column])
     if not cols["ok"][0]:
         raise ValueError(cols["error"][0])
     return cols[column][0]

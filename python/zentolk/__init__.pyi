@@ -16,6 +16,7 @@ def almanac(
     correlation: Correlation = ...,
     spelling: Literal["colonial", "modern"] = ...,
     year_bearer: Literal["classic", "campeche", "mayapan"] = ...,
+    columns: Sequence[str] | None = ...,
 ) -> dict[str, npt.NDArray[Any]]: ...
 def almanac_frame(
     days: Any,
@@ -25,6 +26,7 @@ def almanac_frame(
     correlation: Correlation = ...,
     spelling: Literal["colonial", "modern"] = ...,
     year_bearer: Literal["classic", "campeche", "mayapan"] = ...,
+    columns: Sequence[str] | None = ...,
 ) -> Any: ...  # pandas.DataFrame
 def column_names(input: Input = ...) -> list[str]: ...
 def long_count(day: Day, *, julian: bool = ..., correlation: Correlation = ...) -> str: ...
