@@ -158,8 +158,9 @@ private slots:
         QTest::newRow("es: accented words")
             << SpanishHelp << "SEÑOR noche días" << QStringList{"El almanaque", "Fechas completas"}
             << false;
-        QTest::newRow("es: a book's title") << SpanishHelp << "relación de las cosas de yucatán"
-                                            << QStringList{"Portadores del año"} << true;
+        QTest::newRow("es: a book's title")
+            << SpanishHelp << "relación de las cosas de yucatán"
+            << QStringList{"La cuenta de 819 días", "Portadores del año"} << true;
         QTest::newRow("es: typed without accents")
             << SpanishHelp << "calendarica senores" << QStringList{"El almanaque"} << false;
     }
