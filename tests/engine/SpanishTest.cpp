@@ -114,6 +114,10 @@ TEST(Spanish, TextsAsSpanishReadersWriteThem) {
     EXPECT_EQ(ComputeReading({"1", "1", "2147483647", 0}, '.', Language::Spanish).Error,
               "El mes 1, día 1, año 2147483647 d. C. queda fuera del intervalo que se puede "
               "calcular");
+    EXPECT_EQ(CivilDayMessage(CivilDayStatus::NoSuchDay, {"2", "30", "2024", 0}, Language::Spanish),
+              "ese día no existe en el calendario");
+    EXPECT_EQ(CivilDayMessage(CivilDayStatus::YearOutOfRange, {}, Language::Spanish),
+              "el año queda fuera de -1,000,000 a 1,000,000");
     EXPECT_EQ(CalendarRangeProblem({2, 30, 2024}, 2024, 0, Language::Spanish),
               "el día 30 no es un día de febrero de 2024 d. C. (1 a 29)");
 }
