@@ -89,18 +89,19 @@ CivilDayStatus CivilDayFromTexts(const DateTexts& date, Calendar calendar, Civil
     return CivilDayStatus::Ok;
 }
 
-std::string CivilDayMessage(CivilDayStatus status, const DateTexts& date) {
+std::string CivilDayMessage(CivilDayStatus status, const DateTexts& date, Language language) {
+    const bool spanish = language == Language::Spanish;
     switch (status) {
     case CivilDayStatus::BadMonth:
-        return InvalidIntegerMessage(date.Month);
+        return InvalidIntegerMessage(date.Month, language);
     case CivilDayStatus::BadDay:
-        return InvalidIntegerMessage(date.Day);
+        return InvalidIntegerMessage(date.Day, language);
     case CivilDayStatus::BadYear:
-        return InvalidIntegerMessage(date.Year);
+        return InvalidIntegerMessage(date.Year, language);
     case CivilDayStatus::YearOutOfRange:
-        return std::string(YearRangeMessage);
+        return std::string(spanish ? SpanishYearRangeMessage : YearRangeMessage);
     case CivilDayStatus::NoSuchDay:
-        return std::string(NoSuchDayMessage);
+        return spanish ? "ese día no existe en el calendario" : std::string(NoSuchDayMessage);
     case CivilDayStatus::Ok:
         break;
     }

@@ -63,7 +63,8 @@ struct CivilDay {
 CivilDayStatus CivilDayFromTexts(const DateTexts& date, Calendar calendar, CivilDay& day);
 // A table row's message for a status other than Ok: the text that is no
 // integer, the years' range, or no such day (NoSuchDayMessage).
-std::string CivilDayMessage(CivilDayStatus status, const DateTexts& date);
+std::string CivilDayMessage(CivilDayStatus status, const DateTexts& date,
+                            Language language = Language::English);
 
 // The day the calculator's field texts name, for the almanac: the true day
 // of their date when it is one of the Gregorian calendar, else (a day past a

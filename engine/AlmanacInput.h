@@ -19,6 +19,8 @@ inline constexpr std::string_view YearRangeMessage =
     "the year lies outside -1,000,000 to 1,000,000";
 inline constexpr std::string_view DayRangeMessage =
     "the day lies outside the years -1,000,000 to 1,000,000";
+inline constexpr std::string_view SpanishYearRangeMessage =
+    "el año queda fuera de -1,000,000 a 1,000,000";
 // A date its calendar does not have (31 February).
 inline constexpr std::string_view NoSuchDayMessage = "no such day in the calendar";
 // The years as the messages name them, for messages of other kinds.

@@ -1,4 +1,6 @@
 #include "engine/AlmanacDay.h"
+#include "engine/Epigraphy.h"
+#include "engine/Periods.h"
 #include "engine/Reading.h"
 #include "engine/Report.h"
 
@@ -101,11 +103,21 @@ TEST(Spanish, TextsAsSpanishReadersWriteThem) {
     for (const auto& [date, text] : dates)
         EXPECT_EQ(CivilDateText(date, Language::Spanish), text);
 
+    EXPECT_EQ(KatunText(1'389'600 - 1'289, Spelling::Colonial, Language::Spanish),
+              "8 Ahau, termina en 9.13.0.0.0 8 Ahau 8 Uo (dentro de 1,289 días)");
+    EXPECT_EQ(KatunText(1'389'600, Spelling::Modern, Language::Spanish),
+              "8 Ajaw, termina en 9.13.0.0.0 8 Ajaw 8 Wo (este mismo día)");
+    EXPECT_EQ(InscribedDayText(-1, Language::Spanish), "12.19.19.17.19 (era anterior)");
+
     EXPECT_EQ(ComputeReading({"6x", "1", "1", 0}, '.', Language::Spanish).Error,
               "«6x» no es un número entero válido");
     EXPECT_EQ(ComputeReading({"1", "1", "2147483647", 0}, '.', Language::Spanish).Error,
               "El mes 1, día 1, año 2147483647 d. C. queda fuera del intervalo que se puede "
               "calcular");
+    EXPECT_EQ(CivilDayMessage(CivilDayStatus::NoSuchDay, {"2", "30", "2024", 0}, Language::Spanish),
+              "ese día no existe en el calendario");
+    EXPECT_EQ(CivilDayMessage(CivilDayStatus::YearOutOfRange, {}, Language::Spanish),
+              "el año queda fuera de -1,000,000 a 1,000,000");
     EXPECT_EQ(CalendarRangeProblem({2, 30, 2024}, 2024, 0, Language::Spanish),
               "el día 30 no es un día de febrero de 2024 d. C. (1 a 29)");
 }
