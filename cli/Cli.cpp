@@ -61,7 +61,10 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
 int RunReport(const Options& options, const Streams& streams) {
     FdWriter out(streams.out, 1 << 20);
     FdWriter err(streams.err, 1 << 12);
-    const char separator = options.decimalSeparator.value_or(platform::LocaleDecimalSeparator());
+    // The report is read by a person, in the locale's numbers; a table is
+    // data, the same in every locale.
+    const char separator = options.decimalSeparator.value_or(
+        options.mode == Mode::Batch ? '.' : platform::LocaleDecimalSeparator());
 
     int status = 0;
     switch (options.mode) {
