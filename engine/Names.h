@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Language.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +33,35 @@ inline constexpr std::array<std::string_view, 20> TzolkinGloss = {
     "Vulture",   "Earth",      "Flint",        "Rainstorm",    "Light, Lord",
 };
 
+// The Spanish names, the Maya ones excepted: those stay Maya in every
+// language. Spanish writes months and week days in lower case.
+inline constexpr std::array<std::string_view, 12> SpanishMonthName = {
+    "enero", "febrero", "marzo",      "abril",   "mayo",      "junio",
+    "julio", "agosto",  "septiembre", "octubre", "noviembre", "diciembre"};
+
+inline constexpr std::array<std::string_view, 7> SpanishWeekN = {
+    "domingo", "lunes", "martes", "miércoles", "jueves", "viernes", "sábado",
+};
+
+// One meaning a sign, as the Spanish Wikipedia's Tzolkin article glosses
+// each in its column "Interpretación al castellano" (the glosses readers of
+// Spanish meet most, from the Nahuatl day names' Spanish tradition).
+inline constexpr std::array<std::string_view, 20> SpanishTzolkinGloss = {
+    "Cocodrilo", "Viento",   "Noche",  "Semilla",  "Serpiente", "Muerte", "Venado",
+    "Conejo",    "Agua",     "Perro",  "Mono",     "Hierba",    "Caña",   "Jaguar",
+    "Águila",    "Zopilote", "Tierra", "Pedernal", "Tormenta",  "Señor",
+};
+
+constexpr const std::array<std::string_view, 12>& MonthNames(Language language) {
+    return language == Language::Spanish ? SpanishMonthName : MonthName;
+}
+constexpr const std::array<std::string_view, 7>& WeekDayNames(Language language) {
+    return language == Language::Spanish ? SpanishWeekN : WeekN;
+}
+constexpr const std::array<std::string_view, 20>& TzolkinGlosses(Language language) {
+    return language == Language::Spanish ? SpanishTzolkinGloss : TzolkinGloss;
+}
+
 inline constexpr std::array<std::string_view, 19> HaabMonth = {
     "Pop", "Uo",  "Zip", "Zotz",   "Tzec", "Xul", "Yaxkin", "Mol",   "Chen",  "Yax",
     "Zac", "Ceh", "Mac", "Kankin", "Muan", "Pax", "Kayab",  "Cumku", "Uayeb",
@@ -58,14 +89,14 @@ constexpr std::string_view MonthNameOf(int month, Spelling spelling) {
 
 namespace detail {
 // The calculator's day-sign texts: sign, blanks, the gloss in parentheses.
-// From Muluc on the sign is followed by two blanks: the texts are the
-// program's own and are kept exactly.
+// In English, from Muluc on the sign is followed by two blanks: the texts are
+// the program's own and are kept exactly. Spanish has one blank throughout.
 struct DayNameTexts {
     static constexpr std::size_t Width = 24;
     char text[20][Width]{};
     std::uint8_t size[20]{};
 
-    constexpr DayNameTexts() {
+    constexpr explicit DayNameTexts(Language language) {
         for (std::size_t i = 0; i < 20; ++i) {
             std::size_t n = 0;
             const auto add = [&](std::string_view part) {
@@ -73,25 +104,34 @@ struct DayNameTexts {
                     text[i][n++] = c;
             };
             add(TzolkinSign[i]);
-            add(i < 8 ? " (" : "  (");
-            add(TzolkinGloss[i]);
+            add(i < 8 || language == Language::Spanish ? " (" : "  (");
+            add(TzolkinGlosses(language)[i]);
             add(")");
             size[i] = static_cast<std::uint8_t>(n);
         }
     }
 };
-inline constexpr DayNameTexts DayNameStore;
+inline constexpr DayNameTexts DayNameStore{Language::English};
+inline constexpr DayNameTexts SpanishDayNameStore{Language::Spanish};
 
-constexpr std::array<std::string_view, 20> dayNameViews() {
+constexpr std::array<std::string_view, 20> dayNameViews(const DayNameTexts& store) {
     std::array<std::string_view, 20> views{};
     for (std::size_t i = 0; i < 20; ++i)
-        views[i] = {DayNameStore.text[i], DayNameStore.size[i]};
+        views[i] = {store.text[i], store.size[i]};
     return views;
 }
 } // namespace detail
 
 // "Imix (Alligator)" to "Ahau  (Light, Lord)": the sign of the calculator's
 // Tzolkin reading.
-inline constexpr std::array<std::string_view, 20> DayName = detail::dayNameViews();
+inline constexpr std::array<std::string_view, 20> DayName =
+    detail::dayNameViews(detail::DayNameStore);
+// "Imix (Cocodrilo)" to "Ahau (Señor)".
+inline constexpr std::array<std::string_view, 20> SpanishDayName =
+    detail::dayNameViews(detail::SpanishDayNameStore);
+
+constexpr const std::array<std::string_view, 20>& DayNames(Language language) {
+    return language == Language::Spanish ? SpanishDayName : DayName;
+}
 
 } // namespace zentolk

@@ -6,6 +6,10 @@
 // length (a copy of a variable length costs more than the rest of a text's
 // work), so a writer may store up to WriteSlack bytes past the end it
 // returns: callers keep that much room.
+//
+// A writer of words takes the language last, English by default: the tables
+// and the specified texts never pass another, and the default folds away
+// where the writer is inlined.
 #include "CivilCalendar.h"
 #include "DayCycles.h"
 #include "GreatCycle.h"
@@ -62,6 +66,7 @@ constexpr std::array<PaddedName<Width>, N> padded(const std::array<std::string_v
     return table;
 }
 inline constexpr auto PaddedWeekNames = padded<16>(WeekN);
+inline constexpr auto SpanishPaddedWeekNames = padded<16>(SpanishWeekN);
 inline constexpr auto PaddedSigns = padded<16>(TzolkinSign);
 inline constexpr auto PaddedHaabMonths = padded<8>(HaabMonth);
 inline constexpr auto ModernPaddedSigns = padded<16>(ModernTzolkinSign);
@@ -258,8 +263,26 @@ inline char* PutPercent(char* o, float share, char decimalSeparator) {
     return o + 1;
 }
 
+namespace detail {
+// "Inicial", "Más n", "Menos n": out of line, the tables never write it.
+[[gnu::noinline]] inline char* putSpanishCycleLabel(char* o, std::int32_t cycleNumber) {
+    const std::string_view word = cycleNumber == 0  ? "Inicial"
+                                  : cycleNumber > 0 ? "Más "
+                                                    : "Menos ";
+    std::memcpy(o, word.data(), word.size());
+    o += word.size();
+    if (cycleNumber == 0)
+        return o;
+    return PutUnsigned(o, cycleNumber < 0 ? 0u - static_cast<std::uint32_t>(cycleNumber)
+                                          : static_cast<std::uint32_t>(cycleNumber));
+}
+} // namespace detail
+
 // "Starting", "Plus n" or "Minus n" for CycleNumber's value.
-inline char* PutCycleLabel(char* o, std::int32_t cycleNumber) {
+inline char* PutCycleLabel(char* o, std::int32_t cycleNumber,
+                           Language language = Language::English) {
+    if (language != Language::English)
+        return detail::putSpanishCycleLabel(o, cycleNumber);
     // The word without a branch on the sign: a table's days fall either side
     // of the start day at random. "Starting" has no number after it.
     static constexpr char Words[3][8] = {{'S', 't', 'a', 'r', 't', 'i', 'n', 'g'},
@@ -275,15 +298,24 @@ inline char* PutCycleLabel(char* o, std::int32_t cycleNumber) {
                                           : static_cast<std::uint32_t>(cycleNumber));
 }
 
+namespace detail {
+inline char* putWord(char* o, std::string_view word) {
+    std::memcpy(o, word.data(), word.size());
+    return o + word.size();
+}
+inline char* putNoHarmonic(char* o, Language language) {
+    return putWord(o, language == Language::Spanish ? "ninguno" : "none");
+}
+} // namespace detail
+
 // "(n/d) divisor", "none" or "Start of Cycle".
-inline char* PutHarmonic(char* o, const Harmonic& h) {
+inline char* PutHarmonic(char* o, const Harmonic& h, Language language = Language::English) {
     switch (h.kind) {
     case Harmonic::None:
-        std::memcpy(o, "none", 4);
-        return o + 4;
+        return detail::putNoHarmonic(o, language);
     case Harmonic::StartOfCycle:
-        std::memcpy(o, "Start of Cycle", 14);
-        return o + 14;
+        return detail::putWord(o, language == Language::Spanish ? "Inicio del ciclo"
+                                                                : "Start of Cycle");
     case Harmonic::Fraction:
         break;
     }
@@ -296,12 +328,10 @@ inline char* PutHarmonic(char* o, const Harmonic& h) {
 }
 
 // The same for a cycle count, "none" without forming the harmonic.
-inline char* PutHarmonic(char* o, std::int32_t cycleCount) {
-    if (!FillsAHarmonic(cycleCount)) {
-        std::memcpy(o, "none", 4);
-        return o + 4;
-    }
-    return PutHarmonic(o, HarmonicOf(cycleCount));
+inline char* PutHarmonic(char* o, std::int32_t cycleCount, Language language = Language::English) {
+    if (!FillsAHarmonic(cycleCount))
+        return detail::putNoHarmonic(o, language);
+    return PutHarmonic(o, HarmonicOf(cycleCount), language);
 }
 
 // baktun, katun, tun, uinal and kin with `Mark` between them (the places
@@ -374,7 +404,7 @@ namespace detail {
 // The calculator's Tzolkin reading of every position, whole.
 struct TzolkinReadings {
     PaddedName<32> at[TzolkinDays];
-    constexpr TzolkinReadings() {
+    constexpr explicit TzolkinReadings(Language language) {
         for (int position = 0; position < TzolkinDays; ++position) {
             const TzolkinDay day = TzolkinAt(position);
             PaddedName<32>& text = at[position];
@@ -384,22 +414,27 @@ struct TzolkinReadings {
             text.text[n++] = static_cast<char>('0' + day.number % 10);
             text.text[n++] = ' ';
             text.text[n++] = ' ';
-            for (const char c : DayName[static_cast<std::size_t>(day.sign - 1)])
+            for (const char c : DayNames(language)[static_cast<std::size_t>(day.sign - 1)])
                 text.text[n++] = c;
             text.size = static_cast<std::uint8_t>(n);
         }
     }
 };
-inline constexpr TzolkinReadings TzolkinReadingTexts;
+inline constexpr TzolkinReadings TzolkinReadingTexts{Language::English};
+inline constexpr TzolkinReadings SpanishTzolkinReadingTexts{Language::Spanish};
 } // namespace detail
 
 // The calculator's Tzolkin reading of a TzolkinPosition: "12  Ix  (Jaguar)".
-inline char* PutTzolkinReading(char* o, int position) {
-    return detail::put(o, detail::TzolkinReadingTexts.at[position]);
+inline char* PutTzolkinReading(char* o, int position, Language language = Language::English) {
+    const auto& texts = language == Language::Spanish ? detail::SpanishTzolkinReadingTexts
+                                                      : detail::TzolkinReadingTexts;
+    return detail::put(o, texts.at[position]);
 }
 
-inline char* PutWeekDay(char* o, int weekDay) {
-    return detail::put(o, detail::PaddedWeekNames[static_cast<std::size_t>(weekDay)]);
+inline char* PutWeekDay(char* o, int weekDay, Language language = Language::English) {
+    const auto& names =
+        language == Language::Spanish ? detail::SpanishPaddedWeekNames : detail::PaddedWeekNames;
+    return detail::put(o, names[static_cast<std::size_t>(weekDay)]);
 }
 
 inline char* PutTzolkinSign(char* o, int sign, Spelling spelling = Spelling::Colonial) {
@@ -505,8 +540,24 @@ inline char* PutIsoDate(char* o, const CivilDate& date) {
     return PutTwoDigits(o, date.day);
 }
 
+namespace detail {
+// "15 de junio de 2024", "11 de agosto de 3114 a. C.": the era only before
+// year 1, as Spanish readers write dates.
+inline char* putSpanishCivilDate(char* o, const CivilDate& date) {
+    o = PutUnsigned(o, static_cast<std::uint32_t>(date.day));
+    o = putWord(o, " de ");
+    o = putWord(o, SpanishMonthName[static_cast<std::size_t>(date.month - 1)]);
+    o = putWord(o, " de ");
+    const bool bc = date.year < 1;
+    o = PutSigned(o, bc ? 1 - date.year : date.year);
+    return bc ? putWord(o, " a. C.") : o;
+}
+} // namespace detail
+
 // "August 11, 3114 B.C." (years before 1 counted as B.C., 1 B.C. being year 0)
-inline char* PutCivilDate(char* o, const CivilDate& date) {
+inline char* PutCivilDate(char* o, const CivilDate& date, Language language = Language::English) {
+    if (language == Language::Spanish)
+        return detail::putSpanishCivilDate(o, date);
     const std::string_view month = MonthName[static_cast<std::size_t>(date.month - 1)];
     std::memcpy(o, month.data(), month.size());
     o += month.size();

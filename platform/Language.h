@@ -1,13 +1,14 @@
 #pragma once
 
+#include "engine/Language.h"
+
 #include <optional>
 #include <string_view>
 
 namespace zentolk::platform {
 
-// The languages the programs speak. English is built in; the others come
-// from catalogues.
-enum class Language { English, Spanish };
+// The engine's, so that what the environment chooses is what its texts take.
+using Language = zentolk::Language;
 
 // The environment variables that choose the language, as a caller reads
 // them (empty when unset).

@@ -7,7 +7,16 @@
 
 namespace zentolk {
 
+namespace {
+Language installed = Language::English;
+} // namespace
+
+Language InterfaceLanguage() {
+    return installed;
+}
+
 bool InstallTranslations(QCoreApplication& app, platform::Language language) {
+    installed = Language::English;
     if (language == platform::Language::English)
         return true;
     const QString code = QString::fromLatin1(platform::LanguageCode(language));
@@ -20,6 +29,7 @@ bool InstallTranslations(QCoreApplication& app, platform::Language language) {
     if (!own->load(QStringLiteral(":/i18n/zentolk_") + code))
         return false;
     QCoreApplication::installTranslator(own);
+    installed = language;
     return true;
 }
 

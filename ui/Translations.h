@@ -12,4 +12,9 @@ namespace zentolk {
 // catalogue is missing.
 bool InstallTranslations(QCoreApplication& app, platform::Language language);
 
+// The language InstallTranslations last made the application speak, for
+// the texts the engine writes; English before it is called and when the
+// catalogue was missing, so that a window never mixes the two.
+Language InterfaceLanguage();
+
 } // namespace zentolk
