@@ -55,23 +55,33 @@ zentolk_install_missing() {
     mapfile -t missing < <(zentolk_missing_packages "$@")
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local install="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+    zentolk_as_root Installing "${missing[*]}" \
+        "apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" \
+        "These Debian packages are missing" "Install them" "'"
+}
+
+# Runs a shell command as root: as itself when root, through sudo for a
+# member of the sudo group; anyone else is told what is missing and the one
+# command to run as root, and it returns 1. $1: what it is doing, $2: what is
+# missing, $3: the command, $4 and $5: the message's "what is missing" and
+# "what to do", $6: the quote that keeps the command one word.
+zentolk_as_root() {
     local env=(env DEBIAN_FRONTEND=noninteractive)
     if [ "$(id -u)" -eq 0 ]; then
-        echo "Installing: ${missing[*]}" >&2
-        "${env[@]}" sh -c "$install" >&2
+        echo "$1: $2" >&2
+        "${env[@]}" sh -c "$3" >&2
         return
     fi
     if command -v sudo >/dev/null 2>&1 && id -nG | grep -qw sudo; then
-        echo "Installing through sudo: ${missing[*]}" >&2
-        sudo "${env[@]}" sh -c "$install" >&2
+        echo "$1 through sudo: $2" >&2
+        sudo "${env[@]}" sh -c "$3" >&2
         return
     fi
     cat >&2 <<EOF
-These Debian packages are missing: ${missing[*]}
-Install them once as root, with either of these commands:
-    su -c '$install'
-    sudo sh -c '$install'
+$4: $2
+$5 once as root, with either of these commands:
+    su -c $6$3$6
+    sudo sh -c $6$3$6
 (sudo works only for members of the sudo group), then run $0 again as yourself.
 EOF
     return 1
@@ -92,8 +102,7 @@ zentolk_missing_locales() { # prints the given locales that are not generated
 }
 
 # Generates the missing ones of the given UTF-8 locales (the package locales
-# has their sources), enabled in /etc/locale.gen so that they stay. Root,
-# sudo and everyone else as in zentolk_install_missing.
+# has their sources), enabled in /etc/locale.gen so that they stay.
 zentolk_generate_locales() {
     local missing name generate=""
     mapfile -t missing < <(zentolk_missing_locales "$@")
@@ -104,24 +113,8 @@ zentolk_generate_locales() {
         generate+="{ grep -qx '$name UTF-8' /etc/locale.gen || echo '$name UTF-8' >>/etc/locale.gen; } && "
     done
     generate+="locale-gen"
-    if [ "$(id -u)" -eq 0 ]; then
-        echo "Generating the locales: ${missing[*]}" >&2
-        sh -c "$generate" >&2
-        return
-    fi
-    if command -v sudo >/dev/null 2>&1 && id -nG | grep -qw sudo; then
-        echo "Generating the locales through sudo: ${missing[*]}" >&2
-        sudo sh -c "$generate" >&2
-        return
-    fi
-    cat >&2 <<EOF
-These locales are missing: ${missing[*]}
-Generate them once as root, with either of these commands:
-    su -c "$generate"
-    sudo sh -c "$generate"
-(sudo works only for members of the sudo group), then run $0 again as yourself.
-EOF
-    return 1
+    zentolk_as_root "Generating the locales" "${missing[*]}" "$generate" \
+        "These locales are missing" "Generate them" '"'
 }
 
 # Refuses to work as root in a checkout that belongs to someone else: the
