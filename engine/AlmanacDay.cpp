@@ -42,8 +42,8 @@ AlmanacDay ComputeAlmanac(std::int64_t jdn, std::int64_t correlation, Calendar c
     return a;
 }
 
-std::string CivilDateText(const CivilDate& date) {
-    return WrittenText([&](char* o) { return PutCivilDate(o, date); });
+std::string CivilDateText(const CivilDate& date, Language language) {
+    return WrittenText([&](char* o) { return PutCivilDate(o, date, language); });
 }
 
 std::string IsoDateText(const CivilDate& date) {

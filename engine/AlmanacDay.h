@@ -47,7 +47,7 @@ AlmanacDay ComputeAlmanac(std::int64_t jdn, std::int64_t correlation, Calendar c
                           const CivilDate& date);
 
 // "August 11, 3114 B.C." (years before 1 counted as B.C., 1 B.C. being year 0)
-std::string CivilDateText(const CivilDate& date);
+std::string CivilDateText(const CivilDate& date, Language language = Language::English);
 // "-3113-08-11": astronomical year, two-digit month and day.
 std::string IsoDateText(const CivilDate& date);
 

@@ -173,15 +173,17 @@ std::string InscribedText(std::int64_t dayCount) {
     return WrittenText([&](char* o) { return PutInscribedLongCount(o, dayCount); });
 }
 
-std::string EraName(std::int64_t era) {
+std::string EraName(std::int64_t era, Language language) {
     if (era == 0)
         return {};
+    if (language == Language::Spanish)
+        return era == -1 ? "era anterior" : std::to_string(-era) + " eras antes";
     return era == -1 ? "era before" : std::to_string(-era) + " eras before";
 }
 
-std::string InscribedDayText(std::int64_t dayCount) {
+std::string InscribedDayText(std::int64_t dayCount, Language language) {
     const std::int64_t era = InscribedOf(dayCount).era;
-    return InscribedText(dayCount) + (era == 0 ? "" : " (" + EraName(era) + ")");
+    return InscribedText(dayCount) + (era == 0 ? "" : " (" + EraName(era, language) + ")");
 }
 
 std::optional<WideCount> ParseWideLongCount(std::string_view text, std::string& error) {
@@ -275,13 +277,15 @@ WideInscribed WideInscribedOf(WideCount dayCount) {
     return {era, dayCount - era * EraDays};
 }
 
-std::string WideInscribedDayText(WideCount dayCount) {
+std::string WideInscribedDayText(WideCount dayCount, Language language) {
     const WideInscribed at = WideInscribedOf(dayCount);
     if (at.era == 0)
         return WideLongCountText(dayCount);
-    const std::string eras = at.era == -1 ? "era" : WideNumberText(-at.era) + " eras";
-    return LongCountText(LongCountOf(static_cast<std::int64_t>(at.count))) + " (" + eras +
-           " before)";
+    const bool spanish = language == Language::Spanish;
+    const std::string eras =
+        at.era == -1 ? (spanish ? "era anterior" : "era before")
+                     : WideNumberText(-at.era) + (spanish ? " eras antes" : " eras before");
+    return LongCountText(LongCountOf(static_cast<std::int64_t>(at.count))) + " (" + eras + ")";
 }
 
 std::string InscribedWideDistanceText(WideCount days) {
@@ -820,16 +824,24 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
     return result;
 }
 
-std::string Station819Text(std::int64_t dayCount, Spelling spelling) {
+std::string Station819Text(std::int64_t dayCount, Spelling spelling, Language language) {
     const std::int64_t station = Station819Of(dayCount);
     const std::int64_t since = dayCount - station;
-    return InscribedDayText(station) + "  " + CalendarRoundText(station, spelling) + "  (" +
-           std::to_string(since) + (since == 1 ? " day" : " days") + " before)";
+    const bool spanish = language == Language::Spanish;
+    return InscribedDayText(station, language) + "  " + CalendarRoundText(station, spelling) +
+           "  (" + std::to_string(since) +
+           (since == 1 ? (spanish ? " día" : " day") : (spanish ? " días" : " days")) +
+           (spanish ? " antes)" : " before)");
 }
 
-std::string YearBearerText(std::int64_t dayCount, YearBearerSystem system, Spelling spelling) {
-    return TzolkinText(YearBearerOf(dayCount, system), spelling) + " (" +
-           std::string(YearBearerSystemName(system)) + ")";
+std::string YearBearerText(std::int64_t dayCount, YearBearerSystem system, Spelling spelling,
+                           Language language) {
+    // The other systems are named after places, in either language.
+    const std::string_view name =
+        language == Language::Spanish && system == YearBearerSystem::Classic
+            ? "clásico"
+            : YearBearerSystemName(system);
+    return TzolkinText(YearBearerOf(dayCount, system), spelling) + " (" + std::string(name) + ")";
 }
 
 std::optional<YearBearerSystem> ParseYearBearerSystem(std::string_view name) {

@@ -36,10 +36,10 @@ std::string InscribedDistanceText(std::int64_t days);
 std::string InscribedText(std::int64_t dayCount);
 // How an era is named beside its counts: nothing for this era, "era
 // before", "2 eras before", ...
-std::string EraName(std::int64_t era);
+std::string EraName(std::int64_t era, Language language = Language::English);
 // The Long Count with its era where a reader could take it for this era's:
 // "12.19.13.4.0 (era before)", "9.12.11.5.18".
-std::string InscribedDayText(std::int64_t dayCount);
+std::string InscribedDayText(std::int64_t dayCount, Language language = Language::English);
 
 // Deep time: Long Counts with places above the baktun (pictun, calabtun,
 // kinchiltun, alautun and on, 20 each), as many as Coba Stela 1 writes and
@@ -76,7 +76,7 @@ struct WideInscribed {
 WideInscribed WideInscribedOf(WideCount dayCount);
 // As InscribedDayText, for a day of any count: this era's in all the places
 // of 20 it has, an earlier era's in its five with the era named.
-std::string WideInscribedDayText(WideCount dayCount);
+std::string WideInscribedDayText(WideCount dayCount, Language language = Language::English);
 
 // A distance number of up to as many places as a wide count has, and chains
 // of them, counted exactly; otherwise as ParseDistanceNumber and
@@ -198,11 +198,13 @@ MatchResult MatchPattern(const DatePattern& pattern, std::int64_t from, std::int
 
 // The 819-day station on or before a day: "9.12.9.5.5  1 Chicchan 8 Yax
 // (733 days before)", its Long Count as inscribed.
-std::string Station819Text(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
+std::string Station819Text(std::int64_t dayCount, Spelling spelling = Spelling::Colonial,
+                           Language language = Language::English);
 
 // The year bearer of a day's year with its system: "10 Manik (classic)".
 std::string YearBearerText(std::int64_t dayCount, YearBearerSystem system,
-                           Spelling spelling = Spelling::Colonial);
+                           Spelling spelling = Spelling::Colonial,
+                           Language language = Language::English);
 
 std::optional<YearBearerSystem> ParseYearBearerSystem(std::string_view name);
 std::string_view YearBearerSystemName(YearBearerSystem system);

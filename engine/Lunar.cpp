@@ -261,34 +261,44 @@ std::optional<LunarSeries> LunarSeriesOf(LunarConvention convention, std::int64_
     return s;
 }
 
-std::string_view SemesterText(const LunarSeries& series) {
+std::string_view SemesterText(const LunarSeries& series, Language language) {
     constexpr std::string_view Names[] = {"the skull's semester", "the semester after the skull's",
                                           "the semester before the skull's"};
-    return series.semester < 0 ? std::string_view() : Names[series.semester];
+    constexpr std::string_view SpanishNames[] = {"el semestre de la calavera",
+                                                 "el semestre siguiente al de la calavera",
+                                                 "el semestre anterior al de la calavera"};
+    if (series.semester < 0)
+        return {};
+    return (language == Language::Spanish ? SpanishNames : Names)[series.semester];
 }
 
-std::string LunarSeriesText(const LunarSeries& s) {
+std::string LunarSeriesText(const LunarSeries& s, Language language) {
     constexpr int EFrom = 20;
+    const bool spanish = language == Language::Spanish;
     const std::string glyph =
         s.age < EFrom ? "D " + std::to_string(s.age) : "E " + std::to_string(s.age - EFrom);
-    std::string text = "age " + std::to_string(s.age) + " (" + glyph + ")";
+    std::string text = (spanish ? "edad " : "age ") + std::to_string(s.age) + " (" + glyph + ")";
     if (s.glyphC != 0) {
         text += ", C " + std::to_string(s.glyphC);
-        if (const std::string_view semester = SemesterText(s); !semester.empty())
-            text.append(" in ").append(semester);
+        if (const std::string_view semester = SemesterText(s, language); !semester.empty())
+            text.append(spanish ? " en " : " in ").append(semester);
     }
     return text + ", A " + std::to_string(s.glyphA);
 }
 
-std::string NoAstronomicalMoonText() {
-    return "none: the algorithm is taken to hold for the years " + std::to_string(MoonFirstYear) +
-           " to " + std::to_string(MoonLastYear) + " only (astronomical)";
+std::string NoAstronomicalMoonText(Language language) {
+    const std::string first = std::to_string(MoonFirstYear), last = std::to_string(MoonLastYear);
+    if (language == Language::Spanish)
+        return "ninguna: el algoritmo se da por válido solo para los años " + first + " a " + last +
+               " (astronómicos)";
+    return "none: the algorithm is taken to hold for the years " + first + " to " + last +
+           " only (astronomical)";
 }
 
 std::string LunarReadingText(LunarConvention convention, std::int64_t dayCount,
-                             std::int64_t correlation) {
+                             std::int64_t correlation, Language language) {
     const std::optional<LunarSeries> s = LunarSeriesOf(convention, dayCount, correlation);
-    return s ? LunarSeriesText(*s) : NoAstronomicalMoonText();
+    return s ? LunarSeriesText(*s, language) : NoAstronomicalMoonText(language);
 }
 
 std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::string& error) {

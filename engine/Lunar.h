@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CivilCalendar.h"
+#include "Language.h"
 
 #include <cstdint>
 #include <optional>
@@ -82,15 +83,15 @@ std::optional<LunarSeries> LunarSeriesOf(LunarConvention convention, std::int64_
 
 // The semester's patron in the 18-lunation cycle of the Palenque count: the
 // skull, as the Temple of the Sun writes it, and the two after it.
-std::string_view SemesterText(const LunarSeries& series);
+std::string_view SemesterText(const LunarSeries& series, Language language = Language::English);
 // "age 26 (E 6), C 4 in the skull's semester, A 30": the age as its glyph
 // writes it, D below 20 days, E with the days past 20.
-std::string LunarSeriesText(const LunarSeries& series);
+std::string LunarSeriesText(const LunarSeries& series, Language language = Language::English);
 // The same for a day, or why the convention gives none.
 std::string LunarReadingText(LunarConvention convention, std::int64_t dayCount,
-                             std::int64_t correlation);
+                             std::int64_t correlation, Language language = Language::English);
 // "none: the algorithm is taken to hold for the years -3999 to 4000 only".
-std::string NoAstronomicalMoonText();
+std::string NoAstronomicalMoonText(Language language = Language::English);
 
 // A Lunar Series as an inscription records it: "D 5", "E 6" (26 days),
 // "age 26", "C 4", "A 29" (or "A 9", the glyph's own coefficient); any of

@@ -123,18 +123,23 @@ std::string PeriodEndingText(std::int64_t dayCount, Spelling spelling) {
 
 namespace {
 std::string katunText(std::int64_t end, std::int64_t left, const std::string& endText,
-                      Spelling spelling) {
-    return AjawDayText(AjawNumberOf(end), spelling) + ", ending " + endText + " " +
-           CalendarRoundText(end, spelling) +
+                      Spelling spelling, Language language) {
+    const std::string days = GroupThousands(std::to_string(left));
+    const std::string head = AjawDayText(AjawNumberOf(end), spelling);
+    const std::string ending = endText + " " + CalendarRoundText(end, spelling);
+    if (language == Language::Spanish)
+        return head + ", termina en " + ending +
+               (left == 0 ? std::string(" (este mismo día)")
+                          : " (dentro de " + days + (left == 1 ? " día)" : " días)"));
+    return head + ", ending " + ending +
            (left == 0 ? std::string(" (this day)")
-                      : " (in " + GroupThousands(std::to_string(left)) +
-                            (left == 1 ? " day)" : " days)"));
+                      : " (in " + days + (left == 1 ? " day)" : " days)"));
 }
 } // namespace
 
-std::string KatunText(std::int64_t dayCount, Spelling spelling) {
+std::string KatunText(std::int64_t dayCount, Spelling spelling, Language language) {
     const std::int64_t end = KatunEndOf(dayCount);
-    return katunText(end, end - dayCount, InscribedDayText(end), spelling);
+    return katunText(end, end - dayCount, InscribedDayText(end, language), spelling, language);
 }
 
 std::int64_t PeriodDayOf(WideCount count) {
@@ -145,9 +150,10 @@ std::int64_t PeriodDayOf(WideCount count) {
     return r < 0 ? r + Cycles : r;
 }
 
-std::string WideKatunText(WideCount count, Spelling spelling) {
+std::string WideKatunText(WideCount count, Spelling spelling, Language language) {
     const std::int64_t day = PeriodDayOf(count), end = KatunEndOf(day);
-    return katunText(end, end - day, WideInscribedDayText(count + (end - day)), spelling);
+    return katunText(end, end - day, WideInscribedDayText(count + (end - day), language), spelling,
+                     language);
 }
 
 MatchResult PeriodEndings(Period period, std::optional<int> ajaw, std::int64_t from,

@@ -74,14 +74,16 @@ std::string AjawDayText(int number, Spelling spelling = Spelling::Colonial);
 std::string PeriodEndingText(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
 // "8 Ahau, ending 9.13.0.0.0 8 Ahau 8 Uo (in 1,289 days)", the ending as
 // its era writes it.
-std::string KatunText(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
+std::string KatunText(std::int64_t dayCount, Spelling spelling = Spelling::Colonial,
+                      Language language = Language::English);
 
 // For a day beyond the civil years: a day count with its deep count's place
 // in every period and in every cycle of the almanac, so that the readings
 // above answer for it too.
 std::int64_t PeriodDayOf(WideCount count);
 // KatunText of a deep count, its ending written as its own era writes it.
-std::string WideKatunText(WideCount count, Spelling spelling = Spelling::Colonial);
+std::string WideKatunText(WideCount count, Spelling spelling = Spelling::Colonial,
+                          Language language = Language::English);
 
 // Every ending of a period from..to (both included), on the Ahau day
 // numbered `ajaw` (1 to 13) when given: the first `limit` days and how many there are,

@@ -15,31 +15,33 @@ CalendarReading toStrings(const ReadingTexts& texts, std::index_sequence<I...>) 
 }
 } // namespace
 
-void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out) {
+void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out,
+                       Language language) {
     WriteReadings(
         day, decimalSeparator,
         [&out](ReadingField field) {
             out[field].clear();
             return out[field].end();
         },
-        [&out](ReadingField field, const char* end) { out[field].setEnd(end); });
+        [&out](ReadingField field, const char* end) { out[field].setEnd(end); }, language);
 }
 
-ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out) {
+ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out,
+                                  Language language) {
     FieldValues values;
     ReadingDay day;
     const ReadingStatus status = ReadingDayFromTexts(date, values, day);
     if (status == ReadingStatus::Ok)
-        WriteReadingTexts(day, decimalSeparator, out);
+        WriteReadingTexts(day, decimalSeparator, out, language);
     return status;
 }
 
-ReadingResult ComputeReading(const CalendarDate& date, char decimalSeparator) {
+ReadingResult ComputeReading(const CalendarDate& date, char decimalSeparator, Language language) {
     const DateTexts texts{date.Month, date.Day, date.Year, date.ADBC};
     ReadingTexts out;
-    const ReadingStatus status = ComputeReadingTexts(texts, decimalSeparator, out);
+    const ReadingStatus status = ComputeReadingTexts(texts, decimalSeparator, out, language);
     if (status != ReadingStatus::Ok)
-        return {{}, ReadingErrorMessage(status, texts)};
+        return {{}, ReadingErrorMessage(status, texts, language)};
     return {toStrings(out, std::make_index_sequence<ReadingFieldCount>{}), {}};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FixedText.h"
+#include "Language.h"
 #include "ReadingDay.h"
 
 #include <array>
@@ -87,15 +88,18 @@ struct ReadingResult {
 };
 
 // The caller gives the decimal separator of the shares (the user's, as the
-// platform reports it).
-ReadingResult ComputeReading(const CalendarDate& date, char decimalSeparator);
+// platform reports it), and the language of the words and the message.
+ReadingResult ComputeReading(const CalendarDate& date, char decimalSeparator,
+                             Language language = Language::English);
 
 // The same calculation without heap use, for callers that convert in bulk.
 using ReadingTexts = Readings<FixedText>;
 
-ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out);
+ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out,
+                                  Language language = Language::English);
 
 // The ten texts of a day that has been formed already.
-void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out);
+void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out,
+                       Language language = Language::English);
 
 } // namespace zentolk

@@ -33,26 +33,33 @@ ReadingStatus ReadingDayFromTexts(const DateTexts& date, FieldValues& values, Re
     return ReadingStatus::Ok;
 }
 
-std::string InvalidIntegerMessage(std::string_view text) {
+std::string InvalidIntegerMessage(std::string_view text, Language language) {
+    if (language == Language::Spanish)
+        return "«" + std::string(text) + "» no es un número entero válido";
     std::string message(InvalidIntegerOpen);
     message += text;
     message += InvalidIntegerClose;
     return message;
 }
 
-std::string ReadingErrorMessage(ReadingStatus status, const DateTexts& date) {
+std::string ReadingErrorMessage(ReadingStatus status, const DateTexts& date, Language language) {
     switch (status) {
     case ReadingStatus::BadMonth:
-        return InvalidIntegerMessage(date.Month);
+        return InvalidIntegerMessage(date.Month, language);
     case ReadingStatus::BadDay:
-        return InvalidIntegerMessage(date.Day);
+        return InvalidIntegerMessage(date.Day, language);
     case ReadingStatus::BadYear:
-        return InvalidIntegerMessage(date.Year);
+        return InvalidIntegerMessage(date.Year, language);
     case ReadingStatus::OutOfRange: {
         FieldValues values;
         parseFields(date, values);
+        const std::string era(EraText(date.ADBC, language));
+        if (language == Language::Spanish)
+            return "El mes " + std::to_string(values.month) + ", día " +
+                   std::to_string(values.day) + ", año " + std::to_string(values.year) + " " + era +
+                   " queda fuera del intervalo que se puede calcular";
         return "Month " + std::to_string(values.month) + ", day " + std::to_string(values.day) +
-               ", year " + std::to_string(values.year) + " " + std::string(EraText(date.ADBC)) +
+               ", year " + std::to_string(values.year) + " " + era +
                " lies outside the range that can be computed";
     }
     case ReadingStatus::Ok:
@@ -62,7 +69,8 @@ std::string ReadingErrorMessage(ReadingStatus status, const DateTexts& date) {
 }
 
 std::size_t WriteCalendarRangeProblem(const FieldValues& fields, std::int32_t astronomicalYear,
-                                      std::int32_t eraIndex, char* out) {
+                                      std::int32_t eraIndex, char* out, Language language) {
+    const bool spanish = language == Language::Spanish;
     char* o = out;
     const auto put = [&o](std::string_view text) {
         std::memcpy(o, text.data(), text.size());
@@ -72,23 +80,23 @@ std::size_t WriteCalendarRangeProblem(const FieldValues& fields, std::int32_t as
         o = std::to_chars(o, o + 11, value).ptr; // "-2147483648" at most
     };
     if (fields.month < 1 || fields.month > 12) {
-        put("month ");
+        put(spanish ? "el mes " : "month ");
         number(fields.month);
-        put(" is not a month of the year (1 to 12)");
+        put(spanish ? " no es un mes del año (1 a 12)" : " is not a month of the year (1 to 12)");
         return static_cast<std::size_t>(o - out);
     }
     const int days = DaysInMonth(Calendar::Gregorian, astronomicalYear, fields.month);
     if (fields.day >= 1 && fields.day <= days)
         return 0;
-    put("day ");
+    put(spanish ? "el día " : "day ");
     number(fields.day);
-    put(" is not a day of ");
-    put(MonthName[static_cast<std::size_t>(fields.month - 1)]);
-    put(" ");
+    put(spanish ? " no es un día de " : " is not a day of ");
+    put(MonthNames(language)[static_cast<std::size_t>(fields.month - 1)]);
+    put(spanish ? " de " : " ");
     number(fields.year);
     put(" ");
-    put(EraText(eraIndex));
-    put(" (1 to ");
+    put(EraText(eraIndex, language));
+    put(spanish ? " (1 a " : " (1 to ");
     number(days);
     put(")");
     return static_cast<std::size_t>(o - out);
@@ -96,9 +104,10 @@ std::size_t WriteCalendarRangeProblem(const FieldValues& fields, std::int32_t as
 
 std::optional<std::string> CalendarRangeProblem(const FieldValues& fields,
                                                 std::int32_t astronomicalYear,
-                                                std::int32_t eraIndex) {
+                                                std::int32_t eraIndex, Language language) {
     char text[CalendarRangeProblemMax];
-    const std::size_t size = WriteCalendarRangeProblem(fields, astronomicalYear, eraIndex, text);
+    const std::size_t size =
+        WriteCalendarRangeProblem(fields, astronomicalYear, eraIndex, text, language);
     if (size == 0)
         return std::nullopt;
     return std::string(text, size);

@@ -3,6 +3,7 @@
 #include "CivilCalendar.h"
 #include "DayNumber.h"
 #include "GreatCycle.h"
+#include "Language.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -113,13 +114,14 @@ ReadingStatus ReadingDayFromTexts(const DateTexts& date, FieldValues& values, Re
 
 // The message for a failed status: "'text' is not a valid integer value"
 // naming the bad text, or the range message naming the parsed date.
-std::string ReadingErrorMessage(ReadingStatus status, const DateTexts& date);
+std::string ReadingErrorMessage(ReadingStatus status, const DateTexts& date,
+                                Language language = Language::English);
 
 // The frame of the message for a text that is no integer: it is written
 // InvalidIntegerOpen, the text, InvalidIntegerClose.
 inline constexpr std::string_view InvalidIntegerOpen = "'";
 inline constexpr std::string_view InvalidIntegerClose = "' is not a valid integer value";
-std::string InvalidIntegerMessage(std::string_view text);
+std::string InvalidIntegerMessage(std::string_view text, Language language = Language::English);
 
 // Why parsed fields name no date of the proleptic Gregorian calendar (month
 // 13, 31 February), written into `out`, which has room for
@@ -127,10 +129,12 @@ std::string InvalidIntegerMessage(std::string_view text);
 // real date.
 inline constexpr std::size_t CalendarRangeProblemMax = 96;
 std::size_t WriteCalendarRangeProblem(const FieldValues& fields, std::int32_t astronomicalYear,
-                                      std::int32_t eraIndex, char* out);
+                                      std::int32_t eraIndex, char* out,
+                                      Language language = Language::English);
 std::optional<std::string> CalendarRangeProblem(const FieldValues& fields,
                                                 std::int32_t astronomicalYear,
-                                                std::int32_t eraIndex);
+                                                std::int32_t eraIndex,
+                                                Language language = Language::English);
 
 // "A.D." or "AD" (0), "B.C." or "BC" (1), in any letter case.
 std::optional<std::int32_t> ParseEraName(std::string_view text);
@@ -138,7 +142,9 @@ std::optional<std::int32_t> ParseEraName(std::string_view text);
 std::optional<std::int32_t> ParseEra(std::string_view text);
 
 // How a date's era is written after its year.
-constexpr std::string_view EraText(std::int32_t eraIndex) {
+constexpr std::string_view EraText(std::int32_t eraIndex, Language language = Language::English) {
+    if (language == Language::Spanish)
+        return eraIndex == EraIndexBC ? "a. C." : "d. C.";
     return eraIndex == EraIndexBC ? "B.C." : "A.D.";
 }
 

@@ -19,9 +19,12 @@ struct ReportTexts {
 
 inline constexpr std::string_view ClipboardLineEnd = "\r\n";
 
-// Appends the report; every line, the last included, ends in lineEnd.
+// Appends the report; every line, the last included, ends in lineEnd. The
+// language is the labels'; the texts are taken as they are.
 void AppendReport(std::string& out, const ReportTexts& texts,
-                  std::string_view lineEnd = ClipboardLineEnd);
-std::string BuildReport(const ReportTexts& texts, std::string_view lineEnd = ClipboardLineEnd);
+                  std::string_view lineEnd = ClipboardLineEnd,
+                  Language language = Language::English);
+std::string BuildReport(const ReportTexts& texts, std::string_view lineEnd = ClipboardLineEnd,
+                        Language language = Language::English);
 
 } // namespace zentolk

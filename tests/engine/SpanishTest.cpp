@@ -1,0 +1,133 @@
+#include "engine/AlmanacDay.h"
+#include "engine/Reading.h"
+#include "engine/Report.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using namespace zentolk;
+using enum zentolk::ReadingField;
+
+namespace {
+
+// The letters of a text, the digits and signs dropped: the words a reading
+// shows.
+std::string wordsOf(std::string_view text) {
+    std::string words;
+    for (const char c : text)
+        if (!(c >= '0' && c <= '9') && c != '.' && c != ',' && c != '%' && c != '/')
+            words += c;
+    return words;
+}
+
+std::vector<std::string> splitWords(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : std::string(text) + ' ') {
+        if (c == ' ' || c == ',' || c == '(' || c == ')') {
+            if (!word.empty())
+                words.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    return words;
+}
+
+// Every day from well before the start day to past the cycle's end: the
+// Spanish readings give the same numbers as the English ones, the same Maya
+// sign, and no English word of the program's own.
+TEST(Spanish, EveryDayReadsAsInEnglishInSpanishWords) {
+    std::set<std::string> spanishWords;
+    ReadingTexts english, spanish;
+    for (std::int32_t i = 0; i < 1'900'000; ++i) {
+        const std::optional<ReadingDay> day = ReadingDayOf(8, 11 - 10'000 + i, 3114, EraIndexBC);
+        ASSERT_TRUE(day);
+        WriteReadingTexts(*day, '.', english);
+        WriteReadingTexts(*day, '.', spanish, Language::Spanish);
+        for (const ReadingField field : {KinDays, KinLbl1, KinLeft, KinLbl2, jMayan, LongC})
+            ASSERT_EQ(spanish[field].view(), english[field].view()) << i;
+        // "12  Ix  (Jaguar)" and "12  Ix (Jaguar)": number and sign alike.
+        const std::string_view tzolkin = english[Tzolkin].view();
+        ASSERT_TRUE(spanish[Tzolkin].view().starts_with(tzolkin.substr(0, tzolkin.find(" ("))))
+            << i;
+        for (const ReadingField field : {GreatCycle, ReadingField::Harmonic, Tzolkin, WeekD})
+            spanishWords.insert(wordsOf(spanish[field].view()));
+    }
+    std::set<std::string> englishWords = {"Starting", "Plus", "Minus", "none", "Start", "Cycle"};
+    for (const std::string_view name : TzolkinGloss)
+        for (const std::string& word : splitWords(name))
+            englishWords.insert(word);
+    for (const std::string_view name : MonthName)
+        englishWords.insert(std::string(name));
+    for (const std::string_view name : WeekN)
+        englishWords.insert(std::string(name));
+    for (const std::string_view gloss : SpanishTzolkinGloss)
+        englishWords.erase(std::string(gloss)); // the same in both ("Jaguar")
+    for (const std::string& text : spanishWords)
+        for (const std::string& word : splitWords(text))
+            EXPECT_FALSE(englishWords.contains(word)) << word << " in " << text;
+    // Every sign and week day came by, each cycle label and each kind of
+    // harmonic (a fraction leaves its brackets).
+    EXPECT_EQ(spanishWords.size(), 20u + 7u + 3u + 3u);
+}
+
+TEST(Spanish, TextsAsSpanishReadersWriteThem) {
+    const ReadingResult worked = ComputeReading({"6", "15", "2024", 0}, '.', Language::Spanish);
+    ASSERT_TRUE(worked.ok());
+    EXPECT_EQ(worked.Reading,
+              (CalendarReading{{"Más 1", "4,194", "0.22404%", "1,867,806", "99.77596%", "ninguno",
+                                "0.0.11.11.14", "0.13.0.11.11.14", "12  Ix (Jaguar)", "sábado"}}));
+    const ReadingResult start = ComputeReading({"8", "11", "3114", 1}, ',', Language::Spanish);
+    EXPECT_EQ(start.Reading[GreatCycle], "Inicial");
+    EXPECT_EQ(start.Reading[ReadingField::Harmonic], "Inicio del ciclo");
+    EXPECT_EQ(start.Reading[Tzolkin], "4  Ahau (Señor)");
+    EXPECT_EQ(ComputeReading({"8", "10", "3114", 1}, '.', Language::Spanish).Reading[GreatCycle],
+              "Menos 1");
+
+    const struct {
+        CivilDate date;
+        std::string_view text;
+    } dates[] = {
+        {{2024, 6, 15}, "15 de junio de 2024"},
+        {{-3113, 8, 11}, "11 de agosto de 3114 a. C."},
+        {{0, 12, 31}, "31 de diciembre de 1 a. C."},
+        {{1, 1, 1}, "1 de enero de 1"},
+    };
+    for (const auto& [date, text] : dates)
+        EXPECT_EQ(CivilDateText(date, Language::Spanish), text);
+
+    EXPECT_EQ(ComputeReading({"6x", "1", "1", 0}, '.', Language::Spanish).Error,
+              "«6x» no es un número entero válido");
+    EXPECT_EQ(ComputeReading({"1", "1", "2147483647", 0}, '.', Language::Spanish).Error,
+              "El mes 1, día 1, año 2147483647 d. C. queda fuera del intervalo que se puede "
+              "calcular");
+    EXPECT_EQ(CalendarRangeProblem({2, 30, 2024}, 2024, 0, Language::Spanish),
+              "el día 30 no es un día de febrero de 2024 d. C. (1 a 29)");
+}
+
+TEST(Spanish, ReportHasItsFourteenLinesWithSpanishLabels) {
+    const ReadingResult r = ComputeReading({"6", "15", "2024", 0}, '.', Language::Spanish);
+    const std::string report =
+        BuildReport({"6", "15", "2024", "d.C.", ViewsOf(r.Reading)}, "\n", Language::Spanish);
+    EXPECT_EQ(report, "Mes:  6\n"
+                      "Día:  15\n"
+                      "Año:  2024   d.C.\n"
+                      "\n"
+                      "Gran Ciclo:  Más 1\n"
+                      "Cuenta Larga:  0.0.11.11.14\n"
+                      "Kin transcurridos:  4,194  (0.22404%)\n"
+                      "Kin restantes:  1,867,806  (99.77596%)\n"
+                      "Armónico del ciclo:  ninguno\n"
+                      "\n"
+                      "Cuenta Larga histórica:  0.13.0.11.11.14\n"
+                      "\n"
+                      "Día tzolkin:  12  Ix (Jaguar)\n"
+                      "Día de la semana:  sábado\n");
+}
+
+} // namespace
