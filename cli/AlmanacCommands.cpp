@@ -88,7 +88,7 @@ bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::i
         const std::size_t bad = status == CivilDayStatus::BadMonth ? 0
                                 : status == CivilDayStatus::BadDay ? 1
                                                                    : 2;
-        error = InvalidIntegerMessage(date[bad]);
+        error = InvalidIntegerMessage(date[bad], SpokenLanguage());
         return false;
     }
     if (!era)
@@ -127,11 +127,13 @@ std::string AlmanacJson(const AlmanacDay& a, const Options& r) {
 }
 
 std::string AlmanacLine(const AlmanacDay& a, const Options& r) {
+    const Language language = SpokenLanguage();
     // Both calendars are in use: the date names its own.
-    return CivilDateText(r.julian ? a.julian : a.gregorian) + " " +
-           (r.julian ? Tr("(Julian)") : Tr("(Gregorian)")) + "  " + InscribedDayText(a.dayCount) +
-           "  " + CalendarRoundText(a.dayCount, r.spelling) + "  G" +
-           std::to_string(a.lordOfTheNight) + "  JDN " + std::to_string(a.jdn) + "\n";
+    return CivilDateText(r.julian ? a.julian : a.gregorian, language) + " " +
+           (r.julian ? Tr("(Julian)") : Tr("(Gregorian)")) + "  " +
+           InscribedDayText(a.dayCount, language) + "  " +
+           CalendarRoundText(a.dayCount, r.spelling) + "  G" + std::to_string(a.lordOfTheNight) +
+           "  JDN " + std::to_string(a.jdn) + "\n";
 }
 
 std::string PaddedLabel(std::string_view label, std::size_t column) {
@@ -156,23 +158,25 @@ std::string CorrelationText(std::int64_t correlation) {
 }
 
 std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
+    const Language language = SpokenLanguage();
     std::string out;
     const auto line = [&out](std::string_view label, const std::string& value) {
         AppendBlockLine(out, label, value);
     };
     line(Tr("Julian Day Number"), std::to_string(a.jdn));
-    line(Tr("Gregorian"), CivilDateText(a.gregorian) + " (" + IsoDateText(a.gregorian) + ")");
-    line(Tr("Julian"), CivilDateText(a.julian) + " (" + IsoDateText(a.julian) + ")");
-    line(Tr("Long Count"), InscribedDayText(a.dayCount));
+    line(Tr("Gregorian"),
+         CivilDateText(a.gregorian, language) + " (" + IsoDateText(a.gregorian) + ")");
+    line(Tr("Julian"), CivilDateText(a.julian, language) + " (" + IsoDateText(a.julian) + ")");
+    line(Tr("Long Count"), InscribedDayText(a.dayCount, language));
     line(Tr("Tzolkin"), TzolkinText(a.tzolkin, r.spelling));
     line(Tr("Haab"), HaabText(a.haab, r.spelling));
     line(Tr("Calendar Round"), CalendarRoundText(a.dayCount, r.spelling));
     line(Tr("Lord of the Night"), std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
-    line(Tr("819-day station"), Station819Text(a.dayCount, r.spelling));
-    line(Tr("Year bearer"), YearBearerText(a.dayCount, r.yearBearer, r.spelling));
+    line(Tr("819-day station"), Station819Text(a.dayCount, r.spelling, language));
+    line(Tr("Year bearer"), YearBearerText(a.dayCount, r.yearBearer, r.spelling, language));
     const std::string ending = PeriodEndingText(a.dayCount, r.spelling);
     line(Tr("Period ending"), ending.empty() ? Tr("none") : ending);
-    line(Tr("Katun"), KatunText(a.dayCount, r.spelling));
+    line(Tr("Katun"), KatunText(a.dayCount, r.spelling, language));
     line(Tr("Correlation"), CorrelationText(a.correlation));
     return out;
 }
@@ -238,9 +242,11 @@ bool CommandRun::readRange(std::string_view fromText, std::string_view toText, c
         // "--from A comes after --to B"; one option's two ends name it once.
         usage(std::string_view(fromName) == toName
                   ? Fill(Tr("%1 %2 comes after %3"),
-                         {fromName, InscribedDayText(from), InscribedDayText(to)})
+                         {fromName, InscribedDayText(from, SpokenLanguage()),
+                          InscribedDayText(to, SpokenLanguage())})
                   : Fill(Tr("%1 %2 comes after %3 %4"),
-                         {fromName, InscribedDayText(from), toName, InscribedDayText(to)}));
+                         {fromName, InscribedDayText(from, SpokenLanguage()), toName,
+                          InscribedDayText(to, SpokenLanguage())}));
         return false;
     }
     if (!InAlmanacRange(from + r.correlation, r.julian) ||

@@ -34,15 +34,17 @@ std::string asSentence(std::string message) {
 }
 
 int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out, FdWriter& err) {
+    const Language language = SpokenLanguage();
     ReadingTexts reading;
-    const ReadingStatus status = ComputeReadingTexts(date, separator, reading);
+    const ReadingStatus status = ComputeReadingTexts(date, separator, reading, language);
     if (status != ReadingStatus::Ok) {
-        WriteEscaped(err, asSentence(ReadingErrorMessage(status, date)));
+        WriteEscaped(err, asSentence(ReadingErrorMessage(status, date, language)));
         err.write('\n');
         return 1;
     }
-    const ReportTexts texts{date.Month, date.Day, date.Year, EraText(date.ADBC), ViewsOf(reading)};
-    out.write(BuildReport(texts, crlf ? "\r\n" : "\n"));
+    const ReportTexts texts{date.Month, date.Day, date.Year, EraText(date.ADBC, language),
+                            ViewsOf(reading)};
+    out.write(BuildReport(texts, crlf ? "\r\n" : "\n", language));
     return 0;
 }
 } // namespace

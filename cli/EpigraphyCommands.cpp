@@ -294,9 +294,10 @@ std::string deepDayJson(const Options& r, WideCount count) {
 // A list line of a day with no civil date, as AlmanacLine writes one.
 std::string deepDayLine(const Options& r, WideCount count) {
     const DeepDay d{count};
-    return std::string(Tr("no Gregorian or Julian date")) + "  " + WideInscribedDayText(count) +
-           "  " + CalendarRoundText(d.day, r.spelling) + "  G" +
-           std::to_string(LordOfTheNightOf(d.day)) + "\n";
+    return std::string(Tr("no Gregorian or Julian date")) + "  " +
+           WideInscribedDayText(count, SpokenLanguage()) + "  " +
+           CalendarRoundText(d.day, r.spelling) + "  G" + std::to_string(LordOfTheNightOf(d.day)) +
+           "\n";
 }
 
 // A day outside the civil years: every cycle of the almanac, and plainly no
@@ -308,6 +309,7 @@ void showDeepDay(CommandRun& run, WideCount count) {
         return;
     }
     const DeepDay d{count};
+    const Language language = SpokenLanguage();
     const std::string none = Tr("none");
     std::string out;
     const auto line = [&out](const char* label, const std::string& value) {
@@ -316,18 +318,18 @@ void showDeepDay(CommandRun& run, WideCount count) {
     line("Julian Day Number", none + ": " + AlmanacRangeError());
     line("Gregorian", none);
     line("Julian", none);
-    line("Long Count", WideInscribedDayText(count));
+    line("Long Count", WideInscribedDayText(count, language));
     line("Tzolkin", TzolkinText(TzolkinOf(d.day), r.spelling));
     line("Haab", HaabText(HaabOf(d.day), r.spelling));
     line("Calendar Round", CalendarRoundText(d.day, r.spelling));
     line("Lord of the Night", "G" + std::to_string(LordOfTheNightOf(d.day)));
-    line("819-day station", WideInscribedDayText(count - d.since) + "  " +
+    line("819-day station", WideInscribedDayText(count - d.since, language) + "  " +
                                 CalendarRoundText(d.day - d.since, r.spelling) + "  (" +
                                 Fill(Tr("%1 before"), {daysText(d.since)}) + ")");
-    line("Year bearer", YearBearerText(d.day, r.yearBearer, r.spelling));
+    line("Year bearer", YearBearerText(d.day, r.yearBearer, r.spelling, language));
     const std::string ending = PeriodEndingText(PeriodDayOf(count), r.spelling);
     line("Period ending", ending.empty() ? none : ending);
-    line("Katun", WideKatunText(count, r.spelling));
+    line("Katun", WideKatunText(count, r.spelling, language));
     run.out.write(out);
 }
 
@@ -479,7 +481,8 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
     for (const std::int64_t day : found.days)
         run.listItem(ComputeAlmanac(day + r.correlation, r.correlation));
     run.endList();
-    const std::string range = Fill(Tr("%1 to %2"), {InscribedDayText(from), InscribedDayText(to)});
+    const std::string range = Fill(Tr("%1 to %2"), {InscribedDayText(from, SpokenLanguage()),
+                                                    InscribedDayText(to, SpokenLanguage())});
     const std::string quoted = QuotedText(Trimmed(text));
     if (found.total == 0)
         run.fail(Fill(Tr("no day from %1 %2"), {range, Fill(Tr("fits %1"), {quoted})}));

@@ -79,7 +79,8 @@ std::optional<std::int64_t> dayCountOf(CommandRun& run) {
 
 std::string dayText(std::int64_t jdn, bool julian) {
     const CivilDate date = JdnToCivil(julian ? Calendar::Julian : Calendar::Gregorian, jdn);
-    return CivilDateText(date) + (julian ? std::string(" ") + Tr("(Julian)") : "");
+    return CivilDateText(date, SpokenLanguage()) +
+           (julian ? std::string(" ") + Tr("(Julian)") : "");
 }
 
 // "fits" or how far off, for one recorded part.
@@ -190,10 +191,11 @@ void writeText(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
     const auto line = [&out](std::string_view label, const std::string& value) {
         AppendBlockLine(out, label, value);
     };
-    line(Tr("Long Count"), InscribedDayText(day.dayCount));
+    const Language language = SpokenLanguage();
+    line(Tr("Long Count"), InscribedDayText(day.dayCount, language));
     line(Tr("Calendar Round"), CalendarRoundText(day.dayCount, r.spelling));
     line(r.julian ? Tr("Julian") : Tr("Gregorian"),
-         CivilDateText(r.julian ? day.julian : day.gregorian) + " (" +
+         CivilDateText(r.julian ? day.julian : day.gregorian, language) + " (" +
              IsoDateText(r.julian ? day.julian : day.gregorian) + ")");
     line(Tr("Correlation"), CorrelationText(day.correlation));
     for (const Reading& reading : readings) {
@@ -201,15 +203,15 @@ void writeText(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
         const std::optional<LunarSeries>& s = reading.series;
         out += '\n';
         if (!s) {
-            line(info.title, NoAstronomicalMoonText());
+            line(info.title, NoAstronomicalMoonText(language));
             continue;
         }
-        line(info.title, LunarSeriesText(*s));
+        line(info.title, LunarSeriesText(*s, language));
         const std::string start =
             reading.convention == LunarConvention::Astronomical
                 ? Fill(Tr("new moon (conjunction) on %1"),
                        {dayText(s->lunationStart + r.correlation, r.julian)})
-                : Fill(Tr("lunation began on %1"), {InscribedDayText(s->lunationStart)});
+                : Fill(Tr("lunation began on %1"), {InscribedDayText(s->lunationStart, language)});
         line(Tr("  lunation"), start);
         if (recorded)
             line(Tr("  recorded"), checkText(*recorded, CheckSeries(*recorded, *s)));

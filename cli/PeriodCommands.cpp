@@ -75,7 +75,8 @@ void listFound(CommandRun& run, const MatchResult& found, std::int64_t from, std
         run.listItem(a, r.json ? std::string() : noted(AlmanacLine(a, r), note(day, r.spelling)));
     }
     run.endList();
-    const std::string range = Fill(Tr("%1 to %2"), {InscribedDayText(from), InscribedDayText(to)});
+    const std::string range = Fill(Tr("%1 to %2"), {InscribedDayText(from, SpokenLanguage()),
+                                                    InscribedDayText(to, SpokenLanguage())});
     if (found.total == 0)
         run.fail(Fill(Tr("no day from %1 %2"), {range, what}));
     else if (found.total > r.limit)
