@@ -7,6 +7,7 @@
 #include "ui/Colours.h"
 #include "ui/Controls.h"
 #include "ui/ProgramServices.h"
+#include "ui/Translations.h"
 #include "viewer/hhctrl.h"
 #include "window/Accessible.h"
 #include "window/CalcMenu.h"
@@ -262,7 +263,7 @@ void TFrmCalc::FormDestroy() {
 void TFrmCalc::Recalculate() {
     const CalendarDate date{textOf(Month), textOf(Day), textOf(Year), ADBC->currentIndex()};
     const ReadingResult result =
-        ComputeReading(date, platform::CurrentOs().Locale().decimalSeparator);
+        ComputeReading(date, platform::CurrentOs().Locale().decimalSeparator, InterfaceLanguage());
     if (!result.ok()) {
         ReportError(result.Error);
         return;
@@ -351,7 +352,8 @@ void TFrmCalc::CopyBtnClick() {
     CalendarReading shown;
     for (ReadingField field : AllReadingFields)
         shown[field] = readingText(ReadingControl(field)).toStdString();
-    CopyReport = BuildReport({month, day, year, era, ViewsOf(shown)});
+    CopyReport =
+        BuildReport({month, day, year, era, ViewsOf(shown)}, ClipboardLineEnd, InterfaceLanguage());
     platform::Os& desktop = platform::CurrentOs();
     if (!desktop.ClearClipboard() || !desktop.PutClipboardText(CopyReport)) {
         ReportError(tr("Cannot open clipboard").toStdString());

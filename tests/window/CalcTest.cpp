@@ -139,6 +139,14 @@ private slots:
         TFrmCalc shown(*kit);
         QCOMPARE(Part<QLabel>(shown, "Label1")->text(),
                  spanish ? QString("Mes") : QString("Month"));
+        // The readings and the report speak the captions' language.
+        const QStringList days = spanish ? QStringList{"12  Ix (Jaguar)", "sábado"}
+                                         : QStringList{"12  Ix  (Jaguar)", "Saturday"};
+        QCOMPARE(outputs(shown).mid(8), days);
+        QTest::mouseClick(Part<QPushButton>(shown, "CopyBtn"), Qt::LeftButton);
+        QVERIFY(
+            QString::fromStdString(fake->clipboard)
+                .contains(spanish ? "\r\nGran Ciclo:  Más 1\r\n" : "\r\nGreat Cycle:  Plus 1\r\n"));
         for (const QLabel* label : shown.findChildren<QLabel*>()) {
             if (label->isHidden() || label->width() == 0 || label->text().startsWith("KinLbl"))
                 continue;
@@ -159,6 +167,7 @@ private slots:
             QCoreApplication::removeTranslator(t);
             delete t;
         }
+        zentolk::InstallTranslations(*qApp, zentolk::platform::Language::English);
     }
 
     void typingRightAfterTheStartReplacesTheMonth_data() {
