@@ -106,6 +106,10 @@ void WriteProblem(FdWriter& err, std::string_view problem) {
 }
 
 namespace {
+const char* English(const char* text) {
+    return text;
+}
+
 // A table's fields are padded with spaces and tabs only.
 constexpr std::string_view TableBlanks = " \t";
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
@@ -325,20 +329,27 @@ private:
             return;
         const std::size_t wanted = shape_.oneField ? 1 : 4;
         if (count != wanted) {
-            const std::string has =
-                "it has " + std::to_string(count) + " field" + (count == 1 ? "" : "s");
-            return reject(line, fields, std::min(echoed, wanted),
-                          shape_.oneField ? has + ", not one (" + std::string(shape_.what) + ")"
-                                          : has + ", not four (month, day, year, era)");
+            const std::string has = std::to_string(count);
+            const bool one = count == 1;
+            return reject(line, fields, std::min(echoed, wanted), [&](auto tr) {
+                return shape_.oneField
+                           ? Fill(tr(one ? N_("it has %1 field, not one (%2)")
+                                         : N_("it has %1 fields, not one (%2)")),
+                                  {has, tr(shape_.what.data())})
+                           : Fill(
+                                 tr(one ? N_("it has %1 field, not four (month, day, year, era)")
+                                        : N_("it has %1 fields, not four (month, day, year, era)")),
+                                 {has});
+            });
         }
         if (shape_.oneField)
             return sink_.convert(fields, 0, line);
         // Comma-separated files often put a blank after each comma.
         const std::optional<std::int32_t> era = ParseEra(Trimmed(fields[3], TableBlanks));
-        if (!era)
-            return reject(line, fields, 4,
-                          "its era '" + Escaped(fields[3]) +
-                              "' is none of A.D., AD, B.C., BC or an era index");
+        if (!era) {
+            const std::string_view given = fields[3];
+            return reject(line, fields, 4, [given](auto tr) { return eraProblem(tr, given); });
+        }
         sink_.convert(fields, *era, line);
     }
 
@@ -366,9 +377,11 @@ private:
         if (!closed)
             return rejectWide(line, N_("unclosed quote"));
         if (all_.size() != width_)
-            return rejectWide(line, "it has " + std::to_string(all_.size()) + " field" +
-                                        (all_.size() == 1 ? "" : "s") + ", not " +
-                                        std::to_string(width_) + " as the first line");
+            return rejectWide(line, [&](auto tr) {
+                return Fill(tr(all_.size() == 1 ? N_("it has %1 field, not %2 as the first line")
+                                                : N_("it has %1 fields, not %2 as the first line")),
+                            {std::to_string(all_.size()), std::to_string(width_)});
+            });
         std::array<std::string_view, 4> fields{};
         dateFields(fields);
         std::optional<std::int32_t> era = 0;
@@ -376,8 +389,7 @@ private:
             era =
                 rules_.columns.era ? rules_.columns.era : ParseEra(Trimmed(fields[3], TableBlanks));
             if (!era)
-                return rejectWide(line, "its era '" + Escaped(fields[3]) +
-                                            "' is none of A.D., AD, B.C., BC or an era index");
+                return rejectWide(line, [&](auto tr) { return eraProblem(tr, fields[3]); });
         }
         carry();
         sink_.convert(fields, *era, line);
@@ -472,30 +484,45 @@ private:
         sink_.carry(carried_, all_);
     }
 
-    void rejectWide(long long line, std::string_view why) {
+    template <typename Why> void rejectWide(long long line, Why why) {
         std::array<std::string_view, 4> fields{};
         dateFields(fields);
         carry();
         reject(line, fields, 4, why);
     }
+    void rejectWide(long long line, const char* why) {
+        rejectWide(line, [why](auto tr) { return std::string_view(tr(why)); });
+    }
 
     void rejectTooLong() {
         static constexpr std::array<std::string_view, 4> None{};
-        reject(line_++, None, 0,
-               "the line is longer than " + GroupThousands(std::to_string(MaxLineBytes)) +
-                   " bytes");
+        reject(line_++, None, 0, [](auto tr) {
+            return Fill(tr(N_("the line is longer than %1 bytes")),
+                        {GroupThousands(std::to_string(MaxLineBytes))});
+        });
         seenRecord_ = true;
     }
 
+    template <typename Tr> static std::string eraProblem(Tr tr, std::string_view era) {
+        return Fill(tr(N_("its era '%1' is none of A.D., AD, B.C., BC or an era index")),
+                    {Escaped(era)});
+    }
+
+    // why(tr) is the reason, with tr = English in the row, which is data, and
+    // tr = Tr in the message, which a person reads.
+    template <typename Why>
     void reject(long long line, const std::array<std::string_view, 4>& fields, std::size_t count,
-                std::string_view why) {
-        sink_.reject(fields, count, why);
+                Why why) {
+        sink_.reject(fields, count, why(English));
         if (++rejected_ > MaxLineMessages)
             return;
         err_.write("zentolk-cli: " + Fill(Tr("line %1 is an error row: "), {std::to_string(line)}));
-        // The row keeps the English reason; a fixed one is translated here.
-        WriteEscaped(err_, Tr(std::string(why).c_str()));
+        WriteEscaped(err_, why(Tr));
         err_.write('\n');
+    }
+    void reject(long long line, const std::array<std::string_view, 4>& fields, std::size_t count,
+                const char* why) {
+        reject(line, fields, count, [why](auto tr) { return std::string_view(tr(why)); });
     }
 
     // Closes the run's messages: the lines not named, and the count.
