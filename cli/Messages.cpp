@@ -41,17 +41,21 @@ const char* TrN(const char* one, const char* many, unsigned long long n) {
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
     std::string text;
     text.reserve(pattern.size() + 32);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    for (std::size_t at = 0;;) {
+        const std::size_t mark = pattern.find('%', at);
+        text.append(pattern.substr(at, mark - at));
+        if (mark == std::string_view::npos)
+            return text;
+        const char next = mark + 1 < pattern.size() ? pattern[mark + 1] : '\0';
         const std::size_t index = static_cast<std::size_t>(next - '1');
-        if (pattern[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
-            text += values.begin()[index];
-            ++i;
+        if (next >= '1' && next <= '9' && index < values.size()) {
+            text.append(values.begin()[index]);
+            at = mark + 2;
         } else {
-            text += pattern[i];
+            text += '%';
+            at = mark + 1;
         }
     }
-    return text;
 }
 
 } // namespace zentolk::cli
