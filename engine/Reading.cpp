@@ -13,27 +13,49 @@ template <std::size_t... I>
 CalendarReading toStrings(const ReadingTexts& texts, std::index_sequence<I...>) {
     return {{texts.texts[I].str()...}};
 }
-} // namespace
 
-void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out,
-                       Language language) {
+// One body a language, chosen once: the English one, which the tables call,
+// is then the code it was before there were others.
+template <Language L>
+void writeReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out) {
     WriteReadings(
         day, decimalSeparator,
         [&out](ReadingField field) {
             out[field].clear();
             return out[field].end();
         },
-        [&out](ReadingField field, const char* end) { out[field].setEnd(end); }, language);
+        [&out](ReadingField field, const char* end) { out[field].setEnd(end); }, L);
 }
 
-ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out,
-                                  Language language) {
+template <Language L>
+ReadingStatus computeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out) {
     FieldValues values;
     ReadingDay day;
     const ReadingStatus status = ReadingDayFromTexts(date, values, day);
     if (status == ReadingStatus::Ok)
-        WriteReadingTexts(day, decimalSeparator, out, language);
+        writeReadingTexts<L>(day, decimalSeparator, out);
     return status;
+}
+} // namespace
+
+void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out) {
+    writeReadingTexts<Language::English>(day, decimalSeparator, out);
+}
+void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out,
+                       Language language) {
+    if (language == Language::Spanish)
+        return writeReadingTexts<Language::Spanish>(day, decimalSeparator, out);
+    writeReadingTexts<Language::English>(day, decimalSeparator, out);
+}
+
+ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out) {
+    return computeReadingTexts<Language::English>(date, decimalSeparator, out);
+}
+ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out,
+                                  Language language) {
+    if (language == Language::Spanish)
+        return computeReadingTexts<Language::Spanish>(date, decimalSeparator, out);
+    return computeReadingTexts<Language::English>(date, decimalSeparator, out);
 }
 
 ReadingResult ComputeReading(const CalendarDate& date, char decimalSeparator, Language language) {

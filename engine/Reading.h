@@ -95,11 +95,14 @@ ReadingResult ComputeReading(const CalendarDate& date, char decimalSeparator,
 // The same calculation without heap use, for callers that convert in bulk.
 using ReadingTexts = Readings<FixedText>;
 
+// Without the language, English: the tables' path, with no choice to make.
+ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out);
 ReadingStatus ComputeReadingTexts(const DateTexts& date, char decimalSeparator, ReadingTexts& out,
-                                  Language language = Language::English);
+                                  Language language);
 
 // The ten texts of a day that has been formed already.
+void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out);
 void WriteReadingTexts(const ReadingDay& day, char decimalSeparator, ReadingTexts& out,
-                       Language language = Language::English);
+                       Language language);
 
 } // namespace zentolk

@@ -68,9 +68,11 @@ std::string ReadingErrorMessage(ReadingStatus status, const DateTexts& date, Lan
     return {};
 }
 
-std::size_t WriteCalendarRangeProblem(const FieldValues& fields, std::int32_t astronomicalYear,
-                                      std::int32_t eraIndex, char* out, Language language) {
-    const bool spanish = language == Language::Spanish;
+namespace {
+template <Language L>
+std::size_t writeCalendarRangeProblem(const FieldValues& fields, std::int32_t astronomicalYear,
+                                      std::int32_t eraIndex, char* out) {
+    constexpr bool spanish = L == Language::Spanish;
     char* o = out;
     const auto put = [&o](std::string_view text) {
         std::memcpy(o, text.data(), text.size());
@@ -91,15 +93,29 @@ std::size_t WriteCalendarRangeProblem(const FieldValues& fields, std::int32_t as
     put(spanish ? "el día " : "day ");
     number(fields.day);
     put(spanish ? " no es un día de " : " is not a day of ");
-    put(MonthNames(language)[static_cast<std::size_t>(fields.month - 1)]);
+    put(MonthNames(L)[static_cast<std::size_t>(fields.month - 1)]);
     put(spanish ? " de " : " ");
     number(fields.year);
     put(" ");
-    put(EraText(eraIndex, language));
+    put(EraText(eraIndex, L));
     put(spanish ? " (1 a " : " (1 to ");
     number(days);
     put(")");
     return static_cast<std::size_t>(o - out);
+}
+} // namespace
+
+// One body a language, chosen once, as the readings' writers.
+std::size_t WriteCalendarRangeProblem(const FieldValues& fields, std::int32_t astronomicalYear,
+                                      std::int32_t eraIndex, char* out) {
+    return writeCalendarRangeProblem<Language::English>(fields, astronomicalYear, eraIndex, out);
+}
+std::size_t WriteCalendarRangeProblem(const FieldValues& fields, std::int32_t astronomicalYear,
+                                      std::int32_t eraIndex, char* out, Language language) {
+    if (language == Language::Spanish)
+        return writeCalendarRangeProblem<Language::Spanish>(fields, astronomicalYear, eraIndex,
+                                                            out);
+    return writeCalendarRangeProblem<Language::English>(fields, astronomicalYear, eraIndex, out);
 }
 
 std::optional<std::string> CalendarRangeProblem(const FieldValues& fields,

@@ -128,9 +128,11 @@ std::string InvalidIntegerMessage(std::string_view text, Language language = Lan
 // CalendarRangeProblemMax bytes, without the heap: its length, or 0 for a
 // real date.
 inline constexpr std::size_t CalendarRangeProblemMax = 96;
+// Without the language, English: the tables' path, with no choice to make.
 std::size_t WriteCalendarRangeProblem(const FieldValues& fields, std::int32_t astronomicalYear,
-                                      std::int32_t eraIndex, char* out,
-                                      Language language = Language::English);
+                                      std::int32_t eraIndex, char* out);
+std::size_t WriteCalendarRangeProblem(const FieldValues& fields, std::int32_t astronomicalYear,
+                                      std::int32_t eraIndex, char* out, Language language);
 std::optional<std::string> CalendarRangeProblem(const FieldValues& fields,
                                                 std::int32_t astronomicalYear,
                                                 std::int32_t eraIndex,

@@ -7,9 +7,8 @@
 // work), so a writer may store up to WriteSlack bytes past the end it
 // returns: callers keep that much room.
 //
-// A writer of words takes the language last, English by default: the tables
-// and the specified texts never pass another, and the default folds away
-// where the writer is inlined.
+// A writer of words takes the language last; without it, English: the tables
+// and the specified texts never pass another.
 #include "CivilCalendar.h"
 #include "DayCycles.h"
 #include "GreatCycle.h"
@@ -279,10 +278,7 @@ namespace detail {
 } // namespace detail
 
 // "Starting", "Plus n" or "Minus n" for CycleNumber's value.
-inline char* PutCycleLabel(char* o, std::int32_t cycleNumber,
-                           Language language = Language::English) {
-    if (language != Language::English)
-        return detail::putSpanishCycleLabel(o, cycleNumber);
+inline char* PutCycleLabel(char* o, std::int32_t cycleNumber) {
     // The word without a branch on the sign: a table's days fall either side
     // of the start day at random. "Starting" has no number after it.
     static constexpr char Words[3][8] = {{'S', 't', 'a', 'r', 't', 'i', 'n', 'g'},
@@ -297,25 +293,31 @@ inline char* PutCycleLabel(char* o, std::int32_t cycleNumber,
     return PutUnsigned(o, cycleNumber < 0 ? 0u - static_cast<std::uint32_t>(cycleNumber)
                                           : static_cast<std::uint32_t>(cycleNumber));
 }
+// The writers of words have an overload without the language, English, the
+// code the tables were measured with; the one with the language only picks,
+// and is always inlined so that a constant language picks at compile time.
+[[gnu::always_inline]] inline char* PutCycleLabel(char* o, std::int32_t cycleNumber,
+                                                  Language language) {
+    return language == Language::Spanish ? detail::putSpanishCycleLabel(o, cycleNumber)
+                                         : PutCycleLabel(o, cycleNumber);
+}
 
 namespace detail {
 inline char* putWord(char* o, std::string_view word) {
     std::memcpy(o, word.data(), word.size());
     return o + word.size();
 }
-inline char* putNoHarmonic(char* o, Language language) {
-    return putWord(o, language == Language::Spanish ? "ninguno" : "none");
-}
 } // namespace detail
 
 // "(n/d) divisor", "none" or "Start of Cycle".
-inline char* PutHarmonic(char* o, const Harmonic& h, Language language = Language::English) {
+inline char* PutHarmonic(char* o, const Harmonic& h) {
     switch (h.kind) {
     case Harmonic::None:
-        return detail::putNoHarmonic(o, language);
+        std::memcpy(o, "none", 4);
+        return o + 4;
     case Harmonic::StartOfCycle:
-        return detail::putWord(o, language == Language::Spanish ? "Inicio del ciclo"
-                                                                : "Start of Cycle");
+        std::memcpy(o, "Start of Cycle", 14);
+        return o + 14;
     case Harmonic::Fraction:
         break;
     }
@@ -328,10 +330,28 @@ inline char* PutHarmonic(char* o, const Harmonic& h, Language language = Languag
 }
 
 // The same for a cycle count, "none" without forming the harmonic.
-inline char* PutHarmonic(char* o, std::int32_t cycleCount, Language language = Language::English) {
+inline char* PutHarmonic(char* o, std::int32_t cycleCount) {
+    if (!FillsAHarmonic(cycleCount)) {
+        std::memcpy(o, "none", 4);
+        return o + 4;
+    }
+    return PutHarmonic(o, HarmonicOf(cycleCount));
+}
+
+namespace detail {
+// "ninguno" and "Inicio del ciclo"; a fraction is written as in English.
+[[gnu::noinline]] inline char* putSpanishHarmonic(char* o, std::int32_t cycleCount) {
     if (!FillsAHarmonic(cycleCount))
-        return detail::putNoHarmonic(o, language);
-    return PutHarmonic(o, HarmonicOf(cycleCount), language);
+        return putWord(o, "ninguno");
+    const Harmonic h = HarmonicOf(cycleCount);
+    return h.kind == Harmonic::StartOfCycle ? putWord(o, "Inicio del ciclo") : PutHarmonic(o, h);
+}
+} // namespace detail
+
+[[gnu::always_inline]] inline char* PutHarmonic(char* o, std::int32_t cycleCount,
+                                                Language language) {
+    return language == Language::Spanish ? detail::putSpanishHarmonic(o, cycleCount)
+                                         : PutHarmonic(o, cycleCount);
 }
 
 // baktun, katun, tun, uinal and kin with `Mark` between them (the places
@@ -425,16 +445,22 @@ inline constexpr TzolkinReadings SpanishTzolkinReadingTexts{Language::Spanish};
 } // namespace detail
 
 // The calculator's Tzolkin reading of a TzolkinPosition: "12  Ix  (Jaguar)".
-inline char* PutTzolkinReading(char* o, int position, Language language = Language::English) {
-    const auto& texts = language == Language::Spanish ? detail::SpanishTzolkinReadingTexts
-                                                      : detail::TzolkinReadingTexts;
-    return detail::put(o, texts.at[position]);
+inline char* PutTzolkinReading(char* o, int position) {
+    return detail::put(o, detail::TzolkinReadingTexts.at[position]);
+}
+[[gnu::always_inline]] inline char* PutTzolkinReading(char* o, int position, Language language) {
+    return language == Language::Spanish
+               ? detail::put(o, detail::SpanishTzolkinReadingTexts.at[position])
+               : PutTzolkinReading(o, position);
 }
 
-inline char* PutWeekDay(char* o, int weekDay, Language language = Language::English) {
-    const auto& names =
-        language == Language::Spanish ? detail::SpanishPaddedWeekNames : detail::PaddedWeekNames;
-    return detail::put(o, names[static_cast<std::size_t>(weekDay)]);
+inline char* PutWeekDay(char* o, int weekDay) {
+    return detail::put(o, detail::PaddedWeekNames[static_cast<std::size_t>(weekDay)]);
+}
+[[gnu::always_inline]] inline char* PutWeekDay(char* o, int weekDay, Language language) {
+    return language == Language::Spanish
+               ? detail::put(o, detail::SpanishPaddedWeekNames[static_cast<std::size_t>(weekDay)])
+               : PutWeekDay(o, weekDay);
 }
 
 inline char* PutTzolkinSign(char* o, int sign, Spelling spelling = Spelling::Colonial) {
@@ -555,9 +581,7 @@ inline char* putSpanishCivilDate(char* o, const CivilDate& date) {
 } // namespace detail
 
 // "August 11, 3114 B.C." (years before 1 counted as B.C., 1 B.C. being year 0)
-inline char* PutCivilDate(char* o, const CivilDate& date, Language language = Language::English) {
-    if (language == Language::Spanish)
-        return detail::putSpanishCivilDate(o, date);
+inline char* PutCivilDate(char* o, const CivilDate& date) {
     const std::string_view month = MonthName[static_cast<std::size_t>(date.month - 1)];
     std::memcpy(o, month.data(), month.size());
     o += month.size();
@@ -568,6 +592,11 @@ inline char* PutCivilDate(char* o, const CivilDate& date, Language language = La
     o = PutSigned(o + 2, bc ? 1 - date.year : date.year);
     std::memcpy(o, bc ? " B.C." : " A.D.", 5);
     return o + 5;
+}
+[[gnu::always_inline]] inline char* PutCivilDate(char* o, const CivilDate& date,
+                                                 Language language) {
+    return language == Language::Spanish ? detail::putSpanishCivilDate(o, date)
+                                         : PutCivilDate(o, date);
 }
 
 // The text a writer puts, as a string, for texts of up to 64 bytes.

@@ -1,4 +1,6 @@
 #include "engine/AlmanacDay.h"
+#include "engine/Epigraphy.h"
+#include "engine/Periods.h"
 #include "engine/Reading.h"
 #include "engine/Report.h"
 
@@ -100,6 +102,12 @@ TEST(Spanish, TextsAsSpanishReadersWriteThem) {
     };
     for (const auto& [date, text] : dates)
         EXPECT_EQ(CivilDateText(date, Language::Spanish), text);
+
+    EXPECT_EQ(KatunText(1'389'600 - 1'289, Spelling::Colonial, Language::Spanish),
+              "8 Ahau, termina en 9.13.0.0.0 8 Ahau 8 Uo (dentro de 1,289 días)");
+    EXPECT_EQ(KatunText(1'389'600, Spelling::Modern, Language::Spanish),
+              "8 Ajaw, termina en 9.13.0.0.0 8 Ajaw 8 Wo (este mismo día)");
+    EXPECT_EQ(InscribedDayText(-1, Language::Spanish), "12.19.19.17.19 (era anterior)");
 
     EXPECT_EQ(ComputeReading({"6x", "1", "1", 0}, '.', Language::Spanish).Error,
               "«6x» no es un número entero válido");
