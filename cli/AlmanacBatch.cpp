@@ -1,6 +1,7 @@
 #include "cli/AlmanacColumns.h"
 #include "cli/AlmanacCommands.h"
 #include "cli/Json.h"
+#include "cli/Messages.h"
 #include "cli/PlainFields.h"
 #include "cli/RowReader.h"
 #include "cli/TableColumns.h"
@@ -223,11 +224,11 @@ RowShape shapeOf(AlmanacInput what) {
     case AlmanacInput::Mdy:
         return {};
     case AlmanacInput::Iso:
-        return {true, "a date YYYY-MM-DD", IsoHeaders};
+        return {true, N_("a date YYYY-MM-DD"), IsoHeaders};
     case AlmanacInput::Jdn:
-        return {true, "a day number", JdnHeaders};
+        return {true, N_("a day number"), JdnHeaders};
     case AlmanacInput::LongCount:
-        return {true, "a Long Count", LongCountHeaders};
+        return {true, N_("a Long Count"), LongCountHeaders};
     }
     return {};
 }

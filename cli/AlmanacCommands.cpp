@@ -1,6 +1,7 @@
 #include "cli/AlmanacCommands.h"
 
 #include "cli/AlmanacColumns.h"
+#include "cli/Messages.h"
 #include "cli/Options.h"
 #include "cli/RowReader.h"
 #include "engine/AlmanacDay.h"
@@ -16,7 +17,8 @@
 
 namespace zentolk::cli {
 
-const char* const AlmanacUsage =
+// clang-format off
+const char* const AlmanacUsage = N_(
     "Usage: zentolk-cli almanac [MONTH DAY YEAR [ERA]] [--julian] [--correlation N|NAME] [--json]\n"
     "       zentolk-cli almanac --tsv|--csv [--format=tsv|csv|json] [--header] [--strict]\n"
     "                   [--skip-blank] [--input=mdy|iso|jdn|long-count] [--julian]\n"
@@ -70,7 +72,8 @@ const char* const AlmanacUsage =
     "full dates (\"9.12.11.5.18 6 Etznab 11 Yax\"), which it checks. The 819-day\n"
     "station is the one on or before the day; the block gives its direction, the\n"
     "quarter of the world and colour of its day sign (Berlin and Kelley 1961).\n"
-    "See also zentolk-cli match --help.\n";
+    "See also zentolk-cli match --help.\n");
+// clang-format on
 
 // Reads MONTH DAY YEAR [ERA] as the calculator's fields are read.
 bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
@@ -87,7 +90,7 @@ bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::i
         const std::size_t bad = status == CivilDayStatus::BadMonth ? 0
                                 : status == CivilDayStatus::BadDay ? 1
                                                                    : 2;
-        error = InvalidIntegerMessage(date[bad]);
+        error = InvalidIntegerMessage(date[bad], SpokenLanguage());
         return false;
     }
     if (!era)
@@ -97,10 +100,12 @@ bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::i
         return false;
     }
     if (status != CivilDayStatus::Ok) {
-        error = "month " + std::to_string(day.fields.month) + ", day " +
-                std::to_string(day.fields.day) + " does not exist in " +
-                (julian ? "Julian" : "Gregorian") + " year " +
-                std::to_string(day.astronomicalYear) + " (astronomical numbering)";
+        error = Fill(julian ? Tr("month %1, day %2 does not exist in Julian year %3 "
+                                 "(astronomical numbering)")
+                            : Tr("month %1, day %2 does not exist in Gregorian year %3 "
+                                 "(astronomical numbering)"),
+                     {std::to_string(day.fields.month), std::to_string(day.fields.day),
+                      std::to_string(day.astronomicalYear)});
         return false;
     }
     jdn = day.jdn;
@@ -124,16 +129,27 @@ std::string AlmanacJson(const AlmanacDay& a, const Options& r) {
 }
 
 std::string AlmanacLine(const AlmanacDay& a, const Options& r) {
+    const Language language = SpokenLanguage();
     // Both calendars are in use: the date names its own.
-    return CivilDateText(r.julian ? a.julian : a.gregorian) +
-           (r.julian ? " (Julian)  " : " (Gregorian)  ") + InscribedDayText(a.dayCount) + "  " +
+    return CivilDateText(r.julian ? a.julian : a.gregorian, language) + " " +
+           (r.julian ? Tr("(Julian)") : Tr("(Gregorian)")) + "  " +
+           InscribedDayText(a.dayCount, language) + "  " +
            CalendarRoundText(a.dayCount, r.spelling) + "  G" + std::to_string(a.lordOfTheNight) +
            "  JDN " + std::to_string(a.jdn) + "\n";
 }
 
+std::string PaddedLabel(std::string_view label, std::size_t column) {
+    // Spanish labels run longer; the padding counts characters, not bytes.
+    if (SpokenLanguage() != platform::Language::English)
+        column += 4;
+    std::size_t width = 0;
+    for (const char c : label)
+        width += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return std::string(label).append(width + 2 > column ? 2 : column - width, ' ');
+}
+
 void AppendBlockLine(std::string& out, std::string_view label, const std::string& value) {
-    out += label;
-    out.append(19 - label.size(), ' ');
+    out += PaddedLabel(label, 19);
     out += value;
     out += '\n';
 }
@@ -144,25 +160,27 @@ std::string CorrelationText(std::int64_t correlation) {
 }
 
 std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
+    const Language language = SpokenLanguage();
     std::string out;
     const auto line = [&out](std::string_view label, const std::string& value) {
         AppendBlockLine(out, label, value);
     };
-    line("Julian Day Number", std::to_string(a.jdn));
-    line("Gregorian", CivilDateText(a.gregorian) + " (" + IsoDateText(a.gregorian) + ")");
-    line("Julian", CivilDateText(a.julian) + " (" + IsoDateText(a.julian) + ")");
-    line("Long Count", InscribedDayText(a.dayCount));
-    line("Tzolkin", TzolkinText(a.tzolkin, r.spelling));
-    line("Haab", HaabText(a.haab, r.spelling));
-    line("Calendar Round", CalendarRoundText(a.dayCount, r.spelling));
-    line("Lord of the Night", std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
-    line("819-day station", Station819Text(a.dayCount, r.spelling));
-    line("Station direction", Station819QuarterText(a.dayCount));
-    line("Year bearer", YearBearerText(a.dayCount, r.yearBearer, r.spelling));
+    line(Tr("Julian Day Number"), std::to_string(a.jdn));
+    line(Tr("Gregorian"),
+         CivilDateText(a.gregorian, language) + " (" + IsoDateText(a.gregorian) + ")");
+    line(Tr("Julian"), CivilDateText(a.julian, language) + " (" + IsoDateText(a.julian) + ")");
+    line(Tr("Long Count"), InscribedDayText(a.dayCount, language));
+    line(Tr("Tzolkin"), TzolkinText(a.tzolkin, r.spelling));
+    line(Tr("Haab"), HaabText(a.haab, r.spelling));
+    line(Tr("Calendar Round"), CalendarRoundText(a.dayCount, r.spelling));
+    line(Tr("Lord of the Night"), std::string(1, 'G').append(std::to_string(a.lordOfTheNight)));
+    line(Tr("819-day station"), Station819Text(a.dayCount, r.spelling, language));
+    line(Tr("Station direction"), Station819QuarterText(a.dayCount, language));
+    line(Tr("Year bearer"), YearBearerText(a.dayCount, r.yearBearer, r.spelling, language));
     const std::string ending = PeriodEndingText(a.dayCount, r.spelling);
-    line("Period ending", ending.empty() ? "none" : ending);
-    line("Katun", KatunText(a.dayCount, r.spelling));
-    line("Correlation", CorrelationText(a.correlation));
+    line(Tr("Period ending"), ending.empty() ? Tr("none") : ending);
+    line(Tr("Katun"), KatunText(a.dayCount, r.spelling, language));
+    line(Tr("Correlation"), CorrelationText(a.correlation));
     return out;
 }
 
@@ -225,9 +243,13 @@ bool CommandRun::readRange(std::string_view fromText, std::string_view toText, c
         return false;
     if (from > to) {
         // "--from A comes after --to B"; one option's two ends name it once.
-        usage(std::string(fromName) + " " + InscribedDayText(from) + " comes after " +
-              (std::string_view(fromName) == toName ? "" : std::string(toName) + " ") +
-              InscribedDayText(to));
+        usage(std::string_view(fromName) == toName
+                  ? Fill(Tr("%1 %2 comes after %3"),
+                         {fromName, InscribedDayText(from, SpokenLanguage()),
+                          InscribedDayText(to, SpokenLanguage())})
+                  : Fill(Tr("%1 %2 comes after %3 %4"),
+                         {fromName, InscribedDayText(from, SpokenLanguage()), toName,
+                          InscribedDayText(to, SpokenLanguage())}));
         return false;
     }
     if (!InAlmanacRange(from + r.correlation, r.julian) ||
@@ -246,14 +268,14 @@ int RunAlmanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
         const AlmanacInput what = r.almanacInput.value_or(AlmanacInput::Mdy);
         std::optional<DateColumns> columns;
         if (r.tsv && csv)
-            run.usage("--tsv and --csv cannot be used together");
+            run.usage(Tr("--tsv and --csv cannot be used together"));
         else if (!r.words.empty())
-            run.usage("almanac " + name +
-                      " reads its dates from standard input, not from arguments");
+            run.usage(Fill(Tr("%1 reads its dates from standard input, not from arguments"),
+                           {"almanac " + name}));
         else if (r.json)
-            run.usage("--json is for one day; the table's is --format=json");
+            run.usage(Tr("--json is for one day; the table's is --format=json"));
         else if (r.header && r.format == TableFormat::Json)
-            run.usage("--header applies to tsv or csv output, not to json");
+            run.usage(Tr("--header applies to tsv or csv output, not to json"));
         else if (std::string why; !(columns = DateColumnsOf(r, what != AlmanacInput::Mdy, why)))
             run.usage(why);
         else
@@ -273,15 +295,15 @@ int RunAlmanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
     }
     if (r.format || r.header || r.almanacInput || r.strict || r.skipBlank || !r.column.empty() ||
         !r.columns.empty() || !r.era.empty()) {
-        run.usage(std::string(r.format             ? "--format"
-                              : r.header           ? "--header"
-                              : r.strict           ? "--strict"
-                              : r.skipBlank        ? "--skip-blank"
-                              : !r.column.empty()  ? "--column"
-                              : !r.columns.empty() ? "--columns"
-                              : !r.era.empty()     ? "--era"
-                                                   : "--input") +
-                  " applies to almanac --tsv or --csv");
+        run.usage(
+            Fill(Tr("%1 applies to almanac --tsv or --csv"), {r.format             ? "--format"
+                                                              : r.header           ? "--header"
+                                                              : r.strict           ? "--strict"
+                                                              : r.skipBlank        ? "--skip-blank"
+                                                              : !r.column.empty()  ? "--column"
+                                                              : !r.columns.empty() ? "--columns"
+                                                              : !r.era.empty()     ? "--era"
+                                                                                   : "--input"}));
         return run.status;
     }
     std::int64_t jdn = todayJdn();
@@ -303,7 +325,7 @@ int RunNext(const Options& r, int, FdWriter& out, FdWriter& err) {
     std::string error;
     std::optional<CalendarRoundQuery> query;
     if (r.words.empty())
-        run.usage("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\"");
+        run.usage(Tr("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\""));
     else if (!r.from.empty() && !DayNumberOfDate(r.from, r.julian, from, error))
         run.fail(error);
     else if (!(query = ParseCalendarRound(JoinedWords(r.words), error, r.spelling)))
@@ -313,7 +335,7 @@ int RunNext(const Options& r, int, FdWriter& out, FdWriter& err) {
     if (!query || run.status != 0)
         return run.status;
     if (!query->note.empty())
-        err.write("zentolk-cli: note: " + query->note + "\n");
+        WriteNote(err, query->note);
     std::int64_t count = from - r.correlation;
     for (std::int64_t n = 0; n < r.count; ++n) {
         count = r.previous ? PreviousDayCount(*query, count) : NextDayCount(*query, count);

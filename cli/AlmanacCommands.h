@@ -82,6 +82,9 @@ std::string AlmanacJson(const AlmanacDay& day, const Options& options);
 std::string AlmanacLine(const AlmanacDay& day, const Options& options);
 // One line of a block: the label, blanks to the values' column, the value.
 void AppendBlockLine(std::string& out, std::string_view label, const std::string& value);
+// A label and the blanks that bring it to the values' column, `column` in
+// English (two blanks at least).
+std::string PaddedLabel(std::string_view label, std::size_t column);
 // "584283 (Goodman-Martinez-Thompson)", the name where the number has one.
 std::string CorrelationText(std::int64_t correlation);
 

@@ -3,14 +3,18 @@
 #include "cli/AlmanacCommands.h"
 #include "cli/Batch.h"
 #include "cli/FdWriter.h"
+#include "cli/Messages.h"
 #include "cli/Options.h"
 #include "cli/PictureCommand.h"
 #include "cli/RowReader.h"
 #include "engine/Reading.h"
 #include "engine/Report.h"
+#include "engine/TextParsing.h"
+#include "platform/Language.h"
 #include "platform/LocalDate.h"
 #include "platform/LocaleNumbers.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,21 +34,67 @@ std::string asSentence(std::string message) {
 }
 
 int printReport(const DateTexts& date, bool crlf, char separator, FdWriter& out, FdWriter& err) {
+    const Language language = SpokenLanguage();
     ReadingTexts reading;
-    const ReadingStatus status = ComputeReadingTexts(date, separator, reading);
+    const ReadingStatus status = ComputeReadingTexts(date, separator, reading, language);
     if (status != ReadingStatus::Ok) {
-        WriteEscaped(err, asSentence(ReadingErrorMessage(status, date)));
+        WriteEscaped(err, asSentence(ReadingErrorMessage(status, date, language)));
         err.write('\n');
         return 1;
     }
-    const ReportTexts texts{date.Month, date.Day, date.Year, EraText(date.ADBC), ViewsOf(reading)};
-    out.write(BuildReport(texts, crlf ? "\r\n" : "\n"));
+    const ReportTexts texts{date.Month, date.Day, date.Year, EraText(date.ADBC, language),
+                            ViewsOf(reading)};
+    out.write(BuildReport(texts, crlf ? "\r\n" : "\n", language));
     return 0;
 }
 } // namespace
 
+namespace {
+// Takes --lang out of the arguments, for every command alike, before they
+// are read: the language of their messages is settled first. Why its value
+// is refused, or empty.
+std::string takeLanguage(std::span<const std::string_view> args,
+                         std::vector<std::string_view>& rest) {
+    std::optional<platform::Language> chosen;
+    std::string_view refused;
+    bool missing = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--") {
+            rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+            break;
+        }
+        if (arg != "--lang" && !arg.starts_with("--lang=")) {
+            rest.push_back(arg);
+            continue;
+        }
+        std::string_view value;
+        if (arg != "--lang")
+            value = arg.substr(7);
+        else if (i + 1 < args.size())
+            value = args[++i];
+        else
+            missing = true;
+        if (const std::optional<platform::Language> read = platform::ReadLanguage(value))
+            chosen = read;
+        else if (!missing)
+            refused = value;
+    }
+    SpeakLanguage(chosen.value_or(platform::UserLanguage()));
+    const std::string needs = Fill(Tr("%1 needs %2"), {"--lang", Tr("en or es")});
+    if (missing)
+        return needs;
+    if (refused.data() != nullptr)
+        return Fill(Tr("%1, not %2"), {needs, QuotedText(refused)});
+    return {};
+}
+} // namespace
+
 int Run(std::span<const std::string_view> args, const Streams& streams) {
-    const ParseOutcome parsed = ParseArguments(args);
+    std::vector<std::string_view> rest;
+    const std::string languageProblem = takeLanguage(args, rest);
+    const ParseOutcome parsed =
+        languageProblem.empty() ? ParseArguments(rest) : ParseOutcome{{}, languageProblem};
     if (!parsed.options || parsed.options->mode == Mode::Help) {
         FdWriter out(streams.out, 1 << 12);
         FdWriter err(streams.err, 1 << 12);
@@ -52,7 +102,7 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
             err.write(UsageError(parsed.error));
             return FinishRun(out, err, 2);
         }
-        out.write(*CommandOf(parsed.options->command).usage);
+        out.write(Tr(*CommandOf(parsed.options->command).usage));
         return FinishRun(out, err, 0);
     }
     return CommandOf(parsed.options->command).run(*parsed.options, streams);
@@ -61,7 +111,10 @@ int Run(std::span<const std::string_view> args, const Streams& streams) {
 int RunReport(const Options& options, const Streams& streams) {
     FdWriter out(streams.out, 1 << 20);
     FdWriter err(streams.err, 1 << 12);
-    const char separator = options.decimalSeparator.value_or(platform::LocaleDecimalSeparator());
+    // The report is read by a person, in the locale's numbers; a table is
+    // data, the same in every locale.
+    const char separator = options.decimalSeparator.value_or(
+        options.mode == Mode::Batch ? '.' : platform::LocaleDecimalSeparator());
 
     int status = 0;
     switch (options.mode) {

@@ -2,6 +2,7 @@
 // distance and match.
 #include "cli/AlmanacCommands.h"
 #include "cli/Json.h"
+#include "cli/Messages.h"
 #include "cli/RowReader.h"
 #include "engine/CalendarRound.h"
 #include "engine/Epigraphy.h"
@@ -14,7 +15,8 @@
 
 namespace zentolk::cli {
 
-const char* const InscriptionUsage =
+// clang-format off
+const char* const InscriptionUsage = N_(
     "Usage: zentolk-cli long-count \"LC [TZOLKIN HAAB] + DN - DN ...\" [--json]\n"
     "       zentolk-cli long-count \"LC TZOLKIN HAAB\" [--previous-era] [--json]\n"
     "       zentolk-cli long-count \"TZOLKIN HAAB + DN - DN ...\" [--json]\n"
@@ -60,7 +62,8 @@ const char* const InscriptionUsage =
     "  --spelling S         colonial (the default) or modern (Ajaw, Kumk'u)\n"
     "  --year-bearer S      classic (0 Pop, the default), campeche or mayapan\n"
     "  --correlation C      Julian Day Number of 0.0.0.0.0 (see almanac --help)\n"
-    "  --json               the almanac objects as JSON\n";
+    "  --json               the almanac objects as JSON\n");
+// clang-format on
 
 namespace {
 std::string jsonText(std::string_view text) {
@@ -71,7 +74,8 @@ std::string jsonText(std::string_view text) {
 
 std::string daysText(WideCount days) {
     const std::string digits = GroupThousands(WideNumberText(days < 0 ? -days : days));
-    return (days < 0 ? "-" : "") + digits + (days == 1 || days == -1 ? " day" : " days");
+    return Fill(TrN("%1 day", "%1 days", days == 1 || days == -1 ? 1 : 2),
+                {(days < 0 ? "-" : "") + digits});
 }
 
 // A full date that does not fit: the problem on standard error, the Long
@@ -97,10 +101,11 @@ void reportMismatch(CommandRun& run, const FullDate& date, const FullDateCheck& 
     const bool possible = WhyNoDay(round).empty();
     if (days.empty() || !possible) {
         if (possible)
-            run.out.write("No Long Count one place away fits " + given + ".\n");
+            run.out.write(Fill(Tr("No Long Count one place away fits %1."), {given}) + "\n");
         return;
     }
-    std::string list = "Long Counts one place away that fit " + given + ", nearest first:\n";
+    std::string list =
+        Fill(Tr("Long Counts one place away that fit %1, nearest first:"), {given}) + "\n";
     for (const AlmanacDay& a : days)
         list += AlmanacLine(a, r);
     run.out.write(list);
@@ -121,12 +126,12 @@ std::optional<WideCount> readDay(CommandRun& run, const std::vector<std::string_
         if (!date)
             return std::nullopt;
         if (!date->note.empty())
-            run.err.write("zentolk-cli: note: " + date->note + "\n");
+            WriteNote(run.err, date->note);
         return date->dayCount;
     }
     if (i + 3 > words.size()) {
-        error = "expected a Long Count or MONTH DAY YEAR [ERA], not " +
-                QuotedText(JoinedWords(std::span(words).subspan(i)));
+        error = Fill(Tr("expected a Long Count or MONTH DAY YEAR [ERA], not %1"),
+                     {QuotedText(JoinedWords(std::span(words).subspan(i)))});
         return std::nullopt;
     }
     std::size_t n = 3;
@@ -158,7 +163,7 @@ int roundArithmetic(CommandRun& run, const std::string& text, std::size_t chain)
         return run.status;
     }
     if (!round->note.empty())
-        run.err.write("zentolk-cli: note: " + round->note + "\n");
+        WriteNote(run.err, round->note);
     const std::string result =
         CalendarRoundText(ShiftedRound(*round, CycleDayOf(*days)), r.spelling);
     if (r.json)
@@ -166,8 +171,10 @@ int roundArithmetic(CommandRun& run, const std::string& text, std::size_t chain)
                       ",\"days\":" + WideNumberText(*days) +
                       ",\"from\":" + jsonText(CalendarRoundText(*round, r.spelling)) + "}\n");
     else
-        run.out.write("Calendar Round     " + result + "  (" + daysText(*days) + " after " +
-                      CalendarRoundText(*round, r.spelling) + ")\n");
+        run.out.write(
+            PaddedLabel(Tr("Calendar Round"), 19) + result + "  (" +
+            Fill(Tr("%1 after %2"), {daysText(*days), CalendarRoundText(*round, r.spelling)}) +
+            ")\n");
     return run.status;
 }
 
@@ -202,9 +209,9 @@ int roundDistance(CommandRun& run, const std::vector<std::string_view>& words,
     }
     const std::optional<RoundDistance> d = CalendarRoundDistance(*rounds[0], *rounds[1]);
     if (!d) {
-        run.fail("a Tzolkin day alone and a Haab day alone share no cycle to count a distance "
-                 "in: " +
-                 QuotedText(JoinedWords(words)));
+        run.fail(Fill(Tr("a Tzolkin day alone and a Haab day alone share no cycle to count a "
+                         "distance in: %1"),
+                      {QuotedText(JoinedWords(words))}));
         return run.status;
     }
     const std::string from = CalendarRoundText(*rounds[0], r.spelling);
@@ -217,9 +224,11 @@ int roundDistance(CommandRun& run, const std::vector<std::string_view>& words,
                       ",\"repeats\":" + std::to_string(d->period) + "}\n");
         return run.status;
     }
-    run.out.write("Distance  " + InscribedDistanceText(d->days) + "  (" + daysText(d->days) +
-                  "; it repeats every " + GroupThousands(std::to_string(d->period)) +
-                  " days)\nFrom      " + from + "\nTo        " + to + "\n");
+    run.out.write(PaddedLabel(Tr("Distance"), 10) + InscribedDistanceText(d->days) + "  (" +
+                  Fill(Tr("%1; it repeats every %2 days"),
+                       {daysText(d->days), GroupThousands(std::to_string(d->period))}) +
+                  ")\n" + PaddedLabel(Tr("From"), 10) + from + "\n" + PaddedLabel(Tr("To"), 10) +
+                  to + "\n");
     return run.status;
 }
 
@@ -285,7 +294,8 @@ std::string deepDayJson(const Options& r, WideCount count) {
 // A list line of a day with no civil date, as AlmanacLine writes one.
 std::string deepDayLine(const Options& r, WideCount count) {
     const DeepDay d{count};
-    return "no Gregorian or Julian date  " + WideInscribedDayText(count) + "  " +
+    return std::string(Tr("no Gregorian or Julian date")) + "  " +
+           WideInscribedDayText(count, SpokenLanguage()) + "  " +
            CalendarRoundText(d.day, r.spelling) + "  G" + std::to_string(LordOfTheNightOf(d.day)) +
            "\n";
 }
@@ -299,22 +309,29 @@ void showDeepDay(CommandRun& run, WideCount count) {
         return;
     }
     const DeepDay d{count};
-    const std::string none = "none: " + AlmanacRangeError();
-    run.out.write("Julian Day Number  " + none +
-                  "\nGregorian          none\nJulian             none"
-                  "\nLong Count         " +
-                  WideInscribedDayText(count) + "\nTzolkin            " +
-                  TzolkinText(TzolkinOf(d.day), r.spelling) + "\nHaab               " +
-                  HaabText(HaabOf(d.day), r.spelling) + "\nCalendar Round     " +
-                  CalendarRoundText(d.day, r.spelling) + "\nLord of the Night  G" +
-                  std::to_string(LordOfTheNightOf(d.day)) + "\n819-day station    " +
-                  WideInscribedDayText(count - d.since) + "  " +
-                  CalendarRoundText(d.day - d.since, r.spelling) + "  (" + daysText(d.since) +
-                  " before)\nStation direction  " + Station819QuarterText(d.day) +
-                  "\nYear bearer        " + YearBearerText(d.day, r.yearBearer, r.spelling) + "\n");
+    const Language language = SpokenLanguage();
+    const std::string none = Tr("none");
+    std::string out;
+    const auto line = [&out](const char* label, const std::string& value) {
+        AppendBlockLine(out, Tr(label), value);
+    };
+    line("Julian Day Number", none + ": " + AlmanacRangeError());
+    line("Gregorian", none);
+    line("Julian", none);
+    line("Long Count", WideInscribedDayText(count, language));
+    line("Tzolkin", TzolkinText(TzolkinOf(d.day), r.spelling));
+    line("Haab", HaabText(HaabOf(d.day), r.spelling));
+    line("Calendar Round", CalendarRoundText(d.day, r.spelling));
+    line("Lord of the Night", "G" + std::to_string(LordOfTheNightOf(d.day)));
+    line("819-day station", WideInscribedDayText(count - d.since, language) + "  " +
+                                CalendarRoundText(d.day - d.since, r.spelling) + "  (" +
+                                Fill(Tr("%1 before"), {daysText(d.since)}) + ")");
+    line("Station direction", Station819QuarterText(d.day, language));
+    line("Year bearer", YearBearerText(d.day, r.yearBearer, r.spelling, language));
     const std::string ending = PeriodEndingText(PeriodDayOf(count), r.spelling);
-    run.out.write("Period ending      " + (ending.empty() ? std::string("none") : ending) +
-                  "\nKatun              " + WideKatunText(count, r.spelling) + "\n");
+    line("Period ending", ending.empty() ? none : ending);
+    line("Katun", WideKatunText(count, r.spelling, language));
+    run.out.write(out);
 }
 
 // The day a wide count reaches: the almanac's where it has a civil date.
@@ -343,7 +360,7 @@ int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
     std::string error;
     std::optional<WideCount> count;
     if (r.words.empty()) {
-        run.usage("expected one Long Count such as 9.12.11.5.18");
+        run.usage(Tr("expected one Long Count such as 9.12.11.5.18"));
         return run.status;
     }
     if (const std::vector<std::string_view> words = DateWords(date);
@@ -361,7 +378,7 @@ int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
         if (const std::optional<WideLongCountDate> read =
                 ReadWideLongCountDate(date, error, r.spelling)) {
             if (!read->note.empty())
-                err.write("zentolk-cli: note: " + read->note + "\n");
+                WriteNote(err, read->note);
             count = read->dayCount - shift;
         }
     } else if (round.empty()) {
@@ -375,7 +392,7 @@ int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
             return run.status;
         }
         if (const std::string note = JoinedNotes(full->round.note, check.note); !note.empty())
-            err.write("zentolk-cli: note: " + note + "\n");
+            WriteNote(err, note);
         count = check.dayCount;
     }
     if (count && chain != std::string::npos)
@@ -401,7 +418,7 @@ int RunDistance(const Options& r, int, FdWriter& out, FdWriter& err) {
         firstArgumentWords = firstArgumentWords ? firstArgumentWords : words.size();
     }
     if (words.empty()) {
-        run.usage("expected two days, each a Long Count, a full date or MONTH DAY YEAR [ERA]");
+        run.usage(Tr("expected two days, each a Long Count, a full date or MONTH DAY YEAR [ERA]"));
         return run.status;
     }
     // A Calendar Round starts with a number and its name.
@@ -414,10 +431,10 @@ int RunDistance(const Options& r, int, FdWriter& out, FdWriter& err) {
     if (from && i < words.size())
         to = readDay(run, words, i, error);
     else if (from)
-        error = "expected a second day after " + QuotedText(JoinedWords(words));
+        error = Fill(Tr("expected a second day after %1"), {QuotedText(JoinedWords(words))});
     if (from && to && i < words.size())
-        error = "unexpected " + QuotedText(JoinedWords(std::span(words).subspan(i))) +
-                " after the two days";
+        error = Fill(Tr("unexpected %1 after the two days"),
+                     {QuotedText(JoinedWords(std::span(words).subspan(i)))});
     if (!error.empty()) {
         run.fail(error);
         return run.status;
@@ -439,8 +456,9 @@ int RunDistance(const Options& r, int, FdWriter& out, FdWriter& err) {
                   ",\"inscribed\":" + jsonText(InscribedWideDistanceText(days)) + "}\n");
         return run.status;
     }
-    out.write("Distance  " + InscribedWideDistanceText(days) + "  (" + daysText(days) +
-              ")\nFrom      " + line(a, *from) + "To        " + line(b, *to));
+    out.write(PaddedLabel(Tr("Distance"), 10) + InscribedWideDistanceText(days) + "  (" +
+              daysText(days) + ")\n" + PaddedLabel(Tr("From"), 10) + line(a, *from) +
+              PaddedLabel(Tr("To"), 10) + line(b, *to));
     return run.status;
 }
 
@@ -450,7 +468,7 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
     std::string error;
     std::int64_t from = 0, to = EraDays;
     if (r.words.empty()) {
-        run.usage("expected a pattern such as \"9.*.*.0.0 * Ahau 8 *\"");
+        run.usage(Tr("expected a pattern such as \"9.*.*.0.0 * Ahau 8 *\""));
         return run.status;
     }
     if (!run.readRange(r.fromLongCount, r.toLongCount, "--from", "--to", from, to))
@@ -464,13 +482,15 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
     for (const std::int64_t day : found.days)
         run.listItem(ComputeAlmanac(day + r.correlation, r.correlation));
     run.endList();
-    const std::string range = InscribedDayText(from) + " to " + InscribedDayText(to);
+    const std::string range = Fill(Tr("%1 to %2"), {InscribedDayText(from, SpokenLanguage()),
+                                                    InscribedDayText(to, SpokenLanguage())});
+    const std::string quoted = QuotedText(Trimmed(text));
     if (found.total == 0)
-        run.fail("no day from " + range + " fits " + QuotedText(Trimmed(text)));
+        run.fail(Fill(Tr("no day from %1 %2"), {range, Fill(Tr("fits %1"), {quoted})}));
     else if (found.total > r.limit)
-        run.fail(GroupThousands(std::to_string(found.total)) + " days from " + range + " fit " +
-                 QuotedText(Trimmed(text)) + "; the first " +
-                 GroupThousands(std::to_string(r.limit)) + " are shown (see --limit)");
+        run.fail(Fill(Tr("%1 days from %2 %3; the first %4 are shown (see --limit)"),
+                      {GroupThousands(std::to_string(found.total)), range,
+                       Fill(Tr("fit %1"), {quoted}), GroupThousands(std::to_string(r.limit))}));
     return run.status;
 }
 

@@ -1,6 +1,9 @@
 #include "cli/FdWriter.h"
 
+#include "cli/Messages.h"
+
 #include <cerrno>
+#include <string>
 #include <unistd.h>
 
 namespace zentolk::cli {
@@ -43,7 +46,7 @@ bool FdWriter::flush() {
 
 int FinishRun(FdWriter& out, FdWriter& err, int status) {
     if (!out.flush()) {
-        err.write("zentolk-cli: cannot write the output\n");
+        err.write(std::string("zentolk-cli: ") + Tr("cannot write the output") + "\n");
         status = ExitIoFailed;
     }
     err.flush();

@@ -2,6 +2,7 @@
 
 #include "cli/AlmanacCommands.h"
 #include "cli/Json.h"
+#include "cli/Messages.h"
 #include "engine/AlmanacDay.h"
 #include "engine/Epigraphy.h"
 #include "engine/Lunar.h"
@@ -12,7 +13,8 @@
 
 namespace zentolk::cli {
 
-const char* const LunarUsage =
+// clang-format off
+const char* const LunarUsage = N_(
     "Usage: zentolk-cli lunar [DAY] [--recorded \"D 5 C 2 A 29\"] [--julian]\n"
     "                   [--correlation N|NAME] [--spelling S] [--json]\n"
     "\n"
@@ -45,7 +47,8 @@ const char* const LunarUsage =
     "  --spelling S       colonial (the default) or modern\n"
     "  --json             one JSON object: the day's almanac, moon_age, per\n"
     "                     convention its name, source, glyph_c and glyph_a, and\n"
-    "                     introductory_patron and station_819_quarter\n";
+    "                     introductory_patron and station_819_quarter\n");
+// clang-format on
 
 namespace {
 // The day of the words: a Long Count (with its era and Calendar Round if
@@ -63,7 +66,7 @@ std::optional<std::int64_t> dayCountOf(CommandRun& run) {
             return std::nullopt;
         }
         if (!date->note.empty())
-            run.err.write("zentolk-cli: note: " + date->note + "\n");
+            WriteNote(run.err, date->note);
         return date->dayCount;
     }
     if (const std::string problem = DateWordsProblem(r.words.size()); !problem.empty()) {
@@ -80,34 +83,38 @@ std::optional<std::int64_t> dayCountOf(CommandRun& run) {
 
 std::string dayText(std::int64_t jdn, bool julian) {
     const CivilDate date = JdnToCivil(julian ? Calendar::Julian : Calendar::Gregorian, jdn);
-    return CivilDateText(date) + (julian ? " (Julian)" : "");
+    return CivilDateText(date, SpokenLanguage()) +
+           (julian ? std::string(" ") + Tr("(Julian)") : "");
 }
 
 // "fits" or how far off, for one recorded part.
-std::string partText(std::string_view name, int recorded, std::optional<int> off,
-                     std::string_view unit) {
-    std::string text = std::string(name) + " " + std::to_string(recorded);
+std::string partText(std::string_view name, int recorded, std::optional<int> off, bool lunations) {
+    const std::string text = std::string(name) + " " + std::to_string(recorded);
     if (!off)
-        return text + " (not given here)";
+        return Fill(Tr("%1 (not given here)"), {text});
     if (*off == 0)
-        return text + " fits";
-    const int n = *off < 0 ? -*off : *off;
-    return text + " is " + std::to_string(n) + " " + std::string(unit) + (n == 1 ? "" : "s") +
-           (*off > 0 ? " more" : " less");
+        return Fill(Tr("%1 fits"), {text});
+    const unsigned n = static_cast<unsigned>(*off < 0 ? -*off : *off);
+    const char* pattern =
+        lunations ? (*off > 0 ? TrN("%1 is %2 lunation more", "%1 is %2 lunations more", n)
+                              : TrN("%1 is %2 lunation less", "%1 is %2 lunations less", n))
+                  : (*off > 0 ? TrN("%1 is %2 day more", "%1 is %2 days more", n)
+                              : TrN("%1 is %2 day less", "%1 is %2 days less", n));
+    return Fill(pattern, {text, std::to_string(n)});
 }
 
 std::string checkText(const RecordedSeries& rec, const SeriesCheck& check) {
     std::vector<std::string> parts;
     if (rec.age)
-        parts.push_back(partText("age", *rec.age, check.ageOff, "day"));
+        parts.push_back(partText(Tr("age"), *rec.age, check.ageOff, false));
     if (rec.glyphC)
-        parts.push_back(partText("C", *rec.glyphC, check.glyphCOff, "lunation"));
+        parts.push_back(partText("C", *rec.glyphC, check.glyphCOff, true));
     if (rec.glyphA)
-        parts.push_back(partText("A", *rec.glyphA, check.glyphAOff, "day"));
+        parts.push_back(partText("A", *rec.glyphA, check.glyphAOff, false));
     std::string text;
     for (const std::string& p : parts)
         text.append(text.empty() ? "" : "; ").append(p);
-    return text + (check.fits() ? "  (all fit)" : "");
+    return text + (check.fits() ? std::string("  ") + Tr("(all fit)") : "");
 }
 
 void optionalNumber(JsonWriter& w, std::string_view key, std::optional<int> value) {
@@ -203,33 +210,35 @@ void writeText(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
     const auto line = [&out](std::string_view label, const std::string& value) {
         AppendBlockLine(out, label, value);
     };
-    line("Long Count", InscribedDayText(day.dayCount));
-    line("Calendar Round", CalendarRoundText(day.dayCount, r.spelling));
-    line(r.julian ? "Julian" : "Gregorian",
-         CivilDateText(r.julian ? day.julian : day.gregorian) + " (" +
+    const Language language = SpokenLanguage();
+    line(Tr("Long Count"), InscribedDayText(day.dayCount, language));
+    line(Tr("Calendar Round"), CalendarRoundText(day.dayCount, r.spelling));
+    line(r.julian ? Tr("Julian") : Tr("Gregorian"),
+         CivilDateText(r.julian ? day.julian : day.gregorian, language) + " (" +
              IsoDateText(r.julian ? day.julian : day.gregorian) + ")");
-    line("Correlation", CorrelationText(day.correlation));
-    line("Introductory glyph", IntroductoryPatronText(day.dayCount, r.spelling));
-    line("819-day station", Station819Text(day.dayCount, r.spelling));
-    line("Station direction", Station819QuarterText(day.dayCount));
+    line(Tr("Correlation"), CorrelationText(day.correlation));
+    line(Tr("Introductory glyph"), IntroductoryPatronText(day.dayCount, r.spelling, language));
+    line(Tr("819-day station"), Station819Text(day.dayCount, r.spelling, language));
+    line(Tr("Station direction"), Station819QuarterText(day.dayCount, language));
     for (const Reading& reading : readings) {
         const LunarConventionInfo& info = InfoOf(reading.convention);
         const std::optional<LunarSeries>& s = reading.series;
         out += '\n';
         if (!s) {
-            line(info.title, NoAstronomicalMoonText());
+            line(info.title, NoAstronomicalMoonText(language));
             continue;
         }
-        line(info.title, LunarSeriesText(*s));
+        line(info.title, LunarSeriesText(*s, language));
         const std::string start =
             reading.convention == LunarConvention::Astronomical
-                ? "new moon (conjunction) on " + dayText(s->lunationStart + r.correlation, r.julian)
-                : "lunation began on " + InscribedDayText(s->lunationStart);
-        line("  lunation", start);
+                ? Fill(Tr("new moon (conjunction) on %1"),
+                       {dayText(s->lunationStart + r.correlation, r.julian)})
+                : Fill(Tr("lunation began on %1"), {InscribedDayText(s->lunationStart, language)});
+        line(Tr("  lunation"), start);
         if (recorded)
-            line("  recorded", checkText(*recorded, CheckSeries(*recorded, *s)));
-        line("  source", std::string(info.source));
-        line("  holds for", std::string(info.valid));
+            line(Tr("  recorded"), checkText(*recorded, CheckSeries(*recorded, *s)));
+        line(Tr("  source"), std::string(info.source));
+        line(Tr("  holds for"), std::string(info.valid));
     }
     run.out.write(out);
 }

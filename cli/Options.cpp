@@ -2,6 +2,7 @@
 
 #include "cli/AlmanacCommands.h"
 #include "cli/LunarCommand.h"
+#include "cli/Messages.h"
 #include "cli/PictureCommand.h"
 #include "cli/RowReader.h"
 #include "engine/NumberText.h"
@@ -14,7 +15,8 @@
 
 namespace zentolk::cli {
 
-const char* const UsageText =
+// clang-format off
+const char* const UsageText = N_(
     "Usage: zentolk-cli [--crlf] [--decimal-separator C] [MONTH DAY YEAR [ERA]]\n"
     "       zentolk-cli --tsv [--decimal-separator C] < dates.tsv\n"
     "       zentolk-cli --tsv|--csv [--format=tsv|csv|json] [--strict] [--exact] [--header]\n"
@@ -59,9 +61,12 @@ const char* const UsageText =
     "  --columns M,D,Y[,ERA]    the date's columns by number or name\n"
     "  --era AD|BC              the era of dates without an era column\n"
     "  --decimal-separator C    write the percentages with C instead of the\n"
-    "                           locale's decimal separator\n"
+    "                           locale's decimal separator (the report) or '.'\n"
+    "                           (tables)\n"
     "  -h, --help               show this help and exit\n"
     "  --version                show the version and exit\n"
+    "  --lang en|es             the language of the help and messages (by default\n"
+    "                           the locale's); tables are always written in English\n"
     "  --                       end of options (for a year such as --5)\n"
     "\n"
     "In tables the era is A.D., AD, B.C., BC in any letter case, or the index.\n"
@@ -72,7 +77,8 @@ const char* const UsageText =
     "Exit status: 0 success, 1 a date that cannot be read, a table line that is\n"
     "no row or (with --strict) a failed row, 2 wrong usage, 3 the input could not\n"
     "be read or the output written. In a table, a row whose date cannot be read\n"
-    "carries its message and leaves the status 0 unless --strict.\n";
+    "carries its message and leaves the status 0 unless --strict.\n");
+// clang-format on
 
 namespace {
 template <bool Options::*Field> bool setSwitch(std::string_view, Options& o, std::string&) {
@@ -127,7 +133,8 @@ bool setDecimalSeparator(std::string_view v, Options& o, std::string& why) {
         return false;
     // A tab or a line break would split the table's fields and rows.
     if (static_cast<unsigned char>(v[0]) < 0x20 || v[0] == 0x7f) {
-        why = "the decimal separator cannot be a control character such as a tab or a line break";
+        why =
+            Tr("the decimal separator cannot be a control character such as a tab or a line break");
         return false;
     }
     o.decimalSeparator = v[0];
@@ -210,50 +217,54 @@ constexpr OptionRule Tsv{"--tsv", Takes::Nothing, "", setSwitch<&Options::tsv>};
 constexpr OptionRule Csv{"--csv", Takes::Nothing, "", setCsv};
 constexpr OptionRule Strict{"--strict", Takes::Nothing, "", setSwitch<&Options::strict>};
 constexpr OptionRule Exact{"--exact", Takes::Nothing, "", setSwitch<&Options::exact>};
-constexpr OptionRule Format{"--format", Takes::Value, "tsv, csv or json", setFormat};
+constexpr OptionRule Format{"--format", Takes::Value, N_("tsv, csv or json"), setFormat};
 constexpr OptionRule Header{"--header", Takes::Nothing, "", setSwitch<&Options::header>};
 constexpr OptionRule SkipBlank{"--skip-blank", Takes::Nothing, "", setSwitch<&Options::skipBlank>};
-constexpr OptionRule ColumnOption{"--column", Takes::Value, "a column's number or name",
+constexpr OptionRule ColumnOption{"--column", Takes::Value, N_("a column's number or name"),
                                   setText<&Options::column>};
 constexpr OptionRule ColumnsOption{"--columns", Takes::Value,
-                                   "the date's columns, M,D,Y,ERA or M,D,Y with --era",
+                                   N_("the date's columns, M,D,Y,ERA or M,D,Y with --era"),
                                    setText<&Options::columns>};
-constexpr OptionRule EraOption{"--era", Takes::Value, "AD or BC", setEra};
-constexpr OptionRule Input{"--input", Takes::Value, "mdy, iso, jdn or long-count", setInput};
-constexpr OptionRule DecimalSeparator{"--decimal-separator", Takes::Value, "one character",
+constexpr OptionRule EraOption{"--era", Takes::Value, N_("AD or BC"), setEra};
+constexpr OptionRule Input{"--input", Takes::Value, N_("mdy, iso, jdn or long-count"), setInput};
+constexpr OptionRule DecimalSeparator{"--decimal-separator", Takes::Value, N_("one character"),
                                       setDecimalSeparator};
 constexpr OptionRule Julian{"--julian", Takes::Nothing, "", setSwitch<&Options::julian>};
 constexpr OptionRule Json{"--json", Takes::Nothing, "", setSwitch<&Options::json>};
-constexpr OptionRule Correlation{"--correlation", Takes::Value, "a number or a name",
+constexpr OptionRule Correlation{"--correlation", Takes::Value, N_("a number or a name"),
                                  setCorrelation};
 constexpr OptionRule Previous{"--previous", Takes::Nothing, "", setSwitch<&Options::previous>};
-constexpr OptionRule Count{"--count", Takes::Value, "a number from 1 to 100000", setCount};
-constexpr OptionRule FromDate{"--from", Takes::Date, "MONTH DAY YEAR [ERA]", setFrom};
-constexpr OptionRule FromLongCount{"--from", Takes::Value, "a Long Count",
+constexpr OptionRule Count{"--count", Takes::Value, N_("a number from 1 to 100000"), setCount};
+constexpr OptionRule FromDate{"--from", Takes::Date, N_("MONTH DAY YEAR [ERA]"), setFrom};
+constexpr OptionRule FromLongCount{"--from", Takes::Value, N_("a Long Count"),
                                    setText<&Options::fromLongCount>};
-constexpr OptionRule To{"--to", Takes::Value, "a Long Count", setText<&Options::toLongCount>};
-constexpr OptionRule Limit{"--limit", Takes::Value, "a number from 1 to 1000000", setLimit};
+constexpr OptionRule To{"--to", Takes::Value, N_("a Long Count"), setText<&Options::toLongCount>};
+constexpr OptionRule Limit{"--limit", Takes::Value, N_("a number from 1 to 1000000"), setLimit};
 constexpr OptionRule PreviousEra{"--previous-era", Takes::Nothing, "",
                                  setSwitch<&Options::previousEra>};
-constexpr OptionRule SpellingOption{"--spelling", Takes::Value, "colonial or modern", setSpelling};
-constexpr OptionRule YearBearer{"--year-bearer", Takes::Value, "classic, campeche or mayapan",
+constexpr OptionRule SpellingOption{"--spelling", Takes::Value, N_("colonial or modern"),
+                                    setSpelling};
+constexpr OptionRule YearBearer{"--year-bearer", Takes::Value, N_("classic, campeche or mayapan"),
                                 setYearBearer};
-constexpr OptionRule Svg{"--svg", Takes::Value, "a file name", setText<&Options::svgFile>};
-constexpr OptionRule Png{"--png", Takes::Value, "a file name", setText<&Options::pngFile>, false};
+constexpr OptionRule Svg{"--svg", Takes::Value, N_("a file name"), setText<&Options::svgFile>};
+constexpr OptionRule Png{"--png", Takes::Value, N_("a file name"), setText<&Options::pngFile>,
+                         false};
 constexpr OptionRule Lines{"--lines", Takes::Nothing, "", setSwitch<&Options::lines>};
-constexpr OptionRule Recorded{"--recorded", Takes::Value, "a Lunar Series such as \"D 5 C 2 A 29\"",
+constexpr OptionRule Recorded{"--recorded", Takes::Value,
+                              N_("a Lunar Series such as \"D 5 C 2 A 29\""),
                               setText<&Options::recorded>};
-constexpr OptionRule Ajaw{"--ajaw", Takes::Value, "a number from 1 to 13", setAjaw<&Options::ajaw>};
+constexpr OptionRule Ajaw{"--ajaw", Takes::Value, N_("a number from 1 to 13"),
+                          setAjaw<&Options::ajaw>};
 constexpr OptionRule KatunOption{"--katun", Takes::Value,
-                                 "the number of the katun's Ahau day, 1 to 13",
+                                 N_("the number of the katun's Ahau day, 1 to 13"),
                                  setAjaw<&Options::katunAjaw>};
 constexpr OptionRule Every{"--every", Takes::Value,
-                           "tun, katun, another period, a number of days or a distance number",
+                           N_("tun, katun, another period, a number of days or a distance number"),
                            setEvery};
-constexpr OptionRule Within{"--within", Takes::Value, "a range of Long Counts, LC..LC",
+constexpr OptionRule Within{"--within", Takes::Value, N_("a range of Long Counts, LC..LC"),
                             setText<&Options::within>};
-constexpr OptionRule PeriodEndingOption{"--period-ending", Takes::Value,
-                                        "baktun, katun, lahuntun, hotun or tun", setPeriodEnding};
+constexpr OptionRule PeriodEndingOption{
+    "--period-ending", Takes::Value, N_("baktun, katun, lahuntun, hotun or tun"), setPeriodEnding};
 
 constexpr const OptionRule* ReportOptions[] = {
     &Help,   &Version, &Crlf,      &Tsv,          &Csv,           &Strict,    &Exact,
@@ -328,15 +339,17 @@ std::string notAnOptionOf(std::string_view name, const CommandSpec& command) {
                 owners.push_back(other.name);
         }
     if (!known)
-        return "unknown option " + QuotedText(name) +
-               (command.name.empty() ? "" : " for " + std::string(command.name));
-    std::string message = std::string(name) + " is ";
+        return command.name.empty()
+                   ? Fill(Tr("unknown option %1"), {QuotedText(name)})
+                   : Fill(Tr("unknown option %1 for %2"), {QuotedText(name), command.name});
     if (owners.empty())
-        return message + "not an option of " + std::string(command.name);
-    message += "an option of ";
+        return Fill(Tr("%1 is not an option of %2"), {name, command.name});
+    std::string list;
     for (std::size_t i = 0; i < owners.size(); ++i)
-        message.append(i == 0 ? "" : i + 1 == owners.size() ? " and " : ", ").append(owners[i]);
-    return command.name.empty() ? message : message + ", not of " + std::string(command.name);
+        list.append(i == 0 ? "" : i + 1 == owners.size() ? Tr(" and ") : ", ").append(owners[i]);
+    return command.name.empty()
+               ? Fill(Tr("%1 is an option of %2"), {name, list})
+               : Fill(Tr("%1 is an option of %2, not of %3"), {name, list, command.name});
 }
 
 // Reads the options and collects the other words; returns why the command
@@ -359,10 +372,10 @@ std::string parseOptions(std::span<const std::string_view> args, const CommandSp
         const OptionRule* rule = findOption(command, name);
         if (!rule)
             return notAnOptionOf(name, command);
-        const std::string needs = std::string(name) + " needs " + std::string(rule->needs);
+        const std::string needs = Fill(Tr("%1 needs %2"), {name, Tr(rule->needs.data())});
         const bool inlineValue = equals != std::string_view::npos;
         if (rule->takes == Takes::Nothing && inlineValue)
-            return std::string(name) + " takes no value";
+            return Fill(Tr("%1 takes no value"), {name});
         std::string_view value;
         if (rule->takes != Takes::Nothing) {
             if (inlineValue)
@@ -392,7 +405,7 @@ std::string parseOptions(std::span<const std::string_view> args, const CommandSp
         }
         std::string why;
         if (!rule->apply(value, o, why))
-            return why.empty() ? needs + ", not " + QuotedText(value) : why;
+            return why.empty() ? Fill(Tr("%1, not %2"), {needs, QuotedText(value)}) : why;
     }
     return {};
 }
@@ -413,24 +426,23 @@ std::string settleReport(Options& o) {
     if (o.tsv || csv) {
         const std::string name = csv ? "--csv" : "--tsv";
         if (o.tsv && csv)
-            return "--tsv and --csv cannot be used together";
+            return Tr("--tsv and --csv cannot be used together");
         if (!o.words.empty())
-            return name + " reads its dates from standard input, not from arguments";
+            return Fill(Tr("%1 reads its dates from standard input, not from arguments"), {name});
         if (o.crlf)
-            return "--crlf applies to the report, not to " + name;
+            return Fill(Tr("--crlf applies to the report, not to %1"), {name});
         if (o.header && o.format == TableFormat::Json)
-            return "--header applies to tsv or csv output, not to json";
+            return Tr("--header applies to tsv or csv output, not to json");
         o.mode = Mode::Batch;
         return {};
     }
     if (o.format || o.strict || o.exact || o.header || o.skipBlank || !TableOnlyOption(o).empty())
-        return std::string(o.strict      ? "--strict"
-                           : o.exact     ? "--exact"
-                           : o.header    ? "--header"
-                           : o.skipBlank ? "--skip-blank"
-                           : o.format    ? "--format"
-                                         : TableOnlyOption(o)) +
-               " applies to --tsv or --csv";
+        return Fill(Tr("%1 applies to --tsv or --csv"), {o.strict      ? "--strict"
+                                                         : o.exact     ? "--exact"
+                                                         : o.header    ? "--header"
+                                                         : o.skipBlank ? "--skip-blank"
+                                                         : o.format    ? "--format"
+                                                                       : TableOnlyOption(o)});
     if (o.words.empty()) {
         o.mode = Mode::Today;
         return {};
@@ -451,8 +463,9 @@ const CommandSpec& CommandOf(Command command) {
 std::string DateWordsProblem(std::size_t count) {
     if (count == 3 || count == 4)
         return {};
-    return "expected MONTH DAY YEAR [ERA], got " + std::to_string(count) + " argument" +
-           (count == 1 ? "" : "s");
+    return Fill(TrN("expected MONTH DAY YEAR [ERA], got %1 argument",
+                    "expected MONTH DAY YEAR [ERA], got %1 arguments", count),
+                {std::to_string(count)});
 }
 
 std::optional<std::int32_t> EraOfDate(std::span<const std::string_view> date, std::string& why) {
@@ -460,7 +473,7 @@ std::optional<std::int32_t> EraOfDate(std::span<const std::string_view> date, st
         return 0;
     const std::optional<std::int32_t> era = ParseEra(date[3]);
     if (!era)
-        why = "the era must be A.D., B.C. or an era index, not " + QuotedText(date[3]);
+        why = Fill(Tr("the era must be A.D., B.C. or an era index, not %1"), {QuotedText(date[3])});
     return era;
 }
 
@@ -492,8 +505,8 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args) {
     const bool secondCommand = !command->name.empty() && !command->takesCommandWords &&
                                !options.words.empty() && named(options.words[0]);
     if (error.empty() && options.mode != Mode::Help && secondCommand)
-        error = std::string(options.words[0]) + " is a command of its own, not a word of " +
-                std::string(command->name);
+        error = Fill(Tr("%1 is a command of its own, not a word of %2"),
+                     {options.words[0], command->name});
     if (!error.empty())
         return {std::nullopt, error};
     return {std::move(options), {}};
@@ -502,11 +515,11 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args) {
 std::optional<DateColumns> DateColumnsOf(const Options& o, bool oneField, std::string& why) {
     DateColumns c;
     if (!o.column.empty() && !o.columns.empty())
-        why = "--column and --columns cannot be used together";
+        why = Tr("--column and --columns cannot be used together");
     else if (oneField && !o.columns.empty())
-        why = "--columns names a date's four columns; a one-field input takes --column";
+        why = Tr("--columns names a date's four columns; a one-field input takes --column");
     else if (oneField && !o.era.empty())
-        why = "--era applies to dates of month, day and year (--input mdy)";
+        why = Tr("--era applies to dates of month, day and year (--input mdy)");
     if (!why.empty())
         return std::nullopt;
     if (!o.column.empty())
@@ -515,8 +528,8 @@ std::optional<DateColumns> DateColumnsOf(const Options& o, bool oneField, std::s
         const std::size_t comma = list.find(',');
         c.picks.push_back(Trimmed(list.substr(0, comma)));
         if (c.picks.back().empty()) {
-            why =
-                "--columns needs a number or name between its commas, not " + QuotedText(o.columns);
+            why = Fill(Tr("--columns needs a number or name between its commas, not %1"),
+                       {QuotedText(o.columns)});
             return std::nullopt;
         }
         list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
@@ -526,15 +539,15 @@ std::optional<DateColumns> DateColumnsOf(const Options& o, bool oneField, std::s
         c.era = ParseEra(o.era);
     }
     if (!o.columns.empty() && c.picks.size() != (c.era ? 3U : 4U)) {
-        why = c.era ? "--columns with --era needs three columns, M,D,Y"
-                    : "--columns needs four columns, M,D,Y,ERA (or three, M,D,Y, with --era)";
+        why = c.era ? Tr("--columns with --era needs three columns, M,D,Y")
+                    : Tr("--columns needs four columns, M,D,Y,ERA (or three, M,D,Y, with --era)");
         return std::nullopt;
     }
     return c;
 }
 
 std::string UsageError(std::string_view problem) {
-    return "zentolk-cli: " + Escaped(problem) + "\nTry 'zentolk-cli --help'.\n";
+    return "zentolk-cli: " + Escaped(problem) + "\n" + Tr("Try 'zentolk-cli --help'.") + "\n";
 }
 
 } // namespace zentolk::cli

@@ -1,6 +1,7 @@
 // Period endings, anniversaries and dates written as a Calendar Round alone,
 // placed by the katun or the period they name.
 #include "cli/AlmanacCommands.h"
+#include "cli/Messages.h"
 #include "cli/RowReader.h"
 #include "engine/CalendarRound.h"
 #include "engine/Epigraphy.h"
@@ -13,7 +14,8 @@
 
 namespace zentolk::cli {
 
-const char* const PeriodUsage =
+// clang-format off
+const char* const PeriodUsage = N_(
     "Usage: zentolk-cli period-ending PERIOD [--ajaw N] [--from LC] [--to LC]\n"
     "                                 [--limit N] [--json]\n"
     "       zentolk-cli anniversaries DATE --every tun|katun|N [--count N] [--json]\n"
@@ -53,7 +55,8 @@ const char* const PeriodUsage =
     "  --spelling S         colonial (the default) or modern (Ajaw, Kumk'u, k'atun)\n"
     "  --year-bearer S      classic (0 Pop, the default), campeche or mayapan\n"
     "  --correlation C      Julian Day Number of 0.0.0.0.0 (see almanac --help)\n"
-    "  --json               an array of the days' almanac objects\n";
+    "  --json               an array of the days' almanac objects\n");
+// clang-format on
 
 namespace {
 // A list line with what the command adds to it, before its line end.
@@ -62,7 +65,8 @@ std::string noted(std::string line, const std::string& note) {
 }
 
 // The days found, a line each with its note, and what was left out or
-// that none was found, as match says them.
+// that none was found, as match says them; `what` is said of none or of
+// many.
 void listFound(CommandRun& run, const MatchResult& found, std::int64_t from, std::int64_t to,
                const std::string& what, std::string (*note)(std::int64_t, Spelling)) {
     const Options& r = run.r;
@@ -71,41 +75,45 @@ void listFound(CommandRun& run, const MatchResult& found, std::int64_t from, std
         run.listItem(a, r.json ? std::string() : noted(AlmanacLine(a, r), note(day, r.spelling)));
     }
     run.endList();
-    const std::string range = InscribedDayText(from) + " to " + InscribedDayText(to);
+    const std::string range = Fill(Tr("%1 to %2"), {InscribedDayText(from, SpokenLanguage()),
+                                                    InscribedDayText(to, SpokenLanguage())});
     if (found.total == 0)
-        run.fail("no day from " + range + " " + what);
+        run.fail(Fill(Tr("no day from %1 %2"), {range, what}));
     else if (found.total > r.limit)
-        run.fail(GroupThousands(std::to_string(found.total)) + " days from " + range + " " + what +
-                 "; the first " + GroupThousands(std::to_string(r.limit)) +
-                 " are shown (see --limit)");
+        run.fail(Fill(Tr("%1 days from %2 %3; the first %4 are shown (see --limit)"),
+                      {GroupThousands(std::to_string(found.total)), range, what,
+                       GroupThousands(std::to_string(r.limit))}));
 }
 
 std::string placeNote(std::int64_t day, Spelling spelling) {
     const std::optional<Period> ending = LargestPeriodEnded(day);
-    return "in " + std::string(PeriodName(Period::Katun, spelling)) + " " +
-           AjawDayText(AjawNumberOf(KatunEndOf(day)), spelling) +
-           (ending ? ", ends a " + std::string(PeriodName(*ending, spelling)) : "");
+    const std::string katun =
+        Fill(Tr("in %1 %2"), {PeriodName(Period::Katun, spelling),
+                              AjawDayText(AjawNumberOf(KatunEndOf(day)), spelling)});
+    return ending ? katun + Fill(Tr(", ends a %1"), {PeriodName(*ending, spelling)}) : katun;
 }
 } // namespace
 
 int RunPeriodEnding(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     if (r.words.size() != 1) {
-        run.usage("expected one period: " + PeriodChoicesText());
+        run.usage(Fill(Tr("expected one period: %1"), {PeriodChoicesText()}));
         return run.status;
     }
     const std::optional<Period> period = ParsePeriod(r.words[0]);
     if (!period) {
-        run.usage("expected " + PeriodChoicesText() + ", not " + QuotedText(r.words[0]));
+        run.usage(Fill(Tr("expected %1, not %2"), {PeriodChoicesText(), QuotedText(r.words[0])}));
         return run.status;
     }
     std::int64_t from, to;
     if (!run.readRange(r.fromLongCount, r.toLongCount, "--from", "--to", from, to))
         return run.status;
     const MatchResult found = PeriodEndings(*period, r.ajaw, from, to, r.limit);
-    const std::string what = std::string(found.total == 0 ? "ends" : "end") + " a " +
-                             std::string(PeriodName(*period, r.spelling)) +
-                             (r.ajaw ? " on " + AjawDayText(*r.ajaw, r.spelling) : "");
+    const bool none = found.total == 0;
+    const std::string_view name = PeriodName(*period, r.spelling);
+    const std::string what = r.ajaw ? Fill(none ? Tr("ends a %1 on %2") : Tr("end a %1 on %2"),
+                                           {name, AjawDayText(*r.ajaw, r.spelling)})
+                                    : Fill(none ? Tr("ends a %1") : Tr("end a %1"), {name});
     listFound(run, found, from, to, what, PeriodEndingText);
     return run.status;
 }
@@ -114,9 +122,9 @@ int RunAnniversaries(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     const std::string text = JoinedWords(r.words);
     if (r.words.empty() || !r.every) {
-        run.usage(r.words.empty() ? "expected a day: a Long Count, a full date or MONTH DAY YEAR "
-                                    "[ERA]"
-                                  : "anniversaries needs --every tun, katun or a number of days");
+        run.usage(r.words.empty()
+                      ? Tr("expected a day: a Long Count, a full date or MONTH DAY YEAR [ERA]")
+                      : Tr("anniversaries needs --every tun, katun or a number of days"));
         return run.status;
     }
     std::string error;
@@ -124,7 +132,7 @@ int RunAnniversaries(const Options& r, int, FdWriter& out, FdWriter& err) {
     if (IsLongCountText(text)) {
         if (const std::optional<LongCountDate> date = ReadLongCountDate(text, error, r.spelling)) {
             if (!date->note.empty())
-                err.write("zentolk-cli: note: " + date->note + "\n");
+                WriteNote(err, date->note);
             anchor = date->dayCount;
         }
     } else if (const std::vector<std::string_view> words = Words(text);
@@ -142,9 +150,10 @@ int RunAnniversaries(const Options& r, int, FdWriter& out, FdWriter& err) {
         const std::optional<AlmanacDay> a = run.dayOf(*anchor + n * r.every->days);
         if (!a)
             break;
-        run.listItem(*a, r.json ? std::string()
-                                : noted(AlmanacLine(*a, r),
-                                        IntervalText(n, *r.every, r.spelling) + " after"));
+        run.listItem(*a,
+                     r.json ? std::string()
+                            : noted(AlmanacLine(*a, r),
+                                    Fill(Tr("%1 after"), {IntervalText(n, *r.every, r.spelling)})));
     }
     run.endList();
     return run.status;
@@ -154,21 +163,22 @@ int RunPlace(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     const std::string text = JoinedWords(r.words);
     if (r.words.empty()) {
-        run.usage("expected a Calendar Round such as \"3 Ahau 3 Mol\"");
+        run.usage(Tr("expected a Calendar Round such as \"3 Ahau 3 Mol\""));
         return run.status;
     }
     std::string_view fromText, toText;
     if (!r.within.empty()) {
         const std::size_t dots = r.within.find("..");
         if (dots == std::string_view::npos) {
-            run.usage("--within needs a range of Long Counts, LC..LC, not " + QuotedText(r.within));
+            run.usage(Fill(Tr("--within needs a range of Long Counts, LC..LC, not %1"),
+                           {QuotedText(r.within)}));
             return run.status;
         }
         fromText = Trimmed(r.within.substr(0, dots));
         toText = Trimmed(r.within.substr(dots + 2));
         if (fromText.empty() || toText.empty()) {
-            run.usage("--within needs a Long Count on each side of '..', not " +
-                      QuotedText(r.within));
+            run.usage(Fill(Tr("--within needs a Long Count on each side of '..', not %1"),
+                           {QuotedText(r.within)}));
             return run.status;
         }
     }
@@ -181,19 +191,19 @@ int RunPlace(const Options& r, int, FdWriter& out, FdWriter& err) {
         return run.status;
     }
     if (!round->note.empty())
-        err.write("zentolk-cli: note: " + round->note + "\n");
+        WriteNote(err, round->note);
     std::int64_t from, to;
     if (!run.readRange(fromText, toText, "--within", "--within", from, to))
         return run.status;
     const MatchResult found = PlaceRound(*round, {r.katunAjaw, r.periodEnding}, from, to, r.limit);
-    std::string what = std::string(found.total == 0 ? "carries " : "carry ") +
-                       QuotedText(CalendarRoundText(*round, r.spelling));
+    const std::string carried = QuotedText(CalendarRoundText(*round, r.spelling));
+    std::string what = Fill(found.total == 0 ? Tr("carries %1") : Tr("carry %1"), {carried});
     if (r.katunAjaw)
-        what += " in " + std::string(PeriodName(Period::Katun, r.spelling)) + " " +
-                AjawDayText(*r.katunAjaw, r.spelling);
+        what += " " + Fill(Tr("in %1 %2"), {PeriodName(Period::Katun, r.spelling),
+                                            AjawDayText(*r.katunAjaw, r.spelling)});
     if (r.periodEnding)
-        what += std::string(r.katunAjaw ? " and" : "") + " ending a " +
-                std::string(PeriodName(*r.periodEnding, r.spelling));
+        what += " " + Fill(r.katunAjaw ? Tr("and ending a %1") : Tr("ending a %1"),
+                           {PeriodName(*r.periodEnding, r.spelling)});
     listFound(run, found, from, to, what, placeNote);
     return run.status;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/AlmanacCommands.h"
 #include "cli/FdWriter.h"
+#include "cli/Messages.h"
 #include "cli/RowReader.h"
 #include "engine/Epigraphy.h"
 #include "engine/TextParsing.h"
@@ -16,7 +17,8 @@
 
 namespace zentolk::cli {
 
-const char* const PictureUsage =
+// clang-format off
+const char* const PictureUsage = N_(
     "Usage: zentolk-cli picture long-count|calendar-round [DAY] [--svg FILE]\n"
     "                   [--julian] [--correlation N|NAME]\n"
     "       zentolk-cli picture long-count|calendar-round --lines [--svg FILE] <days\n"
@@ -37,7 +39,8 @@ const char* const PictureUsage =
     "  --correlation C    Julian Day Number of 0.0.0.0.0 (see almanac --help)\n"
     "\n"
     "PNG is not written here: save it from the Almanac window's Picture tab,\n"
-    "or convert the SVG.\n";
+    "or convert the SVG.\n");
+// clang-format on
 
 namespace {
 // The day of a DAY's words: a Long Count (with its Calendar Round if given),
@@ -73,9 +76,10 @@ int drawLines(int inFd, picture::PictureKind kind, const Options& o, FdWriter& o
         if (words.empty() && !overlong)
             return;
         std::int64_t jdn = 0;
-        std::string error = "the line is longer than 4096 characters";
+        std::string error = Tr("the line is longer than 4096 characters");
         if (overlong || !dayOf(words, o, jdn, error)) {
-            err.write("zentolk-cli: line " + std::to_string(lineNumber) + " skipped: ");
+            err.write("zentolk-cli: " +
+                      Fill(Tr("line %1 skipped: "), {std::to_string(lineNumber)}));
             WriteEscaped(err, error);
             err.write('\n');
             ++skipped;
@@ -92,7 +96,7 @@ int drawLines(int inFd, picture::PictureKind kind, const Options& o, FdWriter& o
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            err.write("zentolk-cli: the input could not be read\n");
+            err.write(std::string("zentolk-cli: ") + Tr("the input could not be read") + "\n");
             return 1;
         }
         if (n == 0)
@@ -138,25 +142,25 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
         return 1;
     };
     if (!o.pngFile.empty())
-        return usage("--png is not written by zentolk-cli: save a PNG from the Almanac window's "
-                     "Picture tab, or convert the SVG");
+        return usage(Tr("--png is not written by zentolk-cli: save a PNG from the Almanac "
+                        "window's Picture tab, or convert the SVG"));
     std::span<const std::string_view> words = o.words;
     if (words.empty())
-        return usage("expected long-count or calendar-round after picture");
+        return usage(Tr("expected long-count or calendar-round after picture"));
     picture::PictureKind kind;
     if (words[0] == "long-count")
         kind = picture::PictureKind::LongCount;
     else if (words[0] == "calendar-round")
         kind = picture::PictureKind::CalendarRound;
     else
-        return usage("expected long-count or calendar-round after picture, not " +
-                     QuotedText(words[0]));
+        return usage(Fill(Tr("expected long-count or calendar-round after picture, not %1"),
+                          {QuotedText(words[0])}));
     words = words.subspan(1);
     if (o.lines && !words.empty())
-        return usage("--lines reads its days from standard input, not from arguments");
+        return usage(Tr("--lines reads its days from standard input, not from arguments"));
     if (!o.lines && !words.empty() && !IsLongCountText(words[0]) && words.size() != 1 &&
         words.size() != 3 && words.size() != 4)
-        return usage("expected a Long Count such as 9.12.11.5.18 or MONTH DAY YEAR [ERA]");
+        return usage(Tr("expected a Long Count such as 9.12.11.5.18 or MONTH DAY YEAR [ERA]"));
 
     std::int64_t jdn = TodayJdn();
     std::string error;

@@ -1,5 +1,6 @@
 #include "cli/RowReader.h"
 
+#include "cli/Messages.h"
 #include "engine/NumberText.h"
 #include "engine/ReadingDay.h"
 #include "engine/TextParsing.h"
@@ -86,9 +87,16 @@ std::string Escaped(std::string_view text) {
 
 void WriteSkippedCount(FdWriter& err, long long skipped, long long lines) {
     // "1,002": grouped as every other count shown.
-    err.write("zentolk-cli: " + GroupThousands(std::to_string(skipped)) + " of " +
-              GroupThousands(std::to_string(lines)) + (lines == 1 ? " line" : " lines") +
-              " skipped\n");
+    err.write(
+        "zentolk-cli: " +
+        Fill(TrN("%1 of %2 line skipped", "%1 of %2 lines skipped",
+                 static_cast<unsigned long long>(lines)),
+             {GroupThousands(std::to_string(skipped)), GroupThousands(std::to_string(lines))}) +
+        "\n");
+}
+
+void WriteNote(FdWriter& err, std::string_view note) {
+    err.write(std::string("zentolk-cli: ") + Tr("note: ") + std::string(note) + "\n");
 }
 
 void WriteProblem(FdWriter& err, std::string_view problem) {
@@ -98,6 +106,10 @@ void WriteProblem(FdWriter& err, std::string_view problem) {
 }
 
 namespace {
+const char* English(const char* text) {
+    return text;
+}
+
 // A table's fields are padded with spaces and tabs only.
 constexpr std::string_view TableBlanks = " \t";
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
@@ -303,13 +315,13 @@ private:
         const std::size_t echoed = std::min(count, fields.size());
         if (unclosedQuote) {
             seenRecord_ = true;
-            return reject(line, fields, echoed, "unclosed quote");
+            return reject(line, fields, echoed, N_("unclosed quote"));
         }
         if (count == 1 && Trimmed(fields[0], TableBlanks).empty()) {
             if (rules_.skipBlank)
                 return;
             seenRecord_ = true;
-            return reject(line, fields, 0, "the line is blank");
+            return reject(line, fields, 0, N_("the line is blank"));
         }
         const bool first = !seenRecord_;
         seenRecord_ = true;
@@ -317,20 +329,27 @@ private:
             return;
         const std::size_t wanted = shape_.oneField ? 1 : 4;
         if (count != wanted) {
-            const std::string has =
-                "it has " + std::to_string(count) + " field" + (count == 1 ? "" : "s");
-            return reject(line, fields, std::min(echoed, wanted),
-                          shape_.oneField ? has + ", not one (" + std::string(shape_.what) + ")"
-                                          : has + ", not four (month, day, year, era)");
+            const std::string has = std::to_string(count);
+            const bool one = count == 1;
+            return reject(line, fields, std::min(echoed, wanted), [&](auto tr) {
+                return shape_.oneField
+                           ? Fill(tr(one ? N_("it has %1 field, not one (%2)")
+                                         : N_("it has %1 fields, not one (%2)")),
+                                  {has, tr(shape_.what.data())})
+                           : Fill(
+                                 tr(one ? N_("it has %1 field, not four (month, day, year, era)")
+                                        : N_("it has %1 fields, not four (month, day, year, era)")),
+                                 {has});
+            });
         }
         if (shape_.oneField)
             return sink_.convert(fields, 0, line);
         // Comma-separated files often put a blank after each comma.
         const std::optional<std::int32_t> era = ParseEra(Trimmed(fields[3], TableBlanks));
-        if (!era)
-            return reject(line, fields, 4,
-                          "its era '" + Escaped(fields[3]) +
-                              "' is none of A.D., AD, B.C., BC or an era index");
+        if (!era) {
+            const std::string_view given = fields[3];
+            return reject(line, fields, 4, [given](auto tr) { return eraProblem(tr, given); });
+        }
         sink_.convert(fields, *era, line);
     }
 
@@ -349,18 +368,20 @@ private:
                 blankLinesBefore_.push_back(line);
                 return;
             }
-            return rejectWide(line, "the line is blank");
+            return rejectWide(line, N_("the line is blank"));
         }
         if (!begun_ && settle())
             return; // the header
         if (!fatal_.empty())
             return;
         if (!closed)
-            return rejectWide(line, "unclosed quote");
+            return rejectWide(line, N_("unclosed quote"));
         if (all_.size() != width_)
-            return rejectWide(line, "it has " + std::to_string(all_.size()) + " field" +
-                                        (all_.size() == 1 ? "" : "s") + ", not " +
-                                        std::to_string(width_) + " as the first line");
+            return rejectWide(line, [&](auto tr) {
+                return Fill(tr(all_.size() == 1 ? N_("it has %1 field, not %2 as the first line")
+                                                : N_("it has %1 fields, not %2 as the first line")),
+                            {std::to_string(all_.size()), std::to_string(width_)});
+            });
         std::array<std::string_view, 4> fields{};
         dateFields(fields);
         std::optional<std::int32_t> era = 0;
@@ -368,8 +389,7 @@ private:
             era =
                 rules_.columns.era ? rules_.columns.era : ParseEra(Trimmed(fields[3], TableBlanks));
             if (!era)
-                return rejectWide(line, "its era '" + Escaped(fields[3]) +
-                                            "' is none of A.D., AD, B.C., BC or an era index");
+                return rejectWide(line, [&](auto tr) { return eraProblem(tr, fields[3]); });
         }
         carry();
         sink_.convert(fields, *era, line);
@@ -391,8 +411,8 @@ private:
             std::int32_t number = 0;
             if (ParseInteger(pick, number) && Trimmed(pick) == pick) {
                 if (number < 1 || std::size_t(number) > width_) {
-                    fatal_ = "column " + std::string(pick) + " is not among the first line's " +
-                             std::to_string(width_);
+                    fatal_ = Fill(Tr("column %1 is not among the first line's %2"),
+                                  {pick, std::to_string(width_)});
                     return false;
                 }
                 dateAt_.push_back(std::size_t(number - 1));
@@ -403,7 +423,7 @@ private:
                 return EqualsIgnoringCase(Trimmed(name, TableBlanks), pick);
             });
             if (at == all_.end()) {
-                fatal_ = "the first line has no column named " + QuotedText(pick);
+                fatal_ = Fill(Tr("the first line has no column named %1"), {QuotedText(pick)});
                 return false;
             }
             dateAt_.push_back(std::size_t(at - all_.begin()));
@@ -413,8 +433,8 @@ private:
             for (std::size_t first = dateAt_.front(), k = 1; k < wanted; ++k)
                 dateAt_.push_back(first + k);
         if (dateAt_.size() != wanted || dateAt_.back() >= width_) {
-            fatal_ = "the date needs " + std::to_string(wanted) + " columns, and the first line " +
-                     "has " + std::to_string(width_);
+            fatal_ = Fill(Tr("the date needs %1 columns, and the first line has %2"),
+                          {std::to_string(wanted), std::to_string(width_)});
             return false;
         }
         // Every date holds a digit; a column's name seldom does.
@@ -436,7 +456,7 @@ private:
         const std::vector<std::string_view> line = std::move(all_);
         all_.clear();
         for (const long long blank : blankLinesBefore_)
-            rejectWide(blank, "the line is blank");
+            rejectWide(blank, N_("the line is blank"));
         all_ = line;
         return header;
     }
@@ -464,44 +484,69 @@ private:
         sink_.carry(carried_, all_);
     }
 
-    void rejectWide(long long line, std::string_view why) {
+    template <typename Why> void rejectWide(long long line, Why why) {
         std::array<std::string_view, 4> fields{};
         dateFields(fields);
         carry();
         reject(line, fields, 4, why);
     }
+    void rejectWide(long long line, const char* why) {
+        rejectWide(line, [why](auto tr) { return std::string_view(tr(why)); });
+    }
 
     void rejectTooLong() {
         static constexpr std::array<std::string_view, 4> None{};
-        reject(line_++, None, 0,
-               "the line is longer than " + GroupThousands(std::to_string(MaxLineBytes)) +
-                   " bytes");
+        reject(line_++, None, 0, [](auto tr) {
+            return Fill(tr(N_("the line is longer than %1 bytes")),
+                        {GroupThousands(std::to_string(MaxLineBytes))});
+        });
         seenRecord_ = true;
     }
 
+    template <typename Tr> static std::string eraProblem(Tr tr, std::string_view era) {
+        return Fill(tr(N_("its era '%1' is none of A.D., AD, B.C., BC or an era index")),
+                    {Escaped(era)});
+    }
+
+    // why(tr) is the reason, with tr = English in the row, which is data, and
+    // tr = Tr in the message, which a person reads.
+    template <typename Why>
     void reject(long long line, const std::array<std::string_view, 4>& fields, std::size_t count,
-                std::string_view why) {
-        sink_.reject(fields, count, why);
+                Why why) {
+        sink_.reject(fields, count, why(English));
         if (++rejected_ > MaxLineMessages)
             return;
-        err_.write("zentolk-cli: line " + std::to_string(line) + " is an error row: ");
-        WriteEscaped(err_, why);
+        err_.write("zentolk-cli: " + Fill(Tr("line %1 is an error row: "), {std::to_string(line)}));
+        WriteEscaped(err_, why(Tr));
         err_.write('\n');
+    }
+    void reject(long long line, const std::array<std::string_view, 4>& fields, std::size_t count,
+                const char* why) {
+        reject(line, fields, count, [why](auto tr) { return std::string_view(tr(why)); });
     }
 
     // Closes the run's messages: the lines not named, and the count.
     void summarise(long long lines) {
         if (rejected_ > MaxLineMessages)
-            err_.write("zentolk-cli: ... and " +
-                       GroupThousands(std::to_string(rejected_ - MaxLineMessages)) + " more\n");
-        if (rejected_ > 0)
-            err_.write("zentolk-cli: " + GroupThousands(std::to_string(rejected_)) + " of " +
-                       GroupThousands(std::to_string(lines)) + (lines == 1 ? " line" : " lines") +
-                       (rejected_ == 1 ? " is an error row\n" : " are error rows\n"));
+            err_.write("zentolk-cli: " +
+                       Fill(Tr("... and %1 more"),
+                            {GroupThousands(std::to_string(rejected_ - MaxLineMessages))}) +
+                       "\n");
+        if (rejected_ > 0) {
+            // The count of lines and the count of error rows each choose a form.
+            const std::string of = Fill(
+                TrN("%1 of %2 line", "%1 of %2 lines", static_cast<unsigned long long>(lines)),
+                {GroupThousands(std::to_string(rejected_)), GroupThousands(std::to_string(lines))});
+            err_.write("zentolk-cli: " +
+                       Fill(TrN("%1 is an error row", "%1 are error rows",
+                                static_cast<unsigned long long>(rejected_)),
+                            {of}) +
+                       "\n");
+        }
         // Lines cut at lone CRs among lines cut at LFs: say how the file was read.
         if (loneCrEnds_ > 0 && lfEnds_ > 0)
-            err_.write("zentolk-cli: note: the input mixes line ends; each LF, CR LF and lone CR "
-                       "was taken as the end of a line\n");
+            WriteNote(err_, Tr("the input mixes line ends; each LF, CR LF and lone CR was taken as "
+                               "the end of a line"));
     }
 
     bool csv_;
@@ -568,8 +613,11 @@ int RowReader::read(int inFd) {
                               ? static_cast<char*>(std::realloc(buffer.get(), wider + RowReadSlack))
                               : nullptr;
             if (grown == nullptr) {
-                err_.write("zentolk-cli: line " + std::to_string(line_) +
-                           " is too long for the memory available; the rest is not read\n");
+                err_.write("zentolk-cli: " +
+                           Fill(Tr("line %1 is too long for the memory available; "
+                                   "the rest is not read"),
+                                {std::to_string(line_)}) +
+                           "\n");
                 status = ExitIoFailed;
                 held = 0;
                 break;
@@ -582,8 +630,8 @@ int RowReader::read(int inFd) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            err_.write(std::string("zentolk-cli: cannot read the input: ") + std::strerror(errno) +
-                       "\n");
+            err_.write(std::string("zentolk-cli: ") + Tr("cannot read the input: ") +
+                       std::strerror(errno) + "\n");
             status = ExitIoFailed;
             held = 0;
             break;
@@ -644,7 +692,7 @@ int RowReader::read(int inFd) {
     if (!begun_) { // nothing but blank lines, or nothing
         sink_.begin({}, {});
         for (const long long blank : blankLinesBefore_)
-            rejectWide(blank, "the line is blank");
+            rejectWide(blank, N_("the line is blank"));
     }
     summarise(line_ - 1);
     return status != ExitOk ? status : rejected_ > 0 ? ExitRowsFailed : ExitOk;

@@ -128,6 +128,8 @@ std::string Escaped(std::string_view text);
 void WriteSkippedCount(FdWriter& err, long long skipped, long long lines);
 // One line on standard error: "zentolk-cli: " and the problem, escaped.
 void WriteProblem(FdWriter& err, std::string_view problem);
+// One line on standard error: "zentolk-cli: note: " and the note.
+void WriteNote(FdWriter& err, std::string_view note);
 
 // Writes a field into a tab-separated row that any loader reads as written:
 // a tab, line end or other control character is escaped as messages escape

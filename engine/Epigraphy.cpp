@@ -345,7 +345,9 @@ std::int64_t TakeEraName(std::string_view& text) {
         t = Trimmed(t.substr(1));
     else if (bracket)
         return 0;
-    if (!EqualsIgnoringCase(word, "before"))
+    // Read as either language writes it, so that Spanish output reads back.
+    if (!EqualsIgnoringCase(word, "before") && !EqualsIgnoringCase(word, "anterior") &&
+        !EqualsIgnoringCase(word, "antes"))
         return 0;
     text = t;
     return -eras;
@@ -834,15 +836,18 @@ std::string Station819Text(std::int64_t dayCount, Spelling spelling, Language la
            (spanish ? " antes)" : " before)");
 }
 
-std::string Station819QuarterText(std::int64_t dayCount) {
+std::string Station819QuarterText(std::int64_t dayCount, Language language) {
     const auto quarter = static_cast<std::size_t>(Station819QuarterOf(dayCount));
-    return std::string(QuarterName[quarter]) + ", " + std::string(QuarterColour[quarter]);
+    const bool spanish = language == Language::Spanish;
+    return std::string((spanish ? SpanishQuarterName : QuarterName)[quarter]) + ", " +
+           std::string((spanish ? SpanishQuarterColour : QuarterColour)[quarter]);
 }
 
-std::string IntroductoryPatronText(std::int64_t dayCount, Spelling spelling) {
+std::string IntroductoryPatronText(std::int64_t dayCount, Spelling spelling, Language language) {
     const int month = HaabOf(dayCount).month;
-    const std::string_view patron = IntroductoryPatronOf(month);
-    return "patron of " + std::string(MonthNameOf(month, spelling)) +
+    const std::string_view patron = IntroductoryPatronOf(month, language);
+    return (language == Language::Spanish ? "patrono de " : "patron of ") +
+           std::string(MonthNameOf(month, spelling)) +
            (patron.empty() ? "" : ", " + std::string(patron));
 }
 

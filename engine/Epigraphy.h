@@ -107,8 +107,8 @@ std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_vi
                                            std::string& error);
 
 // Takes an era name as EraName writes it, with or without its brackets,
-// off the front of text: -1 for "(era before)", -2 for "2 eras before", 0
-// (text unchanged) for none.
+// off the front of text: -1 for "(era before)" or "(era anterior)", -2 for
+// "2 eras before" or "2 eras antes", 0 (text unchanged) for none.
 std::int64_t TakeEraName(std::string_view& text);
 
 // A Long Count as ParseLongCount reads it, or as its era writes it followed
@@ -203,7 +203,7 @@ std::string Station819Text(std::int64_t dayCount, Spelling spelling = Spelling::
 
 // The quarter of the world and its colour of the 819-day station on or
 // before a day: "east, red".
-std::string Station819QuarterText(std::int64_t dayCount);
+std::string Station819QuarterText(std::int64_t dayCount, Language language = Language::English);
 inline constexpr std::string_view Station819QuarterSource =
     "H. Berlin and D. H. Kelley, The 819-day Count and Color-Direction Symbolism among the "
     "Classic Maya (MARI Publ. 26, 1961); the day signs' quarters and colours as Landa gives "
@@ -212,7 +212,8 @@ inline constexpr std::string_view Station819QuarterSource =
 // The patron in the introductory glyph of an Initial Series on a day: that
 // of its Haab month, named where the source names it: "patron of Yax, the
 // planet Venus", "patron of Pop".
-std::string IntroductoryPatronText(std::int64_t dayCount, Spelling spelling = Spelling::Colonial);
+std::string IntroductoryPatronText(std::int64_t dayCount, Spelling spelling = Spelling::Colonial,
+                                   Language language = Language::English);
 inline constexpr std::string_view IntroductoryPatronSource =
     "J. E. S. Thompson, Maya Hieroglyphic Writing (1950), p. 153";
 

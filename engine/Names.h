@@ -83,12 +83,20 @@ inline constexpr std::array<std::string_view, 19> ModernHaabMonth = {
 inline constexpr std::array<std::string_view, 4> QuarterName = {"east", "north", "west", "south"};
 inline constexpr std::array<std::string_view, 4> QuarterColour = {"red", "white", "black",
                                                                   "yellow"};
+inline constexpr std::array<std::string_view, 4> SpanishQuarterName = {"oriente", "norte",
+                                                                       "poniente", "sur"};
+inline constexpr std::array<std::string_view, 4> SpanishQuarterColour = {"rojo", "blanco", "negro",
+                                                                         "amarillo"};
 
 // The patrons the introductory glyph of an Initial Series names for its
 // month, where the source names them (J. E. S. Thompson, Maya Hieroglyphic
 // Writing, 1950, p. 153: 13 Yax and 8 Chen); empty for the others.
 inline constexpr std::array<std::string_view, 19> IntroductoryPatron = {
     "", "", "", "", "", "", "", "", "the moon goddess", "the planet Venus", "",
+    "", "", "", "", "", "", "", "",
+};
+inline constexpr std::array<std::string_view, 19> SpanishIntroductoryPatron = {
+    "", "", "", "", "", "", "", "", "la diosa lunar", "el planeta Venus", "",
     "", "", "", "", "", "", "", "",
 };
 
@@ -100,8 +108,10 @@ constexpr std::string_view SignName(int sign, Spelling spelling) {
 constexpr std::string_view MonthNameOf(int month, Spelling spelling) {
     return (spelling == Spelling::Modern ? ModernHaabMonth : HaabMonth)[month - 1];
 }
-constexpr std::string_view IntroductoryPatronOf(int month) {
-    return IntroductoryPatron[static_cast<std::size_t>(month - 1)];
+constexpr std::string_view IntroductoryPatronOf(int month, Language language = Language::English) {
+    return (language == Language::Spanish
+                ? SpanishIntroductoryPatron
+                : IntroductoryPatron)[static_cast<std::size_t>(month - 1)];
 }
 
 namespace detail {

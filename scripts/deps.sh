@@ -5,12 +5,12 @@
 # Building and running: the compiler and build tools, Qt with its X11 and
 # Wayland platform plugins, Qt's translation tools and its own Spanish texts,
 # chmlib for the help viewer and libseccomp for the filter of its decoding
-# process, chmcmd (fp-utils) to compile the help file, and the condensed face
-# the window is drawn in.
+# process, chmcmd (fp-utils) to compile the help file, the condensed face
+# the window is drawn in, and gettext to compile the command line's messages.
 ZENTOLK_RUN_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libxcb1-dev libchm-dev libseccomp-dev fp-utils fonts-dejavu-extra
+    libxcb1-dev libchm-dev libseccomp-dev fp-utils fonts-dejavu-extra gettext
 )
 # The SQLite extension: SQLite's header to build it, sqlite3 to load it into.
 ZENTOLK_RUN_PACKAGES+=(libsqlite3-dev sqlite3)
@@ -55,26 +55,66 @@ zentolk_install_missing() {
     mapfile -t missing < <(zentolk_missing_packages "$@")
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local install="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+    zentolk_as_root Installing "${missing[*]}" \
+        "apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" \
+        "These Debian packages are missing" "Install them" "'"
+}
+
+# Runs a shell command as root: as itself when root, through sudo for a
+# member of the sudo group; anyone else is told what is missing and the one
+# command to run as root, and it returns 1. $1: what it is doing, $2: what is
+# missing, $3: the command, $4 and $5: the message's "what is missing" and
+# "what to do", $6: the quote that keeps the command one word.
+zentolk_as_root() {
     local env=(env DEBIAN_FRONTEND=noninteractive)
     if [ "$(id -u)" -eq 0 ]; then
-        echo "Installing: ${missing[*]}" >&2
-        "${env[@]}" sh -c "$install" >&2
+        echo "$1: $2" >&2
+        "${env[@]}" sh -c "$3" >&2
         return
     fi
     if command -v sudo >/dev/null 2>&1 && id -nG | grep -qw sudo; then
-        echo "Installing through sudo: ${missing[*]}" >&2
-        sudo "${env[@]}" sh -c "$install" >&2
+        echo "$1 through sudo: $2" >&2
+        sudo "${env[@]}" sh -c "$3" >&2
         return
     fi
     cat >&2 <<EOF
-These Debian packages are missing: ${missing[*]}
-Install them once as root, with either of these commands:
-    su -c '$install'
-    sudo sh -c '$install'
+$4: $2
+$5 once as root, with either of these commands:
+    su -c $6$3$6
+    sudo sh -c $6$3$6
 (sudo works only for members of the sudo group), then run $0 again as yourself.
 EOF
     return 1
+}
+
+# The locales the tests run the programs in: Spanish with a decimal point
+# (Mexico) and with a decimal comma (Spain).
+ZENTOLK_TEST_LOCALES=(es_MX.UTF-8 es_ES.UTF-8)
+
+zentolk_missing_locales() { # prints the given locales that are not generated
+    local have name
+    have=$(locale -a 2>/dev/null | tr 'A-Z' 'a-z')
+    for name in "$@"; do
+        # locale -a writes es_MX.UTF-8 as es_MX.utf8.
+        grep -qx "$(printf '%s.utf8' "${name%%.*}" | tr 'A-Z' 'a-z')" <<<"$have" ||
+            printf '%s\n' "$name"
+    done
+}
+
+# Generates the missing ones of the given UTF-8 locales (the package locales
+# has their sources), enabled in /etc/locale.gen so that they stay.
+zentolk_generate_locales() {
+    local missing name generate=""
+    mapfile -t missing < <(zentolk_missing_locales "$@")
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    for name in "${missing[@]}"; do
+        generate+="sed -i 's/^# *$name UTF-8\$/$name UTF-8/' /etc/locale.gen && "
+        generate+="{ grep -qx '$name UTF-8' /etc/locale.gen || echo '$name UTF-8' >>/etc/locale.gen; } && "
+    done
+    generate+="locale-gen"
+    zentolk_as_root "Generating the locales" "${missing[*]}" "$generate" \
+        "These locales are missing" "Generate them" '"'
 }
 
 # Refuses to work as root in a checkout that belongs to someone else: the

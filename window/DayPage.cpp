@@ -188,11 +188,11 @@ void TDayPage::ShowDay(const AlmanacDay& a, Spelling spelling, const QString& no
     showText(LongCountField, Qs(InscribedDayText(a.dayCount, language)));
     showText(TzolkinField, Qs(TzolkinText(a.tzolkin, spelling)));
     showText(HaabField, Qs(HaabText(a.haab, spelling)));
-    showText(PatronField, Qs(IntroductoryPatronText(a.dayCount, spelling)));
+    showText(PatronField, Qs(IntroductoryPatronText(a.dayCount, spelling, language)));
     showText(CalendarRoundField, Qs(CalendarRoundText(a.dayCount, spelling)));
     showText(LordField, QStringLiteral("G") + QString::number(a.lordOfTheNight));
     showText(StationField, Qs(Station819Text(a.dayCount, spelling, language)));
-    showText(QuarterField, Qs(Station819QuarterText(a.dayCount)));
+    showText(QuarterField, Qs(Station819QuarterText(a.dayCount, language)));
     showText(BearerField, Qs(YearBearerText(a.dayCount, bearers, spelling, language)));
     const std::string ending = PeriodEndingText(a.dayCount, spelling);
     showText(PeriodEndingField, ending.empty() ? tr("none") : Qs(ending));

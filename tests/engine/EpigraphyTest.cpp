@@ -299,6 +299,8 @@ TEST(Inscribed, EveryDayReadsBackAsItself) {
         std::string error;
         const std::string text = InscribedDayText(d);
         ASSERT_EQ(ParseInscribedLongCount(text, error), d) << text << error;
+        const std::string spanish = InscribedDayText(d, Language::Spanish);
+        ASSERT_EQ(ParseInscribedLongCount(spanish, error), d) << spanish << error;
         const std::string full = text + " " + CalendarRoundText(d, Spelling::Modern);
         const std::optional<LongCountDate> date = ReadLongCountDate(full, error, Spelling::Modern);
         ASSERT_TRUE(date && date->dayCount == d) << full << error;

@@ -1,0 +1,61 @@
+#include "cli/Messages.h"
+
+#include "platform/MessageCatalogue.h"
+
+#ifndef ZENTOLK_LOCALEDIR
+#define ZENTOLK_LOCALEDIR "/usr/share/locale"
+#endif
+
+namespace zentolk::cli {
+namespace {
+constexpr const char* Domain = "zentolk-cli";
+platform::Language spoken = platform::Language::English;
+} // namespace
+
+void SpeakLanguage(platform::Language language) {
+    // English is the texts themselves: no catalogue stands between them
+    // and the output.
+    spoken = language != platform::Language::English &&
+                     platform::UseMessageCatalogue(Domain, language, ZENTOLK_LOCALEDIR)
+                 ? language
+                 : platform::Language::English;
+}
+
+platform::Language SpokenLanguage() {
+    return spoken;
+}
+
+const char* Tr(const char* english) {
+    // gettext's answer for "" is the catalogue's header.
+    return spoken == platform::Language::English || *english == '\0'
+               ? english
+               : platform::CatalogueText(Domain, english);
+}
+
+const char* TrN(const char* one, const char* many, unsigned long long n) {
+    if (spoken == platform::Language::English)
+        return n == 1 ? one : many;
+    return platform::CatalogueText(Domain, one, many, static_cast<unsigned long>(n));
+}
+
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string text;
+    text.reserve(pattern.size() + 32);
+    for (std::size_t at = 0;;) {
+        const std::size_t mark = pattern.find('%', at);
+        text.append(pattern.substr(at, mark - at));
+        if (mark == std::string_view::npos)
+            return text;
+        const char next = mark + 1 < pattern.size() ? pattern[mark + 1] : '\0';
+        const std::size_t index = static_cast<std::size_t>(next - '1');
+        if (next >= '1' && next <= '9' && index < values.size()) {
+            text.append(values.begin()[index]);
+            at = mark + 2;
+        } else {
+            text += '%';
+            at = mark + 1;
+        }
+    }
+}
+
+} // namespace zentolk::cli
