@@ -63,7 +63,7 @@ TEST(LunarCli, JsonCarriesTheAgeAndEachConventionWithItsSource) {
 TEST(LunarCli, TheStationsQuarterAndTheIntroductoryPatron) {
     Result r = run({"lunar", "9.13.17.12.10 8 Oc 13 Yax"});
     EXPECT_PRED2(contains, r.out,
-                 "Introductory glyph patron of Yax, the planet Venus\n"
+                 "Introductory glyph  patron of Yax, the planet Venus\n"
                  "819-day station    9.13.16.10.13  1 Ben 1 Chen  (397 days before)\n"
                  "Station direction  east, red\n");
     r = run({"lunar", "9.13.17.12.10", "--json"});
