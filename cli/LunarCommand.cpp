@@ -221,7 +221,7 @@ void writeText(CommandRun& run, const AlmanacDay& day, const std::vector<Reading
     line(Tr("819-day station"), Station819Text(day.dayCount, r.spelling, language));
     line(Tr("Station direction"), Station819QuarterText(day.dayCount, language));
     for (const Reading& reading : readings) {
-        const LunarConventionInfo& info = InfoOf(reading.convention);
+        const LunarConventionInfo& info = InfoOf(reading.convention, language);
         const std::optional<LunarSeries>& s = reading.series;
         out += '\n';
         if (!s) {

@@ -130,6 +130,26 @@ constexpr LunarConventionInfo Infos[] = {
      "Coba's Late Classic backward count of the era's base date; months of 30 and 29 days "
      "in turn"},
 };
+// The same in Spanish; titles of works stay as published.
+constexpr LunarConventionInfo SpanishInfos[] = {
+    {"astronomical", "Luna astronómica",
+     "J. Meeus, Astronomical Algorithms, 2.ª ed. (1998), cap. 49, con delta T de F. Espenak y "
+     "J. Meeus, Five Millennium Canon of Solar Eclipses (NASA/TP-2006-214141, 2006); la edad se "
+     "cuenta desde el día de la conjunción a 90 grados de longitud oeste",
+     "años -3999 a 4000 (astronómicos); cerca del cambio de día la edad puede errar en un día"},
+    {"palenque", "Fórmula de Palenque",
+     "J. E. Teeple, Maya Astronomy (Carnegie Institution of Washington Publ. 403, 1930), p. 68: "
+     "81 lunaciones = 2,392 días, la luna de 24 días el 0.0.0.0.0; A. Fuls, The Calculation of "
+     "the Lunar Series on Classic Maya Monuments, Ancient Mesoamerica 18 (2007): 273-282; el "
+     "glifo C contado como lo escribe el Templo del Sol de Palenque (C 4 con la calavera)",
+     "Palenque en el Clásico Tardío (el Grupo de las Cruces, 692 d. C.) y la cuenta hacia atrás "
+     "de Tikal desde 9.16.15.0.0 (766 d. C.), según Fuls 2007"},
+    {"coba", "Cuenta base de Cobá",
+     "A. Fuls (2007), como arriba: la Estela 1 de Cobá da al 13.0.0.0.0 una luna de 23 días, la "
+     "primera lunación de seis y un mes de 30 días, contados hacia atrás con meses de 29.5 días",
+     "la cuenta hacia atrás de Cobá, en el Clásico Tardío, de la fecha base de la era; meses de "
+     "30 y 29 días alternados"},
+};
 } // namespace
 
 double NewMoonJde(std::int64_t k) {
@@ -236,8 +256,9 @@ AstronomicalMoon AstronomicalMoonOf(std::int64_t jdn) {
     return {MayaDayOf(jd), MayaDayOf(NewMoonJd(k + 1)), jd};
 }
 
-const LunarConventionInfo& InfoOf(LunarConvention convention) {
-    return Infos[static_cast<std::size_t>(convention)];
+const LunarConventionInfo& InfoOf(LunarConvention convention, Language language) {
+    return (language == Language::Spanish ? SpanishInfos
+                                          : Infos)[static_cast<std::size_t>(convention)];
 }
 
 std::optional<LunarSeries> LunarSeriesOf(LunarConvention convention, std::int64_t dayCount,

@@ -63,7 +63,9 @@ struct LunarConventionInfo {
     std::string_view source; // author, year, where
     std::string_view valid;  // its period of validity
 };
-const LunarConventionInfo& InfoOf(LunarConvention convention);
+// Its key is the same in every language; JSON takes the English texts.
+const LunarConventionInfo& InfoOf(LunarConvention convention,
+                                  Language language = Language::English);
 
 // The Lunar Series a day should carry. The moon's age is the day's count
 // since the first day of its lunation (glyph D below 20, E with 20 above);

@@ -72,7 +72,7 @@ void TDayPage::CreateControls() {
     PeriodEndingField = output("PeriodEndingField", tr("Period ending"));
     KatunField = output("KatunField", tr("Katun"));
     for (const LunarConvention c : LunarConventions) {
-        const QString title = Qs(std::string(InfoOf(c).title));
+        const QString title = Qs(std::string(InfoOf(c, InterfaceLanguage()).title));
         LunarFields << output("LunarSeriesField", tr("Lunar Series, %1").arg(title));
         LunarFields.back()->setObjectName(Qs("LunarSeries_" + std::string(InfoOf(c).key)));
     }
@@ -130,7 +130,7 @@ void TDayPage::LayOut() {
     form->addRow(tr("Period ending:"), PeriodEndingField);
     form->addRow(tr("Katun:"), KatunField);
     for (std::size_t i = 0; i < std::size(LunarConventions); ++i)
-        form->addRow(Qs(std::string(InfoOf(LunarConventions[i]).title) + ":"),
+        form->addRow(Qs(std::string(InfoOf(LunarConventions[i], InterfaceLanguage()).title) + ":"),
                      LunarFields[static_cast<qsizetype>(i)]);
     form->addRow(Note);
     auto* back = Named(new QGroupBox(tr("Go to a day")), "GoBox", tr("Go to a day"));

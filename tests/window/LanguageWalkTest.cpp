@@ -42,7 +42,7 @@ QSet<QString> sharedWords() {
     QStringList names = {"Tzolkin Haab baktun katun tun uinal kin pictun lahuntun hotun Pop",
                          "Zentolk Ririv Ivozezad Ozidovuvaz Zeriz Edaz Odazo Dozadizeva",
                          "Brinemoor Software Internet Copyright Web Era Colonial Campeche",
-                         "PNG SVG no Etznab"};
+                         "PNG SVG no Etznab lunar base Palenque Coba"};
     for (const auto* list : {&zentolk::TzolkinSign, &zentolk::ModernTzolkinSign})
         for (std::string_view name : *list)
             names << QString::fromUtf8(name);
