@@ -20,7 +20,7 @@ _zentolk_cli() {
     fi
 
     local options='--crlf --tsv --csv --format= --strict --exact --header --skip-blank --column --columns --era --decimal-separator
-        -h --help --version --'
+        --lang -h --help --version --'
     local commands='almanac long-count next distance match picture period-ending anniversaries place lunar'
     case ${COMP_WORDS[1]} in
     picture)
@@ -87,6 +87,10 @@ _zentolk_cli() {
         COMPREPLY=($(compgen -W ", ." -- "$cur"))
         return
         ;;
+    --lang)
+        COMPREPLY=($(compgen -W "en es" -- "$cur"))
+        return
+        ;;
     --format)
         COMPREPLY=($(compgen -W "tsv csv json" -- "$cur"))
         return
@@ -102,7 +106,7 @@ _zentolk_cli() {
         fi
         case ${COMP_WORDS[i]} in
         --) ended=1 ;;
-        --decimal-separator | --format)
+        --decimal-separator | --format | --lang)
             # Its value follows, after an "=" or not.
             [ "${COMP_WORDS[i+1]}" = "=" ] && ((i++))
             ((i++))
