@@ -8,7 +8,7 @@
 // returns: callers keep that much room.
 //
 // A writer of words takes the language last; without it, English: the tables
-// and the specified texts never pass another.
+// and the program's fixed texts never pass another.
 #include "CivilCalendar.h"
 #include "DayCycles.h"
 #include "GreatCycle.h"
