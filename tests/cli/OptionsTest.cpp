@@ -2,6 +2,7 @@
 #include "cli/Options.h"
 
 #include "InProcessCli.h"
+#include "cli/Messages.h"
 #include "engine/TextParsing.h"
 
 #include <algorithm>
@@ -354,3 +355,22 @@ TEST(CommandTable, EachHelpTextNamesItsCommandsOptions) {
 }
 
 } // namespace
+
+// A translation may reorder the blanks, leave one out or carry a stray '%':
+// each is filled or kept as written, never read past the values.
+TEST(Messages, FillPutsEachValueWhereItsTranslationAsks) {
+    struct Case {
+        std::string_view pattern, filled;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"%1 of %2", "3 of 7"},
+             {"%2 de %1", "7 de 3"},
+             {"%1%2", "37"},
+             {"%3 and %9", "%3 and %9"},
+             {"100% and %0", "100% and %0"},
+             {"ends in %", "ends in %"},
+             {"%10", "30"},
+             {"", ""},
+         })
+        EXPECT_EQ(zentolk::cli::Fill(c.pattern, {"3", "7"}), c.filled) << c.pattern;
+}
