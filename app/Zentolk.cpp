@@ -47,9 +47,7 @@ const char* const PaletteProblem =
 // catalogue is read here by hand, as no translator is installed yet.
 void print(const char* text, std::FILE* to, zentolk::platform::Language language) {
     QTranslator catalogue;
-    const QString code = QString::fromLatin1(zentolk::platform::LanguageCode(language));
-    const QString translated = language != zentolk::platform::Language::English &&
-                                       catalogue.load(QStringLiteral(":/i18n/zentolk_") + code)
+    const QString translated = zentolk::LoadCatalogue(catalogue, language)
                                    ? catalogue.translate("zentolk::Startup", text)
                                    : QString();
     std::fputs(translated.isEmpty() ? text : translated.toUtf8().constData(), to);

@@ -25,12 +25,18 @@ bool InstallTranslations(QCoreApplication& app, platform::Language language) {
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     auto* own = new QTranslator(&app);
-    if (!own->load(QStringLiteral(":/i18n/zentolk_") + code))
+    if (!LoadCatalogue(*own, language))
         return false;
     QCoreApplication::installTranslator(own);
     interfaceCatalogue = own;
     interfaceLanguage = language;
     return true;
+}
+
+bool LoadCatalogue(QTranslator& catalogue, platform::Language language) {
+    return language != platform::Language::English &&
+           catalogue.load(QStringLiteral(":/i18n/zentolk_") +
+                          QString::fromLatin1(platform::LanguageCode(language)));
 }
 
 Language InterfaceLanguage() {
