@@ -67,13 +67,13 @@ Without a display, zentolk-cli gives the same readings in a terminal.
         <translation>Uso: zentolk [-debug] [--palette dark|light|system] [--lang en|es] [-style ESTILO]
              [-platform NOMBRE] [opciones de Qt]
 
-Muestra dónde cae una fecha civil en el Gran Ciclo del calendario de Cuenta Larga.
+Muestra dónde cae una fecha civil en el Gran Ciclo del calendario de la cuenta larga.
 
   -debug, /debug     escribe el registro de diagnóstico de la ayuda, HHDebug.txt
   --palette PALETA   dibuja las ventanas en colores oscuros o claros propios del
                      programa, o en los del escritorio (system, el predeterminado)
-  --lang IDIOMA      habla inglés (en) o español (es), sea cual sea la
-                     configuración regional
+  --lang IDIOMA      muestra los textos en inglés (en) o en español (es),
+                     sea cual sea la configuración regional
   -style ESTILO      dibuja la ventana con otro estilo de Qt, como fusion
   -platform NOMBRE   usa esta plataforma de Qt (xcb, wayland, offscreen, ...)
   -h, --help         muestra esta ayuda y termina
@@ -97,7 +97,7 @@ Pruebe &apos;zentolk --help&apos;.
     <name>zentolk::TDayPage</name>
     <message>
         <source>Julian Day Number</source>
-        <translation>Número de día juliano</translation>
+        <translation>Día juliano</translation>
     </message>
     <message>
         <source>Gregorian date</source>
@@ -109,7 +109,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Long Count</source>
-        <translation>Cuenta Larga</translation>
+        <translation>Cuenta larga</translation>
     </message>
     <message>
         <source>Tzolkin</source>
@@ -121,7 +121,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Calendar Round</source>
-        <translation>Rueda Calendárica</translation>
+        <translation>Rueda calendárica</translation>
     </message>
     <message>
         <source>Lord of the Night</source>
@@ -145,7 +145,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Lunar Series, %1</source>
-        <translation>Serie Lunar, %1</translation>
+        <translation>Serie lunar, %1</translation>
     </message>
     <message>
         <source>Note</source>
@@ -153,7 +153,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Long Count to go to</source>
-        <translation>Cuenta Larga a la que ir</translation>
+        <translation>Cuenta larga a la que ir</translation>
     </message>
     <message>
         <source>Go</source>
@@ -161,7 +161,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Go to the Long Count</source>
-        <translation>Ir a la Cuenta Larga</translation>
+        <translation>Ir a la cuenta larga</translation>
     </message>
     <message>
         <source>Julian date to go to</source>
@@ -221,7 +221,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Long Count:</source>
-        <translation>Cuenta Larga:</translation>
+        <translation>Cuenta larga:</translation>
     </message>
     <message>
         <source>Tzolkin:</source>
@@ -233,7 +233,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Calendar Round:</source>
-        <translation>Rueda Calendárica:</translation>
+        <translation>Rueda calendárica:</translation>
     </message>
     <message>
         <source>Lord of the Night:</source>
@@ -261,7 +261,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>&amp;Long Count:</source>
-        <translation>&amp;Cuenta Larga:</translation>
+        <translation>&amp;Cuenta larga:</translation>
     </message>
     <message>
         <source>&amp;Julian date:</source>
@@ -364,11 +364,11 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>The Julian Day Number of 0.0.0.0.0 4 Ahau 8 Cumku; press Enter</source>
-        <translation>El número de día juliano de 0.0.0.0.0 4 Ahau 8 Cumku; pulse Intro</translation>
+        <translation>El día juliano de 0.0.0.0.0 4 Ahau 8 Cumku; presione Enter</translation>
     </message>
     <message>
         <source>Almanac pages</source>
-        <translation>Páginas del almanaque</translation>
+        <translation>Páginas del Almanaque</translation>
     </message>
     <message>
         <source>This da&amp;y</source>
@@ -435,7 +435,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Long Count:</source>
-        <translation>Cuenta Larga:</translation>
+        <translation>Cuenta larga:</translation>
     </message>
     <message>
         <source>[Baktun].[Katun].[Tun].[Uinal].[Kin]</source>
@@ -443,19 +443,19 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Elapsed Kin:</source>
-        <translation>Kin transcurridos:</translation>
+        <translation>Kines transcurridos:</translation>
     </message>
     <message>
         <source>Elapsed days from start of Cycle.</source>
-        <translation>Días transcurridos desde el inicio del Ciclo.</translation>
+        <translation>Días transcurridos desde el inicio del ciclo.</translation>
     </message>
     <message>
         <source>Remaining Kin:</source>
-        <translation>Kin restantes:</translation>
+        <translation>Kines restantes:</translation>
     </message>
     <message>
         <source>Days to End of Cycle.</source>
-        <translation>Días hasta el final del Ciclo.</translation>
+        <translation>Días hasta el final del ciclo.</translation>
     </message>
     <message>
         <source>Cycle Harmonic:</source>
@@ -463,11 +463,11 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Fraction of 1,872,000 Kin Cycle</source>
-        <translation>Fracción del Ciclo de 1,872,000 kin</translation>
+        <translation>Fracción del ciclo de 1,872,000 kines</translation>
     </message>
     <message>
         <source> Historical Long Count </source>
-        <translation> Cuenta Larga histórica </translation>
+        <translation> Cuenta larga histórica </translation>
     </message>
     <message>
         <source> Day </source>
@@ -475,7 +475,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Tzolkin Day:</source>
-        <translation>Día tzolkin:</translation>
+        <translation>Día del tzolkin:</translation>
     </message>
     <message>
         <source>Day of Week:</source>
@@ -531,23 +531,23 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Long Count</source>
-        <translation>Cuenta Larga</translation>
+        <translation>Cuenta larga</translation>
     </message>
     <message>
         <source>Elapsed Kin</source>
-        <translation>Kin transcurridos</translation>
+        <translation>Kines transcurridos</translation>
     </message>
     <message>
         <source>Elapsed Kin share</source>
-        <translation>Porcentaje de kin transcurridos</translation>
+        <translation>Porcentaje de kines transcurridos</translation>
     </message>
     <message>
         <source>Remaining Kin</source>
-        <translation>Kin restantes</translation>
+        <translation>Kines restantes</translation>
     </message>
     <message>
         <source>Remaining Kin share</source>
-        <translation>Porcentaje de kin restantes</translation>
+        <translation>Porcentaje de kines restantes</translation>
     </message>
     <message>
         <source>Cycle Harmonic</source>
@@ -555,11 +555,11 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Historical Long Count</source>
-        <translation>Cuenta Larga histórica</translation>
+        <translation>Cuenta larga histórica</translation>
     </message>
     <message>
         <source>Tzolkin Day</source>
-        <translation>Día tzolkin</translation>
+        <translation>Día del tzolkin</translation>
     </message>
     <message>
         <source>Day of Week</source>
@@ -571,7 +571,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Long Count %1</source>
-        <translation>Cuenta Larga %1</translation>
+        <translation>Cuenta larga %1</translation>
     </message>
     <message>
         <source>13 x bakun = 1,872,000 days = 5,125.26 years.</source>
@@ -626,7 +626,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Largest place first, kins last; Enter adds</source>
-        <translation>Del lugar mayor al kin; Intro suma</translation>
+        <translation>Primero la posición mayor, al final los kines; Enter suma</translation>
     </message>
     <message>
         <source>Add</source>
@@ -694,7 +694,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Enter or a double click goes to the day</source>
-        <translation>Intro o un doble clic lleva al día</translation>
+        <translation>Enter o un doble clic lleva al día</translation>
     </message>
     <message>
         <source>This day</source>
@@ -754,23 +754,23 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>The date fits: %1  %2, which has no Gregorian or Julian date.</source>
-        <translation>La fecha encaja: %1  %2, que no tiene fecha gregoriana ni juliana.</translation>
+        <translation>La fecha concuerda: %1  %2, que no tiene fecha gregoriana ni juliana.</translation>
     </message>
     <message>
         <source>Write a Long Count followed by its Tzolkin day, Haab day or both.</source>
-        <translation>Escriba una Cuenta Larga seguida de su día del tzolkin, su día del haab o ambos.</translation>
+        <translation>Escriba una cuenta larga seguida de su día del tzolkin, su día del haab o ambos.</translation>
     </message>
     <message>
         <source>The date fits: %1</source>
-        <translation>La fecha encaja: %1</translation>
+        <translation>La fecha concuerda: %1</translation>
     </message>
     <message>
         <source>%1. No Long Count one place away fits.</source>
-        <translation>%1. No encaja ninguna Cuenta Larga que difiera en un solo lugar.</translation>
+        <translation>%1. No concuerda ninguna cuenta larga que difiera en una sola posición.</translation>
     </message>
     <message>
         <source>%1. Below, the Long Counts one place away that fit, nearest first.</source>
-        <translation>%1. Abajo, las Cuentas Largas que difieren en un solo lugar y encajan, de la más cercana a la más lejana.</translation>
+        <translation>%1. Abajo, las cuentas largas que difieren en una sola posición y concuerdan, de la más cercana a la más lejana.</translation>
     </message>
     <message>
         <source>Matching days</source>
@@ -798,7 +798,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>A Calendar Round, then &quot;katun N&quot; for the katun N Ahau it lies in or a period it ends</source>
-        <translation>Una Rueda Calendárica y después «katun N» para el katun N Ahau en que cae o un periodo que termina</translation>
+        <translation>Una rueda calendárica y después «katun N» para el katún N Ahau en que cae o un periodo que termina</translation>
     </message>
     <message>
         <source>Place</source>
@@ -806,11 +806,11 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Place the Calendar Round</source>
-        <translation>Situar la Rueda Calendárica</translation>
+        <translation>Situar la rueda calendárica</translation>
     </message>
     <message>
         <source>Period ending&amp;s:</source>
-        <translation>Fina&amp;l de periodo:</translation>
+        <translation>Fina&amp;les de periodo:</translation>
     </message>
     <message>
         <source>S&amp;hort-form date:</source>
@@ -822,7 +822,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>No day from %1 fits.</source>
-        <translation>No encaja ningún día entre %1.</translation>
+        <translation>No concuerda ningún día entre %1.</translation>
     </message>
     <message>
         <source>No day from %1.</source>
@@ -830,7 +830,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>One day from %1 fits.</source>
-        <translation>Encaja un día entre %1.</translation>
+        <translation>Concuerda un día entre %1.</translation>
     </message>
     <message>
         <source>One day from %1.</source>
@@ -838,7 +838,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>%1 days from %2 fit; the first %3 are listed.</source>
-        <translation>Encajan %1 días entre %2; se muestran los %3 primeros.</translation>
+        <translation>Concuerdan %1 días entre %2; se muestran los %3 primeros.</translation>
     </message>
     <message>
         <source>%1 days from %2; the first %3 are listed.</source>
@@ -846,7 +846,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>%1 days from %2 fit.</source>
-        <translation>Encajan %1 días entre %2.</translation>
+        <translation>Concuerdan %1 días entre %2.</translation>
     </message>
     <message>
         <source>%1 days from %2.</source>
@@ -892,11 +892,11 @@ Pruebe &apos;zentolk --help&apos;.
     <name>zentolk::TPicturePane</name>
     <message>
         <source>Long Count picture</source>
-        <translation>Imagen de la Cuenta Larga</translation>
+        <translation>Imagen de la cuenta larga</translation>
     </message>
     <message>
         <source>Calendar Round picture</source>
-        <translation>Imagen de la Rueda Calendárica</translation>
+        <translation>Imagen de la rueda calendárica</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -904,7 +904,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Copy the Long Count picture</source>
-        <translation>Copiar la imagen de la Cuenta Larga</translation>
+        <translation>Copiar la imagen de la cuenta larga</translation>
     </message>
     <message>
         <source>&amp;Save as...</source>
@@ -912,7 +912,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Save the Long Count picture</source>
-        <translation>Guardar la imagen de la Cuenta Larga</translation>
+        <translation>Guardar la imagen de la cuenta larga</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
@@ -920,7 +920,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Copy the Calendar Round picture</source>
-        <translation>Copiar la imagen de la Rueda Calendárica</translation>
+        <translation>Copiar la imagen de la rueda calendárica</translation>
     </message>
     <message>
         <source>Sa&amp;ve as...</source>
@@ -928,11 +928,11 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Save the Calendar Round picture</source>
-        <translation>Guardar la imagen de la Rueda Calendárica</translation>
+        <translation>Guardar la imagen de la rueda calendárica</translation>
     </message>
     <message>
         <source>The clipboard cannot be opened, so the picture was not copied</source>
-        <translation>No se puede abrir el portapapeles; la imagen no se ha copiado</translation>
+        <translation>No se puede abrir el portapapeles; la imagen no se copió</translation>
     </message>
     <message>
         <source>The picture could not be saved as %1</source>
