@@ -25,12 +25,12 @@ constexpr ReportLabels Spanish{"Mes:  ",
                                "Día:  ",
                                "Año:  ",
                                "Gran Ciclo:  ",
-                               "Cuenta Larga:  ",
-                               "Kin transcurridos:  ",
-                               "Kin restantes:  ",
+                               "Cuenta larga:  ",
+                               "Kines transcurridos:  ",
+                               "Kines restantes:  ",
                                "Armónico del ciclo:  ",
-                               "Cuenta Larga histórica:  ",
-                               "Día tzolkin:  ",
+                               "Cuenta larga histórica:  ",
+                               "Día del tzolkin:  ",
                                "Día de la semana:  "};
 } // namespace
 

@@ -170,12 +170,12 @@ std::string plural(std::int64_t n, std::string_view unit, Language language) {
 
 std::string LongCountWords(const AlmanacDay& day, Language language) {
     const bool spanish = language == Language::Spanish;
-    std::string words = (spanish ? "Cuenta Larga " : "Long Count ") +
+    std::string words = (spanish ? "Cuenta larga " : "Long Count ") +
                         InscribedDayText(day.dayCount, language) + ": ";
     const std::vector<Place> places = inscribedPlaces(day);
     for (std::size_t i = 0; i < places.size(); ++i)
         words += (i == 0 ? "" : ", ") + plural(places[i].value, places[i].name, language);
-    return words + (spanish ? ". Rueda Calendárica " : ". Calendar Round ") +
+    return words + (spanish ? ". Rueda calendárica " : ". Calendar Round ") +
            CalendarRoundText(day.tzolkin, day.haab) + ".";
 }
 
@@ -185,7 +185,7 @@ std::string CalendarRoundWords(const AlmanacDay& day, Language language) {
                       sign(TzolkinSign[day.tzolkin.sign - 1]),
                       haabDay = std::to_string(day.haab.day), month(HaabMonth[day.haab.month - 1]);
     if (language == Language::Spanish)
-        return "Rueda Calendárica " + round + ": la rueda de números del tzolkin, en el " + number +
+        return "Rueda calendárica " + round + ": la rueda de números del tzolkin, en el " + number +
                ", se encuentra con su rueda de nombres de días en " + sign +
                ", y la rueda de meses del haab está en el día " + haabDay + " de " + month + ".";
     return "Calendar Round " + round + ": the Tzolkin's wheel of numbers at " + number +

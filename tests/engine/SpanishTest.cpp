@@ -131,14 +131,14 @@ TEST(Spanish, ReportHasItsFourteenLinesWithSpanishLabels) {
                       "Año:  2024   d.C.\n"
                       "\n"
                       "Gran Ciclo:  Más 1\n"
-                      "Cuenta Larga:  0.0.11.11.14\n"
-                      "Kin transcurridos:  4,194  (0.22404%)\n"
-                      "Kin restantes:  1,867,806  (99.77596%)\n"
+                      "Cuenta larga:  0.0.11.11.14\n"
+                      "Kines transcurridos:  4,194  (0.22404%)\n"
+                      "Kines restantes:  1,867,806  (99.77596%)\n"
                       "Armónico del ciclo:  ninguno\n"
                       "\n"
-                      "Cuenta Larga histórica:  0.13.0.11.11.14\n"
+                      "Cuenta larga histórica:  0.13.0.11.11.14\n"
                       "\n"
-                      "Día tzolkin:  12  Ix (Jaguar)\n"
+                      "Día del tzolkin:  12  Ix (Jaguar)\n"
                       "Día de la semana:  sábado\n");
 }
 

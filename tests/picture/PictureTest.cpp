@@ -212,10 +212,10 @@ TEST(PictureWords, SayWhatThePicturesShow) {
     EXPECT_EQ(LongCountPicture(day).title, LongCountWords(day));
     // In Spanish the Maya names stay, the periods take Spanish plurals.
     EXPECT_EQ(LongCountWords(day, Language::Spanish),
-              "Cuenta Larga 9.12.11.5.18: 9 baktunes, 12 katunes, 11 tunes, 5 uinales, 18 kines. "
-              "Rueda Calendárica 6 Edznab 11 Yax.");
+              "Cuenta larga 9.12.11.5.18: 9 baktunes, 12 katunes, 11 tunes, 5 uinales, 18 kines. "
+              "Rueda calendárica 6 Edznab 11 Yax.");
     EXPECT_EQ(CalendarRoundPicture(day, Language::Spanish).title,
-              "Rueda Calendárica 6 Edznab 11 Yax: la rueda de números del tzolkin, en el 6, se "
+              "Rueda calendárica 6 Edznab 11 Yax: la rueda de números del tzolkin, en el 6, se "
               "encuentra con su rueda de nombres de días en Edznab, y la rueda de meses del haab "
               "está en el día 11 de Yax.");
 }
