@@ -45,11 +45,13 @@ inline constexpr std::array<std::string_view, 7> SpanishWeekN = {
 
 // One meaning a sign, as the Spanish Wikipedia's Tzolkin article glosses
 // each in its column "Interpretación al castellano" (the glosses readers of
-// Spanish meet most, from the Nahuatl day names' Spanish tradition).
+// Spanish meet most, from the Nahuatl day names' Spanish tradition). Akbal,
+// Kan, Ix, Cib and Caban were compared with copies of that column; the help's
+// Tzolkin page says so.
 inline constexpr std::array<std::string_view, 20> SpanishTzolkinGloss = {
-    "Cocodrilo", "Viento",   "Noche",  "Semilla",  "Serpiente", "Muerte", "Venado",
-    "Conejo",    "Agua",     "Perro",  "Mono",     "Hierba",    "Caña",   "Jaguar",
-    "Águila",    "Zopilote", "Tierra", "Pedernal", "Tormenta",  "Señor",
+    "Cocodrilo", "Viento",   "Noche",  "Maíz maduro", "Serpiente", "Muerte", "Venado",
+    "Conejo",    "Agua",     "Perro",  "Mono",        "Hierba",    "Caña",   "Jaguar",
+    "Águila",    "Zopilote", "Tierra", "Pedernal",    "Tormenta",  "Señor",
 };
 
 constexpr const std::array<std::string_view, 12>& MonthNames(Language language) {
