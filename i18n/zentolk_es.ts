@@ -364,7 +364,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>The Julian Day Number of 0.0.0.0.0 4 Ahau 8 Cumku; press Enter</source>
-        <translation>El día juliano de 0.0.0.0.0 4 Ahau 8 Cumku; presione Enter</translation>
+        <translation>El día juliano de 0.0.0.0.0 4 Ahau 8 Cumku; presione Entrar</translation>
     </message>
     <message>
         <source>Almanac pages</source>
@@ -626,7 +626,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Largest place first, kins last; Enter adds</source>
-        <translation>Primero la posición mayor, al final los kines; Enter suma</translation>
+        <translation>Primero la posición mayor, al final los kines; Entrar suma</translation>
     </message>
     <message>
         <source>Add</source>
@@ -694,7 +694,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Enter or a double click goes to the day</source>
-        <translation>Enter o un doble clic lleva al día</translation>
+        <translation>Entrar o un doble clic lleva al día</translation>
     </message>
     <message>
         <source>This day</source>
