@@ -141,7 +141,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Katun</source>
-        <translation>Katun</translation>
+        <translation>Katún</translation>
     </message>
     <message>
         <source>Lunar Series, %1</source>
@@ -253,7 +253,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>Katun:</source>
-        <translation>Katun:</translation>
+        <translation>Katún:</translation>
     </message>
     <message>
         <source>Go to a day</source>
