@@ -133,5 +133,29 @@ TEST(PeriodTexts, ReadAsWrittenOrRefusedWithAReason) {
         EXPECT_EQ(readAs(c.reader, c.text), c.read) << c.text;
 }
 
+// An anniversary's distance in either language: no English plural or "days"
+// left in a Spanish list.
+TEST(PeriodTexts, IntervalsInBothLanguages) {
+    const Interval tun{360, Period::Tun}, katun{7200, Period::Katun}, days{365, std::nullopt},
+        day{1, std::nullopt};
+    const struct {
+        std::int64_t times;
+        const Interval* every;
+        Spelling spelling;
+        const char* english;
+        const char* spanish;
+    } cases[] = {
+        {1, &tun, Spelling::Colonial, "1 tun", "1 tun"},
+        {4, &tun, Spelling::Colonial, "4 tuns", "4 tunes"},
+        {1, &day, Spelling::Colonial, "1 day", "1 día"},
+        {4, &days, Spelling::Colonial, "1,460 days", "1,460 días"},
+        {2, &katun, Spelling::Modern, "2 k'atuns", "2 k'atunes"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IntervalText(c.times, *c.every, c.spelling), c.english);
+        EXPECT_EQ(IntervalText(c.times, *c.every, c.spelling, Language::Spanish), c.spanish);
+    }
+}
+
 } // namespace
 } // namespace zentolk
