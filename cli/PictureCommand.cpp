@@ -159,7 +159,7 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
     if (o.lines && !words.empty())
         return usage(Tr("--lines reads its days from standard input, not from arguments"));
     if (!o.lines && !words.empty() && !IsLongCountText(words[0]) && words.size() != 1 &&
-        words.size() != 3 && words.size() != 4)
+        !DateWordsProblem(words).empty())
         return usage(Tr("expected a Long Count such as 9.12.11.5.18 or MONTH DAY YEAR [ERA]"));
 
     std::int64_t jdn = TodayJdn();

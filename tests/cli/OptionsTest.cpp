@@ -136,7 +136,20 @@ TEST(Options, EverySpellingOfAnOptionDoesTheSame) {
         // The era of --from as almanac takes it, a number too, unless it begins the day.
         {{"next", "4 Ahau", "--from", "1", "1", "2000", "B.C."},
          {"next", "4 Ahau", "--from", "1", "1", "2000", "1"},
+         {"next", "4 Ahau", "--from", "1", "1", "2000", "a.", "de", "C."},
+         {"next", "--from", "1", "1", "2000", "a.", "C.", "4", "Ahau"},
          {"next", "--from", "1", "1", "2000", "bc", "4", "Ahau"}},
+        // A Spanish era as one word or several, wherever a date is read.
+        {{"distance", "8", "11", "3114", "B.C.", "9.13.0.0.0"},
+         {"distance", "8 11 3114 a. C.", "9.13.0.0.0"},
+         {"distance", "8", "11", "3114", "a.", "C.", "9.13.0.0.0"}},
+        {{"anniversaries", "8 11 3114 BC", "--every", "katun"},
+         {"anniversaries", "8", "11", "3114", "a.", "de", "C.", "--every", "katun"}},
+        {{"lunar", "8", "11", "3114", "bc"},
+         {"lunar", "8", "11", "3114", "a.C."},
+         {"lunar", "8", "11", "3114", "a.", "C."}},
+        {{"picture", "long-count", "8", "11", "3114", "B.C."},
+         {"picture", "long-count", "8", "11", "3114", "a.", "C."}},
         {{"next", "--from", "1", "1", "2000", "4", "Ahau"},
          {"next", "4", "Ahau", "--from", "1", "1", "2000", "0"}},
     };
