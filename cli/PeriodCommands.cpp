@@ -150,10 +150,10 @@ int RunAnniversaries(const Options& r, int, FdWriter& out, FdWriter& err) {
         const std::optional<AlmanacDay> a = run.dayOf(*anchor + n * r.every->days);
         if (!a)
             break;
-        run.listItem(*a,
-                     r.json ? std::string()
-                            : noted(AlmanacLine(*a, r),
-                                    Fill(Tr("%1 after"), {IntervalText(n, *r.every, r.spelling)})));
+        run.listItem(*a, r.json ? std::string()
+                                : noted(AlmanacLine(*a, r),
+                                        Fill(Tr("%1 after"), {IntervalText(n, *r.every, r.spelling,
+                                                                           SpokenLanguage())})));
     }
     run.endList();
     return run.status;

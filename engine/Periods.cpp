@@ -289,11 +289,17 @@ std::optional<Interval> ParseInterval(std::string_view text, std::string& error)
     return Interval{days, std::nullopt};
 }
 
-std::string IntervalText(std::int64_t times, const Interval& every, Spelling spelling) {
+std::string IntervalText(std::int64_t times, const Interval& every, Spelling spelling,
+                         Language language) {
+    const bool spanish = language == Language::Spanish;
     if (every.period)
         return std::to_string(times) + " " + std::string(PeriodName(*every.period, spelling)) +
-               (times == 1 ? "" : "s");
+               (times == 1 ? ""
+                : spanish  ? "es"
+                           : "s");
     const std::int64_t days = times * every.days;
+    if (spanish)
+        return GroupThousands(std::to_string(days)) + (days == 1 ? " día" : " días");
     return GroupThousands(std::to_string(days)) + (days == 1 ? " day" : " days");
 }
 

@@ -128,8 +128,9 @@ struct Interval {
     std::optional<Period> period;
 };
 std::optional<Interval> ParseInterval(std::string_view text, std::string& error);
-// "1 katun", "2 katuns", "730 days".
+// "1 katun", "2 katuns", "730 days"; in Spanish "2 katunes", "730 días".
 std::string IntervalText(std::int64_t times, const Interval& every,
-                         Spelling spelling = Spelling::Colonial);
+                         Spelling spelling = Spelling::Colonial,
+                         Language language = Language::English);
 
 } // namespace zentolk

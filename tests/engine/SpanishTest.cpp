@@ -112,6 +112,15 @@ TEST(Spanish, TextsAsSpanishReadersWriteThem) {
     EXPECT_EQ(KatunText(1'389'600, Spelling::Modern, Language::Spanish),
               "8 Ajaw, termina en 9.13.0.0.0 8 Ajaw 8 Wo (este mismo día)");
     EXPECT_EQ(InscribedDayText(-1, Language::Spanish), "12.19.19.17.19 (era anterior)");
+    // Plurals as the help writes them.
+    const Interval katun{PeriodDays(Period::Katun), Period::Katun};
+    EXPECT_EQ(IntervalText(1, katun, Spelling::Colonial, Language::Spanish), "1 katun");
+    EXPECT_EQ(IntervalText(2, katun, Spelling::Modern, Language::Spanish), "2 k'atunes");
+    EXPECT_EQ(IntervalText(3, {PeriodDays(Period::Tun), Period::Tun}, Spelling::Colonial,
+                           Language::Spanish),
+              "3 tunes");
+    EXPECT_EQ(IntervalText(1, {1, {}}, Spelling::Colonial, Language::Spanish), "1 día");
+    EXPECT_EQ(IntervalText(2, {500, {}}, Spelling::Colonial, Language::Spanish), "1,000 días");
 
     EXPECT_EQ(ComputeReading({"6x", "1", "1", 0}, '.', Language::Spanish).Error,
               "«6x» no es un número entero válido");
