@@ -267,11 +267,13 @@ std::string readSource(const std::string& path) {
     return text.str();
 }
 
-// The options each synopsis line of the manual page shows, by the command it
+// The options each synopsis line of a manual page shows, by the command it
 // names ("" for the report).
-OptionSets synopsisOptions(std::set<std::string>& unknownCommands) {
-    const std::string page = readSource("data/man/zentolk-cli.1");
-    const std::size_t start = page.find(".SH SYNOPSIS"), end = page.find(".SH DESCRIPTION");
+OptionSets synopsisOptions(const std::string& path, std::set<std::string>& unknownCommands) {
+    const std::string page = readSource(path);
+    const bool spanish = path.find("/es/") != std::string::npos;
+    const std::size_t start = page.find(spanish ? ".SH SINOPSIS" : ".SH SYNOPSIS"),
+                      end = page.find(spanish ? ".SH DESCRIPCI" : ".SH DESCRIPTION");
     std::string synopsis = page.substr(start, end - start);
     synopsis = std::regex_replace(synopsis, std::regex(R"(\\-)"), "-");
     const OptionSets table = tableOptions();
@@ -318,17 +320,23 @@ std::set<std::string> completed(const std::string& words) {
     return offered;
 }
 
-TEST(CommandTable, TheManualPageShowsEveryCommandWithItsOptionsAndNothingElse) {
-    std::set<std::string> unknown;
-    OptionSets shown = synopsisOptions(unknown);
-    EXPECT_EQ(unknown, std::set<std::string>{});
-    // -h and --help stand once, beside --version.
-    EXPECT_TRUE(shown[""].contains("-h") && shown[""].contains("--help"));
-    for (auto& [name, set] : shown) {
-        set.erase("-h");
-        set.erase("--help");
+TEST(CommandTable, TheManualPagesShowEveryCommandWithItsOptionsAndNothingElse) {
+    // --lang is taken before any command's options are read: each form shows it.
+    OptionSets expected = tableOptions();
+    for (auto& [name, set] : expected)
+        set.insert("--lang");
+    for (const std::string page : {"data/man/zentolk-cli.1", "data/man/es/zentolk-cli.1"}) {
+        std::set<std::string> unknown;
+        OptionSets shown = synopsisOptions(page, unknown);
+        EXPECT_EQ(unknown, std::set<std::string>{}) << page;
+        // -h and --help stand once, beside --version.
+        EXPECT_TRUE(shown[""].contains("-h") && shown[""].contains("--help")) << page;
+        for (auto& [name, set] : shown) {
+            set.erase("-h");
+            set.erase("--help");
+        }
+        EXPECT_EQ(shown, expected) << page;
     }
-    EXPECT_EQ(shown, tableOptions());
 }
 
 TEST(CommandTable, TheCompletionOffersEveryCommandAndItsOptionsAndNothingElse) {
