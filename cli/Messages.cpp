@@ -64,10 +64,9 @@ std::string SystemErrorText(int errnum) {
         {EMFILE, N_("Too many open files")},
         {ENFILE, N_("Too many open files in system")},
     };
-    if (spoken != platform::Language::English)
-        for (const Known& known : Texts)
-            if (known.errnum == errnum)
-                return Tr(known.english);
+    for (const Known& known : Texts)
+        if (known.errnum == errnum)
+            return Tr(known.english);
     return std::strerror(errnum);
 }
 

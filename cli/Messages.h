@@ -23,9 +23,9 @@ const char* Tr(const char* english);
 const char* TrN(const char* one, const char* many, unsigned long long n);
 
 // What a system error number means, in the language spoken. The errors a
-// file can meet have texts of ours, so that a Spanish message reads alike
-// whether or not the system has its Spanish locale; any other is the
-// system's text, and English is always the system's.
+// file can meet have texts of ours, the system's English words and their
+// translations, so that a message reads alike whatever locale the system
+// has generated or the user chose; any other is the system's text.
 std::string SystemErrorText(int errnum);
 
 // A message with its %1, %2, ... filled in: translations may reorder them.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -376,6 +377,13 @@ TEST(CommandTable, EachHelpTextNamesItsCommandsOptions) {
 }
 
 } // namespace
+
+// In English an error's text is the system's, as the C locale words it, for
+// every error number.
+TEST(Messages, SystemErrorsInEnglishAreTheSystemsWords) {
+    for (int errnum = 0; errnum < 200; ++errnum)
+        EXPECT_EQ(zentolk::cli::SystemErrorText(errnum), std::strerror(errnum)) << errnum;
+}
 
 // A translation may reorder the blanks, leave one out or carry a stray '%':
 // each is filled or kept as written, never read past the values.
