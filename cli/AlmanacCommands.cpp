@@ -78,7 +78,7 @@ const char* const AlmanacUsage = N_(
 // Reads MONTH DAY YEAR [ERA] as the calculator's fields are read.
 bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
                      std::string& error) {
-    if (error = DateWordsProblem(date.size()); !error.empty())
+    if (error = DateWordsProblem(date); !error.empty())
         return false;
     const std::optional<std::int32_t> era = EraOfDate(date, error);
     const Calendar calendar = julian ? Calendar::Julian : Calendar::Gregorian;
@@ -310,7 +310,7 @@ int RunAlmanac(const Options& r, int inFd, FdWriter& out, FdWriter& err) {
     std::string error;
     if (r.words.empty())
         run.show(ComputeAlmanac(jdn, r.correlation));
-    else if (const std::string problem = DateWordsProblem(r.words.size()); !problem.empty())
+    else if (const std::string problem = DateWordsProblem(r.words); !problem.empty())
         run.usage(problem);
     else if (!DayNumberOfDate(r.words, r.julian, jdn, error))
         run.fail(error);

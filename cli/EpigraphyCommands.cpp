@@ -135,8 +135,8 @@ std::optional<WideCount> readDay(CommandRun& run, const std::vector<std::string_
         return std::nullopt;
     }
     std::size_t n = 3;
-    if (i + 3 < words.size() && ParseEraName(words[i + 3]))
-        n = 4;
+    if (const std::optional<EraWords> era = ParseEraWords(std::span(words).subspan(i + 3)))
+        n += era->count;
     std::int64_t jdn;
     if (!DayNumberOfDate(std::span(words).subspan(i, n), r.julian, jdn, error))
         return std::nullopt;

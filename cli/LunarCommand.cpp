@@ -69,7 +69,7 @@ std::optional<std::int64_t> dayCountOf(CommandRun& run) {
             WriteNote(run.err, date->note);
         return date->dayCount;
     }
-    if (const std::string problem = DateWordsProblem(r.words.size()); !problem.empty()) {
+    if (const std::string problem = DateWordsProblem(r.words); !problem.empty()) {
         run.usage(problem);
         return std::nullopt;
     }

@@ -22,6 +22,12 @@ platform::Language SpokenLanguage();
 const char* Tr(const char* english);
 const char* TrN(const char* one, const char* many, unsigned long long n);
 
+// What a system error number means, in the language spoken. The errors a
+// file can meet have texts of ours, the system's English words and their
+// translations, so that a message reads alike whatever locale the system
+// has generated or the user chose; any other is the system's text.
+std::string SystemErrorText(int errnum);
+
 // A message with its %1, %2, ... filled in: translations may reorder them.
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values);
 

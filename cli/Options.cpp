@@ -399,8 +399,12 @@ std::string parseOptions(std::span<const std::string_view> args, const CommandSp
                 const bool dayFollows = ParseInteger(args[i + 1], unused) && i + 2 < args.size() &&
                                         !args[i + 2].empty() &&
                                         std::isalpha(static_cast<unsigned char>(args[i + 2][0]));
-                if (ParseEra(args[i + 1]) && !dayFollows)
+                if (ParseEra(args[i + 1]) && !dayFollows) {
                     o.from.push_back(args[++i]);
+                } else if (const std::optional<EraWords> era = ParseEraWords(args.subspan(i + 1))) {
+                    for (std::size_t k = 0; k < era->count; ++k)
+                        o.from.push_back(args[++i]);
+                }
             }
         }
         std::string why;
@@ -448,7 +452,7 @@ std::string settleReport(Options& o) {
         return {};
     }
     o.mode = Mode::Date;
-    return DateWordsProblem(o.words.size());
+    return DateWordsProblem(o.words);
 }
 } // namespace
 
@@ -460,8 +464,9 @@ const CommandSpec& CommandOf(Command command) {
     return Commands[static_cast<std::size_t>(command)];
 }
 
-std::string DateWordsProblem(std::size_t count) {
-    if (count == 3 || count == 4)
+std::string DateWordsProblem(std::span<const std::string_view> words) {
+    const std::size_t count = words.size();
+    if (count == 3 || count == 4 || (count > 4 && EraOfWords(words.subspan(3))))
         return {};
     return Fill(TrN("expected MONTH DAY YEAR [ERA], got %1 argument",
                     "expected MONTH DAY YEAR [ERA], got %1 arguments", count),
@@ -471,9 +476,11 @@ std::string DateWordsProblem(std::size_t count) {
 std::optional<std::int32_t> EraOfDate(std::span<const std::string_view> date, std::string& why) {
     if (date.size() < 4)
         return 0;
-    const std::optional<std::int32_t> era = ParseEra(date[3]);
+    const std::optional<std::int32_t> era =
+        date.size() == 4 ? ParseEra(date[3]) : EraOfWords(date.subspan(3));
     if (!era)
-        why = Fill(Tr("the era must be A.D., B.C. or an era index, not %1"), {QuotedText(date[3])});
+        why = Fill(Tr("the era must be A.D., B.C. or an era index, not %1"),
+                   {QuotedText(JoinedWords(date.subspan(3)))});
     return era;
 }
 

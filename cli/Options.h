@@ -129,8 +129,9 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args);
 // one line whatever the arguments held.
 std::string UsageError(std::string_view problem);
 
-// Why MONTH DAY YEAR [ERA] cannot be `count` words, or empty when it can.
-std::string DateWordsProblem(std::size_t count);
+// Why MONTH DAY YEAR [ERA] cannot be these words, or empty when it can: three,
+// four, or more when the era's name takes several ("a. de C.").
+std::string DateWordsProblem(std::span<const std::string_view> words);
 // The era of MONTH DAY YEAR [ERA], A.D. when it has none; empty, with why,
 // when the era is none.
 std::optional<std::int32_t> EraOfDate(std::span<const std::string_view> date, std::string& why);

@@ -136,8 +136,8 @@ int RunAnniversaries(const Options& r, int, FdWriter& out, FdWriter& err) {
             anchor = date->dayCount;
         }
     } else if (const std::vector<std::string_view> words = Words(text);
-               !DateWordsProblem(words.size()).empty()) {
-        run.usage(DateWordsProblem(words.size()));
+               !DateWordsProblem(words).empty()) {
+        run.usage(DateWordsProblem(words));
         return run.status;
     } else if (std::int64_t jdn; DayNumberOfDate(words, r.julian, jdn, error)) {
         anchor = jdn - r.correlation;

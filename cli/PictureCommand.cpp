@@ -43,6 +43,19 @@ const char* const PictureUsage = N_(
 // clang-format on
 
 namespace {
+std::string newFileMessage(std::string_view path, const platform::NewFileProblem& problem) {
+    switch (problem.kind) {
+    case platform::NewFileProblem::Exists:
+        return Fill(Tr("%1 exists already and is left as it is"), {path});
+    case platform::NewFileProblem::Incomplete:
+        return Fill(Tr("%1 could not be written whole"), {path});
+    case platform::NewFileProblem::System:
+    case platform::NewFileProblem::Ok:
+        break;
+    }
+    return std::string(path) + ": " + SystemErrorText(problem.errnum);
+}
+
 // The day of a DAY's words: a Long Count (with its Calendar Round if given),
 // else a date.
 bool dayOf(std::span<const std::string_view> words, const Options& o, std::int64_t& jdn,
@@ -159,7 +172,7 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
     if (o.lines && !words.empty())
         return usage(Tr("--lines reads its days from standard input, not from arguments"));
     if (!o.lines && !words.empty() && !IsLongCountText(words[0]) && words.size() != 1 &&
-        words.size() != 3 && words.size() != 4)
+        !DateWordsProblem(words).empty())
         return usage(Tr("expected a Long Count such as 9.12.11.5.18 or MONTH DAY YEAR [ERA]"));
 
     std::int64_t jdn = TodayJdn();
@@ -171,10 +184,11 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
     int outFd = streams.out;
     const bool toFile = !o.svgFile.empty() && o.svgFile != "-";
     platform::NewFile file;
+    platform::NewFileProblem problem;
     if (toFile) {
-        file = platform::CreateNewFile(std::string(o.svgFile), error);
+        file = platform::CreateNewFile(std::string(o.svgFile), problem);
         if (file.fd < 0)
-            return fail(error);
+            return fail(newFileMessage(o.svgFile, problem));
         outFd = file.fd;
     }
     int status = 0;
@@ -189,8 +203,8 @@ int RunPictureCommand(const Options& o, const Streams& streams) {
         status = FinishRun(out, err, status);
     }
     // A file cut short by a failed write is not left behind.
-    if (toFile && !platform::FinishNewFile(file, written, error) && written)
-        return fail(error);
+    if (toFile && !platform::FinishNewFile(file, written, problem) && written)
+        return fail(newFileMessage(o.svgFile, problem));
     return status;
 }
 

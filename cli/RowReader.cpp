@@ -631,7 +631,7 @@ int RowReader::read(int inFd) {
             continue;
         if (n < 0) {
             err_.write(std::string("zentolk-cli: ") + Tr("cannot read the input: ") +
-                       std::strerror(errno) + "\n");
+                       SystemErrorText(errno) + "\n");
             status = ExitIoFailed;
             held = 0;
             break;

@@ -121,14 +121,15 @@ std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calend
                                           std::string& error) {
     std::vector<std::string_view> words = Words(text, '/');
     bool bc = false;
-    if (words.size() == 4) {
-        const std::optional<std::int32_t> era = ParseEraName(words[3]);
-        if (!era) {
+    if (words.size() >= 4) {
+        // The era is the rest of the words: "a. de C." is three.
+        if (const std::optional<std::int32_t> era = EraOfWords(std::span(words).subspan(3))) {
+            bc = *era == EraIndexBC;
+            words.resize(3);
+        } else if (words.size() == 4) {
             error = "the era must be A.D. or B.C., not " + QuotedText(words[3]);
             return std::nullopt;
         }
-        bc = *era == EraIndexBC;
-        words.pop_back();
     }
     if (words.size() != 3) {
         error = "expected MONTH DAY YEAR [A.D. or B.C.], not " + QuotedText(Trimmed(text));

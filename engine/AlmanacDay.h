@@ -91,8 +91,9 @@ struct FieldDate {
 inline constexpr std::int32_t MaxFieldYear = 99999;
 std::optional<FieldDate> FieldDateOf(std::int64_t jdn);
 
-// Reads "MONTH DAY YEAR [ERA]" or "MONTH/DAY/YEAR [ERA]" (ERA A.D., B.C., AD,
-// BC in any case; 1 B.C. is year 0) as a date of the calendar.
+// Reads "MONTH DAY YEAR [ERA]" or "MONTH/DAY/YEAR [ERA]" (ERA any name
+// ParseEraName reads, "B.C." or "a. C."; 1 B.C. is year 0) as a date of the
+// calendar.
 std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calendar,
                                           std::string& error);
 

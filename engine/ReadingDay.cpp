@@ -5,6 +5,7 @@
 #include "NumberText.h"
 #include "TextParsing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -129,12 +130,54 @@ std::optional<std::string> CalendarRangeProblem(const FieldValues& fields,
     return std::string(text, size);
 }
 
+namespace {
+// Spanish readers type the era with blanks after its dots or without them
+// ("a. C.", "a.C."); the blanks inside are dropped, those around it are not
+// taken, as for the English names.
+std::optional<std::int32_t> spanishEraName(std::string_view text) {
+    const char first = text.empty() ? '\0' : LowerAscii(text.front());
+    if ((first != 'a' && first != 'd') || IsBlank(text.back()))
+        return std::nullopt;
+    char compact[12];
+    std::size_t size = 0;
+    for (const char c : text) {
+        if (IsBlank(c))
+            continue;
+        if (size == sizeof compact)
+            return std::nullopt;
+        compact[size++] = LowerAscii(c);
+    }
+    const std::string_view rest = std::string_view(compact, size).substr(1);
+    if (rest != ".c." && rest != ".dec.")
+        return std::nullopt;
+    return first == 'a' ? EraIndexBC : 0;
+}
+} // namespace
+
 std::optional<std::int32_t> ParseEraName(std::string_view text) {
     if (EqualsIgnoringCase(text, "A.D.") || EqualsIgnoringCase(text, "AD"))
         return 0;
     if (EqualsIgnoringCase(text, "B.C.") || EqualsIgnoringCase(text, "BC"))
         return EraIndexBC;
+    return spanishEraName(text);
+}
+
+std::optional<EraWords> ParseEraWords(std::span<const std::string_view> words) {
+    // No name is the start of a longer one, so the first fit is the one.
+    std::string joined;
+    for (std::size_t count = 1; count <= std::min<std::size_t>(words.size(), 3); ++count) {
+        if (count > 1)
+            joined += ' ';
+        joined += words[count - 1];
+        if (const std::optional<std::int32_t> era = ParseEraName(joined))
+            return EraWords{*era, count};
+    }
     return std::nullopt;
+}
+
+std::optional<std::int32_t> EraOfWords(std::span<const std::string_view> words) {
+    const std::optional<EraWords> era = ParseEraWords(words);
+    return era && era->count == words.size() ? std::optional(era->era) : std::nullopt;
 }
 
 std::optional<std::int32_t> ParseEra(std::string_view text) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -138,8 +139,21 @@ std::optional<std::string> CalendarRangeProblem(const FieldValues& fields,
                                                 std::int32_t eraIndex,
                                                 Language language = Language::English);
 
-// "A.D." or "AD" (0), "B.C." or "BC" (1), in any letter case.
+// "A.D." or "AD" (0), "B.C." or "BC" (1), in any letter case; and as Spanish
+// writes them, "d. C." or "d. de C." (0), "a. C." or "a. de C." (1), also in
+// any letter case and with or without the blanks after the dots.
 std::optional<std::int32_t> ParseEraName(std::string_view text);
+
+// An era name split over words, as a command line or a line of words splits
+// "a. de C.": the era and how many of the words, from the first, it takes
+// (one to three); nothing when they do not begin with one.
+struct EraWords {
+    std::int32_t era;
+    std::size_t count;
+};
+std::optional<EraWords> ParseEraWords(std::span<const std::string_view> words);
+// The era all the words name together, or nothing.
+std::optional<std::int32_t> EraOfWords(std::span<const std::string_view> words);
 // An era name, or an era index as a field's integer text.
 std::optional<std::int32_t> ParseEra(std::string_view text);
 

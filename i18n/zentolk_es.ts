@@ -418,14 +418,6 @@ Pruebe &apos;zentolk --help&apos;.
         <translation>Año</translation>
     </message>
     <message>
-        <source>A.D.</source>
-        <translation>d.C.</translation>
-    </message>
-    <message>
-        <source>B.C.</source>
-        <translation>a.C.</translation>
-    </message>
-    <message>
         <source> Great Cycle </source>
         <translation> Gran Ciclo </translation>
     </message>
@@ -858,7 +850,7 @@ Pruebe &apos;zentolk --help&apos;.
     </message>
     <message>
         <source>9.12.11.5.18 or 8 29 683 A.D.</source>
-        <translation>9.12.11.5.18 o 8 29 683 A.D.</translation>
+        <translation>9.12.11.5.18 o 8 29 683 d. C.</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,10 +10,6 @@
 namespace zentolk::platform {
 
 namespace {
-std::string ExistsMessage(const std::string& path) {
-    return path + " exists already and is left as it is";
-}
-
 // Moves `from` to `to` unless `to` exists; a link then an unlink where the
 // file system cannot rename without replacing.
 int RenameWithoutReplacing(const char* from, const char* to) {
@@ -29,11 +24,11 @@ int RenameWithoutReplacing(const char* from, const char* to) {
 }
 } // namespace
 
-NewFile CreateNewFile(const std::string& path, std::string& error) {
+NewFile CreateNewFile(const std::string& path, NewFileProblem& problem) {
     NewFile file;
     struct stat info {};
     if (lstat(path.c_str(), &info) == 0) {
-        error = ExistsMessage(path);
+        problem = {NewFileProblem::Exists};
         return file;
     }
     const std::size_t slash = path.rfind('/');
@@ -43,7 +38,7 @@ NewFile CreateNewFile(const std::string& path, std::string& error) {
     std::string temporary = folder + "." + name + ".XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        error = path + ": " + std::strerror(errno);
+        problem = {NewFileProblem::System, errno};
         return file;
     }
     // What opening the file itself would have given it.
@@ -56,19 +51,19 @@ NewFile CreateNewFile(const std::string& path, std::string& error) {
     return file;
 }
 
-bool FinishNewFile(NewFile& file, bool complete, std::string& error) {
+bool FinishNewFile(NewFile& file, bool complete, NewFileProblem& problem) {
     const bool closed = file.fd < 0 || close(file.fd) == 0;
     file.fd = -1;
     if (file.temporary.empty())
         return false;
     bool placed = false;
     if (!complete || !closed) {
-        error = file.path + " could not be written whole";
+        problem = {NewFileProblem::Incomplete};
     } else if (RenameWithoutReplacing(file.temporary.c_str(), file.path.c_str()) == 0) {
         placed = true;
     } else {
-        error =
-            errno == EEXIST ? ExistsMessage(file.path) : file.path + ": " + std::strerror(errno);
+        problem = errno == EEXIST ? NewFileProblem{NewFileProblem::Exists}
+                                  : NewFileProblem{NewFileProblem::System, errno};
     }
     if (!placed)
         unlink(file.temporary.c_str());

@@ -14,13 +14,19 @@ struct NewFile {
     std::string temporary;
 };
 
+// Why a new file is not at its name; the caller words it in its language.
+struct NewFileProblem {
+    enum Kind { Ok, Exists, Incomplete, System } kind = Ok;
+    int errnum = 0; // the system's error, for System
+};
+
 // Starts a file at `path`, which must not exist yet. Its descriptor is
-// `fd`; -1 with why in error.
-NewFile CreateNewFile(const std::string& path, std::string& error);
+// `fd`; -1 with why in problem.
+NewFile CreateNewFile(const std::string& path, NewFileProblem& problem);
 
 // Ends the file: when `complete`, puts it at its path (unless a file has
 // come there meanwhile, which is left as it is), else removes it. False with
-// why in error when the file is not in place.
-bool FinishNewFile(NewFile& file, bool complete, std::string& error);
+// why in problem when the file is not in place.
+bool FinishNewFile(NewFile& file, bool complete, NewFileProblem& problem);
 
 } // namespace zentolk::platform

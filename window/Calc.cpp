@@ -159,7 +159,12 @@ void TFrmCalc::CreateControls() {
     Year = spinField(this, "Year", {224, 60, 65, 26}, 1, 99999, 5, "1998");
 
     ADBC = Named(new TNamedList(this), "ADBC");
-    ADBC->addItems({tr("A.D."), tr("B.C.")});
+    // The era as the engine writes it in dates, so that the box and the
+    // readings name it alike.
+    for (const std::int32_t era : {0, EraIndexBC}) {
+        const std::string_view name = EraText(era, InterfaceLanguage());
+        ADBC->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
     ADBC->setGeometry(300, 60, 57, 24);
 
     GroupBox2 = Named(new QGroupBox(tr(" Great Cycle "), this), "GroupBox2");

@@ -83,7 +83,8 @@ void TDayPage::CreateControls() {
     LongCountGo = PushButton("LongCountGo", tr("Go"));
     LongCountGo->setAccessibleName(tr("Go to the Long Count"));
     JulianInput = Named(new QLineEdit, "JulianInput", tr("Julian date to go to"));
-    JulianInput->setPlaceholderText(QStringLiteral("9 6 3114 B.C."));
+    JulianInput->setPlaceholderText(QStringLiteral("9 6 3114 ") +
+                                    Qs(std::string(EraText(EraIndexBC, InterfaceLanguage()))));
     JulianGo = PushButton("JulianGo", tr("Go"));
     JulianGo->setAccessibleName(tr("Go to the Julian date"));
 

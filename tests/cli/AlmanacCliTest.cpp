@@ -109,10 +109,11 @@ TEST(AlmanacCli, PictureLinesAreSkippedAsTableLinesAre) {
 }
 
 TEST(AlmanacCli, TsvBatch) {
-    // The era as the tables take it: an index, or A.D., AD, B.C., BC in any letter case.
+    // The era as the tables take it: an index, or A.D., AD, B.C., BC in any letter case,
+    // or as Spanish writes it ("A.C." is "a. C.", 1 January 1 B.C.).
     const Result r = run({"almanac", "--tsv", "--correlation", "584285"},
                          "12\t21\t2012\t0\n8\t11\t3114\tb.c.\r\n2\t30\t2000\tAd\n"
-                         "x\t1\t1\t0\n1\t2\n1\t1\t1\tA.C.\n");
+                         "x\t1\t1\t0\n1\t2\n1\t1\t1\tA.C.\n1\t1\t1\tA.C\n");
     EXPECT_EQ(r.status, 1);
     // Then the 819-day station on or before the day (Long Count, Calendar Round,
     // days since) and the year bearer.
@@ -124,13 +125,15 @@ TEST(AlmanacCli, TsvBatch) {
               "2\t30\t2000\tAd\tno such day in the calendar\n"
               "x\t1\t1\t0\t'x' is not a valid integer value\n"
               "1\t2\t\t\tit has 2 fields, not four (month, day, year, era)\n"
-              "1\t1\t1\tA.C.\tits era 'A.C.' is none of A.D., AD, B.C., BC or an era "
+              "1\t1\t1\tA.C.\t1721060\t0000-01-01\t0000-01-03\t7.17.17.12.15\t7 Men\t8 Mol\t"
+              "G3\t7.17.17.12.9\t1 Muluc 2 Mol\t6\t2 Manik\t7\t0\t7.17.17.12.15\n"
+              "1\t1\t1\tA.C\tits era 'A.C' is none of A.D., AD, B.C., BC or an era "
               "index\n");
     EXPECT_EQ(r.err, "zentolk-cli: line 5 is an error row: it has 2 fields, not four (month, day, "
                      "year, era)\n"
-                     "zentolk-cli: line 6 is an error row: its era 'A.C.' is none of A.D., AD, "
+                     "zentolk-cli: line 7 is an error row: its era 'A.C' is none of A.D., AD, "
                      "B.C., BC or an era index\n"
-                     "zentolk-cli: 2 of 6 lines are error rows\n");
+                     "zentolk-cli: 2 of 7 lines are error rows\n");
 }
 
 } // namespace

@@ -214,8 +214,9 @@ std::string field(std::mt19937& random) {
 
 std::string era(std::mt19937& random) {
     static const char* const Eras[] = {
-        "0",   "1",  "0",    "1",  "2",    "-1", "$1",  " 1",  "01", "BC", "",   "1000001",
-        "1\r", "10", "A.D.", "ad", "b.C.", "Bc", "B.C", "AD.", "A.", "bd", "AB", "B.c.x"};
+        "0",  "1",       "0",   "1",     "2",     "-1",   "$1",       " 1", "01",  "BC",
+        "",   "1000001", "1\r", "10",    "A.D.",  "ad",   "b.C.",     "Bc", "B.C", "AD.",
+        "A.", "bd",      "AB",  "B.c.x", "a. C.", "d.C.", "A. de C.", "a.C"};
     return Eras[random() % (sizeof Eras / sizeof Eras[0])];
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -136,7 +137,20 @@ TEST(Options, EverySpellingOfAnOptionDoesTheSame) {
         // The era of --from as almanac takes it, a number too, unless it begins the day.
         {{"next", "4 Ahau", "--from", "1", "1", "2000", "B.C."},
          {"next", "4 Ahau", "--from", "1", "1", "2000", "1"},
+         {"next", "4 Ahau", "--from", "1", "1", "2000", "a.", "de", "C."},
+         {"next", "--from", "1", "1", "2000", "a.", "C.", "4", "Ahau"},
          {"next", "--from", "1", "1", "2000", "bc", "4", "Ahau"}},
+        // A Spanish era as one word or several, wherever a date is read.
+        {{"distance", "8", "11", "3114", "B.C.", "9.13.0.0.0"},
+         {"distance", "8 11 3114 a. C.", "9.13.0.0.0"},
+         {"distance", "8", "11", "3114", "a.", "C.", "9.13.0.0.0"}},
+        {{"anniversaries", "8 11 3114 BC", "--every", "katun"},
+         {"anniversaries", "8", "11", "3114", "a.", "de", "C.", "--every", "katun"}},
+        {{"lunar", "8", "11", "3114", "bc"},
+         {"lunar", "8", "11", "3114", "a.C."},
+         {"lunar", "8", "11", "3114", "a.", "C."}},
+        {{"picture", "long-count", "8", "11", "3114", "B.C."},
+         {"picture", "long-count", "8", "11", "3114", "a.", "C."}},
         {{"next", "--from", "1", "1", "2000", "4", "Ahau"},
          {"next", "4", "Ahau", "--from", "1", "1", "2000", "0"}},
     };
@@ -254,11 +268,13 @@ std::string readSource(const std::string& path) {
     return text.str();
 }
 
-// The options each synopsis line of the manual page shows, by the command it
+// The options each synopsis line of a manual page shows, by the command it
 // names ("" for the report).
-OptionSets synopsisOptions(std::set<std::string>& unknownCommands) {
-    const std::string page = readSource("data/man/zentolk-cli.1");
-    const std::size_t start = page.find(".SH SYNOPSIS"), end = page.find(".SH DESCRIPTION");
+OptionSets synopsisOptions(const std::string& path, std::set<std::string>& unknownCommands) {
+    const std::string page = readSource(path);
+    const bool spanish = path.find("/es/") != std::string::npos;
+    const std::size_t start = page.find(spanish ? ".SH SINOPSIS" : ".SH SYNOPSIS"),
+                      end = page.find(spanish ? ".SH DESCRIPCI" : ".SH DESCRIPTION");
     std::string synopsis = page.substr(start, end - start);
     synopsis = std::regex_replace(synopsis, std::regex(R"(\\-)"), "-");
     const OptionSets table = tableOptions();
@@ -305,17 +321,23 @@ std::set<std::string> completed(const std::string& words) {
     return offered;
 }
 
-TEST(CommandTable, TheManualPageShowsEveryCommandWithItsOptionsAndNothingElse) {
-    std::set<std::string> unknown;
-    OptionSets shown = synopsisOptions(unknown);
-    EXPECT_EQ(unknown, std::set<std::string>{});
-    // -h and --help stand once, beside --version.
-    EXPECT_TRUE(shown[""].contains("-h") && shown[""].contains("--help"));
-    for (auto& [name, set] : shown) {
-        set.erase("-h");
-        set.erase("--help");
+TEST(CommandTable, TheManualPagesShowEveryCommandWithItsOptionsAndNothingElse) {
+    // --lang is taken before any command's options are read: each form shows it.
+    OptionSets expected = tableOptions();
+    for (auto& [name, set] : expected)
+        set.insert("--lang");
+    for (const std::string page : {"data/man/zentolk-cli.1", "data/man/es/zentolk-cli.1"}) {
+        std::set<std::string> unknown;
+        OptionSets shown = synopsisOptions(page, unknown);
+        EXPECT_EQ(unknown, std::set<std::string>{}) << page;
+        // -h and --help stand once, beside --version.
+        EXPECT_TRUE(shown[""].contains("-h") && shown[""].contains("--help")) << page;
+        for (auto& [name, set] : shown) {
+            set.erase("-h");
+            set.erase("--help");
+        }
+        EXPECT_EQ(shown, expected) << page;
     }
-    EXPECT_EQ(shown, tableOptions());
 }
 
 TEST(CommandTable, TheCompletionOffersEveryCommandAndItsOptionsAndNothingElse) {
@@ -355,6 +377,13 @@ TEST(CommandTable, EachHelpTextNamesItsCommandsOptions) {
 }
 
 } // namespace
+
+// In English an error's text is the system's, as the C locale words it, for
+// every error number.
+TEST(Messages, SystemErrorsInEnglishAreTheSystemsWords) {
+    for (int errnum = 0; errnum < 200; ++errnum)
+        EXPECT_EQ(zentolk::cli::SystemErrorText(errnum), std::strerror(errnum)) << errnum;
+}
 
 // A translation may reorder the blanks, leave one out or carry a stray '%':
 // each is filled or kept as written, never read past the values.

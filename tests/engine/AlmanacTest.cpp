@@ -369,32 +369,12 @@ namespace {
 // with a NUL in it is taken.
 TEST(Almanac, ParsersSurviveRandomTexts) {
     using namespace std::string_view_literals;
-    static constexpr std::string_view Pieces[] = {"0",
-                                                  "9",
-                                                  "12",
-                                                  "19",
-                                                  "20",
-                                                  "99999999999999999999",
-                                                  ".",
-                                                  "-",
-                                                  "+",
-                                                  " ",
-                                                  "\t",
-                                                  "/",
-                                                  "Ahau",
-                                                  "Kumk'u",
-                                                  "Uayeb",
-                                                  "4",
-                                                  "\xE2\x80\x99",
-                                                  "\xCA",
-                                                  "\xE2\x80",
-                                                  "B.C.",
-                                                  "AD",
-                                                  "x",
-                                                  "",
-                                                  "'",
-                                                  "gmt",
-                                                  "\0"sv};
+    static constexpr std::string_view Pieces[] = {
+        "0",        "9",      "12",    "19", "20",           "99999999999999999999",
+        ".",        "-",      "+",     " ",  "\t",           "/",
+        "Ahau",     "Kumk'u", "Uayeb", "4",  "\xE2\x80\x99", "\xCA",
+        "\xE2\x80", "B.C.",   "AD",    "a.", "C.",           "de",
+        "d. C.",    "x",      "",      "'",  "gmt",          "\0"sv};
     std::mt19937_64 rng(19);
     for (int i = 0; i < 100000; ++i) {
         std::string text;

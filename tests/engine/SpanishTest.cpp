@@ -3,8 +3,12 @@
 #include "engine/Periods.h"
 #include "engine/Reading.h"
 #include "engine/Report.h"
+#include "engine/TextParsing.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
+#include <random>
 #include <set>
 #include <string>
 #include <string_view>
@@ -108,6 +112,15 @@ TEST(Spanish, TextsAsSpanishReadersWriteThem) {
     EXPECT_EQ(KatunText(1'389'600, Spelling::Modern, Language::Spanish),
               "8 Ajaw, termina en 9.13.0.0.0 8 Ajaw 8 Wo (este mismo día)");
     EXPECT_EQ(InscribedDayText(-1, Language::Spanish), "12.19.19.17.19 (era anterior)");
+    // Plurals as the help writes them.
+    const Interval katun{PeriodDays(Period::Katun), Period::Katun};
+    EXPECT_EQ(IntervalText(1, katun, Spelling::Colonial, Language::Spanish), "1 katun");
+    EXPECT_EQ(IntervalText(2, katun, Spelling::Modern, Language::Spanish), "2 k'atunes");
+    EXPECT_EQ(IntervalText(3, {PeriodDays(Period::Tun), Period::Tun}, Spelling::Colonial,
+                           Language::Spanish),
+              "3 tunes");
+    EXPECT_EQ(IntervalText(1, {1, {}}, Spelling::Colonial, Language::Spanish), "1 día");
+    EXPECT_EQ(IntervalText(2, {500, {}}, Spelling::Colonial, Language::Spanish), "1,000 días");
 
     EXPECT_EQ(ComputeReading({"6x", "1", "1", 0}, '.', Language::Spanish).Error,
               "«6x» no es un número entero válido");
@@ -122,13 +135,74 @@ TEST(Spanish, TextsAsSpanishReadersWriteThem) {
               "el día 30 no es un día de febrero de 2024 d. C. (1 a 29)");
 }
 
+// The era's names a reader may type, English or Spanish, in either language;
+// a word or split into words as a command line splits them.
+TEST(Spanish, EraNamesInEitherLanguage) {
+    const struct {
+        std::string_view text;
+        std::optional<std::int32_t> era;
+    } names[] = {
+        {"B.C.", 1},    {"bc", 1},       {"A.d.", 0},         {"AD", 0},     {"a. C.", 1},
+        {"a.C.", 1},    {"A. DE C.", 1}, {"a.de C.", 1},      {"a.  C.", 1}, {"d. C.", 0},
+        {"d.C.", 0},    {"d. de c.", 0}, {"a. C", {}},        {"aC", {}},    {" a. C.", {}},
+        {"a. C. ", {}}, {"a..C.", {}},   {"d. e C.", {}},     {"b. C.", {}}, {"a. C. de", {}},
+        {"A. D.", {}},  {"de C.", {}},   {"a. de de C.", {}}, {"d.", {}},
+    };
+    for (const auto& [text, era] : names) {
+        EXPECT_EQ(ParseEraName(text), era) << text;
+        // Split at its blanks, it reads as it does whole.
+        EXPECT_EQ(EraOfWords(Words(text)), ParseEraName(Trimmed(text))) << text;
+    }
+    // Only as many words as the name takes, whatever follows.
+    const std::vector<std::string_view> more = {"a.", "C.", "9.12.11.5.18"};
+    ASSERT_TRUE(ParseEraWords(more));
+    EXPECT_EQ(ParseEraWords(more)->count, 2u);
+    EXPECT_FALSE(EraOfWords(more));
+}
+
+// Every day the calculator's fields can show, written with its era as the
+// Spanish texts write it, or as a Spanish reader types it, reads back as that
+// day; and a Spanish date ends in that era exactly when it has one.
+TEST(Spanish, DatesWithSpanishErasReadBack) {
+    const std::int64_t first = CivilDayNumber(Calendar::Gregorian, 1 - MaxFieldYear, 1, 1);
+    const std::int64_t last = CivilDayNumber(Calendar::Gregorian, MaxFieldYear, 12, 31);
+    std::mt19937_64 rng(37);
+    std::uniform_int_distribution<std::int64_t> anyDay(first, last);
+    for (int i = 0; i < 40'000; ++i) {
+        // Every day around 1 B.C. and both ends, then days anywhere.
+        const std::int64_t jdn = i < 1'000   ? CivilDayNumber(Calendar::Gregorian, 0, 6, 1) + i
+                                 : i < 1'100 ? first + (i - 1'000)
+                                 : i < 1'200 ? last - (i - 1'100)
+                                             : anyDay(rng);
+        const std::optional<FieldDate> f = FieldDateOf(jdn);
+        ASSERT_TRUE(f) << jdn;
+        const std::string_view era = EraText(f->eraIndex, Language::Spanish);
+        const std::string written =
+            CivilDateText(JdnToCivil(Calendar::Gregorian, jdn), Language::Spanish);
+        ASSERT_EQ(written.ends_with(std::string(" ") += era), f->eraIndex == EraIndexBC) << written;
+        std::string compact(era), withDe(era), shouted(era);
+        std::erase(compact, ' ');
+        withDe.insert(withDe.find('C'), "de ");
+        std::transform(shouted.begin(), shouted.end(), shouted.begin(),
+                       [](char c) { return static_cast<char>(std::toupper(c)); });
+        const std::string date = std::to_string(f->month) + " " + std::to_string(f->day) + " " +
+                                 std::to_string(f->year) + " ";
+        for (const std::string& spelling : {std::string(era), compact, withDe, shouted}) {
+            std::string error;
+            ASSERT_EQ(ParseDateText(date + spelling, Calendar::Gregorian, error), jdn)
+                << date << spelling << ": " << error;
+        }
+    }
+}
+
 TEST(Spanish, ReportHasItsFourteenLinesWithSpanishLabels) {
     const ReadingResult r = ComputeReading({"6", "15", "2024", 0}, '.', Language::Spanish);
-    const std::string report =
-        BuildReport({"6", "15", "2024", "d.C.", ViewsOf(r.Reading)}, "\n", Language::Spanish);
+    const std::string report = BuildReport(
+        {"6", "15", "2024", std::string(EraText(0, Language::Spanish)), ViewsOf(r.Reading)}, "\n",
+        Language::Spanish);
     EXPECT_EQ(report, "Mes:  6\n"
                       "Día:  15\n"
-                      "Año:  2024   d.C.\n"
+                      "Año:  2024   d. C.\n"
                       "\n"
                       "Gran Ciclo:  Más 1\n"
                       "Cuenta larga:  0.0.11.11.14\n"

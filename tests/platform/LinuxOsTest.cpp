@@ -77,24 +77,28 @@ TEST_F(LinuxOsTest, NewFilesArriveWholeOrNotAtAll) {
     struct Case {
         bool existsBefore, comesMeanwhile, complete;
         const char* left; // what is then at the name: "new", "old" or nothing
+        NewFileProblem::Kind why;
     };
-    for (const Case c : {Case{false, false, true, "new"}, Case{false, false, false, nullptr},
-                         Case{true, false, true, "old"}, Case{false, true, true, "old"},
-                         Case{false, true, false, "old"}}) {
+    using enum NewFileProblem::Kind;
+    for (const Case c :
+         {Case{false, false, true, "new", Ok}, Case{false, false, false, nullptr, Incomplete},
+          Case{true, false, true, "old", Exists}, Case{false, true, true, "old", Exists},
+          Case{false, true, false, "old", Incomplete}}) {
         const std::string path = (dir / "picture.svg").string();
         fs::remove(path);
         if (c.existsBefore)
             Write("picture.svg", "old", fs::perms::owner_all);
-        std::string error;
-        NewFile file = CreateNewFile(path, error);
+        NewFileProblem problem;
+        NewFile file = CreateNewFile(path, problem);
         EXPECT_EQ(file.fd < 0, c.existsBefore);
         if (file.fd >= 0) {
             ASSERT_EQ(write(file.fd, "new", 3), 3);
             if (c.comesMeanwhile)
                 Write("picture.svg", "old", fs::perms::owner_all);
-            EXPECT_EQ(FinishNewFile(file, c.complete, error),
+            EXPECT_EQ(FinishNewFile(file, c.complete, problem),
                       std::string(c.left ? c.left : "") == "new");
         }
+        EXPECT_EQ(problem.kind, c.why);
         EXPECT_EQ(fs::exists(path) ? Read(path) : std::string(), c.left ? c.left : "");
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()),
                   c.left ? 1 : 0);

@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -171,6 +173,16 @@ private slots:
         for (const QGroupBox* box : shown.findChildren<QGroupBox*>())
             QVERIFY2(box->fontMetrics().horizontalAdvance(box->title()) < box->width() / 2,
                      qPrintable(box->title()));
+        // The era's names, "a. C." wider than "B.C.", beside the box's arrow.
+        for (QComboBox* box : shown.findChildren<QComboBox*>()) {
+            QStyleOptionComboBox option;
+            option.initFrom(box);
+            const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                             QStyle::SC_ComboBoxEditField, box);
+            for (int i = 0; i < box->count(); ++i)
+                QVERIFY2(box->fontMetrics().horizontalAdvance(box->itemText(i)) <= field.width(),
+                         qPrintable(box->itemText(i)));
+        }
         RemoveTranslations();
     }
 
