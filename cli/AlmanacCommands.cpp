@@ -96,7 +96,7 @@ bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::i
     if (!era)
         return false;
     if (day.astronomicalYear < MinCivilYear || day.astronomicalYear > MaxCivilYear) {
-        error = YearRangeMessage;
+        error = YearRangeWords.in(SpokenLanguage());
         return false;
     }
     if (status != CivilDayStatus::Ok) {
@@ -184,8 +184,8 @@ std::string AlmanacBlock(const AlmanacDay& a, const Options& r) {
     return out;
 }
 
-std::string AlmanacRangeError() {
-    return std::string(DayRangeMessage);
+std::string AlmanacRangeError(Language language) {
+    return std::string(DayRangeWords.in(language));
 }
 
 void CommandRun::usage(const std::string& why) {
@@ -200,7 +200,7 @@ void CommandRun::fail(std::string_view why) {
 
 std::optional<AlmanacDay> CommandRun::dayOf(std::int64_t dayCount) {
     if (!InAlmanacRange(dayCount + r.correlation, r.julian)) {
-        fail(AlmanacRangeError());
+        fail(AlmanacRangeError(SpokenLanguage()));
         return std::nullopt;
     }
     return ComputeAlmanac(dayCount + r.correlation, r.correlation);
@@ -232,7 +232,8 @@ bool CommandRun::readRange(std::string_view fromText, std::string_view toText, c
     const auto bound = [&](std::string_view value, std::int64_t& day, const char* name) {
         if (value.empty())
             return true;
-        const std::optional<std::int64_t> count = ParseInscribedLongCount(value, error);
+        const std::optional<std::int64_t> count =
+            ParseInscribedLongCount(value, error, SpokenLanguage());
         if (!count)
             fail(std::string(name) + ": " + error);
         day = count.value_or(day);
@@ -254,7 +255,7 @@ bool CommandRun::readRange(std::string_view fromText, std::string_view toText, c
     }
     if (!InAlmanacRange(from + r.correlation, r.julian) ||
         !InAlmanacRange(to + r.correlation, r.julian)) {
-        fail(AlmanacRangeError());
+        fail(AlmanacRangeError(SpokenLanguage()));
         return false;
     }
     return true;
@@ -328,9 +329,10 @@ int RunNext(const Options& r, int, FdWriter& out, FdWriter& err) {
         run.usage(Tr("expected a Tzolkin day, a Haab day or both, such as \"4 Ahau 8 Cumku\""));
     else if (!r.from.empty() && !DayNumberOfDate(r.from, r.julian, from, error))
         run.fail(error);
-    else if (!(query = ParseCalendarRound(JoinedWords(r.words), error, r.spelling)))
+    else if (!(query =
+                   ParseCalendarRound(JoinedWords(r.words), error, r.spelling, SpokenLanguage())))
         run.fail(error);
-    else if (const std::string why = WhyNoDay(*query, r.spelling); !why.empty())
+    else if (const std::string why = WhyNoDay(*query, r.spelling, SpokenLanguage()); !why.empty())
         run.fail(why);
     if (!query || run.status != 0)
         return run.status;

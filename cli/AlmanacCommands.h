@@ -92,7 +92,7 @@ std::string CorrelationText(std::int64_t correlation);
 bool DayNumberOfDate(std::span<const std::string_view> date, bool julian, std::int64_t& jdn,
                      std::string& error);
 bool InAlmanacRange(std::int64_t jdn, bool julian);
-std::string AlmanacRangeError();
+std::string AlmanacRangeError(Language language);
 
 // The almanac's table: what each line names, how lines are separated, what
 // is written.

@@ -88,7 +88,11 @@ void reportMismatch(CommandRun& run, const FullDate& date, const FullDateCheck& 
             days.push_back(ComputeAlmanac(s + r.correlation, r.correlation));
     run.fail(check.problem);
     if (r.json) {
-        std::string text = "{\"error\":" + jsonText(check.problem) +
+        // The json's error is data, in English whatever the language spoken.
+        const std::string problem = SpokenLanguage() == Language::English
+                                        ? check.problem
+                                        : CheckFullDate(date, r.spelling, !r.previousEra).problem;
+        std::string text = "{\"error\":" + jsonText(problem) +
                            ",\"calendar_round\":" + jsonText(check.calendarRound) +
                            ",\"suggestions\":[";
         for (std::size_t i = 0; i < days.size(); ++i)
@@ -98,7 +102,7 @@ void reportMismatch(CommandRun& run, const FullDate& date, const FullDateCheck& 
     }
     CalendarRoundQuery round = date.round;
     const std::string given = CalendarRoundText(round, r.spelling);
-    const bool possible = WhyNoDay(round).empty();
+    const bool possible = QueryStatusOf(round) == QueryStatus::Possible;
     if (days.empty() || !possible) {
         if (possible)
             run.out.write(Fill(Tr("No Long Count one place away fits %1."), {given}) + "\n");
@@ -121,8 +125,9 @@ std::optional<WideCount> readDay(CommandRun& run, const std::vector<std::string_
         while (i + 1 < words.size() &&
                (FindTzolkinSign(words[i + 1]) != 0 || FindHaabMonth(words[i + 1]) != 0))
             i += 2;
-        const std::optional<WideLongCountDate> date = ReadWideLongCountDate(
-            JoinedWords(std::span(words).subspan(start, i - start)), error, r.spelling);
+        const std::optional<WideLongCountDate> date =
+            ReadWideLongCountDate(JoinedWords(std::span(words).subspan(start, i - start)), error,
+                                  r.spelling, SpokenLanguage());
         if (!date)
             return std::nullopt;
         if (!date->note.empty())
@@ -148,16 +153,17 @@ std::optional<WideCount> readDay(CommandRun& run, const std::vector<std::string_
 // days they reach have no Long Count, only the Calendar Round.
 int roundArithmetic(CommandRun& run, const std::string& text, std::size_t chain) {
     const Options& r = run.r;
+    const Language language = SpokenLanguage();
     std::string error;
     std::optional<CalendarRoundQuery> round =
-        ParseCalendarRound(std::string_view(text).substr(0, chain), error, r.spelling);
+        ParseCalendarRound(std::string_view(text).substr(0, chain), error, r.spelling, language);
     if (round && !WhyNoDay(*round).empty())
-        error = WhyNoDay(*round, r.spelling), round.reset();
+        error = WhyNoDay(*round, r.spelling, language), round.reset();
     std::optional<WideCount> days;
     if (round)
         days = chain == std::string::npos
                    ? std::optional<WideCount>(0)
-                   : ApplyWideDistances(0, std::string_view(text).substr(chain), error);
+                   : ApplyWideDistances(0, std::string_view(text).substr(chain), error, language);
     if (!days) {
         run.fail(error);
         return run.status;
@@ -199,9 +205,9 @@ int roundDistance(CommandRun& run, const std::vector<std::string_view>& words,
     }
     for (int n = 0; n < 2; ++n) {
         const auto part = n == 0 ? std::span(words).first(split) : std::span(words).subspan(split);
-        rounds[n] = ParseCalendarRound(JoinedWords(part), error, r.spelling);
+        rounds[n] = ParseCalendarRound(JoinedWords(part), error, r.spelling, SpokenLanguage());
         if (rounds[n] && !WhyNoDay(*rounds[n]).empty())
-            error = WhyNoDay(*rounds[n], r.spelling), rounds[n].reset();
+            error = WhyNoDay(*rounds[n], r.spelling, SpokenLanguage()), rounds[n].reset();
         if (!rounds[n]) {
             run.fail(error);
             return run.status;
@@ -287,8 +293,8 @@ std::string deepDayJson(const Options& r, WideCount count) {
            ",\"long_count\":" + jsonText(WideLongCountText(count + (end - periodDay))) + "," +
            inscribedText(count + (end - periodDay)) +
            ",\"calendar_round\":" + jsonText(CalendarRoundText(end, r.spelling)) +
-           ",\"days_to_end\":" + std::to_string(end - periodDay) + "}" +
-           ",\"note\":" + jsonText("no Gregorian or Julian date: " + AlmanacRangeError()) + "}";
+           ",\"days_to_end\":" + std::to_string(end - periodDay) + "}" + ",\"note\":" +
+           jsonText("no Gregorian or Julian date: " + AlmanacRangeError(Language::English)) + "}";
 }
 
 // A list line of a day with no civil date, as AlmanacLine writes one.
@@ -315,7 +321,7 @@ void showDeepDay(CommandRun& run, WideCount count) {
     const auto line = [&out](const char* label, const std::string& value) {
         AppendBlockLine(out, Tr(label), value);
     };
-    line("Julian Day Number", none + ": " + AlmanacRangeError());
+    line("Julian Day Number", none + ": " + AlmanacRangeError(language));
     line("Gregorian", none);
     line("Julian", none);
     line("Long Count", WideInscribedDayText(count, language));
@@ -351,6 +357,7 @@ void showDay(CommandRun& run, WideCount count) {
 } // namespace
 
 int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
+    const Language language = SpokenLanguage();
     CommandRun run{r, out, err};
     const std::string text = JoinedWords(r.words);
     const std::int64_t shift = r.previousEra ? EraDays : 0;
@@ -376,17 +383,17 @@ int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
     if (deep && !NarrowDayCount(*deep)) {
         // Beyond 64 bits: its cycles checked, with no Long Counts one place away.
         if (const std::optional<WideLongCountDate> read =
-                ReadWideLongCountDate(date, error, r.spelling)) {
+                ReadWideLongCountDate(date, error, r.spelling, language)) {
             if (!read->note.empty())
                 WriteNote(err, read->note);
             count = read->dayCount - shift;
         }
     } else if (round.empty()) {
-        if (const std::optional<std::int64_t> day = ParseInscribedLongCount(date, error))
+        if (const std::optional<std::int64_t> day = ParseInscribedLongCount(date, error, language))
             count = *day - shift;
-    } else if (std::optional<FullDate> full = ParseFullDate(date, error, r.spelling)) {
+    } else if (std::optional<FullDate> full = ParseFullDate(date, error, r.spelling, language)) {
         full->dayCount -= shift;
-        const FullDateCheck check = CheckFullDate(*full, r.spelling, !r.previousEra);
+        const FullDateCheck check = CheckFullDate(*full, r.spelling, !r.previousEra, language);
         if (!check.fits) {
             reportMismatch(run, *full, check);
             return run.status;
@@ -396,7 +403,7 @@ int RunLongCount(const Options& r, int, FdWriter& out, FdWriter& err) {
         count = check.dayCount;
     }
     if (count && chain != std::string::npos)
-        count = ApplyWideDistances(*count, std::string_view(text).substr(chain), error);
+        count = ApplyWideDistances(*count, std::string_view(text).substr(chain), error, language);
     if (!count)
         run.fail(error);
     else if (deep || chain != std::string::npos)
@@ -473,7 +480,8 @@ int RunMatch(const Options& r, int, FdWriter& out, FdWriter& err) {
     }
     if (!run.readRange(r.fromLongCount, r.toLongCount, "--from", "--to", from, to))
         return run.status;
-    const std::optional<DatePattern> pattern = ParseDatePattern(text, error, r.spelling);
+    const std::optional<DatePattern> pattern =
+        ParseDatePattern(text, error, r.spelling, SpokenLanguage());
     if (!pattern) {
         run.fail(error);
         return run.status;

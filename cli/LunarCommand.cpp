@@ -60,7 +60,7 @@ std::optional<std::int64_t> dayCountOf(CommandRun& run) {
         return TodayJdn() - r.correlation;
     if (IsLongCountText(r.words[0])) {
         const std::optional<LongCountDate> date =
-            ReadLongCountDate(JoinedWords(r.words), error, r.spelling);
+            ReadLongCountDate(JoinedWords(r.words), error, r.spelling, SpokenLanguage());
         if (!date) {
             run.fail(error);
             return std::nullopt;
@@ -248,7 +248,8 @@ int RunLunar(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     std::string error;
     std::optional<RecordedSeries> recorded;
-    if (!r.recorded.empty() && !(recorded = ParseRecordedSeries(r.recorded, error))) {
+    if (!r.recorded.empty() &&
+        !(recorded = ParseRecordedSeries(r.recorded, error, SpokenLanguage()))) {
         run.fail(error);
         return run.status;
     }

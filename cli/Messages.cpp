@@ -1,5 +1,6 @@
 #include "cli/Messages.h"
 
+#include "engine/Wording.h"
 #include "platform/MessageCatalogue.h"
 
 #include <cerrno>
@@ -71,23 +72,7 @@ std::string SystemErrorText(int errnum) {
 }
 
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    std::string text;
-    text.reserve(pattern.size() + 32);
-    for (std::size_t at = 0;;) {
-        const std::size_t mark = pattern.find('%', at);
-        text.append(pattern.substr(at, mark - at));
-        if (mark == std::string_view::npos)
-            return text;
-        const char next = mark + 1 < pattern.size() ? pattern[mark + 1] : '\0';
-        const std::size_t index = static_cast<std::size_t>(next - '1');
-        if (next >= '1' && next <= '9' && index < values.size()) {
-            text.append(values.begin()[index]);
-            at = mark + 2;
-        } else {
-            text += '%';
-            at = mark + 1;
-        }
-    }
+    return FilledText(pattern, values);
 }
 
 } // namespace zentolk::cli

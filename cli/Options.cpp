@@ -142,7 +142,7 @@ bool setDecimalSeparator(std::string_view v, Options& o, std::string& why) {
 }
 
 bool setCorrelation(std::string_view v, Options& o, std::string& why) {
-    const std::optional<std::int64_t> c = ParseCorrelation(v, why);
+    const std::optional<std::int64_t> c = ParseCorrelation(v, why, SpokenLanguage());
     o.correlation = c.value_or(o.correlation);
     return c.has_value();
 }
@@ -196,7 +196,7 @@ bool setAjaw(std::string_view v, Options& o, std::string&) {
 }
 
 bool setEvery(std::string_view v, Options& o, std::string& why) {
-    o.every = ParseInterval(v, why);
+    o.every = ParseInterval(v, why, SpokenLanguage());
     return o.every.has_value();
 }
 

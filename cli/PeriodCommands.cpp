@@ -97,12 +97,13 @@ std::string placeNote(std::int64_t day, Spelling spelling) {
 int RunPeriodEnding(const Options& r, int, FdWriter& out, FdWriter& err) {
     CommandRun run{r, out, err};
     if (r.words.size() != 1) {
-        run.usage(Fill(Tr("expected one period: %1"), {PeriodChoicesText()}));
+        run.usage(Fill(Tr("expected one period: %1"), {PeriodChoicesText(SpokenLanguage())}));
         return run.status;
     }
     const std::optional<Period> period = ParsePeriod(r.words[0]);
     if (!period) {
-        run.usage(Fill(Tr("expected %1, not %2"), {PeriodChoicesText(), QuotedText(r.words[0])}));
+        run.usage(Fill(Tr("expected %1, not %2"),
+                       {PeriodChoicesText(SpokenLanguage()), QuotedText(r.words[0])}));
         return run.status;
     }
     std::int64_t from, to;
@@ -130,7 +131,8 @@ int RunAnniversaries(const Options& r, int, FdWriter& out, FdWriter& err) {
     std::string error;
     std::optional<std::int64_t> anchor;
     if (IsLongCountText(text)) {
-        if (const std::optional<LongCountDate> date = ReadLongCountDate(text, error, r.spelling)) {
+        if (const std::optional<LongCountDate> date =
+                ReadLongCountDate(text, error, r.spelling, SpokenLanguage())) {
             if (!date->note.empty())
                 WriteNote(err, date->note);
             anchor = date->dayCount;
@@ -183,9 +185,10 @@ int RunPlace(const Options& r, int, FdWriter& out, FdWriter& err) {
         }
     }
     std::string error;
-    std::optional<CalendarRoundQuery> round = ParseCalendarRound(text, error, r.spelling);
+    std::optional<CalendarRoundQuery> round =
+        ParseCalendarRound(text, error, r.spelling, SpokenLanguage());
     if (round && !WhyNoDay(*round).empty())
-        error = WhyNoDay(*round, r.spelling), round.reset();
+        error = WhyNoDay(*round, r.spelling, SpokenLanguage()), round.reset();
     if (!round) {
         run.fail(error);
         return run.status;

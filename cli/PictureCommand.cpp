@@ -61,12 +61,13 @@ std::string newFileMessage(std::string_view path, const platform::NewFileProblem
 bool dayOf(std::span<const std::string_view> words, const Options& o, std::int64_t& jdn,
            std::string& error) {
     if (!words.empty() && IsLongCountText(words[0])) {
-        const std::optional<LongCountDate> date = ReadLongCountDate(JoinedWords(words), error);
+        const std::optional<LongCountDate> date =
+            ReadLongCountDate(JoinedWords(words), error, o.spelling, SpokenLanguage());
         if (!date)
             return false;
         jdn = date->dayCount + o.correlation;
         if (!InAlmanacRange(jdn, o.julian)) {
-            error = AlmanacRangeError();
+            error = AlmanacRangeError(SpokenLanguage());
             return false;
         }
         return true;

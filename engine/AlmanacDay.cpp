@@ -90,7 +90,6 @@ CivilDayStatus CivilDayFromTexts(const DateTexts& date, Calendar calendar, Civil
 }
 
 std::string CivilDayMessage(CivilDayStatus status, const DateTexts& date, Language language) {
-    const bool spanish = language == Language::Spanish;
     switch (status) {
     case CivilDayStatus::BadMonth:
         return InvalidIntegerMessage(date.Month, language);
@@ -99,9 +98,9 @@ std::string CivilDayMessage(CivilDayStatus status, const DateTexts& date, Langua
     case CivilDayStatus::BadYear:
         return InvalidIntegerMessage(date.Year, language);
     case CivilDayStatus::YearOutOfRange:
-        return std::string(spanish ? SpanishYearRangeMessage : YearRangeMessage);
+        return std::string(YearRangeWords.in(language));
     case CivilDayStatus::NoSuchDay:
-        return spanish ? "ese día no existe en el calendario" : std::string(NoSuchDayMessage);
+        return std::string(NoSuchDayWords.in(language));
     case CivilDayStatus::Ok:
         break;
     }
@@ -118,7 +117,7 @@ std::optional<FieldDate> FieldDateOf(std::int64_t jdn) {
 }
 
 std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calendar,
-                                          std::string& error) {
+                                          std::string& error, Language language) {
     std::vector<std::string_view> words = Words(text, '/');
     bool bc = false;
     if (words.size() >= 4) {
@@ -127,24 +126,32 @@ std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calend
             bc = *era == EraIndexBC;
             words.resize(3);
         } else if (words.size() == 4) {
-            error = "the era must be A.D. or B.C., not " + QuotedText(words[3]);
+            error = Worded(
+                language,
+                {"the era must be A.D. or B.C., not %1", "la era debe ser d. C. o a. C., no %1"},
+                {QuotedText(words[3])});
             return std::nullopt;
         }
     }
     if (words.size() != 3) {
-        error = "expected MONTH DAY YEAR [A.D. or B.C.], not " + QuotedText(Trimmed(text));
+        error = Worded(language,
+                       {"expected MONTH DAY YEAR [A.D. or B.C.], not %1",
+                        "se esperaba MES DÍA AÑO [d. C. o a. C.], no %1"},
+                       {QuotedText(Trimmed(text))});
         return std::nullopt;
     }
     std::int64_t parts[3];
-    static constexpr std::string_view Names[3] = {"month", "day", "year"};
+    static constexpr Wording NotANumber[3] = {
+        {"the month %1 is not a number", "el mes %1 no es un número"},
+        {"the day %1 is not a number", "el día %1 no es un número"},
+        {"the year %1 is not a number", "el año %1 no es un número"}};
     for (int i = 0; i < 3; ++i) {
         std::string_view word = words[i];
         const bool negative = i == 2 && !word.empty() && word.front() == '-';
         if (negative)
             word.remove_prefix(1);
         if (!ParseDigits(word, parts[i])) {
-            error =
-                "the " + std::string(Names[i]) + " " + QuotedText(words[i]) + " is not a number";
+            error = Worded(language, NotANumber[i], {QuotedText(words[i])});
             return std::nullopt;
         }
         if (negative)
@@ -152,17 +159,21 @@ std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calend
     }
     const std::int64_t year = bc ? 1 - parts[2] : parts[2];
     if (year < MinCivilYear || year > MaxCivilYear) {
-        error = YearRangeMessage;
+        error = YearRangeWords.in(language);
         return std::nullopt;
     }
     if (parts[0] < 1 || parts[0] > 12) {
-        error = "the month must be 1 to 12, not " + std::to_string(parts[0]);
+        error = Worded(language,
+                       {"the month must be 1 to 12, not %1", "el mes debe ser de 1 a 12, no %1"},
+                       {std::to_string(parts[0])});
         return std::nullopt;
     }
     const int length = DaysInMonth(calendar, year, static_cast<int>(parts[0]));
     if (parts[1] < 1 || parts[1] > length) {
-        error = "that month has days 1 to " + std::to_string(length) + ", not " +
-                std::to_string(parts[1]);
+        error =
+            Worded(language,
+                   {"that month has days 1 to %1, not %2", "ese mes tiene los días 1 a %1, no %2"},
+                   {std::to_string(length), std::to_string(parts[1])});
         return std::nullopt;
     }
     return CivilToJdn(calendar, {year, static_cast<int>(parts[0]), static_cast<int>(parts[1])});

@@ -95,6 +95,7 @@ std::optional<FieldDate> FieldDateOf(std::int64_t jdn);
 // ParseEraName reads, "B.C." or "a. C."; 1 B.C. is year 0) as a date of the
 // calendar.
 std::optional<std::int64_t> ParseDateText(std::string_view text, Calendar calendar,
-                                          std::string& error);
+                                          std::string& error,
+                                          Language language = Language::English);
 
 } // namespace zentolk

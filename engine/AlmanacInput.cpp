@@ -26,16 +26,17 @@ bool readDigits(std::string_view& t, std::size_t least, std::int64_t& value, boo
     return true;
 }
 
-std::optional<std::int64_t> inRange(std::int64_t jdn, Calendar calendar, std::string& error) {
+std::optional<std::int64_t> inRange(std::int64_t jdn, Calendar calendar, std::string& error,
+                                    Language language) {
     if (DayInRange(jdn, calendar))
         return jdn;
-    error = DayRangeMessage;
+    error = DayRangeWords.in(language);
     return std::nullopt;
 }
 } // namespace
 
 std::optional<std::int64_t> ParseIsoDay(std::string_view text, Calendar calendar,
-                                        std::string& error) {
+                                        std::string& error, Language language) {
     std::string_view t = Trimmed(text);
     const bool negative = !t.empty() && t.front() == '-';
     if (!t.empty() && (t.front() == '-' || t.front() == '+'))
@@ -45,24 +46,27 @@ std::optional<std::int64_t> ParseIsoDay(std::string_view text, Calendar calendar
     const bool ok = readDigits(t, 4, year, huge) && t.size() == 6 && t[0] == '-' && t[3] == '-' &&
                     isDigit(t[1]) && isDigit(t[2]) && isDigit(t[4]) && isDigit(t[5]);
     if (!ok) {
-        error = QuotedText(text) + " is not a date written YYYY-MM-DD";
+        error =
+            Worded(language,
+                   {"%1 is not a date written YYYY-MM-DD", "%1 no es una fecha escrita AAAA-MM-DD"},
+                   {QuotedText(text)});
         return std::nullopt;
     }
     const int month = (t[1] - '0') * 10 + (t[2] - '0');
     const int day = (t[4] - '0') * 10 + (t[5] - '0');
     if (huge || !YearInRange(negative ? -year : year)) {
-        error = YearRangeMessage;
+        error = YearRangeWords.in(language);
         return std::nullopt;
     }
     if (!DateExists(calendar, negative ? -year : year, month, day)) {
-        error = NoSuchDayMessage;
+        error = NoSuchDayWords.in(language);
         return std::nullopt;
     }
     return CivilDayNumber(calendar, negative ? -year : year, month, day);
 }
 
 std::optional<std::int64_t> ParseDayNumber(std::string_view text, Calendar calendar,
-                                           std::string& error) {
+                                           std::string& error, Language language) {
     std::string_view t = Trimmed(text);
     const bool negative = !t.empty() && t.front() == '-';
     if (!t.empty() && (t.front() == '-' || t.front() == '+'))
@@ -70,33 +74,37 @@ std::optional<std::int64_t> ParseDayNumber(std::string_view text, Calendar calen
     std::int64_t value;
     bool huge = false;
     if (!readDigits(t, 1, value, huge) || !t.empty()) {
-        error = QuotedText(text) + " is not a day number";
+        error = Worded(language, {"%1 is not a day number", "%1 no es un número de día"},
+                       {QuotedText(text)});
         return std::nullopt;
     }
     if (huge) {
-        error = DayRangeMessage;
+        error = DayRangeWords.in(language);
         return std::nullopt;
     }
-    return inRange(negative ? -value : value, calendar, error);
+    return inRange(negative ? -value : value, calendar, error, language);
 }
 
 std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_t correlation,
                                               Calendar calendar, std::string& error,
-                                              Spelling spelling) {
+                                              Spelling spelling, Language language) {
     if (std::int64_t plain; ReadPlainLongCount(text, plain))
-        return inRange(plain + correlation, calendar, error);
+        return inRange(plain + correlation, calendar, error, language);
     // A full date fitting only the era before is read there, as everywhere.
-    const std::optional<WideLongCountDate> date = ReadWideLongCountDate(text, error, spelling);
+    const std::optional<WideLongCountDate> date =
+        ReadWideLongCountDate(text, error, spelling, language);
     if (!date)
         return std::nullopt;
     const std::optional<std::int64_t> day = NarrowDayCount(date->dayCount);
     if (day && DayInRange(*day + correlation, calendar))
         return *day + correlation;
-    error = DayRangeMessage;
+    error = DayRangeWords.in(language);
     // A deep count's row names what it has without a civil date.
     if (IsWideLongCountText(text))
-        error += ", with no Gregorian or Julian date; its Calendar Round is " +
-                 CalendarRoundText(CycleDayOf(date->dayCount), spelling);
+        error = Worded(language,
+                       {"%1, with no Gregorian or Julian date; its Calendar Round is %2",
+                        "%1, sin fecha gregoriana ni juliana; su Rueda Calendárica es %2"},
+                       {error, CalendarRoundText(CycleDayOf(date->dayCount), spelling)});
     return std::nullopt;
 }
 

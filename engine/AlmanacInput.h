@@ -5,6 +5,7 @@
 // with or without its Calendar Round.
 #include "CivilCalendar.h"
 #include "Names.h"
+#include "Wording.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,6 +28,11 @@ inline constexpr std::string_view NoSuchDayMessage = "no such day in the calenda
 inline constexpr std::string_view YearRangeText = "-1,000,000 to 1,000,000";
 static_assert(YearRangeMessage.ends_with(YearRangeText) &&
               DayRangeMessage.ends_with(YearRangeText));
+// The three in each language, for what a person reads.
+inline constexpr Wording YearRangeWords{YearRangeMessage, SpanishYearRangeMessage};
+inline constexpr Wording DayRangeWords{DayRangeMessage,
+                                       "el día queda fuera de los años -1,000,000 a 1,000,000"};
+inline constexpr Wording NoSuchDayWords{NoSuchDayMessage, "ese día no existe en el calendario"};
 
 constexpr bool YearInRange(std::int64_t astronomicalYear) {
     return astronomicalYear >= MinCivilYear && astronomicalYear <= MaxCivilYear;
@@ -55,11 +61,12 @@ enum class AlmanacInput { Mdy, Iso, Jdn, LongCount };
 // "2024-06-15", "-3113-08-11", "+12345-01-01": the astronomical year of four
 // or more digits, with a sign before year 0; a two-digit month and day.
 std::optional<std::int64_t> ParseIsoDay(std::string_view text, Calendar calendar,
-                                        std::string& error);
+                                        std::string& error, Language language = Language::English);
 
 // An integer Julian Day Number.
 std::optional<std::int64_t> ParseDayNumber(std::string_view text, Calendar calendar,
-                                           std::string& error);
+                                           std::string& error,
+                                           Language language = Language::English);
 
 // A Long Count ("9.12.11.5.18", "12.19.13.4.0 (era before)"), or a full
 // date: the Long Count followed by its Tzolkin day, Haab day or both
@@ -67,6 +74,7 @@ std::optional<std::int64_t> ParseDayNumber(std::string_view text, Calendar calen
 // or else the era before. A mismatch names the parts in `spelling`.
 std::optional<std::int64_t> ParseLongCountDay(std::string_view text, std::int64_t correlation,
                                               Calendar calendar, std::string& error,
-                                              Spelling spelling = Spelling::Colonial);
+                                              Spelling spelling = Spelling::Colonial,
+                                              Language language = Language::English);
 
 } // namespace zentolk

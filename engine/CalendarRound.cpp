@@ -142,15 +142,6 @@ bool meet(const TzolkinDay& tzolkin, const HaabDay& haab) {
     return Remainder(TzolkinDayCountResidue(tzolkin) - HaabDayCountResidue(haab), 5) == 0;
 }
 
-std::string joinIndexes(const std::vector<std::string>& items) {
-    std::string out;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            out += i + 1 == items.size() ? " and " : ", ";
-        out += items[i];
-    }
-    return out;
-}
 } // namespace
 
 std::string TzolkinText(const TzolkinDay& day) {
@@ -186,9 +177,9 @@ std::string CalendarRoundText(const CalendarRoundQuery& query, Spelling spelling
     return text;
 }
 
-std::string HaabMonthDaysText(int month, Spelling spelling) {
-    return std::string(MonthNameOf(month, spelling)) + " has days 0 to " +
-           std::to_string(HaabMonthLength(month) - 1);
+std::string HaabMonthDaysText(int month, Spelling spelling, Language language) {
+    return Worded(language, {"%1 has days 0 to %2", "%1 tiene los días 0 a %2"},
+                  {MonthNameOf(month, spelling), std::to_string(HaabMonthLength(month) - 1)});
 }
 
 int FindTzolkinSign(std::string_view name) {
@@ -244,20 +235,26 @@ bool ReadAsMonth(NameKind kind, std::optional<NameKind> other, bool first, std::
     return other ? !first : number < 1 || number > TzolkinNumbers;
 }
 
-std::string AmbiguousNameText(std::string_view name) {
-    return QuotedText(name) + " is both the Tzolkin day sign " +
-           std::string(TzolkinSign[FindTzolkinSign(name) - 1]) + " and the Haab month " +
-           std::string(HaabMonth[FindHaabMonth(name) - 1]);
+std::string AmbiguousNameText(std::string_view name, Language language) {
+    return Worded(language,
+                  {"%1 is both the Tzolkin day sign %2 and the Haab month %3",
+                   "%1 es a la vez el signo de día del tzolkin %2 y el mes del haab %3"},
+                  {QuotedText(name), TzolkinSign[FindTzolkinSign(name) - 1],
+                   HaabMonth[FindHaabMonth(name) - 1]});
 }
 
 std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std::string& error,
-                                                     Spelling spelling) {
+                                                     Spelling spelling, Language language) {
     // Words are separated by blanks; a number may also be glued to its name ("4Ahau").
     const std::vector<std::string_view> words = DateWords(text);
     if (words.size() != 2 && words.size() != 4) {
-        error = "expected a Tzolkin day (\"4 Ahau\"), a Haab day (\"8 Cumku\") or both (\"4 Ahau "
-                "8 Cumku\"), not " +
-                QuotedText(Trimmed(text));
+        error =
+            Worded(language,
+                   {"expected a Tzolkin day (\"4 Ahau\"), a Haab day (\"8 Cumku\") or both "
+                    "(\"4 Ahau 8 Cumku\"), not %1",
+                    "se esperaba un día del tzolkin (\"4 Ahau\"), un día del haab (\"8 Cumku\") o "
+                    "ambos (\"4 Ahau 8 Cumku\"), no %1"},
+                   {QuotedText(Trimmed(text))});
         return std::nullopt;
     }
     CalendarRoundQuery query;
@@ -266,49 +263,59 @@ std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std:
         const std::string_view name = words[i + 1];
         std::int64_t number;
         if (!ParseDigits(numberText, number)) {
-            error = QuotedText(numberText) + " is not the number of a day (in " +
-                    QuotedText(Trimmed(text)) + ")";
+            error = Worded(
+                language,
+                {"%1 is not the number of a day (in %2)", "%1 no es el número de un día (en %2)"},
+                {QuotedText(numberText), QuotedText(Trimmed(text))});
             return std::nullopt;
         }
         const NameKind kind = NameKindOf(name);
         const std::optional<NameKind> other =
             words.size() == 4 ? std::optional(NameKindOf(words[i == 0 ? 3 : 1])) : std::nullopt;
         if (kind == NameKind::None) {
-            error = QuotedText(name) + " is neither a Tzolkin day sign nor a Haab month";
+            error = Worded(language,
+                           {"%1 is neither a Tzolkin day sign nor a Haab month",
+                            "%1 no es un signo de día del tzolkin ni un mes del haab"},
+                           {QuotedText(name)});
             return std::nullopt;
         }
         if (kind == NameKind::Both && !other && number >= 1 && number <= TzolkinNumbers) {
-            error = AmbiguousNameText(name) + "; give both days, or another spelling";
+            error = Worded(language, GiveBothDays, {AmbiguousNameText(name, language)});
             return std::nullopt;
         }
         if (!ReadAsMonth(kind, other, i == 0, number)) {
             if (query.tzolkin) {
-                error = "two Tzolkin days in " + QuotedText(Trimmed(text));
+                error = Worded(language, TwoTzolkinDays, {QuotedText(Trimmed(text))});
                 return std::nullopt;
             }
             if (number < 1 || number > TzolkinNumbers) {
-                error = "a Tzolkin number is 1 to 13, not " + std::string(numberText);
+                error = Worded(language,
+                               {"a Tzolkin number is 1 to 13, not %1",
+                                "un número del tzolkin es de 1 a 13, no %1"},
+                               {numberText});
                 return std::nullopt;
             }
             query.tzolkin = TzolkinDay{static_cast<int>(number), FindTzolkinSign(name)};
         } else {
             const int month = FindHaabMonth(name);
             if (query.haab) {
-                error = "two Haab days in " + QuotedText(Trimmed(text));
+                error = Worded(language, TwoHaabDays, {QuotedText(Trimmed(text))});
                 return std::nullopt;
             }
             // The month's last day counted on is the next month's seating.
             if (number == HaabMonthLength(month)) {
                 const int next = month % HaabMonths + 1;
                 query.note =
-                    std::string(numberText) + " " + std::string(MonthNameOf(month, spelling)) +
-                    " is read as the seating of " + std::string(MonthNameOf(next, spelling)) +
-                    ", 0 " + std::string(MonthNameOf(next, spelling));
+                    Worded(language,
+                           {"%1 %2 is read as the seating of %3, 0 %3",
+                            "%1 %2 se lee como el asiento de %3, 0 %3"},
+                           {numberText, MonthNameOf(month, spelling), MonthNameOf(next, spelling)});
                 query.haab = HaabDay{0, next};
                 continue;
             }
             if (number >= HaabMonthLength(month)) {
-                error = HaabMonthDaysText(month, spelling) + ", not " + std::string(numberText);
+                error = Worded(language, HaabDayOutsideMonth,
+                               {HaabMonthDaysText(month, spelling, language), numberText});
                 return std::nullopt;
             }
             query.haab = HaabDay{static_cast<int>(number), month};
@@ -325,12 +332,14 @@ QueryStatus QueryStatusOf(const CalendarRoundQuery& query) {
     return QueryStatus::NeverOccurs;
 }
 
-std::string WhyNoDay(const CalendarRoundQuery& query, Spelling spelling) {
+std::string WhyNoDay(const CalendarRoundQuery& query, Spelling spelling, Language language) {
     switch (QueryStatusOf(query)) {
     case QueryStatus::Possible:
         return {};
     case QueryStatus::NothingAsked:
-        return "no Tzolkin or Haab day was given";
+        return std::string(Wording{"no Tzolkin or Haab day was given",
+                                   "no se dio ningún día del tzolkin ni del haab"}
+                               .in(language));
     case QueryStatus::NeverOccurs:
         break;
     }
@@ -345,11 +354,14 @@ std::string WhyNoDay(const CalendarRoundQuery& query, Spelling spelling) {
     for (int s = 1; s <= TzolkinSigns; ++s)
         if (meet({1, s}, {haab.day, 1}))
             signs.push_back(std::string(SignName(s, spelling)));
-    return TzolkinText(tz, spelling) + " " + HaabText(haab, spelling) +
-           " never occurs: " + std::string(SignName(tz.sign, spelling)) +
-           " falls only on Haab days " + joinIndexes(days) + " of a month, and day " +
-           std::to_string(haab.day) + " of a month only on " + joinIndexes(signs) +
-           " (only 18,980 of the 94,900 pairs exist)";
+    return Worded(language,
+                  {"%1 never occurs: %2 falls only on Haab days %3 of a month, and day %4 of a "
+                   "month only on %5 (only 18,980 of the 94,900 pairs exist)",
+                   "%1 nunca se da: %2 solo cae en los días %3 de un mes del haab, y el día %4 de "
+                   "un mes solo en %5 (solo existen 18,980 de los 94,900 pares)"},
+                  {CalendarRoundText(query, spelling), SignName(tz.sign, spelling),
+                   JoinedList(days, language), std::to_string(haab.day),
+                   JoinedList(signs, language)});
 }
 
 CalendarRoundQuery ShiftedRound(const CalendarRoundQuery& query, std::int64_t days) {

@@ -2,6 +2,7 @@
 
 #include "DayCycles.h"
 #include "Names.h"
+#include "Wording.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,7 +23,8 @@ std::string CalendarRoundText(const TzolkinDay& tzolkin, const HaabDay& haab,
                               Spelling spelling = Spelling::Colonial);
 
 // "Uayeb has days 0 to 4": what a Haab day number of the month must be.
-std::string HaabMonthDaysText(int month, Spelling spelling = Spelling::Colonial);
+std::string HaabMonthDaysText(int month, Spelling spelling = Spelling::Colonial,
+                              Language language = Language::English);
 
 // A name in the program's spelling or a common modern one, any letter case,
 // apostrophes optional. Returns the 1-based index or 0.
@@ -49,7 +51,14 @@ NameKind NameKindOf(std::string_view name);
 // the Tzolkin), else the number, when only a Haab day can have it.
 bool ReadAsMonth(NameKind kind, std::optional<NameKind> other, bool first, std::int64_t number);
 // "'Kej' is both the Tzolkin day sign Manik and the Haab month Ceh".
-std::string AmbiguousNameText(std::string_view name);
+std::string AmbiguousNameText(std::string_view name, Language language = Language::English);
+// The readers' messages about a date's days that both a Calendar Round and
+// a pattern give.
+inline constexpr Wording GiveBothDays{"%1; give both days, or another spelling",
+                                      "%1; indique los dos días, u otra grafía"};
+inline constexpr Wording TwoTzolkinDays{"two Tzolkin days in %1", "dos días del tzolkin en %1"};
+inline constexpr Wording TwoHaabDays{"two Haab days in %1", "dos días del haab en %1"};
+inline constexpr Wording HaabDayOutsideMonth{"%1, not %2", "%1, no %2"};
 
 // "4 Ahau", "8 Cumku" or "4 Ahau 8 Cumku", as much as the query holds.
 std::string CalendarRoundText(const CalendarRoundQuery& query,
@@ -57,7 +66,8 @@ std::string CalendarRoundText(const CalendarRoundQuery& query,
 
 // Reads "4 Ahau", "8 Cumku" or "4 Ahau 8 Cumku" (modern spellings too).
 std::optional<CalendarRoundQuery> ParseCalendarRound(std::string_view text, std::string& error,
-                                                     Spelling spelling = Spelling::Colonial);
+                                                     Spelling spelling = Spelling::Colonial,
+                                                     Language language = Language::English);
 
 // Whether some day has the asked values, for callers that answer each case
 // in their own words.
@@ -65,7 +75,8 @@ enum class QueryStatus { Possible, NothingAsked, NeverOccurs };
 QueryStatus QueryStatusOf(const CalendarRoundQuery& query);
 
 // Empty when some day has the asked values, else why none has.
-std::string WhyNoDay(const CalendarRoundQuery& query, Spelling spelling = Spelling::Colonial);
+std::string WhyNoDay(const CalendarRoundQuery& query, Spelling spelling = Spelling::Colonial,
+                     Language language = Language::English);
 
 // The first day count strictly after (or before) fromDayCount with the asked
 // values, found in constant time. The query must be possible (WhyNoDay empty).

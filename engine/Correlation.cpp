@@ -1,6 +1,7 @@
 #include "Correlation.h"
 
 #include "TextParsing.h"
+#include "Wording.h"
 
 namespace zentolk {
 
@@ -11,7 +12,8 @@ std::string_view CorrelationName(std::int64_t correlation) {
     return {};
 }
 
-std::optional<std::int64_t> ParseCorrelation(std::string_view text, std::string& error) {
+std::optional<std::int64_t> ParseCorrelation(std::string_view text, std::string& error,
+                                             Language language) {
     const std::string_view t = Trimmed(text);
     for (const NamedCorrelation& named : NamedCorrelations)
         if (EqualsIgnoringCase(t, named.key) || EqualsIgnoringCase(t, named.name))
@@ -22,16 +24,22 @@ std::optional<std::int64_t> ParseCorrelation(std::string_view text, std::string&
         digits.remove_prefix(1);
     std::int64_t value;
     if (!ParseDigits(digits, value)) {
-        error = "the correlation " + QuotedText(text) + " is neither a number nor one of ";
+        std::string keys;
         for (const NamedCorrelation& named : NamedCorrelations)
-            error.append(named.key).append(&named == &NamedCorrelations.back() ? "" : ", ");
+            keys.append(named.key).append(&named == &NamedCorrelations.back() ? "" : ", ");
+        error = Worded(language,
+                       {"the correlation %1 is neither a number nor one of %2",
+                        "la correlación %1 no es un número ni una de %2"},
+                       {QuotedText(text), keys});
         return std::nullopt;
     }
     if (negative)
         value = -value;
     if (value < MinCorrelation || value > MaxCorrelation) {
-        error = "the correlation " + std::string(t) + " lies outside " +
-                std::to_string(MinCorrelation) + " to " + std::to_string(MaxCorrelation);
+        error = Worded(language,
+                       {"the correlation %1 lies outside %2 to %3",
+                        "la correlación %1 queda fuera de %2 a %3"},
+                       {t, std::to_string(MinCorrelation), std::to_string(MaxCorrelation)});
         return std::nullopt;
     }
     return value;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DayNumber.h"
+#include "Language.h"
 
 #include <array>
 #include <cstdint>
@@ -35,6 +36,7 @@ std::string_view CorrelationName(std::int64_t correlation);
 
 // A number in MinCorrelation..MaxCorrelation or a named correlation's key or
 // name (any letter case). On failure, error says why.
-std::optional<std::int64_t> ParseCorrelation(std::string_view text, std::string& error);
+std::optional<std::int64_t> ParseCorrelation(std::string_view text, std::string& error,
+                                             Language language = Language::English);
 
 } // namespace zentolk

@@ -4,6 +4,7 @@
 #include "NumberText.h"
 #include "TextParsing.h"
 #include "TextWriters.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <numeric>
@@ -67,14 +68,15 @@ constexpr WideCount placeDays(std::size_t fromKin) {
 // 20 to a place: the most places a wide count holds.
 constexpr std::size_t WidePlaces = 29;
 
-// A place's name, the kins first: above the baktun each is 20 of the one below.
-std::string placeName(std::size_t fromKin) {
+// A place named with its article, the kins first: above the baktun each is
+// 20 of the one below. Every named place is masculine in Spanish.
+std::string thePlace(std::size_t fromKin, Language language) {
     static constexpr std::string_view Above[] = {"pictun", "calabtun", "kinchiltun", "alautun"};
-    if (fromKin < 5)
-        return std::string(Place[4 - fromKin].name);
-    if (fromKin - 5 < std::size(Above))
-        return std::string(Above[fromKin - 5]);
-    return "place " + std::to_string(fromKin + 1) + " from the kins";
+    if (fromKin < 5 || fromKin - 5 < std::size(Above))
+        return Worded(language, {"the %1", "el %1"},
+                      {fromKin < 5 ? Place[4 - fromKin].name : Above[fromKin - 5]});
+    return Worded(language, {"the place %1 from the kins", "la posición %1 desde los kines"},
+                  {std::to_string(fromKin + 1)});
 }
 // Leading "0." places go, the kins stay.
 std::string withoutLeadingZeros(std::string text) {
@@ -88,13 +90,16 @@ std::string withoutLeadingZeros(std::string text) {
 // The most places a distance number in 64 bits holds.
 constexpr std::size_t DistancePlaces = 14;
 // Up to `most` places, each within its usual range (20 above the baktun).
-std::optional<WideCount> parseDistance(std::string_view text, std::size_t most,
-                                       std::string& error) {
+std::optional<WideCount> parseDistance(std::string_view text, std::size_t most, std::string& error,
+                                       Language language) {
     const std::vector<std::string_view> parts = placesOf(Trimmed(text));
     if (parts.size() > most) {
-        error = "a distance number has one to " + std::to_string(most) +
-                " places (kins last), not " + std::to_string(parts.size()) + ": " +
-                QuotedText(Trimmed(text));
+        error =
+            Worded(language,
+                   {"a distance number has one to %1 places (kins last), not %2: %3",
+                    "un número de distancia tiene de una a %1 posiciones (los kines al final), "
+                    "no %2: %3"},
+                   {std::to_string(most), std::to_string(parts.size()), QuotedText(Trimmed(text))});
         return std::nullopt;
     }
     WideCount days = 0;
@@ -103,14 +108,19 @@ std::optional<WideCount> parseDistance(std::string_view text, std::size_t most,
         const std::int64_t limit = fromKin < 5 ? Place[4 - fromKin].limit : Place[0].limit;
         std::int64_t value;
         if (!ParseDigits(parts[i], value)) {
-            error = "the " + placeName(fromKin) + " " + QuotedText(parts[i]) +
-                    " of the distance number " + QuotedText(Trimmed(text)) + " is not a number";
+            error = Worded(
+                language,
+                {"%1 %2 of the distance number %3 is not a number",
+                 "%1 %2 del número de distancia %3 no es un número"},
+                {thePlace(fromKin, language), QuotedText(parts[i]), QuotedText(Trimmed(text))});
             return std::nullopt;
         }
         if (value >= limit) {
-            error = "the " + placeName(fromKin) + " of the distance number " +
-                    QuotedText(Trimmed(text)) + " must be 0 to " + std::to_string(limit - 1) +
-                    ", not " + std::string(parts[i]);
+            error = Worded(language,
+                           {"%1 of the distance number %2 must be 0 to %3, not %4",
+                            "%1 del número de distancia %2 debe ser de 0 a %3, no %4"},
+                           {thePlace(fromKin, language), QuotedText(Trimmed(text)),
+                            std::to_string(limit - 1), parts[i]});
             return std::nullopt;
         }
         days += value * placeDays(fromKin);
@@ -121,11 +131,14 @@ std::optional<WideCount> parseDistance(std::string_view text, std::size_t most,
 // " + DN - DN ..." added to a count, each distance number of up to `most`
 // places. The sum stays within what one more of the longest keeps in 128 bits.
 std::optional<WideCount> applyDistances(WideCount dayCount, std::string_view chain,
-                                        std::size_t most, std::string& error) {
+                                        std::size_t most, std::string& error, Language language) {
     const std::string_view t = Trimmed(chain);
     std::size_t op = t.find_first_of("+-");
     if (op != 0) {
-        error = "expected '+' or '-' before a distance number, not " + QuotedText(t);
+        error = Worded(language,
+                       {"expected '+' or '-' before a distance number, not %1",
+                        "se esperaba '+' o '-' antes de un número de distancia, no %1"},
+                       {QuotedText(t)});
         return std::nullopt;
     }
     constexpr WideCount Bound = placeDays(WidePlaces - 1) * 20;
@@ -134,16 +147,21 @@ std::optional<WideCount> applyDistances(WideCount dayCount, std::string_view cha
         const std::size_t next = t.find_first_of("+-", op + 1);
         const std::string_view term = Trimmed(t.substr(op + 1, next - op - 1));
         if (term.empty()) {
-            error = std::string("a distance number is missing after '") + t[op] + "' in " +
-                    QuotedText(t);
+            error = Worded(language,
+                           {"a distance number is missing after '%1' in %2",
+                            "falta un número de distancia después de '%1' en %2"},
+                           {t.substr(op, 1), QuotedText(t)});
             return std::nullopt;
         }
-        const std::optional<WideCount> distance = parseDistance(term, most, error);
+        const std::optional<WideCount> distance = parseDistance(term, most, error, language);
         if (!distance)
             return std::nullopt;
         dayCount += add ? *distance : -*distance;
         if (dayCount > Bound || dayCount < -Bound) {
-            error = "the distance numbers of " + QuotedText(t) + " reach beyond any count";
+            error = Worded(language,
+                           {"the distance numbers of %1 reach beyond any count",
+                            "los números de distancia de %1 van más allá de toda cuenta"},
+                           {QuotedText(t)});
             return std::nullopt;
         }
         op = next;
@@ -152,13 +170,15 @@ std::optional<WideCount> applyDistances(WideCount dayCount, std::string_view cha
 }
 } // namespace
 
-std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error) {
-    const std::optional<WideCount> days = parseDistance(text, DistancePlaces, error);
+std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error,
+                                                Language language) {
+    const std::optional<WideCount> days = parseDistance(text, DistancePlaces, error, language);
     return days ? std::optional(static_cast<std::int64_t>(*days)) : std::nullopt;
 }
 
-std::optional<WideCount> ParseWideDistanceNumber(std::string_view text, std::string& error) {
-    return parseDistance(text, WidePlaces, error);
+std::optional<WideCount> ParseWideDistanceNumber(std::string_view text, std::string& error,
+                                                 Language language) {
+    return parseDistance(text, WidePlaces, error, language);
 }
 
 std::string DistanceNumberText(std::int64_t days) {
@@ -186,14 +206,18 @@ std::string InscribedDayText(std::int64_t dayCount, Language language) {
     return InscribedText(dayCount) + (era == 0 ? "" : " (" + EraName(era, language) + ")");
 }
 
-std::optional<WideCount> ParseWideLongCount(std::string_view text, std::string& error) {
+std::optional<WideCount> ParseWideLongCount(std::string_view text, std::string& error,
+                                            Language language) {
     std::string_view t = Trimmed(text);
     const bool negative = t.starts_with('-');
     t.remove_prefix(negative);
     const std::vector<std::string_view> parts = placesOf(t);
     if (parts.size() < 7 || parts.size() > WidePlaces) {
-        error = "a Long Count above the pictun has 7 to " + std::to_string(WidePlaces) +
-                " places, not " + std::to_string(parts.size()) + ": " + QuotedText(Trimmed(text));
+        error = Worded(
+            language,
+            {"a Long Count above the pictun has 7 to %1 places, not %2: %3",
+             "una Cuenta Larga por encima del pictun tiene de 7 a %1 posiciones, no %2: %3"},
+            {std::to_string(WidePlaces), std::to_string(parts.size()), QuotedText(Trimmed(text))});
         return std::nullopt;
     }
     WideCount count = 0;
@@ -202,8 +226,11 @@ std::optional<WideCount> ParseWideLongCount(std::string_view text, std::string& 
         const std::int64_t limit = fromKin == 1 ? Place[3].limit : LongCountUnits[5].limit;
         std::int64_t value;
         if (!ParseDigits(parts[i], value) || value >= limit) {
-            error = "place " + std::to_string(i + 1) + " of " + std::to_string(parts.size()) +
-                    " must be 0 to " + std::to_string(limit - 1) + ", not " + QuotedText(parts[i]);
+            error = Worded(language,
+                           {"place %1 of %2 must be 0 to %3, not %4",
+                            "la posición %1 de %2 debe ser de 0 a %3, no %4"},
+                           {std::to_string(i + 1), std::to_string(parts.size()),
+                            std::to_string(limit - 1), QuotedText(parts[i])});
             return std::nullopt;
         }
         count += value * placeDays(fromKin);
@@ -306,24 +333,26 @@ bool HasDistanceChain(std::string_view text) {
 namespace {
 // A wide count read as a day count: beyond 64 bits its day lies far outside
 // the civil years.
-std::optional<std::int64_t> narrowed(const std::optional<WideCount>& count, std::string& error) {
+std::optional<std::int64_t> narrowed(const std::optional<WideCount>& count, std::string& error,
+                                     Language language) {
     if (!count)
         return std::nullopt;
     const std::optional<std::int64_t> day = NarrowDayCount(*count);
     if (!day)
-        error = std::string(DayRangeMessage);
+        error = DayRangeWords.in(language);
     return day;
 }
 } // namespace
 
 std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
-                                           std::string& error) {
-    return narrowed(applyDistances(dayCount, chain, DistancePlaces, error), error);
+                                           std::string& error, Language language) {
+    return narrowed(applyDistances(dayCount, chain, DistancePlaces, error, language), error,
+                    language);
 }
 
 std::optional<WideCount> ApplyWideDistances(WideCount dayCount, std::string_view chain,
-                                            std::string& error) {
-    return applyDistances(dayCount, chain, WidePlaces, error);
+                                            std::string& error, Language language) {
+    return applyDistances(dayCount, chain, WidePlaces, error, language);
 }
 
 std::int64_t TakeEraName(std::string_view& text) {
@@ -353,27 +382,33 @@ std::int64_t TakeEraName(std::string_view& text) {
     return -eras;
 }
 
-std::optional<std::int64_t> ParseInscribedLongCount(std::string_view text, std::string& error) {
+std::optional<std::int64_t> ParseInscribedLongCount(std::string_view text, std::string& error,
+                                                    Language language) {
     std::string_view rest = text;
     const std::string_view longCount = TakeWord(rest);
     if (rest.empty() && IsWideLongCountText(longCount))
-        return narrowed(ParseWideLongCount(longCount, error), error);
+        return narrowed(ParseWideLongCount(longCount, error, language), error, language);
     const std::int64_t era = TakeEraName(rest);
     if (era == 0 || !rest.empty())
-        return ParseLongCount(text, error);
-    const std::optional<std::int64_t> count = ParseLongCount(longCount, error);
+        return ParseLongCount(text, error, language);
+    const std::optional<std::int64_t> count = ParseLongCount(longCount, error, language);
     if (!count)
         return std::nullopt;
     if (*count < 0 || *count > EraDays) {
-        error = "a Long Count of the " + EraName(era) + " runs from 0.0.0.0.0 to 13.0.0.0.0, not " +
-                std::string(longCount);
+        // "de la era anterior", "de 2 eras antes"
+        const std::string eraName = EraName(era, language);
+        error = Worded(
+            language,
+            {"a Long Count of the %1 runs from 0.0.0.0.0 to 13.0.0.0.0, not %2",
+             "una Cuenta Larga de %1 va de 0.0.0.0.0 a 13.0.0.0.0, no %2"},
+            {era == -1 && language == Language::Spanish ? "la " + eraName : eraName, longCount});
         return std::nullopt;
     }
     return DayCountOfInscribed(era, *count);
 }
 
-std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error,
-                                      Spelling spelling) {
+std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error, Spelling spelling,
+                                      Language language) {
     std::string_view rest = text;
     const std::string_view longCount = TakeWord(rest);
     const std::int64_t era = TakeEraName(rest);
@@ -385,10 +420,11 @@ std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error,
     const std::optional<std::int64_t> count = ParseInscribedLongCount(
         std::string_view(longCount.data(),
                          static_cast<std::size_t>(rest.data() - longCount.data())),
-        error);
+        error, language);
     if (!count)
         return std::nullopt;
-    const std::optional<CalendarRoundQuery> round = ParseCalendarRound(rest, error, spelling);
+    const std::optional<CalendarRoundQuery> round =
+        ParseCalendarRound(rest, error, spelling, language);
     if (!round)
         return std::nullopt;
     date.dayCount = *count;
@@ -409,22 +445,22 @@ bool IsLongCountText(std::string_view text) {
 }
 
 std::optional<LongCountDate> ReadLongCountDate(std::string_view text, std::string& error,
-                                               Spelling spelling) {
+                                               Spelling spelling, Language language) {
     // The caller's error may hold a text already: only an empty one of our
     // own says that the text is a Long Count alone.
     std::string why;
-    const std::optional<FullDate> date = ParseFullDate(text, why, spelling);
+    const std::optional<FullDate> date = ParseFullDate(text, why, spelling, language);
     if (!date) {
         if (!why.empty()) {
             error = std::move(why);
             return std::nullopt;
         }
-        const std::optional<std::int64_t> count = ParseInscribedLongCount(text, error);
+        const std::optional<std::int64_t> count = ParseInscribedLongCount(text, error, language);
         if (!count)
             return std::nullopt;
         return LongCountDate{*count, {}};
     }
-    FullDateCheck check = CheckFullDate(*date, spelling);
+    FullDateCheck check = CheckFullDate(*date, spelling, true, language);
     if (!check.fits) {
         error = std::move(check.problem);
         return std::nullopt;
@@ -435,41 +471,84 @@ std::optional<LongCountDate> ReadLongCountDate(std::string_view text, std::strin
 namespace {
 // cycleDay: a day with the same place in every cycle as the given count's.
 std::string previousEraNote(const std::string& longCount, const CalendarRoundQuery& round,
-                            std::int64_t cycleDay, Spelling spelling) {
-    return longCount + " " + CalendarRoundText(round, spelling) +
-           " fits only the era before this one, 1,872,000 days earlier; in this era that Long "
-           "Count falls on " +
-           CalendarRoundText(cycleDay, spelling);
+                            std::int64_t cycleDay, Spelling spelling, Language language) {
+    return Worded(
+        language,
+        {"%1 %2 fits only the era before this one, 1,872,000 days earlier; in this era "
+         "that Long Count falls on %3",
+         "%1 %2 solo encaja en la era anterior a esta, 1,872,000 días antes; en esta era "
+         "esa Cuenta Larga cae en %3"},
+        {longCount, CalendarRoundText(round, spelling), CalendarRoundText(cycleDay, spelling)});
+}
+
+// The parts of a given round that differ from a day's, each with the day's.
+std::vector<std::string> differingParts(const CalendarRoundQuery& given, std::int64_t dayCount,
+                                        Spelling spelling, Language language) {
+    const TzolkinDay tzolkin = TzolkinOf(dayCount);
+    const HaabDay haab = HaabOf(dayCount);
+    std::vector<std::string> parts;
+    const auto differs = [&](bool differ, const Wording& what, const std::string& given,
+                             const std::string& own) {
+        if (differ)
+            parts.push_back(Worded(language,
+                                   parts.empty()
+                                       ? Wording{"the %1 %2 (the Long Count gives %3)",
+                                                 "el %1 %2 (la Cuenta Larga da %3)"}
+                                       : Wording{"the %1 %2 (it gives %3)", "el %1 %2 (da %3)"},
+                                   {what.in(language), given, own}));
+    };
+    if (given.tzolkin) {
+        const TzolkinDay& t = *given.tzolkin;
+        differs(t.number != tzolkin.number, {"Tzolkin number", "número del tzolkin"},
+                std::to_string(t.number), std::to_string(tzolkin.number));
+        differs(t.sign != tzolkin.sign, {"day sign", "signo del día"},
+                std::string(SignName(t.sign, spelling)),
+                std::string(SignName(tzolkin.sign, spelling)));
+    }
+    if (given.haab) {
+        const HaabDay& h = *given.haab;
+        differs(h.day != haab.day, {"Haab number", "número del haab"}, std::to_string(h.day),
+                std::to_string(haab.day));
+        differs(h.month != haab.month, {"month", "mes"},
+                std::string(MonthNameOf(h.month, spelling)),
+                std::string(MonthNameOf(haab.month, spelling)));
+    }
+    return parts;
 }
 
 std::string mismatchText(const CalendarRoundQuery& round, const std::string& longCount,
-                         std::int64_t cycleDay, Spelling spelling) {
-    const std::string parts = DifferingParts(round, cycleDay, spelling);
-    return parts + (parts.find(" and ") == std::string::npos ? " does" : " do") + " not fit " +
-           longCount + ", whose Calendar Round is " + CalendarRoundText(cycleDay, spelling);
+                         std::int64_t cycleDay, Spelling spelling, Language language) {
+    const std::vector<std::string> parts = differingParts(round, cycleDay, spelling, language);
+    return Worded(language,
+                  parts.size() == 1 ? Wording{"%1 does not fit %2, whose Calendar Round is %3",
+                                              "%1 no encaja con %2, cuya Rueda Calendárica es %3"}
+                                    : Wording{"%1 do not fit %2, whose Calendar Round is %3",
+                                              "%1 no encajan con %2, cuya Rueda Calendárica es %3"},
+                  {JoinedList(parts, language), longCount, CalendarRoundText(cycleDay, spelling)});
 }
 } // namespace
 
 std::optional<WideLongCountDate> ReadWideLongCountDate(std::string_view text, std::string& error,
-                                                       Spelling spelling) {
+                                                       Spelling spelling, Language language) {
     std::string_view rest = text;
     const std::string_view word = TakeWord(rest);
     std::optional<WideCount> deep;
-    if (IsWideLongCountText(word) && !(deep = ParseWideLongCount(word, error)))
+    if (IsWideLongCountText(word) && !(deep = ParseWideLongCount(word, error, language)))
         return std::nullopt;
     // What 64 bits hold is read as any Long Count, with suggestions on a mismatch.
     if (!deep || NarrowDayCount(*deep)) {
-        std::optional<LongCountDate> date = ReadLongCountDate(text, error, spelling);
+        std::optional<LongCountDate> date = ReadLongCountDate(text, error, spelling, language);
         if (!date)
             return std::nullopt;
         return WideLongCountDate{date->dayCount, std::move(date->note)};
     }
     if (rest.empty())
         return WideLongCountDate{*deep, {}};
-    const std::optional<CalendarRoundQuery> round = ParseCalendarRound(rest, error, spelling);
+    const std::optional<CalendarRoundQuery> round =
+        ParseCalendarRound(rest, error, spelling, language);
     if (!round)
         return std::nullopt;
-    if (std::string why = WhyNoDay(*round, spelling); !why.empty()) {
+    if (std::string why = WhyNoDay(*round, spelling, language); !why.empty()) {
         error = std::move(why);
         return std::nullopt;
     }
@@ -478,21 +557,29 @@ std::optional<WideLongCountDate> ReadWideLongCountDate(std::string_view text, st
         return WideLongCountDate{*deep, round->note};
     const std::string written = WideLongCountText(*deep);
     if (FitsRound(*round, cycleDay - EraDays))
-        return WideLongCountDate{
-            *deep - EraDays,
-            JoinedNotes(round->note, previousEraNote(written, *round, cycleDay, spelling))};
-    error = mismatchText(*round, written, cycleDay, spelling);
+        return WideLongCountDate{*deep - EraDays,
+                                 JoinedNotes(round->note, previousEraNote(written, *round, cycleDay,
+                                                                          spelling, language))};
+    error = mismatchText(*round, written, cycleDay, spelling, language);
     // Coba Stela 1 writes the creation day under twenty places of 13: counted
     // as days they move the Haab, so say which day the places from the baktun
     // down name when the era's 13 baktuns close it.
     const auto within = static_cast<std::int64_t>(*deep % EraDays);
     if (within >= 0 && FitsRound(*round, within))
-        error += "; it is the Calendar Round of " +
-                 (within == 0 ? std::string("the creation day (13.0.0.0.0 of the era before, "
-                                            "0.0.0.0.0 of this one)")
-                              : InscribedDayText(within)) +
-                 ", as Coba Stela 1 is read with its places above the baktun as completed "
-                 "cycles rather than days";
+        // Spanish joins "de" to the article: "del día", "de 9.12.11.5.18".
+        error = Worded(
+            language,
+            {"%1; it is the Calendar Round of %2, as Coba Stela 1 is read with its places above "
+             "the baktun as completed cycles rather than days",
+             "%1; es la Rueda Calendárica %2, como se lee la Estela 1 de Cobá con sus posiciones "
+             "por encima del baktun como ciclos completos y no como días"},
+            {error,
+             within == 0
+                 ? Worded(language, {"the creation day (13.0.0.0.0 of the era before, "
+                                     "0.0.0.0.0 of this one)",
+                                     "del día de la creación (13.0.0.0.0 de la era anterior, "
+                                     "0.0.0.0.0 de esta)"})
+                 : Worded(language, {"%1", "de %1"}, {InscribedDayText(within, language)})});
     return std::nullopt;
 }
 
@@ -502,56 +589,32 @@ bool FitsRound(const CalendarRoundQuery& round, std::int64_t dayCount) {
 }
 
 std::string DifferingParts(const CalendarRoundQuery& given, std::int64_t dayCount,
-                           Spelling spelling) {
-    const TzolkinDay tzolkin = TzolkinOf(dayCount);
-    const HaabDay haab = HaabOf(dayCount);
-    std::vector<std::string> parts;
-    const auto differs = [&](bool differ, const std::string& what, const std::string& given,
-                             const std::string& own) {
-        if (differ)
-            parts.push_back("the " + what + " " + given + " (" +
-                            (parts.empty() ? "the Long Count" : "it") + " gives " + own + ")");
-    };
-    if (given.tzolkin) {
-        const TzolkinDay& t = *given.tzolkin;
-        differs(t.number != tzolkin.number, "Tzolkin number", std::to_string(t.number),
-                std::to_string(tzolkin.number));
-        differs(t.sign != tzolkin.sign, "day sign", std::string(SignName(t.sign, spelling)),
-                std::string(SignName(tzolkin.sign, spelling)));
-    }
-    if (given.haab) {
-        const HaabDay& h = *given.haab;
-        differs(h.day != haab.day, "Haab number", std::to_string(h.day), std::to_string(haab.day));
-        differs(h.month != haab.month, "month", std::string(MonthNameOf(h.month, spelling)),
-                std::string(MonthNameOf(haab.month, spelling)));
-    }
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
-    return text;
+                           Spelling spelling, Language language) {
+    return JoinedList(differingParts(given, dayCount, spelling, language), language);
 }
 
-FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPreviousEra) {
+FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPreviousEra,
+                            Language language) {
     FullDateCheck check;
     const std::int64_t d = date.dayCount;
-    const std::string lc = InscribedDayText(d);
+    const std::string lc = InscribedDayText(d, language);
     check.dayCount = d;
     check.calendarRound = CalendarRoundText(d, spelling);
     if (FitsRound(date.round, d)) {
         check.fits = true;
         return check;
     }
-    if (const std::string why = WhyNoDay(date.round, spelling); !why.empty()) {
+    if (const std::string why = WhyNoDay(date.round, spelling, language); !why.empty()) {
         check.problem = why;
         return check;
     }
     if (tryPreviousEra && !date.eraNamed && FitsRound(date.round, d - EraDays)) {
         check.fits = check.previousEra = true;
         check.dayCount = d - EraDays;
-        check.note = previousEraNote(lc, date.round, d, spelling);
+        check.note = previousEraNote(lc, date.round, d, spelling, language);
         return check;
     }
-    check.problem = mismatchText(date.round, lc, d, spelling);
+    check.problem = mismatchText(date.round, lc, d, spelling, language);
 
     // The places as written: those of the count in its own era.
     const LongCountPlaces p = LongCountOf(InscribedOf(d).count);
@@ -571,16 +634,22 @@ FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling, bool tryPre
 }
 
 std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error,
-                                            Spelling spelling) {
+                                            Spelling spelling, Language language) {
+    static constexpr Wording PlaceOrAny{"%1 must be * or 0 to %2, not %3",
+                                        "%1 debe ser * o de 0 a %2, no %3"};
     std::vector<std::string_view> words = DateWords(text);
     DatePattern pattern;
     const std::string quoted = QuotedText(Trimmed(text));
     if (!words.empty() && words.front().find('.') != std::string_view::npos) {
         std::vector<std::string_view> parts = placesOf(words.front());
         if (parts.size() < 5 || parts.size() > WidePlaces) {
-            error = "the Long Count of a pattern has five places or more, each a number or *, "
-                    "not " +
-                    std::to_string(parts.size()) + ": " + QuotedText(words.front());
+            error =
+                Worded(language,
+                       {"the Long Count of a pattern has five places or more, each a number or "
+                        "*, not %1: %2",
+                        "la Cuenta Larga de un patrón tiene cinco posiciones o más, cada una un "
+                        "número o *, no %1: %2"},
+                       {std::to_string(parts.size()), QuotedText(words.front())});
             return std::nullopt;
         }
         pattern.hasLongCount = true;
@@ -590,8 +659,9 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
             if (parts[i] == "*") {
                 pattern.pictuns.reset();
             } else if (!ParseDigits(parts[i], v) || v >= Place[0].limit) {
-                error = "the " + placeName(parts.size() - 1 - i) + " must be * or 0 to " +
-                        std::to_string(Place[0].limit - 1) + ", not " + QuotedText(parts[i]);
+                error = Worded(language, PlaceOrAny,
+                               {thePlace(parts.size() - 1 - i, language),
+                                std::to_string(Place[0].limit - 1), QuotedText(parts[i])});
                 return std::nullopt;
             } else if (pattern.pictuns) {
                 *pattern.pictuns = *pattern.pictuns * Place[0].limit + v;
@@ -603,8 +673,9 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
                 continue;
             std::int64_t v;
             if (!ParseDigits(parts[i], v) || v >= Place[i].limit) {
-                error = "the " + std::string(Place[i].name) + " must be * or 0 to " +
-                        std::to_string(Place[i].limit - 1) + ", not " + QuotedText(parts[i]);
+                error = Worded(language, PlaceOrAny,
+                               {thePlace(static_cast<std::size_t>(4 - i), language),
+                                std::to_string(Place[i].limit - 1), QuotedText(parts[i])});
                 return std::nullopt;
             }
             pattern.places[i] = static_cast<int>(v);
@@ -612,13 +683,17 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
         words.erase(words.begin());
     }
     if (words.size() != 0 && words.size() != 2 && words.size() != 4) {
-        error = "expected a Long Count such as 9.*.*.0.0, then a Tzolkin day and a Haab day "
-                "(\"* Ahau 8 *\"), not " +
-                quoted;
+        error =
+            Worded(language,
+                   {"expected a Long Count such as 9.*.*.0.0, then a Tzolkin day and a Haab day "
+                    "(\"* Ahau 8 *\"), not %1",
+                    "se esperaba una Cuenta Larga como 9.*.*.0.0 y después un día del tzolkin y "
+                    "un día del haab (\"* Ahau 8 *\"), no %1"},
+                   {quoted});
         return std::nullopt;
     }
     if (!pattern.hasLongCount && words.empty()) {
-        error = "the pattern is empty";
+        error = Wording{"the pattern is empty", "el patrón está vacío"}.in(language);
         return std::nullopt;
     }
     bool tzolkinSeen = false, haabSeen = false;
@@ -628,15 +703,20 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
         if (numberText != "*") {
             std::int64_t v;
             if (!ParseDigits(numberText, v) || v >= HaabMonthDays) {
-                error = QuotedText(numberText) + " is neither * nor the number of a day (in " +
-                        quoted + ")";
+                error = Worded(language,
+                               {"%1 is neither * nor the number of a day (in %2)",
+                                "%1 no es * ni el número de un día (en %2)"},
+                               {QuotedText(numberText), quoted});
                 return std::nullopt;
             }
             number = static_cast<int>(v);
         }
         const NameKind kind = name == "*" ? NameKind::None : NameKindOf(name);
         if (name != "*" && kind == NameKind::None) {
-            error = QuotedText(name) + " is neither * nor a Tzolkin day sign or Haab month";
+            error = Worded(language,
+                           {"%1 is neither * nor a Tzolkin day sign or Haab month",
+                            "%1 no es * ni un signo de día del tzolkin o un mes del haab"},
+                           {QuotedText(name)});
             return std::nullopt;
         }
         const std::optional<NameKind> other =
@@ -646,7 +726,7 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
                 : std::nullopt;
         if (kind == NameKind::Both && !other &&
             (!number || (*number >= 1 && *number <= TzolkinNumbers))) {
-            error = AmbiguousNameText(name) + "; give both days, or another spelling";
+            error = Worded(language, GiveBothDays, {AmbiguousNameText(name, language)});
             return std::nullopt;
         }
         const bool asMonth =
@@ -660,14 +740,16 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
             (month == 0 &&
              (words.size() == 4 ? i == 0 : !number || (*number >= 1 && *number <= TzolkinNumbers)));
         if (tzolkin ? tzolkinSeen : haabSeen) {
-            error = std::string("two ") + (tzolkin ? "Tzolkin" : "Haab") + " days in " + quoted;
+            error = Worded(language, tzolkin ? TwoTzolkinDays : TwoHaabDays, {quoted});
             return std::nullopt;
         }
         (tzolkin ? tzolkinSeen : haabSeen) = true;
         if (tzolkin) {
             if (number && (*number < 1 || *number > TzolkinNumbers)) {
-                error = "a Tzolkin number is * or 1 to " + std::to_string(TzolkinNumbers) +
-                        ", not " + std::string(numberText);
+                error = Worded(language,
+                               {"a Tzolkin number is * or 1 to %1, not %2",
+                                "un número del tzolkin es * o de 1 a %1, no %2"},
+                               {std::to_string(TzolkinNumbers), numberText});
                 return std::nullopt;
             }
             pattern.tzolkinNumber = number;
@@ -675,7 +757,8 @@ std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& 
                 pattern.tzolkinSign = sign;
         } else {
             if (number && month != 0 && *number >= HaabMonthLength(month)) {
-                error = HaabMonthDaysText(month, spelling) + ", not " + std::string(numberText);
+                error = Worded(language, HaabDayOutsideMonth,
+                               {HaabMonthDaysText(month, spelling, language), numberText});
                 return std::nullopt;
             }
             pattern.haabDay = number;

@@ -25,7 +25,8 @@ inline constexpr std::int64_t EraDays = CycleLength;
 // last place the kins: "2.4.0" is 800 days. One to fourteen places (above the
 // baktun: pictun, calabtun, ..., 20 each), each within its usual range; on
 // failure, error names the place.
-std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error);
+std::optional<std::int64_t> ParseDistanceNumber(std::string_view text, std::string& error,
+                                                Language language = Language::English);
 
 // "0.0.2.4.0"; "-" before a negative one; six places from 20 baktuns on.
 std::string DistanceNumberText(std::int64_t days);
@@ -47,7 +48,8 @@ std::string InscribedDayText(std::int64_t dayCount, Language language = Language
 __extension__ typedef __int128 WideCount;
 // Seven places or more, largest first, each 0 to 19 but the uinal (0 to 17);
 // a leading "-" counts back. Empty, with the reason, otherwise.
-std::optional<WideCount> ParseWideLongCount(std::string_view text, std::string& error);
+std::optional<WideCount> ParseWideLongCount(std::string_view text, std::string& error,
+                                            Language language = Language::English);
 // Every place from the largest that is not 0, at least five.
 std::string WideLongCountText(WideCount count);
 // A day count with the same place in every cycle the almanac shows
@@ -81,9 +83,11 @@ std::string WideInscribedDayText(WideCount dayCount, Language language = Languag
 // A distance number of up to as many places as a wide count has, and chains
 // of them, counted exactly; otherwise as ParseDistanceNumber and
 // ApplyDistances.
-std::optional<WideCount> ParseWideDistanceNumber(std::string_view text, std::string& error);
+std::optional<WideCount> ParseWideDistanceNumber(std::string_view text, std::string& error,
+                                                 Language language = Language::English);
 std::optional<WideCount> ApplyWideDistances(WideCount dayCount, std::string_view chain,
-                                            std::string& error);
+                                            std::string& error,
+                                            Language language = Language::English);
 // As InscribedDistanceText, for any wide count of days.
 std::string InscribedWideDistanceText(WideCount days);
 
@@ -95,7 +99,8 @@ struct WideLongCountDate {
     std::string note;
 };
 std::optional<WideLongCountDate> ReadWideLongCountDate(std::string_view text, std::string& error,
-                                                       Spelling spelling = Spelling::Colonial);
+                                                       Spelling spelling = Spelling::Colonial,
+                                                       Language language = Language::English);
 
 // Where the distance numbers after a date begin: the first "+" or "-" after
 // the text's first character, or npos when there is none.
@@ -104,7 +109,8 @@ bool HasDistanceChain(std::string_view text);
 
 // Adds " + DN - DN ..." to a day count.
 std::optional<std::int64_t> ApplyDistances(std::int64_t dayCount, std::string_view chain,
-                                           std::string& error);
+                                           std::string& error,
+                                           Language language = Language::English);
 
 // Takes an era name as EraName writes it, with or without its brackets,
 // off the front of text: -1 for "(era before)" or "(era anterior)", -2 for
@@ -114,7 +120,8 @@ std::int64_t TakeEraName(std::string_view& text);
 // A Long Count as ParseLongCount reads it, or as its era writes it followed
 // by the era's name ("12.19.13.4.0 (era before)"), whose places then count
 // from that era's 0.0.0.0.0 up to its end, 13.0.0.0.0.
-std::optional<std::int64_t> ParseInscribedLongCount(std::string_view text, std::string& error);
+std::optional<std::int64_t> ParseInscribedLongCount(std::string_view text, std::string& error,
+                                                    Language language = Language::English);
 
 // A Long Count with a Tzolkin day, a Haab day or both ("9.12.11.5.18 6 Etznab
 // 11 Yax"), the Long Count's era named if it is not this one.
@@ -125,7 +132,8 @@ struct FullDate {
 };
 // Empty with no error when the text is a Long Count alone.
 std::optional<FullDate> ParseFullDate(std::string_view text, std::string& error,
-                                      Spelling spelling = Spelling::Colonial);
+                                      Spelling spelling = Spelling::Colonial,
+                                      Language language = Language::English);
 
 bool FitsRound(const CalendarRoundQuery& round, std::int64_t dayCount);
 
@@ -146,12 +154,13 @@ struct FullDateCheck {
 // each with the day's value: "the Tzolkin number 6 (the Long Count gives 9)
 // and the month Yax (it gives Ceh)"; empty when none differs.
 std::string DifferingParts(const CalendarRoundQuery& given, std::int64_t dayCount,
-                           Spelling spelling = Spelling::Colonial);
+                           Spelling spelling = Spelling::Colonial,
+                           Language language = Language::English);
 
 // A date that fits neither era is no previous-era reading; without
 // tryPreviousEra only the given day counts.
 FullDateCheck CheckFullDate(const FullDate& date, Spelling spelling = Spelling::Colonial,
-                            bool tryPreviousEra = true);
+                            bool tryPreviousEra = true, Language language = Language::English);
 
 // Whether a day's text is a Long Count rather than a date: its first word
 // has a dot ("9.12.11.5.18", "9.12.11.5.18 6 Etznab"), which none of a
@@ -167,7 +176,8 @@ struct LongCountDate {
     std::string note;
 };
 std::optional<LongCountDate> ReadLongCountDate(std::string_view text, std::string& error,
-                                               Spelling spelling = Spelling::Colonial);
+                                               Spelling spelling = Spelling::Colonial,
+                                               Language language = Language::English);
 
 // Two notes as one, either of them empty.
 std::string JoinedNotes(const std::string& first, const std::string& second);
@@ -185,7 +195,8 @@ struct DatePattern {
     std::optional<int> tzolkinNumber, tzolkinSign, haabDay, haabMonth;
 };
 std::optional<DatePattern> ParseDatePattern(std::string_view text, std::string& error,
-                                            Spelling spelling = Spelling::Colonial);
+                                            Spelling spelling = Spelling::Colonial,
+                                            Language language = Language::English);
 
 struct MatchResult {
     std::vector<std::int64_t> days; // the first `limit`, in order

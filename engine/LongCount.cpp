@@ -2,6 +2,7 @@
 
 #include "TextParsing.h"
 #include "TextWriters.h"
+#include "Wording.h"
 
 #include <array>
 
@@ -21,7 +22,8 @@ std::string LongCountText(const LongCountPlaces& places) {
     return WrittenText([&](char* o) { return PutLongCount(o, places); });
 }
 
-std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& error) {
+std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& error,
+                                           Language language) {
     std::string_view t = Trimmed(text);
     const bool negative = !t.empty() && t.front() == '-';
     if (negative)
@@ -39,9 +41,13 @@ std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& e
         t.remove_prefix(dot + 1);
     }
     if (places != 5 && places != 6) {
-        error = "a Long Count has five places (baktun.katun.tun.uinal.kin) or six (pictun "
-                "first), not " +
-                std::to_string(places) + ": " + QuotedText(Trimmed(text));
+        error =
+            Worded(language,
+                   {"a Long Count has five places (baktun.katun.tun.uinal.kin) or six (pictun "
+                    "first), not %1: %2",
+                    "una Cuenta Larga tiene cinco posiciones (baktun.katun.tun.uinal.kin) o seis "
+                    "(el pictun primero), no %1: %2"},
+                   {std::to_string(places), QuotedText(Trimmed(text))});
         return std::nullopt;
     }
     const std::size_t first = LongCountUnits.size() - places;
@@ -51,16 +57,19 @@ std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& e
         const std::string_view part = Trimmed(parts[i]);
         std::int64_t value;
         if (!ParseDigits(part, value)) {
-            error = "the " + std::string(unit.name) + " " + QuotedText(part) +
-                    " is not a number (place " + std::to_string(i + 1) + " of " +
-                    std::to_string(places) + ")";
+            error = Worded(
+                language,
+                {"the %1 %2 is not a number (place %3 of %4)",
+                 "el %1 %2 no es un número (posición %3 de %4)"},
+                {unit.name, QuotedText(part), std::to_string(i + 1), std::to_string(places)});
             return std::nullopt;
         }
         if (value >= unit.limit) {
             // The sign belongs to the count, and so to its first place as written.
-            error = "the " + std::string(unit.name) + " must be 0 to " +
-                    std::to_string(unit.limit - 1) + ", not " + (negative && i == 0 ? "-" : "") +
-                    std::string(part);
+            error = Worded(language,
+                           {"the %1 must be 0 to %2, not %3", "el %1 debe ser de 0 a %2, no %3"},
+                           {unit.name, std::to_string(unit.limit - 1),
+                            (negative && i == 0 ? "-" : "") + std::string(part)});
             return std::nullopt;
         }
         count += value * unit.days;

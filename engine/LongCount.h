@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Language.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -139,6 +141,7 @@ constexpr bool ReadPlainLongCount(std::string_view text, std::int64_t& count) {
 
 // Reads "b.k.t.u.k" or "p.b.k.t.u.k" (blanks around allowed, a leading "-"
 // counts back) into a day count; on failure, error names the bad place.
-std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& error);
+std::optional<std::int64_t> ParseLongCount(std::string_view text, std::string& error,
+                                           Language language = Language::English);
 
 } // namespace zentolk

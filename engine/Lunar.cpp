@@ -3,6 +3,7 @@
 #include "Arithmetic.h"
 #include "NumberText.h"
 #include "TextParsing.h"
+#include "Wording.h"
 
 #include <cctype>
 #include <cmath>
@@ -322,7 +323,8 @@ std::string LunarReadingText(LunarConvention convention, std::int64_t dayCount,
     return s ? LunarSeriesText(*s, language) : NoAstronomicalMoonText(language);
 }
 
-std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::string& error) {
+std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::string& error,
+                                                  Language language) {
     RecordedSeries r;
     std::string_view rest = text;
     const auto nextWord = [&rest]() {
@@ -346,7 +348,9 @@ std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::st
         std::size_t split = 0;
         while (split < word.size() && std::isalpha(static_cast<unsigned char>(word[split])))
             ++split;
-        const std::string glyph = lower(word.substr(0, split));
+        std::string glyph = lower(word.substr(0, split));
+        if (glyph == "edad") // the age as the Spanish messages name it
+            glyph = "age";
         std::string_view number = word.substr(split);
         // G and its number, F, X and B stand in the series too but say
         // nothing these conventions give: they are passed over.
@@ -360,9 +364,13 @@ std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::st
         const bool known =
             glyph == "d" || glyph == "e" || glyph == "c" || glyph == "a" || glyph == "age";
         if (!known) {
-            error = "a recorded Lunar Series names glyphs G, F, E, D, C, X, B and A (or the age), "
-                    "not " +
-                    QuotedText(word);
+            error =
+                Worded(language,
+                       {"a recorded Lunar Series names glyphs G, F, E, D, C, X, B and A (or the "
+                        "age), not %1",
+                        "una Serie Lunar registrada nombra los glifos G, F, E, D, C, X, B y A (o "
+                        "la edad), no %1"},
+                       {QuotedText(word)});
             return std::nullopt;
         }
         std::string_view save = rest;
@@ -376,8 +384,10 @@ std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::st
         }
         std::int32_t value = -1;
         if (!ParseInteger(number, value)) {
-            error = "glyph " + std::string(word.substr(0, split)) + " needs a number, not " +
-                    QuotedText(number);
+            error =
+                Worded(language,
+                       {"glyph %1 needs a number, not %2", "el glifo %1 necesita un número, no %2"},
+                       {word.substr(0, split), QuotedText(number)});
             return std::nullopt;
         }
         std::optional<int>* part = nullptr;
@@ -399,22 +409,31 @@ std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::st
             inRange = value == 29 || value == 30;
         }
         if (!inRange) {
-            error = "glyph " + std::string(word.substr(0, split)) + " " + std::string(number) +
-                    " is out of range (D 0-19, E 0-9, age 0-29, C 1-6, A 29 or 30)";
+            error =
+                Worded(language,
+                       {"glyph %1 %2 is out of range (D 0-19, E 0-9, age 0-29, C 1-6, A 29 or 30)",
+                        "el glifo %1 %2 está fuera de intervalo (D 0-19, E 0-9, edad 0-29, C 1-6, "
+                        "A 29 o 30)"},
+                       {word.substr(0, split), number});
             return std::nullopt;
         }
         if (part->has_value()) {
-            error = "the recorded series gives " +
-                    std::string(part == &r.age ? "the age"
-                                : glyph == "c" ? "glyph C"
-                                               : "glyph A") +
-                    " twice";
+            const std::size_t which = part == &r.age ? 0 : glyph == "c" ? 1 : 2;
+            static constexpr Wording Twice[] = {{"the recorded series gives the age twice",
+                                                 "la serie registrada da dos veces la edad"},
+                                                {"the recorded series gives glyph C twice",
+                                                 "la serie registrada da dos veces el glifo C"},
+                                                {"the recorded series gives glyph A twice",
+                                                 "la serie registrada da dos veces el glifo A"}};
+            error = Twice[which].in(language);
             return std::nullopt;
         }
         *part = value;
     }
     if (!r.age && !r.glyphC && !r.glyphA) {
-        error = "expected a recorded Lunar Series such as \"D 5 C 2 A 29\"";
+        error = Wording{"expected a recorded Lunar Series such as \"D 5 C 2 A 29\"",
+                        "se esperaba una Serie Lunar registrada como \"D 5 C 2 A 29\""}
+                    .in(language);
         return std::nullopt;
     }
     return r;

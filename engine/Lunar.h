@@ -96,12 +96,13 @@ std::string LunarReadingText(LunarConvention convention, std::int64_t dayCount,
 std::string NoAstronomicalMoonText(Language language = Language::English);
 
 // A Lunar Series as an inscription records it: "D 5", "E 6" (26 days),
-// "age 26", "C 4", "A 29" (or "A 9", the glyph's own coefficient); any of
+// "age 26" (or "edad 26"), "C 4", "A 29" (or "A 9", the glyph's own coefficient); any of
 // them, in any order, separated by blanks, commas or semicolons.
 struct RecordedSeries {
     std::optional<int> age, glyphC, glyphA;
 };
-std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::string& error);
+std::optional<RecordedSeries> ParseRecordedSeries(std::string_view text, std::string& error,
+                                                  Language language = Language::English);
 
 // How far a recorded part is from the day's: days for the age (the nearest
 // way round the lunation), lunations for glyph C (-3..3), days for glyph A.

@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 #include "TextParsing.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <numeric>
@@ -95,11 +96,11 @@ std::optional<Period> ParsePeriod(std::string_view name) {
     return std::nullopt;
 }
 
-std::string PeriodChoicesText() {
+std::string PeriodChoicesText(Language language) {
     std::string text;
     for (auto p = AllPeriods.rbegin(); p != AllPeriods.rend(); ++p)
         text.append(p == AllPeriods.rbegin()     ? ""
-                    : p + 1 == AllPeriods.rend() ? " or "
+                    : p + 1 == AllPeriods.rend() ? (language == Language::Spanish ? " o " : " or ")
                                                  : ", ")
             .append(PeriodName(*p));
     return text;
@@ -184,12 +185,15 @@ MatchResult PlaceRound(const CalendarRoundQuery& round, const PlaceClues& clues,
 namespace {
 // "13" or "13 Ahau" at words[i]: the number of an Ahau day, and the words read.
 std::optional<int> ajawAt(const std::vector<std::string_view>& words, std::size_t& i,
-                          std::string& error) {
+                          std::string& error, Language language) {
     std::int64_t number = 0;
     if (i >= words.size() || !ParseDigits(words[i], number))
         return std::nullopt;
     if (number < 1 || number > TzolkinNumbers) {
-        error = "an Ahau day's number is 1 to 13, not " + std::string(words[i]);
+        error = Worded(language,
+                       {"an Ahau day's number is 1 to 13, not %1",
+                        "el número de un día Ahau es de 1 a 13, no %1"},
+                       {words[i]});
         return std::nullopt;
     }
     ++i;
@@ -199,25 +203,30 @@ std::optional<int> ajawAt(const std::vector<std::string_view>& words, std::size_
 }
 } // namespace
 
-std::optional<PeriodQuery> ParsePeriodQuery(std::string_view text, std::string& error) {
+std::optional<PeriodQuery> ParsePeriodQuery(std::string_view text, std::string& error,
+                                            Language language) {
     const std::vector<std::string_view> words = Words(text);
     std::size_t i = 1;
     const std::optional<Period> period = words.empty() ? std::nullopt : ParsePeriod(words[0]);
     std::optional<int> ajaw;
     if (period)
-        ajaw = ajawAt(words, i, error);
+        ajaw = ajawAt(words, i, error, language);
     if (!period || !error.empty() || i < words.size()) {
         if (error.empty())
-            error = "expected " + PeriodChoicesText() +
-                    ", with the number of its Ahau day if wanted (\"katun 13\"), not " +
-                    QuotedText(Trimmed(text));
+            error =
+                Worded(language,
+                       {"expected %1, with the number of its Ahau day if wanted (\"katun 13\"), "
+                        "not %2",
+                        "se esperaba %1, con el número de su día Ahau si se quiere (\"katun 13\"), "
+                        "no %2"},
+                       {PeriodChoicesText(language), QuotedText(Trimmed(text))});
         return std::nullopt;
     }
     return PeriodQuery{*period, ajaw};
 }
 
 std::optional<ShortFormDate> ParseShortFormDate(std::string_view text, std::string& error,
-                                                Spelling spelling) {
+                                                Spelling spelling, Language language) {
     // A comma may set the clues off: "3 Ahau 3 Mol, ending the tun".
     const std::vector<std::string_view> words = Words(text, ',');
     // The round runs up to the first word that names a period or joins a clue.
@@ -236,9 +245,10 @@ std::optional<ShortFormDate> ParseShortFormDate(std::string_view text, std::stri
     std::string roundText;
     for (std::size_t i = 0; i < end; ++i)
         roundText.append(i ? " " : "").append(words[i]);
-    std::optional<CalendarRoundQuery> round = ParseCalendarRound(roundText, error, spelling);
+    std::optional<CalendarRoundQuery> round =
+        ParseCalendarRound(roundText, error, spelling, language);
     if (round && !WhyNoDay(*round).empty())
-        error = WhyNoDay(*round, spelling), round.reset();
+        error = WhyNoDay(*round, spelling, language), round.reset();
     if (!round)
         return std::nullopt;
     date.round = *round;
@@ -249,14 +259,18 @@ std::optional<ShortFormDate> ParseShortFormDate(std::string_view text, std::stri
         }
         const std::optional<Period> period = ParsePeriod(words[i++]);
         const std::optional<int> ajaw =
-            period == Period::Katun ? ajawAt(words, i, error) : std::nullopt;
+            period == Period::Katun ? ajawAt(words, i, error, language) : std::nullopt;
         if (!error.empty())
             return std::nullopt;
         if (!period ||
             (ajaw ? date.clues.katunAjaw.has_value() : date.clues.periodEnding.has_value())) {
-            error = "after the Calendar Round, expected \"katun N\" for the katun it lies in "
-                    "or a period's name for the period it ends, not " +
-                    QuotedText(words[i - 1]);
+            error =
+                Worded(language,
+                       {"after the Calendar Round, expected \"katun N\" for the katun it lies "
+                        "in or a period's name for the period it ends, not %1",
+                        "después de la Rueda Calendárica se esperaba \"katun N\" para el katun "
+                        "en que cae o el nombre de un periodo para el periodo que termina, no %1"},
+                       {QuotedText(words[i - 1])});
             return std::nullopt;
         }
         if (ajaw)
@@ -267,23 +281,29 @@ std::optional<ShortFormDate> ParseShortFormDate(std::string_view text, std::stri
     return date;
 }
 
-std::optional<Interval> ParseInterval(std::string_view text, std::string& error) {
+std::optional<Interval> ParseInterval(std::string_view text, std::string& error,
+                                      Language language) {
     const std::string_view t = Trimmed(text);
     if (const std::optional<Period> period = ParsePeriod(t))
         return Interval{PeriodDays(*period), period};
     std::int64_t days = 0;
     if (t.find('.') != std::string_view::npos) {
-        const std::optional<std::int64_t> distance = ParseDistanceNumber(t, error);
+        const std::optional<std::int64_t> distance = ParseDistanceNumber(t, error, language);
         if (!distance)
             return std::nullopt;
         days = *distance;
     } else if (!ParseDigits(t, days)) {
-        error = "expected " + PeriodChoicesText() +
-                ", a number of days or a distance number, not " + QuotedText(t);
+        error = Worded(language,
+                       {"expected %1, a number of days or a distance number, not %2",
+                        "se esperaba %1, un número de días o un número de distancia, no %2"},
+                       {PeriodChoicesText(language), QuotedText(t)});
         return std::nullopt;
     }
     if (days <= 0 || days > EraDays * 1000) {
-        error = "an interval runs from 1 day to 1,000 eras, not " + QuotedText(t);
+        error = Worded(language,
+                       {"an interval runs from 1 day to 1,000 eras, not %1",
+                        "un intervalo va de 1 día a 1,000 eras, no %1"},
+                       {QuotedText(t)});
         return std::nullopt;
     }
     return Interval{days, std::nullopt};
@@ -292,6 +312,7 @@ std::optional<Interval> ParseInterval(std::string_view text, std::string& error)
 std::string IntervalText(std::int64_t times, const Interval& every, Spelling spelling,
                          Language language) {
     const bool spanish = language == Language::Spanish;
+    // Spanish plurals add "es": "katunes", "tunes", as the help writes them.
     if (every.period)
         return std::to_string(times) + " " + std::string(PeriodName(*every.period, spelling)) +
                (times == 1 ? ""

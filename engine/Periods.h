@@ -53,7 +53,7 @@ std::string_view PeriodName(Period period, Spelling spelling = Spelling::Colonia
 // Either spelling, any letter case, apostrophes optional ("bak'tun", "Katun").
 std::optional<Period> ParsePeriod(std::string_view name);
 // "baktun, katun, lahuntun, hotun or tun", for messages and help.
-std::string PeriodChoicesText();
+std::string PeriodChoicesText(Language language = Language::English);
 
 // The katun a day lies in runs from the day after one katun ending to the
 // next ending, which names it by its Ahau day ("katun 8 Ahau"); an ending
@@ -108,7 +108,8 @@ struct PeriodQuery {
     Period period = Period::Katun;
     std::optional<int> ajaw;
 };
-std::optional<PeriodQuery> ParsePeriodQuery(std::string_view text, std::string& error);
+std::optional<PeriodQuery> ParsePeriodQuery(std::string_view text, std::string& error,
+                                            Language language = Language::English);
 
 // A Calendar Round as a short-form date is written, with its clues after it:
 // "katun N" ("in katun 13 Ahau") for the katun it lies in, a period's name
@@ -119,7 +120,8 @@ struct ShortFormDate {
 };
 // Empty with the reason when it cannot be read or no day has the round.
 std::optional<ShortFormDate> ParseShortFormDate(std::string_view text, std::string& error,
-                                                Spelling spelling = Spelling::Colonial);
+                                                Spelling spelling = Spelling::Colonial,
+                                                Language language = Language::English);
 
 // A span anniversaries are counted in: a period, or a number of days
 // ("365", or a distance number such as "1.0.0").
@@ -127,8 +129,9 @@ struct Interval {
     std::int64_t days = 0;
     std::optional<Period> period;
 };
-std::optional<Interval> ParseInterval(std::string_view text, std::string& error);
-// "1 katun", "2 katuns", "730 days"; in Spanish "2 katunes", "730 días".
+std::optional<Interval> ParseInterval(std::string_view text, std::string& error,
+                                      Language language = Language::English);
+// "1 katun", "2 katuns", "730 days" ("2 katunes", "730 días").
 std::string IntervalText(std::int64_t times, const Interval& every,
                          Spelling spelling = Spelling::Colonial,
                          Language language = Language::English);

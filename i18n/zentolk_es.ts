@@ -315,6 +315,10 @@ Pruebe &apos;zentolk --help&apos;.
         <source>Station direction:</source>
         <translation>Rumbo de la estación:</translation>
     </message>
+    <message>
+        <source>%1 only.</source>
+        <translation>%1 y ningún otro.</translation>
+    </message>
 </context>
 <context>
     <name>zentolk::TFrmAlmanac</name>

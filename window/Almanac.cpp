@@ -219,7 +219,7 @@ void TFrmAlmanac::CorrelationPicked(int index) {
 void TFrmAlmanac::CorrelationTyped() {
     std::string error;
     const std::optional<std::int64_t> value =
-        ParseCorrelation(CorrelationNumber->text().toStdString(), error);
+        ParseCorrelation(CorrelationNumber->text().toStdString(), error, InterfaceLanguage());
     if (!value) {
         DayPage->SetStatus(Qs(error));
         return;

@@ -222,15 +222,15 @@ void TDayPage::SetStatus(const QString& text) {
 void TDayPage::GoToLongCount() {
     std::string error;
     // A full date or an earlier era's count is read as the Inscriptions page reads it.
-    const std::optional<LongCountDate> date =
-        ReadLongCountDate(LongCountInput->text().toStdString(), error, spelling_);
+    const std::optional<LongCountDate> date = ReadLongCountDate(
+        LongCountInput->text().toStdString(), error, spelling_, InterfaceLanguage());
     if (!date) {
         SetStatus(Qs(error));
         return;
     }
     const std::int64_t jdn = date->dayCount + correlation_;
     if (!DayInRange(jdn, Calendar::Gregorian)) {
-        SetStatus(Qs(std::string(DayRangeMessage)));
+        SetStatus(Qs(std::string(DayRangeWords.in(InterfaceLanguage()))));
         return;
     }
     SetStatus({});
@@ -239,8 +239,8 @@ void TDayPage::GoToLongCount() {
 
 void TDayPage::GoToJulianDate() {
     std::string error;
-    const std::optional<std::int64_t> jdn =
-        ParseDateText(JulianInput->text().toStdString(), Calendar::Julian, error);
+    const std::optional<std::int64_t> jdn = ParseDateText(
+        JulianInput->text().toStdString(), Calendar::Julian, error, InterfaceLanguage());
     if (!jdn) {
         SetStatus(Qs(error));
         return;
@@ -266,7 +266,8 @@ void TDayPage::Search(bool forward) {
     if (month != 0) {
         query.haab = HaabDay{day - 1, month};
         if (!IsHaabDay(*query.haab)) {
-            SetStatus(Qs(HaabMonthDaysText(month, spelling_) + " only."));
+            SetStatus(
+                tr("%1 only.").arg(Qs(HaabMonthDaysText(month, spelling_, InterfaceLanguage()))));
             return;
         }
     }
@@ -275,7 +276,7 @@ void TDayPage::Search(bool forward) {
         SetStatus(tr("Pick a Tzolkin day, a Haab day or both."));
         return;
     case QueryStatus::NeverOccurs:
-        SetStatus(Qs(WhyNoDay(query, spelling_) + "."));
+        SetStatus(Qs(WhyNoDay(query, spelling_, InterfaceLanguage()) + "."));
         return;
     case QueryStatus::Possible:
         break;

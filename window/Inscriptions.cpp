@@ -206,7 +206,7 @@ void TInscriptions::Move(bool forward) {
     DayList->clear(); // the list answers the action that filled it, not this one
     std::string error;
     const std::optional<std::int64_t> days =
-        ParseDistanceNumber(DistanceInput->text().toStdString(), error);
+        ParseDistanceNumber(DistanceInput->text().toStdString(), error, InterfaceLanguage());
     if (!days) {
         SetResult(Qs(error));
         return;
@@ -217,7 +217,7 @@ void TInscriptions::Move(bool forward) {
     }
     const std::int64_t jdn = day_->jdn + (forward ? *days : -*days);
     if (!DayInRange(jdn, Calendar::Gregorian)) {
-        SetResult(Qs(std::string(DayRangeMessage)));
+        SetResult(Qs(std::string(DayRangeWords.in(InterfaceLanguage()))));
         return;
     }
     SetResult(QStringLiteral("%1 %2 %3:")
@@ -237,10 +237,11 @@ void TInscriptions::MeasureDistance() {
     std::string error;
     std::optional<WideCount> from;
     if (!IsLongCountText(text)) {
-        if (const std::optional<std::int64_t> jdn = ParseDateText(text, Calendar::Gregorian, error))
+        if (const std::optional<std::int64_t> jdn =
+                ParseDateText(text, Calendar::Gregorian, error, InterfaceLanguage()))
             from = *jdn - day_->correlation;
     } else if (const std::optional<WideLongCountDate> date =
-                   ReadWideLongCountDate(text, error, CurrentSpelling())) {
+                   ReadWideLongCountDate(text, error, CurrentSpelling(), InterfaceLanguage())) {
         from = date->dayCount; // a deep count's day too, which has no civil date
     }
     if (!from) {
@@ -260,7 +261,8 @@ void TInscriptions::MeasureDistance() {
 void TInscriptions::CheckDate() {
     std::string error;
     const std::string text = FullDateInput->text().toStdString();
-    const std::optional<FullDate> date = ParseFullDate(text, error, CurrentSpelling());
+    const std::optional<FullDate> date =
+        ParseFullDate(text, error, CurrentSpelling(), InterfaceLanguage());
     DayList->clear();
     DayList->setAccessibleName(tr("Suggestions"));
     std::string_view rest = text;
@@ -272,7 +274,7 @@ void TInscriptions::CheckDate() {
         // Beyond 64 bits: checked by its cycles, with no day to go to.
         error.clear();
         const std::optional<WideLongCountDate> deep =
-            ReadWideLongCountDate(text, error, CurrentSpelling());
+            ReadWideLongCountDate(text, error, CurrentSpelling(), InterfaceLanguage());
         if (deep)
             SetResult(
                 Qs(deep->note) + (deep->note.empty() ? "" : ". ") +
@@ -289,7 +291,7 @@ void TInscriptions::CheckDate() {
                                 : Qs(error));
         return;
     }
-    const FullDateCheck check = CheckFullDate(*date, CurrentSpelling());
+    const FullDateCheck check = CheckFullDate(*date, CurrentSpelling(), true, InterfaceLanguage());
     if (check.fits) {
         const QString fits = tr("The date fits: %1").arg(LineOf(check.dayCount));
         SetResult(check.previousEra ? Qs(check.note) + QStringLiteral(". ") + fits : fits);
@@ -309,8 +311,8 @@ void TInscriptions::CheckDate() {
 
 void TInscriptions::FindMatches() {
     std::string error;
-    const std::optional<DatePattern> pattern =
-        ParseDatePattern(PatternInput->text().toStdString(), error, CurrentSpelling());
+    const std::optional<DatePattern> pattern = ParseDatePattern(
+        PatternInput->text().toStdString(), error, CurrentSpelling(), InterfaceLanguage());
     DayList->clear();
     DayList->setAccessibleName(tr("Matching days"));
     if (!pattern) {
@@ -374,7 +376,7 @@ void TInscriptions::ShowFound(const MatchResult& found, std::int64_t from, std::
 void TInscriptions::ListPeriodEndings() {
     std::string error;
     const std::optional<PeriodQuery> query =
-        ParsePeriodQuery(PeriodInput->text().toStdString(), error);
+        ParsePeriodQuery(PeriodInput->text().toStdString(), error, InterfaceLanguage());
     DayList->clear();
     DayList->setAccessibleName(tr("Period endings"));
     if (!query) {
@@ -386,8 +388,8 @@ void TInscriptions::ListPeriodEndings() {
 
 void TInscriptions::PlaceShortForm() {
     std::string error;
-    const std::optional<ShortFormDate> date =
-        ParseShortFormDate(PlaceInput->text().toStdString(), error, CurrentSpelling());
+    const std::optional<ShortFormDate> date = ParseShortFormDate(
+        PlaceInput->text().toStdString(), error, CurrentSpelling(), InterfaceLanguage());
     DayList->clear();
     DayList->setAccessibleName(tr("Placed days"));
     if (!date) {

@@ -1,5 +1,8 @@
 #include "engine/AlmanacDay.h"
+#include "engine/AlmanacInput.h"
+#include "engine/Correlation.h"
 #include "engine/Epigraphy.h"
+#include "engine/Lunar.h"
 #include "engine/Periods.h"
 #include "engine/Reading.h"
 #include "engine/Report.h"
@@ -9,6 +12,7 @@
 #include <cctype>
 #include <gtest/gtest.h>
 #include <random>
+#include <regex>
 #include <set>
 #include <string>
 #include <string_view>
@@ -133,6 +137,9 @@ TEST(Spanish, TextsAsSpanishReadersWriteThem) {
               "el año queda fuera de -1,000,000 a 1,000,000");
     EXPECT_EQ(CalendarRangeProblem({2, 30, 2024}, 2024, 0, Language::Spanish),
               "el día 30 no es un día de febrero de 2024 d. C. (1 a 29)");
+    EXPECT_EQ(IntervalText(2, {KatunDays, Period::Katun}, Spelling::Modern, Language::Spanish),
+              "2 k'atunes");
+    EXPECT_EQ(IntervalText(1, {1, std::nullopt}, Spelling::Colonial, Language::Spanish), "1 día");
 }
 
 // The era's names a reader may type, English or Spanish, in either language;
@@ -214,6 +221,181 @@ TEST(Spanish, ReportHasItsFourteenLinesWithSpanishLabels) {
                       "\n"
                       "Día del tzolkin:  12  Ix (Jaguar)\n"
                       "Día de la semana:  sábado\n");
+}
+
+// A reader's message (or, where it reads the text, its note) in a language.
+using Reader = std::string (*)(std::string_view, Language);
+template <typename Result> std::string said(const Result& result, const std::string& error) {
+    if constexpr (requires { result->note; })
+        return result ? result->note : error;
+    else
+        return error;
+}
+constexpr auto Colonial = Spelling::Colonial;
+
+// Bad input for every reader, most as the readers' own tests refuse it: each
+// message in Spanish is whole, keeps the user's quoted text and the numbers,
+// and shares no word with the English beyond names both languages write.
+TEST(Spanish, EveryReaderSaysInSpanishWhatItSaysInEnglish) {
+    std::string deep = "19"; // the largest count of 29 places but one
+    for (int place = 1; place < 29; ++place)
+        deep += ".19";
+    const std::string coba =
+        "13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.13.0.0.0.0";
+    const std::string places29 =
+        "1.2.3.4.5.6.7.8.9.10.11.12.13.14.15.16.17.18.19.0.1.2.3.4.5.6.7.8.9";
+    const struct {
+        Reader read;
+        std::vector<std::string> inputs;
+    } corpus[] = {
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ReadWideLongCountDate(t, e, Colonial, l), e);
+         },
+         {"9.12.11.5",
+          "9.12.x.5.18",
+          "9.20.11.5.18",
+          "-20.0.0.0.0",
+          "13.0.0.0.1 (era before)",
+          "13.0.0.0.1 2 eras before",
+          "1.20.0.0.0.0.0",
+          places29 + ".0",
+          "9.12.11.5.18 6 Etznab 12 Yax",
+          "9.12.11.5.18 6 Etznab 16 Yax",
+          "9.12.11.5.18 7 Ik 15 Zip",
+          "13.0.0.0.0 4 Ahau 8 Cumku",
+          coba + " 4 Ahau 8 Cumku",
+          coba + " 4 Ahau 9 Cumku",
+          "9.12.11.5.18 3 Kej",
+          "9.12.11.5.18 3 Nope",
+          "9.12.11.5.18 x Ahau",
+          "9.12.11.5.18 14 Ahau",
+          "9.12.11.5.18 4 Ahau 8",
+          "9.12.11.5.18 6 Etznab 7 Ahau",
+          "9.12.11.5.18 2 Yax 3 Pop",
+          "9.12.11.5.18 6 Uayeb",
+          "9.12.11.5.18 20 Yax"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ApplyWideDistances(0, t, e, l), e);
+         },
+         {"2.18.0", "+ 2.18.0", "+ 20", "- 1.20.0.0", "+ 2.x.0", "+ ", "+ 1." + places29,
+          "+ 20.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0",
+          "+ " + deep + " + " + deep}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ParseInterval(t, e, l), e);
+         },
+         {"foo", "0", "1.20.0", "1.2.3.4.5.6.7.8.9.10.11.12.13.14.15"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ParseIsoDay(t, Calendar::Gregorian, e, l), e);
+         },
+         {"2024-6-15", "2024-02-30", "2000000-01-01"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ParseDayNumber(t, Calendar::Gregorian, e, l), e);
+         },
+         {"12x", "99999999999999999999"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(
+                 ParseLongCountDay(t, DefaultCorrelation, Calendar::Gregorian, e, Colonial, l), e);
+         },
+         {"1.0.0.0.0.0.0.0", "9.20.0.0.0", "9.12.11.5.18 6 Etznab 16 Yax"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ParseDateText(t, Calendar::Gregorian, e, l), e);
+         },
+         {"6 15 2024 XX", "6 15", "x 15 2024", "6 y 2024", "6 15 z", "6 15 2000000", "13 1 2000",
+          "2 30 2023"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             const std::optional<CalendarRoundQuery> q = ParseCalendarRound(t, e, Colonial, l);
+             return q && q->note.empty() ? WhyNoDay(*q, Colonial, l) : said(q, e);
+         },
+         {"4 Ahau 9 Cumku", "3 Kej", "4 Ahau 8", "x Ahau", "4 Nope", "4 Ahau 5 Imix",
+          "8 Cumku 9 Pop", "14 Ahau", "6 Uayeb", "20 Ceh"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ParseDatePattern(t, e, Colonial, l), e);
+         },
+         {"9.*.*.0 * Ahau", "9.*.*.18.0", "* Ahau 8 * 3", "14 Ahau", "5 Uayeb * Ahau",
+          "* Ahau * Imix", "", "9.*.*.0.0 * Nope", "20.9.*.*.0.0", "9.*.*.0.0 x Ahau", "* Kej",
+          "* Ahau 3 Pop 4 Zip"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ParseCorrelation(t, e, l), e);
+         },
+         {"foo", "999999999"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ParseRecordedSeries(t, e, l), e);
+         },
+         {"", "D 20", "E 10", "C 7", "A 31", "D 5 edad 6", "Z 3", "C x", "C 2 C 3", "A 29 A 30"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ParsePeriodQuery(t, e, l), e);
+         },
+         {"katun 14", "foo", "katun 13 x"}},
+        {[](std::string_view t, Language l) {
+             std::string e;
+             return said(ParseShortFormDate(t, e, Colonial, l), e);
+         },
+         {"3 Ahau 3 Mol katun 14", "3 Ahau 3 Mol foo", "4 Ahau 9 Cumku katun 2",
+          "3 Ahau 3 Mol tun tun"}},
+    };
+    const auto tokens = [](const std::string& text, const char* pattern) {
+        const std::regex token(pattern);
+        std::multiset<std::string> found;
+        for (std::sregex_iterator m(text.begin(), text.end(), token), end; m != end; ++m)
+            found.insert(m->str());
+        return found;
+    };
+    // Names both languages write alike: the calendar's, the periods' and
+    // places', the correlations' and a few words Spanish shares.
+    std::set<std::string> shared = {"baktun", "katun",    "tun",        "uinal",   "kin",
+                                    "pictun", "calabtun", "kinchiltun", "alautun", "lahuntun",
+                                    "hotun",  "era",      "eras",       "no",      "AD",
+                                    "BC",     "MM",       "DD",         "Lunar"};
+    for (const std::string_view name : TzolkinSign)
+        shared.emplace(name);
+    for (const std::string_view name : HaabMonth)
+        shared.emplace(name);
+    for (const std::string_view name : ModernTzolkinSign)
+        shared.emplace(name);
+    for (const std::string_view name : ModernHaabMonth)
+        shared.emplace(name);
+    for (const NamedCorrelation& c : NamedCorrelations)
+        for (const std::string& word : tokens(std::string(c.key), "[a-z]+"))
+            shared.insert(word);
+    const auto quoted = [](const std::string& text) {
+        static const std::regex quote(R"re((?:^|\W)'([^']*)'(?!\w)|"([^"]*)")re");
+        std::multiset<std::string> found;
+        for (std::sregex_iterator m(text.begin(), text.end(), quote), end; m != end; ++m)
+            found.insert((*m)[1].str() + (*m)[2].str());
+        return found;
+    };
+    std::set<std::string> messages;
+    for (const auto& [read, inputs] : corpus)
+        for (const std::string& input : inputs) {
+            const std::string english = read(input, Language::English),
+                              spanish = read(input, Language::Spanish);
+            SCOPED_TRACE(input + "\n" + english + "\n" + spanish);
+            ASSERT_FALSE(english.empty());
+            EXPECT_NE(spanish, english);
+            EXPECT_EQ(quoted(spanish), quoted(english));
+            EXPECT_EQ(tokens(spanish, "[0-9]+(,[0-9]{3})*"), tokens(english, "[0-9]+(,[0-9]{3})*"));
+            std::set<std::string> left;
+            const auto words = tokens(english, "[A-Za-z]{2,}"),
+                       ownWords = tokens(input, "[A-Za-z]+");
+            for (const std::string& word : tokens(spanish, "[A-Za-z\x80-\xff]{2,}"))
+                if (words.contains(word) && !shared.contains(word) && !ownWords.contains(word))
+                    left.insert(word);
+            EXPECT_TRUE(left.empty()) << *left.begin();
+            messages.insert(english);
+        }
+    EXPECT_GE(messages.size(), 80u);
 }
 
 } // namespace
