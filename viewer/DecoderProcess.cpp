@@ -51,7 +51,9 @@ bool WaitFor(int fd, short events, long long deadline) {
             return false;
         pollfd entry{fd, events, 0};
         const int ready = poll(&entry, 1, static_cast<int>(std::min(left, 1000000ll)));
-        if (ready < 0 && errno == EINTR)
+        // A poll that ran out is asked the clock again: the deadline is the
+        // clock's to call, and a long one is waited on in parts.
+        if (ready == 0 || (ready < 0 && errno == EINTR))
             continue;
         return ready > 0;
     }

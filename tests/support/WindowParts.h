@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Unhurried.h"
+
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -22,7 +24,7 @@ template <class Window, class... Args> std::unique_ptr<Window> ShownActive(Args&
     auto window = std::make_unique<Window>(std::forward<Args>(args)...);
     window->show();
     window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get()))
+    if (!WaitActive(window.get()))
         return nullptr;
     return window;
 }

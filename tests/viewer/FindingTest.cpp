@@ -1,9 +1,11 @@
 // Finding things in a help window: the Index and Search tabs driven by keys,
 // the page text the search reads, and where a new help window is placed.
 #include "FakeOs.h"
+#include "Unhurried.h"
 #include "ui/Colours.h"
 #include "ui/SideWindow.h"
 #include "viewer/ChmFile.h"
+#include "viewer/DecoderProcess.h"
 #include "viewer/HelpBrowser.h"
 #include "viewer/HelpWindow.h"
 #include "viewer/PageSearch.h"
@@ -20,6 +22,7 @@
 
 using namespace zentolk::viewer;
 using zentolk::testing::FakeOs;
+using zentolk::testing::WaitActive;
 
 namespace {
 const QString Fixture = QStringLiteral(ZENTOLK_FIXTURE_CHM);
@@ -30,7 +33,7 @@ HelpWindow* ShowActive(const QString& file) {
     auto* window = qobject_cast<HelpWindow*>(HtmlHelp(file, DisplayTopic, 0));
     if (window != nullptr) {
         window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
+        if (!WaitActive(window))
             return nullptr;
     }
     return window;
@@ -64,9 +67,13 @@ private slots:
     void init() {
         fake = std::make_unique<FakeOs>();
         SetDataFolders({});
+        // A clock that stands still: no request runs out of time however
+        // loaded the machine is.
+        DecoderProcess::SetClock([] { return 0LL; });
     }
 
     void cleanup() {
+        DecoderProcess::SetClock(nullptr);
         QCOMPARE(HtmlHelp({}, CloseAll, 0), nullptr);
         fake.reset();
     }
@@ -422,7 +429,7 @@ private slots:
         asking.setGeometry(20, 40, 320, 240);
         asking.show();
         asking.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&asking));
+        QVERIFY(WaitActive(&asking));
         auto* window = qobject_cast<HelpWindow*>(HtmlHelp(RealHelp, DisplayTopic, 0));
         QVERIFY(window);
         QVERIFY(!window->frameGeometry().intersects(asking.frameGeometry()));

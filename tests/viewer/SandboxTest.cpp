@@ -48,8 +48,8 @@ QString Field(const QString& text, const QString& name) {
 }
 
 // A fake clock that runs a whole second each time it is read, and one that
-// stands still, so that no request runs out of time however loaded the
-// machine is.
+// stands still, which every test but the one that runs out of time keeps,
+// so that no request runs out of time however loaded the machine is.
 long long fakeNow = 0;
 long long RacingClock() {
     return fakeNow += 1000;
@@ -94,6 +94,9 @@ class SandboxTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { DecoderProcess::SetClock(StoppedClock); }
+    void cleanupTestCase() { DecoderProcess::SetClock(nullptr); }
+
     // The test build of the decoder tries, after the filter is in place,
     // what an attacker's code would; every try must be refused.
     void decoderRefusesWhatItDoesNotNeed() {
@@ -219,7 +222,7 @@ private slots:
         fakeNow = 0;
         DecoderProcess::SetClock(RacingClock);
         std::unique_ptr<ChmFile> file = ChmFile::Open(slow);
-        DecoderProcess::SetClock(nullptr);
+        DecoderProcess::SetClock(StoppedClock);
         QVERIFY(!file);
         QApplication::processEvents(); // the request ends
         QVERIFY(!ChmFile::Open(slow));
@@ -325,7 +328,6 @@ private slots:
     // bounded (past the layout budget, as its text alone) in paragraphs the
     // view lays out one at a time; a page one byte larger is not laid out.
     void largePagesAreBoundedOrNotShown() {
-        DecoderProcess::SetClock(StoppedClock);
         auto* window = new HelpWindow(Large, QStringLiteral("Large"));
         QVERIFY(window->HasFile());
         window->ShowTopic(QStringLiteral("/over.htm"));
@@ -348,14 +350,12 @@ private slots:
         window->Search(QStringLiteral("word"));
         QCOMPARE(window->SearchResults()->count(), 2);
         QVERIFY(window->SearchResults()->item(0)->text().size() <= LongestSearchTitle + 1);
-        DecoderProcess::SetClock(nullptr);
         delete window;
     }
 
     // Images are charged by the size their headers tell against the page's
     // budget: one past it is its alternative text, one address is one image.
     void imagesPastThePixelBudgetAreTheirText() {
-        DecoderProcess::SetClock(StoppedClock);
         auto* window = new HelpWindow(Large, QStringLiteral("Large"));
         window->ShowTopic(QStringLiteral("/images.htm"));
         const QString shown = window->Browser()->toPlainText();
@@ -365,7 +365,6 @@ private slots:
         QVERIFY(!shown.contains(QStringLiteral("small")) &&
                 !shown.contains(QStringLiteral("once")));
         QCOMPARE(window->Browser()->PixelsLeft(), MostPagePixels - 4);
-        DecoderProcess::SetClock(nullptr);
         delete window;
     }
 
@@ -378,7 +377,6 @@ private slots:
         const QByteArray original = real.readAll();
         const qsizetype content = original.lastIndexOf("LZXC");
         QVERIFY(content > 0);
-        DecoderProcess::SetClock(StoppedClock);
         std::uint32_t seed = 22;
         bool set = false;
         const int cases = qEnvironmentVariableIntValue("ZENTOLK_FLIP_CASES", &set);
@@ -402,7 +400,6 @@ private slots:
             }
             delete window;
         }
-        DecoderProcess::SetClock(nullptr);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "viewer/Viewer.h"
 
 #include "FakeOs.h"
+#include "Unhurried.h"
 #include "viewer/ChmFile.h"
 #include "viewer/DecoderProcess.h"
 #include "viewer/HelpBrowser.h"
@@ -29,6 +30,8 @@
 
 using namespace zentolk::viewer;
 using zentolk::testing::FakeOs;
+using zentolk::testing::Unhurried;
+using zentolk::testing::WaitActive;
 
 Q_DECLARE_METATYPE(zentolk::viewer::HelpLocation)
 
@@ -36,6 +39,17 @@ namespace {
 const QString Fixture = QStringLiteral(ZENTOLK_FIXTURE_CHM);
 const QString RealHelp = QStringLiteral(ZENTOLK_HELP_CHM);
 const QString SpanishHelp = QStringLiteral(ZENTOLK_HELP_ES_CHM);
+
+// The decoders' clock, fake in every test: one that stands still, so that no
+// request runs out of time however loaded the machine is, and one that runs
+// a whole second each time it is read, for the child that never answers.
+long long StoppedClock() {
+    return 0;
+}
+long long RacingClock() {
+    static long long now = 0;
+    return now += 1000;
+}
 
 HelpWindow* Show(const QString& file, std::uint32_t command = DisplayTopic,
                  std::uintptr_t data = 0) {
@@ -100,9 +114,11 @@ private slots:
     void init() {
         fake = std::make_unique<FakeOs>();
         SetDataFolders({});
+        DecoderProcess::SetClock(StoppedClock);
     }
 
     void cleanup() {
+        DecoderProcess::SetClock(nullptr);
         QCOMPARE(HtmlHelp({}, CloseAll, 0), nullptr);
         QVERIFY(OpenWindows().empty());
         fake.reset();
@@ -212,8 +228,8 @@ private slots:
     // The decoding process is not trusted: any answer that is not exactly
     // what was asked for stops it, and the program goes on. Every child
     // either answers, ends or never answers, so no outcome depends on the
-    // machine's speed: the rows that answer or end get a limit no loaded
-    // machine reaches, the one that never answers a short one.
+    // machine's speed: the rows that answer or end wait on a clock that
+    // stands still, the one that never answers on a clock that races.
     void decoderProcessGivesUpOnMisbehaviour_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<int>("answerMilliseconds");
@@ -265,6 +281,8 @@ private slots:
         QFETCH(int, answerMilliseconds);
         QFETCH(int, outcome);
         QFETCH(QByteArray, data);
+        QFETCH(bool, timedOut);
+        DecoderProcess::SetClock(timedOut ? RacingClock : StoppedClock);
         DecoderLimits limits;
         limits.answerMilliseconds = answerMilliseconds;
         limits.largestAnswer = 1000;
@@ -277,7 +295,7 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(answer.data), data);
         QCOMPARE(answer.cut, QTest::currentDataTag() == QByteArray("longer than kept"));
         QCOMPARE(decoder.Running(), outcome != int(DecoderProcess::Outcome::Failed));
-        QTEST(decoder.TimedOut(), "timedOut");
+        QCOMPARE(decoder.TimedOut(), timedOut);
     }
 
     // A missing decoder program reads as a file that cannot be read.
@@ -407,12 +425,13 @@ private slots:
         QWidget other;
         other.show();
         other.activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), &other);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &other, Unhurried);
 
         HelpWindow* again = Show(Fixture, HelpContext, 20);
         QCOMPARE(again, first);
         QCOMPARE(OpenWindows().size(), std::size_t(1));
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(first));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), static_cast<QWidget*>(first),
+                                  Unhurried);
         QVERIFY(Page(first).contains(QStringLiteral("Second page")));
 
         // The same file reached by another spelling of its path.
@@ -441,7 +460,7 @@ private slots:
         QPointer<HelpWindow> window = Show(Fixture, HelpContext, 20);
         QVERIFY(window);
         window->close();
-        QTRY_VERIFY(window.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), Unhurried);
         HelpWindow* again = Show(Fixture);
         QVERIFY(again && again->isVisible());
         QVERIFY(Page(again).contains(QStringLiteral("Intro page")));
@@ -534,13 +553,14 @@ private slots:
         HelpWindow* window = Show(Fixture);
         QVERIFY(window);
         QVERIFY(ClickText(window->Browser(), QStringLiteral("Go to second")));
-        QTRY_VERIFY(Page(window).contains(QStringLiteral("Second page")));
+        QTRY_VERIFY_WITH_TIMEOUT(Page(window).contains(QStringLiteral("Second page")), Unhurried);
         QVERIFY(ClickText(window->Browser(), QStringLiteral("Go to third")));
-        QTRY_VERIFY(Page(window).contains(QStringLiteral("Third page")));
+        QTRY_VERIFY_WITH_TIMEOUT(Page(window).contains(QStringLiteral("Third page")), Unhurried);
         QCOMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/sub/third.htm")));
         // Relative to the page's own folder.
         QVERIFY(ClickText(window->Browser(), QStringLiteral("Back to intro")));
-        QTRY_COMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/intro.htm")));
+        QTRY_COMPARE_WITH_TIMEOUT(window->Browser()->source(),
+                                  QUrl(QStringLiteral("chm:/intro.htm")), Unhurried);
         QVERIFY(fake->openedAddresses.empty());
     }
 
@@ -548,8 +568,9 @@ private slots:
         HelpWindow* window = Show(Fixture);
         QVERIFY(window);
         QVERIFY(ClickText(window->Browser(), QStringLiteral("Web site")));
-        QTRY_COMPARE(fake->openedAddresses,
-                     std::vector<std::string>{"http://brinemoor.example/zentolk/"});
+        QTRY_COMPARE_WITH_TIMEOUT(fake->openedAddresses,
+                                  std::vector<std::string>{"http://brinemoor.example/zentolk/"},
+                                  Unhurried);
         QCOMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/intro.htm")));
         QVERIFY(Page(window).contains(QStringLiteral("Intro page")));
         QCOMPARE(fake->beeps, 0);
@@ -557,14 +578,14 @@ private slots:
         // One the desktop cannot open beeps.
         fake->addressesOpen = false;
         QVERIFY(ClickText(window->Browser(), QStringLiteral("Web site")));
-        QTRY_COMPARE(fake->beeps, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(fake->beeps, 1, Unhurried);
     }
 
     void localFileLinksAreNotOpened() {
         HelpWindow* window = Show(Fixture);
         QVERIFY(window);
         QVERIFY(ClickText(window->Browser(), QStringLiteral("Local file")));
-        QTRY_COMPARE(fake->beeps, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(fake->beeps, 1, Unhurried);
         QVERIFY(fake->openedAddresses.empty());
         QCOMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/intro.htm")));
     }
@@ -618,15 +639,15 @@ private slots:
         QTreeWidgetItem* third = tree->topLevelItem(1);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           tree->visualItemRect(third).center());
-        QTRY_VERIFY(Page(window).contains(QStringLiteral("Third page")));
+        QTRY_VERIFY_WITH_TIMEOUT(Page(window).contains(QStringLiteral("Third page")), Unhurried);
         QTreeWidgetItem* second = tree->topLevelItem(0)->child(0);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           tree->visualItemRect(second).center());
-        QTRY_VERIFY(Page(window).contains(QStringLiteral("Second page")));
+        QTRY_VERIFY_WITH_TIMEOUT(Page(window).contains(QStringLiteral("Second page")), Unhurried);
 
         // Following a link marks the page's entry.
         QVERIFY(ClickText(window->Browser(), QStringLiteral("Go to third")));
-        QTRY_COMPARE(tree->currentItem(), third);
+        QTRY_COMPARE_WITH_TIMEOUT(tree->currentItem(), third, Unhurried);
         // One click is one step back.
         window->BackAction()->trigger();
         QCOMPARE(window->Browser()->source(), QUrl(QStringLiteral("chm:/second.htm")));
@@ -706,9 +727,6 @@ private slots:
         main->show();
         QVERIFY(QGuiApplication::quitOnLastWindowClosed());
         QTimer::singleShot(0, main, &QWidget::close);
-        // Reached only if the help window kept the program running: the loop
-        // ends at once otherwise, so the delay is a bound, never a measure.
-        QTimer::singleShot(30000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(window.isNull());
     }
@@ -731,7 +749,7 @@ private slots:
         QPointer<HelpWindow> window = Show(Fixture);
         QVERIFY(window);
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(WaitActive(window));
         QTextBrowser* page = window->Browser();
         QAccessibleInterface* document = QAccessible::queryAccessibleInterface(page);
         QCOMPARE(document->role(), QAccessible::Document);
@@ -753,7 +771,7 @@ private slots:
         QTest::keyClick(page, Qt::Key_Tab);
         QVERIFY(QApplication::focusWidget() != page);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(window.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), Unhurried);
     }
 };
 

@@ -1,5 +1,6 @@
 // The Almanac on its own, beside a stand-in for the calculator: what it reads
 // of the target's date, what it sets there, and Tab through its pages.
+#include "Unhurried.h"
 #include "WindowParts.h"
 #include "app/Application.h"
 #include "window/Almanac.h"
@@ -15,6 +16,7 @@
 
 using zentolk::TFrmAlmanac;
 using zentolk::testing::Part;
+using zentolk::testing::WaitActive;
 
 namespace {
 // Holds a date and records what the Almanac asks of it.
@@ -146,7 +148,7 @@ private slots:
         Part<QTabWidget>(*almanac, "Tabs")->setCurrentIndex(page);
         almanac->show();
         almanac->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(almanac.get()));
+        QVERIFY(WaitActive(almanac.get()));
         Part<QWidget>(*almanac, "CorrelationList")->setFocus(Qt::TabFocusReason);
         QStringList visited;
         while (visited.size() < 40 && !visited.contains("CorrelationList")) {

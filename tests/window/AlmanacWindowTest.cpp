@@ -2,6 +2,7 @@
 // desktop is a fake.
 #include "FakeOs.h"
 #include "FakeViewer.h"
+#include "Unhurried.h"
 #include "WindowParts.h"
 #include "app/Application.h"
 #include "engine/AlmanacDay.h"
@@ -30,6 +31,8 @@ using zentolk::TFrmCalc;
 using zentolk::TSpinEdit;
 using zentolk::testing::FakeOs;
 using zentolk::testing::Part;
+using zentolk::testing::WaitActive;
+using zentolk::testing::WaitExposed;
 
 class AlmanacWindowTest : public QObject {
     Q_OBJECT
@@ -76,7 +79,7 @@ private slots:
         calc = std::make_unique<TFrmCalc>(*kit);
         calc->show();
         almanac = zentolk::ShowAlmanac(*calc);
-        QVERIFY(QTest::qWaitForWindowExposed(almanac));
+        QVERIFY(WaitExposed(almanac));
         almanac->resize(320, almanac->height()); // narrow, as beside the calculator
         auto* correlation = Part<QLineEdit>(*almanac, "CorrelationNumber");
         correlation->setText("-9999999");
@@ -91,7 +94,8 @@ private slots:
     }
 
     void opensFromTheContextMenuOnce() {
-        QTimer::singleShot(50, [] {
+        // Fires once the menu's own loop runs.
+        QTimer::singleShot(0, [] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu != nullptr);
             QCOMPARE(menu->actions().value(0)->text(), QString("Almanac..."));
@@ -125,38 +129,34 @@ private slots:
         QFETCH(int, modifiers);
         almanac->close();
         calc->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(calc.get()));
+        QVERIFY(WaitActive(calc.get()));
         QWidget* target = Part<QWidget>(*calc, qPrintable(focus));
         target->setFocus(Qt::OtherFocusReason);
         QString seen;
-        // Polls for the menu and always closes it, so a failure cannot hang the run. It is
-        // closed once the window system has given it the focus, as a user can close it: closed
-        // before, its activation comes late, finds no menu open and leaves no window active,
-        // and Ctrl+L (a window's key) then does nothing.
-        QTimer poll;
-        int tries = 0;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            const bool open =
-                menu != nullptr && QGuiApplication::focusWindow() == menu->windowHandle();
-            if (!open && ++tries <= 200)
-                return;
-            if (menu != nullptr) {
-                seen = menu->objectName() + " " + menu->actions().value(0)->text();
-                menu->close();
-            }
-            poll.stop();
-        });
-        poll.start(10);
+        // The menu is closed once the window system has given it the focus, as a user can
+        // close it: closed before, its activation comes late, finds no menu open and leaves no
+        // window active, and Ctrl+L (a window's key) then does nothing. However late that
+        // comes, it is waited for.
+        const QMetaObject::Connection watch =
+            QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [&seen](QWindow* focus) {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (menu == nullptr || focus != menu->windowHandle())
+                    return;
+                // Out of the focus change first.
+                QTimer::singleShot(0, menu, [&seen, menu] {
+                    seen = menu->objectName() + " " + menu->actions().value(0)->text();
+                    menu->close();
+                });
+            });
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        poll.stop();
+        QObject::disconnect(watch);
         QCOMPARE(seen, QString("CalcMenu Almanac..."));
         QVERIFY(!almanac->isVisible());
 
         QTest::keyClick(target, Qt::Key_L, Qt::ControlModifier);
         QVERIFY(almanac->isVisible());
         almanac->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(almanac));
+        QVERIFY(WaitActive(almanac));
         QTest::keyClick(Part<QLineEdit>(*almanac, "LongCountInput"), Qt::Key_Escape);
         QVERIFY(!almanac->isVisible());
     }
@@ -165,7 +165,7 @@ private slots:
     void f1OpensTheHelpOfThePageShown() {
         auto* tabs = Part<QTabWidget>(*almanac, "Tabs");
         almanac->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(almanac));
+        QVERIFY(WaitActive(almanac));
         const char* const pages[] = {"almanac.htm", "inscriptions.htm", "pictures.htm"};
         for (int i = 0; i < 3; ++i) {
             tabs->setCurrentIndex(i);

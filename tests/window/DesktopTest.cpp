@@ -2,6 +2,7 @@
 // names, captions, readable readings, pressable arrows and links, Enter on
 // buttons, and window states that the windows refuse.
 #include "FakeOs.h"
+#include "Unhurried.h"
 #include "WindowParts.h"
 #include "app/Application.h"
 #include "help/HelpKit.h"
@@ -35,6 +36,9 @@ using zentolk::TOvcURL;
 using zentolk::TSpinEdit;
 using zentolk::testing::FakeOs;
 using zentolk::testing::Part;
+using zentolk::testing::Unhurried;
+using zentolk::testing::WaitActive;
+using zentolk::testing::WaitExposed;
 
 namespace {
 
@@ -293,7 +297,7 @@ private slots:
         QFETCH(int, modifiers);
         dialog->show();
         dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QVERIFY(WaitActive(dialog.get()));
         QCOMPARE(QApplication::focusWidget(), control("Button1"));
         for (const char* name : {"OvcURL3", "OvcURL5", "OvcURL1", "Button1"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -386,7 +390,7 @@ private slots:
         zentolk::FitOnScreen(&window);
         window.show();
         window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(WaitActive(&window));
         QVERIFY(area.contains(window.frameGeometry()));
         for (QLineEdit* field : {last, first}) {
             field->setFocus();
@@ -486,11 +490,11 @@ private slots:
         int result = -1;
         QTimer::singleShot(0, dialog.get(), [&] {
             dialog->activateWindow();
-            QTRY_COMPARE(QApplication::focusWidget(),
-                         static_cast<QWidget*>(Part<QPushButton>(*dialog, "Button1")));
+            QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(),
+                                      static_cast<QWidget*>(Part<QPushButton>(*dialog, "Button1")),
+                                      Unhurried);
             QTest::keyClick(Part<QPushButton>(*dialog, "Button1"), Qt::Key(key),
                             Qt::KeyboardModifiers(modifiers));
-            QTimer::singleShot(2000, dialog.get(), [&] { dialog->done(99); }); // never hang
         });
         result = dialog->exec();
         QCOMPARE(result, int(QDialog::Rejected));
@@ -516,14 +520,15 @@ private slots:
         zentolk::KeepNormalState(window);
         const QSize fixed = window->size();
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(WaitExposed(window));
         window->setWindowState(Qt::WindowStates(state));
-        QTRY_COMPARE(window->windowState() & ~Qt::WindowActive, Qt::WindowStates());
-        QTRY_COMPARE(window->isVisible(), stillShown);
+        QTRY_COMPARE_WITH_TIMEOUT(window->windowState() & ~Qt::WindowActive, Qt::WindowStates(),
+                                  Unhurried);
+        QTRY_COMPARE_WITH_TIMEOUT(window->isVisible(), stillShown, Unhurried);
         QCOMPARE(window->size(), fixed);
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QTRY_COMPARE(window->windowHandle()->minimumSize(), fixed);
+        QVERIFY(WaitExposed(window));
+        QTRY_COMPARE_WITH_TIMEOUT(window->windowHandle()->minimumSize(), fixed, Unhurried);
         QCOMPARE(window->windowHandle()->maximumSize(), fixed);
     }
 

@@ -2,6 +2,7 @@
 // calculator whose desktop is a fake.
 #include "FakeOs.h"
 #include "FakeViewer.h"
+#include "Unhurried.h"
 #include "WindowParts.h"
 #include "app/Application.h"
 #include "help/HelpKit.h"
@@ -26,6 +27,7 @@ using zentolk::TFrmAlmanac;
 using zentolk::TFrmCalc;
 using zentolk::testing::FakeOs;
 using zentolk::testing::Part;
+using zentolk::testing::WaitActive;
 
 class InscriptionsTest : public QObject {
     Q_OBJECT
@@ -109,13 +111,13 @@ private slots:
     // Closed from Close and opened again, Tab starts at the first field.
     void theKeysStartAtTheFirstFieldEachTime() {
         almanac->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(almanac));
+        QVERIFY(WaitActive(almanac));
         auto* close = Part<QPushButton>(*almanac, "CloseBtn");
         close->setFocus();
         QTest::keyClick(close, Qt::Key_Space);
         QVERIFY(!almanac->isVisible());
         QCOMPARE(zentolk::ShowAlmanac(*calc), almanac);
-        QVERIFY(QTest::qWaitForWindowActive(almanac));
+        QVERIFY(WaitActive(almanac));
         QCOMPARE(QApplication::focusWidget(), Part<QWidget>(*almanac, "CorrelationList"));
     }
 

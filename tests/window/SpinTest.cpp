@@ -1,6 +1,7 @@
 #include "window/Spin.h"
 
 #include "FakeOs.h"
+#include "Unhurried.h"
 #include "app/Application.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@ using zentolk::TSpinButton;
 using zentolk::TSpinEdit;
 using zentolk::TTimerSpeedButton;
 using zentolk::testing::FakeOs;
+using zentolk::testing::Unhurried;
+using zentolk::testing::WaitActive;
 
 namespace {
 
@@ -38,7 +41,7 @@ struct Form {
         window.resize(200, 100);
         window.show();
         window.activateWindow();
-        if (QTest::qWaitForWindowActive(&window))
+        if (WaitActive(&window))
             other->setFocus();
         // Set only now: the field had the focus for a moment, and leaving it clamps.
         field->SetMinValue(min);
@@ -278,7 +281,7 @@ private slots:
         field.SetEditorEnabled(false); // steps do not depend on the editor
         field.show();
         field.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&field));
+        QVERIFY(WaitActive(&field));
         for (Step step : {Step::KeyUp, Step::ButtonUp, Step::KeyDown, Step::ButtonDown})
             DoStep(&field, step);
         QCOMPARE(field.ups, 2);
@@ -464,7 +467,7 @@ private slots:
         QFETCH(bool, autoSelect);
         Form form(0, 13, "13");
         form.field->SetAutoSelect(autoSelect);
-        QTRY_VERIFY(form.other->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(form.other->hasFocus(), Unhurried);
         const QPoint inText(4, form.field->height() / 2);
         if (how == "tab")
             QTest::keyClick(form.other, Qt::Key_Tab);
@@ -490,16 +493,16 @@ private slots:
         field->setFocus();
         window.show();
         window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(WaitActive(&window));
         QCOMPARE(field->selectedText(), QString("12"));
 
         field->end(false);
         QWidget other;
         other.show();
         other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(WaitActive(&other));
         window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(WaitActive(&window));
         QVERIFY(field->hasFocus());
         QCOMPARE(field->selectedText(), QString());
     }
@@ -708,7 +711,7 @@ private slots:
         QObject::connect(pair, &TSpinButton::OnDownClick, pair, [&] { clicks << "down"; });
         window.show();
         window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(WaitActive(&window));
 
         QTest::mouseClick(pair->DownButton(), Qt::LeftButton);
         QVERIFY(pair->hasFocus());
