@@ -161,15 +161,15 @@ private slots:
         QTest::newRow("a tag's name is no word") << RealHelp << "href" << QStringList() << true;
         QTest::newRow("blank") << RealHelp << "   " << QStringList() << true;
         QTest::newRow("es: a word of one body")
-            << SpanishHelp << "UAYEB haab" << QStringList{"El almanaque"} << true;
+            << SpanishHelp << "UAYEB haab" << QStringList{"El Almanaque"} << true;
         QTest::newRow("es: accented words")
-            << SpanishHelp << "SEÑOR noche días" << QStringList{"El almanaque", "Fechas completas"}
+            << SpanishHelp << "SEÑOR noche días" << QStringList{"El Almanaque", "Fechas completas"}
             << false;
         QTest::newRow("es: a book's title")
             << SpanishHelp << "relación de las cosas de yucatán"
             << QStringList{"La cuenta de 819 días", "Portadores del año"} << true;
         QTest::newRow("es: typed without accents")
-            << SpanishHelp << "calendarica senores" << QStringList{"El almanaque"} << false;
+            << SpanishHelp << "calendarica senores" << QStringList{"El Almanaque"} << false;
     }
     void searchFindsWordsOnThePages() {
         QFETCH(QString, file);
