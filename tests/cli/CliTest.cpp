@@ -10,7 +10,6 @@
 #include <spawn.h>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -100,30 +99,15 @@ TEST(CliReport, EndsLinesInLfByDefault) {
     EXPECT_EQ(r.out, withLf(WorkedExample));
 }
 
-// 8 11 3114 and the era, its arguments parted by '|'.
-std::vector<std::string> dateWith(std::string_view era) {
-    std::vector<std::string> args = {"8", "11", "3114"};
-    for (std::size_t at = 0; at != std::string_view::npos;) {
-        const std::size_t bar = era.find('|', at);
-        args.emplace_back(era.substr(at, bar - at));
-        at = bar == std::string_view::npos ? bar : bar + 1;
-    }
-    return args;
-}
-
 TEST(CliReport, AcceptsEverySpellingOfTheEra) {
     const std::string bc = run({"8", "11", "3114", "B.C."}).out;
     ASSERT_NE(bc.find("Year:  3114   B.C.\n"), std::string::npos);
     ASSERT_NE(bc.find("Elapsed Kin:  0  (0.00000%)\n"), std::string::npos);
-    // Spanish names as one argument or several, whatever the language spoken.
-    for (const char* era :
-         {"BC", "bc", "b.c.", "1", "$1", "a. C.", "a.C.", "A. de C.", "a.|C.", "a.|de|C."})
-        EXPECT_EQ(run(dateWith(era)).out, bc) << era;
+    for (const char* era : {"BC", "bc", "b.c.", "1", "$1"})
+        EXPECT_EQ(run({"8", "11", "3114", era}).out, bc) << era;
     const std::string ad = run({"8", "11", "3114"}).out;
-    for (const char* era : {"AD", "ad", "A.d.", "0", "-1", "7", "d. C.", "d.|de|C."})
-        EXPECT_EQ(run(dateWith(era)).out, ad) << era;
-    for (const char* era : {"a.|C.|x", "a.|x", "C.|a."})
-        EXPECT_EQ(run(dateWith(era)).status, 2) << era;
+    for (const char* era : {"AD", "ad", "A.d.", "0", "-1", "7"})
+        EXPECT_EQ(run({"8", "11", "3114", era}).out, ad) << era;
 }
 
 TEST(CliReport, TakesTextsLiterally) {
