@@ -140,16 +140,44 @@ struct Wheel {
     double y(double angle, double r) const { return cy + r * std::sin(angle * Degrees); }
 };
 
+// Of a text's size, about what one of its characters takes along its line
+// (bold or not), what a line takes across, and the blank kept between two
+// texts side by side. Front ends' fonts differ; these err on the wide side.
+constexpr double CharacterWidth = 0.64, LineHeight = 1.15, Blank = 0.25;
+
+// The largest size of a text of `characters` along the line of `width`.
+double lineRoom(double width, std::size_t characters) {
+    return width / (CharacterWidth * static_cast<double>(characters));
+}
+
+// The largest size of an upright label round a wheel at `radius`, `apart`
+// degrees from the next, so that the two keep clear wherever they stand.
+double uprightRoom(double radius, double apart, std::size_t characters) {
+    return 2 * radius * std::sin(apart / 2 * Degrees) /
+           std::max(CharacterWidth * static_cast<double>(characters) + Blank, LineHeight);
+}
+
+// The same for a label along a radius from `outer` inwards: its inner end,
+// where the labels either side come closest, must keep a line's room.
+double radialRoom(double outer, double apart, std::size_t characters) {
+    const double spread = 2 * std::sin(apart / 2 * Degrees);
+    return outer * spread /
+           (LineHeight + CharacterWidth * static_cast<double>(characters) * spread);
+}
+
 // A label along a wheel's radius, inside its rim and read from the rim
-// inwards, turned so that it never stands on its head.
+// inwards, turned so that it never stands on its head; `apart` is the angle
+// to the nearest label beside it.
 Shape radialLabel(std::string_view cls, std::string content, const Wheel& w, double angle, double r,
-                  double size, bool current) {
+                  double size, bool current, double apart) {
     double a = std::remainder(angle, 360.0);
     const bool leftHalf = a > 90 || a < -90;
+    const double room = radialRoom(r, apart, content.size());
     Shape s =
         text(cls, std::move(content), w.x(angle, r), w.y(angle, r), size,
              leftHalf ? Anchor::Start : Anchor::End, current ? Ink::Accent : Ink::Text, current);
     s.angle = leftHalf ? a + 180 : a;
+    s.room = room;
     return s;
 }
 
@@ -245,7 +273,11 @@ Picture LongCountPicture(const AlmanacDay& day, Language language) {
 Picture CalendarRoundPicture(const AlmanacDay& day, Language language) {
     Picture picture;
     picture.title = CalendarRoundWords(day, language);
-    constexpr double NumbersR = 80, NamesR = 150, HaabR = 206, Pad = 18;
+    // The numbers stand far enough apart for a label as large as the window's
+    // text at the picture's usual size; the months' names start inside the
+    // teeth, which a month of five days has close either side.
+    constexpr double NumbersR = 100, NumberInset = 28, NamesR = 150, HaabR = 206, MonthInset = 30,
+                     Pad = 18;
     constexpr double Cx = Pad + HaabR, Down = 90, Up = 270;
     // The wheels touch in a column, which sits beside the column of the Long
     // Count: numbers above the names, where the day's number meets its name;
@@ -266,10 +298,12 @@ Picture CalendarRoundPicture(const AlmanacDay& day, Language language) {
                                           numbers.y(a, NumbersR - 6), numbers.x(a, NumbersR),
                                           numbers.y(a, NumbersR), Ink::Faint, 2));
         const bool current = n == numbers.current;
+        const std::string label = std::to_string(n + 1);
+        const double r = NumbersR - NumberInset;
         numberWheel.shapes.push_back(
-            text(current ? "label current" : "label", std::to_string(n + 1),
-                 numbers.x(a, NumbersR - 26), numbers.y(a, NumbersR - 26), current ? 22 : 18,
-                 Anchor::Middle, current ? Ink::Accent : Ink::Text, current));
+            text(current ? "label current" : "label", label, numbers.x(a, r), numbers.y(a, r),
+                 current ? 22 : 18, Anchor::Middle, current ? Ink::Accent : Ink::Text, current));
+        numberWheel.shapes.back().room = uprightRoom(r, 360.0 / numbers.count, label.size());
     }
     picture.groups.push_back(std::move(numberWheel));
 
@@ -282,21 +316,29 @@ Picture CalendarRoundPicture(const AlmanacDay& day, Language language) {
         const bool current = s == names.current;
         nameWheel.shapes.push_back(radialLabel(current ? "label current" : "label",
                                                std::string(TzolkinSign[s]), names, a, NamesR - 12,
-                                               current ? 18 : 16, current));
+                                               current ? 18 : 16, current, 360.0 / names.count));
     }
     picture.groups.push_back(std::move(nameWheel));
 
     Group haabWheel = wheelGroup("haab", haab);
     haabWheel.data.emplace_back("current", HaabText(day.haab));
+    // Each month's name stands at its middle day.
+    const auto middle = [](int month) {
+        const int m = (month + HaabMonths) % HaabMonths;
+        return HaabPositionOf({0, m + 1}) + (HaabMonthLength(m + 1) - 1) / 2.0;
+    };
     for (int m = 0; m < HaabMonths; ++m) {
-        const int first = HaabPositionOf({0, m + 1}), days = HaabMonthLength(m + 1);
+        const int first = HaabPositionOf({0, m + 1});
         const double a = haab.angleOf(first);
         haabWheel.shapes.push_back(line("tooth", haab.x(a, HaabR - 26), haab.y(a, HaabR - 26),
                                         haab.x(a, HaabR), haab.y(a, HaabR), Ink::Faint, 2));
         const bool current = m + 1 == day.haab.month;
+        const double apart = std::min(std::remainder(middle(m) - middle(m - 1), HaabDays),
+                                      std::remainder(middle(m + 1) - middle(m), HaabDays)) *
+                             360.0 / HaabDays;
         haabWheel.shapes.push_back(radialLabel(
             current ? "label current" : "label", std::string(HaabMonth[m]), haab,
-            haab.angleOf(first + (days - 1) / 2.0), HaabR - 12, current ? 19 : 17, current));
+            haab.angleOf(middle(m)), HaabR - MonthInset, current ? 19 : 17, current, apart));
     }
     picture.groups.push_back(std::move(haabWheel));
 
@@ -310,14 +352,17 @@ Picture CalendarRoundPicture(const AlmanacDay& day, Language language) {
         marks.shapes.push_back(line("pointer", Cx + 10, y, Cx + 92, y, Ink::Accent, 1.5));
         marks.shapes.push_back(
             text("mark-label", label, Cx + 98, y, 16, Anchor::Start, Ink::Accent, true));
+        marks.shapes.back().room = lineRoom(2 * Cx - Pad / 2 - (Cx + 98), label.size());
     }
     picture.groups.push_back(std::move(marks));
 
     picture.width = 2 * Cx;
     Group round;
     round.cls = "calendar-round";
-    round.shapes.push_back(text("calendar-round", CalendarRoundText(day.tzolkin, day.haab), Cx,
-                                haab.cy + HaabR + 40, 24, Anchor::Middle, Ink::Text, true));
+    const std::string roundText = CalendarRoundText(day.tzolkin, day.haab);
+    round.shapes.push_back(text("calendar-round", roundText, Cx, haab.cy + HaabR + 40, 24,
+                                Anchor::Middle, Ink::Text, true));
+    round.shapes.back().room = lineRoom(2 * Cx - 2 * Pad, roundText.size());
     picture.groups.push_back(std::move(round));
     picture.height = haab.cy + HaabR + 64;
     return picture;

@@ -49,6 +49,10 @@ struct Shape {
     double angle = 0;
     Anchor anchor = Anchor::Start;
     bool bold = false;
+    // The largest size at which the text still keeps clear of its neighbours
+    // and inside the picture, for a front end that draws texts larger than
+    // `size`; 0 when nothing bounds it.
+    double room = 0;
 };
 inline constexpr double TextMiddleShift = 0.35;
 

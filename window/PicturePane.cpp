@@ -77,21 +77,12 @@ void drawShape(QPainter& p, const picture::Shape& s, const picture::Inks& inks, 
         p.drawLine(QPointF(s.x, s.y), QPointF(s.w, s.h));
         break;
     case Kind::Text: {
-        QFont font = p.font();
-        const double size = std::max(s.size, leastText);
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
-        font.setBold(s.bold);
-        p.setFont(font);
+        const PlacedText placed = PlaceText(s, p.font(), leastText);
+        p.setFont(placed.font);
         p.setPen(colourOf(s.fill, inks));
-        const QString text = QString::fromStdString(s.text);
-        const double width = QFontMetricsF(font).horizontalAdvance(text);
-        const double dx = s.anchor == picture::Anchor::Start    ? 0
-                          : s.anchor == picture::Anchor::Middle ? -width / 2
-                                                                : -width;
         p.save();
-        p.translate(s.x, s.y);
-        p.rotate(s.angle);
-        p.drawText(QPointF(dx, picture::TextMiddleShift * size), text);
+        p.setTransform(placed.turn, true);
+        p.drawText(placed.baseline, QString::fromStdString(s.text));
         p.restore();
         break;
     }
@@ -107,6 +98,24 @@ QAccessibleInterface* pictureAccessible(const QString& className, QObject* objec
 }
 
 } // namespace
+
+PlacedText PlaceText(const picture::Shape& text, const QFont& base, double leastText) {
+    // Grown no further than its room, so that labels never run into each other.
+    const double grown = text.room > 0 ? std::min(leastText, text.room) : leastText;
+    const double size = std::max(text.size, grown);
+    PlacedText placed{base, {}, {}};
+    placed.font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+    placed.font.setBold(text.bold);
+    const double width =
+        QFontMetricsF(placed.font).horizontalAdvance(QString::fromStdString(text.text));
+    const double dx = text.anchor == picture::Anchor::Start    ? 0
+                      : text.anchor == picture::Anchor::Middle ? -width / 2
+                                                               : -width;
+    placed.baseline = QPointF(dx, picture::TextMiddleShift * size);
+    placed.turn.translate(text.x, text.y);
+    placed.turn.rotate(text.angle);
+    return placed;
+}
 
 picture::Inks InksOf(const QPalette& palette) {
     const QColor base = palette.color(QPalette::Base);

@@ -4,7 +4,10 @@
 #include "picture/Picture.h"
 #include "picture/Svg.h"
 
+#include <QFont>
 #include <QImage>
+#include <QPointF>
+#include <QTransform>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -19,7 +22,18 @@ namespace zentolk {
 // what is marked.
 picture::Inks InksOf(const QPalette& palette);
 
-// Draws the picture to fit `target`, centred, keeping its proportions.
+// A text as drawn when texts are drawn at least `leastText` high (in the
+// picture's units): at its own size or larger within its room, from
+// `baseline` in the frame that `turn` takes to the picture's.
+struct PlacedText {
+    QFont font;
+    QPointF baseline;
+    QTransform turn;
+};
+PlacedText PlaceText(const picture::Shape& text, const QFont& base, double leastText);
+
+// Draws the picture to fit `target`, centred, keeping its proportions;
+// texts are never smaller than the painter's font.
 void DrawPicture(QPainter& painter, const picture::Picture& picture, const picture::Inks& inks,
                  const QRectF& target);
 

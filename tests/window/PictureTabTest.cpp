@@ -14,18 +14,33 @@
 #include "window/Spin.h"
 
 #include <QAccessible>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 using zentolk::TFrmCalc;
 using zentolk::TPicturePane;
 using zentolk::TPictureView;
 using zentolk::testing::FakeOs;
 using zentolk::testing::Part;
+
+namespace {
+// The box of a text's ink as drawn, in the picture's units.
+QPolygonF InkOf(const zentolk::picture::Shape& text, const QFont& font, double leastText) {
+    const zentolk::PlacedText placed = zentolk::PlaceText(text, font, leastText);
+    const QRectF ink =
+        QFontMetricsF(placed.font).tightBoundingRect(QString::fromStdString(text.text));
+    return placed.turn.map(QPolygonF(ink.translated(placed.baseline)));
+}
+} // namespace
 
 class PictureTabTest : public QObject {
     Q_OBJECT
@@ -94,6 +109,32 @@ private slots:
         view->setPalette(dark);
         QVERIFY(view->Svg().find("fill=\"#f0f0f0\"") != std::string::npos);
         QCOMPARE(view->Image(1).pixelColor(2, 2), QColor("#202020"));
+    }
+
+    // Labels drawn as large as the window's text, on any day and at any size
+    // of the view, never run into each other: their ink, measured in the
+    // window's font, stays apart.
+    void calendarRoundLabelsKeepApart() {
+        const QFont font = Part<TPictureView>(*almanac, "CalendarRoundPicture")->font();
+        for (std::int64_t jdn = 2456283; jdn < 2456283 + 365; jdn += 19) {
+            const zentolk::picture::Picture p = zentolk::picture::CalendarRoundPicture(
+                zentolk::ComputeAlmanac(jdn, zentolk::DefaultCorrelation));
+            // From the picture's own size to a view far narrower than the default.
+            for (const double viewWidth : {1e9, 700.0, 254.0, 160.0, 80.0}) {
+                const double leastText = QFontInfo(font).pixelSize() * p.width / viewWidth;
+                std::vector<std::pair<std::string, QPolygonF>> inks;
+                for (const auto& g : p.groups)
+                    for (const auto& s : g.shapes)
+                        if (s.kind == zentolk::picture::Kind::Text)
+                            inks.emplace_back(s.text, InkOf(s, font, leastText));
+                for (std::size_t i = 0; i < inks.size(); ++i)
+                    for (std::size_t j = i + 1; j < inks.size(); ++j)
+                        QVERIFY2(!inks[i].second.intersects(inks[j].second),
+                                 qPrintable(QString("%1 and %2, view %3 wide")
+                                                .arg(inks[i].first.c_str(), inks[j].first.c_str())
+                                                .arg(viewWidth)));
+            }
+        }
     }
 
     void copiesAndSavesAsPngOrSvg() {
