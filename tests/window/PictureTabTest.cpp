@@ -21,7 +21,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QXmlStreamReader>
-#include <cmath>
 #include <memory>
 #include <string>
 #include <utility>
@@ -31,6 +30,7 @@ using zentolk::TFrmCalc;
 using zentolk::TPicturePane;
 using zentolk::TPictureView;
 using zentolk::testing::FakeOs;
+using zentolk::testing::Part;
 
 namespace {
 // The box of a text's ink as drawn, in the picture's units.
@@ -40,29 +40,7 @@ QPolygonF InkOf(const zentolk::picture::Shape& text, const QFont& font, double l
         QFontMetricsF(placed.font).tightBoundingRect(QString::fromStdString(text.text));
     return placed.turn.map(QPolygonF(ink.translated(placed.baseline)));
 }
-
-// Whether two convex outlines have a line between them (touching is not apart).
-bool Apart(const QPolygonF& a, const QPolygonF& b) {
-    const auto reach = [](const QPolygonF& outline, QPointF axis) {
-        double least = HUGE_VAL, most = -HUGE_VAL;
-        for (const QPointF& point : outline) {
-            least = std::min(least, QPointF::dotProduct(point, axis));
-            most = std::max(most, QPointF::dotProduct(point, axis));
-        }
-        return std::pair{least, most};
-    };
-    for (const QPolygonF* outline : {&a, &b})
-        for (qsizetype i = 0; i + 1 < outline->size(); ++i) {
-            const QPointF edge = outline->at(i + 1) - outline->at(i);
-            const auto [aLeast, aMost] = reach(a, {-edge.y(), edge.x()});
-            const auto [bLeast, bMost] = reach(b, {-edge.y(), edge.x()});
-            if (aMost < bLeast || bMost < aLeast)
-                return true;
-        }
-    return false;
-}
 } // namespace
-using zentolk::testing::Part;
 
 class PictureTabTest : public QObject {
     Q_OBJECT
@@ -151,7 +129,7 @@ private slots:
                             inks.emplace_back(s.text, InkOf(s, font, leastText));
                 for (std::size_t i = 0; i < inks.size(); ++i)
                     for (std::size_t j = i + 1; j < inks.size(); ++j)
-                        QVERIFY2(Apart(inks[i].second, inks[j].second),
+                        QVERIFY2(!inks[i].second.intersects(inks[j].second),
                                  qPrintable(QString("%1 and %2, view %3 wide")
                                                 .arg(inks[i].first.c_str(), inks[j].first.c_str())
                                                 .arg(viewWidth)));
