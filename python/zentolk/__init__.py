@@ -132,9 +132,9 @@ def almanac(days, *, input="iso", julian=False, correlation=None, spelling="colo
     str per row for ``long_count`` and ``inscribed`` is 64 each. On 10
     million dates all 37 columns take several times the CPU of
     ``zentolk-cli almanac --tsv``; a handful of columns (``columns=["jdn",
-    "tzolkin_name", "haab_month", "calendar_round"]``) comes near it, and
-    the Long Count's places as numbers (``baktun`` ... ``kin``) cost far less
-    than its text. Calls on parts of a large input (a million rows at a
+    "tzolkin_name", "haab_month", "calendar_round"]``) takes about as much
+    or less, and the Long Count's places as numbers (``baktun`` ... ``kin``)
+    cost far less than its text. Calls on parts of a large input (a million rows at a
     time, as a cluster's partitions are) reuse the memory the previous part
     freed and run faster.
     """
