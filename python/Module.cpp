@@ -352,11 +352,24 @@ private:
     bool sharing_ = true;
 };
 
-// A number column: int32, which holds every value the almanac gives, made
-// int64 should a value ever need it.
+// Day numbers and years are int64: a caller turns them into seconds or
+// yyyymmdd keys, which overflow int32 without a word from NumPy (a day
+// number times 86,400 always does). The other numbers, a cycle's places and
+// counts, stay far inside int32 whatever a caller multiplies them by.
+bool isWide(std::string_view column) {
+    return column == "jdn" || column == "correlation" || column == "day_count" ||
+           column == "gregorian_year" || column == "julian_year";
+}
+
+// A number column: int32 (made int64 should a value ever need it), or int64.
 class NumberColumn {
 public:
-    explicit NumberColumn(py::ssize_t rows) : narrow_(rows), data_(narrow_.mutable_data()) {}
+    NumberColumn(py::ssize_t rows, bool wide) {
+        if (wide)
+            wide_ = py::array_t<std::int64_t>(rows);
+        else
+            data_ = (narrow_ = py::array_t<std::int32_t>(rows)).mutable_data();
+    }
     void set(py::ssize_t row, std::int64_t v) {
         if (v == static_cast<std::int32_t>(v)) [[likely]] {
             if (data_ != nullptr)
@@ -378,7 +391,7 @@ private:
         data_ = nullptr;
     }
     py::array_t<std::int32_t> narrow_;
-    std::int32_t* data_;
+    std::int32_t* data_ = nullptr;
     py::array_t<std::int64_t> wide_;
 };
 
@@ -586,7 +599,7 @@ public:
             if (layout[i].text)
                 texts_.emplace_back(rows);
             else
-                numbers_.emplace_back(rows);
+                numbers_.emplace_back(rows, isWide(layout[i].name));
         }
     }
     bool any() const { return !texts_.empty() || !numbers_.empty(); }
@@ -672,7 +685,8 @@ class FastColumn {
 public:
     // With `objects` (a dict's), a repeating text's column is an object
     // array of its shared strs, else (a frame's) its codes and texts.
-    FastColumn(Source source, py::ssize_t rows, const Settings& s, bool objects)
+    FastColumn(Source source, std::string_view column, py::ssize_t rows, const Settings& s,
+               bool objects)
         : source_(source), settings_(s), rows_(rows) {
         switch (source) {
         case Source::LongCount:
@@ -702,6 +716,11 @@ public:
             break;
         default:
             kind_ = Kind::Number;
+            if (isWide(column)) {
+                wide_ = py::array_t<std::int64_t>(rows);
+                wideData_ = wide_.mutable_data();
+                break;
+            }
             codes_ = py::array_t<std::int32_t>(rows);
             data_ = codes_.mutable_data();
         }
@@ -807,7 +826,7 @@ public:
     py::object finish() {
         switch (kind_) {
         case Kind::Number:
-            return codes_;
+            return wideData_ != nullptr ? py::object(wide_) : py::object(codes_);
         case Kind::Coded:
             if (slots_ != nullptr)
                 return objects_;
@@ -826,9 +845,13 @@ private:
     }
 
     template <typename Value> void numbers(const Block& b, Value value) {
-        std::int32_t* out = data_ + b.first;
+        if (wideData_ != nullptr)
+            return put(wideData_ + b.first, b, value);
+        put(data_ + b.first, b, value);
+    }
+    template <typename Int, typename Value> static void put(Int* out, const Block& b, Value value) {
         for (py::ssize_t i = 0; i < b.rows; ++i)
-            out[i] = b.ok[i] ? static_cast<std::int32_t>(value(b.day[i])) : 0;
+            out[i] = b.ok[i] ? static_cast<Int>(value(b.day[i])) : 0;
     }
     // The key NoText is no text, code -1.
     static constexpr std::int64_t NoText = INT64_MIN;
@@ -955,6 +978,8 @@ private:
     py::ssize_t rows_;
     py::array_t<std::int32_t> codes_; // numbers, or codes
     std::int32_t* data_ = nullptr;
+    py::array_t<std::int64_t> wide_; // day numbers and years
+    std::int64_t* wideData_ = nullptr;
     Coder coder_;
     const FastColumn* longCount_ = nullptr;
     py::array objects_; // strs
@@ -1080,7 +1105,7 @@ py::dict almanacOf(const std::vector<py::array>& columns, const Settings& s,
             continue;
         }
         fastIndex[i] = std::ptrdiff_t(fast.size());
-        fast.emplace_back(source, rows, s, !coded);
+        fast.emplace_back(source, layout[i].name, rows, s, !coded);
         if (source == Source::Inscribed && longCount != nullptr)
             fast.back().shareWith(*longCount);
         if (source == Source::LongCount)

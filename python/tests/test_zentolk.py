@@ -232,12 +232,25 @@ class Behaviour(unittest.TestCase):
             self.assertEqual(len(zentolk.match("* Ahau * *", limit=5)["jdn"]), 5)
         self.assertIn("the first 5 are returned", str(caught[0].message))
 
+    def test_number_columns_take_ordinary_arithmetic_without_overflow(self):
+        # Seconds since a day, yyyymmdd keys: what a caller multiplies by.
+        days = np.array(generated_days("jdn", n=2000, seed=86400), dtype=object)
+        cols = zentolk.almanac(days, input="jdn")
+        for name, values in cols.items():
+            if values.dtype.kind != "i":
+                continue
+            for factor in (86_400, 10_000):
+                with self.subTest(name=name, factor=factor):
+                    wrong = [(int(v), int(p)) for v, p in zip(values, values * factor)
+                             if int(v) * factor != int(p)]
+                    self.assertEqual(wrong[:3], [], "value, product")
+
     def test_frame_keeps_the_index_and_leaves_failed_cells_missing(self):
         import pandas as pd
         series = pd.Series(["2024-06-15", "2024-02-30"], index=["a", "b"])
         frame = zentolk.almanac_frame(series, input="iso")
         self.assertEqual(list(frame.index), ["a", "b"])
-        self.assertEqual(str(frame["jdn"].dtype), "Int32")
+        self.assertEqual(str(frame["jdn"].dtype), "Int64")
         self.assertTrue(pd.isna(frame.loc["b", "jdn"]) and frame.loc["a", "jdn"] == 2460477)
         self.assertEqual(list(series.zentolk.long_count()), ["13.0.11.11.14", None])
         self.assertEqual(series.zentolk.almanac()["tzolkin_name"]["a"], "Ix")
