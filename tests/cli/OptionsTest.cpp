@@ -381,8 +381,11 @@ TEST(CommandTable, EachHelpTextNamesItsCommandsOptions) {
 // In English an error's text is the system's, as the C locale words it, for
 // every error number.
 TEST(Messages, SystemErrorsInEnglishAreTheSystemsWords) {
-    for (int errnum = 0; errnum < 200; ++errnum)
-        EXPECT_EQ(zentolk::cli::SystemErrorText(errnum), std::strerror(errnum)) << errnum;
+    for (int errnum = 0; errnum < 200; ++errnum) {
+        // strerror's text for an unknown number lives only until the next call.
+        const std::string system = std::strerror(errnum);
+        EXPECT_EQ(zentolk::cli::SystemErrorText(errnum), system) << errnum;
+    }
 }
 
 // A translation may reorder the blanks, leave one out or carry a stray '%':
